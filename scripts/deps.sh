@@ -1,0 +1,29 @@
+# Sourced by the scripts in this folder: installs the Debian packages the
+# build needs, but only when one of them is missing, so that a machine that
+# already has everything never touches the network.
+
+tessary_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev
+                  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+
+tessary_install() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    ((${#missing[@]})) || return 0
+    local sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing: ${missing[*]}" >&2
+    $sudo apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}" >&2
+}
+
+# Configures and builds into build/ (or $1) with Ninja.
+tessary_build() {
+    local dir=${1:-build}
+    shift || true
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null &&
+        cmake --build "$dir" --parallel "$(nproc)"
+}
