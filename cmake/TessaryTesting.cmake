@@ -1,0 +1,15 @@
+# tessary_add_test(name SOURCES ... LIBS ...): one GoogleTest executable,
+# its tests discovered by ctest. Widget tests run offscreen.
+function(tessary_add_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    # Tests find bundled samples and their own data through these paths.
+    target_compile_definitions(${name} PRIVATE
+        TESSARY_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TESSARY_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    gtest_discover_tests(${name}
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+        DISCOVERY_TIMEOUT 60)
+endfunction()
