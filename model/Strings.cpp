@@ -1,0 +1,50 @@
+#include "model/Strings.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct Entry {
+    int id;
+    const char* text;
+};
+
+constexpr auto makeTable() {
+    std::array table{
+#define TSTR(id, name, text) Entry{id, text},
+#include "res/strings/all.def"
+#undef TSTR
+    };
+    std::sort(table.begin(), table.end(),
+              [](const Entry& a, const Entry& b) { return a.id < b.id; });
+    return table;
+}
+
+constexpr auto kTable = makeTable();
+
+constexpr bool idsUnique() {
+    for (std::size_t i = 1; i < kTable.size(); ++i) {
+        if (kTable[i - 1].id == kTable[i].id)
+            return false;
+    }
+    return true;
+}
+static_assert(idsUnique(), "two entries of the string table share an id");
+
+const Entry* find(int id) {
+    auto it = std::lower_bound(kTable.begin(), kTable.end(), id,
+                               [](const Entry& e, int key) { return e.id < key; });
+    return it != kTable.end() && it->id == id ? &*it : nullptr;
+}
+
+} // namespace
+
+const char* Strings::raw(int id) {
+    const Entry* e = find(id);
+    return e ? e->text : "";
+}
+
+bool Strings::contains(int id) {
+    return find(id) != nullptr;
+}
