@@ -1,0 +1,165 @@
+/* Colour matching of work rows back to a palette.
+ *
+ * Grey rows use a 256-entry table. Colour rows go through a direct-mapped
+ * cache of recent colours; a miss searches only the candidate entries of
+ * the colour's cell of a 16 x 16 x 16 grid over the colour cube. A cell's
+ * candidates are the entries that can be nearest to some colour in the cell
+ * (those whose least distance to the cell is at most the smallest greatest
+ * distance of any entry), found the first time the cell is used. The result
+ * is the exact nearest entry, the lowest index on ties. */
+#include "KInternal.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#define CELLS 4096
+#define CELL_UNKNOWN 0xFFFFFFFFu
+#define CACHE_SIZE 16384
+#define CACHE_VALID 0x1000000u
+
+struct KMatch {
+    int Count;
+    int Grey; /* matching grey rows */
+    uint8_t GreyIndex[256];
+    uint8_t Red[256], Green[256], Blue[256];
+    uint32_t CacheKey[CACHE_SIZE];
+    uint8_t CacheIndex[CACHE_SIZE];
+    uint32_t CellStart[CELLS]; /* into Candidates, or CELL_UNKNOWN */
+    uint16_t CellCount[CELLS];
+    uint8_t* Candidates;
+    size_t Used, Capacity;
+};
+
+void KMatchFree(struct KMatch* match) {
+    if (!match)
+        return;
+    free(match->Candidates);
+    KFree(match);
+}
+
+static int sq(int v) {
+    return v * v;
+}
+
+/* Squared distance from v to the interval [lo, hi], and the greatest one. */
+static int nearSq(int v, int lo, int hi) {
+    return v < lo ? sq(lo - v) : v > hi ? sq(v - hi) : 0;
+}
+
+static int farSq(int v, int lo, int hi) {
+    int a = sq(v - lo), b = sq(v - hi);
+    return a > b ? a : b;
+}
+
+/* Finds the candidates of a cell; returns 0 when out of memory. */
+static int buildCell(struct KMatch* m, unsigned cell) {
+    int r0 = (int)(cell >> 8) * 16, g0 = (int)((cell >> 4) & 15) * 16, b0 = (int)(cell & 15) * 16;
+    int bound = 0x7fffffff;
+    for (int i = 0; i < m->Count; ++i) {
+        int far = farSq(m->Red[i], r0, r0 + 15) + farSq(m->Green[i], g0, g0 + 15) +
+                  farSq(m->Blue[i], b0, b0 + 15);
+        bound = far < bound ? far : bound;
+    }
+    if (m->Used + (size_t)m->Count > m->Capacity) {
+        size_t capacity = m->Capacity ? m->Capacity * 2 : 4096;
+        while (capacity < m->Used + (size_t)m->Count)
+            capacity *= 2;
+        uint8_t* grown = realloc(m->Candidates, capacity);
+        if (!grown)
+            return 0;
+        m->Candidates = grown;
+        m->Capacity = capacity;
+    }
+    uint16_t n = 0;
+    for (int i = 0; i < m->Count; ++i) {
+        int near = nearSq(m->Red[i], r0, r0 + 15) + nearSq(m->Green[i], g0, g0 + 15) +
+                   nearSq(m->Blue[i], b0, b0 + 15);
+        if (near <= bound)
+            m->Candidates[m->Used + n++] = (uint8_t)i;
+    }
+    m->CellStart[cell] = (uint32_t)m->Used;
+    m->CellCount[cell] = n;
+    m->Used += n;
+    return 1;
+}
+
+/* Nearest entry by the cell's candidates; the full search if the cell
+ * cannot be built. */
+static uint8_t searchCell(struct KMatch* m, int r, int g, int b) {
+    unsigned cell = ((unsigned)(r >> 4) << 8) | ((unsigned)(g >> 4) << 4) | (unsigned)(b >> 4);
+    if (m->CellStart[cell] == CELL_UNKNOWN && !buildCell(m, cell)) {
+        int best = 0, bestDistance = 0x7fffffff;
+        for (int i = 0; i < m->Count; ++i) {
+            int d = sq(m->Red[i] - r) + sq(m->Green[i] - g) + sq(m->Blue[i] - b);
+            if (d < bestDistance)
+                bestDistance = d, best = i;
+        }
+        return (uint8_t)best;
+    }
+    const uint8_t* list = m->Candidates + m->CellStart[cell];
+    int best = list[0], bestDistance = 0x7fffffff;
+    for (int k = 0; k < m->CellCount[cell]; ++k) {
+        int i = list[k];
+        int d = sq(m->Red[i] - r) + sq(m->Green[i] - g) + sq(m->Blue[i] - b);
+        if (d < bestDistance)
+            bestDistance = d, best = i;
+    }
+    return (uint8_t)best;
+}
+
+int KPrepareMatch(RasterBitmap* record, const RasterColor* entries, int count) {
+    if (!record || !entries || count < 1 || count > 256)
+        return K_ERR_BAD_PARAMETER;
+    if (record->BitsPerPixel != 24 && record->BitsPerPixel != 8)
+        return K_ERR_BAD_PARAMETER;
+    KEndMatch(record);
+    struct KMatch* m = KAlloc(sizeof(struct KMatch), 1);
+    if (!m)
+        return K_ERR_NO_MEMORY;
+    m->Count = count;
+    m->Grey = record->BitsPerPixel == 8;
+    for (int i = 0; i < count; ++i) {
+        m->Red[i] = entries[i].Red;
+        m->Green[i] = entries[i].Green;
+        m->Blue[i] = entries[i].Blue;
+    }
+    if (m->Grey) {
+        for (int v = 0; v < 256; ++v)
+            m->GreyIndex[v] = (uint8_t)KNearestEntry(entries, count, v, v, v);
+    }
+    memset(m->CellStart, 0xFF, sizeof m->CellStart);
+    record->Match = m;
+    return K_OK;
+}
+
+int KMatchRow(RasterBitmap* record, const void* in, void* out) {
+    if (!record || !record->Match || !in || !out)
+        return K_ERR_BAD_PARAMETER;
+    struct KMatch* m = record->Match;
+    const uint8_t* src = in;
+    uint8_t* dst = out;
+    const int width = record->Width;
+    if (m->Grey) {
+        for (int x = 0; x < width; ++x)
+            dst[x] = m->GreyIndex[src[x]];
+        return K_OK;
+    }
+    for (int x = 0; x < width; ++x) {
+        int b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
+        uint32_t key = ((uint32_t)r << 16) | ((uint32_t)g << 8) | (uint32_t)b;
+        uint32_t slot = ((key * 2654435761u) >> 18) & (CACHE_SIZE - 1);
+        if (m->CacheKey[slot] != (key | CACHE_VALID)) {
+            m->CacheKey[slot] = key | CACHE_VALID;
+            m->CacheIndex[slot] = searchCell(m, r, g, b);
+        }
+        dst[x] = m->CacheIndex[slot];
+    }
+    return K_OK;
+}
+
+void KEndMatch(RasterBitmap* record) {
+    if (!record)
+        return;
+    KMatchFree(record->Match);
+    record->Match = NULL;
+}
