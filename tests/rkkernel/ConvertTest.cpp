@@ -16,7 +16,9 @@ TEST(KernelConvert, EveryStoredFormatGoesToWorkFormatAndBackUnchanged) {
             // Grey work rows of colour pixels are not reversible: only grey palettes.
             if (work == K_WORK_GREY && !palette)
                 continue;
-            auto colors = work == K_WORK_GREY ? greyPalette(f.bits) : colorPalette(1 << f.bits);
+            std::vector<RasterColor> colors;
+            if (palette)
+                colors = work == K_WORK_GREY ? greyPalette(f.bits) : colorPalette(1 << f.bits);
             Bitmap bmp(21, 1, f, palette ? colors : std::vector<RasterColor>{});
             fillPattern(bmp.get(), 9);
             auto stored = storedBytes(bmp.get());
