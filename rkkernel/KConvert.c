@@ -30,7 +30,33 @@ static inline unsigned indexAt(const uint8_t* row, int x, int bits) {
     return (row[x >> 3] >> (7 - (x & 7))) & 1u;
 }
 
+/* 8-bit indices to BGR in chunks from the end of the row: each chunk's
+ * indices are copied aside, then its pixels are written front to back with
+ * four-byte stores (the fourth byte lands on the next pixel, which is
+ * written after it, or for a chunk's last pixel is stored as three bytes).
+ * A chunk's pixels start at three times its first index, past every index
+ * still to be read. */
+static void indicesToBGR(uint8_t* b, int width, const RasterColor* colors) {
+    uint32_t table[256];
+    for (int i = 0; i < 256; ++i)
+        table[i] = colors[i].Blue | ((uint32_t)colors[i].Green << 8) | ((uint32_t)colors[i].Red << 16);
+    enum { CHUNK = 512 };
+    uint8_t indices[CHUNK];
+    for (int end = width; end > 0; end -= CHUNK) {
+        int start = end > CHUNK ? end - CHUNK : 0, n = end - start;
+        memcpy(indices, b + start, (size_t)n);
+        uint8_t* out = b + 3 * (size_t)start;
+        for (int k = 0; k + 1 < n; ++k)
+            memcpy(out + 3 * k, &table[indices[k]], 4);
+        putBGR(out + 3 * (n - 1), colors[indices[n - 1]]);
+    }
+}
+
 static void paletteToBGR(uint8_t* b, int width, int bits, const RasterColor* colors) {
+    if (bits == 8) {
+        indicesToBGR(b, width, colors);
+        return;
+    }
     for (int x = width - 1; x >= 0; --x)
         putBGR(b + 3 * x, colors[indexAt(b, x, bits)]);
 }

@@ -14,16 +14,18 @@
 
 #define CELLS 4096
 #define CELL_UNKNOWN 0xFFFFFFFFu
-#define CACHE_SIZE 16384
-#define CACHE_VALID 0x1000000u
+/* Cache entries are colour << 8 | index, so that an entry always tells the
+ * truth about the colour it names: the cache starts full of black with
+ * black's nearest index. 4096 entries keep it in the first-level cache. */
+#define CACHE_BITS 12
+#define CACHE_SIZE (1u << CACHE_BITS)
 
 struct KMatch {
     int Count;
     int Grey; /* matching grey rows */
     uint8_t GreyIndex[256];
     uint8_t Red[256], Green[256], Blue[256];
-    uint32_t CacheKey[CACHE_SIZE];
-    uint8_t CacheIndex[CACHE_SIZE];
+    uint32_t Cache[CACHE_SIZE];
     uint32_t CellStart[CELLS]; /* into Candidates, or CELL_UNKNOWN */
     uint16_t CellCount[CELLS];
     uint8_t* Candidates;
@@ -128,6 +130,9 @@ int KPrepareMatch(RasterBitmap* record, const RasterColor* entries, int count) {
             m->GreyIndex[v] = (uint8_t)KNearestEntry(entries, count, v, v, v);
     }
     memset(m->CellStart, 0xFF, sizeof m->CellStart);
+    const uint32_t black = (uint32_t)KNearestEntry(entries, count, 0, 0, 0);
+    for (unsigned i = 0; i < CACHE_SIZE; ++i)
+        m->Cache[i] = black;
     record->Match = m;
     return K_OK;
 }
@@ -144,15 +149,17 @@ int KMatchRow(RasterBitmap* record, const void* in, void* out) {
             dst[x] = m->GreyIndex[src[x]];
         return K_OK;
     }
+    uint32_t* cache = m->Cache;
     for (int x = 0; x < width; ++x) {
         int b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
         uint32_t key = ((uint32_t)r << 16) | ((uint32_t)g << 8) | (uint32_t)b;
-        uint32_t slot = ((key * 2654435761u) >> 18) & (CACHE_SIZE - 1);
-        if (m->CacheKey[slot] != (key | CACHE_VALID)) {
-            m->CacheKey[slot] = key | CACHE_VALID;
-            m->CacheIndex[slot] = searchCell(m, r, g, b);
+        uint32_t slot = (key * 2654435761u) >> (32 - CACHE_BITS);
+        uint32_t entry = cache[slot];
+        if ((entry >> 8) != key) {
+            entry = (key << 8) | searchCell(m, r, g, b);
+            cache[slot] = entry;
         }
-        dst[x] = m->CacheIndex[slot];
+        dst[x] = (uint8_t)entry;
     }
     return K_OK;
 }
