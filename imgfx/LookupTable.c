@@ -31,8 +31,8 @@ mapBytesVbmi(uint8_t* p, size_t n, const uint8_t* table) {
         __m512i index = _mm512_maskz_loadu_epi8(mask, p);
         __m512i low = _mm512_permutex2var_epi8(t0, index, t1);
         __m512i high = _mm512_permutex2var_epi8(t2, index, t3);
-        _mm512_mask_storeu_epi8(
-            p, mask, _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high));
+        _mm512_mask_storeu_epi8(p, mask,
+                                _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high));
     }
 }
 

@@ -77,8 +77,7 @@ static int setUp(RowWalker* w, unsigned options) {
         if (status != K_OK)
             return status;
     }
-    w->RowBufferSize =
-        KRowBufferSize(w->Width, bitmap->BitsPerPixel, w->Width, w->WorkFormat);
+    w->RowBufferSize = KRowBufferSize(w->Width, bitmap->BitsPerPixel, w->Width, w->WorkFormat);
     return FX_OK;
 }
 
@@ -88,7 +87,12 @@ int RowWalkerOpen(RasterBitmap* bitmap, unsigned options, RowWalker** walker) {
     if (status != FX_OK)
         return status;
     switch (bitmap->BitsPerPixel) {
-    case 1: case 4: case 8: case 16: case 24: case 32:
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
         break;
     default:
         return FX_ERR_BAD_BITMAP;
@@ -153,8 +157,8 @@ int RowWalkerReadRow(RowWalker* w, uint8_t* buffer, int row, int32_t* spans, int
     status = KReadRowPart(w->Bitmap, buffer, row, w->FirstColumn, w->StoredBytes);
     if (status != K_OK)
         return status;
-    status = KConvertRow(buffer, w->Width, w->SourceFormat, w->WorkFormat,
-                         w->Bitmap->ColorOrder, RB_ORDER_BGR, w->Colors, NULL);
+    status = KConvertRow(buffer, w->Width, w->SourceFormat, w->WorkFormat, w->Bitmap->ColorOrder,
+                         RB_ORDER_BGR, w->Colors, NULL);
     return status == K_OK ? FX_OK : status;
 }
 
@@ -207,8 +211,8 @@ static int walkRows(RowWalker* w, uint8_t* buffer, int32_t* spans, FxRowFunction
     return FX_OK;
 }
 
-int RowWalkerRun(RasterBitmap* bitmap, unsigned options, int from, int to,
-                 FxRowFunction function, void* context) {
+int RowWalkerRun(RasterBitmap* bitmap, unsigned options, int from, int to, FxRowFunction function,
+                 void* context) {
     RowWalker* w;
     int status = RowWalkerOpen(bitmap, options, &w);
     if (status != FX_OK)

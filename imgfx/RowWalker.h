@@ -23,8 +23,9 @@ extern "C" {
 #endif
 
 /* Options of RowWalkerOpen. */
-#define WALK_COLOR 0x1u      /* always deliver blue-green-red, even for grey bitmaps */
-#define WALK_WHOLE_ROWS 0x2u /* walk whole rows of the whole bitmap; writes still keep to the region */
+#define WALK_COLOR 0x1u /* always deliver blue-green-red, even for grey bitmaps */
+#define WALK_WHOLE_ROWS                                                                            \
+    0x2u /* walk whole rows of the whole bitmap; writes still keep to the region */
 
 typedef struct RowWalker {
     RasterBitmap* Bitmap;
@@ -81,8 +82,7 @@ int RowWalkerReadRow(RowWalker* walker, uint8_t* buffer, int row, int32_t* spans
  * inside the spans (fetched when spans is null) and advances progress.
  * The buffer's contents are spent. Returns FX_OK, a stop value or a kernel
  * code. */
-int RowWalkerWriteRow(RowWalker* walker, uint8_t* buffer, int row, const int32_t* spans,
-                      int count);
+int RowWalkerWriteRow(RowWalker* walker, uint8_t* buffer, int row, const int32_t* spans, int count);
 
 /* One row handed to a per-row function. */
 typedef struct FxRow {
@@ -103,8 +103,8 @@ typedef int (*FxRowFunction)(void* context, const FxRow* row);
  * from to to, calling function once for every row that has spans (rows
  * without any are neither converted nor written, only counted for
  * progress). Returns the last status. */
-int RowWalkerRun(RasterBitmap* bitmap, unsigned options, int from, int to,
-                 FxRowFunction function, void* context);
+int RowWalkerRun(RasterBitmap* bitmap, unsigned options, int from, int to, FxRowFunction function,
+                 void* context);
 
 #ifdef __cplusplus
 }

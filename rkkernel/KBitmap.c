@@ -5,7 +5,6 @@
 #include <stdint.h>
 #include <string.h>
 
-
 static void fillGreyRamp(RasterColor* colors, int count) {
     for (int i = 0; i < count; ++i) {
         uint8_t level = (uint8_t)(count > 1 ? i * 255 / (count - 1) : 0);
@@ -32,8 +31,8 @@ int KInitBitmap(RasterBitmap* record, int width, int height, int bits) {
     return K_OK;
 }
 
-int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits,
-                 int colorOrder, KPalette* palette, int rowOrder) {
+int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits, int colorOrder,
+                 KPalette* palette, int rowOrder) {
     if (!record)
         return K_ERR_BAD_PARAMETER;
     if (kind != 1 || width < 1 || height < 1) {

@@ -51,12 +51,24 @@ static void fromHue(int hue, double c, double m, uint8_t* rgb) {
     double x = c * (1.0 - fabs(fmod(h, 2.0) - 1.0));
     double r = 0, g = 0, b = 0;
     switch ((int)h) {
-    case 0: r = c, g = x; break;
-    case 1: r = x, g = c; break;
-    case 2: g = c, b = x; break;
-    case 3: g = x, b = c; break;
-    case 4: r = x, b = c; break;
-    default: r = c, b = x; break;
+    case 0:
+        r = c, g = x;
+        break;
+    case 1:
+        r = x, g = c;
+        break;
+    case 2:
+        g = c, b = x;
+        break;
+    case 3:
+        g = x, b = c;
+        break;
+    case 4:
+        r = x, b = c;
+        break;
+    default:
+        r = c, b = x;
+        break;
     }
     rgb[0] = clampRound(r + m);
     rgb[1] = clampRound(g + m);
@@ -70,7 +82,8 @@ static void toRGB(const uint8_t* p, int space, uint8_t* rgb) {
         rgb[0] = p[2], rgb[1] = p[1], rgb[2] = p[0];
         return;
     case K_SPACE_CMY:
-        rgb[0] = (uint8_t)(255 - p[0]), rgb[1] = (uint8_t)(255 - p[1]), rgb[2] = (uint8_t)(255 - p[2]);
+        rgb[0] = (uint8_t)(255 - p[0]), rgb[1] = (uint8_t)(255 - p[1]),
+        rgb[2] = (uint8_t)(255 - p[2]);
         return;
     case K_SPACE_CMYK:
         for (int k = 0; k < 3; ++k) {

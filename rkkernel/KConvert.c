@@ -39,7 +39,8 @@ static inline unsigned indexAt(const uint8_t* row, int x, int bits) {
 static void indicesToBGR(uint8_t* b, int width, const RasterColor* colors) {
     uint32_t table[256];
     for (int i = 0; i < 256; ++i)
-        table[i] = colors[i].Blue | ((uint32_t)colors[i].Green << 8) | ((uint32_t)colors[i].Red << 16);
+        table[i] =
+            colors[i].Blue | ((uint32_t)colors[i].Green << 8) | ((uint32_t)colors[i].Red << 16);
     enum { CHUNK = 512 };
     uint8_t indices[CHUNK];
     for (int end = width; end > 0; end -= CHUNK) {
@@ -222,8 +223,7 @@ static int toWork(uint8_t* b, int width, int sourceBits, int targetBits, int sou
 }
 
 int KConvertRow(void* buffer, int width, int sourceBits, int targetBits, int sourceOrder,
-                int targetOrder, const RasterColor* sourceColors,
-                const RasterColor* targetColors) {
+                int targetOrder, const RasterColor* sourceColors, const RasterColor* targetColors) {
     uint8_t* b = buffer;
     if (!b || width < 0)
         return K_ERR_BAD_PARAMETER;

@@ -9,8 +9,8 @@ typedef struct Rotation {
     const RasterBitmap* Bitmap;
     const uint8_t* Source; /* copy of the pixels before rotation */
     double Cos, Sin;
-    int Bytes;     /* bytes per pixel for direct formats */
-    int Nearest;   /* palette indices: nearest pixel */
+    int Bytes;       /* bytes per pixel for direct formats */
+    int Nearest;     /* palette indices: nearest pixel */
     uint8_t Fill[4]; /* stored form of the fill: index, 16-bit word or bytes */
 } Rotation;
 
@@ -143,8 +143,7 @@ int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillCo
     memcpy(copy, bitmap->Bits, size);
     double radians = angle / 100.0 * 3.14159265358979323846 / 180.0;
     Rotation rot = {bitmap, copy, cos(radians), sin(radians), bitmap->BitsPerPixel / 8, 0, {0}};
-    rot.Nearest = bitmap->BitsPerPixel < 8 ||
-                  (bitmap->BitsPerPixel == 8 && KGreyKind(bitmap) != 1);
+    rot.Nearest = bitmap->BitsPerPixel < 8 || (bitmap->BitsPerPixel == 8 && KGreyKind(bitmap) != 1);
     storedFill(&rot, fillColor);
     for (int y = 0; y < bitmap->Height; ++y) {
         int stored = bitmap->RowOrder == RB_ROWS_BOTTOM_UP ? bitmap->Height - 1 - y : y;

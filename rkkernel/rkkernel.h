@@ -38,9 +38,10 @@ extern "C" {
 #define K_ERR_NO_ACCESS (-20)
 
 /* RasterBitmap.Flags bits. */
-#define RB_FLAG_ALLOCATED 0x1u        /* the record describes an allocated bitmap */
-#define RB_FLAG_GREY_PALETTE 0x100u   /* the row walker's internal record carries the grey palette */
-#define RB_FLAG_ALT_PALETTE 0x400u    /* AltPalette is the palette object in use */
+#define RB_FLAG_ALLOCATED 0x1u      /* the record describes an allocated bitmap */
+#define RB_FLAG_GREY_PALETTE 0x100u /* the row walker's internal record carries the grey palette   \
+                                     */
+#define RB_FLAG_ALT_PALETTE 0x400u  /* AltPalette is the palette object in use */
 #define RB_FLAG_COLORS_UNSYNCED 0x4000u /* Colors is not kept in step with the palette object */
 
 /* RasterBitmap.RowOrder: rows stored bottom-up. Any other value: top-down. */
@@ -222,10 +223,8 @@ RK_API void KDeletePalette(KPalette* palette);
 RK_API int KPaletteSize(const KPalette* palette);
 /* Entries first .. first + count - 1 as far as the palette has them;
  * returns the number copied. */
-RK_API int KGetPaletteEntries(const KPalette* palette, int first, int count,
-                              RasterColor* entries);
-RK_API int KSetPaletteEntries(KPalette* palette, int first, int count,
-                              const RasterColor* entries);
+RK_API int KGetPaletteEntries(const KPalette* palette, int first, int count, RasterColor* entries);
+RK_API int KSetPaletteEntries(KPalette* palette, int first, int count, const RasterColor* entries);
 /* A new fixed grey palette for bits 1, 4 or 8: 2^bits levels from black to
  * white, evenly spaced; null for other bits. */
 RK_API KPalette* KGreyPalette(int bits);

@@ -102,11 +102,16 @@ QString usageText() {
 
 QString statusName(int status) {
     switch (status) {
-    case FX_OK: return QStringLiteral("FX_OK");
-    case FX_ERR_NO_MEMORY: return QStringLiteral("FX_ERR_NO_MEMORY");
-    case FX_ERR_BAD_BITMAP: return QStringLiteral("FX_ERR_BAD_BITMAP");
-    case FX_ERR_BAD_PARAMETER: return QStringLiteral("FX_ERR_BAD_PARAMETER");
-    default: return QString::number(status);
+    case FX_OK:
+        return QStringLiteral("FX_OK");
+    case FX_ERR_NO_MEMORY:
+        return QStringLiteral("FX_ERR_NO_MEMORY");
+    case FX_ERR_BAD_BITMAP:
+        return QStringLiteral("FX_ERR_BAD_BITMAP");
+    case FX_ERR_BAD_PARAMETER:
+        return QStringLiteral("FX_ERR_BAD_PARAMETER");
+    default:
+        return QString::number(status);
     }
 }
 

@@ -13,11 +13,11 @@ namespace imgfxcli {
 
 // Exit codes of imgfx-cli; documented in the README.
 enum ExitCode {
-    ExitOk = 0,         // the filter returned FX_OK and OUT was written
+    ExitOk = 0,           // the filter returned FX_OK and OUT was written
     ExitFilterFailed = 1, // the filter returned another status; OUT untouched
-    ExitUsage = 2,      // bad command line
-    ExitInput = 3,      // IN could not be read
-    ExitOutput = 4,     // OUT could not be written (an old OUT stays as it was)
+    ExitUsage = 2,        // bad command line
+    ExitInput = 3,        // IN could not be read
+    ExitOutput = 4,       // OUT could not be written (an old OUT stays as it was)
 };
 
 struct RegionShape {

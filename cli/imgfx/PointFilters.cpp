@@ -5,9 +5,8 @@ namespace imgfxcli {
 namespace {
 
 const FilterEntry entries[] = {
-    {"R_InvertBitmap", 0, "", [](RasterBitmap* b, const std::vector<long long>&) {
-         return R_InvertBitmap(b);
-     }},
+    {"R_InvertBitmap", 0, "",
+     [](RasterBitmap* b, const std::vector<long long>&) { return R_InvertBitmap(b); }},
 };
 
 } // namespace

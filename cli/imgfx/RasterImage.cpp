@@ -44,15 +44,19 @@ int kindOf(const QImage& image, int declared) {
 // The image in the Qt format whose rows are the bitmap's stored rows.
 QImage storedForm(const QImage& image, int kind, bool alpha) {
     switch (kind) {
-    case 1: return image.convertToFormat(QImage::Format_Mono);
+    case 1:
+        return image.convertToFormat(QImage::Format_Mono);
     case 4:
     case 8:
         return image.format() == QImage::Format_Indexed8
                    ? image
                    : image.convertToFormat(QImage::Format_Grayscale8);
-    case 16: return image.convertToFormat(QImage::Format_RGB555);
-    case 24: return image.convertToFormat(QImage::Format_BGR888);
-    default: return image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    case 16:
+        return image.convertToFormat(QImage::Format_RGB555);
+    case 24:
+        return image.convertToFormat(QImage::Format_BGR888);
+    default:
+        return image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     }
 }
 
@@ -75,10 +79,14 @@ int declaredBits(const QString& path) {
     if (head.startsWith("\x89PNG")) {
         const int depth = byte(24), type = byte(25);
         switch (type) {
-        case 0: return depth == 1 ? 1 : 8;
-        case 2: return 24;
-        case 3: return depth == 1 ? 1 : depth <= 4 ? 4 : 8;
-        default: return 32;
+        case 0:
+            return depth == 1 ? 1 : 8;
+        case 2:
+            return 24;
+        case 3:
+            return depth == 1 ? 1 : depth <= 4 ? 4 : 8;
+        default:
+            return 32;
         }
     }
     return 0;
@@ -107,11 +115,12 @@ bool RasterImage::fromImage(const QImage& image, int kind, int rowOrder, QString
             entries.push_back({uchar(qBlue(c)), uchar(qGreen(c)), uchar(qRed(c)), 0});
         palette = KCreatePalette(int(entries.size()), entries.data());
     }
-    const int status = KAllocBitmap(&bitmap_, 1, image.width(), image.height(), kind,
-                                    RB_ORDER_BGR, palette, rowOrder);
+    const int status = KAllocBitmap(&bitmap_, 1, image.width(), image.height(), kind, RB_ORDER_BGR,
+                                    palette, rowOrder);
     KDeletePalette(palette);
     if (status != K_OK) {
-        *error = QStringLiteral("cannot hold a %1 x %2 picture").arg(image.width()).arg(image.height());
+        *error =
+            QStringLiteral("cannot hold a %1 x %2 picture").arg(image.width()).arg(image.height());
         return false;
     }
     std::vector<uchar> row(size_t(bitmap_.BytesPerLine), 0);
@@ -137,12 +146,23 @@ QImage RasterImage::toImage() const {
     const int bits = b.BitsPerPixel;
     QImage::Format format = QImage::Format_Indexed8;
     switch (bits) {
-    case 1: format = QImage::Format_Mono; break;
-    case 8: format = KGreyKind(&b) == 1 ? QImage::Format_Grayscale8 : QImage::Format_Indexed8; break;
-    case 16: format = QImage::Format_RGB555; break;
-    case 24: format = b.ColorOrder == RB_ORDER_BGR ? QImage::Format_BGR888 : QImage::Format_RGB888; break;
-    case 32: format = alpha_ ? QImage::Format_ARGB32 : QImage::Format_RGB32; break;
-    default: break;
+    case 1:
+        format = QImage::Format_Mono;
+        break;
+    case 8:
+        format = KGreyKind(&b) == 1 ? QImage::Format_Grayscale8 : QImage::Format_Indexed8;
+        break;
+    case 16:
+        format = QImage::Format_RGB555;
+        break;
+    case 24:
+        format = b.ColorOrder == RB_ORDER_BGR ? QImage::Format_BGR888 : QImage::Format_RGB888;
+        break;
+    case 32:
+        format = alpha_ ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+        break;
+    default:
+        break;
     }
     QImage image(b.Width, b.Height, format);
     if (bits <= 8 && format != QImage::Format_Grayscale8) {
@@ -210,7 +230,8 @@ int RasterImage::addRect(int x, int y, int w, int h, bool ellipse) {
     }
     const KRect rect{x, top, x + w, bottom};
     const int mode = bitmap_.HasRegion ? K_REGION_UNION : K_REGION_SET;
-    return ellipse ? KSetRegionEllipse(&bitmap_, &rect, mode) : KSetRegionRect(&bitmap_, &rect, mode);
+    return ellipse ? KSetRegionEllipse(&bitmap_, &rect, mode)
+                   : KSetRegionRect(&bitmap_, &rect, mode);
 }
 
 } // namespace imgfxcli

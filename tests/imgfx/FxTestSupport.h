@@ -46,8 +46,8 @@ class Bitmap {
 public:
     Bitmap(int width, int height, int bits, int colorOrder = RB_ORDER_BGR, int rowOrder = 0,
            const std::vector<RasterColor>& palette = {}) {
-        KPalette* p = palette.empty() ? nullptr
-                                      : KCreatePalette(int(palette.size()), palette.data());
+        KPalette* p =
+            palette.empty() ? nullptr : KCreatePalette(int(palette.size()), palette.data());
         status_ = KAllocBitmap(&bmp_, 1, width, height, bits, colorOrder, p, rowOrder);
         KDeletePalette(p);
     }
@@ -87,16 +87,22 @@ inline void setStoredBytes(RasterBitmap* bmp, const std::vector<uint8_t>& bytes)
 
 // Raw stored value of pixel x of stored row: palette index, 16-bit word, or
 // the bytes of a 24/32-bit pixel packed little-endian.
-inline uint32_t rawAt(const std::vector<uint8_t>& bytes, const RasterBitmap* bmp, int x,
-                      int row) {
+inline uint32_t rawAt(const std::vector<uint8_t>& bytes, const RasterBitmap* bmp, int x, int row) {
     const uint8_t* p = bytes.data() + size_t(row) * bmp->BytesPerLine;
     switch (bmp->BitsPerPixel) {
-    case 1: return (p[x >> 3] >> (7 - (x & 7))) & 1u;
-    case 4: return (x & 1) ? p[x >> 1] & 15u : p[x >> 1] >> 4;
-    case 8: return p[x];
-    case 16: return p[2 * x] | (p[2 * x + 1] << 8);
-    case 24: return p[3 * x] | (p[3 * x + 1] << 8) | (p[3 * x + 2] << 16);
-    default: return p[4 * x] | (p[4 * x + 1] << 8) | (p[4 * x + 2] << 16) | (uint32_t(p[4 * x + 3]) << 24);
+    case 1:
+        return (p[x >> 3] >> (7 - (x & 7))) & 1u;
+    case 4:
+        return (x & 1) ? p[x >> 1] & 15u : p[x >> 1] >> 4;
+    case 8:
+        return p[x];
+    case 16:
+        return p[2 * x] | (p[2 * x + 1] << 8);
+    case 24:
+        return p[3 * x] | (p[3 * x + 1] << 8) | (p[3 * x + 2] << 16);
+    default:
+        return p[4 * x] | (p[4 * x + 1] << 8) | (p[4 * x + 2] << 16) |
+               (uint32_t(p[4 * x + 3]) << 24);
     }
 }
 
@@ -114,14 +120,26 @@ inline void setRawAt(std::vector<uint8_t>& bytes, const RasterBitmap* bmp, int x
         p[x >> 1] = uint8_t((p[x >> 1] & ~(15u << s)) | ((v & 15u) << s));
         break;
     }
-    case 8: p[x] = uint8_t(v); break;
-    case 16: p[2 * x] = uint8_t(v), p[2 * x + 1] = uint8_t(v >> 8); break;
-    case 24: for (int k = 0; k < 3; ++k) p[3 * x + k] = uint8_t(v >> (8 * k)); break;
-    default: for (int k = 0; k < 4; ++k) p[4 * x + k] = uint8_t(v >> (8 * k)); break;
+    case 8:
+        p[x] = uint8_t(v);
+        break;
+    case 16:
+        p[2 * x] = uint8_t(v), p[2 * x + 1] = uint8_t(v >> 8);
+        break;
+    case 24:
+        for (int k = 0; k < 3; ++k)
+            p[3 * x + k] = uint8_t(v >> (8 * k));
+        break;
+    default:
+        for (int k = 0; k < 4; ++k)
+            p[4 * x + k] = uint8_t(v >> (8 * k));
+        break;
     }
 }
 
-inline uint8_t widen5(unsigned v) { return uint8_t((v << 3) | (v >> 2)); }
+inline uint8_t widen5(unsigned v) {
+    return uint8_t((v << 3) | (v >> 2));
+}
 
 // Colour of pixel x of stored row, read the plain way.
 inline Bgr colorAt(const std::vector<uint8_t>& bytes, const RasterBitmap* bmp, int x, int row) {
@@ -149,7 +167,9 @@ inline uint32_t rawOf(const RasterBitmap* bmp, Bgr c) {
     return bgr ? c.b | (c.g << 8) | (c.r << 16) : c.r | (c.g << 8) | (c.b << 16);
 }
 
-inline int intensity(Bgr c) { return (5 * c.g + 2 * c.r + c.b + 4) >> 3; }
+inline int intensity(Bgr c) {
+    return (5 * c.g + 2 * c.r + c.b + 4) >> 3;
+}
 
 // Nearest palette entry by squared distance, lowest index on ties.
 inline int nearestIndex(const RasterBitmap* bmp, Bgr c) {

@@ -134,7 +134,8 @@ TEST(InvertBitmap, GreyBitmapWithRegionInvertsItsLevels) {
 
 TEST(InvertBitmap, CallbackStoppingAtOnceLeavesTheBitmapUnchanged) {
     for (int bits : {8, 24}) {
-        Bitmap bmp(6, 6, bits, RB_ORDER_BGR, 0, bits == 8 ? colorPalette(256) : std::vector<RasterColor>{});
+        Bitmap bmp(6, 6, bits, RB_ORDER_BGR, 0,
+                   bits == 8 ? colorPalette(256) : std::vector<RasterColor>{});
         fillPattern(bmp.get());
         if (bits == 8) {
             KRect rect{0, 0, 6, 6}; // a region forces the pixel path

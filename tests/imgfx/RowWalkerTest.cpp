@@ -131,7 +131,8 @@ TEST(RowWalker, FourBitGreyIsDeliveredAsGreyAndMatchedBack) {
 TEST(RowWalker, EveryStoredFormatMakesTheRoundTripUnchanged) {
     for (const Format& f : allFormats()) {
         for (unsigned options : {0u, unsigned(WALK_COLOR), unsigned(WALK_WHOLE_ROWS)}) {
-            Bitmap bmp(23, 5, f, f.bits <= 8 ? colorPalette(1 << f.bits) : std::vector<RasterColor>{});
+            Bitmap bmp(23, 5, f,
+                       f.bits <= 8 ? colorPalette(1 << f.bits) : std::vector<RasterColor>{});
             fillPattern(bmp.get(), 11);
             auto before = storedBytes(bmp.get());
             EXPECT_EQ(walk(bmp.get(), options, [](const FxRow&) {}), FX_OK);
@@ -151,7 +152,8 @@ TEST(RowWalker, EveryStoredFormatMakesTheRoundTripUnchanged) {
 TEST(RowWalker, WritesNeverTouchPixelsOutsideTheRegion) {
     for (const Format& f : allFormats()) {
         for (unsigned options : {0u, unsigned(WALK_WHOLE_ROWS)}) {
-            Bitmap bmp(37, 11, f, f.bits <= 8 ? colorPalette(1 << f.bits) : std::vector<RasterColor>{});
+            Bitmap bmp(37, 11, f,
+                       f.bits <= 8 ? colorPalette(1 << f.bits) : std::vector<RasterColor>{});
             fillPattern(bmp.get(), 13);
             KRect ellipse{3, 1, 20, 9};
             KPoint star[] = {{22, 0}, {30, 10}, {18, 4}, {36, 4}, {24, 10}};
@@ -165,10 +167,13 @@ TEST(RowWalker, WritesNeverTouchPixelsOutsideTheRegion) {
                                std::memset(row.Pixels, 0x5A, size_t(row.Width) * row.BytesPerPixel);
                                for (int i = 0; i + 1 < row.SpanCount; i += 2)
                                    std::memset(row.Pixels + row.Spans[i] * row.BytesPerPixel, 0xA5,
-                                               size_t(row.Spans[i + 1] - row.Spans[i]) * row.BytesPerPixel);
+                                               size_t(row.Spans[i + 1] - row.Spans[i]) *
+                                                   row.BytesPerPixel);
                            }),
                       FX_OK);
-            auto expected = referenceApply(bmp.get(), before, [](Bgr) { return Bgr{0xA5, 0xA5, 0xA5}; });
+            auto expected = referenceApply(bmp.get(), before, [](Bgr) {
+                return Bgr{0xA5, 0xA5, 0xA5};
+            });
             EXPECT_EQ(storedBytes(bmp.get()), expected) << f.name() << " options " << options;
         }
     }

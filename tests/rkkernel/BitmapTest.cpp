@@ -81,7 +81,8 @@ TEST(KernelBitmap, PartRowsOfPackedBitmapsStartOnByteBoundaries) {
 
 TEST(KernelBitmap, SpanWritesKeepEveryPixelOutsideTheSpans) {
     for (int bits : {1, 4, 8, 16, 24, 32}) {
-        Bitmap bmp(40, 1, bits, RB_ORDER_BGR, 0, bits <= 8 ? colorPalette(1 << bits) : std::vector<RasterColor>{});
+        Bitmap bmp(40, 1, bits, RB_ORDER_BGR, 0,
+                   bits <= 8 ? colorPalette(1 << bits) : std::vector<RasterColor>{});
         fillPattern(bmp.get(), 3);
         auto before = storedBytes(bmp.get());
         int first = bits == 1 ? 8 : bits == 4 ? 2 : 3;
@@ -99,7 +100,9 @@ TEST(KernelBitmap, SpanWritesKeepEveryPixelOutsideTheSpans) {
             int rel = x - first;
             bool inside = (rel >= 1 && rel < 4) || (rel >= 9 && rel < 30) || rel >= 33;
             uint32_t was = rawAt(before, bmp.get(), x, 0);
-            uint32_t mask = bits == 32 ? 0xffffffu : bits == 16 ? 0xffffu : (1u << std::min(bits, 31)) - 1;
+            uint32_t mask = bits == 32   ? 0xffffffu
+                            : bits == 16 ? 0xffffu
+                                         : (1u << std::min(bits, 31)) - 1;
             uint32_t expected = inside ? (~was & mask) | (was & ~mask) : was;
             EXPECT_EQ(rawAt(after, bmp.get(), x, 0), expected) << bits << " bits, x " << x;
         }

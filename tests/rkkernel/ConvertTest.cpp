@@ -50,7 +50,8 @@ TEST(KernelConvert, EveryStoredFormatGoesToWorkFormatAndBackUnchanged) {
                 uint32_t mask = f.bits == 32 ? 0xffffffu : 0xffffffffu; // fourth byte not kept
                 std::vector<uint8_t> back(row.begin(), row.end());
                 back.resize(stored.size());
-                EXPECT_EQ(rawAt(back, bmp.get(), x, 0) & mask, rawAt(stored, bmp.get(), x, 0) & mask)
+                EXPECT_EQ(rawAt(back, bmp.get(), x, 0) & mask,
+                          rawAt(stored, bmp.get(), x, 0) & mask)
                     << f.name() << " work " << work << " x " << x;
             }
         }
@@ -59,10 +60,12 @@ TEST(KernelConvert, EveryStoredFormatGoesToWorkFormatAndBackUnchanged) {
 
 TEST(KernelConvert, GreyBytesComeFromTheIntensity) {
     uint8_t row[6] = {10, 20, 200, 0, 0, 0}; // blue 10, green 20, red 200
-    ASSERT_EQ(KConvertRow(row, 1, 24, K_WORK_GREY, RB_ORDER_BGR, RB_ORDER_BGR, nullptr, nullptr), K_OK);
+    ASSERT_EQ(KConvertRow(row, 1, 24, K_WORK_GREY, RB_ORDER_BGR, RB_ORDER_BGR, nullptr, nullptr),
+              K_OK);
     EXPECT_EQ(row[0], (5 * 20 + 2 * 200 + 10 + 4) >> 3);
     uint8_t rgb[3] = {200, 20, 10}; // red first
-    ASSERT_EQ(KConvertRow(rgb, 1, 24, K_WORK_BGR, RB_ORDER_RGB, RB_ORDER_BGR, nullptr, nullptr), K_OK);
+    ASSERT_EQ(KConvertRow(rgb, 1, 24, K_WORK_BGR, RB_ORDER_RGB, RB_ORDER_BGR, nullptr, nullptr),
+              K_OK);
     EXPECT_EQ(rgb[0], 10);
     EXPECT_EQ(rgb[2], 200);
     // Neither side a work format.
@@ -73,7 +76,8 @@ TEST(KernelConvert, SixteenBitFieldsWidenByRepeatingTheirTopBits) {
     // Red 31, green 1, blue 16 with red in the high field.
     uint16_t word = uint16_t((31 << 10) | (1 << 5) | 16);
     uint8_t row[3] = {uint8_t(word), uint8_t(word >> 8), 0};
-    ASSERT_EQ(KConvertRow(row, 1, 16, K_WORK_BGR, RB_ORDER_BGR, RB_ORDER_BGR, nullptr, nullptr), K_OK);
+    ASSERT_EQ(KConvertRow(row, 1, 16, K_WORK_BGR, RB_ORDER_BGR, RB_ORDER_BGR, nullptr, nullptr),
+              K_OK);
     EXPECT_EQ(row[2], 255);
     EXPECT_EQ(row[1], (1 << 3) | 0);
     EXPECT_EQ(row[0], (16 << 3) | 4);
@@ -82,7 +86,10 @@ TEST(KernelConvert, SixteenBitFieldsWidenByRepeatingTheirTopBits) {
 TEST(KernelMatch, MatchingFindsTheNearestEntryLikeAFullSearch) {
     std::vector<RasterColor> palette(200);
     uint32_t s = 99;
-    auto next = [&] { s = s * 1664525u + 1013904223u; return uint8_t(s >> 24); };
+    auto next = [&] {
+        s = s * 1664525u + 1013904223u;
+        return uint8_t(s >> 24);
+    };
     for (auto& e : palette)
         e = {next(), next(), next(), 0};
     palette[7] = palette[3]; // a duplicate: the lower index wins
@@ -92,7 +99,8 @@ TEST(KernelMatch, MatchingFindsTheNearestEntryLikeAFullSearch) {
     for (auto& b : row)
         b = next();
     for (int k = 0; k < 3; ++k)
-        row[size_t(k)] = std::array<uint8_t, 3>{palette[3].Blue, palette[3].Green, palette[3].Red}[size_t(k)];
+        row[size_t(k)] =
+            std::array<uint8_t, 3>{palette[3].Blue, palette[3].Green, palette[3].Red}[size_t(k)];
     RasterBitmap match;
     KInitBitmap(&match, width, 1, 24);
     ASSERT_EQ(KPrepareMatch(&match, palette.data(), 200), K_OK);
@@ -102,7 +110,8 @@ TEST(KernelMatch, MatchingFindsTheNearestEntryLikeAFullSearch) {
         for (int x = 0; x < width; ++x) {
             int best = 0, bestD = 1 << 30;
             for (int i = 0; i < 200; ++i) {
-                int dr = palette[size_t(i)].Red - row[3 * x + 2], dg = palette[size_t(i)].Green - row[3 * x + 1],
+                int dr = palette[size_t(i)].Red - row[3 * x + 2],
+                    dg = palette[size_t(i)].Green - row[3 * x + 1],
                     db = palette[size_t(i)].Blue - row[3 * x];
                 if (dr * dr + dg * dg + db * db < bestD)
                     bestD = dr * dr + dg * dg + db * db, best = i;
@@ -125,8 +134,10 @@ TEST(KernelColorSpace, EverySpaceConvertsBothWays) {
     }
     for (int space : {K_SPACE_CMYK, K_SPACE_HSV, K_SPACE_HLS, K_SPACE_CMY}) {
         std::vector<uint8_t> converted(size_t(width) * 4), back(size_t(width) * 3);
-        ASSERT_EQ(KConvertColorSpace(bgr.data(), converted.data(), width, K_SPACE_BGR, space), K_OK);
-        ASSERT_EQ(KConvertColorSpace(converted.data(), back.data(), width, space, K_SPACE_BGR), K_OK);
+        ASSERT_EQ(KConvertColorSpace(bgr.data(), converted.data(), width, K_SPACE_BGR, space),
+                  K_OK);
+        ASSERT_EQ(KConvertColorSpace(converted.data(), back.data(), width, space, K_SPACE_BGR),
+                  K_OK);
         int worst = 0;
         for (size_t k = 0; k < back.size(); ++k)
             worst = std::max(worst, std::abs(int(back[k]) - int(bgr[k])));

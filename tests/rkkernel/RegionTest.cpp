@@ -76,7 +76,8 @@ TEST(KernelRegion, PolygonsFillByWinding) {
     EXPECT_FALSE(inRegion(bmp.get(), 10, 18));
     EXPECT_EQ(spansOf(bmp.get(), 10).size(), 2u);
     // Two overlapping squares of opposite direction cancel where they overlap.
-    KPoint ring[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {3, 3}, {3, 7}, {7, 7}, {7, 3}, {3, 3}};
+    KPoint ring[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0},
+                     {3, 3}, {3, 7},  {7, 7},   {7, 3},  {3, 3}};
     ASSERT_EQ(KSetRegionPolygon(bmp.get(), ring, 10, K_REGION_SET), K_OK);
     EXPECT_EQ(spansOf(bmp.get(), 5), (std::vector<int32_t>{0, 3, 7, 10}));
     EXPECT_EQ(spansOf(bmp.get(), 1), (std::vector<int32_t>{0, 10}));

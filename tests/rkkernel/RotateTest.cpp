@@ -27,7 +27,8 @@ TEST(KernelRotate, ZeroAngleChangesNothingButReportsProgress) {
 TEST(KernelRotate, PositiveAnglesTurnThePictureClockwiseAsShown) {
     for (int rowOrder : {0, RB_ROWS_BOTTOM_UP}) {
         for (int bits : {8, 24}) {
-            std::vector<RasterColor> palette = bits == 8 ? colorPalette(256) : std::vector<RasterColor>{};
+            std::vector<RasterColor> palette =
+                bits == 8 ? colorPalette(256) : std::vector<RasterColor>{};
             Bitmap bmp(8, 8, bits, RB_ORDER_BGR, rowOrder, palette);
             auto bytes = storedBytes(bmp.get());
             // One marked pixel in the top-left quarter of the picture.

@@ -49,8 +49,8 @@ TEST_F(ImgfxCli, InvertsAPictureAndPrintsTheStatus) {
 
 TEST_F(ImgfxCli, RegionsLimitTheFilterAndProgressIsDrawn) {
     Result r = run({QStringLiteral("--progress"), QStringLiteral("R_InvertBitmap"), in(), out(),
-                    QStringLiteral("--rect"), QStringLiteral("0,0,2,2"), QStringLiteral("--ellipse"),
-                    QStringLiteral("6,2,4,4")});
+                    QStringLiteral("--rect"), QStringLiteral("0,0,2,2"),
+                    QStringLiteral("--ellipse"), QStringLiteral("6,2,4,4")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("100%")));
     QImage before(in()), after(out());
@@ -65,7 +65,8 @@ TEST_F(ImgfxCli, BadCommandLinesExitWithUsage) {
         {},
         {QStringLiteral("R_NoSuchBitmap"), in(), out()},
         {QStringLiteral("R_InvertBitmap"), QStringLiteral("5"), in(), out()},
-        {QStringLiteral("R_InvertBitmap"), in(), out(), QStringLiteral("--rect"), QStringLiteral("1,2,3")},
+        {QStringLiteral("R_InvertBitmap"), in(), out(), QStringLiteral("--rect"),
+         QStringLiteral("1,2,3")},
         {QStringLiteral("R_InvertBitmap"), in(), out(), QStringLiteral("--frobnicate")},
     };
     for (const QStringList& args : bad) {
@@ -80,14 +81,17 @@ TEST_F(ImgfxCli, BadCommandLinesExitWithUsage) {
 }
 
 TEST_F(ImgfxCli, UnreadableInputAndUnwritableOutputHaveTheirOwnExitCodes) {
-    Result missing = run({QStringLiteral("R_InvertBitmap"), dir.filePath(QStringLiteral("no.png")), out()});
+    Result missing =
+        run({QStringLiteral("R_InvertBitmap"), dir.filePath(QStringLiteral("no.png")), out()});
     EXPECT_EQ(missing.exitCode, 3);
     EXPECT_FALSE(QFile::exists(out()));
 
     // An existing OUT that cannot be replaced stays as it was.
-    Result gif = run({QStringLiteral("R_InvertBitmap"), in(), dir.filePath(QStringLiteral("x.gif"))});
+    Result gif =
+        run({QStringLiteral("R_InvertBitmap"), in(), dir.filePath(QStringLiteral("x.gif"))});
     EXPECT_EQ(gif.exitCode, 4);
     EXPECT_EQ(gif.out, QStringLiteral("FX_OK\n"));
-    Result intoFolder = run({QStringLiteral("R_InvertBitmap"), in(), dir.path() + QStringLiteral("/sub/none/out.png")});
+    Result intoFolder = run(
+        {QStringLiteral("R_InvertBitmap"), in(), dir.path() + QStringLiteral("/sub/none/out.png")});
     EXPECT_EQ(intoFolder.exitCode, 4);
 }

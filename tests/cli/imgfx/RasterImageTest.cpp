@@ -65,7 +65,8 @@ void write16BitBmp(const QString& path, int w, int h) {
     put16(28, 16);
     for (int row = 0; row < h; ++row)
         for (int x = 0; x < w; ++x)
-            put16(54 + row * stride + 2 * x, (x * 3 % 32) << 10 | (row * 5 % 32) << 5 | (x + row) % 32);
+            put16(54 + row * stride + 2 * x,
+                  (x * 3 % 32) << 10 | (row * 5 % 32) << 5 | (x + row) % 32);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(data);
@@ -114,9 +115,9 @@ TEST_F(RasterImageKinds, PicturesKeepTheirKindOnTheWayInAndOut) {
     ASSERT_TRUE(argb.save(path("argb.png")));
 
     const KindCase cases[] = {
-        {"mono.png", 1, 0},   {"mono.pbm", 1, 0},  {"four.bmp", 4, 2},      {"eight.png", 8, 0},
-        {"eight.bmp", 8, 2},  {"grey.pgm", 8, 0},  {"sixteen.bmp", 16, 2}, {"rgb.ppm", 24, 0},
-        {"rgb.bmp", 24, 2},   {"argb.png", 32, 0},
+        {"mono.png", 1, 0},  {"mono.pbm", 1, 0},  {"four.bmp", 4, 2},     {"eight.png", 8, 0},
+        {"eight.bmp", 8, 2}, {"grey.pgm", 8, 0},  {"sixteen.bmp", 16, 2}, {"rgb.ppm", 24, 0},
+        {"rgb.bmp", 24, 2},  {"argb.png", 32, 0},
     };
     for (const KindCase& c : cases) {
         SCOPED_TRACE(c.file);
@@ -155,7 +156,8 @@ TEST_F(RasterImageKinds, RegionsAreGivenInPictureCoordinatesWhateverTheRowOrder)
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 10; ++x) {
                 const bool inside = x >= 2 && x < 5 && y >= 1 && y < 3;
-                EXPECT_EQ(qRed(result.pixel(x, y)), inside ? 255 : 0) << name << " " << x << "," << y;
+                EXPECT_EQ(qRed(result.pixel(x, y)), inside ? 255 : 0)
+                    << name << " " << x << "," << y;
             }
     }
 }
