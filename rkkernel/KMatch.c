@@ -9,6 +9,7 @@
  * is the exact nearest entry, the lowest index on ties. */
 #include "KInternal.h"
 
+#include <immintrin.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -137,29 +138,82 @@ int KPrepareMatch(RasterBitmap* record, const RasterColor* entries, int count) {
     return K_OK;
 }
 
+static inline uint32_t cacheSlot(uint32_t key) {
+    return (key * 2654435761u) >> (32 - CACHE_BITS);
+}
+
+/* The cache entry of a colour, searching and storing it on a miss. */
+static inline uint32_t lookUp(struct KMatch* m, uint32_t key) {
+    uint32_t slot = cacheSlot(key);
+    uint32_t entry = m->Cache[slot];
+    if ((entry >> 8) != key) {
+        entry =
+            (key << 8) | searchCell(m, (int)(key >> 16), (int)((key >> 8) & 255), (int)(key & 255));
+        m->Cache[slot] = entry;
+    }
+    return entry;
+}
+
+static void matchColorsPlain(struct KMatch* m, const uint8_t* src, uint8_t* dst, int width) {
+    for (int x = 0; x < width; ++x) {
+        uint32_t key =
+            ((uint32_t)src[3 * x + 2] << 16) | ((uint32_t)src[3 * x + 1] << 8) | src[3 * x];
+        dst[x] = (uint8_t)lookUp(m, key);
+    }
+}
+
+/* Sixteen pixels at a time: their colours gathered into keys by a byte
+ * permute, the cache entries gathered, misses settled one by one. Reads stay
+ * ahead of writes, so in and out may be one buffer. */
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static void
+matchColorsWide(struct KMatch* m, const uint8_t* src, uint8_t* dst, int width) {
+    uint8_t spread[64];
+    for (int j = 0; j < 64; ++j)
+        spread[j] = (uint8_t)(j % 4 == 3 ? 0 : 3 * (j / 4) + j % 4);
+    const __m512i toKeys = _mm512_loadu_si512(spread);
+    const __m512i hashFactor = _mm512_set1_epi32((int)2654435761u);
+    const __mmask64 pixelBytes = (1ull << 48) - 1;
+    int x = 0;
+    for (; x + 16 <= width; x += 16) {
+        __m512i bytes = _mm512_maskz_loadu_epi8(pixelBytes, src + 3 * (size_t)x);
+        __m512i keys = _mm512_maskz_permutexvar_epi8(0x7777777777777777ull, toKeys, bytes);
+        __m512i slots = _mm512_srli_epi32(_mm512_mullo_epi32(keys, hashFactor), 32 - CACHE_BITS);
+        __m512i entries = _mm512_i32gather_epi32(slots, (const int*)m->Cache, 4);
+        __mmask16 hit = _mm512_cmpeq_epi32_mask(_mm512_srli_epi32(entries, 8), keys);
+        if (hit != 0xFFFF) {
+            uint32_t k[16], e[16];
+            _mm512_storeu_si512(k, keys);
+            _mm512_storeu_si512(e, entries);
+            for (int i = 0; i < 16; ++i)
+                if (!(hit & (1u << i)))
+                    e[i] = lookUp(m, k[i]);
+            entries = _mm512_loadu_si512(e);
+        }
+        _mm_storeu_si128((__m128i*)(dst + x), _mm512_cvtepi32_epi8(entries));
+    }
+    matchColorsPlain(m, src + 3 * (size_t)x, dst + x, width - x);
+}
+
+typedef void (*MatchColors)(struct KMatch*, const uint8_t*, uint8_t*, int);
+static MatchColors matchColors = matchColorsPlain;
+
+__attribute__((constructor)) static void chooseMatchColors(void) {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw"))
+        matchColors = matchColorsWide;
+}
+
 int KMatchRow(RasterBitmap* record, const void* in, void* out) {
     if (!record || !record->Match || !in || !out)
         return K_ERR_BAD_PARAMETER;
     struct KMatch* m = record->Match;
     const uint8_t* src = in;
     uint8_t* dst = out;
-    const int width = record->Width;
     if (m->Grey) {
-        for (int x = 0; x < width; ++x)
+        for (int x = 0; x < record->Width; ++x)
             dst[x] = m->GreyIndex[src[x]];
-        return K_OK;
-    }
-    uint32_t* cache = m->Cache;
-    for (int x = 0; x < width; ++x) {
-        int b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
-        uint32_t key = ((uint32_t)r << 16) | ((uint32_t)g << 8) | (uint32_t)b;
-        uint32_t slot = (key * 2654435761u) >> (32 - CACHE_BITS);
-        uint32_t entry = cache[slot];
-        if ((entry >> 8) != key) {
-            entry = (key << 8) | searchCell(m, r, g, b);
-            cache[slot] = entry;
-        }
-        dst[x] = (uint8_t)entry;
+    } else {
+        matchColors(m, src, dst, record->Width);
     }
     return K_OK;
 }

@@ -38,10 +38,11 @@ extern "C" {
 #define K_ERR_NO_ACCESS (-20)
 
 /* RasterBitmap.Flags bits. */
-#define RB_FLAG_ALLOCATED 0x1u      /* the record describes an allocated bitmap */
-#define RB_FLAG_GREY_PALETTE 0x100u /* the row walker's internal record carries the grey palette   \
-                                     */
-#define RB_FLAG_ALT_PALETTE 0x400u  /* AltPalette is the palette object in use */
+#define RB_FLAG_ALLOCATED 0x1u /* the record describes an allocated bitmap */
+#define RB_FLAG_GREY_PALETTE                                                                       \
+    0x100u                         /* the row walker's internal record carries the grey palette    \
+                                    */
+#define RB_FLAG_ALT_PALETTE 0x400u /* AltPalette is the palette object in use */
 #define RB_FLAG_COLORS_UNSYNCED 0x4000u /* Colors is not kept in step with the palette object */
 
 /* RasterBitmap.RowOrder: rows stored bottom-up. Any other value: top-down. */

@@ -91,9 +91,10 @@ TEST(InvertBitmap, MissingOrShortPaletteIsABadBitmapAndChangesNothing) {
 
 TEST(InvertBitmap, PixelsOfEveryFormatInvertInsideTheRegionOnly) {
     for (const Format& f : allFormats()) {
-        Bitmap bmp(29, 7, f, f.bits <= 8 ? colorPalette(1 << f.bits) : std::vector<RasterColor>{});
+        // Wide enough for the vector paths of conversion and matching.
+        Bitmap bmp(150, 7, f, f.bits <= 8 ? colorPalette(1 << f.bits) : std::vector<RasterColor>{});
         fillPattern(bmp.get(), 23);
-        KRect ellipse{2, -1, 25, 8};
+        KRect ellipse{2, -1, 145, 8};
         ASSERT_EQ(KSetRegionEllipse(bmp.get(), &ellipse, K_REGION_SET), K_OK);
         auto before = storedBytes(bmp.get());
         auto palette = paletteOf(bmp->Palette);

@@ -10,6 +10,8 @@
 using namespace fxtest;
 
 TEST(KernelConvert, EveryStoredFormatGoesToWorkFormatAndBackUnchanged) {
+    // Long enough for the wide paths and several chunks of in-place expansion.
+    const int width = 1100;
     for (const Format& f : allFormats()) {
         for (int work : {K_WORK_BGR, K_WORK_GREY}) {
             bool palette = f.bits <= 8;
@@ -19,15 +21,15 @@ TEST(KernelConvert, EveryStoredFormatGoesToWorkFormatAndBackUnchanged) {
             std::vector<RasterColor> colors;
             if (palette)
                 colors = work == K_WORK_GREY ? greyPalette(f.bits) : colorPalette(1 << f.bits);
-            Bitmap bmp(21, 1, f, palette ? colors : std::vector<RasterColor>{});
+            Bitmap bmp(width, 1, f, palette ? colors : std::vector<RasterColor>{});
             fillPattern(bmp.get(), 9);
             auto stored = storedBytes(bmp.get());
-            std::vector<uint8_t> row(KRowBufferSize(21, f.bits, 21, work));
-            std::memcpy(row.data(), stored.data(), (size_t(21) * f.bits + 7) / 8);
-            ASSERT_EQ(KConvertRow(row.data(), 21, f.bits, work, f.colorOrder, RB_ORDER_BGR,
+            std::vector<uint8_t> row(KRowBufferSize(width, f.bits, width, work));
+            std::memcpy(row.data(), stored.data(), (size_t(width) * f.bits + 7) / 8);
+            ASSERT_EQ(KConvertRow(row.data(), width, f.bits, work, f.colorOrder, RB_ORDER_BGR,
                                   bmp->Colors, nullptr),
                       K_OK);
-            for (int x = 0; x < 21; ++x) {
+            for (int x = 0; x < width; ++x) {
                 Bgr c = colorAt(stored, bmp.get(), x, 0);
                 if (work == K_WORK_BGR)
                     EXPECT_TRUE((Bgr{row[3 * x], row[3 * x + 1], row[3 * x + 2]} == c)) << f.name();
@@ -36,17 +38,17 @@ TEST(KernelConvert, EveryStoredFormatGoesToWorkFormatAndBackUnchanged) {
             }
             if (palette) {
                 RasterBitmap match;
-                KInitBitmap(&match, 21, 1, work == K_WORK_BGR ? 24 : 8);
+                KInitBitmap(&match, width, 1, work == K_WORK_BGR ? 24 : 8);
                 ASSERT_EQ(KPrepareMatch(&match, bmp->Colors, bmp->ColorCount), K_OK);
                 ASSERT_EQ(KMatchRow(&match, row.data(), row.data()), K_OK);
                 KEndMatch(&match);
-                ASSERT_EQ(KPackIndices(row.data(), 21, f.bits), K_OK);
+                ASSERT_EQ(KPackIndices(row.data(), width, f.bits), K_OK);
             } else {
-                ASSERT_EQ(KConvertRow(row.data(), 21, work, f.bits, RB_ORDER_BGR, f.colorOrder,
+                ASSERT_EQ(KConvertRow(row.data(), width, work, f.bits, RB_ORDER_BGR, f.colorOrder,
                                       nullptr, nullptr),
                           K_OK);
             }
-            for (int x = 0; x < 21; ++x) {
+            for (int x = 0; x < width; ++x) {
                 uint32_t mask = f.bits == 32 ? 0xffffffu : 0xffffffffu; // fourth byte not kept
                 std::vector<uint8_t> back(row.begin(), row.end());
                 back.resize(stored.size());
