@@ -3,25 +3,22 @@
 
 #include <string.h>
 
-/* Aligned first column, width and stored bytes of the walker's rows. */
-static void alignColumns(RowWalker* w) {
-    const int bits = w->Bitmap->BitsPerPixel;
-    const int left = w->Bounds.Left, right = w->Bounds.Right;
+void FxAlignColumns(int bits, int left, int right, int* firstColumn, int* width, int* storedBytes) {
     if (bits == 1) {
-        w->FirstColumn = left & ~7;
-        w->Width = right - w->FirstColumn;
-        w->StoredBytes = (w->Width + 7) / 8;
+        *firstColumn = left & ~7;
+        *width = right - *firstColumn;
+        *storedBytes = (*width + 7) / 8;
     } else if (bits == 4) {
-        w->FirstColumn = left & ~1;
-        w->Width = right - w->FirstColumn;
-        w->StoredBytes = (w->Width + 1) / 2;
+        *firstColumn = left & ~1;
+        *width = right - *firstColumn;
+        *storedBytes = (*width + 1) / 2;
     } else {
-        w->FirstColumn = left;
-        w->Width = right - left;
-        w->StoredBytes = bits / 8 * w->Width;
+        *firstColumn = left;
+        *width = right - left;
+        *storedBytes = bits / 8 * *width;
     }
-    if (w->Width < 0)
-        w->Width = w->StoredBytes = 0;
+    if (*width < 0)
+        *width = *storedBytes = 0;
 }
 
 /* Sets up the internal record that matches written rows to the palette. */
@@ -65,7 +62,8 @@ static int setUp(RowWalker* w, unsigned options) {
     if (status != K_OK)
         return status;
     w->Rows = w->Bounds.Bottom > w->Bounds.Top ? w->Bounds.Bottom - w->Bounds.Top : 0;
-    alignColumns(w);
+    FxAlignColumns(bitmap->BitsPerPixel, w->Bounds.Left, w->Bounds.Right, &w->FirstColumn,
+                   &w->Width, &w->StoredBytes);
     status = KMaxSpanCount(bitmap, &w->MaxSpanCount);
     if (status != K_OK)
         return status;

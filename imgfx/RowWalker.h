@@ -48,6 +48,12 @@ typedef struct RowWalker {
     FxProgress Progress;
 } RowWalker;
 
+/* The aligned first column of a bitmap's rows from column left (rounded
+ * down to a byte boundary for 1- and 4-bit bitmaps), the pixels from it to
+ * right, and the stored bytes that cover them. For code that reads stored
+ * rows itself, such as histograms. */
+void FxAlignColumns(int bits, int left, int right, int* firstColumn, int* width, int* storedBytes);
+
 /* Opens a walker on bitmap: FX_OK and *walker, or FX_ERR_BAD_BITMAP,
  * FX_ERR_NO_MEMORY or a kernel code. The bitmap is under access until
  * RowWalkerClose. */

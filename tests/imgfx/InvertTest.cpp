@@ -84,6 +84,8 @@ TEST(InvertBitmap, MissingOrShortPaletteIsABadBitmapAndChangesNothing) {
     bmp->Flags &= ~RB_FLAG_ALT_PALETTE;
     bmp->ColorCount = 17; // more than the palette object holds
     EXPECT_EQ(R_InvertBitmap(bmp.get()), FX_ERR_BAD_BITMAP);
+    bmp->ColorCount = 300; // more than any palette: never read past 256 entries
+    EXPECT_EQ(R_InvertBitmap(bmp.get()), FX_ERR_BAD_BITMAP);
     bmp->ColorCount = 16;
     EXPECT_TRUE(recorder.calls.empty());
     EXPECT_TRUE(sameColors(paletteOf(bmp->Palette).data(), colors.data(), 16));
