@@ -1,0 +1,146 @@
+#include "CliRun.h"
+
+#include "ProgressBar.h"
+#include "RasterImage.h"
+
+#include <QTextStream>
+
+#include <limits>
+
+namespace imgfxcli {
+
+namespace {
+
+bool parseNumber(const QString& text, long long* value) {
+    bool ok = false;
+    *value = text.toLongLong(&ok);
+    return ok && *value >= std::numeric_limits<int32_t>::min() &&
+           *value <= std::numeric_limits<uint32_t>::max();
+}
+
+// "x,y,w,h" with a width and height of at least 0, all within a billion.
+bool parseShape(const QString& text, bool ellipse, RegionShape* shape) {
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 4)
+        return false;
+    int v[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        v[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || v[i] < -1000000000 || v[i] > 1000000000 || (i >= 2 && v[i] < 0))
+            return false;
+    }
+    *shape = {v[0], v[1], v[2], v[3], ellipse};
+    return true;
+}
+
+} // namespace
+
+bool parseArguments(const QStringList& args, CliRequest* request, QString* error) {
+    QStringList positional;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == u"--help" || a == u"-h") {
+            request->help = true;
+            return true;
+        }
+        if (a == u"--progress") {
+            request->progress = true;
+        } else if (a == u"--rect" || a == u"--ellipse") {
+            RegionShape shape;
+            if (i + 1 >= args.size() || !parseShape(args[i + 1], a == u"--ellipse", &shape)) {
+                *error = QStringLiteral("%1 needs x,y,w,h").arg(a);
+                return false;
+            }
+            request->shapes.push_back(shape);
+            ++i;
+        } else if (a.startsWith(u"--")) {
+            *error = QStringLiteral("unknown option %1").arg(a);
+            return false;
+        } else {
+            positional << a;
+        }
+    }
+    if (positional.size() < 3) {
+        *error = QStringLiteral("expected FILTER [ARG...] IN OUT");
+        return false;
+    }
+    request->filter = findFilter(positional.first().toStdString());
+    if (!request->filter) {
+        *error = QStringLiteral("unknown filter %1").arg(positional.first());
+        return false;
+    }
+    const int argCount = int(positional.size()) - 3;
+    if (argCount != request->filter->argCount) {
+        *error = QStringLiteral("%1 takes %2 argument(s), got %3")
+                     .arg(positional.first())
+                     .arg(request->filter->argCount)
+                     .arg(argCount);
+        return false;
+    }
+    for (int i = 1; i <= argCount; ++i) {
+        long long value = 0;
+        if (!parseNumber(positional[i], &value)) {
+            *error = QStringLiteral("argument %1 is not a 32-bit integer").arg(positional[i]);
+            return false;
+        }
+        request->args.push_back(value);
+    }
+    request->in = positional[positional.size() - 2];
+    request->out = positional.last();
+    return true;
+}
+
+QString usageText() {
+    QString text = QStringLiteral(
+        "usage: imgfx-cli FILTER [ARG...] IN OUT [--rect x,y,w,h] [--ellipse x,y,w,h] "
+        "[--progress]\nfilters:\n");
+    for (const FilterEntry* f : allFilters())
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(f->name), QLatin1String(f->argNames));
+    return text;
+}
+
+QString statusName(int status) {
+    switch (status) {
+    case FX_OK:
+        return QStringLiteral("FX_OK");
+    case FX_ERR_NO_MEMORY:
+        return QStringLiteral("FX_ERR_NO_MEMORY");
+    case FX_ERR_BAD_BITMAP:
+        return QStringLiteral("FX_ERR_BAD_BITMAP");
+    case FX_ERR_BAD_PARAMETER:
+        return QStringLiteral("FX_ERR_BAD_PARAMETER");
+    default:
+        return QString::number(status);
+    }
+}
+
+int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
+    RasterImage image;
+    QString error;
+    if (!image.load(request.in, &error)) {
+        err << "imgfx-cli: " << error << Qt::endl;
+        return ExitInput;
+    }
+    for (const RegionShape& s : request.shapes) {
+        if (image.addRect(s.x, s.y, s.w, s.h, s.ellipse) != K_OK) {
+            err << "imgfx-cli: cannot set the region" << Qt::endl;
+            return ExitInput;
+        }
+    }
+    KStatusCallback old = KSetStatusCallback(request.progress ? progressBarCallback : nullptr);
+    const int status = request.filter->run(image.bitmap(), request.args);
+    KSetStatusCallback(old);
+    if (request.progress)
+        finishProgressBar();
+    out << statusName(status) << Qt::endl;
+    if (status != FX_OK)
+        return ExitFilterFailed;
+    if (!image.save(request.out, &error)) {
+        err << "imgfx-cli: " << error << Qt::endl;
+        return ExitOutput;
+    }
+    return ExitOk;
+}
+
+} // namespace imgfxcli

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "FilterRegistry.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QTextStream;
+
+namespace imgfxcli {
+
+// Exit codes of imgfx-cli; documented in the README.
+enum ExitCode {
+    ExitOk = 0,           // the filter returned FX_OK and OUT was written
+    ExitFilterFailed = 1, // the filter returned another status; OUT untouched
+    ExitUsage = 2,        // bad command line
+    ExitInput = 3,        // IN could not be read
+    ExitOutput = 4,       // OUT could not be written (an old OUT stays as it was)
+};
+
+struct RegionShape {
+    int x, y, w, h;
+    bool ellipse;
+};
+
+struct CliRequest {
+    const FilterEntry* filter = nullptr;
+    std::vector<long long> args;
+    QString in;
+    QString out;
+    std::vector<RegionShape> shapes;
+    bool progress = false;
+    bool help = false;
+};
+
+// Parses the arguments after the program name; false with a message.
+bool parseArguments(const QStringList& args, CliRequest* request, QString* error);
+QString usageText();
+// "FX_OK" and the other status names; other values as their number.
+QString statusName(int status);
+// Loads, sets the region, runs the filter, prints the status name on out
+// and writes OUT; messages go to err. Returns the exit code.
+int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err);
+
+} // namespace imgfxcli

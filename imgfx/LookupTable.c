@@ -1,0 +1,107 @@
+#include "imgfx/LookupTable.h"
+
+#include "imgfx/PalettePath.h"
+#include "imgfx/RowWalker.h"
+
+#include <immintrin.h>
+
+static void mapBytesPlain(uint8_t* p, size_t n, const uint8_t* table) {
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        uint8_t a = table[p[i]], b = table[p[i + 1]], c = table[p[i + 2]], d = table[p[i + 3]];
+        p[i] = a, p[i + 1] = b, p[i + 2] = c, p[i + 3] = d;
+    }
+    for (; i < n; ++i)
+        p[i] = table[p[i]];
+}
+
+/* 64 table lookups at once: two 128-entry permutes, chosen by the top bit. */
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static void
+mapBytesVbmi(uint8_t* p, size_t n, const uint8_t* table) {
+    const __m512i t0 = _mm512_loadu_si512(table), t1 = _mm512_loadu_si512(table + 64);
+    const __m512i t2 = _mm512_loadu_si512(table + 128), t3 = _mm512_loadu_si512(table + 192);
+    for (; n >= 64; n -= 64, p += 64) {
+        __m512i index = _mm512_loadu_si512(p);
+        __m512i low = _mm512_permutex2var_epi8(t0, index, t1);
+        __m512i high = _mm512_permutex2var_epi8(t2, index, t3);
+        _mm512_storeu_si512(p, _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high));
+    }
+    if (n) {
+        __mmask64 mask = (__mmask64)((1ull << n) - 1);
+        __m512i index = _mm512_maskz_loadu_epi8(mask, p);
+        __m512i low = _mm512_permutex2var_epi8(t0, index, t1);
+        __m512i high = _mm512_permutex2var_epi8(t2, index, t3);
+        _mm512_mask_storeu_epi8(p, mask,
+                                _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high));
+    }
+}
+
+typedef void (*MapBytes)(uint8_t*, size_t, const uint8_t*);
+static MapBytes mapBytes = mapBytesPlain;
+
+/* Picks the widest lookup the processor has, once, when the library loads. */
+__attribute__((constructor)) static void chooseMapBytes(void) {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw"))
+        mapBytes = mapBytesVbmi;
+}
+
+void FxMapBytes(uint8_t* bytes, size_t n, const uint8_t table[256]) {
+    mapBytes(bytes, n, table);
+}
+
+void FxMapChannel(uint8_t* first, size_t n, size_t stride, const uint8_t table[256]) {
+    for (size_t i = 0; i < n; ++i)
+        first[i * stride] = table[first[i * stride]];
+}
+
+void FxMapEntries(RasterColor* entries, int count, const uint8_t table[256], int channel) {
+    for (int i = 0; i < count; ++i) {
+        RasterColor* e = &entries[i];
+        if (channel == FX_CHANNEL_ALL || channel == FX_CHANNEL_RED)
+            e->Red = table[e->Red];
+        if (channel == FX_CHANNEL_ALL || channel == FX_CHANNEL_GREEN)
+            e->Green = table[e->Green];
+        if (channel == FX_CHANNEL_ALL || channel == FX_CHANNEL_BLUE)
+            e->Blue = table[e->Blue];
+    }
+}
+
+typedef struct TableJob {
+    const uint8_t* Table;
+    int Channel;
+} TableJob;
+
+static int mapRow(void* context, const FxRow* row) {
+    const TableJob* job = context;
+    const int bpp = row->BytesPerPixel;
+    for (int i = 0; i + 1 < row->SpanCount; i += 2) {
+        uint8_t* first = row->Pixels + (size_t)row->Spans[i] * bpp;
+        size_t n = (size_t)(row->Spans[i + 1] - row->Spans[i]);
+        if (job->Channel == FX_CHANNEL_ALL)
+            FxMapBytes(first, n * bpp, job->Table);
+        else /* blue, green, red bytes: red is byte 2, blue byte 0 */
+            FxMapChannel(first + (3 - job->Channel), n, 3, job->Table);
+    }
+    return FX_OK;
+}
+
+int FxApplyLookupTable(RasterBitmap* bitmap, const uint8_t table[256], int channel, int from,
+                       int to) {
+    TableJob job = {table, channel};
+    unsigned options = channel == FX_CHANNEL_ALL ? 0u : WALK_COLOR;
+    return RowWalkerRun(bitmap, options, from, to, mapRow, &job);
+}
+
+static void mapPalette(void* context, RasterColor* entries, int count) {
+    const TableJob* job = context;
+    FxMapEntries(entries, count, job->Table, job->Channel);
+}
+
+int FxApplyTable(RasterBitmap* bitmap, const uint8_t table[256], int channel, int from) {
+    if (FxUsesPalettePath(bitmap)) {
+        TableJob job = {table, channel};
+        return FxChangePalette(bitmap, from, mapPalette, &job);
+    }
+    return FxApplyLookupTable(bitmap, table, channel, from, 100);
+}

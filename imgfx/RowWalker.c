@@ -1,0 +1,230 @@
+/* The row walker: opening, row reading and writing, and the row loop. */
+#include "imgfx/RowWalker.h"
+
+#include <string.h>
+
+void FxAlignColumns(int bits, int left, int right, int* firstColumn, int* width, int* storedBytes) {
+    if (bits == 1) {
+        *firstColumn = left & ~7;
+        *width = right - *firstColumn;
+        *storedBytes = (*width + 7) / 8;
+    } else if (bits == 4) {
+        *firstColumn = left & ~1;
+        *width = right - *firstColumn;
+        *storedBytes = (*width + 1) / 2;
+    } else {
+        *firstColumn = left;
+        *width = right - left;
+        *storedBytes = bits / 8 * *width;
+    }
+    if (*width < 0)
+        *width = *storedBytes = 0;
+}
+
+/* Sets up the internal record that matches written rows to the palette. */
+static int prepareMatching(RowWalker* w) {
+    RasterBitmap* bitmap = w->Bitmap;
+    const int grey = w->WorkFormat == K_WORK_GREY;
+    int status = KInitBitmap(&w->Match, w->Width, w->Rows, grey ? 8 : 24);
+    if (status != K_OK)
+        return status;
+    if (grey) {
+        w->GreyPalette = KGreyPalette(8);
+        if (!w->GreyPalette)
+            return FX_ERR_NO_MEMORY;
+        w->Match.Palette = w->GreyPalette;
+        KTakePalette(&w->Match);
+        w->Match.Flags |= RB_FLAG_GREY_PALETTE;
+    }
+    int count = bitmap->ColorCount;
+    if (count < 1 || count > 256 || KGetColors(bitmap, 0, count, w->Colors) != count)
+        return FX_ERR_BAD_BITMAP;
+    w->Match.ColorOrder = RB_ORDER_BGR;
+    w->Match.MatchSetting = 1;
+    return KPrepareMatch(&w->Match, w->Colors, count);
+}
+
+static int setUp(RowWalker* w, unsigned options) {
+    RasterBitmap* bitmap = w->Bitmap;
+    w->GreyKind = KGreyKind(bitmap);
+    w->WorkFormat = (options & WALK_COLOR) || w->GreyKind == 0 ? K_WORK_BGR : K_WORK_GREY;
+    w->SourceFormat = bitmap->BitsPerPixel;
+    w->NeedsMatching = bitmap->BitsPerPixel <= 8;
+    if (bitmap->BitsPerPixel == 8 && w->GreyKind == 1) {
+        w->NeedsMatching = 0;
+        w->SourceFormat = 0;
+    }
+    int status = K_OK;
+    if (options & WALK_WHOLE_ROWS)
+        w->Bounds = (KRect){0, 0, bitmap->Width, bitmap->Height};
+    else
+        status = KRegionBounds(bitmap, 0, &w->Bounds);
+    if (status != K_OK)
+        return status;
+    w->Rows = w->Bounds.Bottom > w->Bounds.Top ? w->Bounds.Bottom - w->Bounds.Top : 0;
+    FxAlignColumns(bitmap->BitsPerPixel, w->Bounds.Left, w->Bounds.Right, &w->FirstColumn,
+                   &w->Width, &w->StoredBytes);
+    status = KMaxSpanCount(bitmap, &w->MaxSpanCount);
+    if (status != K_OK)
+        return status;
+    w->OwnSpans = KAlloc((size_t)w->MaxSpanCount * sizeof(int32_t), 0);
+    if (!w->OwnSpans)
+        return FX_ERR_NO_MEMORY;
+    if (w->NeedsMatching) {
+        status = prepareMatching(w);
+        if (status != K_OK)
+            return status;
+    }
+    w->RowBufferSize = KRowBufferSize(w->Width, bitmap->BitsPerPixel, w->Width, w->WorkFormat);
+    return FX_OK;
+}
+
+int RowWalkerOpen(RasterBitmap* bitmap, unsigned options, RowWalker** walker) {
+    *walker = NULL;
+    int status = FxCheckBitmap(bitmap);
+    if (status != FX_OK)
+        return status;
+    switch (bitmap->BitsPerPixel) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        return FX_ERR_BAD_BITMAP;
+    }
+    RowWalker* w = KAlloc(sizeof(RowWalker), 1);
+    if (!w)
+        return FX_ERR_NO_MEMORY;
+    w->Bitmap = bitmap;
+    w->Token = KBeginAccess(bitmap);
+    if (!w->Token) {
+        KFree(w);
+        return FX_ERR_BAD_BITMAP;
+    }
+    status = setUp(w, options);
+    if (status != FX_OK) {
+        RowWalkerClose(w);
+        return status;
+    }
+    *walker = w;
+    return FX_OK;
+}
+
+void RowWalkerClose(RowWalker* walker) {
+    if (!walker)
+        return;
+    KEndMatch(&walker->Match);
+    KDeletePalette(walker->GreyPalette);
+    KFree(walker->OwnSpans);
+    KEndAccess(walker->Bitmap, walker->Token);
+    KFree(walker);
+}
+
+uint8_t* RowWalkerAllocRow(const RowWalker* walker) {
+    return KAllocRaw(walker->RowBufferSize);
+}
+
+int32_t* RowWalkerAllocSpans(const RowWalker* walker) {
+    return KAlloc((size_t)walker->MaxSpanCount * sizeof(int32_t), 0);
+}
+
+int RowWalkerStartProgress(RowWalker* walker, int from, int to) {
+    return FxProgressStart(&walker->Progress, from, to, walker->Rows);
+}
+
+/* The row's spans, made relative to the aligned first column. */
+static int fetchSpans(RowWalker* w, int row, int32_t* spans, int* count) {
+    int status = KRowSpans(w->Bitmap, row, spans, count);
+    if (status != K_OK)
+        return status;
+    for (int i = 0; i < *count; ++i)
+        spans[i] -= w->FirstColumn;
+    return FX_OK;
+}
+
+int RowWalkerReadRow(RowWalker* w, uint8_t* buffer, int row, int32_t* spans, int* count) {
+    int status = FX_OK;
+    if (spans) {
+        status = fetchSpans(w, row, spans, count);
+        if (status != FX_OK)
+            return status;
+    }
+    status = KReadRowPart(w->Bitmap, buffer, row, w->FirstColumn, w->StoredBytes);
+    if (status != K_OK)
+        return status;
+    status = KConvertRow(buffer, w->Width, w->SourceFormat, w->WorkFormat, w->Bitmap->ColorOrder,
+                         RB_ORDER_BGR, w->Colors, NULL);
+    return status == K_OK ? FX_OK : status;
+}
+
+int RowWalkerWriteRow(RowWalker* w, uint8_t* buffer, int row, const int32_t* spans, int count) {
+    int status;
+    if (w->NeedsMatching) {
+        status = KMatchRow(&w->Match, buffer, buffer);
+        if (status == K_OK)
+            status = KPackIndices(buffer, w->Width, w->Bitmap->BitsPerPixel);
+    } else {
+        status = KConvertRow(buffer, w->Width, w->WorkFormat, w->SourceFormat, RB_ORDER_BGR,
+                             w->Bitmap->ColorOrder, NULL, w->Colors);
+    }
+    if (status != K_OK)
+        return status;
+    if (!spans) {
+        status = fetchSpans(w, row, w->OwnSpans, &count);
+        if (status != FX_OK)
+            return status;
+        spans = w->OwnSpans;
+    }
+    status = KWriteRowSpans(w->Bitmap, buffer, row, w->FirstColumn, spans, count);
+    if (status != K_OK)
+        return status;
+    return FxProgressStep(&w->Progress);
+}
+
+static int walkRows(RowWalker* w, uint8_t* buffer, int32_t* spans, FxRowFunction function,
+                    void* context) {
+    FxRow row = {buffer, RowWalkerBytesPerPixel(w), spans, 0, 0, w->FirstColumn, w->Width};
+    for (int r = w->Bounds.Top; r < w->Bounds.Bottom; ++r) {
+        int status = KRowSpans(w->Bitmap, r, spans, &row.SpanCount);
+        if (status != K_OK)
+            return status;
+        if (row.SpanCount == 0) {
+            status = FxProgressStep(&w->Progress);
+        } else {
+            for (int i = 0; i < row.SpanCount; ++i)
+                spans[i] -= w->FirstColumn;
+            row.Row = r;
+            status = RowWalkerReadRow(w, buffer, r, NULL, NULL);
+            if (status == FX_OK)
+                status = function(context, &row);
+            if (status == FX_OK)
+                status = RowWalkerWriteRow(w, buffer, r, spans, row.SpanCount);
+        }
+        if (status != FX_OK)
+            return status;
+    }
+    return FX_OK;
+}
+
+int RowWalkerRun(RasterBitmap* bitmap, unsigned options, int from, int to, FxRowFunction function,
+                 void* context) {
+    RowWalker* w;
+    int status = RowWalkerOpen(bitmap, options, &w);
+    if (status != FX_OK)
+        return status;
+    uint8_t* buffer = RowWalkerAllocRow(w);
+    int32_t* spans = RowWalkerAllocSpans(w);
+    if (!buffer || !spans)
+        status = FX_ERR_NO_MEMORY;
+    else
+        status = RowWalkerStartProgress(w, from, to);
+    if (status == FX_OK)
+        status = walkRows(w, buffer, spans, function, context);
+    KFree(buffer);
+    KFree(spans);
+    RowWalkerClose(w);
+    return status;
+}

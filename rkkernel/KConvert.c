@@ -1,0 +1,355 @@
+/* Row conversion between the stored pixel formats and the work formats.
+ * Conversions that widen a row run from its last pixel backwards so that
+ * they can work in place; those that narrow it run forwards. */
+#include "KInternal.h"
+
+#include <immintrin.h>
+#include <string.h>
+
+static inline uint8_t widen5(unsigned v) {
+    return (uint8_t)((v << 3) | (v >> 2));
+}
+
+/* Grey level of every palette index. */
+static void greyTable(const RasterColor* colors, int count, uint8_t* table) {
+    for (int i = 0; i < count; ++i)
+        table[i] = (uint8_t)KIntensity(colors[i].Red, colors[i].Green, colors[i].Blue);
+}
+
+static inline void putBGR(uint8_t* p, const RasterColor c) {
+    p[0] = c.Blue;
+    p[1] = c.Green;
+    p[2] = c.Red;
+}
+
+/* Palette index of pixel x of a packed row. */
+static inline unsigned indexAt(const uint8_t* row, int x, int bits) {
+    if (bits == 8)
+        return row[x];
+    if (bits == 4)
+        return (x & 1) ? row[x >> 1] & 15u : row[x >> 1] >> 4;
+    return (row[x >> 3] >> (7 - (x & 7))) & 1u;
+}
+
+/* Byte permutes that interleave three 64-byte planes into 192 bytes of
+ * blue-green-red pixels: output vector v takes blue and green from the
+ * first two planes with one two-table permute, then red with a masked
+ * permute. */
+static uint8_t interleaveBG[3][64], interleaveR[3][64];
+static uint64_t redBytes[3];
+
+static void prepareInterleave(void) {
+    for (int v = 0; v < 3; ++v)
+        for (int j = 0; j < 64; ++j) {
+            int p = 64 * v + j, pixel = p / 3, channel = p % 3;
+            interleaveBG[v][j] = (uint8_t)(channel == 1 ? 64 + pixel : pixel);
+            interleaveR[v][j] = (uint8_t)pixel;
+            if (channel == 2)
+                redBytes[v] |= 1ull << j;
+        }
+}
+
+/* 64 table lookups in a 256-entry plane: two 128-entry permutes chosen by
+ * the top bit of each index. */
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static inline __m512i
+lookUp64(__m512i index, const __m512i* plane) {
+    __m512i low = _mm512_permutex2var_epi8(plane[0], index, plane[1]);
+    __m512i high = _mm512_permutex2var_epi8(plane[2], index, plane[3]);
+    return _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high);
+}
+
+/* 64 pixels at a time from blue, green and red planes of 256 bytes each;
+ * returns the number of pixels done. */
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static int
+expandWide(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes) {
+    __m512i blue[4], green[4], red[4], bg[3], r[3];
+    for (int q = 0; q < 4; ++q) {
+        blue[q] = _mm512_loadu_si512(planes + 64 * q);
+        green[q] = _mm512_loadu_si512(planes + 256 + 64 * q);
+        red[q] = _mm512_loadu_si512(planes + 512 + 64 * q);
+    }
+    for (int v = 0; v < 3; ++v) {
+        bg[v] = _mm512_loadu_si512(interleaveBG[v]);
+        r[v] = _mm512_loadu_si512(interleaveR[v]);
+    }
+    int k = 0;
+    for (; k + 64 <= n; k += 64) {
+        __m512i index = _mm512_loadu_si512(indices + k);
+        __m512i b = lookUp64(index, blue), g = lookUp64(index, green), rr = lookUp64(index, red);
+        for (int v = 0; v < 3; ++v) {
+            __m512i part = _mm512_permutex2var_epi8(b, bg[v], g);
+            part = _mm512_mask_permutexvar_epi8(part, redBytes[v], r[v], rr);
+            _mm512_storeu_si512(out + 3 * (size_t)k + 64 * v, part);
+        }
+    }
+    return k;
+}
+
+static int expandNone(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes) {
+    (void)out, (void)indices, (void)n, (void)planes;
+    return 0;
+}
+
+typedef int (*Expand)(uint8_t*, const uint8_t*, int, const uint8_t*);
+static Expand expandFast = expandNone;
+
+__attribute__((constructor)) static void chooseExpand(void) {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+        prepareInterleave();
+        expandFast = expandWide;
+    }
+}
+
+/* 8-bit indices to BGR in chunks from the end of the row: each chunk's
+ * indices are copied aside, then its pixels are written front to back (four
+ * bytes at a time where the fourth lands on the next pixel, still to be
+ * written). A chunk's pixels start at three times its first index, past
+ * every index still to be read. */
+static void indicesToBGR(uint8_t* b, int width, const RasterColor* colors) {
+    uint32_t table[256];
+    uint8_t planes[768];
+    for (int i = 0; i < 256; ++i) {
+        table[i] =
+            colors[i].Blue | ((uint32_t)colors[i].Green << 8) | ((uint32_t)colors[i].Red << 16);
+        planes[i] = colors[i].Blue, planes[256 + i] = colors[i].Green,
+        planes[512 + i] = colors[i].Red;
+    }
+    enum { CHUNK = 512 };
+    uint8_t indices[CHUNK];
+    for (int end = width; end > 0; end -= CHUNK) {
+        int start = end > CHUNK ? end - CHUNK : 0, n = end - start;
+        memcpy(indices, b + start, (size_t)n);
+        uint8_t* out = b + 3 * (size_t)start;
+        int k = expandFast(out, indices, n, planes);
+        for (; k + 1 < n; ++k)
+            memcpy(out + 3 * k, &table[indices[k]], 4);
+        if (k < n)
+            putBGR(out + 3 * k, colors[indices[k]]);
+    }
+}
+
+static void paletteToBGR(uint8_t* b, int width, int bits, const RasterColor* colors) {
+    if (bits == 8) {
+        indicesToBGR(b, width, colors);
+        return;
+    }
+    for (int x = width - 1; x >= 0; --x)
+        putBGR(b + 3 * x, colors[indexAt(b, x, bits)]);
+}
+
+static void paletteToGrey(uint8_t* b, int width, int bits, const RasterColor* colors) {
+    uint8_t table[256];
+    greyTable(colors, 1 << bits, table);
+    if (bits == 8) {
+        for (int x = 0; x < width; ++x)
+            b[x] = table[b[x]];
+        return;
+    }
+    for (int x = width - 1; x >= 0; --x)
+        b[x] = table[indexAt(b, x, bits)];
+}
+
+/* The three widened fields of a 16-bit pixel as blue, green, red. */
+static inline void unpack16(const uint8_t* p, int order, uint8_t* bgr) {
+    unsigned w = (unsigned)p[0] | ((unsigned)p[1] << 8);
+    uint8_t low = widen5(w & 31u), mid = widen5((w >> 5) & 31u), high = widen5((w >> 10) & 31u);
+    bgr[0] = order == RB_ORDER_BGR ? low : high;
+    bgr[1] = mid;
+    bgr[2] = order == RB_ORDER_BGR ? high : low;
+}
+
+static void from16(uint8_t* b, int width, int order, int targetBits) {
+    uint8_t bgr[3];
+    if (targetBits == K_WORK_BGR) {
+        for (int x = width - 1; x >= 0; --x) {
+            unpack16(b + 2 * x, order, bgr);
+            memcpy(b + 3 * x, bgr, 3);
+        }
+    } else {
+        for (int x = 0; x < width; ++x) {
+            unpack16(b + 2 * x, order, bgr);
+            b[x] = (uint8_t)KIntensity(bgr[2], bgr[1], bgr[0]);
+        }
+    }
+}
+
+/* 24- or 32-bit pixels (bytes apart) to work format, forwards. */
+static void fromDirect(uint8_t* b, int width, int bytes, int order, int targetBits) {
+    int blue = order == RB_ORDER_BGR ? 0 : 2, red = 2 - blue;
+    if (targetBits == K_WORK_GREY) {
+        for (int x = 0; x < width; ++x) {
+            const uint8_t* p = b + (size_t)bytes * x;
+            b[x] = (uint8_t)KIntensity(p[red], p[1], p[blue]);
+        }
+        return;
+    }
+    if (bytes == 3 && order == RB_ORDER_BGR)
+        return;
+    for (int x = 0; x < width; ++x) {
+        const uint8_t* p = b + (size_t)bytes * x;
+        uint8_t c0 = p[blue], c1 = p[1], c2 = p[red];
+        b[3 * x] = c0;
+        b[3 * x + 1] = c1;
+        b[3 * x + 2] = c2;
+    }
+}
+
+static inline void pack16(uint8_t* p, const uint8_t* bgr, int order) {
+    unsigned r = bgr[2] >> 3, g = bgr[1] >> 3, bl = bgr[0] >> 3;
+    unsigned w = order == RB_ORDER_BGR ? (r << 10) | (g << 5) | bl : (bl << 10) | (g << 5) | r;
+    p[0] = (uint8_t)w;
+    p[1] = (uint8_t)(w >> 8);
+}
+
+/* Work format (grey or BGR) to 16-, 24- or 32-bit. */
+static void toDirect(uint8_t* b, int width, int sourceBits, int bits, int order) {
+    int step = sourceBits == K_WORK_BGR ? 3 : 1;
+    int bytes = bits / 8;
+    int blue = order == RB_ORDER_BGR ? 0 : 2, red = 2 - blue;
+    uint8_t bgr[3];
+    if (step == 3 && bytes == 3 && order == RB_ORDER_BGR)
+        return;
+    if (bytes <= step) {
+        /* Narrower or equal: forwards (24 from BGR, 16 from BGR). */
+        for (int x = 0; x < width; ++x) {
+            memcpy(bgr, b + 3 * x, 3);
+            uint8_t* p = b + (size_t)bytes * x;
+            if (bytes == 2) {
+                pack16(p, bgr, order);
+            } else {
+                p[blue] = bgr[0];
+                p[1] = bgr[1];
+                p[red] = bgr[2];
+            }
+        }
+        return;
+    }
+    for (int x = width - 1; x >= 0; --x) {
+        if (step == 3)
+            memcpy(bgr, b + 3 * x, 3);
+        else
+            bgr[0] = bgr[1] = bgr[2] = b[x];
+        uint8_t* p = b + (size_t)bytes * x;
+        if (bytes == 2) {
+            pack16(p, bgr, order);
+            continue;
+        }
+        p[blue] = bgr[0];
+        p[1] = bgr[1];
+        p[red] = bgr[2];
+        if (bytes == 4)
+            p[3] = 0;
+    }
+}
+
+/* Work format to palette indices by the nearest of 256 target colours. */
+static void toPalette(uint8_t* b, int width, int sourceBits, int bits, const RasterColor* colors) {
+    int count = 1 << bits;
+    int lastKey = -1, lastIndex = 0;
+    for (int x = 0; x < width; ++x) {
+        int r, g, bl;
+        if (sourceBits == K_WORK_BGR) {
+            bl = b[3 * x], g = b[3 * x + 1], r = b[3 * x + 2];
+        } else {
+            r = g = bl = b[x];
+        }
+        int key = (r << 16) | (g << 8) | bl;
+        if (key != lastKey) {
+            lastKey = key;
+            lastIndex = KNearestEntry(colors, count, r, g, bl);
+        }
+        b[x] = (uint8_t)lastIndex;
+    }
+    KPackIndices(b, width, bits);
+}
+
+/* Swaps the first and third byte of width three-byte pixels. */
+static void swapOrder(uint8_t* b, int width) {
+    for (int x = 0; x < width; ++x) {
+        uint8_t t = b[3 * x];
+        b[3 * x] = b[3 * x + 2];
+        b[3 * x + 2] = t;
+    }
+}
+
+/* Stored pixels (not grey bytes, not 24-bit) to a work format. */
+static int toWork(uint8_t* b, int width, int sourceBits, int targetBits, int sourceOrder,
+                  const RasterColor* sourceColors) {
+    switch (sourceBits) {
+    case 1:
+    case 4:
+    case 8:
+        if (!sourceColors)
+            return K_ERR_BAD_PARAMETER;
+        if (targetBits == K_WORK_BGR)
+            paletteToBGR(b, width, sourceBits, sourceColors);
+        else
+            paletteToGrey(b, width, sourceBits, sourceColors);
+        return K_OK;
+    case 16:
+        from16(b, width, sourceOrder, targetBits);
+        return K_OK;
+    case 32:
+        fromDirect(b, width, 4, sourceOrder, targetBits);
+        return K_OK;
+    default:
+        return K_ERR_BAD_PARAMETER;
+    }
+}
+
+int KConvertRow(void* buffer, int width, int sourceBits, int targetBits, int sourceOrder,
+                int targetOrder, const RasterColor* sourceColors, const RasterColor* targetColors) {
+    uint8_t* b = buffer;
+    if (!b || width < 0)
+        return K_ERR_BAD_PARAMETER;
+    if (sourceBits == K_WORK_GREY || sourceBits == 24) {
+        /* From a work format (24-bit rows in either order) to any form. */
+        if (sourceBits == 24 && targetBits == K_WORK_GREY) {
+            fromDirect(b, width, 3, sourceOrder, K_WORK_GREY);
+            return K_OK;
+        }
+        if (targetBits == K_WORK_GREY) {
+            return K_OK;
+        }
+        if (!KValidBits(targetBits))
+            return K_ERR_BAD_PARAMETER;
+        if (sourceBits == 24 && sourceOrder != RB_ORDER_BGR)
+            swapOrder(b, width);
+        if (targetBits <= 8) {
+            if (!targetColors)
+                return K_ERR_BAD_PARAMETER;
+            toPalette(b, width, sourceBits, targetBits, targetColors);
+            return K_OK;
+        }
+        toDirect(b, width, sourceBits, targetBits, targetOrder);
+        return K_OK;
+    }
+    if (targetBits != K_WORK_GREY && targetBits != 24)
+        return K_ERR_BAD_PARAMETER;
+    int status = toWork(b, width, sourceBits, targetBits, sourceOrder, sourceColors);
+    if (status == K_OK && targetBits == 24 && targetOrder != RB_ORDER_BGR)
+        swapOrder(b, width);
+    return status;
+}
+
+int KPackIndices(void* buffer, int width, int bits) {
+    uint8_t* b = buffer;
+    if (!b || width < 0 || (bits != 1 && bits != 4 && bits != 8))
+        return K_ERR_BAD_PARAMETER;
+    if (bits == 4) {
+        for (int x = 0; x < width; x += 2) {
+            uint8_t high = (uint8_t)(b[x] & 15u);
+            uint8_t low = x + 1 < width ? (uint8_t)(b[x + 1] & 15u) : 0;
+            b[x >> 1] = (uint8_t)((high << 4) | low);
+        }
+    } else if (bits == 1) {
+        for (int x = 0; x < width; x += 8) {
+            unsigned byte = 0;
+            for (int k = 0; k < 8; ++k)
+                byte = (byte << 1) | (x + k < width ? b[x + k] & 1u : 0u);
+            b[x >> 3] = (uint8_t)byte;
+        }
+    }
+    return K_OK;
+}

@@ -1,0 +1,161 @@
+/* Rotation of a bitmap in place about its centre, keeping its size. */
+#include "KInternal.h"
+
+#include <math.h>
+#include <stdlib.h>
+#include <string.h>
+
+typedef struct Rotation {
+    const RasterBitmap* Bitmap;
+    const uint8_t* Source; /* copy of the pixels before rotation */
+    double Cos, Sin;
+    int Bytes;       /* bytes per pixel for direct formats */
+    int Nearest;     /* palette indices: nearest pixel */
+    uint8_t Fill[4]; /* stored form of the fill: index, 16-bit word or bytes */
+} Rotation;
+
+static const uint8_t* sourceRow(const Rotation* rot, int pictureRow) {
+    const RasterBitmap* b = rot->Bitmap;
+    int stored = b->RowOrder == RB_ROWS_BOTTOM_UP ? b->Height - 1 - pictureRow : pictureRow;
+    return rot->Source + (size_t)stored * (size_t)b->BytesPerLine;
+}
+
+static unsigned getIndex(const uint8_t* row, int x, int bits) {
+    if (bits == 8)
+        return row[x];
+    if (bits == 4)
+        return (x & 1) ? row[x >> 1] & 15u : row[x >> 1] >> 4;
+    return (row[x >> 3] >> (7 - (x & 7))) & 1u;
+}
+
+static void setIndex(uint8_t* row, int x, int bits, unsigned v) {
+    if (bits == 8) {
+        row[x] = (uint8_t)v;
+    } else if (bits == 4) {
+        int shift = (x & 1) ? 0 : 4;
+        row[x >> 1] = (uint8_t)((row[x >> 1] & ~(15u << shift)) | ((v & 15u) << shift));
+    } else {
+        int shift = 7 - (x & 7);
+        row[x >> 3] = (uint8_t)((row[x >> 3] & ~(1u << shift)) | ((v & 1u) << shift));
+    }
+}
+
+/* Channel k of pixel x of a direct row, 16-bit words split into fields. */
+static int channel(const Rotation* rot, const uint8_t* row, int x, int k) {
+    if (rot->Bitmap->BitsPerPixel == 16) {
+        unsigned w = (unsigned)row[2 * x] | ((unsigned)row[2 * x + 1] << 8);
+        return (int)((w >> (5 * k)) & 31u);
+    }
+    return row[(size_t)rot->Bytes * x + k];
+}
+
+static void rotateRowNearest(const Rotation* rot, uint8_t* out, int y) {
+    const RasterBitmap* b = rot->Bitmap;
+    double dy = y + 0.5 - b->Height / 2.0;
+    double sx = -(b->Width / 2.0) * rot->Cos + dy * rot->Sin + b->Width / 2.0;
+    double sy = (b->Width / 2.0) * rot->Sin + dy * rot->Cos + b->Height / 2.0;
+    sx += 0.5 * rot->Cos, sy -= 0.5 * rot->Sin;
+    for (int x = 0; x < b->Width; ++x, sx += rot->Cos, sy -= rot->Sin) {
+        int ix = (int)floor(sx), iy = (int)floor(sy);
+        unsigned v = rot->Fill[0];
+        if (ix >= 0 && ix < b->Width && iy >= 0 && iy < b->Height)
+            v = getIndex(sourceRow(rot, iy), ix, b->BitsPerPixel);
+        setIndex(out, x, b->BitsPerPixel, v);
+    }
+}
+
+static void rotateRowBilinear(const Rotation* rot, uint8_t* out, int y) {
+    const RasterBitmap* b = rot->Bitmap;
+    const int words = b->BitsPerPixel == 16;
+    const int channels = words ? 3 : rot->Bytes;
+    double dy = y + 0.5 - b->Height / 2.0;
+    /* Source position in pixel-index coordinates (centre of pixel 0 is 0). */
+    double sx = -(b->Width / 2.0) * rot->Cos + dy * rot->Sin + b->Width / 2.0 - 0.5;
+    double sy = (b->Width / 2.0) * rot->Sin + dy * rot->Cos + b->Height / 2.0 - 0.5;
+    sx += 0.5 * rot->Cos, sy -= 0.5 * rot->Sin;
+    for (int x = 0; x < b->Width; ++x, sx += rot->Cos, sy -= rot->Sin) {
+        uint8_t* p = out + (size_t)(words ? 2 : rot->Bytes) * x;
+        if (sx < -0.5 || sy < -0.5 || sx > b->Width - 0.5 || sy > b->Height - 0.5) {
+            memcpy(p, rot->Fill, words ? 2 : (size_t)rot->Bytes);
+            continue;
+        }
+        int x0 = (int)floor(sx), y0 = (int)floor(sy);
+        double fx = sx - x0, fy = sy - y0;
+        int xa = x0 < 0 ? 0 : x0, xb = x0 + 1 >= b->Width ? b->Width - 1 : x0 + 1;
+        int ya = y0 < 0 ? 0 : y0, yb = y0 + 1 >= b->Height ? b->Height - 1 : y0 + 1;
+        const uint8_t* ra = sourceRow(rot, ya);
+        const uint8_t* rb = sourceRow(rot, yb);
+        unsigned word = 0;
+        for (int k = 0; k < channels; ++k) {
+            double top = channel(rot, ra, xa, k) * (1 - fx) + channel(rot, ra, xb, k) * fx;
+            double bottom = channel(rot, rb, xa, k) * (1 - fx) + channel(rot, rb, xb, k) * fx;
+            unsigned v = (unsigned)(top * (1 - fy) + bottom * fy + 0.5);
+            if (words)
+                word |= v << (5 * k);
+            else
+                p[k] = (uint8_t)v;
+        }
+        if (words)
+            p[0] = (uint8_t)word, p[1] = (uint8_t)(word >> 8);
+    }
+}
+
+/* The fill colour 0x00BBGGRR in the bitmap's stored form. */
+static void storedFill(Rotation* rot, uint32_t color) {
+    const RasterBitmap* b = rot->Bitmap;
+    int r = color & 255, g = (color >> 8) & 255, bl = (color >> 16) & 255;
+    memset(rot->Fill, 0, sizeof rot->Fill);
+    if (b->BitsPerPixel <= 8) {
+        RasterColor colors[256];
+        int count = KGetColors(b, 0, b->ColorCount > 256 ? 256 : b->ColorCount, colors);
+        rot->Fill[0] = count > 0 ? (uint8_t)KNearestEntry(colors, count, r, g, bl) : 0;
+        if (!rot->Nearest)
+            rot->Fill[0] = (uint8_t)KIntensity(r, g, bl);
+    } else if (b->BitsPerPixel == 16) {
+        unsigned hi = b->ColorOrder == RB_ORDER_BGR ? (unsigned)r : (unsigned)bl;
+        unsigned lo = b->ColorOrder == RB_ORDER_BGR ? (unsigned)bl : (unsigned)r;
+        unsigned w = ((hi >> 3) << 10) | (((unsigned)g >> 3) << 5) | (lo >> 3);
+        rot->Fill[0] = (uint8_t)w, rot->Fill[1] = (uint8_t)(w >> 8);
+    } else {
+        int blue = b->ColorOrder == RB_ORDER_BGR ? 0 : 2;
+        rot->Fill[blue] = (uint8_t)bl, rot->Fill[1] = (uint8_t)g, rot->Fill[2 - blue] = (uint8_t)r;
+    }
+}
+
+int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillColor,
+                  int progressFrom, int progressTo) {
+    (void)reserved;
+    if (!bitmap || !(bitmap->Flags & RB_FLAG_ALLOCATED) || !bitmap->Bits ||
+        !KValidBits(bitmap->BitsPerPixel))
+        return K_ERR_BAD_BITMAP;
+    KProgress progress;
+    int status = KProgressStart(&progress, progressFrom, progressTo, bitmap->Height);
+    angle %= 36000;
+    if (status != K_OK || angle == 0) {
+        for (int y = 0; status == K_OK && y < bitmap->Height; ++y)
+            status = KProgressStep(&progress);
+        return status;
+    }
+    size_t size = (size_t)bitmap->BytesPerLine * (size_t)bitmap->Height;
+    uint8_t* copy = KAllocRaw(size);
+    if (!copy)
+        return K_ERR_NO_MEMORY;
+    memcpy(copy, bitmap->Bits, size);
+    double radians = angle / 100.0 * 3.14159265358979323846 / 180.0;
+    Rotation rot = {bitmap, copy, cos(radians), sin(radians), bitmap->BitsPerPixel / 8, 0, {0}};
+    rot.Nearest = bitmap->BitsPerPixel < 8 || (bitmap->BitsPerPixel == 8 && KGreyKind(bitmap) != 1);
+    storedFill(&rot, fillColor);
+    for (int y = 0; y < bitmap->Height; ++y) {
+        int stored = bitmap->RowOrder == RB_ROWS_BOTTOM_UP ? bitmap->Height - 1 - y : y;
+        uint8_t* out = bitmap->Bits + (size_t)stored * (size_t)bitmap->BytesPerLine;
+        if (rot.Nearest)
+            rotateRowNearest(&rot, out, y);
+        else
+            rotateRowBilinear(&rot, out, y);
+        status = KProgressStep(&progress);
+        if (status != K_OK)
+            break;
+    }
+    KFree(copy);
+    return status;
+}

@@ -1,0 +1,178 @@
+// Picture files held as kernel bitmaps of their own kind, and written back.
+#include "RasterImage.h"
+
+#include "imgfx/imgfx.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstdlib>
+
+using imgfxcli::RasterImage;
+
+namespace {
+
+QImage argbOf(const QString& path) {
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+// The largest difference of any channel (alpha included) between two
+// pictures of the same size; 256 when the sizes differ.
+int largestDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return 256;
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            for (int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q),
+                          qAlpha(p) - qAlpha(q)})
+                worst = std::max(worst, std::abs(d));
+        }
+    return worst;
+}
+
+QImage indexed(int w, int h, int colors) {
+    QImage image(w, h, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int i = 0; i < colors; ++i)
+        table << qRgb(i * 13 % 256, 255 - i * 7 % 256, i * 29 % 256);
+    image.setColorTable(table);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, uint((x * 3 + y * 5) % colors));
+    return image;
+}
+
+// A 16-bit BMP (five bits a channel) that Qt reads but does not write.
+void write16BitBmp(const QString& path, int w, int h) {
+    const int stride = (w * 2 + 3) & ~3;
+    QByteArray data(54 + stride * h, '\0');
+    auto put16 = [&](int at, int v) { qToLittleEndian<quint16>(quint16(v), data.data() + at); };
+    auto put32 = [&](int at, int v) { qToLittleEndian<quint32>(quint32(v), data.data() + at); };
+    data[0] = 'B', data[1] = 'M';
+    put32(2, int(data.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, w);
+    put32(22, h);
+    put16(26, 1);
+    put16(28, 16);
+    for (int row = 0; row < h; ++row)
+        for (int x = 0; x < w; ++x)
+            put16(54 + row * stride + 2 * x,
+                  (x * 3 % 32) << 10 | (row * 5 % 32) << 5 | (x + row) % 32);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+struct KindCase {
+    const char* file;
+    int bits;
+    int rowOrder;
+};
+
+} // namespace
+
+class RasterImageKinds : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(RasterImageKinds, PicturesKeepTheirKindOnTheWayInAndOut) {
+    QImage mono(19, 5, QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 19; ++x)
+            mono.setPixel(x, y, uint((x + y) % 3 == 0));
+    ASSERT_TRUE(mono.save(path("mono.png")));
+    ASSERT_TRUE(mono.save(path("mono.pbm")));
+    ASSERT_TRUE(indexed(11, 4, 16).save(path("four.bmp")));
+    ASSERT_TRUE(indexed(11, 4, 200).save(path("eight.png")));
+    ASSERT_TRUE(indexed(11, 4, 200).save(path("eight.bmp")));
+    QImage grey(9, 4, QImage::Format_Grayscale8);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 9; ++x)
+            grey.scanLine(y)[x] = uchar(x * 28 + y);
+    ASSERT_TRUE(grey.save(path("grey.pgm")));
+    write16BitBmp(path("sixteen.bmp"), 7, 3);
+    QImage rgb(13, 6, QImage::Format_RGB32);
+    QImage argb(13, 6, QImage::Format_ARGB32);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 13; ++x) {
+            rgb.setPixel(x, y, qRgb(x * 19, y * 40, 255 - x * 7));
+            argb.setPixel(x, y, qRgba(x * 19, y * 40, 255 - x * 7, 40 * y + 5));
+        }
+    ASSERT_TRUE(rgb.save(path("rgb.ppm")));
+    ASSERT_TRUE(rgb.save(path("rgb.bmp")));
+    ASSERT_TRUE(argb.save(path("argb.png")));
+
+    const KindCase cases[] = {
+        {"mono.png", 1, 0},  {"mono.pbm", 1, 0},  {"four.bmp", 4, 2},     {"eight.png", 8, 0},
+        {"eight.bmp", 8, 2}, {"grey.pgm", 8, 0},  {"sixteen.bmp", 16, 2}, {"rgb.ppm", 24, 0},
+        {"rgb.bmp", 24, 2},  {"argb.png", 32, 0},
+    };
+    for (const KindCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        RasterImage image;
+        QString error;
+        ASSERT_TRUE(image.load(path(c.file), &error)) << error.toStdString();
+        EXPECT_EQ(image.bitmap()->BitsPerPixel, c.bits);
+        EXPECT_EQ(image.bitmap()->RowOrder, c.rowOrder);
+        const QString out = path(QStringLiteral("out-") + c.file);
+        ASSERT_TRUE(image.save(out, &error)) << error.toStdString();
+        // Five-bit channels widen by repeating their top bits, which Qt's
+        // BMP reader does not quite do.
+        EXPECT_LE(largestDifference(argbOf(out), argbOf(path(c.file))), c.bits == 16 ? 7 : 0);
+        RasterImage again;
+        ASSERT_TRUE(again.load(out, &error));
+        // BMP has no 16-bit writer in Qt: that kind comes back as 24 bits.
+        EXPECT_EQ(again.bitmap()->BitsPerPixel, c.bits == 16 ? 24 : c.bits);
+    }
+    RasterImage greyImage;
+    QString error;
+    ASSERT_TRUE(greyImage.load(path("grey.pgm"), &error));
+    EXPECT_EQ(KGreyKind(greyImage.bitmap()), 1);
+}
+
+TEST_F(RasterImageKinds, RegionsAreGivenInPictureCoordinatesWhateverTheRowOrder) {
+    QImage rgb(10, 8, QImage::Format_RGB32);
+    rgb.fill(Qt::black);
+    for (const char* name : {"pic.bmp", "pic.png"}) {
+        ASSERT_TRUE(rgb.save(path(name)));
+        RasterImage image;
+        QString error;
+        ASSERT_TRUE(image.load(path(name), &error));
+        ASSERT_EQ(image.addRect(2, 1, 3, 2, false), K_OK);
+        ASSERT_EQ(R_InvertBitmap(image.bitmap()), FX_OK);
+        const QImage result = image.toImage();
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 10; ++x) {
+                const bool inside = x >= 2 && x < 5 && y >= 1 && y < 3;
+                EXPECT_EQ(qRed(result.pixel(x, y)), inside ? 255 : 0)
+                    << name << " " << x << "," << y;
+            }
+    }
+}
+
+TEST_F(RasterImageKinds, UnreadableAndUnwritableFilesAreReported) {
+    RasterImage image;
+    QString error;
+    EXPECT_FALSE(image.load(path("missing.png"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    QImage rgb(4, 4, QImage::Format_RGB32);
+    rgb.fill(Qt::red);
+    ASSERT_TRUE(rgb.save(path("red.png")));
+    ASSERT_TRUE(image.load(path("red.png"), &error));
+    error.clear();
+    EXPECT_FALSE(image.save(path("red.gif"), &error)); // Qt has no GIF writer
+    EXPECT_TRUE(error.contains(QLatin1String("gif")));
+    EXPECT_FALSE(QFile::exists(path("red.gif")));
+}

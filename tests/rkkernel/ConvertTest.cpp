@@ -1,0 +1,159 @@
+// Kernel row conversion, colour matching and colour spaces.
+#include "../imgfx/FxTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+using namespace fxtest;
+
+TEST(KernelConvert, EveryStoredFormatGoesToWorkFormatAndBackUnchanged) {
+    // Long enough for the wide paths and several chunks of in-place expansion.
+    const int width = 1100;
+    for (const Format& f : allFormats()) {
+        for (int work : {K_WORK_BGR, K_WORK_GREY}) {
+            bool palette = f.bits <= 8;
+            // Grey work rows of colour pixels are not reversible: only grey palettes.
+            if (work == K_WORK_GREY && !palette)
+                continue;
+            std::vector<RasterColor> colors;
+            if (palette)
+                colors = work == K_WORK_GREY ? greyPalette(f.bits) : colorPalette(1 << f.bits);
+            Bitmap bmp(width, 1, f, palette ? colors : std::vector<RasterColor>{});
+            fillPattern(bmp.get(), 9);
+            auto stored = storedBytes(bmp.get());
+            std::vector<uint8_t> row(KRowBufferSize(width, f.bits, width, work));
+            std::memcpy(row.data(), stored.data(), (size_t(width) * f.bits + 7) / 8);
+            ASSERT_EQ(KConvertRow(row.data(), width, f.bits, work, f.colorOrder, RB_ORDER_BGR,
+                                  bmp->Colors, nullptr),
+                      K_OK);
+            for (int x = 0; x < width; ++x) {
+                Bgr c = colorAt(stored, bmp.get(), x, 0);
+                if (work == K_WORK_BGR)
+                    EXPECT_TRUE((Bgr{row[3 * x], row[3 * x + 1], row[3 * x + 2]} == c)) << f.name();
+                else
+                    EXPECT_EQ(row[x], c.r) << f.name();
+            }
+            if (palette) {
+                RasterBitmap match;
+                KInitBitmap(&match, width, 1, work == K_WORK_BGR ? 24 : 8);
+                ASSERT_EQ(KPrepareMatch(&match, bmp->Colors, bmp->ColorCount), K_OK);
+                ASSERT_EQ(KMatchRow(&match, row.data(), row.data()), K_OK);
+                KEndMatch(&match);
+                ASSERT_EQ(KPackIndices(row.data(), width, f.bits), K_OK);
+            } else {
+                ASSERT_EQ(KConvertRow(row.data(), width, work, f.bits, RB_ORDER_BGR, f.colorOrder,
+                                      nullptr, nullptr),
+                          K_OK);
+            }
+            for (int x = 0; x < width; ++x) {
+                uint32_t mask = f.bits == 32 ? 0xffffffu : 0xffffffffu; // fourth byte not kept
+                std::vector<uint8_t> back(row.begin(), row.end());
+                back.resize(stored.size());
+                EXPECT_EQ(rawAt(back, bmp.get(), x, 0) & mask,
+                          rawAt(stored, bmp.get(), x, 0) & mask)
+                    << f.name() << " work " << work << " x " << x;
+            }
+        }
+    }
+}
+
+TEST(KernelConvert, GreyBytesComeFromTheIntensity) {
+    uint8_t row[6] = {10, 20, 200, 0, 0, 0}; // blue 10, green 20, red 200
+    ASSERT_EQ(KConvertRow(row, 1, 24, K_WORK_GREY, RB_ORDER_BGR, RB_ORDER_BGR, nullptr, nullptr),
+              K_OK);
+    EXPECT_EQ(row[0], (5 * 20 + 2 * 200 + 10 + 4) >> 3);
+    uint8_t rgb[3] = {200, 20, 10}; // red first
+    ASSERT_EQ(KConvertRow(rgb, 1, 24, K_WORK_BGR, RB_ORDER_RGB, RB_ORDER_BGR, nullptr, nullptr),
+              K_OK);
+    EXPECT_EQ(rgb[0], 10);
+    EXPECT_EQ(rgb[2], 200);
+    // Neither side a work format.
+    EXPECT_EQ(KConvertRow(rgb, 1, 16, 32, 0, 0, nullptr, nullptr), K_ERR_BAD_PARAMETER);
+}
+
+TEST(KernelConvert, SixteenBitFieldsWidenByRepeatingTheirTopBits) {
+    // Red 31, green 1, blue 16 with red in the high field.
+    uint16_t word = uint16_t((31 << 10) | (1 << 5) | 16);
+    uint8_t row[3] = {uint8_t(word), uint8_t(word >> 8), 0};
+    ASSERT_EQ(KConvertRow(row, 1, 16, K_WORK_BGR, RB_ORDER_BGR, RB_ORDER_BGR, nullptr, nullptr),
+              K_OK);
+    EXPECT_EQ(row[2], 255);
+    EXPECT_EQ(row[1], (1 << 3) | 0);
+    EXPECT_EQ(row[0], (16 << 3) | 4);
+}
+
+TEST(KernelMatch, MatchingFindsTheNearestEntryLikeAFullSearch) {
+    std::vector<RasterColor> palette(200);
+    uint32_t s = 99;
+    auto next = [&] {
+        s = s * 1664525u + 1013904223u;
+        return uint8_t(s >> 24);
+    };
+    for (auto& e : palette)
+        e = {next(), next(), next(), 0};
+    palette[7] = palette[3]; // a duplicate: the lower index wins
+    const int width = 5000;
+    std::vector<uint8_t> row(size_t(width) * 3);
+    std::vector<uint8_t> out(static_cast<size_t>(width));
+    for (auto& b : row)
+        b = next();
+    for (int k = 0; k < 3; ++k)
+        row[size_t(k)] =
+            std::array<uint8_t, 3>{palette[3].Blue, palette[3].Green, palette[3].Red}[size_t(k)];
+    RasterBitmap match;
+    KInitBitmap(&match, width, 1, 24);
+    ASSERT_EQ(KPrepareMatch(&match, palette.data(), 200), K_OK);
+    // Twice, so that the second pass runs from the cache.
+    for (int pass = 0; pass < 2; ++pass) {
+        ASSERT_EQ(KMatchRow(&match, row.data(), out.data()), K_OK);
+        for (int x = 0; x < width; ++x) {
+            int best = 0, bestD = 1 << 30;
+            for (int i = 0; i < 200; ++i) {
+                int dr = palette[size_t(i)].Red - row[3 * x + 2],
+                    dg = palette[size_t(i)].Green - row[3 * x + 1],
+                    db = palette[size_t(i)].Blue - row[3 * x];
+                if (dr * dr + dg * dg + db * db < bestD)
+                    bestD = dr * dr + dg * dg + db * db, best = i;
+            }
+            ASSERT_EQ(out[size_t(x)], best) << "pixel " << x;
+        }
+    }
+    EXPECT_EQ(out[0], 3);
+    KEndMatch(&match);
+    EXPECT_EQ(KMatchRow(&match, row.data(), out.data()), K_ERR_BAD_PARAMETER);
+}
+
+TEST(KernelColorSpace, EverySpaceConvertsBothWays) {
+    const int width = 4096;
+    std::vector<uint8_t> bgr(size_t(width) * 3);
+    for (int i = 0; i < width; ++i) {
+        bgr[3 * size_t(i)] = uint8_t(i * 7);
+        bgr[3 * size_t(i) + 1] = uint8_t(i / 16);
+        bgr[3 * size_t(i) + 2] = uint8_t(i * 13 + 5);
+    }
+    for (int space : {K_SPACE_CMYK, K_SPACE_HSV, K_SPACE_HLS, K_SPACE_CMY}) {
+        std::vector<uint8_t> converted(size_t(width) * 4), back(size_t(width) * 3);
+        ASSERT_EQ(KConvertColorSpace(bgr.data(), converted.data(), width, K_SPACE_BGR, space),
+                  K_OK);
+        ASSERT_EQ(KConvertColorSpace(converted.data(), back.data(), width, space, K_SPACE_BGR),
+                  K_OK);
+        int worst = 0;
+        for (size_t k = 0; k < back.size(); ++k)
+            worst = std::max(worst, std::abs(int(back[k]) - int(bgr[k])));
+        bool exact = space == K_SPACE_CMYK || space == K_SPACE_CMY;
+        EXPECT_LE(worst, exact ? 0 : 4) << "space " << space;
+    }
+    uint8_t pixel[4] = {0, 0, 255, 0}; // pure red
+    ASSERT_EQ(KConvertColorSpace(pixel, pixel, 1, K_SPACE_BGR, K_SPACE_CMYK), K_OK);
+    EXPECT_EQ(pixel[0], 0);
+    EXPECT_EQ(pixel[1], 255);
+    EXPECT_EQ(pixel[2], 255);
+    EXPECT_EQ(pixel[3], 0);
+    uint8_t green[3] = {0, 255, 0};
+    KConvertColorSpace(green, green, 1, K_SPACE_BGR, K_SPACE_HSV);
+    EXPECT_EQ(green[0], 85);
+    EXPECT_EQ(KConvertColorSpace(green, green, 1, K_SPACE_BGR, 5), K_ERR_BAD_PARAMETER);
+}

@@ -1,0 +1,88 @@
+// Kernel rotation: direction, fill, size, resampling and progress.
+#include "../imgfx/FxTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace fxtest;
+
+namespace {
+
+// Stored row of picture row y.
+int stored(const RasterBitmap* bmp, int y) {
+    return bmp->RowOrder == RB_ROWS_BOTTOM_UP ? bmp->Height - 1 - y : y;
+}
+
+} // namespace
+
+TEST(KernelRotate, ZeroAngleChangesNothingButReportsProgress) {
+    Bitmap bmp(9, 3, 24);
+    fillPattern(bmp.get());
+    auto before = storedBytes(bmp.get());
+    CallbackRecorder recorder;
+    EXPECT_EQ(KRotateBitmap(bmp.get(), 36000, 0, 0, 67, 100), K_OK);
+    EXPECT_EQ(storedBytes(bmp.get()), before);
+    EXPECT_EQ(recorder.calls, (std::vector<int>{67, 78, 89, 100}));
+}
+
+TEST(KernelRotate, PositiveAnglesTurnThePictureClockwiseAsShown) {
+    for (int rowOrder : {0, RB_ROWS_BOTTOM_UP}) {
+        for (int bits : {8, 24}) {
+            std::vector<RasterColor> palette =
+                bits == 8 ? colorPalette(256) : std::vector<RasterColor>{};
+            Bitmap bmp(8, 8, bits, RB_ORDER_BGR, rowOrder, palette);
+            auto bytes = storedBytes(bmp.get());
+            // One marked pixel in the top-left quarter of the picture.
+            uint32_t mark = bits == 8 ? 5u : 0xffffffu;
+            setRawAt(bytes, bmp.get(), 1, stored(bmp.get(), 2), mark);
+            setStoredBytes(bmp.get(), bytes);
+            ASSERT_EQ(KRotateBitmap(bmp.get(), 9000, 0, 0, 0, 100), K_OK);
+            auto after = storedBytes(bmp.get());
+            // A quarter turn clockwise takes (x, y) to (7 - y, x).
+            EXPECT_EQ(rawAt(after, bmp.get(), 5, stored(bmp.get(), 1)), mark)
+                << bits << " bits, row order " << rowOrder;
+            EXPECT_EQ(rawAt(after, bmp.get(), 1, stored(bmp.get(), 2)), bits == 8 ? 0u : 0u);
+        }
+    }
+}
+
+TEST(KernelRotate, UncoveredCornersTakeTheFillColour) {
+    Bitmap rgb(40, 20, 24);
+    auto bytes = storedBytes(rgb.get());
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            setRawAt(bytes, rgb.get(), x, y, 0x808080);
+    setStoredBytes(rgb.get(), bytes);
+    ASSERT_EQ(KRotateBitmap(rgb.get(), 4500, 0, 0x0000FF, 0, 100), K_OK); // red fill
+    auto after = storedBytes(rgb.get());
+    EXPECT_EQ(rgb->Width, 40);
+    EXPECT_EQ(rgb->Height, 20);
+    EXPECT_TRUE((colorAt(after, rgb.get(), 0, 0) == Bgr{0, 0, 255}));
+    EXPECT_TRUE((colorAt(after, rgb.get(), 20, 10) == Bgr{128, 128, 128}));
+
+    Bitmap pal(40, 20, 4, RB_ORDER_BGR, 0, colorPalette(16));
+    auto colors = colorPalette(16);
+    uint32_t fill = colors[9].Red | (colors[9].Green << 8) | (colors[9].Blue << 16);
+    ASSERT_EQ(KRotateBitmap(pal.get(), -4500, 0, fill, 0, 100), K_OK);
+    auto palAfter = storedBytes(pal.get());
+    EXPECT_EQ(rawAt(palAfter, pal.get(), 39, 0), 9u);
+    EXPECT_EQ(rawAt(palAfter, pal.get(), 20, 10), 0u);
+}
+
+TEST(KernelRotate, SmallAnglesResampleSmoothlyAndStopsAreReturned) {
+    Bitmap grey(64, 64, 8); // grey levels are interpolated
+    auto bytes = storedBytes(grey.get());
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            setRawAt(bytes, grey.get(), x, y, uint32_t(x * 4));
+    setStoredBytes(grey.get(), bytes);
+    ASSERT_EQ(KRotateBitmap(grey.get(), 300, 0, 0, 0, 100), K_OK);
+    auto after = storedBytes(grey.get());
+    // Along the centre row the ramp stays a ramp within a level or two.
+    for (int x = 10; x < 54; ++x)
+        EXPECT_NEAR(int(rawAt(after, grey.get(), x, 32)), x * 4, 6) << x;
+
+    CallbackRecorder recorder(1, 42);
+    Bitmap other(8, 8, 24);
+    EXPECT_EQ(KRotateBitmap(other.get(), 1000, 0, 0, 0, 100), 42);
+    EXPECT_EQ(recorder.calls.size(), 2u);
+}
