@@ -1,5 +1,6 @@
 #include "raster/GifCodec.h"
 
+#include "raster/PackedDib.h"
 #include "raster/RasterDispid.h"
 
 #include <gif_lib.h>
@@ -99,25 +100,49 @@ QList<QRgb> colourTable(const GifFileType* gif, int bits, int transparent) {
     return table;
 }
 
-// Reads the frame's rows into place, in interlaced order when the frame is
-// stored so; indices past the colour table become 0.
-bool readFrame(GifFileType* gif, QImage* picture) {
+// Sets pixel x of a packed row of 1, 4 or 8 bits per pixel, the leftmost
+// pixel in the high bits.
+void putIndex(uchar* row, int x, int bits, int index) {
+    if (bits == 8) {
+        row[x] = uchar(index);
+        return;
+    }
+    const int perByte = 8 / bits;
+    const int shift = (perByte - 1 - x % perByte) * bits;
+    const int mask = ((1 << bits) - 1) << shift;
+    row[x / perByte] = uchar((row[x / perByte] & ~mask) | (index << shift));
+}
+
+// Fills every row, padding included, with one index.
+void fillRows(const PackedDib::Layout& l, uchar* pixels, int index) {
+    const int byte = l.bits == 8 ? index : l.bits == 4 ? index * 0x11 : (index ? 0xff : 0);
+    std::memset(pixels, byte, size_t(l.stride * l.height));
+}
+
+// Reads the frame's rows into their bottom-up places, in interlaced order
+// when the frame is stored so. 8-bit rows are decoded in place; narrower
+// ones through a line that is packed.
+bool readFrame(GifFileType* gif, const PackedDib::Layout& l, uchar* pixels) {
     const GifImageDesc& frame = gif->Image;
     static constexpr int kStart[] = {0, 4, 2, 1};
     static constexpr int kStep[] = {8, 8, 4, 2};
     const int passes = frame.Interlace ? 4 : 1;
-    const int tableSize = int(picture->colorCount());
+    const int tableSize = 1 << l.bits;
+    std::vector<GifPixelType> line(size_t(l.bits == 8 ? 0 : frame.Width));
     for (int pass = 0; pass < passes; ++pass) {
         const int start = frame.Interlace ? kStart[pass] : 0;
         const int step = frame.Interlace ? kStep[pass] : 1;
         for (int row = start; row < frame.Height; row += step) {
-            GifPixelType* line = picture->scanLine(frame.Top + row) + frame.Left;
-            if (DGifGetLine(gif, line, frame.Width) == GIF_ERROR)
-                return false;
-            if (tableSize < 256) {
-                for (int x = 0; x < frame.Width; ++x)
-                    line[x] = line[x] < tableSize ? line[x] : 0;
+            uchar* stored = pixels + l.stride * (l.height - 1 - (frame.Top + row));
+            if (l.bits == 8) {
+                if (DGifGetLine(gif, stored + frame.Left, frame.Width) == GIF_ERROR)
+                    return false;
+                continue;
             }
+            if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR)
+                return false;
+            for (int x = 0; x < frame.Width; ++x)
+                putIndex(stored, frame.Left + x, l.bits, line[x] < tableSize ? line[x] : 0);
         }
     }
     return true;
@@ -172,7 +197,7 @@ bool GifCodec::probe(const QByteArray& data, Info* out) {
     return out->width > 0 && out->height > 0;
 }
 
-quint16 GifCodec::decode(const QByteArray& data, qint64 maxPixels, QImage* out) {
+quint16 GifCodec::decode(const QByteArray& data, qint64 maxPixels, QByteArray* packed) {
     if (!isGif(data))
         return RasterStatus::FormatBad;
     MemoryReader reader{data};
@@ -185,18 +210,24 @@ quint16 GifCodec::decode(const QByteArray& data, qint64 maxPixels, QImage* out) 
         return RasterStatus::FormatBad;
     if (qint64(info.width) * info.height > maxPixels)
         return RasterStatus::OutOfMemory;
-    QImage picture(info.width, info.height, QImage::Format_Indexed8);
-    if (picture.isNull())
+    QByteArray bitmap = PackedDib::allocate(info.width, info.height, info.bits,
+                                            colourTable(gif.get(), info.bits, transparent));
+    PackedDib::Layout l;
+    if (bitmap.isEmpty() || !PackedDib::layout(bitmap, &l))
         return RasterStatus::OutOfMemory;
-    picture.setColorTable(colourTable(gif.get(), info.bits, transparent));
+    uchar* pixels = reinterpret_cast<uchar*>(bitmap.data()) + l.pixelOffset;
     const GifImageDesc& frame = gif->Image;
-    if (frame.Left > 0 || frame.Top > 0 || frame.Width < info.width || frame.Height < info.height) {
-        const int fill = transparent >= 0 ? transparent : gif->SBackGroundColor;
-        picture.fill(uint(fill < picture.colorCount() ? fill : 0));
+    const bool covered = frame.Width == info.width && frame.Height == info.height;
+    const int fill = covered ? 0 : transparent >= 0 ? transparent : gif->SBackGroundColor;
+    if (!covered || l.bits < 8) {
+        fillRows(l, pixels, fill < (1 << l.bits) ? fill : 0);
+    } else {
+        for (int y = 0; y < l.height; ++y)
+            std::memset(pixels + l.stride * y + l.width, 0, size_t(l.stride - l.width));
     }
-    if (!readFrame(gif.get(), &picture))
+    if (!readFrame(gif.get(), l, pixels))
         return RasterStatus::FormatBad;
-    *out = picture;
+    *packed = std::move(bitmap);
     return RasterStatus::Ok;
 }
 

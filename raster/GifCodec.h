@@ -20,13 +20,14 @@ public:
     // are not those of a GIF file with a picture.
     static bool probe(const QByteArray& data, Info* out);
 
-    // Decodes the first picture into Format_Indexed8 whose colour table has
-    // 2^bits entries (Info::bits), padded with black. The picture is the
-    // logical screen, grown to hold the whole first frame; what the frame
-    // leaves uncovered takes the transparent index, else the background
-    // index. The transparent index's entry becomes white. Returns a
+    // Decodes the first picture straight into a packed bitmap (PackedDib)
+    // of Info::bits per pixel whose colour table is the file's, padded with
+    // black. The picture is the logical screen, grown to hold the whole
+    // first frame; what the frame leaves uncovered takes the transparent
+    // index, else the background index. The transparent index's entry
+    // becomes white; indices past the table become 0. Returns a
     // RasterStatus.
-    static quint16 decode(const QByteArray& data, qint64 maxPixels, QImage* out);
+    static quint16 decode(const QByteArray& data, qint64 maxPixels, QByteArray* packed);
 
     // Writes an 8-bit GIF: palette pictures as they are, others through
     // Qt's conversion to 8 bits (exact for up to 256 colours, dithered

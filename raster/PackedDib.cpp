@@ -1,5 +1,7 @@
 #include "raster/PackedDib.h"
 
+#include "raster/HugePages.h"
+
 #include <QtEndian>
 
 #include <cstring>
@@ -73,8 +75,7 @@ QImage premultipliedOverWhite(QImage picture) {
     return picture;
 }
 
-void writeHeader(uchar* d, int width, int height, int bits, int entries, qint64 imageSize,
-                 const QImage& picture) {
+void writeHeader(uchar* d, int width, int height, int bits, int entries, qint64 imageSize) {
     std::memset(d, 0, PackedDib::kHeaderSize);
     qToLittleEndian<quint32>(PackedDib::kHeaderSize, d);
     qToLittleEndian<qint32>(width, d + 4);
@@ -82,8 +83,6 @@ void writeHeader(uchar* d, int width, int height, int bits, int entries, qint64 
     qToLittleEndian<quint16>(1, d + 12);
     qToLittleEndian<quint16>(quint16(bits), d + 14);
     qToLittleEndian<quint32>(quint32(imageSize), d + 20);
-    qToLittleEndian<qint32>(picture.dotsPerMeterX(), d + 24);
-    qToLittleEndian<qint32>(picture.dotsPerMeterY(), d + 28);
     qToLittleEndian<quint32>(quint32(entries), d + 32);
 }
 
@@ -96,7 +95,8 @@ void writeTable(uchar* d, const QList<QRgb>& table, int entries) {
     }
 }
 
-// One picture row of 32-bit pixels as 24-bit blue, green, red triples.
+// One picture row of 32-bit pixels as 24-bit blue, green, red triples. May
+// work in place (d at or before s): each group is read before it is written.
 void packRow24(const quint32* s, uchar* d, int width) {
     int x = 0;
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
@@ -110,10 +110,12 @@ void packRow24(const quint32* s, uchar* d, int width) {
         std::memcpy(d + 8, &w2, 4);
     }
 #endif
+    // The pixel is read whole first: in place, d may lie just before s.
     for (; x < width; ++x, ++s, d += 3) {
-        d[0] = uchar(qBlue(*s));
-        d[1] = uchar(qGreen(*s));
-        d[2] = uchar(qRed(*s));
+        const quint32 p = *s;
+        d[0] = uchar(qBlue(p));
+        d[1] = uchar(qGreen(p));
+        d[2] = uchar(qRed(p));
     }
 }
 
@@ -261,9 +263,22 @@ QByteArray PackedDib::fromImage(const QImage& picture) {
     if (img.isNull())
         return {};
     const int bits = bitsFor(img);
+    const bool grey = img.format() == QImage::Format_Grayscale8;
+    QByteArray packed =
+        allocate(img.width(), img.height(), bits, grey ? greyRamp() : img.colorTable());
+    if (packed.isEmpty())
+        return {};
+    auto* d = reinterpret_cast<uchar*>(packed.data());
+    qToLittleEndian<qint32>(img.dotsPerMeterX(), d + 24);
+    qToLittleEndian<qint32>(img.dotsPerMeterY(), d + 28);
     const int entries = bits <= 8 ? 1 << bits : 0;
-    const qint64 stride = strideFor(img.width(), bits);
-    const qint64 imageSize = stride * img.height();
+    packRows(img, bits, d + kHeaderSize + 4 * entries, strideFor(img.width(), bits));
+    return packed;
+}
+
+QByteArray PackedDib::allocate(int width, int height, int bits, const QList<QRgb>& table) {
+    const int entries = bits <= 8 ? 1 << bits : 0;
+    const qint64 imageSize = strideFor(width, bits) * height;
     QByteArray packed;
     try {
         packed = QByteArray(kHeaderSize + 4 * entries + imageSize, Qt::Uninitialized);
@@ -271,13 +286,35 @@ QByteArray PackedDib::fromImage(const QImage& picture) {
         return {};
     }
     auto* d = reinterpret_cast<uchar*>(packed.data());
-    writeHeader(d, img.width(), img.height(), bits, entries, imageSize, img);
-    if (entries > 0) {
-        const bool grey = img.format() == QImage::Format_Grayscale8;
-        writeTable(d + kHeaderSize, grey ? greyRamp() : img.colorTable(), entries);
-    }
-    packRows(img, bits, d + kHeaderSize + 4 * entries, stride);
+    adviseHugePages(d, packed.size());
+    writeHeader(d, width, height, bits, entries, imageSize);
+    if (entries > 0)
+        writeTable(d + kHeaderSize, table, entries);
     return packed;
+}
+
+void PackedDib::packRgb32InPlace(QByteArray* buffer, int width, int height) {
+    auto* base = reinterpret_cast<uchar*>(buffer->data());
+    uchar* pixels = base + kHeaderSize;
+    const qint64 stride = strideFor(width, 24);
+    const qint64 wide = qint64(width) * 4;
+    const qint64 used = qint64(width) * 3;
+    for (qint64 y = 0; y < height; ++y) {
+        uchar* d = pixels + stride * y;
+        packRow24(reinterpret_cast<const quint32*>(pixels + wide * y), d, width);
+        std::memset(d + used, 0, size_t(stride - used));
+    }
+    QByteArray swap(stride, Qt::Uninitialized);
+    for (qint64 y = 0; y < height / 2; ++y) {
+        uchar* top = pixels + stride * y;
+        uchar* bottom = pixels + stride * (height - 1 - y);
+        std::memcpy(swap.data(), top, size_t(stride));
+        std::memcpy(top, bottom, size_t(stride));
+        std::memcpy(bottom, swap.constData(), size_t(stride));
+    }
+    writeHeader(base, width, height, 24, 0, stride * height);
+    buffer->resize(kHeaderSize + stride * height);
+    buffer->squeeze(); // gives the tail back without moving the rows
 }
 
 QImage PackedDib::toImage(const QByteArray& packed) {
@@ -304,4 +341,36 @@ QImage PackedDib::toImage(const QByteArray& packed) {
         unpackRow(pixels + l.stride * stored, img.scanLine(y), l);
     }
     return img;
+}
+
+QImage PackedDib::storedRows(const QByteArray& packed) {
+    Layout l;
+    if (!layout(packed, &l))
+        return {};
+    const auto* bytes = reinterpret_cast<const uchar*>(packed.constData());
+    QList<QRgb> table;
+    for (int i = 0; i < l.entries; ++i) {
+        const uchar* e = bytes + l.tableOffset + 4 * i;
+        table << qRgb(e[2], e[1], e[0]);
+    }
+    if (l.bits == 4) {
+        QImage rows(l.width, l.height, QImage::Format_Indexed8);
+        if (rows.isNull())
+            return {};
+        for (int y = 0; y < l.height; ++y)
+            unpackRow(bytes + l.pixelOffset + l.stride * y, rows.scanLine(y), l);
+        table.resize(16, qRgb(0, 0, 0));
+        rows.setColorTable(table);
+        return rows;
+    }
+    const QImage::Format format = l.bits == 1    ? QImage::Format_Mono
+                                  : l.bits == 8  ? QImage::Format_Indexed8
+                                  : l.bits == 24 ? QImage::Format_BGR888
+                                                 : QImage::Format_RGB32;
+    QImage rows(bytes + l.pixelOffset, l.width, l.height, l.stride, format);
+    if (l.bits <= 8) {
+        table.resize(1 << l.bits, qRgb(0, 0, 0));
+        rows.setColorTable(table);
+    }
+    return rows;
 }

@@ -1,6 +1,7 @@
 #include "raster/PictureCodec.h"
 
 #include "raster/GifCodec.h"
+#include "raster/HugePages.h"
 #include "raster/PackedDib.h"
 #include "raster/RasterDispid.h"
 
@@ -8,6 +9,8 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+
+#include <new>
 
 namespace {
 
@@ -19,7 +22,35 @@ void allowLargePictures() {
         QImageReader::setAllocationLimit(kMegabytes);
 }
 
-quint16 decodeWithQt(const QByteArray& data, QImage* out) {
+// Lets the reader write Format_RGB32 rows straight into a buffer that is
+// then turned into the 24-bit packed bitmap in place.
+quint16 decodeInPlace(QImageReader& reader, QSize size, QByteArray* packed) {
+    const qint64 width = size.width();
+    const qint64 height = size.height();
+    QByteArray buffer;
+    try {
+        buffer = QByteArray(PackedDib::kHeaderSize + 4 * width * height, Qt::Uninitialized);
+    } catch (const std::bad_alloc&) {
+        return RasterStatus::OutOfMemory;
+    }
+    adviseHugePages(buffer.data(), buffer.size());
+    uchar* rows = reinterpret_cast<uchar*>(buffer.data()) + PackedDib::kHeaderSize;
+    QImage target(rows, int(width), int(height), 4 * width, QImage::Format_RGB32);
+    if (!reader.read(&target) || target.isNull())
+        return RasterStatus::FormatBad;
+    if (target.constBits() != rows || target.format() != QImage::Format_RGB32 ||
+        target.size() != size) {
+        // The reader made a picture of its own after all.
+        *packed = PackedDib::fromImage(target);
+        return packed->isEmpty() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
+    }
+    target = QImage(); // lets go of the rows before they are rewritten
+    PackedDib::packRgb32InPlace(&buffer, int(width), int(height));
+    *packed = std::move(buffer);
+    return RasterStatus::Ok;
+}
+
+quint16 decodeWithQt(const QByteArray& data, QByteArray* packed) {
     QByteArray bytes = QByteArray::fromRawData(data.constData(), data.size());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -30,11 +61,13 @@ quint16 decodeWithQt(const QByteArray& data, QImage* out) {
     if (size.isValid() && qint64(size.width()) * size.height() > PictureCodec::kMaxPixels)
         return RasterStatus::OutOfMemory;
     allowLargePictures();
+    if (size.isValid() && !size.isEmpty() && reader.imageFormat() == QImage::Format_RGB32)
+        return decodeInPlace(reader, size, packed);
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
         return RasterStatus::FormatBad;
-    *out = PackedDib::flattened(picture);
-    return out->isNull() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
+    *packed = PackedDib::fromImage(picture);
+    return packed->isEmpty() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
 }
 
 quint16 encodeWithQt(const QImage& picture, const char* format, int quality, QByteArray* out) {
@@ -51,10 +84,10 @@ quint16 encodeWithQt(const QImage& picture, const char* format, int quality, QBy
 
 } // namespace
 
-quint16 PictureCodec::decode(const QByteArray& data, QImage* out) {
+quint16 PictureCodec::decode(const QByteArray& data, QByteArray* packed) {
     if (GifCodec::isGif(data))
-        return GifCodec::decode(data, kMaxPixels, out);
-    return decodeWithQt(data, out);
+        return GifCodec::decode(data, kMaxPixels, packed);
+    return decodeWithQt(data, packed);
 }
 
 quint16 PictureCodec::write(const QImage& picture, const QString& path, qint16 format, qint16 bits,

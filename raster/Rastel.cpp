@@ -39,6 +39,14 @@ quint16 CRastel::setPainting(bool on) {
     return put(RasterDispid::Painting, on);
 }
 
+quint16 CRastel::setAutoRepaint(bool on) {
+    return put(RasterDispid::AutoRepaint, on);
+}
+
+quint16 CRastel::setAutoSetRects(bool on) {
+    return put(RasterDispid::AutoSetRects, on);
+}
+
 float CRastel::pictureWidth() const {
     return get(RasterDispid::PictureWidth).toFloat();
 }

@@ -31,6 +31,12 @@ public:
     quint16 setBackColor(quint32 colorRef);
     // 2: painting on or off.
     quint16 setPainting(bool on);
+    // 4: whether the component repaints on every change of its picture,
+    // rectangles or colours (on at first); off, only repaint() does.
+    quint16 setAutoRepaint(bool on);
+    // 75: whether a load sets both display rectangles to the picture's own
+    // size at the origin (off at first).
+    quint16 setAutoSetRects(bool on);
 
     // 10, 11: size of the picture held, in pixels.
     float pictureWidth() const;

@@ -1,5 +1,6 @@
 #include "raster/RasterControl.h"
 
+#include "raster/HugePages.h"
 #include "raster/PackedDib.h"
 #include "raster/PictureCodec.h"
 #include "raster/RasterDispid.h"
@@ -17,14 +18,17 @@ RasterControl::RasterControl(QWidget* parent)
 void RasterControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), m_background);
-    if (!m_painting || m_picture.isNull())
+    if (!m_painting || m_rows.isNull())
         return;
     if (m_clipSet)
         painter.setClipRect(m_clip, Qt::IntersectClip);
-    const QRectF target = m_displaySet ? m_display : QRectF(QPointF(0, 0), m_picture.size());
-    if (target.size() != QSizeF(m_picture.size()))
+    const QRectF target = m_displaySet ? m_display : QRectF(QPointF(0, 0), m_rows.size());
+    if (target.size() != QSizeF(m_rows.size()))
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, m_picture);
+    // The stored rows run bottom-up: drawn upside down into the target.
+    painter.translate(0, target.top() + target.bottom());
+    painter.scale(1, -1);
+    painter.drawImage(target, m_rows);
 }
 
 quint16 RasterControl::setBackColor(quint32 colorRef) {
@@ -43,13 +47,27 @@ quint16 RasterControl::queryFile(const QString& path) {
     return status;
 }
 
-quint16 RasterControl::takeDecoded(const QByteArray& data) {
-    QImage picture;
-    const quint16 status = PictureCodec::decode(data, &picture);
-    if (status == RasterStatus::Ok) {
-        m_picture = picture;
+void RasterControl::changed() {
+    if (m_autoRepaint)
         update();
+}
+
+void RasterControl::takePacked(QByteArray packed) {
+    m_rows = QImage();
+    m_packed = std::move(packed);
+    m_rows = PackedDib::storedRows(m_packed);
+    if (m_autoSetRects) {
+        m_display = m_clip = QRectF(QPointF(0, 0), m_rows.size());
+        m_displaySet = m_clipSet = true;
     }
+    changed();
+}
+
+quint16 RasterControl::takeDecoded(const QByteArray& data) {
+    QByteArray packed;
+    const quint16 status = PictureCodec::decode(data, &packed);
+    if (status == RasterStatus::Ok)
+        takePacked(std::move(packed));
     return status;
 }
 
@@ -82,6 +100,7 @@ quint16 RasterControl::startFeedLoad() {
     // at once spares growing the buffer chunk by chunk.
     try {
         m_feed.reserve(m_info.fileSize);
+        adviseHugePages(m_feed.data(), m_feed.capacity());
     } catch (const std::bad_alloc&) {
     }
     return RasterStatus::Ok;
@@ -109,22 +128,23 @@ quint16 RasterControl::stopFeedLoad() {
 }
 
 quint16 RasterControl::setPackedDib(const QByteArray& packed) {
+    // Kept in the component's own layout (bottom-up, full colour table,
+    // flattened) whatever layout the caller's bitmap had.
     const QImage picture = PackedDib::toImage(packed);
     if (picture.isNull())
         return RasterStatus::FormatBad;
-    m_picture = picture;
-    update();
+    QByteArray own = PackedDib::fromImage(picture);
+    if (own.isEmpty())
+        return RasterStatus::OutOfMemory;
+    takePacked(std::move(own));
     return RasterStatus::Ok;
 }
 
 quint16 RasterControl::packedDib(QVariant* result) const {
-    if (m_picture.isNull())
+    if (m_packed.isEmpty())
         return RasterStatus::NoPicture;
-    QByteArray packed = PackedDib::fromImage(m_picture);
-    if (packed.isEmpty())
-        return RasterStatus::OutOfMemory;
     if (result)
-        *result = QVariant(std::move(packed));
+        *result = QVariant(m_packed);
     return RasterStatus::Ok;
 }
 
@@ -132,7 +152,9 @@ quint16 RasterControl::saveFile(const QString& path, qint16 format, qint16 bits,
                                 bool append) {
     if (append)
         return RasterStatus::BadArgument; // files hold one picture
-    return PictureCodec::write(m_picture, path, format, bits, quality);
+    if (m_packed.isEmpty())
+        return RasterStatus::NoPicture;
+    return PictureCodec::write(PackedDib::toImage(m_packed), path, format, bits, quality);
 }
 
 quint16 RasterControl::setDisplayRect(int dispid, float left, float top, float width,
@@ -147,6 +169,6 @@ quint16 RasterControl::setDisplayRect(int dispid, float left, float top, float w
         m_clip = rect;
         m_clipSet = true;
     }
-    update();
+    changed();
     return RasterStatus::Ok;
 }

@@ -17,9 +17,11 @@ class DispatchArgs;
 // orders listed there; CRastel is the typed wrapper the editor uses.
 //
 // Every member returns a 16-bit status, 0 for success (RasterStatus). A
-// packed bitmap handed out (GetPackedDib) is a fresh buffer that belongs to
-// the caller; the component keeps no reference to it. Byte arrays given to
-// the component are read during the call only.
+// packed bitmap handed out (GetPackedDib) belongs to the caller: it is an
+// implicitly shared QByteArray, so the caller may keep, change or drop it
+// whatever becomes of the component, and no bytes are copied unless one
+// side changes them. Byte arrays given to the component are read during
+// the call only.
 class RasterControl : public QWidget {
     Q_OBJECT
 public:
@@ -58,10 +60,19 @@ private:
     quint16 saveFile(const QString& path, qint16 format, qint16 bits, qint16 quality, bool append);
     quint16 setDisplayRect(int dispid, float left, float top, float width, float height);
     quint16 takeDecoded(const QByteArray& data);
+    void takePacked(QByteArray packed);
+    // Schedules a repaint unless the caller repaints itself (AutoRepaint off).
+    void changed();
 
-    QImage m_picture; // one of the forms of PackedDib::flattened
+    // The picture is held as the packed bitmap it is handed out as: handing
+    // it out shares the bytes, and the caller's copy is its own (changing it
+    // copies it first). m_rows views its rows, bottom-up, for painting.
+    QByteArray m_packed;
+    QImage m_rows;
     QColor m_background;
     bool m_painting = true;
+    bool m_autoRepaint = true;
+    bool m_autoSetRects = false;
     // Where the picture is drawn (scaled to fit) and the part of the
     // component painting may touch; until set, the picture's own size at
     // the origin and the whole component.

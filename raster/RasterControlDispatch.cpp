@@ -68,11 +68,17 @@ quint16 RasterControl::get(int dispid, QVariant* result) const {
     case RasterDispid::Painting:
         value = m_painting;
         break;
+    case RasterDispid::AutoRepaint:
+        value = m_autoRepaint;
+        break;
+    case RasterDispid::AutoSetRects:
+        value = m_autoSetRects;
+        break;
     case RasterDispid::PictureWidth:
-        value = float(m_picture.width());
+        value = float(m_rows.width());
         break;
     case RasterDispid::PictureHeight:
-        value = float(m_picture.height());
+        value = float(m_rows.height());
         break;
     case RasterDispid::ControlWidth:
         value = float(width());
@@ -109,15 +115,17 @@ quint16 RasterControl::put(int dispid, const DispatchArgs& args) {
         const quint16 status = read(args, &color);
         return status ? status : setBackColor(color);
     }
-    if (dispid == RasterDispid::Painting) {
-        bool on = false;
-        if (const quint16 status = read(args, &on))
-            return status;
-        m_painting = on;
-        update();
-        return RasterStatus::Ok;
-    }
-    return RasterStatus::UnknownMember;
+    bool* flag = dispid == RasterDispid::Painting       ? &m_painting
+                 : dispid == RasterDispid::AutoRepaint  ? &m_autoRepaint
+                 : dispid == RasterDispid::AutoSetRects ? &m_autoSetRects
+                                                        : nullptr;
+    if (!flag)
+        return RasterStatus::UnknownMember;
+    if (const quint16 status = read(args, flag))
+        return status;
+    if (dispid == RasterDispid::Painting)
+        changed();
+    return RasterStatus::Ok;
 }
 
 quint16 RasterControl::call(int dispid, const DispatchArgs& args, QVariant* result) {

@@ -8,6 +8,7 @@
 namespace RasterDispid {
 constexpr int BackColor = -501;   // put/get, 32-bit 0x00BBGGRR
 constexpr int Painting = 2;       // put/get, Boolean
+constexpr int AutoRepaint = 4;    // put/get, Boolean: repaint on every change (else on 146 only)
 constexpr int PictureWidth = 10;  // get, float
 constexpr int PictureHeight = 11; // get, float
 constexpr int InfoWidth = 40;     // get, float: after QueryFile
@@ -17,6 +18,7 @@ constexpr int InfoFormat = 43;    // get, 16-bit: RasterFormat
 constexpr int InfoSize = 44;      // get, 32-bit: file size in bytes
 constexpr int ControlWidth = 60;  // get, float: the component's own drawing area
 constexpr int ControlHeight = 61; // get, float
+constexpr int AutoSetRects = 75;  // put/get, Boolean: a load sets 184/185 to the picture's size
 constexpr int Repaint = 146;      // ()
 constexpr int SaveFile = 150; // (path, 16-bit format, 16-bit bits, 16-bit quality, Boolean append)
 constexpr int LoadFile = 171; // (path, 16-bit 0, 16-bit 0)

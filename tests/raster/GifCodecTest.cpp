@@ -1,5 +1,5 @@
 #include "raster/GifCodec.h"
-#include "raster/PictureCodec.h"
+#include "raster/PackedDib.h"
 #include "raster/RasterDispid.h"
 #include "support/TestPictures.h"
 
@@ -64,6 +64,15 @@ QByteArray gifFile(int width, int height, int colours, int background,
     return bytes;
 }
 
+// Decodes and unpacks for inspection; null when decoding fails.
+QImage decoded(const QByteArray& gif, quint16* status = nullptr) {
+    QByteArray packed;
+    const quint16 result = GifCodec::decode(gif, 1 << 20, &packed);
+    if (status)
+        *status = result;
+    return result == 0 ? PackedDib::toImage(packed) : QImage();
+}
+
 } // namespace
 
 TEST(GifCodec, KeepsTheColourTableAndIndices) {
@@ -72,8 +81,7 @@ TEST(GifCodec, KeepsTheColourTableAndIndices) {
     f.height = 20;
     f.interlace = true;
     f.pixel = [](int x, int y) { return (x + y) % 16; };
-    QImage picture;
-    ASSERT_EQ(GifCodec::decode(gifFile(9, 20, 16, 0, {f}), 1 << 20, &picture), 0);
+    const QImage picture = decoded(gifFile(9, 20, 16, 0, {f}));
     ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
     EXPECT_EQ(picture.colorCount(), 16);
     EXPECT_EQ(picture.color(3), qRgb(48, 48, 48));
@@ -95,9 +103,12 @@ TEST(GifCodec, TableLengthFollowsTheFilesColourCount) {
         GifCodec::Info info;
         ASSERT_TRUE(GifCodec::probe(gif, &info));
         EXPECT_EQ(info.bits, c.bits) << c.colours;
-        QImage picture;
-        ASSERT_EQ(GifCodec::decode(gif, 1 << 20, &picture), 0);
-        EXPECT_EQ(picture.colorCount(), 1 << c.bits);
+        QByteArray packed;
+        ASSERT_EQ(GifCodec::decode(gif, 1 << 20, &packed), 0);
+        PackedDib::Layout l;
+        ASSERT_TRUE(PackedDib::layout(packed, &l));
+        EXPECT_EQ(l.bits, c.bits);
+        EXPECT_EQ(l.entries, 1 << c.bits);
     }
 }
 
@@ -109,8 +120,7 @@ TEST(GifCodec, UncoveredAndTransparentPixelsAreWhite) {
     f.height = 2;
     f.transparent = 5;
     f.pixel = [](int x, int) { return x == 0 ? 5 : 2; };
-    QImage picture;
-    ASSERT_EQ(GifCodec::decode(gifFile(8, 4, 16, 1, {f}), 1 << 20, &picture), 0);
+    const QImage picture = decoded(gifFile(8, 4, 16, 1, {f}));
     EXPECT_EQ(picture.size(), QSize(8, 4));
     EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 255, 255)); // outside the frame
     EXPECT_EQ(picture.pixel(2, 1), qRgb(255, 255, 255)); // transparent index
@@ -122,8 +132,7 @@ TEST(GifCodec, ReadsTheFirstPictureOfAnAnimation) {
     first.width = second.width = 4;
     first.height = second.height = 4;
     second.pixel = [](int, int) { return 3; };
-    QImage picture;
-    ASSERT_EQ(GifCodec::decode(gifFile(4, 4, 4, 0, {first, second}), 1 << 20, &picture), 0);
+    const QImage picture = decoded(gifFile(4, 4, 4, 0, {first, second}));
     EXPECT_EQ(picture.pixelIndex(1, 1), 1);
 }
 
@@ -133,9 +142,10 @@ TEST(GifCodec, RefusesTruncatedAndOversizedPictures) {
     f.height = 64;
     f.pixel = [](int x, int y) { return (x * y) & 0xff; };
     const QByteArray gif = gifFile(64, 64, 256, 0, {f});
-    QImage picture;
-    EXPECT_EQ(GifCodec::decode(gif.left(gif.size() / 2), 1 << 20, &picture),
+    QByteArray packed;
+    EXPECT_EQ(GifCodec::decode(gif.left(gif.size() / 2), 1 << 20, &packed),
               RasterStatus::FormatBad);
-    EXPECT_EQ(GifCodec::decode(gif, 64 * 64 - 1, &picture), RasterStatus::OutOfMemory);
-    EXPECT_EQ(GifCodec::decode("GIF89a", 1 << 20, &picture), RasterStatus::FormatBad);
+    EXPECT_EQ(GifCodec::decode(gif, 64 * 64 - 1, &packed), RasterStatus::OutOfMemory);
+    EXPECT_EQ(GifCodec::decode("GIF89a", 1 << 20, &packed), RasterStatus::FormatBad);
+    EXPECT_TRUE(packed.isEmpty());
 }

@@ -3,6 +3,8 @@
 
 #include <QtEndian>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,7 +77,7 @@ TEST(PackedDib, TransparencyIsFlattenedOntoWhite) {
 
 TEST(PackedDib, IndicesPastTheColourTablePackAsEntryZero) {
     QImage picture = TestPictures::palette(3, 1, 4); // packed at 4 bits
-    picture.scanLine(0)[2] = 200; // setPixel refuses such an index
+    picture.scanLine(0)[2] = 200;                    // setPixel refuses such an index
     const QImage back = PackedDib::toImage(PackedDib::fromImage(picture));
     EXPECT_EQ(back.pixelIndex(2, 0), 0);
     EXPECT_EQ(back.pixelIndex(1, 0), 1);
@@ -109,4 +111,31 @@ TEST(PackedDib, RefusesWhatIsNoCompleteUncompressedBitmap) {
     qToLittleEndian<qint32>(INT32_MAX, huge.data() + 8);
     EXPECT_TRUE(PackedDib::toImage(huge).isNull());
     EXPECT_TRUE(PackedDib::toImage(QByteArray(12, '\0')).isNull());
+}
+
+TEST(PackedDib, PacksRgb32RowsInPlaceLikeACopyWould) {
+    for (int width = 1; width <= 9; ++width) {
+        SCOPED_TRACE(width);
+        const QImage picture = TestPictures::rgb(width, 5);
+        QByteArray buffer(40 + 4 * width * 5, '\0');
+        for (int y = 0; y < 5; ++y)
+            std::memcpy(buffer.data() + 40 + 4 * width * y, picture.constScanLine(y), 4 * width);
+        PackedDib::packRgb32InPlace(&buffer, width, 5);
+        const QByteArray copied = PackedDib::fromImage(picture);
+        // Alike but for the resolution, which only the copy knows.
+        EXPECT_EQ(buffer.left(24), copied.left(24));
+        EXPECT_EQ(buffer.mid(32), copied.mid(32));
+    }
+}
+
+TEST(PackedDib, StoredRowsViewTheBitmapBottomUp) {
+    const QImage picture = TestPictures::palette(6, 4, 16);
+    const QByteArray packed = PackedDib::fromImage(picture);
+    const QImage rows = PackedDib::storedRows(packed);
+    ASSERT_EQ(rows.format(), QImage::Format_Indexed8); // 4-bit rows widened
+    EXPECT_EQ(rows.pixel(2, 0), picture.pixel(2, 3));
+    const QByteArray direct = PackedDib::fromImage(TestPictures::rgb(6, 4));
+    const QImage view = PackedDib::storedRows(direct);
+    EXPECT_EQ(view.constBits(), reinterpret_cast<const uchar*>(direct.constData()) + 40);
+    EXPECT_EQ(view.pixel(5, 0), TestPictures::rgb(6, 4).pixel(5, 3));
 }

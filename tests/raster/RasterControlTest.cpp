@@ -5,6 +5,8 @@
 #include "support/QtTestApp.h"
 #include "support/TestPictures.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,6 +132,66 @@ TEST_F(RasterControlTest, PaintsThePictureIntoItsDisplayRectangleOverItsBackgrou
     EXPECT_EQ(shown.pixel(29, 14), qRgb(255, 0, 0)); // scaled to the whole rectangle
     EXPECT_EQ(shown.pixel(9, 10), qRgb(0, 0, 255));
     EXPECT_EQ(shown.pixel(30, 10), qRgb(0, 0, 255));
+}
+
+TEST_F(RasterControlTest, PaintsThePictureTheRightWayUp) {
+    CRastel rastel;
+    rastel.widget()->resize(4, 4);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 255, 0));
+    for (int x = 0; x < 4; ++x)
+        picture.setPixel(x, 0, qRgb(255, 0, 0));
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(picture)), 0);
+    const QImage shown = rastel.widget()->grab().toImage();
+    EXPECT_EQ(shown.pixel(1, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(1, 3), qRgb(0, 255, 0));
+}
+
+TEST_F(RasterControlTest, ALoadCanSetTheDisplayRectanglesToThePicture) {
+    CRastel rastel;
+    rastel.widget()->resize(30, 30);
+    QImage red(2, 2, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    const QByteArray png = TestPictures::encoded(red, "png");
+    ASSERT_EQ(rastel.setBackColor(0), 0);
+    ASSERT_EQ(rastel.setDisplayRect(10, 10, 20, 20), 0);
+    ASSERT_EQ(rastel.setDisplayClip(10, 10, 20, 20), 0);
+    ASSERT_EQ(rastel.loadMemory(png, int(png.size())), 0);
+    EXPECT_EQ(rastel.widget()->grab().toImage().pixel(1, 1), qRgb(0, 0, 0));
+    ASSERT_EQ(rastel.setAutoSetRects(true), 0);
+    ASSERT_EQ(rastel.loadMemory(png, int(png.size())), 0);
+    const QImage shown = rastel.widget()->grab().toImage();
+    EXPECT_EQ(shown.pixel(1, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(15, 15), qRgb(0, 0, 0));
+}
+
+TEST_F(RasterControlTest, WithoutAutoRepaintOnlyRepaintPaints) {
+    // Counts the paint events the component receives.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    CRastel rastel;
+    QWidget* widget = rastel.widget();
+    widget->resize(20, 20);
+    widget->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+    widget->installEventFilter(&counter);
+    ASSERT_EQ(rastel.setAutoRepaint(false), 0);
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::rgb(5, 5))), 0);
+    ASSERT_EQ(rastel.setDisplayRect(0, 0, 10, 10), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+    ASSERT_EQ(rastel.repaint(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    ASSERT_EQ(rastel.setAutoRepaint(true), 0);
+    ASSERT_EQ(rastel.setBackColor(0x00123456), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2);
 }
 
 TEST_F(RasterControlTest, WrapperFailsQuietlyOnceItsComponentIsGone) {
