@@ -1,0 +1,136 @@
+#include "raster/Rastel.h"
+
+#include "raster/RasterControl.h"
+#include "raster/RasterDispid.h"
+
+using Access = RasterControl::Access;
+
+CRastel::CRastel(QWidget* parent) : m_control(new RasterControl(parent)) {}
+
+CRastel::~CRastel() {
+    delete m_control.data();
+}
+
+QWidget* CRastel::widget() const {
+    return m_control.data();
+}
+
+quint16 CRastel::call(int dispid, const QVariantList& args, QVariant* result) {
+    return m_control ? m_control->dispatch(dispid, Access::Method, args, result)
+                     : RasterStatus::NoControl;
+}
+
+quint16 CRastel::put(int dispid, const QVariant& value) {
+    return m_control ? m_control->dispatch(dispid, Access::Put, {value}) : RasterStatus::NoControl;
+}
+
+QVariant CRastel::get(int dispid) const {
+    QVariant value;
+    if (m_control)
+        m_control->dispatch(dispid, Access::Get, {}, &value);
+    return value;
+}
+
+quint16 CRastel::setBackColor(quint32 colorRef) {
+    return put(RasterDispid::BackColor, colorRef);
+}
+
+quint16 CRastel::setPainting(bool on) {
+    return put(RasterDispid::Painting, on);
+}
+
+quint16 CRastel::setAutoRepaint(bool on) {
+    return put(RasterDispid::AutoRepaint, on);
+}
+
+quint16 CRastel::setAutoSetRects(bool on) {
+    return put(RasterDispid::AutoSetRects, on);
+}
+
+float CRastel::pictureWidth() const {
+    return get(RasterDispid::PictureWidth).toFloat();
+}
+
+float CRastel::pictureHeight() const {
+    return get(RasterDispid::PictureHeight).toFloat();
+}
+
+float CRastel::controlWidth() const {
+    return get(RasterDispid::ControlWidth).toFloat();
+}
+
+float CRastel::controlHeight() const {
+    return get(RasterDispid::ControlHeight).toFloat();
+}
+
+quint16 CRastel::queryFile(const QString& path, qint16 reserved) {
+    return call(RasterDispid::QueryFile, {path, reserved});
+}
+
+float CRastel::infoWidth() const {
+    return get(RasterDispid::InfoWidth).toFloat();
+}
+
+float CRastel::infoHeight() const {
+    return get(RasterDispid::InfoHeight).toFloat();
+}
+
+qint16 CRastel::infoBits() const {
+    return qint16(get(RasterDispid::InfoBits).toInt());
+}
+
+qint16 CRastel::infoFormat() const {
+    return qint16(get(RasterDispid::InfoFormat).toInt());
+}
+
+qint32 CRastel::infoSize() const {
+    return get(RasterDispid::InfoSize).toInt();
+}
+
+quint16 CRastel::startFeedLoad(qint16 first, qint16 second) {
+    return call(RasterDispid::StartFeedLoad, {first, second});
+}
+
+quint16 CRastel::feedLoad(const QByteArray& chunk, qint32 length) {
+    return call(RasterDispid::FeedLoad, {chunk, length});
+}
+
+quint16 CRastel::stopFeedLoad() {
+    return call(RasterDispid::StopFeedLoad, {});
+}
+
+quint16 CRastel::loadFile(const QString& path, qint16 first, qint16 second) {
+    return call(RasterDispid::LoadFile, {path, first, second});
+}
+
+quint16 CRastel::loadMemory(const QByteArray& image, qint32 size, qint16 first, qint16 second) {
+    return call(RasterDispid::LoadMemory, {image, first, second, size});
+}
+
+QByteArray CRastel::packedDib() {
+    QVariant result;
+    if (call(RasterDispid::GetPackedDib, {}, &result) != RasterStatus::Ok)
+        return {};
+    return result.toByteArray();
+}
+
+quint16 CRastel::setPackedDib(const QByteArray& packed) {
+    return call(RasterDispid::SetPackedDib, {packed});
+}
+
+quint16 CRastel::saveFile(const QString& path, qint16 format, qint16 bits, qint16 quality,
+                          bool append) {
+    return call(RasterDispid::SaveFile, {path, format, bits, quality, append});
+}
+
+quint16 CRastel::setDisplayRect(float left, float top, float width, float height) {
+    return call(RasterDispid::SetDisplayRect, {left, top, width, height});
+}
+
+quint16 CRastel::setDisplayClip(float left, float top, float width, float height) {
+    return call(RasterDispid::SetDisplayClip, {left, top, width, height});
+}
+
+quint16 CRastel::repaint() {
+    return call(RasterDispid::Repaint, {});
+}

@@ -1,0 +1,205 @@
+#include "raster/RasterControl.h"
+#include "raster/PackedDib.h"
+#include "raster/Rastel.h"
+#include "raster/RasterDispid.h"
+#include "support/QtTestApp.h"
+#include "support/TestPictures.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Access = RasterControl::Access;
+
+class RasterControlTest : public ::testing::Test {
+protected:
+    void SetUp() override { qtTestApp(); }
+};
+
+} // namespace
+
+TEST_F(RasterControlTest, AnswersEveryMemberWithASixteenBitStatus) {
+    RasterControl control;
+    const QByteArray packed = PackedDib::fromImage(TestPictures::rgb(3, 2));
+    QVariant result;
+    EXPECT_EQ(control.dispatch(RasterDispid::SetPackedDib, Access::Method, {packed}), 0);
+    EXPECT_EQ(control.dispatch(RasterDispid::PictureWidth, Access::Get, {}, &result), 0);
+    EXPECT_EQ(result.typeId(), QMetaType::Float);
+    EXPECT_EQ(result.toFloat(), 3.0f);
+
+    EXPECT_EQ(control.dispatch(999, Access::Method), RasterStatus::UnknownMember);
+    EXPECT_EQ(control.dispatch(RasterDispid::Repaint, Access::Get), RasterStatus::UnknownMember);
+    EXPECT_EQ(control.dispatch(RasterDispid::PictureWidth, Access::Put, {1.0f}),
+              RasterStatus::UnknownMember);
+    EXPECT_EQ(control.dispatch(RasterDispid::QueryFile, Access::Method, {QStringLiteral("x")}),
+              RasterStatus::BadArgCount);
+    EXPECT_EQ(
+        control.dispatch(RasterDispid::StartFeedLoad, Access::Method, {QStringLiteral("8"), 0}),
+        RasterStatus::TypeMismatch);
+    EXPECT_EQ(control.dispatch(RasterDispid::StartFeedLoad, Access::Method, {70000, 0}),
+              RasterStatus::BadArgument);
+    EXPECT_EQ(control.dispatch(RasterDispid::BackColor, Access::Put, {0x01000000}),
+              RasterStatus::BadArgument);
+}
+
+TEST_F(RasterControlTest, ArgumentsConvertAsADispatchInterfaceAllows) {
+    RasterControl control;
+    // Integers of any width for 16-bit and float arguments, integers for Booleans.
+    EXPECT_EQ(control.dispatch(RasterDispid::StartFeedLoad, Access::Method, {qint64(8), quint8(0)}),
+              0);
+    EXPECT_EQ(control.dispatch(RasterDispid::SetDisplayRect, Access::Method, {0, 0.5, 10, 10.0f}),
+              0);
+    EXPECT_EQ(control.dispatch(RasterDispid::Painting, Access::Put, {1}), 0);
+    QVariant on;
+    control.dispatch(RasterDispid::Painting, Access::Get, {}, &on);
+    EXPECT_TRUE(on.toBool());
+}
+
+TEST_F(RasterControlTest, APackedBitmapHandedOutBelongsToTheCaller) {
+    CRastel rastel;
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::palette(4, 4, 200))), 0);
+    QByteArray first = rastel.packedDib();
+    const QByteArray pristine = rastel.packedDib();
+    ASSERT_FALSE(first.isEmpty());
+    first.fill('\x55'); // the caller's to change or free
+    first.clear();
+    EXPECT_EQ(rastel.packedDib(), pristine);
+}
+
+TEST_F(RasterControlTest, FeedsAndEndsOnlyInsideAFedLoad) {
+    CRastel rastel;
+    const QByteArray png = TestPictures::encoded(TestPictures::rgb(9, 7), "png");
+    EXPECT_EQ(rastel.feedLoad(png, 10), RasterStatus::NotFeeding);
+    EXPECT_EQ(rastel.stopFeedLoad(), RasterStatus::NotFeeding);
+
+    ASSERT_EQ(rastel.startFeedLoad(), 0);
+    EXPECT_EQ(rastel.feedLoad(png, int(png.size()) + 1), RasterStatus::BadArgument);
+    for (qsizetype at = 0; at < png.size(); at += 100) {
+        const QByteArray chunk = png.mid(at, 100).leftJustified(100, 'x');
+        ASSERT_EQ(rastel.feedLoad(chunk, int(qMin<qsizetype>(100, png.size() - at))), 0);
+    }
+    EXPECT_EQ(rastel.stopFeedLoad(), 0);
+    EXPECT_EQ(rastel.pictureWidth(), 9.0f);
+    EXPECT_EQ(rastel.pictureHeight(), 7.0f);
+    EXPECT_TRUE(
+        TestPictures::samePixels(PackedDib::toImage(rastel.packedDib()), TestPictures::rgb(9, 7)));
+    EXPECT_EQ(rastel.stopFeedLoad(), RasterStatus::NotFeeding);
+}
+
+TEST_F(RasterControlTest, CorruptDataFailsAndKeepsThePictureHeld) {
+    CRastel rastel;
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::rgb(5, 5))), 0);
+    QByteArray png = TestPictures::encoded(TestPictures::rgb(40, 40), "png");
+    png.truncate(png.size() / 2);
+    ASSERT_EQ(rastel.startFeedLoad(), 0);
+    ASSERT_EQ(rastel.feedLoad(png, int(png.size())), 0);
+    EXPECT_EQ(rastel.stopFeedLoad(), RasterStatus::FormatBad);
+    EXPECT_EQ(rastel.loadMemory(QByteArray(300, 'z'), 300), RasterStatus::FormatBad);
+    EXPECT_EQ(rastel.pictureWidth(), 5.0f);
+    EXPECT_EQ(rastel.setPackedDib(QByteArray(20, '\0')), RasterStatus::FormatBad);
+}
+
+TEST_F(RasterControlTest, LoadsTheGivenPartOfAMemoryImage) {
+    CRastel rastel;
+    const QByteArray png = TestPictures::encoded(TestPictures::rgb(6, 4), "png");
+    EXPECT_EQ(rastel.loadMemory(png + QByteArray(50, '#'), int(png.size())), 0);
+    EXPECT_EQ(rastel.pictureWidth(), 6.0f);
+    EXPECT_EQ(rastel.loadMemory(png, int(png.size()) + 1), RasterStatus::BadArgument);
+    EXPECT_EQ(rastel.loadMemory(png, int(png.size()) - 10), RasterStatus::FormatBad);
+}
+
+TEST_F(RasterControlTest, PaintsThePictureIntoItsDisplayRectangleOverItsBackground) {
+    CRastel rastel;
+    QWidget* widget = rastel.widget();
+    widget->resize(40, 30);
+    EXPECT_EQ(rastel.controlWidth(), 40.0f);
+    EXPECT_EQ(rastel.controlHeight(), 30.0f);
+    QImage red(2, 2, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    ASSERT_EQ(rastel.setBackColor(0x00ff0000), 0); // blue, as 0x00BBGGRR
+    ASSERT_EQ(rastel.setPainting(false), 0);
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(red)), 0);
+    ASSERT_EQ(rastel.setDisplayRect(10, 5, 20, 10), 0);
+    ASSERT_EQ(rastel.setDisplayClip(10, 5, 20, 10), 0);
+    EXPECT_EQ(widget->grab().toImage().pixel(15, 10), qRgb(0, 0, 255));
+
+    ASSERT_EQ(rastel.setPainting(true), 0);
+    ASSERT_EQ(rastel.repaint(), 0);
+    const QImage shown = widget->grab().toImage();
+    EXPECT_EQ(shown.pixel(15, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(29, 14), qRgb(255, 0, 0)); // scaled to the whole rectangle
+    EXPECT_EQ(shown.pixel(9, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(shown.pixel(30, 10), qRgb(0, 0, 255));
+}
+
+TEST_F(RasterControlTest, PaintsThePictureTheRightWayUp) {
+    CRastel rastel;
+    rastel.widget()->resize(4, 4);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 255, 0));
+    for (int x = 0; x < 4; ++x)
+        picture.setPixel(x, 0, qRgb(255, 0, 0));
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(picture)), 0);
+    const QImage shown = rastel.widget()->grab().toImage();
+    EXPECT_EQ(shown.pixel(1, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(1, 3), qRgb(0, 255, 0));
+}
+
+TEST_F(RasterControlTest, ALoadCanSetTheDisplayRectanglesToThePicture) {
+    CRastel rastel;
+    rastel.widget()->resize(30, 30);
+    QImage red(2, 2, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    const QByteArray png = TestPictures::encoded(red, "png");
+    ASSERT_EQ(rastel.setBackColor(0), 0);
+    ASSERT_EQ(rastel.setDisplayRect(10, 10, 20, 20), 0);
+    ASSERT_EQ(rastel.setDisplayClip(10, 10, 20, 20), 0);
+    ASSERT_EQ(rastel.loadMemory(png, int(png.size())), 0);
+    EXPECT_EQ(rastel.widget()->grab().toImage().pixel(1, 1), qRgb(0, 0, 0));
+    ASSERT_EQ(rastel.setAutoSetRects(true), 0);
+    ASSERT_EQ(rastel.loadMemory(png, int(png.size())), 0);
+    const QImage shown = rastel.widget()->grab().toImage();
+    EXPECT_EQ(shown.pixel(1, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(15, 15), qRgb(0, 0, 0));
+}
+
+TEST_F(RasterControlTest, WithoutAutoRepaintOnlyRepaintPaints) {
+    // Counts the paint events the component receives.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    CRastel rastel;
+    QWidget* widget = rastel.widget();
+    widget->resize(20, 20);
+    widget->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+    widget->installEventFilter(&counter);
+    ASSERT_EQ(rastel.setAutoRepaint(false), 0);
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::rgb(5, 5))), 0);
+    ASSERT_EQ(rastel.setDisplayRect(0, 0, 10, 10), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+    ASSERT_EQ(rastel.repaint(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    ASSERT_EQ(rastel.setAutoRepaint(true), 0);
+    ASSERT_EQ(rastel.setBackColor(0x00123456), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2);
+}
+
+TEST_F(RasterControlTest, WrapperFailsQuietlyOnceItsComponentIsGone) {
+    auto* parent = new QWidget;
+    CRastel rastel(parent);
+    delete parent;
+    EXPECT_EQ(rastel.widget(), nullptr);
+    EXPECT_EQ(rastel.repaint(), RasterStatus::NoControl);
+    EXPECT_EQ(rastel.pictureWidth(), 0.0f);
+    EXPECT_TRUE(rastel.packedDib().isEmpty());
+}

@@ -1,0 +1,159 @@
+#include "raster/PackedDib.h"
+#include "raster/Rastel.h"
+#include "raster/RasterDispid.h"
+#include "support/QtTestApp.h"
+#include "support/TestPictures.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RasterFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qtTestApp();
+        ASSERT_TRUE(m_dir.isValid());
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString written(const QString& name, const QByteArray& bytes) const {
+        EXPECT_TRUE(TestPictures::writeFile(path(name), bytes));
+        return path(name);
+    }
+    // A file the component itself wrote from picture.
+    QString saved(const QString& name, const QImage& picture, qint16 format, qint16 bits) {
+        CRastel writer;
+        EXPECT_EQ(writer.setPackedDib(PackedDib::fromImage(picture)), 0);
+        EXPECT_EQ(writer.saveFile(path(name), format, bits), 0);
+        return path(name);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(RasterFilesTest, QueryGivesSizeBitsFormatAndFileSizeWithoutLoading) {
+    struct Case {
+        QString name;
+        QByteArray bytes;
+        qint16 bits, format;
+    };
+    QImage grey(7, 3, QImage::Format_Grayscale8);
+    grey.fill(9);
+    const QList<Case> cases = {
+        {"p.png", TestPictures::encoded(TestPictures::rgb(7, 3), "png"), 24, RasterFormat::Png},
+        {"g.png", TestPictures::encoded(grey, "png"), 8, RasterFormat::Png},
+        {"j.jpg", TestPictures::encoded(TestPictures::rgb(7, 3), "jpeg"), 24, RasterFormat::Jpeg},
+        {"b.bmp", TestPictures::encoded(TestPictures::rgb(7, 3), "bmp"), 24, RasterFormat::Unknown},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        CRastel rastel;
+        ASSERT_EQ(rastel.queryFile(written(c.name, c.bytes)), 0);
+        EXPECT_EQ(rastel.infoWidth(), 7.0f);
+        EXPECT_EQ(rastel.infoHeight(), 3.0f);
+        EXPECT_EQ(rastel.infoBits(), c.bits);
+        EXPECT_EQ(rastel.infoFormat(), c.format);
+        EXPECT_EQ(rastel.infoSize(), c.bytes.size());
+        EXPECT_EQ(rastel.pictureWidth(), 0.0f); // nothing decoded
+    }
+    CRastel rastel;
+    EXPECT_EQ(rastel.queryFile(path("missing.png")), RasterStatus::FileNotFound);
+    EXPECT_EQ(rastel.queryFile(written("junk.png", QByteArray(500, 'j'))), RasterStatus::FormatBad);
+    EXPECT_EQ(rastel.infoWidth(), 0.0f);
+}
+
+TEST_F(RasterFilesTest, QueriedBitsAreTheBitsThePictureIsHandedOutWith) {
+    QImage greyAlpha(5, 5, QImage::Format_ARGB32);
+    greyAlpha.fill(qRgba(10, 10, 10, 100));
+    QImage mono(5, 5, QImage::Format_Mono);
+    mono.fill(1);
+    const QList<QPair<QString, QByteArray>> files = {
+        {"pal2.png", TestPictures::encoded(TestPictures::palette(5, 5, 2), "png")},
+        {"pal3.png", TestPictures::encoded(TestPictures::palette(5, 5, 3), "png")},
+        {"pal16.png", TestPictures::encoded(TestPictures::palette(5, 5, 16), "png")},
+        {"pal200.png", TestPictures::encoded(TestPictures::palette(5, 5, 200), "png")},
+        {"mono.png", TestPictures::encoded(mono, "png")},
+        {"alpha.png", TestPictures::encoded(greyAlpha, "png")},
+        {"grey.jpg",
+         TestPictures::encoded(TestPictures::rgb(5, 5).convertToFormat(QImage::Format_Grayscale8),
+                               "jpeg")},
+    };
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name.toStdString());
+        CRastel rastel;
+        const QString file = written(name, bytes);
+        ASSERT_EQ(rastel.queryFile(file), 0);
+        ASSERT_EQ(rastel.loadFile(file), 0);
+        PackedDib::Layout l;
+        ASSERT_TRUE(PackedDib::layout(rastel.packedDib(), &l));
+        EXPECT_EQ(rastel.infoBits(), l.bits);
+    }
+    for (int colours : {2, 9, 256}) {
+        CRastel rastel;
+        const QString file = saved("p.gif", TestPictures::palette(5, 5, colours), 2, 8);
+        ASSERT_EQ(rastel.queryFile(file), 0);
+        ASSERT_EQ(rastel.loadFile(file), 0);
+        PackedDib::Layout l;
+        ASSERT_TRUE(PackedDib::layout(rastel.packedDib(), &l));
+        EXPECT_EQ(rastel.infoBits(), l.bits) << colours;
+    }
+}
+
+TEST_F(RasterFilesTest, WrittenFilesReadBackWithTheSameSizeAndLosslessPixels) {
+    const QImage palette = TestPictures::palette(31, 17, 256);
+    const QImage direct = TestPictures::rgb(31, 17);
+    const QString gif = saved("out.gif", palette, RasterFormat::Gif, 8);
+    const QString png = saved("out.png", direct, RasterFormat::Png, 24);
+    const QString jpg = saved("out.jpg", direct, RasterFormat::Jpeg, 24);
+
+    QImageReader gifReader(gif);
+    EXPECT_EQ(gifReader.format(), "gif");
+    EXPECT_TRUE(TestPictures::samePixels(gifReader.read(), palette));
+    QImageReader pngReader(png);
+    EXPECT_EQ(pngReader.format(), "png");
+    const QImage pngBack = pngReader.read();
+    EXPECT_TRUE(TestPictures::samePixels(pngBack, direct));
+    EXPECT_FALSE(pngBack.hasAlphaChannel()); // 24 bits
+    QImageReader jpgReader(jpg);
+    EXPECT_EQ(jpgReader.format(), "jpeg");
+    EXPECT_EQ(jpgReader.read().size(), direct.size());
+
+    CRastel rastel; // the component reads its own GIF back to the same indices
+    ASSERT_EQ(rastel.loadFile(gif), 0);
+    EXPECT_EQ(PackedDib::toImage(rastel.packedDib()),
+              PackedDib::toImage(PackedDib::fromImage(palette)));
+}
+
+TEST_F(RasterFilesTest, GifOfManyColoursGoesThroughAnEightBitConversion) {
+    const QImage direct = TestPictures::rgb(64, 64); // far more than 256 colours
+    QImageReader reader(saved("many.gif", direct, RasterFormat::Gif, 8));
+    const QImage back = reader.read();
+    EXPECT_EQ(back.size(), direct.size());
+}
+
+TEST_F(RasterFilesTest, RefusedWritesLeaveTheOldFileAsItWas) {
+    const QString target = written("keep.png", "old bytes");
+    CRastel rastel;
+    EXPECT_EQ(rastel.saveFile(target, RasterFormat::Png, 24), RasterStatus::NoPicture);
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::rgb(4, 4))), 0);
+    EXPECT_EQ(rastel.saveFile(target, RasterFormat::Gif, 24), RasterStatus::BadArgument);
+    EXPECT_EQ(rastel.saveFile(target, 99, 24), RasterStatus::BadArgument);
+    EXPECT_EQ(rastel.saveFile(target, RasterFormat::Png, 24, 2, true), RasterStatus::BadArgument);
+    EXPECT_EQ(rastel.saveFile(path("no/such/folder/x.png"), RasterFormat::Png, 24),
+              RasterStatus::WriteFailed);
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "old bytes");
+}
+
+TEST_F(RasterFilesTest, LoadFileFailsForMissingAndCorruptFiles) {
+    CRastel rastel;
+    EXPECT_EQ(rastel.loadFile(path("none.gif")), RasterStatus::FileNotFound);
+    EXPECT_EQ(rastel.loadFile(written("empty.gif", {})), RasterStatus::FormatBad);
+    EXPECT_EQ(rastel.loadFile(written("bad.gif", "GIF89a\x01\x00")), RasterStatus::FormatBad);
+}
