@@ -1,7 +1,7 @@
 // Polygon vertices of MapArea: adding, inserting, deleting, finding edges.
 #include "model/MapArea.h"
 
-#include <QRegion>
+#include "model/PolygonScan.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -126,7 +126,8 @@ int MapArea::hitTestPolygon(int x, int y) {
             return AreaHit::Vertex;
         }
     }
-    if (m_viewRect.contains(x, y) && QRegion(viewRing(), Qt::WindingFill).contains(QPoint(x, y)))
+    if (m_viewRect.contains(x, y) &&
+        PolygonScan::contains(m_viewPoints.data(), m_vertexCount, x, y))
         return AreaHit::Body;
     return AreaHit::Miss;
 }

@@ -2,15 +2,15 @@
 // polygon, and keeping areas inside the picture.
 #include "model/MapArea.h"
 
+#include "model/PolygonScan.h"
+
 #include <QRegion>
 
 #include <algorithm>
 #include <climits>
 
 void MapArea::takeBoundsFromRegion() {
-    PixelRect box;
-    if (m_vertexCount > 0)
-        box = PixelRect::fromQRect(QRegion(viewRing(), Qt::WindingFill).boundingRect());
+    PixelRect box = PolygonScan::bounds(m_viewPoints.data(), m_vertexCount);
     if (box.isEmpty() && m_vertexCount > 0) {
         // A polygon whose vertices lie on one line covers no pixel; its box
         // is that of its vertices, so that they stay reachable by a click.
