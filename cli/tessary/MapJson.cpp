@@ -1,0 +1,95 @@
+#include "MapJson.h"
+
+#include "model/ImageMapDoc.h"
+#include "model/MapText.h"
+
+namespace {
+
+QByteArray text(const QByteArray& bytes) {
+    return MapJson::quote(MapText::toDisplay(bytes));
+}
+
+QByteArray shapeName(AreaShape shape) {
+    switch (shape) {
+    case AreaShape::Rectangle:
+        return "rect";
+    case AreaShape::Circle:
+        return "circle";
+    case AreaShape::Polygon:
+        return "poly";
+    }
+    return "rect";
+}
+
+QByteArray areaJson(const MapArea& a) {
+    const PixelRect r = a.imageRect();
+    QByteArray out = "{\"shape\": \"" + shapeName(a.shape()) + "\", \"url\": " + text(a.url()) +
+                     ", \"target\": " + text(a.target()) + ", \"comment\": " + text(a.comment()) +
+                     ", \"rect\": [" + QByteArray::number(r.left) + ", " +
+                     QByteArray::number(r.top) + ", " + QByteArray::number(r.right) + ", " +
+                     QByteArray::number(r.bottom) + "]";
+    if (a.shape() == AreaShape::Polygon) {
+        out += ", \"points\": [";
+        for (int i = 0; i < a.vertexCount(); ++i) {
+            const QPoint p = a.vertex(i);
+            out += (i ? ", [" : "[") + QByteArray::number(p.x()) + ", " +
+                   QByteArray::number(p.y()) + "]";
+        }
+        out += "]";
+    }
+    return out + "}";
+}
+
+} // namespace
+
+QByteArray MapJson::quote(const QString& value) {
+    const QByteArray utf8 = value.toUtf8();
+    QByteArray out;
+    out.reserve(utf8.size() + 2);
+    out += '"';
+    for (const char c : utf8) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (uchar(c) < 0x20)
+                out += "\\u00" + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
+            else
+                out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
+QByteArray MapJson::document(const CImageMapDoc& doc) {
+    const MapInfo& info = doc.mapInfo();
+    QByteArray out = "{\n";
+    out += "  \"path\": " + quote(doc.path()) + ",\n";
+    out += QByteArray("  \"modified\": ") + (doc.isModified() ? "true" : "false") + ",\n";
+    out += "  \"title\": " + text(info.title) + ",\n";
+    out += "  \"description\": " + text(info.description) + ",\n";
+    out += "  \"author\": " + text(info.author) + ",\n";
+    out += "  \"date\": " + text(info.date) + ",\n";
+    out += "  \"imageFile\": " + text(info.imageFile) + ",\n";
+    out += "  \"defaultUrl\": " + text(info.defaultUrl) + ",\n";
+    out += "  \"readOnly\": " + QByteArray::number(info.readOnly ? 1 : 0) + ",\n";
+    out += "  \"areas\": [";
+    for (int i = 0; i < doc.areaCount(); ++i)
+        out += (i ? ",\n    " : "\n    ") + areaJson(*doc.area(i));
+    out += doc.areaCount() ? "\n  ]\n}\n" : "]\n}\n";
+    return out;
+}

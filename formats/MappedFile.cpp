@@ -1,0 +1,53 @@
+#include "formats/MappedFile.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+
+MappedFile::~MappedFile() {
+    close();
+}
+
+bool MappedFile::open(const QString& path) {
+    close();
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return false;
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly))
+        return false;
+    m_path = path;
+    m_readOnly = !info.permission(QFileDevice::WriteOwner);
+    const qint64 size = m_file.size();
+    if (size > 0) {
+        if (uchar* data = m_file.map(0, size)) {
+            m_bytes = QByteArrayView(reinterpret_cast<const char*>(data), size);
+            return true;
+        }
+    }
+    // Files the system will not map (and those that report no size, such as
+    // pipes) are read instead.
+    m_buffer = m_file.readAll();
+    if (m_file.error() != QFileDevice::NoError) {
+        close();
+        return false;
+    }
+    m_bytes = m_buffer;
+    return true;
+}
+
+void MappedFile::close() {
+    m_bytes = {};
+    m_buffer.clear();
+    if (m_file.isOpen())
+        m_file.close(); // also unmaps
+    m_path.clear();
+    m_readOnly = false;
+}
+
+QByteArrayView MappedFile::text() const {
+    const void* nul = m_bytes.isEmpty() ? nullptr : std::memchr(m_bytes.data(), 0, m_bytes.size());
+    if (!nul)
+        return m_bytes;
+    return m_bytes.first(static_cast<const char*>(nul) - m_bytes.data());
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+// A whole file held for reading: mapped into memory when the system allows,
+// read into a buffer otherwise. Reports the file's size and whether it is
+// write-protected (its owner-write permission bit is clear; the bit is
+// tested, not the access, since root may write anyway).
+class MappedFile {
+public:
+    MappedFile() = default;
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    ~MappedFile();
+
+    // False when path is not a regular file that can be opened and read.
+    bool open(const QString& path);
+    void close();
+
+    const QString& path() const { return m_path; }
+    qint64 size() const { return m_bytes.size(); }
+    bool isReadOnly() const { return m_readOnly; }
+    // Every byte of the file.
+    QByteArrayView bytes() const { return m_bytes; }
+    // The file as text: its bytes up to the first NUL.
+    QByteArrayView text() const;
+
+private:
+    QString m_path;
+    QFile m_file;
+    QByteArray m_buffer; // holds the bytes when the file could not be mapped
+    QByteArrayView m_bytes;
+    bool m_readOnly = false;
+};

@@ -1,0 +1,44 @@
+#include "model/AreaCollector.h"
+
+AreaCollector::AreaCollector(int handleSize, int capacity)
+    : m_handleSize(handleSize), m_capacity(capacity) {}
+
+bool AreaCollector::acceptsAreas() const {
+    return int(m_areas.size()) < m_capacity;
+}
+
+void AreaCollector::addFramed(AreaShape shape, const AreaTexts& texts, int l, int t, int r, int b) {
+    if (!acceptsAreas())
+        return;
+    auto area = std::make_unique<MapArea>(shape, m_handleSize);
+    area->setTexts(texts);
+    area->setRect(l, t, r, b);
+    m_areas.push_back(std::move(area));
+}
+
+void AreaCollector::rectangle(const AreaTexts& texts, int left, int top, int right, int bottom) {
+    addFramed(AreaShape::Rectangle, texts, left, top, right, bottom);
+}
+
+void AreaCollector::circle(const AreaTexts& texts, int left, int top, int right, int bottom) {
+    addFramed(AreaShape::Circle, texts, left, top, right, bottom);
+}
+
+void AreaCollector::beginPolygon() {
+    m_polygon =
+        acceptsAreas() ? std::make_unique<MapArea>(AreaShape::Polygon, m_handleSize) : nullptr;
+}
+
+void AreaCollector::vertex(int x, int y) {
+    if (m_polygon)
+        m_polygon->addVertex(x, y);
+}
+
+void AreaCollector::endPolygon(const AreaTexts& texts) {
+    std::unique_ptr<MapArea> polygon = std::move(m_polygon);
+    if (!polygon || polygon->vertexCount() <= 2 || !acceptsAreas())
+        return;
+    polygon->setTexts(texts);
+    polygon->finishPolygon();
+    m_areas.push_back(std::move(polygon));
+}

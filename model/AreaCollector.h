@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/MapArea.h"
+#include "model/MapSink.h"
+
+#include <memory>
+#include <vector>
+
+// The document's form of a map sink: builds MapArea records at scale 1 (view
+// pixels = image pixels) and keeps at most `capacity` of them; further areas
+// are dropped. Polygons follow the vertex rules of MapArea (a vertex equal to
+// the previous one is skipped, vertices beyond 63 are dropped) and are kept
+// only with more than 2 vertices.
+class AreaCollector : public MapSink {
+public:
+    AreaCollector(int handleSize, int capacity);
+
+    bool acceptsAreas() const override;
+    void rectangle(const AreaTexts& texts, int left, int top, int right, int bottom) override;
+    void circle(const AreaTexts& texts, int left, int top, int right, int bottom) override;
+    void beginPolygon() override;
+    void vertex(int x, int y) override;
+    void endPolygon(const AreaTexts& texts) override;
+
+    const std::vector<std::unique_ptr<MapArea>>& areas() const { return m_areas; }
+    std::vector<std::unique_ptr<MapArea>> take() { return std::move(m_areas); }
+
+private:
+    void addFramed(AreaShape shape, const AreaTexts& texts, int l, int t, int r, int b);
+
+    int m_handleSize;
+    int m_capacity;
+    std::vector<std::unique_ptr<MapArea>> m_areas;
+    std::unique_ptr<MapArea> m_polygon;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+// Every command of the editor with its numeric id: menus, toolbar buttons,
+// accelerators and context menus all name commands by these ids, and the
+// update handlers answer for them.
+enum class CommandId : int {
+    // Editing view and document.
+    EditAreaInfo = 32773,
+    RectangleTool = 32774,
+    CircleTool = 32775,
+    EditMapInfo = 32776,
+    GridSettings = 32777,
+    Grid = 32778,
+    CreateGuides = 32779,
+    PolygonTool = 32780,
+    DeletePoint = 32781,
+    InsertPoint = 32782,
+    ArrowTool = 32785,
+    TestMap = 32786,
+    AreaList = 32787,
+    Delete = 32788,
+    ChangeImage = 32801,
+    ZoomIn = 32802,
+    ZoomOut = 32803,
+    Zoom1 = 32804, // Zoom n:1 is Zoom1 + n - 1, up to Zoom8
+    Zoom2 = 32805,
+    Zoom3 = 32806,
+    Zoom4 = 32807,
+    Zoom5 = 32808,
+    Zoom6 = 32809,
+    Zoom7 = 32810,
+    Zoom8 = 32811,
+    MoveToFront = 32827,
+    SendToBack = 32828,
+    // Application and frames.
+    Welcome = 400,
+    Preferences = 224,
+    KeepVisible = 32825,
+    CreateNewImage = 32829,
+    NewImageMap = 57600,
+    Open = 57601,
+    Save = 57603,
+    SaveAs = 57604,
+    Print = 57607,
+    Copy = 57634,
+    Cut = 57635,
+    Paste = 57637,
+    Undo = 57643,
+    Cascade = 57650,
+    Tile = 57651,
+    About = 57664,
+    Exit = 57665,
+    HelpContents = 57666,
+    Help = 57670,
+    NextPane = 57680,
+    PreviousPane = 57681,
+};
+
+// The zoom a Zoom n:1 command sets (1 to 8), 0 for any other command.
+constexpr int zoomOfCommand(CommandId id) {
+    const int n = int(id) - int(CommandId::Zoom1) + 1;
+    return n >= 1 && n <= 8 ? n : 0;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/AreaTexts.h"
+#include "model/GuideValues.h"
+#include "model/MapInfo.h"
+
+#include <QByteArray>
+#include <QString>
+
+class MapArea;
+
+// The dialogs that document operations open. The view layer implements it
+// with windows; tests implement it with scripted answers; a document given
+// none cancels every dialog. Message boxes go through the Prompter instead.
+class DocumentDialogs {
+public:
+    enum class AreaChoice { Ok, Cancel, Delete };
+    enum class ExistingAreas { Add, Replace, Cancel };
+
+    // What the New Map wizard settles for a new document.
+    struct NewMap {
+        QString imagePath;
+        QString mapPath;
+        QByteArray title;
+        int insertOffset = -1; // caret position in the target page, -1 for none
+    };
+
+    virtual ~DocumentDialogs() = default;
+
+    // "Settings for this Mapfile" on a copy of the map information and the
+    // map's path; true on OK with the copy edited.
+    virtual bool editMapInfo(MapInfo& info, const QString& mapPath) = 0;
+    // "Area Settings" for `area`, numbered `number` (index + 1), editing a
+    // copy of its texts.
+    virtual AreaChoice editArea(const MapArea& area, int number, AreaTexts& texts) = 0;
+    // "Create Guides" for a picture of the given size: false on Cancel,
+    // otherwise the values the user accepted.
+    virtual bool createGuides(int imageWidth, int imageHeight, GuideValues& values) = 0;
+    // "Areas Existing": keep the existing areas, replace them, or cancel.
+    virtual ExistingAreas areasExisting() = 0;
+    // The image file dialog, starting at startPath: the chosen path, or
+    // empty when cancelled.
+    virtual QString chooseImageFile(const QString& startPath) = 0;
+    // "Missing Image" for the named picture: true on OK (the caller then
+    // offers the image file dialog), false on Cancel.
+    virtual bool missingImage(const QByteArray& imageFile) = 0;
+    // The New Map wizard; false unless it ended with Finish.
+    virtual bool runNewMapWizard(NewMap& result) = 0;
+    // The Image wizard; false unless it ended with Finish, else the path of
+    // the picture it wrote.
+    virtual bool runImageWizard(QString& imagePath) = 0;
+};

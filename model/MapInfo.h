@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+// Map-wide information a document holds beside its areas. Texts are bytes
+// exactly as in the map file.
+struct MapInfo {
+    // The version every New and Open sets; nonzero means saved pages carry
+    // the version line.
+    static constexpr int kFormatVersion = 130;
+
+    int formatVersion = kFormatVersion;
+    // Set when the map file is write-protected or the user opened it
+    // read-only: every editing command is disabled.
+    bool readOnly = false;
+    QByteArray title; // also the MAP name of client-side maps; required for saving
+    QByteArray description;
+    QByteArray author;
+    QByteArray date; // local time of the last save, asctime form without newline
+    QByteArray imageFolder;
+    QByteArray imageFile; // picture file name with extension
+    QByteArray defaultUrl;
+
+    friend bool operator==(const MapInfo&, const MapInfo&) = default;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/AreaTexts.h"
+
+// Where map readers hand the areas they read, in file order. Coordinates are
+// image pixels; rectangles are left, top, right, bottom as read (not yet
+// normalised). The document's form builds MapArea records (AreaCollector);
+// the wizards' preview consumer draws the shapes instead.
+class MapSink {
+public:
+    virtual ~MapSink() = default;
+
+    // False once further areas would be dropped, so that a reader can stop
+    // working on area lines (map-information lines still count).
+    virtual bool acceptsAreas() const { return true; }
+    virtual void rectangle(const AreaTexts& texts, int left, int top, int right, int bottom) = 0;
+    // A circle (or ellipse) given by its bounding rectangle.
+    virtual void circle(const AreaTexts& texts, int left, int top, int right, int bottom) = 0;
+    // A polygon: begin, one call per vertex in order, end with its texts.
+    // Vertices are passed on as read; keeping the polygon only when it has
+    // more than 2 distinct successive vertices is the sink's rule.
+    virtual void beginPolygon() = 0;
+    virtual void vertex(int x, int y) = 0;
+    virtual void endPolygon(const AreaTexts& texts) = 0;
+};

@@ -1,0 +1,178 @@
+#include "model/PolygonScan.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace PolygonScan {
+
+namespace {
+
+struct Edge {
+    int x1, y1; // top end
+    int y2;     // bottom end, excluded
+    qint64 dx, dy;
+    int winding; // +1 going down, -1 going up
+
+    bool covers(int y) const { return y >= y1 && y < y2; }
+    int xAt(int y) const {
+        const qint64 num = (y - y1) * dx;
+        qint64 q = num / dy; // truncation is the ceiling for num <= 0
+        if (num > 0 && num % dy != 0)
+            ++q;
+        return int(x1 + q);
+    }
+};
+
+struct Crossing {
+    int x;
+    int winding;
+};
+
+// What one pixel row holds: whether any span, the start of the first
+// non-empty span and the end of the last.
+struct Row {
+    bool any = false;
+    int left = INT_MAX;
+    int right = INT_MIN;
+};
+
+std::vector<Edge> edgesOf(const QPoint* p, int n) {
+    std::vector<Edge> edges;
+    edges.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        QPoint a = p[i], b = p[(i + 1) % n];
+        if (a.y() == b.y())
+            continue;
+        const int winding = a.y() < b.y() ? 1 : -1;
+        if (winding < 0)
+            std::swap(a, b);
+        edges.push_back(
+            {a.x(), a.y(), b.y(), qint64(b.x()) - a.x(), qint64(b.y()) - a.y(), winding});
+    }
+    return edges;
+}
+
+// Calls span(left, right) for every non-empty span of row y, left to right.
+template <class Span>
+void scanRow(const std::vector<Edge>& edges, int y, Span&& span) {
+    Crossing crossings[64];
+    int n = 0;
+    for (const Edge& e : edges) {
+        if (e.covers(y))
+            crossings[n++] = {e.xAt(y), e.winding};
+    }
+    std::sort(crossings, crossings + n,
+              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    int winding = 0, start = 0;
+    for (int i = 0; i < n; ++i) {
+        const int before = winding;
+        winding += crossings[i].winding;
+        if (before == 0 && winding != 0)
+            start = crossings[i].x;
+        else if (before != 0 && winding == 0 && crossings[i].x > start)
+            span(start, crossings[i].x);
+    }
+}
+
+Row rowAt(const std::vector<Edge>& edges, int y) {
+    Row row;
+    scanRow(edges, y, [&row](int left, int right) {
+        row.any = true;
+        row.left = std::min(row.left, left);
+        row.right = std::max(row.right, right);
+    });
+    return row;
+}
+
+// The leftmost (or rightmost) crossing over the rows ya .. yb - 1, between
+// which no vertex lies, and the row it is on. Every edge moves one way only,
+// so it lies on the band's first or last row.
+struct Candidate {
+    int x;
+    int row;
+    int ya, yb;
+};
+
+Candidate extremeCrossing(const std::vector<Edge>& edges, int ya, int yb, bool leftmost) {
+    Candidate c{leftmost ? INT_MAX : INT_MIN, ya, ya, yb};
+    for (const Edge& e : edges) {
+        if (!e.covers(ya))
+            continue;
+        for (const int y : {ya, yb - 1}) {
+            const int x = e.xAt(y);
+            if (leftmost ? x < c.x : x > c.x)
+                c.x = x, c.row = y;
+        }
+    }
+    return c;
+}
+
+// The leftmost (or rightmost) pixel edge of the spans between rows top and
+// bottom, over the bands between vertex rows. A row's first crossing starts
+// its first span and its last crossing ends its last, unless spans of no
+// width meet there (an apex, edges touching), so a band's extreme crossing
+// is its extreme pixel edge once its row confirms it; bands are tried from
+// the most extreme crossing on, and a band whose row does not confirm it is
+// looked at row by row.
+int extreme(const std::vector<Edge>& edges, const std::vector<int>& ys, int top, int bottom,
+            bool leftmost) {
+    std::vector<Candidate> bands;
+    for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
+        const int ya = std::max(ys[i], top), yb = std::min(ys[i + 1], bottom);
+        if (ya < yb)
+            bands.push_back(extremeCrossing(edges, ya, yb, leftmost));
+    }
+    const auto beyond = [leftmost](int a, int b) { return leftmost ? a < b : a > b; };
+    std::sort(bands.begin(), bands.end(),
+              [&](const Candidate& a, const Candidate& b) { return beyond(a.x, b.x); });
+    int best = leftmost ? INT_MAX : INT_MIN;
+    for (const Candidate& band : bands) {
+        if (!beyond(band.x, best))
+            break;
+        const Row row = rowAt(edges, band.row);
+        if (row.any && (leftmost ? row.left : row.right) == band.x)
+            return band.x;
+        for (int y = band.ya; y < band.yb; ++y) {
+            const Row r = rowAt(edges, y);
+            if (r.any && beyond(leftmost ? r.left : r.right, best))
+                best = leftmost ? r.left : r.right;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+PixelRect bounds(const QPoint* points, int count) {
+    if (count > 64)
+        count = 64; // a ring holds at most 63 vertices and its closing one
+    const std::vector<Edge> edges = edgesOf(points, count);
+    std::vector<int> ys;
+    for (const Edge& e : edges)
+        ys.insert(ys.end(), {e.y1, e.y2});
+    std::sort(ys.begin(), ys.end());
+    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+    if (ys.size() < 2)
+        return {};
+
+    PixelRect box{INT_MAX, ys.front(), INT_MIN, ys.back()};
+    while (box.top < box.bottom && !rowAt(edges, box.top).any)
+        ++box.top;
+    while (box.bottom > box.top && !rowAt(edges, box.bottom - 1).any)
+        --box.bottom;
+    if (box.top >= box.bottom)
+        return {};
+    box.left = extreme(edges, ys, box.top, box.bottom, true);
+    box.right = extreme(edges, ys, box.top, box.bottom, false);
+    return box;
+}
+
+bool contains(const QPoint* points, int count, int x, int y) {
+    bool inside = false;
+    scanRow(edgesOf(points, std::min(count, 64)), y,
+            [&](int left, int right) { inside = inside || (x >= left && x < right); });
+    return inside;
+}
+
+} // namespace PolygonScan

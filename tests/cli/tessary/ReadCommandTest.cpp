@@ -1,0 +1,126 @@
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+class Cli : public ::testing::Test {
+protected:
+    Outcome run(const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path()); // no user settings
+        p.setProcessEnvironment(env);
+        p.start(TESSARY_CLI, args);
+        p.waitForFinished(30000);
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir config;
+};
+
+} // namespace
+
+TEST_F(Cli, ReadsTheBundledSample) {
+    const Outcome r = run({"read", TESSARY_SOURCE_DIR "/res/samples/sample.map"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonObject map = r.json();
+    EXPECT_EQ(map["path"].toString(), TESSARY_SOURCE_DIR "/res/samples/sample.htm");
+    EXPECT_TRUE(map["modified"].toBool());
+    EXPECT_EQ(map["title"].toString(), "Tessary sample");
+    EXPECT_EQ(map["author"].toString(), "Corvane Tessary");
+    EXPECT_EQ(map["imageFile"].toString(), "sample.png");
+    EXPECT_EQ(map["defaultUrl"].toString(), "index.htm");
+    EXPECT_EQ(map["readOnly"].toInt(), 0);
+    const QJsonArray areas = map["areas"].toArray();
+    ASSERT_EQ(areas.size(), 5);
+    EXPECT_EQ(areas[0]["shape"].toString(), "rect");
+    EXPECT_EQ(areas[0]["comment"].toString(), "Home button");
+    EXPECT_EQ(areas[1]["rect"].toArray(), QJsonArray({160, 20, 280, 60}));
+    EXPECT_EQ(areas[2]["shape"].toString(), "circle");
+    EXPECT_EQ(areas[2]["rect"].toArray(), QJsonArray({310, 10, 370, 70}));
+    EXPECT_FALSE(areas[2].toObject().contains("points"));
+    EXPECT_EQ(areas[3]["shape"].toString(), "poly");
+    EXPECT_EQ(areas[3]["points"].toArray(),
+              QJsonArray({QJsonArray({40, 200}), QJsonArray({120, 100}), QJsonArray({200, 200})}));
+}
+
+TEST_F(Cli, KeysComeInTheDocumentedOrder) {
+    const Outcome r = run({"read", write("a.map", "rect a.htm 1,1 5,5\n")});
+    ASSERT_EQ(r.exitCode, 0);
+    qsizetype last = -1;
+    for (const char* key :
+         {"\"path\"", "\"modified\"", "\"title\"", "\"description\"", "\"author\"", "\"date\"",
+          "\"imageFile\"", "\"defaultUrl\"", "\"readOnly\"", "\"areas\"", "\"shape\"", "\"url\"",
+          "\"target\"", "\"comment\"", "\"rect\""}) {
+        const qsizetype at = r.out.indexOf(QByteArray(key) + ":");
+        EXPECT_GT(at, last) << key;
+        last = at;
+    }
+}
+
+TEST_F(Cli, TextsAreUtf8OrLatin1AndEscaped) {
+    const Outcome r = run({"read", write("a.map", "#$TITLE:Caf\xc3\xa9\n"
+                                                  "# r\xe9sum\xe9\n"
+                                                  "rect \"q\\%09.htm 1,1 5,5\n")});
+    ASSERT_EQ(r.exitCode, 0);
+    const QJsonObject map = r.json();
+    EXPECT_EQ(map["title"].toString(), QStringLiteral("Café"));
+    const QJsonObject area = map["areas"].toArray()[0].toObject();
+    EXPECT_EQ(area["comment"].toString(), QStringLiteral("résumé"));
+    EXPECT_EQ(area["url"].toString(), QStringLiteral("\"q\\%09.htm"));
+}
+
+TEST_F(Cli, UserSettingsGiveTheDefaultUrl) {
+    QDir(config.path()).mkpath("Corvane");
+    QFile ini(config.filePath("Corvane/Tessary.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Settings]\nDefault%20Url%20Lead=https://example.org/\n");
+    ini.close();
+    const Outcome r = run({"read", write("a.map", "rect a.htm 1,1 5,5\n")});
+    EXPECT_EQ(r.json()["defaultUrl"].toString(), "https://example.org/");
+}
+
+TEST_F(Cli, FailuresExitWithOneLine) {
+    Outcome r = run({"read", dir.filePath("missing.map")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains("Unable to locate the file"));
+    EXPECT_EQ(r.err.count('\n'), 1);
+
+    r = run({"read", write("page.map", "<HTML><BODY>\n</BODY>\n")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("HTML page"));
+    EXPECT_EQ(r.err.count('\n'), 1);
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(run({}).exitCode, 2);
+    EXPECT_EQ(run({"read"}).exitCode, 2);
+    EXPECT_EQ(run({"frobnicate", "x"}).exitCode, 2);
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("tessary-cli read FILE"));
+}

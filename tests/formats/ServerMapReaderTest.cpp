@@ -1,0 +1,214 @@
+#include "formats/ServerMapReader.h"
+#include "formats/MappedFile.h"
+#include "model/AreaCollector.h"
+#include "model/MapInfo.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Reads text into areas the way the document does.
+struct Read {
+    explicit Read(const QByteArray& text, int capacity = 1024) : areas(5, capacity) {
+        ok = ServerMapReader().readText(text, areas, info, QStringLiteral("test.map"));
+    }
+    int count() const { return int(areas.areas().size()); }
+    const MapArea& at(int i) const { return *areas.areas().at(i); }
+
+    AreaCollector areas;
+    MapInfo info;
+    bool ok = false;
+};
+
+// Records the calls a reader makes, for the sink's contract.
+class RecordingSink : public MapSink {
+public:
+    void rectangle(const AreaTexts& t, int l, int tp, int r, int b) override {
+        calls
+            << QString("rect %1 %2,%3,%4,%5").arg(t.url, QString::number(l)).arg(tp).arg(r).arg(b);
+    }
+    void circle(const AreaTexts& t, int l, int tp, int r, int b) override {
+        calls << QString("circle %1 %2,%3,%4,%5")
+                     .arg(t.url, QString::number(l))
+                     .arg(tp)
+                     .arg(r)
+                     .arg(b);
+    }
+    void beginPolygon() override { calls << "begin"; }
+    void vertex(int x, int y) override { calls << QString("vertex %1,%2").arg(x).arg(y); }
+    void endPolygon(const AreaTexts& t) override { calls << "end " + t.url + " " + t.comment; }
+    QStringList calls;
+};
+
+} // namespace
+
+TEST(ServerMapReader, BothLineFormsGiveTheSameRectangle) {
+    Read r("RECT home.htm 10,10 20,30\n"
+           "rect (10,10) (20,30) home.htm trailing words\n"
+           "Rectangle (20,30) (10,10) home.htm\n");
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(r.at(i).shape(), AreaShape::Rectangle);
+        EXPECT_EQ(r.at(i).imageRect(), (PixelRect{10, 10, 20, 30}));
+        EXPECT_EQ(r.at(i).url(), "home.htm");
+        EXPECT_TRUE(r.at(i).target().isEmpty());
+    }
+}
+
+TEST(ServerMapReader, CirclesFromCentreAndEdgePointOrRadius) {
+    Read r("circ a.htm 50,50 60,50\n"
+           "circ b.htm 50,50 51,51\n"   // radius below 3: dropped
+           "circle c.htm 50,50 60,55\n" // off the axes: an ellipse
+           "circle (50,50) 10 d.htm\n");
+    ASSERT_EQ(r.count(), 3);
+    EXPECT_EQ(r.at(0).shape(), AreaShape::Circle);
+    EXPECT_EQ(r.at(0).imageRect(), (PixelRect{40, 40, 60, 60}));
+    EXPECT_EQ(r.at(1).url(), "c.htm");
+    EXPECT_EQ(r.at(1).imageRect(), (PixelRect{40, 45, 60, 55}));
+    EXPECT_EQ(r.at(2).url(), "d.htm");
+    EXPECT_EQ(r.at(2).imageRect(), (PixelRect{40, 40, 60, 60}));
+}
+
+TEST(ServerMapReader, PolygonsNeedThreeVertices) {
+    Read r("poly a.htm 1,1 10,1 10,10\n"
+           "poly b.htm 1,1 10,1\n"
+           "poly c.htm 1,1 1,1 10,1\n" // a repeated vertex counts once
+           "polygon (1,1) (10,1) (10,10) (1,10) d.htm\n");
+    ASSERT_EQ(r.count(), 2);
+    EXPECT_EQ(r.at(0).vertexCount(), 3);
+    EXPECT_EQ(r.at(0).vertex(2), QPoint(10, 10));
+    EXPECT_EQ(r.at(0).url(), "a.htm");
+    EXPECT_EQ(r.at(1).vertexCount(), 4);
+    EXPECT_EQ(r.at(1).url(), "d.htm");
+}
+
+TEST(ServerMapReader, PolygonVertexListEndsAtTheFirstPairThatDoesNotScan) {
+    Read r("poly a.htm 1,1 10,1 10,10 x,5 20,20\n"
+           "poly (1,1) (10,1) (10,10) (20 b.htm\n");
+    ASSERT_EQ(r.count(), 2);
+    EXPECT_EQ(r.at(0).vertexCount(), 3);
+    EXPECT_EQ(r.at(1).vertexCount(), 3);
+    EXPECT_TRUE(r.at(1).url().isEmpty()); // the rest, URL included, was dropped
+}
+
+TEST(ServerMapReader, PolygonsBeyond63VerticesAreCut) {
+    QByteArray line = "poly a.htm";
+    for (int i = 0; i < 70; ++i)
+        line += " " + QByteArray::number(i) + "," + QByteArray::number(i % 2);
+    Read r(line);
+    ASSERT_EQ(r.count(), 1);
+    EXPECT_EQ(r.at(0).vertexCount(), 63);
+}
+
+TEST(ServerMapReader, CommentsGoToTheNextAreaCreated) {
+    Read r("# Home%20page\n"
+           "rect a.htm 1,1 5,5\n"
+           "rect b.htm 1,1 5,5\n"
+           "#first\n"
+           "#: second\n"
+           "circ c.htm 10,10 11,11\n" // dropped: the comment waits
+           "rect d.htm x,1 5,5\n"     // does not scan: the comment waits
+           "rect e.htm 1,1 5,5\n");
+    ASSERT_EQ(r.count(), 3);
+    EXPECT_EQ(r.at(0).comment(), "Home page");
+    EXPECT_TRUE(r.at(1).comment().isEmpty());
+    EXPECT_EQ(r.at(2).url(), "e.htm");
+    EXPECT_EQ(r.at(2).comment(), "second");
+}
+
+TEST(ServerMapReader, MapInformationLines) {
+    Read r("#$TITLE:Site map\n"
+           "#$ AUTHOR: Ann\n"
+           "#$DESCRIPTION:a\n"
+           "#$description:b\n"
+           "#$GIF:pic.gif\n"
+           "#$FORMAT:NCSA\n"
+           "#$VERSION:1.30\n"
+           "default http://example.com/ ignored\n");
+    EXPECT_EQ(r.count(), 0);
+    EXPECT_EQ(r.info.title, "Site map");
+    EXPECT_EQ(r.info.author, "Ann");
+    EXPECT_EQ(r.info.description, "a b");
+    EXPECT_EQ(r.info.imageFile, "pic.gif");
+    EXPECT_EQ(r.info.defaultUrl, "http://example.com/");
+}
+
+TEST(ServerMapReader, EncodedLinesCarryMapInformation) {
+    Read r("rect (4096,4096) (4096,4096) jq:#$TITLE:My%20map\n"
+           "RECT (4096,4096) (4096,4096) JQ:  #$GIF:a%20b.gif\n");
+    EXPECT_EQ(r.count(), 0);
+    EXPECT_EQ(r.info.title, "My map");
+    EXPECT_EQ(r.info.imageFile, "a b.gif");
+}
+
+TEST(ServerMapReader, LineReadingSkipsBlanksAndShortLinesAndTurnsTabsToSpaces) {
+    Read r("\r\n\t  \n"
+           "rect\ta.htm\t1,1\t5,5\r\n"
+           "x\n"
+           "   circ b.htm 20,20 30,20\r");
+    ASSERT_EQ(r.count(), 2);
+    EXPECT_EQ(r.at(0).url(), "a.htm");
+    EXPECT_EQ(r.at(1).url(), "b.htm");
+}
+
+TEST(ServerMapReader, FirstLineIsAnOrdinaryLineUnlessItIsHtml) {
+    Read area("rect a.htm 1,1 5,5\nrect b.htm 1,1 5,5\n");
+    EXPECT_EQ(area.count(), 2); // the first line is not skipped
+
+    ScriptedPrompter prompter;
+    Read page("\n  <HTML><MAP NAME=\"m\"><AREA COORDS=\"1,1,5,5\"></MAP>\nrect a.htm 1,1 5,5\n");
+    EXPECT_FALSE(page.ok);
+    EXPECT_EQ(page.count(), 0);
+    ASSERT_EQ(prompter.texts().size(), 1);
+    EXPECT_TRUE(prompter.texts().first().contains("test.map"));
+
+    Read later("rect a.htm 1,1 5,5\n<HTML>\n");
+    EXPECT_TRUE(later.ok);
+    EXPECT_EQ(later.count(), 1);
+}
+
+TEST(ServerMapReader, TextEndsAtTheFirstNul) {
+    Read r(QByteArray("rect a.htm 1,1 5,5\n\0rect b.htm 1,1 5,5\n", 39));
+    EXPECT_EQ(r.count(), 1);
+}
+
+TEST(ServerMapReader, StoresNoMoreAreasThanTheSinkHolds) {
+    QByteArray text;
+    for (int i = 0; i < 1100; ++i)
+        text += "rect a" + QByteArray::number(i) + ".htm 1,1 5,5\n";
+    text += "#$TITLE:After the areas\n";
+    Read r(text);
+    EXPECT_EQ(r.count(), 1024);
+    EXPECT_EQ(r.at(1023).url(), "a1023.htm");
+    EXPECT_EQ(r.info.title, "After the areas");
+}
+
+TEST(ServerMapReader, HandsPolygonsToTheSinkAsBeginVerticesEnd) {
+    RecordingSink sink;
+    MapInfo info;
+    ServerMapReader().readText("#tri\npoly t.htm 1,1 10,1\nrect r.htm 5,6 1,2\n", sink, info);
+    EXPECT_EQ(sink.calls, QStringList({"begin", "vertex 1,1", "vertex 10,1", "end t.htm tri",
+                                       "rect r.htm 5,6,1,2"}));
+}
+
+TEST(ServerMapReader, ReadOnlyFollowsTheFilesWriteProtection) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.map");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("rect a.htm 1,1 5,5\n");
+    f.close();
+    QFile::setPermissions(path, QFile::ReadOwner);
+    MappedFile file;
+    ASSERT_TRUE(file.open(path));
+    AreaCollector areas(5, 1024);
+    MapInfo info;
+    EXPECT_TRUE(ServerMapReader().read(file, areas, info));
+    EXPECT_TRUE(info.readOnly);
+    EXPECT_EQ(areas.areas().size(), 1u);
+}

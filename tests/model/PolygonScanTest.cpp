@@ -1,0 +1,52 @@
+#include "model/PolygonScan.h"
+
+#include <QPolygon>
+#include <QRandomGenerator>
+#include <QRegion>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QRegion regionOf(const QList<QPoint>& points) {
+    QPolygon ring(points);
+    ring << points.first();
+    return QRegion(ring, Qt::WindingFill);
+}
+
+} // namespace
+
+// The scan must give the very pixels a platform region gives, so that boxes,
+// hit tests and the map check's regions agree. Small coordinate ranges make
+// vertices and edges coincide often; crossing polygons test the winding rule.
+TEST(PolygonScan, AgreesWithRegionsPixelForPixel) {
+    QRandomGenerator random(7);
+    for (int trial = 0; trial < 3100; ++trial) {
+        const bool large = trial >= 3000; // up to 63 vertices over a big picture
+        const int n = 3 + int(random.bounded(large ? 61 : 10));
+        const int range = large ? 1000 : trial % 3 == 0 ? 6 : trial % 3 == 1 ? 40 : 300;
+        QList<QPoint> points;
+        for (int i = 0; i < n; ++i)
+            points << QPoint(int(random.bounded(range)) - range / 3,
+                             int(random.bounded(range)) - range / 3);
+        const QRegion region = regionOf(points);
+        const PixelRect expected =
+            region.isEmpty() ? PixelRect{} : PixelRect::fromQRect(region.boundingRect());
+        ASSERT_EQ(PolygonScan::bounds(points.constData(), n), expected) << "trial " << trial;
+        for (int k = 0; k < 10; ++k) {
+            const int x = int(random.bounded(range + 4)) - range / 3 - 2;
+            const int y = int(random.bounded(range + 4)) - range / 3 - 2;
+            ASSERT_EQ(PolygonScan::contains(points.constData(), n, x, y),
+                      region.contains(QPoint(x, y)))
+                << "trial " << trial << " at " << x << "," << y;
+        }
+    }
+}
+
+TEST(PolygonScan, ApexRowsAndFlatPolygonsHoldNoPixel) {
+    const QList<QPoint> apex{{0, 0}, {20, -10}, {40, 0}, {40, 40}, {0, 40}};
+    EXPECT_EQ(PolygonScan::bounds(apex.constData(), 5), (PixelRect{0, -9, 40, 40}));
+    const QList<QPoint> flat{{1, 1}, {5, 1}, {10, 1}};
+    EXPECT_TRUE(PolygonScan::bounds(flat.constData(), 3).isEmpty());
+    EXPECT_FALSE(PolygonScan::contains(flat.constData(), 3, 5, 1));
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/DocumentDialogs.h"
+#include "model/MapArea.h"
+
+#include <QList>
+
+#include <functional>
+#include <optional>
+
+// DocumentDialogs for tests: each dialog answers from a script given in
+// advance (cancelling once the script is used up) and counts its calls.
+class FakeDocumentDialogs : public DocumentDialogs {
+public:
+    // Create Guides: each entry is one showing; nullopt cancels.
+    QList<std::optional<GuideValues>> guides;
+    QList<ExistingAreas> existing;
+    // Map and area settings edit their copies with these; unset cancels.
+    std::function<bool(MapInfo&)> mapInfo;
+    std::function<AreaChoice(AreaTexts&)> area;
+    QList<QString> imageFiles; // answers of the image file dialog
+    bool missingImageAnswer = false;
+    std::optional<NewMap> newMapWizard;
+    std::optional<QString> imageWizard;
+
+    int guidesShown = 0;
+    int existingShown = 0;
+    int areaShown = 0;
+    int lastAreaNumber = 0;
+    QList<QString> imageFileStarts;
+
+    bool editMapInfo(MapInfo& info, const QString&) override { return mapInfo && mapInfo(info); }
+    AreaChoice editArea(const MapArea&, int number, AreaTexts& texts) override {
+        ++areaShown;
+        lastAreaNumber = number;
+        return area ? area(texts) : AreaChoice::Cancel;
+    }
+    bool createGuides(int, int, GuideValues& values) override {
+        ++guidesShown;
+        if (guides.isEmpty() || !guides.first())
+            return false;
+        values = *guides.takeFirst();
+        return true;
+    }
+    ExistingAreas areasExisting() override {
+        ++existingShown;
+        return existing.isEmpty() ? ExistingAreas::Cancel : existing.takeFirst();
+    }
+    QString chooseImageFile(const QString& startPath) override {
+        imageFileStarts << startPath;
+        return imageFiles.isEmpty() ? QString() : imageFiles.takeFirst();
+    }
+    bool missingImage(const QByteArray&) override { return missingImageAnswer; }
+    bool runNewMapWizard(NewMap& result) override {
+        if (!newMapWizard)
+            return false;
+        result = *newMapWizard;
+        return true;
+    }
+    bool runImageWizard(QString& imagePath) override {
+        if (!imageWizard)
+            return false;
+        imagePath = *imageWizard;
+        return true;
+    }
+};
