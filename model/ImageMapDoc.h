@@ -127,8 +127,9 @@ public:
     bool newDocument(const NewMapStart& start);
     // Open: reads the map file, finds and loads its picture, and settles
     // title, page path and clipping. On failure the user is told (beep and
-    // message) and the document is to be discarded. pendingImagePath is a
-    // picture the application was given for this map.
+    // message; nothing when the user cancelled loading the picture) and the
+    // document is to be discarded. pendingImagePath is a picture the
+    // application was given for this map.
     bool openDocument(const QString& path, const QString& pendingImagePath = {});
     // Change Image: lets the user pick another picture; everything is put
     // back when that is cancelled or the picture does not load.
@@ -189,4 +190,5 @@ private:
     std::vector<std::unique_ptr<MapArea>> m_areas;
     bool m_fromWizard = false;
     bool m_modified = false;
+    bool m_pictureCancelled = false; // the user cancelled the last picture load
 };

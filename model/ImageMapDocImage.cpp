@@ -1,13 +1,10 @@
 // The picture of a map document: changing it, and keeping areas inside it.
 #include "model/ImageMapDoc.h"
 
-#include "model/DocumentDialogs.h"
+#include "model/ImageLocator.h"
 #include "model/PictureSource.h"
 #include "model/Prompter.h"
-#include "model/Settings.h"
 #include "model/Strings.h"
-
-#include <QFileInfo>
 
 bool CImageMapDoc::changeImage() {
     if (isReadOnly())
@@ -22,10 +19,9 @@ bool CImageMapDoc::changeImage() {
         return false;
     };
 
-    const QString chosen = dialogs().chooseImageFile(m_imagePath);
+    const QString chosen = ImageLocator::chooseImageFile(dialogs(), m_imagePath);
     if (chosen.isEmpty())
         return putBack();
-    Settings::app().lastImageFolder = QFileInfo(chosen).absolutePath();
     m_imagePath = chosen;
     recomposeNames();
     takeImageNames();

@@ -44,10 +44,13 @@ bool CImageMapDoc::newDocument(const NewMapStart& start) {
 }
 
 bool CImageMapDoc::openDocument(const QString& path, const QString& pendingImagePath) {
+    m_pictureCancelled = false;
     if (openSteps(path, pendingImagePath)) {
         emit allChanged(HintAll);
         return true;
     }
+    if (m_pictureCancelled)
+        return false;
     Prompter::current().beep();
     Prompter::current().tell(Strings::text(Str::MapLoadFailed), Prompter::Icon::Exclamation);
     return false;
@@ -135,8 +138,10 @@ bool CImageMapDoc::loadImage() {
     if (!m_pictures)
         return true;
     std::unique_ptr<LoadedImage> image = m_pictures->load(m_imagePath);
-    if (!image)
+    if (!image) {
+        m_pictureCancelled = m_pictures->lastLoadCancelled();
         return false;
+    }
     setImage(std::move(image));
     return true;
 }

@@ -32,4 +32,7 @@ public:
     // Decodes the picture at path. Null when it cannot be loaded (the
     // source has told the user why) or when the user cancelled (silently).
     virtual std::unique_ptr<LoadedImage> load(const QString& path) = 0;
+    // True when the last load gave null because the user cancelled it, so
+    // that nobody tells the user about a failure they asked for.
+    virtual bool lastLoadCancelled() const { return false; }
 };

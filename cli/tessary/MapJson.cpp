@@ -75,7 +75,7 @@ QByteArray MapJson::quote(const QString& value) {
     return out;
 }
 
-QByteArray MapJson::document(const CImageMapDoc& doc) {
+QByteArray MapJson::document(const CImageMapDoc& doc, const Members& extra) {
     const MapInfo& info = doc.mapInfo();
     QByteArray out = "{\n";
     out += "  \"path\": " + quote(doc.path()) + ",\n";
@@ -90,6 +90,8 @@ QByteArray MapJson::document(const CImageMapDoc& doc) {
     out += "  \"areas\": [";
     for (int i = 0; i < doc.areaCount(); ++i)
         out += (i ? ",\n    " : "\n    ") + areaJson(*doc.area(i));
-    out += doc.areaCount() ? "\n  ]\n}\n" : "]\n}\n";
-    return out;
+    out += doc.areaCount() ? "\n  ]" : "]";
+    for (const auto& [key, value] : extra)
+        out += ",\n  " + quote(QString::fromUtf8(key)) + ": " + value;
+    return out + "\n}\n";
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 class CImageMapDoc;
 
@@ -11,7 +14,10 @@ class CImageMapDoc;
 // where their bytes are not valid UTF-8.
 namespace MapJson {
 
-QByteArray document(const CImageMapDoc& doc);
+// Members a command's options add after "areas": key and JSON value.
+using Members = QList<std::pair<QByteArray, QByteArray>>;
+
+QByteArray document(const CImageMapDoc& doc, const Members& extra = {});
 // A JSON string literal of text, quotes included.
 QByteArray quote(const QString& text);
 

@@ -11,8 +11,9 @@ namespace {
 constexpr int kUsageError = 2;
 
 void printUsage(FILE* to) {
-    std::fputs("usage: tessary-cli read FILE\n"
-               "  read FILE   open the map FILE (.map, .imp) and print it as JSON\n",
+    std::fputs("usage: tessary-cli read [--image-info] FILE\n"
+               "  read FILE      open the map FILE (.map, .imp) and print it as JSON\n"
+               "  --image-info   also locate the map's picture and give its size and kind\n",
                to);
 }
 
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
         printUsage(stdout);
         return 0;
     }
-    if (args.size() == 2 && args[0] == "read")
+    if (!args.isEmpty() && args[0] == "read" && isReadCall(args.mid(1)))
         return runReadCommand(args.mid(1));
     printUsage(stderr);
     return kUsageError;

@@ -28,6 +28,7 @@ public:
     int areaShown = 0;
     int lastAreaNumber = 0;
     QList<QString> imageFileStarts;
+    QList<QByteArray> missingImageNames; // the names "Missing Image" was shown for
 
     bool editMapInfo(MapInfo& info, const QString&) override { return mapInfo && mapInfo(info); }
     AreaChoice editArea(const MapArea&, int number, AreaTexts& texts) override {
@@ -50,7 +51,10 @@ public:
         imageFileStarts << startPath;
         return imageFiles.isEmpty() ? QString() : imageFiles.takeFirst();
     }
-    bool missingImage(const QByteArray&) override { return missingImageAnswer; }
+    bool missingImage(const QByteArray& imageFile) override {
+        missingImageNames << imageFile;
+        return missingImageAnswer;
+    }
     bool runNewMapWizard(NewMap& result) override {
         if (!newMapWizard)
             return false;

@@ -10,13 +10,14 @@
 
 // A PictureSource for tests: locating answers as scripted (by default the
 // path it was given), loading gives a blank 24-bit picture of the scripted
-// size, or fails. Records what it was asked.
+// size, fails, or is cancelled. Records what it was asked.
 class FakePictureSource : public PictureSource {
 public:
     std::optional<QString> locateAnswer; // unset: keep the given path; empty: fail
     int width = 400;
     int height = 300;
     bool loadFails = false;
+    bool loadCancels = false; // the user cancels every load
 
     QList<Location> locateRequests;
     QList<QString> loadRequests;
@@ -30,8 +31,11 @@ public:
     }
     std::unique_ptr<LoadedImage> load(const QString& path) override {
         loadRequests << path;
-        return loadFails ? nullptr : LoadedImage::fromPackedDib(blankPicture(width, height));
+        if (loadFails || loadCancels)
+            return nullptr;
+        return LoadedImage::fromPackedDib(blankPicture(width, height));
     }
+    bool lastLoadCancelled() const override { return loadCancels; }
 
     static QByteArray blankPicture(int w, int h) {
         const int stride = ((w * 24 + 31) / 32) * 4;

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -116,11 +117,56 @@ TEST_F(Cli, FailuresExitWithOneLine) {
     EXPECT_EQ(r.err.count('\n'), 1);
 }
 
+TEST_F(Cli, ImageInfoLocatesAndQueriesThePictureAsOpenDoes) {
+    QImage palette(30, 20, QImage::Format_Indexed8);
+    palette.setColorCount(200);
+    palette.fill(7);
+    ASSERT_TRUE(palette.save(dir.filePath("site.png")));
+    const QString map = write("site.map", "rect a.htm 1,1 5,5\n");
+
+    Outcome r = run({"read", "--image-info", map});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.json()["imageFile"].toString(), ""); // the map itself names none
+    EXPECT_EQ(r.json()["image"].toObject(), QJsonObject({{"path", dir.filePath("site.png")},
+                                                         {"width", 30},
+                                                         {"height", 20},
+                                                         {"bits", 8},
+                                                         {"format", "PNG"}}));
+    EXPECT_GT(r.out.indexOf("\"image\":"), r.out.indexOf("\"areas\":"));
+
+    // A picture the map names where it is not is looked for beside the map.
+    ASSERT_TRUE(QImage(12, 10, QImage::Format_RGB32).save(dir.filePath("pic.jpg")));
+    r = run({"read", write("named.imp", "#$GIF:img\\pic.jpg\n"), "--image-info"});
+    ASSERT_EQ(r.exitCode, 0);
+    const QJsonObject image = r.json()["image"].toObject();
+    EXPECT_EQ(image["path"].toString(), dir.filePath("pic.jpg"));
+    EXPECT_EQ(image["bits"].toInt(), 24);
+    EXPECT_EQ(image["format"].toString(), "JPG");
+
+    EXPECT_FALSE(run({"read", map}).json().contains("image")); // only when asked for
+}
+
+TEST_F(Cli, ImageInfoIsNullForAPictureNotFoundOrNotAPicture) {
+    Outcome r = run({"read", "--image-info", write("a.map", "#$GIF:gone.gif\n")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.err.isEmpty());
+    ASSERT_TRUE(r.json().contains("image"));
+    EXPECT_TRUE(r.json()["image"].isNull());
+
+    write("b.gif", "GIF89a, but nothing else");
+    r = run({"read", "--image-info", write("b.map", "rect a.htm 1,1 5,5\n")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.json()["image"].isNull());
+}
+
 TEST_F(Cli, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(run({"read", "--image-info"}).exitCode, 2);
+    EXPECT_EQ(run({"read", "--image-info", "--image-info", "a.map"}).exitCode, 2);
+    EXPECT_EQ(run({"read", "--pictures", "a.map"}).exitCode, 2);
     EXPECT_EQ(run({}).exitCode, 2);
     EXPECT_EQ(run({"read"}).exitCode, 2);
     EXPECT_EQ(run({"frobnicate", "x"}).exitCode, 2);
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("tessary-cli read FILE"));
+    EXPECT_TRUE(help.out.contains("tessary-cli read [--image-info] FILE"));
 }

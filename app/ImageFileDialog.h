@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The image file dialog: "Open an existing Image (GIF/JPG/PNG) file", for
+// an existing file, with the image filters (all pictures, GIF, JPG, PNG,
+// then all files). What DocumentDialogs::chooseImageFile shows.
+class ImageFileDialog {
+public:
+    // Makes startFolder() the current folder, then asks. The dialog opens
+    // in startPath's folder when startPath names an existing one, else in
+    // the current folder, with startPath's file name filled in. Returns the
+    // chosen file's absolute path, or empty when cancelled. Remembering the
+    // folder is the caller's (ImageLocator::chooseImageFile).
+    static QString choose(const QString& startPath, QWidget* parent = nullptr);
+
+    // The last image folder, or the program's folder when none is
+    // remembered or it no longer exists.
+    static QString startFolder();
+    // Where the program's data lives: share/tessary beside the program's
+    // bin folder once installed, else the program's own folder.
+    static QString programFolder();
+};
