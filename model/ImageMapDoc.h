@@ -5,6 +5,7 @@
 #include "model/GuideValues.h"
 #include "model/LoadedImage.h"
 #include "model/MapArea.h"
+#include "model/MapCheckState.h"
 #include "model/MapInfo.h"
 #include "model/PixelRect.h"
 
@@ -15,8 +16,13 @@
 #include <memory>
 #include <vector>
 
+class AreaClipRecord;
 class DocumentDialogs;
+class MapCheckStatus;
+class PastePosition;
 class PictureSource;
+struct GridSettings;
+struct UrlDrop;
 
 // The document of one open map: its picture, its MapInfo and its ordered
 // areas (index 0 is the front: hit tests, the map check and the writers go
@@ -147,6 +153,33 @@ public:
     bool editMapInfo();
     bool editAreaInfo(int i);
 
+    // --- map check, paste and drops (ImageMapDocCheck.cpp, ImageMapDocPaste.cpp)
+    // One idle pass of the map check: pass 0 starts a run, pass n < areaCount
+    // examines area n, pass areaCount completes the run and reports its state
+    // to activeStatus (null unless this document is in the active window).
+    // A map without areas reports state 0 at once. Returns true while the
+    // run wants further passes; a pass that does not continue the run in
+    // progress (a document that joined the passes late) is ignored until the
+    // passes start again at 0.
+    bool runMapCheckStep(int n, MapCheckStatus* activeStatus);
+    // Runs the passes of one complete check (tessary-cli check, tests).
+    void runMapCheck(MapCheckStatus* status);
+    const MapCheckState& mapCheck() const { return m_check; }
+    // Paste: appends the area of record at the paste position (snapped to
+    // grid when it is on, back to the start when the copy would leave the
+    // picture), expressed at the view's zoom and scroll position, and
+    // advances the position. The new area's index, or -1 when the map is
+    // read-only or full.
+    int pasteArea(const AreaClipRecord& record, PastePosition& position, const GridSettings& grid,
+                  int zoom, QPoint scroll);
+    // A URL dropped at a view point: the last area in list order hit there
+    // takes it as its URL and the drop's title as its comment. The area's
+    // index, or -1 when nothing changed (read-only, no area hit, no URL).
+    int dropUrl(const UrlDrop& drop, QPoint viewPoint);
+    // The area a drop at the view point would change (the last one hit in
+    // list order), -1 for none: the view shows it while a drag hovers.
+    int dropTargetAt(QPoint viewPoint);
+
     // Whether command id is enabled, given the view's state. Check and
     // radio marks (current tool, zoom, list shown, grid on) are the view's.
     bool commandEnabled(CommandId id, const CommandContext& context) const;
@@ -191,4 +224,5 @@ private:
     bool m_fromWizard = false;
     bool m_modified = false;
     bool m_pictureCancelled = false; // the user cancelled the last picture load
+    MapCheckState m_check;
 };

@@ -1,5 +1,7 @@
 #include "model/PolygonScan.h"
 
+#include "model/PixelRegion.h"
+
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -142,7 +144,57 @@ int extreme(const std::vector<Edge>& edges, const std::vector<int>& ys, int top,
     return best;
 }
 
+// Adds the spans of one row, its crossings sorted by x, under the rule.
+void addRowSpans(const std::vector<Crossing>& crossings, Qt::FillRule rule, PixelRegion& out) {
+    const std::size_t n = crossings.size();
+    if (rule == Qt::OddEvenFill) {
+        for (std::size_t i = 0; i + 1 < n; i += 2) {
+            if (crossings[i + 1].x > crossings[i].x)
+                out.addSpan(crossings[i].x, crossings[i + 1].x);
+        }
+        return;
+    }
+    int winding = 0, start = 0;
+    for (const Crossing& c : crossings) {
+        const int before = winding;
+        winding += c.winding;
+        if (before == 0 && winding != 0)
+            start = c.x;
+        else if (before != 0 && winding == 0 && c.x > start)
+            out.addSpan(start, c.x);
+    }
+}
+
 } // namespace
+
+void fill(const QPoint* points, int count, Qt::FillRule rule, PixelRegion& out) {
+    out.clear();
+    std::vector<Edge> edges = edgesOf(points, count);
+    if (edges.empty())
+        return;
+    // Rows are walked top to bottom with the edges that cross them (the
+    // active edges): each edge joins at its top row and leaves at its bottom.
+    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y1 < b.y1; });
+    int last = edges.front().y2;
+    for (const Edge& e : edges)
+        last = std::max(last, e.y2);
+    std::vector<const Edge*> active;
+    std::vector<Crossing> crossings;
+    std::size_t next = 0;
+    for (int y = edges.front().y1; y < last; ++y) {
+        while (next < edges.size() && edges[next].y1 == y)
+            active.push_back(&edges[next++]);
+        std::erase_if(active, [y](const Edge* e) { return e->y2 <= y; });
+        crossings.clear();
+        for (const Edge* e : active)
+            crossings.push_back({e->xAt(y), e->winding});
+        std::sort(crossings.begin(), crossings.end(),
+                  [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+        out.startRow(y);
+        addRowSpans(crossings, rule, out);
+    }
+    out.finish();
+}
 
 PixelRect bounds(const QPoint* points, int count) {
     if (count > 64)

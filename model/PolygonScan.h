@@ -3,6 +3,9 @@
 #include "model/PixelRect.h"
 
 #include <QPoint>
+#include <Qt>
+
+class PixelRegion;
 
 // Scan conversion of a closed polygon with the winding rule, pixel for pixel
 // as the platform's polygon regions do it (QRegion(polygon, Qt::WindingFill)),
@@ -23,5 +26,10 @@ namespace PolygonScan {
 PixelRect bounds(const QPoint* points, int count);
 // Whether pixel (x, y) belongs to the polygon.
 bool contains(const QPoint* points, int count, int x, int y);
+// Replaces out with the polygon's pixels under the given fill rule (with
+// the odd-even rule a row's spans run between the first and second
+// crossing, the third and fourth, and so on). Any number of points; the
+// caller keeps coordinates within PixelRegion::kLimit.
+void fill(const QPoint* points, int count, Qt::FillRule rule, PixelRegion& out);
 
 } // namespace PolygonScan

@@ -1,0 +1,135 @@
+#include "model/AreaClipRecord.h"
+
+#include "model/Strings.h"
+
+#include <QMimeData>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kShapeAt = 0;
+constexpr int kUrlAt = 4;
+constexpr int kTargetAt = 2052;
+constexpr int kCommentAt = 4100;
+constexpr int kTextField = 2048;
+constexpr int kRectAt = 6148;
+constexpr int kCountAt = 6164;
+constexpr int kVerticesAt = 6168;
+// No picture is this large; beyond it a coordinate is a damaged record, and
+// moving it by a paste position could overflow.
+constexpr int kCoordinateLimit = 1 << 24;
+
+void putInt(QByteArray& b, int at, int v) {
+    qToLittleEndian<qint32>(v, b.data() + at);
+}
+
+int getInt(const QByteArray& b, int at) {
+    return qFromLittleEndian<qint32>(b.constData() + at);
+}
+
+void putText(QByteArray& b, int at, const QByteArray& text) {
+    const int n = int(std::min<qsizetype>(text.size(), AreaClipRecord::kTextRoom));
+    std::copy_n(text.constData(), n, b.data() + at); // the NUL is already there
+}
+
+QByteArray getText(const QByteArray& b, int at) {
+    const char* field = b.constData() + at;
+    const char* end = std::find(field, field + AreaClipRecord::kTextRoom, '\0');
+    return QByteArray(field, end - field);
+}
+
+bool sane(int v) {
+    return std::abs(v) <= kCoordinateLimit;
+}
+
+} // namespace
+
+AreaClipRecord AreaClipRecord::of(const MapArea& area) {
+    AreaClipRecord r;
+    r.shape = area.shape();
+    r.texts = area.texts();
+    for (QByteArray* t : {&r.texts.url, &r.texts.target, &r.texts.comment})
+        t->truncate(kTextRoom);
+    const PixelRect box = area.imageRect();
+    r.rect = box.translated(-box.left, -box.top);
+    r.vertexCount = area.vertexCount();
+    const QPoint offset(box.left + kVertexOffset, box.top + kVertexOffset);
+    for (int i = 0; i < r.vertexCount; ++i)
+        r.vertices[std::size_t(i)] = area.vertex(i) - offset;
+    return r;
+}
+
+QByteArray AreaClipRecord::toBytes() const {
+    QByteArray b(kSize, '\0');
+    putInt(b, kShapeAt, int(shape));
+    putText(b, kUrlAt, texts.url);
+    putText(b, kTargetAt, texts.target);
+    putText(b, kCommentAt, texts.comment);
+    putInt(b, kRectAt, rect.left);
+    putInt(b, kRectAt + 4, rect.top);
+    putInt(b, kRectAt + 8, rect.right);
+    putInt(b, kRectAt + 12, rect.bottom);
+    putInt(b, kCountAt, vertexCount);
+    for (int i = 0; i < std::clamp(vertexCount, 0, kVertexSlots); ++i) {
+        putInt(b, kVerticesAt + 8 * i, vertices[std::size_t(i)].x());
+        putInt(b, kVerticesAt + 8 * i + 4, vertices[std::size_t(i)].y());
+    }
+    return b;
+}
+
+std::optional<AreaClipRecord> AreaClipRecord::fromBytes(const QByteArray& b) {
+    if (b.size() < kSize)
+        return std::nullopt;
+    AreaClipRecord r;
+    const int shape = getInt(b, kShapeAt);
+    if (shape < int(AreaShape::Rectangle) || shape > int(AreaShape::Polygon))
+        return std::nullopt;
+    r.shape = AreaShape(shape);
+    r.texts = {getText(b, kUrlAt), getText(b, kTargetAt), getText(b, kCommentAt)};
+    r.rect = {getInt(b, kRectAt), getInt(b, kRectAt + 4), getInt(b, kRectAt + 8),
+              getInt(b, kRectAt + 12)};
+    if (!sane(r.rect.left) || !sane(r.rect.top) || !sane(r.rect.right) || !sane(r.rect.bottom))
+        return std::nullopt;
+    r.vertexCount = r.shape == AreaShape::Polygon
+                        ? std::clamp(getInt(b, kCountAt), 0, MapArea::kMaxVertices)
+                        : 0;
+    for (int i = 0; i < r.vertexCount; ++i) {
+        const QPoint p(getInt(b, kVerticesAt + 8 * i), getInt(b, kVerticesAt + 8 * i + 4));
+        if (!sane(p.x()) || !sane(p.y()))
+            return std::nullopt;
+        r.vertices[std::size_t(i)] = p;
+    }
+    return r;
+}
+
+std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at, int handleSize) const {
+    auto area = std::make_unique<MapArea>(shape, handleSize);
+    area->setTexts(texts);
+    if (shape != AreaShape::Polygon) {
+        area->setRect(rect.translated(at.x(), at.y()));
+        return area;
+    }
+    for (int i = 0; i < vertexCount; ++i)
+        area->addVertex(vertices[std::size_t(i)].x() + at.x(),
+                        vertices[std::size_t(i)].y() + at.y());
+    area->finishPolygon();
+    return area;
+}
+
+QString AreaClipRecord::mimeType() {
+    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
+        .arg(Strings::text(Str::AreaClipFormat));
+}
+
+void AreaClipRecord::putInto(QMimeData& data) const {
+    data.setData(mimeType(), toBytes());
+}
+
+std::optional<AreaClipRecord> AreaClipRecord::fromMimeData(const QMimeData& data) {
+    if (!data.hasFormat(mimeType()))
+        return std::nullopt;
+    return fromBytes(data.data(mimeType()));
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "model/AreaTexts.h"
+#include "model/MapArea.h"
+#include "model/PixelRect.h"
+
+#include <QByteArray>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+// One area as it travels on the clipboard between maps and between running
+// copies of the editor: a fixed record of 6,680 bytes, little-endian, every
+// unused byte zero.
+//
+//   offset  size  field
+//        0     4  shape (int32)
+//        4  2048  url, NUL-terminated
+//     2052  2048  target, NUL-terminated
+//     4100  2048  comment, NUL-terminated
+//     6148    16  the image rectangle moved so that left and top are 0 (int32 x 4)
+//     6164     4  vertex count (int32)
+//     6168   512  64 vertices (x, y int32): image vertex - (left + 3, top + 3)
+//
+// Coordinates are image pixels, so an area copied at one zoom pastes at
+// another with the same shape.
+class QMimeData;
+
+class AreaClipRecord {
+public:
+    static constexpr int kSize = 6680;
+    static constexpr int kTextRoom = 2047; // bytes of a text field before its NUL
+    static constexpr int kVertexSlots = 64;
+    static constexpr int kVertexOffset = 3; // stored vertices sit this far up and left
+
+    AreaShape shape = AreaShape::Rectangle;
+    AreaTexts texts;
+    PixelRect rect; // left and top are 0
+    int vertexCount = 0;
+    std::array<QPoint, kVertexSlots> vertices{}; // as stored, relative to the rectangle
+
+    // ToClipRecord: the record of area (texts cut to 2,047 bytes).
+    static AreaClipRecord of(const MapArea& area);
+    // The 6,680 bytes of the record.
+    QByteArray toBytes() const;
+    // A record read from the clipboard; nullopt when the bytes are not one
+    // (too short, an unknown shape, or coordinates beyond any picture). A
+    // text without its NUL is cut to 2,047 bytes; a vertex count beyond 63
+    // takes the first 63 vertices.
+    static std::optional<AreaClipRecord> fromBytes(const QByteArray& bytes);
+    // FromClipRecord: a new area at scale 1 and origin (0, 0) with the
+    // record's shape and texts, its rectangle and vertices moved by at;
+    // handles of handleSize. A polygon's box is taken from its vertices.
+    std::unique_ptr<MapArea> makeArea(QPoint at, int handleSize) const;
+
+    // The MIME type of the clipboard format registered as "JQ-Tangled".
+    static QString mimeType();
+    // Puts the record's bytes into data under that type (Copy).
+    void putInto(QMimeData& data) const;
+    // The record data holds under that type, if any (Paste).
+    static std::optional<AreaClipRecord> fromMimeData(const QMimeData& data);
+};

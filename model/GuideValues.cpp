@@ -1,0 +1,84 @@
+#include "model/GuideValues.h"
+
+#include "model/MapText.h"
+#include "model/Settings.h"
+#include "model/Strings.h"
+
+const std::array<GuideValues::Number, 8>& GuideValues::numbers() {
+    static const std::array<Number, 8> table{{
+        {Str::GuideWidth, &GuideValues::width, 32},
+        {Str::GuideHeight, &GuideValues::height, 32},
+        {Str::GuideSpacingX, &GuideValues::spacingX, 0},
+        {Str::GuideSpacingY, &GuideValues::spacingY, 0},
+        {Str::GuideLeftStart, &GuideValues::leftStart, 0},
+        {Str::GuideTopStart, &GuideValues::topStart, 0},
+        {Str::GuideAcross, &GuideValues::across, 0},
+        {Str::GuideDown, &GuideValues::down, 0},
+    }};
+    return table;
+}
+
+qint64 GuideValues::right() const {
+    return leftStart + qint64(across) * (qint64(width) + spacingX);
+}
+
+qint64 GuideValues::bottom() const {
+    return topStart + qint64(down) * (qint64(height) + spacingY);
+}
+
+QString GuideValues::boundsText() const {
+    return QString::asprintf(Strings::raw(Str::GuideBounds), leftStart, topStart, int(right()),
+                             int(bottom()), int(count()));
+}
+
+QString GuideValues::imageSizeText(int width, int height) {
+    return QString::asprintf(Strings::raw(Str::GuideImageSize), width, height);
+}
+
+bool GuideValues::acceptable(int imageWidth, int imageHeight) const {
+    // right x bottom > 0 for the grids the number edits allow; values from
+    // elsewhere may be negative, and two negative edges must not pass.
+    return right() <= imageWidth && bottom() <= imageHeight && count() <= kMaxAreas &&
+           right() > 0 && bottom() > 0;
+}
+
+GuideValues GuideValues::load() {
+    GuideValues v;
+    for (const Number& n : numbers())
+        v.*n.value = Settings::readInt(n.id, n.defaultValue);
+    v.baseUrl = MapText::fromDisplay(Settings::readText(Str::GuideBaseUrl));
+    return v;
+}
+
+GuideValues GuideValues::reduced() const {
+    GuideValues v = *this;
+    for (const Number& n : numbers())
+        v.*n.value &= kNumberMask;
+    return v;
+}
+
+GuideValues GuideValues::store() const {
+    const GuideValues v = reduced();
+    for (const Number& n : numbers())
+        Settings::writeInt(n.id, v.*n.value);
+    Settings::writeText(Str::GuideBaseUrl, MapText::toDisplay(v.baseUrl));
+    return v;
+}
+
+int GuideValues::numberOf(const QString& text) {
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    return ok ? v : 0;
+}
+
+std::optional<QString> GuideValues::digitsOnly(const QString& text) {
+    const QString head = text.left(kDigitsReadBack);
+    QString digits;
+    for (const QChar c : head) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
+    }
+    if (digits.size() == head.size())
+        return std::nullopt;
+    return digits;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/MapCheckStatus.h"
+#include "model/PixelRegion.h"
+#include "model/RegionUnion.h"
+
+class MapArea;
+
+// The map check of one document: a run examines one area per idle pass, in
+// list order, for a missing URL and for being obscured (every pixel of its
+// region lies in the regions of the areas before it, so that no click can
+// ever reach it), and reports once it has passed the last area.
+class MapCheckState {
+public:
+    bool allHaveUrls = true;  // until an area without URL is met in the run
+    bool noneObscured = true; // until an obscured area is met in the run
+    int firstMissingUrl = 0;  // number (index + 1) of the first area without URL, 0 for none
+    int firstObscured = 0;    // number of the first obscured area, 0 for none
+
+    // Starts a run: the findings are cleared and nothing is covered yet.
+    void start();
+    // Whether the run in progress is about to examine area n.
+    bool expects(int n) const { return m_next == n; }
+    // Examines area n (the next one of the run): its URL, and whether the
+    // areas before it cover its region; then adds its region to what they
+    // cover. Sets the area's obscured flag: never for area 0 or an area
+    // without a region (those cannot be covered).
+    void examine(int n, MapArea& area);
+    // Ends the run (complete or abandoned) and lets go of its regions.
+    void finish();
+
+    // The state the run's findings give the status pane (a missing URL
+    // before an obscured area) and the area number that goes with it (-1
+    // when clean).
+    MapCheckStatus::State state() const;
+    int stateArea() const;
+
+private:
+    RegionUnion m_covered; // the union of the regions examined in this run
+    PixelRegion m_region;  // the region of the area being examined
+    int m_next = -1;       // the area the run examines next, -1 between runs
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/GridSettings.h"
+#include "model/PixelRect.h"
+
+#include <QPoint>
+
+// Where a view's next paste puts its area, in image pixels. Copy sets it a
+// little below and right of the copied area; each paste advances it, so
+// repeated pastes cascade down and to the right until a copy would leave
+// the picture, and then start again at the top-left corner (the grid's
+// offset while snapping to the grid).
+class PastePosition {
+public:
+    QPoint point; // (0, 0) until the first copy
+
+    // Copy: the copied area's image rectangle and the view's scroll position.
+    void setFromCopy(const PixelRect& imageRect, QPoint scroll);
+    // Where a copy whose rectangle is recordRect (left and top 0) goes on a
+    // picture of the given size: the position, snapped to the grid while
+    // snapping is on; the start instead when the copy would reach beyond
+    // the picture on any side.
+    QPoint placeFor(const PixelRect& recordRect, const GridSettings& grid, int pictureWidth,
+                    int pictureHeight) const;
+    // After a paste at placed: the next position, (10, 10) further, or one
+    // grid step while snapping.
+    void advanceFrom(QPoint placed, const GridSettings& grid);
+
+    static constexpr int kCascade = 10;
+};

@@ -1,0 +1,123 @@
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+class Check : public ::testing::Test {
+protected:
+    Outcome check(QStringList args) {
+        args.prepend("check");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        p.setProcessEnvironment(env);
+        p.start(TESSARY_CLI, args);
+        p.waitForFinished(30000);
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir config;
+};
+
+} // namespace
+
+TEST_F(Check, CleanMapExitsZero) {
+    const Outcome r = check({write("a.map", "rect a.htm 0,0 10,10\ncircle b.htm 20,20 25,25\n")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonObject json = r.json();
+    EXPECT_EQ(json["state"].toInt(), 0);
+    EXPECT_EQ(json["firstMissingUrl"].toInt(), 0);
+    EXPECT_EQ(json["firstObscured"].toInt(), 0);
+    EXPECT_EQ(json["obscured"].toArray(), QJsonArray({0, 0}));
+    EXPECT_FALSE(json.contains("outside")); // no picture size given
+}
+
+TEST_F(Check, FindingsInTheDocumentedOrder) {
+    const Outcome r = check({write("a.map", "rect a.htm 0,0 100,100\n"
+                                            "circle b.htm 40,40 45,45\n"
+                                            "rect c.htm 200,0 300,100\n")});
+    EXPECT_EQ(r.exitCode, 3);
+    const QJsonObject json = r.json();
+    EXPECT_EQ(json["state"].toInt(), 3);
+    EXPECT_EQ(json["firstObscured"].toInt(), 2);
+    EXPECT_EQ(json["obscured"].toArray(), QJsonArray({0, 1, 0}));
+    qsizetype last = -1;
+    for (const char* key :
+         {"\"state\"", "\"firstMissingUrl\"", "\"firstObscured\"", "\"obscured\""}) {
+        const qsizetype at = r.out.indexOf(key);
+        EXPECT_GT(at, last) << key;
+        last = at;
+    }
+}
+
+TEST_F(Check, MissingUrlComesFirst) {
+    // A CERN rectangle line without a URL.
+    const Outcome r = check({write("a.map", "rect a.htm 0,0 100,100\nrect a.htm 0,0 100,100\n"
+                                            "rect (0,0) (5,5)\n")});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.json()["state"].toInt(), 4);
+    EXPECT_EQ(r.json()["firstMissingUrl"].toInt(), 3);
+    EXPECT_EQ(r.json()["firstObscured"].toInt(), 2);
+}
+
+TEST_F(Check, AreasBeyondAGivenPictureCount) {
+    const QString map = write("a.map", "rect a.htm 0,0 100,100\nrect b.htm 150,0 250,50\n");
+    Outcome r = check({map, "--size", "200x100"});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.json()["state"].toInt(), 0);
+    EXPECT_EQ(r.json()["outside"].toInt(), 1);
+
+    QImage picture(250, 100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(picture.save(dir.filePath("p.png")));
+    r = check({map, "--image", dir.filePath("p.png")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.json()["outside"].toInt(), 0);
+}
+
+TEST_F(Check, MapNameMustMatch) {
+    const QString map = write("a.map", "#$TITLE:Nav\nrect a.htm 0,0 10,10\n");
+    EXPECT_EQ(check({map, "--map", "Nav"}).exitCode, 0);
+    const Outcome r = check({map, "--map", "Other"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("No map named \"Other\""));
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+TEST_F(Check, ErrorsAndBadCommandLines) {
+    const QString map = write("a.map", "rect a.htm 0,0 10,10\n");
+    Outcome r = check({dir.filePath("missing.map")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("Unable to locate the file"));
+    r = check({map, "--image", dir.filePath("none.png")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.count('\n'), 1);
+    EXPECT_EQ(check({map, "--size", "12"}).exitCode, 2);
+    EXPECT_EQ(check({map, "--size", "10x10", "--image", "p.png"}).exitCode, 2);
+    EXPECT_EQ(check({map, "--map"}).exitCode, 2);
+    EXPECT_EQ(check({map, "other.map"}).exitCode, 2);
+    EXPECT_EQ(check({}).exitCode, 2);
+}

@@ -1,0 +1,106 @@
+#include "model/GuideValues.h"
+#include "model/Settings.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+GuideValues grid(int across, int down, int width, int height) {
+    GuideValues v;
+    v.across = across;
+    v.down = down;
+    v.width = width;
+    v.height = height;
+    return v;
+}
+
+} // namespace
+
+TEST(GuideValues, DefaultsHoldNoAreasSoOkIsDisabled) {
+    const GuideValues v;
+    EXPECT_EQ(v.boundsText(), "0,0 to 0,0 (0 areas)");
+    EXPECT_FALSE(v.acceptable(400, 300));
+}
+
+TEST(GuideValues, GridMustFitThePicture) {
+    GuideValues v = grid(8, 4, 50, 20);
+    EXPECT_EQ(v.boundsText(), "0,0 to 400,80 (32 areas)");
+    EXPECT_TRUE(v.acceptable(400, 80));
+    v.across = 9;
+    EXPECT_FALSE(v.acceptable(400, 80));
+    v = grid(8, 4, 50, 20);
+    v.spacingY = 1;
+    EXPECT_FALSE(v.acceptable(400, 80));
+}
+
+TEST(GuideValues, NoMoreThan1024Areas) {
+    EXPECT_FALSE(grid(33, 32, 1, 1).acceptable(1 << 20, 1 << 20));
+    EXPECT_TRUE(grid(32, 32, 1, 1).acceptable(1 << 20, 1 << 20));
+}
+
+// The bounds read as two corners, x before y.
+TEST(GuideValues, BoundsTextStartsAtTheLeftAndTopStart) {
+    GuideValues v = grid(2, 3, 10, 20);
+    v.leftStart = 5;
+    v.topStart = 7;
+    v.spacingX = 1;
+    v.spacingY = 2;
+    EXPECT_EQ(v.boundsText(), "5,7 to 27,73 (6 areas)");
+    EXPECT_EQ(GuideValues::imageSizeText(640, 480), "640 x 480");
+}
+
+TEST(GuideValues, HugeGridsAreRefusedWithoutOverflow) {
+    GuideValues v = grid(9999, 1, 9999, 9999);
+    v.spacingX = 9999;
+    EXPECT_FALSE(v.acceptable(1 << 30, 1 << 30));
+    EXPECT_EQ(v.right(), 9999LL * 19998);
+
+    // Two negative edges make a positive product, but no grid.
+    v = grid(1, 1, 10, 10);
+    v.leftStart = v.topStart = -30;
+    EXPECT_FALSE(v.acceptable(400, 300));
+}
+
+TEST(GuideValues, NumberEditsKeepDigitsOnly) {
+    EXPECT_FALSE(GuideValues::digitsOnly("1234"));
+    EXPECT_FALSE(GuideValues::digitsOnly(""));
+    EXPECT_EQ(GuideValues::digitsOnly("12a4"), QString("124"));
+    EXPECT_EQ(GuideValues::digitsOnly("-5"), QString("5"));
+    EXPECT_EQ(GuideValues::digitsOnly("x"), QString(""));
+    EXPECT_EQ(GuideValues::numberOf("0042"), 42);
+    EXPECT_EQ(GuideValues::numberOf(""), 0);
+}
+
+TEST(GuideValues, AcceptedValuesPersistUnderTheirNames) {
+    QTemporaryDir dir;
+    Settings::setStoreFolder(dir.path());
+    EXPECT_EQ(GuideValues::load().width, 32); // first use: the defaults
+    EXPECT_EQ(GuideValues::load().across, 0);
+
+    GuideValues v = grid(8, 4, 50, 5000);
+    v.spacingX = 3;
+    v.leftStart = 4096 + 7;
+    v.baseUrl = "page%d.htm";
+    const GuideValues stored = v.store();
+    EXPECT_EQ(stored.height, 5000 & 0xfff);
+    EXPECT_EQ(stored.leftStart, 7);
+
+    const GuideValues loaded = GuideValues::load();
+    EXPECT_EQ(loaded.width, 50);
+    EXPECT_EQ(loaded.height, 904);
+    EXPECT_EQ(loaded.spacingX, 3);
+    EXPECT_EQ(loaded.leftStart, 7);
+    EXPECT_EQ(loaded.across, 8);
+    EXPECT_EQ(loaded.down, 4);
+    EXPECT_EQ(loaded.baseUrl, "page%d.htm");
+
+    const QSettings ini(dir.path() + "/Corvane/Tessary.ini", QSettings::IniFormat);
+    EXPECT_EQ(ini.value("Settings/Width").toInt(), 50);
+    EXPECT_EQ(ini.value("Settings/XOffset").toInt(), 7);
+    EXPECT_EQ(ini.value("Settings/Left").toInt(), 3);
+    EXPECT_EQ(ini.value("Settings/Across").toInt(), 8);
+    EXPECT_EQ(ini.value("Settings/GuideBaseUrl").toString(), "page%d.htm");
+}
