@@ -113,32 +113,57 @@ WIDE static inline __attribute__((always_inline)) __m512i changeSixteen(const La
                            _mm512_or_si512(_mm512_slli_epi32(ng, 8), _mm512_slli_epi32(nr, 16)));
 }
 
-/* 64 pixels an iteration, as four independent groups of sixteen, so that
- * the long chain of each group overlaps the others. Returns the pixels
- * done. */
-WIDE static size_t changeWide(const FxHsvChange* change, uint8_t* p, size_t n) {
-    uint8_t toLanes[3][64], fromLanes[64];
+/* Permute tables, built once when the library loads. */
+static struct {
+    uint8_t ToLanes[3][64]; /* blue, green, red of 16 packed pixels to 32-bit lanes */
+    uint8_t FromLanes[64];  /* 16 pixels in lanes back to 48 packed bytes */
+    uint8_t Pack[3][64];    /* 64 pixels in four lane groups to three vectors */
+} tables;
+
+static void buildTables(void) {
     for (int j = 0; j < 64; ++j) {
-        for (int k = 0; k < 3; ++k)
-            toLanes[k][j] = (uint8_t)(3 * (j / 4) + k);
-        fromLanes[j] = (uint8_t)(j < 48 ? 4 * (j / 3) + j % 3 : 0);
+        for (int k = 0; k < 3; ++k) {
+            tables.ToLanes[k][j] = (uint8_t)(3 * (j / 4) + k);
+            /* Byte j of output vector k: pixel q of the 64, in lane group
+             * q / 16, which is the first (index < 64) or second of the two
+             * groups that vector k draws from (groups k and k + 1). */
+            const int g = 64 * k + j, q = g / 3, group = q / 16;
+            tables.Pack[k][j] = (uint8_t)((group - k) * 64 + 4 * (q % 16) + g % 3);
+        }
+        tables.FromLanes[j] = (uint8_t)(j < 48 ? 4 * (j / 3) + j % 3 : 0);
     }
-    const Lanes lanes = {_mm512_loadu_si512(toLanes[0]), _mm512_loadu_si512(toLanes[1]),
-                         _mm512_loadu_si512(toLanes[2]), set1(change->HueShift & 255),
+}
+
+/* 64 pixels an iteration, as four independent groups of sixteen, so that
+ * the long chain of each group overlaps the others. The 192 bytes are read
+ * and written as three whole vectors (a load that only partly overlaps an
+ * earlier store would wait for it); a group's 48 bytes are brought down by
+ * a dword shift across two of them. Returns the pixels done. */
+WIDE static size_t changeWide(const FxHsvChange* change, uint8_t* p, size_t n) {
+    const Lanes lanes = {_mm512_loadu_si512(tables.ToLanes[0]),
+                         _mm512_loadu_si512(tables.ToLanes[1]),
+                         _mm512_loadu_si512(tables.ToLanes[2]), set1(change->HueShift & 255),
                          set1(change->SaturationAdd)};
-    const __m512i pack = _mm512_loadu_si512(fromLanes);
+    const __m512i pack0 = _mm512_loadu_si512(tables.Pack[0]);
+    const __m512i pack1 = _mm512_loadu_si512(tables.Pack[1]);
+    const __m512i pack2 = _mm512_loadu_si512(tables.Pack[2]);
+    const __m512i fromLanes = _mm512_loadu_si512(tables.FromLanes);
     const __mmask64 pixelBytes = (1ull << 48) - 1;
     size_t i = 0;
     for (; i + 64 <= n; i += 64, p += 192) {
-        __m512i out[4];
-        for (int k = 0; k < 4; ++k)
-            out[k] = changeSixteen(&lanes, _mm512_maskz_loadu_epi8(pixelBytes, p + 48 * k));
-        for (int k = 0; k < 4; ++k)
-            _mm512_mask_storeu_epi8(p + 48 * k, pixelBytes, _mm512_permutexvar_epi8(pack, out[k]));
+        const __m512i in0 = _mm512_loadu_si512(p), in1 = _mm512_loadu_si512(p + 64);
+        const __m512i in2 = _mm512_loadu_si512(p + 128);
+        const __m512i o0 = changeSixteen(&lanes, in0);
+        const __m512i o1 = changeSixteen(&lanes, _mm512_alignr_epi32(in1, in0, 12));
+        const __m512i o2 = changeSixteen(&lanes, _mm512_alignr_epi32(in2, in1, 8));
+        const __m512i o3 = changeSixteen(&lanes, _mm512_alignr_epi32(in2, in2, 4));
+        _mm512_storeu_si512(p, _mm512_permutex2var_epi8(o0, pack0, o1));
+        _mm512_storeu_si512(p + 64, _mm512_permutex2var_epi8(o1, pack1, o2));
+        _mm512_storeu_si512(p + 128, _mm512_permutex2var_epi8(o2, pack2, o3));
     }
     for (; i + 16 <= n; i += 16, p += 48) {
         __m512i out = changeSixteen(&lanes, _mm512_maskz_loadu_epi8(pixelBytes, p));
-        _mm512_mask_storeu_epi8(p, pixelBytes, _mm512_permutexvar_epi8(pack, out));
+        _mm512_mask_storeu_epi8(p, pixelBytes, _mm512_permutexvar_epi8(fromLanes, out));
     }
     return i;
 }
@@ -154,8 +179,10 @@ static ChangeWide changeFast = changeNone;
 
 __attribute__((constructor)) static void chooseChange(void) {
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw"))
+    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+        buildTables();
         changeFast = changeWide;
+    }
 }
 
 void FxChangePixels(const FxHsvChange* change, uint8_t* bgr, size_t n) {
