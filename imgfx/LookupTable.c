@@ -48,11 +48,9 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) static void
 mapEveryThird(uint8_t* p, size_t n, const uint8_t* table) {
     const __m512i t0 = _mm512_loadu_si512(table), t1 = _mm512_loadu_si512(table + 64);
     const __m512i t2 = _mm512_loadu_si512(table + 128), t3 = _mm512_loadu_si512(table + 192);
-    __mmask64 selected[3] = {0, 0, 0};
-    for (int k = 0; k < 3; ++k)
-        for (int j = 0; j < 64; ++j)
-            if ((k + j) % 3 == 0)
-                selected[k] |= 1ull << j;
+    /* Bit j of mask k is set where (k + j) % 3 == 0. */
+    static const __mmask64 selected[3] = {0x9249249249249249ull, 0x4924924924924924ull,
+                                          0x2492492492492492ull};
     size_t bytes = n ? 3 * n - 2 : 0;
     for (int k = 0; bytes > 0; k = k == 2 ? 0 : k + 1, p += 64) {
         __mmask64 mask = selected[k];
