@@ -79,12 +79,11 @@ static int levelsDirectPlain(const uint8_t* w, const uint8_t* p, int n, int byte
 
 /* Sixteen pixels at a time: their bytes spread to one pixel a 32-bit lane,
  * weighted and summed by two multiply-adds. Returns the pixels done. */
+static uint8_t spread3[64], spread4[64];
+
 __attribute__((target("avx512f,avx512bw,avx512vbmi"))) static int
 levelsDirectWide(const uint8_t* w, const uint8_t* p, int n, int bytes, uint8_t* out) {
-    uint8_t spread[64];
-    for (int j = 0; j < 64; ++j)
-        spread[j] = (uint8_t)(bytes == 4 ? j : 3 * (j / 4) + (j % 4 == 3 ? 2 : j % 4));
-    const __m512i toLanes = _mm512_loadu_si512(spread);
+    const __m512i toLanes = _mm512_loadu_si512(bytes == 4 ? spread4 : spread3);
     const __m512i weights =
         _mm512_set1_epi32((int)(w[0] | (uint32_t)w[1] << 8 | (uint32_t)w[2] << 16));
     const __m512i ones = _mm512_set1_epi16(1), four = _mm512_set1_epi32(4);
@@ -110,8 +109,13 @@ static LevelsDirect levelsDirectFast = levelsDirectNone;
 
 __attribute__((constructor)) static void chooseLevelsDirect(void) {
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw"))
+    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+        for (int j = 0; j < 64; ++j) {
+            spread3[j] = (uint8_t)(3 * (j / 4) + (j % 4 == 3 ? 2 : j % 4));
+            spread4[j] = (uint8_t)j;
+        }
         levelsDirectFast = levelsDirectWide;
+    }
 }
 
 /* Levels of 16-, 24- or 32-bit pixels, a chunk at a time. */
