@@ -58,7 +58,9 @@ int R_RemapBitmapIntensity(RasterBitmap* bitmap, const uint8_t* table, unsigned 
     int status = FxCheckBitmap(bitmap);
     if (status != FX_OK)
         return status;
-    if (channel > FX_CHANNEL_BLUE)
+    /* A null table would be read 256 times over: refused like a bad
+     * channel. */
+    if (!table || channel > FX_CHANNEL_BLUE)
         return FX_ERR_BAD_PARAMETER;
     return FxApplyTable(bitmap, table, (int)channel, 0);
 }

@@ -56,9 +56,9 @@ FX_API int R_IntensityDetectBitmap(RasterBitmap* bitmap, unsigned low, unsigned 
 FX_API int R_GammaCorrectBitmap(RasterBitmap* bitmap, int gamma);
 
 /* Maps levels through the caller's table of 256 output levels (entry i for
- * input level i; the table is not checked and must hold 256 entries), on
- * every channel (channel 0), or on red (1), green (2) or blue (3) only.
- * channel at most 3; the bitmap is checked first. */
+ * input level i; it must hold 256 entries), on every channel (channel 0),
+ * or on red (1), green (2) or blue (3) only. The bitmap is checked first;
+ * a null table or a channel above 3 is FX_ERR_BAD_PARAMETER. */
 FX_API int R_RemapBitmapIntensity(RasterBitmap* bitmap, const uint8_t* table, unsigned channel);
 
 /* Histogram equalisation: counts the intensity (5G + 2R + B + 4) >> 3 of

@@ -112,6 +112,7 @@ TEST(PointOps, BadArgumentsOnAGoodBitmapChangeNothing) {
     EXPECT_EQ(R_PosterizeBitmap(bmp.get(), 1), FX_ERR_BAD_PARAMETER);
     EXPECT_EQ(R_GammaCorrectBitmap(bmp.get(), 0), FX_ERR_BAD_PARAMETER);
     EXPECT_EQ(R_RemapBitmapIntensity(bmp.get(), reversed, 4), FX_ERR_BAD_PARAMETER);
+    EXPECT_EQ(R_RemapBitmapIntensity(bmp.get(), nullptr, 0), FX_ERR_BAD_PARAMETER);
     EXPECT_EQ(R_ChangeBitmapSaturation(bmp.get(), -1001), FX_ERR_BAD_PARAMETER);
     EXPECT_EQ(R_HistoContrastBitmap(bmp.get(), -1001), FX_ERR_BAD_PARAMETER);
     EXPECT_EQ(R_GetBitmapHistogram(bmp.get(), nullptr, 0), FX_ERR_BAD_PARAMETER);
