@@ -148,9 +148,12 @@ std::vector<RasterColor> mapped(std::vector<RasterColor> entries, int count, con
     return entries;
 }
 
+bool sameColors(const RasterColor* a, const RasterColor* b, size_t n) {
+    return n == 0 || std::memcmp(a, b, n * sizeof(RasterColor)) == 0;
+}
+
 bool samePalette(const std::vector<RasterColor>& a, const std::vector<RasterColor>& b) {
-    return a.size() == b.size() &&
-           std::memcmp(a.data(), b.data(), a.size() * sizeof(RasterColor)) == 0;
+    return a.size() == b.size() && sameColors(a.data(), b.data(), a.size());
 }
 
 // Runs op on a fresh bitmap of kind and compares pixels, palette and
@@ -170,8 +173,7 @@ std::string check(const Operation& op, const Kind& kind, bool region) {
     const auto expectedPalette = palettePath ? mapped(palette, bmp->ColorCount, f) : palette;
     if (!samePalette(paletteOf(bmp.get()), expectedPalette))
         return "palette";
-    if (std::memcmp(bmp->Colors, expectedPalette.data(),
-                    size_t(bmp->ColorCount) * sizeof(RasterColor)) != 0)
+    if (!sameColors(bmp->Colors, expectedPalette.data(), size_t(bmp->ColorCount)))
         return "Colors";
     const auto expected = palettePath ? before : referenceApply(bmp.get(), before, f);
     const auto after = storedBytes(bmp.get());
