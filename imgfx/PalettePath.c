@@ -2,14 +2,23 @@
 
 #include <string.h>
 
-int FxChangePalette(RasterBitmap* bitmap, int from, FxPaletteChange change, void* context) {
-    KPalette* palette =
-        (bitmap->Flags & RB_FLAG_ALT_PALETTE) ? bitmap->AltPalette : bitmap->Palette;
-    if (!palette)
-        return FX_ERR_BAD_BITMAP;
+static KPalette* paletteInUse(const RasterBitmap* bitmap) {
+    return (bitmap->Flags & RB_FLAG_ALT_PALETTE) ? bitmap->AltPalette : bitmap->Palette;
+}
+
+int FxReadPalette(const RasterBitmap* bitmap, RasterColor entries[256]) {
+    const KPalette* palette = paletteInUse(bitmap);
     const int count = bitmap->ColorCount;
+    if (!palette || count < 0 || count > 256 ||
+        KGetPaletteEntries(palette, 0, count, entries) != count)
+        return -1;
+    return count;
+}
+
+int FxChangePalette(RasterBitmap* bitmap, int from, FxPaletteChange change, void* context) {
     RasterColor entries[256];
-    if (count < 0 || count > 256 || KGetPaletteEntries(palette, 0, count, entries) != count)
+    const int count = FxReadPalette(bitmap, entries);
+    if (count < 0)
         return FX_ERR_BAD_BITMAP;
     StatusCallback callback = KGetStatusCallback();
     int status = FxProgressReport(callback, from);
@@ -18,6 +27,6 @@ int FxChangePalette(RasterBitmap* bitmap, int from, FxPaletteChange change, void
     change(context, entries, count);
     if (!(bitmap->Flags & RB_FLAG_COLORS_UNSYNCED))
         memcpy(bitmap->Colors, entries, (size_t)count * sizeof(RasterColor));
-    KSetPaletteEntries(palette, 0, count, entries);
+    KSetPaletteEntries(paletteInUse(bitmap), 0, count, entries);
     return FxProgressReport(callback, 100);
 }

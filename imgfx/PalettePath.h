@@ -15,6 +15,11 @@ static inline int FxUsesPalettePath(const RasterBitmap* bitmap) {
     return bitmap->BitsPerPixel < 16 && bitmap->HasRegion == 0;
 }
 
+/* Reads the ColorCount entries of the palette object in use (AltPalette
+ * when Flags bit 10 is set) into entries; returns their count, or -1 when
+ * there is no palette object or it holds fewer entries than ColorCount. */
+int FxReadPalette(const RasterBitmap* bitmap, RasterColor entries[256]);
+
 /* Changes count palette entries in place. */
 typedef void (*FxPaletteChange)(void* context, RasterColor* entries, int count);
 

@@ -162,7 +162,7 @@ static inline void unpack16(const uint8_t* p, int order, uint8_t* bgr) {
 static void from16(uint8_t* b, int width, int order, int targetBits) {
     uint8_t bgr[3];
     if (targetBits == K_WORK_BGR) {
-        for (int x = width - 1; x >= 0; --x) {
+        for (int x = KWideFrom16(b, width, order) - 1; x >= 0; --x) {
             unpack16(b + 2 * x, order, bgr);
             memcpy(b + 3 * x, bgr, 3);
         }
@@ -174,11 +174,25 @@ static void from16(uint8_t* b, int width, int order, int targetBits) {
     }
 }
 
+/* Grey levels to blue-green-red in chunks from the end of the row, as
+ * indicesToBGR does. */
+static void greyToBGR(uint8_t* b, int width) {
+    enum { CHUNK = 512 };
+    uint8_t levels[CHUNK];
+    for (int end = width; end > 0; end -= CHUNK) {
+        int start = end > CHUNK ? end - CHUNK : 0, n = end - start;
+        memcpy(levels, b + start, (size_t)n);
+        uint8_t* out = b + 3 * (size_t)start;
+        for (int k = KWideTriple(out, levels, n); k < n; ++k)
+            out[3 * k] = out[3 * k + 1] = out[3 * k + 2] = levels[k];
+    }
+}
+
 /* 24- or 32-bit pixels (bytes apart) to work format, forwards. */
 static void fromDirect(uint8_t* b, int width, int bytes, int order, int targetBits) {
     int blue = order == RB_ORDER_BGR ? 0 : 2, red = 2 - blue;
     if (targetBits == K_WORK_GREY) {
-        for (int x = 0; x < width; ++x) {
+        for (int x = KWideIntensity(b, width, bytes, order); x < width; ++x) {
             const uint8_t* p = b + (size_t)bytes * x;
             b[x] = (uint8_t)KIntensity(p[red], p[1], p[blue]);
         }
@@ -186,7 +200,8 @@ static void fromDirect(uint8_t* b, int width, int bytes, int order, int targetBi
     }
     if (bytes == 3 && order == RB_ORDER_BGR)
         return;
-    for (int x = 0; x < width; ++x) {
+    int done = bytes == 4 ? KWideFrom32(b, width, order) : KWideSwap3(b, width);
+    for (int x = done; x < width; ++x) {
         const uint8_t* p = b + (size_t)bytes * x;
         uint8_t c0 = p[blue], c1 = p[1], c2 = p[red];
         b[3 * x] = c0;
@@ -210,9 +225,14 @@ static void toDirect(uint8_t* b, int width, int sourceBits, int bits, int order)
     uint8_t bgr[3];
     if (step == 3 && bytes == 3 && order == RB_ORDER_BGR)
         return;
+    if (step == 1 && bytes == 3) {
+        greyToBGR(b, width);
+        return;
+    }
     if (bytes <= step) {
         /* Narrower or equal: forwards (24 from BGR, 16 from BGR). */
-        for (int x = 0; x < width; ++x) {
+        const int done = bytes == 3 ? KWideSwap3(b, width) : KWideTo16(b, width, order);
+        for (int x = done; x < width; ++x) {
             memcpy(bgr, b + 3 * x, 3);
             uint8_t* p = b + (size_t)bytes * x;
             if (bytes == 2) {
@@ -225,7 +245,9 @@ static void toDirect(uint8_t* b, int width, int sourceBits, int bits, int order)
         }
         return;
     }
-    for (int x = width - 1; x >= 0; --x) {
+    /* Wider: backwards; the vector form does the highest pixels. */
+    const int rest = step == 3 && bytes == 4 ? KWideTo32(b, width, order) : width;
+    for (int x = rest - 1; x >= 0; --x) {
         if (step == 3)
             memcpy(bgr, b + 3 * x, 3);
         else
@@ -266,7 +288,7 @@ static void toPalette(uint8_t* b, int width, int sourceBits, int bits, const Ras
 
 /* Swaps the first and third byte of width three-byte pixels. */
 static void swapOrder(uint8_t* b, int width) {
-    for (int x = 0; x < width; ++x) {
+    for (int x = KWideSwap3(b, width); x < width; ++x) {
         uint8_t t = b[3 * x];
         b[3 * x] = b[3 * x + 2];
         b[3 * x + 2] = t;

@@ -47,6 +47,32 @@ int KNearestEntry(const RasterColor* entries, int count, int r, int g, int b);
 
 void KRegionFree(struct KRegion* region);
 
+/* Vector forms of row conversions (KConvertWide.c), used where the
+ * processor has AVX-512 VBMI; elsewhere they do nothing. Each works in
+ * place like the plain loop it stands in for and returns how far it got;
+ * the plain loop does the rest. */
+/* Intensities of width 3- or 4-byte pixels in the given order, forwards;
+ * returns the pixels done from the first. */
+int KWideIntensity(uint8_t* b, int width, int bytes, int order);
+/* n grey levels to 3n blue-green-red bytes at out (not overlapping levels);
+ * returns the levels done from the first. */
+int KWideTriple(uint8_t* out, const uint8_t* levels, int n);
+/* Swaps the first and third byte of 3-byte pixels, forwards; returns the
+ * pixels done from the first. */
+int KWideSwap3(uint8_t* b, int width);
+/* 4-byte pixels in order to blue-green-red, forwards; returns the pixels
+ * done from the first. */
+int KWideFrom32(uint8_t* b, int width, int order);
+/* Blue-green-red to 4-byte pixels in order (fourth byte 0), backwards;
+ * returns the number of lowest pixels left undone. */
+int KWideTo32(uint8_t* b, int width, int order);
+/* 16-bit pixels in order to blue-green-red (fields widened), backwards;
+ * returns the number of lowest pixels left undone. */
+int KWideFrom16(uint8_t* b, int width, int order);
+/* Blue-green-red to 16-bit pixels in order (top five bits of each
+ * channel), forwards; returns the pixels done from the first. */
+int KWideTo16(uint8_t* b, int width, int order);
+
 /* Progress stepping over a number of rows, as the filter frame does it. */
 typedef struct KProgress {
     KStatusCallback Callback;

@@ -75,12 +75,18 @@ static void copyBits(uint8_t* target, const uint8_t* source, size_t startBit, si
 }
 
 /* Copies the first three bytes of each of n four-byte pixels, keeping the
- * fourth byte of the target. */
+ * fourth byte of the target: whole words blended under a mask, which the
+ * compiler turns into vector loads and stores. */
 static void copyPixels32(uint8_t* target, const uint8_t* source, int n) {
+    static const uint8_t fourthByte[4] = {0, 0, 0, 0xFF};
+    uint32_t keep;
+    memcpy(&keep, fourthByte, 4);
     for (int i = 0; i < n; ++i) {
-        target[4 * i] = source[4 * i];
-        target[4 * i + 1] = source[4 * i + 1];
-        target[4 * i + 2] = source[4 * i + 2];
+        uint32_t t, s;
+        memcpy(&t, target + 4 * (size_t)i, 4);
+        memcpy(&s, source + 4 * (size_t)i, 4);
+        t = (t & keep) | (s & ~keep);
+        memcpy(target + 4 * (size_t)i, &t, 4);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ProgressBar.h"
 #include "RasterImage.h"
+#include "TableFile.h"
 
 #include <QTextStream>
 
@@ -61,7 +62,7 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
             positional << a;
         }
     }
-    if (positional.size() < 3) {
+    if (positional.size() < 2) {
         *error = QStringLiteral("expected FILTER [ARG...] IN OUT");
         return false;
     }
@@ -70,7 +71,13 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         *error = QStringLiteral("unknown filter %1").arg(positional.first());
         return false;
     }
-    const int argCount = int(positional.size()) - 3;
+    const int files = request->filter->readsOnly ? 1 : 2;
+    const int argCount = int(positional.size()) - 1 - files;
+    if (argCount < 0) {
+        *error = files == 2 ? QStringLiteral("expected FILTER [ARG...] IN OUT")
+                            : QStringLiteral("expected FILTER [ARG...] IN");
+        return false;
+    }
     if (argCount != request->filter->argCount) {
         *error = QStringLiteral("%1 takes %2 argument(s), got %3")
                      .arg(positional.first())
@@ -80,14 +87,18 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
     }
     for (int i = 1; i <= argCount; ++i) {
         long long value = 0;
-        if (!parseNumber(positional[i], &value)) {
+        if (i - 1 == request->filter->tableArg) {
+            if (!readTableFile(positional[i], &request->table, error))
+                return false;
+        } else if (!parseNumber(positional[i], &value)) {
             *error = QStringLiteral("argument %1 is not a 32-bit integer").arg(positional[i]);
             return false;
         }
         request->args.push_back(value);
     }
-    request->in = positional[positional.size() - 2];
-    request->out = positional.last();
+    request->in = positional[argCount + 1];
+    if (files == 2)
+        request->out = positional.last();
     return true;
 }
 
@@ -96,7 +107,9 @@ QString usageText() {
         "usage: imgfx-cli FILTER [ARG...] IN OUT [--rect x,y,w,h] [--ellipse x,y,w,h] "
         "[--progress]\nfilters:\n");
     for (const FilterEntry* f : allFilters())
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(f->name), QLatin1String(f->argNames));
+        text += QStringLiteral("  %1 %2%3\n")
+                    .arg(QLatin1String(f->name), QLatin1String(f->argNames),
+                         f->readsOnly ? QStringLiteral(" (IN only; no OUT)") : QString());
     return text;
 }
 
@@ -128,14 +141,23 @@ int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
             return ExitInput;
         }
     }
+    FilterIo io;
+    io.table = request.table;
     KStatusCallback old = KSetStatusCallback(request.progress ? progressBarCallback : nullptr);
-    const int status = request.filter->run(image.bitmap(), request.args);
+    const int status = request.filter->runIo
+                           ? request.filter->runIo(image.bitmap(), request.args, io)
+                           : request.filter->run(image.bitmap(), request.args);
     KSetStatusCallback(old);
     if (request.progress)
         finishProgressBar();
     out << statusName(status) << Qt::endl;
     if (status != FX_OK)
         return ExitFilterFailed;
+    for (uint32_t n : io.numbers)
+        out << n << '\n';
+    out.flush();
+    if (request.filter->readsOnly)
+        return ExitOk;
     if (!image.save(request.out, &error)) {
         err << "imgfx-cli: " << error << Qt::endl;
         return ExitOutput;

@@ -28,6 +28,7 @@ struct RegionShape {
 struct CliRequest {
     const FilterEntry* filter = nullptr;
     std::vector<long long> args;
+    std::vector<uint8_t> table; // the table file's levels, for a filter with a table argument
     QString in;
     QString out;
     std::vector<RegionShape> shapes;
@@ -35,7 +36,8 @@ struct CliRequest {
     bool help = false;
 };
 
-// Parses the arguments after the program name; false with a message.
+// Parses the arguments after the program name (reading a table file where
+// the filter takes one); false with a message.
 bool parseArguments(const QStringList& args, CliRequest* request, QString* error);
 QString usageText();
 // "FX_OK" and the other status names; other values as their number.

@@ -236,20 +236,37 @@ inline bool inRegion(const RasterBitmap* bmp, int x, int row) {
     return false;
 }
 
+// Whether an 8-bit bitmap's palette is the grey ramp with index = level:
+// its rows pass as grey levels and go back as the intensity of a colour.
+inline bool isLevelRamp(const RasterBitmap* bmp) {
+    if (bmp->BitsPerPixel != 8 || bmp->ColorCount != 256)
+        return false;
+    for (int i = 0; i < 256; ++i) {
+        const RasterColor& c = bmp->Colors[i];
+        if (c.Red != i || c.Green != i || c.Blue != i)
+            return false;
+    }
+    return true;
+}
+
 // Expected stored bytes after a filter that maps each colour inside the
-// region through f: palette bitmaps take the nearest entry of the new colour,
-// 16-bit pixels keep 5 bits a channel, 32-bit pixels keep their fourth byte.
+// region through f: palette bitmaps take the nearest entry of the new colour
+// (8-bit grey-ramp bitmaps its intensity), 16-bit pixels keep 5 bits a
+// channel, 32-bit pixels keep their fourth byte.
 inline std::vector<uint8_t> referenceApply(const RasterBitmap* bmp,
                                            const std::vector<uint8_t>& before,
                                            const std::function<Bgr(Bgr)>& f) {
     std::vector<uint8_t> after = before;
+    const bool levelRamp = isLevelRamp(bmp);
     for (int row = 0; row < bmp->Height; ++row)
         for (int x = 0; x < bmp->Width; ++x) {
             if (!inRegion(bmp, x, row))
                 continue;
             Bgr c = f(colorAt(before, bmp, x, row));
             uint32_t v;
-            if (bmp->BitsPerPixel <= 8)
+            if (levelRamp)
+                v = uint32_t(intensity(c));
+            else if (bmp->BitsPerPixel <= 8)
                 v = uint32_t(nearestIndex(bmp, c));
             else if (bmp->BitsPerPixel == 32)
                 v = rawOf(bmp, c) | (rawAt(before, bmp, x, row) & 0xff000000u);

@@ -1,0 +1,278 @@
+/* Histograms of the levels inside a bitmap's region, read straight from the
+ * stored rows (nothing is written, so the row walker's conversions are not
+ * needed): palette pixels are counted by index and folded into bins through
+ * their entries at the end, direct pixels by level. */
+#include "imgfx/Histogram.h"
+
+#include "imgfx/PalettePath.h"
+#include "imgfx/RowWalker.h"
+
+#include <immintrin.h>
+#include <string.h>
+
+enum { CHUNK = 1024 };
+
+typedef struct Counting {
+    int Bits;
+    /* Byte weights of a 16-, 24- or 32-bit pixel's blue-, green- and
+     * red-carrying positions (16-bit: low, middle, high field); the level
+     * is (weighted sum + 4) >> 3. */
+    uint8_t Weights[4];
+    /* Four interleaved sub-histograms of palette indices (bits < 16) or of
+     * levels, so that runs of one value do not wait on one counter. */
+    uint32_t Counts[4][256];
+    uint8_t Levels[CHUNK];
+} Counting;
+
+static void countBits(Counting* c, const uint8_t* row, int start, int end) {
+    const uint8_t* bitCount = KBitCountTable();
+    const int first = start >> 3, last = (end - 1) >> 3;
+    const uint8_t head = (uint8_t)(0xFFu >> (start & 7));
+    const uint8_t tail = (uint8_t)(0xFFu << ((8 - (end & 7)) & 7));
+    uint32_t ones;
+    if (first == last) {
+        ones = bitCount[row[first] & head & tail];
+    } else {
+        ones = bitCount[row[first] & head] + bitCount[row[last] & tail];
+        for (int b = first + 1; b < last; ++b)
+            ones += bitCount[row[b]];
+    }
+    c->Counts[0][1] += ones;
+    c->Counts[0][0] += (uint32_t)(end - start) - ones;
+}
+
+static void countNibbles(Counting* c, const uint8_t* row, int start, int end) {
+    for (int x = start; x < end; ++x)
+        ++c->Counts[x & 3][(x & 1) ? row[x >> 1] & 15u : row[x >> 1] >> 4];
+}
+
+static void countBytes(Counting* c, const uint8_t* p, int n) {
+    int x = 0;
+    for (; x + 4 <= n; x += 4) {
+        ++c->Counts[0][p[x]];
+        ++c->Counts[1][p[x + 1]];
+        ++c->Counts[2][p[x + 2]];
+        ++c->Counts[3][p[x + 3]];
+    }
+    for (; x < n; ++x)
+        ++c->Counts[0][p[x]];
+}
+
+static inline unsigned weighted(const uint8_t* w, unsigned a, unsigned b, unsigned c) {
+    return (w[0] * a + w[1] * b + w[2] * c + 4) >> 3;
+}
+
+static void levels16(const Counting* c, const uint8_t* p, int n, uint8_t* out) {
+    for (int x = 0; x < n; ++x) {
+        unsigned v = p[2 * x] | ((unsigned)p[2 * x + 1] << 8);
+        unsigned low = v & 31u, mid = (v >> 5) & 31u, high = (v >> 10) & 31u;
+        out[x] = (uint8_t)weighted(c->Weights, (low << 3) | (low >> 2), (mid << 3) | (mid >> 2),
+                                   (high << 3) | (high >> 2));
+    }
+}
+
+static int levelsDirectPlain(const uint8_t* w, const uint8_t* p, int n, int bytes, uint8_t* out) {
+    for (int x = 0; x < n; ++x, p += bytes)
+        out[x] = (uint8_t)weighted(w, p[0], p[1], p[2]);
+    return n;
+}
+
+/* Sixteen pixels at a time: their bytes spread to one pixel a 32-bit lane,
+ * weighted and summed by two multiply-adds. Returns the pixels done. */
+static uint8_t spread3[64], spread4[64];
+
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static int
+levelsDirectWide(const uint8_t* w, const uint8_t* p, int n, int bytes, uint8_t* out) {
+    const __m512i toLanes = _mm512_loadu_si512(bytes == 4 ? spread4 : spread3);
+    const __m512i weights =
+        _mm512_set1_epi32((int)(w[0] | (uint32_t)w[1] << 8 | (uint32_t)w[2] << 16));
+    const __m512i ones = _mm512_set1_epi16(1), four = _mm512_set1_epi32(4);
+    const __mmask64 load = bytes == 4 ? ~0ull : (1ull << 48) - 1;
+    int x = 0;
+    for (; x + 16 <= n; x += 16) {
+        __m512i px = _mm512_maskz_loadu_epi8(load, p + (size_t)bytes * x);
+        px = _mm512_permutexvar_epi8(toLanes, px);
+        __m512i sums = _mm512_madd_epi16(_mm512_maddubs_epi16(px, weights), ones);
+        sums = _mm512_srli_epi32(_mm512_add_epi32(sums, four), 3);
+        _mm_storeu_si128((__m128i*)(out + x), _mm512_cvtepi32_epi8(sums));
+    }
+    return x;
+}
+
+static int levelsDirectNone(const uint8_t* w, const uint8_t* p, int n, int bytes, uint8_t* out) {
+    (void)w, (void)p, (void)n, (void)bytes, (void)out;
+    return 0;
+}
+
+typedef int (*LevelsDirect)(const uint8_t*, const uint8_t*, int, int, uint8_t*);
+static LevelsDirect levelsDirectFast = levelsDirectNone;
+
+__attribute__((constructor)) static void chooseLevelsDirect(void) {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+        for (int j = 0; j < 64; ++j) {
+            spread3[j] = (uint8_t)(3 * (j / 4) + (j % 4 == 3 ? 2 : j % 4));
+            spread4[j] = (uint8_t)j;
+        }
+        levelsDirectFast = levelsDirectWide;
+    }
+}
+
+/* Levels of 16-, 24- or 32-bit pixels, a chunk at a time. */
+static void countDirect(Counting* c, const uint8_t* row, int start, int end) {
+    const int bytes = c->Bits / 8;
+    for (int x = start; x < end; x += CHUNK) {
+        int n = end - x < CHUNK ? end - x : CHUNK;
+        const uint8_t* p = row + (size_t)bytes * x;
+        if (bytes == 2) {
+            levels16(c, p, n, c->Levels);
+        } else {
+            int done = levelsDirectFast(c->Weights, p, n, bytes, c->Levels);
+            levelsDirectPlain(c->Weights, p + (size_t)bytes * done, n - done, bytes,
+                              c->Levels + done);
+        }
+        countBytes(c, c->Levels, n);
+    }
+}
+
+static void countSpan(Counting* c, const uint8_t* row, int start, int end) {
+    if (start >= end)
+        return;
+    switch (c->Bits) {
+    case 1:
+        countBits(c, row, start, end);
+        break;
+    case 4:
+        countNibbles(c, row, start, end);
+        break;
+    case 8:
+        countBytes(c, row + start, end - start);
+        break;
+    default:
+        countDirect(c, row, start, end);
+        break;
+    }
+}
+
+/* Weights of the positions holding blue, green and red, as the colour
+ * order places them, for intensity or one channel. */
+static void setWeights(Counting* c, unsigned channel, int colorOrder) {
+    uint8_t blue = 1, green = 5, red = 2;
+    if (channel != 0) {
+        red = channel == 1 ? 8 : 0;
+        green = channel == 2 ? 8 : 0;
+        blue = channel == 3 ? 8 : 0;
+    }
+    const int bgr = colorOrder == RB_ORDER_BGR;
+    c->Weights[0] = bgr ? blue : red;
+    c->Weights[1] = green;
+    c->Weights[2] = bgr ? red : blue;
+    c->Weights[3] = 0;
+}
+
+/* The bin of every palette index: its entry's intensity or channel level;
+ * indices past the palette's entries count as black. */
+static int paletteBins(const RasterBitmap* bitmap, unsigned channel, uint8_t bins[256]) {
+    RasterColor entries[256];
+    int count = FxReadPalette(bitmap, entries);
+    if (count < 0)
+        return FX_ERR_BAD_BITMAP;
+    memset(bins, 0, 256);
+    for (int i = 0; i < count; ++i) {
+        const RasterColor e = entries[i];
+        bins[i] = channel == 1   ? e.Red
+                  : channel == 2 ? e.Green
+                  : channel == 3 ? e.Blue
+                                 : (uint8_t)((5 * e.Green + 2 * e.Red + e.Blue + 4) >> 3);
+    }
+    return FX_OK;
+}
+
+typedef struct Walk {
+    RasterBitmap* Bitmap;
+    KRect Bounds;
+    int FirstColumn, StoredBytes;
+    uint8_t* Row;
+    int32_t* Spans;
+} Walk;
+
+static int countRows(Walk* w, Counting* c, int from, int to) {
+    FxProgress progress;
+    int rows = w->Bounds.Bottom > w->Bounds.Top ? w->Bounds.Bottom - w->Bounds.Top : 0;
+    int status = FxProgressStart(&progress, from, to, rows);
+    for (int r = w->Bounds.Top; status == FX_OK && r < w->Bounds.Bottom; ++r) {
+        int count = 0;
+        status = KRowSpans(w->Bitmap, r, w->Spans, &count);
+        if (status == K_OK && count > 0)
+            status = KReadRowPart(w->Bitmap, w->Row, r, w->FirstColumn, w->StoredBytes);
+        if (status != K_OK)
+            return status;
+        for (int i = 0; i + 1 < count; i += 2)
+            countSpan(c, w->Row, w->Spans[i] - w->FirstColumn, w->Spans[i + 1] - w->FirstColumn);
+        status = FxProgressStep(&progress);
+    }
+    return status;
+}
+
+/* Sums the sub-histograms into the bins, through the palette for palette
+ * indices. */
+static void fold(const Counting* c, const uint8_t bins[256], uint32_t histogram[256]) {
+    memset(histogram, 0, 256 * sizeof(uint32_t));
+    for (int v = 0; v < 256; ++v) {
+        uint32_t n = c->Counts[0][v] + c->Counts[1][v] + c->Counts[2][v] + c->Counts[3][v];
+        histogram[bins ? bins[v] : v] += n;
+    }
+}
+
+static int isValidDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+int FxCollectHistogram(RasterBitmap* bitmap, uint32_t histogram[256], unsigned channel, int from,
+                       int to) {
+    int status = FxCheckBitmap(bitmap);
+    if (status != FX_OK)
+        return status;
+    if (!histogram || channel > 3)
+        return FX_ERR_BAD_PARAMETER;
+    if (!isValidDepth(bitmap->BitsPerPixel))
+        return FX_ERR_BAD_BITMAP;
+    Counting c;
+    uint8_t bins[256];
+    const int palette = bitmap->BitsPerPixel < 16;
+    c.Bits = bitmap->BitsPerPixel;
+    if (palette)
+        status = paletteBins(bitmap, channel, bins);
+    else
+        setWeights(&c, channel, bitmap->ColorOrder);
+    Walk w = {bitmap, {0, 0, 0, 0}, 0, 0, NULL, NULL};
+    int maxSpans = 0, width = 0;
+    if (status == FX_OK)
+        status = KRegionBounds(bitmap, 0, &w.Bounds);
+    if (status == K_OK)
+        status = KMaxSpanCount(bitmap, &maxSpans);
+    if (status != K_OK)
+        return status;
+    FxAlignColumns(bitmap->BitsPerPixel, w.Bounds.Left, w.Bounds.Right, &w.FirstColumn, &width,
+                   &w.StoredBytes);
+    w.Spans = KAlloc((size_t)maxSpans * sizeof(int32_t), 0);
+    w.Row = KAllocRaw((size_t)w.StoredBytes);
+    intptr_t token = w.Spans && w.Row ? KBeginAccess(bitmap) : 0;
+    if (!w.Spans || !w.Row) {
+        status = FX_ERR_NO_MEMORY;
+    } else if (!token) {
+        status = FX_ERR_BAD_BITMAP;
+    } else {
+        memset(c.Counts, 0, sizeof c.Counts);
+        status = countRows(&w, &c, from, to);
+        fold(&c, palette ? bins : NULL, histogram);
+        KEndAccess(bitmap, token);
+    }
+    KFree(w.Spans);
+    KFree(w.Row);
+    return status;
+}
+
+int R_GetBitmapHistogram(RasterBitmap* bitmap, uint32_t* histogram, unsigned channel) {
+    return FxCollectHistogram(bitmap, histogram, channel, 0, 100);
+}
