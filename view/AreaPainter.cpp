@@ -52,14 +52,17 @@ void AreaPainter::outline(const MapArea& area, const AreaStyle::StatePens& pens)
         dottedFrame(r, pens);
         return;
     }
-    m_painter.setBackgroundMode(Qt::OpaqueMode);
-    m_painter.setBackground(pens.back);
-    m_painter.setPen(pens.dotted);
+    // The gaps first as a solid line, then the dots over it: the same
+    // pixels as a dotted pen on an opaque background, in two fast passes.
+    m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setBrush(Qt::NoBrush);
-    if (area.shape() == AreaShape::Circle)
-        m_painter.drawEllipse(strokeRect(r));
-    else
-        m_painter.drawPolyline(area.viewRing());
+    for (const QPen* pen : {&pens.solidBack, &pens.dotted}) {
+        m_painter.setPen(*pen);
+        if (area.shape() == AreaShape::Circle)
+            m_painter.drawEllipse(strokeRect(r));
+        else
+            m_painter.drawPolyline(area.viewRing());
+    }
 }
 
 // The four edges of a rectangle, each dotted from its top or left end.

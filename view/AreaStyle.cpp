@@ -4,19 +4,49 @@
 #include "view/ViewPatterns.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <memory>
 
 namespace {
 
+// Textures repeat their pattern across about this many columns: Qt blends a
+// tiled texture one tile row at a time, so wide tiles fill spans in long
+// runs instead of eight pixels per call.
+constexpr int kTileWidth = 256;
+
 // A dotted line's texture: the dot, then kDotPeriod - 1 gaps, laid along
-// x (horizontal) or y.
+// x (horizontal, repeated across a wide tile; see kTileWidth) or y.
 QBrush dots(QColor dot, QColor gap, bool horizontal) {
     const int n = AreaStyle::kDotPeriod;
-    QImage image(horizontal ? n : 1, horizontal ? 1 : n, QImage::Format_ARGB32_Premultiplied);
+    const int length = horizontal ? kTileWidth / n * n : n;
+    QImage image(horizontal ? length : 1, horizontal ? 1 : length,
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(gap);
-    image.setPixelColor(0, 0, dot);
+    for (int i = 0; i < length; i += n)
+        image.setPixelColor(horizontal ? i : 0, horizontal ? 0 : i, dot);
     return QBrush(image);
+}
+
+// An 8 x 8 pattern as a wide tile: the same pixels at the same brush origin.
+QBrush wideTile(const QImage& pattern) {
+    QImage tile(kTileWidth, pattern.height(), QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    QPainter painter(&tile);
+    painter.fillRect(tile.rect(), QBrush(pattern));
+    painter.end();
+    return QBrush(tile);
+}
+
+// A hatch style as a texture, opaque where Qt's pattern draws and
+// transparent elsewhere.
+QBrush hatchTexture(QColor color, Qt::BrushStyle style) {
+    QImage pattern(8, 8, QImage::Format_ARGB32_Premultiplied);
+    pattern.fill(Qt::transparent);
+    QPainter painter(&pattern);
+    painter.fillRect(pattern.rect(), QBrush(color, style));
+    painter.end();
+    return wideTile(pattern);
 }
 
 std::unique_ptr<AreaStyle>& instance() {
@@ -46,14 +76,16 @@ AreaStyle::AreaStyle(const Settings& s) {
         pens.back = fromColorRef(colors[i][1]);
         pens.dotted = QPen(pens.color, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
         pens.dotted.setCosmetic(true);
+        pens.solidBack = QPen(pens.back, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        pens.solidBack.setCosmetic(true);
         pens.horizontal = dots(pens.color, pens.back, true);
         pens.vertical = dots(pens.color, pens.back, false);
     }
     m_fill = s.fillArea;
-    m_hatch = QBrush(fromColorRef(s.fillColor), hatchStyle(s.fillType));
+    m_hatch = hatchTexture(fromColorRef(s.fillColor), hatchStyle(s.fillType));
     m_showHandles = s.showHandles;
     m_handleBrush = QBrush(ViewPatterns::handle());
-    m_background = QBrush(ViewPatterns::background());
+    m_background = wideTile(ViewPatterns::background());
     const QColor grey = fromColorRef(0x808080);
     m_gridHorizontal = dots(grey, Qt::transparent, true);
     m_gridVertical = dots(grey, Qt::transparent, false);

@@ -29,6 +29,7 @@ public:
         QColor color;      // the outline's dots
         QColor back;       // the gaps between them
         QPen dotted;       // one-pixel Qt::DotLine in color (curves, polygons)
+        QPen solidBack;    // the same line solid in back, drawn under the dots
         QBrush horizontal; // kDotPeriod x 1 texture: color, back, back
         QBrush vertical;   // 1 x kDotPeriod, the same turned
     };
