@@ -232,6 +232,14 @@ void CImageMapView::repaintExtent(const PixelRect& extent) {
         viewport()->update(extent.grown(1).toQRect());
 }
 
+std::unique_ptr<MapArea> CImageMapView::makeArea(AreaShape shape) const {
+    auto area = std::make_unique<MapArea>(shape, Settings::app().handleSize());
+    syncArea(*area);
+    if (m_doc->image())
+        area->setLimitRect(m_doc->imageBounds());
+    return area;
+}
+
 void CImageMapView::repaintWindowRect(const QRect& rect) {
     viewport()->update(rect);
 }

@@ -8,9 +8,9 @@
 #include "view/ToolZoomState.h"
 
 #include <QAbstractScrollArea>
-#include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class StatusPanes;
 
@@ -93,6 +93,9 @@ public:
     AreaDrawState drawState(int index) const;
 
     // --- for the tools ------------------------------------------------------------------
+    // A new empty area already at this view's zoom and scroll position, with
+    // the picture as its bounds, ready to take view coordinates.
+    std::unique_ptr<MapArea> makeArea(AreaShape shape) const;
     // Schedules a repaint of what area index paints (its extent).
     void repaintArea(int index);
     void repaintWindowRect(const QRect& rect);

@@ -177,6 +177,21 @@ TEST_F(ViewZoomTest, ZoomRecomputesScrollRangeAndAreasAroundTheCentre) {
     EXPECT_EQ(rect->scale(), 4);
 }
 
+TEST_F(ViewZoomTest, NewAreasTakeWindowCoordinatesAtTheCurrentZoom) {
+    auto doc = documentWith(m_pictures, solid(400, 300, qRgb(9, 9, 9)));
+    CImageMapView view(doc.get());
+    showAt(view, 200, 100);
+    view.setZoom(3);
+    view.setScrollPosition({30, 60});
+    std::unique_ptr<MapArea> area = view.makeArea(AreaShape::Rectangle);
+    area->setRect(view.imageToWindow({10, 20}).x(), view.imageToWindow({10, 20}).y(),
+                  view.imageToWindow({50, 40}).x(), view.imageToWindow({50, 40}).y());
+    EXPECT_EQ(area->imageRect(), (PixelRect{10, 20, 50, 40}));
+    EXPECT_EQ(area->limitRect(), doc->imageBounds());
+    MapArea* added = doc->addArea(std::move(area));
+    EXPECT_EQ(added->viewRect(), (PixelRect{0, 0, 120, 60}));
+}
+
 TEST_F(ViewZoomTest, ResizeRewritesTheZoomPaneAndScrollRange) {
     auto doc = documentWith(m_pictures, solid(400, 300, qRgb(9, 9, 9)));
     CImageMapView view(doc.get(), &m_panes);
