@@ -1,0 +1,105 @@
+// tessary-shot: shows a map in the map view and writes what the window
+// shows to a PNG file, for looking at the view without the editor around
+// it. scripts/shots runs it under Xvfb on the bundled sample.
+#include "model/ImageMapDoc.h"
+#include "model/PictureSource.h"
+#include "model/Settings.h"
+#include "raster/PackedDib.h"
+#include "view/ImageMapView.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+// Decodes pictures with Qt's readers into the packed bitmap a document
+// holds; finds them only where the map says.
+class FilePictures : public PictureSource {
+public:
+    bool locate(Location& where, DocumentDialogs&) override {
+        return QFileInfo(where.imagePath).isFile();
+    }
+    std::unique_ptr<LoadedImage> load(const QString& path) override {
+        QImageReader reader(path);
+        const QImage picture = reader.read();
+        if (picture.isNull())
+            return nullptr;
+        return LoadedImage::fromPackedDib(PackedDib::fromImage(PackedDib::flattened(picture)));
+    }
+};
+
+QPoint pair(const QString& text, QChar separator) {
+    const QStringList parts = text.split(separator);
+    return parts.size() == 2 ? QPoint(parts[0].toInt(), parts[1].toInt()) : QPoint();
+}
+
+void addOptions(QCommandLineParser& p) {
+    p.addHelpOption();
+    p.addPositionalArgument("map", "The map file to open (.map, .imp).");
+    p.addPositionalArgument("out", "The PNG file to write.");
+    p.addOptions({
+        {"zoom", "Zoom 1 to 8; without it the first showing fits the picture.", "n"},
+        {"size", "Window size (default 640x400).", "WxH", "640x400"},
+        {"scroll", "Scroll position in window pixels.", "x,y"},
+        {"select", "Index of the selected area.", "i"},
+        {"flyby", "Index of the area under the mouse.", "i"},
+        {"grid", "Show the grid: lines or crosses.", "kind"},
+        {"grid-size", "Grid spacing in picture pixels (default 20).", "n", "20"},
+        {"no-fill", "Do not hatch the areas."},
+        {"no-handles", "Do not draw handles."},
+    });
+}
+
+void applySettings(const QCommandLineParser& p) {
+    Settings& s = Settings::app();
+    s.fillArea = !p.isSet("no-fill");
+    s.showHandles = !p.isSet("no-handles");
+    if (p.isSet("grid")) {
+        s.grid.enabled = true;
+        s.grid.visible = p.value("grid") == "crosses" ? 2 : 1;
+        s.grid.sizeX = s.grid.sizeY = p.value("grid-size").toInt();
+    }
+    CImageMapView::preferencesChanged();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.process(app);
+    if (parser.positionalArguments().size() != 2)
+        parser.showHelp(2);
+    applySettings(parser);
+
+    FilePictures pictures;
+    CImageMapDoc doc(nullptr, &pictures);
+    if (!doc.openDocument(parser.positionalArguments()[0])) {
+        std::fprintf(stderr, "tessary-shot: cannot open the map or its picture\n");
+        return 1;
+    }
+    CImageMapView view(&doc);
+    const QPoint size = pair(parser.value("size"), 'x');
+    view.resize(size.x() > 0 ? size.x() : 640, size.y() > 0 ? size.y() : 400);
+    view.show();
+    view.applyFirstShow();
+    if (parser.isSet("zoom"))
+        view.setZoom(parser.value("zoom").toInt());
+    if (parser.isSet("scroll"))
+        view.setScrollPosition(pair(parser.value("scroll"), ','));
+    view.setSelected(parser.isSet("select") ? parser.value("select").toInt() : -1);
+    view.setFlyby(parser.isSet("flyby") ? parser.value("flyby").toInt() : -1);
+    app.processEvents();
+    if (!view.grab().save(parser.positionalArguments()[1], "png")) {
+        std::fprintf(stderr, "tessary-shot: cannot write %s\n",
+                     qPrintable(parser.positionalArguments()[1]));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,225 @@
+// Repainting the map view over a 4000 x 3000 24-bit picture carrying 1,024
+// areas with hatch fill and handles, in a 1920 x 1080 window: a full repaint
+// at 1:1 and at 8:1, and one scroll step. The reference is the least any
+// repaint costs: one unscaled copy of a window-sized picture onto a
+// window-sized image. Times are wall time (what the user waits, including
+// whatever else the machine runs) and this thread's processor time
+// (cpu_ms: what the work itself costs); "ratio" compares processor times,
+// view / reference.
+#include "model/ImageMapDoc.h"
+#include "model/PictureSource.h"
+#include "model/Settings.h"
+#include "raster/PackedDib.h"
+#include "view/ImageMapView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <ctime>
+
+namespace {
+
+constexpr int kPictureWidth = 4000;
+constexpr int kPictureHeight = 3000;
+constexpr QSize kWindow(1920, 1080);
+
+class BenchPictures : public PictureSource {
+public:
+    QByteArray packed;
+    bool locate(Location&, DocumentDialogs&) override { return true; }
+    std::unique_ptr<LoadedImage> load(const QString&) override {
+        return LoadedImage::fromPackedDib(packed);
+    }
+};
+
+// Counts the pixels the view is asked to paint.
+class PaintCounter : public QObject {
+public:
+    qint64 pixels = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+                pixels += qint64(r.width()) * r.height();
+        }
+        return false;
+    }
+};
+
+QImage shading(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            row[x] = qRgb(int(128 + 100 * std::sin(x * 0.003 + y * 0.001)),
+                          int(128 + 90 * std::cos(y * 0.004)) + ((x ^ y) & 31),
+                          int(128 + 80 * std::sin((x + y) * 0.02)));
+        }
+    }
+    return image;
+}
+
+// 32 x 32 areas over the picture, rectangles, circles and polygons in turn.
+void addAreas(CImageMapDoc& doc) {
+    const int cellW = kPictureWidth / 32, cellH = kPictureHeight / 32;
+    for (int i = 0; i < 1024; ++i) {
+        const int left = (i % 32) * cellW + 10, top = (i / 32) * cellH + 10;
+        const int right = left + cellW - 20, bottom = top + cellH - 20;
+        const AreaShape shape = AreaShape(i % 3);
+        auto area = std::make_unique<MapArea>(shape, 5);
+        if (shape == AreaShape::Polygon) {
+            const int cx = (left + right) / 2, cy = (top + bottom) / 2;
+            for (int k = 0; k < 7; ++k) {
+                const double t = k * 2 * M_PI / 7;
+                area->addVertex(cx + int((right - left) / 2 * std::cos(t)),
+                                cy + int((bottom - top) / 2 * std::sin(t)));
+            }
+            area->finishPolygon();
+        } else {
+            area->setRect(left, top, right, bottom);
+        }
+        doc.addArea(std::move(area));
+    }
+}
+
+struct Scene {
+    BenchPictures pictures;
+    CImageMapDoc doc{nullptr, &pictures};
+    std::unique_ptr<CImageMapView> view;
+    PaintCounter counter;
+    QImage windowPicture = shading(kWindow.width(), kWindow.height());
+    QImage target{kWindow, QImage::Format_ARGB32_Premultiplied};
+
+    Scene() {
+        Settings::app().fillArea = true;
+        Settings::app().showHandles = true;
+        Settings::app().zoomToFit = false;
+        CImageMapView::preferencesChanged();
+        pictures.packed = PackedDib::fromImage(shading(kPictureWidth, kPictureHeight));
+        CImageMapDoc::NewMapStart start;
+        start.imagePath = QStringLiteral("bench.png");
+        doc.newDocument(start);
+        addAreas(doc);
+        view = std::make_unique<CImageMapView>(&doc);
+        view->resize(kWindow);
+        view->show();
+        view->applyFirstShow();
+        QCoreApplication::processEvents();
+        view->viewport()->installEventFilter(&counter);
+    }
+
+    void at(int zoom) {
+        view->setZoom(zoom);
+        const QSize scaled = view->scaledImageSize();
+        view->setScrollPosition(
+            {(scaled.width() - kWindow.width()) / 2, (scaled.height() - kWindow.height()) / 2});
+        QCoreApplication::processEvents();
+        counter.pixels = 0;
+    }
+
+    // Processor time of one reference copy.
+    double referenceSeconds();
+};
+
+Scene* g_scene = nullptr;
+
+// This thread's processor time: what the work costs, whatever else the
+// machine is running meanwhile.
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+double Scene::referenceSeconds() {
+    const double start = threadSeconds();
+    QPainter painter(&target);
+    painter.drawImage(0, 0, windowPicture);
+    painter.end();
+    return threadSeconds() - start;
+}
+
+void fullRepaint(benchmark::State& state, int zoom) {
+    g_scene->at(zoom);
+    double referenceTotal = 0, cpuTotal = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        const double cpu = threadSeconds();
+        timer.start();
+        g_scene->view->viewport()->repaint();
+        const double seconds = timer.nsecsElapsed() * 1e-9;
+        cpuTotal += threadSeconds() - cpu;
+        referenceTotal += g_scene->referenceSeconds();
+        state.SetIterationTime(seconds);
+    }
+    const double n = double(state.iterations());
+    state.counters["cpu_ms"] = 1e3 * cpuTotal / n;
+    state.counters["reference_cpu_ms"] = 1e3 * referenceTotal / n;
+    state.counters["ratio"] = cpuTotal / referenceTotal;
+    state.counters["painted_px"] = double(g_scene->counter.pixels) / n;
+}
+
+// One step of the scroll bar's arrow, alternately right and left, painted as
+// the event loop paints it.
+void scrollStep(benchmark::State& state, int zoom) {
+    g_scene->at(zoom);
+    QScrollBar* bar = g_scene->view->horizontalScrollBar();
+    double referenceTotal = 0, cpuTotal = 0;
+    bool right = true;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        const double cpu = threadSeconds();
+        timer.start();
+        bar->triggerAction(right ? QAbstractSlider::SliderSingleStepAdd
+                                 : QAbstractSlider::SliderSingleStepSub);
+        QCoreApplication::processEvents();
+        const double seconds = timer.nsecsElapsed() * 1e-9;
+        cpuTotal += threadSeconds() - cpu;
+        right = !right;
+        referenceTotal += g_scene->referenceSeconds();
+        state.SetIterationTime(seconds);
+    }
+    const double n = double(state.iterations());
+    state.counters["cpu_ms"] = 1e3 * cpuTotal / n;
+    state.counters["reference_cpu_ms"] = 1e3 * referenceTotal / n;
+    state.counters["ratio"] = cpuTotal / referenceTotal;
+    state.counters["painted_px"] = double(g_scene->counter.pixels) / n;
+    state.counters["step_px"] = bar->singleStep();
+}
+
+void BM_FullRepaint_1to1(benchmark::State& state) {
+    fullRepaint(state, 1);
+}
+void BM_FullRepaint_8to1(benchmark::State& state) {
+    fullRepaint(state, 8);
+}
+void BM_ScrollStep_1to1(benchmark::State& state) {
+    scrollStep(state, 1);
+}
+void BM_ScrollStep_8to1(benchmark::State& state) {
+    scrollStep(state, 8);
+}
+
+} // namespace
+
+BENCHMARK(BM_FullRepaint_1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRepaint_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollStep_1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollStep_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Scene scene;
+    g_scene = &scene;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

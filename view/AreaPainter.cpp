@@ -1,0 +1,94 @@
+#include "view/AreaPainter.h"
+
+#include "model/MapArea.h"
+
+#include <QPainter>
+
+namespace {
+
+// Qt strokes a QRect through the centres of its edge pixels and includes
+// the far edge; a PixelRect's far edges are exclusive.
+QRect strokeRect(const PixelRect& r) {
+    return QRect(r.left, r.top, r.width() - 1, r.height() - 1);
+}
+
+} // namespace
+
+AreaPainter::AreaPainter(QPainter& painter, const AreaStyle& style, QPoint hatchOrigin)
+    : m_painter(painter), m_style(style), m_hatchOrigin(hatchOrigin) {}
+
+void AreaPainter::draw(const MapArea& area, AreaDrawState state) {
+    if (m_style.fill())
+        fill(area);
+    outline(area, m_style.state(state));
+    if (m_style.showHandles())
+        handles(area);
+}
+
+void AreaPainter::fill(const MapArea& area) {
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_painter.setBrushOrigin(m_hatchOrigin);
+    const PixelRect r = area.viewRect().normalized();
+    switch (area.shape()) {
+    case AreaShape::Rectangle:
+        m_painter.fillRect(r.toQRect(), m_style.hatch());
+        break;
+    case AreaShape::Circle:
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(m_style.hatch());
+        m_painter.drawEllipse(strokeRect(r));
+        break;
+    case AreaShape::Polygon:
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(m_style.hatch());
+        m_painter.drawPolygon(area.viewRing(), Qt::OddEvenFill);
+        break;
+    }
+}
+
+void AreaPainter::outline(const MapArea& area, const AreaStyle::StatePens& pens) {
+    const PixelRect r = area.viewRect().normalized();
+    if (area.shape() == AreaShape::Rectangle) {
+        dottedFrame(r, pens);
+        return;
+    }
+    // The gaps first as a solid line, then the dots over it: the same
+    // pixels as a dotted pen on an opaque background, in two fast passes.
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_painter.setBrush(Qt::NoBrush);
+    for (const QPen* pen : {&pens.solidBack, &pens.dotted}) {
+        m_painter.setPen(*pen);
+        if (area.shape() == AreaShape::Circle)
+            m_painter.drawEllipse(strokeRect(r));
+        else
+            m_painter.drawPolyline(area.viewRing());
+    }
+}
+
+// The four edges of a rectangle, each dotted from its top or left end.
+void AreaPainter::dottedFrame(const PixelRect& r, const AreaStyle::StatePens& pens) {
+    const int w = r.width(), h = r.height();
+    m_painter.setBrushOrigin(r.left, r.top);
+    m_painter.fillRect(QRect(r.left, r.top, w, 1), pens.horizontal);
+    m_painter.fillRect(QRect(r.left, r.bottom - 1, w, 1), pens.horizontal);
+    m_painter.fillRect(QRect(r.left, r.top, 1, h), pens.vertical);
+    m_painter.fillRect(QRect(r.right - 1, r.top, 1, h), pens.vertical);
+}
+
+void AreaPainter::handles(const MapArea& area) {
+    if (area.shape() == AreaShape::Polygon) {
+        for (int i = 0; i < area.vertexCount(); ++i)
+            handle(area.vertexHandle(i));
+        return;
+    }
+    for (int h = 0; h < 8; ++h) {
+        if (area.handleUsable(h))
+            handle(area.handle(h));
+    }
+}
+
+// Each handle starts its pattern at its own corner, so all look alike.
+void AreaPainter::handle(const PixelRect& square) {
+    m_painter.setBrushOrigin(square.left, square.top);
+    m_painter.fillRect(square.toQRect(), m_style.handleBrush());
+}

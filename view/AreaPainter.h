@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/PixelRect.h"
+#include "view/AreaStyle.h"
+
+#include <QPoint>
+
+class MapArea;
+class QPainter;
+
+// Draws areas at their view geometry (window pixels) with the shared
+// style: the optional hatch fill, the one-pixel dotted outline in the
+// state's colour with its gaps in the state's background colour, then the
+// handles. Leaves the painter's pen, brush, background and brush origin
+// changed.
+class AreaPainter {
+public:
+    // hatchOrigin: where the fill's hatch pattern is anchored, the same for
+    // every area of a view so that neighbouring fills line up.
+    AreaPainter(QPainter& painter, const AreaStyle& style, QPoint hatchOrigin);
+
+    void draw(const MapArea& area, AreaDrawState state);
+
+private:
+    void fill(const MapArea& area);
+    void outline(const MapArea& area, const AreaStyle::StatePens& pens);
+    void dottedFrame(const PixelRect& r, const AreaStyle::StatePens& pens);
+    void handles(const MapArea& area);
+    void handle(const PixelRect& square);
+
+    QPainter& m_painter;
+    const AreaStyle& m_style;
+    QPoint m_hatchOrigin;
+};

@@ -1,0 +1,103 @@
+#include "view/AreaStyle.h"
+
+#include "model/Settings.h"
+#include "view/ViewPatterns.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+
+namespace {
+
+// Textures repeat their pattern across about this many columns: Qt blends a
+// tiled texture one tile row at a time, so wide tiles fill spans in long
+// runs instead of eight pixels per call.
+constexpr int kTileWidth = 256;
+
+// A dotted line's texture: the dot, then kDotPeriod - 1 gaps, laid along
+// x (horizontal, repeated across a wide tile; see kTileWidth) or y.
+QBrush dots(QColor dot, QColor gap, bool horizontal) {
+    const int n = AreaStyle::kDotPeriod;
+    const int length = horizontal ? kTileWidth / n * n : n;
+    QImage image(horizontal ? length : 1, horizontal ? 1 : length,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(gap);
+    for (int i = 0; i < length; i += n)
+        image.setPixelColor(horizontal ? i : 0, horizontal ? 0 : i, dot);
+    return QBrush(image);
+}
+
+// An 8 x 8 pattern as a wide tile: the same pixels at the same brush origin.
+QBrush wideTile(const QImage& pattern) {
+    QImage tile(kTileWidth, pattern.height(), QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    QPainter painter(&tile);
+    painter.fillRect(tile.rect(), QBrush(pattern));
+    painter.end();
+    return QBrush(tile);
+}
+
+// A hatch style as a texture, opaque where Qt's pattern draws and
+// transparent elsewhere.
+QBrush hatchTexture(QColor color, Qt::BrushStyle style) {
+    QImage pattern(8, 8, QImage::Format_ARGB32_Premultiplied);
+    pattern.fill(Qt::transparent);
+    QPainter painter(&pattern);
+    painter.fillRect(pattern.rect(), QBrush(color, style));
+    painter.end();
+    return wideTile(pattern);
+}
+
+std::unique_ptr<AreaStyle>& instance() {
+    static std::unique_ptr<AreaStyle> style;
+    return style;
+}
+
+} // namespace
+
+const AreaStyle& AreaStyle::shared() {
+    if (!instance())
+        rebuild();
+    return *instance();
+}
+
+void AreaStyle::rebuild() {
+    instance() = std::make_unique<AreaStyle>(Settings::app());
+}
+
+AreaStyle::AreaStyle(const Settings& s) {
+    const quint32 colors[3][2] = {{s.defaultColor, s.defaultBack},
+                                  {s.flybyColor, s.flybyBack},
+                                  {s.selectedColor, s.selectedBack}};
+    for (int i = 0; i < 3; ++i) {
+        StatePens& pens = m_states[i];
+        pens.color = fromColorRef(colors[i][0]);
+        pens.back = fromColorRef(colors[i][1]);
+        pens.dotted = QPen(pens.color, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
+        pens.dotted.setCosmetic(true);
+        pens.solidBack = QPen(pens.back, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        pens.solidBack.setCosmetic(true);
+        pens.horizontal = dots(pens.color, pens.back, true);
+        pens.vertical = dots(pens.color, pens.back, false);
+    }
+    m_fill = s.fillArea;
+    m_hatch = hatchTexture(fromColorRef(s.fillColor), hatchStyle(s.fillType));
+    m_showHandles = s.showHandles;
+    m_handleBrush = QBrush(ViewPatterns::handle());
+    m_background = wideTile(ViewPatterns::background());
+    const QColor grey = fromColorRef(0x808080);
+    m_gridHorizontal = dots(grey, Qt::transparent, true);
+    m_gridVertical = dots(grey, Qt::transparent, false);
+}
+
+QColor AreaStyle::fromColorRef(quint32 ref) {
+    return QColor(int(ref & 0xff), int((ref >> 8) & 0xff), int((ref >> 16) & 0xff));
+}
+
+Qt::BrushStyle AreaStyle::hatchStyle(int fillType) {
+    static constexpr Qt::BrushStyle styles[6] = {Qt::HorPattern,   Qt::VerPattern,
+                                                 Qt::FDiagPattern, Qt::BDiagPattern,
+                                                 Qt::CrossPattern, Qt::DiagCrossPattern};
+    return fillType >= 0 && fillType < 6 ? styles[fillType] : Qt::DiagCrossPattern;
+}

@@ -1,0 +1,80 @@
+// Painting the map view: background and frame, picture, grid, areas and
+// the tools' feedback, each only where the paint request exposes.
+#include "view/ImageMapView.h"
+
+#include "model/Settings.h"
+#include "view/AreaPainter.h"
+#include "view/GridPainter.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+// The frame along the bottom and right edges of a small picture, one line
+// per colour from the picture's edge outwards (0x00BBGGRR).
+constexpr quint32 kFrameColors[5] = {0xc0c0c0, 0xffffff, 0xc0c0c0, 0x808080, 0x000000};
+
+} // namespace
+
+void CImageMapView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    const QRect exposed = event->rect();
+    if (!m_doc->image()) {
+        painter.fillRect(exposed, palette().brush(QPalette::Window));
+        return;
+    }
+    const QRect picture = imageRectInWindow();
+    paintBackground(painter, event->region(), picture);
+    for (const QRect& part : event->region())
+        paintPicture(painter, part & picture);
+    GridPainter(Settings::app().grid, zoom(), scrollPosition(), scaledImageSize())
+        .draw(painter, AreaStyle::shared(), exposed);
+    paintAreas(painter, exposed);
+    if (m_feedback) {
+        painter.save();
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        m_feedback(painter);
+        painter.restore();
+    }
+}
+
+// Outside a picture smaller than the window: the background pattern, then
+// the frame along the picture's bottom and right edges.
+void CImageMapView::paintBackground(QPainter& painter, const QRegion& exposed,
+                                    const QRect& picture) {
+    const QRegion outside = exposed.subtracted(picture);
+    if (outside.isEmpty())
+        return;
+    // Anchored like the areas' hatch, so that both move with the picture.
+    painter.setBrushOrigin(hatchOrigin());
+    for (const QRect& r : outside)
+        painter.fillRect(r, AreaStyle::shared().background());
+    paintFrame(painter, picture);
+}
+
+void CImageMapView::paintFrame(QPainter& painter, const QRect& picture) {
+    const int right = picture.left() + picture.width();
+    const int bottom = picture.top() + picture.height();
+    for (int i = 0; i < 5; ++i) {
+        const QColor color = AreaStyle::fromColorRef(kFrameColors[i]);
+        painter.fillRect(QRect(0, bottom + i, right + i + 1, 1), color);
+        painter.fillRect(QRect(right + i, 0, 1, bottom + i), color);
+    }
+}
+
+void CImageMapView::paintPicture(QPainter& painter, const QRect& part) {
+    if (part.isEmpty())
+        return;
+    const QImage& pixels = m_stretch.render(*m_doc->image(), zoom(), scrollPosition(), part);
+    painter.drawImage(part.topLeft(), pixels);
+}
+
+void CImageMapView::paintAreas(QPainter& painter, const QRect& exposed) {
+    AreaPainter areas(painter, AreaStyle::shared(), hatchOrigin());
+    for (int i = 0; i < m_doc->areaCount(); ++i) {
+        const MapArea& a = *m_doc->area(i);
+        if (a.extent().grown(1).toQRect().intersects(exposed))
+            areas.draw(a, drawState(i));
+    }
+}

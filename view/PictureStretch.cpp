@@ -1,0 +1,129 @@
+#include "view/PictureStretch.h"
+
+#include "model/LoadedImage.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr quint32 kOpaque = 0xff000000u;
+
+void convert1(const uchar* row, int first, int count, const quint32* palette, quint32* out) {
+    for (int i = 0; i < count; ++i) {
+        const int x = first + i;
+        out[i] = palette[(row[x >> 3] >> (7 - (x & 7))) & 1];
+    }
+}
+
+void convert4(const uchar* row, int first, int count, const quint32* palette, quint32* out) {
+    for (int i = 0; i < count; ++i) {
+        const int x = first + i;
+        out[i] = palette[(row[x >> 1] >> (x & 1 ? 0 : 4)) & 15];
+    }
+}
+
+void convert8(const uchar* row, int first, int count, const quint32* palette, quint32* out) {
+    row += first;
+    for (int i = 0; i < count; ++i)
+        out[i] = palette[row[i]];
+}
+
+void convert24(const uchar* row, int first, int count, quint32* out) {
+    row += 3 * first;
+    for (int i = 0; i < count; ++i, row += 3)
+        out[i] = kOpaque | quint32(row[2]) << 16 | quint32(row[1]) << 8 | row[0];
+}
+
+void convert32(const uchar* row, int first, int count, quint32* out) {
+    row += 4 * first;
+    for (int i = 0; i < count; ++i, row += 4)
+        out[i] = kOpaque | quint32(row[2]) << 16 | quint32(row[1]) << 8 | row[0];
+}
+
+} // namespace
+
+void PictureStretch::loadPalette(const LoadedImage& picture) {
+    m_palette.assign(256, kOpaque);
+    const auto& entries = picture.palette();
+    const int n = std::min<int>(int(entries.size()), 256);
+    for (int i = 0; i < n; ++i) {
+        const auto& e = entries[i];
+        m_palette[i] = kOpaque | quint32(e.red) << 16 | quint32(e.green) << 8 | e.blue;
+    }
+}
+
+void PictureStretch::convertRow(const LoadedImage& picture, int storedRow, int first, int count,
+                                quint32* out) const {
+    const uchar* row = picture.bits() + qsizetype(storedRow) * picture.stride();
+    switch (picture.bitCount()) {
+    case 1:
+        convert1(row, first, count, m_palette.data(), out);
+        break;
+    case 4:
+        convert4(row, first, count, m_palette.data(), out);
+        break;
+    case 8:
+        convert8(row, first, count, m_palette.data(), out);
+        break;
+    case 24:
+        convert24(row, first, count, out);
+        break;
+    default:
+        convert32(row, first, count, out);
+        break;
+    }
+}
+
+// Writes one window row from the converted picture row: the first column
+// repeats for what is left of its zoom x zoom cell, every later one zoom
+// times, until width pixels are written.
+void PictureStretch::expandRow(quint32* out, int skip, int zoom, int width) const {
+    const quint32* in = m_row.data();
+    int run = zoom - skip;
+    for (int x = 0; x < width; ++in) {
+        const int n = std::min(run, width - x);
+        std::fill_n(out + x, n, *in);
+        x += n;
+        run = zoom;
+    }
+}
+
+const QImage& PictureStretch::render(const LoadedImage& picture, int zoom, QPoint scroll,
+                                     const QRect& part) {
+    const int width = part.width(), height = part.height();
+    if (width <= 0 || height <= 0) {
+        m_result = QImage();
+        return m_result;
+    }
+    if (m_pixels.size() < size_t(width) * size_t(height))
+        m_pixels.resize(size_t(width) * size_t(height));
+    m_result = QImage(reinterpret_cast<uchar*>(m_pixels.data()), width, height, width * 4,
+                      QImage::Format_RGB32);
+    loadPalette(picture);
+
+    const int left = part.left() + scroll.x();
+    const int firstColumn = left / zoom;
+    const int columns = (part.right() + scroll.x()) / zoom - firstColumn + 1;
+    if (zoom > 1 && m_row.size() < size_t(columns))
+        m_row.resize(size_t(columns));
+
+    int lastRow = -1;
+    for (int j = 0; j < height; ++j) {
+        quint32* out = m_pixels.data() + size_t(j) * size_t(width);
+        const int row = (part.top() + j + scroll.y()) / zoom;
+        if (row == lastRow) {
+            std::memcpy(out, out - width, size_t(width) * 4);
+            continue;
+        }
+        lastRow = row;
+        const int stored = picture.height() - 1 - row; // rows are kept bottom-up
+        if (zoom == 1) {
+            convertRow(picture, stored, firstColumn, width, out);
+        } else {
+            convertRow(picture, stored, firstColumn, columns, m_row.data());
+            expandRow(out, left % zoom, zoom, width);
+        }
+    }
+    return m_result;
+}

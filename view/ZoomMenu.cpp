@@ -1,0 +1,43 @@
+#include "view/ZoomMenu.h"
+
+#include "model/CommandIds.h"
+#include "model/Strings.h"
+#include "view/ImageMapView.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QPointer>
+
+namespace ZoomMenu {
+
+QMenu* create(CImageMapView& view, QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    QPointer<CImageMapView> target(&view);
+    for (int n = 1; n <= 8; ++n) {
+        const int id = int(CommandId::Zoom1) + n - 1;
+        QAction* action = menu->addAction(QString::asprintf(Strings::raw(Str::ZoomMenuItem), n));
+        action->setCheckable(true);
+        action->setData(id);
+        group->addAction(action);
+        QObject::connect(action, &QAction::triggered, menu, [target, id] {
+            if (target)
+                target->onCommand(id);
+        });
+    }
+    const auto refresh = [menu, target] {
+        for (QAction* action : menu->actions()) {
+            CommandState state;
+            if (target)
+                target->onUpdateCommand(action->data().toInt(), state);
+            action->setEnabled(target && state.enabled);
+            action->setChecked(target && state.checked);
+        }
+    };
+    QObject::connect(menu, &QMenu::aboutToShow, menu, refresh);
+    refresh();
+    return menu;
+}
+
+} // namespace ZoomMenu
