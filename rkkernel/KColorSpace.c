@@ -147,7 +147,8 @@ int KConvertColorSpace(const void* source, void* target, int width, int fromSpac
     /* A space to itself is a copy; separation and merge in blue, green, red
      * pass every row through it. */
     if (fromSpace == toSpace) {
-        memmove(target, source, (size_t)inBytes * (size_t)width);
+        if (target != source)
+            memmove(target, source, (size_t)inBytes * (size_t)width);
         return K_OK;
     }
     const uint8_t* in = source;
