@@ -14,9 +14,8 @@ typedef struct Merge {
     int RowBytes[FX_MAX_PLANES];  /* stored bytes of a plane's first Width pixels */
     int LevelRows[FX_MAX_PLANES]; /* 1: the plane's stored bytes are its levels */
     intptr_t PlaneTokens[FX_MAX_PLANES];
-    uint8_t* Interleaved; /* pixels in the kind's space */
-    uint8_t* Output;      /* blue, green, red */
-    intptr_t Token;       /* access to the target */
+    uint8_t* Pixels; /* pixels in the kind's space, converted in place to blue, green, red */
+    intptr_t Token;  /* access to the target */
 } Merge;
 
 static int isDepth(int bits) {
@@ -41,8 +40,8 @@ static int measurePlanes(Merge* m) {
     return FX_OK;
 }
 
-/* The plane rows, then the target, then the pixel rows (freeing the target
- * again when those cannot be had). */
+/* The plane rows, then the target, then the pixel row (freeing the target
+ * again when that cannot be had). */
 static int allocate(Merge* m) {
     const size_t rowSize = KRowBufferSize(m->Width, m->Bits, m->Width, K_WORK_GREY);
     for (int k = 0; k < m->Kind.Planes; ++k)
@@ -51,9 +50,8 @@ static int allocate(Merge* m) {
     if (KAllocBitmap(m->Target, 1, m->Width, m->Height, 24, RB_ORDER_BGR, NULL,
                      RB_ROWS_BOTTOM_UP) != K_OK)
         return FX_ERR_NO_MEMORY;
-    m->Interleaved = KAllocRaw((size_t)m->Width * (size_t)m->Kind.Planes);
-    m->Output = KAllocRaw((size_t)m->Width * 3);
-    if (!m->Interleaved || !m->Output) {
+    m->Pixels = KAllocRaw((size_t)m->Width * (size_t)m->Kind.Planes);
+    if (!m->Pixels) {
         KFreeBitmap(m->Target);
         return FX_ERR_NO_MEMORY;
     }
@@ -100,10 +98,10 @@ static int mergeRow(Merge* m, int i) {
     }
     if (status != K_OK)
         return status;
-    FxGatherPlanes(m->Interleaved, m->Width, m->Kind.Planes, (const uint8_t* const*)m->PlaneRows);
-    status = KConvertColorSpace(m->Interleaved, m->Output, m->Width, m->Kind.Space, K_SPACE_BGR);
+    FxGatherPlanes(m->Pixels, m->Width, m->Kind.Planes, (const uint8_t* const*)m->PlaneRows);
+    status = KConvertColorSpace(m->Pixels, m->Pixels, m->Width, m->Kind.Space, K_SPACE_BGR);
     if (status == K_OK)
-        status = KWriteRow(m->Target, m->Output, m->Height - 1 - i, m->Width * 3);
+        status = KWriteRow(m->Target, m->Pixels, m->Height - 1 - i, m->Width * 3);
     return status;
 }
 
@@ -139,7 +137,6 @@ int R_ColorMergeBitmap(RasterBitmap* target, RasterBitmap** planes, unsigned kin
     }
     for (int k = 0; k < FX_MAX_PLANES; ++k)
         KFree(m.PlaneRows[k]);
-    KFree(m.Interleaved);
-    KFree(m.Output);
+    KFree(m.Pixels);
     return status;
 }

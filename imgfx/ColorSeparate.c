@@ -12,7 +12,7 @@ typedef struct Separation {
     FxSeparation Kind;
     RasterBitmap* Work; /* a 24-bit record carrying the palette colours */
     uint8_t* Row;       /* a stored row, then the same row as blue, green, red */
-    uint8_t* Converted; /* the row in the kind's space */
+    uint8_t* Converted; /* the row in the kind's space: Row itself, or for CMYK its own */
     uint8_t* PlaneRows[FX_MAX_PLANES];
     intptr_t PlaneTokens[FX_MAX_PLANES];
     int Allocated;  /* planes allocated so far */
@@ -61,10 +61,9 @@ static int allocBuffers(Separation* s) {
     const int width = s->Bitmap->Width;
     const int rowBytes = s->Bitmap->BytesPerLine > s->Work->BytesPerLine ? s->Bitmap->BytesPerLine
                                                                          : s->Work->BytesPerLine;
-    const size_t converted =
-        s->Kind.Planes == 4 ? 4 * (size_t)width : (size_t)s->Work->BytesPerLine;
     s->Row = KAlloc((size_t)rowBytes, 1);
-    s->Converted = KAlloc(converted, 1);
+    /* Spaces of three bytes a pixel convert in place; CMYK widens the row. */
+    s->Converted = s->Kind.Planes == 4 ? KAlloc(4 * (size_t)width, 1) : s->Row;
     int ok = s->Row && s->Converted;
     for (int k = 0; k < s->Kind.Planes; ++k)
         ok &= (s->PlaneRows[k] = KAlloc((size_t)width, 1)) != NULL;
@@ -150,7 +149,8 @@ int R_ColorSeparateBitmap(RasterBitmap* bitmap, RasterBitmap** planes, unsigned 
     releasePlanes(&s, !rowsBegan);
     for (int k = 0; k < FX_MAX_PLANES; ++k)
         KFree(s.PlaneRows[k]);
-    KFree(s.Converted);
+    if (s.Converted != s.Row)
+        KFree(s.Converted);
     KFree(s.Row);
     KFree(s.Work);
     return status;
