@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include "PictureFileSet.h"
 #include "ProgressBar.h"
 #include "RasterImage.h"
 #include "TableFile.h"
@@ -71,7 +72,20 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         *error = QStringLiteral("unknown filter %1").arg(positional.first());
         return false;
     }
-    const int files = request->filter->readsOnly ? 1 : 2;
+    const FilterEntry* filter = request->filter;
+    int files = filter->readsOnly ? 1 : 2;
+    if (filter->runFiles) {
+        files = int(positional.size()) - 1 - filter->argCount;
+        if (files < filter->minFiles || files > filter->maxFiles) {
+            *error = QStringLiteral("%1 takes %2 argument(s) and %3 to %4 files: %5")
+                         .arg(positional.first())
+                         .arg(filter->argCount)
+                         .arg(filter->minFiles)
+                         .arg(filter->maxFiles)
+                         .arg(QLatin1String(filter->argNames));
+            return false;
+        }
+    }
     const int argCount = int(positional.size()) - 1 - files;
     if (argCount < 0) {
         *error = files == 2 ? QStringLiteral("expected FILTER [ARG...] IN OUT")
@@ -96,6 +110,18 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         }
         request->args.push_back(value);
     }
+    if (filter->runFiles) {
+        request->files = positional.mid(argCount + 1);
+        const int expected = filter->filesFor ? filter->filesFor(request->args) : 0;
+        if (expected != 0 && expected != files) {
+            *error = QStringLiteral("%1 with these arguments takes %2 files, got %3")
+                         .arg(positional.first())
+                         .arg(expected)
+                         .arg(files);
+            return false;
+        }
+        return true;
+    }
     request->in = positional[argCount + 1];
     if (files == 2)
         request->out = positional.last();
@@ -109,7 +135,9 @@ QString usageText() {
     for (const FilterEntry* f : allFilters())
         text += QStringLiteral("  %1 %2%3\n")
                     .arg(QLatin1String(f->name), QLatin1String(f->argNames),
-                         f->readsOnly ? QStringLiteral(" (IN only; no OUT)") : QString());
+                         f->readsOnly  ? QStringLiteral(" (IN only; no OUT)")
+                         : f->runFiles ? QStringLiteral(" (these files instead of IN OUT)")
+                                       : QString());
     return text;
 }
 
@@ -129,6 +157,8 @@ QString statusName(int status) {
 }
 
 int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
+    if (request.filter->runFiles)
+        return runFilesRequest(request, out, err);
     RasterImage image;
     QString error;
     if (!image.load(request.in, &error)) {
@@ -156,6 +186,8 @@ int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
     for (uint32_t n : io.numbers)
         out << n << '\n';
     out.flush();
+    if (!io.note.empty())
+        err << "imgfx-cli: " << QString::fromStdString(io.note) << Qt::endl;
     if (request.filter->readsOnly)
         return ExitOk;
     if (!image.save(request.out, &error)) {
