@@ -16,6 +16,7 @@
 #include <vector>
 
 class DocumentDialogs;
+class PageFile;
 class PictureSource;
 
 // The document of one open map: its picture, its MapInfo and its ordered
@@ -146,6 +147,31 @@ public:
     bool editMapInfo();
     bool editAreaInfo(int i);
 
+    // --- saving --------------------------------------------------------------------
+    // Every save writes an HTML page (MapFileSaver) and asks its questions
+    // through the Prompter and its dialogs through DocumentDialogs.
+
+    // Save: DoSave to the document's path, or with the Save As prompt when
+    // that file is missing or write-protected.
+    bool save();
+    // Save As: DoSave with the prompt. The insertion point and the wizard's
+    // path are set aside meanwhile and come back when the save fails.
+    bool saveAs();
+    // DoSave: asks for a missing title (and default URL when "Require
+    // Default" is on) and for the one missing area URL, settles the path
+    // (path as given, else the wizard's, else the Save As prompt's), refuses
+    // names that do not end in ".htm" or ".html", writes the page and shows
+    // the saved confirmation. replace: the document takes the path as its
+    // own. True when the page was written; a failed save leaves the file as
+    // it was and the document modified.
+    bool doSave(const QString& path, bool replace = true);
+    // OnSaveDocument: writes the map into the page at path (dated now) and
+    // copies the picture beside it unless a file of its name is there.
+    bool onSaveDocument(const QString& path);
+    // How saved pages reach the disk; null (the default) is the saver's own.
+    // Tests pass one that fails a step. Not owned.
+    void setPageFile(PageFile* file) { m_pageFile = file; }
+
     // Whether command id is enabled, given the view's state. Check and
     // radio marks (current tool, zoom, list shown, grid on) are the view's.
     bool commandEnabled(CommandId id, const CommandContext& context) const;
@@ -176,6 +202,12 @@ private:
     void settleOpenedTitle();
     void continueAsPage();
     std::unique_ptr<MapArea> newArea(AreaShape shape) const;
+    // Saving (ImageMapDocSave.cpp).
+    bool settleMapInfoForSave();
+    bool settleAreaUrlsForSave();
+    QString promptSavePath();
+    void confirmSaved();
+    bool writePage(const QString& path);
 
     DocumentDialogs* m_dialogs;
     PictureSource* m_pictures;
@@ -189,4 +221,5 @@ private:
     std::vector<std::unique_ptr<MapArea>> m_areas;
     bool m_fromWizard = false;
     bool m_modified = false;
+    PageFile* m_pageFile = nullptr;
 };
