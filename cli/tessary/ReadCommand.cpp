@@ -1,24 +1,25 @@
 #include "ReadCommand.h"
 
-#include "CliPrompter.h"
+#include "CliArguments.h"
+#include "CliOpen.h"
 #include "MapJson.h"
 #include "model/ImageMapDoc.h"
 #include "model/Settings.h"
-#include "model/Strings.h"
 
 #include <cstdio>
 
 int runReadCommand(const QStringList& arguments) {
+    const CliArguments args(arguments, {QStringLiteral("--map")});
+    if (!args.ok() || args.positional().size() != 1)
+        return 2;
     // The user's settings count as they do in the editor (the default URL
     // text a map without one is given).
     Settings::app().load();
-    CliPrompter prompter;
+    const std::optional<QString> map = args.option(QStringLiteral("--map"));
     CImageMapDoc doc;
-    if (!doc.openDocument(arguments.first())) {
-        const QByteArray line = prompter.firstMessage(Strings::text(Str::MapLoadFailed)).toUtf8();
-        std::fprintf(stderr, "tessary-cli: %s\n", line.constData());
+    if (!openForCli(doc, args.positional().first(),
+                    map ? std::optional<QByteArray>(map->toUtf8()) : std::nullopt))
         return 1;
-    }
     const QByteArray json = MapJson::document(doc);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

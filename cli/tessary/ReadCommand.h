@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
-// `tessary-cli read FILE`: opens FILE as the editor's Open does, without its
-// picture, and prints the map as JSON. Returns the exit code: 0 when read, 1
-// (with one line on standard error) when the file cannot be opened or read.
+// `tessary-cli read FILE [--map NAME]`: opens FILE as the editor's Open
+// does, without its picture, and prints the map as JSON. A page of several
+// maps needs --map. Returns the exit code: 0 when read, 1 (with the reason
+// on standard error) when the file cannot be opened or read, 2 for wrong
+// arguments.
 int runReadCommand(const QStringList& arguments);

@@ -1,6 +1,8 @@
-// tessary-cli: reads image maps the way the editor does and prints them as
-// JSON. Usage and exit codes are documented in README.md (tessary-cli).
+// tessary-cli: reads, converts and scans image maps the way the editor
+// does. Usage and exit codes are documented in README.md (tessary-cli).
+#include "ConvertCommand.h"
 #include "ReadCommand.h"
+#include "ScanCommand.h"
 
 #include <QCoreApplication>
 
@@ -11,8 +13,13 @@ namespace {
 constexpr int kUsageError = 2;
 
 void printUsage(FILE* to) {
-    std::fputs("usage: tessary-cli read FILE\n"
-               "  read FILE   open the map FILE (.map, .imp) and print it as JSON\n",
+    std::fputs("usage: tessary-cli read FILE [--map NAME]\n"
+               "       tessary-cli convert IN OUT [--map NAME] [--title T] [--image FILE]\n"
+               "       tessary-cli scan FILE\n"
+               "  read     open the map FILE (.map, .imp or an HTML page) and print it as JSON;\n"
+               "           a page of several maps needs --map\n"
+               "  convert  open IN and save it as the HTML page OUT, as the editor saves\n"
+               "  scan     print the IMG tags, maps and body end of the HTML page FILE as JSON\n",
                to);
 }
 
@@ -25,8 +32,14 @@ int main(int argc, char** argv) {
         printUsage(stdout);
         return 0;
     }
-    if (args.size() == 2 && args[0] == "read")
-        return runReadCommand(args.mid(1));
-    printUsage(stderr);
-    return kUsageError;
+    int code = kUsageError;
+    if (!args.isEmpty() && args[0] == "read")
+        code = runReadCommand(args.mid(1));
+    else if (!args.isEmpty() && args[0] == "convert")
+        code = runConvertCommand(args.mid(1));
+    else if (!args.isEmpty() && args[0] == "scan")
+        code = runScanCommand(args.mid(1));
+    if (code == kUsageError)
+        printUsage(stderr);
+    return code;
 }
