@@ -5,6 +5,7 @@
 #include "model/MapInfo.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class MapArea;
@@ -49,4 +50,36 @@ public:
     // The Image wizard; false unless it ended with Finish, else the path of
     // the picture it wrote.
     virtual bool runImageWizard(QString& imagePath) = 0;
+
+    // --- reading and saving pages ---------------------------------------------
+    // Defaults behave as cancelled dialogs.
+
+    // One map of a page as "Multiple Maps in HTML File" lists it: its name
+    // and its picture (or "<unknown>").
+    struct MapChoice {
+        QByteArray name;
+        QByteArray graphic;
+    };
+    // "Multiple Maps in HTML File": true on OK with chosenName set to the
+    // chosen map's name; false on Cancel.
+    virtual bool chooseMap(const QList<MapChoice>& /*maps*/, QByteArray& /*chosenName*/) {
+        return false;
+    }
+
+    // What the Save As prompt starts from and what it settles.
+    struct SaveAs {
+        QString folder;        // the folder the prompt opens in (the map's)
+        QString proposedName;  // the file name it offers
+        QByteArray mapName;    // in and out: the map's name (its title)
+        QString imagePath;     // the document's picture, for the page checks
+        int insertOffset = -1; // in and out: where a new IMG tag goes, -1 for none
+        QString path;          // out: the chosen file
+    };
+    // "Save the Image Map file" (with the overwrite prompt and the checks
+    // of an existing page): true with request.path set, false on Cancel.
+    virtual bool chooseSavePath(SaveAs& /*request*/) { return false; }
+
+    // The saved confirmation showing text; true when the user ticked "don't
+    // show this again".
+    virtual bool confirmSaved(const QString& /*text*/) { return false; }
 };
