@@ -2,6 +2,7 @@
 
 #include "ProgressBar.h"
 #include "RasterImage.h"
+#include "RecordFile.h"
 
 #include <QTextStream>
 
@@ -46,6 +47,8 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         }
         if (a == u"--progress") {
             request->progress = true;
+        } else if (a == u"--bottom-up") {
+            request->bottomUp = true;
         } else if (a == u"--rect" || a == u"--ellipse") {
             RegionShape shape;
             if (i + 1 >= args.size() || !parseShape(args[i + 1], a == u"--ellipse", &shape)) {
@@ -80,11 +83,14 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
     }
     for (int i = 1; i <= argCount; ++i) {
         long long value = 0;
-        if (!parseNumber(positional[i], &value)) {
+        if (parseNumber(positional[i], &value)) {
+            request->args.push_back(value);
+        } else if (request->filter->runRecord && argCount == 1) {
+            request->recordPath = positional[i];
+        } else {
             *error = QStringLiteral("argument %1 is not a 32-bit integer").arg(positional[i]);
             return false;
         }
-        request->args.push_back(value);
     }
     request->in = positional[positional.size() - 2];
     request->out = positional.last();
@@ -94,7 +100,9 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
 QString usageText() {
     QString text = QStringLiteral(
         "usage: imgfx-cli FILTER [ARG...] IN OUT [--rect x,y,w,h] [--ellipse x,y,w,h] "
-        "[--progress]\nfilters:\n");
+        "[--bottom-up] [--progress]\n"
+        "A record argument is a built-in index or a text file of the record's numbers.\n"
+        "filters:\n");
     for (const FilterEntry* f : allFilters())
         text += QStringLiteral("  %1 %2\n").arg(QLatin1String(f->name), QLatin1String(f->argNames));
     return text;
@@ -118,7 +126,13 @@ QString statusName(int status) {
 int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
     RasterImage image;
     QString error;
-    if (!image.load(request.in, &error)) {
+    std::vector<int32_t> record;
+    if (!request.recordPath.isEmpty() &&
+        !readRecordFile(request.recordPath, request.filter->recordHeader, &record, &error)) {
+        err << "imgfx-cli: " << error << Qt::endl;
+        return ExitInput;
+    }
+    if (!image.load(request.in, &error, request.bottomUp)) {
         err << "imgfx-cli: " << error << Qt::endl;
         return ExitInput;
     }
@@ -129,7 +143,9 @@ int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
         }
     }
     KStatusCallback old = KSetStatusCallback(request.progress ? progressBarCallback : nullptr);
-    const int status = request.filter->run(image.bitmap(), request.args);
+    const int status = request.recordPath.isEmpty()
+                           ? request.filter->run(image.bitmap(), request.args)
+                           : request.filter->runRecord(image.bitmap(), record);
     KSetStatusCallback(old);
     if (request.progress)
         finishProgressBar();
