@@ -100,10 +100,16 @@ static void medianSpan(Histogram* h, const FxWindowRow* row, int dim, int x0, in
 
 static int medianRow(void* context, const FxWindowRow* row) {
     Histogram* h = context;
-    const int dim = h->Dimension;
-    for (int s = 0; s + 1 < row->SpanCount; s += 2)
-        for (int c = 0; c < row->BytesPerPixel; ++c)
-            medianSpan(h, row, dim, row->Spans[s], row->Spans[s + 1], c);
+    const int dim = h->Dimension, bpp = row->BytesPerPixel;
+    for (int s = 0; s + 1 < row->SpanCount; s += 2) {
+        const int x0 = row->Spans[s], x1 = row->Spans[s + 1];
+        if (dim <= FX_SELECT_MAX_DIMENSION) {
+            FxMedianSelect(row->Out, row->Rows, dim, bpp, x0 * bpp, (x1 - x0) * bpp);
+            continue;
+        }
+        for (int c = 0; c < bpp; ++c)
+            medianSpan(h, row, dim, x0, x1, c);
+    }
     return FX_OK;
 }
 
@@ -120,7 +126,7 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
         return FX_ERR_NO_MEMORY;
     h->Dimension = dimension;
     h->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
-    const FxWindowSpec spec = {.Dimension = dimension};
+    const FxWindowSpec spec = {.Dimension = dimension, .Padded = 1};
     status = FxRunWindow(bitmap, &spec, medianRow, h);
     KFree(h);
     return status;

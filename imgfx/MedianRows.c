@@ -6,6 +6,9 @@
 
 #include "imgfx/Clones.h"
 
+#include <stddef.h>
+#include <string.h>
+
 static inline uint8_t lesser(uint8_t a, uint8_t b) {
     return a < b ? a : b;
 }
@@ -53,4 +56,38 @@ void FxMedian3(uint8_t* out, const uint8_t* const taps[9], int n) {
 
 void FxDespeckle3(uint8_t* out, const uint8_t* const taps[9], int n) {
     median3x3(out, taps, n, 1);
+}
+
+typedef uint8_t Bytes64 __attribute__((vector_size(64)));
+
+/* Counting bytes that the vectoriser keeps in registers across the window:
+ * GCC vector types compile to one AVX-512 register, or two AVX2 or four
+ * SSE2 registers. */
+FX_CLONES static void selectMedians(uint8_t* out, const uint8_t* const* rows, int dim, int bpp,
+                                    int k0, int n) {
+    const uint8_t rank = (uint8_t)((dim * dim + 1) / 2);
+    const ptrdiff_t lead = (ptrdiff_t)((dim - 1) / 2) * bpp;
+    for (; n > 0; k0 += 64, n -= 64) {
+        Bytes64 median = {0};
+        for (int bit = 7; bit >= 0; --bit) {
+            /* The largest level with the bits found so far and this bit 0. */
+            const Bytes64 trial = median | (uint8_t)((1u << bit) - 1u);
+            Bytes64 atOrBelow = {0};
+            for (int i = 0; i < dim; ++i) {
+                const uint8_t* p = rows[i] + k0 - lead;
+#pragma GCC unroll 4
+                for (int j = 0; j < dim; ++j) {
+                    Bytes64 v;
+                    memcpy(&v, p + (ptrdiff_t)j * bpp, sizeof v);
+                    atOrBelow -= (Bytes64)(v <= trial);
+                }
+            }
+            median |= (Bytes64)(atOrBelow < rank) & (uint8_t)(1u << bit);
+        }
+        memcpy(out + k0, &median, n < 64 ? (size_t)n : 64);
+    }
+}
+
+void FxMedianSelect(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, int k0, int n) {
+    selectMedians(out, rows, dim, bpp, k0, n);
 }

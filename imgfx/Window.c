@@ -43,7 +43,8 @@ static int allocateRing(Ring* ring, const FxWindowSpec* spec, size_t rowBytes) {
     ring->Lead = spec->Padded ? (size_t)ring->Before * bpp : 0;
     size_t tail = ((size_t)ring->Width + (spec->Padded ? (size_t)ring->After : 0)) * bpp;
     size_t body = rowBytes > tail ? rowBytes : tail;
-    ring->Stride = (ring->Lead + body + 63) & ~(size_t)63;
+    /* 64 bytes of slack let row loops read whole vectors past a row's end. */
+    ring->Stride = (ring->Lead + body + 64 + 63) & ~(size_t)63;
     ring->Memory = KAllocRaw((size_t)ring->Slots * ring->Stride);
     ring->Rows = KAllocRaw((size_t)spec->Dimension * sizeof(*ring->Rows));
     ring->Loaded = 0;

@@ -10,7 +10,7 @@
  * distinct rows a window can hold (at most Height), each read and converted
  * once. Padded rows carry Before copies of their first pixel in front and
  * After copies of their last pixel behind, so that column offsets need no
- * edge tests.
+ * edge tests. Every row may be read for 64 bytes past its padding.
  *
  * Rows normally come through a row walker over whole rows (work format,
  * matched back to the palette on writing). The 1-bit paths of speck
