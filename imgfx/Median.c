@@ -1,10 +1,14 @@
-/* R_MedianFilterBitmap: the 3 x 3 network on padded stored rows, and for
- * other dimensions a sliding 256-level histogram per channel over a ring of
- * stored rows. */
+/* R_MedianFilterBitmap, on a ring of stored rows: the 3 x 3 network,
+ * bitwise selection in byte lanes up to dimension 15, and beyond that a
+ * sliding 256-level histogram per channel, which costs work in proportion
+ * to the dimension rather than its square. All give the smallest level
+ * whose cumulative count reaches (N x N + 1) / 2. */
 #include "imgfx/Median.h"
 
 #include "imgfx/MedianRows.h"
 #include "imgfx/Window.h"
+
+#include <string.h>
 
 /* The nine taps of a 3 x 3 window at column x0 of padded rows. */
 static void taps3(const FxWindowRow* row, int x0, const uint8_t* taps[9]) {
@@ -39,39 +43,48 @@ typedef struct Histogram {
     uint32_t Count[256];
     int Median;
     uint32_t Below;
-    uint32_t Rank; /* (N x N + 1) / 2 */
-    int Dimension;
 } Histogram;
+
+typedef struct MedianJob {
+    int Dimension;
+    uint32_t Rank;         /* (N x N + 1) / 2 */
+    Histogram Channels[3]; /* slid side by side, so that their updates overlap */
+} MedianJob;
 
 /* Moves the median to the smallest level whose cumulative count reaches
  * the rank. */
-static inline void settle(Histogram* h) {
-    while (h->Below >= h->Rank)
+static inline void settle(Histogram* h, uint32_t rank) {
+    while (h->Below >= rank)
         h->Below -= h->Count[--h->Median];
-    while (h->Below + h->Count[h->Median] < h->Rank)
+    while (h->Below + h->Count[h->Median] < rank)
         h->Below += h->Count[h->Median++];
 }
 
-static inline int clampColumn(int x, int width) {
-    return x < 0 ? 0 : x >= width ? width - 1 : x;
-}
-
-/* Fills the histogram with the whole window of column x. */
-static void fillWindow(Histogram* h, const FxWindowRow* row, int dim, int x, int channel) {
-    const int before = (dim - 1) / 2, bpp = row->BytesPerPixel;
-    for (int v = 0; v < 256; ++v)
-        h->Count[v] = 0;
-    for (int i = 0; i < dim; ++i)
-        for (int u = x - before; u <= x + dim / 2; ++u)
-            ++h->Count[row->Rows[i][(size_t)clampColumn(u, row->Width) * bpp + channel]];
+/* Fills the histogram with the whole window of column x; columns past an
+ * edge repeat the edge column, counted at once. */
+static void fillWindow(Histogram* h, const FxWindowRow* row, const MedianJob* job, int x,
+                       int channel) {
+    const int dim = job->Dimension, bpp = row->BytesPerPixel, last = row->Width - 1;
+    const int64_t first = (int64_t)x - (dim - 1) / 2, end = (int64_t)x + dim / 2;
+    const uint32_t leftRepeats = first < 0 ? (uint32_t)-first : 0;
+    const uint32_t rightRepeats = end > last ? (uint32_t)(end - last) : 0;
+    const int from = first < 0 ? 0 : (int)first, to = end > last ? last : (int)end;
+    memset(h->Count, 0, sizeof h->Count);
+    for (int i = 0; i < dim; ++i) {
+        const uint8_t* r = row->Rows[i] + channel;
+        h->Count[r[0]] += leftRepeats;
+        h->Count[r[(size_t)last * bpp]] += rightRepeats;
+        for (int u = from; u <= to; ++u)
+            ++h->Count[r[(size_t)u * bpp]];
+    }
     h->Median = 0;
     h->Below = 0;
-    settle(h);
+    settle(h, job->Rank);
 }
 
 /* Replaces column leaving by column entering in the window. */
 static inline void slide(Histogram* h, const uint8_t* const* rows, int dim, size_t leaving,
-                         size_t entering) {
+                         size_t entering, uint32_t rank) {
     uint32_t below = h->Below;
     const int m = h->Median;
     for (int i = 0; i < dim; ++i) {
@@ -81,34 +94,41 @@ static inline void slide(Histogram* h, const uint8_t* const* rows, int dim, size
         below += (uint32_t)(in < m) - (uint32_t)(out < m);
     }
     h->Below = below;
-    settle(h);
+    settle(h, rank);
 }
 
-static void medianSpan(Histogram* h, const FxWindowRow* row, int dim, int x0, int x1, int channel) {
-    const int before = (dim - 1) / 2, after = dim / 2, bpp = row->BytesPerPixel;
-    fillWindow(h, row, dim, x0, channel);
-    row->Out[(size_t)x0 * bpp + channel] = (uint8_t)h->Median;
+static inline int clampColumn(int x, int width) {
+    return x < 0 ? 0 : x >= width ? width - 1 : x;
+}
+
+static void medianSpan(MedianJob* job, const FxWindowRow* row, int x0, int x1) {
+    const int dim = job->Dimension, before = (dim - 1) / 2, after = dim / 2;
+    const int bpp = row->BytesPerPixel;
+    for (int c = 0; c < bpp; ++c) {
+        fillWindow(&job->Channels[c], row, job, x0, c);
+        row->Out[(size_t)x0 * bpp + c] = (uint8_t)job->Channels[c].Median;
+    }
     for (int x = x0 + 1; x < x1; ++x) {
-        const int leaving = clampColumn(x - 1 - before, row->Width);
-        const int entering = clampColumn(x + after, row->Width);
-        if (leaving != entering)
-            slide(h, row->Rows, dim, (size_t)leaving * bpp + channel,
-                  (size_t)entering * bpp + channel);
-        row->Out[(size_t)x * bpp + channel] = (uint8_t)h->Median;
+        const size_t leaving = (size_t)clampColumn(x - 1 - before, row->Width) * bpp;
+        const size_t entering = (size_t)clampColumn(x + after, row->Width) * bpp;
+        for (int c = 0; c < bpp; ++c) {
+            Histogram* h = &job->Channels[c];
+            if (leaving != entering)
+                slide(h, row->Rows, dim, leaving + c, entering + c, job->Rank);
+            row->Out[(size_t)x * bpp + c] = (uint8_t)h->Median;
+        }
     }
 }
 
 static int medianRow(void* context, const FxWindowRow* row) {
-    Histogram* h = context;
-    const int dim = h->Dimension, bpp = row->BytesPerPixel;
+    MedianJob* job = context;
+    const int bpp = row->BytesPerPixel;
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], x1 = row->Spans[s + 1];
-        if (dim <= FX_SELECT_MAX_DIMENSION) {
-            FxMedianSelect(row->Out, row->Rows, dim, bpp, x0 * bpp, (x1 - x0) * bpp);
-            continue;
-        }
-        for (int c = 0; c < bpp; ++c)
-            medianSpan(h, row, dim, x0, x1, c);
+        if (job->Dimension <= FX_SELECT_MAX_DIMENSION)
+            FxMedianSelect(row->Out, row->Rows, job->Dimension, bpp, x0 * bpp, (x1 - x0) * bpp);
+        else
+            medianSpan(job, row, x0, x1);
     }
     return FX_OK;
 }
@@ -121,13 +141,13 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
     int status = FxCheckBitmap(bitmap);
     if (status != FX_OK)
         return status;
-    Histogram* h = KAlloc(sizeof(Histogram), 1);
-    if (!h)
+    MedianJob* job = KAlloc(sizeof(MedianJob), 1);
+    if (!job)
         return FX_ERR_NO_MEMORY;
-    h->Dimension = dimension;
-    h->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
+    job->Dimension = dimension;
+    job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
     const FxWindowSpec spec = {.Dimension = dimension, .Padded = 1};
-    status = FxRunWindow(bitmap, &spec, medianRow, h);
-    KFree(h);
+    status = FxRunWindow(bitmap, &spec, medianRow, job);
+    KFree(job);
     return status;
 }

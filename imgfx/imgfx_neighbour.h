@@ -113,9 +113,9 @@ FX_API int R_DespeckleBitmap(RasterBitmap* bitmap);
  *
  * 1-bit bitmaps are filtered on their bits as levels 0 (bit 0) and 255
  * (bit 1) when index 0 is black (grey kind 1), and the same with maximum
- * and minimum exchanged when index 0 is white (grey kind 2); a result level
- * of 128 or more gives bit 1. So element values above 127 force every bit
- * to 1 under the maximum, values below -127 force 0 under the minimum, and
+ * and minimum exchanged when index 0 is white (grey kind 2), in picture
+ * rows whatever the dimension; a result level of 128 or more gives bit 1. So element values above
+ * 127 force every bit to 1 under the maximum, values below -127 force 0 under the minimum, and
  * other values act as 0 or as ignored. A 1-bit bitmap with any other
  * palette is left alone and its grey kind (0) is returned. */
 FX_API int R_BinaryFilterBitmap(RasterBitmap* bitmap, const BinaryFilter* filter);

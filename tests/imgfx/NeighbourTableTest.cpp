@@ -127,11 +127,11 @@ Case binaryCase(const std::string& name, std::vector<int32_t> elements, bool max
             }};
 }
 
-std::vector<int32_t> patternValues(int count, int low, int high, uint32_t seed) {
+std::vector<int32_t> patternValues(int count, int64_t low, int64_t high, uint64_t seed) {
     std::vector<int32_t> v(static_cast<size_t>(count));
     for (int32_t& x : v) {
-        seed = seed * 1103515245u + 12345u;
-        x = low + int32_t((seed >> 8) % uint32_t(high - low + 1));
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        x = int32_t(low + int64_t((seed >> 11) % uint64_t(high - low + 1)));
     }
     return v;
 }
@@ -319,8 +319,10 @@ TEST_P(NeighbourTable, MatchesThePlainReferenceOnEveryPixelKind) {
             ASSERT_EQ(bmp.status(), K_OK);
             fillPattern(bmp.get(), 7 + uint32_t(kind.format.bits));
             if (region) {
-                KRect ellipse{4, -3, 25, 11};
+                // An ellipse, then a gap row, then a stretch of the last row.
+                KRect ellipse{4, -3, 25, 11}, stretch{0, 12, 9, 13};
                 ASSERT_EQ(KSetRegionEllipse(bmp.get(), &ellipse, K_REGION_SET), K_OK);
+                ASSERT_EQ(KSetRegionRect(bmp.get(), &stretch, K_REGION_UNION), K_OK);
             }
             const std::vector<uint8_t> before = storedBytes(bmp.get());
             const Outcome want = c.expected(bmp.get(), before);
