@@ -146,7 +146,9 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
         return FX_ERR_NO_MEMORY;
     job->Dimension = dimension;
     job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
-    const FxWindowSpec spec = {.Dimension = dimension, .Padded = 1};
+    /* Only the selection reads padding; the histograms clamp columns. */
+    const FxWindowSpec spec = {.Dimension = dimension,
+                               .Padded = dimension <= FX_SELECT_MAX_DIMENSION};
     status = FxRunWindow(bitmap, &spec, medianRow, job);
     KFree(job);
     return status;

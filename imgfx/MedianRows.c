@@ -60,34 +60,88 @@ void FxDespeckle3(uint8_t* out, const uint8_t* const taps[9], int n) {
 
 typedef uint8_t Bytes64 __attribute__((vector_size(64)));
 
-/* Counting bytes that the vectoriser keeps in registers across the window:
- * GCC vector types compile to one AVX-512 register, or two AVX2 or four
- * SSE2 registers. */
-FX_CLONES static void selectMedians(uint8_t* out, const uint8_t* const* rows, int dim, int bpp,
-                                    int k0, int n) {
+/* The medians of 64 bytes: counting bytes that stay in registers across
+ * the window (GCC vector types compile to one AVX-512 register, or two
+ * AVX2 or four SSE2 registers). Inlined with a constant dimension the
+ * window loops unroll completely. */
+static inline __attribute__((always_inline)) void selectChunk(uint8_t* out, size_t count,
+                                                              const uint8_t* const* rows,
+                                                              const int dim, int bpp, ptrdiff_t k) {
     const uint8_t rank = (uint8_t)((dim * dim + 1) / 2);
-    const ptrdiff_t lead = (ptrdiff_t)((dim - 1) / 2) * bpp;
-    for (; n > 0; k0 += 64, n -= 64) {
-        Bytes64 median = {0};
-        for (int bit = 7; bit >= 0; --bit) {
-            /* The largest level with the bits found so far and this bit 0. */
-            const Bytes64 trial = median | (uint8_t)((1u << bit) - 1u);
-            Bytes64 atOrBelow = {0};
-            for (int i = 0; i < dim; ++i) {
-                const uint8_t* p = rows[i] + k0 - lead;
-#pragma GCC unroll 4
-                for (int j = 0; j < dim; ++j) {
-                    Bytes64 v;
-                    memcpy(&v, p + (ptrdiff_t)j * bpp, sizeof v);
-                    atOrBelow -= (Bytes64)(v <= trial);
-                }
+    Bytes64 median = {0};
+#pragma GCC unroll 1
+    for (int bit = 7; bit >= 0; --bit) {
+        /* The largest level with the bits found so far and this bit 0. */
+        const Bytes64 trial = median | (uint8_t)((1u << bit) - 1u);
+        Bytes64 atOrBelow = {0};
+        for (int i = 0; i < dim; ++i) {
+            const uint8_t* p = rows[i] + k;
+            for (int j = 0; j < dim; ++j) {
+                Bytes64 v;
+                memcpy(&v, p + (ptrdiff_t)j * bpp, sizeof v);
+                atOrBelow -= (Bytes64)(v <= trial);
             }
-            median |= (Bytes64)(atOrBelow < rank) & (uint8_t)(1u << bit);
         }
-        memcpy(out + k0, &median, n < 64 ? (size_t)n : 64);
+        median |= (Bytes64)(atOrBelow < rank) & (uint8_t)(1u << bit);
+    }
+    memcpy(out, &median, count);
+}
+
+#define SELECT_LOOP(dim)                                                                           \
+    for (; n > 0; k0 += 64, n -= 64)                                                               \
+        selectChunk(out + k0, n < 64 ? (size_t)n : 64, rows, dim, bpp,                             \
+                    k0 - (ptrdiff_t)(((dim)-1) / 2) * bpp);
+
+/* With AVX-512 the usual dimensions get loops unrolled for them; narrower
+ * vectors would need too many registers for that, so the other builds keep
+ * one general loop. */
+__attribute__((target("arch=x86-64-v4"))) static void
+selectMediansWide(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, int k0, int n) {
+    switch (dim) {
+    case 2:
+        SELECT_LOOP(2)
+        break;
+    case 4:
+        SELECT_LOOP(4)
+        break;
+    case 5:
+        SELECT_LOOP(5)
+        break;
+    case 7:
+        SELECT_LOOP(7)
+        break;
+    case 9:
+        SELECT_LOOP(9)
+        break;
+    case 11:
+        SELECT_LOOP(11)
+        break;
+    case 15:
+        SELECT_LOOP(15)
+        break;
+    default:
+        SELECT_LOOP(dim)
+        break;
     }
 }
 
+FX_CLONES static void selectMedians(uint8_t* out, const uint8_t* const* rows, int dim, int bpp,
+                                    int k0, int n) {
+    SELECT_LOOP(dim)
+}
+
+static int wideSelect;
+
+__attribute__((constructor)) static void chooseSelect(void) {
+    __builtin_cpu_init();
+    wideSelect = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+                 __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512dq") &&
+                 __builtin_cpu_supports("avx512cd");
+}
+
 void FxMedianSelect(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, int k0, int n) {
-    selectMedians(out, rows, dim, bpp, k0, n);
+    if (wideSelect)
+        selectMediansWide(out, rows, dim, bpp, k0, n);
+    else
+        selectMedians(out, rows, dim, bpp, k0, n);
 }

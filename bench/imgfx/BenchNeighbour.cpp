@@ -110,7 +110,7 @@ BENCHMARK(Conv3)->Unit(benchmark::kMillisecond);
 BENCHMARK(Sharpen)->Unit(benchmark::kMillisecond);
 BENCHMARK(Conv5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Average)->Arg(3)->Arg(5)->Arg(15)->Arg(51)->Unit(benchmark::kMillisecond);
-BENCHMARK(Median)->Arg(3)->Arg(5)->Arg(15)->Unit(benchmark::kMillisecond);
+BENCHMARK(Median)->Arg(3)->Arg(5)->Arg(15)->Arg(17)->Unit(benchmark::kMillisecond);
 BENCHMARK(Minimum3)->Unit(benchmark::kMillisecond);
 BENCHMARK(Mosaic8)->Unit(benchmark::kMillisecond);
 BENCHMARK(Noise)->Unit(benchmark::kMillisecond);
