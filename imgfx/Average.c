@@ -7,11 +7,16 @@
 #include "imgfx/Window.h"
 #include "imgfx/imgfx_neighbour.h"
 
+/* Up to this dimension window sums stay below 2^24: 32-bit prefix sums
+ * (whose wrapping differences are exact) and float quotients do. */
+#define NARROW_DIMENSION 256
+
 typedef struct AverageJob {
     int Dimension;
+    int Narrow;       /* dimension at most NARROW_DIMENSION */
     double Area;      /* N x N */
     uint32_t* Column; /* window column sums, one per channel value */
-    uint64_t* Prefix; /* (Width + 1) x channels prefix sums of Column */
+    void* Prefix;     /* (Width + 1) x channels prefix sums of Column, 32- or 64-bit */
 } AverageJob;
 
 FX_CLONES static void addRow(uint32_t* restrict column, const uint8_t* restrict in, int n) {
@@ -27,28 +32,52 @@ FX_CLONES static void slideRows(uint32_t* restrict column, const uint8_t* restri
         column[k] += (uint32_t)in[k] - (uint32_t)out[k];
 }
 
-/* Window sums are below 2^53, so the quotient truncates exactly. */
-FX_CLONES static void divideSums(uint8_t* restrict out, const uint64_t* restrict upper,
+/* Window sums below 2^24 (float) or 2^53 (double) give exact quotients. */
+FX_CLONES static void divideNarrow(uint8_t* restrict out, const uint32_t* restrict upper,
+                                   const uint32_t* restrict lower, int n, float area) {
+    for (int k = 0; k < n; ++k)
+        out[k] = (uint8_t)(uint32_t)((float)(upper[k] - lower[k]) / area);
+}
+
+FX_CLONES static void divideWide(uint8_t* restrict out, const uint64_t* restrict upper,
                                  const uint64_t* restrict lower, int n, double area) {
     for (int k = 0; k < n; ++k)
         out[k] = (uint8_t)(uint32_t)((double)(upper[k] - lower[k]) / area);
 }
 
-/* prefix[x * c + ch] = sum of column[u * c + ch] over u < x. */
-static void prefixSums(uint64_t* prefix, const uint32_t* column, int width, int c) {
-    if (c == 3) {
-        uint64_t b = 0, g = 0, r = 0;
-        prefix[0] = prefix[1] = prefix[2] = 0;
-        for (int x = 0; x < width; ++x) {
-            b += column[3 * x], g += column[3 * x + 1], r += column[3 * x + 2];
-            prefix[3 * x + 3] = b, prefix[3 * x + 4] = g, prefix[3 * x + 5] = r;
-        }
-        return;
+/* prefix[x * c + ch] = sum of column[u * c + ch] over u < x, for one prefix
+ * type T; three channels run as three independent sums. */
+#define PREFIX_SUMS(T, prefix, column, width, c)                                                   \
+    do {                                                                                           \
+        T b = 0, g = 0, r = 0;                                                                     \
+        prefix[0] = prefix[1] = prefix[2] = 0;                                                     \
+        if (c == 3) {                                                                              \
+            for (int x = 0; x < width; ++x) {                                                      \
+                b += column[3 * x], g += column[3 * x + 1], r += column[3 * x + 2];                \
+                prefix[3 * x + 3] = b, prefix[3 * x + 4] = g, prefix[3 * x + 5] = r;               \
+            }                                                                                      \
+        } else {                                                                                   \
+            for (int x = 0; x < width; ++x)                                                        \
+                prefix[x + 1] = b += column[x];                                                    \
+        }                                                                                          \
+    } while (0)
+
+static void prefixSums(const AverageJob* job, int width, int c) {
+    if (job->Narrow) {
+        uint32_t* prefix = job->Prefix;
+        PREFIX_SUMS(uint32_t, prefix, job->Column, width, c);
+    } else {
+        uint64_t* prefix = job->Prefix;
+        PREFIX_SUMS(uint64_t, prefix, job->Column, width, c);
     }
-    uint64_t sum = 0;
-    prefix[0] = 0;
-    for (int x = 0; x < width; ++x)
-        prefix[x + 1] = sum += column[x];
+}
+
+/* The sum of the column sums from index lower up to index upper. */
+static inline uint64_t between(const AverageJob* job, size_t upper, size_t lower) {
+    if (job->Narrow)
+        return (uint32_t)(((const uint32_t*)job->Prefix)[upper] -
+                          ((const uint32_t*)job->Prefix)[lower]);
+    return ((const uint64_t*)job->Prefix)[upper] - ((const uint64_t*)job->Prefix)[lower];
 }
 
 /* The output of column x where its window reaches past an edge column. */
@@ -56,8 +85,8 @@ static void averageAtEdge(const AverageJob* job, const FxWindowRow* row, int x) 
     const int c = row->BytesPerPixel, w = row->Width;
     const int lo = x - (job->Dimension - 1) / 2, hi = x + job->Dimension / 2;
     for (int ch = 0; ch < c; ++ch) {
-        uint64_t sum = job->Prefix[(size_t)((hi < w ? hi : w - 1) + 1) * c + ch] -
-                       job->Prefix[(size_t)(lo > 0 ? lo : 0) * c + ch];
+        uint64_t sum = between(job, (size_t)((hi < w ? hi : w - 1) + 1) * c + ch,
+                               (size_t)(lo > 0 ? lo : 0) * c + ch);
         if (lo < 0)
             sum += (uint64_t)(-lo) * job->Column[ch];
         if (hi >= w)
@@ -79,8 +108,14 @@ static void averageSpan(const AverageJob* job, const FxWindowRow* row, int x0, i
     }
     for (int x = x0; x < first; ++x)
         averageAtEdge(job, row, x);
-    divideSums(row->Out + (size_t)first * c, job->Prefix + (size_t)(first + after + 1) * c,
-               job->Prefix + (size_t)(first - before) * c, (last - first) * c, job->Area);
+    const size_t upper = (size_t)(first + after + 1) * c, lower = (size_t)(first - before) * c;
+    uint8_t* out = row->Out + (size_t)first * c;
+    if (job->Narrow)
+        divideNarrow(out, (const uint32_t*)job->Prefix + upper,
+                     (const uint32_t*)job->Prefix + lower, (last - first) * c, (float)job->Area);
+    else
+        divideWide(out, (const uint64_t*)job->Prefix + upper, (const uint64_t*)job->Prefix + lower,
+                   (last - first) * c, job->Area);
     for (int x = last; x < x1; ++x)
         averageAtEdge(job, row, x);
 }
@@ -102,7 +137,7 @@ static int averageRow(void* context, const FxWindowRow* row) {
         for (int i = 0; i < job->Dimension; ++i)
             addRow(job->Column, row->Rows[i], n);
     }
-    prefixSums(job->Prefix, job->Column, row->Width, row->BytesPerPixel);
+    prefixSums(job, row->Width, row->BytesPerPixel);
     for (int s = 0; s + 1 < row->SpanCount; s += 2)
         averageSpan(job, row, row->Spans[s], row->Spans[s + 1]);
     return FX_OK;
@@ -111,7 +146,8 @@ static int averageRow(void* context, const FxWindowRow* row) {
 int R_AverageFilterBitmap(RasterBitmap* bitmap, int dimension) {
     if (dimension < 1 || dimension > FX_MAX_DIMENSION)
         return FX_ERR_BAD_PARAMETER;
-    AverageJob job = {dimension, (double)dimension * (double)dimension, NULL, NULL};
+    AverageJob job = {dimension, dimension <= NARROW_DIMENSION,
+                      (double)dimension * (double)dimension, NULL, NULL};
     const FxWindowSpec spec = {.Dimension = dimension, .ExtraRows = 1};
     int status = FxRunWindow(bitmap, &spec, averageRow, &job);
     KFree(job.Column);
