@@ -42,6 +42,7 @@ FX_API void R_SetBitmapNoiseSeed(uint32_t seed);
 }
 #endif
 
+#include "imgfx/imgfx_neighbour.h"
 #include "imgfx/imgfx_point.h"
 
 #endif

@@ -3,6 +3,7 @@
 #include "imgfx/imgfx.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,13 @@ struct FilterEntry {
     int tableArg = -1;
     // The filter leaves the picture as it is: it takes no OUT.
     bool readsOnly = false;
+    // Filters that take a caller's record (one argument, a record pointer or
+    // a built-in index): instead of a number the argument may name a text
+    // file of whole numbers, the record's fields in order. recordHeader
+    // counts the fields before the dimension x dimension values, the last of
+    // them being the dimension; runRecord calls the export with the record.
+    int recordHeader = 0;
+    int (*runRecord)(RasterBitmap* bitmap, const std::vector<int32_t>& record) = nullptr;
 };
 
 // The filters of one family, defined in the family's own source file.
