@@ -54,7 +54,7 @@ QKeySequence keys(QKeyCombination combination) {
 
 } // namespace
 
-struct ActionTable::Spec {
+struct ActionTable::Entry {
     CommandId id;
     int textId;
     int picture;
@@ -75,27 +75,27 @@ ActionTable::ActionTable(QObject* parent)
     : QObject(parent), m_tools(new QActionGroup(this)), m_zooms(new QActionGroup(this)) {
     m_tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     m_zooms->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const Spec& spec : specs())
-        add(spec);
+    for (const Entry& entry : entries())
+        add(entry);
 }
 
-void ActionTable::add(const Spec& spec) {
-    const int id = int(spec.id);
+void ActionTable::add(const Entry& entry) {
+    const int id = int(entry.id);
     auto* action = new QAction(this);
-    const int zoom = zoomOfCommand(spec.id);
-    action->setText(zoom ? QString::asprintf(Strings::raw(spec.textId), zoom)
-                         : Strings::text(spec.textId));
+    const int zoom = zoomOfCommand(entry.id);
+    action->setText(zoom ? QString::asprintf(Strings::raw(entry.textId), zoom)
+                         : Strings::text(entry.textId));
     const QStringList help = Strings::text(id).split(QLatin1Char('\n'));
     action->setStatusTip(help.value(0));
     action->setToolTip(help.value(1, action->text().remove(QLatin1Char('&'))));
-    action->setShortcuts(spec.shortcuts);
+    action->setShortcuts(entry.shortcuts);
     action->setData(id);
-    if (spec.picture != NoPicture)
-        action->setIcon(QIcon(toolbarPicture(spec.picture)));
-    action->setCheckable(spec.kind != Kind::Plain);
-    if (spec.kind == Kind::Tool)
+    if (entry.picture != NoPicture)
+        action->setIcon(QIcon(toolbarPicture(entry.picture)));
+    action->setCheckable(entry.kind != Kind::Plain);
+    if (entry.kind == Kind::Tool)
         m_tools->addAction(action);
-    else if (spec.kind == Kind::Zoom)
+    else if (entry.kind == Kind::Zoom)
         m_zooms->addAction(action);
     connect(action, &QAction::triggered, this, [this, id] { emit commandTriggered(id); });
     m_actions.insert(id, action);
@@ -112,8 +112,8 @@ QPixmap ActionTable::toolbarPicture(int index) {
 }
 
 // The file, edit and view commands with the zoom levels.
-std::vector<ActionTable::Spec> ActionTable::specs() {
-    using S = Spec;
+std::vector<ActionTable::Entry> ActionTable::entries() {
+    using S = Entry;
     std::vector<S> table = {
         {C::NewImageMap,
          Str::ItemNewImageMap,
@@ -181,13 +181,13 @@ std::vector<ActionTable::Spec> ActionTable::specs() {
                          Kind::Zoom,
                          {keys(Ctrl | Shift | Qt::Key(Qt::Key_0 + n))}});
     }
-    const std::vector<S> rest = mapAndWindowSpecs();
+    const std::vector<S> rest = mapAndWindowEntries();
     table.insert(table.end(), rest.begin(), rest.end());
     return table;
 }
 
 // The map window's commands, the frames' and help.
-std::vector<ActionTable::Spec> ActionTable::mapAndWindowSpecs() {
+std::vector<ActionTable::Entry> ActionTable::mapAndWindowEntries() {
     return {
         {C::RectangleTool, Str::ItemRectangle, PicRectangle, Kind::Tool, {}},
         {C::CircleTool, Str::ItemCircle, PicCircle, Kind::Tool, {}},

@@ -39,10 +39,10 @@ signals:
     void commandTriggered(int id);
 
 private:
-    struct Spec;
-    static std::vector<Spec> specs();
-    static std::vector<Spec> mapAndWindowSpecs();
-    void add(const Spec& spec);
+    struct Entry;
+    static std::vector<Entry> entries();
+    static std::vector<Entry> mapAndWindowEntries();
+    void add(const Entry& entry);
 
     QHash<int, QAction*> m_actions;
     QList<QAction*> m_ordered;

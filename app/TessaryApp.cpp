@@ -72,8 +72,9 @@ TessaryApp::StartResult TessaryApp::startSteps(const QStringList& arguments) {
     createMainFrame();
     m_recent.dropMissing();
 
-    m_instance.setReady(true);
     processCommandLine(arguments);
+    // Later starts' arguments that came meanwhile follow this copy's own.
+    m_instance.setReady(true);
     if (m_options.showMainWindow)
         m_frame->show();
     if (Settings::app().pinned)
