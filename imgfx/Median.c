@@ -33,8 +33,8 @@ static int medianRow3(void* context, const FxWindowRow* row) {
 }
 
 int FxMedian3x3(RasterBitmap* bitmap, int despeckle) {
-    const FxWindowSpec spec = {.Dimension = 3, .Padded = 1};
-    return FxRunWindow(bitmap, &spec, medianRow3, despeckle ? (void*)bitmap : NULL);
+    const FxWindowSpec layout = {.Dimension = 3, .Padded = 1};
+    return FxRunWindow(bitmap, &layout, medianRow3, despeckle ? (void*)bitmap : NULL);
 }
 
 /* One channel's sliding histogram: the level of the median and how many
@@ -147,9 +147,9 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
     job->Dimension = dimension;
     job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
     /* Only the selection reads padding; the histograms clamp columns. */
-    const FxWindowSpec spec = {.Dimension = dimension,
-                               .Padded = dimension <= FX_SELECT_MAX_DIMENSION};
-    status = FxRunWindow(bitmap, &spec, medianRow, job);
+    const FxWindowSpec layout = {.Dimension = dimension,
+                                 .Padded = dimension <= FX_SELECT_MAX_DIMENSION};
+    status = FxRunWindow(bitmap, &layout, medianRow, job);
     KFree(job);
     return status;
 }

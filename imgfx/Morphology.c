@@ -80,9 +80,9 @@ static int filterRows(RasterBitmap* bitmap, const FxElement* element) {
         FxElementOffsets(element->Elements[i], element->Maximum != 0, &job.Add[i], &job.Sub[i]);
         job.Plain = job.Plain && element->Elements[i] == 0;
     }
-    const FxWindowSpec spec = {
+    const FxWindowSpec layout = {
         .Dimension = element->Dimension, .PictureOrder = !three, .Padded = 1};
-    return FxRunWindow(bitmap, &spec, three ? morphologyRow3 : morphologyRow, &job);
+    return FxRunWindow(bitmap, &layout, three ? morphologyRow3 : morphologyRow, &job);
 }
 
 int R_BinaryFilterBitmap(RasterBitmap* bitmap, const BinaryFilter* filter) {

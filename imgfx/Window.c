@@ -29,24 +29,24 @@ static inline uint8_t* slotOf(const Ring* ring, int index) {
 }
 
 /* Sizes and allocates the ring; rowBytes is what a read needs from pixel 0. */
-static int allocateRing(Ring* ring, const FxWindowSpec* spec, size_t rowBytes) {
-    ring->Dimension = spec->Dimension;
-    ring->Before = (spec->Dimension - 1) / 2;
-    ring->After = spec->Dimension / 2;
-    ring->PictureOrder = spec->PictureOrder;
-    ring->Padded = spec->Padded;
-    int64_t wanted = (int64_t)spec->Dimension + spec->ExtraRows;
+static int allocateRing(Ring* ring, const FxWindowSpec* layout, size_t rowBytes) {
+    ring->Dimension = layout->Dimension;
+    ring->Before = (layout->Dimension - 1) / 2;
+    ring->After = layout->Dimension / 2;
+    ring->PictureOrder = layout->PictureOrder;
+    ring->Padded = layout->Padded;
+    int64_t wanted = (int64_t)layout->Dimension + layout->ExtraRows;
     ring->Slots = wanted < ring->Height ? (int)wanted : ring->Height;
     if (ring->Slots < 1)
         ring->Slots = 1;
     const size_t bpp = (size_t)ring->Bpp;
-    ring->Lead = spec->Padded ? (size_t)ring->Before * bpp : 0;
-    size_t tail = ((size_t)ring->Width + (spec->Padded ? (size_t)ring->After : 0)) * bpp;
+    ring->Lead = layout->Padded ? (size_t)ring->Before * bpp : 0;
+    size_t tail = ((size_t)ring->Width + (layout->Padded ? (size_t)ring->After : 0)) * bpp;
     size_t body = rowBytes > tail ? rowBytes : tail;
     /* 64 bytes of slack let row loops read whole vectors past a row's end. */
     ring->Stride = (ring->Lead + body + 64 + 63) & ~(size_t)63;
     ring->Memory = KAllocRaw((size_t)ring->Slots * ring->Stride);
-    ring->Rows = KAllocRaw((size_t)spec->Dimension * sizeof(*ring->Rows));
+    ring->Rows = KAllocRaw((size_t)layout->Dimension * sizeof(*ring->Rows));
     ring->Loaded = 0;
     return ring->Memory && ring->Rows ? FX_OK : FX_ERR_NO_MEMORY;
 }
@@ -130,9 +130,9 @@ static int walkRows(Ring* ring, uint8_t* out, int32_t* spans, FxWindowFunction f
 }
 
 /* Allocates the ring and the row buffers, starts progress and walks. */
-static int runRing(Ring* ring, const FxWindowSpec* spec, size_t rowBytes, int maxSpans,
+static int runRing(Ring* ring, const FxWindowSpec* layout, size_t rowBytes, int maxSpans,
                    FxWindowFunction function, void* context) {
-    int status = allocateRing(ring, spec, rowBytes);
+    int status = allocateRing(ring, layout, rowBytes);
     /* Zeroed, so that pixels outside the spans, which are converted but never
      * written, hold defined values. */
     uint8_t* out = KAlloc(rowBytes, 1);
@@ -151,7 +151,7 @@ static int runRing(Ring* ring, const FxWindowSpec* spec, size_t rowBytes, int ma
     return status;
 }
 
-static int runBits(RasterBitmap* bitmap, const FxWindowSpec* spec, FxWindowFunction function,
+static int runBits(RasterBitmap* bitmap, const FxWindowSpec* layout, FxWindowFunction function,
                    void* context) {
     Ring ring = {.Bitmap = bitmap, .Bpp = 1, .Width = bitmap->Width, .Height = bitmap->Height};
     ring.Progress = &ring.RawProgress;
@@ -163,17 +163,17 @@ static int runBits(RasterBitmap* bitmap, const FxWindowSpec* spec, FxWindowFunct
     if (!token)
         return FX_ERR_BAD_BITMAP;
     ring.Packed = KAlloc((size_t)bitmap->BytesPerLine + 1, 1);
-    status = ring.Packed ? runRing(&ring, spec, (size_t)ring.Width, maxSpans, function, context)
+    status = ring.Packed ? runRing(&ring, layout, (size_t)ring.Width, maxSpans, function, context)
                          : FX_ERR_NO_MEMORY;
     KFree(ring.Packed);
     KEndAccess(bitmap, token);
     return status;
 }
 
-int FxRunWindow(RasterBitmap* bitmap, const FxWindowSpec* spec, FxWindowFunction function,
+int FxRunWindow(RasterBitmap* bitmap, const FxWindowSpec* layout, FxWindowFunction function,
                 void* context) {
-    if (spec->RawBits)
-        return runBits(bitmap, spec, function, context);
+    if (layout->RawBits)
+        return runBits(bitmap, layout, function, context);
     RowWalker* w;
     int status = RowWalkerOpen(bitmap, WALK_WHOLE_ROWS, &w);
     if (status != FX_OK)
@@ -184,7 +184,7 @@ int FxRunWindow(RasterBitmap* bitmap, const FxWindowSpec* spec, FxWindowFunction
                  .Bpp = RowWalkerBytesPerPixel(w),
                  .Width = w->Width,
                  .Height = w->Rows};
-    status = runRing(&ring, spec, RowWalkerRowBufferSize(w), w->MaxSpanCount, function, context);
+    status = runRing(&ring, layout, RowWalkerRowBufferSize(w), w->MaxSpanCount, function, context);
     RowWalkerClose(w);
     return status;
 }

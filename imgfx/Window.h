@@ -60,7 +60,7 @@ typedef int (*FxWindowFunction)(void* context, const FxWindowRow* row);
  * and writing its result there. Returns FX_OK, FX_ERR_BAD_BITMAP,
  * FX_ERR_NO_MEMORY, a stop value, a kernel code or the function's status.
  * With RawBits the bitmap must be a checked 1-bit bitmap. */
-int FxRunWindow(RasterBitmap* bitmap, const FxWindowSpec* spec, FxWindowFunction function,
+int FxRunWindow(RasterBitmap* bitmap, const FxWindowSpec* layout, FxWindowFunction function,
                 void* context);
 
 /* Stored row of row index in picture order (or stored order when
