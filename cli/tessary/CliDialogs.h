@@ -15,14 +15,6 @@ class CliDialogs : public DocumentDialogs {
 public:
     explicit CliDialogs(std::optional<QByteArray> wantedMap) : m_wanted(std::move(wantedMap)) {}
 
-    bool editMapInfo(MapInfo&, const QString&) override { return false; }
-    AreaChoice editArea(const MapArea&, int, AreaTexts&) override { return AreaChoice::Cancel; }
-    bool createGuides(int, int, GuideValues&) override { return false; }
-    ExistingAreas areasExisting() override { return ExistingAreas::Cancel; }
-    QString chooseImageFile(const QString&) override { return {}; }
-    bool missingImage(const QByteArray&) override { return false; }
-    bool runNewMapWizard(NewMap&) override { return false; }
-    bool runImageWizard(QString&) override { return false; }
     bool chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) override;
 
     // Whether a page of several maps asked, and what it offered.

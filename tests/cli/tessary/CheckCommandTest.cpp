@@ -1,45 +1,15 @@
-#include <QFile>
-#include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
+#include "CliRun.h"
 
-#include <gtest/gtest.h>
+#include <QImage>
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
-class Check : public ::testing::Test {
+class Check : public Cli {
 protected:
     Outcome check(QStringList args) {
         args.prepend("check");
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", config.path());
-        p.setProcessEnvironment(env);
-        p.start(TESSARY_CLI, args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        return run(args);
     }
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir dir;
-    QTemporaryDir config;
 };
 
 } // namespace
