@@ -1,10 +1,11 @@
 #include "formats/ServerMapReader.h"
 
+#include "formats/HtmlMapReader.h"
 #include "formats/LineScan.h"
+#include "formats/MapInfoLine.h"
 #include "formats/MappedFile.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
-#include "model/Prompter.h"
 #include "model/Strings.h"
 
 #include <cstdlib>
@@ -33,25 +34,26 @@ bool nextLine(QByteArrayView text, qsizetype& pos, QByteArray& line) {
 
 } // namespace
 
-ServerMapReader::ServerMapReader() {
-    m_kw = {Strings::bytes(Str::KwInfoLead),    Strings::bytes(Str::KwTitle),
-            Strings::bytes(Str::KwDescription), Strings::bytes(Str::KwAuthor),
-            Strings::bytes(Str::KwGif),         Strings::bytes(Str::KwEncodedLead),
-            Strings::bytes(Str::KwRectangle),   Strings::bytes(Str::KwRectShort),
-            Strings::bytes(Str::KwCircle),      Strings::bytes(Str::KwCircShort),
-            Strings::bytes(Str::KwPolygon),     Strings::bytes(Str::KwPolyShort),
-            Strings::bytes(Str::KwDefault),     Strings::bytes(Str::KwDefShort)};
+ServerMapReader::ServerMapReader(DocumentDialogs* dialogs) : m_dialogs(dialogs) {
+    m_kw = {Strings::bytes(Str::KwInfoLead),  Strings::bytes(Str::KwEncodedLead),
+            Strings::bytes(Str::KwRectangle), Strings::bytes(Str::KwRectShort),
+            Strings::bytes(Str::KwCircle),    Strings::bytes(Str::KwCircShort),
+            Strings::bytes(Str::KwPolygon),   Strings::bytes(Str::KwPolyShort),
+            Strings::bytes(Str::KwDefault),   Strings::bytes(Str::KwDefShort)};
 }
 
 bool ServerMapReader::read(const MappedFile& file, MapSink& sink, MapInfo& info) {
     info.readOnly = file.isReadOnly();
-    return readText(file.text(), sink, info, file.path());
+    return readText(file.text(), sink, info);
 }
 
-bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info,
-                               const QString& path) {
+bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info) {
     if (const qsizetype nul = text.indexOf('\0'); nul >= 0)
         text = text.first(nul);
+    // Editors often begin UTF-8 files with a byte order mark; it is not part
+    // of the first line, which decides whether the file is a page.
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
     m_sink = &sink;
     m_info = &info;
     m_pendingComment.clear();
@@ -62,20 +64,12 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
         // The first line decides the format; after that it is an ordinary
         // line, since other tools often begin a map with an area line.
         if (first && line.startsWith('<'))
-            return readHtml(text, sink, info, path);
+            return HtmlMapReader::read(text, sink, info, m_dialogs);
         first = false;
         if (line.size() >= 2)
             handleLine(line);
     }
     return true;
-}
-
-bool ServerMapReader::readHtml(QByteArrayView, MapSink&, MapInfo&, const QString& path) {
-    const QByteArray name = path.toUtf8();
-    Prompter::current().tell(
-        QString::asprintf(Strings::raw(Str::HtmlMapsUnreadable), name.constData()),
-        Prompter::Icon::Exclamation);
-    return false;
 }
 
 void ServerMapReader::handleLine(QByteArrayView line) {
@@ -85,7 +79,7 @@ void ServerMapReader::handleLine(QByteArrayView line) {
         line = decoded;
     }
     if (takeKeyword(line, m_kw.infoLead))
-        return handleInfo(line);
+        return MapInfoLine::apply(line, *m_info);
     if (takeKeyword(line, "#")) {
         const QByteArray comment = percentDecode(line);
         m_pendingComment = trimLeft(comment).toByteArray();
@@ -99,21 +93,6 @@ void ServerMapReader::handleLine(QByteArrayView line) {
         return readPolygon(line);
     if (takeKeyword(line, m_kw.defaultLong) || takeKeyword(line, m_kw.defaultShort))
         m_info->defaultUrl = firstWord(line).toByteArray();
-}
-
-void ServerMapReader::handleInfo(QByteArrayView rest) {
-    if (takeKeyword(rest, m_kw.title)) {
-        m_info->title = rest.toByteArray();
-    } else if (takeKeyword(rest, m_kw.author)) {
-        m_info->author = rest.toByteArray();
-    } else if (takeKeyword(rest, m_kw.description)) {
-        if (!m_info->description.isEmpty())
-            m_info->description += ' ';
-        m_info->description += rest;
-    } else if (takeKeyword(rest, m_kw.gif)) {
-        m_info->imageFile = rest.toByteArray();
-    }
-    // Any other key (FORMAT, VERSION, DATE, PATH, "-") is accepted and ignored.
 }
 
 AreaTexts ServerMapReader::takeTexts(QByteArrayView url) {

@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+class DocumentDialogs;
 class MapSink;
 class MappedFile;
 struct MapInfo;
@@ -20,27 +21,27 @@ struct MapInfo;
 // server-side read fail.
 //
 // A file whose first line begins with "<" is an HTML page and is read as
-// such instead.
+// such instead (HtmlMapReader), choosing among several maps through dialogs.
 class ServerMapReader {
 public:
-    ServerMapReader();
+    // dialogs: where a page of several maps asks which one to read; null
+    // cancels that choice.
+    explicit ServerMapReader(DocumentDialogs* dialogs = nullptr);
 
     // Reads the file: info.readOnly follows the file's write protection,
     // then the text is read as below. False when the file could not be read
     // as a map (the user has been told why).
     bool read(const MappedFile& file, MapSink& sink, MapInfo& info);
-    // Reads map text (up to its first NUL). path names the file in messages.
-    bool readText(QByteArrayView text, MapSink& sink, MapInfo& info, const QString& path = {});
+    // Reads map text (up to its first NUL).
+    bool readText(QByteArrayView text, MapSink& sink, MapInfo& info);
 
 private:
     struct Keywords {
-        QByteArray infoLead, title, description, author, gif, encodedLead;
+        QByteArray infoLead, encodedLead;
         QByteArray rectangle, rect, circle, circ, polygon, poly, defaultLong, defaultShort;
     };
 
-    bool readHtml(QByteArrayView text, MapSink& sink, MapInfo& info, const QString& path);
     void handleLine(QByteArrayView line);
-    void handleInfo(QByteArrayView rest);
     void readRectangle(QByteArrayView rest);
     void readCircle(QByteArrayView rest);
     void readPolygon(QByteArrayView rest);
@@ -48,6 +49,7 @@ private:
     AreaTexts takeTexts(QByteArrayView url);
 
     Keywords m_kw;
+    DocumentDialogs* m_dialogs;
     MapSink* m_sink = nullptr;
     MapInfo* m_info = nullptr;
     QByteArray m_pendingComment;

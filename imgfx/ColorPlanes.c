@@ -1,15 +1,14 @@
-/* Kinds of separation and the plane dealing loops. The loops are plain C
- * that the compiler vectorises; they are built for AVX2 and AVX-512 too and
- * the processor's best form is chosen at load. */
+/* Kinds of separation and the plane dealing loops: plain C that the
+ * compiler vectorises, in the builds of Clones.h. */
 #include "imgfx/ColorPlanes.h"
+
+#include "imgfx/Clones.h"
 
 FxSeparation FxSeparationOf(unsigned kind) {
     static const FxSeparation separations[FX_LAST_SEPARATION + 1] = {
         {K_SPACE_BGR, 3}, {K_SPACE_CMYK, 4}, {K_SPACE_HSV, 3}, {K_SPACE_HLS, 3}, {K_SPACE_CMY, 3}};
     return separations[kind <= FX_LAST_SEPARATION ? kind : 0];
 }
-
-#define FX_CLONES __attribute__((target_clones("default", "avx2", "arch=x86-64-v4")))
 
 FX_CLONES static void deal3(const uint8_t* restrict p, int n, uint8_t* restrict a,
                             uint8_t* restrict b, uint8_t* restrict c) {

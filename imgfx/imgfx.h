@@ -44,6 +44,7 @@ FX_API void R_SetBitmapNoiseSeed(uint32_t seed);
 
 #include "imgfx/imgfx_colour.h"
 #include "imgfx/imgfx_deskew.h"
+#include "imgfx/imgfx_neighbour.h"
 #include "imgfx/imgfx_point.h"
 
 #endif

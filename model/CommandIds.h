@@ -54,6 +54,12 @@ enum class CommandId : int {
     Help = 57670,
     NextPane = 57680,
     PreviousPane = 57681,
+    // Frames and windows.
+    Close = 57602,
+    RecentFile1 = 57616, // recent file n is RecentFile1 + n - 1, up to 16 files
+    Arrange = 57649,
+    ViewToolbar = 59392,
+    ViewStatusBar = 59393,
 };
 
 // The zoom a Zoom n:1 command sets (1 to 8), 0 for any other command.

@@ -5,13 +5,15 @@
 #include "model/MapInfo.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class MapArea;
 
 // The dialogs that document operations open. The view layer implements it
-// with windows; tests implement it with scripted answers; a document given
-// none cancels every dialog. Message boxes go through the Prompter instead.
+// with windows; tests implement it with scripted answers. Every method's own
+// body behaves as a cancelled dialog, which is what a document given no
+// dialogs gets. Message boxes go through the Prompter instead.
 class DocumentDialogs {
 public:
     enum class AreaChoice { Ok, Cancel, Delete };
@@ -29,24 +31,59 @@ public:
 
     // "Settings for this Mapfile" on a copy of the map information and the
     // map's path; true on OK with the copy edited.
-    virtual bool editMapInfo(MapInfo& info, const QString& mapPath) = 0;
+    virtual bool editMapInfo(MapInfo& /*info*/, const QString& /*mapPath*/) { return false; }
     // "Area Settings" for `area`, numbered `number` (index + 1), editing a
     // copy of its texts.
-    virtual AreaChoice editArea(const MapArea& area, int number, AreaTexts& texts) = 0;
+    virtual AreaChoice editArea(const MapArea& /*area*/, int /*number*/, AreaTexts& /*texts*/) {
+        return AreaChoice::Cancel;
+    }
     // "Create Guides" for a picture of the given size: false on Cancel,
     // otherwise the values the user accepted.
-    virtual bool createGuides(int imageWidth, int imageHeight, GuideValues& values) = 0;
+    virtual bool createGuides(int /*imageWidth*/, int /*imageHeight*/, GuideValues& /*values*/) {
+        return false;
+    }
     // "Areas Existing": keep the existing areas, replace them, or cancel.
-    virtual ExistingAreas areasExisting() = 0;
+    virtual ExistingAreas areasExisting() { return ExistingAreas::Cancel; }
     // The image file dialog, starting at startPath: the chosen path, or
     // empty when cancelled.
-    virtual QString chooseImageFile(const QString& startPath) = 0;
+    virtual QString chooseImageFile(const QString& /*startPath*/) { return {}; }
     // "Missing Image" for the named picture: true on OK (the caller then
     // offers the image file dialog), false on Cancel.
-    virtual bool missingImage(const QByteArray& imageFile) = 0;
+    virtual bool missingImage(const QByteArray& /*imageFile*/) { return false; }
     // The New Map wizard; false unless it ended with Finish.
-    virtual bool runNewMapWizard(NewMap& result) = 0;
+    virtual bool runNewMapWizard(NewMap& /*result*/) { return false; }
     // The Image wizard; false unless it ended with Finish, else the path of
     // the picture it wrote.
-    virtual bool runImageWizard(QString& imagePath) = 0;
+    virtual bool runImageWizard(QString& /*imagePath*/) { return false; }
+
+    // --- reading and saving pages ---------------------------------------------
+
+    // One map of a page as "Multiple Maps in HTML File" lists it: its name
+    // and its picture (or "<unknown>").
+    struct MapChoice {
+        QByteArray name;
+        QByteArray graphic;
+    };
+    // "Multiple Maps in HTML File": true on OK with chosenName set to the
+    // chosen map's name; false on Cancel.
+    virtual bool chooseMap(const QList<MapChoice>& /*maps*/, QByteArray& /*chosenName*/) {
+        return false;
+    }
+
+    // What the Save As prompt starts from and what it settles.
+    struct SaveAs {
+        QString folder;        // the folder the prompt opens in (the map's)
+        QString proposedName;  // the file name it offers
+        QByteArray mapName;    // in and out: the map's name (its title)
+        QString imagePath;     // the document's picture, for the page checks
+        int insertOffset = -1; // in and out: where a new IMG tag goes, -1 for none
+        QString path;          // out: the chosen file
+    };
+    // "Save the Image Map file" (with the overwrite prompt and the checks
+    // of an existing page): true with request.path set, false on Cancel.
+    virtual bool chooseSavePath(SaveAs& /*request*/) { return false; }
+
+    // The saved confirmation showing text; true when the user ticked "don't
+    // show this again".
+    virtual bool confirmSaved(const QString& /*text*/) { return false; }
 };

@@ -12,19 +12,6 @@
 
 namespace {
 
-// The dialogs of a document that was given none: every one is cancelled.
-class CancellingDialogs : public DocumentDialogs {
-public:
-    bool editMapInfo(MapInfo&, const QString&) override { return false; }
-    AreaChoice editArea(const MapArea&, int, AreaTexts&) override { return AreaChoice::Cancel; }
-    bool createGuides(int, int, GuideValues&) override { return false; }
-    ExistingAreas areasExisting() override { return ExistingAreas::Cancel; }
-    QString chooseImageFile(const QString&) override { return {}; }
-    bool missingImage(const QByteArray&) override { return false; }
-    bool runNewMapWizard(NewMap&) override { return false; }
-    bool runImageWizard(QString&) override { return false; }
-};
-
 // The folder part of a path ("" for a bare name) and the name part.
 QString folderOf(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
@@ -51,7 +38,7 @@ CImageMapDoc::CImageMapDoc(DocumentDialogs* dialogs, PictureSource* pictures, QO
 CImageMapDoc::~CImageMapDoc() = default;
 
 DocumentDialogs& CImageMapDoc::dialogs() const {
-    static CancellingDialogs none;
+    static DocumentDialogs none;
     return m_dialogs ? *m_dialogs : none;
 }
 

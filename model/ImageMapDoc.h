@@ -20,6 +20,7 @@ class AreaClipRecord;
 class DocumentDialogs;
 class MapCheckStatus;
 class PastePosition;
+class PageFile;
 class PictureSource;
 struct GridSettings;
 struct UrlDrop;
@@ -179,6 +180,30 @@ public:
     // The area a drop at the view point would change (the last one hit in
     // list order), -1 for none: the view shows it while a drag hovers.
     int dropTargetAt(QPoint viewPoint);
+    // --- saving --------------------------------------------------------------------
+    // Every save writes an HTML page (MapFileSaver) and asks its questions
+    // through the Prompter and its dialogs through DocumentDialogs.
+
+    // Save: DoSave to the document's path, or with the Save As prompt when
+    // that file is missing or write-protected.
+    bool save();
+    // Save As: DoSave with the prompt. The insertion point and the wizard's
+    // path are set aside meanwhile and come back when the save fails.
+    bool saveAs();
+    // DoSave: asks for a missing title (and default URL when "Require
+    // Default" is on) and for the one missing area URL, settles the path
+    // (path as given, else the wizard's, else the Save As prompt's), refuses
+    // names that do not end in ".htm" or ".html", writes the page and shows
+    // the saved confirmation. replace: the document takes the path as its
+    // own. True when the page was written; a failed save leaves the file as
+    // it was and the document modified.
+    bool doSave(const QString& path, bool replace = true);
+    // OnSaveDocument: writes the map into the page at path (dated now) and
+    // copies the picture beside it unless a file of its name is there.
+    bool onSaveDocument(const QString& path);
+    // How saved pages reach the disk; null (the default) is the saver's own.
+    // Tests pass one that fails a step. Not owned.
+    void setPageFile(PageFile* file) { m_pageFile = file; }
 
     // Whether command id is enabled, given the view's state. Check and
     // radio marks (current tool, zoom, list shown, grid on) are the view's.
@@ -210,6 +235,12 @@ private:
     void settleOpenedTitle();
     void continueAsPage();
     std::unique_ptr<MapArea> newArea(AreaShape shape) const;
+    // Saving (ImageMapDocSave.cpp).
+    bool settleMapInfoForSave();
+    bool settleAreaUrlsForSave();
+    QString promptSavePath();
+    void confirmSaved();
+    bool writePage(const QString& path);
 
     DocumentDialogs* m_dialogs;
     PictureSource* m_pictures;
@@ -225,4 +256,5 @@ private:
     bool m_modified = false;
     bool m_pictureCancelled = false; // the user cancelled the last picture load
     MapCheckState m_check;
+    PageFile* m_pageFile = nullptr;
 };

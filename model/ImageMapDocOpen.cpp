@@ -95,7 +95,7 @@ bool CImageMapDoc::readMapFile(const QString& path) {
         return false;
     }
     AreaCollector collector(Settings::app().handleSize(), kMaxAreas);
-    if (!ServerMapReader().read(file, collector, m_info))
+    if (!ServerMapReader(&dialogs()).read(file, collector, m_info))
         return false;
     m_areas = collector.take();
     return true;

@@ -20,6 +20,12 @@ public:
     virtual void tell(const QString& text, Icon icon) = 0;
     // Sounds the warning beep.
     virtual void beep() {}
+    // Shows text with an OK button under a caption of its own instead of the
+    // program's name (start-up failures).
+    virtual void tellCaptioned(const QString& caption, const QString& text, Icon icon) {
+        (void)caption;
+        tell(text, icon);
+    }
 
     // The installed prompter; a silent one that answers Cancel or No until
     // something is installed. Does not take ownership.

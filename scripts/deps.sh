@@ -4,6 +4,8 @@
 
 tessary_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev
                   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+# scripts/run only, on a machine without a display: a virtual X server.
+tessary_run_packages=(xvfb xauth)
 
 tessary_install() {
     local missing=() p

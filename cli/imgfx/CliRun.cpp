@@ -3,6 +3,7 @@
 #include "PictureFileSet.h"
 #include "ProgressBar.h"
 #include "RasterImage.h"
+#include "RecordFile.h"
 #include "TableFile.h"
 
 #include <QTextStream>
@@ -48,6 +49,8 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         }
         if (a == u"--progress") {
             request->progress = true;
+        } else if (a == u"--bottom-up") {
+            request->bottomUp = true;
         } else if (a == u"--rect" || a == u"--ellipse") {
             RegionShape shape;
             if (i + 1 >= args.size() || !parseShape(args[i + 1], a == u"--ellipse", &shape)) {
@@ -104,11 +107,15 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         if (i - 1 == request->filter->tableArg) {
             if (!readTableFile(positional[i], &request->table, error))
                 return false;
-        } else if (!parseNumber(positional[i], &value)) {
+            request->args.push_back(0);
+        } else if (parseNumber(positional[i], &value)) {
+            request->args.push_back(value);
+        } else if (request->filter->runRecord && argCount == 1) {
+            request->recordPath = positional[i];
+        } else {
             *error = QStringLiteral("argument %1 is not a 32-bit integer").arg(positional[i]);
             return false;
         }
-        request->args.push_back(value);
     }
     if (filter->runFiles) {
         request->files = positional.mid(argCount + 1);
@@ -131,7 +138,9 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
 QString usageText() {
     QString text = QStringLiteral(
         "usage: imgfx-cli FILTER [ARG...] IN OUT [--rect x,y,w,h] [--ellipse x,y,w,h] "
-        "[--progress]\nfilters:\n");
+        "[--bottom-up] [--progress]\n"
+        "A record argument is a built-in index or a text file of the record's numbers.\n"
+        "filters:\n");
     for (const FilterEntry* f : allFilters())
         text += QStringLiteral("  %1 %2%3\n")
                     .arg(QLatin1String(f->name), QLatin1String(f->argNames),
@@ -161,7 +170,13 @@ int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
         return runFilesRequest(request, out, err);
     RasterImage image;
     QString error;
-    if (!image.load(request.in, &error)) {
+    std::vector<int32_t> record;
+    if (!request.recordPath.isEmpty() &&
+        !readRecordFile(request.recordPath, request.filter->recordHeader, &record, &error)) {
+        err << "imgfx-cli: " << error << Qt::endl;
+        return ExitInput;
+    }
+    if (!image.load(request.in, &error, request.bottomUp)) {
         err << "imgfx-cli: " << error << Qt::endl;
         return ExitInput;
     }
@@ -174,9 +189,10 @@ int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
     FilterIo io;
     io.table = request.table;
     KStatusCallback old = KSetStatusCallback(request.progress ? progressBarCallback : nullptr);
-    const int status = request.filter->runIo
-                           ? request.filter->runIo(image.bitmap(), request.args, io)
-                           : request.filter->run(image.bitmap(), request.args);
+    const int status =
+        !request.recordPath.isEmpty() ? request.filter->runRecord(image.bitmap(), record)
+        : request.filter->runIo       ? request.filter->runIo(image.bitmap(), request.args, io)
+                                      : request.filter->run(image.bitmap(), request.args);
     KSetStatusCallback(old);
     if (request.progress)
         finishProgressBar();

@@ -35,6 +35,10 @@ struct CliRequest {
     std::vector<RegionShape> shapes;
     bool progress = false;
     bool help = false;
+    // A filter record file given in place of the filter's numeric argument.
+    QString recordPath;
+    // Hold the picture's rows bottom-up (last picture row stored first).
+    bool bottomUp = false;
 };
 
 // Parses the arguments after the program name (reading a table file where

@@ -37,10 +37,22 @@ int merge(Args a, PictureFiles& files) {
 }
 
 const FilterEntry entries[] = {
-    {"R_ColorSeparateBitmap", 1, "kind IN PLANE0 PLANE1 PLANE2 [PLANE3]", nullptr, nullptr, -1,
-     false, separate, 4, 5, filesForKind},
-    {"R_ColorMergeBitmap", 1, "kind PLANE0 PLANE1 PLANE2 [PLANE3] OUT", nullptr, nullptr, -1, false,
-     merge, 4, 5, filesForKind},
+    {.name = "R_ColorSeparateBitmap",
+     .argCount = 1,
+     .argNames = "kind IN PLANE0 PLANE1 PLANE2 [PLANE3]",
+     .run = nullptr,
+     .runFiles = separate,
+     .minFiles = 4,
+     .maxFiles = 5,
+     .filesFor = filesForKind},
+    {.name = "R_ColorMergeBitmap",
+     .argCount = 1,
+     .argNames = "kind PLANE0 PLANE1 PLANE2 [PLANE3] OUT",
+     .run = nullptr,
+     .runFiles = merge,
+     .minFiles = 4,
+     .maxFiles = 5,
+     .filesFor = filesForKind},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "imgfx/imgfx.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,7 @@ class PictureFiles {
 public:
     virtual int count() const = 0;
     // File i read as a bitmap of the file's own kind, with the command
-    // line's region; null when it cannot be read (the tool then reports it
+    // line's region and row order; null when it cannot be read (the tool then reports it
     // and exits with ExitInput, whatever the filter returns).
     virtual RasterBitmap* read(int i) = 0;
     // An empty record for the filter to allocate a bitmap in; once the
@@ -50,6 +51,13 @@ struct FilterEntry {
     int tableArg = -1;
     // The filter leaves the picture as it is: it takes no OUT.
     bool readsOnly = false;
+    // Filters that take a caller's record (one argument, a record pointer or
+    // a built-in index): instead of a number the argument may name a text
+    // file of whole numbers, the record's fields in order. recordHeader
+    // counts the fields before the dimension x dimension values, the last of
+    // them being the dimension; runRecord calls the export with the record.
+    int recordHeader = 0;
+    int (*runRecord)(RasterBitmap* bitmap, const std::vector<int32_t>& record) = nullptr;
     // A filter over several pictures has runFiles instead of run: after its
     // numeric arguments come minFiles to maxFiles file names (argNames
     // names them too), and filesFor, given the arguments, says how many

@@ -26,7 +26,7 @@ public:
             return nullptr;
         auto image = std::make_unique<RasterImage>();
         QString error;
-        if (!image->load(request_.files[i], &error)) {
+        if (!image->load(request_.files[i], &error, request_.bottomUp)) {
             errors_ << error;
             return nullptr;
         }

@@ -92,7 +92,7 @@ int declaredBits(const QString& path) {
     return 0;
 }
 
-bool RasterImage::load(const QString& path, QString* error) {
+bool RasterImage::load(const QString& path, QString* error, bool bottomUp) {
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -100,8 +100,7 @@ bool RasterImage::load(const QString& path, QString* error) {
         return false;
     }
     const int kind = kindOf(image, declaredBits(path));
-    const int rowOrder = QImageReader::imageFormat(path) == "bmp" ? RB_ROWS_BOTTOM_UP : 0;
-    return fromImage(image, kind, rowOrder, error);
+    return fromImage(image, kind, bottomUp ? RB_ROWS_BOTTOM_UP : 0, error);
 }
 
 bool RasterImage::fromImage(const QImage& image, int kind, int rowOrder, QString* error) {

@@ -12,8 +12,8 @@ namespace imgfxcli {
 
 // A picture file held as a kernel bitmap of the file's own kind: 1-bit,
 // 4- or 8-bit palette, 8-bit grey, 16-, 24- or 32-bit (32 for pictures with
-// alpha, which rides in the fourth byte that filters leave alone). BMP
-// files are held bottom-up as they are stored, others top-down.
+// alpha, which rides in the fourth byte that filters leave alone). Rows
+// are held top-down unless bottom-up storage is asked for.
 class RasterImage {
 public:
     RasterImage();
@@ -21,9 +21,10 @@ public:
     RasterImage(const RasterImage&) = delete;
     RasterImage& operator=(const RasterImage&) = delete;
 
-    // Reads a picture through Qt's image readers; false with a message in
-    // error when it cannot be read.
-    bool load(const QString& path, QString* error);
+    // Reads a picture through Qt's image readers, rows stored top-down or
+    // (bottomUp) last picture row first; false with a message in error when
+    // it cannot be read.
+    bool load(const QString& path, QString* error, bool bottomUp = false);
     // Writes the picture in the format the file name's suffix names, in the
     // same kind where that format allows; the old file stays as it was on
     // failure.

@@ -1,12 +1,12 @@
 #include "CheckCommand.h"
 
-#include "CliPrompter.h"
+#include "CliArguments.h"
+#include "CliOpen.h"
+#include "ImageInfo.h"
 #include "MapJson.h"
 #include "model/ImageMapDoc.h"
 #include "model/MapCheckStatus.h"
-#include "model/MapText.h"
 #include "model/Settings.h"
-#include "model/Strings.h"
 
 #include <QImageReader>
 #include <QRegularExpression>
@@ -27,6 +27,7 @@ struct CheckOptions {
     std::optional<QString> mapName;
     QString picture;
     std::optional<QSize> size;
+    bool imageInfo = false;
 };
 
 // The state pane of a window-less run: what the completed run reported.
@@ -44,27 +45,22 @@ std::optional<QSize> parseSize(const QString& text) {
     return QSize(m.captured(1).toInt(), m.captured(2).toInt());
 }
 
-std::optional<CheckOptions> parseOptions(const QStringList& args) {
-    CheckOptions o;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--map") && hasValue && !o.mapName) {
-            o.mapName = args[++i];
-        } else if (a == QLatin1String("--image") && hasValue && o.picture.isEmpty() && !o.size) {
-            o.picture = args[++i];
-        } else if (a == QLatin1String("--size") && hasValue && o.picture.isEmpty() && !o.size) {
-            o.size = parseSize(args[++i]);
-            if (!o.size)
-                return std::nullopt;
-        } else if (!a.startsWith(QLatin1String("--")) && o.file.isEmpty()) {
-            o.file = a;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (o.file.isEmpty())
+std::optional<CheckOptions> parseOptions(const QStringList& arguments) {
+    const CliArguments args(
+        arguments, {QStringLiteral("--map"), QStringLiteral("--image"), QStringLiteral("--size")},
+        {QStringLiteral("--image-info")});
+    if (!args.ok() || args.positional().size() != 1)
         return std::nullopt;
+    CheckOptions o;
+    o.file = args.positional().first();
+    o.mapName = args.option(QStringLiteral("--map"));
+    o.picture = args.option(QStringLiteral("--image")).value_or(QString());
+    o.imageInfo = args.flag(QStringLiteral("--image-info"));
+    if (const std::optional<QString> size = args.option(QStringLiteral("--size"))) {
+        o.size = parseSize(*size);
+        if (!o.size || !o.picture.isEmpty())
+            return std::nullopt;
+    }
     return o;
 }
 
@@ -73,7 +69,8 @@ int fail(const QString& message) {
     return kError;
 }
 
-QByteArray findingsJson(const CImageMapDoc& doc, int state, std::optional<int> outside) {
+QByteArray findingsJson(const CImageMapDoc& doc, int state, std::optional<int> outside,
+                        const std::optional<QByteArray>& image) {
     const MapCheckState& check = doc.mapCheck();
     QByteArray obscured;
     for (int i = 0; i < doc.areaCount(); ++i)
@@ -84,6 +81,8 @@ QByteArray findingsJson(const CImageMapDoc& doc, int state, std::optional<int> o
                      ",\n  \"obscured\": [" + obscured + "]";
     if (outside)
         out += ",\n  \"outside\": " + QByteArray::number(*outside);
+    if (image)
+        out += ",\n  \"image\": " + *image;
     return out + "\n}\n";
 }
 
@@ -103,14 +102,20 @@ int runCheckCommand(const QStringList& arguments) {
     }
 
     Settings::app().load();
-    CliPrompter prompter;
     CImageMapDoc doc;
-    if (!doc.openDocument(options->file))
-        return fail(prompter.firstMessage(Strings::text(Str::MapLoadFailed)));
-    // A server-side map file holds one map, named by its title.
-    if (options->mapName && MapText::toDisplay(doc.mapInfo().title) != *options->mapName)
-        return fail(
-            QStringLiteral("No map named \"%1\" in \"%2\"").arg(*options->mapName, options->file));
+    if (!openForCli(doc, options->file,
+                    options->mapName ? std::optional<QByteArray>(options->mapName->toUtf8())
+                                     : std::nullopt))
+        return kError;
+    // With --image-info the map's own picture is located; without a picture
+    // or size given, its size is the one the areas are checked against.
+    std::optional<QByteArray> imageJson;
+    if (options->imageInfo) {
+        const std::optional<ImageInfo::Picture> picture = ImageInfo::find(doc);
+        imageJson = ImageInfo::json(picture);
+        if (picture && !size)
+            size = QSize(picture->width, picture->height);
+    }
 
     RecordedStatus status;
     doc.runMapCheck(&status);
@@ -121,7 +126,7 @@ int runCheckCommand(const QStringList& arguments) {
         for (int i = 0; i < doc.areaCount(); ++i)
             *outside += doc.area(i)->isInside(bounds) ? 0 : 1;
     }
-    const QByteArray json = findingsJson(doc, status.state, outside);
+    const QByteArray json = findingsJson(doc, status.state, outside, imageJson);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     if (std::fflush(stdout) != 0)
         return kError;

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-// `tessary-cli check FILE [--map NAME] [--image PICTURE | --size WxH]`: opens
+// `tessary-cli check FILE [--map NAME] [--image PICTURE | --size WxH] [--image-info]`: opens
 // FILE as `read` does, runs one complete map check and prints its findings
 // as JSON (README.md, tessary-cli). Returns the exit code: 0 when the map is
 // clean, 3 when the check found a problem (a missing URL, an obscured area,

@@ -1,16 +1,32 @@
 #include "CliPrompter.h"
 
+#include <cstdio>
+
+namespace {
+
+QString oneLine(QString text) {
+    text = text.trimmed();
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
 Prompter::Answer CliPrompter::ask(const QString& text, Buttons buttons, Icon) {
-    m_messages << text;
+    keep(text);
     return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
 }
 
 void CliPrompter::tell(const QString& text, Icon) {
+    keep(text);
+}
+
+void CliPrompter::keep(const QString& text) {
     m_messages << text;
+    if (m_echo)
+        std::fprintf(stderr, "tessary-cli: %s\n", oneLine(text).toUtf8().constData());
 }
 
 QString CliPrompter::firstMessage(const QString& fallback) const {
-    QString line = m_messages.isEmpty() ? fallback : m_messages.first();
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return line;
+    return oneLine(m_messages.isEmpty() ? fallback : m_messages.first());
 }

@@ -4,13 +4,14 @@
 
 #include <QStringList>
 
-// The command-line tool's Prompter: questions are answered No (or Cancel),
-// and what the document tells the user is kept, so that a failed command
-// can report the first and most specific message as its one line on
-// standard error. Installs itself for its lifetime.
+// The command-line tool's Prompter: questions are answered No (or Cancel).
+// It keeps what the document tells the user, so that a failed command can
+// report the first and most specific message as its one line on standard
+// error; an echoing one writes every question and message to standard
+// error as it comes instead. Installs itself for its lifetime.
 class CliPrompter : public Prompter {
 public:
-    CliPrompter() { install(this); }
+    explicit CliPrompter(bool echo = false) : m_echo(echo) { install(this); }
     ~CliPrompter() override { install(nullptr); }
 
     Answer ask(const QString& text, Buttons buttons, Icon icon) override;
@@ -20,5 +21,8 @@ public:
     QString firstMessage(const QString& fallback) const;
 
 private:
+    void keep(const QString& text);
+
     QStringList m_messages;
+    bool m_echo;
 };

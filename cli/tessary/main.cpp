@@ -1,7 +1,9 @@
-// tessary-cli: reads image maps the way the editor does and prints them as
-// JSON. Usage and exit codes are documented in README.md (tessary-cli).
+// tessary-cli: reads, converts, scans and checks image maps the way the
+// editor does. Usage and exit codes are documented in README.md (tessary-cli).
 #include "CheckCommand.h"
+#include "ConvertCommand.h"
 #include "ReadCommand.h"
+#include "ScanCommand.h"
 
 #include <QCoreApplication>
 
@@ -12,13 +14,19 @@ namespace {
 constexpr int kUsageError = 2;
 
 void printUsage(FILE* to) {
-    std::fputs("usage: tessary-cli read [--image-info] FILE\n"
-               "       tessary-cli check FILE [--map NAME] [--image PICTURE | --size WxH]\n"
-               "  read FILE      open the map FILE (.map, .imp) and print it as JSON\n"
-               "  --image-info   also locate the map's picture and give its size and kind\n"
-               "  check FILE     check the map for areas without URL, obscured areas and\n"
-               "                 (given the picture or its size) areas beyond the picture;\n"
-               "                 prints the findings as JSON, exits 3 when there are any\n",
+    std::fputs("usage: tessary-cli read FILE [--map NAME] [--image-info]\n"
+               "       tessary-cli convert IN OUT [--map NAME] [--title T] [--image FILE]\n"
+               "       tessary-cli scan FILE\n"
+               "       tessary-cli check FILE [--map NAME] [--image PICTURE | --size WxH]"
+               " [--image-info]\n"
+               "  read     open the map FILE (.map, .imp or an HTML page) and print it as JSON;\n"
+               "           a page of several maps needs --map; --image-info also locates the\n"
+               "           map's picture and gives its size and kind\n"
+               "  convert  open IN and save it as the HTML page OUT, as the editor saves\n"
+               "  scan     print the IMG tags, maps and body end of the HTML page FILE as JSON\n"
+               "  check    check the map for areas without URL, obscured areas and (given the\n"
+               "           picture or its size) areas beyond the picture; prints the findings\n"
+               "           as JSON, exits 3 when there are any\n",
                to);
 }
 
@@ -31,13 +39,16 @@ int main(int argc, char** argv) {
         printUsage(stdout);
         return 0;
     }
-    if (!args.isEmpty() && args[0] == "read" && isReadCall(args.mid(1)))
-        return runReadCommand(args.mid(1));
-    if (args.size() >= 2 && args[0] == "check") {
-        const int code = runCheckCommand(args.mid(1));
-        if (code != kUsageError)
-            return code;
-    }
-    printUsage(stderr);
-    return kUsageError;
+    int code = kUsageError;
+    if (!args.isEmpty() && args[0] == "read")
+        code = runReadCommand(args.mid(1));
+    else if (!args.isEmpty() && args[0] == "convert")
+        code = runConvertCommand(args.mid(1));
+    else if (!args.isEmpty() && args[0] == "scan")
+        code = runScanCommand(args.mid(1));
+    else if (!args.isEmpty() && args[0] == "check")
+        code = runCheckCommand(args.mid(1));
+    if (code == kUsageError)
+        printUsage(stderr);
+    return code;
 }

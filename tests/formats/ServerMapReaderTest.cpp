@@ -2,7 +2,6 @@
 #include "formats/MappedFile.h"
 #include "model/AreaCollector.h"
 #include "model/MapInfo.h"
-#include "support/ScriptedPrompter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,7 +13,7 @@ namespace {
 // Reads text into areas the way the document does.
 struct Read {
     explicit Read(const QByteArray& text, int capacity = 1024) : areas(5, capacity) {
-        ok = ServerMapReader().readText(text, areas, info, QStringLiteral("test.map"));
+        ok = ServerMapReader().readText(text, areas, info);
     }
     int count() const { return int(areas.areas().size()); }
     const MapArea& at(int i) const { return *areas.areas().at(i); }
@@ -160,12 +159,18 @@ TEST(ServerMapReader, FirstLineIsAnOrdinaryLineUnlessItIsHtml) {
     Read area("rect a.htm 1,1 5,5\nrect b.htm 1,1 5,5\n");
     EXPECT_EQ(area.count(), 2); // the first line is not skipped
 
-    ScriptedPrompter prompter;
-    Read page("\n  <HTML><MAP NAME=\"m\"><AREA COORDS=\"1,1,5,5\"></MAP>\nrect a.htm 1,1 5,5\n");
-    EXPECT_FALSE(page.ok);
-    EXPECT_EQ(page.count(), 0);
-    ASSERT_EQ(prompter.texts().size(), 1);
-    EXPECT_TRUE(prompter.texts().first().contains("test.map"));
+    // A page: the server-side line after the map is not an area.
+    Read page("\n  <HTML><MAP NAME=\"m\"><AREA COORDS=\"1,1,5,5\"></MAP>\nrect a.htm 1,1 9,9\n");
+    EXPECT_TRUE(page.ok);
+    ASSERT_EQ(page.count(), 1);
+    EXPECT_EQ(page.at(0).imageRect(), (PixelRect{1, 1, 5, 5}));
+    EXPECT_EQ(page.info.title, "m");
+
+    // A byte order mark before the first line does not hide the page.
+    Read marked("\xEF\xBB\xBF<HTML><MAP NAME=\"m\"><AREA COORDS=\"1,1,5,5\"></MAP>\n");
+    EXPECT_EQ(marked.count(), 1);
+    Read markedMap("\xEF\xBB\xBF#$TITLE:t\n");
+    EXPECT_EQ(markedMap.info.title, "t");
 
     Read later("rect a.htm 1,1 5,5\n<HTML>\n");
     EXPECT_TRUE(later.ok);

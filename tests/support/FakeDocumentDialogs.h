@@ -4,6 +4,7 @@
 #include "model/MapArea.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -23,6 +24,15 @@ public:
     std::optional<NewMap> newMapWizard;
     std::optional<QString> imageWizard;
 
+    // "Multiple Maps in HTML File": the name to choose; unset cancels.
+    std::optional<QByteArray> mapChoice;
+    // Save As: edits the request and returns OK; unset cancels.
+    std::function<bool(SaveAs&)> saveAs;
+    bool dontShowSavedAgain = false; // the saved confirmation's tick
+
+    QList<MapChoice> mapChoicesShown;
+    QList<SaveAs> saveAsShown;
+    QStringList savedTexts;
     int guidesShown = 0;
     int existingShown = 0;
     int areaShown = 0;
@@ -66,5 +76,20 @@ public:
             return false;
         imagePath = *imageWizard;
         return true;
+    }
+    bool chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) override {
+        mapChoicesShown = maps;
+        if (!mapChoice)
+            return false;
+        chosenName = *mapChoice;
+        return true;
+    }
+    bool chooseSavePath(SaveAs& request) override {
+        saveAsShown << request;
+        return saveAs && saveAs(request);
+    }
+    bool confirmSaved(const QString& text) override {
+        savedTexts << text;
+        return dontShowSavedAgain;
     }
 };

@@ -32,8 +32,8 @@ CommandState stateOf(CImageMapView& view, CommandId id) {
 
 TEST(ToolZoomStateTest, ClampsTheZoomAndKeepsOneTool) {
     ToolZoomState s;
-    EXPECT_TRUE(s.arrow());
-    EXPECT_FALSE(s.drawing());
+    EXPECT_TRUE(s.isArrow());
+    EXPECT_FALSE(s.isDrawingTool());
     EXPECT_EQ(s.zoom(), 1);
     s.zoomOut();
     EXPECT_EQ(s.zoom(), 1);
@@ -44,9 +44,9 @@ TEST(ToolZoomStateTest, ClampsTheZoomAndKeepsOneTool) {
     s.setZoom(-3);
     EXPECT_EQ(s.zoom(), 1);
     s.setTool(ToolZoomState::Tool::Polygon);
-    EXPECT_TRUE(s.polygon());
-    EXPECT_FALSE(s.arrow() || s.rectangle() || s.circle());
-    EXPECT_TRUE(s.drawing());
+    EXPECT_TRUE(s.isPolygon());
+    EXPECT_FALSE(s.isArrow() || s.isRectangle() || s.isCircle());
+    EXPECT_TRUE(s.isDrawingTool());
 }
 
 TEST_F(ViewZoomTest, FirstShowingFitsSmallPicturesToTheWindow) {

@@ -1,45 +1,15 @@
-#include <QFile>
-#include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
+#include "CliRun.h"
 
-#include <gtest/gtest.h>
+#include <QImage>
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
-class Check : public ::testing::Test {
+class Check : public Cli {
 protected:
     Outcome check(QStringList args) {
         args.prepend("check");
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", config.path());
-        p.setProcessEnvironment(env);
-        p.start(TESSARY_CLI, args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        return run(args);
     }
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir dir;
-    QTemporaryDir config;
 };
 
 } // namespace
@@ -103,7 +73,7 @@ TEST_F(Check, MapNameMustMatch) {
     EXPECT_EQ(check({map, "--map", "Nav"}).exitCode, 0);
     const Outcome r = check({map, "--map", "Other"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains("No map named \"Other\""));
+    EXPECT_TRUE(r.err.contains("no map named \"Other\""));
     EXPECT_TRUE(r.out.isEmpty());
 }
 
@@ -120,4 +90,40 @@ TEST_F(Check, ErrorsAndBadCommandLines) {
     EXPECT_EQ(check({map, "--map"}).exitCode, 2);
     EXPECT_EQ(check({map, "other.map"}).exitCode, 2);
     EXPECT_EQ(check({}).exitCode, 2);
+}
+
+TEST_F(Check, MapOfAPageIsChosenByName) {
+    const QString page = write("two.htm", "<MAP NAME=\"Top\"><AREA COORDS=\"1,1,5,5\" HREF=t></MAP>"
+                                          "<MAP NAME=\"Side\"><AREA COORDS=\"2,2,6,6\">"
+                                          "<AREA COORDS=\"2,2,6,6\" HREF=s></MAP>");
+    EXPECT_EQ(check({page}).exitCode, 1); // several maps: one must be named
+    EXPECT_EQ(check({page, "--map", "Top"}).exitCode, 0);
+    const Outcome side = check({page, "--map", "Side"});
+    EXPECT_EQ(side.exitCode, 3);
+    EXPECT_EQ(side.json()["firstMissingUrl"].toInt(), 1);
+    EXPECT_EQ(side.json()["obscured"].toArray(), QJsonArray({0, 1}));
+}
+
+TEST_F(Check, ImageInfoChecksAgainstTheMapsOwnPicture) {
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(picture.save(dir.filePath("site.png")));
+    const QString map = write("site.map", "rect a.htm 0,0 10,10\nrect b.htm 15,0 25,5\n");
+
+    Outcome r = check({map, "--image-info"});
+    EXPECT_EQ(r.exitCode, 3); // the second rectangle reaches beyond the picture
+    EXPECT_EQ(r.json()["outside"].toInt(), 1);
+    EXPECT_EQ(r.json()["image"].toObject()["width"].toInt(), 20);
+
+    // A size given on the command line is the one checked against.
+    r = check({map, "--image-info", "--size", "30x30"});
+    EXPECT_EQ(r.exitCode, 0) << r.out.constData();
+    EXPECT_EQ(r.json()["outside"].toInt(), 0);
+    EXPECT_EQ(r.json()["image"].toObject()["height"].toInt(), 10);
+
+    // Without a picture to find, nothing is counted as outside.
+    r = check({write("lone.map", "rect a.htm 0,0 10,10\n"), "--image-info"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.json()["image"].isNull());
+    EXPECT_FALSE(r.json().contains("outside"));
 }

@@ -1,48 +1,6 @@
-#include <QDir>
-#include <QFile>
+#include "CliRun.h"
+
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-namespace {
-
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
-class Cli : public ::testing::Test {
-protected:
-    Outcome run(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", config.path()); // no user settings
-        p.setProcessEnvironment(env);
-        p.start(TESSARY_CLI, args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-    }
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir dir;
-    QTemporaryDir config;
-};
-
-} // namespace
 
 TEST_F(Cli, ReadsTheBundledSample) {
     const Outcome r = run({"read", TESSARY_SOURCE_DIR "/res/samples/sample.map"});
@@ -113,7 +71,7 @@ TEST_F(Cli, FailuresExitWithOneLine) {
 
     r = run({"read", write("page.map", "<HTML><BODY>\n</BODY>\n")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains("HTML page"));
+    EXPECT_TRUE(r.err.startsWith("tessary-cli: Unable to load the map file.")); // no map in it
     EXPECT_EQ(r.err.count('\n'), 1);
 }
 
@@ -168,5 +126,34 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(run({"frobnicate", "x"}).exitCode, 2);
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("tessary-cli read [--image-info] FILE"));
+    EXPECT_TRUE(help.out.contains("tessary-cli read FILE [--map NAME] [--image-info]"));
+}
+
+TEST_F(Cli, PagesOfSeveralMapsNeedTheMapNamed) {
+    const QString page = write("two.htm", "<IMG SRC=\"a.gif\" USEMAP=\"#Top\">"
+                                          "<MAP NAME=\"Top\"><AREA COORDS=\"1,1,5,5\" HREF=t></MAP>"
+                                          "<MAP NAME=\"Side bar\"><AREA COORDS=\"2,2,6,6\" HREF=s>"
+                                          "</MAP>");
+    Outcome r = run({"read", page});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, QString("tessary-cli: %1 holds several maps; name one with --map:\n"
+                             "  Top\n  Side bar\n")
+                         .arg(page)
+                         .toUtf8());
+
+    r = run({"read", page, "--map", "Side bar"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.json()["title"].toString(), "Side bar");
+    EXPECT_EQ(r.json()["areas"].toArray()[0].toObject()["url"].toString(), "s");
+    EXPECT_FALSE(r.json()["modified"].toBool());
+
+    r = run({"read", page, "--map", "top"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith("tessary-cli: no map named \"top\" in"));
+
+    // A page of one map has no other to give.
+    r = run({"read", write("one.htm", "<MAP NAME=\"Only\"></MAP>"), "--map", "Other"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.endsWith("its maps:\n  Only\n"));
+    EXPECT_EQ(run({"read", page, "--map"}).exitCode, 2);
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/GridSettings.h"
+
+#include <QString>
+
+// The application's own dialogs, as the application and its frames run
+// them. The running editor shows windows (QtAppDialogs); tests answer from
+// scripts.
+class AppDialogs {
+public:
+    // The welcome dialog's choices, in the order of its radio buttons.
+    enum class WelcomeChoice : int { OpenMap = 0, NewImageMap = 1, CreateNewImage = 2 };
+
+    virtual ~AppDialogs() = default;
+
+    // The map file dialog of Open, starting in folder: false on Cancel,
+    // else the chosen file and whether "read-only" was ticked.
+    virtual bool openMapFile(const QString& folder, QString& path, bool& readOnly) = 0;
+    // "Command Line Switches" (dialog 230).
+    virtual void showCommandLineSwitches() = 0;
+    // "Welcome to Tessary" (dialog 400), preset with choice: false on
+    // Cancel, else the choice and the "Never show" box.
+    virtual bool runWelcome(WelcomeChoice& choice, bool& neverShow) = 0;
+    // The About box.
+    virtual void showAbout() = 0;
+    // "Grid Settings" (dialog 221) on a copy of the grid: true on OK with
+    // the copy as entered.
+    virtual bool editGridSettings(GridSettings& grid) = 0;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+class CommandTarget;
+class QWidget;
+
+// The right pane of a map window as the window uses it: the map view. The
+// window puts widget() into its splitter, puts commandTarget() at the head
+// of its command chain, and reads the selection for the document's enable
+// rules. Made through DocumentServices, so that the map view is one class
+// to plug in.
+class MapPane {
+public:
+    virtual ~MapPane() = default;
+    // The pane's widget, owned by the window once placed.
+    virtual QWidget* widget() = 0;
+    // The view's link of the command chain, or null.
+    virtual CommandTarget* commandTarget() { return nullptr; }
+    // The selected area's index, -1 for none.
+    virtual int selectedArea() const { return -1; }
+    // The window became the active one: the pane writes its status panes.
+    virtual void activated() {}
+    // Application-wide drawing settings (grid, colours) or the zoom
+    // changed: the pane repaints.
+    virtual void settingsChanged() = 0;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class ActionTable;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+
+// Builds the menus and toolbars of the main frame from the shared actions:
+// menu 128 while no map is open, the document menu 129 while one is, the
+// main toolbar (resource 128), the map window toolbar (10003) and the zoom
+// menu 156. The recent files and the list of map windows are filled in
+// each time their menu opens.
+class MenuBuilder : public QObject {
+    Q_OBJECT
+public:
+    enum MenuId : int { NoMapMenu = 128, MapMenu = 129, ZoomMenu = 156 };
+
+    struct WindowEntry {
+        QString title;
+        bool active = false;
+    };
+    // What the menus ask the application for while they open.
+    struct Sources {
+        std::function<QStringList()> recentFiles;
+        std::function<QList<WindowEntry>()> windows;
+        std::function<void(int index)> activateWindow;
+        std::function<void(int id)> command; // a recent-file entry was chosen
+        std::function<void()> beforeShow;    // bring the actions up to date
+    };
+
+    MenuBuilder(const ActionTable& actions, Sources sources, QObject* parent = nullptr);
+
+    // Replaces the menus of bar with menu 128 or 129.
+    void buildMenuBar(QMenuBar* bar, int menuId);
+    static void fillMainToolBar(QToolBar* bar, const ActionTable& actions);
+    static void fillMapToolBar(QToolBar* bar, const ActionTable& actions);
+    // Menu 156: Zoom To 1:1 to 8:1.
+    QMenu* createZoomMenu(QWidget* parent);
+
+private:
+    QMenu* addMenu(QMenuBar* bar, int titleId, const QList<int>& items);
+    QMenu* buildFileMenu(QMenuBar* bar, bool mapOpen);
+    void buildViewMenu(QMenuBar* bar, bool mapOpen);
+    void buildWindowMenu(QMenuBar* bar);
+    void refreshRecentFiles(QMenu* menu, QAction* before);
+    void refreshWindows(QMenu* menu);
+    void watch(QMenu* menu);
+
+    const ActionTable& m_actions;
+    Sources m_sources;
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "formats/HtmlPageScan.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <vector>
+
+class MapArea;
+struct MapInfo;
+
+// Builds the new text of an HTML page that carries a client-side map, from
+// the page's old text. The map of the same name is replaced (with the end
+// marker after it), or a new map goes directly before the last "</BODY>";
+// the IMG tag that shows the picture is rewritten (or a new one inserted)
+// to use the map. A page without a body end, an empty or new file, and a
+// page of the oldest form ("<BODY>\r\n<MAP NAME=" at its start) get a
+// complete new page. Everything else of the old text is copied byte for
+// byte; every line the writer ends ends with "\r\n".
+//
+// Calling order: begin, writeArea per area, writeDefault, finish.
+class HtmlMapWriter {
+public:
+    // oldText is the page being replaced (empty for a new file); it must
+    // outlive the writer.
+    explicit HtmlMapWriter(QByteArrayView oldText);
+
+    // Chooses the IMG tag and the map range and writes everything up to the
+    // map's areas: the copied head of the page (or a new page's head), the
+    // start marker, the MAP tag and its tracking comments. insertOffset, when
+    // 0 or more, places a new IMG tag instead of rewriting one: it counts the
+    // page's bytes other than carriage returns, as the insertion-point view
+    // shows the page.
+    void begin(const MapInfo& info, int insertOffset = -1);
+    void writeArea(const MapArea& area);
+    // The default area; nothing while the default URL is empty or only the
+    // "Default Url Lead" text (DefaultUrl::isSet).
+    void writeDefault(const MapInfo& info);
+    // Ends the map and copies the rest of the page; returns the whole new text.
+    QByteArray finish();
+
+    // The IMG tag that begin chose (score 0 for none) and the map range.
+    int imgScore() const { return m_img.score; }
+    qsizetype mapStart() const { return m_mapStart; }
+    qsizetype mapEnd() const { return m_mapEnd; }
+    bool isFreshPage() const { return m_fresh; }
+
+private:
+    struct ChosenImg {
+        int score = 0; // 0: none chosen
+        qsizetype start = 0;
+        qsizetype end = 0;
+        std::vector<HtmlAttribute> carried;
+    };
+
+    void chooseImg(int insertOffset);
+    void chooseMapRange();
+    qsizetype byteOffsetOfCaret(int caret) const;
+    void writeFreshHead(const MapInfo& info);
+    void writeTracking(const MapInfo& info);
+    void writeDescription(QByteArrayView description);
+    void writeImgTag();
+    void copyOld(qsizetype from, qsizetype to);
+    void line(QByteArrayView text);
+    void trackingLine(QByteArrayView key, QByteArrayView value);
+    // Whether the text so far ends with marker and its line break.
+    bool endsWithMarkerLine(QByteArrayView marker) const;
+
+    QByteArrayView m_old;
+    QByteArray m_new;
+    HtmlPageScan m_scan;
+    QByteArray m_mapName;
+    QByteArray m_imageRef;  // the picture as MapInfo names it
+    QByteArray m_imageName; // its base name and extension
+    ChosenImg m_img;
+    qsizetype m_mapStart = 0;
+    qsizetype m_mapEnd = 0;
+    bool m_fresh = false;
+};

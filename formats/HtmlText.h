@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// Small text operations of HTML pages. Tag and attribute names and SHAPE
+// values compare without regard to case (ASCII letters only); map names
+// compare exactly.
+namespace HtmlText {
+
+constexpr char upper(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - ('a' - 'A')) : c;
+}
+
+bool equalsNoCase(QByteArrayView a, QByteArrayView b);
+// Whether text ends with tail, compared without regard to case over the
+// length of tail.
+bool endsWithNoCase(QByteArrayView text, QByteArrayView tail);
+QByteArray toUpper(QByteArrayView text);
+
+// A double quote inside a quoted attribute value would end the value early,
+// so values are written with every '"' as "&quot;" and read back with every
+// "&quot;" as '"'; nothing else is escaped or unescaped, so that values
+// without double quotes keep their bytes exactly.
+QByteArray unquote(QByteArrayView value);
+void appendQuoted(QByteArray& out, QByteArrayView value);
+
+} // namespace HtmlText

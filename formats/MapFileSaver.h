@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+class HtmlMapWriter;
+class MapArea;
+class PageFile;
+struct MapInfo;
+
+// The one path by which pages are written: reads the old page whole, lets
+// HtmlMapWriter build the new text from it, and replaces the file through a
+// PageFile, so that the file holds either its old bytes or the whole new
+// page. Failures are told to the user (Prompter) and returned as false.
+//
+// Calling order: open, begin, writeArea per area, writeDefault, commit.
+class MapFileSaver {
+public:
+    // file: how the page reaches the disk; null uses a PageFile of the
+    // saver's own. Not owned.
+    explicit MapFileSaver(PageFile* file = nullptr);
+    ~MapFileSaver();
+    MapFileSaver(const MapFileSaver&) = delete;
+    MapFileSaver& operator=(const MapFileSaver&) = delete;
+
+    // Refuses a target that is write-protected (its owner-write bit is
+    // clear), a folder or not a regular file ("The file %s is not a
+    // writable file."), and reads an existing page whole. A missing or
+    // empty file opens with an empty old text.
+    bool open(const QString& path);
+    void begin(const MapInfo& info, int insertOffset = -1);
+    void writeArea(const MapArea& area);
+    // The default area, unless the default URL is empty or only the lead.
+    void writeDefault(const MapInfo& info);
+    // Ends the page and replaces the file. On failure the old file is left
+    // byte for byte and the failed step's message has been shown.
+    bool commit();
+
+    bool isOpen() const { return m_open; }
+
+private:
+    PageFile& file();
+
+    QString m_path;
+    QByteArray m_old;
+    std::unique_ptr<HtmlMapWriter> m_writer;
+    PageFile* m_file;
+    std::unique_ptr<PageFile> m_ownFile;
+    bool m_open = false;
+};

@@ -1,0 +1,156 @@
+/* R_AverageFilterBitmap: a box average with the same work per pixel
+ * whatever its dimension. Per channel value the filter keeps the running
+ * sum of its column's N window rows (an entering row is added, the leaving
+ * row subtracted), and each row's prefix sums of those column sums give
+ * every horizontal window sum by one subtraction. Rows are stored rows. */
+#include "imgfx/Clones.h"
+#include "imgfx/Window.h"
+#include "imgfx/imgfx_neighbour.h"
+
+/* Up to this dimension window sums stay below 2^24: 32-bit prefix sums
+ * (whose wrapping differences are exact) and float quotients do. */
+#define NARROW_DIMENSION 256
+
+typedef struct AverageJob {
+    int Dimension;
+    int Narrow;       /* dimension at most NARROW_DIMENSION */
+    double Area;      /* N x N */
+    uint32_t* Column; /* window column sums, one per channel value */
+    void* Prefix;     /* (Width + 1) x channels prefix sums of Column, 32- or 64-bit */
+} AverageJob;
+
+FX_CLONES static void addRow(uint32_t* restrict column, const uint8_t* restrict in, int n) {
+    for (int k = 0; k < n; ++k)
+        column[k] += in[k];
+}
+
+/* Column sums stay below 2^32 (at most 255 x 65535), so the wrapping
+ * difference is exact. */
+FX_CLONES static void slideRows(uint32_t* restrict column, const uint8_t* restrict in,
+                                const uint8_t* restrict out, int n) {
+    for (int k = 0; k < n; ++k)
+        column[k] += (uint32_t)in[k] - (uint32_t)out[k];
+}
+
+/* Window sums below 2^24 (float) or 2^53 (double) give exact quotients. */
+FX_CLONES static void divideNarrow(uint8_t* restrict out, const uint32_t* restrict upper,
+                                   const uint32_t* restrict lower, int n, float area) {
+    for (int k = 0; k < n; ++k)
+        out[k] = (uint8_t)(uint32_t)((float)(upper[k] - lower[k]) / area);
+}
+
+FX_CLONES static void divideWide(uint8_t* restrict out, const uint64_t* restrict upper,
+                                 const uint64_t* restrict lower, int n, double area) {
+    for (int k = 0; k < n; ++k)
+        out[k] = (uint8_t)(uint32_t)((double)(upper[k] - lower[k]) / area);
+}
+
+/* prefix[x * c + ch] = sum of column[u * c + ch] over u < x, for one prefix
+ * type T; three channels run as three independent sums. */
+#define PREFIX_SUMS(T, prefix, column, width, c)                                                   \
+    do {                                                                                           \
+        T b = 0, g = 0, r = 0;                                                                     \
+        prefix[0] = prefix[1] = prefix[2] = 0;                                                     \
+        if (c == 3) {                                                                              \
+            for (int x = 0; x < width; ++x) {                                                      \
+                b += column[3 * x], g += column[3 * x + 1], r += column[3 * x + 2];                \
+                prefix[3 * x + 3] = b, prefix[3 * x + 4] = g, prefix[3 * x + 5] = r;               \
+            }                                                                                      \
+        } else {                                                                                   \
+            for (int x = 0; x < width; ++x)                                                        \
+                prefix[x + 1] = b += column[x];                                                    \
+        }                                                                                          \
+    } while (0)
+
+static void prefixSums(const AverageJob* job, int width, int c) {
+    if (job->Narrow) {
+        uint32_t* prefix = job->Prefix;
+        PREFIX_SUMS(uint32_t, prefix, job->Column, width, c);
+    } else {
+        uint64_t* prefix = job->Prefix;
+        PREFIX_SUMS(uint64_t, prefix, job->Column, width, c);
+    }
+}
+
+/* The sum of the column sums from index lower up to index upper. */
+static inline uint64_t between(const AverageJob* job, size_t upper, size_t lower) {
+    if (job->Narrow)
+        return (uint32_t)(((const uint32_t*)job->Prefix)[upper] -
+                          ((const uint32_t*)job->Prefix)[lower]);
+    return ((const uint64_t*)job->Prefix)[upper] - ((const uint64_t*)job->Prefix)[lower];
+}
+
+/* The output of column x where its window reaches past an edge column. */
+static void averageAtEdge(const AverageJob* job, const FxWindowRow* row, int x) {
+    const int c = row->BytesPerPixel, w = row->Width;
+    const int lo = x - (job->Dimension - 1) / 2, hi = x + job->Dimension / 2;
+    for (int ch = 0; ch < c; ++ch) {
+        uint64_t sum = between(job, (size_t)((hi < w ? hi : w - 1) + 1) * c + ch,
+                               (size_t)(lo > 0 ? lo : 0) * c + ch);
+        if (lo < 0)
+            sum += (uint64_t)(-lo) * job->Column[ch];
+        if (hi >= w)
+            sum += (uint64_t)(hi - w + 1) * job->Column[(size_t)(w - 1) * c + ch];
+        row->Out[(size_t)x * c + ch] = (uint8_t)(uint32_t)((double)sum / job->Area);
+    }
+}
+
+static void averageSpan(const AverageJob* job, const FxWindowRow* row, int x0, int x1) {
+    const int c = row->BytesPerPixel, before = (job->Dimension - 1) / 2;
+    const int after = job->Dimension / 2;
+    /* Columns whose window lies inside the row take one subtraction each. */
+    const int first = x0 > before ? x0 : before;
+    const int last = x1 < row->Width - after ? x1 : row->Width - after;
+    if (first >= last) {
+        for (int x = x0; x < x1; ++x)
+            averageAtEdge(job, row, x);
+        return;
+    }
+    for (int x = x0; x < first; ++x)
+        averageAtEdge(job, row, x);
+    const size_t upper = (size_t)(first + after + 1) * c, lower = (size_t)(first - before) * c;
+    uint8_t* out = row->Out + (size_t)first * c;
+    if (job->Narrow)
+        divideNarrow(out, (const uint32_t*)job->Prefix + upper,
+                     (const uint32_t*)job->Prefix + lower, (last - first) * c, (float)job->Area);
+    else
+        divideWide(out, (const uint64_t*)job->Prefix + upper, (const uint64_t*)job->Prefix + lower,
+                   (last - first) * c, job->Area);
+    for (int x = last; x < x1; ++x)
+        averageAtEdge(job, row, x);
+}
+
+static int averageRow(void* context, const FxWindowRow* row) {
+    AverageJob* job = context;
+    const int n = row->Width * row->BytesPerPixel;
+    if (!job->Column) {
+        job->Column = KAllocRaw((size_t)n * sizeof(uint32_t));
+        job->Prefix = KAllocRaw(((size_t)n + 3) * sizeof(uint64_t));
+        if (!job->Column || !job->Prefix)
+            return FX_ERR_NO_MEMORY;
+    }
+    if (row->Leaving) {
+        slideRows(job->Column, row->Rows[job->Dimension - 1], row->Leaving, n);
+    } else {
+        for (int k = 0; k < n; ++k)
+            job->Column[k] = 0;
+        for (int i = 0; i < job->Dimension; ++i)
+            addRow(job->Column, row->Rows[i], n);
+    }
+    prefixSums(job, row->Width, row->BytesPerPixel);
+    for (int s = 0; s + 1 < row->SpanCount; s += 2)
+        averageSpan(job, row, row->Spans[s], row->Spans[s + 1]);
+    return FX_OK;
+}
+
+int R_AverageFilterBitmap(RasterBitmap* bitmap, int dimension) {
+    if (dimension < 1 || dimension > FX_MAX_DIMENSION)
+        return FX_ERR_BAD_PARAMETER;
+    AverageJob job = {dimension, dimension <= NARROW_DIMENSION,
+                      (double)dimension * (double)dimension, NULL, NULL};
+    const FxWindowSpec layout = {.Dimension = dimension, .ExtraRows = 1};
+    int status = FxRunWindow(bitmap, &layout, averageRow, &job);
+    KFree(job.Column);
+    KFree(job.Prefix);
+    return status;
+}

@@ -1,0 +1,155 @@
+/* R_MedianFilterBitmap, on a ring of stored rows: the 3 x 3 network,
+ * bitwise selection in byte lanes up to dimension 15, and beyond that a
+ * sliding 256-level histogram per channel, which costs work in proportion
+ * to the dimension rather than its square. All give the smallest level
+ * whose cumulative count reaches (N x N + 1) / 2. */
+#include "imgfx/Median.h"
+
+#include "imgfx/MedianRows.h"
+#include "imgfx/Window.h"
+
+#include <string.h>
+
+/* The nine taps of a 3 x 3 window at column x0 of padded rows. */
+static void taps3(const FxWindowRow* row, int x0, const uint8_t* taps[9]) {
+    const int bpp = row->BytesPerPixel;
+    for (int i = 0; i < 9; ++i)
+        taps[i] = row->Rows[i / 3] + (ptrdiff_t)(x0 + i % 3 - 1) * bpp;
+}
+
+static int medianRow3(void* context, const FxWindowRow* row) {
+    const int despeckle = context != NULL;
+    for (int s = 0; s + 1 < row->SpanCount; s += 2) {
+        const int x0 = row->Spans[s], n = (row->Spans[s + 1] - x0) * row->BytesPerPixel;
+        const uint8_t* taps[9];
+        taps3(row, x0, taps);
+        uint8_t* out = row->Out + (size_t)x0 * row->BytesPerPixel;
+        if (despeckle)
+            FxDespeckle3(out, taps, n);
+        else
+            FxMedian3(out, taps, n);
+    }
+    return FX_OK;
+}
+
+int FxMedian3x3(RasterBitmap* bitmap, int despeckle) {
+    const FxWindowSpec layout = {.Dimension = 3, .Padded = 1};
+    return FxRunWindow(bitmap, &layout, medianRow3, despeckle ? (void*)bitmap : NULL);
+}
+
+/* One channel's sliding histogram: the level of the median and how many
+ * window values lie below it. */
+typedef struct Histogram {
+    uint32_t Count[256];
+    int Median;
+    uint32_t Below;
+} Histogram;
+
+typedef struct MedianJob {
+    int Dimension;
+    uint32_t Rank;         /* (N x N + 1) / 2 */
+    Histogram Channels[3]; /* slid side by side, so that their updates overlap */
+} MedianJob;
+
+/* Moves the median to the smallest level whose cumulative count reaches
+ * the rank. */
+static inline void settle(Histogram* h, uint32_t rank) {
+    while (h->Below >= rank)
+        h->Below -= h->Count[--h->Median];
+    while (h->Below + h->Count[h->Median] < rank)
+        h->Below += h->Count[h->Median++];
+}
+
+/* Fills the histogram with the whole window of column x; columns past an
+ * edge repeat the edge column, counted at once. */
+static void fillWindow(Histogram* h, const FxWindowRow* row, const MedianJob* job, int x,
+                       int channel) {
+    const int dim = job->Dimension, bpp = row->BytesPerPixel, last = row->Width - 1;
+    const int64_t first = (int64_t)x - (dim - 1) / 2, end = (int64_t)x + dim / 2;
+    const uint32_t leftRepeats = first < 0 ? (uint32_t)-first : 0;
+    const uint32_t rightRepeats = end > last ? (uint32_t)(end - last) : 0;
+    const int from = first < 0 ? 0 : (int)first, to = end > last ? last : (int)end;
+    memset(h->Count, 0, sizeof h->Count);
+    for (int i = 0; i < dim; ++i) {
+        const uint8_t* r = row->Rows[i] + channel;
+        h->Count[r[0]] += leftRepeats;
+        h->Count[r[(size_t)last * bpp]] += rightRepeats;
+        for (int u = from; u <= to; ++u)
+            ++h->Count[r[(size_t)u * bpp]];
+    }
+    h->Median = 0;
+    h->Below = 0;
+    settle(h, job->Rank);
+}
+
+/* Replaces column leaving by column entering in the window. */
+static inline void slide(Histogram* h, const uint8_t* const* rows, int dim, size_t leaving,
+                         size_t entering, uint32_t rank) {
+    uint32_t below = h->Below;
+    const int m = h->Median;
+    for (int i = 0; i < dim; ++i) {
+        const uint8_t out = rows[i][leaving], in = rows[i][entering];
+        --h->Count[out];
+        ++h->Count[in];
+        below += (uint32_t)(in < m) - (uint32_t)(out < m);
+    }
+    h->Below = below;
+    settle(h, rank);
+}
+
+static inline int clampColumn(int x, int width) {
+    return x < 0 ? 0 : x >= width ? width - 1 : x;
+}
+
+static void medianSpan(MedianJob* job, const FxWindowRow* row, int x0, int x1) {
+    const int dim = job->Dimension, before = (dim - 1) / 2, after = dim / 2;
+    const int bpp = row->BytesPerPixel;
+    for (int c = 0; c < bpp; ++c) {
+        fillWindow(&job->Channels[c], row, job, x0, c);
+        row->Out[(size_t)x0 * bpp + c] = (uint8_t)job->Channels[c].Median;
+    }
+    for (int x = x0 + 1; x < x1; ++x) {
+        const size_t leaving = (size_t)clampColumn(x - 1 - before, row->Width) * bpp;
+        const size_t entering = (size_t)clampColumn(x + after, row->Width) * bpp;
+        for (int c = 0; c < bpp; ++c) {
+            Histogram* h = &job->Channels[c];
+            if (leaving != entering)
+                slide(h, row->Rows, dim, leaving + c, entering + c, job->Rank);
+            row->Out[(size_t)x * bpp + c] = (uint8_t)h->Median;
+        }
+    }
+}
+
+static int medianRow(void* context, const FxWindowRow* row) {
+    MedianJob* job = context;
+    const int bpp = row->BytesPerPixel;
+    for (int s = 0; s + 1 < row->SpanCount; s += 2) {
+        const int x0 = row->Spans[s], x1 = row->Spans[s + 1];
+        if (job->Dimension <= FX_SELECT_MAX_DIMENSION)
+            FxMedianSelect(row->Out, row->Rows, job->Dimension, bpp, x0 * bpp, (x1 - x0) * bpp);
+        else
+            medianSpan(job, row, x0, x1);
+    }
+    return FX_OK;
+}
+
+int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
+    if (dimension == 3)
+        return FxMedian3x3(bitmap, 0);
+    if (dimension < 1 || dimension > FX_MAX_DIMENSION)
+        return FX_ERR_BAD_PARAMETER;
+    int status = FxCheckBitmap(bitmap);
+    if (status != FX_OK)
+        return status;
+    MedianJob* job = KAlloc(sizeof(MedianJob), 1);
+    if (!job)
+        return FX_ERR_NO_MEMORY;
+    job->Dimension = dimension;
+    job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
+    /* Only the selection reads padding; the histograms clamp columns. */
+    const FxWindowSpec layout = {.Dimension = dimension,
+                                 .Padded = dimension <= FX_SELECT_MAX_DIMENSION};
+    status = FxRunWindow(bitmap, &layout, medianRow, job);
+    KFree(job);
+    return status;
+}

@@ -1,0 +1,34 @@
+/* The 3 x 3 median network, shared by the median and speck removal. Taps
+ * are the nine window rows (top row first, each row left to right) offset
+ * to the first output byte; n counts bytes. Internal to the library. */
+#ifndef IMGFX_MEDIANROWS_H
+#define IMGFX_MEDIANROWS_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* out[k] = the fifth smallest of the nine taps' bytes k. */
+void FxMedian3(uint8_t* out, const uint8_t* const taps[9], int n);
+/* out[k] = that median where the centre byte lies more than 128 from it,
+ * else the centre byte. */
+void FxDespeckle3(uint8_t* out, const uint8_t* const taps[9], int n);
+
+/* The largest dimension FxMedianSelect takes: its counts are bytes. */
+#define FX_SELECT_MAX_DIMENSION 15
+
+/* Medians of dim x dim windows (dim at most FX_SELECT_MAX_DIMENSION) for
+ * the bytes k0 .. k0 + n - 1 of a row: rows are the window's padded rows
+ * (pixel 0 at column 0, (dim - 1) / 2 pixels of padding in front, dim / 2
+ * behind), each readable for 63 bytes past its padding. The level is found
+ * bit by bit from the top, counting the window values at or below each
+ * trial level, 64 bytes at a time. */
+void FxMedianSelect(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, int k0, int n);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

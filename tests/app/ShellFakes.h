@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/AppDialogs.h"
+#include "app/AreaListPane.h"
+#include "app/DocumentServices.h"
+#include "app/PicturePane.h"
+#include "support/FakeDocumentDialogs.h"
+#include "support/FakePictureSource.h"
+
+#include <QStringList>
+
+// The application's dialogs answering from a script, counting their calls.
+class ScriptedAppDialogs : public AppDialogs {
+public:
+    QList<QString> openAnswers; // paths the Open dialog gives, in turn; Cancel once used up
+    bool openReadOnly = false;
+    std::optional<std::pair<WelcomeChoice, bool>> welcomeAnswer; // unset cancels
+    std::optional<GridSettings> gridAnswer;                      // unset cancels
+
+    int openShown = 0;
+    QStringList openFolders;
+    int switchesShown = 0;
+    int welcomeShown = 0;
+    WelcomeChoice welcomePreset = WelcomeChoice::OpenMap;
+    int aboutShown = 0;
+    int gridShown = 0;
+
+    bool openMapFile(const QString& folder, QString& path, bool& readOnly) override {
+        ++openShown;
+        openFolders << folder;
+        if (openAnswers.isEmpty())
+            return false;
+        path = openAnswers.takeFirst();
+        readOnly = openReadOnly;
+        return true;
+    }
+    void showCommandLineSwitches() override { ++switchesShown; }
+    bool runWelcome(WelcomeChoice& choice, bool& neverShow) override {
+        ++welcomeShown;
+        welcomePreset = choice;
+        if (!welcomeAnswer)
+            return false;
+        choice = welcomeAnswer->first;
+        neverShow = welcomeAnswer->second;
+        return true;
+    }
+    void showAbout() override { ++aboutShown; }
+    bool editGridSettings(GridSettings& grid) override {
+        ++gridShown;
+        if (!gridAnswer)
+            return false;
+        grid = *gridAnswer;
+        return true;
+    }
+};
+
+// Documents with fake pictures and scripted dialogs, in the plain panes.
+class TestDocumentServices : public DocumentServices {
+public:
+    FakePictureSource pictures;
+    FakeDocumentDialogs dialogs;
+
+    PictureSource* pictureSource() override { return &pictures; }
+    DocumentDialogs* documentDialogs() override { return &dialogs; }
+    std::unique_ptr<MapPane> createMapPane(CImageMapDoc& doc, ToolZoomState& toolZoom,
+                                           StatusPanes* panes, QWidget* parent) override {
+        return std::make_unique<PicturePane>(doc, toolZoom, panes, parent);
+    }
+    QWidget* createAreaList(CImageMapDoc& doc, MapPane&, QWidget* parent) override {
+        return new AreaListPane(doc, parent);
+    }
+};

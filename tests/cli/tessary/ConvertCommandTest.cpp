@@ -1,0 +1,54 @@
+#include "CliRun.h"
+
+TEST_F(Cli, ConvertSavesAPageAsTheEditorDoes) {
+    write("pics/pic.gif", "GIF89a");
+    const QString map = write("site.map", "#$TITLE:Shop\n#$GIF:pics/pic.gif\n"
+                                          "rect a.htm 1,1 5,5\ndefault index.htm\n");
+    const Outcome r = run({"convert", map, dir.filePath("out/site.htm")});
+    EXPECT_EQ(r.exitCode, 1); // the folder does not exist
+    EXPECT_TRUE(r.err.startsWith("tessary-cli: Attempting to CREATE the target file gave error "));
+
+    QDir(dir.path()).mkdir("out");
+    const Outcome ok = run({"convert", map, dir.filePath("out/site.htm")});
+    ASSERT_EQ(ok.exitCode, 0) << ok.err.constData();
+    EXPECT_TRUE(ok.err.isEmpty());
+    const QByteArray page = read("out/site.htm");
+    EXPECT_TRUE(page.contains("<IMG SRC=\"pic.gif\" USEMAP=\"#Shop\" BORDER=0>"));
+    EXPECT_TRUE(page.contains("<AREA SHAPE=default HREF=\"index.htm\">"));
+    EXPECT_EQ(read("out/pic.gif"), "GIF89a"); // the picture goes beside the page
+
+    // Converting the page into itself changes nothing but the date line.
+    ASSERT_EQ(run({"convert", dir.filePath("out/site.htm"), dir.filePath("out/site.htm")}).exitCode,
+              0);
+    EXPECT_EQ(read("out/site.htm").size(), page.size());
+}
+
+TEST_F(Cli, ConvertTakesTitleAndPictureAndKeepsTheRestOfAPage) {
+    const QString page = write("page.htm", "<HTML><BODY>\r\n<IMG SRC=\"logo.png\" WIDTH=5>\r\n"
+                                           "</BODY></HTML>\r\n");
+    const QString map = write("a.map", "rect a.htm 1,1 5,5\n");
+    const Outcome r =
+        run({"convert", map, page, "--title", "Logo \"map\"", "--image", dir.filePath("logo.png")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QByteArray written = read("page.htm");
+    EXPECT_TRUE(written.startsWith("<HTML><BODY>\r\n\r\n<!-- Image tags modified"));
+    EXPECT_TRUE(written.contains(
+        "<IMG SRC=\"logo.png\" USEMAP=\"#Logo &quot;map&quot;\" WIDTH=5 BORDER=0>\r\n<!-- Start"));
+    EXPECT_TRUE(written.endsWith("information -->\r\n</BODY></HTML>\r\n"));
+}
+
+TEST_F(Cli, ConvertAnswersQuestionsNoAndReportsThem) {
+    settings("Require%20Default=1\n");
+    const QString map = write("a.map", "rect a.htm 1,1 5,5\n");
+    Outcome r = run({"convert", map, dir.filePath("a.htm")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "tessary-cli: Do you really want to save without a default URL?\n");
+    EXPECT_FALSE(QFile::exists(dir.filePath("a.htm")));
+
+    settings("");
+    r = run({"convert", write("d.map", "rect a.htm 1,1 5,5\n"), dir.filePath("d.map2")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "tessary-cli: Saving a Client Side Image Map file into a non-HTML file is "
+                     "not allowed!\n");
+    EXPECT_EQ(run({"convert", map}).exitCode, 2);
+}

@@ -1,0 +1,134 @@
+#include "formats/HtmlMapReader.h"
+#include "formats/HtmlPageScan.h"
+#include "model/AreaCollector.h"
+#include "model/MapInfo.h"
+#include "support/FakeDocumentDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Read {
+    explicit Read(const QByteArray& text, DocumentDialogs* dialogs = nullptr) : areas(5, 1024) {
+        ok = HtmlMapReader::read(text, areas, info, dialogs);
+    }
+    int count() const { return int(areas.areas().size()); }
+    const MapArea& at(int i) const { return *areas.areas().at(i); }
+
+    AreaCollector areas;
+    MapInfo info;
+    bool ok = false;
+};
+
+// The consumer form: records each shape instead of making areas.
+class RecordingSink : public MapSink {
+public:
+    void rectangle(const AreaTexts& t, int l, int tp, int r, int b) override {
+        calls << QString("rect %1 %2,%3,%4,%5").arg(QString(t.url)).arg(l).arg(tp).arg(r).arg(b);
+    }
+    void circle(const AreaTexts& t, int l, int tp, int r, int b) override {
+        calls << QString("circle %1 %2,%3,%4,%5").arg(QString(t.url)).arg(l).arg(tp).arg(r).arg(b);
+    }
+    void beginPolygon() override { calls << "begin"; }
+    void vertex(int x, int y) override { calls << QString("vertex %1,%2").arg(x).arg(y); }
+    void endPolygon(const AreaTexts& t) override { calls << "end " + t.url; }
+    QStringList calls;
+};
+
+const QByteArray kTwoMaps = "<IMG SRC=\"img/top.gif\" USEMAP=\"#Top\">"
+                            "<MAP NAME=\"Top\"><AREA COORDS=\"1,1,5,5\" HREF=top.htm></MAP>"
+                            "<MAP NAME=\"Side\"><!-- #$GIF:side.png -->"
+                            "<AREA COORDS=\"2,2,6,6\" HREF=side.htm></MAP>"
+                            "<MAP NAME=\"Loose\"></MAP>"
+                            "<MAP NAME=\"Side\"><AREA COORDS=\"3,3,7,7\"></MAP>";
+
+} // namespace
+
+TEST(HtmlMapReader, ReadsEveryShapeWithItsTexts) {
+    Read r("<MAP NAME=\"m\">"
+           "<AREA SHAPE=rect COORDS=\"10,20,30,40\" HREF=\"a.htm\" ALT=\"A\" TARGET=\"_top\">"
+           "<area coords=\"1,2,3,4\" href=b.htm>"
+           "<AREA SHAPE=Circle COORDS=\"50,50,10\" HREF=c.htm>"
+           "<AREA SHAPE=POLY COORDS=\"1,1, 10,1,10,10 ,1,1\" HREF=p.htm>"
+           "<AREA SHAPE=POLY COORDS=\"1,1,10,1\" HREF=gone.htm>"
+           "<AREA SHAPE=RECTANGLE COORDS=\"1,1,2,2\"><AREA SHAPE=POLYGON COORDS=\"1,1,2,2,3,3\">"
+           "<AREA SHAPE=RECT COORDS=\"1,2\">"
+           "<AREA SHAPE=DEFAULT HREF=\"home.htm\">"
+           "</MAP>");
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.count(), 4);
+    EXPECT_EQ(r.at(0).imageRect(), (PixelRect{10, 20, 30, 40}));
+    EXPECT_EQ(r.at(0).texts(), (AreaTexts{"a.htm", "_top", "A"}));
+    EXPECT_EQ(r.at(1).shape(), AreaShape::Rectangle); // no SHAPE means a rectangle
+    EXPECT_EQ(r.at(2).shape(), AreaShape::Circle);
+    EXPECT_EQ(r.at(2).imageRect(), (PixelRect{40, 40, 60, 60}));
+    // The closing repeat of the first vertex is not a vertex of its own.
+    ASSERT_EQ(r.at(3).vertexCount(), 3);
+    EXPECT_EQ(r.at(3).vertex(2), QPoint(10, 10));
+    EXPECT_EQ(r.info.defaultUrl, "home.htm");
+}
+
+TEST(HtmlMapReader, MapInformationComesFromTrackingLinesNameAndImg) {
+    Read r("<!-- #$AUTHOR:outside -->"
+           "<IMG SRC=\"other.gif\" USEMAP=\"#other\"><IMG SRC=\"pics/shop.gif\" USEMAP=\"#Shop\">"
+           "<MAP NAME=\"Shop\"><!-- #$TITLE:Ignored --><!-- #$AUTHOR:Ann -->"
+           "<!-- #$DESCRIPTION:first --><!-- #$DESCRIPTION:second --><!-- #$GIF:old.gif -->"
+           "<!-- #$DATE:Mon Jan  1 00:00:00 2001 --></MAP>");
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.info.title, "Shop"); // the NAME overrides a TITLE line
+    EXPECT_EQ(r.info.author, "Ann");
+    EXPECT_EQ(r.info.description, "first second");
+    EXPECT_EQ(r.info.imageFile, "pics/shop.gif"); // the IMG that uses the map wins over GIF
+    EXPECT_TRUE(r.info.date.isEmpty());
+
+    Read lower("<IMG SRC=\"a.gif\" USEMAP=\"#shop\"><MAP NAME=\"Shop\"><!-- #$GIF:b.gif --></MAP>");
+    EXPECT_EQ(lower.info.imageFile, "b.gif"); // map names match exactly
+}
+
+TEST(HtmlMapReader, QuotEntitiesInValuesAreDoubleQuotes) {
+    Read r("<IMG SRC=\"a&quot;b.gif\" USEMAP=\"#say &quot;hi&quot;\">"
+           "<MAP NAME=\"say &quot;hi&quot;\">"
+           "<AREA COORDS=\"1,1,5,5\" HREF=\"q.htm?x=&quot;1&quot;\" ALT=\"&quot;\" "
+           "TARGET=\"&amp;&quot;\"></MAP>");
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.info.title, "say \"hi\"");
+    EXPECT_EQ(r.info.imageFile, "a\"b.gif");
+    EXPECT_EQ(r.at(0).texts(), (AreaTexts{"q.htm?x=\"1\"", "&amp;\"", "\""}));
+}
+
+TEST(HtmlMapReader, PageWithoutACompleteMapFails) {
+    EXPECT_FALSE(Read("<HTML><BODY></BODY></HTML>").ok);
+    EXPECT_FALSE(Read("<MAP NAME=m><AREA COORDS=\"1,1,5,5\">").ok);
+}
+
+TEST(HtmlMapReader, SeveralMapsAskWhichWithTheirPictures) {
+    FakeDocumentDialogs dialogs;
+    dialogs.mapChoice = QByteArray("Side");
+    Read side(kTwoMaps, &dialogs);
+    ASSERT_TRUE(side.ok);
+    ASSERT_EQ(dialogs.mapChoicesShown.size(), 4);
+    EXPECT_EQ(dialogs.mapChoicesShown[0].graphic, "img/top.gif");
+    EXPECT_EQ(dialogs.mapChoicesShown[1].graphic, "side.png");
+    EXPECT_EQ(dialogs.mapChoicesShown[2].name, "Loose");
+    EXPECT_EQ(dialogs.mapChoicesShown[2].graphic, "<unknown>");
+    // The first map of the chosen name is read.
+    ASSERT_EQ(side.count(), 1);
+    EXPECT_EQ(side.at(0).url(), "side.htm");
+
+    dialogs.mapChoice.reset();
+    EXPECT_FALSE(Read(kTwoMaps, &dialogs).ok);
+    EXPECT_FALSE(Read(kTwoMaps).ok); // no dialogs: cancelled
+}
+
+TEST(HtmlMapReader, ConsumerFormReceivesEachShape) {
+    const QByteArray text = "<MAP NAME=m><AREA COORDS=\"1,2,3,4\" HREF=r>"
+                            "<AREA SHAPE=circle COORDS=\"10,10,5\" HREF=c>"
+                            "<AREA SHAPE=poly COORDS=\"0,0,9,0,9,9,0,0\" HREF=p></MAP>";
+    const HtmlPageScan scan = HtmlPageScan::scan(text);
+    RecordingSink sink;
+    MapInfo info;
+    HtmlMapReader::loadMap(scan, 0, sink, info);
+    EXPECT_EQ(sink.calls, QStringList({"rect r 1,2,3,4", "circle c 5,5,15,15", "begin",
+                                       "vertex 0,0", "vertex 9,0", "vertex 9,9", "end p"}));
+    EXPECT_EQ(info.title, "m");
+}

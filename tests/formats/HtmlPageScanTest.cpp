@@ -1,0 +1,138 @@
+#include "formats/HtmlPageScan.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+HtmlTag tagAt(QByteArrayView text, qsizetype pos = 0) {
+    HtmlTag tag;
+    HtmlPageScan::readTag(text, pos, tag);
+    return tag;
+}
+
+} // namespace
+
+TEST(HtmlPageScan, TokenizerReadsNamesValuesAndQuotes) {
+    const QByteArrayView text = "<img SRC = \"a b.gif\" width=10 ismap Alt='x y' a=1>tail";
+    const HtmlTag tag = tagAt(text);
+    EXPECT_TRUE(tag.is("IMG"));
+    EXPECT_FALSE(tag.closing);
+    EXPECT_EQ(tag.end, text.indexOf("tail"));
+    ASSERT_EQ(tag.attributeCount, 5);
+    EXPECT_EQ(tag.attributes[0].value, "a b.gif");
+    EXPECT_TRUE(tag.attributes[0].quoted);
+    EXPECT_EQ(tag.attributes[1].value, "10");
+    EXPECT_FALSE(tag.attributes[1].quoted);
+    EXPECT_EQ(tag.attributes[2].name, "ismap");
+    EXPECT_TRUE(tag.attributes[2].value.isEmpty());
+    // Single quotes mean nothing: the value runs to the next white space,
+    // and the stray quote after "y" ends the attributes.
+    EXPECT_EQ(tag.attribute("ALT"), "'x");
+    EXPECT_EQ(tag.attributes[4].name, "y");
+    // Attribute names compare without regard to case; the first match wins.
+    EXPECT_EQ(tagAt("<a href=1 HREF=2>").attribute("Href"), "1");
+}
+
+TEST(HtmlPageScan, TokenizerReadsCommentsAndClosingTags) {
+    const QByteArrayView text = "<!--  #$TITLE:x <b>  -->rest</MAP >";
+    const HtmlTag comment = tagAt(text);
+    EXPECT_TRUE(comment.isComment);
+    EXPECT_EQ(comment.comment, "#$TITLE:x <b>");
+    EXPECT_EQ(comment.resume, text.indexOf("rest"));
+    const HtmlTag closing = tagAt(text, text.indexOf("</"));
+    EXPECT_TRUE(closing.closing);
+    EXPECT_TRUE(closing.is("MAP"));
+    EXPECT_EQ(closing.end, text.size());
+}
+
+TEST(HtmlPageScan, TagEndsAfterItsOwnCloseEvenWhenSelfClosed) {
+    const QByteArrayView text = "<IMG SRC=\"a.gif\" />x";
+    EXPECT_EQ(tagAt(text).end, text.indexOf('x'));
+    // A "<" inside a broken tag still starts the next one.
+    const QByteArrayView page = "if a < b then <IMG SRC=x.gif> and <IMG SRC=y.gif";
+    const HtmlPageScan scan = HtmlPageScan::scan(page);
+    ASSERT_EQ(scan.imgs.size(), 2u);
+    EXPECT_EQ(scan.imgs[0].src, "x.gif");
+    EXPECT_EQ(scan.imgs[1].end, page.size()); // never closed: it runs to the end
+}
+
+TEST(HtmlPageScan, RecordsImgTagsWithTheirAttributes) {
+    const QByteArrayView text = "<P><IMG SRC=\"pic.gif\" USEMAP=\"#Main\" WIDTH=10 ALT=\"a\">"
+                                "<img src=b.gif usemap=other.htm#x border=\"2\">";
+    const HtmlPageScan scan = HtmlPageScan::scan(text);
+    ASSERT_EQ(scan.imgs.size(), 2u);
+    const HtmlImg& a = scan.imgs[0];
+    EXPECT_EQ(a.start, 3);
+    EXPECT_EQ(a.end, text.indexOf("<img"));
+    EXPECT_EQ(a.src, "pic.gif");
+    EXPECT_EQ(a.mapRef, "Main");
+    ASSERT_EQ(a.carried.size(), 2u);
+    EXPECT_EQ(a.carried[0].name, "WIDTH");
+    EXPECT_EQ(a.carried[1].value, "a");
+    // A USEMAP that does not start with "#" is carried, not a map reference.
+    const HtmlImg& b = scan.imgs[1];
+    EXPECT_TRUE(b.mapRef.isEmpty());
+    ASSERT_EQ(b.carried.size(), 2u);
+    EXPECT_EQ(b.carried[0].value, "other.htm#x");
+    EXPECT_TRUE(b.carried[1].quoted);
+}
+
+TEST(HtmlPageScan, RecordsCompleteMapsWithAreasAndTrackingLines) {
+    const QByteArrayView text = "<!-- #$TITLE:outside -->"
+                                "<MAP NAME=\"Main\"><!-- #$AUTHOR:me --><!-- plain -->"
+                                "<AREA SHAPE=rect COORDS=\"1,2,3,4\" HREF=a.htm ALT=\"A\" TARGET=t>"
+                                "<area shape=RECT href=dropped.htm>"
+                                "<AREA SHAPE=default HREF=\"home.htm\">"
+                                "<MAP NAME=inner>"
+                                "</MAP> <BODY></BODY> </MAP><MAP NAME=open><AREA COORDS=1,1,2,2>";
+    const HtmlPageScan scan = HtmlPageScan::scan(text);
+    ASSERT_EQ(scan.maps.size(), 1u); // the map without a closing tag is not recorded
+    const HtmlMapBlock& map = scan.maps[0];
+    EXPECT_EQ(map.name, "Main");
+    EXPECT_EQ(map.start, text.indexOf("<MAP"));
+    EXPECT_EQ(map.end, text.indexOf(" <BODY>"));
+    ASSERT_EQ(map.tracking.size(), 1u);
+    EXPECT_EQ(map.tracking[0], "#$AUTHOR:me");
+    // An AREA without COORDS is kept only as the default.
+    ASSERT_EQ(map.areas.size(), 2u);
+    EXPECT_EQ(map.areas[0].shape, "rect");
+    EXPECT_EQ(map.areas[0].coords, "1,2,3,4");
+    EXPECT_EQ(map.areas[0].href, "a.htm");
+    EXPECT_EQ(map.areas[0].alt, "A");
+    EXPECT_EQ(map.areas[0].target, "t");
+    EXPECT_EQ(map.areas[1].href, "home.htm");
+    EXPECT_EQ(scan.bodyEnd, text.indexOf("</BODY>"));
+}
+
+TEST(HtmlPageScan, CommentsHideTagsAndTheLastBodyEndWins) {
+    const QByteArrayView text = "<!-- <MAP NAME=x></MAP> </BODY> --></BODY>x</body >";
+    const HtmlPageScan scan = HtmlPageScan::scan(text);
+    EXPECT_TRUE(scan.maps.empty());
+    EXPECT_EQ(scan.bodyEnd, text.lastIndexOf("</body"));
+    EXPECT_EQ(HtmlPageScan::scan("<HTML><BODY>text").bodyEnd, 0);
+}
+
+TEST(HtmlPageScan, WhatGoesBeyondTheCapacitiesIsIgnored) {
+    QByteArray text = "<IMG SRC=a.gif";
+    for (int i = 0; i < 40; ++i)
+        text += " A" + QByteArray::number(i) + "=" + QByteArray::number(i);
+    text += ">";
+    for (int i = 0; i < 70; ++i)
+        text += "<IMG SRC=" + QByteArray::number(i) + ".gif>";
+    text += "<MAP NAME=big>";
+    for (int i = 0; i < 1100; ++i)
+        text += "<AREA COORDS=\"" + QByteArray::number(i) + ",0,1,1\">";
+    for (int i = 0; i < 70; ++i)
+        text += "<!-- #$DESCRIPTION:" + QByteArray::number(i) + " -->";
+    text += "</MAP>";
+    for (int i = 0; i < 20; ++i)
+        text += "<MAP NAME=m" + QByteArray::number(i) + "></MAP>";
+
+    const HtmlPageScan scan = HtmlPageScan::scan(text);
+    ASSERT_EQ(int(scan.imgs.size()), HtmlPageScan::kMaxImgs);
+    EXPECT_EQ(int(scan.imgs[0].carried.size()), HtmlTag::kMaxAttributes - 1);
+    ASSERT_EQ(int(scan.maps.size()), HtmlPageScan::kMaxMaps);
+    EXPECT_EQ(int(scan.maps[0].areas.size()), HtmlPageScan::kMaxAreasPerMap);
+    EXPECT_EQ(int(scan.maps[0].tracking.size()), HtmlPageScan::kMaxTrackingLines);
+    EXPECT_EQ(scan.maps[15].name, "m14");
+}

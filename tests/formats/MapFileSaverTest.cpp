@@ -1,0 +1,136 @@
+#include "formats/MapFileSaver.h"
+#include "formats/PageFile.h"
+#include "model/MapArea.h"
+#include "model/MapInfo.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+// Fails one step of the replacement the way the system would: a write that
+// stops half way (disk full), or a rename that is refused.
+class FailingPageFile : public PageFile {
+public:
+    explicit FailingPageFile(Step failAt) : m_failAt(failAt) {}
+    bool create(const QString& path) override {
+        return m_failAt == Step::Create ? fail(Step::Create, EACCES) : PageFile::create(path);
+    }
+    bool write(QByteArrayView bytes) override {
+        if (m_failAt != Step::Write)
+            return PageFile::write(bytes);
+        PageFile::write(bytes.first(bytes.size() / 2));
+        m_file.flush();
+        return fail(Step::Write, ENOSPC);
+    }
+    bool replace() override {
+        return m_failAt == Step::Replace ? fail(Step::Replace, EBUSY) : PageFile::replace();
+    }
+
+private:
+    Step m_failAt;
+};
+
+class Saver : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+    static QByteArray read(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool save(MapFileSaver& saver, const QString& path) {
+        if (!saver.open(path))
+            return false;
+        MapInfo info;
+        info.title = "Shop";
+        info.imageFile = "shop.gif";
+        saver.begin(info);
+        MapArea area;
+        area.setRect(1, 2, 3, 4);
+        area.setTexts({"a.htm", {}, {}});
+        saver.writeArea(area);
+        saver.writeDefault(info);
+        return saver.commit();
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+};
+
+const QByteArray kPage = "<HTML><BODY>\r\n<P>keep me</P>\r\n</BODY></HTML>\r\n";
+
+} // namespace
+
+TEST_F(Saver, ReplacesAnExistingPageAndCreatesANewOne) {
+    const QString page = write("page.htm", kPage);
+    MapFileSaver saver;
+    ASSERT_TRUE(save(saver, page));
+    const QByteArray written = read(page);
+    EXPECT_TRUE(written.startsWith("<HTML><BODY>\r\n<P>keep me</P>\r\n<!-- Start"));
+    EXPECT_TRUE(written.contains("<AREA SHAPE=RECT COORDS=\"1,2,3,4\" HREF=\"a.htm\" ALT=\"\">"));
+
+    ASSERT_TRUE(save(saver, dir.filePath("new.htm")));
+    EXPECT_TRUE(read(dir.filePath("new.htm")).startsWith("<HTML>\r\n<HEAD>"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary files left
+    EXPECT_TRUE(prompter.shown().isEmpty());
+}
+
+TEST_F(Saver, RefusesTargetsThatAreNotWritableFiles) {
+    const QString locked = write("locked.htm", kPage);
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup);
+    QDir(dir.path()).mkdir("folder.htm");
+    MapFileSaver saver;
+    for (const QString& path : {locked, dir.filePath("folder.htm")}) {
+        prompter.clear();
+        EXPECT_FALSE(saver.open(path));
+        ASSERT_EQ(prompter.texts().size(), 1);
+        EXPECT_EQ(prompter.texts()[0], QString("The file %1 is not a writable file.").arg(path));
+        EXPECT_EQ(prompter.shown()[0].icon, Prompter::Icon::Exclamation);
+    }
+    EXPECT_EQ(read(locked), kPage);
+}
+
+TEST_F(Saver, FailedStepsLeaveTheOldPageByteForByte) {
+    const struct {
+        PageFile::Step step;
+        QString message;
+    } cases[] = {
+        {PageFile::Step::Create,
+         QString("Attempting to CREATE the target file gave error %1\n").arg(EACCES)},
+        {PageFile::Step::Write,
+         QString("Attempting to WRITE to target file gave error %1\n").arg(ENOSPC)},
+        {PageFile::Step::Replace,
+         QString("Attempting to DELETE the target file gave error %1\n").arg(EBUSY)},
+    };
+    const QString page = write("page.htm", kPage);
+    for (const auto& c : cases) {
+        prompter.clear();
+        FailingPageFile file(c.step);
+        MapFileSaver saver(&file);
+        EXPECT_FALSE(save(saver, page));
+        EXPECT_EQ(read(page), kPage);
+        EXPECT_EQ(prompter.texts(), QStringList{c.message});
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.htm"});
+    }
+}
+
+TEST_F(Saver, TargetInAMissingFolderFailsAtCreate) {
+    MapFileSaver saver;
+    EXPECT_FALSE(save(saver, dir.filePath("missing/page.htm")));
+    ASSERT_EQ(prompter.texts().size(), 1);
+    EXPECT_TRUE(prompter.texts()[0].startsWith("Attempting to CREATE the target file gave error "));
+    EXPECT_FALSE(
+        prompter.texts()[0].startsWith("Attempting to CREATE the target file gave error 0"));
+}

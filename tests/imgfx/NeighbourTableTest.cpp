@@ -1,0 +1,343 @@
+// Every neighbourhood filter on every pixel kind (1-, 4- and 8-bit with
+// colour, ascending grey and descending grey palettes, 16-, 24- and 32-bit;
+// both colour orders, both row orders; with and without a region) against
+// the plain references of NeighbourReference.h.
+#include "NeighbourReference.h"
+
+#include "imgfx/imgfx.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <sstream>
+
+using namespace fxtest;
+using namespace fxref;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::vector<uint8_t> bytes;
+};
+
+struct Case {
+    std::string name;
+    std::function<int(RasterBitmap*)> run;
+    std::function<Outcome(RasterBitmap*, const std::vector<uint8_t>&)> expected;
+};
+
+// The built-in spatial filters as the documentation lists them.
+const int32_t builtinSpatial[33][9] = {
+    {0, 1, 0, 0, 0, 0, 0, -1, 0},      {0, 0, 1, 0, 0, 0, -1, 0, 0},
+    {0, 0, 0, -1, 0, 1, 0, 0, 0},      {-1, 0, 0, 0, 0, 0, 0, 0, 1},
+    {0, -1, 0, 0, 0, 0, 0, 1, 0},      {0, 0, -1, 0, 0, 0, 1, 0, 0},
+    {0, 0, 0, 1, 0, -1, 0, 0, 0},      {1, 0, 0, 0, 0, 0, 0, 0, -1},
+    {1, 1, 1, 1, -2, 1, -1, -1, -1},   {1, 1, 1, -1, -2, 1, -1, -1, 1},
+    {-1, 1, 1, -1, -2, 1, -1, 1, 1},   {-1, -1, 1, -1, -2, 1, 1, 1, 1},
+    {-1, -1, -1, 1, -2, 1, 1, 1, 1},   {1, -1, -1, 1, -2, -1, 1, 1, 1},
+    {1, 1, -1, 1, -2, -1, 1, 1, -1},   {1, 1, 1, 1, -2, -1, 1, -1, -1},
+    {0, -1, 0, -1, 4, -1, 0, -1, 0},   {-1, -1, -1, -1, 8, -1, -1, -1, -1},
+    {1, -2, 1, -2, 4, -2, 1, -2, 1},   {-1, 0, -1, 0, 4, 0, -1, 0, -1},
+    {0, -1, 0, 0, 2, 0, 0, -1, 0},     {0, 0, 0, -1, 2, -1, 0, 0, 0},
+    {1, 2, 1, 0, 0, 0, -1, -2, -1},    {1, 0, -1, 2, 0, -2, 1, 0, -1},
+    {-1, -1, -1, 0, 0, 0, 1, 1, 1},    {1, 0, -1, 1, 0, -1, 1, 0, -1},
+    {-1, 0, 0, 0, 1, 0, 0, 0, 0},      {0, -1, 0, 0, 1, 0, 0, 0, 0},
+    {0, 0, 0, -1, 1, 0, 0, 0, 0},      {-1, -1, -1, 2, 2, 2, -1, -1, -1},
+    {-1, 2, -1, -1, 2, -1, -1, 2, -1}, {-1, -1, 2, -1, 2, -1, 2, -1, -1},
+    {2, -1, -1, -1, 2, -1, -1, -1, 2},
+};
+
+const int32_t builtinShapes[4][9] = {
+    {0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {256, 256, 256, 0, 0, 0, 256, 256, 256},
+    {256, 0, 256, 256, 0, 256, 256, 0, 256},
+    {256, 256, 0, 256, 0, 256, 0, 256, 256},
+};
+
+Outcome windowOutcome(RasterBitmap* bmp, const std::vector<uint8_t>& before, bool pictureOrder,
+                      int n, const WindowFunction& f) {
+    WorkImage in = workOf(bmp, before);
+    return {FX_OK, writeBack(bmp, before, applyWindow(in, orderOf(bmp, pictureOrder), n, f))};
+}
+
+// A caller's record: header words, then values.
+std::vector<int32_t> record(std::initializer_list<int32_t> header, const std::vector<int32_t>& v) {
+    std::vector<int32_t> r(header);
+    r.insert(r.end(), v.begin(), v.end());
+    return r;
+}
+
+Case spatialCase(const std::string& name, std::vector<int32_t> coefficients, int32_t divisor,
+                 int32_t bias) {
+    const int n = int(std::lround(std::sqrt(double(coefficients.size()))));
+    auto rec = std::make_shared<std::vector<int32_t>>(record({divisor, bias, n}, coefficients));
+    return {
+        name,
+        [rec](RasterBitmap* b) {
+            return R_SpatialFilterBitmap(b, reinterpret_cast<const SpatialFilter*>(rec->data()));
+        },
+        [=](RasterBitmap* b, const std::vector<uint8_t>& before) {
+            return windowOutcome(b, before, n != 3, n, convolution(coefficients, divisor, bias));
+        }};
+}
+
+// The 3 x 3 kernel the sharpen filter documents.
+std::vector<int32_t> sharpenKernel(int sharpness, int32_t* divisor) {
+    std::vector<int32_t> c(9, sharpness < 0 ? 1 : -1);
+    int k = sharpness < 0 ? (sharpness * 71 + 71000) / 999 : (71000 - sharpness * 71) / 999;
+    c[4] = sharpness < 0 ? k + 1 : k + 9;
+    *divisor = sharpness < 0 ? k + 9 : k + 1;
+    return c;
+}
+
+// The 3 x 3 kernel the emboss filter documents.
+std::vector<int32_t> embossKernel(int direction, int depth, int32_t* divisor) {
+    const int plus[8] = {1, 2, 5, 8, 7, 6, 3, 0}, minus[8] = {7, 6, 3, 0, 1, 2, 5, 8};
+    int w = depth > 500 ? (depth * 16 - 7750) / 500 + 1 : 1;
+    *divisor = depth > 500 ? 1 : (8250 - depth * 16) / 500 + 1;
+    std::vector<int32_t> c(9, 0);
+    c[plus[direction]] = w;
+    c[minus[direction]] = -w;
+    return c;
+}
+
+Outcome binaryOutcome(RasterBitmap* bmp, const std::vector<uint8_t>& before,
+                      const std::vector<int32_t>& elements, int n, bool maximum) {
+    if (bmp->BitsPerPixel != 1)
+        return windowOutcome(bmp, before, n != 3, n, morphology(elements, maximum));
+    const int kind = KGreyKind(bmp);
+    if (kind == 0)
+        return {0, before};
+    WorkImage out = applyWindow(bitsOf(bmp, before), orderOf(bmp, true), n,
+                                morphologyBits(elements, maximum != (kind == 2)));
+    return {FX_OK, writeBits(bmp, before, out)};
+}
+
+Case binaryCase(const std::string& name, std::vector<int32_t> elements, bool maximum) {
+    const int n = int(std::lround(std::sqrt(double(elements.size()))));
+    auto rec = std::make_shared<std::vector<int32_t>>(record({maximum ? 1 : 0, n}, elements));
+    return {name,
+            [rec](RasterBitmap* b) {
+                return R_BinaryFilterBitmap(b, reinterpret_cast<const BinaryFilter*>(rec->data()));
+            },
+            [=](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                return binaryOutcome(b, before, elements, n, maximum);
+            }};
+}
+
+std::vector<int32_t> patternValues(int count, int64_t low, int64_t high, uint64_t seed) {
+    std::vector<int32_t> v(static_cast<size_t>(count));
+    for (int32_t& x : v) {
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        x = int32_t(low + int64_t((seed >> 11) % uint64_t(high - low + 1)));
+    }
+    return v;
+}
+
+void addSpatialCases(std::vector<Case>& cases) {
+    for (int i = 0; i < 33; ++i) {
+        std::vector<int32_t> c(builtinSpatial[i], builtinSpatial[i] + 9);
+        cases.push_back(
+            {"Builtin" + std::to_string(i),
+             [i](RasterBitmap* b) { return R_SpatialFilterBitmap(b, FX_SPATIAL_FILTER(i)); },
+             [c, i](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                 return windowOutcome(b, before, false, 3, convolution(c, 1, i < 8 ? 128 : 0));
+             }});
+    }
+    cases.push_back(spatialCase("Record1x1", {3}, 2, -10));
+    cases.push_back(spatialCase("Record2x2", {1, -2, 3, 1}, 1, 40));
+    cases.push_back(spatialCase("Record3x3Divisor", patternValues(9, -9, 9, 3), -3, 100));
+    cases.push_back(spatialCase("Record4x4", patternValues(16, -4, 5, 5), 5, 60));
+    cases.push_back(spatialCase("Record5x5", patternValues(25, -3, 4, 7), 7, 20));
+    cases.push_back(spatialCase("Record3x3Wide", patternValues(9, -300000, 300000, 11), 1000, 128));
+    cases.push_back(
+        spatialCase("Record3x3Huge", patternValues(9, -2000000000, 2000000000, 13), 123456789, 50));
+    cases.push_back(spatialCase("Record6x6Huge", patternValues(36, -2000000000, 2000000000, 17),
+                                -987654321, 9));
+    for (int sharpness : {-1000, -300, 1, 500, 1000}) {
+        int32_t divisor;
+        std::vector<int32_t> c = sharpenKernel(sharpness, &divisor);
+        cases.push_back({"Sharpen" + std::to_string(sharpness + 1000),
+                         [sharpness](RasterBitmap* b) { return R_SharpenBitmap(b, sharpness); },
+                         [=](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                             return windowOutcome(b, before, false, 3, convolution(c, divisor, 0));
+                         }});
+    }
+    for (int direction = 0; direction < 8; ++direction) {
+        const int depth = direction * 137 % 1001;
+        int32_t divisor;
+        std::vector<int32_t> c = embossKernel(direction, depth, &divisor);
+        cases.push_back({"Emboss" + std::to_string(direction) + "Depth" + std::to_string(depth),
+                         [=](RasterBitmap* b) { return R_EmbossBitmap(b, direction, depth); },
+                         [=](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                             return windowOutcome(b, before, false, 3,
+                                                  convolution(c, divisor, 128));
+                         }});
+    }
+}
+
+void addWindowCases(std::vector<Case>& cases) {
+    for (int n : {1, 2, 3, 4, 5, 8, 17}) {
+        cases.push_back({"Average" + std::to_string(n),
+                         [n](RasterBitmap* b) { return R_AverageFilterBitmap(b, n); },
+                         [n](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                             return windowOutcome(b, before, false, n, average());
+                         }});
+        cases.push_back({"Median" + std::to_string(n),
+                         [n](RasterBitmap* b) { return R_MedianFilterBitmap(b, n); },
+                         [n](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                             return windowOutcome(b, before, false, n, median());
+                         }});
+    }
+    cases.push_back({"Despeckle", [](RasterBitmap* b) { return R_DespeckleBitmap(b); },
+                     [](RasterBitmap* b, const std::vector<uint8_t>& before) -> Outcome {
+                         if (b->BitsPerPixel != 1)
+                             return windowOutcome(b, before, false, 3, despeckle());
+                         WorkImage out =
+                             applyWindow(bitsOf(b, before), orderOf(b, false), 3, despeckleBits());
+                         return {FX_OK, writeBits(b, before, out)};
+                     }});
+    for (int tile : {1, 3, 8, 100}) {
+        cases.push_back({"Mosaic" + std::to_string(tile),
+                         [tile](RasterBitmap* b) { return R_MosaicBitmap(b, tile); },
+                         [tile](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                             WorkImage out = mosaic(workOf(b, before), orderOf(b, true), tile);
+                             return Outcome{FX_OK, writeBack(b, before, out)};
+                         }});
+    }
+}
+
+void addBinaryCases(std::vector<Case>& cases) {
+    for (int i = 0; i < 8; ++i) {
+        std::vector<int32_t> e(builtinShapes[i % 4], builtinShapes[i % 4] + 9);
+        cases.push_back(
+            {"BinaryBuiltin" + std::to_string(i),
+             [i](RasterBitmap* b) { return R_BinaryFilterBitmap(b, FX_BINARY_FILTER(i)); },
+             [e, i](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                 return binaryOutcome(b, before, e, 3, i < 4);
+             }});
+    }
+    const std::vector<int32_t> mixed = {0,    256, -40,  70,   300, -300, 0,  256, 128,
+                                        -127, 127, 0,    -128, 256, 0,    -1, 1,   200,
+                                        256,  0,   -200, 0,    50,  256,  -60};
+    cases.push_back(binaryCase("BinaryMixedMaximum5x5", mixed, true));
+    cases.push_back(binaryCase("BinaryMixedMinimum5x5", mixed, false));
+    cases.push_back(binaryCase("BinaryOffsets3x3", {-20, 0, 35, 256, 0, 0, 90, -5, 256}, true));
+    cases.push_back(
+        binaryCase("BinaryOffsetsMinimum3x3", {-20, 0, 35, 256, 0, 0, 90, -5, 256}, false));
+    cases.push_back(binaryCase("Binary2x2", {0, 256, 0, 0}, false));
+    cases.push_back(binaryCase("Binary4x4", patternValues(16, -1, 1, 19), true));
+    cases.push_back(binaryCase("BinaryAllIgnored", std::vector<int32_t>(9, 256), true));
+    cases.push_back(binaryCase("BinaryAllIgnoredMinimum", std::vector<int32_t>(9, 256), false));
+    cases.push_back(binaryCase("Binary1x1Offset", {-100}, false));
+}
+
+void addNoiseCases(std::vector<Case>& cases) {
+    for (int channel = 0; channel < 4; ++channel)
+        for (int range : {0, 137, 1000}) {
+            if (channel != 0 && range == 0)
+                continue;
+            const uint32_t seed = 4242u + uint32_t(range);
+            cases.push_back({"Noise" + std::to_string(range) + "Channel" + std::to_string(channel),
+                             [=](RasterBitmap* b) {
+                                 R_SetBitmapNoiseSeed(seed);
+                                 return R_AddBitmapNoise(b, unsigned(range), unsigned(channel));
+                             },
+                             [=](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                                 uint32_t s = seed;
+                                 WorkImage out =
+                                     noise(b, workOf(b, before, channel != 0), range, channel, &s);
+                                 return Outcome{FX_OK, writeBack(b, before, out)};
+                             }});
+        }
+}
+
+std::vector<Case> allCases() {
+    std::vector<Case> cases;
+    addSpatialCases(cases);
+    addWindowCases(cases);
+    addBinaryCases(cases);
+    addNoiseCases(cases);
+    return cases;
+}
+
+const std::vector<Case>& cases() {
+    static const std::vector<Case> all = allCases();
+    return all;
+}
+
+// A pixel kind to test on: a stored format and, for palette bitmaps, a
+// colour (0), ascending grey (1) or descending grey (2) palette.
+struct Kind {
+    Format format;
+    int palette;
+    std::string name() const {
+        static const char* names[] = {"", "grey", "greydown"};
+        return format.name() + names[palette];
+    }
+    std::vector<RasterColor> colors() const {
+        if (format.bits > 8)
+            return {};
+        return palette == 0 ? colorPalette(1 << format.bits)
+                            : greyPalette(format.bits, palette == 2);
+    }
+};
+
+std::vector<Kind> allKinds() {
+    std::vector<Kind> kinds;
+    for (const Format& f : allFormats())
+        for (int palette = 0; palette < (f.bits <= 8 ? 3 : 1); ++palette)
+            kinds.push_back({f, palette});
+    return kinds;
+}
+
+// Where two stored images first differ, for the failure message.
+std::string firstDifference(const RasterBitmap* bmp, const std::vector<uint8_t>& got,
+                            const std::vector<uint8_t>& want) {
+    for (int row = 0; row < bmp->Height; ++row)
+        for (int x = 0; x < bmp->Width; ++x)
+            if (rawAt(got, bmp, x, row) != rawAt(want, bmp, x, row)) {
+                std::ostringstream s;
+                s << "stored row " << row << " column " << x << ": got 0x" << std::hex
+                  << rawAt(got, bmp, x, row) << ", want 0x" << rawAt(want, bmp, x, row);
+                return s.str();
+            }
+    return "padding differs";
+}
+
+class NeighbourTable : public ::testing::TestWithParam<size_t> {};
+
+} // namespace
+
+TEST_P(NeighbourTable, MatchesThePlainReferenceOnEveryPixelKind) {
+    const Case& c = cases()[GetParam()];
+    for (const Kind& kind : allKinds()) {
+        for (bool region : {false, true}) {
+            Bitmap bmp(29, 13, kind.format, kind.colors());
+            ASSERT_EQ(bmp.status(), K_OK);
+            fillPattern(bmp.get(), 7 + uint32_t(kind.format.bits));
+            if (region) {
+                // An ellipse, then a gap row, then a stretch of the last row.
+                KRect ellipse{4, -3, 25, 11}, stretch{0, 12, 9, 13};
+                ASSERT_EQ(KSetRegionEllipse(bmp.get(), &ellipse, K_REGION_SET), K_OK);
+                ASSERT_EQ(KSetRegionRect(bmp.get(), &stretch, K_REGION_UNION), K_OK);
+            }
+            const std::vector<uint8_t> before = storedBytes(bmp.get());
+            const Outcome want = c.expected(bmp.get(), before);
+            const int status = c.run(bmp.get());
+            const std::vector<uint8_t> got = storedBytes(bmp.get());
+            const std::string where = kind.name() + (region ? " with region" : "");
+            ASSERT_EQ(status, want.status) << where;
+            ASSERT_TRUE(got == want.bytes)
+                << where << ": " << firstDifference(bmp.get(), got, want.bytes);
+            ASSERT_EQ(bmp->AccessCount, 0) << where;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFilter, NeighbourTable, ::testing::Range(size_t(0), cases().size()),
+                         [](const ::testing::TestParamInfo<size_t>& info) {
+                             return cases()[info.param].name;
+                         });
