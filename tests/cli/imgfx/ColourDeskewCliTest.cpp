@@ -111,6 +111,11 @@ TEST_F(ColourDeskewCli, DeskewTellsTheAngleItRotatedBy) {
     EXPECT_EQ(r.out, QStringLiteral("FX_OK\n"));
     EXPECT_EQ(r.err, QStringLiteral("imgfx-cli: rotated by -447 hundredths of a degree\n"));
     EXPECT_EQ(QImage(file(QStringLiteral("straight.png"))).size(), QSize(602, 150));
+    // Held bottom-up the rows compare the other way round, and the angle is
+    // the same.
+    Result up = run({"R_DeskewBitmap", file("skewed.png"), file("up.png"), "--bottom-up"});
+    EXPECT_EQ(up.err, r.err);
+    EXPECT_EQ(QImage(file(QStringLiteral("up.png"))), QImage(file(QStringLiteral("straight.png"))));
 
     ASSERT_TRUE(slopingLines(0).save(file(QStringLiteral("level.png"))));
     Result level = run({"R_DeskewBitmap", file("level.png"), file("same.png")});
