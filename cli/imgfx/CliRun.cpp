@@ -39,8 +39,12 @@ bool parseShape(const QString& text, bool ellipse, RegionShape* shape) {
 
 } // namespace
 
-bool parseArguments(const QStringList& args, CliRequest* request, QString* error) {
-    QStringList positional;
+namespace {
+
+// Sorts the options into the request and the other arguments into
+// positional; false with a message for a bad option. Stops at --help.
+bool parseOptions(const QStringList& args, CliRequest* request, QStringList* positional,
+                  QString* error) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == u"--help" || a == u"-h") {
@@ -63,9 +67,55 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
             *error = QStringLiteral("unknown option %1").arg(a);
             return false;
         } else {
-            positional << a;
+            *positional << a;
         }
     }
+    return true;
+}
+
+// The files after the filter's numeric arguments: IN and OUT, IN alone for
+// a filter that only reads, or for a filter over several pictures all the
+// arguments left, as many as it takes; -1 with a message.
+int fileCount(const FilterEntry* filter, const QStringList& positional, QString* error) {
+    if (!filter->runFiles)
+        return filter->readsOnly ? 1 : 2;
+    const int files = int(positional.size()) - 1 - filter->argCount;
+    if (files < filter->minFiles || files > filter->maxFiles) {
+        *error = QStringLiteral("%1 takes %2 argument(s) and %3 to %4 files: %5")
+                     .arg(positional.first())
+                     .arg(filter->argCount)
+                     .arg(filter->minFiles)
+                     .arg(filter->maxFiles)
+                     .arg(QLatin1String(filter->argNames));
+        return -1;
+    }
+    return files;
+}
+
+// Takes the files of a filter over several pictures once its arguments
+// are known; false with a message when they call for another count.
+bool takeFiles(const QStringList& positional, int files, CliRequest* request, QString* error) {
+    const FilterEntry* filter = request->filter;
+    request->files = positional.mid(int(positional.size()) - files);
+    const int expected = filter->filesFor ? filter->filesFor(request->args) : 0;
+    if (expected != 0 && expected != files) {
+        *error = QStringLiteral("%1 with these arguments takes %2 files, got %3")
+                     .arg(positional.first())
+                     .arg(expected)
+                     .arg(files);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool parseArguments(const QStringList& args, CliRequest* request, QString* error) {
+    QStringList positional;
+    if (!parseOptions(args, request, &positional, error))
+        return false;
+    if (request->help)
+        return true;
     if (positional.size() < 2) {
         *error = QStringLiteral("expected FILTER [ARG...] IN OUT");
         return false;
@@ -75,20 +125,9 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         *error = QStringLiteral("unknown filter %1").arg(positional.first());
         return false;
     }
-    const FilterEntry* filter = request->filter;
-    int files = filter->readsOnly ? 1 : 2;
-    if (filter->runFiles) {
-        files = int(positional.size()) - 1 - filter->argCount;
-        if (files < filter->minFiles || files > filter->maxFiles) {
-            *error = QStringLiteral("%1 takes %2 argument(s) and %3 to %4 files: %5")
-                         .arg(positional.first())
-                         .arg(filter->argCount)
-                         .arg(filter->minFiles)
-                         .arg(filter->maxFiles)
-                         .arg(QLatin1String(filter->argNames));
-            return false;
-        }
-    }
+    const int files = fileCount(request->filter, positional, error);
+    if (files < 0)
+        return false;
     const int argCount = int(positional.size()) - 1 - files;
     if (argCount < 0) {
         *error = files == 2 ? QStringLiteral("expected FILTER [ARG...] IN OUT")
@@ -117,18 +156,8 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
             return false;
         }
     }
-    if (filter->runFiles) {
-        request->files = positional.mid(argCount + 1);
-        const int expected = filter->filesFor ? filter->filesFor(request->args) : 0;
-        if (expected != 0 && expected != files) {
-            *error = QStringLiteral("%1 with these arguments takes %2 files, got %3")
-                         .arg(positional.first())
-                         .arg(expected)
-                         .arg(files);
-            return false;
-        }
-        return true;
-    }
+    if (request->filter->runFiles)
+        return takeFiles(positional, files, request, error);
     request->in = positional[argCount + 1];
     if (files == 2)
         request->out = positional.last();
