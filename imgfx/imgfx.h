@@ -42,6 +42,8 @@ FX_API void R_SetBitmapNoiseSeed(uint32_t seed);
 }
 #endif
 
+#include "imgfx/imgfx_colour.h"
+#include "imgfx/imgfx_deskew.h"
 #include "imgfx/imgfx_neighbour.h"
 #include "imgfx/imgfx_point.h"
 

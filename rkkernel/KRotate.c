@@ -49,6 +49,12 @@ static int channel(const Rotation* rot, const uint8_t* row, int x, int k) {
     return row[(size_t)rot->Bytes * x + k];
 }
 
+/* floor() of a position known to be at least -1, without a library call. */
+static inline int floorOf(double v) {
+    int i = (int)v;
+    return v < i ? i - 1 : i;
+}
+
 static void rotateRowNearest(const Rotation* rot, uint8_t* out, int y) {
     const RasterBitmap* b = rot->Bitmap;
     double dy = y + 0.5 - b->Height / 2.0;
@@ -56,48 +62,80 @@ static void rotateRowNearest(const Rotation* rot, uint8_t* out, int y) {
     double sy = (b->Width / 2.0) * rot->Sin + dy * rot->Cos + b->Height / 2.0;
     sx += 0.5 * rot->Cos, sy -= 0.5 * rot->Sin;
     for (int x = 0; x < b->Width; ++x, sx += rot->Cos, sy -= rot->Sin) {
-        int ix = (int)floor(sx), iy = (int)floor(sy);
         unsigned v = rot->Fill[0];
-        if (ix >= 0 && ix < b->Width && iy >= 0 && iy < b->Height)
-            v = getIndex(sourceRow(rot, iy), ix, b->BitsPerPixel);
+        if (sx >= 0 && sx < b->Width && sy >= 0 && sy < b->Height)
+            v = getIndex(sourceRow(rot, (int)sy), (int)sx, b->BitsPerPixel);
         setIndex(out, x, b->BitsPerPixel, v);
     }
 }
 
-static void rotateRowBilinear(const Rotation* rot, uint8_t* out, int y) {
+/* Bilinear resampling of a row of pixels of bytes bytes each (1, 3 or 4,
+ * every byte interpolated), from the source position (sx, sy) of its first
+ * pixel. Inlined once for each size, so that the byte loop is unrolled. */
+static inline __attribute__((always_inline)) void
+bilinearBytes(const Rotation* rot, uint8_t* out, double sx, double sy, const int bytes) {
     const RasterBitmap* b = rot->Bitmap;
-    const int words = b->BitsPerPixel == 16;
-    const int channels = words ? 3 : rot->Bytes;
-    double dy = y + 0.5 - b->Height / 2.0;
-    /* Source position in pixel-index coordinates (centre of pixel 0 is 0). */
-    double sx = -(b->Width / 2.0) * rot->Cos + dy * rot->Sin + b->Width / 2.0 - 0.5;
-    double sy = (b->Width / 2.0) * rot->Sin + dy * rot->Cos + b->Height / 2.0 - 0.5;
-    sx += 0.5 * rot->Cos, sy -= 0.5 * rot->Sin;
-    for (int x = 0; x < b->Width; ++x, sx += rot->Cos, sy -= rot->Sin) {
-        uint8_t* p = out + (size_t)(words ? 2 : rot->Bytes) * x;
-        if (sx < -0.5 || sy < -0.5 || sx > b->Width - 0.5 || sy > b->Height - 0.5) {
-            memcpy(p, rot->Fill, words ? 2 : (size_t)rot->Bytes);
+    const int w = b->Width, h = b->Height;
+    for (int x = 0; x < w; ++x, sx += rot->Cos, sy -= rot->Sin) {
+        uint8_t* p = out + (size_t)bytes * x;
+        if (sx < -0.5 || sy < -0.5 || sx > w - 0.5 || sy > h - 0.5) {
+            memcpy(p, rot->Fill, (size_t)bytes);
             continue;
         }
-        int x0 = (int)floor(sx), y0 = (int)floor(sy);
+        int x0 = floorOf(sx), y0 = floorOf(sy);
+        double fx = sx - x0, fy = sy - y0;
+        int xa = x0 < 0 ? 0 : x0, xb = x0 + 1 >= w ? w - 1 : x0 + 1;
+        int ya = y0 < 0 ? 0 : y0, yb = y0 + 1 >= h ? h - 1 : y0 + 1;
+        const uint8_t* ra = sourceRow(rot, ya);
+        const uint8_t* rb = sourceRow(rot, yb);
+        for (int k = 0; k < bytes; ++k) {
+            double top = ra[bytes * xa + k] * (1 - fx) + ra[bytes * xb + k] * fx;
+            double bottom = rb[bytes * xa + k] * (1 - fx) + rb[bytes * xb + k] * fx;
+            p[k] = (uint8_t)(unsigned)(top * (1 - fy) + bottom * fy + 0.5);
+        }
+    }
+}
+
+/* 16-bit pixels: the three 5-bit fields interpolated one by one. */
+static void bilinearWords(const Rotation* rot, uint8_t* out, double sx, double sy) {
+    const RasterBitmap* b = rot->Bitmap;
+    for (int x = 0; x < b->Width; ++x, sx += rot->Cos, sy -= rot->Sin) {
+        uint8_t* p = out + (size_t)2 * x;
+        if (sx < -0.5 || sy < -0.5 || sx > b->Width - 0.5 || sy > b->Height - 0.5) {
+            memcpy(p, rot->Fill, 2);
+            continue;
+        }
+        int x0 = floorOf(sx), y0 = floorOf(sy);
         double fx = sx - x0, fy = sy - y0;
         int xa = x0 < 0 ? 0 : x0, xb = x0 + 1 >= b->Width ? b->Width - 1 : x0 + 1;
         int ya = y0 < 0 ? 0 : y0, yb = y0 + 1 >= b->Height ? b->Height - 1 : y0 + 1;
         const uint8_t* ra = sourceRow(rot, ya);
         const uint8_t* rb = sourceRow(rot, yb);
         unsigned word = 0;
-        for (int k = 0; k < channels; ++k) {
+        for (int k = 0; k < 3; ++k) {
             double top = channel(rot, ra, xa, k) * (1 - fx) + channel(rot, ra, xb, k) * fx;
             double bottom = channel(rot, rb, xa, k) * (1 - fx) + channel(rot, rb, xb, k) * fx;
-            unsigned v = (unsigned)(top * (1 - fy) + bottom * fy + 0.5);
-            if (words)
-                word |= v << (5 * k);
-            else
-                p[k] = (uint8_t)v;
+            word |= (unsigned)(top * (1 - fy) + bottom * fy + 0.5) << (5 * k);
         }
-        if (words)
-            p[0] = (uint8_t)word, p[1] = (uint8_t)(word >> 8);
+        p[0] = (uint8_t)word, p[1] = (uint8_t)(word >> 8);
     }
+}
+
+static void rotateRowBilinear(const Rotation* rot, uint8_t* out, int y) {
+    const RasterBitmap* b = rot->Bitmap;
+    double dy = y + 0.5 - b->Height / 2.0;
+    /* Source position in pixel-index coordinates (centre of pixel 0 is 0). */
+    double sx = -(b->Width / 2.0) * rot->Cos + dy * rot->Sin + b->Width / 2.0 - 0.5;
+    double sy = (b->Width / 2.0) * rot->Sin + dy * rot->Cos + b->Height / 2.0 - 0.5;
+    sx += 0.5 * rot->Cos, sy -= 0.5 * rot->Sin;
+    if (b->BitsPerPixel == 16)
+        bilinearWords(rot, out, sx, sy);
+    else if (rot->Bytes == 1)
+        bilinearBytes(rot, out, sx, sy, 1);
+    else if (rot->Bytes == 3)
+        bilinearBytes(rot, out, sx, sy, 3);
+    else
+        bilinearBytes(rot, out, sx, sy, 4);
 }
 
 /* The fill colour 0x00BBGGRR in the bitmap's stored form. */

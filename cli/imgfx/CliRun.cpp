@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include "PictureFileSet.h"
 #include "ProgressBar.h"
 #include "RasterImage.h"
 #include "RecordFile.h"
@@ -38,8 +39,12 @@ bool parseShape(const QString& text, bool ellipse, RegionShape* shape) {
 
 } // namespace
 
-bool parseArguments(const QStringList& args, CliRequest* request, QString* error) {
-    QStringList positional;
+namespace {
+
+// Sorts the options into the request and the other arguments into
+// positional; false with a message for a bad option. Stops at --help.
+bool parseOptions(const QStringList& args, CliRequest* request, QStringList* positional,
+                  QString* error) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == u"--help" || a == u"-h") {
@@ -62,9 +67,55 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
             *error = QStringLiteral("unknown option %1").arg(a);
             return false;
         } else {
-            positional << a;
+            *positional << a;
         }
     }
+    return true;
+}
+
+// The files after the filter's numeric arguments: IN and OUT, IN alone for
+// a filter that only reads, or for a filter over several pictures all the
+// arguments left, as many as it takes; -1 with a message.
+int fileCount(const FilterEntry* filter, const QStringList& positional, QString* error) {
+    if (!filter->runFiles)
+        return filter->readsOnly ? 1 : 2;
+    const int files = int(positional.size()) - 1 - filter->argCount;
+    if (files < filter->minFiles || files > filter->maxFiles) {
+        *error = QStringLiteral("%1 takes %2 argument(s) and %3 to %4 files: %5")
+                     .arg(positional.first())
+                     .arg(filter->argCount)
+                     .arg(filter->minFiles)
+                     .arg(filter->maxFiles)
+                     .arg(QLatin1String(filter->argNames));
+        return -1;
+    }
+    return files;
+}
+
+// Takes the files of a filter over several pictures once its arguments
+// are known; false with a message when they call for another count.
+bool takeFiles(const QStringList& positional, int files, CliRequest* request, QString* error) {
+    const FilterEntry* filter = request->filter;
+    request->files = positional.mid(int(positional.size()) - files);
+    const int expected = filter->filesFor ? filter->filesFor(request->args) : 0;
+    if (expected != 0 && expected != files) {
+        *error = QStringLiteral("%1 with these arguments takes %2 files, got %3")
+                     .arg(positional.first())
+                     .arg(expected)
+                     .arg(files);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool parseArguments(const QStringList& args, CliRequest* request, QString* error) {
+    QStringList positional;
+    if (!parseOptions(args, request, &positional, error))
+        return false;
+    if (request->help)
+        return true;
     if (positional.size() < 2) {
         *error = QStringLiteral("expected FILTER [ARG...] IN OUT");
         return false;
@@ -74,7 +125,9 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         *error = QStringLiteral("unknown filter %1").arg(positional.first());
         return false;
     }
-    const int files = request->filter->readsOnly ? 1 : 2;
+    const int files = fileCount(request->filter, positional, error);
+    if (files < 0)
+        return false;
     const int argCount = int(positional.size()) - 1 - files;
     if (argCount < 0) {
         *error = files == 2 ? QStringLiteral("expected FILTER [ARG...] IN OUT")
@@ -103,6 +156,8 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
             return false;
         }
     }
+    if (request->filter->runFiles)
+        return takeFiles(positional, files, request, error);
     request->in = positional[argCount + 1];
     if (files == 2)
         request->out = positional.last();
@@ -118,7 +173,9 @@ QString usageText() {
     for (const FilterEntry* f : allFilters())
         text += QStringLiteral("  %1 %2%3\n")
                     .arg(QLatin1String(f->name), QLatin1String(f->argNames),
-                         f->readsOnly ? QStringLiteral(" (IN only; no OUT)") : QString());
+                         f->readsOnly  ? QStringLiteral(" (IN only; no OUT)")
+                         : f->runFiles ? QStringLiteral(" (these files instead of IN OUT)")
+                                       : QString());
     return text;
 }
 
@@ -138,6 +195,8 @@ QString statusName(int status) {
 }
 
 int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
+    if (request.filter->runFiles)
+        return runFilesRequest(request, out, err);
     RasterImage image;
     QString error;
     std::vector<int32_t> record;
@@ -172,6 +231,8 @@ int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
     for (uint32_t n : io.numbers)
         out << n << '\n';
     out.flush();
+    if (!io.note.empty())
+        err << "imgfx-cli: " << QString::fromStdString(io.note) << Qt::endl;
     if (request.filter->readsOnly)
         return ExitOk;
     if (!image.save(request.out, &error)) {

@@ -31,6 +31,7 @@ struct CliRequest {
     std::vector<uint8_t> table; // the table file's levels, for a filter with a table argument
     QString in;
     QString out;
+    QStringList files; // the pictures of a filter over several (runFiles)
     std::vector<RegionShape> shapes;
     bool progress = false;
     bool help = false;

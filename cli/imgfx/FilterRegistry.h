@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +15,24 @@ namespace imgfxcli {
 struct FilterIo {
     std::vector<uint8_t> table;    // the levels of the table file, for a table argument
     std::vector<uint32_t> numbers; // printed one a line after the status, when FX_OK
+    std::string note;              // printed on standard error after the status, when FX_OK
+};
+
+// The pictures of a filter that reads or writes several of them (runFiles):
+// the files named after its numeric arguments, in order.
+class PictureFiles {
+public:
+    virtual int count() const = 0;
+    // File i read as a bitmap of the file's own kind, with the command
+    // line's region and row order; null when it cannot be read (the tool then reports it
+    // and exits with ExitInput, whatever the filter returns).
+    virtual RasterBitmap* read(int i) = 0;
+    // An empty record for the filter to allocate a bitmap in; once the
+    // filter returns FX_OK that bitmap is written to file i.
+    virtual RasterBitmap* write(int i) = 0;
+
+protected:
+    ~PictureFiles() = default;
 };
 
 // One filter export as the tool runs it: its own name, its arguments in
@@ -39,6 +58,13 @@ struct FilterEntry {
     // them being the dimension; runRecord calls the export with the record.
     int recordHeader = 0;
     int (*runRecord)(RasterBitmap* bitmap, const std::vector<int32_t>& record) = nullptr;
+    // A filter over several pictures has runFiles instead of run: after its
+    // numeric arguments come minFiles to maxFiles file names (argNames
+    // names them too), and filesFor, given the arguments, says how many
+    // they must be (0: any count in that range).
+    int (*runFiles)(const std::vector<long long>& args, PictureFiles& files) = nullptr;
+    int minFiles = 0, maxFiles = 0;
+    int (*filesFor)(const std::vector<long long>& args) = nullptr;
 };
 
 // The filters of one family, defined in the family's own source file.

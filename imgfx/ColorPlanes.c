@@ -1,0 +1,64 @@
+/* Kinds of separation and the plane dealing loops: plain C that the
+ * compiler vectorises, in the builds of Clones.h. */
+#include "imgfx/ColorPlanes.h"
+
+#include "imgfx/Clones.h"
+
+FxSeparation FxSeparationOf(unsigned kind) {
+    static const FxSeparation separations[FX_LAST_SEPARATION + 1] = {
+        {K_SPACE_BGR, 3}, {K_SPACE_CMYK, 4}, {K_SPACE_HSV, 3}, {K_SPACE_HLS, 3}, {K_SPACE_CMY, 3}};
+    return separations[kind <= FX_LAST_SEPARATION ? kind : 0];
+}
+
+FX_CLONES static void deal3(const uint8_t* restrict p, int n, uint8_t* restrict a,
+                            uint8_t* restrict b, uint8_t* restrict c) {
+    for (int x = 0; x < n; ++x) {
+        a[x] = p[3 * x];
+        b[x] = p[3 * x + 1];
+        c[x] = p[3 * x + 2];
+    }
+}
+
+FX_CLONES static void deal4(const uint8_t* restrict p, int n, uint8_t* restrict a,
+                            uint8_t* restrict b, uint8_t* restrict c, uint8_t* restrict d) {
+    for (int x = 0; x < n; ++x) {
+        a[x] = p[4 * x];
+        b[x] = p[4 * x + 1];
+        c[x] = p[4 * x + 2];
+        d[x] = p[4 * x + 3];
+    }
+}
+
+FX_CLONES static void gather3(uint8_t* restrict p, int n, const uint8_t* restrict a,
+                              const uint8_t* restrict b, const uint8_t* restrict c) {
+    for (int x = 0; x < n; ++x) {
+        p[3 * x] = a[x];
+        p[3 * x + 1] = b[x];
+        p[3 * x + 2] = c[x];
+    }
+}
+
+FX_CLONES static void gather4(uint8_t* restrict p, int n, const uint8_t* restrict a,
+                              const uint8_t* restrict b, const uint8_t* restrict c,
+                              const uint8_t* restrict d) {
+    for (int x = 0; x < n; ++x) {
+        p[4 * x] = a[x];
+        p[4 * x + 1] = b[x];
+        p[4 * x + 2] = c[x];
+        p[4 * x + 3] = d[x];
+    }
+}
+
+void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows) {
+    if (planes == 4)
+        deal4(pixels, width, rows[0], rows[1], rows[2], rows[3]);
+    else
+        deal3(pixels, width, rows[0], rows[1], rows[2]);
+}
+
+void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows) {
+    if (planes == 4)
+        gather4(pixels, width, rows[0], rows[1], rows[2], rows[3]);
+    else
+        gather3(pixels, width, rows[0], rows[1], rows[2]);
+}

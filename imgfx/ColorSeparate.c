@@ -1,0 +1,157 @@
+/* Colour separation: every stored row of the bitmap is read whole,
+ * converted to blue, green, red (palette bitmaps through their colours),
+ * then to the kind's colour space, and its bytes dealt out to the rows of
+ * the planes, which the separation allocates. */
+#include "imgfx/ColorPlanes.h"
+#include "imgfx/PalettePath.h"
+#include "imgfx/imgfx_colour.h"
+
+typedef struct Separation {
+    RasterBitmap* Bitmap;
+    RasterBitmap** Planes;
+    FxSeparation Kind;
+    RasterBitmap* Work; /* a 24-bit record carrying the palette colours */
+    uint8_t* Row;       /* a stored row, then the same row as blue, green, red */
+    uint8_t* Converted; /* the row in the kind's space: Row itself, or for CMYK its own */
+    uint8_t* PlaneRows[FX_MAX_PLANES];
+    intptr_t PlaneTokens[FX_MAX_PLANES];
+    int Allocated;  /* planes allocated so far */
+    intptr_t Token; /* access to the bitmap */
+} Separation;
+
+static int isDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+/* A plane pointer that is the bitmap itself or repeats an earlier one
+ * would have its record overwritten while still in use. */
+static int planesOverlap(const RasterBitmap* bitmap, RasterBitmap* const* planes, int count) {
+    for (int k = 0; k < count; ++k) {
+        if (!planes[k])
+            continue;
+        if (planes[k] == bitmap)
+            return 1;
+        for (int j = 0; j < k; ++j)
+            if (planes[j] == planes[k])
+                return 1;
+    }
+    return 0;
+}
+
+static int prepareWork(Separation* s) {
+    const RasterBitmap* b = s->Bitmap;
+    if (!isDepth(b->BitsPerPixel))
+        return FX_ERR_BAD_BITMAP;
+    s->Work = KAlloc(sizeof(RasterBitmap), 1);
+    if (!s->Work)
+        return FX_ERR_NO_MEMORY;
+    int status = KInitBitmap(s->Work, b->Width, b->Height, 24);
+    if (status != K_OK)
+        return status;
+    if (b->BitsPerPixel <= 8) {
+        const int count = FxReadPalette(b, s->Work->Colors);
+        if (count < 0)
+            return FX_ERR_BAD_BITMAP;
+        s->Work->ColorCount = count;
+    }
+    return FX_OK;
+}
+
+static int allocBuffers(Separation* s) {
+    const int width = s->Bitmap->Width;
+    const int rowBytes = s->Bitmap->BytesPerLine > s->Work->BytesPerLine ? s->Bitmap->BytesPerLine
+                                                                         : s->Work->BytesPerLine;
+    s->Row = KAlloc((size_t)rowBytes, 1);
+    /* Spaces of three bytes a pixel convert in place; CMYK widens the row. */
+    s->Converted = s->Kind.Planes == 4 ? KAlloc(4 * (size_t)width, 1) : s->Row;
+    int ok = s->Row && s->Converted;
+    for (int k = 0; k < s->Kind.Planes; ++k)
+        ok &= (s->PlaneRows[k] = KAlloc((size_t)width, 1)) != NULL;
+    return ok ? FX_OK : FX_ERR_NO_MEMORY;
+}
+
+/* Allocates the planes, each under access, then begins access on the
+ * bitmap; stops at a null plane pointer or a plane the kernel refuses. */
+static int allocPlanes(Separation* s) {
+    const RasterBitmap* b = s->Bitmap;
+    for (int k = 0; k < s->Kind.Planes; ++k) {
+        RasterBitmap* plane = s->Planes[k];
+        if (!plane)
+            return FX_ERR_BAD_PARAMETER;
+        int status =
+            KAllocBitmap(plane, 1, b->Width, b->Height, 0, RB_ORDER_RGB, NULL, b->RowOrder);
+        if (status != K_OK)
+            return status;
+        s->PlaneTokens[k] = KBeginAccess(plane);
+        s->Allocated = k + 1;
+    }
+    s->Token = KBeginAccess(s->Bitmap);
+    return s->Token ? FX_OK : FX_ERR_BAD_BITMAP;
+}
+
+/* Ends access on the bitmap and the planes, and frees the planes again
+ * when the separation failed before its rows. */
+static void releasePlanes(Separation* s, int freePlanes) {
+    if (s->Token)
+        KEndAccess(s->Bitmap, s->Token);
+    for (int k = 0; k < s->Allocated; ++k) {
+        KEndAccess(s->Planes[k], s->PlaneTokens[k]);
+        if (freePlanes)
+            KFreeBitmap(s->Planes[k]);
+    }
+}
+
+static int separateRow(Separation* s, int row) {
+    RasterBitmap* b = s->Bitmap;
+    int status = KReadRow(b, s->Row, row, b->BytesPerLine);
+    if (status == K_OK)
+        status = KConvertRow(s->Row, b->Width, b->BitsPerPixel, K_WORK_BGR, b->ColorOrder,
+                             RB_ORDER_BGR, s->Work->Colors, NULL);
+    if (status == K_OK)
+        status = KConvertColorSpace(s->Row, s->Converted, b->Width, K_SPACE_BGR, s->Kind.Space);
+    if (status != K_OK)
+        return status;
+    FxDealPlanes(s->Converted, b->Width, s->Kind.Planes, s->PlaneRows);
+    for (int k = 0; status == K_OK && k < s->Kind.Planes; ++k)
+        status = KWriteRow(s->Planes[k], s->PlaneRows[k], row, b->Width);
+    return status;
+}
+
+static int separateRows(Separation* s) {
+    const RasterBitmap* b = s->Bitmap;
+    FxProgress progress;
+    int status = FxProgressStart(&progress, 0, 100, b->Height);
+    for (int row = 0; status == FX_OK && row < b->Height; ++row) {
+        status = separateRow(s, row);
+        if (status == FX_OK)
+            status = FxProgressStep(&progress);
+    }
+    return status;
+}
+
+int R_ColorSeparateBitmap(RasterBitmap* bitmap, RasterBitmap** planes, unsigned kind) {
+    int status = FxCheckBitmap(bitmap);
+    if (status != FX_OK)
+        return status;
+    if (kind > FX_LAST_SEPARATION || !planes)
+        return FX_ERR_BAD_PARAMETER;
+    Separation s = {bitmap, planes, FxSeparationOf(kind), NULL, NULL, NULL, {NULL}, {0}, 0, 0};
+    if (planesOverlap(bitmap, planes, s.Kind.Planes))
+        return FX_ERR_BAD_PARAMETER;
+    status = prepareWork(&s);
+    if (status == FX_OK)
+        status = allocBuffers(&s);
+    if (status == FX_OK)
+        status = allocPlanes(&s);
+    const int rowsBegan = status == FX_OK;
+    if (rowsBegan)
+        status = separateRows(&s);
+    releasePlanes(&s, !rowsBegan);
+    for (int k = 0; k < FX_MAX_PLANES; ++k)
+        KFree(s.PlaneRows[k]);
+    if (s.Converted != s.Row)
+        KFree(s.Converted);
+    KFree(s.Row);
+    KFree(s.Work);
+    return status;
+}

@@ -1,0 +1,81 @@
+/* Row likeness for the skew search. The intensity products are summed 64
+ * pixels at a time with AVX-512 multiply-adds when the processor has them
+ * (chosen once at load), plainly otherwise. */
+#include "imgfx/DeskewScore.h"
+
+#include "rkkernel/rkkernel.h"
+
+#include <immintrin.h>
+#include <string.h>
+
+static uint64_t dotPlain(const uint8_t* a, const uint8_t* b, size_t n) {
+    uint64_t sum = 0;
+    for (size_t x = 0; x < n; ++x)
+        sum += (uint32_t)a[x] * b[x];
+    return sum;
+}
+
+/* Levels widen to 16 bits and multiply-add in pairs into 32-bit lanes. A
+ * lane gains at most 2 * 255 * 255 an iteration, so lanes are emptied into
+ * 64 bits every 8192 iterations, long before they could overflow. */
+__attribute__((target("avx512f,avx512bw"))) static uint64_t dotWide(const uint8_t* a,
+                                                                    const uint8_t* b, size_t n) {
+    enum { FLUSH = 8192 };
+    uint64_t sum = 0;
+    size_t x = 0;
+    while (x + 64 <= n) {
+        __m512i low = _mm512_setzero_si512(), high = _mm512_setzero_si512();
+        for (int i = 0; i < FLUSH && x + 64 <= n; ++i, x += 64) {
+            __m512i a0 = _mm512_cvtepu8_epi16(_mm256_loadu_si256((const __m256i*)(a + x)));
+            __m512i b0 = _mm512_cvtepu8_epi16(_mm256_loadu_si256((const __m256i*)(b + x)));
+            __m512i a1 = _mm512_cvtepu8_epi16(_mm256_loadu_si256((const __m256i*)(a + x + 32)));
+            __m512i b1 = _mm512_cvtepu8_epi16(_mm256_loadu_si256((const __m256i*)(b + x + 32)));
+            low = _mm512_add_epi32(low, _mm512_madd_epi16(a0, b0));
+            high = _mm512_add_epi32(high, _mm512_madd_epi16(a1, b1));
+        }
+        __m512i lanes = _mm512_add_epi64(
+            _mm512_add_epi64(_mm512_cvtepu32_epi64(_mm512_castsi512_si256(low)),
+                             _mm512_cvtepu32_epi64(_mm512_extracti64x4_epi64(low, 1))),
+            _mm512_add_epi64(_mm512_cvtepu32_epi64(_mm512_castsi512_si256(high)),
+                             _mm512_cvtepu32_epi64(_mm512_extracti64x4_epi64(high, 1))));
+        sum += (uint64_t)_mm512_reduce_add_epi64(lanes);
+    }
+    return sum + dotPlain(a + x, b + x, n - x);
+}
+
+typedef uint64_t (*Dot)(const uint8_t*, const uint8_t*, size_t);
+static Dot dot = dotPlain;
+
+__attribute__((constructor)) static void chooseDot(void) {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512bw"))
+        dot = dotWide;
+}
+
+uint64_t FxDotLevels(const uint8_t* a, const uint8_t* b, size_t n) {
+    return dot(a, b, n);
+}
+
+uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {
+    const uint8_t* bitCount = KBitCountTable();
+    const uint64_t flip = lighter ? 0 : ~(uint64_t)0;
+    const size_t whole = n / 8, rest = n % 8;
+    uint32_t count = 0;
+    size_t j = 0;
+    /* Eight bytes are matched at once, then counted byte by byte. */
+    for (; j + 8 <= whole; j += 8) {
+        uint64_t x, y;
+        memcpy(&x, a + j, 8);
+        memcpy(&y, b + j, 8);
+        x = (x ^ flip) & (y ^ flip);
+        for (int k = 0; k < 8; ++k)
+            count += bitCount[(uint8_t)(x >> (8 * k))];
+    }
+    for (; j < whole; ++j)
+        count += bitCount[(uint8_t)((a[j] ^ flip) & (b[j] ^ flip))];
+    if (rest) {
+        const uint8_t mask = (uint8_t)(0xFFu << (8 - rest));
+        count += bitCount[(uint8_t)((a[whole] ^ flip) & (b[whole] ^ flip)) & mask];
+    }
+    return count;
+}

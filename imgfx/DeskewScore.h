@@ -1,0 +1,26 @@
+/* How alike two rows of a page are, for the skew search. Internal to the
+ * library. */
+#ifndef IMGFX_DESKEWSCORE_H
+#define IMGFX_DESKEWSCORE_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Sum of a[x] * b[x] for x below n. */
+uint64_t FxDotLevels(const uint8_t* a, const uint8_t* b, size_t n);
+
+/* Positions among the first n bits (most significant bit first) of a and b
+ * where both bits equal lighter (0 or 1), counted a byte at a time through
+ * the kernel's bit-count table, the last partial byte masked to its
+ * high-order bits. */
+uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,172 @@
+/* The skew search. Rows are held in a ring of 24 buffers, row r in buffer
+ * r mod 24, each loaded at most once while it stays needed: stored rows for
+ * 1-bit bitmaps, intensities for the others (converted once on loading).
+ * The 47 offsets are summed in two sweeps down the page, offsets 0 to 23
+ * and then -23 to -1, since either set needs only the 24 rows from a row
+ * to the farthest row it is compared with; so every row is loaded twice in
+ * all, and the totals are the same as offset after offset. */
+#include "imgfx/DeskewSearch.h"
+
+#include "imgfx/DeskewScore.h"
+#include "imgfx/PalettePath.h"
+
+#include <string.h>
+
+enum { REACH = FX_SKEW_REACH, RING = FX_SKEW_REACH + 1, OFFSETS = 2 * FX_SKEW_REACH + 1 };
+
+/* round(100 * atan(s / 128)) in degrees for s = 0 .. 23. */
+static const int16_t angles[REACH + 1] = {0,   45,  90,  134, 179, 224, 268, 313,
+                                          358, 402, 447, 491, 536, 580, 624, 668,
+                                          713, 757, 800, 844, 888, 932, 975, 1019};
+
+int FxSkewAngle(int offset, int rowOrder) {
+    int angle = angles[offset < 0 ? -offset : offset];
+    if (offset < 0)
+        angle = -angle;
+    return rowOrder == RB_ROWS_BOTTOM_UP ? angle : -angle;
+}
+
+typedef struct Search {
+    RasterBitmap* Bitmap;
+    int Levels;  /* rows compared by intensity; else by bits (1-bit) */
+    int Convert; /* loaded rows are converted to intensities */
+    int Lighter; /* 1-bit: the lighter palette index */
+    RasterColor Colors[256];
+    uint8_t* Rows[RING];
+    int Loaded[RING]; /* stored row held by each buffer, -1 for none */
+    uint64_t Totals[OFFSETS];
+    FxProgress Progress;
+} Search;
+
+static int isDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+static int intensityOf(RasterColor c) {
+    return (5 * c.Green + 2 * c.Red + c.Blue + 4) >> 3;
+}
+
+/* The palette of 1-, 4- and 8-bit bitmaps (entries past ColorCount read as
+ * black) and how rows are compared. */
+static int prepare(Search* s) {
+    const RasterBitmap* b = s->Bitmap;
+    const int bits = b->BitsPerPixel;
+    if (!isDepth(bits))
+        return FX_ERR_BAD_BITMAP;
+    if (bits <= 8 && FxReadPalette(b, s->Colors) < 0)
+        return FX_ERR_BAD_BITMAP;
+    s->Levels = bits != 1;
+    s->Convert = s->Levels && !(bits == 8 && KGreyKind(b) == 1);
+    s->Lighter = intensityOf(s->Colors[1]) < intensityOf(s->Colors[0]) ? 0 : 1;
+    return FX_OK;
+}
+
+static int allocRows(Search* s) {
+    const RasterBitmap* b = s->Bitmap;
+    const size_t size = KRowBufferSize(b->Width, b->BitsPerPixel, b->Width, K_WORK_GREY);
+    for (int k = 0; k < RING; ++k) {
+        s->Loaded[k] = -1;
+        if (!(s->Rows[k] =
+                  KAllocRaw(size > (size_t)b->BytesPerLine ? size : (size_t)b->BytesPerLine)))
+            return FX_ERR_NO_MEMORY;
+    }
+    return FX_OK;
+}
+
+/* Stored row r as compared: its bytes, or its intensities. */
+static int load(Search* s, int r, const uint8_t** row) {
+    RasterBitmap* b = s->Bitmap;
+    const int k = r % RING;
+    *row = s->Rows[k];
+    if (s->Loaded[k] == r)
+        return FX_OK;
+    s->Loaded[k] = -1;
+    int status = KReadRow(b, s->Rows[k], r, b->BytesPerLine);
+    if (status == K_OK && s->Convert)
+        status = KConvertRow(s->Rows[k], b->Width, b->BitsPerPixel, K_WORK_GREY, b->ColorOrder,
+                             RB_ORDER_BGR, s->Colors, NULL);
+    if (status == K_OK)
+        s->Loaded[k] = r;
+    return status;
+}
+
+/* How alike pixel x of row a and pixel x + 128 of row b are over the
+ * row. */
+static uint64_t score(const Search* s, const uint8_t* a, const uint8_t* b) {
+    const size_t n = (size_t)s->Bitmap->Width - FX_SKEW_SHIFT;
+    if (!s->Levels)
+        return FxCountBothLighter(a, b + FX_SKEW_SHIFT / 8, n, s->Lighter);
+    return FxDotLevels(a, b + FX_SKEW_SHIFT, n) / (255 * 255);
+}
+
+/* Adds the scores of offsets low .. high (0 .. 23, or -23 .. -1) of every
+ * compared row to their totals, with progress from from to to. */
+static int sweep(Search* s, int low, int high, int from, int to) {
+    const int first = REACH, last = s->Bitmap->Height - 1 - REACH;
+    int status = FxProgressStart(&s->Progress, from, to, last - first + 1);
+    for (int l = first; status == FX_OK && l <= last; ++l) {
+        const uint8_t* a;
+        status = load(s, l, &a);
+        for (int offset = low; status == FX_OK && offset <= high; ++offset) {
+            const uint8_t* b;
+            status = load(s, l + offset, &b);
+            if (status == FX_OK)
+                s->Totals[offset + REACH] += score(s, a, b);
+        }
+        if (status == FX_OK)
+            status = FxProgressStep(&s->Progress);
+    }
+    return status;
+}
+
+/* Progress rises through the first sweep's share of from .. to (24 of the
+ * 47 offsets), then through the rest. A page too small to compare reports
+ * only from. */
+static int searchRows(Search* s, int from, int to) {
+    const RasterBitmap* b = s->Bitmap;
+    if (b->Width <= FX_SKEW_SHIFT || b->Height < OFFSETS)
+        return FxProgressStart(&s->Progress, from, to, 0);
+    const int middle = from + (to - from) * RING / OFFSETS;
+    int status = sweep(s, 0, REACH, from, middle);
+    if (status == FX_OK)
+        status = sweep(s, -REACH, -1, middle + 1, to);
+    return status;
+}
+
+/* The offset with the largest total; an offset replaces the one kept only
+ * with a strictly larger total, starting from offset 0 with total 0. */
+static int bestOffset(const Search* s) {
+    int kept = 0;
+    uint64_t keptTotal = 0;
+    for (int offset = -REACH; offset <= REACH; ++offset)
+        if (s->Totals[offset + REACH] > keptTotal) {
+            kept = offset;
+            keptTotal = s->Totals[offset + REACH];
+        }
+    return kept;
+}
+
+int FxFindSkew(RasterBitmap* bitmap, int from, int to, int* offset) {
+    *offset = 0;
+    int status = FxCheckBitmap(bitmap);
+    if (status != FX_OK)
+        return status;
+    Search s;
+    memset(&s, 0, sizeof s);
+    s.Bitmap = bitmap;
+    status = prepare(&s);
+    intptr_t token = 0;
+    if (status == FX_OK && !(token = KBeginAccess(bitmap)))
+        status = FX_ERR_BAD_BITMAP;
+    if (status == FX_OK)
+        status = allocRows(&s);
+    if (status == FX_OK)
+        status = searchRows(&s, from, to);
+    if (status == FX_OK)
+        *offset = bestOffset(&s);
+    if (token)
+        KEndAccess(bitmap, token);
+    for (int k = 0; k < RING; ++k)
+        KFree(s.Rows[k]);
+    return status;
+}

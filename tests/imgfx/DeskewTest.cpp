@@ -1,0 +1,319 @@
+// Deskew: the angle table and its sign, the offsets found for level and
+// sloping lines in every format, pages too small to compare, the fill
+// level with a region, progress and stops, and a scanned-looking page
+// drawn at 2 degrees coming out level.
+#include "FxTestSupport.h"
+
+#include "imgfx/DeskewScore.h"
+#include "imgfx/DeskewSearch.h"
+#include "imgfx/imgfx.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace fxtest;
+
+namespace {
+
+const double pi = 3.14159265358979323846;
+
+int storedRowOf(const RasterBitmap* bmp, int pictureRow) {
+    return bmp->RowOrder == RB_ROWS_BOTTOM_UP ? bmp->Height - 1 - pictureRow : pictureRow;
+}
+
+// The stored value of a grey level in a bitmap of any format: the nearest
+// palette entry, or the level in every channel.
+uint32_t rawOfLevel(const RasterBitmap* bmp, int level) {
+    const Bgr c{uint8_t(level), uint8_t(level), uint8_t(level)};
+    return bmp->BitsPerPixel <= 8 ? uint32_t(nearestIndex(bmp, c)) : rawOf(bmp, c);
+}
+
+// Paints every picture pixel with the grey level f(x, y).
+void paint(RasterBitmap* bmp, const std::function<int(int x, int y)>& f) {
+    uint32_t raw[256];
+    for (int level = 0; level < 256; ++level)
+        raw[level] = rawOfLevel(bmp, level);
+    auto bytes = storedBytes(bmp);
+    for (int y = 0; y < bmp->Height; ++y)
+        for (int x = 0; x < bmp->Width; ++x)
+            setRawAt(bytes, bmp, x, storedRowOf(bmp, y), raw[f(x, y)]);
+    setStoredBytes(bmp, bytes);
+}
+
+// Black lines three rows thick on white, 37 rows apart (so that no other
+// offset within reach lines them up again), falling drop rows over every
+// 128 columns to the right. Pictures of 128 + 37 * 128 / drop columns give
+// every row the same share of black where it is compared.
+int slopingLines(int x, int y, int drop) {
+    const int shifted = y - (x * drop + 64) / 128 + 1000;
+    return shifted % 37 < 3 ? 0 : 255;
+}
+
+// The offset the search finds.
+int offsetOf(RasterBitmap* bmp) {
+    int offset = 99;
+    EXPECT_EQ(FxFindSkew(bmp, 0, 33, &offset), FX_OK);
+    return offset;
+}
+
+// A page of text lines drawn turned clockwise (as shown) by degrees: words
+// of dark strokes on a light, slightly noisy ground.
+void drawPage(RasterBitmap* bmp, double degrees) {
+    const double c = std::cos(degrees * pi / 180), s = std::sin(degrees * pi / 180);
+    const double cx = bmp->Width / 2.0, cy = bmp->Height / 2.0;
+    uint32_t noise = 17;
+    paint(bmp, [&](int x, int y) {
+        noise = noise * 1103515245u + 12345u;
+        const int ground = 228 + int((noise >> 16) % 16);
+        // Where (x, y) lies on the straight page.
+        const double u = cx + (x - cx) * c + (y - cy) * s;
+        const double v = cy - (x - cx) * s + (y - cy) * c;
+        if (u < 60 || u >= bmp->Width - 60 || v < 60 || v >= bmp->Height - 60)
+            return ground;
+        // Lines 30 rows apart, 14 of them dark, paragraphs of six lines 20
+        // rows apart.
+        const int paragraph = int(v - 60) / 200, inParagraph = int(v - 60) % 200;
+        const int line = paragraph * 6 + inParagraph / 30, inLine = inParagraph % 30;
+        if (inParagraph >= 180 || inLine >= 14)
+            return ground;
+        // Words of 40 to 130 columns with gaps of 18, strokes 3 of every 7.
+        const int column = int(u - 60);
+        int start = 0, word = line * 7;
+        while (true) {
+            const int length = 40 + (word * 53 % 91);
+            if (column < start + length)
+                return (column - start) % 7 < 3 ? 40 : ground;
+            start += length + 18;
+            if (column < start)
+                return ground;
+            ++word;
+        }
+    });
+}
+
+// Darkness of the picture rows within columns from .. from + 100.
+std::vector<double> rowProfile(RasterBitmap* bmp, int from) {
+    const auto bytes = storedBytes(bmp);
+    std::vector<double> profile(size_t(bmp->Height));
+    for (int y = 0; y < bmp->Height; ++y)
+        for (int x = from; x < from + 100; ++x)
+            profile[size_t(y)] += 255 - intensity(colorAt(bytes, bmp, x, storedRowOf(bmp, y)));
+    return profile;
+}
+
+// The slope of the text lines in degrees, clockwise as shown, measured
+// apart from the search: the vertical shift that best lines up the row
+// profiles of two strips 300 columns apart (to a row, so within 0.2
+// degrees).
+double measuredSlope(RasterBitmap* bmp) {
+    const int left = bmp->Width / 2 - 200, right = left + 300;
+    const auto a = rowProfile(bmp, left), b = rowProfile(bmp, right);
+    int best = 0;
+    double bestSum = -1;
+    for (int shift = -14; shift <= 14; ++shift) {
+        double sum = 0;
+        for (int y = 100; y < bmp->Height - 100; ++y)
+            sum += a[size_t(y)] * b[size_t(y + shift)];
+        if (sum > bestSum)
+            bestSum = sum, best = shift;
+    }
+    return std::atan(best / 300.0) * 180 / pi;
+}
+
+} // namespace
+
+TEST(Deskew, AngleTableAndItsSign) {
+    for (int s = -23; s <= 23; ++s) {
+        const int rounded = int(std::lround(100 * std::atan(std::abs(s) / 128.0) * 180 / pi));
+        const int expected = s < 0 ? -rounded : rounded;
+        EXPECT_EQ(FxSkewAngle(s, RB_ROWS_BOTTOM_UP), expected) << s;
+        EXPECT_EQ(FxSkewAngle(s, 0), -expected) << s;
+    }
+    EXPECT_EQ(FxSkewAngle(10, 0), -447);
+    EXPECT_EQ(FxSkewAngle(-23, RB_ROWS_BOTTOM_UP), -1019);
+}
+
+TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
+    // 13 bits: one whole byte, then the five high bits of the next; the
+    // low bits beyond (padding, or pixels past the compared ones) never
+    // count, whichever colour is the lighter.
+    const uint8_t a[2] = {0xF0, 0xFF}, b[2] = {0xFF, 0xFF};
+    EXPECT_EQ(FxCountBothLighter(a, b, 13, 1), 4u + 5u);
+    const uint8_t c[2] = {0x0F, 0x00}, d[2] = {0x00, 0x00};
+    EXPECT_EQ(FxCountBothLighter(c, d, 13, 0), 4u + 5u);
+    EXPECT_EQ(FxCountBothLighter(a, b, 0, 1), 0u);
+
+    // Products of levels, summed in 64 bits over any length and tail.
+    for (size_t n : {size_t(0), size_t(1), size_t(63), size_t(64), size_t(129), size_t(600001)}) {
+        std::vector<uint8_t> x(n), y(n);
+        uint64_t expected = 0;
+        for (size_t i = 0; i < n; ++i) {
+            x[i] = i % 5 ? 255 : uint8_t(i);
+            y[i] = i % 3 ? 255 : uint8_t(i * 7);
+            expected += uint64_t(x[i]) * y[i];
+        }
+        EXPECT_EQ(FxDotLevels(x.data(), y.data(), n), expected) << n;
+    }
+}
+
+TEST(Deskew, TiesGoToTheEarliestOffsetAndNothingAlikeToZero) {
+    Bitmap black(200, 60, 24), white(200, 60, 24);
+    paint(white.get(), [](int, int) { return 255; });
+    EXPECT_EQ(offsetOf(black.get()), 0);
+    EXPECT_EQ(offsetOf(white.get()), -23);
+}
+
+TEST(Deskew, LevelLinesGiveOffsetZeroAndOnlyARotationByZero) {
+    for (int rowOrder : {0, RB_ROWS_BOTTOM_UP}) {
+        Bitmap bmp(300, 400, 8, RB_ORDER_BGR, rowOrder);
+        paint(bmp.get(), [](int x, int y) { return slopingLines(x, y, 0); });
+        const auto before = storedBytes(bmp.get());
+        EXPECT_EQ(offsetOf(bmp.get()), 0);
+        CallbackRecorder recorder;
+        int angle = 99;
+        ASSERT_EQ(R_DeskewBitmapAngle(bmp.get(), &angle), FX_OK);
+        EXPECT_EQ(angle, 0);
+        EXPECT_EQ(storedBytes(bmp.get()), before);
+        // No histogram is counted: nothing between 34 and 66.
+        for (int p : CallbackRecorder::calls)
+            EXPECT_TRUE(p <= 33 || p >= 67) << p;
+        EXPECT_EQ(CallbackRecorder::calls.back(), 100);
+    }
+}
+
+TEST(Deskew, LinesDroppingTenRowsGiveOffsetTenInEveryFormat) {
+    for (const Format& f : allFormats()) {
+        SCOPED_TRACE(f.name());
+        std::vector<RasterColor> palette;
+        if (f.bits == 4 || f.bits == 8)
+            palette = colorPalette(1 << f.bits);
+        if (f.bits <= 8) { // black and white among the entries, white first
+            palette.resize(size_t(1) << f.bits);
+            palette[0] = {255, 255, 255, 0};
+            palette[1] = {0, 0, 0, 0};
+        }
+        Bitmap bmp(602, 150, f, palette);
+        paint(bmp.get(), [](int x, int y) { return slopingLines(x, y, 10); });
+        // Falling to the right as shown: 10 stored rows further down for
+        // top-down rows, 10 rows back for bottom-up ones.
+        EXPECT_EQ(offsetOf(bmp.get()), f.rowOrder == RB_ROWS_BOTTOM_UP ? -10 : 10);
+        int angle = 0;
+        ASSERT_EQ(R_DeskewBitmapAngle(bmp.get(), &angle), FX_OK);
+        EXPECT_EQ(angle, -447); // turned back counter-clockwise either way
+    }
+}
+
+TEST(Deskew, OneBitCountsTheLighterColourWhicheverIndexItHas) {
+    for (bool whiteFirst : {false, true}) {
+        std::vector<RasterColor> palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+        if (whiteFirst)
+            std::swap(palette[0], palette[1]);
+        // 917 columns: the compared bits end inside a byte.
+        Bitmap bmp(917, 90, 1, RB_ORDER_BGR, 0, palette);
+        paint(bmp.get(), [](int x, int y) { return slopingLines(x, y, -6); });
+        EXPECT_EQ(offsetOf(bmp.get()), -6) << whiteFirst;
+    }
+}
+
+TEST(Deskew, PagesTooSmallAreNeverCompared) {
+    // 46 rows: no row has all its 47 offsets inside the picture.
+    for (int height : {46, 47}) {
+        Bitmap bmp(300, height, 8);
+        paint(bmp.get(), [](int x, int y) { return slopingLines(x, y, 10); });
+        const auto before = storedBytes(bmp.get());
+        int angle = 0;
+        CallbackRecorder recorder;
+        ASSERT_EQ(R_DeskewBitmapAngle(bmp.get(), &angle), FX_OK);
+        const auto& calls = CallbackRecorder::calls;
+        EXPECT_EQ(calls.front(), 0);
+        if (height == 46) {
+            EXPECT_EQ(angle, 0);
+            EXPECT_EQ(storedBytes(bmp.get()), before);
+            EXPECT_EQ(calls[1], 67); // the search reports only its start
+        } else {
+            EXPECT_NE(std::find(calls.begin(), calls.end(), 33), calls.end()); // one row compared
+        }
+    }
+    Bitmap narrow(128, 200, 8);
+    paint(narrow.get(), [](int x, int y) { return slopingLines(x, y, 10); });
+    int angle = 1;
+    ASSERT_EQ(R_DeskewBitmapAngle(narrow.get(), &angle), FX_OK);
+    EXPECT_EQ(angle, 0);
+}
+
+TEST(Deskew, FillLevelCountsTheWholeBitmapDespiteARegion) {
+    Bitmap bmp(602, 200, 8);
+    // A ground of 230 with sloping lines, and a black block that a region
+    // covers: inside the region black is the most common level.
+    paint(bmp.get(), [](int x, int y) {
+        if (x >= 100 && x < 200 && y >= 80 && y < 120)
+            return 0;
+        return slopingLines(x, y, 10) == 0 ? 0 : 230;
+    });
+    KRect block{100, 80, 200, 120};
+    ASSERT_EQ(KSetRegionRect(bmp.get(), &block, K_REGION_SET), K_OK);
+    const int hasRegion = bmp->HasRegion;
+    CallbackRecorder recorder;
+    int angle = 0;
+    ASSERT_EQ(R_DeskewBitmapAngle(bmp.get(), &angle), FX_OK);
+    EXPECT_EQ(angle, -447);
+    EXPECT_EQ(bmp->HasRegion, hasRegion);
+    KRect bounds{};
+    KRegionBounds(bmp.get(), 0, &bounds);
+    EXPECT_EQ(bounds.Left, 100);
+    EXPECT_EQ(bounds.Bottom, 120);
+    // The uncovered corners take the ground's level, and the rotation
+    // reached beyond the region.
+    const auto after = storedBytes(bmp.get());
+    EXPECT_EQ(rawAt(after, bmp.get(), 0, 199), 230u);
+    EXPECT_EQ(rawAt(after, bmp.get(), 601, 0), 230u);
+    // Progress: the search to 33, the count from 34 to 66, the rotation
+    // from 67 to 100, never falling back.
+    const auto& calls = CallbackRecorder::calls;
+    EXPECT_EQ(calls.front(), 0);
+    EXPECT_EQ(calls.back(), 100);
+    EXPECT_TRUE(std::is_sorted(calls.begin(), calls.end()));
+    for (int mark : {33, 34, 66, 67})
+        EXPECT_NE(std::find(calls.begin(), calls.end(), mark), calls.end()) << mark;
+}
+
+TEST(Deskew, StopsAndBadBitmaps) {
+    Bitmap bmp(300, 120, 24);
+    paint(bmp.get(), [](int x, int y) { return slopingLines(x, y, 10); });
+    const auto before = storedBytes(bmp.get());
+    {
+        CallbackRecorder stopInTheSearch(3, 5);
+        EXPECT_EQ(R_DeskewBitmap(bmp.get()), 5);
+    }
+    EXPECT_EQ(storedBytes(bmp.get()), before);
+    EXPECT_EQ(R_DeskewBitmap(nullptr), FX_ERR_BAD_BITMAP);
+    RasterBitmap unallocated{};
+    EXPECT_EQ(R_DeskewBitmap(&unallocated), FX_ERR_BAD_BITMAP);
+    Bitmap noPalette(300, 120, 4);
+    KPalette* palette = noPalette->Palette;
+    noPalette->Palette = nullptr;
+    int angle = 7;
+    EXPECT_EQ(R_DeskewBitmapAngle(noPalette.get(), &angle), FX_ERR_BAD_BITMAP);
+    EXPECT_EQ(angle, 0);
+    noPalette->Palette = palette;
+}
+
+TEST(Deskew, AScannedPageAtTwoDegreesComesOutLevel) {
+    // The table's step near 2 degrees is under 0.45 degrees.
+    const double step = 0.45;
+    for (const Format& f :
+         {Format{8, RB_ORDER_BGR, 0}, Format{8, RB_ORDER_BGR, RB_ROWS_BOTTOM_UP},
+          Format{1, RB_ORDER_BGR, 0}, Format{24, RB_ORDER_RGB, RB_ROWS_BOTTOM_UP}}) {
+        SCOPED_TRACE(f.name());
+        Bitmap page(900, 1100, f);
+        drawPage(page.get(), 2.0);
+        const double before = measuredSlope(page.get());
+        EXPECT_NEAR(before, 2.0, 0.2); // the measure itself sees the skew
+        int angle = 0;
+        ASSERT_EQ(R_DeskewBitmapAngle(page.get(), &angle), FX_OK);
+        EXPECT_TRUE(angle == -179 || angle == -224) << angle;
+        EXPECT_LE(std::abs(measuredSlope(page.get())), step);
+    }
+}
