@@ -4,6 +4,8 @@
 #include "app/LoaderPictureSource.h"
 #include "app/MapViewPane.h"
 
+#include <QPointer>
+
 AppDocumentServices::AppDocumentServices(QWidget* parent)
     : m_dialogs(parent), m_pictures(std::make_unique<LoaderPictureSource>(parent)) {}
 
@@ -25,6 +27,12 @@ std::unique_ptr<MapPane> AppDocumentServices::mapViewPane(CImageMapDoc& doc,
     return std::make_unique<MapViewPane>(doc, toolZoom, panes, parent);
 }
 
-QWidget* AppDocumentServices::areaList(CImageMapDoc& doc, MapPane&, QWidget* parent) {
-    return new AreaListPane(doc, parent);
+QWidget* AppDocumentServices::areaList(CImageMapDoc& doc, MapPane& mapPane, QWidget* parent) {
+    auto* list = new AreaListPane(doc, parent);
+    list->onChosen = [&mapPane](int index) { mapPane.selectArea(index); };
+    mapPane.setSelectionListener([list = QPointer<AreaListPane>(list)](int index) {
+        if (list)
+            list->showSelection(index);
+    });
+    return list;
 }

@@ -25,6 +25,16 @@ int MapViewPane::selectedArea() const {
     return m_view ? m_view->selected() : -1;
 }
 
+void MapViewPane::selectArea(int index) {
+    if (m_view)
+        m_view->setSelected(index);
+}
+
+void MapViewPane::setSelectionListener(std::function<void(int index)> listener) {
+    if (m_view)
+        QObject::connect(m_view, &CImageMapView::selectionChanged, m_view, std::move(listener));
+}
+
 void MapViewPane::activated() {
     if (!m_panes || !m_view)
         return;

@@ -23,6 +23,8 @@ public:
     CImageMapView* view() const;
     CommandTarget* commandTarget() override;
     int selectedArea() const override;
+    void selectArea(int index) override;
+    void setSelectionListener(std::function<void(int index)> listener) override;
     // Writes the zoom pane; position and dimensions start blank.
     void activated() override;
     // Pens and brushes rebuilt when the drawing settings changed, the zoom

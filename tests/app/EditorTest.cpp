@@ -25,6 +25,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -354,4 +355,38 @@ TEST_F(EditorTest, ChangeImageAndSaveAsRunTheProgramsOwnDialogs) {
     EXPECT_TRUE(QFile::exists(page));
     EXPECT_TRUE(Settings::app().skipSavedDialog);
     EXPECT_EQ(view().document()->mapInfo().imageFile, "other.png");
+}
+
+TEST_F(EditorTest, TheAreaListAndTheViewShareTheSelection) {
+    start({sampleMap("site.map")});
+    runEvents();
+    auto* list = qobject_cast<QTreeWidget*>(frame().activeChild()->areaList());
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->topLevelItemCount(), 5);
+    EXPECT_FALSE(state(C::Delete).enabled);
+
+    list->setCurrentItem(list->topLevelItem(2));
+    EXPECT_EQ(view().selected(), 2);
+    EXPECT_TRUE(state(C::EditAreaInfo).enabled);
+    EXPECT_TRUE(state(C::MoveToFront).enabled);
+
+    // Bring to front: the area and its row move to the top, still selected.
+    ASSERT_TRUE(dispatch(C::MoveToFront));
+    EXPECT_EQ(view().selected(), 0);
+    EXPECT_EQ(list->indexOfTopLevelItem(list->currentItem()), 0);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "Circle");
+
+    // Edit Area Info runs the area dialog on the selected area.
+    m_services.dialogs.area = [](AreaTexts& texts) {
+        texts.url = "badge.htm";
+        return DocumentDialogs::AreaChoice::Ok;
+    };
+    ASSERT_TRUE(dispatch(C::EditAreaInfo));
+    EXPECT_EQ(m_services.dialogs.lastAreaNumber, 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "badge.htm");
+
+    ASSERT_TRUE(dispatch(C::Delete));
+    EXPECT_EQ(view().selected(), -1);
+    EXPECT_EQ(list->topLevelItemCount(), 4);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
 }
