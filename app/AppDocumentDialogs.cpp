@@ -1,15 +1,20 @@
 #include "app/AppDocumentDialogs.h"
 
-// Map and area settings, Create Guides and Areas Existing come with the area
-// and map dialogs, the image file dialog and "Missing Image" with image
-// loading, the wizards with the wizards.
+#include "app/ImageFileDialog.h"
+#include "app/MissingImageDialog.h"
+#include "app/MultipleMapsDialog.h"
+#include "app/SaveMapDialog.h"
+#include "app/SavedDialog.h"
+#include "view/AreaSettingsDialog.h"
+#include "view/MapSettingsDialog.h"
 
-bool AppDocumentDialogs::editMapInfo(MapInfo&, const QString&) {
-    return false;
+bool AppDocumentDialogs::editMapInfo(MapInfo& info, const QString& mapPath) {
+    return MapSettingsDialog::run(info, mapPath, m_parent);
 }
 
-DocumentDialogs::AreaChoice AppDocumentDialogs::editArea(const MapArea&, int, AreaTexts&) {
-    return AreaChoice::Cancel;
+DocumentDialogs::AreaChoice AppDocumentDialogs::editArea(const MapArea& area, int number,
+                                                         AreaTexts& texts) {
+    return AreaSettingsDialog::run(area, number, texts, m_parent);
 }
 
 bool AppDocumentDialogs::createGuides(int, int, GuideValues&) {
@@ -20,12 +25,12 @@ DocumentDialogs::ExistingAreas AppDocumentDialogs::areasExisting() {
     return ExistingAreas::Cancel;
 }
 
-QString AppDocumentDialogs::chooseImageFile(const QString&) {
-    return {};
+QString AppDocumentDialogs::chooseImageFile(const QString& startPath) {
+    return ImageFileDialog::choose(startPath, m_parent);
 }
 
-bool AppDocumentDialogs::missingImage(const QByteArray&) {
-    return false;
+bool AppDocumentDialogs::missingImage(const QByteArray& imageFile) {
+    return MissingImageDialog::ask(imageFile, m_parent);
 }
 
 bool AppDocumentDialogs::runNewMapWizard(NewMap&) {
@@ -34,4 +39,16 @@ bool AppDocumentDialogs::runNewMapWizard(NewMap&) {
 
 bool AppDocumentDialogs::runImageWizard(QString&) {
     return false;
+}
+
+bool AppDocumentDialogs::chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) {
+    return MultipleMapsDialog::choose(maps, chosenName, m_parent);
+}
+
+bool AppDocumentDialogs::chooseSavePath(SaveAs& request) {
+    return SaveMapDialog::choose(request, m_parent);
+}
+
+bool AppDocumentDialogs::confirmSaved(const QString& text) {
+    return SavedDialog::ask(text, m_parent);
 }

@@ -5,8 +5,11 @@
 class QWidget;
 
 // The dialogs of document operations in the running editor, opened over the
-// main frame. Each dialog's window comes with the part of the editor that
-// owns it; until then its method answers as a cancelled dialog does.
+// main frame: map and area settings, the image file dialog and "Missing
+// Image", "Multiple Maps in HTML File", the Save As prompt and the saved
+// confirmation. Create Guides, "Areas Existing" and the two wizards come
+// with the parts of the editor that own them; until then they answer as
+// cancelled dialogs do.
 class AppDocumentDialogs : public DocumentDialogs {
 public:
     explicit AppDocumentDialogs(QWidget* parent) : m_parent(parent) {}
@@ -19,6 +22,9 @@ public:
     bool missingImage(const QByteArray& imageFile) override;
     bool runNewMapWizard(NewMap& result) override;
     bool runImageWizard(QString& imagePath) override;
+    bool chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) override;
+    bool chooseSavePath(SaveAs& request) override;
+    bool confirmSaved(const QString& text) override;
 
     QWidget* parentWidget() const { return m_parent; }
 

@@ -5,12 +5,13 @@
 
 #include <memory>
 
-// The services of the running editor: the picture source, the dialogs and
-// the panes every map window gets. This is the one place where the map view,
-// the area list and the picture source are chosen.
+// The services of the running editor: pictures found and decoded by the
+// image loader (LoaderPictureSource), the dialogs of document operations
+// (AppDocumentDialogs), the map view (MapViewPane) and the area list every
+// map window gets.
 class AppDocumentServices : public DocumentServices {
 public:
-    // Dialogs open over parent.
+    // Dialogs and the loading window open over parent.
     explicit AppDocumentServices(QWidget* parent);
     ~AppDocumentServices() override;
 
@@ -19,6 +20,12 @@ public:
     std::unique_ptr<MapPane> createMapPane(CImageMapDoc& doc, ToolZoomState& toolZoom,
                                            StatusPanes* panes, QWidget* parent) override;
     QWidget* createAreaList(CImageMapDoc& doc, MapPane& mapPane, QWidget* parent) override;
+
+    // The panes every map window of the editor gets, for services that
+    // differ only in pictures or dialogs (tests).
+    static std::unique_ptr<MapPane> mapViewPane(CImageMapDoc& doc, ToolZoomState& toolZoom,
+                                                StatusPanes* panes, QWidget* parent);
+    static QWidget* areaList(CImageMapDoc& doc, MapPane& mapPane, QWidget* parent);
 
 private:
     AppDocumentDialogs m_dialogs;

@@ -31,6 +31,15 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent) : QTreeWidget(par
                      Strings::text(Str::AreaListUrl)});
     header()->resizeSection(0, 35);
     header()->resizeSection(1, 70);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (m_showing)
+            return;
+        const QList<QTreeWidgetItem*> rows = selectedItems();
+        m_selected = rows.isEmpty() ? -1 : indexOfTopLevelItem(rows.first());
+        if (onChosen)
+            onChosen(m_selected);
+    });
     const auto again = [this] { rebuild(); };
     connect(&doc, &CImageMapDoc::areaAdded, this, again);
     connect(&doc, &CImageMapDoc::areaRemoved, this, again);
@@ -41,7 +50,9 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent) : QTreeWidget(par
 }
 
 void AreaListPane::rebuild() {
+    m_showing = true; // clearing is no choice of the user's
     clear();
+    m_showing = false;
     QList<QTreeWidgetItem*> rows;
     rows.reserve(m_doc.areaCount());
     for (int i = 0; i < m_doc.areaCount(); ++i) {
@@ -51,4 +62,17 @@ void AreaListPane::rebuild() {
                                                 MapText::toDisplay(area->url())});
     }
     addTopLevelItems(rows);
+    showSelection(m_selected);
+}
+
+void AreaListPane::showSelection(int index) {
+    m_selected = index >= 0 && index < topLevelItemCount() ? index : -1;
+    m_showing = true;
+    if (m_selected < 0) {
+        clearSelection();
+        setCurrentItem(nullptr);
+    } else {
+        setCurrentItem(topLevelItem(m_selected));
+    }
+    m_showing = false;
 }

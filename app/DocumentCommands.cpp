@@ -9,6 +9,8 @@ bool DocumentCommands::isDocumentCommand(CommandId id) {
     case CommandId::EditMapInfo:
     case CommandId::CreateGuides:
     case CommandId::ChangeImage:
+    case CommandId::Save:
+    case CommandId::SaveAs:
         return true;
     default:
         return false;
@@ -47,6 +49,12 @@ bool DocumentCommands::onCommand(int id) {
         break;
     case CommandId::ChangeImage:
         m_doc.changeImage();
+        break;
+    case CommandId::Save:
+        m_doc.save();
+        break;
+    case CommandId::SaveAs:
+        m_doc.saveAs();
         break;
     default:
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class CommandTarget;
 class QWidget;
 
@@ -17,6 +19,10 @@ public:
     virtual CommandTarget* commandTarget() { return nullptr; }
     // The selected area's index, -1 for none.
     virtual int selectedArea() const { return -1; }
+    // Selects area index (-1 for none), as the area list asks.
+    virtual void selectArea(int /*index*/) {}
+    // listener hears every change of the selection, whoever made it.
+    virtual void setSelectionListener(std::function<void(int index)> /*listener*/) {}
     // The window became the active one: the pane writes its status panes.
     virtual void activated() {}
     // Application-wide drawing settings (grid, colours) or the zoom

@@ -1,5 +1,6 @@
 #include "app/MyMDIChildWnd.h"
 
+#include "app/ActiveStatusPanes.h"
 #include "app/DocumentServices.h"
 #include "app/MapPane.h"
 #include "app/MapToolBar.h"
@@ -10,12 +11,16 @@
 
 #include <QCloseEvent>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QSplitter>
+#include <QTimer>
 
 MyMDIChildWnd::MyMDIChildWnd(std::unique_ptr<CImageMapDoc> doc, DocumentServices& services,
                              const ActionTable& actions, StatusBar* status, QWidget* parent)
-    : QMdiSubWindow(parent), m_doc(std::move(doc)), m_inner(new QMainWindow),
-      m_toolBar(new MapToolBar(actions, m_inner)), m_status(status) {
+    : QMdiSubWindow(parent), m_doc(std::move(doc)),
+      m_panes(std::make_unique<ActiveStatusPanes>(
+          [this]() -> StatusPanes* { return isCurrent() ? m_status : nullptr; })),
+      m_inner(new QMainWindow), m_toolBar(new MapToolBar(actions, m_inner)), m_status(status) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_toolBar->hide();
     buildPanes(services);
@@ -43,7 +48,8 @@ void MyMDIChildWnd::leaveStatusBar() {
 void MyMDIChildWnd::buildPanes(DocumentServices& services) {
     m_splitter = new QSplitter(Qt::Horizontal, m_inner);
     m_splitter->setObjectName(QStringLiteral("mapSplitter"));
-    m_pane = services.createMapPane(*m_doc, m_toolBar->toolZoom(), m_status, m_splitter);
+    m_pane = services.createMapPane(*m_doc, m_toolBar->toolZoom(),
+                                    m_status ? m_panes.get() : nullptr, m_splitter);
     m_list = services.createAreaList(*m_doc, *m_pane, m_splitter);
     m_list->resize(kInitialPaneWidth, kInitialPaneHeight);
     m_pane->widget()->resize(kInitialPaneWidth, kInitialPaneHeight);
@@ -81,6 +87,22 @@ void MyMDIChildWnd::showEvent(QShowEvent* event) {
     m_toolBarDocked = true;
     m_inner->addToolBar(Qt::TopToolBarArea, m_toolBar);
     m_toolBar->show();
+    // Once the toolbar and the splitter have their places.
+    QTimer::singleShot(0, this, &MyMDIChildWnd::shrinkToView);
+}
+
+void MyMDIChildWnd::shrinkToView() {
+    if (isMaximized() || isMinimized())
+        return;
+    QWidget* view = m_pane->widget();
+    const QSize spare = (view->size() - view->sizeHint()).expandedTo(QSize(0, 0));
+    if (spare.width() > 0 || spare.height() > 0)
+        resize(size() - spare);
+}
+
+bool MyMDIChildWnd::isCurrent() const {
+    QMdiArea* area = mdiArea();
+    return area && area->currentSubWindow() == this;
 }
 
 void MyMDIChildWnd::changeEvent(QEvent* event) {

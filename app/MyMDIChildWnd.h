@@ -9,6 +9,7 @@
 #include <memory>
 
 class ActionTable;
+class ActiveStatusPanes;
 class CImageMapDoc;
 class DocumentServices;
 class MapPane;
@@ -22,7 +23,9 @@ class ToolZoomState;
 // so that it can carry its own dockable map toolbar (with the window's tool
 // and zoom), around a splitter with the area list on the left and the map
 // view on the right. It owns its document and is the document's link to the
-// command chain: view, document, this window.
+// command chain: view (zoom), document, this window (tools, Area List,
+// Close, the panes). Shown for the first time without being maximized, it
+// shrinks to fit a view larger than the picture needs.
 class MyMDIChildWnd : public QMdiSubWindow, public CommandTarget {
     Q_OBJECT
 public:
@@ -53,6 +56,8 @@ public:
     bool saveModified();
     // This window became the active one.
     void activated();
+    // The window is the multi-document area's current one.
+    bool isCurrent() const;
 
 signals:
     // The window closed and is on its way out.
@@ -66,13 +71,16 @@ protected:
 private:
     void buildPanes(DocumentServices& services);
     void updateTitle();
-    bool toolZoomCommand(int id);
-    bool toolZoomState(int id, CommandState& state);
+    void shrinkToView();
+    bool toolCommand(int id);
+    bool toolState(int id, CommandState& state);
     void switchPane();
     void leaveStatusBar();
     CImageMapDoc::CommandContext commandContext();
 
     std::unique_ptr<CImageMapDoc> m_doc;
+    // The status bar as this window's view writes it: only while current.
+    std::unique_ptr<ActiveStatusPanes> m_panes;
     QMainWindow* m_inner;
     QSplitter* m_splitter = nullptr;
     QWidget* m_list = nullptr;

@@ -1,12 +1,11 @@
-// The map window's own commands: tools, zoom, Area List, Close and moving
-// between the two panes.
-#include "app/MapPane.h"
+// The map window's own commands: tools, Area List, Close and moving between
+// the two panes. Zoom is the map view's, ahead of the window in the chain.
 #include "app/MapToolBar.h"
 #include "app/MyMDIChildWnd.h"
 #include "model/ImageMapDoc.h"
 
 bool MyMDIChildWnd::onCommand(int id) {
-    if (toolZoomCommand(id))
+    if (toolCommand(id))
         return true;
     switch (CommandId(id)) {
     case CommandId::AreaList:
@@ -25,7 +24,7 @@ bool MyMDIChildWnd::onCommand(int id) {
 }
 
 bool MyMDIChildWnd::onUpdateCommand(int id, CommandState& state) {
-    if (toolZoomState(id, state))
+    if (toolState(id, state))
         return true;
     switch (CommandId(id)) {
     case CommandId::AreaList:
@@ -40,41 +39,22 @@ bool MyMDIChildWnd::onUpdateCommand(int id, CommandState& state) {
     }
 }
 
-// Tools and zoom change the window's state on its toolbar; the map view,
-// ahead of the window in the chain, takes them first when it has more to do.
-bool MyMDIChildWnd::toolZoomCommand(int id) {
-    ToolZoomState& state = toolZoom();
+// Tools change the window's state on its toolbar; the map view, ahead of
+// the window in the chain, will take them first when it has more to do.
+bool MyMDIChildWnd::toolCommand(int id) {
     ToolZoomState::Tool tool;
-    if (ToolZoomState::toolOfCommand(CommandId(id), tool)) {
-        state.setTool(tool);
-        return true;
-    }
-    if (const int zoom = zoomOfCommand(CommandId(id)))
-        state.setZoom(zoom);
-    else if (id == int(CommandId::ZoomIn))
-        state.zoomIn();
-    else if (id == int(CommandId::ZoomOut))
-        state.zoomOut();
-    else
+    if (!ToolZoomState::toolOfCommand(CommandId(id), tool))
         return false;
-    m_pane->settingsChanged();
+    toolZoom().setTool(tool);
     return true;
 }
 
-bool MyMDIChildWnd::toolZoomState(int id, CommandState& state) {
-    const ToolZoomState& current = toolZoom();
+bool MyMDIChildWnd::toolState(int id, CommandState& state) {
     ToolZoomState::Tool tool;
-    const bool isTool = ToolZoomState::toolOfCommand(CommandId(id), tool);
-    const int zoom = zoomOfCommand(CommandId(id));
-    if (!isTool && !zoom && id != int(CommandId::ZoomIn) && id != int(CommandId::ZoomOut))
+    if (!ToolZoomState::toolOfCommand(CommandId(id), tool))
         return false;
     state.enabled = m_doc->commandEnabled(CommandId(id), commandContext());
-    if (isTool) {
-        state.radio = true;
-        state.checked = current.tool() == tool;
-    } else if (zoom) {
-        state.radio = true;
-        state.checked = current.zoom() == zoom;
-    }
+    state.radio = true;
+    state.checked = toolZoom().tool() == tool;
     return true;
 }

@@ -4,11 +4,13 @@
 #include "app/AppDocumentServices.h"
 #include "app/CommandLine.h"
 #include "app/CommandRouter.h"
+#include "app/DocumentIdleClient.h"
 #include "app/DocumentManager.h"
 #include "app/MainFrame.h"
 #include "app/QtAppDialogs.h"
 #include "app/QtPrompter.h"
 #include "model/CommandIds.h"
+#include "model/ImageMapDoc.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 
@@ -41,6 +43,8 @@ TessaryApp::TessaryApp(Options options)
 TessaryApp::~TessaryApp() {
     if (m_commandUpdates)
         m_idle.removeClient(m_commandUpdates.get());
+    if (m_mapCheck)
+        m_idle.removeClient(m_mapCheck.get());
     if (m_prompter)
         Prompter::install(nullptr);
     // The map windows close with the frame while the documents' services
@@ -126,6 +130,13 @@ void TessaryApp::createMainFrame() {
     connect(m_documents.get(), &DocumentManager::documentChanged, &m_idle, &IdleProcessor::restart);
     m_commandUpdates = std::make_unique<CommandUpdates>(*m_router);
     m_idle.addClient(m_commandUpdates.get());
+    // The map check, one area of every open map per pass; the active
+    // window's map reports to the state pane.
+    m_mapCheck = std::make_unique<DocumentIdleClient>(
+        *m_frame, [](CImageMapDoc& doc, int pass, MapCheckStatus* status) {
+            return doc.runMapCheckStep(pass, status);
+        });
+    m_idle.addClient(m_mapCheck.get());
     m_router->updateActions();
 }
 

@@ -19,9 +19,10 @@ class MainFrame;
 class QtPrompter;
 
 // The application object: starts the editor, owns its settings for the
-// session, the recent files, the main frame and the command chain's last
-// link (New, Open, About, Exit, the welcome dialog, the recent files), and
-// stores the settings again at exit.
+// session, the recent files, the main frame, the idle work (command states,
+// the map check of every open map) and the command chain's last link (New,
+// Open, About, Exit, the welcome dialog, the recent files), and stores the
+// settings again at exit.
 class TessaryApp : public QObject, public CommandTarget {
     Q_OBJECT
 public:
@@ -84,5 +85,6 @@ private:
     std::unique_ptr<CommandRouter> m_router;
     std::unique_ptr<DocumentManager> m_documents;
     std::unique_ptr<IdleClient> m_commandUpdates;
+    std::unique_ptr<IdleClient> m_mapCheck;
     bool m_exited = false;
 };

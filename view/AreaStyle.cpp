@@ -66,7 +66,20 @@ void AreaStyle::rebuild() {
     instance() = std::make_unique<AreaStyle>(Settings::app());
 }
 
-AreaStyle::AreaStyle(const Settings& s) {
+bool AreaStyle::refresh() {
+    if (instance() && instance()->m_source == sourceOf(Settings::app()))
+        return false;
+    rebuild();
+    return true;
+}
+
+std::array<quint32, 11> AreaStyle::sourceOf(const Settings& s) {
+    return {s.defaultColor,      s.defaultBack,          s.flybyColor,       s.flybyBack,
+            s.selectedColor,     s.selectedBack,         s.fillColor,        quint32(s.fillArea),
+            quint32(s.fillType), quint32(s.showHandles), quint32(s.grabSize)};
+}
+
+AreaStyle::AreaStyle(const Settings& s) : m_source(sourceOf(s)) {
     const quint32 colors[3][2] = {{s.defaultColor, s.defaultBack},
                                   {s.flybyColor, s.flybyBack},
                                   {s.selectedColor, s.selectedBack}};

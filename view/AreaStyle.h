@@ -38,6 +38,9 @@ public:
     static const AreaStyle& shared();
     // Rebuilds the shared style from Settings::app().
     static void rebuild();
+    // Rebuilds the shared style when the settings it draws with (colours,
+    // fill, handles) differ from those it was built from; true when it did.
+    static bool refresh();
 
     explicit AreaStyle(const Settings& settings);
 
@@ -65,6 +68,10 @@ public:
     static Qt::BrushStyle hatchStyle(int fillType);
 
 private:
+    // The settings a style is built from, in a form that compares.
+    static std::array<quint32, 11> sourceOf(const Settings& settings);
+
+    std::array<quint32, 11> m_source;
     std::array<StatePens, 3> m_states;
     bool m_fill = false;
     QBrush m_hatch;

@@ -4,6 +4,7 @@
 
 #include "model/Settings.h"
 #include "view/StatusPanes.h"
+#include "view/ViewInteraction.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -28,8 +29,11 @@ int mod8(int v) {
 
 } // namespace
 
-CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(document), m_panes(panes) {
+CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget* parent,
+                             ToolZoomState* toolZoom)
+    : QAbstractScrollArea(parent), m_doc(document), m_panes(panes),
+      m_ownToolZoom(toolZoom ? nullptr : std::make_unique<ToolZoomState>()),
+      m_toolZoom(toolZoom ? toolZoom : m_ownToolZoom.get()), m_zoom(m_toolZoom->zoom()) {
     liveViews().append(this);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
@@ -39,6 +43,8 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     horizontalScrollBar()->setSingleStep(kScrollStep);
     verticalScrollBar()->setSingleStep(kScrollStep);
+    // The cursor position pane follows the mouse without a button held.
+    viewport()->setMouseTracking(true);
 
     connect(m_doc, &CImageMapDoc::areaAdded, this, &CImageMapView::onAreaAdded);
     connect(m_doc, &CImageMapDoc::areaRemoved, this, &CImageMapView::onAreaRemoved);
@@ -51,6 +57,7 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
 
 CImageMapView::~CImageMapView() {
     liveViews().removeOne(this);
+    m_interaction.reset(); // it may still refer to the view
 }
 
 // --- coordinates ---------------------------------------------------------------
@@ -134,12 +141,14 @@ void CImageMapView::resizeEvent(QResizeEvent* event) {
 
 void CImageMapView::setZoom(int zoom) {
     zoom = std::clamp(zoom, ToolZoomState::kMinZoom, ToolZoomState::kMaxZoom);
-    const int old = this->zoom();
+    m_toolZoom->setZoom(zoom);
+    const int old = m_zoom;
     if (zoom != old) {
+        cancelInteraction();
         const QSize window = viewport()->size();
         const QPointF centre =
             (QPointF(scrollPosition()) + QPointF(window.width(), window.height()) / 2) / old;
-        m_toolZoom.setZoom(zoom);
+        m_zoom = zoom;
         m_relayout = true;
         updateScrollRange();
         const QSize after = viewport()->size();
@@ -326,4 +335,16 @@ void CImageMapView::preferencesChanged() {
     AreaStyle::rebuild();
     for (CImageMapView* view : liveViews())
         view->refreshHandles();
+}
+
+void CImageMapView::settingsChanged() {
+    AreaStyle::refresh();
+    if (m_toolZoom->zoom() != m_zoom)
+        setZoom(m_toolZoom->zoom());
+    refreshHandles();
+}
+
+void CImageMapView::gridChanged() {
+    for (CImageMapView* view : liveViews())
+        view->viewport()->update();
 }

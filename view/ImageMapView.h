@@ -13,6 +13,7 @@
 #include <memory>
 
 class StatusPanes;
+class ViewInteraction;
 
 // The editing view of one map: the document's picture at a whole zoom of
 // 1:1 to 8:1, scrolled, with the snap grid and the areas drawn over it.
@@ -36,14 +37,22 @@ class StatusPanes;
 // none; the tools and the area list set them. The view takes the zoom
 // commands (Zoom In, Zoom Out, Zoom To n:1) as the first link of the command
 // chain.
+//
+// Mouse interaction runs through one ViewInteraction at a time: a press
+// starts it, moves and the release go to it, and Esc, a right press, the
+// loss of the focus or hiding the view cancel it. Ctrl with a left press
+// on a grid line drags the grid's spacing (GridLineDrag). While the mouse
+// is over the picture the cursor position pane shows its picture pixel.
 class CImageMapView : public QAbstractScrollArea, public CommandTarget {
     Q_OBJECT
 
 public:
     // The document must outlive the view; panes may be null (no status
-    // bar) and can be set later.
+    // bar) and can be set later. toolZoom is the map window's tool and zoom
+    // (its map toolbar's), which must outlive the view; without one the
+    // view keeps a state of its own.
     explicit CImageMapView(CImageMapDoc* document, StatusPanes* panes = nullptr,
-                           QWidget* parent = nullptr);
+                           QWidget* parent = nullptr, ToolZoomState* toolZoom = nullptr);
     ~CImageMapView() override;
 
     CImageMapDoc* document() const { return m_doc; }
@@ -52,9 +61,10 @@ public:
     // --- tool and zoom ------------------------------------------------------
     // The current tool and zoom of this map window. Change the zoom through
     // setZoom so that the view follows.
-    const ToolZoomState& toolZoom() const { return m_toolZoom; }
-    void setTool(ToolZoomState::Tool tool) { m_toolZoom.setTool(tool); }
-    int zoom() const { return m_toolZoom.zoom(); }
+    const ToolZoomState& toolZoom() const { return *m_toolZoom; }
+    void setTool(ToolZoomState::Tool tool) { m_toolZoom->setTool(tool); }
+    // The zoom the view is laid out and painted at.
+    int zoom() const { return m_zoom; }
     // As the command "Zoom To" n:1: clamps to 1..8, keeps the picture point
     // at the window's centre where it was, recomputes the scroll range and
     // the areas' view geometry, repaints, and writes the zoom pane.
@@ -115,6 +125,21 @@ public:
     // gives every area of every map view its handle size again and repaints
     // the views.
     static void preferencesChanged();
+    // Application-wide drawing settings (grid, colours, fill, handles) or
+    // the window's zoom may have changed: rebuilds the shared pens and
+    // brushes when they are out of date, follows the tool-and-zoom state's
+    // zoom, and repaints.
+    void settingsChanged();
+    // The grid changed: every map view repaints.
+    static void gridChanged();
+
+    // --- interaction -----------------------------------------------------------------
+    // The interaction in progress, or null.
+    ViewInteraction* interaction() const { return m_interaction.get(); }
+    // Ends the interaction in progress as cancelled (Esc, right press, focus
+    // lost); nothing when none runs.
+    void cancelInteraction();
+    StatusPanes* statusPanes() const { return m_panes; }
 
     QSize sizeHint() const override;
 
@@ -127,6 +152,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     // Document notices.
@@ -143,6 +176,9 @@ private:
     void repaintExtent(const PixelRect& extent);
     void refreshHandles();
     QPoint hatchOrigin() const;
+    // Mouse (ImageMapViewMouse.cpp).
+    void showPositionAt(QPoint window);
+    void updateCursor(QPoint window, Qt::KeyboardModifiers modifiers);
 
     // Painting (ImageMapViewPaint.cpp).
     void paintBackground(QPainter& painter, const QRegion& exposed, const QRect& picture);
@@ -152,7 +188,10 @@ private:
 
     CImageMapDoc* m_doc;
     StatusPanes* m_panes;
-    ToolZoomState m_toolZoom;
+    std::unique_ptr<ToolZoomState> m_ownToolZoom;
+    ToolZoomState* m_toolZoom;
+    int m_zoom;
+    std::unique_ptr<ViewInteraction> m_interaction;
     int m_selected = -1;
     int m_flyby = -1;
     bool m_firstShowDone = false;

@@ -214,13 +214,13 @@ TEST_F(ShellTest, ToolAndZoomCommandsChangeTheWindowsToolbarState) {
 
 TEST_F(ShellTest, CommandsOfLaterPartsArePresentButDisabled) {
     start({sampleMap("site.map")});
-    for (C c : {C::Save, C::SaveAs, C::Cut, C::Copy, C::Paste, C::TestMap, C::Preferences,
-                C::HelpContents, C::Help, C::Print, C::Undo, C::DeletePoint, C::InsertPoint}) {
+    for (C c : {C::Cut, C::Copy, C::Paste, C::TestMap, C::Preferences, C::HelpContents, C::Help,
+                C::Print, C::Undo, C::DeletePoint, C::InsertPoint}) {
         EXPECT_FALSE(state(c).enabled) << id(c);
         EXPECT_TRUE(m_app->router().stateOf(id(c)).enabled == false);
     }
     for (C c : {C::Grid, C::GridSettings, C::EditMapInfo, C::CreateGuides, C::ChangeImage, C::Close,
-                C::Cascade, C::AreaList, C::About, C::Open})
+                C::Cascade, C::AreaList, C::About, C::Open, C::SaveAs})
         EXPECT_TRUE(state(c).enabled) << id(c);
     // Selection-bound commands follow the document's rules.
     EXPECT_FALSE(state(C::Delete).enabled);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/AppDialogs.h"
-#include "app/AreaListPane.h"
+#include "app/AppDocumentServices.h"
 #include "app/DocumentServices.h"
-#include "app/PicturePane.h"
+#include "app/MapPane.h"
 #include "support/FakeDocumentDialogs.h"
 #include "support/FakePictureSource.h"
 
@@ -54,19 +54,23 @@ public:
     }
 };
 
-// Documents with fake pictures and scripted dialogs, in the plain panes.
+// Documents with fake pictures (or the source given) and scripted dialogs,
+// in the editor's own panes.
 class TestDocumentServices : public DocumentServices {
 public:
     FakePictureSource pictures;
     FakeDocumentDialogs dialogs;
+    PictureSource* realPictures = nullptr; // used instead of the fake when set
 
-    PictureSource* pictureSource() override { return &pictures; }
+    PictureSource* pictureSource() override {
+        return realPictures ? realPictures : static_cast<PictureSource*>(&pictures);
+    }
     DocumentDialogs* documentDialogs() override { return &dialogs; }
     std::unique_ptr<MapPane> createMapPane(CImageMapDoc& doc, ToolZoomState& toolZoom,
                                            StatusPanes* panes, QWidget* parent) override {
-        return std::make_unique<PicturePane>(doc, toolZoom, panes, parent);
+        return AppDocumentServices::mapViewPane(doc, toolZoom, panes, parent);
     }
-    QWidget* createAreaList(CImageMapDoc& doc, MapPane&, QWidget* parent) override {
-        return new AreaListPane(doc, parent);
+    QWidget* createAreaList(CImageMapDoc& doc, MapPane& pane, QWidget* parent) override {
+        return AppDocumentServices::areaList(doc, pane, parent);
     }
 };

@@ -214,3 +214,20 @@ TEST_F(ViewZoomTest, ViewWithoutPictureHasNoRangeAndPaintsPlainly) {
     const QImage shown = shot(view);
     EXPECT_EQ(shown.pixel(60, 40), view.palette().color(QPalette::Window).rgb());
 }
+
+TEST_F(ViewZoomTest, TheViewZoomsOnTheWindowsToolAndZoomState) {
+    auto doc = documentWith(m_pictures, TestPictures::rgb(100, 80));
+    ToolZoomState shared; // the map toolbar's
+    CImageMapView view(doc.get(), &m_panes, nullptr, &shared);
+    showAt(view, 300, 200);
+    ASSERT_TRUE(view.onCommand(int(CommandId::Zoom3)));
+    EXPECT_EQ(shared.zoom(), 3);
+    EXPECT_EQ(view.scaledImageSize(), QSize(300, 240));
+    // Whoever else sets the shared zoom has the view follow on the next
+    // change of settings.
+    shared.setZoom(5);
+    view.settingsChanged();
+    EXPECT_EQ(view.zoom(), 5);
+    EXPECT_EQ(view.scaledImageSize(), QSize(500, 400));
+    EXPECT_EQ(m_panes.zooms.last(), 5);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/DocumentDialogs.h"
+
+#include <QFileDialog>
+
+// The Save As prompt, "Save the Image Map file": HTML pages (template 129)
+// and all files, opening in the map's folder (the current folder when the
+// map has none) with the proposed name filled in; a name typed without an
+// extension gets ".htm". The chosen name goes through SavePathCheck before
+// the prompt closes; a refused name keeps it open. The map name and the
+// insertion point pass through unchanged.
+class SaveMapDialog : public QFileDialog {
+    Q_OBJECT
+public:
+    explicit SaveMapDialog(const DocumentDialogs::SaveAs& request, QWidget* parent = nullptr);
+
+    // The chosen file's absolute path, empty before OK.
+    QString chosenPath() const;
+
+    // Shows the prompt: true on OK with request.path set.
+    static bool choose(DocumentDialogs::SaveAs& request, QWidget* parent = nullptr);
+
+public slots:
+    void accept() override;
+};

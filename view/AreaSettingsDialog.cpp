@@ -1,0 +1,137 @@
+#include "view/AreaSettingsDialog.h"
+
+#include "model/MapArea.h"
+#include "model/MapText.h"
+#include "model/Settings.h"
+#include "model/Strings.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The bytes of an edited field: those it came with when it still shows
+// them, so that text which is not UTF-8 survives a look at the dialog.
+QByteArray bytesOf(const QLineEdit* edit, const QByteArray& original) {
+    return edit->text() == MapText::toDisplay(original) ? original
+                                                        : MapText::fromDisplay(edit->text());
+}
+
+} // namespace
+
+QString AreaSettingsDialog::kindText(const MapArea& area) {
+    switch (area.shape()) {
+    case AreaShape::Rectangle:
+        return Strings::text(Str::KwRectShort);
+    case AreaShape::Circle:
+        return Strings::text(Str::KwCircle);
+    case AreaShape::Polygon:
+        return Strings::text(Str::KwPolyShort);
+    }
+    return Strings::text(Str::AreaKindUnknown);
+}
+
+QString AreaSettingsDialog::positionText(const MapArea& area) {
+    const PixelRect r = area.imageRect();
+    return QString::asprintf(Strings::raw(Str::AreaPositionFormat), r.left, r.top, r.right,
+                             r.bottom);
+}
+
+QString AreaSettingsDialog::dimensionsText(const MapArea& area) {
+    const PixelRect r = area.imageRect();
+    switch (area.shape()) {
+    case AreaShape::Rectangle:
+        return QString::asprintf(Strings::raw(Str::AreaRectDimensions), r.right - r.left,
+                                 r.bottom - r.top);
+    case AreaShape::Circle:
+        return QString::asprintf(Strings::raw(Str::AreaCircleDimensions), (r.right - r.left) / 2,
+                                 (r.bottom - r.top) / 2);
+    case AreaShape::Polygon:
+        return QString::asprintf(Strings::raw(Str::AreaPolygonDimensions), area.vertexCount());
+    }
+    return {};
+}
+
+AreaSettingsDialog::AreaSettingsDialog(const MapArea& area, int number, const AreaTexts& texts,
+                                       QWidget* parent)
+    : QDialog(parent), m_original(texts) {
+    setObjectName(QStringLiteral("areaSettings"));
+    setWindowTitle(QString::asprintf(Strings::raw(Str::AreaSettingsCaption), number));
+
+    auto* facts = new QFormLayout;
+    const auto fact = [&](int label, const QString& text, const char* name) {
+        auto* value = new QLabel(text, this);
+        value->setObjectName(QLatin1String(name));
+        facts->addRow(Strings::text(label), value);
+    };
+    fact(Str::AreaTypeLabel, kindText(area), "type");
+    fact(Str::AreaPositionLabel, positionText(area), "position");
+    fact(Str::AreaDimensionsLabel, dimensionsText(area), "dimensions");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(facts);
+    const auto labelled = [&](int label, QLineEdit* edit) {
+        auto* text = new QLabel(Strings::text(label), this);
+        text->setBuddy(edit);
+        layout->addWidget(text);
+        layout->addWidget(edit);
+    };
+    // An area without a URL is offered the lead to complete.
+    const QByteArray url =
+        texts.url.isEmpty() ? MapText::fromDisplay(Settings::app().defaultUrlLead) : texts.url;
+    m_original.url = texts.url.isEmpty() ? url : texts.url;
+    m_url = addEdit("url", url);
+    m_target = addEdit("target", texts.target);
+    m_comment = addEdit("comment", texts.comment);
+    labelled(Str::AreaUrlLabel, m_url);
+    labelled(Str::AreaTargetLabel, m_target);
+    labelled(Str::AreaCommentLabel, m_comment);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* erase =
+        buttons->addButton(Strings::text(Str::AreaDeleteButton), QDialogButtonBox::DestructiveRole);
+    erase->setObjectName(QStringLiteral("delete"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(erase, &QPushButton::clicked, this, [this] { done(kDeleted); });
+    layout->addWidget(buttons);
+
+    connect(m_url, &QLineEdit::textChanged, this, &AreaSettingsDialog::updateOk);
+    updateOk();
+    setMinimumWidth(420);
+    m_url->setFocus();
+    m_url->end(false);
+}
+
+QLineEdit* AreaSettingsDialog::addEdit(const char* name, const QByteArray& bytes) {
+    auto* edit = new QLineEdit(MapText::toDisplay(bytes), this);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(kMaxText);
+    return edit;
+}
+
+void AreaSettingsDialog::updateOk() {
+    m_ok->setEnabled(!m_url->text().isEmpty());
+}
+
+AreaTexts AreaSettingsDialog::texts() const {
+    return {bytesOf(m_url, m_original.url), bytesOf(m_target, m_original.target),
+            bytesOf(m_comment, m_original.comment)};
+}
+
+DocumentDialogs::AreaChoice AreaSettingsDialog::run(const MapArea& area, int number,
+                                                    AreaTexts& texts, QWidget* parent) {
+    AreaSettingsDialog dialog(area, number, texts, parent);
+    const int result = dialog.exec();
+    if (result == kDeleted)
+        return DocumentDialogs::AreaChoice::Delete;
+    if (result != QDialog::Accepted)
+        return DocumentDialogs::AreaChoice::Cancel;
+    texts = dialog.texts();
+    return DocumentDialogs::AreaChoice::Ok;
+}

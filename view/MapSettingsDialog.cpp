@@ -1,0 +1,104 @@
+#include "view/MapSettingsDialog.h"
+
+#include "model/MapText.h"
+#include "model/Prompter.h"
+#include "model/Strings.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget* withNote(QWidget* field, int noteId, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(field, 1);
+    layout->addWidget(new QLabel(Strings::text(noteId), row));
+    return row;
+}
+
+QLabel* shown(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+MapSettingsDialog::MapSettingsDialog(const MapInfo& info, const QString& mapPath, QWidget* parent)
+    : QDialog(parent), m_info(info) {
+    setObjectName(QStringLiteral("mapSettings"));
+    setWindowTitle(Strings::text(Str::MapSettingsTitle));
+
+    auto* form = new QFormLayout;
+    form->addRow(
+        Strings::text(Str::MapFilenameLabel),
+        shown(mapPath.isEmpty() ? Strings::text(Str::UntitledMap) : mapPath, "filename", this));
+    form->addRow(Strings::text(Str::MapImageNameLabel),
+                 shown(QFile::decodeName(info.imageFile), "imageName", this));
+    m_title = addEdit("title", info.title);
+    m_author = addEdit("author", info.author);
+    m_defaultUrl = addEdit("defaultUrl", info.defaultUrl);
+    m_description = new QPlainTextEdit(MapText::toDisplay(info.description), this);
+    m_description->setObjectName(QStringLiteral("description"));
+    m_description->setTabChangesFocus(true);
+    form->addRow(Strings::text(Str::MapTitleLabel), withNote(m_title, Str::MapRequiredNote, this));
+    form->addRow(Strings::text(Str::MapAuthorLabel), m_author);
+    form->addRow(Strings::text(Str::MapDefaultUrlLabel),
+                 withNote(m_defaultUrl, Str::MapSuggestedNote, this));
+    form->addRow(Strings::text(Str::MapDescriptionLabel), m_description);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &MapSettingsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    setMinimumWidth(460);
+    m_title->setFocus();
+}
+
+QLineEdit* MapSettingsDialog::addEdit(const char* name, const QByteArray& bytes) {
+    auto* edit = new QLineEdit(MapText::toDisplay(bytes), this);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+MapInfo MapSettingsDialog::edited() const {
+    const auto bytesOf = [](const QString& text, const QByteArray& original) {
+        return text == MapText::toDisplay(original) ? original : MapText::fromDisplay(text);
+    };
+    MapInfo info = m_info;
+    info.title = bytesOf(m_title->text(), m_info.title);
+    info.author = bytesOf(m_author->text(), m_info.author);
+    info.defaultUrl = bytesOf(m_defaultUrl->text(), m_info.defaultUrl);
+    QString description = m_description->toPlainText();
+    description.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    info.description = bytesOf(description, m_info.description);
+    return info;
+}
+
+void MapSettingsDialog::accept() {
+    if (m_title->text().isEmpty()) {
+        Prompter::current().tell(Strings::text(Str::MapTitleRequired), Prompter::Icon::Exclamation);
+        m_title->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+bool MapSettingsDialog::run(MapInfo& info, const QString& mapPath, QWidget* parent) {
+    MapSettingsDialog dialog(info, mapPath, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    info = dialog.edited();
+    return true;
+}
