@@ -4,6 +4,7 @@
 #include "model/Settings.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
+#include "support/WhenShown.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -22,16 +23,6 @@
 #include <functional>
 
 namespace {
-
-// Runs act on the modal dialog of type T once it shows.
-template <class T>
-void whenShown(std::function<void(T&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(dialog);
-        act(*dialog);
-    });
-}
 
 struct SeenFileDialog {
     QString title;

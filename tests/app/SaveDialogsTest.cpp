@@ -6,6 +6,7 @@
 #include "app/SavedDialog.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
+#include "support/WhenShown.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,15 +25,6 @@
 #include <functional>
 
 namespace {
-
-template <class T>
-void whenShown(std::function<void(T&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(dialog);
-        act(*dialog);
-    });
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);

@@ -3,6 +3,7 @@
 #include "model/AreaCollector.h"
 #include "model/MapInfo.h"
 #include "support/FakeDocumentDialogs.h"
+#include "support/RecordingSink.h"
 
 #include <gtest/gtest.h>
 
@@ -18,21 +19,6 @@ struct Read {
     AreaCollector areas;
     MapInfo info;
     bool ok = false;
-};
-
-// The consumer form: records each shape instead of making areas.
-class RecordingSink : public MapSink {
-public:
-    void rectangle(const AreaTexts& t, int l, int tp, int r, int b) override {
-        calls << QString("rect %1 %2,%3,%4,%5").arg(QString(t.url)).arg(l).arg(tp).arg(r).arg(b);
-    }
-    void circle(const AreaTexts& t, int l, int tp, int r, int b) override {
-        calls << QString("circle %1 %2,%3,%4,%5").arg(QString(t.url)).arg(l).arg(tp).arg(r).arg(b);
-    }
-    void beginPolygon() override { calls << "begin"; }
-    void vertex(int x, int y) override { calls << QString("vertex %1,%2").arg(x).arg(y); }
-    void endPolygon(const AreaTexts& t) override { calls << "end " + t.url; }
-    QStringList calls;
 };
 
 const QByteArray kTwoMaps = "<IMG SRC=\"img/top.gif\" USEMAP=\"#Top\">"

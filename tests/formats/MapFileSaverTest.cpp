@@ -3,6 +3,7 @@
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,19 +38,8 @@ private:
     Step m_failAt;
 };
 
-class Saver : public ::testing::Test {
+class Saver : public ::testing::Test, protected TempFiles {
 protected:
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
-    static QByteArray read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     bool save(MapFileSaver& saver, const QString& path) {
         if (!saver.open(path))
             return false;
@@ -65,7 +55,6 @@ protected:
         return saver.commit();
     }
 
-    QTemporaryDir dir;
     ScriptedPrompter prompter;
 };
 

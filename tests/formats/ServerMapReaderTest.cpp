@@ -2,6 +2,7 @@
 #include "formats/MappedFile.h"
 #include "model/AreaCollector.h"
 #include "model/MapInfo.h"
+#include "support/RecordingSink.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,26 +22,6 @@ struct Read {
     AreaCollector areas;
     MapInfo info;
     bool ok = false;
-};
-
-// Records the calls a reader makes, for the sink's contract.
-class RecordingSink : public MapSink {
-public:
-    void rectangle(const AreaTexts& t, int l, int tp, int r, int b) override {
-        calls
-            << QString("rect %1 %2,%3,%4,%5").arg(t.url, QString::number(l)).arg(tp).arg(r).arg(b);
-    }
-    void circle(const AreaTexts& t, int l, int tp, int r, int b) override {
-        calls << QString("circle %1 %2,%3,%4,%5")
-                     .arg(t.url, QString::number(l))
-                     .arg(tp)
-                     .arg(r)
-                     .arg(b);
-    }
-    void beginPolygon() override { calls << "begin"; }
-    void vertex(int x, int y) override { calls << QString("vertex %1,%2").arg(x).arg(y); }
-    void endPolygon(const AreaTexts& t) override { calls << "end " + t.url + " " + t.comment; }
-    QStringList calls;
 };
 
 } // namespace

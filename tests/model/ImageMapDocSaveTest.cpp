@@ -4,6 +4,7 @@
 #include "support/FakeDocumentDialogs.h"
 #include "support/FakePictureSource.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,29 +52,16 @@ QByteArray withoutDate(QByteArray page) {
     return text.remove(date).toLatin1();
 }
 
-class Save : public ::testing::Test {
+class Save : public ::testing::Test, protected TempFiles {
 protected:
     void TearDown() override { Settings::app() = Settings(); }
 
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
-    QByteArray read(const QString& name) const {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // Opens text as name and saves it once to page, so that page exists.
     void openAndSave(const QByteArray& text, const QString& name, const QString& page) {
         ASSERT_TRUE(doc.openDocument(write(name, text)));
         ASSERT_TRUE(doc.doSave(dir.filePath(page)));
     }
 
-    QTemporaryDir dir;
     ScriptedPrompter prompter;
     FakeDocumentDialogs dialogs;
     FakePictureSource pictures;

@@ -3,6 +3,7 @@
 #include "model/Settings.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
+#include "support/WhenShown.h"
 #include "view/AreaSettingsDialog.h"
 #include "view/MapSettingsDialog.h"
 
@@ -48,15 +49,6 @@ QLineEdit* edit(const QWidget& dialog, const char* name) {
 
 QPushButton* okOf(const QWidget& dialog) {
     return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-}
-
-// Runs act on the modal dialog once it shows.
-void whenShown(std::function<void(QDialog&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(dialog);
-        act(*dialog);
-    });
 }
 
 } // namespace

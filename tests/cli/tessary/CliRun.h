@@ -1,8 +1,9 @@
 #pragma once
 
+#include "support/TempFiles.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,7 +23,7 @@ struct Outcome {
     QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
 };
 
-class Cli : public ::testing::Test {
+class Cli : public ::testing::Test, protected TempFiles {
 protected:
     Outcome run(const QStringList& args) {
         QProcess p;
@@ -33,19 +34,6 @@ protected:
         p.waitForFinished(30000);
         return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
     }
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
-
-    QByteArray read(const QString& name) const {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // Stores settings values ("Name=value" lines of the INI file).
     void settings(const QByteArray& lines) {
         QDir(config.path()).mkpath("Corvane");
@@ -54,6 +42,5 @@ protected:
         ini.write("[Settings]\n" + lines);
     }
 
-    QTemporaryDir dir;
     QTemporaryDir config;
 };

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+// A temporary folder for the files a test reads and writes; it is removed
+// with the test.
+class TempFiles {
+public:
+    // name is relative to the folder; an absolute path stands as it is.
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+
+    // Writes bytes as name (making its folders) and returns the full path.
+    QString write(const QString& name, const QByteArray& bytes) const {
+        const QString full = path(name);
+        QDir().mkpath(QFileInfo(full).absolutePath());
+        QFile f(full);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        return full;
+    }
+    // The bytes of name, or none when it cannot be read.
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+};
