@@ -144,14 +144,16 @@ double Scene::referenceSeconds() {
     return threadSeconds() - start;
 }
 
-void fullRepaint(benchmark::State& state, int zoom) {
-    g_scene->at(zoom);
+// Times step once per iteration (wall time for the benchmark, processor
+// time beside the reference painting of the same frame).
+template <class Step>
+void measure(benchmark::State& state, Step step) {
     double referenceTotal = 0, cpuTotal = 0;
     for (auto _ : state) {
         QElapsedTimer timer;
         const double cpu = threadSeconds();
         timer.start();
-        g_scene->view->viewport()->repaint();
+        step();
         const double seconds = timer.nsecsElapsed() * 1e-9;
         cpuTotal += threadSeconds() - cpu;
         referenceTotal += g_scene->referenceSeconds();
@@ -164,31 +166,23 @@ void fullRepaint(benchmark::State& state, int zoom) {
     state.counters["painted_px"] = double(g_scene->counter.pixels) / n;
 }
 
+void fullRepaint(benchmark::State& state, int zoom) {
+    g_scene->at(zoom);
+    measure(state, [] { g_scene->view->viewport()->repaint(); });
+}
+
 // One step of the scroll bar's arrow, alternately right and left, painted as
 // the event loop paints it.
 void scrollStep(benchmark::State& state, int zoom) {
     g_scene->at(zoom);
     QScrollBar* bar = g_scene->view->horizontalScrollBar();
-    double referenceTotal = 0, cpuTotal = 0;
     bool right = true;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        const double cpu = threadSeconds();
-        timer.start();
+    measure(state, [&] {
         bar->triggerAction(right ? QAbstractSlider::SliderSingleStepAdd
                                  : QAbstractSlider::SliderSingleStepSub);
         QCoreApplication::processEvents();
-        const double seconds = timer.nsecsElapsed() * 1e-9;
-        cpuTotal += threadSeconds() - cpu;
         right = !right;
-        referenceTotal += g_scene->referenceSeconds();
-        state.SetIterationTime(seconds);
-    }
-    const double n = double(state.iterations());
-    state.counters["cpu_ms"] = 1e3 * cpuTotal / n;
-    state.counters["reference_cpu_ms"] = 1e3 * referenceTotal / n;
-    state.counters["ratio"] = cpuTotal / referenceTotal;
-    state.counters["painted_px"] = double(g_scene->counter.pixels) / n;
+    });
     state.counters["step_px"] = bar->singleStep();
 }
 
