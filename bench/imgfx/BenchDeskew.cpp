@@ -8,6 +8,8 @@
 #include "imgfx/DeskewSearch.h"
 #include "imgfx/imgfx.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #ifdef TESSARY_HAVE_OPENCV
@@ -16,8 +18,6 @@
 #endif
 
 #include <cmath>
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -67,13 +67,7 @@ struct Page {
         restore();
     }
     ~Page() { KFreeBitmap(&bmp); }
-    void restore() {
-        const intptr_t token = KBeginAccess(&bmp);
-        for (int y = 0; y < pageHeight; ++y)
-            KWriteRow(&bmp, skewed.data() + size_t(y) * size_t(bmp.BytesPerLine), y,
-                      bmp.BytesPerLine);
-        KEndAccess(&bmp, token);
-    }
+    void restore() { benchsupport::writeStoredRows(&bmp, skewed.data()); }
 };
 
 Page& page(int bits) {
@@ -131,26 +125,6 @@ void cvWarp(benchmark::State& state, int type) {
 }
 #endif
 
-// Keeps each run's processor time per iteration to print the ratios at the
-// end: on a machine shared with other work the processor time of this
-// thread is what each side costs.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void ratio(const std::string& ours, const std::string& reference) const {
-        auto a = times.find(ours), b = times.find(reference);
-        if (a != times.end() && b != times.end() && b->second > 0)
-            std::printf("ratio %-10s / %-8s = %6.2f\n", ours.c_str(), reference.c_str(),
-                        a->second / b->second);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -171,7 +145,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("CvWarp24", cvWarp, CV_8UC3)->Unit(benchmark::kMillisecond);
 #endif
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    benchsupport::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const char* op : {"Deskew", "Search", "Rotate"}) {
         reporter.ratio(std::string(op) + "8", "CvWarp8");

@@ -6,6 +6,8 @@
 // picture. Ratios (our processor time / OpenCV's) close the report.
 #include "imgfx/imgfx.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #ifdef TESSARY_HAVE_OPENCV
@@ -13,9 +15,7 @@
 #include <opencv2/imgproc.hpp>
 #endif
 
-#include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -44,12 +44,7 @@ struct Picture {
         restore();
     }
     ~Picture() { KFreeBitmap(&bmp); }
-    void restore() {
-        intptr_t token = KBeginAccess(&bmp);
-        for (int y = 0; y < side; ++y)
-            KWriteRow(&bmp, original.data() + size_t(y) * bmp.BytesPerLine, y, bmp.BytesPerLine);
-        KEndAccess(&bmp, token);
-    }
+    void restore() { benchsupport::writeStoredRows(&bmp, original.data()); }
 };
 
 Picture& picture() {
@@ -191,25 +186,6 @@ BENCHMARK(CvMosaic8)->Unit(benchmark::kMillisecond);
 BENCHMARK(CvNoise)->Unit(benchmark::kMillisecond);
 #endif
 
-// Keeps each run's processor time per iteration to print the ratios at the
-// end: on a machine shared with other work the processor time of a
-// single-threaded run is steadier than the wall-clock time.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void ratio(const char* ours, const char* reference) const {
-        auto a = times.find(ours), b = times.find(reference);
-        if (a != times.end() && b != times.end() && b->second > 0)
-            std::printf("ratio %-12s / %-14s = %6.2f\n", ours, reference, a->second / b->second);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -217,7 +193,7 @@ int main(int argc, char** argv) {
     cv::setNumThreads(1);
 #endif
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    benchsupport::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const char* pairs[][2] = {
         {"Conv3", "CvFilter3"},      {"Sharpen", "CvFilter3"},    {"Conv5", "CvFilter5"},

@@ -1,27 +1,16 @@
 // imgfx-cli running the point and colour operations: every one of them,
 // table files, the printed histogram and failing arguments.
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
+using namespace imgfxclitest;
+
 namespace {
-
-struct Result {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Result run(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TESSARY_BINARY_DIR "/bin/imgfx-cli"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 class PointCli : public ::testing::Test {
 protected:
@@ -35,11 +24,7 @@ protected:
     QString in() const { return dir.filePath(QStringLiteral("in.png")); }
     QString out() const { return dir.filePath(QStringLiteral("out.png")); }
     QString table(const QByteArray& text) const {
-        const QString path = dir.filePath(QStringLiteral("table.txt"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-        return path;
+        return writeFile(dir.filePath(QStringLiteral("table.txt")), text);
     }
     QTemporaryDir dir;
 };
