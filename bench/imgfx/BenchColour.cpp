@@ -123,9 +123,6 @@ void CvMerge(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
     // Large blocks come from the heap and go back to it, so that both sides
     // reuse warm memory instead of paying for fresh pages every time (which
     // on virtual machines costs more than the work measured).
@@ -142,13 +139,10 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("CvSplit", CvSplit)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CvMerge", CvMerge)->Unit(benchmark::kMillisecond);
 #endif
-    benchmark::Initialize(&argc, argv);
-    benchsupport::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (int kind = 0; kind < 5; ++kind) {
-        reporter.ratio("Separate" + std::to_string(kind), "CvSplit");
-        reporter.ratio("Merge" + std::to_string(kind), "CvMerge");
-    }
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
+        for (int kind = 0; kind < 5; ++kind) {
+            r.ratio("Separate" + std::to_string(kind), "CvSplit");
+            r.ratio("Merge" + std::to_string(kind), "CvMerge");
+        }
+    });
 }

@@ -128,9 +128,6 @@ void cvWarp(benchmark::State& state, int type) {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
     for (int bits : {8, 1, 24}) {
         const std::string b = std::to_string(bits);
         benchmark::RegisterBenchmark(("Deskew" + b).c_str(), deskew, bits)
@@ -144,14 +141,11 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("CvWarp8", cvWarp, CV_8UC1)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CvWarp24", cvWarp, CV_8UC3)->Unit(benchmark::kMillisecond);
 #endif
-    benchmark::Initialize(&argc, argv);
-    benchsupport::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* op : {"Deskew", "Search", "Rotate"}) {
-        reporter.ratio(std::string(op) + "8", "CvWarp8");
-        reporter.ratio(std::string(op) + "1", "CvWarp8");
-        reporter.ratio(std::string(op) + "24", "CvWarp24");
-    }
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
+        for (const char* op : {"Deskew", "Search", "Rotate"}) {
+            r.ratio(std::string(op) + "8", "CvWarp8");
+            r.ratio(std::string(op) + "1", "CvWarp8");
+            r.ratio(std::string(op) + "24", "CvWarp24");
+        }
+    });
 }

@@ -152,21 +152,15 @@ BENCHMARK(CvNot8)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
-    benchmark::Initialize(&argc, argv);
-    benchsupport::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* ours : {"Invert24", "Walk24", "Table24"}) {
-        reporter.ratio(ours, "Memcpy24");
-        reporter.ratio(ours, "CvNot24");
-    }
-    reporter.ratio("Table24", "CvLut24");
-    for (const char* ours : {"Invert8Region", "Walk8Region"}) {
-        reporter.ratio(ours, "Memcpy8");
-        reporter.ratio(ours, "CvNot8");
-    }
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
+        for (const char* ours : {"Invert24", "Walk24", "Table24"}) {
+            r.ratio(ours, "Memcpy24");
+            r.ratio(ours, "CvNot24");
+        }
+        r.ratio("Table24", "CvLut24");
+        for (const char* ours : {"Invert8Region", "Walk8Region"}) {
+            r.ratio(ours, "Memcpy8");
+            r.ratio(ours, "CvNot8");
+        }
+    });
 }

@@ -189,21 +189,15 @@ BENCHMARK(CvNoise)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
-    benchmark::Initialize(&argc, argv);
-    benchsupport::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const char* pairs[][2] = {
-        {"Conv3", "CvFilter3"},      {"Sharpen", "CvFilter3"},    {"Conv5", "CvFilter5"},
-        {"Average/3", "CvBlur/3"},   {"Average/5", "CvBlur/5"},   {"Average/15", "CvBlur/15"},
-        {"Average/51", "CvBlur/51"}, {"Average/15", "Average/5"}, {"Average/51", "Average/5"},
-        {"Median/3", "CvMedian/3"},  {"Median/5", "CvMedian/5"},  {"Median/15", "CvMedian/15"},
-        {"Minimum3", "CvErode3"},    {"Mosaic8", "CvMosaic8"},    {"Noise", "CvNoise"},
-    };
-    for (const auto& pair : pairs)
-        reporter.ratio(pair[0], pair[1]);
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
+        const char* pairs[][2] = {
+            {"Conv3", "CvFilter3"},      {"Sharpen", "CvFilter3"},    {"Conv5", "CvFilter5"},
+            {"Average/3", "CvBlur/3"},   {"Average/5", "CvBlur/5"},   {"Average/15", "CvBlur/15"},
+            {"Average/51", "CvBlur/51"}, {"Average/15", "Average/5"}, {"Average/51", "Average/5"},
+            {"Median/3", "CvMedian/3"},  {"Median/5", "CvMedian/5"},  {"Median/15", "CvMedian/15"},
+            {"Minimum3", "CvErode3"},    {"Mosaic8", "CvMosaic8"},    {"Noise", "CvNoise"},
+        };
+        for (const auto& pair : pairs)
+            r.ratio(pair[0], pair[1]);
+    });
 }

@@ -290,16 +290,8 @@ void printRatios(const benchsupport::RatioReporter& r) {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
     for (int i = 0; i < 256; ++i)
         squares[i] = uint8_t(i * i / 255);
-    benchmark::Initialize(&argc, argv);
     registerAll();
-    benchsupport::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatios(reporter);
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, printRatios);
 }

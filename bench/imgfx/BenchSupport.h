@@ -1,14 +1,19 @@
 // What the imgfx benchmarks share: the colours of their palette pictures,
-// writing prepared stored rows into a bitmap, and the reporter that closes
-// each report with ratios of our time to the reference's.
+// writing prepared stored rows into a bitmap, the reporter that closes each
+// report with ratios of our time to the reference's, and the run itself.
 #pragma once
 
 #include "rkkernel/rkkernel.h"
 
 #include <benchmark/benchmark.h>
 
+#ifdef TESSARY_HAVE_OPENCV
+#include <opencv2/core.hpp>
+#endif
+
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -66,5 +71,20 @@ private:
     }
     std::map<std::string, double> times;
 };
+
+// Runs the benchmarks registered so far (OpenCV on one thread, as ours
+// run) and then prints the ratios that ratios asks the reporter for.
+inline int runWithRatios(int argc, char** argv,
+                         const std::function<void(const RatioReporter&)>& ratios) {
+#ifdef TESSARY_HAVE_OPENCV
+    cv::setNumThreads(1);
+#endif
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    ratios(reporter);
+    benchmark::Shutdown();
+    return 0;
+}
 
 } // namespace benchsupport
