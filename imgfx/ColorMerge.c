@@ -1,9 +1,13 @@
-/* Colour merge: for every picture row each plane's row is read and turned
- * into grey levels, the levels are gathered into pixels of the kind's
- * colour space, and the pixels are converted to blue, green, red and
- * written into the target, which the merge allocates bottom-up. */
+/* Colour merge: for every picture row each plane's row is taken as grey
+ * levels (8-bit grey planes in place, others read and converted), the
+ * levels are gathered into pixels of the kind's colour space, and the
+ * pixels are converted to blue, green, red straight into the row of the
+ * target, which the merge allocates bottom-up and uncleared and fills
+ * whole. Kind 0 gathers the levels straight into the target. */
 #include "imgfx/ColorPlanes.h"
 #include "imgfx/imgfx_colour.h"
+
+#include <string.h>
 
 typedef struct Merge {
     RasterBitmap* Target;
@@ -14,7 +18,8 @@ typedef struct Merge {
     int RowBytes[FX_MAX_PLANES];  /* stored bytes of a plane's first Width pixels */
     int LevelRows[FX_MAX_PLANES]; /* 1: the plane's stored bytes are its levels */
     intptr_t PlaneTokens[FX_MAX_PLANES];
-    uint8_t* Pixels; /* pixels in the kind's space, converted in place to blue, green, red */
+    uint8_t* Pixels; /* pixels in the kind's space */
+    int RowsDone;    /* picture rows of the target filled */
     intptr_t Token;  /* access to the target */
 } Merge;
 
@@ -47,7 +52,9 @@ static int allocate(Merge* m) {
     for (int k = 0; k < m->Kind.Planes; ++k)
         if (!(m->PlaneRows[k] = KAllocRaw(rowSize)))
             return FX_ERR_NO_MEMORY;
-    if (KAllocBitmap(m->Target, 1, m->Width, m->Height, 24, RB_ORDER_BGR, NULL,
+    /* Uncleared: every row is written whole, and the rows a stop leaves
+     * unwritten are cleared afterwards. */
+    if (KAllocBitmap(m->Target, 1 | K_ALLOC_UNCLEARED, m->Width, m->Height, 24, RB_ORDER_BGR, NULL,
                      RB_ROWS_BOTTOM_UP) != K_OK)
         return FX_ERR_NO_MEMORY;
     m->Pixels = KAllocRaw((size_t)m->Width * (size_t)m->Kind.Planes);
@@ -83,26 +90,40 @@ static void endAccess(Merge* m) {
         KEndAccess(m->Target, m->Token);
 }
 
-/* Picture row i of the target from row i of every plane as it is stored
- * (its first Height stored rows, counted from the end for bottom-up
- * planes). */
+/* Plane k's grey levels for picture row i: its stored row as it is (its
+ * first Height stored rows, counted from the end for bottom-up planes),
+ * read in place when the bytes are the levels. */
+static const uint8_t* planeLevels(Merge* m, int k, int i, int* status) {
+    RasterBitmap* plane = m->Planes[k];
+    const int stored = plane->RowOrder == RB_ROWS_BOTTOM_UP ? m->Height - 1 - i : i;
+    if (m->LevelRows[k]) {
+        const uint8_t* levels = KRowAddress(plane, stored);
+        *status = levels ? K_OK : FX_ERR_BAD_BITMAP;
+        return levels;
+    }
+    *status = KReadRow(plane, m->PlaneRows[k], stored, m->RowBytes[k]);
+    if (*status == K_OK)
+        *status = KConvertRow(m->PlaneRows[k], m->Width, plane->BitsPerPixel, K_WORK_GREY,
+                              plane->ColorOrder, RB_ORDER_BGR, plane->Colors, NULL);
+    return m->PlaneRows[k];
+}
+
+/* Picture row i of the target from row i of every plane, padding cleared. */
 static int mergeRow(Merge* m, int i) {
     int status = K_OK;
-    for (int k = 0; status == K_OK && k < m->Kind.Planes; ++k) {
-        RasterBitmap* plane = m->Planes[k];
-        const int stored = plane->RowOrder == RB_ROWS_BOTTOM_UP ? m->Height - 1 - i : i;
-        status = KReadRow(plane, m->PlaneRows[k], stored, m->RowBytes[k]);
-        if (status == K_OK && !m->LevelRows[k])
-            status = KConvertRow(m->PlaneRows[k], m->Width, plane->BitsPerPixel, K_WORK_GREY,
-                                 plane->ColorOrder, RB_ORDER_BGR, plane->Colors, NULL);
+    const uint8_t* levels[FX_MAX_PLANES];
+    for (int k = 0; status == K_OK && k < m->Kind.Planes; ++k)
+        levels[k] = planeLevels(m, k, i, &status);
+    uint8_t* row = KRowAddress(m->Target, m->Height - 1 - i);
+    if (status != K_OK || !row)
+        return status != K_OK ? status : FX_ERR_BAD_BITMAP;
+    memset(row + 3 * (size_t)m->Width, 0, (size_t)m->Target->BytesPerLine - 3 * (size_t)m->Width);
+    if (m->Kind.Space == K_SPACE_BGR) {
+        FxGatherPlanes(row, m->Width, 3, levels);
+        return FX_OK;
     }
-    if (status != K_OK)
-        return status;
-    FxGatherPlanes(m->Pixels, m->Width, m->Kind.Planes, (const uint8_t* const*)m->PlaneRows);
-    status = KConvertColorSpace(m->Pixels, m->Pixels, m->Width, m->Kind.Space, K_SPACE_BGR);
-    if (status == K_OK)
-        status = KWriteRow(m->Target, m->Pixels, m->Height - 1 - i, m->Width * 3);
-    return status;
+    FxGatherPlanes(m->Pixels, m->Width, m->Kind.Planes, levels);
+    return KConvertColorSpace(m->Pixels, row, m->Width, m->Kind.Space, K_SPACE_BGR);
 }
 
 static int mergeRows(Merge* m) {
@@ -110,10 +131,20 @@ static int mergeRows(Merge* m) {
     int status = FxProgressStart(&progress, 0, 100, m->Height);
     for (int i = 0; status == FX_OK && i < m->Height; ++i) {
         status = mergeRow(m, i);
-        if (status == FX_OK)
+        if (status == FX_OK) {
+            m->RowsDone = i + 1;
             status = FxProgressStep(&progress);
+        }
     }
     return status;
+}
+
+/* The target's rows that a stop or failure left unwritten (the stored rows
+ * below those of the picture rows done) read as 0. */
+static void clearRowsLeft(Merge* m) {
+    if (m->RowsDone < m->Height)
+        memset(KRowAddress(m->Target, 0), 0,
+               (size_t)(m->Height - m->RowsDone) * (size_t)m->Target->BytesPerLine);
 }
 
 int R_ColorMergeBitmap(RasterBitmap* target, RasterBitmap** planes, unsigned kind) {
@@ -129,8 +160,10 @@ int R_ColorMergeBitmap(RasterBitmap* target, RasterBitmap** planes, unsigned kin
     if (status == FX_OK) {
         status = beginAccess(&m);
         const int began = status == FX_OK;
-        if (began)
+        if (began) {
             status = mergeRows(&m);
+            clearRowsLeft(&m);
+        }
         endAccess(&m);
         if (!began)
             KFreeBitmap(target);

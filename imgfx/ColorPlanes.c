@@ -1,5 +1,6 @@
 /* Kinds of separation and the plane dealing loops: plain C that the
- * compiler vectorises, in the builds of Clones.h. */
+ * compiler vectorises, in the builds of Clones.h, after the vector forms of
+ * ColorPlanesWide.c where those apply. */
 #include "imgfx/ColorPlanes.h"
 
 #include "imgfx/Clones.h"
@@ -50,15 +51,19 @@ FX_CLONES static void gather4(uint8_t* restrict p, int n, const uint8_t* restric
 }
 
 void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows) {
-    if (planes == 4)
+    if (planes == 4) {
         deal4(pixels, width, rows[0], rows[1], rows[2], rows[3]);
-    else
-        deal3(pixels, width, rows[0], rows[1], rows[2]);
+        return;
+    }
+    const int x = FxWideDeal3(pixels, width, rows);
+    deal3(pixels + 3 * x, width - x, rows[0] + x, rows[1] + x, rows[2] + x);
 }
 
 void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows) {
-    if (planes == 4)
+    if (planes == 4) {
         gather4(pixels, width, rows[0], rows[1], rows[2], rows[3]);
-    else
-        gather3(pixels, width, rows[0], rows[1], rows[2]);
+        return;
+    }
+    const int x = FxWideGather3(pixels, width, rows);
+    gather3(pixels + 3 * x, width - x, rows[0] + x, rows[1] + x, rows[2] + x);
 }

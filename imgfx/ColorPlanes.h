@@ -27,6 +27,12 @@ void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* 
 /* The inverse: byte x of rows[k] into byte k of pixel x. */
 void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows);
 
+/* Vector forms for three planes (ColorPlanesWide.c), working from the first
+ * pixel where the processor has AVX-512 VBMI and doing nothing elsewhere;
+ * each returns the pixels done, and the plain loop does the rest. */
+int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows);
+int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,10 +1,15 @@
-/* Colour separation: every stored row of the bitmap is read whole,
- * converted to blue, green, red (palette bitmaps through their colours),
- * then to the kind's colour space, and its bytes dealt out to the rows of
- * the planes, which the separation allocates. */
+/* Colour separation: every stored row of the bitmap is converted to blue,
+ * green, red (palette bitmaps through their colours), then to the kind's
+ * colour space, and its bytes dealt out straight into the rows of the
+ * planes, which the separation allocates uncleared and fills whole. A
+ * 24-bit source is read in place: in blue, green, red it goes to the
+ * colour space (kind 0: straight to the planes) without a copy, and kind 0
+ * of a red, green, blue source deals its bytes to the planes reversed. */
 #include "imgfx/ColorPlanes.h"
 #include "imgfx/PalettePath.h"
 #include "imgfx/imgfx_colour.h"
+
+#include <string.h>
 
 typedef struct Separation {
     RasterBitmap* Bitmap;
@@ -13,9 +18,11 @@ typedef struct Separation {
     RasterBitmap* Work; /* a 24-bit record carrying the palette colours */
     uint8_t* Row;       /* a stored row, then the same row as blue, green, red */
     uint8_t* Converted; /* the row in the kind's space: Row itself, or for CMYK its own */
-    uint8_t* PlaneRows[FX_MAX_PLANES];
+    int InPlace;        /* 24-bit source whose stored rows are read where they are */
+    int Reversed;       /* kind 0 of a red, green, blue source: byte k to plane 2 - k */
     intptr_t PlaneTokens[FX_MAX_PLANES];
     int Allocated;  /* planes allocated so far */
+    int RowsDone;   /* stored rows of the planes filled */
     intptr_t Token; /* access to the bitmap */
 } Separation;
 
@@ -64,10 +71,11 @@ static int allocBuffers(Separation* s) {
     s->Row = KAlloc((size_t)rowBytes, 1);
     /* Spaces of three bytes a pixel convert in place; CMYK widens the row. */
     s->Converted = s->Kind.Planes == 4 ? KAlloc(4 * (size_t)width, 1) : s->Row;
-    int ok = s->Row && s->Converted;
-    for (int k = 0; k < s->Kind.Planes; ++k)
-        ok &= (s->PlaneRows[k] = KAlloc((size_t)width, 1)) != NULL;
-    return ok ? FX_OK : FX_ERR_NO_MEMORY;
+    const RasterBitmap* b = s->Bitmap;
+    s->InPlace =
+        b->BitsPerPixel == 24 && (b->ColorOrder == RB_ORDER_BGR || s->Kind.Space == K_SPACE_BGR);
+    s->Reversed = s->InPlace && b->ColorOrder != RB_ORDER_BGR;
+    return s->Row && s->Converted ? FX_OK : FX_ERR_NO_MEMORY;
 }
 
 /* Allocates the planes, each under access, then begins access on the
@@ -78,8 +86,10 @@ static int allocPlanes(Separation* s) {
         RasterBitmap* plane = s->Planes[k];
         if (!plane)
             return FX_ERR_BAD_PARAMETER;
-        int status =
-            KAllocBitmap(plane, 1, b->Width, b->Height, 0, RB_ORDER_RGB, NULL, b->RowOrder);
+        /* Uncleared: every row is written whole, and the rows a stop leaves
+         * unwritten are cleared afterwards. */
+        int status = KAllocBitmap(plane, 1 | K_ALLOC_UNCLEARED, b->Width, b->Height, 0,
+                                  RB_ORDER_RGB, NULL, b->RowOrder);
         if (status != K_OK)
             return status;
         s->PlaneTokens[k] = KBeginAccess(plane);
@@ -101,20 +111,44 @@ static void releasePlanes(Separation* s, int freePlanes) {
     }
 }
 
-static int separateRow(Separation* s, int row) {
+/* The stored row in the kind's space: in place, or converted into the
+ * separation's rows. */
+static const uint8_t* spaceRow(Separation* s, int row, int* status) {
     RasterBitmap* b = s->Bitmap;
-    int status = KReadRow(b, s->Row, row, b->BytesPerLine);
-    if (status == K_OK)
-        status = KConvertRow(s->Row, b->Width, b->BitsPerPixel, K_WORK_BGR, b->ColorOrder,
-                             RB_ORDER_BGR, s->Work->Colors, NULL);
-    if (status == K_OK)
-        status = KConvertColorSpace(s->Row, s->Converted, b->Width, K_SPACE_BGR, s->Kind.Space);
+    const uint8_t* bgr = s->Row;
+    if (s->InPlace) {
+        bgr = KRowAddress(b, row);
+        *status = bgr ? K_OK : FX_ERR_BAD_BITMAP;
+        if (s->Kind.Space == K_SPACE_BGR)
+            return bgr;
+    } else {
+        *status = KReadRow(b, s->Row, row, b->BytesPerLine);
+        if (*status == K_OK)
+            *status = KConvertRow(s->Row, b->Width, b->BitsPerPixel, K_WORK_BGR, b->ColorOrder,
+                                  RB_ORDER_BGR, s->Work->Colors, NULL);
+    }
+    if (*status == K_OK)
+        *status = KConvertColorSpace(bgr, s->Converted, b->Width, K_SPACE_BGR, s->Kind.Space);
+    return s->Converted;
+}
+
+/* Deals the row's pixels into stored row `row` of every plane, clearing the
+ * padding past the plane's width. */
+static int separateRow(Separation* s, int row) {
+    const int width = s->Bitmap->Width;
+    int status = K_OK;
+    const uint8_t* pixels = spaceRow(s, row, &status);
     if (status != K_OK)
         return status;
-    FxDealPlanes(s->Converted, b->Width, s->Kind.Planes, s->PlaneRows);
-    for (int k = 0; status == K_OK && k < s->Kind.Planes; ++k)
-        status = KWriteRow(s->Planes[k], s->PlaneRows[k], row, b->Width);
-    return status;
+    uint8_t* rows[FX_MAX_PLANES];
+    for (int k = 0; k < s->Kind.Planes; ++k) {
+        RasterBitmap* plane = s->Planes[s->Reversed ? 2 - k : k];
+        if (!(rows[k] = KRowAddress(plane, row)))
+            return FX_ERR_BAD_BITMAP;
+        memset(rows[k] + width, 0, (size_t)(plane->BytesPerLine - width));
+    }
+    FxDealPlanes(pixels, width, s->Kind.Planes, rows);
+    return FX_OK;
 }
 
 static int separateRows(Separation* s) {
@@ -123,10 +157,22 @@ static int separateRows(Separation* s) {
     int status = FxProgressStart(&progress, 0, 100, b->Height);
     for (int row = 0; status == FX_OK && row < b->Height; ++row) {
         status = separateRow(s, row);
-        if (status == FX_OK)
+        if (status == FX_OK) {
+            s->RowsDone = row + 1;
             status = FxProgressStep(&progress);
+        }
     }
     return status;
+}
+
+/* The planes' stored rows that a stop or failure left unwritten read as 0,
+ * as in planes that were never written. */
+static void clearRowsLeft(Separation* s) {
+    for (int k = 0; k < s->Allocated && s->RowsDone < s->Bitmap->Height; ++k) {
+        RasterBitmap* plane = s->Planes[k];
+        memset(KRowAddress(plane, s->RowsDone), 0,
+               (size_t)(plane->Height - s->RowsDone) * (size_t)plane->BytesPerLine);
+    }
 }
 
 int R_ColorSeparateBitmap(RasterBitmap* bitmap, RasterBitmap** planes, unsigned kind) {
@@ -135,7 +181,7 @@ int R_ColorSeparateBitmap(RasterBitmap* bitmap, RasterBitmap** planes, unsigned 
         return status;
     if (kind > FX_LAST_SEPARATION || !planes)
         return FX_ERR_BAD_PARAMETER;
-    Separation s = {bitmap, planes, FxSeparationOf(kind), NULL, NULL, NULL, {NULL}, {0}, 0, 0};
+    Separation s = {.Bitmap = bitmap, .Planes = planes, .Kind = FxSeparationOf(kind)};
     if (planesOverlap(bitmap, planes, s.Kind.Planes))
         return FX_ERR_BAD_PARAMETER;
     status = prepareWork(&s);
@@ -144,11 +190,11 @@ int R_ColorSeparateBitmap(RasterBitmap* bitmap, RasterBitmap** planes, unsigned 
     if (status == FX_OK)
         status = allocPlanes(&s);
     const int rowsBegan = status == FX_OK;
-    if (rowsBegan)
+    if (rowsBegan) {
         status = separateRows(&s);
+        clearRowsLeft(&s);
+    }
     releasePlanes(&s, !rowsBegan);
-    for (int k = 0; k < FX_MAX_PLANES; ++k)
-        KFree(s.PlaneRows[k]);
     if (s.Converted != s.Row)
         KFree(s.Converted);
     KFree(s.Row);

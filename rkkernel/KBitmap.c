@@ -35,7 +35,8 @@ int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits
                  KPalette* palette, int rowOrder) {
     if (!record)
         return K_ERR_BAD_PARAMETER;
-    if (kind != 1 || width < 1 || height < 1) {
+    const int cleared = !(kind & K_ALLOC_UNCLEARED);
+    if ((kind & ~K_ALLOC_UNCLEARED) != 1 || width < 1 || height < 1) {
         memset(record, 0, sizeof *record);
         return K_ERR_BAD_PARAMETER;
     }
@@ -47,7 +48,7 @@ int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits
     size_t size = (size_t)record->BytesPerLine * (size_t)height;
     if (size / (size_t)height != (size_t)record->BytesPerLine)
         return K_ERR_NO_MEMORY;
-    record->Bits = KAlloc(size, 1);
+    record->Bits = KAlloc(size, cleared);
     if (!record->Bits)
         return K_ERR_NO_MEMORY;
     if (record->BitsPerPixel <= 8) {

@@ -176,10 +176,11 @@ K_CLONES static void fromCMYK(const uint8_t* restrict in, uint8_t* restrict out,
     }
 }
 
-/* Converts between blue, green, red and CMY or CMYK a chunk at a time,
- * each chunk's pixels copied aside first so that source and target may be
- * the same buffer (widening runs from the end of the row, narrowing from
- * its start). Returns 0 for other pairs of spaces. */
+/* Converts between blue, green, red and CMY or CMYK: separate buffers in
+ * one pass, in memory order; a buffer converted in place a chunk at a
+ * time, each chunk's pixels copied aside first (widening runs from the end
+ * of the row, narrowing from its start). Returns 0 for other pairs of
+ * spaces. */
 static int subtractive(const uint8_t* in, uint8_t* out, int width, int fromSpace, int toSpace) {
     void (*convert)(const uint8_t* restrict, uint8_t* restrict, int) = NULL;
     int inBytes = 3, outBytes = 3;
@@ -192,6 +193,12 @@ static int subtractive(const uint8_t* in, uint8_t* out, int width, int fromSpace
         convert = fromCMYK, inBytes = 4;
     else
         return 0;
+    const uintptr_t inStart = (uintptr_t)in, outStart = (uintptr_t)out;
+    if (inStart + (size_t)inBytes * (size_t)width <= outStart ||
+        outStart + (size_t)outBytes * (size_t)width <= inStart) {
+        convert(in, out, width);
+        return 1;
+    }
     enum { CHUNK = 256 };
     uint8_t aside[4 * CHUNK];
     for (int done = 0; done < width; done += CHUNK) {

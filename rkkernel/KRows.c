@@ -37,6 +37,11 @@ int KWriteRow(RasterBitmap* bitmap, const void* buffer, int row, int bytes) {
     return K_OK;
 }
 
+uint8_t* KRowAddress(RasterBitmap* bitmap, int row) {
+    /* Any non-null buffer passes the check; the row itself is the buffer. */
+    return checkRow(bitmap, bitmap, row) == K_OK ? rowStart(bitmap, row) : NULL;
+}
+
 /* Byte offset of firstColumn in a stored row, or -1 when the column is out of
  * range or not on a byte boundary. */
 static int64_t columnOffset(const RasterBitmap* bitmap, int firstColumn) {

@@ -149,11 +149,15 @@ RK_API KStatusCallback KGetStatusCallback(void);
  * 8-bit grey) without pixel memory: BytesPerLine padded, Flags 0, colour
  * order BGR, rows top-down, no palette. Returns K_OK or K_ERR_BAD_PARAMETER. */
 RK_API int KInitBitmap(RasterBitmap* record, int width, int height, int bits);
-/* A new bitmap with zeroed pixel memory. kind must be 1 (memory bitmap). bits
- * as KInitBitmap; bits 0 makes an 8-bit grey plane with the fixed grey
- * palette. Palette bitmaps get a palette object of their own: a copy of
- * palette when given, else the fixed grey palette. Returns K_OK or a code;
- * on failure the record holds nothing. */
+/* Added to kind 1 of KAllocBitmap: the pixel memory is left uncleared, for
+ * callers that write every stored row whole, padding included, before
+ * anything reads the bitmap. */
+#define K_ALLOC_UNCLEARED 0x100
+/* A new bitmap with zeroed pixel memory. kind must be 1 (memory bitmap),
+ * optionally with K_ALLOC_UNCLEARED. bits as KInitBitmap; bits 0 makes an 8-bit grey plane with the
+ * fixed grey palette. Palette bitmaps get a palette object of their own: a copy of palette when
+ * given, else the fixed grey palette. Returns K_OK or a code; on failure the record holds nothing.
+ */
 RK_API int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits,
                         int colorOrder, KPalette* palette, int rowOrder);
 /* Frees the pixels, region, colour matching and own palette; clears Flags
@@ -185,6 +189,10 @@ RK_API size_t KRowBufferSize(int width, int bits, int workWidth, int workBits);
 /* Whole stored row: bytes (at most BytesPerLine) from the start of the row. */
 RK_API int KReadRow(RasterBitmap* bitmap, void* buffer, int row, int bytes);
 RK_API int KWriteRow(RasterBitmap* bitmap, const void* buffer, int row, int bytes);
+/* The stored row itself, BytesPerLine bytes, for reading or writing in
+ * place while the bitmap is under access; null when it is not allocated or
+ * not under access, or the row is out of range. No region applies. */
+RK_API uint8_t* KRowAddress(RasterBitmap* bitmap, int row);
 /* bytes stored bytes of row from the byte holding firstColumn, which must be
  * a multiple of 8 for 1-bit and even for 4-bit bitmaps. */
 RK_API int KReadRowPart(RasterBitmap* bitmap, void* buffer, int row, int firstColumn, int bytes);

@@ -1,9 +1,11 @@
 // Colour separation and merge of a 4096 x 4096 24-bit picture in every
 // kind, beside OpenCV's split and merge of the same pixels, single-threaded.
 // Both sides make new planes (or a new picture) every time, as the exports
-// do (ours zero-filled, as the kernel allocates). Ratios (our processor
-// time / OpenCV's) close the report.
+// do, without clearing them first. Ratios (our processor time / OpenCV's)
+// close the report.
 #include "imgfx/imgfx.h"
+
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,8 +16,6 @@
 #include <malloc.h>
 
 #include <array>
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -120,32 +120,9 @@ void CvMerge(benchmark::State& state) {
 }
 #endif
 
-// Keeps each run's processor time per iteration to print the ratios at the
-// end: on a machine shared with other work the processor time of this
-// thread is what each side costs.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void ratio(const std::string& ours, const std::string& reference) const {
-        auto a = times.find(ours), b = times.find(reference);
-        if (a != times.end() && b != times.end() && b->second > 0)
-            std::printf("ratio %-12s / %-8s = %6.2f\n", ours.c_str(), reference.c_str(),
-                        a->second / b->second);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
     // Large blocks come from the heap and go back to it, so that both sides
     // reuse warm memory instead of paying for fresh pages every time (which
     // on virtual machines costs more than the work measured).
@@ -162,13 +139,10 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("CvSplit", CvSplit)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CvMerge", CvMerge)->Unit(benchmark::kMillisecond);
 #endif
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (int kind = 0; kind < 5; ++kind) {
-        reporter.ratio("Separate" + std::to_string(kind), "CvSplit");
-        reporter.ratio("Merge" + std::to_string(kind), "CvMerge");
-    }
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
+        for (int kind = 0; kind < 5; ++kind) {
+            r.ratio("Separate" + std::to_string(kind), "CvSplit");
+            r.ratio("Merge" + std::to_string(kind), "CvMerge");
+        }
+    });
 }

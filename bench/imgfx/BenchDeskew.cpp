@@ -8,6 +8,8 @@
 #include "imgfx/DeskewSearch.h"
 #include "imgfx/imgfx.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #ifdef TESSARY_HAVE_OPENCV
@@ -16,8 +18,6 @@
 #endif
 
 #include <cmath>
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -67,13 +67,7 @@ struct Page {
         restore();
     }
     ~Page() { KFreeBitmap(&bmp); }
-    void restore() {
-        const intptr_t token = KBeginAccess(&bmp);
-        for (int y = 0; y < pageHeight; ++y)
-            KWriteRow(&bmp, skewed.data() + size_t(y) * size_t(bmp.BytesPerLine), y,
-                      bmp.BytesPerLine);
-        KEndAccess(&bmp, token);
-    }
+    void restore() { benchsupport::writeStoredRows(&bmp, skewed.data()); }
 };
 
 Page& page(int bits) {
@@ -131,32 +125,9 @@ void cvWarp(benchmark::State& state, int type) {
 }
 #endif
 
-// Keeps each run's processor time per iteration to print the ratios at the
-// end: on a machine shared with other work the processor time of this
-// thread is what each side costs.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void ratio(const std::string& ours, const std::string& reference) const {
-        auto a = times.find(ours), b = times.find(reference);
-        if (a != times.end() && b != times.end() && b->second > 0)
-            std::printf("ratio %-10s / %-8s = %6.2f\n", ours.c_str(), reference.c_str(),
-                        a->second / b->second);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
     for (int bits : {8, 1, 24}) {
         const std::string b = std::to_string(bits);
         benchmark::RegisterBenchmark(("Deskew" + b).c_str(), deskew, bits)
@@ -170,14 +141,11 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("CvWarp8", cvWarp, CV_8UC1)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CvWarp24", cvWarp, CV_8UC3)->Unit(benchmark::kMillisecond);
 #endif
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* op : {"Deskew", "Search", "Rotate"}) {
-        reporter.ratio(std::string(op) + "8", "CvWarp8");
-        reporter.ratio(std::string(op) + "1", "CvWarp8");
-        reporter.ratio(std::string(op) + "24", "CvWarp24");
-    }
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
+        for (const char* op : {"Deskew", "Search", "Rotate"}) {
+            r.ratio(std::string(op) + "8", "CvWarp8");
+            r.ratio(std::string(op) + "1", "CvWarp8");
+            r.ratio(std::string(op) + "24", "CvWarp24");
+        }
+    });
 }

@@ -2,10 +2,13 @@
 // inversion and a plain read-convert-write pass through the row walker, on
 // a 24-bit bitmap and on an 8-bit palette bitmap with a region, against a
 // memcpy of the same pixels and OpenCV's bitwise_not (and LUT, the mark for
-// table operations). Ratios (our time / reference time) close the report.
+// table operations). Ratios (our processor time / the reference's) close the
+// report.
 #include "imgfx/LookupTable.h"
 #include "imgfx/RowWalker.h"
 #include "imgfx/imgfx.h"
+
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,9 +16,7 @@
 #include <opencv2/core.hpp>
 #endif
 
-#include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,7 @@ constexpr int side = 4096;
 struct Picture {
     RasterBitmap bmp{};
     explicit Picture(int bits, bool region) {
-        std::vector<RasterColor> colors(256);
-        for (int i = 0; i < 256; ++i)
-            colors[size_t(i)] = {uint8_t(i * 37), uint8_t(i * 91), uint8_t(255 - i * 53), 0};
+        const std::vector<RasterColor> colors = benchsupport::paletteColours();
         KPalette* palette = bits == 8 ? KCreatePalette(256, colors.data()) : nullptr;
         KAllocBitmap(&bmp, 1, side, side, bits, RB_ORDER_BGR, palette, RB_ROWS_BOTTOM_UP);
         KDeletePalette(palette);
@@ -150,41 +149,18 @@ BENCHMARK(CvLut24)->Unit(benchmark::kMillisecond);
 BENCHMARK(CvNot8)->Unit(benchmark::kMillisecond);
 #endif
 
-// Keeps each run's time per iteration to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void ratio(const char* ours, const char* reference) const {
-        auto a = times.find(ours), b = times.find(reference);
-        if (a != times.end() && b != times.end() && b->second > 0)
-            std::printf("ratio %-14s / %-10s = %6.2f\n", ours, reference, a->second / b->second);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* ours : {"Invert24", "Walk24", "Table24"}) {
-        reporter.ratio(ours, "Memcpy24");
-        reporter.ratio(ours, "CvNot24");
-    }
-    reporter.ratio("Table24", "CvLut24");
-    for (const char* ours : {"Invert8Region", "Walk8Region"}) {
-        reporter.ratio(ours, "Memcpy8");
-        reporter.ratio(ours, "CvNot8");
-    }
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
+        for (const char* ours : {"Invert24", "Walk24", "Table24"}) {
+            r.ratio(ours, "Memcpy24");
+            r.ratio(ours, "CvNot24");
+        }
+        r.ratio("Table24", "CvLut24");
+        for (const char* ours : {"Invert8Region", "Walk8Region"}) {
+            r.ratio(ours, "Memcpy8");
+            r.ratio(ours, "CvNot8");
+        }
+    });
 }

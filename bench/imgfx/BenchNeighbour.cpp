@@ -6,6 +6,8 @@
 // picture. Ratios (our processor time / OpenCV's) close the report.
 #include "imgfx/imgfx.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #ifdef TESSARY_HAVE_OPENCV
@@ -13,9 +15,7 @@
 #include <opencv2/imgproc.hpp>
 #endif
 
-#include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -44,12 +44,7 @@ struct Picture {
         restore();
     }
     ~Picture() { KFreeBitmap(&bmp); }
-    void restore() {
-        intptr_t token = KBeginAccess(&bmp);
-        for (int y = 0; y < side; ++y)
-            KWriteRow(&bmp, original.data() + size_t(y) * bmp.BytesPerLine, y, bmp.BytesPerLine);
-        KEndAccess(&bmp, token);
-    }
+    void restore() { benchsupport::writeStoredRows(&bmp, original.data()); }
 };
 
 Picture& picture() {
@@ -191,43 +186,18 @@ BENCHMARK(CvMosaic8)->Unit(benchmark::kMillisecond);
 BENCHMARK(CvNoise)->Unit(benchmark::kMillisecond);
 #endif
 
-// Keeps each run's processor time per iteration to print the ratios at the
-// end: on a machine shared with other work the processor time of a
-// single-threaded run is steadier than the wall-clock time.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void ratio(const char* ours, const char* reference) const {
-        auto a = times.find(ours), b = times.find(reference);
-        if (a != times.end() && b != times.end() && b->second > 0)
-            std::printf("ratio %-12s / %-14s = %6.2f\n", ours, reference, a->second / b->second);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const char* pairs[][2] = {
-        {"Conv3", "CvFilter3"},      {"Sharpen", "CvFilter3"},    {"Conv5", "CvFilter5"},
-        {"Average/3", "CvBlur/3"},   {"Average/5", "CvBlur/5"},   {"Average/15", "CvBlur/15"},
-        {"Average/51", "CvBlur/51"}, {"Average/15", "Average/5"}, {"Average/51", "Average/5"},
-        {"Median/3", "CvMedian/3"},  {"Median/5", "CvMedian/5"},  {"Median/15", "CvMedian/15"},
-        {"Minimum3", "CvErode3"},    {"Mosaic8", "CvMosaic8"},    {"Noise", "CvNoise"},
-    };
-    for (const auto& pair : pairs)
-        reporter.ratio(pair[0], pair[1]);
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
+        const char* pairs[][2] = {
+            {"Conv3", "CvFilter3"},      {"Sharpen", "CvFilter3"},    {"Conv5", "CvFilter5"},
+            {"Average/3", "CvBlur/3"},   {"Average/5", "CvBlur/5"},   {"Average/15", "CvBlur/15"},
+            {"Average/51", "CvBlur/51"}, {"Average/15", "Average/5"}, {"Average/51", "Average/5"},
+            {"Median/3", "CvMedian/3"},  {"Median/5", "CvMedian/5"},  {"Median/15", "CvMedian/15"},
+            {"Minimum3", "CvErode3"},    {"Mosaic8", "CvMosaic8"},    {"Noise", "CvNoise"},
+        };
+        for (const auto& pair : pairs)
+            r.ratio(pair[0], pair[1]);
+    });
 }

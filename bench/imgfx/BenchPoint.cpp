@@ -10,6 +10,8 @@
 // Ratios (our time / reference time) close the report.
 #include "imgfx/imgfx.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #ifdef TESSARY_HAVE_OPENCV
@@ -17,10 +19,8 @@
 #include <opencv2/imgproc.hpp>
 #endif
 
-#include <cstdio>
 #include <cstring>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -34,9 +34,7 @@ struct Picture {
     RasterBitmap bmp{};
     std::vector<uint8_t> pristine;
     Picture(int bits, int width, bool wholeRegion) {
-        std::vector<RasterColor> colors(256);
-        for (int i = 0; i < 256; ++i)
-            colors[size_t(i)] = {uint8_t(i * 37), uint8_t(i * 91), uint8_t(255 - i * 53), 0};
+        const std::vector<RasterColor> colors = benchsupport::paletteColours();
         KPalette* palette =
             bits == 8 && !wholeRegion ? KCreatePalette(256, colors.data()) : nullptr;
         KAllocBitmap(&bmp, 1, width, width, bits, RB_ORDER_BGR, palette, RB_ROWS_BOTTOM_UP);
@@ -57,13 +55,7 @@ struct Picture {
         }
     }
     ~Picture() { KFreeBitmap(&bmp); }
-    void restore() {
-        intptr_t token = KBeginAccess(&bmp);
-        for (int y = 0; y < bmp.Height; ++y)
-            KWriteRow(&bmp, pristine.data() + size_t(y) * size_t(bmp.BytesPerLine), y,
-                      bmp.BytesPerLine);
-        KEndAccess(&bmp, token);
-    }
+    void restore() { benchsupport::writeStoredRows(&bmp, pristine.data()); }
     int64_t bytes() const { return int64_t(pristine.size()); }
 };
 
@@ -275,29 +267,7 @@ void registerAll() {
 #endif
 }
 
-// Keeps each run's processor time per iteration to print the ratios at the
-// end: on a machine shared with other work the processor time of this
-// thread is what each side costs, where the wall time also counts the
-// waits for the processor.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime() *
-                                              (run.time_unit == benchmark::kMicrosecond ? 1e-3 : 1);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void ratio(const std::string& ours, const std::string& reference) const {
-        auto a = times.find(ours), b = times.find(reference);
-        if (a != times.end() && b != times.end() && b->second > 0)
-            std::printf("ratio %-22s / %-14s = %6.2f\n", ours.c_str(), reference.c_str(),
-                        a->second / b->second);
-    }
-    std::map<std::string, double> times;
-};
-
-void printRatios(const RatioReporter& r) {
+void printRatios(const benchsupport::RatioReporter& r) {
     for (const char* depth : {"24", "8"}) {
         const std::string d = depth;
         for (const auto& [name, op] : operations()) {
@@ -320,16 +290,8 @@ void printRatios(const RatioReporter& r) {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef TESSARY_HAVE_OPENCV
-    cv::setNumThreads(1);
-#endif
     for (int i = 0; i < 256; ++i)
         squares[i] = uint8_t(i * i / 255);
-    benchmark::Initialize(&argc, argv);
     registerAll();
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatios(reporter);
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithRatios(argc, argv, printRatios);
 }

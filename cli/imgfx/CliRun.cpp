@@ -144,8 +144,7 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
     for (int i = 1; i <= argCount; ++i) {
         long long value = 0;
         if (i - 1 == request->filter->tableArg) {
-            if (!readTableFile(positional[i], &request->table, error))
-                return false;
+            request->tablePath = positional[i];
             request->args.push_back(0);
         } else if (parseNumber(positional[i], &value)) {
             request->args.push_back(value);
@@ -194,18 +193,30 @@ QString statusName(int status) {
     }
 }
 
+namespace {
+
+// The record or table file that the arguments name, read like any other
+// input file; false with a message when it cannot be read or is malformed.
+bool readArgumentFile(const CliRequest& request, std::vector<int32_t>* record,
+                      std::vector<uint8_t>* table, QString* error) {
+    if (!request.recordPath.isEmpty())
+        return readRecordFile(request.recordPath, request.filter->recordHeader, record, error);
+    if (!request.tablePath.isEmpty())
+        return readTableFile(request.tablePath, table, error);
+    return true;
+}
+
+} // namespace
+
 int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
     if (request.filter->runFiles)
         return runFilesRequest(request, out, err);
     RasterImage image;
     QString error;
     std::vector<int32_t> record;
-    if (!request.recordPath.isEmpty() &&
-        !readRecordFile(request.recordPath, request.filter->recordHeader, &record, &error)) {
-        err << "imgfx-cli: " << error << Qt::endl;
-        return ExitInput;
-    }
-    if (!image.load(request.in, &error, request.bottomUp)) {
+    FilterIo io;
+    if (!readArgumentFile(request, &record, &io.table, &error) ||
+        !image.load(request.in, &error, request.bottomUp)) {
         err << "imgfx-cli: " << error << Qt::endl;
         return ExitInput;
     }
@@ -215,8 +226,6 @@ int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
             return ExitInput;
         }
     }
-    FilterIo io;
-    io.table = request.table;
     KStatusCallback old = KSetStatusCallback(request.progress ? progressBarCallback : nullptr);
     const int status =
         !request.recordPath.isEmpty() ? request.filter->runRecord(image.bitmap(), record)

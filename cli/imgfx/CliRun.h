@@ -16,7 +16,8 @@ enum ExitCode {
     ExitOk = 0,           // the filter returned FX_OK and OUT was written
     ExitFilterFailed = 1, // the filter returned another status; OUT untouched
     ExitUsage = 2,        // bad command line
-    ExitInput = 3,        // IN could not be read
+    ExitInput = 3,        // an input file could not be read or is malformed (IN, a plane,
+                          // a table or record file), or the region could not be set
     ExitOutput = 4,       // OUT could not be written (an old OUT stays as it was)
 };
 
@@ -28,7 +29,7 @@ struct RegionShape {
 struct CliRequest {
     const FilterEntry* filter = nullptr;
     std::vector<long long> args;
-    std::vector<uint8_t> table; // the table file's levels, for a filter with a table argument
+    QString tablePath; // the table file, for a filter with a table argument
     QString in;
     QString out;
     QStringList files; // the pictures of a filter over several (runFiles)
@@ -41,14 +42,14 @@ struct CliRequest {
     bool bottomUp = false;
 };
 
-// Parses the arguments after the program name (reading a table file where
-// the filter takes one); false with a message.
+// Parses the arguments after the program name; false with a message. Files
+// named by arguments (tables, records) are only read by runRequest.
 bool parseArguments(const QStringList& args, CliRequest* request, QString* error);
 QString usageText();
 // "FX_OK" and the other status names; other values as their number.
 QString statusName(int status);
-// Loads, sets the region, runs the filter, prints the status name on out
-// and writes OUT; messages go to err. Returns the exit code.
+// Reads the table or record file, loads, sets the region, runs the filter, prints the status name
+// on out and writes OUT; messages go to err. Returns the exit code.
 int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err);
 
 } // namespace imgfxcli

@@ -61,6 +61,18 @@ void fillColours(RasterBitmap* bmp) {
     setStoredBytes(bmp, bytes);
 }
 
+// Whether every byte past the pixels of each stored row is 0: the planes
+// and the merged bitmap are allocated uncleared and must clear it.
+bool paddingIsClear(RasterBitmap* bmp) {
+    const auto bytes = storedBytes(bmp);
+    const size_t used = (size_t(bmp->Width) * size_t(bmp->BitsPerPixel) + 7) / 8;
+    for (int row = 0; row < bmp->Height; ++row)
+        for (size_t k = used; k < size_t(bmp->BytesPerLine); ++k)
+            if (bytes[size_t(row) * size_t(bmp->BytesPerLine) + k] != 0)
+                return false;
+    return true;
+}
+
 } // namespace
 
 TEST(ColorSeparate, KindZeroAndBackGivesTheSamePixels) {
@@ -92,41 +104,49 @@ TEST(ColorSeparate, KindZeroAndBackGivesTheSamePixels) {
 }
 
 TEST(ColorSeparate, EveryKindSeparatesInPlaneOrderAndMergesBack) {
-    for (int rowOrder : {0, RB_ROWS_BOTTOM_UP}) {
-        Bitmap source(61, 7, 24, RB_ORDER_RGB, rowOrder);
-        fillColours(source.get());
-        for (unsigned kind = 0; kind <= 4; ++kind) {
-            SCOPED_TRACE("kind " + std::to_string(kind) + " rows " + std::to_string(rowOrder));
-            Planes planes;
-            ASSERT_EQ(R_ColorSeparateBitmap(source.get(), planes.get(), kind), FX_OK);
-            EXPECT_EQ((planes[3].Flags & RB_FLAG_ALLOCATED) != 0, planesOfKind[kind] == 4);
-            std::vector<std::vector<uint8_t>> planeBytes;
-            for (int k = 0; k < planesOfKind[kind]; ++k)
-                planeBytes.push_back(storedBytes(&planes[k]));
-            for (int y = 0; y < 7; ++y)
-                for (int x = 0; x < 61; x += 3) {
-                    const auto expected = inSpace(pictureColor(source.get(), x, y), kind);
-                    for (int k = 0; k < planesOfKind[kind]; ++k)
-                        ASSERT_EQ(
-                            rawAt(planeBytes[size_t(k)], &planes[k], x, storedRowOf(&planes[k], y)),
-                            expected[size_t(k)])
-                            << "plane " << k << " at " << x << "," << y;
+    // Both byte orders (blue, green, red rows are read in place), both row
+    // orders, and a width of two vector blocks and a rest that leaves padding
+    // in the planes and the target.
+    for (int order : {RB_ORDER_RGB, RB_ORDER_BGR})
+        for (int rowOrder : {0, RB_ROWS_BOTTOM_UP}) {
+            Bitmap source(131, 7, 24, order, rowOrder);
+            fillColours(source.get());
+            for (unsigned kind = 0; kind <= 4; ++kind) {
+                SCOPED_TRACE("kind " + std::to_string(kind) + " order " + std::to_string(order) +
+                             " rows " + std::to_string(rowOrder));
+                Planes planes;
+                ASSERT_EQ(R_ColorSeparateBitmap(source.get(), planes.get(), kind), FX_OK);
+                EXPECT_EQ((planes[3].Flags & RB_FLAG_ALLOCATED) != 0, planesOfKind[kind] == 4);
+                std::vector<std::vector<uint8_t>> planeBytes;
+                for (int k = 0; k < planesOfKind[kind]; ++k) {
+                    planeBytes.push_back(storedBytes(&planes[k]));
+                    EXPECT_TRUE(paddingIsClear(&planes[k])) << "plane " << k;
                 }
+                for (int y = 0; y < 7; ++y)
+                    for (int x = 0; x < 131; ++x) {
+                        const auto expected = inSpace(pictureColor(source.get(), x, y), kind);
+                        for (int k = 0; k < planesOfKind[kind]; ++k)
+                            ASSERT_EQ(rawAt(planeBytes[size_t(k)], &planes[k], x,
+                                            storedRowOf(&planes[k], y)),
+                                      expected[size_t(k)])
+                                << "plane " << k << " at " << x << "," << y;
+                    }
 
-            RasterBitmap merged{};
-            ASSERT_EQ(R_ColorMergeBitmap(&merged, planes.get(), kind), FX_OK);
-            const bool exact = kind == 0 || kind == 1 || kind == 4;
-            int worst = 0;
-            for (int y = 0; y < 7; ++y)
-                for (int x = 0; x < 61; ++x) {
-                    Bgr a = pictureColor(source.get(), x, y), b = pictureColor(&merged, x, y);
-                    worst = std::max(
-                        {worst, std::abs(a.b - b.b), std::abs(a.g - b.g), std::abs(a.r - b.r)});
-                }
-            EXPECT_LE(worst, exact ? 0 : 4);
-            KFreeBitmap(&merged);
+                RasterBitmap merged{};
+                ASSERT_EQ(R_ColorMergeBitmap(&merged, planes.get(), kind), FX_OK);
+                const bool exact = kind == 0 || kind == 1 || kind == 4;
+                int worst = 0;
+                for (int y = 0; y < 7; ++y)
+                    for (int x = 0; x < 131; ++x) {
+                        Bgr a = pictureColor(source.get(), x, y), b = pictureColor(&merged, x, y);
+                        worst = std::max(
+                            {worst, std::abs(a.b - b.b), std::abs(a.g - b.g), std::abs(a.r - b.r)});
+                    }
+                EXPECT_LE(worst, exact ? 0 : 4);
+                EXPECT_TRUE(paddingIsClear(&merged));
+                KFreeBitmap(&merged);
+            }
         }
-    }
 }
 
 TEST(ColorSeparate, EveryFormatSeparatesThroughItsColours) {
@@ -260,5 +280,7 @@ TEST(ColorPlanes, ProgressAndStopsKeepTheRowsWritten) {
     }
     ASSERT_EQ(merged.Flags & RB_FLAG_ALLOCATED, RB_FLAG_ALLOCATED);
     EXPECT_EQ(pictureColor(&merged, 2, 0).g, colorAt(source0, source.get(), 2, 0).g);
+    for (int x = 0; x < 6; ++x) // rows not reached are black, not whatever memory held
+        EXPECT_EQ(pictureColor(&merged, x, 2).r, 0);
     KFreeBitmap(&merged);
 }

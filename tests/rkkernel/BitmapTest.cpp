@@ -43,6 +43,13 @@ TEST(KernelBitmap, AllocationGivesPaletteBitmapsAPaletteOfTheirOwn) {
     EXPECT_EQ(KGreyKind(&b), 1);
     KFreeBitmap(&b);
     EXPECT_EQ(KAllocBitmap(&b, 2, 4, 4, 8, 0, nullptr, 0), K_ERR_BAD_PARAMETER);
+    EXPECT_EQ(KAllocBitmap(&b, 2 | K_ALLOC_UNCLEARED, 4, 4, 8, 0, nullptr, 0), K_ERR_BAD_PARAMETER);
+    // Uncleared memory is a bitmap like any other but for its first contents.
+    ASSERT_EQ(KAllocBitmap(&b, 1 | K_ALLOC_UNCLEARED, 5, 3, 0, 0, nullptr, 0), K_OK);
+    EXPECT_EQ(b.Flags & RB_FLAG_ALLOCATED, RB_FLAG_ALLOCATED);
+    EXPECT_EQ(b.BytesPerLine, 8);
+    EXPECT_EQ(KGreyKind(&b), 1);
+    KFreeBitmap(&b);
     EXPECT_EQ(KAllocBitmap(&b, 1, 0, 4, 8, 0, nullptr, 0), K_ERR_BAD_PARAMETER);
 }
 
@@ -59,8 +66,20 @@ TEST(KernelBitmap, PixelsAreReachableOnlyUnderAccess) {
     ASSERT_EQ(KReadRowPart(bmp.get(), part, 0, 5, 3), K_OK);
     EXPECT_EQ(part[0], 6);
     EXPECT_EQ(KReadRowPart(bmp.get(), part, 0, 6, 3), K_ERR_BAD_PARAMETER);
+    // The row in place is the stored row, and only under access.
+    uint8_t* stored = KRowAddress(bmp.get(), 0);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored[7], 8);
+    stored[1] = 42;
+    ASSERT_EQ(KReadRowPart(bmp.get(), part, 0, 0, 3), K_OK);
+    EXPECT_EQ(part[1], 42);
+    EXPECT_EQ(KRowAddress(bmp.get(), 1), stored + bmp->BytesPerLine);
+    EXPECT_EQ(KRowAddress(bmp.get(), 2), nullptr);
+    EXPECT_EQ(KRowAddress(bmp.get(), -1), nullptr);
     KEndAccess(bmp.get(), token);
     EXPECT_EQ(KReadRow(bmp.get(), part, 0, 3), K_ERR_NO_ACCESS);
+    EXPECT_EQ(KRowAddress(bmp.get(), 0), nullptr);
+    EXPECT_EQ(KRowAddress(nullptr, 0), nullptr);
 
     RasterBitmap unallocated;
     KInitBitmap(&unallocated, 4, 4, 8);

@@ -150,6 +150,16 @@ TEST(KernelColorSpace, EverySpaceConvertsBothWays) {
         std::vector<uint8_t> same(converted.size());
         ASSERT_EQ(KConvertColorSpace(converted.data(), same.data(), width, space, space), K_OK);
         EXPECT_EQ(same, converted) << "space " << space;
+        // In place (a row widening or narrowing in its own buffer) gives
+        // the bytes of separate buffers.
+        std::vector<uint8_t> inPlace(bgr);
+        inPlace.resize(converted.size());
+        ASSERT_EQ(KConvertColorSpace(inPlace.data(), inPlace.data(), width, K_SPACE_BGR, space),
+                  K_OK);
+        EXPECT_EQ(inPlace, converted) << "space " << space;
+        ASSERT_EQ(KConvertColorSpace(inPlace.data(), inPlace.data(), width, space, K_SPACE_BGR),
+                  K_OK);
+        EXPECT_TRUE(std::equal(back.begin(), back.end(), inPlace.begin())) << "space " << space;
     }
     uint8_t pixel[4] = {0, 0, 255, 0}; // pure red
     ASSERT_EQ(KConvertColorSpace(pixel, pixel, 1, K_SPACE_BGR, K_SPACE_CMYK), K_OK);

@@ -1,30 +1,15 @@
 // imgfx-cli with the neighbourhood filters: every filter through the tool,
 // filter records read from text files, and --bottom-up, which makes the
 // stored-row and picture-row paths differ.
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
-namespace {
-
-struct Result {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Result run(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TESSARY_BINARY_DIR "/bin/imgfx-cli"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
+using namespace imgfxclitest;
 
 class ImgfxCliNeighbour : public ::testing::Test {
 protected:
@@ -40,10 +25,7 @@ protected:
     QString in() const { return dir.filePath(QStringLiteral("in.png")); }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QString writeText(const char* name, const char* text) const {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        return file.fileName();
+        return writeFile(path(name), text);
     }
     // Runs a filter into a new file and returns the picture written.
     QImage filtered(const QStringList& filterAndArgs, const char* outName,

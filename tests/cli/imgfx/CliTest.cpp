@@ -1,28 +1,13 @@
 // imgfx-cli end to end: arguments, status output, exit codes and progress.
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
-namespace {
-
-struct Result {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Result run(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TESSARY_BINARY_DIR "/bin/imgfx-cli"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
+using namespace imgfxclitest;
 
 class ImgfxCli : public ::testing::Test {
 protected:

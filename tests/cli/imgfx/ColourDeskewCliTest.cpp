@@ -1,27 +1,16 @@
 // imgfx-cli running colour separation and merge (one picture file a plane)
 // and deskew (the angle told on standard error).
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
+using namespace imgfxclitest;
+
 namespace {
-
-struct Result {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Result run(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TESSARY_BINARY_DIR "/bin/imgfx-cli"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 class ColourDeskewCli : public ::testing::Test {
 protected:

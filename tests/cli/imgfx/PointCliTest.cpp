@@ -1,27 +1,16 @@
 // imgfx-cli running the point and colour operations: every one of them,
 // table files, the printed histogram and failing arguments.
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
+using namespace imgfxclitest;
+
 namespace {
-
-struct Result {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Result run(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TESSARY_BINARY_DIR "/bin/imgfx-cli"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 class PointCli : public ::testing::Test {
 protected:
@@ -35,11 +24,7 @@ protected:
     QString in() const { return dir.filePath(QStringLiteral("in.png")); }
     QString out() const { return dir.filePath(QStringLiteral("out.png")); }
     QString table(const QByteArray& text) const {
-        const QString path = dir.filePath(QStringLiteral("table.txt"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-        return path;
+        return writeFile(dir.filePath(QStringLiteral("table.txt")), text);
     }
     QTemporaryDir dir;
 };
@@ -84,12 +69,28 @@ TEST_F(PointCli, RemapReadsItsTableFromAFile) {
     EXPECT_EQ(qRed(after.pixel(5, 2)), 255 - qRed(before.pixel(5, 2)));
     EXPECT_EQ(qGreen(after.pixel(5, 2)), qGreen(before.pixel(5, 2)));
     EXPECT_EQ(qBlue(after.pixel(5, 2)), qBlue(before.pixel(5, 2)));
+}
 
-    Result bad = run({QStringLiteral("R_RemapBitmapIntensity"), table("1 2 3"), QStringLiteral("1"),
-                      in(), out()});
-    EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("not 256")));
-    EXPECT_TRUE(bad.out.isEmpty());
+TEST_F(PointCli, TableFilesThatCannotBeReadAreInputErrors) {
+    // Malformed or missing, a table file is an input file that cannot be
+    // read, like IN or a record file: exit code 3, no usage, nothing
+    // printed and nothing written.
+    const QString cases[] = {table("1 2 3"), table(invertedLevels() + " 7"),
+                             table(invertedLevels().replace("200", "two")),
+                             dir.filePath(QStringLiteral("missing.txt"))};
+    for (const QString& file : cases) {
+        Result bad =
+            run({QStringLiteral("R_RemapBitmapIntensity"), file, QStringLiteral("1"), in(), out()});
+        EXPECT_EQ(bad.exitCode, 3) << bad.err.toStdString();
+        EXPECT_TRUE(bad.err.contains(QStringLiteral("table file"))) << bad.err.toStdString();
+        EXPECT_FALSE(bad.err.contains(QStringLiteral("usage"))) << bad.err.toStdString();
+        EXPECT_TRUE(bad.out.isEmpty());
+        EXPECT_FALSE(QFile::exists(out()));
+    }
+    // A table argument missing altogether is still a bad command line.
+    EXPECT_EQ(
+        run({QStringLiteral("R_RemapBitmapIntensity"), QStringLiteral("1"), in(), out()}).exitCode,
+        2);
 }
 
 TEST_F(PointCli, HistogramIsPrintedAsTwoHundredFiftySixCounts) {

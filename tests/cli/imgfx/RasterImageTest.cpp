@@ -1,6 +1,8 @@
 // Picture files held as kernel bitmaps of their own kind, and written back.
 #include "RasterImage.h"
 
+#include "CliTestSupport.h"
+
 #include "imgfx/imgfx.h"
 
 #include <gtest/gtest.h>
@@ -67,9 +69,7 @@ void write16BitBmp(const QString& path, int w, int h) {
         for (int x = 0; x < w; ++x)
             put16(54 + row * stride + 2 * x,
                   (x * 3 % 32) << 10 | (row * 5 % 32) << 5 | (x + row) % 32);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
+    imgfxclitest::writeFile(path, data);
 }
 
 struct KindCase {

@@ -1,6 +1,8 @@
 // Table files of imgfx-cli: 256 levels, separated by white space or commas.
 #include "TableFile.h"
 
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -11,11 +13,7 @@ using imgfxcli::readTableFile;
 namespace {
 
 QString write(const QTemporaryDir& dir, const QByteArray& text) {
-    const QString path = dir.filePath(QStringLiteral("table.txt"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-    return path;
+    return imgfxclitest::writeFile(dir.filePath(QStringLiteral("table.txt")), text);
 }
 
 QByteArray levels(int count, const char* separator) {

@@ -1,0 +1,84 @@
+/* Three-plane dealing and gathering of 64 pixels at a time with AVX-512
+ * VBMI byte permutes, chosen once when the library loads. A block is three
+ * vectors of pixel bytes against one vector of each plane: every plane
+ * vector (or pixel vector) takes its bytes from two of the three vectors
+ * in one permute and the rest from the third in a masked one. Without
+ * those instructions both forms do nothing and the plain loops of
+ * ColorPlanes.c do all the work. */
+#include "imgfx/ColorPlanes.h"
+
+#include <immintrin.h>
+
+#define WIDE __attribute__((target("avx512f,avx512bw,avx512vbmi")))
+
+static struct {
+    uint8_t Deal[3][64];    /* plane k: bytes 3x + k of 192 pixel bytes, mod 128 */
+    uint64_t DealHigh[3];   /* the lanes of plane k whose byte is past the first 128 */
+    uint8_t Gather[3][64];  /* pixel vector v: byte x of plane k as byte 64 k + x, mod 128 */
+    uint64_t GatherHigh[3]; /* the lanes of pixel vector v taken from plane 2 */
+} tables;
+
+static int wide;
+
+static void buildTables(void) {
+    for (int j = 0; j < 64; ++j)
+        for (int v = 0; v < 3; ++v) {
+            const int dealt = 3 * j + v;
+            tables.Deal[v][j] = (uint8_t)(dealt & 127);
+            if (dealt >= 128)
+                tables.DealHigh[v] |= 1ull << j;
+            const int g = 64 * v + j, pixel = g / 3, plane = g % 3;
+            tables.Gather[v][j] = (uint8_t)((64 * plane + pixel) & 127);
+            if (plane == 2)
+                tables.GatherHigh[v] |= 1ull << j;
+        }
+}
+
+__attribute__((constructor)) static void chooseWide(void) {
+    __builtin_cpu_init();
+    wide = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+    if (wide)
+        buildTables();
+}
+
+WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows) {
+    __m512i index[3];
+    for (int k = 0; k < 3; ++k)
+        index[k] = _mm512_loadu_si512(tables.Deal[k]);
+    int x = 0;
+    for (; x + 64 <= n; x += 64, p += 192) {
+        const __m512i a = _mm512_loadu_si512(p), b = _mm512_loadu_si512(p + 64),
+                      c = _mm512_loadu_si512(p + 128);
+        for (int k = 0; k < 3; ++k) {
+            const __m512i low = _mm512_permutex2var_epi8(a, index[k], b);
+            _mm512_storeu_si512(rows[k] + x,
+                                _mm512_mask_permutexvar_epi8(low, tables.DealHigh[k], index[k], c));
+        }
+    }
+    return x;
+}
+
+WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows) {
+    __m512i index[3];
+    for (int v = 0; v < 3; ++v)
+        index[v] = _mm512_loadu_si512(tables.Gather[v]);
+    int x = 0;
+    for (; x + 64 <= n; x += 64, p += 192) {
+        const __m512i a = _mm512_loadu_si512(rows[0] + x), b = _mm512_loadu_si512(rows[1] + x),
+                      c = _mm512_loadu_si512(rows[2] + x);
+        for (int v = 0; v < 3; ++v) {
+            const __m512i low = _mm512_permutex2var_epi8(a, index[v], b);
+            _mm512_storeu_si512(
+                p + 64 * v, _mm512_mask_permutexvar_epi8(low, tables.GatherHigh[v], index[v], c));
+        }
+    }
+    return x;
+}
+
+int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows) {
+    return wide ? deal3Wide(pixels, width, rows) : 0;
+}
+
+int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows) {
+    return wide ? gather3Wide(pixels, width, rows) : 0;
+}
