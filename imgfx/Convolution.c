@@ -88,8 +88,7 @@ static int convolveRow3(void* context, const FxWindowRow* row) {
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], n = (row->Spans[s + 1] - x0) * bpp;
         const uint8_t* taps[9];
-        for (int i = 0; i < 9; ++i)
-            taps[i] = row->Rows[i / 3] + (ptrdiff_t)(x0 + i % 3 - 1) * bpp;
+        FxWindowTaps3(row, x0, taps);
         uint8_t* out = row->Out + (size_t)x0 * bpp;
         if (job->Range.Width == FX_SUM_16)
             FxConvolve3Short(out, taps, n, job->Kernel->Coefficients, &job->Range,
@@ -114,7 +113,7 @@ int FxConvolve(RasterBitmap* bitmap, const FxKernel* kernel) {
     }
     /* The 3 x 3 path takes its rows as stored, the general path in picture
      * order: on a bitmap stored bottom-up the two see "above" differently. */
-    const FxWindowSpec layout = {
+    const FxWindowLayout layout = {
         .Dimension = kernel->Dimension, .PictureOrder = !three, .Padded = 1};
     status = FxRunWindow(bitmap, &layout, three ? convolveRow3 : convolveRow, &job);
     KFree(job.Sums);

@@ -36,6 +36,6 @@ int R_DespeckleBitmap(RasterBitmap* bitmap) {
         return status;
     if (bitmap->BitsPerPixel != 1)
         return FxMedian3x3(bitmap, 1);
-    const FxWindowSpec layout = {.Dimension = 3, .Padded = 1, .RawBits = 1};
+    const FxWindowLayout layout = {.Dimension = 3, .Padded = 1, .RawBits = 1};
     return FxRunWindow(bitmap, &layout, despeckleRow, NULL);
 }

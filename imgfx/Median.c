@@ -10,19 +10,12 @@
 
 #include <string.h>
 
-/* The nine taps of a 3 x 3 window at column x0 of padded rows. */
-static void taps3(const FxWindowRow* row, int x0, const uint8_t* taps[9]) {
-    const int bpp = row->BytesPerPixel;
-    for (int i = 0; i < 9; ++i)
-        taps[i] = row->Rows[i / 3] + (ptrdiff_t)(x0 + i % 3 - 1) * bpp;
-}
-
 static int medianRow3(void* context, const FxWindowRow* row) {
     const int despeckle = context != NULL;
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], n = (row->Spans[s + 1] - x0) * row->BytesPerPixel;
         const uint8_t* taps[9];
-        taps3(row, x0, taps);
+        FxWindowTaps3(row, x0, taps);
         uint8_t* out = row->Out + (size_t)x0 * row->BytesPerPixel;
         if (despeckle)
             FxDespeckle3(out, taps, n);
@@ -33,7 +26,7 @@ static int medianRow3(void* context, const FxWindowRow* row) {
 }
 
 int FxMedian3x3(RasterBitmap* bitmap, int despeckle) {
-    const FxWindowSpec layout = {.Dimension = 3, .Padded = 1};
+    const FxWindowLayout layout = {.Dimension = 3, .Padded = 1};
     return FxRunWindow(bitmap, &layout, medianRow3, despeckle ? (void*)bitmap : NULL);
 }
 
@@ -147,8 +140,8 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
     job->Dimension = dimension;
     job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
     /* Only the selection reads padding; the histograms clamp columns. */
-    const FxWindowSpec layout = {.Dimension = dimension,
-                                 .Padded = dimension <= FX_SELECT_MAX_DIMENSION};
+    const FxWindowLayout layout = {.Dimension = dimension,
+                                   .Padded = dimension <= FX_SELECT_MAX_DIMENSION};
     status = FxRunWindow(bitmap, &layout, medianRow, job);
     KFree(job);
     return status;

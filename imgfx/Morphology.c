@@ -39,8 +39,7 @@ static int morphologyRow3(void* context, const FxWindowRow* row) {
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], n = (row->Spans[s + 1] - x0) * bpp;
         const uint8_t* taps[9];
-        for (int i = 0; i < 9; ++i)
-            taps[i] = row->Rows[i / 3] + (ptrdiff_t)(x0 + i % 3 - 1) * bpp;
+        FxWindowTaps3(row, x0, taps);
         uint8_t* out = row->Out + (size_t)x0 * bpp;
         if (job->Plain)
             FxExtreme3(out, taps, n, maximum);
@@ -80,7 +79,7 @@ static int filterRows(RasterBitmap* bitmap, const FxElement* element) {
         FxElementOffsets(element->Elements[i], element->Maximum != 0, &job.Add[i], &job.Sub[i]);
         job.Plain = job.Plain && element->Elements[i] == 0;
     }
-    const FxWindowSpec layout = {
+    const FxWindowLayout layout = {
         .Dimension = element->Dimension, .PictureOrder = !three, .Padded = 1};
     return FxRunWindow(bitmap, &layout, three ? morphologyRow3 : morphologyRow, &job);
 }

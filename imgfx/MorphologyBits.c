@@ -58,7 +58,7 @@ int FxFilterBits(RasterBitmap* bitmap, const FxElement* element) {
     const size_t count = (size_t)element->Dimension * (size_t)element->Dimension;
     for (size_t i = 0; i < count && !job.Forcing; ++i)
         job.Forcing = roleOf(element->Elements[i], job.Maximum) == FORCING;
-    const FxWindowSpec layout = {
+    const FxWindowLayout layout = {
         .Dimension = element->Dimension, .PictureOrder = 1, .Padded = 1, .RawBits = 1};
     return FxRunWindow(bitmap, &layout, bitsRow, &job);
 }

@@ -29,7 +29,7 @@ static inline uint8_t* slotOf(const Ring* ring, int index) {
 }
 
 /* Sizes and allocates the ring; rowBytes is what a read needs from pixel 0. */
-static int allocateRing(Ring* ring, const FxWindowSpec* layout, size_t rowBytes) {
+static int allocateRing(Ring* ring, const FxWindowLayout* layout, size_t rowBytes) {
     ring->Dimension = layout->Dimension;
     ring->Before = (layout->Dimension - 1) / 2;
     ring->After = layout->Dimension / 2;
@@ -130,7 +130,7 @@ static int walkRows(Ring* ring, uint8_t* out, int32_t* spans, FxWindowFunction f
 }
 
 /* Allocates the ring and the row buffers, starts progress and walks. */
-static int runRing(Ring* ring, const FxWindowSpec* layout, size_t rowBytes, int maxSpans,
+static int runRing(Ring* ring, const FxWindowLayout* layout, size_t rowBytes, int maxSpans,
                    FxWindowFunction function, void* context) {
     int status = allocateRing(ring, layout, rowBytes);
     /* Zeroed, so that pixels outside the spans, which are converted but never
@@ -151,7 +151,7 @@ static int runRing(Ring* ring, const FxWindowSpec* layout, size_t rowBytes, int 
     return status;
 }
 
-static int runBits(RasterBitmap* bitmap, const FxWindowSpec* layout, FxWindowFunction function,
+static int runBits(RasterBitmap* bitmap, const FxWindowLayout* layout, FxWindowFunction function,
                    void* context) {
     Ring ring = {.Bitmap = bitmap, .Bpp = 1, .Width = bitmap->Width, .Height = bitmap->Height};
     ring.Progress = &ring.RawProgress;
@@ -170,7 +170,7 @@ static int runBits(RasterBitmap* bitmap, const FxWindowSpec* layout, FxWindowFun
     return status;
 }
 
-int FxRunWindow(RasterBitmap* bitmap, const FxWindowSpec* layout, FxWindowFunction function,
+int FxRunWindow(RasterBitmap* bitmap, const FxWindowLayout* layout, FxWindowFunction function,
                 void* context) {
     if (layout->RawBits)
         return runBits(bitmap, layout, function, context);

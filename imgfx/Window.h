@@ -26,7 +26,7 @@ extern "C" {
 #endif
 
 /* What a window filter needs from the walk. */
-typedef struct FxWindowSpec {
+typedef struct FxWindowLayout {
     int Dimension;    /* N: Before = (N - 1) / 2, After = N / 2 */
     int PictureOrder; /* nonzero: rows in picture order; 0: stored order */
     int Padded;       /* nonzero: rows carry edge padding */
@@ -34,7 +34,7 @@ typedef struct FxWindowSpec {
     int RawBits;      /* nonzero: a 1-bit bitmap read and written as its stored bits, as
                          levels 0 (bit 0) and 255 (bit 1), written back as bit 1 from 128 up;
                          no walker, no palette */
-} FxWindowSpec;
+} FxWindowLayout;
 
 /* One output row handed to a window filter. */
 typedef struct FxWindowRow {
@@ -60,7 +60,7 @@ typedef int (*FxWindowFunction)(void* context, const FxWindowRow* row);
  * and writing its result there. Returns FX_OK, FX_ERR_BAD_BITMAP,
  * FX_ERR_NO_MEMORY, a stop value, a kernel code or the function's status.
  * With RawBits the bitmap must be a checked 1-bit bitmap. */
-int FxRunWindow(RasterBitmap* bitmap, const FxWindowSpec* layout, FxWindowFunction function,
+int FxRunWindow(RasterBitmap* bitmap, const FxWindowLayout* layout, FxWindowFunction function,
                 void* context);
 
 /* Stored row of row index in picture order (or stored order when
@@ -68,6 +68,13 @@ int FxRunWindow(RasterBitmap* bitmap, const FxWindowSpec* layout, FxWindowFuncti
 static inline int FxStoredRow(const RasterBitmap* bitmap, int index, int pictureOrder) {
     return pictureOrder && bitmap->RowOrder == RB_ROWS_BOTTOM_UP ? bitmap->Height - 1 - index
                                                                  : index;
+}
+
+/* The nine neighbours of columns x0 .. of a 3-row padded window, row by
+ * row from the top left: taps[i] is pixel x0 + i % 3 - 1 of row i / 3. */
+static inline void FxWindowTaps3(const FxWindowRow* row, int x0, const uint8_t* taps[9]) {
+    for (int i = 0; i < 9; ++i)
+        taps[i] = row->Rows[i / 3] + (ptrdiff_t)(x0 + i % 3 - 1) * row->BytesPerPixel;
 }
 
 #ifdef __cplusplus
