@@ -3,7 +3,6 @@
  * they can work in place; those that narrow it run forwards. */
 #include "KInternal.h"
 
-#include <immintrin.h>
 #include <string.h>
 
 static inline uint8_t widen5(unsigned v) {
@@ -31,76 +30,6 @@ static inline unsigned indexAt(const uint8_t* row, int x, int bits) {
     return (row[x >> 3] >> (7 - (x & 7))) & 1u;
 }
 
-/* Byte permutes that interleave three 64-byte planes into 192 bytes of
- * blue-green-red pixels: output vector v takes blue and green from the
- * first two planes with one two-table permute, then red with a masked
- * permute. */
-static uint8_t interleaveBG[3][64], interleaveR[3][64];
-static uint64_t redBytes[3];
-
-static void prepareInterleave(void) {
-    for (int v = 0; v < 3; ++v)
-        for (int j = 0; j < 64; ++j) {
-            int p = 64 * v + j, pixel = p / 3, channel = p % 3;
-            interleaveBG[v][j] = (uint8_t)(channel == 1 ? 64 + pixel : pixel);
-            interleaveR[v][j] = (uint8_t)pixel;
-            if (channel == 2)
-                redBytes[v] |= 1ull << j;
-        }
-}
-
-/* 64 table lookups in a 256-entry plane: two 128-entry permutes chosen by
- * the top bit of each index. */
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static inline __m512i
-lookUp64(__m512i index, const __m512i* plane) {
-    __m512i low = _mm512_permutex2var_epi8(plane[0], index, plane[1]);
-    __m512i high = _mm512_permutex2var_epi8(plane[2], index, plane[3]);
-    return _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high);
-}
-
-/* 64 pixels at a time from blue, green and red planes of 256 bytes each;
- * returns the number of pixels done. */
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static int
-expandWide(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes) {
-    __m512i blue[4], green[4], red[4], bg[3], r[3];
-    for (int q = 0; q < 4; ++q) {
-        blue[q] = _mm512_loadu_si512(planes + 64 * q);
-        green[q] = _mm512_loadu_si512(planes + 256 + 64 * q);
-        red[q] = _mm512_loadu_si512(planes + 512 + 64 * q);
-    }
-    for (int v = 0; v < 3; ++v) {
-        bg[v] = _mm512_loadu_si512(interleaveBG[v]);
-        r[v] = _mm512_loadu_si512(interleaveR[v]);
-    }
-    int k = 0;
-    for (; k + 64 <= n; k += 64) {
-        __m512i index = _mm512_loadu_si512(indices + k);
-        __m512i b = lookUp64(index, blue), g = lookUp64(index, green), rr = lookUp64(index, red);
-        for (int v = 0; v < 3; ++v) {
-            __m512i part = _mm512_permutex2var_epi8(b, bg[v], g);
-            part = _mm512_mask_permutexvar_epi8(part, redBytes[v], r[v], rr);
-            _mm512_storeu_si512(out + 3 * (size_t)k + 64 * v, part);
-        }
-    }
-    return k;
-}
-
-static int expandNone(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes) {
-    (void)out, (void)indices, (void)n, (void)planes;
-    return 0;
-}
-
-typedef int (*Expand)(uint8_t*, const uint8_t*, int, const uint8_t*);
-static Expand expandFast = expandNone;
-
-__attribute__((constructor)) static void chooseExpand(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
-        prepareInterleave();
-        expandFast = expandWide;
-    }
-}
-
 /* 8-bit indices to BGR in chunks from the end of the row: each chunk's
  * indices are copied aside, then its pixels are written front to back (four
  * bytes at a time where the fourth lands on the next pixel, still to be
@@ -121,7 +50,7 @@ static void indicesToBGR(uint8_t* b, int width, const RasterColor* colors) {
         int start = end > CHUNK ? end - CHUNK : 0, n = end - start;
         memcpy(indices, b + start, (size_t)n);
         uint8_t* out = b + 3 * (size_t)start;
-        int k = expandFast(out, indices, n, planes);
+        int k = KWideExpand(out, indices, n, planes);
         for (; k + 1 < n; ++k)
             memcpy(out + 3 * k, &table[indices[k]], 4);
         if (k < n)
