@@ -9,12 +9,6 @@ static inline uint8_t widen5(unsigned v) {
     return (uint8_t)((v << 3) | (v >> 2));
 }
 
-/* Grey level of every palette index. */
-static void greyTable(const RasterColor* colors, int count, uint8_t* table) {
-    for (int i = 0; i < count; ++i)
-        table[i] = (uint8_t)KIntensity(colors[i].Red, colors[i].Green, colors[i].Blue);
-}
-
 static inline void putBGR(uint8_t* p, const RasterColor c) {
     p[0] = c.Blue;
     p[1] = c.Green;
@@ -30,29 +24,52 @@ static inline unsigned indexAt(const uint8_t* row, int x, int bits) {
     return (row[x >> 3] >> (7 - (x & 7))) & 1u;
 }
 
+/* Lookup tables of a palette's colours. The rows of one bitmap arrive with
+ * the same colours, and building the tables costs as much as converting a
+ * row of a few hundred pixels, so each thread keeps those of the last
+ * colours it converted from. */
+typedef struct PaletteTables {
+    int Count; /* entries the tables describe; 0 before the first row */
+    RasterColor Colors[256];
+    uint8_t Grey[256];      /* grey level of every index */
+    uint32_t Packed[256];   /* blue, green, red in the low three bytes */
+    uint8_t Planes[3][256]; /* blue, green and red of every index */
+} PaletteTables;
+
+static _Thread_local PaletteTables lastTables;
+
+static const PaletteTables* tablesOf(const RasterColor* colors, int count) {
+    PaletteTables* t = &lastTables;
+    const size_t bytes = (size_t)count * sizeof(RasterColor);
+    if (t->Count == count && memcmp(t->Colors, colors, bytes) == 0)
+        return t;
+    memcpy(t->Colors, colors, bytes);
+    for (int i = 0; i < count; ++i) {
+        const RasterColor c = colors[i];
+        t->Grey[i] = (uint8_t)KIntensity(c.Red, c.Green, c.Blue);
+        t->Packed[i] = c.Blue | ((uint32_t)c.Green << 8) | ((uint32_t)c.Red << 16);
+        t->Planes[0][i] = c.Blue, t->Planes[1][i] = c.Green, t->Planes[2][i] = c.Red;
+    }
+    t->Count = count;
+    return t;
+}
+
 /* 8-bit indices to BGR in chunks from the end of the row: each chunk's
  * indices are copied aside, then its pixels are written front to back (four
  * bytes at a time where the fourth lands on the next pixel, still to be
  * written). A chunk's pixels start at three times its first index, past
  * every index still to be read. */
 static void indicesToBGR(uint8_t* b, int width, const RasterColor* colors) {
-    uint32_t table[256];
-    uint8_t planes[768];
-    for (int i = 0; i < 256; ++i) {
-        table[i] =
-            colors[i].Blue | ((uint32_t)colors[i].Green << 8) | ((uint32_t)colors[i].Red << 16);
-        planes[i] = colors[i].Blue, planes[256 + i] = colors[i].Green,
-        planes[512 + i] = colors[i].Red;
-    }
+    const PaletteTables* t = tablesOf(colors, 256);
     enum { CHUNK = 512 };
     uint8_t indices[CHUNK];
     for (int end = width; end > 0; end -= CHUNK) {
         int start = end > CHUNK ? end - CHUNK : 0, n = end - start;
         memcpy(indices, b + start, (size_t)n);
         uint8_t* out = b + 3 * (size_t)start;
-        int k = KWideExpand(out, indices, n, planes);
+        int k = KWideExpand(out, indices, n, &t->Planes[0][0]);
         for (; k + 1 < n; ++k)
-            memcpy(out + 3 * k, &table[indices[k]], 4);
+            memcpy(out + 3 * k, &t->Packed[indices[k]], 4);
         if (k < n)
             putBGR(out + 3 * k, colors[indices[k]]);
     }
@@ -68,15 +85,16 @@ static void paletteToBGR(uint8_t* b, int width, int bits, const RasterColor* col
 }
 
 static void paletteToGrey(uint8_t* b, int width, int bits, const RasterColor* colors) {
-    uint8_t table[256];
-    greyTable(colors, 1 << bits, table);
+    /* A local copy: the compiler then knows the row's stores leave it be. */
+    uint8_t grey[256];
+    memcpy(grey, tablesOf(colors, 1 << bits)->Grey, sizeof grey);
     if (bits == 8) {
         for (int x = 0; x < width; ++x)
-            b[x] = table[b[x]];
+            b[x] = grey[b[x]];
         return;
     }
     for (int x = width - 1; x >= 0; --x)
-        b[x] = table[indexAt(b, x, bits)];
+        b[x] = grey[indexAt(b, x, bits)];
 }
 
 /* The three widened fields of a 16-bit pixel as blue, green, red. */
