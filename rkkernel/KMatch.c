@@ -33,7 +33,7 @@ struct KMatch {
     size_t Used, Capacity;
 };
 
-void KMatchFree(struct KMatch* match) {
+static void KMatchFree(struct KMatch* match) {
     if (!match)
         return;
     free(match->Candidates);
