@@ -20,7 +20,6 @@ void R_SetBitmapNoiseSeed(uint32_t seed) {
 
 int FxProgressStart(FxProgress* progress, int from, int to, int rows) {
     progress->Callback = KGetStatusCallback();
-    progress->LastStatus = FX_OK;
     if (!progress->Callback)
         return FX_OK;
     progress->Percent = from;
@@ -30,8 +29,7 @@ int FxProgressStart(FxProgress* progress, int from, int to, int rows) {
     progress->Step = rows > 0 ? (to - from) / rows : 0;
     progress->Remainder = rows > 0 ? (uint32_t)((to - from) % rows) : 0;
     progress->Divisor = rows > 0 ? (uint32_t)rows : 0;
-    progress->LastStatus = progress->Callback(from);
-    return progress->LastStatus;
+    return progress->Callback(from);
 }
 
 int FxProgressStep(FxProgress* progress) {
@@ -42,13 +40,11 @@ int FxProgressStep(FxProgress* progress) {
     if (progress->Divisor && progress->Accumulator >= progress->Divisor) {
         progress->Percent += 1;
         progress->Accumulator -= progress->Divisor;
-        progress->LastStatus = progress->Callback(progress->Percent);
-    } else if (progress->Step != 0) {
-        progress->LastStatus = progress->Callback(progress->Percent);
-    } else {
-        return FX_OK;
+        return progress->Callback(progress->Percent);
     }
-    return progress->LastStatus;
+    if (progress->Step != 0)
+        return progress->Callback(progress->Percent);
+    return FX_OK;
 }
 
 int FxProgressReport(StatusCallback callback, int percent) {

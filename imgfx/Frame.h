@@ -25,7 +25,6 @@ typedef struct FxProgress {
     int Step;
     uint32_t Remainder;
     uint32_t Divisor;
-    int LastStatus;
 } FxProgress;
 
 /* Takes the callback from the kernel and reports from; returns its result

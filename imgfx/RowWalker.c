@@ -188,14 +188,12 @@ static int walkRows(RowWalker* w, uint8_t* buffer, int32_t* spans, FxRowFunction
                     void* context) {
     FxRow row = {buffer, RowWalkerBytesPerPixel(w), spans, 0, 0, w->FirstColumn, w->Width};
     for (int r = w->Bounds.Top; r < w->Bounds.Bottom; ++r) {
-        int status = KRowSpans(w->Bitmap, r, spans, &row.SpanCount);
-        if (status != K_OK)
+        int status = fetchSpans(w, r, spans, &row.SpanCount);
+        if (status != FX_OK)
             return status;
         if (row.SpanCount == 0) {
             status = FxProgressStep(&w->Progress);
         } else {
-            for (int i = 0; i < row.SpanCount; ++i)
-                spans[i] -= w->FirstColumn;
             row.Row = r;
             status = RowWalkerReadRow(w, buffer, r, NULL, NULL);
             if (status == FX_OK)

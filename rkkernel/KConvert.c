@@ -3,17 +3,10 @@
  * they can work in place; those that narrow it run forwards. */
 #include "KInternal.h"
 
-#include <immintrin.h>
 #include <string.h>
 
 static inline uint8_t widen5(unsigned v) {
     return (uint8_t)((v << 3) | (v >> 2));
-}
-
-/* Grey level of every palette index. */
-static void greyTable(const RasterColor* colors, int count, uint8_t* table) {
-    for (int i = 0; i < count; ++i)
-        table[i] = (uint8_t)KIntensity(colors[i].Red, colors[i].Green, colors[i].Blue);
 }
 
 static inline void putBGR(uint8_t* p, const RasterColor c) {
@@ -31,74 +24,34 @@ static inline unsigned indexAt(const uint8_t* row, int x, int bits) {
     return (row[x >> 3] >> (7 - (x & 7))) & 1u;
 }
 
-/* Byte permutes that interleave three 64-byte planes into 192 bytes of
- * blue-green-red pixels: output vector v takes blue and green from the
- * first two planes with one two-table permute, then red with a masked
- * permute. */
-static uint8_t interleaveBG[3][64], interleaveR[3][64];
-static uint64_t redBytes[3];
+/* Lookup tables of a palette's colours. The rows of one bitmap arrive with
+ * the same colours, and building the tables costs as much as converting a
+ * row of a few hundred pixels, so each thread keeps those of the last
+ * colours it converted from. */
+typedef struct PaletteTables {
+    int Count; /* entries the tables describe; 0 before the first row */
+    RasterColor Colors[256];
+    uint8_t Grey[256];      /* grey level of every index */
+    uint32_t Packed[256];   /* blue, green, red in the low three bytes */
+    uint8_t Planes[3][256]; /* blue, green and red of every index */
+} PaletteTables;
 
-static void prepareInterleave(void) {
-    for (int v = 0; v < 3; ++v)
-        for (int j = 0; j < 64; ++j) {
-            int p = 64 * v + j, pixel = p / 3, channel = p % 3;
-            interleaveBG[v][j] = (uint8_t)(channel == 1 ? 64 + pixel : pixel);
-            interleaveR[v][j] = (uint8_t)pixel;
-            if (channel == 2)
-                redBytes[v] |= 1ull << j;
-        }
-}
+static _Thread_local PaletteTables lastTables;
 
-/* 64 table lookups in a 256-entry plane: two 128-entry permutes chosen by
- * the top bit of each index. */
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static inline __m512i
-lookUp64(__m512i index, const __m512i* plane) {
-    __m512i low = _mm512_permutex2var_epi8(plane[0], index, plane[1]);
-    __m512i high = _mm512_permutex2var_epi8(plane[2], index, plane[3]);
-    return _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high);
-}
-
-/* 64 pixels at a time from blue, green and red planes of 256 bytes each;
- * returns the number of pixels done. */
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) static int
-expandWide(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes) {
-    __m512i blue[4], green[4], red[4], bg[3], r[3];
-    for (int q = 0; q < 4; ++q) {
-        blue[q] = _mm512_loadu_si512(planes + 64 * q);
-        green[q] = _mm512_loadu_si512(planes + 256 + 64 * q);
-        red[q] = _mm512_loadu_si512(planes + 512 + 64 * q);
+static const PaletteTables* tablesOf(const RasterColor* colors, int count) {
+    PaletteTables* t = &lastTables;
+    const size_t bytes = (size_t)count * sizeof(RasterColor);
+    if (t->Count == count && memcmp(t->Colors, colors, bytes) == 0)
+        return t;
+    memcpy(t->Colors, colors, bytes);
+    for (int i = 0; i < count; ++i) {
+        const RasterColor c = colors[i];
+        t->Grey[i] = (uint8_t)KIntensity(c.Red, c.Green, c.Blue);
+        t->Packed[i] = c.Blue | ((uint32_t)c.Green << 8) | ((uint32_t)c.Red << 16);
+        t->Planes[0][i] = c.Blue, t->Planes[1][i] = c.Green, t->Planes[2][i] = c.Red;
     }
-    for (int v = 0; v < 3; ++v) {
-        bg[v] = _mm512_loadu_si512(interleaveBG[v]);
-        r[v] = _mm512_loadu_si512(interleaveR[v]);
-    }
-    int k = 0;
-    for (; k + 64 <= n; k += 64) {
-        __m512i index = _mm512_loadu_si512(indices + k);
-        __m512i b = lookUp64(index, blue), g = lookUp64(index, green), rr = lookUp64(index, red);
-        for (int v = 0; v < 3; ++v) {
-            __m512i part = _mm512_permutex2var_epi8(b, bg[v], g);
-            part = _mm512_mask_permutexvar_epi8(part, redBytes[v], r[v], rr);
-            _mm512_storeu_si512(out + 3 * (size_t)k + 64 * v, part);
-        }
-    }
-    return k;
-}
-
-static int expandNone(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes) {
-    (void)out, (void)indices, (void)n, (void)planes;
-    return 0;
-}
-
-typedef int (*Expand)(uint8_t*, const uint8_t*, int, const uint8_t*);
-static Expand expandFast = expandNone;
-
-__attribute__((constructor)) static void chooseExpand(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
-        prepareInterleave();
-        expandFast = expandWide;
-    }
+    t->Count = count;
+    return t;
 }
 
 /* 8-bit indices to BGR in chunks from the end of the row: each chunk's
@@ -107,23 +60,16 @@ __attribute__((constructor)) static void chooseExpand(void) {
  * written). A chunk's pixels start at three times its first index, past
  * every index still to be read. */
 static void indicesToBGR(uint8_t* b, int width, const RasterColor* colors) {
-    uint32_t table[256];
-    uint8_t planes[768];
-    for (int i = 0; i < 256; ++i) {
-        table[i] =
-            colors[i].Blue | ((uint32_t)colors[i].Green << 8) | ((uint32_t)colors[i].Red << 16);
-        planes[i] = colors[i].Blue, planes[256 + i] = colors[i].Green,
-        planes[512 + i] = colors[i].Red;
-    }
+    const PaletteTables* t = tablesOf(colors, 256);
     enum { CHUNK = 512 };
     uint8_t indices[CHUNK];
     for (int end = width; end > 0; end -= CHUNK) {
         int start = end > CHUNK ? end - CHUNK : 0, n = end - start;
         memcpy(indices, b + start, (size_t)n);
         uint8_t* out = b + 3 * (size_t)start;
-        int k = expandFast(out, indices, n, planes);
+        int k = KWideExpand(out, indices, n, &t->Planes[0][0]);
         for (; k + 1 < n; ++k)
-            memcpy(out + 3 * k, &table[indices[k]], 4);
+            memcpy(out + 3 * k, &t->Packed[indices[k]], 4);
         if (k < n)
             putBGR(out + 3 * k, colors[indices[k]]);
     }
@@ -139,15 +85,16 @@ static void paletteToBGR(uint8_t* b, int width, int bits, const RasterColor* col
 }
 
 static void paletteToGrey(uint8_t* b, int width, int bits, const RasterColor* colors) {
-    uint8_t table[256];
-    greyTable(colors, 1 << bits, table);
+    /* A local copy: the compiler then knows the row's stores leave it be. */
+    uint8_t grey[256];
+    memcpy(grey, tablesOf(colors, 1 << bits)->Grey, sizeof grey);
     if (bits == 8) {
         for (int x = 0; x < width; ++x)
-            b[x] = table[b[x]];
+            b[x] = grey[b[x]];
         return;
     }
     for (int x = width - 1; x >= 0; --x)
-        b[x] = table[indexAt(b, x, bits)];
+        b[x] = grey[indexAt(b, x, bits)];
 }
 
 /* The three widened fields of a 16-bit pixel as blue, green, red. */

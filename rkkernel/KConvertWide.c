@@ -1,6 +1,6 @@
-/* Vector forms of row conversions between the direct and grey stored forms
- * and the work formats: byte permutes of sixteen or sixty-four pixels at a
- * time with AVX-512 VBMI, chosen once when the library loads, with their
+/* Vector forms of row conversions between the stored forms and the work
+ * formats: byte permutes of sixteen or sixty-four pixels at a time with
+ * AVX-512 VBMI, chosen once when the library loads, with their
  * permute tables. Without those instructions every form does nothing and
  * the plain loops of KConvert.c do all the work.
  *
@@ -24,6 +24,11 @@ static struct {
     uint8_t Unpack[RGB_TABLES][64];   /* and back, the fourth byte from byte 63 */
     uint8_t Interleave[2][64];        /* blue-green pairs and red words to 96 bytes */
     uint8_t Gather[3][64];            /* 96 bytes to blue, green, red words */
+    /* Three 64-byte planes to 192 blue-green-red bytes: output vector v
+     * takes blue and green with one two-table permute, then red under
+     * RedBytes[v] with a masked permute. */
+    uint8_t ExpandBG[3][64], ExpandR[3][64];
+    uint64_t RedBytes[3];
 } tables;
 
 static int wide;
@@ -41,6 +46,11 @@ static void buildTables(void) {
             tables.Swap[v][j] = (uint8_t)(v == 2 ? source - 64 : source & 127);
             if (v == 1 && source >= 128)
                 tables.SwapFromThird |= 1ull << j;
+            const int pixel = g / 3, channel = g % 3;
+            tables.ExpandBG[v][j] = (uint8_t)(channel == 1 ? 64 + pixel : pixel);
+            tables.ExpandR[v][j] = (uint8_t)pixel;
+            if (channel == 2)
+                tables.RedBytes[v] |= 1ull << j;
         }
         for (int v = 0; v < 2; ++v) {
             /* Output byte g of 32 pixels: pixel g / 3, channel g % 3; blue
@@ -208,6 +218,39 @@ WIDE static int to16Wide(uint8_t* b, int width, int order) {
     return x;
 }
 
+/* 64 table lookups in a 256-entry plane: two 128-entry permutes chosen by
+ * the top bit of each index. */
+WIDE static inline __m512i lookUp64(__m512i index, const __m512i* plane) {
+    __m512i low = _mm512_permutex2var_epi8(plane[0], index, plane[1]);
+    __m512i high = _mm512_permutex2var_epi8(plane[2], index, plane[3]);
+    return _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high);
+}
+
+/* Sixty-four indices at a time through blue, green and red planes. */
+WIDE static int expandWide(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes) {
+    __m512i blue[4], green[4], red[4], bg[3], r[3];
+    for (int q = 0; q < 4; ++q) {
+        blue[q] = _mm512_loadu_si512(planes + 64 * q);
+        green[q] = _mm512_loadu_si512(planes + 256 + 64 * q);
+        red[q] = _mm512_loadu_si512(planes + 512 + 64 * q);
+    }
+    for (int v = 0; v < 3; ++v) {
+        bg[v] = _mm512_loadu_si512(tables.ExpandBG[v]);
+        r[v] = _mm512_loadu_si512(tables.ExpandR[v]);
+    }
+    int k = 0;
+    for (; k + 64 <= n; k += 64) {
+        __m512i index = _mm512_loadu_si512(indices + k);
+        __m512i b = lookUp64(index, blue), g = lookUp64(index, green), rr = lookUp64(index, red);
+        for (int v = 0; v < 3; ++v) {
+            __m512i part = _mm512_permutex2var_epi8(b, bg[v], g);
+            part = _mm512_mask_permutexvar_epi8(part, tables.RedBytes[v], r[v], rr);
+            _mm512_storeu_si512(out + 3 * (size_t)k + 64 * v, part);
+        }
+    }
+    return k;
+}
+
 int KWideIntensity(uint8_t* b, int width, int bytes, int order) {
     return wide ? intensityWide(b, width, bytes, order) : 0;
 }
@@ -234,4 +277,8 @@ int KWideFrom16(uint8_t* b, int width, int order) {
 
 int KWideTo16(uint8_t* b, int width, int order) {
     return wide ? to16Wide(b, width, order) : 0;
+}
+
+int KWideExpand(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes) {
+    return wide ? expandWide(out, indices, n, planes) : 0;
 }

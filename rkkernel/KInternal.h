@@ -72,6 +72,10 @@ int KWideFrom16(uint8_t* b, int width, int order);
 /* Blue-green-red to 16-bit pixels in order (top five bits of each
  * channel), forwards; returns the pixels done from the first. */
 int KWideTo16(uint8_t* b, int width, int order);
+/* n 8-bit indices to 3n blue-green-red bytes at out (not overlapping
+ * indices) through 256-byte blue, green and red planes, one after the
+ * other; returns the indices done from the first. */
+int KWideExpand(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes);
 
 /* Progress stepping over a number of rows, as the filter frame does it. */
 typedef struct KProgress {

@@ -33,7 +33,7 @@ struct KMatch {
     size_t Used, Capacity;
 };
 
-void KMatchFree(struct KMatch* match) {
+static void KMatchFree(struct KMatch* match) {
     if (!match)
         return;
     free(match->Candidates);
@@ -162,15 +162,15 @@ static void matchColorsPlain(struct KMatch* m, const uint8_t* src, uint8_t* dst,
     }
 }
 
+/* Byte permute of sixteen blue-green-red pixels to one key a 32-bit lane. */
+static uint8_t spreadToKeys[64];
+
 /* Sixteen pixels at a time: their colours gathered into keys by a byte
  * permute, the cache entries gathered, misses settled one by one. Reads stay
  * ahead of writes, so in and out may be one buffer. */
 __attribute__((target("avx512f,avx512bw,avx512vbmi"))) static void
 matchColorsWide(struct KMatch* m, const uint8_t* src, uint8_t* dst, int width) {
-    uint8_t spread[64];
-    for (int j = 0; j < 64; ++j)
-        spread[j] = (uint8_t)(j % 4 == 3 ? 0 : 3 * (j / 4) + j % 4);
-    const __m512i toKeys = _mm512_loadu_si512(spread);
+    const __m512i toKeys = _mm512_loadu_si512(spreadToKeys);
     const __m512i hashFactor = _mm512_set1_epi32((int)2654435761u);
     const __mmask64 pixelBytes = (1ull << 48) - 1;
     int x = 0;
@@ -199,8 +199,11 @@ static MatchColors matchColors = matchColorsPlain;
 
 __attribute__((constructor)) static void chooseMatchColors(void) {
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw"))
+    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+        for (int j = 0; j < 64; ++j)
+            spreadToKeys[j] = (uint8_t)(j % 4 == 3 ? 0 : 3 * (j / 4) + j % 4);
         matchColors = matchColorsWide;
+    }
 }
 
 int KMatchRow(RasterBitmap* record, const void* in, void* out) {

@@ -30,10 +30,6 @@ struct Planes {
     RasterBitmap& operator[](int k) { return records[size_t(k)]; }
 };
 
-int storedRowOf(const RasterBitmap* bmp, int pictureRow) {
-    return bmp->RowOrder == RB_ROWS_BOTTOM_UP ? bmp->Height - 1 - pictureRow : pictureRow;
-}
-
 // The colour at picture position (x, y).
 Bgr pictureColor(RasterBitmap* bmp, int x, int y) {
     return colorAt(storedBytes(bmp), bmp, x, storedRowOf(bmp, y));

@@ -19,10 +19,6 @@ namespace {
 
 const double pi = 3.14159265358979323846;
 
-int storedRowOf(const RasterBitmap* bmp, int pictureRow) {
-    return bmp->RowOrder == RB_ROWS_BOTTOM_UP ? bmp->Height - 1 - pictureRow : pictureRow;
-}
-
 // The stored value of a grey level in a bitmap of any format: the nearest
 // palette entry, or the level in every channel.
 uint32_t rawOfLevel(const RasterBitmap* bmp, int level) {

@@ -68,6 +68,25 @@ private:
     int status_ = 0;
 };
 
+// The entries of a palette object, and of a bitmap's palette object.
+inline std::vector<RasterColor> paletteOf(const KPalette* palette) {
+    std::vector<RasterColor> entries(size_t(KPaletteSize(palette)));
+    KGetPaletteEntries(palette, 0, int(entries.size()), entries.data());
+    return entries;
+}
+inline std::vector<RasterColor> paletteOf(const RasterBitmap* bmp) {
+    return paletteOf(bmp->Palette);
+}
+
+inline bool sameColors(const RasterColor* a, const RasterColor* b, size_t n) {
+    return n == 0 || std::memcmp(a, b, n * sizeof(RasterColor)) == 0;
+}
+
+// The stored row that holds a picture row.
+inline int storedRowOf(const RasterBitmap* bmp, int pictureRow) {
+    return bmp->RowOrder == RB_ROWS_BOTTOM_UP ? bmp->Height - 1 - pictureRow : pictureRow;
+}
+
 // All stored bytes of a bitmap, row after row (padding included).
 inline std::vector<uint8_t> storedBytes(RasterBitmap* bmp) {
     std::vector<uint8_t> bytes(size_t(bmp->BytesPerLine) * bmp->Height);

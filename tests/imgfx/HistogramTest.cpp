@@ -13,12 +13,6 @@ using namespace fxtest;
 
 namespace {
 
-std::vector<RasterColor> paletteOf(const RasterBitmap* bmp) {
-    std::vector<RasterColor> entries(size_t(KPaletteSize(bmp->Palette)));
-    KGetPaletteEntries(bmp->Palette, 0, int(entries.size()), entries.data());
-    return entries;
-}
-
 // Fills every pixel of a 24-bit bitmap with a grey level chosen by level.
 void fillGreys(RasterBitmap* bmp, const std::function<int(int x, int row)>& level) {
     auto bytes = storedBytes(bmp);

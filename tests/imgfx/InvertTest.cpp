@@ -14,16 +14,6 @@ Bgr inverted(Bgr c) {
     return {uint8_t(255 - c.b), uint8_t(255 - c.g), uint8_t(255 - c.r)};
 }
 
-std::vector<RasterColor> paletteOf(KPalette* palette) {
-    std::vector<RasterColor> entries(size_t(KPaletteSize(palette)));
-    KGetPaletteEntries(palette, 0, int(entries.size()), entries.data());
-    return entries;
-}
-
-bool sameColors(const RasterColor* a, const RasterColor* b, int n) {
-    return std::memcmp(a, b, size_t(n) * sizeof(RasterColor)) == 0;
-}
-
 } // namespace
 
 TEST(InvertBitmap, RejectsNullAndUnallocatedBitmaps) {

@@ -45,12 +45,6 @@ Table identity() {
     return t;
 }
 
-std::vector<RasterColor> paletteOf(const RasterBitmap* bmp) {
-    std::vector<RasterColor> entries(size_t(KPaletteSize(bmp->Palette)));
-    KGetPaletteEntries(bmp->Palette, 0, int(entries.size()), entries.data());
-    return entries;
-}
-
 const uint8_t reversed[256] = {
 #define R4(n) 255 - (n), 254 - (n), 253 - (n), 252 - (n)
 #define R16(n) R4(n), R4(n + 4), R4(n + 8), R4(n + 12)

@@ -134,22 +134,12 @@ void setRegion(RasterBitmap* bmp) {
     ASSERT_EQ(KSetRegionRect(bmp, &rect, K_REGION_UNION), K_OK);
 }
 
-std::vector<RasterColor> paletteOf(const RasterBitmap* bmp) {
-    std::vector<RasterColor> entries(size_t(KPaletteSize(bmp->Palette)));
-    KGetPaletteEntries(bmp->Palette, 0, int(entries.size()), entries.data());
-    return entries;
-}
-
 std::vector<RasterColor> mapped(std::vector<RasterColor> entries, int count, const ColourMap& f) {
     for (int i = 0; i < count; ++i) {
         Bgr c = f({entries[i].Blue, entries[i].Green, entries[i].Red});
         entries[i].Blue = c.b, entries[i].Green = c.g, entries[i].Red = c.r;
     }
     return entries;
-}
-
-bool sameColors(const RasterColor* a, const RasterColor* b, size_t n) {
-    return n == 0 || std::memcmp(a, b, n * sizeof(RasterColor)) == 0;
 }
 
 bool samePalette(const std::vector<RasterColor>& a, const std::vector<RasterColor>& b) {

@@ -74,6 +74,47 @@ TEST(KernelConvert, GreyBytesComeFromTheIntensity) {
     EXPECT_EQ(KConvertRow(rgb, 1, 16, 32, 0, 0, nullptr, nullptr), K_ERR_BAD_PARAMETER);
 }
 
+// Rows of one palette come one after another; a palette changed in one
+// entry, in place or at another address, must be seen at once.
+TEST(KernelConvert, PaletteRowsFollowEveryChangeOfTheColours) {
+    std::vector<RasterColor> colors(256);
+    for (int i = 0; i < 256; ++i)
+        colors[i] = RasterColor{uint8_t(i), uint8_t(255 - i), uint8_t(3 * i), 0};
+    auto convert = [](const std::vector<RasterColor>& c, int bits, int work) {
+        std::vector<uint8_t> row(3 * 130, 0);
+        for (int x = 0; x < 130; ++x)
+            row[x] = bits == 8 ? uint8_t(x + 60) : uint8_t(0x5A);
+        EXPECT_EQ(
+            KConvertRow(row.data(), 130, bits, work, RB_ORDER_BGR, RB_ORDER_BGR, c.data(), nullptr),
+            K_OK);
+        return row;
+    };
+    for (int bits : {8, 4}) {
+        const int entry = bits == 8 ? 100 : 5; // pixel 40 (8-bit) and every even pixel (4-bit)
+        const int pixel = bits == 8 ? 40 : 0;
+        for (int work : {K_WORK_GREY, K_WORK_BGR}) {
+            std::vector<RasterColor> c = colors;
+            convert(c, bits, work);
+            c[entry] = RasterColor{7, 8, 9, 0};
+            auto row = convert(c, bits, work);
+            if (work == K_WORK_BGR) {
+                EXPECT_EQ(row[3 * pixel], 7) << bits;
+                EXPECT_EQ(row[3 * pixel + 2], 9) << bits;
+            } else {
+                EXPECT_EQ(row[pixel], (5 * 8 + 2 * 9 + 7 + 4) >> 3) << bits;
+            }
+            std::vector<RasterColor> other = colors; // same address history, old colours
+            row = convert(other, bits, work);
+            EXPECT_EQ(row[work == K_WORK_BGR ? 3 * pixel : pixel],
+                      work == K_WORK_BGR ? colors[entry].Blue
+                                         : (5 * colors[entry].Green + 2 * colors[entry].Red +
+                                            colors[entry].Blue + 4) >>
+                                               3)
+                << bits;
+        }
+    }
+}
+
 TEST(KernelConvert, SixteenBitFieldsWidenByRepeatingTheirTopBits) {
     // Red 31, green 1, blue 16 with red in the high field.
     uint16_t word = uint16_t((31 << 10) | (1 << 5) | 16);
