@@ -1,9 +1,9 @@
 #include "app/AboutBox.h"
 
+#include "app/DialogParts.h"
 #include "model/Strings.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -39,7 +39,7 @@ AboutBox::AboutBox(QWidget* parent)
     m_version->move(size.width() - m_version->width() - kTextMargin,
                     size.height() - m_version->height() - kTextMargin);
     m_version->raise();
-    centre();
+    DialogParts::centreOnScreen(*this);
 }
 
 QString AboutBox::picturePath(int depth) {
@@ -52,14 +52,6 @@ QString AboutBox::versionText() {
 
 QSize AboutBox::pictureSize() const {
     return QSize(int(m_rastel.pictureWidth()), int(m_rastel.pictureHeight()));
-}
-
-void AboutBox::centre() {
-    const QScreen* where = parentWidget() ? parentWidget()->screen() : screen();
-    if (!where)
-        where = QGuiApplication::primaryScreen();
-    if (where)
-        move(where->availableGeometry().center() - rect().center());
 }
 
 void AboutBox::keyPressEvent(QKeyEvent*) {

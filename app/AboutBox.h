@@ -27,8 +27,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void centre();
-
     CRastel m_rastel;
     QLabel* m_version;
 };

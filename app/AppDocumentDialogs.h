@@ -26,8 +26,6 @@ public:
     bool chooseSavePath(SaveAs& request) override;
     bool confirmSaved(const QString& text) override;
 
-    QWidget* parentWidget() const { return m_parent; }
-
 private:
     QWidget* m_parent;
 };

@@ -43,7 +43,9 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent) : QTreeWidget(par
     const auto again = [this] { rebuild(); };
     connect(&doc, &CImageMapDoc::areaAdded, this, again);
     connect(&doc, &CImageMapDoc::areaRemoved, this, again);
-    connect(&doc, &CImageMapDoc::areaChanged, this, again);
+    // One area's texts or geometry: its row alone, as a drag may change
+    // the area at every mouse move.
+    connect(&doc, &CImageMapDoc::areaChanged, this, &AreaListPane::refreshRow);
     connect(&doc, &CImageMapDoc::areaMoved, this, again);
     connect(&doc, &CImageMapDoc::allChanged, this, again);
     rebuild();
@@ -55,14 +57,27 @@ void AreaListPane::rebuild() {
     m_showing = false;
     QList<QTreeWidgetItem*> rows;
     rows.reserve(m_doc.areaCount());
-    for (int i = 0; i < m_doc.areaCount(); ++i) {
-        const MapArea* area = m_doc.area(i);
-        rows << new QTreeWidgetItem(QStringList{QString::asprintf("%2d", i + 1),
-                                                shapeName(area->shape()),
-                                                MapText::toDisplay(area->url())});
-    }
+    for (int i = 0; i < m_doc.areaCount(); ++i)
+        rows << new QTreeWidgetItem(rowTexts(i));
     addTopLevelItems(rows);
     showSelection(m_selected);
+}
+
+QStringList AreaListPane::rowTexts(int index) const {
+    const MapArea* area = m_doc.area(index);
+    return {QString::asprintf("%2d", index + 1), shapeName(area->shape()),
+            MapText::toDisplay(area->url())};
+}
+
+void AreaListPane::refreshRow(int index) {
+    QTreeWidgetItem* row = topLevelItem(index);
+    if (!row || !m_doc.area(index)) {
+        rebuild();
+        return;
+    }
+    const QStringList texts = rowTexts(index);
+    for (int column = 0; column < texts.size(); ++column)
+        row->setText(column, texts[column]);
 }
 
 void AreaListPane::showSelection(int index) {

@@ -21,6 +21,10 @@ public:
     std::function<void(int index)> onChosen;
 
 private:
+    // Number, shape and URL of area index, which must exist.
+    QStringList rowTexts(int index) const;
+    void refreshRow(int index);
+
     CImageMapDoc& m_doc;
     int m_selected = -1;
     bool m_showing = false;

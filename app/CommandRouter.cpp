@@ -30,6 +30,9 @@ CommandRouter::CommandRouter(ActionTable& actions, ChainSource chain, QObject* p
 }
 
 bool CommandRouter::dispatchAlong(const Chain& chain, int id) {
+    CommandState state;
+    if (!stateAlong(chain, id, state) || !state.enabled)
+        return false;
     for (CommandTarget* target : chain) {
         if (target && target->onCommand(id))
             return true;
@@ -53,14 +56,10 @@ CommandState CommandRouter::stateOf(int id) const {
 }
 
 bool CommandRouter::dispatch(int id) {
-    if (!stateOf(id).enabled) {
-        updateActions(); // the action was out of date
-        return false;
-    }
     const bool done = dispatchAlong(m_chain(), id);
     if (done)
         emit dispatched(id);
-    updateActions();
+    updateActions(); // after the command, or because the action was out of date
     return done;
 }
 

@@ -34,6 +34,9 @@ public:
     // idle, on activation of another window).
     void updateActions();
 
+    // Carries out id along chain when the first target that answers for
+    // its state enables it; true when a target did. What dispatch does on
+    // the current chain, for callers that hold a chain of their own.
     static bool dispatchAlong(const Chain& chain, int id);
     static bool stateAlong(const Chain& chain, int id, CommandState& state);
 

@@ -1,23 +1,17 @@
 #include "app/ImageFileDialog.h"
 
 #include "app/FileFilters.h"
+#include "app/ProgramFolder.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
-QString ImageFileDialog::programFolder() {
-    const QDir program(QCoreApplication::applicationDirPath());
-    const QString installed = program.filePath(QStringLiteral("../share/tessary"));
-    return QFileInfo(installed).isDir() ? QDir::cleanPath(installed) : program.path();
-}
-
 QString ImageFileDialog::startFolder() {
     const QString& last = Settings::app().lastImageFolder;
-    return !last.isEmpty() && QFileInfo(last).isDir() ? last : programFolder();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : ProgramFolder::path();
 }
 
 QString ImageFileDialog::choose(const QString& startPath, QWidget* parent) {

@@ -16,10 +16,7 @@ public:
     // folder is the caller's (ImageLocator::chooseImageFile).
     static QString choose(const QString& startPath, QWidget* parent = nullptr);
 
-    // The last image folder, or the program's folder when none is
-    // remembered or it no longer exists.
+    // The last image folder, or the program's folder (ProgramFolder) when
+    // none is remembered or it no longer exists.
     static QString startFolder();
-    // Where the program's data lives: share/tessary beside the program's
-    // bin folder once installed, else the program's own folder.
-    static QString programFolder();
 };

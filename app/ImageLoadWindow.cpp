@@ -1,14 +1,13 @@
 #include "app/ImageLoadWindow.h"
 
+#include "app/DialogParts.h"
 #include "model/Strings.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 ImageLoadWindow::ImageLoadWindow(QWidget* parent)
@@ -37,11 +36,7 @@ ImageLoadWindow::ImageLoadWindow(QWidget* parent)
 
 void ImageLoadWindow::centre() {
     adjustSize();
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    DialogParts::centreOnScreen(*this);
 }
 
 ImageLoadWindow::Outcome ImageLoadWindow::load(const QString& path) {

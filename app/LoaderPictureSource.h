@@ -15,7 +15,6 @@ public:
     // window: the main window, over which the loading window is centred
     // and kept from input while it shows; may be null.
     explicit LoaderPictureSource(QWidget* window = nullptr) : m_window(window) {}
-    void setWindow(QWidget* window) { m_window = window; }
 
     bool locate(Location& where, DocumentDialogs& dialogs) override;
     // An empty path, a path that names no file and a file that is not a

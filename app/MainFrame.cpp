@@ -38,7 +38,7 @@ QStringList localFiles(const QMimeData* data) {
 
 MainFrame::MainFrame(ActionTable& actions, AppDialogs& dialogs, MenuBuilder::Sources sources,
                      QWidget* parent)
-    : QMainWindow(parent), m_actions(actions), m_dialogs(dialogs), m_mdi(new QMdiArea(this)),
+    : QMainWindow(parent), m_dialogs(dialogs), m_mdi(new QMdiArea(this)),
       m_status(new StatusBar(this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(QIcon(ActionTable::toolbarPicture(0)));

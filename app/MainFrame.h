@@ -75,7 +75,6 @@ private:
     void arrangeIcons();
     QList<MenuBuilder::WindowEntry> windowEntries() const;
 
-    ActionTable& m_actions;
     AppDialogs& m_dialogs;
     QMdiArea* m_mdi;
     StatusBar* m_status;

@@ -1,6 +1,7 @@
 #include "app/MyMDIChildWnd.h"
 
 #include "app/ActiveStatusPanes.h"
+#include "app/CommandRouter.h"
 #include "app/DocumentServices.h"
 #include "app/MapPane.h"
 #include "app/MapToolBar.h"
@@ -162,14 +163,7 @@ bool MyMDIChildWnd::saveModified() {
         return false;
     // Saving is the document's command; the window closes only once it
     // went through.
-    for (CommandTarget* target : chain()) {
-        CommandState state;
-        if (target && target->onUpdateCommand(int(CommandId::Save), state)) {
-            if (state.enabled)
-                target->onCommand(int(CommandId::Save));
-            break;
-        }
-    }
+    CommandRouter::dispatchAlong(chain(), int(CommandId::Save));
     return !m_doc->isModified();
 }
 

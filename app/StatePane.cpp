@@ -20,7 +20,6 @@ QPixmap StatePane::picture(Picture which) {
 }
 
 void StatePane::showState(int state, int areaNumber) {
-    m_areaNumber = areaNumber;
     if (state == Obscured)
         setToolTip(QString::asprintf(Strings::raw(Str::AreaObscuredTip), areaNumber));
     else if (state == MissingUrl)

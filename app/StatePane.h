@@ -16,7 +16,6 @@ public:
     void showState(int state, int areaNumber) override;
 
     int state() const { return m_state; }
-    int areaNumber() const { return m_areaNumber; }
     // Times the picture changed (the pane repainted for a new state).
     int pictureChanges() const { return m_pictureChanges; }
 
@@ -31,6 +30,5 @@ public:
 
 private:
     int m_state = Clean;
-    int m_areaNumber = -1;
     int m_pictureChanges = 0;
 };

@@ -34,25 +34,20 @@ StatusBar::StatusBar(QWidget* parent)
     m_message->setObjectName(QStringLiteral("messagePane"));
     addWidget(m_message, 1);
     addPermanentWidget(m_state);
-    m_position = addValuePane(Str::PositionSizing, Str::PositionPaneTip);
+    m_position = addValuePane(new QLabel(this), Str::PositionSizing, Str::PositionPaneTip);
     m_icon = new QLabel(this);
     m_icon->setPixmap(StatePane::picture(StatePane::DimensionsPicture));
     addPermanentWidget(m_icon);
-    m_dimensions = addValuePane(Str::DimensionsSizing, Str::DimensionsPaneTip);
+    m_dimensions = addValuePane(new QLabel(this), Str::DimensionsSizing, Str::DimensionsPaneTip);
     auto* zoom = new ClickablePane(this);
     zoom->onClick = [this](const QPoint& at) {
         if (m_views > 0)
             emit zoomMenuRequested(at);
     };
-    m_zoom = zoom;
-    m_zoom->setToolTip(Strings::text(Str::ZoomPaneTip));
-    m_zoom->setMinimumWidth(fontMetrics().horizontalAdvance(Strings::text(Str::ZoomSizing)) + 8);
-    m_zoom->setAlignment(Qt::AlignCenter);
-    addPermanentWidget(m_zoom);
+    m_zoom = addValuePane(zoom, Str::ZoomSizing, Str::ZoomPaneTip);
 }
 
-QLabel* StatusBar::addValuePane(int sizingId, int tipId) {
-    auto* pane = new QLabel(this);
+QLabel* StatusBar::addValuePane(QLabel* pane, int sizingId, int tipId) {
     pane->setToolTip(Strings::text(tipId));
     pane->setMinimumWidth(fontMetrics().horizontalAdvance(Strings::text(sizingId)) + 8);
     pane->setAlignment(Qt::AlignCenter);

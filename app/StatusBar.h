@@ -43,7 +43,9 @@ signals:
     void zoomMenuRequested(const QPoint& globalPos);
 
 private:
-    QLabel* addValuePane(int sizingId, int tipId);
+    // Sizes pane for the text sizingId, gives it the tool tip tipId and
+    // adds it to the right of the bar.
+    QLabel* addValuePane(QLabel* pane, int sizingId, int tipId);
     void blankValues();
 
     QLabel* m_message;

@@ -62,7 +62,6 @@ public:
     CommandRouter& router() const { return *m_router; }
     IdleProcessor& idle() { return m_idle; }
     DocumentManager& documents() const { return *m_documents; }
-    SingleInstance& instance() { return m_instance; }
 
 private:
     StartResult startSteps(const QStringList& arguments);

@@ -4,6 +4,7 @@
 #include "model/MapText.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
+#include "view/MapTextEdit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,17 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// The bytes of an edited field: those it came with when it still shows
-// them, so that text which is not UTF-8 survives a look at the dialog.
-QByteArray bytesOf(const QLineEdit* edit, const QByteArray& original) {
-    return edit->text() == MapText::toDisplay(original) ? original
-                                                        : MapText::fromDisplay(edit->text());
-}
-
-} // namespace
 
 QString AreaSettingsDialog::kindText(const MapArea& area) {
     switch (area.shape()) {
@@ -109,8 +99,7 @@ AreaSettingsDialog::AreaSettingsDialog(const MapArea& area, int number, const Ar
 }
 
 QLineEdit* AreaSettingsDialog::addEdit(const char* name, const QByteArray& bytes) {
-    auto* edit = new QLineEdit(MapText::toDisplay(bytes), this);
-    edit->setObjectName(QLatin1String(name));
+    QLineEdit* edit = MapTextEdit::create(name, bytes, this);
     edit->setMaxLength(kMaxText);
     return edit;
 }
@@ -120,8 +109,9 @@ void AreaSettingsDialog::updateOk() {
 }
 
 AreaTexts AreaSettingsDialog::texts() const {
-    return {bytesOf(m_url, m_original.url), bytesOf(m_target, m_original.target),
-            bytesOf(m_comment, m_original.comment)};
+    return {MapTextEdit::edited(m_url->text(), m_original.url),
+            MapTextEdit::edited(m_target->text(), m_original.target),
+            MapTextEdit::edited(m_comment->text(), m_original.comment)};
 }
 
 DocumentDialogs::AreaChoice AreaSettingsDialog::run(const MapArea& area, int number,

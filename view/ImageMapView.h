@@ -62,7 +62,6 @@ public:
     // The current tool and zoom of this map window. Change the zoom through
     // setZoom so that the view follows.
     const ToolZoomState& toolZoom() const { return *m_toolZoom; }
-    void setTool(ToolZoomState::Tool tool) { m_toolZoom->setTool(tool); }
     // The zoom the view is laid out and painted at.
     int zoom() const { return m_zoom; }
     // As the command "Zoom To" n:1: clamps to 1..8, keeps the picture point
@@ -194,6 +193,7 @@ private:
     std::unique_ptr<ViewInteraction> m_interaction;
     int m_selected = -1;
     int m_flyby = -1;
+    int m_cursorId = 0; // the program cursor the viewport shows; 0 for its own
     bool m_firstShowDone = false;
     bool m_firstShowQueued = false;
     bool m_relayout = false; // scroll position changes while zooming: repainted whole after

@@ -104,6 +104,10 @@ void CImageMapView::updateCursor(QPoint window, Qt::KeyboardModifiers modifiers)
     int id = 0;
     if (modifiers.testFlag(Qt::ControlModifier) && viewport()->rect().contains(window))
         id = GridLineDrag::cursorFor(GridLineDrag::linesAt(*this, window));
+    // Asked on every move: the window system hears only of a change.
+    if (id == m_cursorId)
+        return;
+    m_cursorId = id;
     if (id)
         viewport()->setCursor(ProgramCursors::cursor(id));
     else

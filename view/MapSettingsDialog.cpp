@@ -3,6 +3,7 @@
 #include "model/MapText.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
+#include "view/MapTextEdit.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -44,9 +45,9 @@ MapSettingsDialog::MapSettingsDialog(const MapInfo& info, const QString& mapPath
         shown(mapPath.isEmpty() ? Strings::text(Str::UntitledMap) : mapPath, "filename", this));
     form->addRow(Strings::text(Str::MapImageNameLabel),
                  shown(QFile::decodeName(info.imageFile), "imageName", this));
-    m_title = addEdit("title", info.title);
-    m_author = addEdit("author", info.author);
-    m_defaultUrl = addEdit("defaultUrl", info.defaultUrl);
+    m_title = MapTextEdit::create("title", info.title, this);
+    m_author = MapTextEdit::create("author", info.author, this);
+    m_defaultUrl = MapTextEdit::create("defaultUrl", info.defaultUrl, this);
     m_description = new QPlainTextEdit(MapText::toDisplay(info.description), this);
     m_description->setObjectName(QStringLiteral("description"));
     m_description->setTabChangesFocus(true);
@@ -66,23 +67,14 @@ MapSettingsDialog::MapSettingsDialog(const MapInfo& info, const QString& mapPath
     m_title->setFocus();
 }
 
-QLineEdit* MapSettingsDialog::addEdit(const char* name, const QByteArray& bytes) {
-    auto* edit = new QLineEdit(MapText::toDisplay(bytes), this);
-    edit->setObjectName(QLatin1String(name));
-    return edit;
-}
-
 MapInfo MapSettingsDialog::edited() const {
-    const auto bytesOf = [](const QString& text, const QByteArray& original) {
-        return text == MapText::toDisplay(original) ? original : MapText::fromDisplay(text);
-    };
     MapInfo info = m_info;
-    info.title = bytesOf(m_title->text(), m_info.title);
-    info.author = bytesOf(m_author->text(), m_info.author);
-    info.defaultUrl = bytesOf(m_defaultUrl->text(), m_info.defaultUrl);
+    info.title = MapTextEdit::edited(m_title->text(), m_info.title);
+    info.author = MapTextEdit::edited(m_author->text(), m_info.author);
+    info.defaultUrl = MapTextEdit::edited(m_defaultUrl->text(), m_info.defaultUrl);
     QString description = m_description->toPlainText();
     description.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    info.description = bytesOf(description, m_info.description);
+    info.description = MapTextEdit::edited(description, m_info.description);
     return info;
 }
 

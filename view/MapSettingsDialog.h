@@ -29,8 +29,6 @@ public slots:
     void accept() override;
 
 private:
-    QLineEdit* addEdit(const char* name, const QByteArray& bytes);
-
     MapInfo m_info;
     QLineEdit* m_title;
     QLineEdit* m_author;

@@ -1,5 +1,6 @@
 #include "view/ProgramCursors.h"
 
+#include <QHash>
 #include <QPixmap>
 
 namespace ProgramCursors {
@@ -20,9 +21,7 @@ constexpr Picture kPictures[] = {
     {GridHorizontal, ":/cursors/grid-horizontal.png", {15, 15}},
 };
 
-} // namespace
-
-QCursor cursor(int id) {
+QCursor make(int id) {
     for (const Picture& p : kPictures) {
         if (p.id != id)
             continue;
@@ -31,6 +30,17 @@ QCursor cursor(int id) {
             return QCursor(picture, p.hotSpot.x(), p.hotSpot.y());
     }
     return QCursor(Qt::ArrowCursor);
+}
+
+} // namespace
+
+// Asked on every mouse move with Ctrl held: each picture is decoded once.
+QCursor cursor(int id) {
+    static QHash<int, QCursor> made;
+    auto it = made.constFind(id);
+    if (it == made.constEnd())
+        it = made.insert(id, make(id));
+    return *it;
 }
 
 } // namespace ProgramCursors

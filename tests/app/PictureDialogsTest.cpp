@@ -1,13 +1,13 @@
 // The image file dialog and "Missing Image", driven offscreen.
 #include "app/ImageFileDialog.h"
 #include "app/MissingImageDialog.h"
+#include "app/ProgramFolder.h"
 #include "model/Settings.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WhenShown.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -95,7 +95,8 @@ TEST_F(ImageFileDialogTest, PathStartsInItsOwnFolder) {
 }
 
 TEST_F(ImageFileDialogTest, WithoutALastImageFolderItStartsInTheProgramsFolder) {
-    const QString program = QDir(QCoreApplication::applicationDirPath()).absolutePath();
+    // The same folder Open starts in without a last map folder.
+    const QString program = ProgramFolder::path();
     for (const QString& last : {QString(), dir.filePath("removed")}) {
         Settings::app().lastImageFolder = last;
         choose(QString());
