@@ -1,14 +1,12 @@
 #include "formats/LineScan.h"
 
+#include "formats/HtmlText.h"
+
 #include <climits>
 
 namespace LineScan {
 
 namespace {
-
-constexpr char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
-}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9')
@@ -48,12 +46,9 @@ QByteArrayView trimLeft(QByteArrayView text) {
 }
 
 bool takeKeyword(QByteArrayView& text, QByteArrayView keyword) {
-    if (text.size() < keyword.size())
+    if (text.size() < keyword.size() ||
+        !HtmlText::equalsNoCase(text.first(keyword.size()), keyword))
         return false;
-    for (qsizetype i = 0; i < keyword.size(); ++i) {
-        if (lower(text[i]) != lower(keyword[i]))
-            return false;
-    }
     QByteArrayView rest = trimLeft(text.sliced(keyword.size()));
     if (rest.startsWith(':'))
         rest = trimLeft(rest.sliced(1));

@@ -2,8 +2,6 @@
 
 #include <QFileInfo>
 
-#include <cstring>
-
 MappedFile::~MappedFile() {
     close();
 }
@@ -43,11 +41,4 @@ void MappedFile::close() {
         m_file.close(); // also unmaps
     m_path.clear();
     m_readOnly = false;
-}
-
-QByteArrayView MappedFile::text() const {
-    const void* nul = m_bytes.isEmpty() ? nullptr : std::memchr(m_bytes.data(), 0, m_bytes.size());
-    if (!nul)
-        return m_bytes;
-    return m_bytes.first(static_cast<const char*>(nul) - m_bytes.data());
 }

@@ -23,10 +23,8 @@ public:
     const QString& path() const { return m_path; }
     qint64 size() const { return m_bytes.size(); }
     bool isReadOnly() const { return m_readOnly; }
-    // Every byte of the file.
+    // Every byte of the file (map readers end the text at its first NUL).
     QByteArrayView bytes() const { return m_bytes; }
-    // The file as text: its bytes up to the first NUL.
-    QByteArrayView text() const;
 
 private:
     QString m_path;

@@ -14,12 +14,16 @@ using namespace LineScan;
 
 namespace {
 
-// Takes the next line from text at pos: leading tabs, carriage returns,
-// spaces and line feeds are skipped, the line runs to the next carriage
-// return or line feed, and its tabs become spaces. False at the end.
+// What comes before a line: tabs, carriage returns, spaces and line feeds.
+bool isLineSpace(char c) {
+    return c == '\t' || c == '\r' || c == ' ' || c == '\n';
+}
+
+// Takes the next line from text at pos: leading line space is skipped, the
+// line runs to the next carriage return or line feed, and its tabs become
+// spaces. False at the end.
 bool nextLine(QByteArrayView text, qsizetype& pos, QByteArray& line) {
-    while (pos < text.size() &&
-           (text[pos] == '\t' || text[pos] == '\r' || text[pos] == ' ' || text[pos] == '\n'))
+    while (pos < text.size() && isLineSpace(text[pos]))
         ++pos;
     if (pos >= text.size())
         return false;
@@ -44,7 +48,7 @@ ServerMapReader::ServerMapReader(DocumentDialogs* dialogs) : m_dialogs(dialogs) 
 
 bool ServerMapReader::read(const MappedFile& file, MapSink& sink, MapInfo& info) {
     info.readOnly = file.isReadOnly();
-    return readText(file.text(), sink, info);
+    return readText(file.bytes(), sink, info);
 }
 
 bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info) {
@@ -54,18 +58,18 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
     // of the first line, which decides whether the file is a page.
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
+    // The first line decides the format: a page when it begins with "<".
+    // Only its first character is looked at, since a page may be one line.
+    qsizetype pos = 0;
+    while (pos < text.size() && isLineSpace(text[pos]))
+        ++pos;
+    if (pos < text.size() && text[pos] == '<')
+        return HtmlMapReader::read(text, sink, info, m_dialogs);
     m_sink = &sink;
     m_info = &info;
     m_pendingComment.clear();
-    qsizetype pos = 0;
     QByteArray line;
-    bool first = true;
     while (nextLine(text, pos, line)) {
-        // The first line decides the format; after that it is an ordinary
-        // line, since other tools often begin a map with an area line.
-        if (first && line.startsWith('<'))
-            return HtmlMapReader::read(text, sink, info, m_dialogs);
-        first = false;
         if (line.size() >= 2)
             handleLine(line);
     }

@@ -158,7 +158,8 @@ public:
     // One idle pass of the map check: pass 0 starts a run, pass n < areaCount
     // examines area n, pass areaCount completes the run and reports its state
     // to activeStatus (null unless this document is in the active window).
-    // A map without areas reports state 0 at once. Returns true while the
+    // A map without areas reports state 0 at once (at pass 0, or at the pass
+    // of a run whose areas went away) and only then. Returns true while the
     // run wants further passes; a pass that does not continue the run in
     // progress (a document that joined the passes late) is ignored until the
     // passes start again at 0.

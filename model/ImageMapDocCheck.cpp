@@ -5,9 +5,14 @@
 
 bool CImageMapDoc::runMapCheckStep(int n, MapCheckStatus* activeStatus) {
     if (m_areas.empty()) {
-        m_check.finish();
-        if (activeStatus)
-            activeStatus->showState(MapCheckStatus::Clean, -1);
+        // Clean at once: said when the passes start, or when the areas of a
+        // run in progress went away; the later passes of other maps' runs
+        // have nothing to say here.
+        if (n == 0 || m_check.expects(n)) {
+            m_check.finish();
+            if (activeStatus)
+                activeStatus->showState(MapCheckStatus::Clean, -1);
+        }
         return false;
     }
     if (n == 0) {

@@ -12,7 +12,7 @@ bool CImageMapDoc::createGuides() {
         GuideValues values;
         if (!dialogs().createGuides(imageWidth(), imageHeight(), values))
             return false;
-        const qint64 count = qint64(values.across) * values.down;
+        const qint64 count = values.count();
         if (count < 1)
             return false;
         if (areaCount() > 0) {

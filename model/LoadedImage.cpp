@@ -43,33 +43,3 @@ std::unique_ptr<LoadedImage> LoadedImage::fromPackedDib(QByteArray packed) {
     image->m_bits = table + 4 * entries;
     return image;
 }
-
-QImage LoadedImage::storedRows() const {
-    QImage::Format format = QImage::Format_Invalid;
-    switch (m_bitCount) {
-    case 1:
-        format = QImage::Format_Mono;
-        break;
-    case 4:
-    case 8:
-        format = QImage::Format_Indexed8;
-        break;
-    case 24:
-        format = QImage::Format_BGR888;
-        break;
-    case 32:
-        format = QImage::Format_RGB32;
-        break;
-    }
-    if (m_bitCount == 4)
-        return {}; // Qt has no 4-bit format; callers widen such rows themselves
-    QImage rows(m_bits, m_width, m_height, m_stride, format);
-    if (!m_palette.isEmpty()) {
-        QList<QRgb> table;
-        table.reserve(m_palette.size());
-        for (const PaletteEntry& e : m_palette)
-            table << qRgb(e.red, e.green, e.blue);
-        rows.setColorTable(table);
-    }
-    return rows;
-}

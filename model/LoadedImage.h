@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QList>
 
 #include <memory>
@@ -39,12 +38,6 @@ public:
     // First pixel byte: header + 40 + 4 x palette entries.
     const uchar* bits() const { return m_bits; }
     const QByteArray& packedDib() const { return m_header; }
-
-    // The pixels wrapped without copying, rows in stored (bottom-up) order:
-    // row 0 of this image is the bottom row of the picture, so painters draw
-    // it flipped vertically. Palette pictures carry their colour table. Valid
-    // while this object lives.
-    QImage storedRows() const;
 
 private:
     LoadedImage() = default;

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -38,25 +39,23 @@ QList<QRgb> greyRamp() {
     return table;
 }
 
-// A palette picture with every colour-table entry opaque.
-QImage withOpaqueTable(const QImage& picture) {
-    const QList<QRgb> table = picture.colorTable();
+// A palette picture with every colour-table entry opaque. A new table
+// detaches the pixels, so they are copied only when somebody else shares them.
+QImage withOpaqueTable(QImage picture) {
+    QList<QRgb> table = picture.colorTable();
     if (table.isEmpty() && picture.format() == QImage::Format_Indexed8) {
-        QImage out = picture;
-        out.setColorTable(greyRamp());
-        return out;
+        picture.setColorTable(greyRamp());
+        return picture;
     }
     bool opaque = true;
     for (QRgb c : table)
         opaque = opaque && qAlpha(c) == 255;
     if (opaque)
         return picture;
-    QList<QRgb> flat(table.size());
-    for (qsizetype i = 0; i < table.size(); ++i)
-        flat[i] = overWhite(table[i]);
-    QImage out = picture;
-    out.setColorTable(flat);
-    return out;
+    for (QRgb& c : table)
+        c = overWhite(c);
+    picture.setColorTable(table);
+    return picture;
 }
 
 // Blends a premultiplied picture over white in place and relabels it RGB32:
@@ -221,25 +220,29 @@ bool PackedDib::layout(const QByteArray& packed, Layout* out) {
     return true;
 }
 
-QImage PackedDib::flattened(const QImage& picture) {
+QImage PackedDib::flattened(QImage picture) {
     switch (picture.format()) {
     case QImage::Format_Invalid:
         return {};
     case QImage::Format_Mono:
     case QImage::Format_Indexed8:
-        return withOpaqueTable(picture);
+        return withOpaqueTable(std::move(picture));
     case QImage::Format_MonoLSB:
-        return withOpaqueTable(picture.convertToFormat(QImage::Format_Mono));
+        picture.convertTo(QImage::Format_Mono);
+        return withOpaqueTable(std::move(picture));
     case QImage::Format_Grayscale8:
     case QImage::Format_RGB32:
         return picture;
     case QImage::Format_Grayscale16:
-        return picture.convertToFormat(QImage::Format_Grayscale8);
+        picture.convertTo(QImage::Format_Grayscale8);
+        return picture;
     default:
-        if (picture.hasAlphaChannel())
-            return premultipliedOverWhite(
-                picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-        return picture.convertToFormat(QImage::Format_RGB32);
+        if (picture.hasAlphaChannel()) {
+            picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+            return premultipliedOverWhite(std::move(picture));
+        }
+        picture.convertTo(QImage::Format_RGB32);
+        return picture;
     }
 }
 
@@ -258,8 +261,8 @@ int PackedDib::bitsFor(const QImage& picture) {
     }
 }
 
-QByteArray PackedDib::fromImage(const QImage& picture) {
-    const QImage img = flattened(picture);
+QByteArray PackedDib::fromImage(QImage picture) {
+    const QImage img = flattened(std::move(picture));
     if (img.isNull())
         return {};
     const int bits = bitsFor(img);

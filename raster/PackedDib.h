@@ -36,8 +36,10 @@ public:
     // Format_Mono and Format_Indexed8 with colour tables, Format_Grayscale8
     // and Format_RGB32. Partly transparent pixels and colour-table entries
     // are blended over white; other formats are converted. Shares the
-    // picture's pixels when it is already in such a form.
-    static QImage flattened(const QImage& picture);
+    // picture's pixels when it is already in such a form, and converts them
+    // in place when nobody else shares them (hand a picture over with
+    // std::move to spare a copy).
+    static QImage flattened(QImage picture);
 
     // Bits per pixel a picture is packed with: 1, 4 or 8 for palette
     // pictures by the size of their colour table, 8 for grey pictures (with
@@ -46,8 +48,9 @@ public:
 
     // Packs a picture in one pass over its rows. Pixels of a palette picture
     // that name no entry of its colour table are packed as entry 0. Empty
-    // for a null picture or when memory runs out.
-    static QByteArray fromImage(const QImage& picture);
+    // for a null picture or when memory runs out. Flattens as flattened()
+    // does, in place for a picture handed over.
+    static QByteArray fromImage(QImage picture);
 
     // Unpacks into a top-down picture: Format_Mono for 1 bit, Format_Indexed8
     // for 4 and 8 bits, Format_RGB32 for 24 and 32 bits. Null for bytes that

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -41,7 +42,7 @@ quint16 decodeInPlace(QImageReader& reader, QSize size, QByteArray* packed) {
     if (target.constBits() != rows || target.format() != QImage::Format_RGB32 ||
         target.size() != size) {
         // The reader made a picture of its own after all.
-        *packed = PackedDib::fromImage(target);
+        *packed = PackedDib::fromImage(std::move(target));
         return packed->isEmpty() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
     }
     target = QImage(); // lets go of the rows before they are rewritten
@@ -66,7 +67,7 @@ quint16 decodeWithQt(const QByteArray& data, QByteArray* packed) {
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
         return RasterStatus::FormatBad;
-    *packed = PackedDib::fromImage(picture);
+    *packed = PackedDib::fromImage(std::move(picture));
     return packed->isEmpty() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
 }
 

@@ -103,9 +103,7 @@ int runCheckCommand(const QStringList& arguments) {
 
     Settings::app().load();
     CImageMapDoc doc;
-    if (!openForCli(doc, options->file,
-                    options->mapName ? std::optional<QByteArray>(options->mapName->toUtf8())
-                                     : std::nullopt))
+    if (!openForCli(doc, options->file, options->mapName))
         return kError;
     // With --image-info the map's own picture is located; without a picture
     // or size given, its size is the one the areas are checked against.

@@ -21,8 +21,11 @@ void printMaps(const QString& lead, const QList<DocumentDialogs::MapChoice>& map
 
 } // namespace
 
-bool openForCli(CImageMapDoc& doc, const QString& path, const std::optional<QByteArray>& wantedMap,
+bool openForCli(CImageMapDoc& doc, const QString& path, const std::optional<QString>& mapName,
                 const QString& imagePath) {
+    // Map names are bytes of the map file; the command line gives UTF-8.
+    const std::optional<QByteArray> wantedMap =
+        mapName ? std::optional<QByteArray>(mapName->toUtf8()) : std::nullopt;
     CliPrompter prompter;
     CliDialogs dialogs(wantedMap);
     doc.setDialogs(&dialogs);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -13,5 +12,5 @@ class CImageMapDoc;
 // writes the reason to standard error: the first message the document
 // showed, or, when the map choice failed, the maps there are to choose from.
 // A wanted map that the opened file does not hold fails too.
-bool openForCli(CImageMapDoc& doc, const QString& path, const std::optional<QByteArray>& wantedMap,
+bool openForCli(CImageMapDoc& doc, const QString& path, const std::optional<QString>& wantedMap,
                 const QString& imagePath = {});

@@ -20,8 +20,7 @@ int runConvertCommand(const QStringList& arguments) {
     const std::optional<QString> image = args.option(QStringLiteral("--image"));
 
     CImageMapDoc doc;
-    if (!openForCli(doc, args.positional()[0],
-                    map ? std::optional<QByteArray>(map->toUtf8()) : std::nullopt,
+    if (!openForCli(doc, args.positional()[0], map,
                     image ? QFileInfo(*image).absoluteFilePath() : QString()))
         return 1;
     if (title) {

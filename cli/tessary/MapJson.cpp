@@ -5,9 +5,7 @@
 
 namespace {
 
-QByteArray text(const QByteArray& bytes) {
-    return MapJson::quote(MapText::toDisplay(bytes));
-}
+using MapJson::mapText;
 
 QByteArray shapeName(AreaShape shape) {
     switch (shape) {
@@ -23,11 +21,11 @@ QByteArray shapeName(AreaShape shape) {
 
 QByteArray areaJson(const MapArea& a) {
     const PixelRect r = a.imageRect();
-    QByteArray out = "{\"shape\": \"" + shapeName(a.shape()) + "\", \"url\": " + text(a.url()) +
-                     ", \"target\": " + text(a.target()) + ", \"comment\": " + text(a.comment()) +
-                     ", \"rect\": [" + QByteArray::number(r.left) + ", " +
-                     QByteArray::number(r.top) + ", " + QByteArray::number(r.right) + ", " +
-                     QByteArray::number(r.bottom) + "]";
+    QByteArray out = "{\"shape\": \"" + shapeName(a.shape()) + "\", \"url\": " + mapText(a.url()) +
+                     ", \"target\": " + mapText(a.target()) +
+                     ", \"comment\": " + mapText(a.comment()) + ", \"rect\": [" +
+                     QByteArray::number(r.left) + ", " + QByteArray::number(r.top) + ", " +
+                     QByteArray::number(r.right) + ", " + QByteArray::number(r.bottom) + "]";
     if (a.shape() == AreaShape::Polygon) {
         out += ", \"points\": [";
         for (int i = 0; i < a.vertexCount(); ++i) {
@@ -75,17 +73,21 @@ QByteArray MapJson::quote(const QString& value) {
     return out;
 }
 
+QByteArray MapJson::mapText(const QByteArray& bytes) {
+    return quote(MapText::toDisplay(bytes));
+}
+
 QByteArray MapJson::document(const CImageMapDoc& doc, const Members& extra) {
     const MapInfo& info = doc.mapInfo();
     QByteArray out = "{\n";
     out += "  \"path\": " + quote(doc.path()) + ",\n";
     out += QByteArray("  \"modified\": ") + (doc.isModified() ? "true" : "false") + ",\n";
-    out += "  \"title\": " + text(info.title) + ",\n";
-    out += "  \"description\": " + text(info.description) + ",\n";
-    out += "  \"author\": " + text(info.author) + ",\n";
-    out += "  \"date\": " + text(info.date) + ",\n";
-    out += "  \"imageFile\": " + text(info.imageFile) + ",\n";
-    out += "  \"defaultUrl\": " + text(info.defaultUrl) + ",\n";
+    out += "  \"title\": " + mapText(info.title) + ",\n";
+    out += "  \"description\": " + mapText(info.description) + ",\n";
+    out += "  \"author\": " + mapText(info.author) + ",\n";
+    out += "  \"date\": " + mapText(info.date) + ",\n";
+    out += "  \"imageFile\": " + mapText(info.imageFile) + ",\n";
+    out += "  \"defaultUrl\": " + mapText(info.defaultUrl) + ",\n";
     out += "  \"readOnly\": " + QByteArray::number(info.readOnly ? 1 : 0) + ",\n";
     out += "  \"areas\": [";
     for (int i = 0; i < doc.areaCount(); ++i)

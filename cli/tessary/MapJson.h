@@ -20,5 +20,7 @@ using Members = QList<std::pair<QByteArray, QByteArray>>;
 QByteArray document(const CImageMapDoc& doc, const Members& extra = {});
 // A JSON string literal of text, quotes included.
 QByteArray quote(const QString& text);
+// A JSON string literal of a map's text (bytes as MapText shows them).
+QByteArray mapText(const QByteArray& bytes);
 
 } // namespace MapJson

@@ -19,8 +19,7 @@ int runReadCommand(const QStringList& arguments) {
     Settings::app().load();
     const std::optional<QString> map = args.option(QStringLiteral("--map"));
     CImageMapDoc doc;
-    if (!openForCli(doc, args.positional().first(),
-                    map ? std::optional<QByteArray>(map->toUtf8()) : std::nullopt))
+    if (!openForCli(doc, args.positional().first(), map))
         return 1;
     MapJson::Members extra;
     if (args.flag(imageInfo))

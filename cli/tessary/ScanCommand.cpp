@@ -4,7 +4,6 @@
 #include "formats/HtmlPageScan.h"
 #include "formats/HtmlText.h"
 #include "formats/MappedFile.h"
-#include "model/MapText.h"
 #include "model/Strings.h"
 
 #include <QFileInfo>
@@ -14,7 +13,7 @@
 namespace {
 
 QByteArray text(QByteArrayView bytes) {
-    return MapJson::quote(MapText::toDisplay(bytes.toByteArray()));
+    return MapJson::mapText(bytes.toByteArray());
 }
 
 QByteArray number(qsizetype v) {

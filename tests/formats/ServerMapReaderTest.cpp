@@ -3,9 +3,9 @@
 #include "model/AreaCollector.h"
 #include "model/MapInfo.h"
 #include "support/RecordingSink.h"
+#include "support/TempFiles.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -183,12 +183,10 @@ TEST(ServerMapReader, HandsPolygonsToTheSinkAsBeginVerticesEnd) {
 }
 
 TEST(ServerMapReader, ReadOnlyFollowsTheFilesWriteProtection) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.map");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("rect a.htm 1,1 5,5\n");
-    f.close();
+    TempFiles files;
+    // A file's text, like any map text, ends at its first NUL.
+    const QString path =
+        files.write("a.map", QByteArray("rect a.htm 1,1 5,5\n\0rect b 1,1 5,5", 34));
     QFile::setPermissions(path, QFile::ReadOwner);
     MappedFile file;
     ASSERT_TRUE(file.open(path));

@@ -149,6 +149,20 @@ TEST_F(Check, EmptyMapReportsCleanAtOnce) {
     EXPECT_FALSE(doc.runMapCheckStep(0, &status));
     EXPECT_EQ(status.state, MapCheckStatus::Clean);
     EXPECT_EQ(status.area, -1);
+    // The passes go on for other maps: this one has said all it had to.
+    for (int n = 1; n < 5; ++n)
+        EXPECT_FALSE(doc.runMapCheckStep(n, &status));
+    EXPECT_EQ(status.shown, 1);
+
+    // A run whose areas all go away ends clean, once.
+    add(shape(AreaShape::Rectangle, {0, 0, 10, 10}, ""));
+    add(shape(AreaShape::Rectangle, {0, 0, 10, 10}));
+    EXPECT_TRUE(doc.runMapCheckStep(0, &status));
+    doc.deleteAllAreas();
+    EXPECT_FALSE(doc.runMapCheckStep(1, &status));
+    EXPECT_FALSE(doc.runMapCheckStep(2, &status));
+    EXPECT_EQ(status.shown, 2);
+    EXPECT_EQ(status.state, MapCheckStatus::Clean);
 }
 
 // The idle pass number is the application's: a document that meets the

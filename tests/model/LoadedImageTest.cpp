@@ -44,7 +44,6 @@ TEST(LoadedImage, DirectColourPictureHasNoPalette) {
     ASSERT_TRUE(image);
     EXPECT_TRUE(image->palette().isEmpty());
     EXPECT_EQ(image->bits(), reinterpret_cast<const uchar*>(image->packedDib().constData()) + 40);
-    EXPECT_EQ(image->storedRows().size(), QSize(3, 2));
 }
 
 TEST(LoadedImage, RefusesWhatIsNotACompletePackedBitmap) {

@@ -73,6 +73,14 @@ TEST(PackedDib, TransparencyIsFlattenedOntoWhite) {
     QImage indexed = TestPictures::palette(2, 1, 2);
     indexed.setColor(1, qRgba(0, 0, 0, 0));
     EXPECT_EQ(PackedDib::toImage(PackedDib::fromImage(indexed)).pixel(1, 0), qRgb(255, 255, 255));
+
+    // Flattening works in place only on pictures nobody else holds.
+    EXPECT_EQ(picture.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(picture.pixel(0, 0), qRgba(255, 0, 0, 128));
+    EXPECT_EQ(indexed.color(1), qRgba(0, 0, 0, 0));
+    const QImage indexedCopy = indexed;
+    EXPECT_EQ(PackedDib::flattened(std::move(indexed)).color(1), qRgb(255, 255, 255));
+    EXPECT_EQ(indexedCopy.color(1), qRgba(0, 0, 0, 0));
 }
 
 TEST(PackedDib, IndicesPastTheColourTablePackAsEntryZero) {

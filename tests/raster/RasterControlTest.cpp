@@ -16,6 +16,12 @@ using Access = RasterControl::Access;
 class RasterControlTest : public ::testing::Test {
 protected:
     void SetUp() override { qtTestApp(); }
+
+    // Sets both display rectangles to one, as the editor does.
+    static quint16 setRects(CRastel& rastel, float left, float top, float width, float height) {
+        const quint16 status = rastel.setDisplayRect(left, top, width, height);
+        return status ? status : rastel.setDisplayClip(left, top, width, height);
+    }
 };
 
 } // namespace
@@ -116,13 +122,11 @@ TEST_F(RasterControlTest, PaintsThePictureIntoItsDisplayRectangleOverItsBackgrou
     widget->resize(40, 30);
     EXPECT_EQ(rastel.controlWidth(), 40.0f);
     EXPECT_EQ(rastel.controlHeight(), 30.0f);
-    QImage red(2, 2, QImage::Format_RGB32);
-    red.fill(qRgb(255, 0, 0));
     ASSERT_EQ(rastel.setBackColor(0x00ff0000), 0); // blue, as 0x00BBGGRR
     ASSERT_EQ(rastel.setPainting(false), 0);
-    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(red)), 0);
-    ASSERT_EQ(rastel.setDisplayRect(10, 5, 20, 10), 0);
-    ASSERT_EQ(rastel.setDisplayClip(10, 5, 20, 10), 0);
+    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::solid(2, 2, qRgb(255, 0, 0)))),
+              0);
+    ASSERT_EQ(setRects(rastel, 10, 5, 20, 10), 0);
     EXPECT_EQ(widget->grab().toImage().pixel(15, 10), qRgb(0, 0, 255));
 
     ASSERT_EQ(rastel.setPainting(true), 0);
@@ -137,8 +141,7 @@ TEST_F(RasterControlTest, PaintsThePictureIntoItsDisplayRectangleOverItsBackgrou
 TEST_F(RasterControlTest, PaintsThePictureTheRightWayUp) {
     CRastel rastel;
     rastel.widget()->resize(4, 4);
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(qRgb(0, 255, 0));
+    QImage picture = TestPictures::solid(4, 4, qRgb(0, 255, 0));
     for (int x = 0; x < 4; ++x)
         picture.setPixel(x, 0, qRgb(255, 0, 0));
     ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(picture)), 0);
@@ -150,12 +153,9 @@ TEST_F(RasterControlTest, PaintsThePictureTheRightWayUp) {
 TEST_F(RasterControlTest, ALoadCanSetTheDisplayRectanglesToThePicture) {
     CRastel rastel;
     rastel.widget()->resize(30, 30);
-    QImage red(2, 2, QImage::Format_RGB32);
-    red.fill(qRgb(255, 0, 0));
-    const QByteArray png = TestPictures::encoded(red, "png");
+    const QByteArray png = TestPictures::encoded(TestPictures::solid(2, 2, qRgb(255, 0, 0)), "png");
     ASSERT_EQ(rastel.setBackColor(0), 0);
-    ASSERT_EQ(rastel.setDisplayRect(10, 10, 20, 20), 0);
-    ASSERT_EQ(rastel.setDisplayClip(10, 10, 20, 20), 0);
+    ASSERT_EQ(setRects(rastel, 10, 10, 20, 20), 0);
     ASSERT_EQ(rastel.loadMemory(png, int(png.size())), 0);
     EXPECT_EQ(rastel.widget()->grab().toImage().pixel(1, 1), qRgb(0, 0, 0));
     ASSERT_EQ(rastel.setAutoSetRects(true), 0);

@@ -2,26 +2,20 @@
 #include "raster/Rastel.h"
 #include "raster/RasterDispid.h"
 #include "support/QtTestApp.h"
+#include "support/TempFiles.h"
 #include "support/TestPictures.h"
 
-#include <QFile>
 #include <QImageReader>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class RasterFilesTest : public ::testing::Test {
+class RasterFilesTest : public ::testing::Test, protected TempFiles {
 protected:
     void SetUp() override {
         qtTestApp();
-        ASSERT_TRUE(m_dir.isValid());
-    }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-    QString written(const QString& name, const QByteArray& bytes) const {
-        EXPECT_TRUE(TestPictures::writeFile(path(name), bytes));
-        return path(name);
+        ASSERT_TRUE(dir.isValid());
     }
     // A file the component itself wrote from picture.
     QString saved(const QString& name, const QImage& picture, qint16 format, qint16 bits) {
@@ -30,8 +24,6 @@ protected:
         EXPECT_EQ(writer.saveFile(path(name), format, bits), 0);
         return path(name);
     }
-
-    QTemporaryDir m_dir;
 };
 
 } // namespace
@@ -53,7 +45,7 @@ TEST_F(RasterFilesTest, QueryGivesSizeBitsFormatAndFileSizeWithoutLoading) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         CRastel rastel;
-        ASSERT_EQ(rastel.queryFile(written(c.name, c.bytes)), 0);
+        ASSERT_EQ(rastel.queryFile(write(c.name, c.bytes)), 0);
         EXPECT_EQ(rastel.infoWidth(), 7.0f);
         EXPECT_EQ(rastel.infoHeight(), 3.0f);
         EXPECT_EQ(rastel.infoBits(), c.bits);
@@ -63,7 +55,7 @@ TEST_F(RasterFilesTest, QueryGivesSizeBitsFormatAndFileSizeWithoutLoading) {
     }
     CRastel rastel;
     EXPECT_EQ(rastel.queryFile(path("missing.png")), RasterStatus::FileNotFound);
-    EXPECT_EQ(rastel.queryFile(written("junk.png", QByteArray(500, 'j'))), RasterStatus::FormatBad);
+    EXPECT_EQ(rastel.queryFile(write("junk.png", QByteArray(500, 'j'))), RasterStatus::FormatBad);
     EXPECT_EQ(rastel.infoWidth(), 0.0f);
 }
 
@@ -86,7 +78,7 @@ TEST_F(RasterFilesTest, QueriedBitsAreTheBitsThePictureIsHandedOutWith) {
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name.toStdString());
         CRastel rastel;
-        const QString file = written(name, bytes);
+        const QString file = write(name, bytes);
         ASSERT_EQ(rastel.queryFile(file), 0);
         ASSERT_EQ(rastel.loadFile(file), 0);
         PackedDib::Layout l;
@@ -137,7 +129,7 @@ TEST_F(RasterFilesTest, GifOfManyColoursGoesThroughAnEightBitConversion) {
 }
 
 TEST_F(RasterFilesTest, RefusedWritesLeaveTheOldFileAsItWas) {
-    const QString target = written("keep.png", "old bytes");
+    const QString target = write("keep.png", "old bytes");
     CRastel rastel;
     EXPECT_EQ(rastel.saveFile(target, RasterFormat::Png, 24), RasterStatus::NoPicture);
     ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::rgb(4, 4))), 0);
@@ -146,14 +138,12 @@ TEST_F(RasterFilesTest, RefusedWritesLeaveTheOldFileAsItWas) {
     EXPECT_EQ(rastel.saveFile(target, RasterFormat::Png, 24, 2, true), RasterStatus::BadArgument);
     EXPECT_EQ(rastel.saveFile(path("no/such/folder/x.png"), RasterFormat::Png, 24),
               RasterStatus::WriteFailed);
-    QFile file(target);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "old bytes");
+    EXPECT_EQ(read(target), "old bytes");
 }
 
 TEST_F(RasterFilesTest, LoadFileFailsForMissingAndCorruptFiles) {
     CRastel rastel;
     EXPECT_EQ(rastel.loadFile(path("none.gif")), RasterStatus::FileNotFound);
-    EXPECT_EQ(rastel.loadFile(written("empty.gif", {})), RasterStatus::FormatBad);
-    EXPECT_EQ(rastel.loadFile(written("bad.gif", "GIF89a\x01\x00")), RasterStatus::FormatBad);
+    EXPECT_EQ(rastel.loadFile(write("empty.gif", {})), RasterStatus::FormatBad);
+    EXPECT_EQ(rastel.loadFile(write("bad.gif", "GIF89a\x01\x00")), RasterStatus::FormatBad);
 }

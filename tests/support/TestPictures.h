@@ -24,6 +24,13 @@ inline QImage palette(int width, int height, int colours) {
     return image;
 }
 
+// A direct-colour picture of one colour.
+inline QImage solid(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
 // A direct-colour picture, every pixel different within a row.
 inline QImage rgb(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);

@@ -1,6 +1,5 @@
 #include "CliRun.h"
-
-#include <QImage>
+#include "support/TestPictures.h"
 
 namespace {
 
@@ -60,9 +59,7 @@ TEST_F(Check, AreasBeyondAGivenPictureCount) {
     EXPECT_EQ(r.json()["state"].toInt(), 0);
     EXPECT_EQ(r.json()["outside"].toInt(), 1);
 
-    QImage picture(250, 100, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    ASSERT_TRUE(picture.save(dir.filePath("p.png")));
+    ASSERT_TRUE(TestPictures::solid(250, 100, qRgb(255, 255, 255)).save(dir.filePath("p.png")));
     r = check({map, "--image", dir.filePath("p.png")});
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.json()["outside"].toInt(), 0);
@@ -105,9 +102,7 @@ TEST_F(Check, MapOfAPageIsChosenByName) {
 }
 
 TEST_F(Check, ImageInfoChecksAgainstTheMapsOwnPicture) {
-    QImage picture(20, 10, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    ASSERT_TRUE(picture.save(dir.filePath("site.png")));
+    ASSERT_TRUE(TestPictures::solid(20, 10, qRgb(255, 255, 255)).save(dir.filePath("site.png")));
     const QString map = write("site.map", "rect a.htm 0,0 10,10\nrect b.htm 15,0 25,5\n");
 
     Outcome r = check({map, "--image-info"});
