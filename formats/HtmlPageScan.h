@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/MapArea.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -84,7 +86,7 @@ public:
     static constexpr int kMaxMaps = 16;
     // As many areas as a document holds, so that every map the editor
     // writes reads back whole.
-    static constexpr int kMaxAreasPerMap = 1024;
+    static constexpr int kMaxAreasPerMap = MapArea::kMaxAreas;
     static constexpr int kMaxTrackingLines = 64;
 
     static HtmlPageScan scan(QByteArrayView text);

@@ -1,5 +1,6 @@
 #include "model/GuideValues.h"
 
+#include "model/MapArea.h"
 #include "model/MapText.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
@@ -38,7 +39,7 @@ QString GuideValues::imageSizeText(int width, int height) {
 bool GuideValues::acceptable(int imageWidth, int imageHeight) const {
     // right x bottom > 0 for the grids the number edits allow; values from
     // elsewhere may be negative, and two negative edges must not pass.
-    return right() <= imageWidth && bottom() <= imageHeight && count() <= kMaxAreas &&
+    return right() <= imageWidth && bottom() <= imageHeight && count() <= MapArea::kMaxAreas &&
            right() > 0 && bottom() > 0;
 }
 

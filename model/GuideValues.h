@@ -34,7 +34,6 @@ struct GuideValues {
     // The eight numbers: width, height, horizontal and vertical spacing,
     // left and top start, number across and down.
     static const std::array<Number, 8>& numbers();
-    static constexpr int kMaxAreas = 1024;
     // Numbers keep their low 12 bits when accepted.
     static constexpr int kNumberMask = 0xfff;
     // Characters of a number edit looked at after each change.

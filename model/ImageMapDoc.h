@@ -41,7 +41,7 @@ class CImageMapDoc : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kMaxAreas = 1024;
+    static constexpr int kMaxAreas = MapArea::kMaxAreas;
 
     // Hints of allChanged.
     enum UpdateHint : int {

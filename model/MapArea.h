@@ -56,6 +56,8 @@ struct CircleGeometry {
 class MapArea {
 public:
     static constexpr int kMaxVertices = 63;
+    // Areas of one map: a document holds no more, and readers keep no more.
+    static constexpr int kMaxAreas = 1024;
     static constexpr PixelRect kDefaultLimit{0, 0, 32000, 32000};
 
     // An empty area of the given shape at scale 1 with handles of
