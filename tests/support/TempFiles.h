@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 // A temporary folder for the files a test reads and writes; it is removed
 // with the test.
 class TempFiles {
@@ -12,13 +14,15 @@ public:
     // name is relative to the folder; an absolute path stands as it is.
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
 
-    // Writes bytes as name (making its folders) and returns the full path.
+    // Writes bytes as name (making its folders) and returns the full path;
+    // a write that fails fails the test, which would otherwise go on to
+    // test the wrong file.
     QString write(const QString& name, const QByteArray& bytes) const {
         const QString full = path(name);
         QDir().mkpath(QFileInfo(full).absolutePath());
         QFile f(full);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
+        const bool written = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        EXPECT_TRUE(written) << "cannot write " << full.toStdString();
         return full;
     }
     // The bytes of name, or none when it cannot be read.
