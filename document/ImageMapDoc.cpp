@@ -1,5 +1,11 @@
 #include "document/ImageMapDoc.h"
 
+#include "document/AreaEditCommand.h"
+#include "document/AreaInsertCommand.h"
+#include "document/AreaOrderCommand.h"
+#include "document/AreaReplaceCommand.h"
+#include "document/MapInfoCommand.h"
+
 #include "model/CancellingDocumentDialogs.h"
 #include "model/MapText.h"
 #include "model/Settings.h"
@@ -32,10 +38,18 @@ QString joinPath(const QString& folder, const QString& name) {
 
 CImageMapDoc::CImageMapDoc(DocumentDialogs* dialogs, PictureSource* pictures, QObject* parent)
     : QObject(parent), m_dialogs(dialogs), m_pictures(pictures) {
+    connect(&m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+    connect(&m_undo, &QUndoStack::indexChanged, this, &CImageMapDoc::undoStateChanged);
+    connect(&m_undo, &QUndoStack::cleanChanged, this, &CImageMapDoc::undoStateChanged);
     recomposeNames();
 }
 
-CImageMapDoc::~CImageMapDoc() = default;
+// The stack clears itself when it goes and would tell a document that is
+// half gone.
+CImageMapDoc::~CImageMapDoc() {
+    disconnect(&m_undo, nullptr, this, nullptr);
+}
 
 DocumentDialogs& CImageMapDoc::dialogs() const {
     static CancellingDocumentDialogs none;
@@ -47,69 +61,101 @@ std::unique_ptr<MapArea> CImageMapDoc::newArea(AreaShape shape) const {
 }
 
 MapArea* CImageMapDoc::addArea(std::unique_ptr<MapArea> area) {
+    return addArea(std::move(area), Str::StepDrawArea);
+}
+
+MapArea* CImageMapDoc::addArea(std::unique_ptr<MapArea> area, int stepName) {
     if (!area || isFull())
         return nullptr;
-    m_areas.push_back(std::move(area));
-    setModified(true);
-    emit areaAdded(areaCount() - 1);
-    return m_areas.back().get();
+    const int index = areaCount();
+    pushStep(new AreaInsertCommand(*this, AreaInsertCommand::Kind::Insert, index, std::move(area),
+                                   Strings::text(stepName)));
+    return this->area(index);
 }
 
 void CImageMapDoc::deleteArea(int i) {
-    if (!validIndex(i))
-        return;
-    const PixelRect extent = m_areas[i]->extent();
-    m_areas.erase(m_areas.begin() + i);
-    setModified(true);
-    emit areaRemoved(i, extent);
+    if (validIndex(i))
+        pushStep(new AreaInsertCommand(*this, AreaInsertCommand::Kind::Remove, i, nullptr,
+                                       Strings::text(Str::StepDeleteArea)));
+}
+
+void CImageMapDoc::cutArea(int i) {
+    if (validIndex(i))
+        pushStep(new AreaInsertCommand(*this, AreaInsertCommand::Kind::Remove, i, nullptr,
+                                       Strings::text(Str::StepCut)));
 }
 
 void CImageMapDoc::deleteAllAreas() {
-    if (m_areas.empty())
-        return;
-    m_areas.clear();
-    setModified(true);
-    emit allChanged(HintAll);
+    if (!m_areas.empty())
+        pushStep(
+            new AreaReplaceCommand(*this, pictures(), {}, Strings::text(Str::StepDeleteAllAreas)));
 }
 
 void CImageMapDoc::moveArea(int from, int to) {
     if (from == to || !validIndex(from) || !validIndex(to))
         return;
-    const auto first = m_areas.begin();
-    if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-    else
-        std::rotate(first + to, first + from, first + from + 1);
-    setModified(true);
-    emit areaMoved(from, to);
+    const int name = to == 0                 ? Str::StepBringToFront
+                     : to == areaCount() - 1 ? Str::StepSendToBack
+                                             : Str::StepReorderArea;
+    pushStep(new AreaOrderCommand(*this, from, to, Strings::text(name)));
 }
 
+namespace {
+
+// The name of a tool's change: what differs between before and after.
+int stepNameOf(const PictureArea& before, const PictureArea& after) {
+    PictureArea sameTexts = after;
+    sameTexts.texts = before.texts;
+    if (sameTexts == before)
+        return Str::StepAreaSettings;
+    if (before.shape == AreaShape::Polygon && after.shape == AreaShape::Polygon) {
+        if (after.points.size() > before.points.size())
+            return Str::StepInsertPoint;
+        if (after.points.size() < before.points.size())
+            return Str::StepDeletePoint;
+    }
+    const PixelRect b = before.bounds(), a = after.bounds();
+    if (before.translated(a.left - b.left, a.top - b.top) == sameTexts)
+        return Str::StepMoveArea;
+    return Str::StepReshapeArea;
+}
+
+} // namespace
+
 bool CImageMapDoc::changeArea(int i, const std::function<void(MapArea&)>& edit) {
+    return changeArea(i, edit, 0);
+}
+
+bool CImageMapDoc::changeArea(int i, const std::function<void(MapArea&)>& edit, int stepName) {
     MapArea* a = area(i);
     if (!a)
         return false;
-    const PixelRect before = a->extent();
+    const PixelRect extent = a->extent();
+    const PictureArea before = a->picture();
     edit(*a);
-    setModified(true);
-    emit areaChanged(i, before, a->extent());
+    const PictureArea after = a->picture();
+    if (after != before) {
+        const QString text = Strings::text(stepName ? stepName : stepNameOf(before, after));
+        pushStep(new AreaEditCommand(*this, i, before, after, text, false, true));
+    }
+    emit areaChanged(i, extent, a->extent());
     return true;
 }
 
 void CImageMapDoc::setAreaTexts(int i, const AreaTexts& texts) {
-    changeArea(i, [&texts](MapArea& a) { a.setTexts(texts); });
+    if (const MapArea* a = area(i)) {
+        PictureArea after = a->picture();
+        after.texts = texts;
+        pushAreaEdit(i, after, Str::StepAreaSettings, false);
+    }
 }
 
 void CImageMapDoc::setMapInfo(const MapInfo& info) {
-    m_info = info;
-    setModified(true);
-    recomposeNames();
-}
-
-void CImageMapDoc::setModified(bool modified) {
-    if (modified == m_modified)
-        return;
-    m_modified = modified;
-    emit modifiedChanged(modified);
+    MapInfo after = info;
+    after.date = m_info.date;
+    after.readOnly = m_info.readOnly;
+    if (after != m_info)
+        pushStep(new MapInfoCommand(*this, m_info, after, Strings::text(Str::StepEditMapInfo)));
 }
 
 // Splits the image and map paths into names and folders and composes the
@@ -151,6 +197,7 @@ void CImageMapDoc::resetForLoad() {
     m_info.defaultUrl = MapText::fromDisplay(Settings::app().defaultUrlLead);
     m_areas.clear();
     m_image.reset();
+    m_undo.clear();
     m_path.clear();
     m_imagePath.clear();
     m_mapPath.clear();

@@ -7,10 +7,12 @@
 #include "model/LoadedImage.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
+#include "model/PictureArea.h"
 #include "model/PixelRect.h"
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
 #include <functional>
 #include <memory>
@@ -24,6 +26,12 @@ class PageFile;
 class PictureSource;
 struct GridSettings;
 struct UrlDrop;
+class AreaEditCommand;
+class AreaInsertCommand;
+class AreaOrderCommand;
+class AreaReplaceCommand;
+class MapInfoCommand;
+class PictureCommand;
 
 // The document of one open map: its picture, its MapInfo and its ordered
 // areas (index 0 is the front: hit tests, the map check and the writers go
@@ -36,7 +44,15 @@ struct UrlDrop;
 // rescale, setOrigin, setLimitRect, refreshHandles) as they scroll and zoom;
 // every change to the map itself goes through an operation here, which tells
 // the views exactly what changed. Areas the document creates (readers,
-// guides) are at scale 1 and origin (0, 0).
+// guides, undo) are at scale 1 and origin (0, 0).
+//
+// Every change to the map is one step on the document's undo stack: the
+// public operations push commands (document/*Command.h), whose redo and undo
+// call the private primitives below, and those change the map and send the
+// signals. Commands hold areas in picture pixels (PictureArea), so a step
+// undone at another zoom puts the area back exactly. The document is
+// modified while the stack is away from its clean point: a save sets it,
+// Open and New start with a clean, empty stack.
 class CImageMapDoc : public QObject {
     Q_OBJECT
 
@@ -79,19 +95,30 @@ public:
     const MapArea* area(int i) const { return validIndex(i) ? m_areas[i].get() : nullptr; }
     bool validIndex(int i) const { return i >= 0 && i < areaCount(); }
 
-    // Appends an area (tools, paste) and marks the document modified; the
-    // area is dropped and null returned when the map already holds 1,024.
+    // Appends an area (tools, paste) as the step "Draw Area", or the step
+    // named by the string id stepName; the area is dropped and null
+    // returned when the map already holds 1,024.
     MapArea* addArea(std::unique_ptr<MapArea> area);
-    // Destroys area i; later areas move down by one.
+    MapArea* addArea(std::unique_ptr<MapArea> area, int stepName);
+    // Destroys area i; later areas move down by one. cutArea is the same
+    // step named "Cut" (the view has copied the area first).
     void deleteArea(int i);
+    void cutArea(int i);
     void deleteAllAreas();
     // Moves area `from` to index `to`; those in between shift by one toward
     // `from`. Nothing when from equals to or either is out of range.
     void moveArea(int from, int to);
-    // Applies edit to area i (a tool's one change on release), marks the
-    // document modified and reports the old and new extent.
+    // Applies edit to area i (a tool's one change on release) as one step,
+    // named by what changed (Move Area, Reshape Area, Insert Point, Delete
+    // Point, Area Settings) or by the string id stepName, and reports the
+    // old and new extent. An edit that leaves the map as it was is no step.
     bool changeArea(int i, const std::function<void(MapArea&)>& edit);
+    bool changeArea(int i, const std::function<void(MapArea&)>& edit, int stepName);
     void setAreaTexts(int i, const AreaTexts& texts);
+    // Moves area i by (dx, dy) picture pixels, no farther than keeps it
+    // inside the picture (or as far in as it is). Nudges of the same area
+    // one after another are one step. False when nothing moved.
+    bool nudgeArea(int i, int dx, int dy);
 
     // --- map information, names and title ---------------------------------------
     const MapInfo& mapInfo() const { return m_info; }
@@ -113,8 +140,23 @@ public:
     // "title / picture.gif (page.htm)", with placeholders for what is missing.
     const QString& titleText() const { return m_titleText; }
 
-    bool isModified() const { return m_modified; }
+    // Modified: the undo stack is away from its clean point. Marking the
+    // document modified without a step (an opened .map file continues as a
+    // page) leaves it modified until the next save.
+    bool isModified() const { return !m_undo.isClean(); }
     void setModified(bool modified);
+
+    // --- undo and redo -----------------------------------------------------------
+    // The steps of this map since it was opened, kept until it is closed.
+    const QUndoStack& undoStack() const { return m_undo; }
+    bool canUndo() const { return !isReadOnly() && m_undo.canUndo(); }
+    bool canRedo() const { return !isReadOnly() && m_undo.canRedo(); }
+    // Undo or redo one step; nothing for a read-only map.
+    void undo();
+    void redo();
+    // The menu texts: "&Undo Move Area", or plain "&Undo" with nothing to undo.
+    QString undoMenuText() const;
+    QString redoMenuText() const;
     // Where a new IMG tag goes in the target page (caret position), -1 for none.
     int insertOffset() const { return m_insertOffset; }
     void setInsertOffset(int offset) { m_insertOffset = offset; }
@@ -221,9 +263,43 @@ signals:
     // Many things changed at once (open, new, guides, clipping, picture).
     void allChanged(int hint);
     void modifiedChanged(bool modified);
+    // The undo stack changed (a step pushed, undone or redone).
+    void undoStateChanged();
     void titleChanged(const QString& title);
 
 private:
+    friend class AreaEditCommand;
+    friend class AreaInsertCommand;
+    friend class AreaOrderCommand;
+    friend class AreaReplaceCommand;
+    friend class MapInfoCommand;
+    friend class PictureCommand;
+
+    // What a Change Image step swaps.
+    struct PictureState {
+        std::shared_ptr<const LoadedImage> image;
+        QString imagePath;
+        QByteArray imageFolder, imageFile; // of MapInfo
+    };
+
+    // Records cmd as a step and carries it out; while a map is being opened
+    // or made (not recording) it is carried out and marks the map modified.
+    void pushStep(QUndoCommand* cmd);
+    void pushAreaEdit(int i, const PictureArea& after, int stepName, bool merging);
+    std::vector<PictureArea> pictures() const;
+    // The primitives of the commands: each changes the map and tells the views.
+    void insertAreaAt(int i, std::unique_ptr<MapArea> area);
+    std::unique_ptr<MapArea> takeAreaAt(int i);
+    void reorderArea(int from, int to);
+    void applyAreaPicture(int i, const PictureArea& p);
+    void replaceAreas(const std::vector<PictureArea>& areas);
+    void applyMapInfo(const MapInfo& info);
+    PictureState pictureState() const;
+    void applyPicture(const PictureState& state);
+    std::unique_ptr<MapArea> areaOf(const PictureArea& p) const;
+    bool askClipping(const PixelRect& bounds, std::vector<PictureArea>& clipped) const;
+    void appendGuideAreas(const GuideValues& values, std::vector<PictureArea>& areas) const;
+
     DocumentDialogs& dialogs() const;
     void resetForLoad();
     void recomposeNames();
@@ -250,11 +326,12 @@ private:
     QString m_mapName, m_mapFolder, m_mapPath;
     QString m_titleText;
     int m_insertOffset = -1;
-    std::unique_ptr<LoadedImage> m_image;
+    std::shared_ptr<const LoadedImage> m_image;
     MapInfo m_info;
     std::vector<std::unique_ptr<MapArea>> m_areas;
     bool m_fromWizard = false;
-    bool m_modified = false;
+    QUndoStack m_undo;
+    bool m_recording = true;         // false while opening or making a map
     bool m_pictureCancelled = false; // the user cancelled the last picture load
     MapCheckState m_check;
     PageFile* m_pageFile = nullptr;

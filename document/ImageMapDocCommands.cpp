@@ -34,6 +34,10 @@ bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) c
         return context.zoom > 1;
     case CommandId::Save:
         return isModified();
+    case CommandId::Undo:
+        return canUndo();
+    case CommandId::Redo:
+        return canRedo();
     case CommandId::AreaList:
     case CommandId::GridSettings:
     case CommandId::Grid:

@@ -1,6 +1,8 @@
 // Create Guides: a grid of rectangle areas laid over the picture in one step.
 #include "document/ImageMapDoc.h"
 
+#include "document/AreaReplaceCommand.h"
+
 #include "model/DocumentDialogs.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
@@ -15,52 +17,66 @@ bool CImageMapDoc::createGuides() {
         const qint64 count = values.count();
         if (count < 1)
             return false;
+        bool replace = false;
         if (areaCount() > 0) {
             if (count + areaCount() > kMaxAreas) {
                 if (!Prompter::askYes(Strings::text(Str::GuidesExceedLimit),
                                       Prompter::Icon::Exclamation))
                     continue; // back to the dialog
-                deleteAllAreas();
+                replace = true;
             } else {
                 switch (dialogs().areasExisting()) {
                 case DocumentDialogs::ExistingAreas::Add:
                     break;
                 case DocumentDialogs::ExistingAreas::Replace:
-                    deleteAllAreas();
+                    replace = true;
                     break;
                 case DocumentDialogs::ExistingAreas::Cancel:
                     return false;
                 }
             }
         }
-        appendGuides(values);
+        // The areas replaced and the guides are one step.
+        std::vector<PictureArea> after = replace ? std::vector<PictureArea>{} : pictures();
+        appendGuideAreas(values, after);
+        if (after.size() != m_areas.size() || replace)
+            pushStep(new AreaReplaceCommand(*this, pictures(), std::move(after),
+                                            Strings::text(Str::StepCreateGuides)));
         return true;
     }
 }
 
-int CImageMapDoc::appendGuides(const GuideValues& v) {
+int CImageMapDoc::appendGuides(const GuideValues& values) {
+    std::vector<PictureArea> after = pictures();
+    appendGuideAreas(values, after);
+    const int added = int(after.size()) - areaCount();
+    if (added > 0)
+        pushStep(new AreaReplaceCommand(*this, pictures(), std::move(after),
+                                        Strings::text(Str::StepCreateGuides)));
+    return added;
+}
+
+// Guides go row by row, left to right, after the areas already in the list,
+// until the map is full.
+void CImageMapDoc::appendGuideAreas(const GuideValues& v, std::vector<PictureArea>& areas) const {
     if (v.across == 0 || v.down == 0 || v.width == 0 || v.height == 0)
-        return 0;
+        return;
     // "%d" numbers the guides only when it is the one "%" of the base URL;
     // any other URL (such as 50%off%d) is used as it stands.
     const bool numbered = v.baseUrl.contains("%d") && v.baseUrl.count('%') == 1;
-    int added = 0;
+    const auto full = [&areas] { return areas.size() >= std::size_t(kMaxAreas); };
     int y = v.topStart;
-    for (int row = 0; row < v.down && !isFull(); ++row, y += v.height + v.spacingY) {
+    for (int row = 0; row < v.down && !full(); ++row, y += v.height + v.spacingY) {
         int x = v.leftStart;
-        for (int column = 0; column < v.across && !isFull(); ++column, x += v.width + v.spacingX) {
-            auto guide = newArea(AreaShape::Rectangle);
-            guide->setRect(x, y, x + v.width, y + v.height);
-            QByteArray url = v.baseUrl;
+        for (int column = 0; column < v.across && !full(); ++column, x += v.width + v.spacingX) {
+            // A rectangle as setRect makes it: normalised, never empty.
+            MapArea guide(AreaShape::Rectangle);
+            guide.setRect(x, y, x + v.width, y + v.height);
+            PictureArea p = guide.picture();
+            p.texts.url = v.baseUrl;
             if (numbered)
-                url.replace("%d", QByteArray::number(areaCount() + 1));
-            guide->setUrl(url);
-            m_areas.push_back(std::move(guide));
-            ++added;
+                p.texts.url.replace("%d", QByteArray::number(qsizetype(areas.size()) + 1));
+            areas.push_back(std::move(p));
         }
     }
-    if (added > 0)
-        setModified(true);
-    emit allChanged(HintAll);
-    return added;
 }

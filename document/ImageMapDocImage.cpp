@@ -1,6 +1,9 @@
 // The picture of a map document: changing it, and keeping areas inside it.
 #include "document/ImageMapDoc.h"
 
+#include "document/AreaReplaceCommand.h"
+#include "document/PictureCommand.h"
+
 #include "model/ImageLocator.h"
 #include "model/PictureSource.h"
 #include "model/Prompter.h"
@@ -30,17 +33,33 @@ bool CImageMapDoc::changeImage() {
     std::unique_ptr<LoadedImage> image = m_pictures ? m_pictures->load(m_imagePath) : nullptr;
     if (!image)
         return putBack();
-    setImage(std::move(image));
-    setModified(true);
-    clipAreasToImage();
-    emit allChanged(HintImageChanged);
+    PictureState before{m_image, imagePath, info.imageFolder, info.imageFile};
+    PictureState after = pictureState();
+    const PixelRect bounds{0, 0, image->width(), image->height()};
+    after.image = std::move(image);
+    putBack();
+    // The picture and the areas it clips are one step.
+    auto* step = new PictureCommand(*this, std::move(before), std::move(after),
+                                    Strings::text(Str::StepChangeImage));
+    std::vector<PictureArea> clipped;
+    if (askClipping(bounds, clipped))
+        step->setClipping(pictures(), std::move(clipped));
+    pushStep(step);
     return true;
 }
 
 bool CImageMapDoc::clipAreasToImage() {
-    if (!m_image)
+    std::vector<PictureArea> clipped;
+    if (!m_image || !askClipping(imageBounds(), clipped))
         return false;
-    const PixelRect bounds = imageBounds();
+    pushStep(new AreaReplaceCommand(*this, pictures(), std::move(clipped),
+                                    Strings::text(Str::StepClipAreas)));
+    return true;
+}
+
+// Offers to clip the areas reaching beyond bounds; on Yes, clipped is the
+// list of areas as clipping leaves them.
+bool CImageMapDoc::askClipping(const PixelRect& bounds, std::vector<PictureArea>& clipped) const {
     const int outside = int(std::count_if(m_areas.begin(), m_areas.end(),
                                           [&](const auto& a) { return !a->isInside(bounds); }));
     if (outside == 0)
@@ -50,9 +69,12 @@ bool CImageMapDoc::clipAreasToImage() {
     if (Prompter::current().ask(question, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=
         Prompter::Answer::Yes)
         return false;
-    for (const auto& a : m_areas)
-        a->clampTo(bounds);
-    setModified(true);
-    emit allChanged(HintAll);
+    clipped = pictures();
+    for (PictureArea& p : clipped) {
+        MapArea area(p.shape);
+        area.setPicture(p);
+        area.clampTo(bounds);
+        p = area.picture();
+    }
     return true;
 }

@@ -14,7 +14,25 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+// Changes made while a map is opened or made are no steps: its stack starts
+// empty.
+class NotRecording {
+public:
+    explicit NotRecording(bool& recording) : m_recording(recording) { m_recording = false; }
+    ~NotRecording() { m_recording = true; }
+    NotRecording(const NotRecording&) = delete;
+    NotRecording& operator=(const NotRecording&) = delete;
+
+private:
+    bool& m_recording;
+};
+
+} // namespace
+
 bool CImageMapDoc::newDocument(const NewMapStart& start) {
+    const NotRecording quiet(m_recording);
     resetForLoad();
     m_mapPath = start.mapPath;
     if (!start.imagePath.isEmpty()) {
@@ -57,6 +75,7 @@ bool CImageMapDoc::openDocument(const QString& path, const QString& pendingImage
 }
 
 bool CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePath) {
+    const NotRecording quiet(m_recording);
     resetForLoad();
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     if (!readMapFile(fullPath))

@@ -4,6 +4,7 @@
 #include "model/AreaClipRecord.h"
 #include "model/PastePosition.h"
 #include "model/Settings.h"
+#include "model/Strings.h"
 #include "model/UrlDrop.h"
 
 int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& position,
@@ -14,7 +15,7 @@ int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& positio
     std::unique_ptr<MapArea> area = record.makeArea(at, Settings::app().handleSize());
     area->rescale(zoom);
     area->setOrigin(scroll.x(), scroll.y());
-    if (!addArea(std::move(area)))
+    if (!addArea(std::move(area), Str::StepPaste))
         return -1;
     position.advanceFrom(at, grid);
     return areaCount() - 1;
@@ -36,9 +37,9 @@ int CImageMapDoc::dropUrl(const UrlDrop& drop, QPoint viewPoint) {
     const int i = dropTargetAt(viewPoint);
     if (i < 0)
         return -1;
-    AreaTexts texts = m_areas[std::size_t(i)]->texts();
-    texts.url = drop.url;
-    texts.comment = drop.title;
-    setAreaTexts(i, texts);
+    PictureArea dropped = m_areas[std::size_t(i)]->picture();
+    dropped.texts.url = drop.url;
+    dropped.texts.comment = drop.title;
+    pushAreaEdit(i, dropped, Str::StepDropUrl, false);
     return i;
 }

@@ -163,8 +163,9 @@ QString CImageMapDoc::promptSavePath() {
         return {};
     m_insertOffset = request.insertOffset;
     if (!request.mapName.isEmpty() && request.mapName != m_info.title) {
-        m_info.title = request.mapName;
-        setModified(true);
+        MapInfo info = m_info;
+        info.title = request.mapName;
+        setMapInfo(info);
     }
     return QFileInfo(request.path).absoluteFilePath();
 }

@@ -46,6 +46,7 @@ enum class CommandId : int {
     Cut = 57635,
     Paste = 57637,
     Undo = 57643,
+    Redo = 57644,
     Cascade = 57650,
     Tile = 57651,
     About = 57664,

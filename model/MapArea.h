@@ -10,6 +10,7 @@
 #include <array>
 
 class QRegion;
+struct PictureArea;
 
 // The kind of an area; the numbers are those of map files and the clipboard.
 enum class AreaShape : qint32 { Rectangle = 0, Circle = 1, Polygon = 2 };
@@ -162,6 +163,13 @@ public:
     // untouched) when there is none: a polygon of fewer than 3 vertices, or
     // a region with an empty bounding box.
     bool makeRegion(QRegion& out) const;
+
+    // --- in picture pixels (MapAreaPicture.cpp) ------------------------------
+    // Shape, texts and picture geometry, independent of scale and origin.
+    PictureArea picture() const;
+    // Takes shape, texts and picture geometry, expressed at this area's
+    // scale and origin; picture() then gives back exactly p.
+    void setPicture(const PictureArea& p);
 
 private:
     static constexpr int kSlots = kMaxVertices + 1;

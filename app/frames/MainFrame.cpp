@@ -50,7 +50,8 @@ MainFrame::MainFrame(ActionTable& actions, AppDialogs& dialogs, MenuBuilder::Sou
     m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_toolBar->setIconSize(QSize(16, 15));
     MenuBuilder::fillMainToolBar(m_toolBar, actions);
-    // Shortcuts of commands that are in no menu (Print, Undo, F1, F6) too.
+    // Shortcuts of commands that are in no menu (Print, F1, F6) too, and
+    // of the map menus while no map is open.
     addActions(actions.all());
     setAcceptDrops(true);
 

@@ -13,6 +13,8 @@ bool DocumentCommands::isDocumentCommand(CommandId id) {
     case CommandId::ChangeImage:
     case CommandId::Save:
     case CommandId::SaveAs:
+    case CommandId::Undo:
+    case CommandId::Redo:
         return true;
     default:
         return false;
@@ -24,6 +26,11 @@ bool DocumentCommands::onUpdateCommand(int id, CommandState& state) {
         return false;
     state.enabled = m_doc.commandEnabled(CommandId(id), m_context()) &&
                     AppDocumentDialogs::opensDialogsOf(CommandId(id));
+    // The undo commands name the step they undo or redo.
+    if (CommandId(id) == CommandId::Undo)
+        state.text = m_doc.undoMenuText();
+    else if (CommandId(id) == CommandId::Redo)
+        state.text = m_doc.redoMenuText();
     return true;
 }
 
@@ -58,6 +65,12 @@ bool DocumentCommands::onCommand(int id) {
         break;
     case CommandId::SaveAs:
         m_doc.saveAs();
+        break;
+    case CommandId::Undo:
+        m_doc.undo();
+        break;
+    case CommandId::Redo:
+        m_doc.redo();
         break;
     default:
         return false;

@@ -96,8 +96,8 @@ void MenuBuilder::buildMenuBar(QMenuBar* bar, int menuId) {
     buildFileMenu(bar, mapOpen);
     if (mapOpen) {
         addMenu(bar, Str::MenuEdit,
-                {id(C::Cut), id(C::Copy), id(C::Paste), id(C::Delete), kSeparator,
-                 id(C::EditAreaInfo)});
+                {id(C::Undo), id(C::Redo), kSeparator, id(C::Cut), id(C::Copy), id(C::Paste),
+                 id(C::Delete), kSeparator, id(C::EditAreaInfo)});
     }
     buildViewMenu(bar, mapOpen);
     if (mapOpen) {

@@ -390,3 +390,58 @@ TEST_F(EditorTest, TheAreaListAndTheViewShareTheSelection) {
     EXPECT_EQ(list->topLevelItemCount(), 4);
     EXPECT_TRUE(list->selectedItems().isEmpty());
 }
+
+// Edit > Undo and Redo name the step, follow the saved state, and closing
+// a map undone to its saved state asks nothing.
+TEST_F(EditorTest, EditUndoAndRedoNameTheStepAndCloseAsksNothingWhenUndoneToTheSave) {
+    start({sampleMap("site.map")});
+    runEvents();
+    CImageMapDoc& doc = *view().document();
+    m_services.dialogs.saveAs = [&](DocumentDialogs::SaveAs& request) {
+        request.path = m_dir.filePath("site.htm");
+        return true;
+    };
+    ASSERT_TRUE(dispatch(C::Save)); // the map file continues as a page
+    ASSERT_FALSE(doc.isModified());
+
+    QMenu* edit = frame().menuBar()->actions()[1]->menu();
+    ASSERT_TRUE(edit);
+    QAction* undo = edit->actions()[0];
+    QAction* redo = edit->actions()[1];
+    EXPECT_EQ(undo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
+    EXPECT_EQ(redo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+    const auto showMenu = [&] { emit edit->aboutToShow(); };
+    showMenu();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "&Undo");
+
+    auto* list = qobject_cast<QTreeWidget*>(frame().activeChild()->areaList());
+    ASSERT_TRUE(list);
+    list->setCurrentItem(list->topLevelItem(2));
+    ASSERT_TRUE(dispatch(C::Delete));
+    ASSERT_TRUE(dispatch(C::MoveToFront));
+    showMenu();
+    EXPECT_EQ(undo->text(), "&Undo Bring to Front");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_TRUE(state(C::Save).enabled);
+
+    undo->trigger();
+    showMenu();
+    EXPECT_EQ(undo->text(), "&Undo Delete Area");
+    EXPECT_EQ(redo->text(), "&Redo Bring to Front");
+    undo->trigger();
+    EXPECT_EQ(list->topLevelItemCount(), 5);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_FALSE(state(C::Save).enabled);
+    showMenu();
+    EXPECT_EQ(redo->text(), "&Redo Delete Area");
+    EXPECT_TRUE(redo->isEnabled());
+
+    m_prompter.clear();
+    dispatch(C::Close);
+    ASSERT_TRUE(waitUntil([&] { return frame().children().isEmpty(); }));
+    EXPECT_TRUE(m_prompter.shown().isEmpty());
+}

@@ -145,8 +145,8 @@ TEST_F(ShellTest, MenusFollowWhetherAMapIsOpen) {
     for (C c : {C::Close, C::Save, C::SaveAs, C::ChangeImage, C::Exit})
         EXPECT_TRUE(file.contains(id(c))) << id(c);
     EXPECT_TRUE(file.contains(id(C::RecentFile1)));
-    EXPECT_EQ(menuCommands(bar, 1), (QList<int>{id(C::Cut), id(C::Copy), id(C::Paste),
-                                                id(C::Delete), id(C::EditAreaInfo)}));
+    EXPECT_EQ(menuCommands(bar, 1), (QList<int>{id(C::Undo), id(C::Redo), id(C::Cut), id(C::Copy),
+                                                id(C::Paste), id(C::Delete), id(C::EditAreaInfo)}));
     EXPECT_EQ(menuCommands(bar, 2), (QList<int>{id(C::ViewToolbar), id(C::ViewStatusBar),
                                                 id(C::AreaList), id(C::ZoomIn), id(C::ZoomOut)}));
     EXPECT_EQ(menuCommands(bar, 3),

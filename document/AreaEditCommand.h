@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/PictureArea.h"
+
+#include <QUndoCommand>
+
+class CImageMapDoc;
+
+// One change of one area's geometry or texts (a drag, a vertex inserted or
+// deleted, Area Settings, a URL drop, a nudge), kept as the area before and
+// after in picture pixels. Nudges of the same area merge into one step.
+class AreaEditCommand : public QUndoCommand {
+public:
+    static constexpr int kNudgeId = 1;
+
+    // done: the area already is as after (a tool changed it), so the first
+    // redo has nothing to do.
+    AreaEditCommand(CImageMapDoc& doc, int index, const PictureArea& before,
+                    const PictureArea& after, const QString& text, bool nudge, bool done);
+
+    void redo() override;
+    void undo() override;
+    int id() const override { return m_nudge ? kNudgeId : -1; }
+    bool mergeWith(const QUndoCommand* other) override;
+
+private:
+    CImageMapDoc& m_doc;
+    int m_index;
+    PictureArea m_before;
+    PictureArea m_after;
+    bool m_nudge;
+    bool m_done;
+};
