@@ -4,14 +4,20 @@
 
 #include <QUndoCommand>
 
+#include <chrono>
+
 class CImageMapDoc;
 
 // One change of one area's geometry or texts (a drag, a vertex inserted or
 // deleted, Area Settings, a URL drop, a nudge), kept as the area before and
-// after in picture pixels. Nudges of the same area merge into one step.
+// after in picture pixels. Nudges of the same area merge into one step
+// while they follow each other without a pause.
 class AreaEditCommand : public QUndoCommand {
 public:
     static constexpr int kNudgeId = 1;
+    // The longest pause between two nudges of one step (a held arrow key
+    // repeats every few tens of milliseconds; taps come a few a second).
+    static constexpr std::chrono::milliseconds kNudgePause{1000};
 
     // done: the area already is as after (a tool changed it), so the first
     // redo has nothing to do.
@@ -30,4 +36,5 @@ private:
     PictureArea m_after;
     bool m_nudge;
     bool m_done;
+    std::chrono::steady_clock::time_point m_time; // of the latest nudge
 };

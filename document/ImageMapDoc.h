@@ -117,7 +117,8 @@ public:
     void setAreaTexts(int i, const AreaTexts& texts);
     // Moves area i by (dx, dy) picture pixels, no farther than keeps it
     // inside the picture (or as far in as it is). Nudges of the same area
-    // one after another are one step. False when nothing moved.
+    // one after another, with no pause of more than a second, are one step.
+    // False when nothing moved.
     bool nudgeArea(int i, int dx, int dy);
 
     // --- map information, names and title ---------------------------------------

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 #include <QTreeWidget>
 
