@@ -7,6 +7,7 @@
 # Usage: check_install.sh BUILD_DIR SOURCE_DIR LIBDIR VERSION C_COMPILER
 set -uo pipefail
 build=$1 source=$2 libdir=$3 version=$4 cc=$5
+cmake=${CMAKE:-cmake} # the CMake that configured the build, from ctest
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,7 +18,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+if ! "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
     cat "$work/install.log" >&2
     echo "FAIL: cmake --install" >&2
     exit 1
@@ -129,9 +130,9 @@ find_package(imgfx ${version%%.*} REQUIRED)
 add_executable(invert $work/invert.c)
 target_link_libraries(invert PRIVATE imgfx::imgfx)
 CMAKE
-if cmake -S "$work/cmake-user" -B "$work/cmake-user/build" -DCMAKE_PREFIX_PATH="$prefix" \
+if "$cmake" -S "$work/cmake-user" -B "$work/cmake-user/build" -DCMAKE_PREFIX_PATH="$prefix" \
         -DCMAKE_C_COMPILER="$cc" >"$work/cmake.log" 2>&1 &&
-    cmake --build "$work/cmake-user/build" >>"$work/cmake.log" 2>&1; then
+    "$cmake" --build "$work/cmake-user/build" >>"$work/cmake.log" 2>&1; then
     out=$("$work/cmake-user/build/invert") || fail "the find_package build failed: $out"
     [ "$out" = inverted ] || fail "the find_package build printed '$out'"
 else
