@@ -101,8 +101,15 @@ if command -v desktop-file-validate >/dev/null; then
 else
     echo "skipped: desktop-file-validate is not installed (Debian package desktop-file-utils)"
 fi
-if command -v xmllint >/dev/null; then
-    xmllint --noout "$prefix/share/mime/packages/tessary.xml" || fail "MIME definitions are not XML"
+if command -v update-mime-database >/dev/null; then
+    mkdir -p "$work/mime/packages"
+    cp "$prefix/share/mime/packages/tessary.xml" "$work/mime/packages/"
+    update-mime-database "$work/mime" >/dev/null 2>&1 || fail "update-mime-database refuses the MIME definitions"
+    for glob in '*.map' '*.imp'; do
+        grep -qF "text/x-imagemap:$glob" "$work/mime/globs2" 2>/dev/null || fail "no MIME type for $glob"
+    done
+else
+    echo "skipped: update-mime-database is not installed (Debian package shared-mime-info)"
 fi
 
 # ---- the README's C program against the installed imgfx ----
