@@ -422,6 +422,7 @@ TEST_F(EditorTest, EditUndoAndRedoNameTheStepAndCloseAsksNothingWhenUndoneToTheS
     ASSERT_TRUE(list);
     list->setCurrentItem(list->topLevelItem(2));
     ASSERT_TRUE(dispatch(C::Delete));
+    list->setCurrentItem(list->topLevelItem(2));
     ASSERT_TRUE(dispatch(C::MoveToFront));
     showMenu();
     EXPECT_EQ(undo->text(), "&Undo Bring to Front");
