@@ -1,7 +1,7 @@
 // The image file dialog and "Missing Image", driven offscreen.
 #include "app/dialogs/ImageFileDialog.h"
 #include "app/dialogs/MissingImageDialog.h"
-#include "app/shell/ProgramFolder.h"
+#include "model/ProgramFolder.h"
 #include "model/Settings.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
