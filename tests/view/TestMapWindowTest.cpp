@@ -49,8 +49,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     static void moveOver(QWidget* widget, QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &move);
     }
     // The URL shown with the mouse on a picture pixel.
