@@ -7,8 +7,8 @@
 
 // The document's link of the command chain: the commands that are document
 // operations (the area and map dialogs, delete, z-order, guides, Change
-// Image, Save and Save As, Undo and Redo), enabled by the document's own rules with the
-// view's state (selection, zoom) as the window reports it.
+// Image, Save and Save As, Undo and Redo), enabled by the document's own
+// rules with the view's state (selection, zoom) as the window reports it.
 class DocumentCommands : public CommandTarget {
 public:
     using ContextSource = std::function<CImageMapDoc::CommandContext()>;
