@@ -94,9 +94,9 @@ bool CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePat
     recomposeNames();
     if (!m_lossText.isEmpty()) {
         m_info.readOnly = true;
-        Prompter::current().tell(
-            QString::asprintf(Strings::raw(Str::LossOpensReadOnly), m_lossText.toUtf8().constData()),
-            Prompter::Icon::Exclamation);
+        Prompter::current().tell(QString::asprintf(Strings::raw(Str::LossOpensReadOnly),
+                                                   m_lossText.toUtf8().constData()),
+                                 Prompter::Icon::Exclamation);
     }
     return true;
 }

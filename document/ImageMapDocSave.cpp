@@ -193,8 +193,9 @@ bool CImageMapDoc::refusesLossySave(const QString& path) const {
     if (!target.exists() || target.canonicalFilePath() != source.canonicalFilePath())
         return false;
     const QByteArray name = QDir::toNativeSeparators(m_readFrom).toUtf8();
-    Prompter::current().tell(QString::asprintf(Strings::raw(Str::LossSaveRefused), name.constData()),
-                             Prompter::Icon::Stop);
+    Prompter::current().tell(
+        QString::asprintf(Strings::raw(Str::LossSaveRefused), name.constData()),
+        Prompter::Icon::Stop);
     return true;
 }
 

@@ -310,13 +310,14 @@ void HtmlMapWriter::writeArea(const MapArea& area) {
     switch (area.shape()) {
     case AreaShape::Rectangle: {
         const PixelRect r = area.imageRect();
-        m_new += quote + QByteArray("RECT") + quote + " COORDS=\"" + number(r.left) + ',' + number(r.top) + ',' + number(r.right) +
-                 ',' + number(r.bottom) + '"';
+        m_new += quote + QByteArray("RECT") + quote + " COORDS=\"" + number(r.left) + ',' +
+                 number(r.top) + ',' + number(r.right) + ',' + number(r.bottom) + '"';
         break;
     }
     case AreaShape::Circle: {
         const CircleGeometry c = area.circle();
-        m_new += quote + QByteArray("CIRCLE") + quote + " COORDS=\"" + number(c.x) + ',' + number(c.y) + ',' + number(c.radius) + '"';
+        m_new += quote + QByteArray("CIRCLE") + quote + " COORDS=\"" + number(c.x) + ',' +
+                 number(c.y) + ',' + number(c.radius) + '"';
         break;
     }
     case AreaShape::Polygon: {

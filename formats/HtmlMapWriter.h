@@ -90,6 +90,6 @@ private:
     qsizetype m_mapStart = 0;
     qsizetype m_mapEnd = 0;
     bool m_fresh = false;
-    bool m_oldest = false; // the page began in the oldest form
+    bool m_oldest = false;   // the page began in the oldest form
     bool m_xmlAreas = false; // AREA tags end with " />"
 };

@@ -94,8 +94,7 @@ qsizetype findClosingTag(QByteArrayView t, qsizetype pos, QByteArrayView upperNa
         const qsizetype nameAt = at + 2;
         if (t.size() - nameAt >= upperName.size() &&
             equalsNoCase(t.sliced(nameAt, upperName.size()), upperName) &&
-            (nameAt + upperName.size() == t.size() ||
-             !isNameChar(t[nameAt + upperName.size()])))
+            (nameAt + upperName.size() == t.size() || !isNameChar(t[nameAt + upperName.size()])))
             return at;
     }
     return t.size();

@@ -14,9 +14,9 @@ struct HtmlAttribute {
     QByteArrayView name;
     QByteArrayView value;
     bool quoted = false;
-    char quote = 0;     // '"' or '\'' when quoted
-    qsizetype at = 0;   // offset of the name
-    qsizetype end = 0;  // just after the value (and its closing quote), or the name
+    char quote = 0;         // '"' or '\'' when quoted
+    qsizetype at = 0;       // offset of the name
+    qsizetype end = 0;      // just after the value (and its closing quote), or the name
     qsizetype valueAt = -1; // offset of the value's first byte; -1 without "="
 };
 
@@ -29,13 +29,13 @@ struct HtmlTag {
     // Where scanning goes on: just after the ">", or where the tag was cut
     // short, so that a "<" there still starts the next tag.
     qsizetype resume = 0;
-    bool closing = false;     // "</NAME"
-    bool selfClosing = false; // ends with "/>"
-    QByteArrayView name;      // letters, digits, "!" and "-", as written
-    qsizetype nameEnd = 0;    // just after the name
+    bool closing = false;        // "</NAME"
+    bool selfClosing = false;    // ends with "/>"
+    QByteArrayView name;         // letters, digits, "!" and "-", as written
+    qsizetype nameEnd = 0;       // just after the name
     qsizetype attributesEnd = 0; // just after the last attribute, or the name
-    bool isComment = false;   // "<!--"
-    QByteArrayView comment;   // a comment's text, trimmed
+    bool isComment = false;      // "<!--"
+    QByteArrayView comment;      // a comment's text, trimmed
     // Every attribute in order: a tag has as many as it is written with.
     std::vector<HtmlAttribute> attributes;
 

@@ -20,7 +20,9 @@ QByteArrayView trimLeft(QByteArrayView text);
 // saturate.
 constexpr int kCoordinateLimit = 1000000;
 constexpr int coordinate(long long v) {
-    return v > kCoordinateLimit ? kCoordinateLimit : v < -kCoordinateLimit ? -kCoordinateLimit : int(v);
+    return v > kCoordinateLimit    ? kCoordinateLimit
+           : v < -kCoordinateLimit ? -kCoordinateLimit
+                                   : int(v);
 }
 
 // The text up to its first NUL: texts of maps end there, as 8-bit strings do.

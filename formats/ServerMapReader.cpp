@@ -71,7 +71,7 @@ bool ServerMapReader::read(const MappedFile& file, MapSink& sink, MapInfo& info)
 
 bool ServerMapReader::isPage(QByteArrayView text, const QString& name) {
     static const char* const kPageSuffixes[] = {"htm", "html", "xhtml", "shtml",
-                                                "php", "asp", "aspx", "jsp"};
+                                                "php", "asp",  "aspx",  "jsp"};
     const QString suffix = QFileInfo(name).suffix();
     for (const char* pageSuffix : kPageSuffixes) {
         if (suffix.compare(QLatin1String(pageSuffix), Qt::CaseInsensitive) == 0)
@@ -87,9 +87,10 @@ bool ServerMapReader::isPage(QByteArrayView text, const QString& name) {
         return true;
     for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1)) {
         const QByteArrayView rest = text.sliced(at + 1);
-        for (QByteArrayView mark : {QByteArrayView("MAP"), QByteArrayView("HTML"),
-                                    QByteArrayView("!DOCTYPE")}) {
-            if (rest.size() > mark.size() && HtmlText::equalsNoCase(rest.first(mark.size()), mark) &&
+        for (QByteArrayView mark :
+             {QByteArrayView("MAP"), QByteArrayView("HTML"), QByteArrayView("!DOCTYPE")}) {
+            if (rest.size() > mark.size() &&
+                HtmlText::equalsNoCase(rest.first(mark.size()), mark) &&
                 (isSpace(rest[mark.size()]) || rest[mark.size()] == '>'))
                 return true;
         }

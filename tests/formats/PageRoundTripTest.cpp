@@ -51,7 +51,8 @@ Areas randomAreas(QRandomGenerator& random) {
             area->finishPolygon();
         } else {
             const int x = random.bounded(-50, 900), y = random.bounded(-50, 900);
-            const int w = 2 * (1 + random.bounded(200)), h = kind == 1 ? w : 1 + random.bounded(400);
+            const int w = 2 * (1 + random.bounded(200)),
+                      h = kind == 1 ? w : 1 + random.bounded(400);
             area->setRect(x, y, x + w, y + h);
         }
         area->setTexts(randomTexts(random));
@@ -156,10 +157,11 @@ QByteArray withoutWhatTheWriterOwns(const QByteArray& page) {
     const HtmlPageScan scan = HtmlPageScan::scan(page);
     const HtmlImg& img = pictureTag(scan);
     QByteArray rest = page.left(img.start) + "<IMG>" + page.mid(img.end);
-    static const QRegularExpression owned(QStringLiteral(
-        "\\r\\n<!-- Image tags modified by Tessary for Client Side Image Map insertion -->\\r\\n|"
-        "<!-- Start of Client Side Image Map information -->\\r\\n.*"
-        "<!-- End of Client Side Image Map information -->\\r\\n"),
+    static const QRegularExpression owned(
+        QStringLiteral("\\r\\n<!-- Image tags modified by Tessary for Client Side Image Map "
+                       "insertion -->\\r\\n|"
+                       "<!-- Start of Client Side Image Map information -->\\r\\n.*"
+                       "<!-- End of Client Side Image Map information -->\\r\\n"),
         QRegularExpression::DotMatchesEverythingOption);
     return QString::fromLatin1(rest).remove(owned).toLatin1();
 }
@@ -180,7 +182,8 @@ TEST(PageRoundTrip, RandomMapsInRandomPagesChangeOnlyTheMapAndItsImgTag) {
         const QByteArray page = randomPage(random);
 
         const QByteArray saved = save(page, info, areas);
-        ASSERT_EQ(withoutWhatTheWriterOwns(saved).toStdString(), withoutWhatTheWriterOwns(page).toStdString());
+        ASSERT_EQ(withoutWhatTheWriterOwns(saved).toStdString(),
+                  withoutWhatTheWriterOwns(page).toStdString());
         EXPECT_FALSE(saved.contains('\0'));
 
         // The IMG tag keeps its form: every attribute as written, the map
@@ -260,8 +263,8 @@ TEST(PageRoundTrip, ForeignMarkupIsReadAsBrowsersReadIt) {
 TEST(PageRoundTrip, WhatCannotBeHeldIsCountedNeverCutSilently) {
     QByteArray page = "<body>";
     for (int i = 0; i < 300; ++i) // maps and pictures beyond the old capacities
-        page += "<img src=p" + QByteArray::number(i) + ".png><map name=m" +
-                QByteArray::number(i) + "></map>";
+        page += "<img src=p" + QByteArray::number(i) + ".png><map name=m" + QByteArray::number(i) +
+                "></map>";
     page += "<IMG";
     for (int i = 0; i < 100; ++i)
         page += " a" + QByteArray::number(i) + "=" + QByteArray::number(i);
@@ -289,8 +292,7 @@ TEST(PageRoundTrip, WhatCannotBeHeldIsCountedNeverCutSilently) {
     EXPECT_EQ(collector.areas().size(), size_t(MapArea::kMaxAreas));
     EXPECT_EQ(report.areasBeyond, 1100 + 4 - MapArea::kMaxAreas + 0);
     EXPECT_TRUE(report.lossy());
-    EXPECT_EQ(report.lossList().toStdString(),
-              "80 areas beyond the 1,024 a map holds");
+    EXPECT_EQ(report.lossList().toStdString(), "80 areas beyond the 1,024 a map holds");
 
     // Within the limit: the long polygon and the unknown shapes are named.
     QByteArray small = "<map name=s><area shape=poly coords=\"";
@@ -301,6 +303,7 @@ TEST(PageRoundTrip, WhatCannotBeHeldIsCountedNeverCutSilently) {
     MapReadReport smallReport;
     AreaCollector few(5, MapArea::kMaxAreas);
     ASSERT_TRUE(HtmlMapReader::read(small, few, info, nullptr, &smallReport));
-    EXPECT_EQ(smallReport.lossList().toStdString(),
-              "1 polygons of more than 63 points; 3 areas of an unknown shape (\"star\", \"oval\")");
+    EXPECT_EQ(
+        smallReport.lossList().toStdString(),
+        "1 polygons of more than 63 points; 3 areas of an unknown shape (\"star\", \"oval\")");
 }

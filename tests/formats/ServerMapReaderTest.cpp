@@ -1,6 +1,6 @@
 #include "formats/ServerMapReader.h"
-#include "formats/MappedFile.h"
 #include "formats/LineScan.h"
+#include "formats/MappedFile.h"
 #include "model/AreaCollector.h"
 #include "model/MapInfo.h"
 #include "support/RecordingSink.h"
