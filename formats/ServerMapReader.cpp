@@ -70,13 +70,6 @@ bool ServerMapReader::read(const MappedFile& file, MapSink& sink, MapInfo& info)
 }
 
 bool ServerMapReader::isPage(QByteArrayView text, const QString& name) {
-    static const char* const kPageSuffixes[] = {"htm", "html", "xhtml", "shtml",
-                                                "php", "asp",  "aspx",  "jsp"};
-    const QString suffix = QFileInfo(name).suffix();
-    for (const char* pageSuffix : kPageSuffixes) {
-        if (suffix.compare(QLatin1String(pageSuffix), Qt::CaseInsensitive) == 0)
-            return true;
-    }
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
     qsizetype pos = 0;
@@ -85,8 +78,20 @@ bool ServerMapReader::isPage(QByteArrayView text, const QString& name) {
     // A page may be one line, so only the first character is looked at.
     if (pos < text.size() && text[pos] == '<')
         return true;
+    static const char* const kPageSuffixes[] = {"htm", "html", "xhtml", "shtml",
+                                                "php", "asp", "aspx", "jsp"};
+    const QString suffix = QFileInfo(name).suffix();
+    bool pageName = false;
+    for (const char* pageSuffix : kPageSuffixes)
+        pageName = pageName || suffix.compare(QLatin1String(pageSuffix), Qt::CaseInsensitive) == 0;
+    // Beyond the first line: the marks of a page, or any tag in a file
+    // named as a page (server-side lines hold no tags).
     for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1)) {
         const QByteArrayView rest = text.sliced(at + 1);
+        if (pageName && !rest.isEmpty() &&
+            (rest[0] == '/' || rest[0] == '!' || HtmlText::upper(rest[0]) != rest[0] ||
+             (rest[0] >= 'A' && rest[0] <= 'Z')))
+            return true;
         for (QByteArrayView mark :
              {QByteArrayView("MAP"), QByteArrayView("HTML"), QByteArrayView("!DOCTYPE")}) {
             if (rest.size() > mark.size() &&

@@ -23,9 +23,10 @@ struct MapInfo;
 //
 // An HTML page is read as such instead (HtmlMapReader), choosing among
 // several maps through dialogs. A file is a page when its first line begins
-// with "<", when its name is a page's (.htm, .html, .xhtml, .shtml, .php,
-// .asp, .aspx, .jsp), or when its text holds "<map", "<html" or
-// "<!doctype" (in any case): templates and scripts often begin otherwise.
+// with "<", when its text holds "<map", "<html" or "<!doctype" (in any
+// case), or when it is named as a page (.htm, .html, .xhtml, .shtml, .php,
+// .asp, .aspx, .jsp) and holds any tag: templates and scripts often begin
+// otherwise, and server-side lines hold no tags.
 //
 // Texts end at a NUL, as the map's 8-bit texts always have: a file is read
 // up to its first NUL, and a comment that decodes to one ends there.

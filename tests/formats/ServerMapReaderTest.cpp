@@ -161,7 +161,8 @@ TEST(ServerMapReader, FirstLineIsAnOrdinaryLineUnlessItIsHtml) {
     Read tpl("{* header *}\n<div><map name=\"m\"><area coords=\"1,1,5,5\"></map></div>\n");
     EXPECT_EQ(tpl.count(), 1);
     EXPECT_EQ(tpl.info.title, "m");
-    EXPECT_TRUE(ServerMapReader::isPage("x", QStringLiteral("t.PHP")));
+    EXPECT_TRUE(ServerMapReader::isPage("{* x *}\n<p>", QStringLiteral("t.PHP")));
+    EXPECT_FALSE(ServerMapReader::isPage("rect a.htm 1,1 5,5", QStringLiteral("a.htm")));
     EXPECT_FALSE(ServerMapReader::isPage("rect a.htm 1,1 5,5", QStringLiteral("a.map")));
 }
 
