@@ -5,7 +5,7 @@
 #include "app/frames/MainFrame.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentManager.h"
-#include "app/shell/ProgramFolder.h"
+#include "model/ProgramFolder.h"
 #include "app/shell/TessaryApp.h"
 #include "model/CommandIds.h"
 #include "model/Settings.h"
