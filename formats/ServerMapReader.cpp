@@ -79,7 +79,7 @@ bool ServerMapReader::isPage(QByteArrayView text, const QString& name) {
     if (pos < text.size() && text[pos] == '<')
         return true;
     static const char* const kPageSuffixes[] = {"htm", "html", "xhtml", "shtml",
-                                                "php", "asp", "aspx", "jsp"};
+                                                "php", "asp",  "aspx",  "jsp"};
     const QString suffix = QFileInfo(name).suffix();
     bool pageName = false;
     for (const char* pageSuffix : kPageSuffixes)
