@@ -242,6 +242,14 @@ public:
     // own. True when the page was written; a failed save leaves the file as
     // it was and the document modified.
     bool doSave(const QString& path, bool replace = true);
+    // A map that could not be read whole (lossText() not empty) opens
+    // read-only, and is not saved back into the page it was read from,
+    // where it would delete what was not read, unless this allows it
+    // (tessary-cli convert --allow-loss).
+    void setAllowLoss(bool allow) { m_allowLoss = allow; }
+    // What Open could not hold of the map ("12 areas beyond ..."); empty
+    // when it read the map whole.
+    const QString& lossText() const { return m_lossText; }
     // OnSaveDocument: writes the map into the page at path (dated now) and
     // copies the picture beside it unless a file of its name is there.
     bool onSaveDocument(const QString& path);
@@ -318,7 +326,11 @@ private:
     bool settleAreaUrlsForSave();
     QString promptSavePath();
     void confirmSaved();
-    bool writePage(const QString& path);
+    bool writePage(const QString& path, bool& copyPicture);
+    bool refusesLossySave(const QString& path) const;
+    QByteArray pictureReference(const QString& pagePath, bool& copyBeside) const;
+    void notePagePicture(const QString& resolvedPath);
+    void forgetReadPage();
 
     DocumentDialogs* m_dialogs;
     PictureSource* m_pictures;
@@ -336,4 +348,14 @@ private:
     bool m_pictureCancelled = false; // the user cancelled the last picture load
     MapCheckState m_check;
     PageFile* m_pageFile = nullptr;
+    // The page's own picture reference: the file the map was read from, the
+    // picture as the map named it (SRC, relative, absolute or a URL) and
+    // the picture file that stands for it; a save keeps the reference while
+    // the picture is that file.
+    QString m_readFrom;
+    QByteArray m_pageImageRef;
+    QString m_pagePicturePath;
+    QString m_lossText;
+    QString m_loadFailure; // why the last Open could not read the map file
+    bool m_allowLoss = false;
 };

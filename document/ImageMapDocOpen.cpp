@@ -2,6 +2,7 @@
 #include "document/ImageMapDoc.h"
 
 #include "formats/MappedFile.h"
+#include "formats/PictureReference.h"
 #include "formats/ServerMapReader.h"
 #include "model/AreaCollector.h"
 #include "model/DocumentDialogs.h"
@@ -34,6 +35,7 @@ private:
 bool CImageMapDoc::newDocument(const NewMapStart& start) {
     const NotRecording quiet(m_recording);
     resetForLoad();
+    forgetReadPage();
     m_mapPath = start.mapPath;
     if (!start.imagePath.isEmpty()) {
         m_imagePath = start.imagePath;
@@ -70,27 +72,38 @@ bool CImageMapDoc::openDocument(const QString& path, const QString& pendingImage
     if (m_pictureCancelled)
         return false;
     Prompter::current().beep();
-    Prompter::current().tell(Strings::text(Str::MapLoadFailed), Prompter::Icon::Exclamation);
+    // The message every failed Open gives, and on its next line what was
+    // wrong with the file, when the reader knows.
+    QString text = Strings::text(Str::MapLoadFailed);
+    if (!m_loadFailure.isEmpty())
+        text += QLatin1Char('\n') + m_loadFailure;
+    Prompter::current().tell(text, Prompter::Icon::Exclamation);
     return false;
 }
 
 bool CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePath) {
     const NotRecording quiet(m_recording);
     resetForLoad();
+    forgetReadPage();
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     if (!readMapFile(fullPath))
         return false;
 
-    m_mapPath = fullPath;
-    m_imagePath =
-        pendingImagePath.isEmpty() ? QFile::decodeName(m_info.imageFile) : pendingImagePath;
+    m_mapPath = m_readFrom = fullPath;
+    const QByteArray namedPicture = m_info.imageFile;
+    m_imagePath = pendingImagePath.isEmpty() ? QFile::decodeName(namedPicture) : pendingImagePath;
     recomposeNames();
+    const QString resolved = m_imagePath;
     if (!locateImage())
         return false;
     recomposeNames();
     takeImageNames();
     if (!loadImage())
         return false;
+    if (pendingImagePath.isEmpty()) {
+        m_pageImageRef = namedPicture;
+        notePagePicture(resolved);
+    }
 
     setModified(false);
     settleOpenedTitle();
@@ -98,7 +111,33 @@ bool CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePat
     clipAreasToImage();
     m_path = m_mapPath;
     recomposeNames();
+    if (!m_lossText.isEmpty()) {
+        m_info.readOnly = true;
+        Prompter::current().tell(QString::asprintf(Strings::raw(Str::LossOpensReadOnly),
+                                                   m_lossText.toUtf8().constData()),
+                                 Prompter::Icon::Exclamation);
+    }
     return true;
+}
+
+void CImageMapDoc::forgetReadPage() {
+    m_readFrom.clear();
+    m_pageImageRef.clear();
+    m_pagePicturePath.clear();
+    m_lossText.clear();
+    m_loadFailure.clear();
+}
+
+// The picture the map names stays the page's own while it is the file the
+// name gave, or, for a picture on the web, whatever file stands in for it
+// here. A picture found elsewhere (the user chose another) is a new one.
+void CImageMapDoc::notePagePicture(const QString& resolvedPath) {
+    if (m_pageImageRef.isEmpty())
+        return;
+    if (m_imagePath == resolvedPath || PictureReference::isRemoteOrAbsolute(m_pageImageRef))
+        m_pagePicturePath = m_imagePath;
+    else
+        m_pageImageRef.clear();
 }
 
 bool CImageMapDoc::readMapFile(const QString& path) {
@@ -114,8 +153,12 @@ bool CImageMapDoc::readMapFile(const QString& path) {
         return false;
     }
     AreaCollector collector(Settings::app().handleSize(), kMaxAreas);
-    if (!ServerMapReader(&dialogs()).read(file, collector, m_info))
+    ServerMapReader reader(&dialogs());
+    const bool read = reader.read(file, collector, m_info);
+    m_loadFailure = reader.report().failureText();
+    if (!read)
         return false;
+    m_lossText = reader.report().lossList();
     m_areas = collector.take();
     return true;
 }

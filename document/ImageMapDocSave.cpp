@@ -2,6 +2,7 @@
 #include "document/ImageMapDoc.h"
 
 #include "formats/MapFileSaver.h"
+#include "formats/PictureReference.h"
 #include "model/DefaultUrl.h"
 #include "model/DocumentDialogs.h"
 #include "model/MapText.h"
@@ -97,6 +98,8 @@ bool CImageMapDoc::doSave(const QString& givenPath, bool replace) {
         Prompter::current().tell(Strings::text(Str::SaveNonHtmlRefused), Prompter::Icon::Stop);
         return false;
     }
+    if (refusesLossySave(path))
+        return false;
     m_fromWizard = false;
     // A failed save wrote nothing (the page is replaced in one rename), so
     // there is no partly written file to remove.
@@ -182,10 +185,26 @@ void CImageMapDoc::confirmSaved() {
         Settings::app().skipSavedDialog = true;
 }
 
+// A map Open could not read whole is not written back into the page it came
+// from: the page's areas that were not read would be gone.
+bool CImageMapDoc::refusesLossySave(const QString& path) const {
+    if (m_lossText.isEmpty() || m_allowLoss)
+        return false;
+    const QFileInfo target(path), source(m_readFrom);
+    if (!target.exists() || target.canonicalFilePath() != source.canonicalFilePath())
+        return false;
+    const QByteArray name = QDir::toNativeSeparators(m_readFrom).toUtf8();
+    Prompter::current().tell(
+        QString::asprintf(Strings::raw(Str::LossSaveRefused), name.constData()),
+        Prompter::Icon::Stop);
+    return true;
+}
+
 bool CImageMapDoc::onSaveDocument(const QString& path) {
     const QString mapPath = m_mapPath, imagePath = m_imagePath;
     const MapInfo info = m_info;
-    if (!writePage(path)) {
+    bool copyPicture = false;
+    if (!writePage(path, copyPicture)) {
         m_mapPath = mapPath;
         m_imagePath = imagePath;
         m_info = info;
@@ -194,22 +213,48 @@ bool CImageMapDoc::onSaveDocument(const QString& path) {
     }
     m_insertOffset = -1;
     setModified(false);
-    // The page names its picture without a folder, so a copy goes beside
-    // it; an existing file of that name is never replaced.
-    if (!m_imagePath.isEmpty() && !m_mapFolder.isEmpty())
+    // The page now names the picture as written; a map that was not read
+    // whole keeps the page it came from, which it must not be saved into.
+    m_pageImageRef = m_info.imageFile;
+    m_pagePicturePath = m_imagePath;
+    if (m_lossText.isEmpty())
+        m_readFrom = QFileInfo(path).absoluteFilePath();
+    // A picture outside the page's folder tree is named without a folder,
+    // so a copy goes beside the page; an existing file of that name is
+    // never replaced.
+    if (copyPicture && !m_imagePath.isEmpty() && !m_mapFolder.isEmpty())
         QFile::copy(m_imagePath, QDir(m_mapFolder).filePath(m_imageName));
     return true;
 }
 
-bool CImageMapDoc::writePage(const QString& path) {
+// How the page at pagePath names the picture: as the map named it while the
+// picture is still that one and the reference still reaches it from there
+// (a URL, an absolute path, or a relative one from the same folder);
+// otherwise relative to the page, copied beside it when it lies outside the
+// page's folder tree.
+QByteArray CImageMapDoc::pictureReference(const QString& pagePath, bool& copyBeside) const {
+    copyBeside = false;
+    const QString pageFolder = QFileInfo(pagePath).absolutePath();
+    if (!m_pageImageRef.isEmpty() && m_imagePath == m_pagePicturePath &&
+        (PictureReference::isRemoteOrAbsolute(m_pageImageRef) ||
+         QFileInfo(m_readFrom).absolutePath() == pageFolder))
+        return m_pageImageRef;
+    if (m_imagePath.isEmpty())
+        return m_info.imageFile;
+    return PictureReference::relativeTo(pageFolder, m_imagePath, copyBeside);
+}
+
+bool CImageMapDoc::writePage(const QString& path, bool& copyPicture) {
     MapFileSaver saver(m_pageFile);
     if (!saver.open(path))
         return false;
+    m_info.imageFile = pictureReference(path, copyPicture);
     m_mapPath = path;
     recomposeNames();
     m_info.imageFolder = QFile::encodeName(m_imageFolder);
     m_info.date = asctimeNow();
-    saver.begin(m_info, m_insertOffset);
+    if (!saver.begin(m_info, m_insertOffset))
+        return false;
     for (const auto& area : m_areas)
         saver.writeArea(*area);
     saver.writeDefault(m_info);

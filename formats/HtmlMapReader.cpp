@@ -4,12 +4,15 @@
 #include "formats/HtmlText.h"
 #include "formats/LineScan.h"
 #include "formats/MapInfoLine.h"
+#include "formats/MapReadReport.h"
+#include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
 #include "model/Strings.h"
 
 #include <QPoint>
 
+#include <cmath>
 #include <vector>
 
 using HtmlText::equalsNoCase;
@@ -18,6 +21,75 @@ using HtmlText::unquote;
 namespace HtmlMapReader {
 
 namespace {
+
+enum class Shape { Rectangle, Circle, Polygon, Default, Unknown };
+
+Shape shapeOf(QByteArrayView shape) {
+    if (shape.isEmpty() || equalsNoCase(shape, "RECT") || equalsNoCase(shape, "RECTANGLE"))
+        return Shape::Rectangle;
+    if (equalsNoCase(shape, "CIRCLE") || equalsNoCase(shape, "CIRC"))
+        return Shape::Circle;
+    if (equalsNoCase(shape, "POLY") || equalsNoCase(shape, "POLYGON"))
+        return Shape::Polygon;
+    if (equalsNoCase(shape, "DEFAULT"))
+        return Shape::Default;
+    return Shape::Unknown;
+}
+
+constexpr bool isSeparator(char c) {
+    return LineScan::isSpace(c) || c == ',' || c == ';';
+}
+
+// The number a COORDS word begins with: an optional sign, digits, a point
+// and digits, an exponent; 0 when it begins with none.
+double leadingNumber(QByteArrayView word) {
+    qsizetype end = 0;
+    if (end < word.size() && (word[end] == '+' || word[end] == '-'))
+        ++end;
+    const auto digits = [&] {
+        while (end < word.size() && word[end] >= '0' && word[end] <= '9')
+            ++end;
+    };
+    digits();
+    if (end < word.size() && word[end] == '.') {
+        ++end;
+        digits();
+    }
+    if (end < word.size() && (word[end] == 'e' || word[end] == 'E')) {
+        const qsizetype mantissaEnd = end++;
+        if (end < word.size() && (word[end] == '+' || word[end] == '-'))
+            ++end;
+        const qsizetype expStart = end;
+        digits();
+        if (end == expStart)
+            end = mantissaEnd;
+    }
+    // Long runs of digits only saturate; the limit is far below them.
+    const QByteArray number = word.first(qMin<qsizetype>(end, 40)).toByteArray();
+    bool ok = false;
+    const double v = number.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0;
+}
+
+// COORDS as browsers read it: numbers separated by commas, semicolons and
+// white space, rounded to whole pixels within the coordinate limit.
+std::vector<int> coordsOf(QByteArrayView text) {
+    std::vector<int> out;
+    qsizetype pos = 0;
+    while (true) {
+        while (pos < text.size() && isSeparator(text[pos]))
+            ++pos;
+        if (pos >= text.size())
+            break;
+        const qsizetype start = pos;
+        while (pos < text.size() && !isSeparator(text[pos]))
+            ++pos;
+        const double v = leadingNumber(text.sliced(start, pos - start));
+        const double limit = LineScan::kCoordinateLimit;
+        out.push_back(int(std::lround(qBound(-limit, v, limit))));
+    }
+    return out;
+}
 
 // The first IMG whose map reference is name, exactly; null when none.
 const HtmlImg* imgUsing(const HtmlPageScan& scan, const QByteArray& name) {
@@ -41,47 +113,73 @@ QByteArray graphicOf(const HtmlPageScan& scan, const HtmlMapBlock& map) {
 }
 
 // The writer closes every polygon by repeating its first vertex at the end;
-// that repeat is not a vertex of its own, or every save would add one.
-void readPolygon(QByteArrayView coords, const AreaTexts& texts, MapSink& sink) {
+// that repeat is not a vertex of its own, or every save would add one. An
+// odd last number has no partner and is dropped, as browsers drop it.
+void readPolygon(const std::vector<int>& v, const AreaTexts& texts, MapSink& sink,
+                 MapReadReport* report) {
     std::vector<QPoint> points;
-    int v[2];
-    while (coords.size() > 2) {
-        int used = -1;
-        if (LineScan::scanInts(coords, "%d,%d%n", v, &used) < 2 || used < 0)
-            break;
-        points.emplace_back(v[0], v[1]);
-        coords = coords.sliced(used);
-        if (coords.startsWith(','))
-            coords = coords.sliced(1);
-        coords = LineScan::trimLeft(coords);
+    for (size_t i = 0; i + 1 < v.size(); i += 2) {
+        const QPoint p(v[i], v[i + 1]);
+        if (points.empty() || points.back() != p) // successive repeats are one point
+            points.push_back(p);
     }
     if (points.size() > 1 && points.back() == points.front())
         points.pop_back();
+    if (points.size() < 3)
+        return; // no area to a browser either
+    if (report && int(points.size()) > MapArea::kMaxVertices)
+        ++report->polygonsCut;
     sink.beginPolygon();
     for (const QPoint& p : points)
         sink.vertex(p.x(), p.y());
     sink.endPolygon(texts);
 }
 
-void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info) {
-    const QByteArrayView shape = entry.shape;
-    if (equalsNoCase(shape, "DEFAULT")) {
-        info.defaultUrl = unquote(entry.href);
+void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadReport* report) {
+    const Shape shape = shapeOf(entry.shape);
+    if (shape == Shape::Default) {
+        info.defaultUrl = unquote(LineScan::beforeNul(entry.href));
         return;
     }
-    if (!sink.acceptsAreas())
+    if (shape == Shape::Unknown) {
+        if (report)
+            report->addUnknownShape(entry.shape);
         return;
+    }
+    const std::vector<int> v = coordsOf(entry.coords);
+    const size_t needed = shape == Shape::Rectangle ? 4 : shape == Shape::Circle ? 3 : 6;
+    if (v.size() < needed)
+        return; // browsers ignore an area with too few numbers
+    if (!sink.acceptsAreas()) {
+        if (report)
+            ++report->areasBeyond;
+        return;
+    }
     const AreaTexts texts{unquote(entry.href), unquote(entry.target), unquote(entry.alt)};
-    int v[4];
-    if (shape.isEmpty() || equalsNoCase(shape, "RECT")) {
-        if (LineScan::scanInts(entry.coords, "%d,%d,%d,%d", v) == 4)
-            sink.rectangle(texts, v[0], v[1], v[2], v[3]);
-    } else if (equalsNoCase(shape, "CIRCLE")) {
-        if (LineScan::scanInts(entry.coords, "%d,%d,%d", v) == 3)
-            sink.circle(texts, v[0] - v[2], v[1] - v[2], v[0] + v[2], v[1] + v[2]);
-    } else if (equalsNoCase(shape, "POLY")) {
-        readPolygon(entry.coords, texts, sink);
+    using LineScan::coordinate;
+    if (shape == Shape::Rectangle) {
+        sink.rectangle(texts, v[0], v[1], v[2], v[3]);
+    } else if (shape == Shape::Circle) {
+        const long long x = v[0], y = v[1], r = v[2];
+        sink.circle(texts, coordinate(x - r), coordinate(y - r), coordinate(x + r),
+                    coordinate(y + r));
+    } else {
+        readPolygon(v, texts, sink, report);
     }
+}
+
+// Why a page gave no map: a MAP never closed, else a "<map" that the scan
+// did not take as markup (inside a comment, script or style), else none.
+void explainNoMap(QByteArrayView text, const HtmlPageScan& scan, MapReadReport& report) {
+    if (scan.unclosedMap >= 0)
+        return report.fail(Str::LoadUnclosedMap, text, scan.unclosedMap);
+    for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1)) {
+        const QByteArrayView rest = text.sliced(at + 1);
+        if (rest.size() >= 4 && equalsNoCase(rest.first(3), "MAP") &&
+            (LineScan::isSpace(rest[3]) || rest[3] == '>'))
+            return report.fail(Str::LoadMapHidden, text, at);
+    }
+    report.fail(Str::LoadNoMap, text, -1);
 }
 
 } // namespace
@@ -93,7 +191,8 @@ QList<DocumentDialogs::MapChoice> choices(const HtmlPageScan& scan) {
     return list;
 }
 
-void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info) {
+void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
+             MapReadReport* report) {
     const HtmlMapBlock& map = scan.maps.at(index);
     for (QByteArrayView line : map.tracking) {
         LineScan::takeKeyword(line, Strings::raw(Str::KwInfoLead));
@@ -103,13 +202,19 @@ void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info) 
     if (const HtmlImg* img = imgUsing(scan, info.title))
         info.imageFile = unquote(img->src);
     for (const HtmlAreaEntry& entry : map.areas)
-        readArea(entry, sink, info);
+        readArea(entry, sink, info, report);
+    if (report)
+        report->areasBeyond += map.areasBeyond;
 }
 
-bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* dialogs) {
+bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* dialogs,
+          MapReadReport* report) {
     const HtmlPageScan scan = HtmlPageScan::scan(text);
-    if (scan.maps.empty())
+    if (scan.maps.empty()) {
+        if (report)
+            explainNoMap(text, scan, *report);
         return false;
+    }
     int index = 0;
     if (scan.maps.size() > 1) {
         const QList<DocumentDialogs::MapChoice> list = choices(scan);
@@ -124,7 +229,7 @@ bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* di
         if (index < 0)
             return false;
     }
-    loadMap(scan, index, sink, info);
+    loadMap(scan, index, sink, info, report);
     return true;
 }
 

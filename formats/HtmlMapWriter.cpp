@@ -1,13 +1,16 @@
 #include "formats/HtmlMapWriter.h"
 
 #include "formats/HtmlText.h"
+#include "formats/LineScan.h"
 #include "model/DefaultUrl.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/Strings.h"
 
-using HtmlText::appendQuoted;
+#include <algorithm>
+
 using HtmlText::unquote;
+using LineScan::beforeNul;
 
 namespace {
 
@@ -35,6 +38,52 @@ QByteArray number(int v) {
     return QByteArray::number(v);
 }
 
+// Texts of the map are written up to a NUL, which no page may hold.
+void appendQuoted(QByteArray& out, QByteArrayView value) {
+    HtmlText::appendQuoted(out, beforeNul(value));
+}
+
+// Whether value may stand without quotes in a tag.
+bool plainValue(QByteArrayView value) {
+    if (value.isEmpty())
+        return false;
+    for (char c : value) {
+        if (LineScan::isSpace(c) || c == '"' || c == '\'' || c == '=' || c == '<' || c == '>' ||
+            c == '`')
+            return false;
+    }
+    return true;
+}
+
+// One change of a rewritten IMG tag: bytes [at, end) of the page become text.
+struct TagEdit {
+    qsizetype at, end;
+    QByteArray text;
+};
+
+// The edit that gives attribute a the value, in the attribute's own quotes
+// when the value allows them, else in double quotes.
+TagEdit valueEdit(const HtmlAttribute& a, QByteArrayView value) {
+    if (a.valueAt < 0) { // a bare name: "=value" goes after it
+        QByteArray text = "=";
+        appendQuoted(text, value);
+        return {a.end, a.end, text};
+    }
+    const qsizetype valueEnd = a.valueAt + a.value.size();
+    if (a.quote == '"') {
+        QByteArray quoted;
+        appendQuoted(quoted, value);
+        return {a.valueAt, valueEnd, quoted.sliced(1, quoted.size() - 2)};
+    }
+    if (a.quote == '\'' && !value.contains('\''))
+        return {a.valueAt, valueEnd, beforeNul(value).toByteArray()};
+    if (!a.quoted && plainValue(beforeNul(value)))
+        return {a.valueAt, valueEnd, beforeNul(value).toByteArray()};
+    QByteArray quoted;
+    appendQuoted(quoted, value);
+    return {a.quoted ? a.valueAt - 1 : a.valueAt, a.end, quoted};
+}
+
 } // namespace
 
 HtmlMapWriter::HtmlMapWriter(QByteArrayView oldText) : m_old(oldText) {}
@@ -44,7 +93,7 @@ void HtmlMapWriter::begin(const MapInfo& info, int insertOffset) {
     m_imageRef = info.imageFile;
     m_imageName = baseNameWithExtension(m_imageRef);
     m_new.reserve(m_old.size() + 65536);
-    m_fresh = m_old.startsWith(kOldestPageStart);
+    m_fresh = m_oldest = m_old.startsWith(kOldestPageStart);
     if (!m_fresh) {
         m_scan = HtmlPageScan::scan(m_old);
         chooseImg(insertOffset);
@@ -62,6 +111,12 @@ void HtmlMapWriter::begin(const MapInfo& info, int insertOffset) {
     const QByteArrayView startMarker = Strings::raw(Str::MarkerStart);
     if (!endsWithMarkerLine(startMarker))
         line(startMarker);
+    if (!m_fresh && !m_oldest)
+        m_xmlAreas = (m_img.tag && m_img.tag->selfClosing) || m_old.startsWith("<?xml");
+    for (const HtmlMapBlock& map : m_scan.maps) {
+        if (map.start == m_mapStart && !map.areas.empty())
+            m_xmlAreas = map.areas.front().selfClosing;
+    }
     m_new += "<MAP NAME=";
     appendQuoted(m_new, m_mapName);
     line(">");
@@ -75,7 +130,7 @@ void HtmlMapWriter::chooseImg(int insertOffset) {
     m_img = {};
     if (insertOffset >= 0) {
         const qsizetype at = byteOffsetOfCaret(insertOffset);
-        m_img = {500, at, at, {}};
+        m_img = {500, at, at, {}, nullptr};
         return;
     }
     for (const HtmlImg& img : m_scan.imgs) {
@@ -87,7 +142,7 @@ void HtmlMapWriter::chooseImg(int insertOffset) {
         if (HtmlText::equalsNoCase(unquote(img.mapRef), m_mapName))
             score += 2;
         if (score > m_img.score)
-            m_img = {score, img.start, img.end, img.carried};
+            m_img = {score, img.start, img.end, img.carried, &img};
     }
 }
 
@@ -118,6 +173,16 @@ void HtmlMapWriter::chooseMapRange() {
         m_fresh = true;
 }
 
+bool HtmlMapWriter::replacesForeignPage() const {
+    if (!m_fresh || m_oldest)
+        return false;
+    for (char c : m_old) {
+        if (!LineScan::isSpace(c))
+            return true;
+    }
+    return false;
+}
+
 qsizetype HtmlMapWriter::byteOffsetOfCaret(int caret) const {
     qsizetype pos = 0;
     for (int counted = 0; pos < m_old.size() && counted < caret; ++pos) {
@@ -131,7 +196,7 @@ void HtmlMapWriter::writeFreshHead(const MapInfo& info) {
     line("<HTML>");
     line("<HEAD>");
     line("<TITLE>");
-    line(Strings::bytes(Str::FreshPageTitle).replace("%s", info.title));
+    line(Strings::bytes(Str::FreshPageTitle).replace("%s", beforeNul(info.title).toByteArray()));
     line("</TITLE>");
     line(Strings::raw(Str::GeneratorLine));
     if (!info.author.isEmpty()) {
@@ -152,7 +217,7 @@ void HtmlMapWriter::writeTracking(const MapInfo& info) {
         trackingLine(Strings::raw(Str::KwDash), QByteArrayView(credit).sliced(from, lf - from));
     if (info.formatVersion != 0)
         trackingLine(Strings::raw(Str::KwVersion), versionText());
-    writeDescription(info.description);
+    writeDescription(beforeNul(info.description));
     trackingLine(Strings::raw(Str::KwAuthor), info.author);
     trackingLine(Strings::raw(Str::KwDate), info.date);
     trackingLine(Strings::raw(Str::KwGif), info.imageFile);
@@ -181,46 +246,82 @@ void HtmlMapWriter::writeImgTag() {
         m_new += kLineBreak;
         line(imageTagsMarker);
     }
+    if (m_img.tag)
+        editImgTag(*m_img.tag);
+    else
+        writeNewImgTag();
+}
+
+void HtmlMapWriter::writeNewImgTag() {
     m_new += "<IMG SRC=";
     appendQuoted(m_new, m_imageRef);
     m_new += " USEMAP=";
     appendQuoted(m_new, '#' + m_mapName);
-    bool border = false;
-    for (const HtmlAttribute& a : m_img.carried) {
-        m_new += ' ';
-        m_new += HtmlText::toUpper(a.name);
-        if (!a.value.isEmpty()) {
-            m_new += '=';
-            if (a.quoted)
-                m_new += '"';
-            m_new += a.value;
-            if (a.quoted)
-                m_new += '"';
-        }
-        border = border || HtmlText::equalsNoCase(a.name, "BORDER");
+    m_new += " BORDER=0>";
+}
+
+// The page's own tag with SRC (when it names another picture), USEMAP and
+// BORDER settled; new attributes follow the case of the tag's name, and
+// are quoted in a tag that closes itself.
+void HtmlMapWriter::editImgTag(const HtmlImg& img) {
+    const auto name = [&img](const char* upper) {
+        return img.lowerCase ? QByteArray(upper).toLower() : QByteArray(upper);
+    };
+    const auto added = [&](const char* upper, QByteArrayView value) {
+        QByteArray text = ' ' + name(upper) + '=';
+        appendQuoted(text, value);
+        return text;
+    };
+    std::vector<TagEdit> edits;
+    qsizetype usemapAt = img.nameEnd;
+    if (img.srcAttribute.name.isEmpty()) {
+        edits.push_back({img.nameEnd, img.nameEnd, added("SRC", m_imageRef)});
+    } else {
+        if (unquote(img.src) != beforeNul(m_imageRef))
+            edits.push_back(valueEdit(img.srcAttribute, m_imageRef));
+        usemapAt = img.srcAttribute.end;
     }
-    if (!border)
-        m_new += " BORDER=0";
-    m_new += '>';
+    const QByteArray usemap = '#' + beforeNul(m_mapName).toByteArray();
+    if (img.usemapAttribute.name.isEmpty())
+        edits.push_back({usemapAt, usemapAt, added("USEMAP", usemap)});
+    else if (unquote(img.usemapAttribute.value) != usemap)
+        edits.push_back(valueEdit(img.usemapAttribute, usemap));
+    bool border = false;
+    for (const HtmlAttribute& a : img.carried)
+        border = border || HtmlText::equalsNoCase(a.name, "BORDER");
+    if (!border) {
+        const qsizetype at = qMax(img.attributesEnd, usemapAt);
+        edits.push_back({at, at, ' ' + name("BORDER") + (img.selfClosing ? "=\"0\"" : "=0")});
+    }
+    std::stable_sort(edits.begin(), edits.end(),
+                     [](const TagEdit& a, const TagEdit& b) { return a.at < b.at; });
+    qsizetype from = img.start;
+    for (const TagEdit& edit : edits) {
+        copyOld(from, edit.at);
+        m_new += edit.text;
+        from = edit.end;
+    }
+    copyOld(from, img.end);
 }
 
 void HtmlMapWriter::writeArea(const MapArea& area) {
     m_new += "<AREA SHAPE=";
+    const char* quote = m_xmlAreas ? "\"" : "";
     switch (area.shape()) {
     case AreaShape::Rectangle: {
         const PixelRect r = area.imageRect();
-        m_new += "RECT COORDS=\"" + number(r.left) + ',' + number(r.top) + ',' + number(r.right) +
-                 ',' + number(r.bottom) + '"';
+        m_new += quote + QByteArray("RECT") + quote + " COORDS=\"" + number(r.left) + ',' +
+                 number(r.top) + ',' + number(r.right) + ',' + number(r.bottom) + '"';
         break;
     }
     case AreaShape::Circle: {
         const CircleGeometry c = area.circle();
-        m_new +=
-            "CIRCLE COORDS=\"" + number(c.x) + ',' + number(c.y) + ',' + number(c.radius) + '"';
+        m_new += quote + QByteArray("CIRCLE") + quote + " COORDS=\"" + number(c.x) + ',' +
+                 number(c.y) + ',' + number(c.radius) + '"';
         break;
     }
     case AreaShape::Polygon: {
-        m_new += "POLY COORDS=\"";
+        m_new += quote + QByteArray("POLY") + quote + " COORDS=\"";
         for (int i = 0; i < area.vertexCount(); ++i)
             m_new += number(area.vertex(i).x()) + ',' + number(area.vertex(i).y()) + ',';
         m_new += number(area.vertex(0).x()) + ',' + number(area.vertex(0).y()) + '"';
@@ -237,15 +338,15 @@ void HtmlMapWriter::writeArea(const MapArea& area) {
     }
     m_new += " ALT=";
     appendQuoted(m_new, area.comment());
-    line(">");
+    line(m_xmlAreas ? " />" : ">");
 }
 
 void HtmlMapWriter::writeDefault(const MapInfo& info) {
     if (!DefaultUrl::isSet(info.defaultUrl))
         return;
-    m_new += "<AREA SHAPE=default HREF=";
+    m_new += m_xmlAreas ? "<AREA SHAPE=\"default\" HREF=" : "<AREA SHAPE=default HREF=";
     appendQuoted(m_new, info.defaultUrl);
-    line(">");
+    line(m_xmlAreas ? " />" : ">");
 }
 
 QByteArray HtmlMapWriter::finish() {
@@ -277,13 +378,14 @@ void HtmlMapWriter::line(QByteArrayView text) {
 }
 
 void HtmlMapWriter::trackingLine(QByteArrayView key, QByteArrayView value) {
+    value = beforeNul(value);
     if (value.isEmpty())
         return;
     m_new += "<!-- ";
     m_new += Strings::raw(Str::KwInfoLead);
     m_new += key;
     m_new += ':';
-    m_new += value;
+    m_new += beforeNul(value);
     line(" -->");
 }
 

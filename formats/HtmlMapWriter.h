@@ -16,8 +16,15 @@ struct MapInfo;
 // the IMG tag that shows the picture is rewritten (or a new one inserted)
 // to use the map. A page without a body end, an empty or new file, and a
 // page of the oldest form ("<BODY>\r\n<MAP NAME=" at its start) get a
-// complete new page. Everything else of the old text is copied byte for
-// byte; every line the writer ends ends with "\r\n".
+// complete new page (MapFileSaver refuses to replace a page of other text
+// so). Everything else of the old text is copied byte for byte; every line
+// the writer ends ends with "\r\n".
+//
+// An IMG tag of the page is rewritten in place: its SRC only when it names
+// another picture, its USEMAP set to the map (or added after SRC), BORDER=0
+// added when it has no BORDER; everything else of the tag, its quoting, case
+// and a closing "/>" stay. A map whose AREA tags were written "<area ... />"
+// is written in that form again. No byte 0 is written: texts end there.
 //
 // Calling order: begin, writeArea per area, writeDefault, finish.
 class HtmlMapWriter {
@@ -45,6 +52,9 @@ public:
     qsizetype mapStart() const { return m_mapStart; }
     qsizetype mapEnd() const { return m_mapEnd; }
     bool isFreshPage() const { return m_fresh; }
+    // Whether begin is about to replace a page of other text with a page of
+    // its own: a page without "</BODY>" that does not hold the map.
+    bool replacesForeignPage() const;
 
 private:
     struct ChosenImg {
@@ -52,6 +62,7 @@ private:
         qsizetype start = 0;
         qsizetype end = 0;
         std::vector<HtmlAttribute> carried;
+        const HtmlImg* tag = nullptr; // the page's tag, edited in place; null for a new one
     };
 
     void chooseImg(int insertOffset);
@@ -61,6 +72,8 @@ private:
     void writeTracking(const MapInfo& info);
     void writeDescription(QByteArrayView description);
     void writeImgTag();
+    void writeNewImgTag();
+    void editImgTag(const HtmlImg& img);
     void copyOld(qsizetype from, qsizetype to);
     void line(QByteArrayView text);
     void trackingLine(QByteArrayView key, QByteArrayView value);
@@ -77,4 +90,6 @@ private:
     qsizetype m_mapStart = 0;
     qsizetype m_mapEnd = 0;
     bool m_fresh = false;
+    bool m_oldest = false;   // the page began in the oldest form
+    bool m_xmlAreas = false; // AREA tags end with " />"
 };

@@ -16,6 +16,12 @@ constexpr bool isNameChar(char c) {
     return isLetterOrDigit(c) || c == '!' || c == '-';
 }
 
+// Attribute names run as browsers read them: up to white space, "/", ">",
+// "=" or a quote (and "<", where a broken tag ends).
+constexpr bool isAttributeNameChar(char c) {
+    return !isSpace(c) && c != '/' && c != '>' && c != '=' && c != '"' && c != '\'' && c != '<';
+}
+
 qsizetype skipSpace(QByteArrayView t, qsizetype pos) {
     while (pos < t.size() && isSpace(t[pos]))
         ++pos;
@@ -37,28 +43,37 @@ QByteArrayView trimmed(QByteArrayView v) {
     return v.sliced(b, e - b);
 }
 
-// Reads one attribute at pos (a letter or digit); returns the position after it.
+// Reads one attribute at pos; returns the position after it. Values may be
+// in double or single quotes, or unquoted up to white space or ">".
 qsizetype readAttribute(QByteArrayView t, qsizetype pos, HtmlAttribute& attr) {
     const qsizetype nameStart = pos;
-    pos = skipName(t, pos);
-    attr = {t.sliced(nameStart, pos - nameStart), {}, false};
+    while (pos < t.size() && isAttributeNameChar(t[pos]))
+        ++pos;
+    attr = {t.sliced(nameStart, pos - nameStart), {}, false, 0, nameStart, pos, -1};
+    const qsizetype afterName = pos;
     pos = skipSpace(t, pos);
     if (pos >= t.size() || t[pos] != '=')
-        return pos;
+        return afterName;
     pos = skipSpace(t, pos + 1);
-    if (pos < t.size() && t[pos] == '"') {
+    if (pos < t.size() && (t[pos] == '"' || t[pos] == '\'')) {
+        const char quote = t[pos];
         const qsizetype valueStart = pos + 1;
-        qsizetype close = t.indexOf('"', valueStart);
+        qsizetype close = t.indexOf(quote, valueStart);
+        attr.end = close < 0 ? t.size() : close + 1;
         if (close < 0)
             close = t.size();
         attr.value = t.sliced(valueStart, close - valueStart);
+        attr.valueAt = valueStart;
         attr.quoted = true;
-        return skipSpace(t, close + 1);
+        attr.quote = quote;
+        return attr.end;
     }
     const qsizetype valueStart = pos;
     while (pos < t.size() && !isSpace(t[pos]) && t[pos] != '>')
         ++pos;
     attr.value = t.sliced(valueStart, pos - valueStart);
+    attr.valueAt = valueStart;
+    attr.end = pos;
     return pos;
 }
 
@@ -67,7 +82,22 @@ qsizetype readAttribute(QByteArrayView t, qsizetype pos, HtmlAttribute& attr) {
 void settleEnd(QByteArrayView t, qsizetype pos, HtmlTag& tag) {
     while (pos < t.size() && t[pos] != '>' && t[pos] != '<')
         ++pos;
-    tag.end = tag.resume = pos < t.size() && t[pos] == '>' ? pos + 1 : pos;
+    const bool closed = pos < t.size() && t[pos] == '>';
+    tag.selfClosing = closed && pos > tag.attributesEnd && t[pos - 1] == '/';
+    tag.end = tag.resume = closed ? pos + 1 : pos;
+}
+
+// The "<" of the first "</name" at or after pos (name given in upper case),
+// compared without regard to case; the end of the text when there is none.
+qsizetype findClosingTag(QByteArrayView t, qsizetype pos, QByteArrayView upperName) {
+    for (qsizetype at; (at = t.indexOf("</", pos)) >= 0; pos = at + 2) {
+        const qsizetype nameAt = at + 2;
+        if (t.size() - nameAt >= upperName.size() &&
+            equalsNoCase(t.sliced(nameAt, upperName.size()), upperName) &&
+            (nameAt + upperName.size() == t.size() || !isNameChar(t[nameAt + upperName.size()])))
+            return at;
+    }
+    return t.size();
 }
 
 } // namespace
@@ -76,14 +106,19 @@ bool HtmlTag::is(QByteArrayView upperName) const {
     return equalsNoCase(name, upperName);
 }
 
-bool HtmlTag::attribute(QByteArrayView wanted, QByteArrayView& value) const {
-    for (int i = 0; i < attributeCount; ++i) {
-        if (equalsNoCase(attributes[i].name, wanted)) {
-            value = attributes[i].value;
-            return true;
-        }
+const HtmlAttribute* HtmlTag::find(QByteArrayView wanted) const {
+    for (const HtmlAttribute& a : attributes) {
+        if (equalsNoCase(a.name, wanted))
+            return &a;
     }
-    return false;
+    return nullptr;
+}
+
+bool HtmlTag::attribute(QByteArrayView wanted, QByteArrayView& value) const {
+    const HtmlAttribute* a = find(wanted);
+    if (a)
+        value = a->value;
+    return a;
 }
 
 QByteArrayView HtmlTag::attribute(QByteArrayView wanted) const {
@@ -94,33 +129,40 @@ QByteArrayView HtmlTag::attribute(QByteArrayView wanted) const {
 
 void HtmlPageScan::readTag(QByteArrayView t, qsizetype pos, HtmlTag& tag) {
     tag.start = pos++;
+    tag.attributes.clear(); // keeps its storage for the next tag
+    tag.comment = {};
+    tag.selfClosing = false;
+    tag.isComment = t.sliced(pos).startsWith("!--");
+    if (tag.isComment) {
+        tag.closing = false;
+        tag.name = t.sliced(pos, 3);
+        pos += 3;
+        const qsizetype close = t.indexOf("-->", pos);
+        const qsizetype textEnd = close < 0 ? t.size() : close;
+        tag.comment = trimmed(t.sliced(pos, textEnd - pos));
+        tag.nameEnd = tag.attributesEnd = pos;
+        tag.end = tag.resume = close < 0 ? t.size() : close + 3;
+        return;
+    }
     tag.closing = pos < t.size() && t[pos] == '/';
     if (tag.closing)
         ++pos;
     const qsizetype nameStart = pos;
     pos = skipName(t, pos);
     tag.name = t.sliced(nameStart, pos - nameStart);
-    tag.attributeCount = 0;
-    tag.comment = {};
-    tag.isComment = tag.name == "!--";
+    tag.nameEnd = tag.attributesEnd = pos;
     pos = skipSpace(t, pos);
-    if (tag.isComment) {
-        qsizetype close = t.indexOf("-->", pos);
-        const qsizetype textEnd = close < 0 ? t.size() : close;
-        tag.comment = trimmed(t.sliced(pos, textEnd - pos));
-        tag.end = tag.resume = close < 0 ? t.size() : close + 3;
-        return;
-    }
     if (pos < t.size() && t[pos] == '=') // the tag's own text, which nothing uses
         pos = skipName(t, skipSpace(t, pos + 1));
-    while (pos < t.size() && t[pos] != '>') {
-        pos = skipSpace(t, pos);
-        if (pos >= t.size() || !isLetterOrDigit(t[pos]))
+    while (pos < t.size()) {
+        while (pos < t.size() && (isSpace(t[pos]) || t[pos] == '/'))
+            ++pos;
+        if (pos >= t.size() || !isAttributeNameChar(t[pos]))
             break;
         HtmlAttribute attr;
         pos = readAttribute(t, pos, attr);
-        if (tag.attributeCount < HtmlTag::kMaxAttributes)
-            tag.attributes[tag.attributeCount++] = attr;
+        tag.attributesEnd = attr.end;
+        tag.attributes.push_back(attr);
     }
     settleEnd(t, pos, tag);
 }
@@ -131,16 +173,23 @@ void HtmlPageScan::addImg(const HtmlTag& tag) {
     HtmlImg img;
     img.start = tag.start;
     img.end = tag.end;
+    img.nameEnd = tag.nameEnd;
+    img.attributesEnd = tag.attributesEnd;
+    img.selfClosing = tag.selfClosing;
+    img.lowerCase = !tag.name.isEmpty() && tag.name[0] >= 'a' && tag.name[0] <= 'z';
     bool haveSrc = false, haveRef = false;
-    for (int i = 0; i < tag.attributeCount; ++i) {
-        const HtmlAttribute& a = tag.attributes[i];
+    for (const HtmlAttribute& a : tag.attributes) {
         if (equalsNoCase(a.name, "SRC")) {
-            if (!haveSrc)
+            if (!haveSrc) {
                 img.src = a.value;
+                img.srcAttribute = a;
+            }
             haveSrc = true;
         } else if (equalsNoCase(a.name, "USEMAP") && a.value.startsWith('#')) {
-            if (!haveRef)
+            if (!haveRef) {
                 img.mapRef = a.value.sliced(1);
+                img.usemapAttribute = a;
+            }
             haveRef = true;
         } else {
             img.carried.push_back(a);
@@ -150,11 +199,13 @@ void HtmlPageScan::addImg(const HtmlTag& tag) {
 }
 
 void HtmlPageScan::addArea(const HtmlTag& tag, HtmlMapBlock& map) const {
-    if (int(map.areas.size()) >= kMaxAreasPerMap)
-        return;
     HtmlAreaEntry entry{tag.attribute("SHAPE"), tag.attribute("COORDS"), tag.attribute("HREF"),
-                        tag.attribute("ALT"), tag.attribute("TARGET")};
-    if (!entry.coords.isEmpty() || equalsNoCase(entry.shape, "DEFAULT"))
+                        tag.attribute("ALT"),   tag.attribute("TARGET"), tag.selfClosing};
+    if (entry.coords.isEmpty() && !equalsNoCase(entry.shape, "DEFAULT"))
+        return;
+    if (int(map.areas.size()) >= kMaxAreasPerMap)
+        ++map.areasBeyond;
+    else
         map.areas.push_back(entry);
 }
 
@@ -173,7 +224,7 @@ HtmlPageScan HtmlPageScan::scan(QByteArrayView text) {
             page.addImg(tag);
         } else if (tag.is("MAP")) {
             if (!inMap && !tag.closing) {
-                open = HtmlMapBlock{tag.attribute("NAME"), tag.start, -1, {}, {}};
+                open = HtmlMapBlock{tag.attribute("NAME"), tag.start, -1, {}, 0, {}};
                 inMap = true;
             } else if (inMap && tag.closing) {
                 inMap = false;
@@ -186,9 +237,14 @@ HtmlPageScan HtmlPageScan::scan(QByteArrayView text) {
                 page.addArea(tag, open);
         } else if (tag.is("BODY") && tag.closing) {
             page.bodyEnd = tag.start;
+        } else if ((tag.is("SCRIPT") || tag.is("STYLE")) && !tag.closing && !tag.selfClosing) {
+            // Their contents are program text: a "<map" in a string is no map.
+            tag.resume = findClosingTag(text, tag.resume, tag.is("SCRIPT") ? "SCRIPT" : "STYLE");
         }
         if (tag.resume >= text.size())
             break;
     }
+    if (inMap)
+        page.unclosedMap = open.start;
     return page;
 }

@@ -45,6 +45,11 @@ QByteArrayView trimLeft(QByteArrayView text) {
     return text.sliced(i);
 }
 
+QByteArrayView beforeNul(QByteArrayView text) {
+    const qsizetype nul = text.indexOf('\0');
+    return nul < 0 ? text : text.first(nul);
+}
+
 bool takeKeyword(QByteArrayView& text, QByteArrayView keyword) {
     if (text.size() < keyword.size() ||
         !HtmlText::equalsNoCase(text.first(keyword.size()), keyword))

@@ -14,6 +14,20 @@ constexpr bool isSpace(char c) {
 
 QByteArrayView trimLeft(QByteArrayView text);
 
+// Coordinates of map files are held within +-kCoordinateLimit: far beyond
+// any picture (whose areas are clipped to it), yet far from the int range,
+// so that centres, radii and zoomed view pixels never wrap. Numbers beyond
+// saturate.
+constexpr int kCoordinateLimit = 1000000;
+constexpr int coordinate(long long v) {
+    return v > kCoordinateLimit    ? kCoordinateLimit
+           : v < -kCoordinateLimit ? -kCoordinateLimit
+                                   : int(v);
+}
+
+// The text up to its first NUL: texts of maps end there, as 8-bit strings do.
+QByteArrayView beforeNul(QByteArrayView text);
+
 // Case-insensitive prefix test of keyword on text. On a match the keyword is
 // removed from text, then white space, one ":" and white space again.
 bool takeKeyword(QByteArrayView& text, QByteArrayView keyword);

@@ -71,9 +71,16 @@ bool MapFileSaver::open(const QString& path) {
     return true;
 }
 
-void MapFileSaver::begin(const MapInfo& info, int insertOffset) {
+bool MapFileSaver::begin(const MapInfo& info, int insertOffset) {
     m_writer = std::make_unique<HtmlMapWriter>(m_old);
     m_writer->begin(info, insertOffset);
+    if (!m_writer->replacesForeignPage())
+        return true;
+    m_writer.reset();
+    m_old.clear();
+    m_open = false;
+    Prompter::current().tell(Strings::text(Str::MalformedPage), Prompter::Icon::Stop);
+    return false;
 }
 
 void MapFileSaver::writeArea(const MapArea& area) {

@@ -30,7 +30,11 @@ public:
     // writable file."), and reads an existing page whole. A missing or
     // empty file opens with an empty old text.
     bool open(const QString& path);
-    void begin(const MapInfo& info, int insertOffset = -1);
+    // False when the page is one the writer would replace whole although it
+    // holds other text: a page without "</BODY>" that does not hold the
+    // map ("This HTML file is malformed...", stop icon). The page is then
+    // left as it was, and the save must end.
+    bool begin(const MapInfo& info, int insertOffset = -1);
     void writeArea(const MapArea& area);
     // The default area, unless the default URL is empty or only the lead.
     void writeDefault(const MapInfo& info);

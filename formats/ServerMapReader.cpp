@@ -1,12 +1,16 @@
 #include "formats/ServerMapReader.h"
 
 #include "formats/HtmlMapReader.h"
+#include "formats/HtmlText.h"
 #include "formats/LineScan.h"
 #include "formats/MapInfoLine.h"
 #include "formats/MappedFile.h"
+#include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
 #include "model/Strings.h"
+
+#include <QFileInfo>
 
 #include <cstdlib>
 
@@ -36,6 +40,20 @@ bool nextLine(QByteArrayView text, qsizetype& pos, QByteArray& line) {
     return true;
 }
 
+// Counts a polygon's points as the document keeps them (a point equal to
+// the one before is no new point) while handing them on.
+struct PolygonCount {
+    int points = 0;
+    int lastX = 0, lastY = 0;
+    void vertex(int x, int y, MapSink& sink) {
+        if (points == 0 || x != lastX || y != lastY)
+            ++points;
+        lastX = x;
+        lastY = y;
+        sink.vertex(x, y);
+    }
+};
+
 } // namespace
 
 ServerMapReader::ServerMapReader(DocumentDialogs* dialogs) : m_dialogs(dialogs) {
@@ -48,25 +66,59 @@ ServerMapReader::ServerMapReader(DocumentDialogs* dialogs) : m_dialogs(dialogs) 
 
 bool ServerMapReader::read(const MappedFile& file, MapSink& sink, MapInfo& info) {
     info.readOnly = file.isReadOnly();
-    return readText(file.bytes(), sink, info);
+    return readText(file.bytes(), sink, info, QFileInfo(file.path()).fileName());
 }
 
-bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info) {
-    if (const qsizetype nul = text.indexOf('\0'); nul >= 0)
-        text = text.first(nul);
-    // Editors often begin UTF-8 files with a byte order mark; it is not part
-    // of the first line, which decides whether the file is a page.
+bool ServerMapReader::isPage(QByteArrayView text, const QString& name) {
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
-    // The first line decides the format: a page when it begins with "<".
-    // Only its first character is looked at, since a page may be one line.
     qsizetype pos = 0;
     while (pos < text.size() && isLineSpace(text[pos]))
         ++pos;
+    // A page may be one line, so only the first character is looked at.
     if (pos < text.size() && text[pos] == '<')
-        return HtmlMapReader::read(text, sink, info, m_dialogs);
+        return true;
+    static const char* const kPageSuffixes[] = {"htm", "html", "xhtml", "shtml",
+                                                "php", "asp",  "aspx",  "jsp"};
+    const QString suffix = QFileInfo(name).suffix();
+    bool pageName = false;
+    for (const char* pageSuffix : kPageSuffixes)
+        pageName = pageName || suffix.compare(QLatin1String(pageSuffix), Qt::CaseInsensitive) == 0;
+    // Beyond the first line: the marks of a page, or any tag in a file
+    // named as a page (server-side lines hold no tags).
+    for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1)) {
+        const QByteArrayView rest = text.sliced(at + 1);
+        if (pageName && !rest.isEmpty() &&
+            (rest[0] == '/' || rest[0] == '!' || HtmlText::upper(rest[0]) != rest[0] ||
+             (rest[0] >= 'A' && rest[0] <= 'Z')))
+            return true;
+        for (QByteArrayView mark :
+             {QByteArrayView("MAP"), QByteArrayView("HTML"), QByteArrayView("!DOCTYPE")}) {
+            if (rest.size() > mark.size() &&
+                HtmlText::equalsNoCase(rest.first(mark.size()), mark) &&
+                (isSpace(rest[mark.size()]) || rest[mark.size()] == '>'))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info,
+                               const QString& name) {
+    m_report = {};
+    const QByteArrayView whole = text;
+    const qsizetype nulAt = text.indexOf('\0');
+    if (nulAt >= 0)
+        text = text.first(nulAt);
+    // Editors often begin UTF-8 files with a byte order mark; it is not part
+    // of the first line.
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
     m_sink = &sink;
     m_info = &info;
+    if (isPage(text, name))
+        return readPage(text, nulAt, whole);
+    qsizetype pos = 0;
     m_pendingComment.clear();
     QByteArray line;
     while (nextLine(text, pos, line)) {
@@ -76,17 +128,27 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
     return true;
 }
 
+// A page that gives no map, read up to a NUL, says so: the map may lie
+// beyond it.
+bool ServerMapReader::readPage(QByteArrayView text, qsizetype nulAt, QByteArrayView whole) {
+    if (HtmlMapReader::read(text, *m_sink, *m_info, m_dialogs, &m_report))
+        return true;
+    if (m_report.failure != 0 && nulAt >= 0)
+        m_report.fail(Str::LoadNulByte, whole, nulAt);
+    return false;
+}
+
 void ServerMapReader::handleLine(QByteArrayView line) {
     QByteArray decoded;
     if (takeKeyword(line, m_kw.encodedLead)) {
         decoded = percentDecode(line);
-        line = decoded;
+        line = beforeNul(decoded);
     }
     if (takeKeyword(line, m_kw.infoLead))
         return MapInfoLine::apply(line, *m_info);
     if (takeKeyword(line, "#")) {
         const QByteArray comment = percentDecode(line);
-        m_pendingComment = trimLeft(comment).toByteArray();
+        m_pendingComment = trimLeft(beforeNul(comment)).toByteArray();
         return;
     }
     if (takeKeyword(line, m_kw.rectangle) || takeKeyword(line, m_kw.rect))
@@ -99,6 +161,14 @@ void ServerMapReader::handleLine(QByteArrayView line) {
         m_info->defaultUrl = firstWord(line).toByteArray();
 }
 
+// Whether the sink takes another area; one it refuses is counted as cut.
+bool ServerMapReader::accepting() {
+    if (m_sink->acceptsAreas())
+        return true;
+    ++m_report.areasBeyond;
+    return false;
+}
+
 AreaTexts ServerMapReader::takeTexts(QByteArrayView url) {
     AreaTexts texts{url.toByteArray(), m_currentTarget, m_pendingComment};
     m_pendingComment.clear();
@@ -106,8 +176,6 @@ AreaTexts ServerMapReader::takeTexts(QByteArrayView url) {
 }
 
 void ServerMapReader::readRectangle(QByteArrayView rest) {
-    if (!m_sink->acceptsAreas())
-        return;
     int v[4];
     QByteArrayView url;
     if (rest.startsWith('(')) {
@@ -120,15 +188,16 @@ void ServerMapReader::readRectangle(QByteArrayView rest) {
         if (scanInts(afterFirstSpace(rest), "%d,%d %d,%d", v) < 4)
             return;
     }
-    m_sink->rectangle(takeTexts(url), v[0], v[1], v[2], v[3]);
+    if (!accepting())
+        return;
+    m_sink->rectangle(takeTexts(url), coordinate(v[0]), coordinate(v[1]), coordinate(v[2]),
+                      coordinate(v[3]));
 }
 
 void ServerMapReader::readCircle(QByteArrayView rest) {
-    if (!m_sink->acceptsAreas())
-        return;
     int v[4];
     QByteArrayView url;
-    int rx = 0, ry = 0;
+    long long rx = 0, ry = 0;
     if (rest.startsWith('(')) {
         int used = -1;
         if (scanInts(rest, "(%d,%d) %d%n", v, &used) < 3 || used < 0)
@@ -141,8 +210,8 @@ void ServerMapReader::readCircle(QByteArrayView rest) {
             return;
         // The second point lies on the edge; a point off the axes gives an
         // ellipse, one on an axis a circle.
-        rx = std::abs(v[2] - v[0]);
-        ry = std::abs(v[3] - v[1]);
+        rx = std::llabs((long long)v[2] - v[0]);
+        ry = std::llabs((long long)v[3] - v[1]);
         if (rx < 3)
             rx = ry;
         if (ry < 3)
@@ -150,13 +219,20 @@ void ServerMapReader::readCircle(QByteArrayView rest) {
         if (rx < 3 && ry < 3)
             return;
     }
-    m_sink->circle(takeTexts(url), v[0] - rx, v[1] - ry, v[0] + rx, v[1] + ry);
+    if (!accepting())
+        return;
+    const long long cx = coordinate(v[0]), cy = coordinate(v[1]);
+    rx = coordinate(rx);
+    ry = coordinate(ry);
+    m_sink->circle(takeTexts(url), coordinate(cx - rx), coordinate(cy - ry), coordinate(cx + rx),
+                   coordinate(cy + ry));
 }
 
 void ServerMapReader::readPolygon(QByteArrayView rest) {
-    if (!m_sink->acceptsAreas())
+    if (!accepting())
         return;
     m_sink->beginPolygon();
+    PolygonCount count;
     int v[2];
     QByteArrayView url;
     if (rest.startsWith('(')) {
@@ -166,7 +242,7 @@ void ServerMapReader::readPolygon(QByteArrayView rest) {
                 rest = {};
                 break;
             }
-            m_sink->vertex(v[0], v[1]);
+            count.vertex(coordinate(v[0]), coordinate(v[1]), *m_sink);
             rest = trimLeft(rest.sliced(used));
         }
         url = firstWord(trimLeft(rest));
@@ -177,9 +253,11 @@ void ServerMapReader::readPolygon(QByteArrayView rest) {
             int used = -1;
             if (scanInts(rest, "%d,%d%n", v, &used) < 2 || used < 0)
                 break;
-            m_sink->vertex(v[0], v[1]);
+            count.vertex(coordinate(v[0]), coordinate(v[1]), *m_sink);
             rest = trimLeft(rest.sliced(used));
         }
     }
+    if (count.points > MapArea::kMaxVertices)
+        ++m_report.polygonsCut;
     m_sink->endPolygon(takeTexts(url));
 }

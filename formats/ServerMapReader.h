@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/MapReadReport.h"
 #include "model/AreaTexts.h"
 
 #include <QByteArray>
@@ -20,8 +21,15 @@ struct MapInfo;
 // comment. Lines whose coordinates do not scan are skipped; nothing makes a
 // server-side read fail.
 //
-// A file whose first line begins with "<" is an HTML page and is read as
-// such instead (HtmlMapReader), choosing among several maps through dialogs.
+// An HTML page is read as such instead (HtmlMapReader), choosing among
+// several maps through dialogs. A file is a page when its first line begins
+// with "<", when its text holds "<map", "<html" or "<!doctype" (in any
+// case), or when it is named as a page (.htm, .html, .xhtml, .shtml, .php,
+// .asp, .aspx, .jsp) and holds any tag: templates and scripts often begin
+// otherwise, and server-side lines hold no tags.
+//
+// Texts end at a NUL, as the map's 8-bit texts always have: a file is read
+// up to its first NUL, and a comment that decodes to one ends there.
 class ServerMapReader {
 public:
     // dialogs: where a page of several maps asks which one to read; null
@@ -32,8 +40,15 @@ public:
     // then the text is read as below. False when the file could not be read
     // as a map (the user has been told why).
     bool read(const MappedFile& file, MapSink& sink, MapInfo& info);
-    // Reads map text (up to its first NUL).
-    bool readText(QByteArrayView text, MapSink& sink, MapInfo& info);
+    // Reads map text (up to its first NUL); name is the file's name, which
+    // may mark it as a page.
+    bool readText(QByteArrayView text, MapSink& sink, MapInfo& info, const QString& name = {});
+
+    // Why the last read failed and what it could not hold.
+    const MapReadReport& report() const { return m_report; }
+
+    // Whether a file of this name and text is an HTML page.
+    static bool isPage(QByteArrayView text, const QString& name);
 
 private:
     struct Keywords {
@@ -41,10 +56,12 @@ private:
         QByteArray rectangle, rect, circle, circ, polygon, poly, defaultLong, defaultShort;
     };
 
+    bool readPage(QByteArrayView text, qsizetype nulAt, QByteArrayView whole);
     void handleLine(QByteArrayView line);
     void readRectangle(QByteArrayView rest);
     void readCircle(QByteArrayView rest);
     void readPolygon(QByteArrayView rest);
+    bool accepting();
     // Texts of the area being created; the pending comment is used up.
     AreaTexts takeTexts(QByteArrayView url);
 
@@ -54,4 +71,5 @@ private:
     MapInfo* m_info = nullptr;
     QByteArray m_pendingComment;
     QByteArray m_currentTarget; // stays empty: server-side maps name no frames
+    MapReadReport m_report;
 };

@@ -41,8 +41,9 @@ bool openForCli(CImageMapDoc& doc, const QString& path, const std::optional<QStr
         return false;
     }
     if (!opened) {
-        const QByteArray line = prompter.firstMessage(Strings::text(Str::MapLoadFailed)).toUtf8();
-        std::fprintf(stderr, "tessary-cli: %s\n", line.constData());
+        // The failure, and on the next line why, when the reader knows.
+        for (const QString& line : prompter.firstMessageLines(Strings::text(Str::MapLoadFailed)))
+            std::fprintf(stderr, "tessary-cli: %s\n", line.toUtf8().constData());
         return false;
     }
     if (wantedMap && !dialogs.mapChoiceAsked() && doc.mapInfo().title != *wantedMap) {

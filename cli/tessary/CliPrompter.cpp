@@ -30,3 +30,13 @@ void CliPrompter::keep(const QString& text) {
 QString CliPrompter::firstMessage(const QString& fallback) const {
     return oneLine(m_messages.isEmpty() ? fallback : m_messages.first());
 }
+
+QStringList CliPrompter::firstMessageLines(const QString& fallback) const {
+    QStringList lines;
+    for (const QString& line :
+         (m_messages.isEmpty() ? fallback : m_messages.first()).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    }
+    return lines;
+}

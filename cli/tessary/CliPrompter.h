@@ -19,6 +19,8 @@ public:
 
     // The first message shown, on one line; fallback when there was none.
     QString firstMessage(const QString& fallback) const;
+    // The first message shown, line by line; fallback when there was none.
+    QStringList firstMessageLines(const QString& fallback) const;
 
 private:
     void keep(const QString& text);

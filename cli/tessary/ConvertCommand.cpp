@@ -9,9 +9,12 @@
 
 #include <QFileInfo>
 
+#include <cstdio>
+
 int runConvertCommand(const QStringList& arguments) {
     const CliArguments args(
-        arguments, {QStringLiteral("--map"), QStringLiteral("--title"), QStringLiteral("--image")});
+        arguments, {QStringLiteral("--map"), QStringLiteral("--title"), QStringLiteral("--image")},
+        {QStringLiteral("--allow-loss")});
     if (!args.ok() || args.positional().size() != 2)
         return 2;
     Settings::app().load();
@@ -28,6 +31,16 @@ int runConvertCommand(const QStringList& arguments) {
         info.title = MapText::fromDisplay(*title);
         doc.setMapInfo(info);
     }
+    // A map not read whole is not written back into its own page unless
+    // the user accepts losing what was not read.
+    doc.setAllowLoss(args.flag(QStringLiteral("--allow-loss")));
     CliPrompter prompter(true);
-    return doc.doSave(QFileInfo(args.positional()[1]).absoluteFilePath(), true) ? 0 : 1;
+    const QFileInfo in(args.positional()[0]), out(args.positional()[1]);
+    if (doc.doSave(out.absoluteFilePath(), true))
+        return 0;
+    if (!doc.lossText().isEmpty() && out.exists() &&
+        out.canonicalFilePath() == in.canonicalFilePath())
+        std::fprintf(stderr, "tessary-cli: not read: %s; --allow-loss writes it anyway\n",
+                     doc.lossText().toUtf8().constData());
+    return 1;
 }

@@ -303,3 +303,75 @@ TEST_F(Save, PageOfSeveralMapsOpensTheChosenOne) {
     EXPECT_EQ(doc.area(0)->url(), "b");
     EXPECT_EQ(doc.path(), page);
 }
+
+TEST_F(Save, PageKeepsItsPictureReferenceAndAChosenPictureIsNamedFromThePage) {
+    write("site/images/p.gif", "picture");
+    const QByteArray map = "<map name=\"m\"><area shape=rect coords=\"1,1,5,5\" href=\"a.htm\">"
+                           "</map>\n</body>\n";
+    const QByteArray local = "<body>\n<img src='images/p.gif' usemap='#m' alt=\"\"/>\n" + map;
+    const QByteArray remote = "<body>\n<IMG SRC=\"https://img.example.com/a/b.jpg\" "
+                              "USEMAP=\"#m\">\n" +
+                              map;
+    // Saved into its own page, the map keeps the SRC as written, and
+    // nothing is copied.
+    const QList<std::pair<QByteArray, QByteArray>> pages = {
+        {local, "<img src='images/p.gif' usemap='#m' alt=\"\" border=\"0\"/>\n"},
+        {remote, "<IMG SRC=\"https://img.example.com/a/b.jpg\" USEMAP=\"#m\" BORDER=0>\n"}};
+    for (const auto& [page, img] : pages) {
+        const QString file = write("site/page.htm", page);
+        ASSERT_TRUE(doc.openDocument(file));
+        ASSERT_TRUE(doc.doSave(file));
+        const QByteArray saved = read("site/page.htm");
+        EXPECT_TRUE(saved.contains(img)) << saved.constData();
+        EXPECT_TRUE(saved.startsWith("<body>\n\r\n<!-- Image tags modified"));
+        EXPECT_FALSE(QFile::exists(path("site/p.gif")));
+        EXPECT_FALSE(QFile::exists(path("site/b.jpg")));
+    }
+    // Into a page outside the picture's folder tree, a relative reference
+    // no longer reaches it: the picture is copied beside that page.
+    ASSERT_TRUE(doc.openDocument(write("site/page.htm", local)));
+    ASSERT_TRUE(QDir().mkpath(path("other")));
+    ASSERT_TRUE(doc.doSave(path("other/new.htm")));
+    EXPECT_EQ(read("other/p.gif"), "picture");
+    EXPECT_TRUE(read("other/new.htm").contains("<IMG SRC=\"p.gif\" USEMAP=\"#m\" BORDER=0>"));
+    // A picture chosen in the editor is named from the page; it is copied
+    // only when it lies outside the page's folder tree.
+    write("site/images/q.gif", "chosen");
+    ASSERT_TRUE(doc.openDocument(write("site/page.htm", local), path("site/images/q.gif")));
+    ASSERT_TRUE(doc.doSave(path("site/page.htm")));
+    EXPECT_TRUE(read("site/page.htm").contains("<img src='images/q.gif' usemap='#m' alt=\"\" "));
+    EXPECT_FALSE(QFile::exists(path("site/q.gif")));
+}
+
+TEST_F(Save, MapNotReadWholeOpensReadOnlyAndIsNotSavedBackIntoItsPage) {
+    const QByteArray page = "<body><map name=m><area shape=star coords=1,2,3 href=s.htm>"
+                            "<area coords=1,1,5,5 href=a.htm></map></body>";
+    const QString file = write("p.htm", page);
+    ASSERT_TRUE(doc.openDocument(file));
+    EXPECT_TRUE(doc.isReadOnly());
+    EXPECT_EQ(prompter.texts().last(), "This map cannot be held whole, so it opens read-only. "
+                                       "Not read: 1 areas of an unknown shape (\"star\").");
+    EXPECT_FALSE(doc.doSave(file));
+    EXPECT_EQ(read("p.htm"), page);
+    EXPECT_TRUE(doc.doSave(path("copy.htm"))); // another page takes what was read
+    doc.setAllowLoss(true);
+    EXPECT_TRUE(doc.doSave(file));
+    EXPECT_FALSE(read("p.htm").contains("star"));
+
+    // A failed Open says why on the message's second line.
+    EXPECT_FALSE(doc.openDocument(write("u.htm", "<html>\n<map name=m>\n<area coords=1,1,2,2>")));
+    EXPECT_TRUE(prompter.texts().last().endsWith(
+        "or the file is in use.\nThe MAP element that begins on line 2 is never closed."));
+}
+
+TEST_F(Save, PageWithoutBodyEndThatLacksTheMapIsNeverReplaced) {
+    const QByteArray page = "{* header *}\n<p>no end of body</p>\n";
+    ASSERT_TRUE(doc.openDocument(write("a.map", "rect a.htm 1,1 5,5\n")));
+    const QString target = write("t.htm", page);
+    EXPECT_FALSE(doc.doSave(target));
+    EXPECT_EQ(read("t.htm"), page);
+    EXPECT_EQ(prompter.texts().last(),
+              "This HTML file is malformed. Refusing to save into this file due to extreme "
+              "possibility of destroying the file.");
+    EXPECT_TRUE(doc.isModified());
+}

@@ -18,17 +18,23 @@ TEST(HtmlPageScan, TokenizerReadsNamesValuesAndQuotes) {
     EXPECT_TRUE(tag.is("IMG"));
     EXPECT_FALSE(tag.closing);
     EXPECT_EQ(tag.end, text.indexOf("tail"));
-    ASSERT_EQ(tag.attributeCount, 5);
+    ASSERT_EQ(tag.attributes.size(), 5u);
     EXPECT_EQ(tag.attributes[0].value, "a b.gif");
     EXPECT_TRUE(tag.attributes[0].quoted);
     EXPECT_EQ(tag.attributes[1].value, "10");
     EXPECT_FALSE(tag.attributes[1].quoted);
     EXPECT_EQ(tag.attributes[2].name, "ismap");
     EXPECT_TRUE(tag.attributes[2].value.isEmpty());
-    // Single quotes mean nothing: the value runs to the next white space,
-    // and the stray quote after "y" ends the attributes.
-    EXPECT_EQ(tag.attribute("ALT"), "'x");
-    EXPECT_EQ(tag.attributes[4].name, "y");
+    // Single quotes are quotes, as browsers read them.
+    EXPECT_EQ(tag.attribute("ALT"), "x y");
+    EXPECT_EQ(tag.attributes[3].quote, '\'');
+    EXPECT_EQ(tag.attributes[4].name, "a");
+    // Names run to white space, "/", ">" or "=", as browsers read them.
+    const HtmlTag xml = tagAt("<img xml:lang=en data-x='1'/>");
+    ASSERT_EQ(xml.attributes.size(), 2u);
+    EXPECT_EQ(xml.attributes[0].name, "xml:lang");
+    EXPECT_TRUE(xml.selfClosing);
+    EXPECT_FALSE(tagAt("<img src=a.png/>").selfClosing); // the "/" is the value's
     // Attribute names compare without regard to case; the first match wins.
     EXPECT_EQ(tagAt("<a href=1 HREF=2>").attribute("Href"), "1");
 }
@@ -117,7 +123,7 @@ TEST(HtmlPageScan, WhatGoesBeyondTheCapacitiesIsIgnored) {
     for (int i = 0; i < 40; ++i)
         text += " A" + QByteArray::number(i) + "=" + QByteArray::number(i);
     text += ">";
-    for (int i = 0; i < 70; ++i)
+    for (int i = 0; i < HtmlPageScan::kMaxImgs + 6; ++i)
         text += "<IMG SRC=" + QByteArray::number(i) + ".gif>";
     text += "<MAP NAME=big>";
     for (int i = 0; i < 1100; ++i)
@@ -125,14 +131,15 @@ TEST(HtmlPageScan, WhatGoesBeyondTheCapacitiesIsIgnored) {
     for (int i = 0; i < 70; ++i)
         text += "<!-- #$DESCRIPTION:" + QByteArray::number(i) + " -->";
     text += "</MAP>";
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < HtmlPageScan::kMaxMaps + 4; ++i)
         text += "<MAP NAME=m" + QByteArray::number(i) + "></MAP>";
 
     const HtmlPageScan scan = HtmlPageScan::scan(text);
     ASSERT_EQ(int(scan.imgs.size()), HtmlPageScan::kMaxImgs);
-    EXPECT_EQ(int(scan.imgs[0].carried.size()), HtmlTag::kMaxAttributes - 1);
+    EXPECT_EQ(int(scan.imgs[0].carried.size()), 40); // every attribute a tag has
     ASSERT_EQ(int(scan.maps.size()), HtmlPageScan::kMaxMaps);
     EXPECT_EQ(int(scan.maps[0].areas.size()), HtmlPageScan::kMaxAreasPerMap);
+    EXPECT_EQ(scan.maps[0].areasBeyond, 1100 - HtmlPageScan::kMaxAreasPerMap);
     EXPECT_EQ(int(scan.maps[0].tracking.size()), HtmlPageScan::kMaxTrackingLines);
-    EXPECT_EQ(scan.maps[15].name, "m14");
+    EXPECT_EQ(scan.maps.back().name, "m" + QByteArray::number(HtmlPageScan::kMaxMaps - 2));
 }

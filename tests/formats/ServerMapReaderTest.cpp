@@ -1,4 +1,5 @@
 #include "formats/ServerMapReader.h"
+#include "formats/LineScan.h"
 #include "formats/MappedFile.h"
 #include "model/AreaCollector.h"
 #include "model/MapInfo.h"
@@ -153,9 +154,16 @@ TEST(ServerMapReader, FirstLineIsAnOrdinaryLineUnlessItIsHtml) {
     Read markedMap("\xEF\xBB\xBF#$TITLE:t\n");
     EXPECT_EQ(markedMap.info.title, "t");
 
-    Read later("rect a.htm 1,1 5,5\n<HTML>\n");
+    Read later("rect a.htm 1,1 5,5\n# see <b>here</b>\n");
     EXPECT_TRUE(later.ok);
     EXPECT_EQ(later.count(), 1);
+    // Templates and scripts begin otherwise; their markup makes them pages.
+    Read tpl("{* header *}\n<div><map name=\"m\"><area coords=\"1,1,5,5\"></map></div>\n");
+    EXPECT_EQ(tpl.count(), 1);
+    EXPECT_EQ(tpl.info.title, "m");
+    EXPECT_TRUE(ServerMapReader::isPage("{* x *}\n<p>", QStringLiteral("t.PHP")));
+    EXPECT_FALSE(ServerMapReader::isPage("rect a.htm 1,1 5,5", QStringLiteral("a.htm")));
+    EXPECT_FALSE(ServerMapReader::isPage("rect a.htm 1,1 5,5", QStringLiteral("a.map")));
 }
 
 TEST(ServerMapReader, TextEndsAtTheFirstNul) {
@@ -195,4 +203,42 @@ TEST(ServerMapReader, ReadOnlyFollowsTheFilesWriteProtection) {
     EXPECT_TRUE(ServerMapReader().read(file, areas, info));
     EXPECT_TRUE(info.readOnly);
     EXPECT_EQ(areas.areas().size(), 1u);
+}
+
+TEST(ServerMapReader, HostileTextsNumbersAndPagesAreBoundedAndExplained) {
+    // A comment that decodes to a NUL ends there, as map texts always have.
+    Read nul("# Save 50% on shoes\nrect a.htm 1,1 5,5\n");
+    ASSERT_EQ(nul.count(), 1);
+    EXPECT_EQ(nul.at(0).comment(), "Save 50");
+
+    // Numbers beyond the int range saturate, and so do the circles and
+    // boxes made of them, in both kinds of file.
+    constexpr int kLimit = LineScan::kCoordinateLimit;
+    Read server("circ a.htm 2147483647,0 -2147483648,0\n"
+                "poly p.htm -2147483649,0 10,10 0,10\n");
+    ASSERT_EQ(server.count(), 2);
+    EXPECT_EQ(server.at(0).imageRect(), (PixelRect{0, -kLimit, kLimit, kLimit}));
+    EXPECT_EQ(server.at(1).vertex(0), QPoint(-kLimit, 0));
+    Read page("<map name=m><area shape=circle coords=\"2147483647,2147483647,2147483647\">"
+              "<area shape=poly coords=\"-2147483649,0,10,10,0,10\"></map>");
+    ASSERT_EQ(page.count(), 2);
+    EXPECT_EQ(page.at(0).imageRect(), (PixelRect{0, 0, kLimit, kLimit}));
+    EXPECT_EQ(page.at(1).vertex(0), QPoint(-kLimit, 0));
+
+    // A page that gives no map says why, and where.
+    const auto failure = [](const QByteArray& text) {
+        ServerMapReader reader;
+        AreaCollector areas(5, 1024);
+        MapInfo info;
+        EXPECT_FALSE(reader.readText(text, areas, info));
+        return reader.report().failureText().toStdString();
+    };
+    EXPECT_EQ(failure("<html>\n<body>\n<map name=m>\n<area coords=1,1,2,2>\n</body>"),
+              "The MAP element that begins on line 3 is never closed.");
+    EXPECT_EQ(failure("<html>\n<!--\n<map name=m></map> -->"),
+              "The MAP element on line 3 lies inside a comment, script or style, which is not "
+              "part of the page.");
+    EXPECT_EQ(failure(QByteArray("<html>\n\n<p>\0<map name=m></map>", 28)),
+              "The page holds a NUL byte on line 3, and it is read only up to there.");
+    EXPECT_EQ(failure("<html><p>nothing</p></html>"), "The page holds no complete MAP element.");
 }

@@ -52,3 +52,32 @@ TEST_F(Cli, ConvertAnswersQuestionsNoAndReportsThem) {
                      "not allowed!\n");
     EXPECT_EQ(run({"convert", map}).exitCode, 2);
 }
+
+TEST_F(Cli, ConvertNeverDestroysWhatItCouldNotRead) {
+    // A map not read whole goes back into its own page only when asked.
+    const QByteArray lossy = "<body><map name=m><area shape=oval coords=1,2,3 href=o.htm>"
+                             "<area coords=1,1,5,5 href=a.htm></map></body>";
+    const QString page = write("lossy.htm", lossy);
+    Outcome r = run({"convert", page, page});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith("tessary-cli: This map was not read whole from"));
+    EXPECT_TRUE(r.err.endsWith("tessary-cli: not read: 1 areas of an unknown shape (\"oval\"); "
+                               "--allow-loss writes it anyway\n"));
+    EXPECT_EQ(read("lossy.htm"), lossy);
+    EXPECT_EQ(run({"convert", page, page, "--allow-loss"}).exitCode, 0);
+
+    // A page without a body end that lacks the map is kept byte for byte.
+    const QByteArray tpl = "{* header *}\n<p>no end of body</p>\n";
+    const QString target = write("t.htm", tpl);
+    r = run({"convert", write("a.map", "rect a.htm 1,1 5,5\n"), target});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "tessary-cli: This HTML file is malformed. Refusing to save into this file "
+                     "due to extreme possibility of destroying the file.\n");
+    EXPECT_EQ(read("t.htm"), tpl);
+
+    // A page that gives no map says why on a second line.
+    r = run({"convert", write("u.htm", "<html>\n<!-- <map name=m></map> -->\n"), target});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.endsWith("in use.\ntessary-cli: The MAP element on line 2 lies inside a "
+                               "comment, script or style, which is not part of the page.\n"));
+}

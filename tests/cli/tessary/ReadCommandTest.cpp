@@ -62,7 +62,7 @@ TEST_F(Cli, UserSettingsGiveTheDefaultUrl) {
     EXPECT_EQ(r.json()["defaultUrl"].toString(), "https://example.org/");
 }
 
-TEST_F(Cli, FailuresExitWithOneLine) {
+TEST_F(Cli, FailuresExitWithOneLineAndTheReason) {
     Outcome r = run({"read", dir.filePath("missing.map")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.isEmpty());
@@ -72,7 +72,9 @@ TEST_F(Cli, FailuresExitWithOneLine) {
     r = run({"read", write("page.map", "<HTML><BODY>\n</BODY>\n")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.startsWith("tessary-cli: Unable to load the map file.")); // no map in it
-    EXPECT_EQ(r.err.count('\n'), 1);
+    // The reason follows on a line of its own.
+    EXPECT_TRUE(r.err.endsWith("\ntessary-cli: The page holds no complete MAP element.\n"));
+    EXPECT_EQ(r.err.count('\n'), 2);
 }
 
 TEST_F(Cli, ImageInfoLocatesAndQueriesThePictureAsOpenDoes) {
