@@ -47,8 +47,7 @@ typedef uint64_t (*Dot)(const uint8_t*, const uint8_t*, size_t);
 static Dot dot = dotPlain;
 
 __attribute__((constructor)) static void chooseDot(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512bw"))
+    if (KIsaLevel() == K_ISA_AVX512)
         dot = dotWide;
 }
 

@@ -6,6 +6,7 @@
  * division by 255 is a multiplication checked for every dividend that
  * occurs. */
 #include "imgfx/HsvColor.h"
+#include "rkkernel/rkkernel.h"
 
 #include <immintrin.h>
 
@@ -178,8 +179,7 @@ static size_t changeNone(const FxHsvChange* change, uint8_t* p, size_t n) {
 static ChangeWide changeFast = changeNone;
 
 __attribute__((constructor)) static void chooseChange(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+    if (KIsaVbmi()) {
         buildTables();
         changeFast = changeWide;
     }

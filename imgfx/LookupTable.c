@@ -71,8 +71,7 @@ static MapBytes mapEveryThirdFast = NULL;
 
 /* Picks the widest lookup the processor has, once, when the library loads. */
 __attribute__((constructor)) static void chooseMapBytes(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+    if (KIsaVbmi()) {
         mapBytes = mapBytesVbmi;
         mapEveryThirdFast = mapEveryThird;
     }
