@@ -118,7 +118,9 @@ static int medianRow(void* context, const FxWindowRow* row) {
     const int bpp = row->BytesPerPixel;
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], x1 = row->Spans[s + 1];
-        if (job->Dimension <= FX_SELECT_MAX_DIMENSION)
+        if (job->Dimension == 5)
+            FxMedian5(row->Out, row->Rows, bpp, x0 * bpp, (x1 - x0) * bpp);
+        else if (job->Dimension <= FX_SELECT_MAX_DIMENSION)
             FxMedianSelect(row->Out, row->Rows, job->Dimension, bpp, x0 * bpp, (x1 - x0) * bpp);
         else
             medianSpan(job, row, x0, x1);
