@@ -40,6 +40,7 @@ typedef struct Histogram {
 
 typedef struct MedianJob {
     int Dimension;
+    int Selects;           /* bitwise selection rather than the histograms */
     uint32_t Rank;         /* (N x N + 1) / 2 */
     Histogram Channels[3]; /* slid side by side, so that their updates overlap */
 } MedianJob;
@@ -120,7 +121,7 @@ static int medianRow(void* context, const FxWindowRow* row) {
         const int x0 = row->Spans[s], x1 = row->Spans[s + 1];
         if (job->Dimension == 5)
             FxMedian5(row->Out, row->Rows, bpp, x0 * bpp, (x1 - x0) * bpp);
-        else if (job->Dimension <= FX_SELECT_MAX_DIMENSION)
+        else if (job->Selects)
             FxMedianSelect(row->Out, row->Rows, job->Dimension, bpp, x0 * bpp, (x1 - x0) * bpp);
         else
             medianSpan(job, row, x0, x1);
@@ -140,10 +141,14 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
     if (!job)
         return FX_ERR_NO_MEMORY;
     job->Dimension = dimension;
+    /* The selection's byte counting is fast only with AVX-512 (its vector
+     * compares of 64 bytes); elsewhere the histograms take every dimension
+     * but 3 and 5, which have their networks. */
+    job->Selects = KIsaLevel() == K_ISA_AVX512 && dimension <= FX_SELECT_MAX_DIMENSION;
     job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
     /* Only the selection reads padding; the histograms clamp columns. */
     const FxWindowLayout layout = {.Dimension = dimension,
-                                   .Padded = dimension <= FX_SELECT_MAX_DIMENSION};
+                                   .Padded = job->Selects || dimension == 5};
     status = FxRunWindow(bitmap, &layout, medianRow, job);
     KFree(job);
     return status;
