@@ -12,11 +12,6 @@
 
 #define WIDE __attribute__((target("avx512f,avx512bw,avx512vbmi")))
 
-static void changePlain(const FxHsvChange* change, uint8_t* p, size_t n) {
-    for (size_t i = 0; i < n; ++i, p += 3)
-        FxChangeColor(change, &p[2], &p[1], &p[0]);
-}
-
 /* a / b truncated, for 0 <= a < 2^24 and b >= 1. */
 WIDE static inline __m512i quotient(__m512i a, __m512i b) {
     return _mm512_cvttps_epi32(_mm512_div_ps(_mm512_cvtepi32_ps(a), _mm512_cvtepi32_ps(b)));
@@ -187,5 +182,5 @@ __attribute__((constructor)) static void chooseChange(void) {
 
 void FxChangePixels(const FxHsvChange* change, uint8_t* bgr, size_t n) {
     size_t done = changeFast(change, bgr, n);
-    changePlain(change, bgr + 3 * done, n - done);
+    FxChangePixelsChunked(change, bgr + 3 * done, n - done);
 }
