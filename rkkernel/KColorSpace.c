@@ -251,7 +251,8 @@ int KConvertColorSpace(const void* source, void* target, int width, int fromSpac
     }
     const uint8_t* in = source;
     uint8_t* out = target;
-    if (subtractive(in, out, width, fromSpace, toSpace))
+    if (subtractive(in, out, width, fromSpace, toSpace) ||
+        KConvertHueSpace(in, out, width, fromSpace, toSpace))
         return K_OK;
     /* Backwards when widening so that the same buffer serves both sides. */
     int backwards = outBytes > inBytes;

@@ -91,6 +91,11 @@ typedef struct KBilinearRow {
  * returns how many it did. */
 int KWideBilinear(const KBilinearRow* row, uint8_t* out);
 
+/* Rows between blue, green, red and HSV or HLS, vectorised for the
+ * processor level, with the bytes of the per-pixel forms; returns 0 (and
+ * does nothing) for other pairs of spaces or partly overlapping buffers. */
+int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, int toSpace);
+
 typedef struct KProgress {
     KStatusCallback Callback;
     int Percent;
