@@ -73,19 +73,6 @@ K_BODY void fromBgrBody(const uint8_t* restrict blue, const uint8_t* restrict gr
     }
 }
 
-#define PLANES_IN const uint8_t* restrict a, const uint8_t* restrict b, const uint8_t* restrict c
-#define PLANES_OUT uint8_t* restrict x, uint8_t* restrict y, uint8_t* restrict z
-
-/* Each space's loop has its own copy, without a test inside the loop. */
-K_BODY void toHsvBody(PLANES_IN, PLANES_OUT, int n) {
-    fromBgrBody(a, b, c, x, y, z, n, 0);
-}
-K_BODY void toHlsBody(PLANES_IN, PLANES_OUT, int n) {
-    fromBgrBody(a, b, c, x, y, z, n, 1);
-}
-K_LEVELS(toHsv, (PLANES_IN, PLANES_OUT, int n), (a, b, c, x, y, z, n))
-K_LEVELS(toHls, (PLANES_IN, PLANES_OUT, int n), (a, b, c, x, y, z, n))
-
 /* And back. */
 K_BODY void toBgrBody(const uint8_t* restrict hue, const uint8_t* restrict second,
                       const uint8_t* restrict third, uint8_t* restrict blue,
@@ -115,14 +102,46 @@ K_BODY void toBgrBody(const uint8_t* restrict hue, const uint8_t* restrict secon
     }
 }
 
-K_BODY void fromHsvBody(PLANES_IN, PLANES_OUT, int n) {
-    toBgrBody(a, b, c, x, y, z, n, 0);
+enum { TO_HSV, TO_HLS, FROM_HSV, FROM_HLS };
+
+/* A run of pixels a chunk at a time, dealt to planes, converted and
+ * gathered back; in and out may be the same buffer, since every chunk is
+ * read whole before it is written. kind is a constant in each copy. */
+K_BODY void convertRunBody(const uint8_t* in, uint8_t* out, int width, int kind) {
+    uint8_t planes[6][CHUNK];
+    for (int done = 0; done < width; done += CHUNK) {
+        const int n = width - done < CHUNK ? width - done : CHUNK;
+        const uint8_t* p = in + 3 * (size_t)done;
+        for (int i = 0; i < n; ++i)
+            planes[0][i] = p[3 * i], planes[1][i] = p[3 * i + 1], planes[2][i] = p[3 * i + 2];
+        if (kind == TO_HSV || kind == TO_HLS)
+            fromBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
+                        kind == TO_HLS);
+        else
+            toBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
+                      kind == FROM_HLS);
+        uint8_t* q = out + 3 * (size_t)done;
+        for (int i = 0; i < n; ++i)
+            q[3 * i] = planes[3][i], q[3 * i + 1] = planes[4][i], q[3 * i + 2] = planes[5][i];
+    }
 }
-K_BODY void fromHlsBody(PLANES_IN, PLANES_OUT, int n) {
-    toBgrBody(a, b, c, x, y, z, n, 1);
+
+K_BODY void toHsvBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, TO_HSV);
 }
-K_LEVELS(fromHsv, (PLANES_IN, PLANES_OUT, int n), (a, b, c, x, y, z, n))
-K_LEVELS(fromHls, (PLANES_IN, PLANES_OUT, int n), (a, b, c, x, y, z, n))
+K_BODY void toHlsBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, TO_HLS);
+}
+K_BODY void fromHsvBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, FROM_HSV);
+}
+K_BODY void fromHlsBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, FROM_HLS);
+}
+K_LEVELS(toHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+K_LEVELS(toHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+K_LEVELS(fromHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+K_LEVELS(fromHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 
 int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, int toSpace) {
     const int hls = fromSpace == K_SPACE_HLS || toSpace == K_SPACE_HLS;
@@ -136,19 +155,9 @@ int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, 
     const uintptr_t a = (uintptr_t)in, b = (uintptr_t)out, bytes = 3 * (uintptr_t)width;
     if (in != out && a < b + bytes && b < a + bytes)
         return 0;
-    uint8_t planes[6][CHUNK];
-    for (int done = 0; done < width; done += CHUNK) {
-        const int n = width - done < CHUNK ? width - done : CHUNK;
-        const uint8_t* p = in + 3 * (size_t)done;
-        for (int i = 0; i < n; ++i)
-            planes[0][i] = p[3 * i], planes[1][i] = p[3 * i + 1], planes[2][i] = p[3 * i + 2];
-        /* blue, green, red in, hue and the others out, or the other way */
-        void (*convert)(PLANES_IN, PLANES_OUT, int) =
-            forwards ? (hls ? toHls : toHsv) : (hls ? fromHls : fromHsv);
-        convert(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n);
-        uint8_t* q = out + 3 * (size_t)done;
-        for (int i = 0; i < n; ++i)
-            q[3 * i] = planes[3][i], q[3 * i + 1] = planes[4][i], q[3 * i + 2] = planes[5][i];
-    }
+    if (forwards)
+        (hls ? toHls : toHsv)(in, out, width);
+    else
+        (hls ? fromHls : fromHsv)(in, out, width);
     return 1;
 }
