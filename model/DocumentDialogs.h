@@ -10,10 +10,10 @@
 
 class MapArea;
 
-// The dialogs that document operations open. The view layer implements it
-// with windows; tests implement it with scripted answers. Every method's own
-// body behaves as a cancelled dialog, which is what a document given no
-// dialogs gets. Message boxes go through the Prompter instead.
+// The dialogs that document operations open. The editor implements every
+// one with windows; CancellingDocumentDialogs answers each as a cancelled
+// dialog, for tests and the command-line tool to build on. Message boxes go
+// through the Prompter instead.
 class DocumentDialogs {
 public:
     enum class AreaChoice { Ok, Cancel, Delete };
@@ -31,30 +31,26 @@ public:
 
     // "Settings for this Mapfile" on a copy of the map information and the
     // map's path; true on OK with the copy edited.
-    virtual bool editMapInfo(MapInfo& /*info*/, const QString& /*mapPath*/) { return false; }
+    virtual bool editMapInfo(MapInfo& info, const QString& mapPath) = 0;
     // "Area Settings" for `area`, numbered `number` (index + 1), editing a
     // copy of its texts.
-    virtual AreaChoice editArea(const MapArea& /*area*/, int /*number*/, AreaTexts& /*texts*/) {
-        return AreaChoice::Cancel;
-    }
+    virtual AreaChoice editArea(const MapArea& area, int number, AreaTexts& texts) = 0;
     // "Create Guides" for a picture of the given size: false on Cancel,
     // otherwise the values the user accepted.
-    virtual bool createGuides(int /*imageWidth*/, int /*imageHeight*/, GuideValues& /*values*/) {
-        return false;
-    }
+    virtual bool createGuides(int imageWidth, int imageHeight, GuideValues& values) = 0;
     // "Areas Existing": keep the existing areas, replace them, or cancel.
-    virtual ExistingAreas areasExisting() { return ExistingAreas::Cancel; }
+    virtual ExistingAreas areasExisting() = 0;
     // The image file dialog, starting at startPath: the chosen path, or
     // empty when cancelled.
-    virtual QString chooseImageFile(const QString& /*startPath*/) { return {}; }
+    virtual QString chooseImageFile(const QString& startPath) = 0;
     // "Missing Image" for the named picture: true on OK (the caller then
     // offers the image file dialog), false on Cancel.
-    virtual bool missingImage(const QByteArray& /*imageFile*/) { return false; }
+    virtual bool missingImage(const QByteArray& imageFile) = 0;
     // The New Map wizard; false unless it ended with Finish.
-    virtual bool runNewMapWizard(NewMap& /*result*/) { return false; }
+    virtual bool runNewMapWizard(NewMap& result) = 0;
     // The Image wizard; false unless it ended with Finish, else the path of
     // the picture it wrote.
-    virtual bool runImageWizard(QString& /*imagePath*/) { return false; }
+    virtual bool runImageWizard(QString& imagePath) = 0;
 
     // --- reading and saving pages ---------------------------------------------
 
@@ -66,9 +62,7 @@ public:
     };
     // "Multiple Maps in HTML File": true on OK with chosenName set to the
     // chosen map's name; false on Cancel.
-    virtual bool chooseMap(const QList<MapChoice>& /*maps*/, QByteArray& /*chosenName*/) {
-        return false;
-    }
+    virtual bool chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) = 0;
 
     // What the Save As prompt starts from and what it settles.
     struct SaveAs {
@@ -81,9 +75,9 @@ public:
     };
     // "Save the Image Map file" (with the overwrite prompt and the checks
     // of an existing page): true with request.path set, false on Cancel.
-    virtual bool chooseSavePath(SaveAs& /*request*/) { return false; }
+    virtual bool chooseSavePath(SaveAs& request) = 0;
 
     // The saved confirmation showing text; true when the user ticked "don't
     // show this again".
-    virtual bool confirmSaved(const QString& /*text*/) { return false; }
+    virtual bool confirmSaved(const QString& text) = 0;
 };

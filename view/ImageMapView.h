@@ -1,7 +1,7 @@
 #pragma once
 
+#include "document/ImageMapDoc.h"
 #include "model/CommandTarget.h"
-#include "model/ImageMapDoc.h"
 #include "model/PixelRect.h"
 #include "view/AreaStyle.h"
 #include "view/PictureStretch.h"

@@ -6,11 +6,11 @@
 // caption strip with the main window's title on top instead.
 // The settings store is XDG_CONFIG_HOME's; questions are answered No and
 // written to standard error, so that nothing waits for a person.
-#include "app/CommandRouter.h"
-#include "app/MainFrame.h"
-#include "app/MapViewPane.h"
-#include "app/MyMDIChildWnd.h"
-#include "app/TessaryApp.h"
+#include "app/frames/MainFrame.h"
+#include "app/frames/MapViewPane.h"
+#include "app/frames/MyMDIChildWnd.h"
+#include "app/shell/CommandRouter.h"
+#include "app/shell/TessaryApp.h"
 #include "model/CommandIds.h"
 #include "model/Prompter.h"
 #include "model/Settings.h"

@@ -6,12 +6,12 @@
 // readAll, then a QFile write of the same bytes to another file); x_safe
 // divides by a read and a write through QSaveFile (temporary file, sync,
 // rename), the way every save replaces a page.
+#include "document/ImageMapDoc.h"
 #include "formats/HtmlMapReader.h"
 #include "formats/HtmlMapWriter.h"
 #include "formats/HtmlPageScan.h"
 #include "formats/MapFileSaver.h"
 #include "model/AreaCollector.h"
-#include "model/ImageMapDoc.h"
 #include "model/MapInfo.h"
 #include "model/Settings.h"
 

@@ -2,10 +2,10 @@
 // collector) and the document's whole Open (without a picture), each beside
 // a plain read of the same file. The counter x_plain_read is the time of one
 // read divided by the time of one plain read of the file.
+#include "document/ImageMapDoc.h"
 #include "formats/MappedFile.h"
 #include "formats/ServerMapReader.h"
 #include "model/AreaCollector.h"
-#include "model/ImageMapDoc.h"
 #include "model/MapInfo.h"
 
 #include <QFile>

@@ -2,9 +2,9 @@
 // the raster component with pending events processed between them, the
 // packed bitmap taken out into a LoadedImage) beside a plain QImage load of
 // the same file. Each iteration times both; "ratio" is fed / plain.
-#include "app/ImageLoadProgress.h"
-#include "app/ImageLoadWindow.h"
-#include "app/ImageLoader.h"
+#include "app/loading/ImageLoadProgress.h"
+#include "app/loading/ImageLoadWindow.h"
+#include "app/loading/ImageLoader.h"
 #include "raster/PackedDib.h"
 #include "raster/Rastel.h"
 

@@ -1,7 +1,7 @@
 // tessary-shot: shows a map in the map view and writes what the window
 // shows to a PNG file, for looking at the view without the editor around
 // it. scripts/shots runs it under Xvfb on the bundled sample.
-#include "model/ImageMapDoc.h"
+#include "document/ImageMapDoc.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"
 #include "raster/PackedDib.h"

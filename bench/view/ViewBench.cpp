@@ -6,7 +6,7 @@
 // whatever else the machine runs) and this thread's processor time
 // (cpu_ms: what the work itself costs); "ratio" compares processor times,
 // view / reference.
-#include "model/ImageMapDoc.h"
+#include "document/ImageMapDoc.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"
 #include "raster/PackedDib.h"

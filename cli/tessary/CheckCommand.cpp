@@ -4,7 +4,7 @@
 #include "CliOpen.h"
 #include "ImageInfo.h"
 #include "MapJson.h"
-#include "model/ImageMapDoc.h"
+#include "document/ImageMapDoc.h"
 #include "model/MapCheckStatus.h"
 #include "model/Settings.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/DocumentDialogs.h"
+#include "model/CancellingDocumentDialogs.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,7 +11,7 @@
 // cancelled, except the choice among the maps of a page, which takes the
 // map named on the command line (--map) when the page has it. The maps a
 // page offered are kept for the failure message.
-class CliDialogs : public DocumentDialogs {
+class CliDialogs : public CancellingDocumentDialogs {
 public:
     explicit CliDialogs(std::optional<QByteArray> wantedMap) : m_wanted(std::move(wantedMap)) {}
 

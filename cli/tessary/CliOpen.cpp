@@ -2,7 +2,7 @@
 
 #include "CliDialogs.h"
 #include "CliPrompter.h"
-#include "model/ImageMapDoc.h"
+#include "document/ImageMapDoc.h"
 #include "model/MapText.h"
 #include "model/Strings.h"
 

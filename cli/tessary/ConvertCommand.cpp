@@ -3,7 +3,7 @@
 #include "CliArguments.h"
 #include "CliOpen.h"
 #include "CliPrompter.h"
-#include "model/ImageMapDoc.h"
+#include "document/ImageMapDoc.h"
 #include "model/MapText.h"
 #include "model/Settings.h"
 

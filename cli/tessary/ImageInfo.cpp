@@ -1,9 +1,9 @@
 #include "ImageInfo.h"
 
 #include "MapJson.h"
-#include "app/ImageLoadTexts.h"
+#include "document/ImageMapDoc.h"
 #include "model/ImageLocator.h"
-#include "model/ImageMapDoc.h"
+#include "raster/ImageLoadTexts.h"
 #include "raster/ImageProbe.h"
 #include "raster/RasterDispid.h"
 

@@ -1,6 +1,6 @@
 #include "MapJson.h"
 
-#include "model/ImageMapDoc.h"
+#include "document/ImageMapDoc.h"
 #include "model/MapText.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "app/AboutBox.h"
-#include "app/CommandLineSwitchesDialog.h"
-#include "app/OpenMapDialog.h"
-#include "app/QtPrompter.h"
-#include "app/WelcomeDialog.h"
+#include "app/dialogs/AboutBox.h"
+#include "app/dialogs/CommandLineSwitchesDialog.h"
+#include "app/dialogs/OpenMapDialog.h"
+#include "app/dialogs/WelcomeDialog.h"
+#include "app/shell/QtPrompter.h"
 #include "support/QtTestApp.h"
 
 #include <QCheckBox>

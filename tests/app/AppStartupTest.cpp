@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "app/RecentFiles.h"
+#include "app/shell/RecentFiles.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

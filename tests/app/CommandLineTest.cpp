@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "app/shell/CommandLine.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

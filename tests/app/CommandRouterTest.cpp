@@ -1,5 +1,5 @@
-#include "app/CommandRouter.h"
-#include "app/ActionTable.h"
+#include "app/shell/CommandRouter.h"
+#include "app/shell/ActionTable.h"
 #include "support/QtTestApp.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/GridSettingsDialog.h"
+#include "app/dialogs/GridSettingsDialog.h"
 #include "support/QtTestApp.h"
 
 #include <QCheckBox>

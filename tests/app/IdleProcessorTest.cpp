@@ -1,4 +1,4 @@
-#include "app/IdleProcessor.h"
+#include "app/shell/IdleProcessor.h"
 #include "support/QtTestApp.h"
 
 #include <QElapsedTimer>

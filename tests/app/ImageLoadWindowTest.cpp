@@ -1,4 +1,4 @@
-#include "app/ImageLoadWindow.h"
+#include "app/loading/ImageLoadWindow.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestPictures.h"

@@ -1,5 +1,5 @@
-#include "app/ImageLoader.h"
-#include "app/ImageLoadProgress.h"
+#include "app/loading/ImageLoader.h"
+#include "app/loading/ImageLoadProgress.h"
 #include "raster/PackedDib.h"
 #include "raster/Rastel.h"
 #include "support/QtTestApp.h"

@@ -1,9 +1,9 @@
 // Opening maps and changing their pictures through the program's picture
 // source: real files, the real loading window (offscreen), scripted dialogs
 // and prompter.
-#include "app/LoaderPictureSource.h"
-#include "app/ImageLoadWindow.h"
-#include "model/ImageMapDoc.h"
+#include "app/loading/LoaderPictureSource.h"
+#include "app/loading/ImageLoadWindow.h"
+#include "document/ImageMapDoc.h"
 #include "model/Settings.h"
 #include "support/FakeDocumentDialogs.h"
 #include "support/QtTestApp.h"

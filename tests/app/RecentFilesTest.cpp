@@ -1,4 +1,4 @@
-#include "app/RecentFiles.h"
+#include "app/shell/RecentFiles.h"
 #include "model/Settings.h"
 
 #include <QDir>

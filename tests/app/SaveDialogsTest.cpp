@@ -1,9 +1,9 @@
 // The dialogs of saving and of pages with several maps, driven offscreen:
 // the Save As prompt with its check of an existing file, the saved
 // confirmation and "Multiple Maps in HTML File".
-#include "app/MultipleMapsDialog.h"
-#include "app/SaveMapDialog.h"
-#include "app/SavedDialog.h"
+#include "app/dialogs/MultipleMapsDialog.h"
+#include "app/dialogs/SaveMapDialog.h"
+#include "app/dialogs/SavedDialog.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WhenShown.h"

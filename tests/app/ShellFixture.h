@@ -1,11 +1,11 @@
 #pragma once
 
 #include "ShellFakes.h"
-#include "app/CommandRouter.h"
-#include "app/MainFrame.h"
-#include "app/MyMDIChildWnd.h"
-#include "app/TessaryApp.h"
-#include "model/ImageMapDoc.h"
+#include "app/frames/MainFrame.h"
+#include "app/frames/MyMDIChildWnd.h"
+#include "app/shell/CommandRouter.h"
+#include "app/shell/TessaryApp.h"
+#include "document/ImageMapDoc.h"
 #include "model/Settings.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"

@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "app/shell/SingleInstance.h"
 #include "support/QtTestApp.h"
 
 #include <QDir>

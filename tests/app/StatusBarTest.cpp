@@ -1,5 +1,5 @@
-#include "app/StatusBar.h"
-#include "app/StatePane.h"
+#include "app/frames/StatusBar.h"
+#include "app/frames/StatePane.h"
 #include "support/QtTestApp.h"
 
 #include <QLabel>

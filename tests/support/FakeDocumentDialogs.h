@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/DocumentDialogs.h"
+#include "model/CancellingDocumentDialogs.h"
 #include "model/MapArea.h"
 
 #include <QList>
@@ -11,7 +11,7 @@
 
 // DocumentDialogs for tests: each dialog answers from a script given in
 // advance (cancelling once the script is used up) and counts its calls.
-class FakeDocumentDialogs : public DocumentDialogs {
+class FakeDocumentDialogs : public CancellingDocumentDialogs {
 public:
     // Create Guides: each entry is one showing; nullopt cancels.
     QList<std::optional<GuideValues>> guides;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ImageMapDoc.h"
+#include "document/ImageMapDoc.h"
 #include "model/MapArea.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"

@@ -1,0 +1,32 @@
+#include "app/dialogs/ImageFileDialog.h"
+
+#include "app/dialogs/FileFilters.h"
+#include "app/shell/ProgramFolder.h"
+#include "model/Settings.h"
+#include "model/Strings.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+QString ImageFileDialog::startFolder() {
+    const QString& last = Settings::app().lastImageFolder;
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : ProgramFolder::path();
+}
+
+QString ImageFileDialog::choose(const QString& startPath, QWidget* parent) {
+    QDir::setCurrent(startFolder());
+    const QFileInfo start(startPath);
+    const bool inFolder = startPath.contains(QLatin1Char('/')) && start.absoluteDir().exists();
+
+    QFileDialog dialog(parent, Strings::text(Str::ImageOpenTitle));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(FileFilters::images());
+    dialog.setDirectory(inFolder ? start.absolutePath() : QDir::currentPath());
+    if (!start.fileName().isEmpty())
+        dialog.selectFile(start.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+}

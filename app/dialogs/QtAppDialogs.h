@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/dialogs/AppDialogs.h"
+
+class QWidget;
+
+// The application's dialogs as windows over the main frame.
+class QtAppDialogs : public AppDialogs {
+public:
+    explicit QtAppDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    bool openMapFile(const QString& folder, QString& path, bool& readOnly) override;
+    void showCommandLineSwitches() override;
+    bool runWelcome(WelcomeChoice& choice, bool& neverShow) override;
+    void showAbout() override;
+    bool editGridSettings(GridSettings& grid) override;
+
+private:
+    QWidget* m_parent;
+};

@@ -1,0 +1,45 @@
+#include "app/dialogs/SaveMapDialog.h"
+
+#include "app/dialogs/FileFilters.h"
+#include "app/dialogs/SavePathCheck.h"
+#include "model/Strings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+SaveMapDialog::SaveMapDialog(const DocumentDialogs::SaveAs& request, QWidget* parent)
+    : QFileDialog(parent, Strings::text(Str::SaveMapTitle)) {
+    // Qt's own dialog, so that a name is checked before the dialog closes;
+    // the check asks about replacing a file itself.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setOption(QFileDialog::DontConfirmOverwrite);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setNameFilters(FileFilters::fromTemplates({Str::MapTemplateHtml}));
+    setDefaultSuffix(Strings::text(Str::PageExtension).mid(1));
+    const bool hasFolder = !request.folder.isEmpty() && QFileInfo(request.folder).isDir();
+    setDirectory(hasFolder ? request.folder : QDir::currentPath());
+    if (!request.proposedName.isEmpty())
+        selectFile(request.proposedName);
+}
+
+QString SaveMapDialog::chosenPath() const {
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+}
+
+void SaveMapDialog::accept() {
+    const QString path = chosenPath();
+    // A folder is opened, not saved into: the dialog does that itself.
+    if (!path.isEmpty() && !QFileInfo(path).isDir() && !SavePathCheck::accept(path))
+        return;
+    QFileDialog::accept();
+}
+
+bool SaveMapDialog::choose(DocumentDialogs::SaveAs& request, QWidget* parent) {
+    SaveMapDialog dialog(request, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return false;
+    request.path = dialog.chosenPath();
+    return true;
+}

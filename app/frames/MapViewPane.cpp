@@ -1,0 +1,49 @@
+#include "app/frames/MapViewPane.h"
+
+#include "view/ImageMapView.h"
+#include "view/StatusPanes.h"
+
+MapViewPane::MapViewPane(CImageMapDoc& doc, ToolZoomState& toolZoom, StatusPanes* panes,
+                         QWidget* parent)
+    : m_view(new CImageMapView(&doc, panes, parent, &toolZoom)), m_panes(panes) {
+    m_view->setObjectName(QStringLiteral("mapView"));
+}
+
+CImageMapView* MapViewPane::view() const {
+    return m_view;
+}
+
+QWidget* MapViewPane::widget() {
+    return m_view;
+}
+
+CommandTarget* MapViewPane::commandTarget() {
+    return m_view;
+}
+
+int MapViewPane::selectedArea() const {
+    return m_view ? m_view->selected() : -1;
+}
+
+void MapViewPane::selectArea(int index) {
+    if (m_view)
+        m_view->setSelected(index);
+}
+
+void MapViewPane::setSelectionListener(std::function<void(int index)> listener) {
+    if (m_view)
+        QObject::connect(m_view, &CImageMapView::selectionChanged, m_view, std::move(listener));
+}
+
+void MapViewPane::activated() {
+    if (!m_panes || !m_view)
+        return;
+    m_panes->showZoom(m_view->zoom());
+    m_panes->showPosition(-1, -1);
+    m_panes->showDimensions(0, 0);
+}
+
+void MapViewPane::settingsChanged() {
+    if (m_view)
+        m_view->settingsChanged();
+}

@@ -1,0 +1,60 @@
+// The map window's own commands: tools, Area List, Close and moving between
+// the two panes. Zoom is the map view's, ahead of the window in the chain.
+#include "app/frames/MapToolBar.h"
+#include "app/frames/MyMDIChildWnd.h"
+#include "document/ImageMapDoc.h"
+
+bool MyMDIChildWnd::onCommand(int id) {
+    if (toolCommand(id))
+        return true;
+    switch (CommandId(id)) {
+    case CommandId::AreaList:
+        toggleAreaList();
+        return true;
+    case CommandId::Close:
+        close();
+        return true;
+    case CommandId::NextPane:
+    case CommandId::PreviousPane:
+        switchPane(); // two panes: next and previous are the same one
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MyMDIChildWnd::onUpdateCommand(int id, CommandState& state) {
+    if (toolState(id, state))
+        return true;
+    switch (CommandId(id)) {
+    case CommandId::AreaList:
+        state.checked = isAreaListVisible();
+        return true;
+    case CommandId::Close:
+    case CommandId::NextPane:
+    case CommandId::PreviousPane:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Tools change the window's state on its toolbar; the map view, ahead of
+// the window in the chain, will take them first when it has more to do.
+bool MyMDIChildWnd::toolCommand(int id) {
+    ToolZoomState::Tool tool;
+    if (!ToolZoomState::toolOfCommand(CommandId(id), tool))
+        return false;
+    toolZoom().setTool(tool);
+    return true;
+}
+
+bool MyMDIChildWnd::toolState(int id, CommandState& state) {
+    ToolZoomState::Tool tool;
+    if (!ToolZoomState::toolOfCommand(CommandId(id), tool))
+        return false;
+    state.enabled = m_doc->commandEnabled(CommandId(id), commandContext());
+    state.radio = true;
+    state.checked = toolZoom().tool() == tool;
+    return true;
+}

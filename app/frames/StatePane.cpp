@@ -1,0 +1,47 @@
+#include "app/frames/StatePane.h"
+
+#include "model/Strings.h"
+
+namespace {
+
+constexpr int kPictureWidth = 16;
+constexpr int kPictureHeight = 15;
+
+} // namespace
+
+StatePane::StatePane(QWidget* parent) : QLabel(parent) {
+    setFixedSize(kPictureWidth + 6, kPictureHeight + 2);
+    setAlignment(Qt::AlignCenter);
+}
+
+QPixmap StatePane::picture(Picture which) {
+    static const QPixmap strip(QStringLiteral(":/icons/status.png"));
+    return strip.copy(int(which) * kPictureWidth, 0, kPictureWidth, kPictureHeight);
+}
+
+void StatePane::showState(int state, int areaNumber) {
+    if (state == Obscured)
+        setToolTip(QString::asprintf(Strings::raw(Str::AreaObscuredTip), areaNumber));
+    else if (state == MissingUrl)
+        setToolTip(QString::asprintf(Strings::raw(Str::AreaMissingUrlTip), areaNumber));
+    else
+        setToolTip(QString());
+    if (state == m_state)
+        return;
+    m_state = state;
+    ++m_pictureChanges;
+    switch (state) {
+    case Obscured:
+        setPixmap(picture(ObscuredPicture));
+        break;
+    case MissingUrl:
+        setPixmap(picture(MissingUrlPicture));
+        break;
+    case ReversedSearch:
+        setPixmap(picture(ReversedSearchPicture));
+        break;
+    default:
+        clear();
+        break;
+    }
+}

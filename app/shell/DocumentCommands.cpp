@@ -1,0 +1,66 @@
+#include "app/shell/DocumentCommands.h"
+
+#include "app/dialogs/AppDocumentDialogs.h"
+
+bool DocumentCommands::isDocumentCommand(CommandId id) {
+    switch (id) {
+    case CommandId::EditAreaInfo:
+    case CommandId::Delete:
+    case CommandId::MoveToFront:
+    case CommandId::SendToBack:
+    case CommandId::EditMapInfo:
+    case CommandId::CreateGuides:
+    case CommandId::ChangeImage:
+    case CommandId::Save:
+    case CommandId::SaveAs:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool DocumentCommands::onUpdateCommand(int id, CommandState& state) {
+    if (!isDocumentCommand(CommandId(id)))
+        return false;
+    state.enabled = m_doc.commandEnabled(CommandId(id), m_context()) &&
+                    AppDocumentDialogs::opensDialogsOf(CommandId(id));
+    return true;
+}
+
+bool DocumentCommands::onCommand(int id) {
+    if (!isDocumentCommand(CommandId(id)))
+        return false;
+    const int selected = m_context().selected;
+    switch (CommandId(id)) {
+    case CommandId::EditAreaInfo:
+        m_doc.editAreaInfo(selected);
+        break;
+    case CommandId::Delete:
+        m_doc.deleteArea(selected);
+        break;
+    case CommandId::MoveToFront:
+        m_doc.moveArea(selected, 0);
+        break;
+    case CommandId::SendToBack:
+        m_doc.moveArea(selected, m_doc.areaCount() - 1);
+        break;
+    case CommandId::EditMapInfo:
+        m_doc.editMapInfo();
+        break;
+    case CommandId::CreateGuides:
+        m_doc.createGuides();
+        break;
+    case CommandId::ChangeImage:
+        m_doc.changeImage();
+        break;
+    case CommandId::Save:
+        m_doc.save();
+        break;
+    case CommandId::SaveAs:
+        m_doc.saveAs();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,86 @@
+#include "app/shell/DocumentManager.h"
+
+#include "app/frames/MainFrame.h"
+#include "app/frames/MyMDIChildWnd.h"
+#include "app/shell/DocumentServices.h"
+#include "app/shell/RecentFiles.h"
+#include "document/ImageMapDoc.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+
+namespace {
+
+// The file a window's map was opened from.
+const char* const kOpenedFrom = "tessaryOpenedFrom";
+
+QString canonical(const QString& path) {
+    const QFileInfo info(path);
+    const QString real = info.canonicalFilePath();
+    return real.isEmpty() ? info.absoluteFilePath() : real;
+}
+
+} // namespace
+
+DocumentManager::DocumentManager(MainFrame& frame, DocumentServices& services,
+                                 const ActionTable& actions, RecentFiles& recent, QObject* parent)
+    : QObject(parent), m_frame(frame), m_services(services), m_actions(actions), m_recent(recent) {}
+
+MyMDIChildWnd* DocumentManager::findOpen(const QString& path) const {
+    const QString wanted = canonical(path);
+    for (MyMDIChildWnd* child : m_frame.children()) {
+        if (child->property(kOpenedFrom).toString() == wanted ||
+            canonical(child->document().path()) == wanted)
+            return child;
+    }
+    return nullptr;
+}
+
+bool DocumentManager::openMapFile(const QString& path, const QString& imagePath, bool readOnly) {
+    if (MyMDIChildWnd* open = findOpen(path)) {
+        m_frame.mdiArea()->setActiveSubWindow(open);
+        return true;
+    }
+    auto doc =
+        std::make_unique<CImageMapDoc>(m_services.documentDialogs(), m_services.pictureSource());
+    if (!doc->openDocument(path, imagePath))
+        return false;
+    if (readOnly)
+        doc->setReadOnly(true);
+    m_recent.add(path);
+    place(std::move(doc), canonical(path));
+    return true;
+}
+
+bool DocumentManager::newMap(const QString& mapPath, const QString& imagePath, bool createImage) {
+    auto doc =
+        std::make_unique<CImageMapDoc>(m_services.documentDialogs(), m_services.pictureSource());
+    CImageMapDoc::NewMapStart start;
+    start.mapPath = mapPath;
+    start.imagePath = imagePath;
+    start.createImage = createImage;
+    if (!doc->newDocument(start))
+        return false;
+    place(std::move(doc), QString());
+    return true;
+}
+
+void DocumentManager::openFiles(const QStringList& paths) {
+    for (const QString& path : paths)
+        openMapFile(path, QString(), false);
+}
+
+void DocumentManager::place(std::unique_ptr<CImageMapDoc> doc, const QString& openedFrom) {
+    CImageMapDoc* document = doc.get();
+    const auto changed = [this] { emit documentChanged(); };
+    connect(document, &CImageMapDoc::areaAdded, this, changed);
+    connect(document, &CImageMapDoc::areaRemoved, this, changed);
+    connect(document, &CImageMapDoc::areaChanged, this, changed);
+    connect(document, &CImageMapDoc::areaMoved, this, changed);
+    connect(document, &CImageMapDoc::allChanged, this, changed);
+    connect(document, &CImageMapDoc::modifiedChanged, this, changed);
+    auto* child = new MyMDIChildWnd(std::move(doc), m_services, m_actions, m_frame.mainStatusBar());
+    child->setProperty(kOpenedFrom, openedFrom);
+    m_frame.addChild(child);
+    emit documentChanged();
+}

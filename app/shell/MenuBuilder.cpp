@@ -1,0 +1,210 @@
+#include "app/shell/MenuBuilder.h"
+
+#include "app/shell/ActionTable.h"
+#include "model/CommandIds.h"
+#include "model/Strings.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+
+using C = CommandId;
+constexpr int kSeparator = 0;
+// Marks the dynamic actions (recent files, windows) a menu rebuilds.
+const char* const kDynamic = "tessaryDynamic";
+
+int id(C command) {
+    return int(command);
+}
+
+QList<int> zoomLevels() {
+    QList<int> ids;
+    for (int n = 0; n < 8; ++n)
+        ids << id(C::Zoom1) + n;
+    return ids;
+}
+
+void addItems(QWidget* to, const ActionTable& actions, const QList<int>& items) {
+    for (int item : items) {
+        if (item == kSeparator) {
+            auto* separator = new QAction(to);
+            separator->setSeparator(true);
+            to->addAction(separator);
+        } else if (QAction* action = actions.action(item)) {
+            to->addAction(action);
+        }
+    }
+}
+
+void dropDynamic(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (action->property(kDynamic).toBool())
+            delete action;
+    }
+}
+
+QAction* dynamicAction(QMenu* menu, const QString& text) {
+    auto* action = new QAction(text, menu);
+    action->setProperty(kDynamic, true);
+    return action;
+}
+
+QAction* dynamicSeparator(QMenu* menu) {
+    QAction* separator = dynamicAction(menu, QString());
+    separator->setSeparator(true);
+    return separator;
+}
+
+// A recent file as the menu shows it: the home folder as "~".
+QString shownPath(const QString& path) {
+    const QString home = QDir::homePath();
+    if (path.startsWith(home + QLatin1Char('/')))
+        return QStringLiteral("~") + path.mid(home.size());
+    return path;
+}
+
+} // namespace
+
+MenuBuilder::MenuBuilder(const ActionTable& actions, Sources sources, QObject* parent)
+    : QObject(parent), m_actions(actions), m_sources(std::move(sources)) {}
+
+void MenuBuilder::watch(QMenu* menu) {
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        if (m_sources.beforeShow)
+            m_sources.beforeShow();
+    });
+}
+
+QMenu* MenuBuilder::addMenu(QMenuBar* bar, int titleId, const QList<int>& items) {
+    QMenu* menu = bar->addMenu(Strings::text(titleId));
+    addItems(menu, m_actions, items);
+    watch(menu);
+    return menu;
+}
+
+void MenuBuilder::buildMenuBar(QMenuBar* bar, int menuId) {
+    for (QAction* old : bar->actions()) {
+        if (QMenu* menu = old->menu())
+            menu->deleteLater();
+    }
+    bar->clear();
+    const bool mapOpen = menuId == MapMenu;
+    buildFileMenu(bar, mapOpen);
+    if (mapOpen) {
+        addMenu(bar, Str::MenuEdit,
+                {id(C::Cut), id(C::Copy), id(C::Paste), id(C::Delete), kSeparator,
+                 id(C::EditAreaInfo)});
+    }
+    buildViewMenu(bar, mapOpen);
+    if (mapOpen) {
+        addMenu(bar, Str::MenuMapping,
+                {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool), id(C::ArrowTool),
+                 kSeparator, id(C::EditMapInfo)});
+        addMenu(bar, Str::MenuGoodies,
+                {id(C::Grid), id(C::GridSettings), kSeparator, id(C::CreateGuides), kSeparator,
+                 id(C::TestMap)});
+        buildWindowMenu(bar);
+    }
+    addMenu(bar, Str::MenuHelp, {id(C::HelpContents), kSeparator, id(C::About)});
+}
+
+QMenu* MenuBuilder::buildFileMenu(QMenuBar* bar, bool mapOpen) {
+    QList<int> items = {id(C::NewImageMap), id(C::CreateNewImage), id(C::Open)};
+    if (mapOpen) {
+        items << id(C::Close) << kSeparator << id(C::Save) << id(C::SaveAs) << kSeparator
+              << id(C::ChangeImage);
+    }
+    items << kSeparator << id(C::Preferences) << kSeparator << id(C::Exit);
+    QMenu* menu = addMenu(bar, Str::MenuFile, items);
+    QAction* exit = m_actions.action(C::Exit);
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, menu, exit] { refreshRecentFiles(menu, exit); });
+    refreshRecentFiles(menu, exit);
+    return menu;
+}
+
+void MenuBuilder::refreshRecentFiles(QMenu* menu, QAction* before) {
+    dropDynamic(menu);
+    const QStringList files = m_sources.recentFiles ? m_sources.recentFiles() : QStringList();
+    for (int i = 0; i < files.size(); ++i) {
+        const QByteArray shown = shownPath(files[i]).toUtf8();
+        QAction* action = dynamicAction(
+            menu, QString::asprintf(Strings::raw(Str::ItemRecentFile), i + 1, shown.constData()));
+        action->setStatusTip(Strings::text(id(C::RecentFile1)).section(QLatin1Char('\n'), 0, 0));
+        const int command = id(C::RecentFile1) + i;
+        action->setData(command);
+        connect(action, &QAction::triggered, this, [this, command] {
+            if (m_sources.command)
+                m_sources.command(command);
+        });
+        menu->insertAction(before, action);
+    }
+    if (!files.isEmpty())
+        menu->insertAction(before, dynamicSeparator(menu));
+}
+
+void MenuBuilder::buildViewMenu(QMenuBar* bar, bool mapOpen) {
+    QList<int> items = {id(C::ViewToolbar), id(C::ViewStatusBar)};
+    if (mapOpen)
+        items << kSeparator << id(C::AreaList) << kSeparator << id(C::ZoomIn) << id(C::ZoomOut);
+    QMenu* view = addMenu(bar, Str::MenuView, items);
+    if (!mapOpen)
+        return;
+    QMenu* zoomTo = view->addMenu(Strings::text(Str::MenuZoomTo));
+    addItems(zoomTo, m_actions, zoomLevels());
+    watch(zoomTo);
+}
+
+void MenuBuilder::buildWindowMenu(QMenuBar* bar) {
+    QMenu* menu = addMenu(bar, Str::MenuWindow, {id(C::Cascade), id(C::Tile), id(C::Arrange)});
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { refreshWindows(menu); });
+}
+
+void MenuBuilder::refreshWindows(QMenu* menu) {
+    dropDynamic(menu);
+    const QList<WindowEntry> windows =
+        m_sources.windows ? m_sources.windows() : QList<WindowEntry>();
+    if (!windows.isEmpty())
+        menu->addAction(dynamicSeparator(menu));
+    for (int i = 0; i < windows.size(); ++i) {
+        const QByteArray title = windows[i].title.toUtf8();
+        QAction* action = dynamicAction(
+            menu, QString::asprintf(Strings::raw(Str::ItemWindow), i + 1, title.constData()));
+        action->setCheckable(true);
+        action->setChecked(windows[i].active);
+        connect(action, &QAction::triggered, this, [this, i] {
+            if (m_sources.activateWindow)
+                m_sources.activateWindow(i);
+        });
+        menu->addAction(action);
+    }
+}
+
+void MenuBuilder::fillMainToolBar(QToolBar* bar, const ActionTable& actions) {
+    addItems(bar, actions,
+             {id(C::NewImageMap), id(C::CreateNewImage), id(C::Open), id(C::Save), kSeparator,
+              id(C::Preferences), kSeparator, id(C::Cut), id(C::Copy), id(C::Paste), kSeparator,
+              id(C::About), id(C::HelpContents), kSeparator, id(C::Cascade), id(C::Tile),
+              kSeparator, id(C::KeepVisible)});
+}
+
+void MenuBuilder::fillMapToolBar(QToolBar* bar, const ActionTable& actions) {
+    addItems(bar, actions,
+             {id(C::RectangleTool), id(C::CircleTool),   id(C::PolygonTool), id(C::ArrowTool),
+              kSeparator,           id(C::EditAreaInfo), kSeparator,         id(C::Delete),
+              kSeparator,           id(C::MoveToFront),  id(C::SendToBack),  kSeparator,
+              id(C::AreaList),      kSeparator,          id(C::Save),        kSeparator,
+              id(C::ZoomIn),        id(C::ZoomOut),      kSeparator,         id(C::EditMapInfo),
+              kSeparator,           id(C::Grid),         kSeparator,         id(C::TestMap)});
+}
+
+QMenu* MenuBuilder::createZoomMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    addItems(menu, m_actions, zoomLevels());
+    watch(menu);
+    return menu;
+}

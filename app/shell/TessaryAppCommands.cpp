@@ -1,0 +1,114 @@
+// The application's commands: New, Create New Image, Open, the recent
+// files, About, Exit and the welcome dialog.
+#include "app/dialogs/AppDialogs.h"
+#include "app/dialogs/AppDocumentDialogs.h"
+#include "app/frames/MainFrame.h"
+#include "app/shell/CommandRouter.h"
+#include "app/shell/DocumentManager.h"
+#include "app/shell/ProgramFolder.h"
+#include "app/shell/TessaryApp.h"
+#include "model/CommandIds.h"
+#include "model/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+int recentIndex(int id) {
+    const int index = id - int(CommandId::RecentFile1);
+    return index >= 0 && index < RecentFiles::kLimit ? index : -1;
+}
+
+} // namespace
+
+bool TessaryApp::onCommand(int id) {
+    if (const int index = recentIndex(id); index >= 0) {
+        openRecent(index);
+        return true;
+    }
+    switch (CommandId(id)) {
+    case CommandId::NewImageMap:
+        m_documents->newMap(QString(), QString(), false);
+        return true;
+    case CommandId::CreateNewImage:
+        m_documents->newMap(QString(), QString(), true);
+        return true;
+    case CommandId::Open:
+        openMap();
+        return true;
+    case CommandId::About:
+        m_dialogs->showAbout();
+        return true;
+    case CommandId::Exit:
+        m_frame->close();
+        return true;
+    case CommandId::Welcome:
+        welcome();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
+    if (const int index = recentIndex(id); index >= 0) {
+        state.enabled = index < m_recent.count();
+        return true;
+    }
+    switch (CommandId(id)) {
+    case CommandId::NewImageMap:
+    case CommandId::CreateNewImage:
+        state.enabled = AppDocumentDialogs::opensDialogsOf(CommandId(id));
+        return true;
+    case CommandId::Open:
+    case CommandId::About:
+    case CommandId::Exit:
+    case CommandId::Welcome:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TessaryApp::openMap() {
+    QString folder = Settings::app().lastMapFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = ProgramFolder::path();
+    QDir::setCurrent(folder);
+    QString path;
+    bool readOnly = false;
+    if (!m_dialogs->openMapFile(folder, path, readOnly))
+        return;
+    Settings::app().lastMapFolder = QFileInfo(path).absolutePath();
+    m_documents->openMapFile(path, QString(), readOnly);
+}
+
+void TessaryApp::openRecent(int index) {
+    const QString path = m_recent.files().value(index);
+    if (path.isEmpty())
+        return;
+    // A file that has gone since leaves the list.
+    if (!m_documents->openMapFile(path, QString(), false) && !QFileInfo::exists(path))
+        m_recent.remove(index);
+}
+
+void TessaryApp::welcome() {
+    auto choice = AppDialogs::WelcomeChoice(qBound(0, Settings::app().lastUsedWelcome, 2));
+    bool neverShow = false;
+    if (!m_dialogs->runWelcome(choice, neverShow))
+        return;
+    Settings::app().lastUsedWelcome = int(choice);
+    Settings::app().neverShowWelcome = neverShow;
+    switch (choice) {
+    case AppDialogs::WelcomeChoice::OpenMap:
+        m_router->post(int(CommandId::Open));
+        break;
+    case AppDialogs::WelcomeChoice::NewImageMap:
+        m_router->post(int(CommandId::NewImageMap));
+        break;
+    case AppDialogs::WelcomeChoice::CreateNewImage:
+        m_router->post(int(CommandId::CreateNewImage));
+        break;
+    }
+}

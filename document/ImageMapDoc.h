@@ -1,0 +1,261 @@
+#pragma once
+
+#include "document/MapCheckState.h"
+#include "model/AreaTexts.h"
+#include "model/CommandIds.h"
+#include "model/GuideValues.h"
+#include "model/LoadedImage.h"
+#include "model/MapArea.h"
+#include "model/MapInfo.h"
+#include "model/PixelRect.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class AreaClipRecord;
+class DocumentDialogs;
+class MapCheckStatus;
+class PastePosition;
+class PageFile;
+class PictureSource;
+struct GridSettings;
+struct UrlDrop;
+
+// The document of one open map: its picture, its MapInfo and its ordered
+// areas (index 0 is the front: hit tests, the map check and the writers go
+// from index 0 up). It carries out every operation that changes the map and
+// answers which commands are enabled; it has no windows. Dialogs go through
+// DocumentDialogs, messages through the Prompter, pictures through a
+// PictureSource.
+//
+// Views read areas directly and re-express their view geometry (MapArea's
+// rescale, setOrigin, setLimitRect, refreshHandles) as they scroll and zoom;
+// every change to the map itself goes through an operation here, which tells
+// the views exactly what changed. Areas the document creates (readers,
+// guides) are at scale 1 and origin (0, 0).
+class CImageMapDoc : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxAreas = MapArea::kMaxAreas;
+
+    // Hints of allChanged.
+    enum UpdateHint : int {
+        HintAll = 0,            // reread everything: areas, list, picture
+        HintImageChanged = 6533 // the picture changed ("Change Image")
+    };
+
+    // What the application holds for a new document.
+    struct NewMapStart {
+        QString mapPath;          // a pending map path, or empty
+        QString imagePath;        // a pending picture: no wizard runs
+        bool createImage = false; // "Create New Image" was asked for: the Image wizard runs
+    };
+
+    // The view's state that enable rules depend on.
+    struct CommandContext {
+        int selected = -1;             // selected area index, -1 for none
+        bool clipboardHasArea = false; // the clipboard holds the area format
+        int zoom = 1;                  // the view's zoom, 1 to 8
+    };
+
+    // Without dialogs every dialog counts as cancelled; without a picture
+    // source no picture is located or loaded.
+    explicit CImageMapDoc(DocumentDialogs* dialogs = nullptr, PictureSource* pictures = nullptr,
+                          QObject* parent = nullptr);
+    ~CImageMapDoc() override;
+
+    void setDialogs(DocumentDialogs* dialogs) { m_dialogs = dialogs; }
+    void setPictureSource(PictureSource* pictures) { m_pictures = pictures; }
+
+    // --- areas ---------------------------------------------------------------
+    int areaCount() const { return int(m_areas.size()); }
+    bool isFull() const { return areaCount() >= kMaxAreas; }
+    MapArea* area(int i) { return validIndex(i) ? m_areas[i].get() : nullptr; }
+    const MapArea* area(int i) const { return validIndex(i) ? m_areas[i].get() : nullptr; }
+    bool validIndex(int i) const { return i >= 0 && i < areaCount(); }
+
+    // Appends an area (tools, paste) and marks the document modified; the
+    // area is dropped and null returned when the map already holds 1,024.
+    MapArea* addArea(std::unique_ptr<MapArea> area);
+    // Destroys area i; later areas move down by one.
+    void deleteArea(int i);
+    void deleteAllAreas();
+    // Moves area `from` to index `to`; those in between shift by one toward
+    // `from`. Nothing when from equals to or either is out of range.
+    void moveArea(int from, int to);
+    // Applies edit to area i (a tool's one change on release), marks the
+    // document modified and reports the old and new extent.
+    bool changeArea(int i, const std::function<void(MapArea&)>& edit);
+    void setAreaTexts(int i, const AreaTexts& texts);
+
+    // --- map information, names and title ---------------------------------------
+    const MapInfo& mapInfo() const { return m_info; }
+    // Takes new map information (a dialog's result), marks modified and
+    // recomposes the title.
+    void setMapInfo(const MapInfo& info);
+    bool isReadOnly() const { return m_info.readOnly; }
+    void setReadOnly(bool readOnly) { m_info.readOnly = readOnly; }
+
+    // The document's own path: after Open the map path (a .map file
+    // continues as the .htm file beside it).
+    const QString& path() const { return m_path; }
+    const QString& mapPath() const { return m_mapPath; }
+    const QString& mapName() const { return m_mapName; }
+    const QString& mapFolder() const { return m_mapFolder; }
+    const QString& imagePath() const { return m_imagePath; }
+    const QString& imageName() const { return m_imageName; }
+    const QString& imageFolder() const { return m_imageFolder; }
+    // "title / picture.gif (page.htm)", with placeholders for what is missing.
+    const QString& titleText() const { return m_titleText; }
+
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified);
+    // Where a new IMG tag goes in the target page (caret position), -1 for none.
+    int insertOffset() const { return m_insertOffset; }
+    void setInsertOffset(int offset) { m_insertOffset = offset; }
+    // Set when a wizard chose the map file: the next save goes there unasked.
+    bool fromWizard() const { return m_fromWizard; }
+    void setFromWizard(bool fromWizard) { m_fromWizard = fromWizard; }
+
+    // --- picture ---------------------------------------------------------------
+    const LoadedImage* image() const { return m_image.get(); }
+    int imageWidth() const { return m_image ? m_image->width() : 0; }
+    int imageHeight() const { return m_image ? m_image->height() : 0; }
+    PixelRect imageBounds() const { return {0, 0, imageWidth(), imageHeight()}; }
+
+    // --- operations -------------------------------------------------------------
+    // New: from pending paths or through a wizard; false when a wizard was
+    // cancelled or the picture did not load.
+    bool newDocument(const NewMapStart& start);
+    // Open: reads the map file, finds and loads its picture, and settles
+    // title, page path and clipping. On failure the user is told (beep and
+    // message; nothing when the user cancelled loading the picture) and the
+    // document is to be discarded. pendingImagePath is a picture the
+    // application was given for this map.
+    bool openDocument(const QString& path, const QString& pendingImagePath = {});
+    // Change Image: lets the user pick another picture; everything is put
+    // back when that is cancelled or the picture does not load.
+    bool changeImage();
+    // Offers to clip the areas that reach beyond the picture; true when
+    // areas were clipped.
+    bool clipAreasToImage();
+    // Create Guides: the dialog, the questions about existing areas, and
+    // the guides. True when the command went through.
+    bool createGuides();
+    // Appends the grid of guides values describes (row by row, left to
+    // right) and returns how many were added.
+    int appendGuides(const GuideValues& values);
+    // Edit Map Info and Edit Area Info through their dialogs.
+    bool editMapInfo();
+    bool editAreaInfo(int i);
+
+    // --- map check, paste and drops (ImageMapDocCheck.cpp, ImageMapDocPaste.cpp)
+    // One idle pass of the map check: pass 0 starts a run, pass n < areaCount
+    // examines area n, pass areaCount completes the run and reports its state
+    // to activeStatus (null unless this document is in the active window).
+    // A map without areas reports state 0 at once (at pass 0, or at the pass
+    // of a run whose areas went away) and only then. Returns true while the
+    // run wants further passes; a pass that does not continue the run in
+    // progress (a document that joined the passes late) is ignored until the
+    // passes start again at 0.
+    bool runMapCheckStep(int n, MapCheckStatus* activeStatus);
+    // Runs the passes of one complete check (tessary-cli check, tests).
+    void runMapCheck(MapCheckStatus* status);
+    const MapCheckState& mapCheck() const { return m_check; }
+    // Paste: appends the area of record at the paste position (snapped to
+    // grid when it is on, back to the start when the copy would leave the
+    // picture), expressed at the view's zoom and scroll position, and
+    // advances the position. The new area's index, or -1 when the map is
+    // read-only or full.
+    int pasteArea(const AreaClipRecord& record, PastePosition& position, const GridSettings& grid,
+                  int zoom, QPoint scroll);
+    // A URL dropped at a view point: the last area in list order hit there
+    // takes it as its URL and the drop's title as its comment. The area's
+    // index, or -1 when nothing changed (read-only, no area hit, no URL).
+    int dropUrl(const UrlDrop& drop, QPoint viewPoint);
+    // The area a drop at the view point would change (the last one hit in
+    // list order), -1 for none: the view shows it while a drag hovers.
+    int dropTargetAt(QPoint viewPoint);
+    // --- saving --------------------------------------------------------------------
+    // Every save writes an HTML page (MapFileSaver) and asks its questions
+    // through the Prompter and its dialogs through DocumentDialogs.
+
+    // Save: DoSave to the document's path, or with the Save As prompt when
+    // that file is missing or write-protected.
+    bool save();
+    // Save As: DoSave with the prompt. The insertion point and the wizard's
+    // path are set aside meanwhile and come back when the save fails.
+    bool saveAs();
+    // DoSave: asks for a missing title (and default URL when "Require
+    // Default" is on) and for the one missing area URL, settles the path
+    // (path as given, else the wizard's, else the Save As prompt's), refuses
+    // names that do not end in ".htm" or ".html", writes the page and shows
+    // the saved confirmation. replace: the document takes the path as its
+    // own. True when the page was written; a failed save leaves the file as
+    // it was and the document modified.
+    bool doSave(const QString& path, bool replace = true);
+    // OnSaveDocument: writes the map into the page at path (dated now) and
+    // copies the picture beside it unless a file of its name is there.
+    bool onSaveDocument(const QString& path);
+    // How saved pages reach the disk; null (the default) is the saver's own.
+    // Tests pass one that fails a step. Not owned.
+    void setPageFile(PageFile* file) { m_pageFile = file; }
+
+    // Whether command id is enabled, given the view's state. Check and
+    // radio marks (current tool, zoom, list shown, grid on) are the view's.
+    bool commandEnabled(CommandId id, const CommandContext& context) const;
+
+signals:
+    void areaAdded(int index);
+    // Emitted after the area is gone; indexes above it have moved down.
+    void areaRemoved(int index, const PixelRect& oldExtent);
+    // Geometry or texts of area index changed; extents are in the area's
+    // view pixels (MapArea::extent) before and after.
+    void areaChanged(int index, const PixelRect& oldExtent, const PixelRect& newExtent);
+    void areaMoved(int from, int to);
+    // Many things changed at once (open, new, guides, clipping, picture).
+    void allChanged(int hint);
+    void modifiedChanged(bool modified);
+    void titleChanged(const QString& title);
+
+private:
+    DocumentDialogs& dialogs() const;
+    void resetForLoad();
+    void recomposeNames();
+    void takeImageNames();
+    void setImage(std::unique_ptr<LoadedImage> image);
+    bool openSteps(const QString& path, const QString& pendingImagePath);
+    bool readMapFile(const QString& path);
+    bool locateImage();
+    bool loadImage();
+    void settleOpenedTitle();
+    void continueAsPage();
+    std::unique_ptr<MapArea> newArea(AreaShape shape) const;
+    // Saving (ImageMapDocSave.cpp).
+    bool settleMapInfoForSave();
+    bool settleAreaUrlsForSave();
+    QString promptSavePath();
+    void confirmSaved();
+    bool writePage(const QString& path);
+
+    DocumentDialogs* m_dialogs;
+    PictureSource* m_pictures;
+    QString m_path;
+    QString m_imageName, m_imageFolder, m_imagePath;
+    QString m_mapName, m_mapFolder, m_mapPath;
+    QString m_titleText;
+    int m_insertOffset = -1;
+    std::unique_ptr<LoadedImage> m_image;
+    MapInfo m_info;
+    std::vector<std::unique_ptr<MapArea>> m_areas;
+    bool m_fromWizard = false;
+    bool m_modified = false;
+    bool m_pictureCancelled = false; // the user cancelled the last picture load
+    MapCheckState m_check;
+    PageFile* m_pageFile = nullptr;
+};

@@ -1,0 +1,80 @@
+// Which commands a map document enables, and the two editing dialogs.
+#include "document/ImageMapDoc.h"
+
+#include "model/DocumentDialogs.h"
+
+bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) const {
+    const bool editable = !isReadOnly();
+    const bool selected = validIndex(context.selected);
+    switch (id) {
+    case CommandId::RectangleTool:
+    case CommandId::CircleTool:
+    case CommandId::PolygonTool:
+        return !isFull() && editable;
+    case CommandId::ArrowTool:
+    case CommandId::EditMapInfo:
+    case CommandId::CreateGuides:
+    case CommandId::ChangeImage:
+        return editable;
+    case CommandId::Delete:
+    case CommandId::EditAreaInfo:
+    case CommandId::Cut:
+        return selected && editable;
+    case CommandId::Copy:
+        return selected;
+    case CommandId::MoveToFront:
+        return selected && context.selected > 0 && editable;
+    case CommandId::SendToBack:
+        return selected && context.selected < areaCount() - 1 && editable;
+    case CommandId::Paste:
+        return context.clipboardHasArea && editable;
+    case CommandId::ZoomIn:
+        return context.zoom < 8;
+    case CommandId::ZoomOut:
+        return context.zoom > 1;
+    case CommandId::Save:
+        return isModified();
+    case CommandId::AreaList:
+    case CommandId::GridSettings:
+    case CommandId::Grid:
+    case CommandId::TestMap:
+    case CommandId::SaveAs:
+        return true;
+    default:
+        return zoomOfCommand(id) != 0;
+    }
+}
+
+bool CImageMapDoc::editMapInfo() {
+    if (isReadOnly())
+        return false;
+    MapInfo edited = m_info;
+    if (!dialogs().editMapInfo(edited, m_mapPath))
+        return false;
+    // The dialog edits these four; everything else stays the document's.
+    MapInfo info = m_info;
+    info.title = edited.title;
+    info.author = edited.author;
+    info.description = edited.description;
+    info.defaultUrl = edited.defaultUrl;
+    setMapInfo(info);
+    return true;
+}
+
+bool CImageMapDoc::editAreaInfo(int i) {
+    const MapArea* a = area(i);
+    if (!a || isReadOnly())
+        return false;
+    AreaTexts texts = a->texts();
+    switch (dialogs().editArea(*a, i + 1, texts)) {
+    case DocumentDialogs::AreaChoice::Ok:
+        setAreaTexts(i, texts);
+        return true;
+    case DocumentDialogs::AreaChoice::Delete:
+        deleteArea(i);
+        return true;
+    case DocumentDialogs::AreaChoice::Cancel:
+        break;
+    }
+    return false;
+}

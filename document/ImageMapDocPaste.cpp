@@ -1,0 +1,44 @@
+// Pasting areas from the clipboard and dropping URLs onto areas.
+#include "document/ImageMapDoc.h"
+
+#include "model/AreaClipRecord.h"
+#include "model/PastePosition.h"
+#include "model/Settings.h"
+#include "model/UrlDrop.h"
+
+int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& position,
+                            const GridSettings& grid, int zoom, QPoint scroll) {
+    if (isReadOnly() || isFull())
+        return -1;
+    const QPoint at = position.placeFor(record.rect, grid, imageWidth(), imageHeight());
+    std::unique_ptr<MapArea> area = record.makeArea(at, Settings::app().handleSize());
+    area->rescale(zoom);
+    area->setOrigin(scroll.x(), scroll.y());
+    if (!addArea(std::move(area)))
+        return -1;
+    position.advanceFrom(at, grid);
+    return areaCount() - 1;
+}
+
+int CImageMapDoc::dropTargetAt(QPoint viewPoint) {
+    int target = -1;
+    for (int i = 0; i < areaCount(); ++i) {
+        if (m_areas[std::size_t(i)]->hitTestWithBounds(viewPoint.x(), viewPoint.y()) !=
+            AreaHit::Miss)
+            target = i;
+    }
+    return target;
+}
+
+int CImageMapDoc::dropUrl(const UrlDrop& drop, QPoint viewPoint) {
+    if (isReadOnly() || drop.url.isEmpty())
+        return -1;
+    const int i = dropTargetAt(viewPoint);
+    if (i < 0)
+        return -1;
+    AreaTexts texts = m_areas[std::size_t(i)]->texts();
+    texts.url = drop.url;
+    texts.comment = drop.title;
+    setAreaTexts(i, texts);
+    return i;
+}

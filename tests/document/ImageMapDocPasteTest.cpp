@@ -1,0 +1,144 @@
+#include "document/ImageMapDoc.h"
+#include "model/AreaClipRecord.h"
+#include "model/PastePosition.h"
+#include "model/UrlDrop.h"
+#include "support/FakePictureSource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A map on a 400 x 300 picture, shown at 1:1 unscrolled unless a test says.
+class Paste : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(doc.newDocument({QString(), "/pics/a.png", false})); }
+    int paste(const AreaClipRecord& record, int zoom = 1, QPoint scroll = {}) {
+        return doc.pasteArea(record, position, grid, zoom, scroll);
+    }
+    static AreaClipRecord rectRecord(int w, int h) {
+        MapArea a;
+        a.setRect(0, 0, w, h);
+        a.setTexts({"r.htm", {}, "R"});
+        return AreaClipRecord::of(a);
+    }
+
+    FakePictureSource pictures;
+    CImageMapDoc doc{nullptr, &pictures};
+    PastePosition position;
+    GridSettings grid;
+};
+
+std::unique_ptr<MapArea> rect(const PixelRect& r, const QByteArray& comment = {}) {
+    auto a = std::make_unique<MapArea>();
+    a->setRect(r);
+    a->setTexts({"old.htm", {}, comment});
+    return a;
+}
+
+} // namespace
+
+TEST_F(Paste, ThreePastesCascade) {
+    position.point = {50, 60};
+    const AreaClipRecord record = rectRecord(30, 20);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(paste(record), i);
+    EXPECT_EQ(doc.area(0)->imageRect(), (PixelRect{50, 60, 80, 80}));
+    EXPECT_EQ(doc.area(1)->imageRect(), (PixelRect{60, 70, 90, 90}));
+    EXPECT_EQ(doc.area(2)->imageRect(), (PixelRect{70, 80, 100, 100}));
+    EXPECT_EQ(doc.area(2)->texts(), (AreaTexts{"r.htm", {}, "R"}));
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(Paste, CopyThatWouldLeaveThePictureStartsAtTheCorner) {
+    position.point = {380, 10};
+    const AreaClipRecord record = rectRecord(30, 20);
+    paste(record);
+    EXPECT_EQ(doc.area(0)->imageRect(), (PixelRect{0, 0, 30, 20}));
+    paste(record);
+    EXPECT_EQ(doc.area(1)->imageRect(), (PixelRect{10, 10, 40, 30}));
+    position.point = {370, 281}; // fits across exactly, one row too low
+    paste(record);
+    EXPECT_EQ(doc.area(2)->imageRect().left, 0);
+}
+
+// A copy made in a scrolled view can put the paste position left of or
+// above the picture, where the pasted area could not be reached.
+TEST_F(Paste, PositionBeforeThePictureStartsAtTheCorner) {
+    position.setFromCopy({20, 30, 40, 50}, QPoint(100, 0));
+    paste(rectRecord(30, 20));
+    EXPECT_EQ(doc.area(0)->imageRect(), (PixelRect{0, 0, 30, 20}));
+}
+
+TEST_F(Paste, PolygonCopiedAtZoom3PastesWithTheSameImageShape) {
+    MapArea source(AreaShape::Polygon);
+    for (const QPoint p : {QPoint(100, 60), QPoint(160, 90), QPoint(130, 150), QPoint(90, 120)})
+        source.addVertex(p.x(), p.y());
+    source.finishPolygon();
+    source.rescale(3);
+    source.setOrigin(150, 90); // the copying view was scrolled
+    const PixelRect box = source.imageRect();
+    const AreaClipRecord record =
+        AreaClipRecord::fromBytes(AreaClipRecord::of(source).toBytes()).value();
+
+    position.point = {200, 100};
+    ASSERT_EQ(paste(record), 0);
+    const MapArea& pasted = *doc.area(0);
+    EXPECT_EQ(pasted.shape(), AreaShape::Polygon);
+    EXPECT_EQ(pasted.scale(), 1);
+    ASSERT_EQ(pasted.vertexCount(), 4);
+    // Every vertex keeps its place in the shape, 3 pixels up and left of
+    // the paste position as the record stores it.
+    const QPoint shift = QPoint(200, 100) - QPoint(box.left + 3, box.top + 3);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(pasted.vertex(i), source.vertex(i) + shift) << i;
+}
+
+TEST_F(Paste, PastedAreaIsShownAtTheViewsZoomAndScroll) {
+    position.point = {20, 30};
+    paste(rectRecord(10, 10), 2, QPoint(8, 4));
+    const MapArea& a = *doc.area(0);
+    EXPECT_EQ(a.imageRect(), (PixelRect{20, 30, 30, 40}));
+    EXPECT_EQ(a.scale(), 2);
+    EXPECT_EQ(a.viewRect(), (PixelRect{32, 56, 52, 76}));
+}
+
+TEST_F(Paste, ReadOnlyOrFullMapsTakeNoPaste) {
+    doc.setReadOnly(true);
+    EXPECT_EQ(paste(rectRecord(5, 5)), -1);
+    doc.setReadOnly(false);
+    for (int i = 0; i < CImageMapDoc::kMaxAreas; ++i)
+        doc.addArea(rect({0, 0, 5, 5}));
+    const QPoint before = position.point;
+    EXPECT_EQ(paste(rectRecord(5, 5)), -1);
+    EXPECT_EQ(position.point, before);
+}
+
+TEST_F(Paste, PlainTextDropClearsTheComment) {
+    doc.addArea(rect({10, 10, 60, 60}, "Old comment"));
+    doc.setModified(false);
+    EXPECT_EQ(doc.dropUrl(UrlDrop::fromText("http://new/"), QPoint(20, 20)), 0);
+    EXPECT_EQ(doc.area(0)->texts(), (AreaTexts{"http://new/", {}, {}}));
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(Paste, DropGoesToTheLastAreaHit) {
+    doc.addArea(rect({10, 10, 60, 60}));
+    doc.addArea(rect({40, 40, 90, 90}));
+    doc.addArea(rect({200, 200, 220, 220}));
+    const UrlDrop drop{"b.htm", "Bookmark title"};
+    EXPECT_EQ(doc.dropTargetAt(QPoint(50, 50)), 1);
+    EXPECT_EQ(doc.dropUrl(drop, QPoint(50, 50)), 1);
+    EXPECT_EQ(doc.area(1)->comment(), "Bookmark title");
+    EXPECT_EQ(doc.area(0)->url(), "old.htm");
+}
+
+TEST_F(Paste, DropsThatChangeNothing) {
+    doc.addArea(rect({10, 10, 60, 60}));
+    doc.setModified(false);
+    EXPECT_EQ(doc.dropUrl({"x.htm", {}}, QPoint(300, 300)), -1); // no area there
+    EXPECT_EQ(doc.dropUrl({{}, "title"}, QPoint(20, 20)), -1);   // no URL
+    doc.setReadOnly(true);
+    EXPECT_EQ(doc.dropUrl({"x.htm", {}}, QPoint(20, 20)), -1);
+    EXPECT_EQ(doc.area(0)->url(), "old.htm");
+    EXPECT_FALSE(doc.isModified());
+}
