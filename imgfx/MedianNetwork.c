@@ -7,8 +7,8 @@
  * values on one side of them), so the rows of ranks are sorted only as far
  * as those places need and the median is the seventh of the thirteen.
  * The network was pruned of every operation that cannot change the
- * median; by the 0-1 principle it is checked against all 7776 windows of
- * levels 0 and 1 whose columns are sorted, which covers every input. */
+ * median. By the 0-1 principle, the 7776 windows of levels 0 and 255 with
+ * sorted columns (which the tests run through it) cover every input. */
 #include "imgfx/MedianRows.h"
 
 #include "imgfx/Clones.h"
