@@ -19,31 +19,49 @@ typedef struct AverageJob {
     void* Prefix;     /* (Width + 1) x channels prefix sums of Column, 32- or 64-bit */
 } AverageJob;
 
-FX_CLONES static void addRow(uint32_t* restrict column, const uint8_t* restrict in, int n) {
+FX_BODY void addRowBody(uint32_t* restrict column, const uint8_t* restrict in, int n) {
     for (int k = 0; k < n; ++k)
         column[k] += in[k];
 }
 
+FX_LEVELS(static, addRow, (uint32_t* restrict column, const uint8_t* restrict in, int n),
+          (column, in, n))
+
 /* Column sums stay below 2^32 (at most 255 x 65535), so the wrapping
  * difference is exact. */
-FX_CLONES static void slideRows(uint32_t* restrict column, const uint8_t* restrict in,
-                                const uint8_t* restrict out, int n) {
+FX_BODY void slideRowsBody(uint32_t* restrict column, const uint8_t* restrict in,
+                           const uint8_t* restrict out, int n) {
     for (int k = 0; k < n; ++k)
         column[k] += (uint32_t)in[k] - (uint32_t)out[k];
 }
 
+FX_LEVELS(static, slideRows,
+          (uint32_t* restrict column, const uint8_t* restrict in, const uint8_t* restrict out,
+           int n),
+          (column, in, out, n))
+
 /* Window sums below 2^24 (float) or 2^53 (double) give exact quotients. */
-FX_CLONES static void divideNarrow(uint8_t* restrict out, const uint32_t* restrict upper,
-                                   const uint32_t* restrict lower, int n, float area) {
+FX_BODY void divideNarrowBody(uint8_t* restrict out, const uint32_t* restrict upper,
+                              const uint32_t* restrict lower, int n, float area) {
     for (int k = 0; k < n; ++k)
         out[k] = (uint8_t)(uint32_t)((float)(upper[k] - lower[k]) / area);
 }
 
-FX_CLONES static void divideWide(uint8_t* restrict out, const uint64_t* restrict upper,
-                                 const uint64_t* restrict lower, int n, double area) {
+FX_LEVELS(static, divideNarrow,
+          (uint8_t* restrict out, const uint32_t* restrict upper, const uint32_t* restrict lower,
+           int n, float area),
+          (out, upper, lower, n, area))
+
+FX_BODY void divideWideBody(uint8_t* restrict out, const uint64_t* restrict upper,
+                            const uint64_t* restrict lower, int n, double area) {
     for (int k = 0; k < n; ++k)
         out[k] = (uint8_t)(uint32_t)((double)(upper[k] - lower[k]) / area);
 }
+
+FX_LEVELS(static, divideWide,
+          (uint8_t* restrict out, const uint64_t* restrict upper, const uint64_t* restrict lower,
+           int n, double area),
+          (out, upper, lower, n, area))
 
 /* prefix[x * c + ch] = sum of column[u * c + ch] over u < x, for one prefix
  * type T; three channels run as three independent sums. */

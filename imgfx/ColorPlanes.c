@@ -11,8 +11,8 @@ FxSeparation FxSeparationOf(unsigned kind) {
     return separations[kind <= FX_LAST_SEPARATION ? kind : 0];
 }
 
-FX_CLONES static void deal3(const uint8_t* restrict p, int n, uint8_t* restrict a,
-                            uint8_t* restrict b, uint8_t* restrict c) {
+FX_BODY void deal3Body(const uint8_t* restrict p, int n, uint8_t* restrict a, uint8_t* restrict b,
+                       uint8_t* restrict c) {
     for (int x = 0; x < n; ++x) {
         a[x] = p[3 * x];
         b[x] = p[3 * x + 1];
@@ -20,8 +20,13 @@ FX_CLONES static void deal3(const uint8_t* restrict p, int n, uint8_t* restrict 
     }
 }
 
-FX_CLONES static void deal4(const uint8_t* restrict p, int n, uint8_t* restrict a,
-                            uint8_t* restrict b, uint8_t* restrict c, uint8_t* restrict d) {
+FX_LEVELS(static, deal3,
+          (const uint8_t* restrict p, int n, uint8_t* restrict a, uint8_t* restrict b,
+           uint8_t* restrict c),
+          (p, n, a, b, c))
+
+FX_BODY void deal4Body(const uint8_t* restrict p, int n, uint8_t* restrict a, uint8_t* restrict b,
+                       uint8_t* restrict c, uint8_t* restrict d) {
     for (int x = 0; x < n; ++x) {
         a[x] = p[4 * x];
         b[x] = p[4 * x + 1];
@@ -30,8 +35,13 @@ FX_CLONES static void deal4(const uint8_t* restrict p, int n, uint8_t* restrict 
     }
 }
 
-FX_CLONES static void gather3(uint8_t* restrict p, int n, const uint8_t* restrict a,
-                              const uint8_t* restrict b, const uint8_t* restrict c) {
+FX_LEVELS(static, deal4,
+          (const uint8_t* restrict p, int n, uint8_t* restrict a, uint8_t* restrict b,
+           uint8_t* restrict c, uint8_t* restrict d),
+          (p, n, a, b, c, d))
+
+FX_BODY void gather3Body(uint8_t* restrict p, int n, const uint8_t* restrict a,
+                         const uint8_t* restrict b, const uint8_t* restrict c) {
     for (int x = 0; x < n; ++x) {
         p[3 * x] = a[x];
         p[3 * x + 1] = b[x];
@@ -39,9 +49,14 @@ FX_CLONES static void gather3(uint8_t* restrict p, int n, const uint8_t* restric
     }
 }
 
-FX_CLONES static void gather4(uint8_t* restrict p, int n, const uint8_t* restrict a,
-                              const uint8_t* restrict b, const uint8_t* restrict c,
-                              const uint8_t* restrict d) {
+FX_LEVELS(static, gather3,
+          (uint8_t* restrict p, int n, const uint8_t* restrict a, const uint8_t* restrict b,
+           const uint8_t* restrict c),
+          (p, n, a, b, c))
+
+FX_BODY void gather4Body(uint8_t* restrict p, int n, const uint8_t* restrict a,
+                         const uint8_t* restrict b, const uint8_t* restrict c,
+                         const uint8_t* restrict d) {
     for (int x = 0; x < n; ++x) {
         p[4 * x] = a[x];
         p[4 * x + 1] = b[x];
@@ -49,6 +64,11 @@ FX_CLONES static void gather4(uint8_t* restrict p, int n, const uint8_t* restric
         p[4 * x + 3] = d[x];
     }
 }
+
+FX_LEVELS(static, gather4,
+          (uint8_t* restrict p, int n, const uint8_t* restrict a, const uint8_t* restrict b,
+           const uint8_t* restrict c, const uint8_t* restrict d),
+          (p, n, a, b, c, d))
 
 void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows) {
     if (planes == 4) {

@@ -35,8 +35,7 @@ static void buildTables(void) {
 }
 
 __attribute__((constructor)) static void chooseWide(void) {
-    __builtin_cpu_init();
-    wide = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+    wide = KIsaVbmi();
     if (wide)
         buildTables();
 }

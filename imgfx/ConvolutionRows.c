@@ -8,9 +8,9 @@
 
 /* Sums in 16 bits: the range guarantees every sum, quotient, limit and
  * biased level fits, and 16-bit wrapping in the partial sums cancels out. */
-FX_CLONES static void conv3Short(uint8_t* restrict out, const uint8_t* const* taps, int n,
-                                 const int16_t* c, int16_t lo, int16_t hi, int16_t bias,
-                                 int32_t divisor) {
+FX_BODY void conv3ShortBody(uint8_t* restrict out, const uint8_t* const* taps, int n,
+                            const int16_t* c, int16_t lo, int16_t hi, int16_t bias,
+                            int32_t divisor) {
     const uint8_t* restrict t0 = taps[0], * restrict t1 = taps[1], * restrict t2 = taps[2];
     const uint8_t* restrict t3 = taps[3], * restrict t4 = taps[4], * restrict t5 = taps[5];
     const uint8_t* restrict t6 = taps[6], * restrict t7 = taps[7], * restrict t8 = taps[8];
@@ -37,6 +37,11 @@ FX_CLONES static void conv3Short(uint8_t* restrict out, const uint8_t* const* ta
     }
 }
 
+FX_LEVELS(static, conv3Short,
+          (uint8_t* restrict out, const uint8_t* const* taps, int n, const int16_t* c, int16_t lo,
+           int16_t hi, int16_t bias, int32_t divisor),
+          (out, taps, n, c, lo, hi, bias, divisor))
+
 void FxConvolve3Short(uint8_t* out, const uint8_t* const taps[9], int n,
                       const int32_t coefficients[9], const FxSumRange* range, int32_t divisor) {
     int16_t c[9];
@@ -46,9 +51,8 @@ void FxConvolve3Short(uint8_t* out, const uint8_t* const taps[9], int n,
                divisor);
 }
 
-FX_CLONES static void conv3Int(uint8_t* restrict out, const uint8_t* const* taps, int n,
-                               const int32_t* c, int32_t lo, int32_t hi, int32_t bias,
-                               int32_t divisor) {
+FX_BODY void conv3IntBody(uint8_t* restrict out, const uint8_t* const* taps, int n,
+                          const int32_t* c, int32_t lo, int32_t hi, int32_t bias, int32_t divisor) {
     const uint8_t* restrict t0 = taps[0], * restrict t1 = taps[1], * restrict t2 = taps[2];
     const uint8_t* restrict t3 = taps[3], * restrict t4 = taps[4], * restrict t5 = taps[5];
     const uint8_t* restrict t6 = taps[6], * restrict t7 = taps[7], * restrict t8 = taps[8];
@@ -66,29 +70,40 @@ FX_CLONES static void conv3Int(uint8_t* restrict out, const uint8_t* const* taps
     }
 }
 
+FX_LEVELS(static, conv3Int,
+          (uint8_t* restrict out, const uint8_t* const* taps, int n, const int32_t* c, int32_t lo,
+           int32_t hi, int32_t bias, int32_t divisor),
+          (out, taps, n, c, lo, hi, bias, divisor))
+
 void FxConvolve3Int(uint8_t* out, const uint8_t* const taps[9], int n,
                     const int32_t coefficients[9], const FxSumRange* range, int32_t divisor) {
     conv3Int(out, taps, n, coefficients, (int32_t)range->Low, (int32_t)range->High,
              (int32_t)range->Bias, divisor);
 }
 
-FX_CLONES void FxAccumulateInt(int32_t* restrict acc, const uint8_t* restrict src, int n,
-                               int32_t c) {
+FX_BODY void FxAccumulateIntBody(int32_t* restrict acc, const uint8_t* restrict src, int n,
+                                 int32_t c) {
     for (int k = 0; k < n; ++k)
         acc[k] += c * src[k];
 }
 
+FX_LEVELS(, FxAccumulateInt, (int32_t* restrict acc, const uint8_t* restrict src, int n, int32_t c),
+          (acc, src, n, c))
+
 /* Unsigned arithmetic: only kernels far beyond any real use could carry
  * the sums past 63 bits, and they must not be undefined behaviour. */
-FX_CLONES void FxAccumulateLong(int64_t* restrict acc, const uint8_t* restrict src, int n,
-                                int32_t c) {
+FX_BODY void FxAccumulateLongBody(int64_t* restrict acc, const uint8_t* restrict src, int n,
+                                  int32_t c) {
     const uint64_t cu = (uint64_t)(int64_t)c;
     for (int k = 0; k < n; ++k)
         acc[k] = (int64_t)((uint64_t)acc[k] + cu * src[k]);
 }
 
-FX_CLONES static void finishInt(uint8_t* restrict out, const int32_t* restrict acc, int n,
-                                int32_t lo, int32_t hi, int32_t bias, int32_t divisor) {
+FX_LEVELS(, FxAccumulateLong,
+          (int64_t* restrict acc, const uint8_t* restrict src, int n, int32_t c), (acc, src, n, c))
+
+FX_BODY void finishIntBody(uint8_t* restrict out, const int32_t* restrict acc, int n, int32_t lo,
+                           int32_t hi, int32_t bias, int32_t divisor) {
     const double d = (double)divisor;
     for (int k = 0; k < n; ++k) {
         int32_t s = acc[k];
@@ -99,6 +114,11 @@ FX_CLONES static void finishInt(uint8_t* restrict out, const int32_t* restrict a
         out[k] = (uint8_t)(s + bias);
     }
 }
+
+FX_LEVELS(static, finishInt,
+          (uint8_t* restrict out, const int32_t* restrict acc, int n, int32_t lo, int32_t hi,
+           int32_t bias, int32_t divisor),
+          (out, acc, n, lo, hi, bias, divisor))
 
 void FxFinishInt(uint8_t* out, const int32_t* acc, int n, const FxSumRange* range,
                  int32_t divisor) {

@@ -10,15 +10,20 @@
  * neighbour (at least seven set). In 3 x 3 codes with centre bit 16 these
  * are the codes 16, 17, 18, 20, 24, 48, 80, 144 and 272, which clear the
  * pixel, and 239, 367, 431, 463, 487, 491, 493, 494 and 495, which set it. */
-FX_CLONES static void despeckleBits(uint8_t* restrict out, const uint8_t* restrict above,
-                                    const uint8_t* restrict centre, const uint8_t* restrict below,
-                                    int n) {
+FX_BODY void despeckleBitsBody(uint8_t* restrict out, const uint8_t* restrict above,
+                               const uint8_t* restrict centre, const uint8_t* restrict below,
+                               int n) {
     for (int k = 0; k < n; ++k) {
         int set = (above[k - 1] & 1) + (above[k] & 1) + (above[k + 1] & 1) + (centre[k - 1] & 1) +
                   (centre[k + 1] & 1) + (below[k - 1] & 1) + (below[k] & 1) + (below[k + 1] & 1);
         out[k] = (uint8_t)((centre[k] ? set >= 2 : set >= 7) ? 255 : 0);
     }
 }
+
+FX_LEVELS(static, despeckleBits,
+          (uint8_t* restrict out, const uint8_t* restrict above, const uint8_t* restrict centre,
+           const uint8_t* restrict below, int n),
+          (out, above, centre, below, n))
 
 static int despeckleRow(void* context, const FxWindowRow* row) {
     (void)context;

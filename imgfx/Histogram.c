@@ -108,8 +108,7 @@ typedef int (*LevelsDirect)(const uint8_t*, const uint8_t*, int, int, uint8_t*);
 static LevelsDirect levelsDirectFast = levelsDirectNone;
 
 __attribute__((constructor)) static void chooseLevelsDirect(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+    if (KIsaVbmi()) {
         for (int j = 0; j < 64; ++j) {
             spread3[j] = (uint8_t)(3 * (j / 4) + (j % 4 == 3 ? 2 : j % 4));
             spread4[j] = (uint8_t)j;

@@ -44,8 +44,12 @@ void FxChangeColor(const FxHsvChange* change, uint8_t* r, uint8_t* g, uint8_t* b
 
 /* Changes n pixels of blue, green, red bytes in place; the same result as
  * FxChangeColor on each, sixteen pixels at a time where the processor has
- * AVX-512. */
+ * AVX-512 VBMI, in vectorised chunks elsewhere. */
 void FxChangePixels(const FxHsvChange* change, uint8_t* bgr, size_t n);
+
+/* FxChangePixels in chunks of plain C vectorised for the processor's
+ * level. */
+void FxChangePixelsChunked(const FxHsvChange* change, uint8_t* bgr, size_t n);
 
 #ifdef __cplusplus
 }

@@ -6,15 +6,11 @@
  * division by 255 is a multiplication checked for every dividend that
  * occurs. */
 #include "imgfx/HsvColor.h"
+#include "rkkernel/rkkernel.h"
 
 #include <immintrin.h>
 
 #define WIDE __attribute__((target("avx512f,avx512bw,avx512vbmi")))
-
-static void changePlain(const FxHsvChange* change, uint8_t* p, size_t n) {
-    for (size_t i = 0; i < n; ++i, p += 3)
-        FxChangeColor(change, &p[2], &p[1], &p[0]);
-}
 
 /* a / b truncated, for 0 <= a < 2^24 and b >= 1. */
 WIDE static inline __m512i quotient(__m512i a, __m512i b) {
@@ -178,8 +174,7 @@ static size_t changeNone(const FxHsvChange* change, uint8_t* p, size_t n) {
 static ChangeWide changeFast = changeNone;
 
 __attribute__((constructor)) static void chooseChange(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+    if (KIsaVbmi()) {
         buildTables();
         changeFast = changeWide;
     }
@@ -187,5 +182,5 @@ __attribute__((constructor)) static void chooseChange(void) {
 
 void FxChangePixels(const FxHsvChange* change, uint8_t* bgr, size_t n) {
     size_t done = changeFast(change, bgr, n);
-    changePlain(change, bgr + 3 * done, n - done);
+    FxChangePixelsChunked(change, bgr + 3 * done, n - done);
 }

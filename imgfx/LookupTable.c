@@ -1,5 +1,6 @@
 #include "imgfx/LookupTable.h"
 
+#include "imgfx/Clones.h"
 #include "imgfx/PalettePath.h"
 #include "imgfx/RowWalker.h"
 
@@ -71,8 +72,7 @@ static MapBytes mapEveryThirdFast = NULL;
 
 /* Picks the widest lookup the processor has, once, when the library loads. */
 __attribute__((constructor)) static void chooseMapBytes(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+    if (KIsaVbmi()) {
         mapBytes = mapBytesVbmi;
         mapEveryThirdFast = mapEveryThird;
     }
@@ -101,9 +101,25 @@ void FxMapEntries(RasterColor* entries, int count, const uint8_t table[256], int
     }
 }
 
+/* Inversion's table, 255 - v, is one instruction on a whole vector. */
+FX_BODY void complementBytesBody(uint8_t* restrict p, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        p[i] = (uint8_t)~p[i];
+}
+
+FX_LEVELS(static, complementBytes, (uint8_t* restrict p, size_t n), (p, n))
+
+static int isComplement(const uint8_t table[256]) {
+    for (int i = 0; i < 256; ++i)
+        if (table[i] != 255 - i)
+            return 0;
+    return 1;
+}
+
 typedef struct TableJob {
     const uint8_t* Table;
     int Channel;
+    int Complement; /* the table is 255 - v */
 } TableJob;
 
 static int mapRow(void* context, const FxRow* row) {
@@ -112,7 +128,9 @@ static int mapRow(void* context, const FxRow* row) {
     for (int i = 0; i + 1 < row->SpanCount; i += 2) {
         uint8_t* first = row->Pixels + (size_t)row->Spans[i] * bpp;
         size_t n = (size_t)(row->Spans[i + 1] - row->Spans[i]);
-        if (job->Channel == FX_CHANNEL_ALL)
+        if (job->Channel == FX_CHANNEL_ALL && job->Complement)
+            complementBytes(first, n * bpp);
+        else if (job->Channel == FX_CHANNEL_ALL)
             FxMapBytes(first, n * bpp, job->Table);
         else /* blue, green, red bytes: red is byte 2, blue byte 0 */
             FxMapChannel(first + (3 - job->Channel), n, 3, job->Table);
@@ -122,8 +140,8 @@ static int mapRow(void* context, const FxRow* row) {
 
 int FxApplyLookupTable(RasterBitmap* bitmap, const uint8_t table[256], int channel, int from,
                        int to) {
-    TableJob job = {table, channel};
-    unsigned options = channel == FX_CHANNEL_ALL ? 0u : WALK_COLOR;
+    TableJob job = {table, channel, isComplement(table)};
+    unsigned options = WALK_IN_PLACE | (channel == FX_CHANNEL_ALL ? 0u : WALK_COLOR);
     return RowWalkerRun(bitmap, options, from, to, mapRow, &job);
 }
 
@@ -134,7 +152,7 @@ static void mapPalette(void* context, RasterColor* entries, int count) {
 
 int FxApplyTable(RasterBitmap* bitmap, const uint8_t table[256], int channel, int from) {
     if (FxUsesPalettePath(bitmap)) {
-        TableJob job = {table, channel};
+        TableJob job = {table, channel, 0};
         return FxChangePalette(bitmap, from, mapPalette, &job);
     }
     return FxApplyLookupTable(bitmap, table, channel, from, 100);

@@ -40,6 +40,7 @@ typedef struct Histogram {
 
 typedef struct MedianJob {
     int Dimension;
+    int Selects;           /* bitwise selection rather than the histograms */
     uint32_t Rank;         /* (N x N + 1) / 2 */
     Histogram Channels[3]; /* slid side by side, so that their updates overlap */
 } MedianJob;
@@ -90,6 +91,27 @@ static inline void slide(Histogram* h, const uint8_t* const* rows, int dim, size
     settle(h, rank);
 }
 
+/* The three channels of colour rows slid together: each row's six bytes
+ * are read at once and the three histograms' updates, independent of one
+ * another, overlap. */
+static inline void slide3(Histogram* h, const uint8_t* const* rows, int dim, size_t leaving,
+                          size_t entering, uint32_t rank) {
+    uint32_t *c0 = h[0].Count, *c1 = h[1].Count, *c2 = h[2].Count;
+    const int m0 = h[0].Median, m1 = h[1].Median, m2 = h[2].Median;
+    uint32_t b0 = h[0].Below, b1 = h[1].Below, b2 = h[2].Below;
+    for (int i = 0; i < dim; ++i) {
+        const uint8_t* r = rows[i];
+        const uint8_t o0 = r[leaving], o1 = r[leaving + 1], o2 = r[leaving + 2];
+        const uint8_t n0 = r[entering], n1 = r[entering + 1], n2 = r[entering + 2];
+        --c0[o0], ++c0[n0], --c1[o1], ++c1[n1], --c2[o2], ++c2[n2];
+        b0 += (uint32_t)(n0 < m0) - (uint32_t)(o0 < m0);
+        b1 += (uint32_t)(n1 < m1) - (uint32_t)(o1 < m1);
+        b2 += (uint32_t)(n2 < m2) - (uint32_t)(o2 < m2);
+    }
+    h[0].Below = b0, h[1].Below = b1, h[2].Below = b2;
+    settle(&h[0], rank), settle(&h[1], rank), settle(&h[2], rank);
+}
+
 static inline int clampColumn(int x, int width) {
     return x < 0 ? 0 : x >= width ? width - 1 : x;
 }
@@ -104,6 +126,13 @@ static void medianSpan(MedianJob* job, const FxWindowRow* row, int x0, int x1) {
     for (int x = x0 + 1; x < x1; ++x) {
         const size_t leaving = (size_t)clampColumn(x - 1 - before, row->Width) * bpp;
         const size_t entering = (size_t)clampColumn(x + after, row->Width) * bpp;
+        if (bpp == 3) {
+            if (leaving != entering)
+                slide3(job->Channels, row->Rows, dim, leaving, entering, job->Rank);
+            for (int c = 0; c < 3; ++c)
+                row->Out[(size_t)x * 3 + c] = (uint8_t)job->Channels[c].Median;
+            continue;
+        }
         for (int c = 0; c < bpp; ++c) {
             Histogram* h = &job->Channels[c];
             if (leaving != entering)
@@ -118,7 +147,9 @@ static int medianRow(void* context, const FxWindowRow* row) {
     const int bpp = row->BytesPerPixel;
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], x1 = row->Spans[s + 1];
-        if (job->Dimension <= FX_SELECT_MAX_DIMENSION)
+        if (job->Dimension == 5)
+            FxMedian5(row->Out, row->Rows, bpp, x0 * bpp, (x1 - x0) * bpp);
+        else if (job->Selects)
             FxMedianSelect(row->Out, row->Rows, job->Dimension, bpp, x0 * bpp, (x1 - x0) * bpp);
         else
             medianSpan(job, row, x0, x1);
@@ -138,10 +169,14 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
     if (!job)
         return FX_ERR_NO_MEMORY;
     job->Dimension = dimension;
+    /* The selection's byte counting is fast only with AVX-512 (its vector
+     * compares of 64 bytes); elsewhere the histograms take every dimension
+     * but 3 and 5, which have their networks. */
+    job->Selects = KIsaLevel() == K_ISA_AVX512 && dimension <= FX_SELECT_MAX_DIMENSION;
     job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
     /* Only the selection reads padding; the histograms clamp columns. */
     const FxWindowLayout layout = {.Dimension = dimension,
-                                   .Padded = dimension <= FX_SELECT_MAX_DIMENSION};
+                                   .Padded = job->Selects || dimension == 5};
     status = FxRunWindow(bitmap, &layout, medianRow, job);
     KFree(job);
     return status;

@@ -32,8 +32,8 @@ static inline uint8_t median9(const uint8_t* restrict const* t, int k) {
     return median3(low, median3(mid[0], mid[1], mid[2]), high);
 }
 
-FX_CLONES static void median3x3(uint8_t* restrict out, const uint8_t* const* taps, int n,
-                                int despeckle) {
+FX_BODY void median3x3Body(uint8_t* restrict out, const uint8_t* const* taps, int n,
+                           int despeckle) {
     const uint8_t* restrict t[9];
     for (int i = 0; i < 9; ++i)
         t[i] = taps[i];
@@ -49,6 +49,10 @@ FX_CLONES static void median3x3(uint8_t* restrict out, const uint8_t* const* tap
         out[k] = distance > 128 ? m : c;
     }
 }
+
+FX_LEVELS(static, median3x3,
+          (uint8_t* restrict out, const uint8_t* const* taps, int n, int despeckle),
+          (out, taps, n, despeckle))
 
 void FxMedian3(uint8_t* out, const uint8_t* const taps[9], int n) {
     median3x3(out, taps, n, 0);
@@ -125,22 +129,15 @@ selectMediansWide(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, in
     }
 }
 
-FX_CLONES static void selectMedians(uint8_t* out, const uint8_t* const* rows, int dim, int bpp,
-                                    int k0, int n) {
-    SELECT_LOOP(dim)
-}
+FX_BODY void selectMediansBody(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, int k0,
+                               int n){SELECT_LOOP(dim)}
 
-static int wideSelect;
+FX_LEVELS(static, selectMedians,
+          (uint8_t * out, const uint8_t* const* rows, int dim, int bpp, int k0, int n),
+          (out, rows, dim, bpp, k0, n))
 
-__attribute__((constructor)) static void chooseSelect(void) {
-    __builtin_cpu_init();
-    wideSelect = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-                 __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512dq") &&
-                 __builtin_cpu_supports("avx512cd");
-}
-
-void FxMedianSelect(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, int k0, int n) {
-    if (wideSelect)
+    void FxMedianSelect(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, int k0, int n) {
+    if (KIsaLevel() == K_ISA_AVX512)
         selectMediansWide(out, rows, dim, bpp, k0, n);
     else
         selectMedians(out, rows, dim, bpp, k0, n);

@@ -27,6 +27,11 @@ void FxDespeckle3(uint8_t* out, const uint8_t* const taps[9], int n);
  * trial level, 64 bytes at a time. */
 void FxMedianSelect(uint8_t* out, const uint8_t* const* rows, int dim, int bpp, int k0, int n);
 
+/* Medians of 5 x 5 windows, with the rows of FxMedianSelect (only 2 pixels
+ * of padding read beyond the window on either side), by a network of
+ * minima and maxima. */
+void FxMedian5(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n);
+
 #ifdef __cplusplus
 }
 #endif

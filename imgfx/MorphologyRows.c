@@ -18,8 +18,7 @@ static inline uint8_t candidate(uint8_t level, uint8_t add, uint8_t sub) {
     return (uint8_t)(t - lesser(sub, t));
 }
 
-FX_CLONES static void extreme3(uint8_t* restrict out, const uint8_t* const* taps, int n,
-                               int maximum) {
+FX_BODY void extreme3Body(uint8_t* restrict out, const uint8_t* const* taps, int n, int maximum) {
     const uint8_t* restrict t0 = taps[0], * restrict t1 = taps[1], * restrict t2 = taps[2];
     const uint8_t* restrict t3 = taps[3], * restrict t4 = taps[4], * restrict t5 = taps[5];
     const uint8_t* restrict t6 = taps[6], * restrict t7 = taps[7], * restrict t8 = taps[8];
@@ -36,12 +35,15 @@ FX_CLONES static void extreme3(uint8_t* restrict out, const uint8_t* const* taps
     }
 }
 
+FX_LEVELS(static, extreme3, (uint8_t* restrict out, const uint8_t* const* taps, int n, int maximum),
+          (out, taps, n, maximum))
+
 void FxExtreme3(uint8_t* out, const uint8_t* const taps[9], int n, int maximum) {
     extreme3(out, taps, n, maximum);
 }
 
-FX_CLONES static void extreme3Offsets(uint8_t* restrict out, const uint8_t* const* taps, int n,
-                                      const uint8_t* add, const uint8_t* sub, int maximum) {
+FX_BODY void extreme3OffsetsBody(uint8_t* restrict out, const uint8_t* const* taps, int n,
+                                 const uint8_t* add, const uint8_t* sub, int maximum) {
     const uint8_t* restrict t[9];
     uint8_t a[9], s[9];
     for (int i = 0; i < 9; ++i)
@@ -56,13 +58,18 @@ FX_CLONES static void extreme3Offsets(uint8_t* restrict out, const uint8_t* cons
     }
 }
 
+FX_LEVELS(static, extreme3Offsets,
+          (uint8_t* restrict out, const uint8_t* const* taps, int n, const uint8_t* add,
+           const uint8_t* sub, int maximum),
+          (out, taps, n, add, sub, maximum))
+
 void FxExtreme3Offsets(uint8_t* out, const uint8_t* const taps[9], int n, const uint8_t add[9],
                        const uint8_t sub[9], int maximum) {
     extreme3Offsets(out, taps, n, add, sub, maximum);
 }
 
-FX_CLONES void FxExtremeTap(uint8_t* restrict out, const uint8_t* restrict src, int n, uint8_t add,
-                            uint8_t sub, int maximum) {
+FX_BODY void FxExtremeTapBody(uint8_t* restrict out, const uint8_t* restrict src, int n,
+                              uint8_t add, uint8_t sub, int maximum) {
     if (add == 0 && sub == 0) {
         for (int k = 0; k < n; ++k)
             out[k] = maximum ? greater(out[k], src[k]) : lesser(out[k], src[k]);
@@ -73,3 +80,8 @@ FX_CLONES void FxExtremeTap(uint8_t* restrict out, const uint8_t* restrict src, 
         out[k] = maximum ? greater(out[k], c) : lesser(out[k], c);
     }
 }
+
+FX_LEVELS(, FxExtremeTap,
+          (uint8_t* restrict out, const uint8_t* restrict src, int n, uint8_t add, uint8_t sub,
+           int maximum),
+          (out, src, n, add, sub, maximum))

@@ -16,10 +16,13 @@ typedef struct Mosaic {
     int32_t* Spans;
 } Mosaic;
 
-FX_CLONES static void addRow(uint64_t* restrict column, const uint8_t* restrict in, int n) {
+FX_BODY void addRowBody(uint64_t* restrict column, const uint8_t* restrict in, int n) {
     for (int k = 0; k < n; ++k)
         column[k] += in[k];
 }
+
+FX_LEVELS(static, addRow, (uint64_t* restrict column, const uint8_t* restrict in, int n),
+          (column, in, n))
 
 /* Fills m->Copy with the tile averages of a band of the given height.
  * Sums are 64-bit, so that a tile may cover any picture. */

@@ -62,6 +62,6 @@ int R_AddBitmapNoise(RasterBitmap* bitmap, unsigned range, unsigned channel) {
     job.Channel = (int)channel;
     job.Seed = FxNoiseSeed();
     /* Grey bitmaps take grey rows only when every channel gets the noise. */
-    return RowWalkerRun(bitmap, channel == FX_CHANNEL_ALL ? 0u : WALK_COLOR, 0, 100, noiseRow,
-                        &job);
+    return RowWalkerRun(bitmap, WALK_IN_PLACE | (channel == FX_CHANNEL_ALL ? 0u : WALK_COLOR), 0,
+                        100, noiseRow, &job);
 }

@@ -54,6 +54,10 @@ static int setUp(RowWalker* w, unsigned options) {
         w->NeedsMatching = 0;
         w->SourceFormat = 0;
     }
+    w->InPlace = (options & WALK_IN_PLACE) &&
+                 (w->WorkFormat == K_WORK_BGR
+                      ? bitmap->BitsPerPixel == 24 && bitmap->ColorOrder == RB_ORDER_BGR
+                      : w->SourceFormat == 0);
     int status = K_OK;
     if (options & WALK_WHOLE_ROWS)
         w->Bounds = (KRect){0, 0, bitmap->Width, bitmap->Height};
@@ -193,6 +197,12 @@ static int walkRows(RowWalker* w, uint8_t* buffer, int32_t* spans, FxRowFunction
             return status;
         if (row.SpanCount == 0) {
             status = FxProgressStep(&w->Progress);
+        } else if (w->InPlace) {
+            row.Row = r;
+            row.Pixels = KRowAddress(w->Bitmap, r) + (size_t)w->FirstColumn * row.BytesPerPixel;
+            status = function(context, &row);
+            if (status == FX_OK)
+                status = FxProgressStep(&w->Progress);
         } else {
             row.Row = r;
             status = RowWalkerReadRow(w, buffer, r, NULL, NULL);

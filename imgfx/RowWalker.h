@@ -26,6 +26,10 @@ extern "C" {
 #define WALK_COLOR 0x1u /* always deliver blue-green-red, even for grey bitmaps */
 #define WALK_WHOLE_ROWS                                                                            \
     0x2u /* walk whole rows of the whole bitmap; writes still keep to the region */
+/* RowWalkerRun's function changes nothing outside the spans, so rows whose
+ * stored form is the work form (24-bit blue-green-red, 8-bit grey whose
+ * index is its level) are handed over in place, not copied in and out. */
+#define WALK_IN_PLACE 0x4u
 
 typedef struct RowWalker {
     RasterBitmap* Bitmap;
@@ -34,6 +38,7 @@ typedef struct RowWalker {
     int SourceFormat; /* BitsPerPixel, or 0 for 8-bit grey rows that pass unconverted */
     int GreyKind;
     int NeedsMatching;
+    int InPlace;        /* WALK_IN_PLACE asked for, and stored rows are in the work form */
     RasterBitmap Match; /* internal record for matching written rows to the palette */
     KPalette* GreyPalette;
     RasterColor Colors[256];

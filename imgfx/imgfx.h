@@ -8,6 +8,13 @@
  * left written. Filters run on the caller's thread; two threads must not
  * filter the same bitmap at once.
  *
+ * Processor levels: the library and its kernel choose once, when they
+ * load, the widest vector code the processor has (AVX-512, AVX2 or plain
+ * x86-64; KIsaLevel tells which), and every level gives the same pixels.
+ * The environment variable IMGFX_ISA caps the choice: "avx512" (no cap),
+ * "avx2" or "baseline"; any other value is ignored with one line on
+ * standard error.
+ *
  * This header holds the frame shared by all filters and includes one header
  * per filter family. */
 #ifndef IMGFX_IMGFX_H

@@ -145,9 +145,31 @@ static void fromRGB(const uint8_t* rgb, int space, uint8_t* p) {
  * compiler vectorises (built for AVX2 and AVX-512 too, the processor's
  * best form chosen at load). CMY is its own inverse with the byte order
  * turned round. */
-#define K_CLONES __attribute__((target_clones("default", "avx2", "arch=x86-64-v4")))
+#define K_BODY static inline __attribute__((always_inline))
 
-K_CLONES static void toCMY(const uint8_t* restrict in, uint8_t* restrict out, int n) {
+/* name built for each processor level from nameBody, the level chosen at
+ * load run on every call. */
+#define K_LEVELS(name, params, args)                                                               \
+    __attribute__((target("arch=x86-64-v4"))) static void name##Avx512 params {                    \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    __attribute__((target("arch=x86-64-v3"))) static void name##Avx2 params {                      \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    static void name##Baseline params {                                                            \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    static void name params {                                                                      \
+        const int level = KIsaLevel();                                                             \
+        if (level == K_ISA_AVX512)                                                                 \
+            name##Avx512 args;                                                                     \
+        else if (level == K_ISA_AVX2)                                                              \
+            name##Avx2 args;                                                                       \
+        else                                                                                       \
+            name##Baseline args;                                                                   \
+    }
+
+K_BODY void toCMYBody(const uint8_t* restrict in, uint8_t* restrict out, int n) {
     for (int x = 0; x < n; ++x) {
         out[3 * x] = (uint8_t)(255 - in[3 * x + 2]);
         out[3 * x + 1] = (uint8_t)(255 - in[3 * x + 1]);
@@ -155,7 +177,9 @@ K_CLONES static void toCMY(const uint8_t* restrict in, uint8_t* restrict out, in
     }
 }
 
-K_CLONES static void toCMYK(const uint8_t* restrict in, uint8_t* restrict out, int n) {
+K_LEVELS(toCMY, (const uint8_t* restrict in, uint8_t* restrict out, int n), (in, out, n))
+
+K_BODY void toCMYKBody(const uint8_t* restrict in, uint8_t* restrict out, int n) {
     for (int x = 0; x < n; ++x) {
         const uint8_t b = in[3 * x], g = in[3 * x + 1], r = in[3 * x + 2];
         const uint8_t rg = r > g ? r : g, mx = rg > b ? rg : b;
@@ -166,7 +190,9 @@ K_CLONES static void toCMYK(const uint8_t* restrict in, uint8_t* restrict out, i
     }
 }
 
-K_CLONES static void fromCMYK(const uint8_t* restrict in, uint8_t* restrict out, int n) {
+K_LEVELS(toCMYK, (const uint8_t* restrict in, uint8_t* restrict out, int n), (in, out, n))
+
+K_BODY void fromCMYKBody(const uint8_t* restrict in, uint8_t* restrict out, int n) {
     for (int x = 0; x < n; ++x) {
         const uint8_t white = (uint8_t)(255 - in[4 * x + 3]);
         const uint8_t c = in[4 * x], m = in[4 * x + 1], y = in[4 * x + 2];
@@ -175,6 +201,8 @@ K_CLONES static void fromCMYK(const uint8_t* restrict in, uint8_t* restrict out,
         out[3 * x + 2] = (uint8_t)(white > c ? white - c : 0);
     }
 }
+
+K_LEVELS(fromCMYK, (const uint8_t* restrict in, uint8_t* restrict out, int n), (in, out, n))
 
 /* Converts between blue, green, red and CMY or CMYK: separate buffers in
  * one pass, in memory order; a buffer converted in place a chunk at a
@@ -223,7 +251,8 @@ int KConvertColorSpace(const void* source, void* target, int width, int fromSpac
     }
     const uint8_t* in = source;
     uint8_t* out = target;
-    if (subtractive(in, out, width, fromSpace, toSpace))
+    if (subtractive(in, out, width, fromSpace, toSpace) ||
+        KConvertHueSpace(in, out, width, fromSpace, toSpace))
         return K_OK;
     /* Backwards when widening so that the same buffer serves both sides. */
     int backwards = outBytes > inBytes;

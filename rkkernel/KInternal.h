@@ -78,6 +78,24 @@ int KWideTo16(uint8_t* b, int width, int order);
 int KWideExpand(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes);
 
 /* Progress stepping over a number of rows, as the filter frame does it. */
+/* One row of a bilinear rotation: the source copy (readable 4 bytes past
+ * its end), and the source position of every pixel of the row. */
+typedef struct KBilinearRow {
+    const uint8_t* Source;
+    int BytesPerLine, Width, Height, BottomUp, Bytes;
+    const double *Sx, *Sy;
+    const uint8_t* Fill;
+} KBilinearRow;
+/* Resamples the first pixels of the row with AVX2 (1- and 3-byte pixels,
+ * when the processor level has it; the source smaller than 2^31 bytes);
+ * returns how many it did. */
+int KWideBilinear(const KBilinearRow* row, uint8_t* out);
+
+/* Rows between blue, green, red and HSV or HLS, vectorised for the
+ * processor level, with the bytes of the per-pixel forms; returns 0 (and
+ * does nothing) for other pairs of spaces or partly overlapping buffers. */
+int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, int toSpace);
+
 typedef struct KProgress {
     KStatusCallback Callback;
     int Percent;

@@ -198,8 +198,7 @@ typedef void (*MatchColors)(struct KMatch*, const uint8_t*, uint8_t*, int);
 static MatchColors matchColors = matchColorsPlain;
 
 __attribute__((constructor)) static void chooseMatchColors(void) {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw")) {
+    if (KIsaVbmi()) {
         for (int j = 0; j < 64; ++j)
             spreadToKeys[j] = (uint8_t)(j % 4 == 3 ? 0 : 3 * (j / 4) + j % 4);
         matchColors = matchColorsWide;

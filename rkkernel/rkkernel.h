@@ -136,6 +136,24 @@ RK_API void* KAllocRaw(size_t size);
 /* Frees memory from KAlloc or KAllocRaw; null is ignored. */
 RK_API void KFree(void* memory);
 
+/* ---- processor level ---- */
+
+/* Levels of the vector code the toolkit runs; the widest the processor
+ * has is chosen once when the library loads, and every level gives the
+ * same pixels. The environment variable IMGFX_ISA (avx512, avx2 or
+ * baseline) caps that choice, so that each path can be tested and timed
+ * on any machine; any other value is ignored with one line on standard
+ * error. */
+#define K_ISA_BASELINE 0 /* plain x86-64 (SSE2) */
+#define K_ISA_AVX2 1     /* x86-64-v3: AVX2, FMA, BMI2 */
+#define K_ISA_AVX512 2   /* x86-64-v4: AVX-512 F, BW, CD, DQ, VL */
+
+/* The level in use. */
+RK_API int KIsaLevel(void);
+/* Nonzero when the level is K_ISA_AVX512 and the processor also has the
+ * AVX-512 VBMI byte permutes. */
+RK_API int KIsaVbmi(void);
+
 /* ---- status callback, kept per thread ---- */
 
 /* Installs the calling thread's callback (null removes it); returns the old one. */

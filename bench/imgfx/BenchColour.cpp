@@ -1,5 +1,9 @@
 // Colour separation and merge of a 4096 x 4096 24-bit picture in every
-// kind, beside OpenCV's split and merge of the same pixels, single-threaded.
+// kind, beside OpenCV doing the same work on the same pixels,
+// single-threaded: split and merge for blue, green, red; for the other
+// kinds the conversion to the space and split (merge and the conversion
+// back): cvtColor with the full-circle hue for HSV and HLS, bitwise_not for
+// CMY, and for CMYK the channels' maximum and the differences from it.
 // Both sides make new planes (or a new picture) every time, as the exports
 // do, without clearing them first. Ratios (our processor time / OpenCV's)
 // close the report.
@@ -11,6 +15,7 @@
 
 #ifdef TESSARY_HAVE_OPENCV
 #include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
 #endif
 
 #include <malloc.h>
@@ -118,6 +123,85 @@ void CvMerge(benchmark::State& state) {
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * side * side * 3);
 }
+
+// The space of a kind (1 CMYK, 2 HSV, 3 HLS, 4 CMY), as OpenCV would be
+// asked for it, then split into planes.
+void cvSeparateKind(const cv::Mat& bgr, unsigned kind, std::vector<cv::Mat>& planes) {
+    cv::Mat space;
+    switch (kind) {
+    case 1: {
+        cv::split(bgr, planes);
+        cv::Mat most;
+        cv::max(planes[0], planes[1], most);
+        cv::max(most, planes[2], most);
+        std::vector<cv::Mat> cmyk(4);
+        cv::subtract(most, planes[2], cmyk[0]);
+        cv::subtract(most, planes[1], cmyk[1]);
+        cv::subtract(most, planes[0], cmyk[2]);
+        cv::bitwise_not(most, cmyk[3]);
+        planes.swap(cmyk);
+        return;
+    }
+    case 2:
+        cv::cvtColor(bgr, space, cv::COLOR_BGR2HSV_FULL);
+        break;
+    case 3:
+        cv::cvtColor(bgr, space, cv::COLOR_BGR2HLS_FULL);
+        break;
+    default:
+        cv::bitwise_not(bgr, space);
+        break;
+    }
+    cv::split(space, planes);
+}
+
+// And back: the planes merged and converted to blue, green, red.
+void cvMergeKind(const std::vector<cv::Mat>& planes, unsigned kind, cv::Mat& bgr) {
+    if (kind == 1) {
+        cv::Mat white;
+        cv::bitwise_not(planes[3], white);
+        std::vector<cv::Mat> channels(3);
+        cv::subtract(white, planes[2], channels[0]);
+        cv::subtract(white, planes[1], channels[1]);
+        cv::subtract(white, planes[0], channels[2]);
+        cv::merge(channels, bgr);
+        return;
+    }
+    cv::Mat space;
+    cv::merge(planes, space);
+    if (kind == 2)
+        cv::cvtColor(space, bgr, cv::COLOR_HSV2BGR_FULL);
+    else if (kind == 3)
+        cv::cvtColor(space, bgr, cv::COLOR_HLS2BGR_FULL);
+    else
+        cv::bitwise_not(space, bgr);
+}
+
+void CvSeparateKind(benchmark::State& state, unsigned kind) {
+    for (auto _ : state) {
+        std::vector<cv::Mat> planes;
+        cvSeparateKind(colourMat(), kind, planes);
+        benchmark::DoNotOptimize(planes.data());
+        state.PauseTiming();
+        planes.clear();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * side * side * 3);
+}
+
+void CvMergeKind(benchmark::State& state, unsigned kind) {
+    std::vector<cv::Mat> planes;
+    cvSeparateKind(colourMat(), kind, planes);
+    for (auto _ : state) {
+        cv::Mat merged;
+        cvMergeKind(planes, kind, merged);
+        benchmark::DoNotOptimize(merged.data);
+        state.PauseTiming();
+        merged.release();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * side * side * 3);
+}
 #endif
 
 } // namespace
@@ -138,11 +222,21 @@ int main(int argc, char** argv) {
 #ifdef TESSARY_HAVE_OPENCV
     benchmark::RegisterBenchmark("CvSplit", CvSplit)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CvMerge", CvMerge)->Unit(benchmark::kMillisecond);
+    for (unsigned kind = 1; kind < 5; ++kind) {
+        const std::string k = std::to_string(kind);
+        benchmark::RegisterBenchmark(("CvSeparate" + k).c_str(), CvSeparateKind, kind)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("CvMerge" + k).c_str(), CvMergeKind, kind)
+            ->Unit(benchmark::kMillisecond);
+    }
 #endif
     return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter& r) {
-        for (int kind = 0; kind < 5; ++kind) {
-            r.ratio("Separate" + std::to_string(kind), "CvSplit");
-            r.ratio("Merge" + std::to_string(kind), "CvMerge");
+        r.ratio("Separate0", "CvSplit");
+        r.ratio("Merge0", "CvMerge");
+        for (int kind = 1; kind < 5; ++kind) {
+            const std::string k = std::to_string(kind);
+            r.ratio("Separate" + k, "CvSeparate" + k);
+            r.ratio("Merge" + k, "CvMerge" + k);
         }
     });
 }

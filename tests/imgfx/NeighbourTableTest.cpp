@@ -4,6 +4,7 @@
 // the plain references of NeighbourReference.h.
 #include "NeighbourReference.h"
 
+#include "imgfx/MedianRows.h"
 #include "imgfx/imgfx.h"
 
 #include <gtest/gtest.h>
@@ -341,3 +342,44 @@ INSTANTIATE_TEST_SUITE_P(EveryFilter, NeighbourTable, ::testing::Range(size_t(0)
                          [](const ::testing::TestParamInfo<size_t>& info) {
                              return cases()[info.param].name;
                          });
+
+// Rows far wider than the 5 x 5 network's passes of 1024 bytes, grey and
+// colour: the pass edges meet the plain reference as the rest does.
+TEST(NeighbourWideRows, MediansAcrossTheNetworksPassesMatchThePlainReference) {
+    for (int bits : {8, 24}) {
+        Bitmap bmp(bits == 8 ? 2100 : 700, 6, bits);
+        fillPattern(bmp.get(), 11);
+        const std::vector<uint8_t> before = storedBytes(bmp.get());
+        const Outcome want = windowOutcome(bmp.get(), before, false, 5, median());
+        ASSERT_EQ(R_MedianFilterBitmap(bmp.get(), 5), want.status);
+        const std::vector<uint8_t> got = storedBytes(bmp.get());
+        ASSERT_TRUE(got == want.bytes)
+            << bits << ": " << firstDifference(bmp.get(), got, want.bytes);
+    }
+}
+
+// The 5 x 5 network over every window of levels 0 and 255 whose columns
+// are sorted (each column's count of 255s, 6^5 windows): with the column
+// sort in front, this covers every input by the 0-1 principle.
+TEST(NeighbourWideRows, TheFiveByFiveNetworkFindsEveryZeroOneMedian) {
+    const int windows = 7776, width = 5 * windows;
+    std::vector<std::vector<uint8_t>> rows(5, std::vector<uint8_t>(size_t(width) + 4 + 64));
+    std::vector<int> expected(windows);
+    for (int w = 0; w < windows; ++w) {
+        int ones = 0;
+        for (int j = 0, code = w; j < 5; ++j, code /= 6) {
+            const int count = code % 6; // the column's 255s, at its bottom
+            ones += count;
+            for (int r = 0; r < 5; ++r)
+                rows[size_t(r)][size_t(2 + 5 * w + j)] = r >= 5 - count ? 255 : 0;
+        }
+        expected[size_t(w)] = ones >= 13 ? 255 : 0;
+    }
+    const uint8_t* windowRows[5];
+    for (int r = 0; r < 5; ++r)
+        windowRows[r] = rows[size_t(r)].data() + 2;
+    std::vector<uint8_t> out(static_cast<size_t>(width));
+    FxMedian5(out.data(), windowRows, 1, 0, width);
+    for (int w = 0; w < windows; ++w)
+        ASSERT_EQ(out[size_t(5 * w + 2)], expected[size_t(w)]) << "window " << w;
+}

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 #include <thread>
 
 using namespace fxtest;
@@ -201,4 +203,17 @@ TEST(KernelMemory, StatusCallbackIsKeptPerThreadAndBitsAreCounted) {
     void* zeroSize = KAlloc(0, 1);
     EXPECT_NE(zeroSize, nullptr);
     KFree(zeroSize);
+}
+
+// The reruns of the filter tests under IMGFX_ISA only mean something if the
+// cap really holds the level down.
+TEST(KernelLevel, NeverExceedsTheCapAskedFor) {
+    const char* cap = std::getenv("IMGFX_ISA");
+    const int level = KIsaLevel();
+    EXPECT_GE(level, K_ISA_BASELINE);
+    EXPECT_LE(level, K_ISA_AVX512);
+    const std::string asked = cap ? cap : "";
+    EXPECT_TRUE(asked != "baseline" || level == K_ISA_BASELINE);
+    EXPECT_TRUE(asked != "avx2" || level <= K_ISA_AVX2);
+    EXPECT_TRUE(!KIsaVbmi() || level == K_ISA_AVX512);
 }

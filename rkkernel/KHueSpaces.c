@@ -1,0 +1,163 @@
+/* HSV and HLS to and from blue, green, red for every processor level, in
+ * plain C that the compiler vectorises: the double arithmetic of the
+ * per-pixel forms in KColorSpace.c, operation for operation (never fused),
+ * with their branches turned into selections, so the bytes are the same.
+ * Two of those steps are rewritten exactly: fmod(h, 2) of the hue's
+ * sixths (a multiple of 1/128 from 0 to below 6) is h - 2 trunc(h / 2), and a hue
+ * quotient q stands as 0 + q, which differs only in the sign of a zero
+ * that the rounding ignores. Pixels go through planes a chunk at a time. */
+#include "KInternal.h"
+
+#include <math.h>
+
+enum { CHUNK = 256 };
+
+#define K_BODY static inline __attribute__((always_inline))
+
+#define K_LEVELS(name, params, args)                                                               \
+    __attribute__((target("arch=x86-64-v4"))) static void name##Avx512 params {                    \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    __attribute__((target("arch=x86-64-v3"))) static void name##Avx2 params {                      \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    static void name##Baseline params {                                                            \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    static void name params {                                                                      \
+        const int level = KIsaLevel();                                                             \
+        if (level == K_ISA_AVX512)                                                                 \
+            name##Avx512 args;                                                                     \
+        else if (level == K_ISA_AVX2)                                                              \
+            name##Avx2 args;                                                                       \
+        else                                                                                       \
+            name##Baseline args;                                                                   \
+    }
+
+static inline uint8_t clampRound(double v) {
+    return v <= 0 ? 0 : v >= 255 ? 255 : (uint8_t)(v + 0.5);
+}
+
+static inline int32_t largest(int32_t a, int32_t b) {
+    return a > b ? a : b;
+}
+
+static inline int32_t smallest(int32_t a, int32_t b) {
+    return a < b ? a : b;
+}
+
+/* Planes of blue, green, red to hue and the space's other two planes:
+ * HSV saturation and value, or HLS lightness and saturation. */
+K_BODY void fromBgrBody(const uint8_t* restrict blue, const uint8_t* restrict green,
+                        const uint8_t* restrict red, uint8_t* restrict hue,
+                        uint8_t* restrict second, uint8_t* restrict third, int n, int hls) {
+    for (int i = 0; i < n; ++i) {
+        const int32_t r = red[i], g = green[i], b = blue[i];
+        const int32_t mx = largest(largest(r, g), b), mn = smallest(smallest(r, g), b);
+        const int grey = mx == mn, redMost = mx == r, greenMost = (mx == g) & !redMost;
+        const double d = grey ? 1 : mx - mn;
+        const int32_t num = redMost ? g - b : greenMost ? b - r : r - g;
+        const double offset = redMost ? 0.0 : greenMost ? 2.0 : 4.0;
+        double h = (offset + num / d) * (256.0 / 6.0);
+        h = h < 0 ? h + 256.0 : h;
+        hue[i] = grey ? 0 : (uint8_t)((int32_t)(h + 0.5) & 255);
+        if (!hls) {
+            second[i] = mx == 0 ? 0 : clampRound(255.0 * (mx - mn) / largest(mx, 1));
+            third[i] = (uint8_t)mx;
+        } else {
+            const int32_t sum = mx + mn;
+            second[i] = clampRound(sum / 2.0);
+            const int32_t span = sum <= 255 ? sum : 510 - sum;
+            third[i] = grey ? 0 : clampRound(255.0 * (mx - mn) / largest(span, 1));
+        }
+    }
+}
+
+/* And back. */
+K_BODY void toBgrBody(const uint8_t* restrict hue, const uint8_t* restrict second,
+                      const uint8_t* restrict third, uint8_t* restrict blue,
+                      uint8_t* restrict green, uint8_t* restrict red, int n, int hls) {
+    for (int i = 0; i < n; ++i) {
+        double c, m;
+        if (!hls) {
+            const double v = third[i];
+            c = v * second[i] / 255.0;
+            m = v - c;
+        } else {
+            const double l = second[i] / 255.0, s = third[i] / 255.0;
+            c = (1.0 - fabs(2.0 * l - 1.0)) * s * 255.0;
+            m = l * 255.0 - c / 2.0;
+        }
+        const double h = hue[i] * 6.0 / 256.0;
+        const double x = c * (1.0 - fabs((h - 2.0 * (int32_t)(h * 0.5)) - 1.0));
+        const int32_t sector = (int32_t)h;
+        /* Each channel is c, x or 0 by sector, chosen by factors of 1 and
+         * 0 (exact: c and x are finite and not negative). */
+        const double r = c * ((sector == 0) | (sector == 5)) + x * ((sector == 1) | (sector == 4));
+        const double g = c * ((sector == 1) | (sector == 2)) + x * ((sector == 0) | (sector == 3));
+        const double b = c * ((sector == 3) | (sector == 4)) + x * ((sector == 2) | (sector == 5));
+        red[i] = clampRound(r + m);
+        green[i] = clampRound(g + m);
+        blue[i] = clampRound(b + m);
+    }
+}
+
+enum { TO_HSV, TO_HLS, FROM_HSV, FROM_HLS };
+
+/* A run of pixels a chunk at a time, dealt to planes, converted and
+ * gathered back; in and out may be the same buffer, since every chunk is
+ * read whole before it is written. kind is a constant in each copy. */
+K_BODY void convertRunBody(const uint8_t* in, uint8_t* out, int width, int kind) {
+    uint8_t planes[6][CHUNK];
+    for (int done = 0; done < width; done += CHUNK) {
+        const int n = width - done < CHUNK ? width - done : CHUNK;
+        const uint8_t* p = in + 3 * (size_t)done;
+        for (int i = 0; i < n; ++i)
+            planes[0][i] = p[3 * i], planes[1][i] = p[3 * i + 1], planes[2][i] = p[3 * i + 2];
+        if (kind == TO_HSV || kind == TO_HLS)
+            fromBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
+                        kind == TO_HLS);
+        else
+            toBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
+                      kind == FROM_HLS);
+        uint8_t* q = out + 3 * (size_t)done;
+        for (int i = 0; i < n; ++i)
+            q[3 * i] = planes[3][i], q[3 * i + 1] = planes[4][i], q[3 * i + 2] = planes[5][i];
+    }
+}
+
+K_BODY void toHsvBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, TO_HSV);
+}
+K_BODY void toHlsBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, TO_HLS);
+}
+K_BODY void fromHsvBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, FROM_HSV);
+}
+K_BODY void fromHlsBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, FROM_HLS);
+}
+K_LEVELS(toHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+K_LEVELS(toHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+K_LEVELS(fromHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+K_LEVELS(fromHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+
+int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, int toSpace) {
+    const int hls = fromSpace == K_SPACE_HLS || toSpace == K_SPACE_HLS;
+    const int forwards = fromSpace == K_SPACE_BGR;
+    if (!(forwards
+              ? toSpace == K_SPACE_HSV || toSpace == K_SPACE_HLS
+              : (fromSpace == K_SPACE_HSV || fromSpace == K_SPACE_HLS) && toSpace == K_SPACE_BGR))
+        return 0;
+    /* The same buffer or separate ones; chunks are read whole before they
+     * are written. */
+    const uintptr_t a = (uintptr_t)in, b = (uintptr_t)out, bytes = 3 * (uintptr_t)width;
+    if (in != out && a < b + bytes && b < a + bytes)
+        return 0;
+    if (forwards)
+        (hls ? toHls : toHsv)(in, out, width);
+    else
+        (hls ? fromHls : fromHsv)(in, out, width);
+    return 1;
+}
