@@ -162,6 +162,26 @@ TEST_F(Save, AreasWithoutUrls) {
     EXPECT_FALSE(QFile::exists(dir.filePath("b.htm")));
 }
 
+// An area URL that is still exactly the lead is no URL: the map check
+// reports it, the save asks for it and writes no HREF.
+TEST_F(Save, AreaUrlThatIsOnlyTheLeadCountsAsNone) {
+    ASSERT_TRUE(doc.openDocument(write("a.map", "rect a.htm 1,1 5,5\nrect b.htm 1,1 5,5\n")));
+    doc.setAreaTexts(1, {"http://www.", {}, {}});
+    doc.runMapCheck(nullptr);
+    EXPECT_FALSE(doc.mapCheck().allHaveUrls);
+    EXPECT_EQ(doc.mapCheck().firstMissingUrl, 2);
+    ASSERT_TRUE(doc.doSave(dir.filePath("a.htm")));
+    EXPECT_EQ(dialogs.lastAreaNumber, 2);
+    EXPECT_TRUE(read("a.htm").contains("<AREA SHAPE=RECT COORDS=\"1,1,5,5\" ALT=\"\">"));
+
+    // Typed beyond, it is a URL like any other.
+    doc.setAreaTexts(1, {"http://www.x.org", {}, {}});
+    doc.runMapCheck(nullptr);
+    EXPECT_TRUE(doc.mapCheck().allHaveUrls);
+    ASSERT_TRUE(doc.doSave(dir.filePath("a.htm")));
+    EXPECT_TRUE(read("a.htm").contains("HREF=\"http://www.x.org\""));
+}
+
 TEST_F(Save, OnlyHtmlNamesAreAccepted) {
     ASSERT_TRUE(doc.openDocument(write("a.map", "rect a.htm 1,1 5,5\n")));
     EXPECT_TRUE(doc.doSave(dir.filePath("upper.HTM")));
