@@ -8,10 +8,14 @@
 #include "view/AreaListPane.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -159,6 +163,20 @@ TEST_F(AreaList, DraggingARowReordersTheMapInOneMove) {
     drag(0, rowCentre(3)); // downwards: the row takes the target's place
     EXPECT_EQ(urls(), "5 2 3 1 4");
 
+    // The saved page has the new order.
+    QTemporaryDir dir;
+    MapInfo info = doc.mapInfo();
+    info.title = "m";
+    doc.setMapInfo(info);
+    ASSERT_TRUE(doc.onSaveDocument(dir.filePath("m.htm")));
+    QFile page(dir.filePath("m.htm"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray text = page.readAll();
+    QList<qsizetype> places;
+    for (const char* url : {"u5", "u2", "u3", "u1", "u4"})
+        places << text.indexOf(QByteArray("HREF=\"") + url + '"');
+    EXPECT_TRUE(std::is_sorted(places.begin(), places.end()) && places.first() > 0);
+
     drag(2, QPoint(rowCentre(0).x(), list.viewport()->height() - 3));
     EXPECT_EQ(urls(), "5 2 3 1 4");
 
@@ -184,7 +202,8 @@ TEST_F(AreaList, DoubleClickAndEnterAskForTheAreaSettings) {
 
     QList<QPoint> menus;
     list.onAreaMenu = [&](const QPoint& at) { menus << at; };
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), list.mapToGlobal(QPoint(0, 0)));
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                          list.mapToGlobal(QPoint(0, 0)));
     QApplication::sendEvent(&list, &key);
     ASSERT_EQ(menus.size(), 1);
     const QRect row = list.visualRect(list.model()->index(2, 0));
