@@ -190,9 +190,11 @@ public:
     // Create Guides: the dialog, the questions about existing areas, and
     // the guides. True when the command went through.
     bool createGuides();
-    // Appends the grid of guides values describes (row by row, left to
-    // right) and returns how many were added.
-    int appendGuides(const GuideValues& values);
+    // Lays the grid of guides values describes (row by row, left to right)
+    // after the existing areas, or in their place with replaceExisting, as
+    // one change of the map, and returns how many guides it holds. A grid
+    // without guides changes nothing: the existing areas stay.
+    int appendGuides(const GuideValues& values, bool replaceExisting = false);
     // Edit Map Info and Edit Area Info through their dialogs.
     bool editMapInfo();
     bool editAreaInfo(int i);

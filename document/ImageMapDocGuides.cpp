@@ -14,12 +14,11 @@ bool CImageMapDoc::createGuides() {
         GuideValues values;
         if (!dialogs().createGuides(imageWidth(), imageHeight(), values))
             return false;
-        const qint64 count = values.count();
-        if (count < 1)
+        if (values.count() < 1)
             return false;
         bool replace = false;
         if (areaCount() > 0) {
-            if (count + areaCount() > kMaxAreas) {
+            if (values.count() + areaCount() > kMaxAreas) {
                 if (!Prompter::askYes(Strings::text(Str::GuidesExceedLimit),
                                       Prompter::Icon::Exclamation))
                     continue; // back to the dialog
@@ -36,20 +35,18 @@ bool CImageMapDoc::createGuides() {
                 }
             }
         }
-        // The areas replaced and the guides are one step.
-        std::vector<PictureArea> after = replace ? std::vector<PictureArea>{} : pictures();
-        appendGuideAreas(values, after);
-        if (after.size() != m_areas.size() || replace)
-            pushStep(new AreaReplaceCommand(*this, pictures(), std::move(after),
-                                            Strings::text(Str::StepCreateGuides)));
-        return true;
+        return appendGuides(values, replace) > 0;
     }
 }
 
-int CImageMapDoc::appendGuides(const GuideValues& values) {
-    std::vector<PictureArea> after = pictures();
+int CImageMapDoc::appendGuides(const GuideValues& values, bool replaceExisting) {
+    // The areas replaced and the guides are one step. The guides are made
+    // before anything is replaced, so that a grid that yields none leaves
+    // the map as it was.
+    std::vector<PictureArea> after = replaceExisting ? std::vector<PictureArea>{} : pictures();
+    const std::size_t kept = after.size();
     appendGuideAreas(values, after);
-    const int added = int(after.size()) - areaCount();
+    const int added = int(after.size() - kept);
     if (added > 0)
         pushStep(new AreaReplaceCommand(*this, pictures(), std::move(after),
                                         Strings::text(Str::StepCreateGuides)));
@@ -59,7 +56,7 @@ int CImageMapDoc::appendGuides(const GuideValues& values) {
 // Guides go row by row, left to right, after the areas already in the list,
 // until the map is full.
 void CImageMapDoc::appendGuideAreas(const GuideValues& v, std::vector<PictureArea>& areas) const {
-    if (v.across == 0 || v.down == 0 || v.width == 0 || v.height == 0)
+    if (v.across < 1 || v.down < 1 || v.width < 1 || v.height < 1)
         return;
     // "%d" numbers the guides only when it is the one "%" of the base URL;
     // any other URL (such as 50%off%d) is used as it stands.

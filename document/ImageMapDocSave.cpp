@@ -143,7 +143,7 @@ bool CImageMapDoc::settleMapInfoForSave() {
 bool CImageMapDoc::settleAreaUrlsForSave() {
     int missing = 0, first = -1;
     for (int i = 0; i < areaCount(); ++i) {
-        if (m_areas[i]->url().isEmpty() && missing++ == 0)
+        if (!DefaultUrl::isSet(m_areas[i]->url()) && missing++ == 0)
             first = i;
     }
     if (missing == 1) {

@@ -1,5 +1,6 @@
 #include "document/MapCheckState.h"
 
+#include "model/DefaultUrl.h"
 #include "model/MapArea.h"
 
 void MapCheckState::start() {
@@ -13,7 +14,7 @@ void MapCheckState::start() {
 
 void MapCheckState::examine(int n, MapArea& area) {
     m_next = n + 1;
-    if (allHaveUrls && area.url().isEmpty()) {
+    if (allHaveUrls && !DefaultUrl::isSet(area.url())) {
         allHaveUrls = false;
         firstMissingUrl = n + 1;
     }

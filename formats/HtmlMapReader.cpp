@@ -218,15 +218,7 @@ bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* di
     int index = 0;
     if (scan.maps.size() > 1) {
         const QList<DocumentDialogs::MapChoice> list = choices(scan);
-        QByteArray chosen;
-        if (!dialogs || !dialogs->chooseMap(list, chosen))
-            return false;
-        index = -1;
-        for (int i = 0; i < list.size() && index < 0; ++i) {
-            if (list[i].name == chosen)
-                index = i;
-        }
-        if (index < 0)
+        if (!dialogs || !dialogs->chooseMap(list, index) || index < 0 || index >= list.size())
             return false;
     }
     loadMap(scan, index, sink, info, report);

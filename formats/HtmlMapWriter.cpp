@@ -328,7 +328,7 @@ void HtmlMapWriter::writeArea(const MapArea& area) {
         break;
     }
     }
-    if (!area.url().isEmpty()) {
+    if (DefaultUrl::isSet(area.url())) { // the lead alone is no URL
         m_new += " HREF=";
         appendQuoted(m_new, area.url());
     }

@@ -15,7 +15,7 @@ public:
     bool missingImage(const QByteArray&) override { return false; }
     bool runNewMapWizard(NewMap&) override { return false; }
     bool runImageWizard(QString&) override { return false; }
-    bool chooseMap(const QList<MapChoice>&, QByteArray&) override { return false; }
+    bool chooseMap(const QList<MapChoice>&, int&) override { return false; }
     bool chooseSavePath(SaveAs&) override { return false; }
     bool confirmSaved(const QString&) override { return false; }
 };

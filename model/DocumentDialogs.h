@@ -60,9 +60,10 @@ public:
         QByteArray name;
         QByteArray graphic;
     };
-    // "Multiple Maps in HTML File": true on OK with chosenName set to the
-    // chosen map's name; false on Cancel.
-    virtual bool chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) = 0;
+    // "Multiple Maps in HTML File": true on OK with chosen set to the row
+    // of the chosen map in maps (a page may hold two maps of one name);
+    // false on Cancel.
+    virtual bool chooseMap(const QList<MapChoice>& maps, int& chosen) = 0;
 
     // What the Save As prompt starts from and what it settles.
     struct SaveAs {

@@ -37,10 +37,15 @@ QString GuideValues::imageSizeText(int width, int height) {
 }
 
 bool GuideValues::acceptable(int imageWidth, int imageHeight) const {
-    // right x bottom > 0 for the grids the number edits allow; values from
-    // elsewhere may be negative, and two negative edges must not pass.
-    return right() <= imageWidth && bottom() <= imageHeight && count() <= MapArea::kMaxAreas &&
-           right() > 0 && bottom() > 0;
+    for (const Number& n : numbers()) {
+        if (this->*n.value < 0 || this->*n.value > kMaxNumber)
+            return false;
+    }
+    // A grid without a guide, or of guides without pixels, would create
+    // nothing, and Replace would then only have deleted the map's areas.
+    if (across < 1 || down < 1 || width < 1 || height < 1)
+        return false;
+    return right() <= imageWidth && bottom() <= imageHeight && count() <= MapArea::kMaxAreas;
 }
 
 GuideValues GuideValues::load() {
@@ -51,19 +56,10 @@ GuideValues GuideValues::load() {
     return v;
 }
 
-GuideValues GuideValues::reduced() const {
-    GuideValues v = *this;
+void GuideValues::store() const {
     for (const Number& n : numbers())
-        v.*n.value &= kNumberMask;
-    return v;
-}
-
-GuideValues GuideValues::store() const {
-    const GuideValues v = reduced();
-    for (const Number& n : numbers())
-        Settings::writeInt(n.id, v.*n.value);
-    Settings::writeText(Str::GuideBaseUrl, MapText::toDisplay(v.baseUrl));
-    return v;
+        Settings::writeInt(n.id, this->*n.value);
+    Settings::writeText(Str::GuideBaseUrl, MapText::toDisplay(baseUrl));
 }
 
 int GuideValues::numberOf(const QString& text) {

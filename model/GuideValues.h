@@ -34,8 +34,9 @@ struct GuideValues {
     // The eight numbers: width, height, horizontal and vertical spacing,
     // left and top start, number across and down.
     static const std::array<Number, 8>& numbers();
-    // Numbers keep their low 12 bits when accepted.
-    static constexpr int kNumberMask = 0xfff;
+    // The largest value a number may take; larger ones keep OK disabled
+    // rather than being cut down once accepted.
+    static constexpr int kMaxNumber = 4095;
     // Characters of a number edit looked at after each change.
     static constexpr int kDigitsReadBack = 4;
 
@@ -48,17 +49,16 @@ struct GuideValues {
     QString boundsText() const;
     // The picture's size as the dialog shows it: "width x height".
     static QString imageSizeText(int width, int height);
-    // OK is enabled only for a grid with pixels that stays within the
-    // picture and holds at most 1,024 areas.
+    // OK is enabled only for a grid of at least one guide across and down,
+    // each at least one pixel wide and high, that stays within the picture,
+    // holds at most 1,024 areas and whose numbers all lie in 0 to 4,095.
     bool acceptable(int imageWidth, int imageHeight) const;
 
     // The values remembered from the last accepted dialog (defaults for
     // those never stored), read through the application's settings store.
     static GuideValues load();
-    // Accepting: every number is cut to its low 12 bits (0 to 4,095) and
-    // stored with the base URL; returns the values as stored.
-    GuideValues store() const;
-    GuideValues reduced() const;
+    // Accepting: every number is stored with the base URL.
+    void store() const;
 
     // A number edit's text as a number: its decimal value, 0 for none.
     static int numberOf(const QString& text);

@@ -1,93 +1,261 @@
 #include "view/AreaListPane.h"
 
 #include "document/ImageMapDoc.h"
-#include "model/MapText.h"
-#include "model/Strings.h"
+#include "model/CommandIds.h"
+#include "view/AreaListModel.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
 
-namespace {
-
-QString shapeName(AreaShape shape) {
-    switch (shape) {
-    case AreaShape::Rectangle:
-        return Strings::text(Str::KwRectangle);
-    case AreaShape::Circle:
-        return Strings::text(Str::KwCircle);
-    case AreaShape::Polygon:
-        return Strings::text(Str::KwPolygon);
-    }
-    return {};
-}
-
-} // namespace
-
-AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent) : QTreeWidget(parent), m_doc(doc) {
+AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
+    : QTreeView(parent), m_doc(doc), m_model(new AreaListModel(doc, this)) {
     setObjectName(QStringLiteral("areaList"));
+    setModel(m_model);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
-    setColumnCount(3);
-    setHeaderLabels({Strings::text(Str::AreaListNumber), Strings::text(Str::AreaListShape),
-                     Strings::text(Str::AreaListUrl)});
-    header()->resizeSection(0, 35);
-    header()->resizeSection(1, 70);
+    setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true); // hovering ends the view's flyby
+    header()->setStretchLastSection(false);
+    header()->resizeSection(AreaListModel::NumberColumn, 35);
+    for (int column :
+         {AreaListModel::UrlColumn, AreaListModel::CommentColumn, AreaListModel::TargetColumn})
+        header()->resizeSection(column, 90);
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (m_showing)
             return;
-        const QList<QTreeWidgetItem*> rows = selectedItems();
-        m_selected = rows.isEmpty() ? -1 : indexOfTopLevelItem(rows.first());
+        const int row = selectedRow();
+        if (row == m_selected)
+            return;
+        m_selected = row;
         if (onChosen)
-            onChosen(m_selected);
+            onChosen(row);
     });
-    const auto again = [this] { rebuild(); };
-    connect(&doc, &CImageMapDoc::areaAdded, this, again);
-    connect(&doc, &CImageMapDoc::areaRemoved, this, again);
-    // One area's texts or geometry: its row alone, as a drag may change
-    // the area at every mouse move.
-    connect(&doc, &CImageMapDoc::areaChanged, this, &AreaListPane::refreshRow);
-    connect(&doc, &CImageMapDoc::areaMoved, this, again);
-    connect(&doc, &CImageMapDoc::allChanged, this, again);
-    rebuild();
+    connect(m_model, &AreaListModel::rebuildStarting, this, [this](int rows) {
+        endDrag();
+        m_waiting = rows > kWaitCursorRows;
+        if (m_waiting)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_showing = true; // the reset clears the selection: no choice of the user's
+    });
+    connect(m_model, &AreaListModel::rebuildDone, this, [this] {
+        m_showing = false;
+        showSelection(m_selected);
+        if (m_waiting)
+            QApplication::restoreOverrideCursor();
+        m_waiting = false;
+    });
+    // Rows inserted or removed shift the selection model's rows; the row
+    // shown selected is the view's area (which may have heard of the change
+    // first), never a choice of the user's.
+    const auto shifting = [this] {
+        endDrag();
+        m_showing = true;
+    };
+    const auto shifted = [this] {
+        m_showing = false;
+        showSelection(m_selected);
+    };
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, shifting);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, shifted);
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeInserted, this, shifting);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, shifted);
 }
 
-void AreaListPane::rebuild() {
-    m_showing = true; // clearing is no choice of the user's
-    clear();
-    m_showing = false;
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(m_doc.areaCount());
-    for (int i = 0; i < m_doc.areaCount(); ++i)
-        rows << new QTreeWidgetItem(rowTexts(i));
-    addTopLevelItems(rows);
-    showSelection(m_selected);
-}
-
-QStringList AreaListPane::rowTexts(int index) const {
-    const MapArea* area = m_doc.area(index);
-    return {QString::asprintf("%2d", index + 1), shapeName(area->shape()),
-            MapText::toDisplay(area->url())};
-}
-
-void AreaListPane::refreshRow(int index) {
-    QTreeWidgetItem* row = topLevelItem(index);
-    if (!row || !m_doc.area(index)) {
-        rebuild();
-        return;
-    }
-    const QStringList texts = rowTexts(index);
-    for (int column = 0; column < texts.size(); ++column)
-        row->setText(column, texts[column]);
+int AreaListPane::selectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void AreaListPane::showSelection(int index) {
-    m_selected = index >= 0 && index < topLevelItemCount() ? index : -1;
+    m_selected = index >= 0 && index < m_model->rowCount() ? index : -1;
     m_showing = true;
     if (m_selected < 0) {
-        clearSelection();
-        setCurrentItem(nullptr);
+        selectionModel()->clearSelection();
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
     } else {
-        setCurrentItem(topLevelItem(m_selected));
+        const QModelIndex at = m_model->index(m_selected, 0);
+        selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
+        scrollTo(at);
     }
     m_showing = false;
+}
+
+void AreaListPane::choose(int row) {
+    if (row == selectedRow() && row == m_selected)
+        return;
+    const QModelIndex at = m_model->index(row, 0);
+    selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
+                                              QItemSelectionModel::Rows);
+}
+
+void AreaListPane::post(int id) {
+    if (!onCommand)
+        return;
+    // Posted: the dialog it opens runs after the event that asked for it.
+    QTimer::singleShot(0, this, [this, id] {
+        if (onCommand)
+            onCommand(id);
+    });
+}
+
+void AreaListPane::mousePressEvent(QMouseEvent* event) {
+    if (m_dragged >= 0) {
+        // Any other button ends the drag unmoved.
+        if (event->button() != Qt::LeftButton)
+            endDrag();
+        return;
+    }
+    const int row = indexAt(event->position().toPoint()).row();
+    if (event->button() == Qt::LeftButton) {
+        m_pressRow = row;
+        m_pressAt = event->position().toPoint();
+    }
+    QTreeView::mousePressEvent(event);
+}
+
+void AreaListPane::mouseMoveEvent(QMouseEvent* event) {
+    if (onHover)
+        onHover();
+    const QPoint at = event->position().toPoint();
+    if (!(event->buttons() & Qt::LeftButton)) {
+        QTreeView::mouseMoveEvent(event);
+        return;
+    }
+    if (m_pressRow < 0)
+        return; // rows are chosen by clicks, not by passing over them
+    if (m_dragged < 0) {
+        if (m_doc.isReadOnly() ||
+            (at - m_pressAt).manhattanLength() < QApplication::startDragDistance())
+            return;
+        m_dragged = m_pressRow;
+    }
+    moveDrag(at);
+}
+
+void AreaListPane::moveDrag(QPoint at) {
+    int target = indexAt(at).row();
+    // Above or below the list the rows scroll by, one a move.
+    if (at.y() < 0) {
+        const int top = indexAt(QPoint(1, 1)).row();
+        target = top > 0 ? top - 1 : top;
+    } else if (at.y() >= viewport()->height()) {
+        const int bottom = indexAt(QPoint(1, viewport()->height() - 2)).row();
+        target = bottom >= 0 && bottom + 1 < m_model->rowCount() ? bottom + 1 : bottom;
+    }
+    if (target == m_target)
+        return;
+    m_target = target;
+    if (m_target >= 0)
+        scrollTo(m_model->index(m_target, 0));
+    viewport()->update();
+}
+
+void AreaListPane::endDrag() {
+    m_pressRow = -1;
+    if (m_dragged < 0)
+        return;
+    m_dragged = -1;
+    m_target = -1;
+    viewport()->update();
+}
+
+void AreaListPane::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_dragged < 0 || event->button() != Qt::LeftButton) {
+        m_pressRow = -1;
+        QTreeView::mouseReleaseEvent(event);
+        return;
+    }
+    const int from = m_dragged;
+    moveDrag(event->position().toPoint());
+    const int to = m_target;
+    endDrag();
+    if (to < 0 || to == from || to >= m_model->rowCount())
+        return;
+    m_doc.moveArea(from, to);
+    // The moved area stays the chosen one, at its new place.
+    showSelection(to);
+    if (onChosen)
+        onChosen(to);
+}
+
+void AreaListPane::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int row = indexAt(event->position().toPoint()).row();
+    if (event->button() != Qt::LeftButton || row < 0) {
+        QTreeView::mouseDoubleClickEvent(event);
+        return;
+    }
+    choose(row);
+    post(int(CommandId::EditAreaInfo));
+}
+
+void AreaListPane::keyPressEvent(QKeyEvent* event) {
+    if (m_dragged >= 0) {
+        if (event->key() == Qt::Key_Escape)
+            endDrag();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selectedRow() >= 0) {
+        post(int(CommandId::EditAreaInfo));
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void AreaListPane::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_dragged >= 0)
+        return;
+    QPoint at;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QPoint inViewport = viewport()->mapFromGlobal(event->globalPos());
+        const int row = indexAt(inViewport).row();
+        if (row >= 0)
+            choose(row);
+        at = event->globalPos();
+    } else if (selectedRow() >= 0) {
+        const QRect rowRect = visualRect(m_model->index(selectedRow(), 0));
+        at = viewport()->rect().intersects(rowRect)
+                 ? viewport()->mapToGlobal(rowRect.topLeft() + QPoint(2, 2))
+                 : mapToGlobal(QPoint(3, 3));
+    }
+    if (selectedRow() < 0 || !onAreaMenu)
+        return;
+    onAreaMenu(at);
+}
+
+void AreaListPane::focusOutEvent(QFocusEvent* event) {
+    endDrag();
+    QTreeView::focusOutEvent(event);
+}
+
+QRect AreaListPane::insertionLine() const {
+    if (m_dragged < 0 || m_target < 0 || m_target == m_dragged)
+        return {};
+    const QRect row = visualRect(m_model->index(m_target, 0));
+    // The dragged row takes the target's place: above it when it comes from
+    // below, below it when it comes from above.
+    const int y = m_target < m_dragged ? row.top() : row.bottom();
+    return QRect(0, y - 1, viewport()->width(), 2);
+}
+
+void AreaListPane::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    const QRect line = insertionLine();
+    if (line.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.fillRect(line, Qt::black);
 }

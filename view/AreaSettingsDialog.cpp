@@ -1,8 +1,8 @@
 #include "view/AreaSettingsDialog.h"
 
+#include "model/DefaultUrl.h"
 #include "model/MapArea.h"
 #include "model/MapText.h"
-#include "model/Settings.h"
 #include "model/Strings.h"
 #include "view/MapTextEdit.h"
 
@@ -71,8 +71,7 @@ AreaSettingsDialog::AreaSettingsDialog(const MapArea& area, int number, const Ar
         layout->addWidget(edit);
     };
     // An area without a URL is offered the lead to complete.
-    const QByteArray url =
-        texts.url.isEmpty() ? MapText::fromDisplay(Settings::app().defaultUrlLead) : texts.url;
+    const QByteArray url = texts.url.isEmpty() ? DefaultUrl::lead() : texts.url;
     m_original.url = texts.url.isEmpty() ? url : texts.url;
     m_url = addEdit("url", url);
     m_target = addEdit("target", texts.target);
@@ -105,7 +104,8 @@ QLineEdit* AreaSettingsDialog::addEdit(const char* name, const QByteArray& bytes
 }
 
 void AreaSettingsDialog::updateOk() {
-    m_ok->setEnabled(!m_url->text().isEmpty());
+    // The lead alone is an offer to complete, not a URL.
+    m_ok->setEnabled(DefaultUrl::isSet(MapText::fromDisplay(m_url->text())));
 }
 
 AreaTexts AreaSettingsDialog::texts() const {

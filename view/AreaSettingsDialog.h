@@ -13,8 +13,8 @@ class QPushButton;
 // with its number: its kind, position and size in picture pixels, and its
 // URL, frame target and comment, each at most 2,048 characters. An empty
 // URL is offered the "Default Url Lead" text. OK is enabled only while the
-// URL is not empty; "D&elete" closes the dialog asking for the area to be
-// deleted.
+// URL is not empty and more than the lead; "D&elete" closes the dialog
+// asking for the area to be deleted.
 class AreaSettingsDialog : public QDialog {
     Q_OBJECT
 public:

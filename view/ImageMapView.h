@@ -140,6 +140,10 @@ public:
 signals:
     void zoomChanged(int zoom);
     void selectionChanged(int index);
+    // The view asks for a command of the chain (Enter or a double-click
+    // with an area selected: Edit Area Info), to be carried out after the
+    // event that asked.
+    void commandRequested(int id);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -149,6 +153,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -45,9 +45,22 @@ void CImageMapView::mouseReleaseEvent(QMouseEvent* event) {
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
+void CImageMapView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!m_interaction && event->button() == Qt::LeftButton && m_selected >= 0) {
+        emit commandRequested(int(CommandId::EditAreaInfo));
+        return;
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
 void CImageMapView::keyPressEvent(QKeyEvent* event) {
     if (m_interaction && event->key() == Qt::Key_Escape) {
         cancelInteraction();
+        return;
+    }
+    if (!m_interaction && m_selected >= 0 &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        emit commandRequested(int(CommandId::EditAreaInfo));
         return;
     }
     // Ctrl and Shift change what the cursor means at once.

@@ -6,11 +6,12 @@
 #include "app/dialogs/SaveMapDialog.h"
 #include "app/dialogs/SavedDialog.h"
 #include "view/AreaSettingsDialog.h"
+#include "view/AreasExistingDialog.h"
+#include "view/CreateGuidesDialog.h"
 #include "view/MapSettingsDialog.h"
 
 bool AppDocumentDialogs::opensDialogsOf(CommandId id) {
     switch (id) {
-    case CommandId::CreateGuides:   // the guides dialog and "Areas Existing"
     case CommandId::NewImageMap:    // the New Map wizard
     case CommandId::CreateNewImage: // the Image wizard
         return false;
@@ -28,12 +29,12 @@ DocumentDialogs::AreaChoice AppDocumentDialogs::editArea(const MapArea& area, in
     return AreaSettingsDialog::run(area, number, texts, m_parent);
 }
 
-bool AppDocumentDialogs::createGuides(int, int, GuideValues&) {
-    return false;
+bool AppDocumentDialogs::createGuides(int imageWidth, int imageHeight, GuideValues& values) {
+    return CreateGuidesDialog::run(imageWidth, imageHeight, values, m_parent);
 }
 
 DocumentDialogs::ExistingAreas AppDocumentDialogs::areasExisting() {
-    return ExistingAreas::Cancel;
+    return AreasExistingDialog::ask(m_parent);
 }
 
 QString AppDocumentDialogs::chooseImageFile(const QString& startPath) {
@@ -52,8 +53,8 @@ bool AppDocumentDialogs::runImageWizard(QString&) {
     return false;
 }
 
-bool AppDocumentDialogs::chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) {
-    return MultipleMapsDialog::choose(maps, chosenName, m_parent);
+bool AppDocumentDialogs::chooseMap(const QList<MapChoice>& maps, int& chosen) {
+    return MultipleMapsDialog::choose(maps, chosen, m_parent);
 }
 
 bool AppDocumentDialogs::chooseSavePath(SaveAs& request) {

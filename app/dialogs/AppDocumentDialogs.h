@@ -7,9 +7,9 @@ class QWidget;
 
 // The dialogs of document operations in the running editor, opened over the
 // main frame: map and area settings, the image file dialog and "Missing
-// Image", "Multiple Maps in HTML File", the Save As prompt and the saved
-// confirmation. Create Guides, "Areas Existing" and the two wizards are
-// not built yet: they answer as cancelled, and opensDialogsOf keeps the
+// Image", "Multiple Maps in HTML File", Create Guides and "Areas Existing",
+// the Save As prompt and the saved confirmation. The two wizards are not
+// built yet: they answer as cancelled, and opensDialogsOf keeps the
 // commands that would open them disabled.
 class AppDocumentDialogs : public DocumentDialogs {
 public:
@@ -27,7 +27,7 @@ public:
     bool missingImage(const QByteArray& imageFile) override;
     bool runNewMapWizard(NewMap& result) override;
     bool runImageWizard(QString& imagePath) override;
-    bool chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) override;
+    bool chooseMap(const QList<MapChoice>& maps, int& chosen) override;
     bool chooseSavePath(SaveAs& request) override;
     bool confirmSaved(const QString& text) override;
 

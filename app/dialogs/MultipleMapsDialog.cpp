@@ -47,11 +47,11 @@ int MultipleMapsDialog::chosen() const {
     return selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
 }
 
-bool MultipleMapsDialog::choose(const QList<DocumentDialogs::MapChoice>& maps,
-                                QByteArray& chosenName, QWidget* parent) {
+bool MultipleMapsDialog::choose(const QList<DocumentDialogs::MapChoice>& maps, int& chosen,
+                                QWidget* parent) {
     MultipleMapsDialog dialog(maps, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.chosen() < 0)
         return false;
-    chosenName = maps[dialog.chosen()].name;
+    chosen = dialog.chosen();
     return true;
 }

@@ -20,8 +20,8 @@ public:
     // The chosen map's index, -1 for none.
     int chosen() const;
 
-    // Shows the dialog: true on OK with chosenName set.
-    static bool choose(const QList<DocumentDialogs::MapChoice>& maps, QByteArray& chosenName,
+    // Shows the dialog: true on OK with chosen set to the chosen row.
+    static bool choose(const QList<DocumentDialogs::MapChoice>& maps, int& chosen,
                        QWidget* parent = nullptr);
 
 private:

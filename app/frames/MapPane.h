@@ -23,6 +23,13 @@ public:
     virtual void selectArea(int /*index*/) {}
     // listener hears every change of the selection, whoever made it.
     virtual void setSelectionListener(std::function<void(int index)> /*listener*/) {}
+    // Ends the flyby (the area under the mouse), as the area list asks
+    // when the mouse moves over it.
+    virtual void endFlyby() {}
+    // poster carries out a command the view asks for (Enter or a
+    // double-click on the selected area: Edit Area Info) through the
+    // window's command chain.
+    virtual void setCommandPoster(std::function<void(int id)> /*poster*/) {}
     // The window became the active one: the pane writes its status panes.
     virtual void activated() {}
 };

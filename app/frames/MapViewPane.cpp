@@ -35,6 +35,16 @@ void MapViewPane::setSelectionListener(std::function<void(int index)> listener) 
         QObject::connect(m_view, &CImageMapView::selectionChanged, m_view, std::move(listener));
 }
 
+void MapViewPane::endFlyby() {
+    if (m_view)
+        m_view->setFlyby(-1);
+}
+
+void MapViewPane::setCommandPoster(std::function<void(int id)> poster) {
+    if (m_view)
+        QObject::connect(m_view, &CImageMapView::commandRequested, m_view, std::move(poster));
+}
+
 void MapViewPane::activated() {
     if (!m_panes || !m_view)
         return;

@@ -4,15 +4,19 @@
 #include "app/frames/MapPane.h"
 #include "app/frames/MapToolBar.h"
 #include "app/frames/StatusBar.h"
+#include "app/shell/ActionTable.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentServices.h"
+#include "app/shell/MenuBuilder.h"
 #include "document/ImageMapDoc.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
+#include "view/AreaListPane.h"
 
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMenu>
 #include <QSplitter>
 #include <QTimer>
 
@@ -21,11 +25,20 @@ MyMDIChildWnd::MyMDIChildWnd(std::unique_ptr<CImageMapDoc> doc, DocumentServices
     : QMdiSubWindow(parent), m_doc(std::move(doc)),
       m_panes(std::make_unique<ActiveStatusPanes>(
           [this]() -> StatusPanes* { return isCurrent() ? m_status : nullptr; })),
-      m_inner(new QMainWindow), m_toolBar(new MapToolBar(actions, m_inner)), m_status(status) {
+      m_inner(new QMainWindow), m_toolBar(new MapToolBar(actions, m_inner)), m_status(status),
+      m_actions(actions) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_toolBar->hide();
     buildPanes(services);
     m_docCommands = std::make_unique<DocumentCommands>(*m_doc, [this] { return commandContext(); });
+    m_docCommands->areaDialogClosed = [this] {
+        // With a drawing tool the area just edited should not stay marked.
+        if (toolZoom().tool() != ToolZoomState::Tool::Arrow) {
+            m_pane->selectArea(-1);
+            m_pane->endFlyby();
+        }
+    };
+    connectAreaList();
     setWidget(m_inner);
     updateTitle();
     connect(m_doc.get(), &CImageMapDoc::titleChanged, this, [this] { updateTitle(); });
@@ -61,6 +74,34 @@ void MyMDIChildWnd::buildPanes(DocumentServices& services) {
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kInitialPaneWidth, kInitialPaneWidth});
     m_inner->setCentralWidget(m_splitter);
+}
+
+void MyMDIChildWnd::connectAreaList() {
+    m_pane->setCommandPoster([this](int id) { postCommand(id); });
+    auto* list = qobject_cast<AreaListPane*>(m_list);
+    if (!list)
+        return;
+    list->onCommand = [this](int id) { CommandRouter::dispatchAlong(chain(), id); };
+    list->onAreaMenu = [this](const QPoint& at) { openAreaMenu(at); };
+}
+
+void MyMDIChildWnd::postCommand(int id) {
+    QTimer::singleShot(0, this, [this, id] { CommandRouter::dispatchAlong(chain(), id); });
+}
+
+void MyMDIChildWnd::openAreaMenu(const QPoint& globalPos) {
+    QMenu* menu = MenuBuilder::createAreaMenu(m_actions, this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        CommandState state;
+        // What no link answers for is disabled.
+        const bool answered =
+            CommandRouter::stateAlong(chain(), ActionTable::commandOf(action), state);
+        action->setEnabled(answered && state.enabled);
+    }
+    menu->popup(globalPos);
 }
 
 ToolZoomState& MyMDIChildWnd::toolZoom() {

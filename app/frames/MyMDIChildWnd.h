@@ -76,6 +76,13 @@ private:
     bool toolState(int id, CommandState& state);
     void switchPane();
     void leaveStatusBar();
+    void connectAreaList();
+    // The area menu (150) at a global point, its items' states as this
+    // window's chain decides them.
+    void openAreaMenu(const QPoint& globalPos);
+    // A command of the chain, carried out once the events already queued
+    // have been handled, as a posted command is.
+    void postCommand(int id);
     CImageMapDoc::CommandContext commandContext();
 
     std::unique_ptr<CImageMapDoc> m_doc;
@@ -87,6 +94,7 @@ private:
     std::unique_ptr<MapPane> m_pane;
     MapToolBar* m_toolBar;
     StatusBar* m_status;
+    const ActionTable& m_actions;
     std::unique_ptr<DocumentCommands> m_docCommands;
     int m_listWidth = kInitialPaneWidth;
     int m_listMinimum = 0;

@@ -30,6 +30,7 @@ std::unique_ptr<MapPane> AppDocumentServices::mapViewPane(CImageMapDoc& doc,
 QWidget* AppDocumentServices::areaList(CImageMapDoc& doc, MapPane& mapPane, QWidget* parent) {
     auto* list = new AreaListPane(doc, parent);
     list->onChosen = [&mapPane](int index) { mapPane.selectArea(index); };
+    list->onHover = [&mapPane] { mapPane.endFlyby(); };
     mapPane.setSelectionListener([list = QPointer<AreaListPane>(list)](int index) {
         if (list)
             list->showSelection(index);

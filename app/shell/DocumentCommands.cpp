@@ -41,6 +41,8 @@ bool DocumentCommands::onCommand(int id) {
     switch (CommandId(id)) {
     case CommandId::EditAreaInfo:
         m_doc.editAreaInfo(selected);
+        if (areaDialogClosed)
+            areaDialogClosed();
         break;
     case CommandId::Delete:
         m_doc.deleteArea(selected);

@@ -16,6 +16,11 @@ public:
     DocumentCommands(CImageMapDoc& doc, ContextSource context)
         : m_doc(doc), m_context(std::move(context)) {}
 
+    // Called once the area settings dialog of Edit Area Info has closed,
+    // however it closed: the window clears the view's selection and flyby
+    // unless the arrow tool is active.
+    std::function<void()> areaDialogClosed;
+
     bool onCommand(int id) override;
     bool onUpdateCommand(int id, CommandState& state) override;
 

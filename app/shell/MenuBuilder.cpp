@@ -202,6 +202,14 @@ void MenuBuilder::fillMapToolBar(QToolBar* bar, const ActionTable& actions) {
               kSeparator,           id(C::Grid),         kSeparator,         id(C::TestMap)});
 }
 
+QMenu* MenuBuilder::createAreaMenu(const ActionTable& actions, QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    addItems(menu, actions,
+             {id(C::EditAreaInfo), id(C::Delete), id(C::MoveToFront), id(C::SendToBack), kSeparator,
+              id(C::Cut), id(C::Copy)});
+    return menu;
+}
+
 QMenu* MenuBuilder::createZoomMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     addItems(menu, m_actions, zoomLevels());

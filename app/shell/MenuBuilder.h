@@ -21,7 +21,7 @@ class QToolBar;
 class MenuBuilder : public QObject {
     Q_OBJECT
 public:
-    enum MenuId : int { NoMapMenu = 128, MapMenu = 129, ZoomMenu = 156 };
+    enum MenuId : int { NoMapMenu = 128, MapMenu = 129, AreaMenu = 150, ZoomMenu = 156 };
 
     struct WindowEntry {
         QString title;
@@ -42,6 +42,9 @@ public:
     void buildMenuBar(QMenuBar* bar, int menuId);
     static void fillMainToolBar(QToolBar* bar, const ActionTable& actions);
     static void fillMapToolBar(QToolBar* bar, const ActionTable& actions);
+    // Menu 150, the area items: Edit Area Info, Delete, Bring to front,
+    // Send to back, Cut, Copy. The caller brings their states up to date.
+    static QMenu* createAreaMenu(const ActionTable& actions, QWidget* parent);
     // Menu 156: Zoom To 1:1 to 8:1.
     QMenu* createZoomMenu(QWidget* parent);
 

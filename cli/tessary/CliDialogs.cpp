@@ -1,13 +1,14 @@
 #include "CliDialogs.h"
 
-bool CliDialogs::chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) {
+bool CliDialogs::chooseMap(const QList<MapChoice>& maps, int& chosen) {
     m_asked = true;
     m_offered = maps;
     if (!m_wanted)
         return false;
-    for (const MapChoice& map : maps) {
-        if (map.name == *m_wanted) {
-            chosenName = map.name;
+    // The first map of the wanted name, as a user choosing by name would.
+    for (int i = 0; i < maps.size(); ++i) {
+        if (maps[i].name == *m_wanted) {
+            chosen = i;
             return true;
         }
     }

@@ -15,7 +15,7 @@ class CliDialogs : public CancellingDocumentDialogs {
 public:
     explicit CliDialogs(std::optional<QByteArray> wantedMap) : m_wanted(std::move(wantedMap)) {}
 
-    bool chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) override;
+    bool chooseMap(const QList<MapChoice>& maps, int& chosen) override;
 
     // Whether a page of several maps asked, and what it offered.
     bool mapChoiceAsked() const { return m_asked; }

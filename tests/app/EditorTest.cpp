@@ -12,6 +12,7 @@
 #include "app/shell/ActionTable.h"
 #include "app/shell/DocumentManager.h"
 #include "formats/HtmlPageScan.h"
+#include "view/AreaListPane.h"
 #include "view/AreaStyle.h"
 #include "view/ImageMapView.h"
 
@@ -25,8 +26,8 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 
 namespace {
 
@@ -358,38 +359,96 @@ TEST_F(EditorTest, ChangeImageAndSaveAsRunTheProgramsOwnDialogs) {
     EXPECT_EQ(view().document()->mapInfo().imageFile, "other.png");
 }
 
-TEST_F(EditorTest, TheAreaListAndTheViewShareTheSelection) {
+// The list and the view share the selection; the list, Enter and a
+// double-click in the view open the area's settings through the chain;
+// the right button opens the area menu; rows dragged reorder the map.
+TEST_F(EditorTest, TheAreaListSelectsOpensAndReordersTheAreasWithTheView) {
     start({sampleMap("site.map")});
     runEvents();
-    auto* list = qobject_cast<QTreeWidget*>(frame().activeChild()->areaList());
+    auto* list = qobject_cast<AreaListPane*>(frame().activeChild()->areaList());
     ASSERT_TRUE(list);
-    ASSERT_EQ(list->topLevelItemCount(), 5);
+    const QAbstractItemModel& rows = *list->model();
+    ASSERT_EQ(rows.rowCount(), 5);
+    EXPECT_EQ(rows.index(2, 1).data().toString(), "contact.htm");
     EXPECT_FALSE(state(C::Delete).enabled);
+    const auto rowAt = [&](int row) { return list->visualRect(rows.index(row, 1)).center(); };
 
-    list->setCurrentItem(list->topLevelItem(2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowAt(2));
     EXPECT_EQ(view().selected(), 2);
     EXPECT_TRUE(state(C::EditAreaInfo).enabled);
-    EXPECT_TRUE(state(C::MoveToFront).enabled);
+    view().setSelected(3);
+    EXPECT_EQ(list->selectedRow(), 3);
 
     // Bring to front: the area and its row move to the top, still selected.
     ASSERT_TRUE(dispatch(C::MoveToFront));
     EXPECT_EQ(view().selected(), 0);
-    EXPECT_EQ(list->indexOfTopLevelItem(list->currentItem()), 0);
-    EXPECT_EQ(list->topLevelItem(0)->text(1), "Circle");
+    EXPECT_EQ(list->selectedRow(), 0);
+    EXPECT_EQ(rows.index(0, 1).data().toString(), "shapes/triangle.htm");
 
-    // Edit Area Info runs the area dialog on the selected area.
+    // A double-click on a row opens its settings; OK refreshes the row.
     m_services.dialogs.area = [](AreaTexts& texts) {
         texts.url = "badge.htm";
         return DocumentDialogs::AreaChoice::Ok;
     };
-    ASSERT_TRUE(dispatch(C::EditAreaInfo));
-    EXPECT_EQ(m_services.dialogs.lastAreaNumber, 1);
-    EXPECT_EQ(list->topLevelItem(0)->text(2), "badge.htm");
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowAt(3));
+    runEvents();
+    EXPECT_EQ(m_services.dialogs.lastAreaNumber, 4);
+    EXPECT_EQ(rows.index(3, 1).data().toString(), "badge.htm");
+    EXPECT_EQ(view().selected(), 3); // the arrow tool keeps it
+
+    // Enter in the view; with a drawing tool the selection goes afterwards.
+    ASSERT_TRUE(dispatch(C::RectangleTool));
+    view().setSelected(1);
+    view().setFlyby(2);
+    QTest::keyClick(&view(), Qt::Key_Return);
+    runEvents();
+    EXPECT_EQ(m_services.dialogs.areaShown, 2);
+    EXPECT_EQ(m_services.dialogs.lastAreaNumber, 2);
+    EXPECT_EQ(view().selected(), -1);
+    EXPECT_EQ(view().flyby(), -1);
+    EXPECT_EQ(list->selectedRow(), -1);
+    ASSERT_TRUE(dispatch(C::ArrowTool));
+
+    // The mouse over the list ends the view's flyby.
+    view().setFlyby(1);
+    QTest::mouseMove(list->viewport(), rowAt(4));
+    EXPECT_EQ(view().flyby(), -1);
+
+    // The right button on a row chooses it and opens the area menu.
+    QContextMenuEvent click(QContextMenuEvent::Mouse, rowAt(4),
+                            list->viewport()->mapToGlobal(rowAt(4)));
+    QApplication::sendEvent(list->viewport(), &click);
+    EXPECT_EQ(view().selected(), 4);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    QStringList enabled;
+    for (QAction* action : menu->actions()) {
+        if (action->isEnabled() && !action->isSeparator())
+            enabled << QString::number(ActionTable::commandOf(action));
+    }
+    // Edit, Delete and Bring to front; the last area goes no further back.
+    EXPECT_EQ(enabled, QStringList({"32773", "32788", "32827"}));
+    menu->close();
+
+    // Row 5 dragged onto row 2.
+    const QByteArray before = view().document()->area(4)->url();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, rowAt(4));
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(list->viewport(), rowAt(4) + (rowAt(1) - rowAt(4)) * step / 4);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, rowAt(1));
+    EXPECT_EQ(view().document()->area(1)->url(), before);
+    EXPECT_EQ(view().selected(), 1);
+    EXPECT_EQ(list->selectedRow(), 1);
+    // The drop is one step: undone, the area is back in row 5.
+    view().document()->undo();
+    EXPECT_EQ(view().document()->area(4)->url(), before);
+    view().document()->redo();
+    EXPECT_EQ(view().document()->area(1)->url(), before);
 
     ASSERT_TRUE(dispatch(C::Delete));
     EXPECT_EQ(view().selected(), -1);
-    EXPECT_EQ(list->topLevelItemCount(), 4);
-    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(rows.rowCount(), 4);
+    EXPECT_EQ(list->selectedRow(), -1);
 }
 
 // Edit > Undo and Redo name the step, follow the saved state, and closing
@@ -418,11 +477,11 @@ TEST_F(EditorTest, EditUndoAndRedoNameTheStepAndCloseAsksNothingWhenUndoneToTheS
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(undo->text(), "&Undo");
 
-    auto* list = qobject_cast<QTreeWidget*>(frame().activeChild()->areaList());
+    auto* list = qobject_cast<AreaListPane*>(frame().activeChild()->areaList());
     ASSERT_TRUE(list);
-    list->setCurrentItem(list->topLevelItem(2));
+    list->setCurrentIndex(list->model()->index(2, 0));
     ASSERT_TRUE(dispatch(C::Delete));
-    list->setCurrentItem(list->topLevelItem(2));
+    list->setCurrentIndex(list->model()->index(2, 0));
     ASSERT_TRUE(dispatch(C::MoveToFront));
     showMenu();
     EXPECT_EQ(undo->text(), "&Undo Bring to Front");
@@ -435,7 +494,7 @@ TEST_F(EditorTest, EditUndoAndRedoNameTheStepAndCloseAsksNothingWhenUndoneToTheS
     EXPECT_EQ(undo->text(), "&Undo Delete Area");
     EXPECT_EQ(redo->text(), "&Redo Bring to Front");
     undo->trigger();
-    EXPECT_EQ(list->topLevelItemCount(), 5);
+    EXPECT_EQ(list->model()->rowCount(), 5);
     EXPECT_FALSE(doc.isModified());
     EXPECT_FALSE(state(C::Save).enabled);
     showMenu();

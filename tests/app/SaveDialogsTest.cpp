@@ -141,7 +141,7 @@ TEST(MultipleMapsDialogTest, ListsEveryMapWithItsGraphicAndTakesTheChosenOne) {
     qtTestApp();
     const QList<DocumentDialogs::MapChoice> maps = {
         {"nav", "nav.gif"}, {"shop", "<unknown>"}, {"footer", "foot.png"}};
-    QByteArray chosen;
+    int chosen = -1;
     whenShown<MultipleMapsDialog>([](MultipleMapsDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Multiple Maps in HTML File");
         auto* list = d.findChild<QTreeWidget*>("maps");
@@ -153,7 +153,7 @@ TEST(MultipleMapsDialogTest, ListsEveryMapWithItsGraphicAndTakesTheChosenOne) {
         d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     ASSERT_TRUE(MultipleMapsDialog::choose(maps, chosen));
-    EXPECT_EQ(chosen, "footer");
+    EXPECT_EQ(chosen, 2);
 
     whenShown<MultipleMapsDialog>([](MultipleMapsDialog& d) { d.reject(); });
     EXPECT_FALSE(MultipleMapsDialog::choose(maps, chosen));

@@ -67,7 +67,8 @@ TEST_F(Guides, UrlWithAnotherPercentIsUsedUnchanged) {
     EXPECT_EQ(doc.area(1)->url(), "50%off%d");
 }
 
-TEST_F(Guides, NothingWithoutASizeOrACount) {
+// Replace deletes the existing areas only when guides take their place.
+TEST_F(Guides, NothingWithoutASizeOrACountAndReplaceThenKeepsTheAreas) {
     GuideValues v = grid(2, 2);
     v.width = 0;
     EXPECT_EQ(doc.appendGuides(v), 0);
@@ -75,6 +76,16 @@ TEST_F(Guides, NothingWithoutASizeOrACount) {
     EXPECT_FALSE(doc.createGuides());
     EXPECT_EQ(doc.areaCount(), 0);
     EXPECT_FALSE(doc.isModified());
+
+    addAreas(3);
+    int rebuilds = 0;
+    QObject::connect(&doc, &CImageMapDoc::allChanged, [&] { ++rebuilds; });
+    dialogs.guides = {v};
+    dialogs.existing = {DocumentDialogs::ExistingAreas::Replace};
+    EXPECT_FALSE(doc.createGuides());
+    EXPECT_EQ(doc.areaCount(), 3);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(rebuilds, 0);
 }
 
 TEST_F(Guides, ExistingAreasReplacedOrKeptOnCancel) {
@@ -84,9 +95,12 @@ TEST_F(Guides, ExistingAreasReplacedOrKeptOnCancel) {
                         DocumentDialogs::ExistingAreas::Replace};
     EXPECT_FALSE(doc.createGuides());
     EXPECT_EQ(doc.areaCount(), 3);
+    int rebuilds = 0;
+    QObject::connect(&doc, &CImageMapDoc::allChanged, [&] { ++rebuilds; });
     EXPECT_TRUE(doc.createGuides());
     ASSERT_EQ(doc.areaCount(), 1);
     EXPECT_EQ(doc.area(0)->url(), "g.htm");
+    EXPECT_EQ(rebuilds, 1); // one change of the map
 }
 
 TEST_F(Guides, TooManyForTheLimitAsksToDeleteEverything) {

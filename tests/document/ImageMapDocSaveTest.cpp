@@ -162,6 +162,26 @@ TEST_F(Save, AreasWithoutUrls) {
     EXPECT_FALSE(QFile::exists(dir.filePath("b.htm")));
 }
 
+// An area URL that is still exactly the lead is no URL: the map check
+// reports it, the save asks for it and writes no HREF.
+TEST_F(Save, AreaUrlThatIsOnlyTheLeadCountsAsNone) {
+    ASSERT_TRUE(doc.openDocument(write("a.map", "rect a.htm 1,1 5,5\nrect b.htm 1,1 5,5\n")));
+    doc.setAreaTexts(1, {"http://www.", {}, {}});
+    doc.runMapCheck(nullptr);
+    EXPECT_FALSE(doc.mapCheck().allHaveUrls);
+    EXPECT_EQ(doc.mapCheck().firstMissingUrl, 2);
+    ASSERT_TRUE(doc.doSave(dir.filePath("a.htm")));
+    EXPECT_EQ(dialogs.lastAreaNumber, 2);
+    EXPECT_TRUE(read("a.htm").contains("<AREA SHAPE=RECT COORDS=\"1,1,5,5\" ALT=\"\">"));
+
+    // Typed beyond, it is a URL like any other.
+    doc.setAreaTexts(1, {"http://www.x.org", {}, {}});
+    doc.runMapCheck(nullptr);
+    EXPECT_TRUE(doc.mapCheck().allHaveUrls);
+    ASSERT_TRUE(doc.doSave(dir.filePath("a.htm")));
+    EXPECT_TRUE(read("a.htm").contains("HREF=\"http://www.x.org\""));
+}
+
 TEST_F(Save, OnlyHtmlNamesAreAccepted) {
     ASSERT_TRUE(doc.openDocument(write("a.map", "rect a.htm 1,1 5,5\n")));
     EXPECT_TRUE(doc.doSave(dir.filePath("upper.HTM")));
@@ -292,14 +312,15 @@ TEST_F(Save, ServerMapMakesTheRoundTripThroughPages) {
     EXPECT_EQ(withoutDate(read("first.htm")), withoutDate(first));
 }
 
+// Two maps of one name: the chosen row is the one that opens.
 TEST_F(Save, PageOfSeveralMapsOpensTheChosenOne) {
     const QString page = write("two.htm", "<MAP NAME=\"A\"><AREA COORDS=\"1,1,5,5\" HREF=a></MAP>"
-                                          "<MAP NAME=\"B\"><AREA COORDS=\"2,2,6,6\" HREF=b></MAP>");
+                                          "<MAP NAME=\"A\"><AREA COORDS=\"2,2,6,6\" HREF=b></MAP>");
     EXPECT_FALSE(doc.openDocument(page)); // the choice is cancelled
     EXPECT_EQ(dialogs.mapChoicesShown.size(), 2);
-    dialogs.mapChoice = QByteArray("B");
+    dialogs.mapChoice = 1;
     ASSERT_TRUE(doc.openDocument(page));
-    EXPECT_EQ(doc.mapInfo().title, "B");
+    EXPECT_EQ(doc.mapInfo().title, "A");
     EXPECT_EQ(doc.area(0)->url(), "b");
     EXPECT_EQ(doc.path(), page);
 }

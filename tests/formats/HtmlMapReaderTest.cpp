@@ -92,7 +92,7 @@ TEST(HtmlMapReader, PageWithoutACompleteMapFails) {
 
 TEST(HtmlMapReader, SeveralMapsAskWhichWithTheirPictures) {
     FakeDocumentDialogs dialogs;
-    dialogs.mapChoice = QByteArray("Side");
+    dialogs.mapChoice = 1;
     Read side(kTwoMaps, &dialogs);
     ASSERT_TRUE(side.ok);
     ASSERT_EQ(dialogs.mapChoicesShown.size(), 4);
@@ -100,9 +100,16 @@ TEST(HtmlMapReader, SeveralMapsAskWhichWithTheirPictures) {
     EXPECT_EQ(dialogs.mapChoicesShown[1].graphic, "side.png");
     EXPECT_EQ(dialogs.mapChoicesShown[2].name, "Loose");
     EXPECT_EQ(dialogs.mapChoicesShown[2].graphic, "<unknown>");
-    // The first map of the chosen name is read.
     ASSERT_EQ(side.count(), 1);
     EXPECT_EQ(side.at(0).url(), "side.htm");
+    // The chosen row is read, even where an earlier map has its name.
+    dialogs.mapChoice = 3;
+    Read second(kTwoMaps, &dialogs);
+    ASSERT_TRUE(second.ok);
+    ASSERT_EQ(second.count(), 1);
+    EXPECT_EQ(second.at(0).imageRect(), (PixelRect{3, 3, 7, 7}));
+    dialogs.mapChoice = 4; // no such row
+    EXPECT_FALSE(Read(kTwoMaps, &dialogs).ok);
 
     dialogs.mapChoice.reset();
     EXPECT_FALSE(Read(kTwoMaps, &dialogs).ok);

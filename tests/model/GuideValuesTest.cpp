@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +36,22 @@ TEST(GuideValues, GridMustFitThePicture) {
     v = grid(8, 4, 50, 20);
     v.spacingY = 1;
     EXPECT_FALSE(v.acceptable(400, 80));
+}
+
+// Numbers past 4,095 are refused, not cut to their low 12 bits; guides
+// need a size and a count, or Replace would delete and create nothing.
+TEST(GuideValues, OutOfRangeAndEmptyGridsAreRefused) {
+    EXPECT_TRUE(grid(1, 1, 4095, 10).acceptable(6000, 6000));
+    EXPECT_FALSE(grid(1, 1, 5000, 10).acceptable(6000, 6000));
+    GuideValues v = grid(1, 1, 10, 10);
+    v.spacingX = 4096;
+    EXPECT_FALSE(v.acceptable(6000, 6000));
+    for (auto [across, down, width, height] : {std::array{0, 2, 5, 5}, std::array{2, 0, 5, 5},
+                                               std::array{2, 2, 0, 5}, std::array{2, 2, 5, 0}}) {
+        v = grid(across, down, width, height);
+        v.spacingX = v.spacingY = 5; // the grid would still have an extent
+        EXPECT_FALSE(v.acceptable(400, 300)) << across << down << width << height;
+    }
 }
 
 TEST(GuideValues, NoMoreThan1024Areas) {
@@ -80,17 +98,15 @@ TEST(GuideValues, AcceptedValuesPersistUnderTheirNames) {
     EXPECT_EQ(GuideValues::load().width, 32); // first use: the defaults
     EXPECT_EQ(GuideValues::load().across, 0);
 
-    GuideValues v = grid(8, 4, 50, 5000);
+    GuideValues v = grid(8, 4, 50, 4095);
     v.spacingX = 3;
-    v.leftStart = 4096 + 7;
+    v.leftStart = 7;
     v.baseUrl = "page%d.htm";
-    const GuideValues stored = v.store();
-    EXPECT_EQ(stored.height, 5000 & 0xfff);
-    EXPECT_EQ(stored.leftStart, 7);
+    v.store();
 
     const GuideValues loaded = GuideValues::load();
     EXPECT_EQ(loaded.width, 50);
-    EXPECT_EQ(loaded.height, 904);
+    EXPECT_EQ(loaded.height, 4095);
     EXPECT_EQ(loaded.spacingX, 3);
     EXPECT_EQ(loaded.leftStart, 7);
     EXPECT_EQ(loaded.across, 8);

@@ -24,8 +24,8 @@ public:
     std::optional<NewMap> newMapWizard;
     std::optional<QString> imageWizard;
 
-    // "Multiple Maps in HTML File": the name to choose; unset cancels.
-    std::optional<QByteArray> mapChoice;
+    // "Multiple Maps in HTML File": the row to choose; unset cancels.
+    std::optional<int> mapChoice;
     // Save As: edits the request and returns OK; unset cancels.
     std::function<bool(SaveAs&)> saveAs;
     bool dontShowSavedAgain = false; // the saved confirmation's tick
@@ -77,11 +77,11 @@ public:
         imagePath = *imageWizard;
         return true;
     }
-    bool chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) override {
+    bool chooseMap(const QList<MapChoice>& maps, int& chosen) override {
         mapChoicesShown = maps;
         if (!mapChoice)
             return false;
-        chosenName = *mapChoice;
+        chosen = *mapChoice;
         return true;
     }
     bool chooseSavePath(SaveAs& request) override {

@@ -75,13 +75,18 @@ TEST_F(SettingsDialogsTest, AreaSettingsDescribeTheArea) {
     EXPECT_EQ(textOf(p, "dimensions"), "points=3");
 }
 
-TEST_F(SettingsDialogsTest, OkNeedsAUrlAndANewAreaIsOfferedTheLead) {
+// The lead is offered to complete: OK waits until the user typed beyond it.
+TEST_F(SettingsDialogsTest, OkNeedsAUrlBeyondTheLeadANewAreaIsOffered) {
     const auto area = rectangle({0, 0, 10, 10});
     AreaSettingsDialog dialog(*area, 1, {});
     QLineEdit* url = edit(dialog, "url");
     EXPECT_EQ(url->text(), "http://www.");
     EXPECT_EQ(url->cursorPosition(), url->text().size());
+    EXPECT_FALSE(okOf(dialog)->isEnabled());
+    QTest::keyClick(url, Qt::Key_A);
     EXPECT_TRUE(okOf(dialog)->isEnabled());
+    QTest::keyClick(url, Qt::Key_Backspace);
+    EXPECT_FALSE(okOf(dialog)->isEnabled());
     url->clear();
     EXPECT_FALSE(okOf(dialog)->isEnabled());
     QTest::keyClick(url, Qt::Key_A);
