@@ -2,6 +2,7 @@
 #include "document/ImageMapDoc.h"
 
 #include "formats/MapFileSaver.h"
+#include "formats/PageBody.h"
 #include "model/DefaultUrl.h"
 #include "model/DocumentDialogs.h"
 #include "model/MapText.h"
@@ -75,12 +76,15 @@ bool CImageMapDoc::save() {
 
 bool CImageMapDoc::saveAs() {
     const int insertOffset = m_insertOffset;
+    const qsizetype imgTagOffset = m_imgTagOffset;
     const bool fromWizard = m_fromWizard;
     m_insertOffset = -1;
+    m_imgTagOffset = -1;
     m_fromWizard = false;
     if (doSave({}, true))
         return true;
     m_insertOffset = insertOffset;
+    m_imgTagOffset = imgTagOffset;
     m_fromWizard = fromWizard;
     return false;
 }
@@ -97,6 +101,10 @@ bool CImageMapDoc::doSave(const QString& givenPath, bool replace) {
         Prompter::current().tell(Strings::text(Str::SaveNonHtmlRefused), Prompter::Icon::Stop);
         return false;
     }
+    // The wizard chose the page without the Save As prompt's checks, and the
+    // page may have changed since.
+    if (m_fromWizard && refusesMalformedPage(path))
+        return false;
     m_fromWizard = false;
     // A failed save wrote nothing (the page is replaced in one rename), so
     // there is no partly written file to remove.
@@ -162,11 +170,25 @@ QString CImageMapDoc::promptSavePath() {
     if (!dialogs().chooseSavePath(request) || request.path.isEmpty())
         return {};
     m_insertOffset = request.insertOffset;
+    m_imgTagOffset = request.imgTagOffset;
     if (!request.mapName.isEmpty() && request.mapName != m_info.title) {
         m_info.title = request.mapName;
         setModified(true);
     }
     return QFileInfo(request.path).absoluteFilePath();
+}
+
+// An existing page without a closing BODY tag would be replaced whole by
+// the writer's new page, so it is never written into.
+bool CImageMapDoc::refusesMalformedPage(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // a new page, or one saving reports on
+    const QByteArray text = file.readAll();
+    if (text.isEmpty() || PageBody::of(text).hasEnd())
+        return false;
+    Prompter::current().tell(Strings::text(Str::MalformedPage), Prompter::Icon::Stop);
+    return true;
 }
 
 void CImageMapDoc::confirmSaved() {
@@ -192,6 +214,7 @@ bool CImageMapDoc::onSaveDocument(const QString& path) {
         return false;
     }
     m_insertOffset = -1;
+    m_imgTagOffset = -1;
     setModified(false);
     // The page names its picture without a folder, so a copy goes beside
     // it; an existing file of that name is never replaced.
@@ -208,6 +231,7 @@ bool CImageMapDoc::writePage(const QString& path) {
     recomposeNames();
     m_info.imageFolder = QFile::encodeName(m_imageFolder);
     m_info.date = asctimeNow();
+    saver.setChosenImgTag(m_imgTagOffset);
     saver.begin(m_info, m_insertOffset);
     for (const auto& area : m_areas)
         saver.writeArea(*area);

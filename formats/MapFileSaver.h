@@ -31,6 +31,9 @@ public:
     // empty file opens with an empty old text.
     bool open(const QString& path);
     void begin(const MapInfo& info, int insertOffset = -1);
+    // The IMG tag of the old page the user chose for the map (offset of its
+    // "<"), -1 for none; called before begin (HtmlMapWriter::setChosenImgTag).
+    void setChosenImgTag(qsizetype offset) { m_chosenImgTag = offset; }
     void writeArea(const MapArea& area);
     // The default area, unless the default URL is empty or only the lead.
     void writeDefault(const MapInfo& info);
@@ -49,4 +52,5 @@ private:
     PageFile* m_file;
     std::unique_ptr<PageFile> m_ownFile;
     bool m_open = false;
+    qsizetype m_chosenImgTag = -1;
 };
