@@ -194,3 +194,24 @@ TEST(NewPageValuesTest, NamesAPageAndAsksBeforeUsingAnExistingFile) {
     EXPECT_EQ(prompter.shown().size(), 1);
     EXPECT_EQ(prompter.shown()[0].icon, Prompter::Icon::Stop);
 }
+
+// "Add Image..." of the Save As page choice keeps the document's name: a
+// name the page already holds is replaced only on Yes, and the new tag's
+// insertion point replaces any IMG tag chosen before.
+TEST(PlacementValuesTest, AnAddedImageKeepsTheNameOnlyWhenTheUserAgrees) {
+    ScriptedPrompter prompter;
+    const QByteArray page = "<BODY><IMG SRC=a.gif><MAP NAME=Shop></MAP></BODY>";
+    PlacementValues values(PageSummary::of(page), "Shop");
+    ASSERT_EQ(values.rows().size(), 2);
+    prompter.script({Prompter::Answer::Yes, Prompter::Answer::No, Prompter::Answer::Yes});
+    ASSERT_TRUE(values.accept(0)); // the picture, keeping "Shop": asked
+    EXPECT_EQ(values.imgTagOffset(), page.indexOf("<IMG"));
+    EXPECT_FALSE(values.acceptAdded(9));
+    EXPECT_EQ(values.insertOffset(), -1);
+    ASSERT_TRUE(values.acceptAdded(9));
+    EXPECT_EQ(values.insertOffset(), 9);
+    EXPECT_EQ(values.imgTagOffset(), -1);
+    EXPECT_EQ(values.mapName(), "Shop");
+    EXPECT_EQ(prompter.shown().size(), 3);
+    EXPECT_FALSE(values.canAccept(2));
+}
