@@ -4,6 +4,7 @@
 #include "app/dialogs/MissingImageDialog.h"
 #include "app/shell/ProgramFolder.h"
 #include "model/Settings.h"
+#include "model/Strings.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WhenShown.h"
