@@ -14,7 +14,8 @@ namespace {
 constexpr int kUsageError = 2;
 
 void printUsage(FILE* to) {
-    std::fputs("usage: tessary-cli read FILE [--map NAME] [--image-info]\n"
+    std::fputs("usage: tessary-cli --help | --version\n"
+               "       tessary-cli read FILE [--map NAME] [--image-info]\n"
                "       tessary-cli convert IN OUT [--map NAME] [--title T] [--image FILE]\n"
                "       tessary-cli scan FILE\n"
                "       tessary-cli check FILE [--map NAME] [--image PICTURE | --size WxH]"
@@ -37,6 +38,10 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         printUsage(stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::fputs("tessary-cli " TESSARY_VERSION "\n", stdout);
         return 0;
     }
     int code = kUsageError;
