@@ -4,8 +4,8 @@
 #include "formats/HtmlText.h"
 #include "formats/PageBody.h"
 
-#include <QFile>
 #include <QCursor>
+#include <QFile>
 #include <QGuiApplication>
 
 PageSummary PageSummary::of(const QByteArray& text) {
