@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 PageSummary PageSummary::of(const QByteArray& text) {
     PageSummary page;
     page.readable = true;
