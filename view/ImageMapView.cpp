@@ -3,6 +3,7 @@
 #include "view/ImageMapView.h"
 
 #include "model/Settings.h"
+#include "model/SettingsNotifier.h"
 #include "view/StatusPanes.h"
 #include "view/ViewInteraction.h"
 
@@ -14,12 +15,6 @@
 #include <cmath>
 
 namespace {
-
-// Every live view, so that a change of preferences reaches all of them.
-QList<CImageMapView*>& liveViews() {
-    static QList<CImageMapView*> views;
-    return views;
-}
 
 constexpr int kScrollStep = 32;
 
@@ -34,7 +29,6 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     : QAbstractScrollArea(parent), m_doc(document), m_panes(panes),
       m_ownToolZoom(toolZoom ? nullptr : std::make_unique<ToolZoomState>()),
       m_toolZoom(toolZoom ? toolZoom : m_ownToolZoom.get()), m_zoom(m_toolZoom->zoom()) {
-    liveViews().append(this);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted by the view, so Qt need not erase first and
@@ -51,12 +45,13 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     connect(m_doc, &CImageMapDoc::areaChanged, this, &CImageMapView::onAreaChanged);
     connect(m_doc, &CImageMapDoc::areaMoved, this, &CImageMapView::onAreaMoved);
     connect(m_doc, &CImageMapDoc::allChanged, this, &CImageMapView::onAllChanged);
+    connect(&Settings::notifier(), &SettingsNotifier::changed, this,
+            &CImageMapView::settingsChanged);
     updateScrollRange();
     syncAllAreas();
 }
 
 CImageMapView::~CImageMapView() {
-    liveViews().removeOne(this);
     m_interaction.reset(); // it may still refer to the view
 }
 
@@ -331,20 +326,9 @@ void CImageMapView::refreshHandles() {
     viewport()->update();
 }
 
-void CImageMapView::preferencesChanged() {
-    AreaStyle::rebuild();
-    for (CImageMapView* view : liveViews())
-        view->refreshHandles();
-}
-
 void CImageMapView::settingsChanged() {
     AreaStyle::refresh();
     if (m_toolZoom->zoom() != m_zoom)
         setZoom(m_toolZoom->zoom());
     refreshHandles();
-}
-
-void CImageMapView::gridChanged() {
-    for (CImageMapView* view : liveViews())
-        view->viewport()->update();
 }

@@ -25,7 +25,4 @@ public:
     virtual void setSelectionListener(std::function<void(int index)> /*listener*/) {}
     // The window became the active one: the pane writes its status panes.
     virtual void activated() {}
-    // Application-wide drawing settings (grid, colours) or the zoom
-    // changed: the pane repaints.
-    virtual void settingsChanged() = 0;
 };

@@ -1,7 +1,7 @@
 // The program's data folder in the three places a program can run from: the
 // build (res/ beside it), an installation (share/tessary/ beside its bin/)
 // and a bare folder.
-#include "app/shell/ProgramFolder.h"
+#include "model/ProgramFolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>

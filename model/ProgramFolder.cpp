@@ -1,4 +1,4 @@
-#include "app/shell/ProgramFolder.h"
+#include "model/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
