@@ -202,6 +202,7 @@ void CImageMapDoc::resetForLoad() {
     m_imagePath.clear();
     m_mapPath.clear();
     m_insertOffset = -1;
+    m_imgTagOffset = -1;
     m_fromWizard = false;
     recomposeNames();
 }

@@ -161,6 +161,10 @@ public:
     // Where a new IMG tag goes in the target page (caret position), -1 for none.
     int insertOffset() const { return m_insertOffset; }
     void setInsertOffset(int offset) { m_insertOffset = offset; }
+    // The IMG tag of the target page chosen for the map (offset of its "<"),
+    // -1 for none; like the insertion point, it holds until the next save.
+    qsizetype imgTagOffset() const { return m_imgTagOffset; }
+    void setImgTagOffset(qsizetype offset) { m_imgTagOffset = offset; }
     // Set when a wizard chose the map file: the next save goes there unasked.
     bool fromWizard() const { return m_fromWizard; }
     void setFromWizard(bool fromWizard) { m_fromWizard = fromWizard; }
@@ -341,6 +345,7 @@ private:
     QString m_mapName, m_mapFolder, m_mapPath;
     QString m_titleText;
     int m_insertOffset = -1;
+    qsizetype m_imgTagOffset = -1;
     std::shared_ptr<const LoadedImage> m_image;
     MapInfo m_info;
     std::vector<std::unique_ptr<MapArea>> m_areas;

@@ -45,12 +45,14 @@ bool CImageMapDoc::newDocument(const NewMapStart& start) {
         m_fromWizard = true;
     } else {
         DocumentDialogs::NewMap result;
+        result.mapPath = m_mapPath;
         if (!dialogs().runNewMapWizard(result))
             return false;
         m_imagePath = result.imagePath;
         m_mapPath = result.mapPath;
         m_info.title = result.title;
         m_insertOffset = result.insertOffset;
+        m_imgTagOffset = result.imgTagOffset;
         m_fromWizard = true;
     }
     recomposeNames();

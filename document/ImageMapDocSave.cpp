@@ -76,12 +76,15 @@ bool CImageMapDoc::save() {
 
 bool CImageMapDoc::saveAs() {
     const int insertOffset = m_insertOffset;
+    const qsizetype imgTagOffset = m_imgTagOffset;
     const bool fromWizard = m_fromWizard;
     m_insertOffset = -1;
+    m_imgTagOffset = -1;
     m_fromWizard = false;
     if (doSave({}, true))
         return true;
     m_insertOffset = insertOffset;
+    m_imgTagOffset = imgTagOffset;
     m_fromWizard = fromWizard;
     return false;
 }
@@ -165,6 +168,7 @@ QString CImageMapDoc::promptSavePath() {
     if (!dialogs().chooseSavePath(request) || request.path.isEmpty())
         return {};
     m_insertOffset = request.insertOffset;
+    m_imgTagOffset = request.imgTagOffset;
     if (!request.mapName.isEmpty() && request.mapName != m_info.title) {
         MapInfo info = m_info;
         info.title = request.mapName;
@@ -212,6 +216,7 @@ bool CImageMapDoc::onSaveDocument(const QString& path) {
         return false;
     }
     m_insertOffset = -1;
+    m_imgTagOffset = -1;
     setModified(false);
     // The page now names the picture as written; a map that was not read
     // whole keeps the page it came from, which it must not be saved into.
@@ -253,6 +258,7 @@ bool CImageMapDoc::writePage(const QString& path, bool& copyPicture) {
     recomposeNames();
     m_info.imageFolder = QFile::encodeName(m_imageFolder);
     m_info.date = asctimeNow();
+    saver.setChosenImgTag(m_imgTagOffset);
     if (!saver.begin(m_info, m_insertOffset))
         return false;
     for (const auto& area : m_areas)

@@ -124,14 +124,20 @@ void HtmlMapWriter::begin(const MapInfo& info, int insertOffset) {
 }
 
 // The tag to rewrite: at an insertion point, an empty range there; else the
-// IMG tag that best names the picture (1) and uses the map (2), the earliest
-// on a tie. Its attributes but SRC and a USEMAP of "#name" carry over.
+// tag the user chose; else the IMG tag that best names the picture (1) and
+// uses the map (2), the earliest on a tie. A page's tag is edited in place.
 void HtmlMapWriter::chooseImg(int insertOffset) {
     m_img = {};
     if (insertOffset >= 0) {
         const qsizetype at = byteOffsetOfCaret(insertOffset);
         m_img = {500, at, at, {}, nullptr};
         return;
+    }
+    for (const HtmlImg& img : m_scan.imgs) {
+        if (m_chosenImgTag >= 0 && img.start == m_chosenImgTag) {
+            m_img = {1000, img.start, img.end, img.carried, &img};
+            return;
+        }
     }
     for (const HtmlImg& img : m_scan.imgs) {
         int score = 0;

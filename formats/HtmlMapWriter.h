@@ -40,6 +40,11 @@ public:
     // page's bytes other than carriage returns, as the insertion-point view
     // shows the page.
     void begin(const MapInfo& info, int insertOffset = -1);
+    // The IMG tag the user chose for the map: the offset of its "<" in the
+    // old text, -1 for none. Called before begin; while the page holds an
+    // IMG tag starting there, begin rewrites exactly that tag (an insertion
+    // point still goes first).
+    void setChosenImgTag(qsizetype offset) { m_chosenImgTag = offset; }
     void writeArea(const MapArea& area);
     // The default area; nothing while the default URL is empty or only the
     // "Default Url Lead" text (DefaultUrl::isSet).
@@ -92,4 +97,5 @@ private:
     bool m_fresh = false;
     bool m_oldest = false;   // the page began in the oldest form
     bool m_xmlAreas = false; // AREA tags end with " />"
+    qsizetype m_chosenImgTag = -1;
 };

@@ -73,6 +73,7 @@ bool MapFileSaver::open(const QString& path) {
 
 bool MapFileSaver::begin(const MapInfo& info, int insertOffset) {
     m_writer = std::make_unique<HtmlMapWriter>(m_old);
+    m_writer->setChosenImgTag(m_chosenImgTag);
     m_writer->begin(info, insertOffset);
     if (!m_writer->replacesForeignPage())
         return true;

@@ -35,6 +35,9 @@ public:
     // map ("This HTML file is malformed...", stop icon). The page is then
     // left as it was, and the save must end.
     bool begin(const MapInfo& info, int insertOffset = -1);
+    // The IMG tag of the old page the user chose for the map (offset of its
+    // "<"), -1 for none; called before begin (HtmlMapWriter::setChosenImgTag).
+    void setChosenImgTag(qsizetype offset) { m_chosenImgTag = offset; }
     void writeArea(const MapArea& area);
     // The default area, unless the default URL is empty or only the lead.
     void writeDefault(const MapInfo& info);
@@ -53,4 +56,5 @@ private:
     PageFile* m_file;
     std::unique_ptr<PageFile> m_ownFile;
     bool m_open = false;
+    qsizetype m_chosenImgTag = -1;
 };

@@ -25,6 +25,8 @@ public:
         QString mapPath;
         QByteArray title;
         int insertOffset = -1; // caret position in the target page, -1 for none
+        // The IMG tag of the page the map is for (offset of its "<"), -1 for none.
+        qsizetype imgTagOffset = -1;
     };
 
     virtual ~DocumentDialogs() = default;
@@ -46,7 +48,8 @@ public:
     // "Missing Image" for the named picture: true on OK (the caller then
     // offers the image file dialog), false on Cancel.
     virtual bool missingImage(const QByteArray& imageFile) = 0;
-    // The New Map wizard; false unless it ended with Finish.
+    // The New Map wizard, starting from result.mapPath (the pending page,
+    // or empty); false unless it ended with Finish.
     virtual bool runNewMapWizard(NewMap& result) = 0;
     // The Image wizard; false unless it ended with Finish, else the path of
     // the picture it wrote.
@@ -67,12 +70,13 @@ public:
 
     // What the Save As prompt starts from and what it settles.
     struct SaveAs {
-        QString folder;        // the folder the prompt opens in (the map's)
-        QString proposedName;  // the file name it offers
-        QByteArray mapName;    // in and out: the map's name (its title)
-        QString imagePath;     // the document's picture, for the page checks
-        int insertOffset = -1; // in and out: where a new IMG tag goes, -1 for none
-        QString path;          // out: the chosen file
+        QString folder;              // the folder the prompt opens in (the map's)
+        QString proposedName;        // the file name it offers
+        QByteArray mapName;          // in and out: the map's name (its title)
+        QString imagePath;           // the document's picture, for the page checks
+        int insertOffset = -1;       // in and out: where a new IMG tag goes, -1 for none
+        qsizetype imgTagOffset = -1; // out: the page's IMG tag chosen for the map, -1 for none
+        QString path;                // out: the chosen file
     };
     // "Save the Image Map file" (with the overwrite prompt and the checks
     // of an existing page): true with request.path set, false on Cancel.

@@ -5,14 +5,17 @@
 #include "app/dialogs/MultipleMapsDialog.h"
 #include "app/dialogs/SaveMapDialog.h"
 #include "app/dialogs/SavedDialog.h"
+#include "model/Settings.h"
 #include "view/AreaSettingsDialog.h"
 #include "view/AreasExistingDialog.h"
 #include "view/CreateGuidesDialog.h"
 #include "view/MapSettingsDialog.h"
+#include "wizards/NewMapWizard.h"
+
+#include <QFileInfo>
 
 bool AppDocumentDialogs::opensDialogsOf(CommandId id) {
     switch (id) {
-    case CommandId::NewImageMap:    // the New Map wizard
     case CommandId::CreateNewImage: // the Image wizard
         return false;
     default:
@@ -45,8 +48,14 @@ bool AppDocumentDialogs::missingImage(const QByteArray& imageFile) {
     return MissingImageDialog::ask(imageFile, m_parent);
 }
 
-bool AppDocumentDialogs::runNewMapWizard(NewMap&) {
-    return false;
+bool AppDocumentDialogs::runNewMapWizard(NewMap& result) {
+    const auto browse = [this](const QString& start) {
+        const QString chosen = ImageFileDialog::choose(start, m_parent);
+        if (!chosen.isEmpty())
+            Settings::app().lastImageFolder = QFileInfo(chosen).absolutePath();
+        return chosen;
+    };
+    return NewMapWizard::run(result, browse, m_parent);
 }
 
 bool AppDocumentDialogs::runImageWizard(QString&) {

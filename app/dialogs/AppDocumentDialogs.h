@@ -8,9 +8,9 @@ class QWidget;
 // The dialogs of document operations in the running editor, opened over the
 // main frame: map and area settings, the image file dialog and "Missing
 // Image", "Multiple Maps in HTML File", Create Guides and "Areas Existing",
-// the Save As prompt and the saved confirmation. The two wizards are not
-// built yet: they answer as cancelled, and opensDialogsOf keeps the
-// commands that would open them disabled.
+// the New Map wizard, the Save As prompt and the saved confirmation. The
+// Image wizard is not built yet: it answers as cancelled, and
+// opensDialogsOf keeps the command that would open it disabled.
 class AppDocumentDialogs : public DocumentDialogs {
 public:
     explicit AppDocumentDialogs(QWidget* parent) : m_parent(parent) {}

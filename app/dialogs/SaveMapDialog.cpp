@@ -8,7 +8,7 @@
 #include <QFileInfo>
 
 SaveMapDialog::SaveMapDialog(const DocumentDialogs::SaveAs& request, QWidget* parent)
-    : QFileDialog(parent, Strings::text(Str::SaveMapTitle)) {
+    : QFileDialog(parent, Strings::text(Str::SaveMapTitle)), m_request(request) {
     // Qt's own dialog, so that a name is checked before the dialog closes;
     // the check asks about replacing a file itself.
     setOption(QFileDialog::DontUseNativeDialog);
@@ -31,8 +31,14 @@ QString SaveMapDialog::chosenPath() const {
 void SaveMapDialog::accept() {
     const QString path = chosenPath();
     // A folder is opened, not saved into: the dialog does that itself.
-    if (!path.isEmpty() && !QFileInfo(path).isDir() && !SavePathCheck::accept(path))
+    if (path.isEmpty() || QFileInfo(path).isDir()) {
+        QFileDialog::accept();
         return;
+    }
+    DocumentDialogs::SaveAs settled = m_request;
+    if (!SavePathCheck::accept(path, settled, this))
+        return;
+    m_request = settled;
     QFileDialog::accept();
 }
 
@@ -40,6 +46,7 @@ bool SaveMapDialog::choose(DocumentDialogs::SaveAs& request, QWidget* parent) {
     SaveMapDialog dialog(request, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return false;
+    request = dialog.request();
     request.path = dialog.chosenPath();
     return true;
 }

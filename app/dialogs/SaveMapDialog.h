@@ -8,8 +8,8 @@
 // and all files, opening in the map's folder (the current folder when the
 // map has none) with the proposed name filled in; a name typed without an
 // extension gets ".htm". The chosen name goes through SavePathCheck before
-// the prompt closes; a refused name keeps it open. The map name and the
-// insertion point pass through unchanged.
+// the prompt closes; a refused name keeps it open. The check may settle the
+// map name, the page's IMG tag and the insertion point.
 class SaveMapDialog : public QFileDialog {
     Q_OBJECT
 public:
@@ -21,6 +21,12 @@ public:
     // Shows the prompt: true on OK with request.path set.
     static bool choose(DocumentDialogs::SaveAs& request, QWidget* parent = nullptr);
 
+    // What the check settled for the chosen file.
+    const DocumentDialogs::SaveAs& request() const { return m_request; }
+
 public slots:
     void accept() override;
+
+private:
+    DocumentDialogs::SaveAs m_request;
 };

@@ -1,43 +1,37 @@
 #include "app/dialogs/SavePathCheck.h"
 
-#include "formats/HtmlPageScan.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
+#include "wizards/PageSummary.h"
+#include "wizards/PlacementDialog.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-// Reads the page behind a wait cursor; false when it cannot be read.
-bool readPage(const QString& path, QByteArray& text) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    text = file.readAll();
-    QApplication::restoreOverrideCursor();
-    return file.error() == QFileDevice::NoError;
-}
-
-} // namespace
-
-bool SavePathCheck::accept(const QString& path) {
+bool SavePathCheck::accept(const QString& path, DocumentDialogs::SaveAs& request, QWidget* parent) {
     const QFileInfo info(path);
     if (!info.exists())
         return true;
-    QByteArray text;
-    if (!readPage(path, text))
+    const PageSummary page = PageSummary::read(path);
+    if (!page.readable)
         return true;
-    // An empty file holds nothing a new page could destroy.
-    if (!text.isEmpty() && HtmlPageScan::scan(text).bodyEnd < 1) {
+    if (page.isMalformed()) {
         Prompter::current().tell(Strings::text(Str::MalformedPage), Prompter::Icon::Stop);
         return false;
     }
-    const QByteArray shown = QDir::toNativeSeparators(info.absoluteFilePath()).toUtf8();
-    return Prompter::current().ask(
-               QString::asprintf(Strings::raw(Str::ReplaceExistingFile), shown.constData()),
-               Prompter::Buttons::YesNo, Prompter::Icon::Exclamation) == Prompter::Answer::Yes;
+    if (page.empty) {
+        // Nothing in it to place the map beside.
+        const QByteArray shown = QDir::toNativeSeparators(info.absoluteFilePath()).toUtf8();
+        return Prompter::askYes(
+            QString::asprintf(Strings::raw(Str::ReplaceExistingFile), shown.constData()),
+            Prompter::Icon::Exclamation);
+    }
+    PlacementDialog dialog(info.absoluteFilePath(), page, request.mapName, request.imagePath,
+                           request.insertOffset, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    request.mapName = dialog.values().mapName();
+    request.imgTagOffset = dialog.values().imgTagOffset();
+    request.insertOffset = dialog.values().insertOffset();
+    return true;
 }

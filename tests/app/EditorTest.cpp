@@ -15,6 +15,7 @@
 #include "view/AreaListPane.h"
 #include "view/AreaStyle.h"
 #include "view/ImageMapView.h"
+#include "wizards/NewMapWizard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -357,6 +358,33 @@ TEST_F(EditorTest, ChangeImageAndSaveAsRunTheProgramsOwnDialogs) {
     EXPECT_TRUE(QFile::exists(page));
     EXPECT_TRUE(Settings::app().skipSavedDialog);
     EXPECT_EQ(view().document()->mapInfo().imageFile, "other.png");
+}
+
+// Ctrl+N runs the New Map wizard; Cancel there opens no window.
+TEST_F(EditorTest, CtrlNRunsTheNewMapWizard) {
+    TessaryApp::Options own = options();
+    own.services = nullptr;
+    m_app = std::make_unique<TessaryApp>(own);
+    ASSERT_EQ(m_app->start({}), TessaryApp::StartResult::Running);
+    QAction* newMap = nullptr;
+    for (QMenu* menu : frame().findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_N))
+                newMap = action;
+        }
+    }
+    ASSERT_TRUE(newMap);
+    m_app->router().updateActions();
+    EXPECT_TRUE(newMap->isEnabled());
+    QString title;
+    DialogScript wizard({on<NewMapWizard>([&](NewMapWizard& w) {
+        title = w.windowTitle();
+        w.reject();
+    })});
+    newMap->trigger();
+    EXPECT_TRUE(waitUntil([&] { return wizard.done(); }));
+    EXPECT_EQ(title, "New Map Wizard");
+    EXPECT_TRUE(frame().findChildren<QMdiArea*>().value(0)->subWindowList().isEmpty());
 }
 
 // The list and the view share the selection; the list, Enter and a

@@ -1,5 +1,5 @@
 // The dialogs of saving and of pages with several maps, driven offscreen:
-// the Save As prompt with its check of an existing file, the saved
+// the Save As prompt with its check of an existing page, the saved
 // confirmation and "Multiple Maps in HTML File".
 #include "app/dialogs/MultipleMapsDialog.h"
 #include "app/dialogs/SaveMapDialog.h"
@@ -7,6 +7,7 @@
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WhenShown.h"
+#include "wizards/PlacementDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -93,16 +94,77 @@ TEST_F(SaveMapDialogTest, ANameWithoutExtensionBecomesAPage) {
     EXPECT_FALSE(save({""}));
 }
 
-TEST_F(SaveMapDialogTest, AnExistingPageIsTakenOnlyWhenTheUserAgrees) {
-    writeFile(m_dir.filePath("page.htm"), "<HTML><BODY>\r\n<P>Hello</P>\r\n</BODY></HTML>\r\n");
-    m_prompter.script({Prompter::Answer::No, Prompter::Answer::Yes});
-    ASSERT_TRUE(save({"page.htm", "page.htm"}));
+// Save As into an existing page asks which image or map the new map is
+// for: each IMG tag, then the map no IMG uses. Replacing a map takes its
+// name on Yes; the document's own name, when the page already holds it, is
+// asked about too. Cancel keeps the prompt open; an empty file is only
+// asked about being replaced.
+TEST_F(SaveMapDialogTest, AnExistingPageSettlesTheImageOrMapTheNewMapIsFor) {
+    const QByteArray page = "<HTML><BODY>\r\n<IMG SRC=\"a.gif\" USEMAP=\"#Shop\">"
+                            "<IMG SRC=\"b.gif\">\r\n<MAP NAME=\"Old\"></MAP>\r\n"
+                            "<MAP NAME=\"Shop\"></MAP></BODY></HTML>\r\n";
+    writeFile(m_dir.filePath("page.htm"), page);
+    writeFile(m_dir.filePath("empty.htm"), "");
+    QList<QStringList> rows;
+    const auto choose = [&](int row, bool ok) {
+        whenShown<PlacementDialog>([&rows, row, ok](PlacementDialog& d) {
+            EXPECT_EQ(d.windowTitle(), "Save As New Map into Existing HTML file");
+            QStringList shown;
+            for (int i = 0; i < d.list()->topLevelItemCount(); ++i)
+                shown << d.list()->topLevelItem(i)->text(0) + "|" +
+                             d.list()->topLevelItem(i)->text(1);
+            rows << shown;
+            d.list()->setCurrentItem(d.list()->topLevelItem(row));
+            ok ? d.accept() : d.reject();
+        });
+    };
+    // Cancel, then the unused map "Old" on Yes, in one prompt.
+    m_prompter.script({Prompter::Answer::Yes});
+    whenShown<SaveMapDialog>([&](SaveMapDialog& d) {
+        for (bool ok : {false, true}) {
+            choose(2, ok);
+            d.findChild<QLineEdit*>("fileNameEdit")->setText("page.htm");
+            d.accept();
+            stillOpen << d.isVisible();
+        }
+    });
+    ASSERT_TRUE(SaveMapDialog::choose(m_request));
     EXPECT_EQ(stillOpen, (QList<bool>{true, false}));
-    ASSERT_EQ(m_prompter.shown().size(), 2);
-    EXPECT_EQ(m_prompter.shown()[0].text,
-              m_dir.filePath("page.htm") + "\nThis file aready exists.\nReplace existing file?");
-    EXPECT_EQ(m_prompter.shown()[0].icon, Prompter::Icon::Exclamation);
-    EXPECT_EQ(m_request.path, m_dir.filePath("page.htm"));
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0], (QStringList{"a.gif|Shop", "b.gif|", "|Old"}));
+    EXPECT_EQ(m_prompter.texts(), QStringList{"Replace existing map?"});
+    EXPECT_EQ(m_request.mapName, "Old");
+    EXPECT_EQ(m_request.imgTagOffset, -1);
+    EXPECT_EQ(m_request.insertOffset, -1);
+
+    // The picture without a map keeps the document's name "Shop", which the
+    // page already holds: asked, and No keeps the dialog open.
+    m_request.mapName = "Shop";
+    m_prompter.clear();
+    m_prompter.script({Prompter::Answer::No, Prompter::Answer::Yes});
+    whenShown<SaveMapDialog>([&](SaveMapDialog& d) {
+        whenShown<PlacementDialog>([](PlacementDialog& d) {
+            d.list()->setCurrentItem(d.list()->topLevelItem(1));
+            d.accept();
+            EXPECT_TRUE(d.isVisible());
+            d.accept();
+        });
+        d.findChild<QLineEdit*>("fileNameEdit")->setText("page.htm");
+        d.accept();
+    });
+    ASSERT_TRUE(SaveMapDialog::choose(m_request));
+    EXPECT_EQ(m_prompter.shown().size(), 2);
+    EXPECT_TRUE(
+        m_prompter.texts()[0].startsWith("The HTML file already holds a map named \"Shop\""));
+    EXPECT_EQ(m_request.mapName, "Shop");
+    EXPECT_EQ(m_request.imgTagOffset, page.indexOf("<IMG SRC=\"b.gif"));
+
+    m_prompter.clear();
+    m_prompter.script({Prompter::Answer::Yes});
+    ASSERT_TRUE(save({"empty.htm"}));
+    EXPECT_EQ(m_prompter.texts(),
+              QStringList{m_dir.filePath("empty.htm") +
+                          "\nThis file aready exists.\nReplace existing file?"});
 }
 
 TEST_F(SaveMapDialogTest, APageWithoutABodyEndIsNeverWrittenInto) {

@@ -1,0 +1,73 @@
+#include "formats/PageBody.h"
+
+#include "formats/HtmlPageScan.h"
+#include "formats/HtmlText.h"
+
+#include <algorithm>
+
+namespace {
+
+// Where the closing tag of an element whose content is not markup (SCRIPT,
+// STYLE) begins: the next "</" followed by the name, or the end of the text.
+qsizetype closingTagOf(QByteArrayView text, qsizetype from, QByteArrayView upperName) {
+    for (qsizetype pos = text.indexOf("</", from); pos >= 0; pos = text.indexOf("</", pos + 2)) {
+        const QByteArrayView name = text.sliced(pos + 2).first(
+            std::min<qsizetype>(upperName.size(), text.size() - pos - 2));
+        if (HtmlText::equalsNoCase(name, upperName))
+            return pos;
+    }
+    return text.size();
+}
+
+bool strictlyInside(const std::vector<std::pair<qsizetype, qsizetype>>& ranges, qsizetype pos) {
+    return std::any_of(ranges.begin(), ranges.end(),
+                       [pos](const auto& r) { return r.first < pos && pos < r.second; });
+}
+
+} // namespace
+
+PageBody PageBody::of(QByteArrayView text) {
+    PageBody body;
+    qsizetype headEnd = 0, bodyStart = -1;
+    HtmlTag tag;
+    for (qsizetype pos = text.indexOf('<'); pos >= 0; pos = text.indexOf('<', tag.resume)) {
+        HtmlPageScan::readTag(text, pos, tag);
+        qsizetype end = tag.end;
+        if (!tag.closing && (tag.is("SCRIPT") || tag.is("STYLE"))) {
+            const qsizetype close =
+                closingTagOf(text, tag.end, tag.is("SCRIPT") ? "SCRIPT" : "STYLE");
+            if (close < text.size()) {
+                HtmlPageScan::readTag(text, close, tag);
+                end = tag.end;
+            } else {
+                end = tag.resume = text.size();
+            }
+        } else if (tag.is("BODY")) {
+            if (tag.closing)
+                body.m_end = tag.start;
+            else if (bodyStart < 0)
+                bodyStart = tag.end;
+        } else if (tag.is("HEAD") && tag.closing && headEnd == 0) {
+            headEnd = tag.end;
+        }
+        body.m_markup.emplace_back(pos, end);
+        if (tag.resume >= text.size())
+            break;
+    }
+    body.m_start = bodyStart >= 0 ? bodyStart : headEnd;
+    for (const HtmlMapBlock& map : HtmlPageScan::scan(text).maps)
+        body.m_maps.emplace_back(map.start, map.end);
+    return body;
+}
+
+bool PageBody::allowsInsertAt(qsizetype pos) const {
+    if (!hasEnd() || pos < m_start || pos > m_end)
+        return false;
+    // Tags are in order and do not overlap: the last one that starts before
+    // pos is the only one that can hold it.
+    const auto after = std::lower_bound(m_markup.begin(), m_markup.end(), pos,
+                                        [](const Range& r, qsizetype p) { return r.first < p; });
+    if (after != m_markup.begin() && pos < std::prev(after)->second)
+        return false;
+    return !strictlyInside(m_maps, pos);
+}
