@@ -7,12 +7,12 @@
 #include "app/dialogs/SavedDialog.h"
 #include "view/AreaSettingsDialog.h"
 #include "view/MapSettingsDialog.h"
+#include "wizards/ImageWizard.h"
 
 bool AppDocumentDialogs::opensDialogsOf(CommandId id) {
     switch (id) {
     case CommandId::CreateGuides:   // the guides dialog and "Areas Existing"
     case CommandId::NewImageMap:    // the New Map wizard
-    case CommandId::CreateNewImage: // the Image wizard
         return false;
     default:
         return true;
@@ -48,8 +48,8 @@ bool AppDocumentDialogs::runNewMapWizard(NewMap&) {
     return false;
 }
 
-bool AppDocumentDialogs::runImageWizard(QString&) {
-    return false;
+bool AppDocumentDialogs::runImageWizard(QString& imagePath) {
+    return ImageWizard::run(imagePath, m_parent);
 }
 
 bool AppDocumentDialogs::chooseMap(const QList<MapChoice>& maps, QByteArray& chosenName) {

@@ -8,9 +8,9 @@ class QWidget;
 // The dialogs of document operations in the running editor, opened over the
 // main frame: map and area settings, the image file dialog and "Missing
 // Image", "Multiple Maps in HTML File", the Save As prompt and the saved
-// confirmation. Create Guides, "Areas Existing" and the two wizards are
-// not built yet: they answer as cancelled, and opensDialogsOf keeps the
-// commands that would open them disabled.
+// confirmation, the Image wizard. Create Guides, "Areas Existing" and the
+// New Map wizard are not built yet: they answer as cancelled, and
+// opensDialogsOf keeps the commands that would open them disabled.
 class AppDocumentDialogs : public DocumentDialogs {
 public:
     explicit AppDocumentDialogs(QWidget* parent) : m_parent(parent) {}
