@@ -10,18 +10,10 @@
 #include "view/AreasExistingDialog.h"
 #include "view/CreateGuidesDialog.h"
 #include "view/MapSettingsDialog.h"
+#include "wizards/ImageWizard.h"
 #include "wizards/NewMapWizard.h"
 
 #include <QFileInfo>
-
-bool AppDocumentDialogs::opensDialogsOf(CommandId id) {
-    switch (id) {
-    case CommandId::CreateNewImage: // the Image wizard
-        return false;
-    default:
-        return true;
-    }
-}
 
 bool AppDocumentDialogs::editMapInfo(MapInfo& info, const QString& mapPath) {
     return MapSettingsDialog::run(info, mapPath, m_parent);
@@ -58,8 +50,8 @@ bool AppDocumentDialogs::runNewMapWizard(NewMap& result) {
     return NewMapWizard::run(result, browse, m_parent);
 }
 
-bool AppDocumentDialogs::runImageWizard(QString&) {
-    return false;
+bool AppDocumentDialogs::runImageWizard(QString& imagePath) {
+    return ImageWizard::run(imagePath, m_parent);
 }
 
 bool AppDocumentDialogs::chooseMap(const QList<MapChoice>& maps, int& chosen) {

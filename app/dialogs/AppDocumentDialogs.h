@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/CommandIds.h"
 #include "model/DocumentDialogs.h"
 
 class QWidget;
@@ -8,16 +7,11 @@ class QWidget;
 // The dialogs of document operations in the running editor, opened over the
 // main frame: map and area settings, the image file dialog and "Missing
 // Image", "Multiple Maps in HTML File", Create Guides and "Areas Existing",
-// the New Map wizard, the Save As prompt and the saved confirmation. The
-// Image wizard is not built yet: it answers as cancelled, and
-// opensDialogsOf keeps the command that would open it disabled.
+// the New Map wizard, the Image wizard, the Save As prompt and the saved
+// confirmation.
 class AppDocumentDialogs : public DocumentDialogs {
 public:
     explicit AppDocumentDialogs(QWidget* parent) : m_parent(parent) {}
-
-    // Whether the editor has the dialogs that command id opens; the
-    // commands of dialogs still missing stay disabled.
-    static bool opensDialogsOf(CommandId id);
 
     bool editMapInfo(MapInfo& info, const QString& mapPath) override;
     AreaChoice editArea(const MapArea& area, int number, AreaTexts& texts) override;

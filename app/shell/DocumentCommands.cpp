@@ -1,6 +1,5 @@
 #include "app/shell/DocumentCommands.h"
 
-#include "app/dialogs/AppDocumentDialogs.h"
 
 bool DocumentCommands::isDocumentCommand(CommandId id) {
     switch (id) {
@@ -24,8 +23,7 @@ bool DocumentCommands::isDocumentCommand(CommandId id) {
 bool DocumentCommands::onUpdateCommand(int id, CommandState& state) {
     if (!isDocumentCommand(CommandId(id)))
         return false;
-    state.enabled = m_doc.commandEnabled(CommandId(id), m_context()) &&
-                    AppDocumentDialogs::opensDialogsOf(CommandId(id));
+    state.enabled = m_doc.commandEnabled(CommandId(id), m_context());
     // The undo commands name the step they undo or redo.
     if (CommandId(id) == CommandId::Undo)
         state.text = m_doc.undoMenuText();

@@ -1,7 +1,6 @@
 // The application's commands: New, Create New Image, Open, the recent
 // files, Preferences, About, Exit and the welcome dialog.
 #include "app/dialogs/AppDialogs.h"
-#include "app/dialogs/AppDocumentDialogs.h"
 #include "app/frames/MainFrame.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentManager.h"
@@ -62,8 +61,6 @@ bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
     switch (CommandId(id)) {
     case CommandId::NewImageMap:
     case CommandId::CreateNewImage:
-        state.enabled = AppDocumentDialogs::opensDialogsOf(CommandId(id));
-        return true;
     case CommandId::Open:
     case CommandId::About:
     case CommandId::Exit:

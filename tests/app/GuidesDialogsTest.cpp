@@ -92,7 +92,6 @@ protected:
 } // namespace
 
 TEST_F(GuidesDialogs, AddFollowsTheAreasReplaceTakesTheirPlaceAndTheSaveWritesThem) {
-    EXPECT_TRUE(AppDocumentDialogs::opensDialogsOf(CommandId::CreateGuides));
     script({guides(true), existing("add"), guides(false), existing("cancel"), guides(false),
             existing("replace")});
     ASSERT_TRUE(doc.createGuides());
