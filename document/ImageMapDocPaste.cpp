@@ -12,6 +12,10 @@ int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& positio
         return -1;
     const QPoint at = position.placeFor(record.rect, grid, imageWidth(), imageHeight());
     std::unique_ptr<MapArea> area = record.makeArea(at, Settings::app().handleSize());
+    // A copy larger than the picture is cut to it rather than left where
+    // part of it cannot be reached.
+    if (!area->isInside(imageBounds()))
+        area->clampTo(imageBounds());
     area->rescale(zoom);
     area->setOrigin(scroll.x(), scroll.y());
     if (!addArea(std::move(area)))
@@ -21,13 +25,12 @@ int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& positio
 }
 
 int CImageMapDoc::dropTargetAt(QPoint viewPoint) {
-    int target = -1;
     for (int i = 0; i < areaCount(); ++i) {
         if (m_areas[std::size_t(i)]->hitTestWithBounds(viewPoint.x(), viewPoint.y()) !=
             AreaHit::Miss)
-            target = i;
+            return i;
     }
-    return target;
+    return -1;
 }
 
 int CImageMapDoc::dropUrl(const UrlDrop& drop, QPoint viewPoint) {
@@ -38,7 +41,8 @@ int CImageMapDoc::dropUrl(const UrlDrop& drop, QPoint viewPoint) {
         return -1;
     AreaTexts texts = m_areas[std::size_t(i)]->texts();
     texts.url = drop.url;
-    texts.comment = drop.title;
+    if (!drop.title.isEmpty())
+        texts.comment = drop.title;
     setAreaTexts(i, texts);
     return i;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 #include <functional>
 
 class CommandTarget;
@@ -23,6 +25,11 @@ public:
     virtual void selectArea(int /*index*/) {}
     // listener hears every change of the selection, whoever made it.
     virtual void setSelectionListener(std::function<void(int index)> /*listener*/) {}
+    // How the pane runs a command through the window's chain (Edit Area
+    // Info after drawing).
+    virtual void setCommandPoster(std::function<void(int id)> /*poster*/) {}
+    // How the pane opens a context menu (id 150 to 155 at a global point).
+    virtual void setContextMenuHandler(std::function<void(int menuId, QPoint global)> /*open*/) {}
     // The window became the active one: the pane writes its status panes.
     virtual void activated() {}
     // Application-wide drawing settings (grid, colours) or the zoom

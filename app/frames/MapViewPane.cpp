@@ -35,6 +35,16 @@ void MapViewPane::setSelectionListener(std::function<void(int index)> listener) 
         QObject::connect(m_view, &CImageMapView::selectionChanged, m_view, std::move(listener));
 }
 
+void MapViewPane::setCommandPoster(std::function<void(int id)> poster) {
+    if (m_view)
+        m_view->setCommandPoster(std::move(poster));
+}
+
+void MapViewPane::setContextMenuHandler(std::function<void(int menuId, QPoint global)> open) {
+    if (m_view)
+        m_view->setContextMenuHandler(std::move(open));
+}
+
 void MapViewPane::activated() {
     if (!m_panes || !m_view)
         return;

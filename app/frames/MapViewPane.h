@@ -25,6 +25,8 @@ public:
     int selectedArea() const override;
     void selectArea(int index) override;
     void setSelectionListener(std::function<void(int index)> listener) override;
+    void setCommandPoster(std::function<void(int id)> poster) override;
+    void setContextMenuHandler(std::function<void(int menuId, QPoint global)> open) override;
     // Writes the zoom pane; position and dimensions start blank.
     void activated() override;
     // Pens and brushes rebuilt when the drawing settings changed, the zoom

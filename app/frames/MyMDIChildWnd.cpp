@@ -4,8 +4,10 @@
 #include "app/frames/MapPane.h"
 #include "app/frames/MapToolBar.h"
 #include "app/frames/StatusBar.h"
+#include "app/shell/ActionTable.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentServices.h"
+#include "app/shell/MenuBuilder.h"
 #include "document/ImageMapDoc.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
@@ -13,12 +15,13 @@
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMenu>
 #include <QSplitter>
 #include <QTimer>
 
 MyMDIChildWnd::MyMDIChildWnd(std::unique_ptr<CImageMapDoc> doc, DocumentServices& services,
                              const ActionTable& actions, StatusBar* status, QWidget* parent)
-    : QMdiSubWindow(parent), m_doc(std::move(doc)),
+    : QMdiSubWindow(parent), m_doc(std::move(doc)), m_actions(actions),
       m_panes(std::make_unique<ActiveStatusPanes>(
           [this]() -> StatusPanes* { return isCurrent() ? m_status : nullptr; })),
       m_inner(new QMainWindow), m_toolBar(new MapToolBar(actions, m_inner)), m_status(status) {
@@ -61,6 +64,37 @@ void MyMDIChildWnd::buildPanes(DocumentServices& services) {
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kInitialPaneWidth, kInitialPaneWidth});
     m_inner->setCentralWidget(m_splitter);
+    m_pane->setCommandPoster([this](int id) { CommandRouter::dispatchAlong(chain(), id); });
+    m_pane->setContextMenuHandler(
+        [this](int menuId, QPoint global) { openContextMenu(menuId, global); });
+}
+
+// The menu's items as this window's chain has them now (the point under
+// the press decides Insert and Delete Point); items no link of the window
+// answers for (Grid, Grid Settings) keep the state the application gave
+// them on its last update.
+void MyMDIChildWnd::openContextMenu(int menuId, QPoint global) {
+    std::unique_ptr<QMenu> menu(MenuBuilder::createContextMenu(menuId, m_actions, this));
+    if (!menu)
+        return;
+    const QList<CommandTarget*> targets = chain();
+    const auto update = [&targets](QMenu* m, const auto& self) -> void {
+        for (QAction* action : m->actions()) {
+            if (action->menu()) {
+                self(action->menu(), self);
+                continue;
+            }
+            CommandState state;
+            if (action->isSeparator() ||
+                !CommandRouter::stateAlong(targets, ActionTable::commandOf(action), state))
+                continue;
+            action->setEnabled(state.enabled);
+            if (action->isCheckable())
+                action->setChecked(state.checked);
+        }
+    };
+    update(menu.get(), update);
+    menu->exec(global);
 }
 
 ToolZoomState& MyMDIChildWnd::toolZoom() {
@@ -74,8 +108,8 @@ QList<CommandTarget*> MyMDIChildWnd::chain() {
 CImageMapDoc::CommandContext MyMDIChildWnd::commandContext() {
     CImageMapDoc::CommandContext context;
     context.selected = m_pane->selectedArea();
-    // Paste has no handler before the area clipboard, so the clipboard is
-    // not asked (which can be slow on some displays) on every update.
+    // The map view answers for Paste ahead of the document and asks the
+    // clipboard itself; nothing else here depends on it.
     context.clipboardHasArea = false;
     context.zoom = toolZoom().zoom();
     return context;

@@ -76,9 +76,11 @@ private:
     bool toolState(int id, CommandState& state);
     void switchPane();
     void leaveStatusBar();
+    void openContextMenu(int menuId, QPoint global);
     CImageMapDoc::CommandContext commandContext();
 
     std::unique_ptr<CImageMapDoc> m_doc;
+    const ActionTable& m_actions;
     // The status bar as this window's view writes it: only while current.
     std::unique_ptr<ActiveStatusPanes> m_panes;
     QMainWindow* m_inner;

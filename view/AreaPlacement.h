@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/MapArea.h"
+#include "model/PixelRect.h"
+
+#include <QPoint>
+
+// Placing an area in picture pixels whatever zoom and scroll position its
+// view geometry is held at: view = picture x scale - origin, which the
+// area's own truncating division turns back into the same picture pixels.
+// The tools compute in picture pixels and write through these, so that an
+// area lands exactly on the pixels its feedback showed.
+namespace AreaPlacement {
+
+QPoint toView(const MapArea& area, QPoint picture);
+// A rectangle or circle takes the picture rectangle.
+void setPictureRect(MapArea& area, const PixelRect& picture);
+// Polygon vertex i moves to a picture point.
+void setPictureVertex(MapArea& area, int i, QPoint picture);
+// The area moves by d picture pixels.
+void moveBy(MapArea& area, QPoint d);
+// What the area covers in picture pixels for keeping it inside its bounds:
+// a rectangle's or circle's picture rectangle; a polygon's vertices from
+// the smallest to the largest (right and bottom inclusive, since a vertex
+// may lie on the picture's far edge).
+PixelRect pictureBox(const MapArea& area);
+// The move, at most d, that keeps box (the area's picture rectangle)
+// inside bounds; a box larger than bounds keeps its left and top on them.
+QPoint keptInside(const PixelRect& box, QPoint d, const PixelRect& bounds);
+
+} // namespace AreaPlacement
