@@ -1,8 +1,10 @@
 // The image file dialog and "Missing Image", driven offscreen.
+#include "app/dialogs/FileFilters.h"
 #include "app/dialogs/ImageFileDialog.h"
 #include "app/dialogs/MissingImageDialog.h"
 #include "app/shell/ProgramFolder.h"
 #include "model/Settings.h"
+#include "model/Strings.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WhenShown.h"
@@ -146,4 +148,13 @@ TEST_F(MissingImageDialogTest, OkLocatesCancelGivesUpHelpExplains) {
     whenShown<MissingImageDialog>(
         [this](MissingImageDialog& d) { button(d, QDialogButtonBox::Cancel)->click(); });
     EXPECT_FALSE(MissingImageDialog::ask("pic.gif"));
+}
+
+TEST(FileFilters, ImageDialogFiltersInTemplateOrderThenAllFiles) {
+    EXPECT_EQ(Strings::text(Str::ImageOpenTitle), "Open an existing Image (GIF/JPG/PNG) file");
+    EXPECT_EQ(FileFilters::images(),
+              QStringList({"All Image Files (*.gif *.jpg *.jpeg *.png)", "GIF Files (*.gif)",
+                           "JPG Files (*.jpg *.jpeg)", "PNG Files (*.png)", "All Files (*)"}));
+    EXPECT_EQ(FileFilters::filterOf("Map Files (*.map;*.imp)"), "Map Files (*.map *.imp)");
+    EXPECT_EQ(FileFilters::filterOf("No patterns"), "No patterns");
 }

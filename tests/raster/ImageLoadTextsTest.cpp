@@ -1,5 +1,4 @@
 #include "raster/ImageLoadTexts.h"
-#include "app/dialogs/FileFilters.h"
 #include "model/Strings.h"
 
 #include <gtest/gtest.h>
@@ -30,13 +29,4 @@ TEST(ImageLoadTexts, LoadingLines) {
     EXPECT_EQ(ImageLoadTexts::formatLine(10, 5), "JPG format, 5 bytes long");
     EXPECT_EQ(ImageLoadTexts::formatLine(75, 5), "PNG format, 5 bytes long");
     EXPECT_EQ(ImageLoadTexts::formatLine(0, 5), "Unknown format, 5 bytes long");
-}
-
-TEST(FileFilters, ImageDialogFiltersInTemplateOrderThenAllFiles) {
-    EXPECT_EQ(Strings::text(Str::ImageOpenTitle), "Open an existing Image (GIF/JPG/PNG) file");
-    EXPECT_EQ(FileFilters::images(),
-              QStringList({"All Image Files (*.gif *.jpg *.jpeg *.png)", "GIF Files (*.gif)",
-                           "JPG Files (*.jpg *.jpeg)", "PNG Files (*.png)", "All Files (*)"}));
-    EXPECT_EQ(FileFilters::filterOf("Map Files (*.map;*.imp)"), "Map Files (*.map *.imp)");
-    EXPECT_EQ(FileFilters::filterOf("No patterns"), "No patterns");
 }
