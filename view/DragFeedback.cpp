@@ -52,3 +52,18 @@ QRect covering(const QPolygon& points) {
 }
 
 } // namespace DragFeedback
+
+namespace DragFeedback {
+
+QList<QRect> strips(const QRect& r) {
+    const QRect c = covering(r);
+    constexpr int kThick = 5; // the pen and the two pixels around it, each side
+    if (c.width() <= 2 * kThick || c.height() <= 2 * kThick)
+        return {c};
+    return {QRect(c.left(), c.top(), c.width(), kThick),
+            QRect(c.left(), c.bottom() - kThick + 1, c.width(), kThick),
+            QRect(c.left(), c.top() + kThick, kThick, c.height() - 2 * kThick),
+            QRect(c.right() - kThick + 1, c.top() + kThick, kThick, c.height() - 2 * kThick)};
+}
+
+} // namespace DragFeedback

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPolygon>
 #include <QRect>
 
@@ -21,6 +22,9 @@ void cross(QPainter& painter, QPoint centre);
 // The window rectangle an outline of r covers, with room for the pen.
 QRect covering(const QRect& r);
 QRect covering(const QPolygon& points);
+// The four strips a rectangle's outline of r covers: all a moving
+// rectangle needs repainted, however large it is.
+QList<QRect> strips(const QRect& r);
 
 constexpr int kCrossArm = 6;
 

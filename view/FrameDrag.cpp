@@ -50,7 +50,7 @@ FrameDrag::FrameDrag(ToolHost& host, int index, AreaShape shape, const FrameGeom
         else
             DragFeedback::rect(painter, r);
     });
-    host.repaintWindowRect(DragFeedback::covering(feedbackRect()));
+    repaintFeedback();
 }
 
 FrameDrag::~FrameDrag() {
@@ -59,6 +59,16 @@ FrameDrag::~FrameDrag() {
 
 QRect FrameDrag::feedbackRect() const {
     return m_host.windowRectOf(m_now);
+}
+
+// A rectangle's outline repaints as four strips, an ellipse's as its box.
+void FrameDrag::repaintFeedback() const {
+    if (m_shape == AreaShape::Circle) {
+        m_host.repaintWindowRect(DragFeedback::covering(feedbackRect()));
+        return;
+    }
+    for (const QRect& strip : DragFeedback::strips(feedbackRect()))
+        m_host.repaintWindowRect(strip);
 }
 
 void FrameDrag::showDimensions(QPoint at) const {
@@ -80,10 +90,9 @@ void FrameDrag::move(QPoint at, Qt::KeyboardModifiers modifiers) {
     showDimensions(at);
     if (next == m_now)
         return;
-    const QRect before = DragFeedback::covering(feedbackRect());
+    repaintFeedback();
     m_now = next;
-    m_host.repaintWindowRect(before);
-    m_host.repaintWindowRect(DragFeedback::covering(feedbackRect()));
+    repaintFeedback();
 }
 
 void FrameDrag::release(QPoint at) {
@@ -111,7 +120,7 @@ void FrameDrag::end() {
         return;
     m_ended = true;
     m_host.setFeedbackPainter({});
-    m_host.repaintWindowRect(DragFeedback::covering(feedbackRect()));
+    repaintFeedback();
     if (StatusPanes* panes = m_host.statusPanes()) {
         panes->showDimensions(0, 0);
         panes->showPrompt(QString());

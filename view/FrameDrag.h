@@ -38,6 +38,8 @@ public:
 private:
     FrameDrag(ToolHost& host, int index, AreaShape shape, const FrameGeometry& geometry);
     QRect feedbackRect() const;
+    // Schedules the repaint of the outline where it is now.
+    void repaintFeedback() const;
     void showDimensions(QPoint at) const;
     void end();
 
