@@ -27,9 +27,24 @@ enum Menu : int {
     MapMenu = 155,             // anything else
 };
 
+// Asked on every update of the actions (each idle pass): the answer is
+// kept until the clipboard changes, since asking another program that owns
+// the clipboard takes a round trip to the display.
 bool clipboardHasArea() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasFormat(AreaClipRecord::mimeType());
+    static bool known = false;
+    static bool has = false;
+    static bool watching = false;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!watching) {
+        watching = true;
+        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [] { known = false; });
+    }
+    if (!known) {
+        const QMimeData* data = clipboard->mimeData();
+        has = data && data->hasFormat(AreaClipRecord::mimeType());
+        known = true;
+    }
+    return has;
 }
 
 // Files dropped on the view are the frame's (it opens them), not URLs.

@@ -95,33 +95,39 @@ TEST(GridSnapTest, SnapsInPicturePixelsWithFloorDivision) {
     EXPECT_EQ(GridSnap::pictureAt({5, 5}, {7, 1}, 3), QPoint(4, 2));
 }
 
-// Whatever the zoom, scroll position and grid, a handle drag moves the
+// Whatever the zoom, scroll position and grid, a corner drag moves the
 // dragged edges by the mouse's travel in picture pixels (snapped with the
-// grid on), and the area lands exactly where its feedback showed.
+// grid on; a circle then takes the longer side), and the area lands
+// exactly where its feedback showed.
 TEST_F(Tools, HandleDragsLandOnThePixelsTheFeedbackShowedAtEveryZoomAndScroll) {
-    MapArea* a = rect({20, 20, 60, 50});
+    rect({20, 20, 60, 50});
+    rect({20, 20, 60, 50}, AreaShape::Circle);
     for (bool gridOn : {false, true}) {
         Settings::app().grid = {gridOn, 1, 15, 15, 3, 3};
         const GridSnap snap = GridSnap::current();
         for (int zoom = 1; zoom <= 8; ++zoom) {
             for (QPoint scroll : {QPoint(0, 0), QPoint(7, 13), QPoint(50, 31)}) {
-                doc->changeArea(0, [](MapArea& m) {
-                    AreaPlacement::setPictureRect(m, {20, 20, 60, 50});
-                });
-                host.view(zoom, scroll);
-                const PixelRect h = a->handle(AreaHit::BottomRight);
-                const QPoint press(h.left + h.width() / 2, h.top + h.height() / 2);
-                auto d = FrameDrag::reshape(host, 0, AreaHit::BottomRight, press);
-                ASSERT_TRUE(d);
-                const QPoint travel =
-                    host.pictureAt(press + QPoint(37, 23) * zoom + QPoint(zoom - 1, 0)) -
-                    host.pictureAt(press);
-                drag(*d, press + QPoint(37, 23) * zoom + QPoint(zoom - 1, 0));
-                const PixelRect want{20, 20, snap.snapX(60 + travel.x()),
-                                     snap.snapY(50 + travel.y())};
-                EXPECT_EQ(d->now(), want) << zoom << " grid " << gridOn;
-                EXPECT_EQ(a->imageRect(), want)
-                    << "zoom " << zoom << " scroll " << scroll.x() << " grid " << gridOn;
+                for (int i : {0, 1}) {
+                    MapArea* a = doc->area(i);
+                    doc->changeArea(i, [](MapArea& m) {
+                        AreaPlacement::setPictureRect(m, {20, 20, 60, 50});
+                    });
+                    host.view(zoom, scroll);
+                    const PixelRect h = a->handle(AreaHit::BottomRight);
+                    const QPoint press(h.left + h.width() / 2, h.top + h.height() / 2);
+                    const QPoint to = press + QPoint(37, 23) * zoom + QPoint(zoom - 1, 0);
+                    const QPoint travel = host.pictureAt(to) - host.pictureAt(press);
+                    auto d = FrameDrag::reshape(host, i, AreaHit::BottomRight, press);
+                    ASSERT_TRUE(d);
+                    drag(*d, to);
+                    PixelRect want{20, 20, snap.snapX(60 + travel.x()),
+                                   snap.snapY(50 + travel.y())};
+                    if (i == 1)
+                        want.right = want.bottom = 20 + std::max(want.width(), want.height());
+                    EXPECT_EQ(d->now(), want);
+                    EXPECT_EQ(a->imageRect(), want) << "zoom " << zoom << " scroll " << scroll.x()
+                                                    << " grid " << gridOn << " area " << i;
+                }
             }
         }
     }
