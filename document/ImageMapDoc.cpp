@@ -95,6 +95,40 @@ bool CImageMapDoc::changeArea(int i, const std::function<void(MapArea&)>& edit) 
     return true;
 }
 
+bool CImageMapDoc::nudgeArea(int i, int dx, int dy) {
+    const MapArea* a = area(i);
+    if (!a || isReadOnly())
+        return false;
+    // The box a polygon's vertices span (they may lie on the far edges),
+    // else the picture rectangle.
+    PixelRect box = a->imageRect();
+    if (a->shape() == AreaShape::Polygon && a->vertexCount() > 0) {
+        const QRect r = QPolygon(a->imageRing()).boundingRect();
+        box = {r.left(), r.top(), r.right(), r.bottom()};
+    }
+    // Within the picture, or no farther out than the area already is.
+    const PixelRect limit = m_image ? imageBounds() : MapArea::kDefaultLimit;
+    dx = std::clamp(dx, std::min(0, limit.left - box.left), std::max(0, limit.right - box.right));
+    dy = std::clamp(dy, std::min(0, limit.top - box.top), std::max(0, limit.bottom - box.bottom));
+    if (dx == 0 && dy == 0)
+        return false;
+    return changeArea(i, [dx, dy](MapArea& m) {
+        const QPoint d(dx, dy);
+        const auto toView = [&m](QPoint p) { return p * m.scale() - m.origin(); };
+        if (m.shape() != AreaShape::Polygon) {
+            const PixelRect r = m.imageRect();
+            const QPoint topLeft = toView(QPoint(r.left, r.top) + d);
+            const QPoint bottomRight = toView(QPoint(r.right, r.bottom) + d);
+            m.setRect(topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y());
+            return;
+        }
+        for (int k = 0; k < m.vertexCount(); ++k) {
+            const QPoint v = toView(m.vertex(k) + d);
+            m.setVertex(k, v.x(), v.y());
+        }
+    });
+}
+
 void CImageMapDoc::setAreaTexts(int i, const AreaTexts& texts) {
     changeArea(i, [&texts](MapArea& a) { a.setTexts(texts); });
 }

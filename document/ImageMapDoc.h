@@ -92,6 +92,9 @@ public:
     // document modified and reports the old and new extent.
     bool changeArea(int i, const std::function<void(MapArea&)>& edit);
     void setAreaTexts(int i, const AreaTexts& texts);
+    // Moves area i by (dx, dy) picture pixels, no farther than keeps it
+    // inside the picture (or as far in as it is). False when nothing moved.
+    bool nudgeArea(int i, int dx, int dy);
 
     // --- map information, names and title ---------------------------------------
     const MapInfo& mapInfo() const { return m_info; }

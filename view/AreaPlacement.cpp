@@ -19,28 +19,6 @@ void setPictureVertex(MapArea& area, int i, QPoint picture) {
     area.setVertex(i, v.x(), v.y());
 }
 
-void moveBy(MapArea& area, QPoint d) {
-    if (area.shape() != AreaShape::Polygon) {
-        const PixelRect r = area.imageRect();
-        setPictureRect(area, r.translated(d.x(), d.y()));
-        return;
-    }
-    for (int i = 0; i < area.vertexCount(); ++i)
-        setPictureVertex(area, i, area.vertex(i) + d);
-}
-
-PixelRect pictureBox(const MapArea& area) {
-    if (area.shape() != AreaShape::Polygon || area.vertexCount() == 0)
-        return area.imageRect();
-    PixelRect box{area.vertex(0).x(), area.vertex(0).y(), area.vertex(0).x(), area.vertex(0).y()};
-    for (int i = 1; i < area.vertexCount(); ++i) {
-        const QPoint v = area.vertex(i);
-        box = {std::min(box.left, v.x()), std::min(box.top, v.y()), std::max(box.right, v.x()),
-               std::max(box.bottom, v.y())};
-    }
-    return box;
-}
-
 namespace {
 
 int keptOne(int low, int high, int d, int boundLow, int boundHigh) {

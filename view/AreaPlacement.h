@@ -17,13 +17,6 @@ QPoint toView(const MapArea& area, QPoint picture);
 void setPictureRect(MapArea& area, const PixelRect& picture);
 // Polygon vertex i moves to a picture point.
 void setPictureVertex(MapArea& area, int i, QPoint picture);
-// The area moves by d picture pixels.
-void moveBy(MapArea& area, QPoint d);
-// What the area covers in picture pixels for keeping it inside its bounds:
-// a rectangle's or circle's picture rectangle; a polygon's vertices from
-// the smallest to the largest (right and bottom inclusive, since a vertex
-// may lie on the picture's far edge).
-PixelRect pictureBox(const MapArea& area);
 // The move, at most d, that keeps box (the area's picture rectangle)
 // inside bounds; a box larger than bounds keeps its left and top on them.
 QPoint keptInside(const PixelRect& box, QPoint d, const PixelRect& bounds);

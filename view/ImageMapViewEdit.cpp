@@ -235,15 +235,9 @@ void CImageMapView::deletePoint() {
 // --- nudges -------------------------------------------------------------------------
 
 bool CImageMapView::nudgeSelected(QPoint d) {
-    MapArea* a = m_doc->area(m_selected);
-    if (!a || m_doc->isReadOnly() || !m_doc->image())
+    if (!m_doc->validIndex(m_selected))
         return false;
-    const QPoint kept =
-        AreaPlacement::keptInside(AreaPlacement::pictureBox(*a), d, m_doc->imageBounds());
-    if (kept.isNull())
-        return false;
-    return m_doc->changeArea(m_selected,
-                             [kept](MapArea& area) { AreaPlacement::moveBy(area, kept); });
+    return m_doc->nudgeArea(m_selected, d.x(), d.y());
 }
 
 // --- URL drops ------------------------------------------------------------------------
