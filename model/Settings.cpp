@@ -1,5 +1,6 @@
 #include "model/Settings.h"
 
+#include "model/SettingsNotifier.h"
 #include "model/Strings.h"
 
 #include <QSettings>
@@ -84,6 +85,15 @@ void Settings::forEachStored(Self& self, F&& visit) {
 Settings& Settings::app() {
     static Settings instance;
     return instance;
+}
+
+SettingsNotifier& Settings::notifier() {
+    static SettingsNotifier notifier;
+    return notifier;
+}
+
+void Settings::announceChange() {
+    emit notifier().changed();
 }
 
 void Settings::load() {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QSettings;
+class SettingsNotifier;
 
 // A colour as the settings store and the map code keep it: 0x00BBGGRR.
 using ColorRef = quint32;
@@ -57,6 +58,11 @@ public:
 
     // The application's one instance.
     static Settings& app();
+    // Emits changed() whenever app() was changed in a way others must
+    // follow (announceChange).
+    static SettingsNotifier& notifier();
+    // Tells every listener of notifier() that app() changed.
+    static void announceChange();
 
     // Reads every value; values missing from the store keep their current ones.
     void load();

@@ -3,7 +3,8 @@
 # already has everything never touches the network.
 
 tessary_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev
-                  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+                  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
+                  desktop-file-utils)
 # scripts/run only, on a machine without a display: a virtual X server.
 tessary_run_packages=(xvfb xauth)
 

@@ -1,6 +1,7 @@
 #include "view/AreaStyle.h"
 
 #include "model/Settings.h"
+#include "model/SettingsNotifier.h"
 #include "view/ViewPatterns.h"
 
 #include <QImage>
@@ -63,6 +64,12 @@ const AreaStyle& AreaStyle::shared() {
 }
 
 void AreaStyle::rebuild() {
+    // Kept current even while no view is open to ask for it.
+    static const bool following = [] {
+        QObject::connect(&Settings::notifier(), &SettingsNotifier::changed, [] { refresh(); });
+        return true;
+    }();
+    (void)following;
     instance() = std::make_unique<AreaStyle>(Settings::app());
 }
 

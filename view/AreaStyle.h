@@ -12,9 +12,8 @@ class Settings;
 enum class AreaDrawState : int { Normal = 0, Flyby = 1, Selected = 2 };
 
 // The pens and brushes every map view draws with, shared by all views and
-// all areas. Built from the preferences on first use; the preferences call
-// rebuild() after they change (CImageMapView::preferencesChanged does that
-// and repaints every view).
+// all areas. Built from the preferences on first use, and rebuilt when
+// Settings::notifier() tells of a change in what it is built from.
 //
 // Dotted lines are one pixel on, two off, as Qt::DotLine draws them.
 // Straight dotted lines (rectangle outlines, the grid) are filled with

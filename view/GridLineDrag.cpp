@@ -95,7 +95,7 @@ void GridLineDrag::release(QPoint at) {
     end();
     Settings::app().grid.sizeX = m_now.sizeX;
     Settings::app().grid.sizeY = m_now.sizeY;
-    CImageMapView::gridChanged();
+    Settings::announceChange();
 }
 
 void GridLineDrag::cancel() {

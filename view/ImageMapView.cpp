@@ -6,6 +6,7 @@
 #include "view/ArrowTool.h"
 #include "view/PolygonTool.h"
 #include "view/ShapeTool.h"
+#include "model/SettingsNotifier.h"
 #include "view/StatusPanes.h"
 #include "view/ViewInteraction.h"
 
@@ -17,12 +18,6 @@
 #include <cmath>
 
 namespace {
-
-// Every live view, so that a change of preferences reaches all of them.
-QList<CImageMapView*>& liveViews() {
-    static QList<CImageMapView*> views;
-    return views;
-}
 
 constexpr int kScrollStep = 32;
 constexpr int kTipDelay = 125; // ms the mouse rests on an area before its tip
@@ -38,7 +33,6 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     : QAbstractScrollArea(parent), m_doc(document), m_panes(panes),
       m_ownToolZoom(toolZoom ? nullptr : std::make_unique<ToolZoomState>()),
       m_toolZoom(toolZoom ? toolZoom : m_ownToolZoom.get()), m_zoom(m_toolZoom->zoom()) {
-    liveViews().append(this);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted by the view, so Qt need not erase first and
@@ -72,12 +66,13 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     connect(&m_tipTimer, &QTimer::timeout, this, &CImageMapView::showTip);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
+    connect(&Settings::notifier(), &SettingsNotifier::changed, this,
+            &CImageMapView::settingsChanged);
     updateScrollRange();
     syncAllAreas();
 }
 
 CImageMapView::~CImageMapView() {
-    liveViews().removeOne(this);
     m_interaction.reset(); // it may still refer to the view
 }
 
@@ -358,20 +353,9 @@ void CImageMapView::refreshHandles() {
     viewport()->update();
 }
 
-void CImageMapView::preferencesChanged() {
-    AreaStyle::rebuild();
-    for (CImageMapView* view : liveViews())
-        view->refreshHandles();
-}
-
 void CImageMapView::settingsChanged() {
     AreaStyle::refresh();
     if (m_toolZoom->zoom() != m_zoom)
         setZoom(m_toolZoom->zoom());
     refreshHandles();
-}
-
-void CImageMapView::gridChanged() {
-    for (CImageMapView* view : liveViews())
-        view->viewport()->update();
 }

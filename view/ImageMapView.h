@@ -150,17 +150,12 @@ public:
     bool onCommand(int id) override;
     bool onUpdateCommand(int id, CommandState& state) override;
 
-    // After the preferences changed: rebuilds the shared pens and brushes,
-    // gives every area of every map view its handle size again and repaints
-    // the views.
-    static void preferencesChanged();
     // Application-wide drawing settings (grid, colours, fill, handles) or
     // the window's zoom may have changed: rebuilds the shared pens and
-    // brushes when they are out of date, follows the tool-and-zoom state's
-    // zoom, and repaints.
+    // brushes when they are out of date, gives every area its handle size
+    // again, follows the tool-and-zoom state's zoom, and repaints. Every
+    // view runs it on Settings::notifier()'s changed().
     void settingsChanged();
-    // The grid changed: every map view repaints.
-    static void gridChanged();
 
     // --- interaction -----------------------------------------------------------------
     // The interaction in progress, or null.

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class Settings;
+
 // The application's own dialogs, as the application and its frames run
 // them. The running editor shows windows (QtAppDialogs); tests answer from
 // scripts.
@@ -27,4 +29,8 @@ public:
     // "Grid Settings" (dialog 221) on a copy of the grid: true on OK with
     // the copy as entered.
     virtual bool editGridSettings(GridSettings& grid) = 0;
+    // "Preference Settings" on a copy of the settings, with the number of
+    // recent files: true on OK with the copy as entered and whether the
+    // recent-file list is to be cleared.
+    virtual bool editPreferences(Settings& settings, int recentCount, bool& clearRecent) = 0;
 };

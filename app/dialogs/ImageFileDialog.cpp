@@ -1,7 +1,7 @@
 #include "app/dialogs/ImageFileDialog.h"
 
 #include "app/dialogs/FileFilters.h"
-#include "app/shell/ProgramFolder.h"
+#include "model/ProgramFolder.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 

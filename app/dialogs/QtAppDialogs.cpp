@@ -4,6 +4,7 @@
 #include "app/dialogs/CommandLineSwitchesDialog.h"
 #include "app/dialogs/GridSettingsDialog.h"
 #include "app/dialogs/OpenMapDialog.h"
+#include "app/dialogs/PrefsProps.h"
 #include "app/dialogs/WelcomeDialog.h"
 
 bool QtAppDialogs::openMapFile(const QString& folder, QString& path, bool& readOnly) {
@@ -39,5 +40,14 @@ bool QtAppDialogs::editGridSettings(GridSettings& grid) {
     if (dialog.exec() != QDialog::Accepted)
         return false;
     grid = dialog.result();
+    return true;
+}
+
+bool QtAppDialogs::editPreferences(Settings& settings, int recentCount, bool& clearRecent) {
+    CPrefsProps sheet(settings, recentCount, m_parent);
+    if (sheet.exec() != QDialog::Accepted)
+        return false;
+    settings = sheet.result();
+    clearRecent = sheet.clearRecentFiles();
     return true;
 }

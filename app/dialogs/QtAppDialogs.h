@@ -15,6 +15,7 @@ public:
     bool runWelcome(WelcomeChoice& choice, bool& neverShow) override;
     void showAbout() override;
     bool editGridSettings(GridSettings& grid) override;
+    bool editPreferences(Settings& settings, int recentCount, bool& clearRecent) override;
 
 private:
     QWidget* m_parent;

@@ -186,11 +186,6 @@ bool MainFrame::closeAllChildren() {
     return true;
 }
 
-void MainFrame::refreshViews() {
-    for (MyMDIChildWnd* child : children())
-        child->mapPane().settingsChanged();
-}
-
 void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
     if (!localFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();

@@ -52,8 +52,6 @@ public:
     void bringToFront();
     // Asks every changed map whether to save it: false when one refused.
     bool closeAllChildren();
-    // Grid or drawing settings changed: every map view repaints.
-    void refreshViews();
 
 signals:
     // Map files dropped on the frame, in the order given.

@@ -32,7 +32,7 @@ bool MainFrame::onCommand(int id) {
         return true;
     case CommandId::Grid:
         Settings::app().grid.enabled = !Settings::app().grid.enabled;
-        refreshViews();
+        Settings::announceChange();
         return true;
     case CommandId::GridSettings:
         editGridSettings();
@@ -74,7 +74,7 @@ void MainFrame::editGridSettings() {
         return;
     Settings::app().grid = grid;
     Settings::app().save();
-    refreshViews();
+    Settings::announceChange();
 }
 
 // Lines the minimized map windows up along the bottom of the area, left to

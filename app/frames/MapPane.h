@@ -32,7 +32,4 @@ public:
     virtual void setContextMenuHandler(std::function<void(int menuId, QPoint global)> /*open*/) {}
     // The window became the active one: the pane writes its status panes.
     virtual void activated() {}
-    // Application-wide drawing settings (grid, colours) or the zoom
-    // changed: the pane repaints.
-    virtual void settingsChanged() = 0;
 };

@@ -52,8 +52,3 @@ void MapViewPane::activated() {
     m_panes->showPosition(-1, -1);
     m_panes->showDimensions(0, 0);
 }
-
-void MapViewPane::settingsChanged() {
-    if (m_view)
-        m_view->settingsChanged();
-}

@@ -31,7 +31,6 @@ public:
     void activated() override;
     // Pens and brushes rebuilt when the drawing settings changed, the zoom
     // followed, the view repainted.
-    void settingsChanged() override;
 
 private:
     // The window owns the view and may delete it before the pane.

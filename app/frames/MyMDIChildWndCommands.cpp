@@ -1,8 +1,9 @@
-// The map window's own commands: tools, Area List, Close and moving between
+// The map window's own commands: tools, Area List, Test Map, Close and moving between
 // the two panes. Zoom is the map view's, ahead of the window in the chain.
 #include "app/frames/MapToolBar.h"
 #include "app/frames/MyMDIChildWnd.h"
 #include "document/ImageMapDoc.h"
+#include "view/TestMapWindow.h"
 
 bool MyMDIChildWnd::onCommand(int id) {
     if (toolCommand(id))
@@ -10,6 +11,9 @@ bool MyMDIChildWnd::onCommand(int id) {
     switch (CommandId(id)) {
     case CommandId::AreaList:
         toggleAreaList();
+        return true;
+    case CommandId::TestMap:
+        TestMapWindow::run(*m_doc, window());
         return true;
     case CommandId::Close:
         close();
@@ -30,6 +34,7 @@ bool MyMDIChildWnd::onUpdateCommand(int id, CommandState& state) {
     case CommandId::AreaList:
         state.checked = isAreaListVisible();
         return true;
+    case CommandId::TestMap:
     case CommandId::Close:
     case CommandId::NextPane:
     case CommandId::PreviousPane:

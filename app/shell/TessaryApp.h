@@ -21,7 +21,7 @@ class QtPrompter;
 // The application object: starts the editor, owns its settings for the
 // session, the recent files, the main frame, the idle work (command states,
 // the map check of every open map) and the command chain's last link (New,
-// Open, About, Exit, the welcome dialog, the recent files), and stores the
+// Open, Preferences, About, Exit, the welcome dialog, the recent files), and stores the
 // settings again at exit.
 class TessaryApp : public QObject, public CommandTarget {
     Q_OBJECT
@@ -70,6 +70,7 @@ private:
     void openMap();
     void openRecent(int index);
     void welcome();
+    void editPreferences();
 
     Options m_options;
     SingleInstance m_instance;

@@ -1,11 +1,11 @@
 // The application's commands: New, Create New Image, Open, the recent
-// files, About, Exit and the welcome dialog.
+// files, Preferences, About, Exit and the welcome dialog.
 #include "app/dialogs/AppDialogs.h"
 #include "app/dialogs/AppDocumentDialogs.h"
 #include "app/frames/MainFrame.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentManager.h"
-#include "app/shell/ProgramFolder.h"
+#include "model/ProgramFolder.h"
 #include "app/shell/TessaryApp.h"
 #include "model/CommandIds.h"
 #include "model/Settings.h"
@@ -46,6 +46,9 @@ bool TessaryApp::onCommand(int id) {
     case CommandId::Welcome:
         welcome();
         return true;
+    case CommandId::Preferences:
+        editPreferences();
+        return true;
     default:
         return false;
     }
@@ -65,6 +68,7 @@ bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
     case CommandId::About:
     case CommandId::Exit:
     case CommandId::Welcome:
+    case CommandId::Preferences:
         return true;
     default:
         return false;
@@ -111,4 +115,20 @@ void TessaryApp::welcome() {
         m_router->post(int(CommandId::CreateNewImage));
         break;
     }
+}
+
+// On OK the settings are stored at once and everything that follows them
+// (the map views' pens, brushes and handles) hears of the change.
+void TessaryApp::editPreferences() {
+    Settings values = Settings::app();
+    bool clearRecent = false;
+    if (!m_dialogs->editPreferences(values, m_recent.count(), clearRecent))
+        return;
+    Settings::app() = values;
+    Settings::app().save();
+    if (clearRecent) {
+        m_recent.clear();
+        m_recent.save();
+    }
+    Settings::announceChange();
 }

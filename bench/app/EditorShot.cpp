@@ -1,7 +1,9 @@
 // tessary-editor-shot: starts the editor as the program does (its own
 // picture loader, views, menus and status bar), opens a map, zooms through
 // the command chain, optionally opens a menu, and writes what the screen
-// shows of the main window to a PNG file. scripts/shots runs it under Xvfb,
+// shows of the main window to a PNG file; or, with --test-map, runs Test Map
+// with the mouse on a picture point and writes what the screen shows of the
+// test window. scripts/shots runs it under Xvfb,
 // which has no window manager to draw title bars: the picture gets a plain
 // caption strip with the main window's title on top instead.
 // The settings store is XDG_CONFIG_HOME's; questions are answered No and
@@ -16,6 +18,7 @@
 #include "model/Settings.h"
 #include "model/Strings.h"
 #include "view/ImageMapView.h"
+#include "view/TestMapWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,6 +29,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -59,6 +63,7 @@ void addOptions(QCommandLineParser& p) {
         {"select", "Index of the selected area.", "i"},
         {"hover", "Picture point the mouse rests on (fills the position pane).", "x,y"},
         {"menu", "Title of the menu to open before the picture is taken.", "title"},
+        {"test-map", "Runs Test Map with the mouse on this picture point instead.", "x,y"},
     });
 }
 
@@ -90,6 +95,36 @@ QImage withCaption(const QPixmap& picture, const QString& title) {
                      title);
     painter.drawPixmap(0, height, picture);
     return out;
+}
+
+QPoint pointOf(const QString& text) {
+    const QStringList at = text.split(QLatin1Char(','));
+    return {at.value(0).toInt(), at.value(1).toInt()};
+}
+
+// Runs Test Map (without its introduction) and takes the picture of its
+// window once the mouse rests on picture point at.
+QImage testMapShot(TessaryApp& app, QPoint at) {
+    Settings::app().neverShowWarn = true;
+    QImage shot;
+    QTimer::singleShot(500, [&] {
+        auto* window = qobject_cast<TestMapWindow*>(QApplication::activeModalWidget());
+        if (!window) {
+            std::fprintf(stderr, "tessary-editor-shot: Test Map did not open\n");
+            return;
+        }
+        QWidget* picture = window->pictureWidget();
+        const QPoint local = at - window->scrollPosition();
+        QMouseEvent move(QEvent::MouseMove, local, picture->mapToGlobal(local), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(picture, &move);
+        settle(300);
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+        shot = withCaption(screen.copy(window->frameGeometry()), window->windowTitle());
+        window->accept();
+    });
+    app.router().dispatch(int(CommandId::TestMap));
+    return shot;
 }
 
 void openMenu(MainFrame& frame, const QString& title) {
@@ -135,21 +170,26 @@ int main(int argc, char** argv) {
         app.router().dispatch(int(CommandId::Zoom1) + parser.value("zoom").toInt() - 1);
     if (parser.isSet("select"))
         view->setSelected(parser.value("select").toInt());
-    if (parser.isSet("hover")) {
-        const QStringList at = parser.value("hover").split(QLatin1Char(','));
-        hover(*view, QPoint(at.value(0).toInt(), at.value(1).toInt()));
-    }
+    if (parser.isSet("hover"))
+        hover(*view, pointOf(parser.value("hover")));
     settle(300); // idle passes: command states and the map check
     if (parser.isSet("menu"))
         openMenu(frame, parser.value("menu"));
     settle(300);
-    const QRect window = frame.frameGeometry();
-    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-    const QRect menuArea = QApplication::activePopupWidget()
-                               ? QApplication::activePopupWidget()->frameGeometry()
-                               : QRect();
-    const QImage picture = withCaption(screen.copy(window.united(menuArea)), frame.windowTitle());
-    const bool written = picture.save(parser.positionalArguments()[1], "png");
+    QImage picture;
+    if (parser.isSet("test-map")) {
+        picture = testMapShot(app, pointOf(parser.value("test-map")));
+        std::fprintf(stderr, "tessary-editor-shot: the view is at %d:1 after Test Map\n",
+                     view->zoom());
+    } else {
+        const QRect window = frame.frameGeometry();
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+        const QRect menuArea = QApplication::activePopupWidget()
+                                   ? QApplication::activePopupWidget()->frameGeometry()
+                                   : QRect();
+        picture = withCaption(screen.copy(window.united(menuArea)), frame.windowTitle());
+    }
+    const bool written = !picture.isNull() && picture.save(parser.positionalArguments()[1], "png");
     app.exit();
     Prompter::install(nullptr);
     if (!written) {

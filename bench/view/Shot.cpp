@@ -108,7 +108,7 @@ void applySettings(const QCommandLineParser& p) {
         s.grid.visible = p.value("grid") == "crosses" ? 2 : 1;
         s.grid.sizeX = s.grid.sizeY = p.value("grid-size").toInt();
     }
-    CImageMapView::preferencesChanged();
+    Settings::announceChange();
 }
 
 } // namespace

@@ -103,7 +103,7 @@ struct Scene {
         Settings::app().fillArea = true;
         Settings::app().showHandles = true;
         Settings::app().zoomToFit = false;
-        CImageMapView::preferencesChanged();
+        Settings::announceChange();
         pictures.packed = PackedDib::fromImage(shading(kPictureWidth, kPictureHeight));
         CImageMapDoc::NewMapStart start;
         start.imagePath = QStringLiteral("bench.png");

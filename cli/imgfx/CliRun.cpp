@@ -167,6 +167,7 @@ QString usageText() {
     QString text = QStringLiteral(
         "usage: imgfx-cli FILTER [ARG...] IN OUT [--rect x,y,w,h] [--ellipse x,y,w,h] "
         "[--bottom-up] [--progress]\n"
+        "       imgfx-cli --help | --version\n"
         "A record argument is a built-in index or a text file of the record's numbers.\n"
         "filters:\n");
     for (const FilterEntry* f : allFilters())

@@ -10,6 +10,10 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (app.arguments().size() == 2 && app.arguments()[1] == u"--version") {
+        out << "imgfx-cli " TESSARY_VERSION "\n";
+        return imgfxcli::ExitOk;
+    }
     imgfxcli::CliRequest request;
     QString error;
     if (!imgfxcli::parseArguments(app.arguments().mid(1), &request, &error)) {

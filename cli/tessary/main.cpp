@@ -1,11 +1,15 @@
 // tessary-cli: reads, converts, scans and checks image maps the way the
 // editor does. Usage and exit codes are documented in README.md (tessary-cli).
+#include "ButtonsCommand.h"
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "ReadCommand.h"
 #include "ScanCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 #include <cstdio>
 
@@ -14,7 +18,8 @@ namespace {
 constexpr int kUsageError = 2;
 
 void printUsage(FILE* to) {
-    std::fputs("usage: tessary-cli read FILE [--map NAME] [--image-info]\n"
+    std::fputs("usage: tessary-cli --help | --version\n"
+               "       tessary-cli read FILE [--map NAME] [--image-info]\n"
                "       tessary-cli convert IN OUT [--map NAME] [--title T] [--image FILE]\n"
                "       tessary-cli scan FILE\n"
                "       tessary-cli check FILE [--map NAME] [--image PICTURE | --size WxH]"
@@ -26,17 +31,49 @@ void printUsage(FILE* to) {
                "  scan     print the IMG tags, maps and body end of the HTML page FILE as JSON\n"
                "  check    check the map for areas without URL, obscured areas and (given the\n"
                "           picture or its size) areas beyond the picture; prints the findings\n"
-               "           as JSON, exits 3 when there are any\n",
+               "           as JSON, exits 3 when there are any\n"
+               "       tessary-cli buttons OUT --row \"A|B|C\" [--row ...] [--library FILE]\n"
+               "           [--style NAME] [--button WxH] [--font FAMILY] [--size POINTS]\n"
+               "           [--bold] [--italic] [--underline] [--strikeout] [--text-color RRGGBB]\n"
+               "           [--outline-color RRGGBB] [--filler-color RRGGBB] [--spacing H,V]\n"
+               "           [--offset H,V]\n"
+               "  buttons  draw a button picture as the Image wizard does and write it to OUT\n"
+               "           (.gif, .jpg, .jpeg or .png); prints a JSON report\n",
                to);
 }
 
 } // namespace
 
+// Drawing captions needs the font database of a GUI application; a build
+// pipeline has no display, so it draws offscreen unless told otherwise. The
+// GUI application is given no arguments: it would take options of its own
+// ("--style") out of the command line. Its warnings (no runtime folder, no
+// fonts of a name) are not the command's: the command reports in one line.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    if (argc > 1 && qstrcmp(argv[1], "buttons") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtFatalMsg || type == QtCriticalMsg)
+                std::fprintf(stderr, "tessary-cli: %s\n", qPrintable(text));
+        });
+        static int guiArgc = 1;
+        return std::make_unique<QGuiApplication>(guiArgc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         printUsage(stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::fputs("tessary-cli " TESSARY_VERSION "\n", stdout);
         return 0;
     }
     int code = kUsageError;
@@ -48,6 +85,8 @@ int main(int argc, char** argv) {
         code = runScanCommand(args.mid(1));
     else if (!args.isEmpty() && args[0] == "check")
         code = runCheckCommand(args.mid(1));
+    else if (!args.isEmpty() && args[0] == "buttons")
+        code = runButtonsCommand(args.mid(1));
     if (code == kUsageError)
         printUsage(stderr);
     return code;

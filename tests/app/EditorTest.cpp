@@ -273,7 +273,7 @@ TEST_F(EditorTest, ChangedDrawingSettingsRepaintWithNewPens) {
     v.setScrollPosition({0, 0});
     const QPoint edge = v.imageToWindow({40, 20});
     Settings::app().defaultColor = Settings::app().defaultBack = 0x00ff00;
-    frame().refreshViews();
+    Settings::announceChange();
     const QImage shown = v.grab().toImage();
     EXPECT_EQ(shown.pixel(edge) & 0xffffff, 0x00ff00u);
 }

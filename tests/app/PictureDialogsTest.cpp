@@ -2,7 +2,7 @@
 #include "app/dialogs/FileFilters.h"
 #include "app/dialogs/ImageFileDialog.h"
 #include "app/dialogs/MissingImageDialog.h"
-#include "app/shell/ProgramFolder.h"
+#include "model/ProgramFolder.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 #include "support/QtTestApp.h"

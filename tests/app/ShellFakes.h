@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // The application's dialogs answering from a script, counting their calls.
 class ScriptedAppDialogs : public AppDialogs {
 public:
@@ -16,6 +18,9 @@ public:
     bool openReadOnly = false;
     std::optional<std::pair<WelcomeChoice, bool>> welcomeAnswer; // unset cancels
     std::optional<GridSettings> gridAnswer;                      // unset cancels
+    // Applied to the settings the preferences are opened with; unset cancels.
+    std::function<void(Settings&)> preferencesAnswer;
+    bool clearRecentAnswer = false;
 
     int openShown = 0;
     QStringList openFolders;
@@ -24,6 +29,8 @@ public:
     WelcomeChoice welcomePreset = WelcomeChoice::OpenMap;
     int aboutShown = 0;
     int gridShown = 0;
+    int preferencesShown = 0;
+    int preferencesRecentCount = -1;
 
     bool openMapFile(const QString& folder, QString& path, bool& readOnly) override {
         ++openShown;
@@ -50,6 +57,15 @@ public:
         if (!gridAnswer)
             return false;
         grid = *gridAnswer;
+        return true;
+    }
+    bool editPreferences(Settings& settings, int recentCount, bool& clearRecent) override {
+        ++preferencesShown;
+        preferencesRecentCount = recentCount;
+        if (!preferencesAnswer)
+            return false;
+        preferencesAnswer(settings);
+        clearRecent = clearRecentAnswer;
         return true;
     }
 };

@@ -204,7 +204,7 @@ TEST_F(ViewPaintTest, HatchFillFollowsTheFillSettings) {
     EXPECT_EQ(shown.pixel(150, rows[0]), kPictureColor); // outside the area
 
     Settings::app().fillArea = false;
-    CImageMapView::preferencesChanged();
+    Settings::announceChange();
     shown = shot(view);
     EXPECT_EQ(shown.pixel(60, rows[0]), kPictureColor);
 }
@@ -308,7 +308,7 @@ TEST_F(ViewPaintTest, PreferencesRebuildPensAndHandleSizes) {
     view.setSelected(0);
     Settings::app().selectedColor = 0x0000ff00;
     Settings::app().grabSize = true;
-    CImageMapView::preferencesChanged();
+    Settings::announceChange();
     EXPECT_EQ(a->handleSize(), 9);
     EXPECT_EQ(a->handle(2), (PixelRect{80, 80, 89, 89}));
     const QImage shown = shot(view);

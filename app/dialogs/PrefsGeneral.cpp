@@ -1,0 +1,61 @@
+#include "app/dialogs/PrefsGeneral.h"
+
+#include "model/Settings.h"
+#include "model/Strings.h"
+
+#include <QCheckBox>
+#include <QStyle>
+#include <QVBoxLayout>
+
+CPrefsGeneral::CPrefsGeneral(const Settings& source, QWidget* parent) : PrefPage(source, parent) {
+    auto* layout = new QVBoxLayout(this);
+    m_areaPrompt = addBox(Str::PrefsAreaPrompt, "areaPrompt");
+    m_requireDefault = addBox(Str::PrefsRequireDefault, "requireDefault");
+    m_showAreaTips = addBox(Str::PrefsShowAreaTips, "showAreaTips");
+    m_showHandles = addBox(Str::PrefsShowHandles, "showHandles");
+    m_grabSize = addBox(Str::PrefsGrabSize, "grabSize");
+    m_maximizeOnOpen = addBox(Str::PrefsMaximizeOnOpen, "maximizeOnOpen");
+    m_zoomToFit = addBox(Str::PrefsZoomToFit, "zoomToFit");
+    for (QCheckBox* box : {m_areaPrompt, m_requireDefault, m_showAreaTips, m_showHandles,
+                           m_grabSize, m_maximizeOnOpen, m_zoomToFit})
+        layout->addWidget(box);
+    // The dependent boxes sit under the box they depend on.
+    const int indent = style()->pixelMetric(QStyle::PM_IndicatorWidth) * 2;
+    m_grabSize->setContentsMargins(indent, 0, 0, 0);
+    m_zoomToFit->setContentsMargins(indent, 0, 0, 0);
+    layout->addStretch(1);
+    connect(m_showHandles, &QCheckBox::toggled, this, &CPrefsGeneral::updateEnabled);
+    connect(m_maximizeOnOpen, &QCheckBox::toggled, this, &CPrefsGeneral::updateEnabled);
+}
+
+QCheckBox* CPrefsGeneral::addBox(int textId, const char* name) {
+    auto* box = new QCheckBox(Strings::text(textId), this);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+void CPrefsGeneral::load(const Settings& in) {
+    m_areaPrompt->setChecked(in.areaPrompt);
+    m_requireDefault->setChecked(in.requireDefault);
+    m_showAreaTips->setChecked(in.showAreaTips);
+    m_showHandles->setChecked(in.showHandles);
+    m_grabSize->setChecked(in.grabSize);
+    m_maximizeOnOpen->setChecked(in.maximizeOnOpen);
+    m_zoomToFit->setChecked(in.zoomToFit);
+    updateEnabled();
+}
+
+void CPrefsGeneral::store(Settings& out) {
+    out.areaPrompt = m_areaPrompt->isChecked();
+    out.requireDefault = m_requireDefault->isChecked();
+    out.showAreaTips = m_showAreaTips->isChecked();
+    out.showHandles = m_showHandles->isChecked();
+    out.grabSize = m_grabSize->isChecked();
+    out.maximizeOnOpen = m_maximizeOnOpen->isChecked();
+    out.zoomToFit = m_zoomToFit->isChecked();
+}
+
+void CPrefsGeneral::updateEnabled() {
+    m_grabSize->setEnabled(m_showHandles->isChecked());
+    m_zoomToFit->setEnabled(m_maximizeOnOpen->isChecked());
+}
