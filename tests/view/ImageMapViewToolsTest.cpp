@@ -107,8 +107,15 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     EXPECT_EQ(doc->area(2)->url(), "area3.htm");
     EXPECT_EQ(view->interaction(), nullptr);
 
+    // A drag is one document operation, however many moves it took.
     toolZoom.setTool(ToolZoomState::Tool::Arrow);
-    drag({30, 30}, {35, 33});
+    int changes = 0;
+    QObject::connect(doc.get(), &CImageMapDoc::areaChanged, [&changes] { ++changes; });
+    mouse(QEvent::MouseButtonPress, at({30, 30}));
+    for (int x = 30; x <= 35; ++x)
+        mouse(QEvent::MouseMove, at({x, 33}));
+    mouse(QEvent::MouseButtonRelease, at({35, 33}));
+    EXPECT_EQ(changes, 1);
     EXPECT_EQ(view->selected(), 0);
     EXPECT_EQ(rectOf(0), (PixelRect{25, 23, 65, 53}));
     key(Qt::Key_Right);
