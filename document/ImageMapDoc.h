@@ -218,17 +218,19 @@ public:
     const MapCheckState& mapCheck() const { return m_check; }
     // Paste: appends the area of record at the paste position (snapped to
     // grid when it is on, back to the start when the copy would leave the
-    // picture), expressed at the view's zoom and scroll position, and
-    // advances the position. The new area's index, or -1 when the map is
-    // read-only or full.
+    // picture, cut to the picture when it is larger), expressed at the
+    // view's zoom and scroll position, and advances the position. The new area's index, or -1 when
+    // the map is read-only or full.
     int pasteArea(const AreaClipRecord& record, PastePosition& position, const GridSettings& grid,
                   int zoom, QPoint scroll);
-    // A URL dropped at a view point: the last area in list order hit there
-    // takes it as its URL and the drop's title as its comment. The area's
-    // index, or -1 when nothing changed (read-only, no area hit, no URL).
+    // A URL dropped at a view point: the front-most area hit there (the one
+    // a visitor's click reaches) takes it as its URL, and a drop with a
+    // title (a bookmark) its title as the comment; plain text keeps the
+    // comment. The area's index, or -1 when nothing changed (read-only, no
+    // area hit, no URL).
     int dropUrl(const UrlDrop& drop, QPoint viewPoint);
-    // The area a drop at the view point would change (the last one hit in
-    // list order), -1 for none: the view shows it while a drag hovers.
+    // The area a drop at the view point would change (the front-most one
+    // hit), -1 for none: the view shows it while a drag hovers.
     int dropTargetAt(QPoint viewPoint);
     // --- saving --------------------------------------------------------------------
     // Every save writes an HTML page (MapFileSaver) and asks its questions

@@ -13,6 +13,10 @@ int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& positio
         return -1;
     const QPoint at = position.placeFor(record.rect, grid, imageWidth(), imageHeight());
     std::unique_ptr<MapArea> area = record.makeArea(at, Settings::app().handleSize());
+    // A copy larger than the picture is cut to it rather than left where
+    // part of it cannot be reached.
+    if (!area->isInside(imageBounds()))
+        area->clampTo(imageBounds());
     area->rescale(zoom);
     area->setOrigin(scroll.x(), scroll.y());
     if (!addArea(std::move(area), Str::StepPaste))
@@ -22,13 +26,12 @@ int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& positio
 }
 
 int CImageMapDoc::dropTargetAt(QPoint viewPoint) {
-    int target = -1;
     for (int i = 0; i < areaCount(); ++i) {
         if (m_areas[std::size_t(i)]->hitTestWithBounds(viewPoint.x(), viewPoint.y()) !=
             AreaHit::Miss)
-            target = i;
+            return i;
     }
-    return target;
+    return -1;
 }
 
 int CImageMapDoc::dropUrl(const UrlDrop& drop, QPoint viewPoint) {
@@ -39,7 +42,9 @@ int CImageMapDoc::dropUrl(const UrlDrop& drop, QPoint viewPoint) {
         return -1;
     PictureArea dropped = m_areas[std::size_t(i)]->picture();
     dropped.texts.url = drop.url;
-    dropped.texts.comment = drop.title;
+    // Plain text is a URL only: the area keeps its comment.
+    if (!drop.title.isEmpty())
+        dropped.texts.comment = drop.title;
     pushAreaEdit(i, dropped, Str::StepDropUrl, false);
     return i;
 }

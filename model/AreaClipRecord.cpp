@@ -112,9 +112,13 @@ std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at, int handleSize) con
         area->setRect(rect.translated(at.x(), at.y()));
         return area;
     }
+    // The record keeps vertices kVertexOffset up and left of their place in
+    // the rectangle; adding it back lands the polygon where a rectangle of
+    // the same box would.
+    const QPoint shift = at + QPoint(kVertexOffset, kVertexOffset);
     for (int i = 0; i < vertexCount; ++i)
-        area->addVertex(vertices[std::size_t(i)].x() + at.x(),
-                        vertices[std::size_t(i)].y() + at.y());
+        area->addVertex(vertices[std::size_t(i)].x() + shift.x(),
+                        vertices[std::size_t(i)].y() + shift.y());
     area->finishPolygon();
     return area;
 }

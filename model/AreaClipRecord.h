@@ -52,8 +52,9 @@ public:
     // takes the first 63 vertices.
     static std::optional<AreaClipRecord> fromBytes(const QByteArray& bytes);
     // FromClipRecord: a new area at scale 1 and origin (0, 0) with the
-    // record's shape and texts, its rectangle and vertices moved by at;
-    // handles of handleSize. A polygon's box is taken from its vertices.
+    // record's shape and texts, its rectangle moved by at and its vertices
+    // put back in their place in that rectangle; handles of handleSize. A
+    // polygon's box is taken from its vertices.
     std::unique_ptr<MapArea> makeArea(QPoint at, int handleSize) const;
 
     // The MIME type of the clipboard format registered as "JQ-Tangled".

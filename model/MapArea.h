@@ -140,6 +140,9 @@ public:
     // Inserts a vertex after index a; refused (false) when a is outside
     // 0 .. vertexCount - 1 or 63 vertices are held.
     bool insertVertex(int a, int x, int y);
+    // Moves vertex i to a view point and takes the box from the region
+    // again; false for an index outside the range.
+    bool setVertex(int i, int x, int y);
     // Removes vertex i; nothing for an index outside the range. The caller
     // decides what becomes of a polygon left with three vertices or fewer.
     bool deleteVertex(int i);

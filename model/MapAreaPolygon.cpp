@@ -106,6 +106,17 @@ bool MapArea::insertVertex(int a, int x, int y) {
     return true;
 }
 
+bool MapArea::setVertex(int i, int x, int y) {
+    if (i < 0 || i >= m_vertexCount)
+        return false;
+    m_viewPoints[i] = {x, y};
+    m_imagePoints[i] = toImage(m_viewPoints[i]);
+    setVertexSquare(i);
+    closeRing();
+    takeBoundsFromRegion();
+    return true;
+}
+
 bool MapArea::deleteVertex(int i) {
     if (i < 0 || i >= m_vertexCount)
         return false;

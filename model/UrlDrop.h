@@ -9,7 +9,7 @@
 class QMimeData;
 
 // A URL dropped on the map view, with the title that becomes the receiving
-// area's comment (empty for plain text, which so clears the comment).
+// area's comment (empty for plain text, which leaves the comment as it is).
 struct UrlDrop {
     QByteArray url;
     QByteArray title;

@@ -3,6 +3,9 @@
 #include "view/ImageMapView.h"
 
 #include "model/Settings.h"
+#include "view/ArrowTool.h"
+#include "view/PolygonTool.h"
+#include "view/ShapeTool.h"
 #include "model/SettingsNotifier.h"
 #include "view/StatusPanes.h"
 #include "view/ViewInteraction.h"
@@ -17,6 +20,7 @@
 namespace {
 
 constexpr int kScrollStep = 32;
+constexpr int kTipDelay = 125; // ms the mouse rests on an area before its tip
 
 int mod8(int v) {
     return ((v % 8) + 8) % 8;
@@ -45,6 +49,23 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     connect(m_doc, &CImageMapDoc::areaChanged, this, &CImageMapView::onAreaChanged);
     connect(m_doc, &CImageMapDoc::areaMoved, this, &CImageMapView::onAreaMoved);
     connect(m_doc, &CImageMapDoc::allChanged, this, &CImageMapView::onAllChanged);
+
+    using Tool = ToolZoomState::Tool;
+    m_tools[std::size_t(Tool::Rectangle)] =
+        std::make_unique<ShapeTool>(*this, AreaShape::Rectangle);
+    m_tools[std::size_t(Tool::Circle)] = std::make_unique<ShapeTool>(*this, AreaShape::Circle);
+    m_tools[std::size_t(Tool::Polygon)] = std::make_unique<PolygonTool>(*this);
+    m_tools[std::size_t(Tool::Arrow)] = std::make_unique<ArrowTool>(*this);
+    connect(m_toolZoom, &ToolZoomState::toolChanged, this, &CImageMapView::onToolChanged);
+    connect(m_toolZoom, &ToolZoomState::zoomChanged, this, [this](int z) {
+        if (z != m_zoom)
+            setZoom(z);
+    });
+    m_tipTimer.setSingleShot(true);
+    m_tipTimer.setInterval(kTipDelay);
+    connect(&m_tipTimer, &QTimer::timeout, this, &CImageMapView::showTip);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     connect(&Settings::notifier(), &SettingsNotifier::changed, this,
             &CImageMapView::settingsChanged);
     updateScrollRange();
@@ -136,7 +157,6 @@ void CImageMapView::resizeEvent(QResizeEvent* event) {
 
 void CImageMapView::setZoom(int zoom) {
     zoom = std::clamp(zoom, ToolZoomState::kMinZoom, ToolZoomState::kMaxZoom);
-    m_toolZoom->setZoom(zoom);
     const int old = m_zoom;
     if (zoom != old) {
         cancelInteraction();
@@ -152,8 +172,11 @@ void CImageMapView::setZoom(int zoom) {
         m_relayout = false;
         syncAllAreas();
         viewport()->update();
-        emit zoomChanged(zoom);
     }
+    // After the view follows: the state's signal finds the view there.
+    m_toolZoom->setZoom(zoom);
+    if (zoom != old)
+        emit zoomChanged(zoom);
     if (m_panes)
         m_panes->showZoom(zoom);
 }
@@ -242,6 +265,10 @@ std::unique_ptr<MapArea> CImageMapView::makeArea(AreaShape shape) const {
     if (m_doc->image())
         area->setLimitRect(m_doc->imageBounds());
     return area;
+}
+
+QRect CImageMapView::windowRect() const {
+    return viewport()->rect();
 }
 
 void CImageMapView::repaintWindowRect(const QRect& rect) {

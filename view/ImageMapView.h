@@ -2,16 +2,21 @@
 
 #include "document/ImageMapDoc.h"
 #include "model/CommandTarget.h"
+#include "model/PastePosition.h"
 #include "model/PixelRect.h"
 #include "view/AreaStyle.h"
 #include "view/PictureStretch.h"
+#include "view/ToolHost.h"
 #include "view/ToolZoomState.h"
 
 #include <QAbstractScrollArea>
+#include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
 
+class MapTool;
 class StatusPanes;
 class ViewInteraction;
 
@@ -38,12 +43,19 @@ class ViewInteraction;
 // commands (Zoom In, Zoom Out, Zoom To n:1) as the first link of the command
 // chain.
 //
-// Mouse interaction runs through one ViewInteraction at a time: a press
-// starts it, moves and the release go to it, and Esc, a right press, the
-// loss of the focus or hiding the view cancel it. Ctrl with a left press
-// on a grid line drags the grid's spacing (GridLineDrag). While the mouse
-// is over the picture the cursor position pane shows its picture pixel.
-class CImageMapView : public QAbstractScrollArea, public CommandTarget {
+// Mouse interaction goes through the current tool (one MapTool object per
+// tool, over the ToolHost interface this view implements), and runs as one
+// ViewInteraction at a time: a press starts it, moves and the release go to
+// it, and Esc, a right press, the loss of the focus, hiding the view, a
+// change of zoom or of tool cancel it. Ctrl with a left press on a shown
+// grid's line drags the grid's spacing (GridLineDrag). While the mouse is
+// over the picture the cursor position pane shows its picture pixel.
+//
+// The view also takes the keys (arrow-key nudges, Delete, Esc, Tab and
+// Shift+Tab), the clipboard commands, Insert and Delete Point, its context
+// menus (which the window builds from its actions) and URL drops. A
+// read-only map takes no edits; hovering, tips, Tab and Copy still work.
+class CImageMapView : public QAbstractScrollArea, public CommandTarget, public ToolHost {
     Q_OBJECT
 
 public:
@@ -55,7 +67,7 @@ public:
                            QWidget* parent = nullptr, ToolZoomState* toolZoom = nullptr);
     ~CImageMapView() override;
 
-    CImageMapDoc* document() const { return m_doc; }
+    CImageMapDoc* document() const override { return m_doc; }
     void setStatusPanes(StatusPanes* panes) { m_panes = panes; }
 
     // --- tool and zoom ------------------------------------------------------
@@ -63,7 +75,7 @@ public:
     // setZoom so that the view follows.
     const ToolZoomState& toolZoom() const { return *m_toolZoom; }
     // The zoom the view is laid out and painted at.
-    int zoom() const { return m_zoom; }
+    int zoom() const override { return m_zoom; }
     // As the command "Zoom To" n:1: clamps to 1..8, keeps the picture point
     // at the window's centre where it was, recomputes the scroll range and
     // the areas' view geometry, repaints, and writes the zoom pane.
@@ -81,7 +93,7 @@ public:
     bool firstShowDone() const { return m_firstShowDone; }
 
     // --- coordinates ------------------------------------------------------------
-    QPoint scrollPosition() const;
+    QPoint scrollPosition() const override;
     // Scrolls to a position (clamped to the scroll range).
     void setScrollPosition(QPoint position);
     // The picture's size x zoom; empty without a picture.
@@ -92,26 +104,44 @@ public:
     QPoint imageToWindow(QPoint image) const;
 
     // --- selection and flyby ------------------------------------------------------
-    int selected() const { return m_selected; }
-    int flyby() const { return m_flyby; }
+    int selected() const override { return m_selected; }
+    int flyby() const override { return m_flyby; }
     // Each repaints the area that loses the state and the one that gains it;
     // an index outside the document's areas means none.
-    void setSelected(int index);
-    void setFlyby(int index);
+    void setSelected(int index) override;
+    void setFlyby(int index) override;
     // Flyby over selected over normal.
     AreaDrawState drawState(int index) const;
 
     // --- for the tools ------------------------------------------------------------------
     // A new empty area already at this view's zoom and scroll position, with
     // the picture as its bounds, ready to take view coordinates.
-    std::unique_ptr<MapArea> makeArea(AreaShape shape) const;
+    std::unique_ptr<MapArea> makeArea(AreaShape shape) const override;
     // Schedules a repaint of what area index paints (its extent).
     void repaintArea(int index);
-    void repaintWindowRect(const QRect& rect);
+    void repaintWindowRect(const QRect& rect) override;
+    QRect windowRect() const override;
+    // Restarts the tip of the area under the mouse (125 ms): the prompt
+    // pane shows its number, kind and URL, and with "ShowAreaTips" a tool
+    // tip its URL. -1 removes it.
+    void areaTip(int index, QPoint at) override;
+    // Edit Area Info after drawing goes through the window's command chain
+    // when it set a poster; without one the document's dialog opens.
+    void postCommand(int id) override;
+    void setCommandPoster(std::function<void(int id)> poster) { m_poster = std::move(poster); }
+    // Context menus 150 to 155 by what lies under the point (menuId, the
+    // global point to open at); the window builds them from its actions.
+    void setContextMenuHandler(std::function<void(int menuId, QPoint global)> handler) {
+        m_contextMenu = std::move(handler);
+    }
+    // The menu a right press at a window point opens (150 to 155), taking
+    // note of the polygon point or edge under it for Insert and Delete
+    // Point; with the arrow tool an area under it becomes selected.
+    int contextMenuAt(QPoint window);
     // Drawn last in every paint, with each pixel it touches inverted
     // (QPainter::RasterOp_NotDestination): drag outlines and rubber bands.
     // Repaint the old and new places of the feedback after changing it.
-    void setFeedbackPainter(std::function<void(QPainter&)> paint);
+    void setFeedbackPainter(std::function<void(QPainter&)> paint) override;
     // The view's share of the document's enable rules (selection, zoom);
     // the clipboard flag is left for the caller to fill.
     CImageMapDoc::CommandContext commandContext() const;
@@ -133,17 +163,19 @@ public:
     // Ends the interaction in progress as cancelled (Esc, right press, focus
     // lost); nothing when none runs.
     void cancelInteraction();
-    StatusPanes* statusPanes() const { return m_panes; }
+    StatusPanes* statusPanes() const override { return m_panes; }
+    // The current tool's object.
+    MapTool& currentTool() const;
+    // Arrow keys: moves the selected area by d picture pixels, kept inside
+    // the picture; false when nothing moved.
+    bool nudgeSelected(QPoint d);
+    const PastePosition& pastePosition() const { return m_pastePosition; }
 
     QSize sizeHint() const override;
 
 signals:
     void zoomChanged(int zoom);
     void selectionChanged(int index);
-    // The view asks for a command of the chain (Enter or a double-click
-    // with an area selected: Edit Area Info), to be carried out after the
-    // event that asked.
-    void commandRequested(int id);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -154,6 +186,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -178,6 +216,21 @@ private:
     // Mouse (ImageMapViewMouse.cpp).
     void showPositionAt(QPoint window);
     void updateCursor(QPoint window, Qt::KeyboardModifiers modifiers);
+    void setCursorId(int id);
+    void leftPress(QPoint at, Qt::KeyboardModifiers modifiers);
+    void endInteractionIfDone();
+    bool toolKey(QKeyEvent* event);
+    void tabTo(bool next);
+    void showTip();
+    // Tools (ImageMapViewTools.cpp) and editing (ImageMapViewEdit.cpp).
+    void onToolChanged();
+    bool editCommand(CommandId id);
+    bool editCommandState(CommandId id, CommandState& state);
+    void copySelected();
+    void paste();
+    void insertPoint();
+    void deletePoint();
+    bool canInsertPoint() const;
 
     // Painting (ImageMapViewPaint.cpp).
     void paintBackground(QPainter& painter, const QRegion& exposed, const QRect& picture);
@@ -199,4 +252,18 @@ private:
     bool m_relayout = false; // scroll position changes while zooming: repainted whole after
     std::function<void(QPainter&)> m_feedback;
     PictureStretch m_stretch;
+    std::array<std::unique_ptr<MapTool>, 4> m_tools; // by ToolZoomState::Tool
+    std::function<void(int)> m_poster;
+    std::function<void(int, QPoint)> m_contextMenu;
+    PastePosition m_pastePosition;
+    // What the last right press found for Insert and Delete Point.
+    struct PointTarget {
+        int area = -1;
+        int vertex = -1; // Delete Point
+        int edge = -1;   // Insert Point, after this vertex
+        QPoint at;       // window point
+    } m_pointTarget;
+    QTimer m_tipTimer;
+    QPoint m_tipAt;
+    int m_tipArea = -1;
 };

@@ -1,5 +1,8 @@
-// The map view's link of the command chain: the zoom commands.
+// The map view's link of the command chain: the zoom commands, the
+// clipboard, Insert and Delete Point.
 #include "view/ImageMapView.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -16,8 +19,19 @@ CImageMapDoc::CommandContext CImageMapView::commandContext() const {
     return context;
 }
 
+void CImageMapView::postCommand(int id) {
+    QTimer::singleShot(0, this, [this, id] {
+        if (m_poster)
+            m_poster(id);
+        else if (CommandId(id) == CommandId::EditAreaInfo)
+            m_doc->editAreaInfo(m_selected);
+    });
+}
+
 bool CImageMapView::onCommand(int id) {
     const CommandId command = CommandId(id);
+    if (editCommand(command))
+        return true;
     if (!isZoomCommand(command))
         return false;
     if (!m_doc->commandEnabled(command, commandContext()))
@@ -33,6 +47,8 @@ bool CImageMapView::onCommand(int id) {
 
 bool CImageMapView::onUpdateCommand(int id, CommandState& state) {
     const CommandId command = CommandId(id);
+    if (editCommandState(command, state))
+        return true;
     if (!isZoomCommand(command))
         return false;
     state.enabled = m_doc->commandEnabled(command, commandContext());

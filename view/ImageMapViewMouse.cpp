@@ -1,28 +1,65 @@
-// The map view's mouse and keys: the interaction in progress, the cursor
-// over grid lines, and the cursor position pane.
+// The map view's mouse and keys: the current tool's presses and hover, the
+// interaction in progress, the cursor, the area tip, the keys and the
+// cursor position pane.
+#include "document/ImageMapDoc.h"
+#include "model/Settings.h"
+#include "model/Strings.h"
 #include "view/GridLineDrag.h"
 #include "view/ImageMapView.h"
+#include "view/MapTool.h"
 #include "view/ProgramCursors.h"
 #include "view/StatusPanes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kTipMargin = 15; // the tip stays while the mouse keeps this close
+constexpr int kBigNudge = 10;  // picture pixels a Shift+arrow moves
+
+} // namespace
+
+MapTool& CImageMapView::currentTool() const {
+    return *m_tools[std::size_t(m_toolZoom->tool())];
+}
 
 void CImageMapView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (m_interaction) {
-        if (event->button() == Qt::RightButton)
+    if (event->button() == Qt::RightButton) {
+        if (m_interaction) {
             cancelInteraction();
+        } else if (m_contextMenu && !m_doc->isReadOnly()) {
+            const int menu = contextMenuAt(at);
+            m_contextMenu(menu, viewport()->mapToGlobal(at));
+        }
         return;
     }
-    if (event->button() == Qt::LeftButton && event->modifiers().testFlag(Qt::ControlModifier) &&
-        GridLineDrag::gridShown()) {
-        // With Ctrl over a grid that shows, a press drags the grid lines
-        // under it, and nothing else.
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_interaction) {
+        m_interaction->press(at, event->modifiers());
+        endInteractionIfDone();
+        return;
+    }
+    leftPress(at, event->modifiers());
+}
+
+// A read-only map takes no edits: not even a selection by click.
+void CImageMapView::leftPress(QPoint at, Qt::KeyboardModifiers modifiers) {
+    if (m_doc->isReadOnly() || !m_doc->image())
+        return;
+    if (m_panes)
+        m_panes->showPrompt(QString());
+    // With Ctrl over a line of a shown grid the press drags the grid;
+    // elsewhere Ctrl only makes a body hit count.
+    if (modifiers.testFlag(Qt::ControlModifier) && GridLineDrag::gridShown() &&
+        GridLineDrag::linesAt(*this, at).any()) {
         m_interaction = GridLineDrag::begin(*this, at);
         return;
     }
-    QAbstractScrollArea::mousePressEvent(event);
+    m_interaction = currentTool().press(at, modifiers);
 }
 
 void CImageMapView::mouseMoveEvent(QMouseEvent* event) {
@@ -38,35 +75,96 @@ void CImageMapView::mouseMoveEvent(QMouseEvent* event) {
 
 void CImageMapView::mouseReleaseEvent(QMouseEvent* event) {
     if (m_interaction && event->button() == Qt::LeftButton) {
-        std::unique_ptr<ViewInteraction> ending = std::move(m_interaction);
-        ending->release(event->position().toPoint());
+        m_interaction->release(event->position().toPoint());
+        endInteractionIfDone();
+        updateCursor(event->position().toPoint(), event->modifiers());
         return;
     }
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
 void CImageMapView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!m_interaction && event->button() == Qt::LeftButton && m_selected >= 0) {
-        emit commandRequested(int(CommandId::EditAreaInfo));
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_interaction) {
+        m_interaction->doubleClick(event->position().toPoint());
+        endInteractionIfDone();
         return;
     }
-    QAbstractScrollArea::mouseDoubleClickEvent(event);
+    if (m_doc->validIndex(m_selected) && !m_doc->isReadOnly())
+        postCommand(int(CommandId::EditAreaInfo));
+}
+
+void CImageMapView::endInteractionIfDone() {
+    if (m_interaction && m_interaction->done())
+        m_interaction.reset();
 }
 
 void CImageMapView::keyPressEvent(QKeyEvent* event) {
-    if (m_interaction && event->key() == Qt::Key_Escape) {
+    if (event->key() == Qt::Key_Escape && m_interaction) {
         cancelInteraction();
         return;
     }
-    if (!m_interaction && m_selected >= 0 &&
-        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        emit commandRequested(int(CommandId::EditAreaInfo));
+    if (!m_interaction && toolKey(event))
         return;
-    }
     // Ctrl and Shift change what the cursor means at once.
     if (event->key() != Qt::Key_Menu)
         updateCursor(viewport()->mapFromGlobal(QCursor::pos()), event->modifiers());
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+// Arrow keys nudge the selected area, Delete deletes it, Enter opens its
+// settings.
+bool CImageMapView::toolKey(QKeyEvent* event) {
+    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? kBigNudge : 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        nudgeSelected({-step, 0});
+        return true;
+    case Qt::Key_Right:
+        nudgeSelected({step, 0});
+        return true;
+    case Qt::Key_Up:
+        nudgeSelected({0, -step});
+        return true;
+    case Qt::Key_Down:
+        nudgeSelected({0, step});
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!m_doc->validIndex(m_selected))
+            return false;
+        postCommand(int(CommandId::EditAreaInfo));
+        return true;
+    case Qt::Key_Delete:
+        if (m_doc->commandEnabled(CommandId::Delete, commandContext())) {
+            const int i = m_selected;
+            setSelected(-1);
+            setFlyby(-1);
+            m_doc->deleteArea(i);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Tab and Shift+Tab go through the areas while the arrow tool is current;
+// otherwise they move the focus as anywhere else.
+bool CImageMapView::focusNextPrevChild(bool next) {
+    if (m_toolZoom->isArrow() && m_doc->areaCount() > 0 && !m_interaction) {
+        tabTo(next);
+        return true;
+    }
+    return QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+void CImageMapView::tabTo(bool next) {
+    const int n = m_doc->areaCount();
+    if (next)
+        setSelected(m_selected < 0 ? 0 : (m_selected + 1) % n);
+    else
+        setSelected(m_selected <= 0 ? n - 1 : m_selected - 1);
 }
 
 void CImageMapView::keyReleaseEvent(QKeyEvent* event) {
@@ -82,12 +180,17 @@ void CImageMapView::focusOutEvent(QFocusEvent* event) {
 
 void CImageMapView::hideEvent(QHideEvent* event) {
     cancelInteraction();
+    areaTip(-1, {});
     QAbstractScrollArea::hideEvent(event);
 }
 
 void CImageMapView::leaveEvent(QEvent* event) {
-    if (!m_interaction && m_panes)
-        m_panes->showPosition(-1, -1);
+    if (!m_interaction) {
+        if (m_panes)
+            m_panes->showPosition(-1, -1);
+        setFlyby(-1);
+        areaTip(-1, {});
+    }
     QAbstractScrollArea::leaveEvent(event);
 }
 
@@ -96,6 +199,17 @@ void CImageMapView::cancelInteraction() {
         return;
     std::unique_ptr<ViewInteraction> ending = std::move(m_interaction);
     ending->cancel();
+}
+
+// A tool switch drops what the view was doing: the interaction (a
+// half-drawn polygon), the selection, the flyby and its tip, the cursor.
+void CImageMapView::onToolChanged() {
+    cancelInteraction();
+    setSelected(-1);
+    setFlyby(-1);
+    areaTip(-1, {});
+    setCursorId(0);
+    updateCursor(viewport()->mapFromGlobal(QCursor::pos()), Qt::NoModifier);
 }
 
 void CImageMapView::showPositionAt(QPoint window) {
@@ -109,14 +223,22 @@ void CImageMapView::showPositionAt(QPoint window) {
     }
 }
 
-// With Ctrl held the cursor shows the grid lines a press would drag;
-// otherwise the view's own.
+// With Ctrl held over a shown grid's lines the cursor shows the lines a
+// press would drag; otherwise the current tool's cursor for what lies
+// under the mouse.
 void CImageMapView::updateCursor(QPoint window, Qt::KeyboardModifiers modifiers) {
     if (m_interaction)
         return;
     int id = 0;
-    if (modifiers.testFlag(Qt::ControlModifier) && viewport()->rect().contains(window))
+    const bool inside = viewport()->rect().contains(window) && m_doc->image();
+    if (inside && modifiers.testFlag(Qt::ControlModifier))
         id = GridLineDrag::cursorFor(GridLineDrag::linesAt(*this, window));
+    if (id == 0 && inside)
+        id = currentTool().hover(window, modifiers);
+    setCursorId(id);
+}
+
+void CImageMapView::setCursorId(int id) {
     // Asked on every move: the window system hears only of a change.
     if (id == m_cursorId)
         return;
@@ -125,4 +247,53 @@ void CImageMapView::updateCursor(QPoint window, Qt::KeyboardModifiers modifiers)
         viewport()->setCursor(ProgramCursors::cursor(id));
     else
         viewport()->unsetCursor();
+}
+
+void CImageMapView::areaTip(int index, QPoint at) {
+    if (index < 0) {
+        m_tipTimer.stop();
+        if (m_tipArea >= 0)
+            QToolTip::hideText();
+        m_tipArea = -1;
+        return;
+    }
+    const QRect near(m_tipAt - QPoint(kTipMargin, kTipMargin),
+                     QSize(2 * kTipMargin + 1, 2 * kTipMargin + 1));
+    if (index == m_tipArea && near.contains(at))
+        return;
+    m_tipArea = index;
+    m_tipAt = at;
+    m_tipTimer.start();
+}
+
+// "n: Kind URL=url" in the prompt pane, and the URL as a tool tip.
+void CImageMapView::showTip() {
+    const MapArea* area = m_doc->area(m_tipArea);
+    if (!area)
+        return;
+    QString text = QString::asprintf(Strings::raw(Str::TipNumber), m_tipArea + 1);
+    switch (area->shape()) {
+    case AreaShape::Rectangle:
+        text += Strings::text(Str::TipRectangle);
+        break;
+    case AreaShape::Circle:
+        text += Strings::text(Str::TipCircle);
+        break;
+    case AreaShape::Polygon:
+        text += Strings::text(Str::TipPolygon);
+        break;
+    default:
+        text += Strings::text(Str::AreaKindUnknown);
+        break;
+    }
+    const QString url = QString::fromUtf8(area->url());
+    if (!url.isEmpty())
+        text += Strings::text(Str::TipUrl) + url;
+    if (m_panes)
+        m_panes->showPrompt(text);
+    if (Settings::app().showAreaTips && !url.isEmpty()) {
+        const QRect near(m_tipAt - QPoint(kTipMargin, kTipMargin),
+                         QSize(2 * kTipMargin + 1, 2 * kTipMargin + 1));
+        QToolTip::showText(viewport()->mapToGlobal(m_tipAt), url, viewport(), near);
+    }
 }

@@ -1,6 +1,7 @@
 #include "view/ProgramCursors.h"
 
 #include <QHash>
+#include <QPainter>
 #include <QPixmap>
 
 namespace ProgramCursors {
@@ -21,7 +22,44 @@ constexpr Picture kPictures[] = {
     {GridHorizontal, ":/cursors/grid-horizontal.png", {15, 15}},
 };
 
+// A 32 x 32 cross hair with its hot spot at (8, 8) and the tool's shape
+// below and right of it, black on a white halo so it shows on any picture.
+QCursor drawn(int id) {
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    const auto draw = [&](const QColor& color, int width) {
+        painter.setPen(QPen(color, width, Qt::SolidLine, Qt::SquareCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLine(8, 1, 8, 15);
+        painter.drawLine(1, 8, 15, 8);
+        switch (id) {
+        case CircleTool:
+            painter.drawEllipse(QRect(16, 16, 12, 12));
+            break;
+        case RectangleTool:
+            painter.drawRect(QRect(16, 17, 13, 10));
+            break;
+        case PolygonTool:
+            painter.drawPolygon(
+                QPolygon({QPoint(16, 27), QPoint(20, 16), QPoint(29, 20), QPoint(25, 28)}));
+            break;
+        default: // a vertex: a small square on the cross
+            painter.drawRect(QRect(5, 5, 6, 6));
+            break;
+        }
+    };
+    draw(Qt::white, 3);
+    draw(Qt::black, 1);
+    painter.end();
+    return QCursor(picture, 8, 8);
+}
+
 QCursor make(int id) {
+    if (id >= standard(Qt::ArrowCursor) && id <= standard(Qt::LastCursor))
+        return QCursor(Qt::CursorShape(id - standard(Qt::ArrowCursor)));
+    if (id >= CircleTool && id <= VertexDrag)
+        return drawn(id);
     for (const Picture& p : kPictures) {
         if (p.id != id)
             continue;

@@ -2,20 +2,28 @@
 
 #include "model/CommandIds.h"
 
+#include <QObject>
+
 #include <algorithm>
 
 // The current tool and the zoom of one map window. The window's map toolbar
 // carries it; the map view draws and zooms by it and the tool and zoom
-// commands change it. A window starts with the arrow tool at 1:1.
-class ToolZoomState {
+// commands change it. A window starts with the arrow tool at 1:1. Every
+// change is signalled, so that a view drops a half-drawn area and its
+// cursor when the tool changes, and follows the zoom whoever set it.
+class ToolZoomState : public QObject {
+    Q_OBJECT
+
 public:
     enum class Tool { Rectangle, Circle, Polygon, Arrow };
     static constexpr int kMinZoom = 1;
     static constexpr int kMaxZoom = 8;
 
+    explicit ToolZoomState(QObject* parent = nullptr) : QObject(parent) {}
+
     Tool tool() const { return m_tool; }
     // Selecting a tool deselects the other three.
-    void setTool(Tool tool) { m_tool = tool; }
+    void setTool(Tool tool);
     bool isRectangle() const { return m_tool == Tool::Rectangle; }
     bool isCircle() const { return m_tool == Tool::Circle; }
     bool isPolygon() const { return m_tool == Tool::Polygon; }
@@ -25,29 +33,18 @@ public:
 
     int zoom() const { return m_zoom; }
     // Any value is clamped into 1 to 8.
-    void setZoom(int zoom) { m_zoom = std::clamp(zoom, kMinZoom, kMaxZoom); }
+    void setZoom(int zoom);
     void zoomIn() { setZoom(m_zoom + 1); }
     void zoomOut() { setZoom(m_zoom - 1); }
 
     // The tool a tool command selects; false for other commands.
-    static bool toolOfCommand(CommandId id, Tool& tool) {
-        switch (id) {
-        case CommandId::RectangleTool:
-            tool = Tool::Rectangle;
-            return true;
-        case CommandId::CircleTool:
-            tool = Tool::Circle;
-            return true;
-        case CommandId::PolygonTool:
-            tool = Tool::Polygon;
-            return true;
-        case CommandId::ArrowTool:
-            tool = Tool::Arrow;
-            return true;
-        default:
-            return false;
-        }
-    }
+    static bool toolOfCommand(CommandId id, Tool& tool);
+
+signals:
+    // Emitted for every tool command, also one that picks the current tool
+    // again: it still drops what the view was doing.
+    void toolChanged(ToolZoomState::Tool tool);
+    void zoomChanged(int zoom);
 
 private:
     Tool m_tool = Tool::Arrow;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 #include <functional>
 
 class CommandTarget;
@@ -26,10 +28,11 @@ public:
     // Ends the flyby (the area under the mouse), as the area list asks
     // when the mouse moves over it.
     virtual void endFlyby() {}
-    // poster carries out a command the view asks for (Enter or a
-    // double-click on the selected area: Edit Area Info) through the
-    // window's command chain.
+    // How the pane runs a command through the window's chain (Edit Area
+    // Info after drawing).
     virtual void setCommandPoster(std::function<void(int id)> /*poster*/) {}
+    // How the pane opens a context menu (id 150 to 155 at a global point).
+    virtual void setContextMenuHandler(std::function<void(int menuId, QPoint global)> /*open*/) {}
     // The window became the active one: the pane writes its status panes.
     virtual void activated() {}
 };

@@ -42,7 +42,12 @@ void MapViewPane::endFlyby() {
 
 void MapViewPane::setCommandPoster(std::function<void(int id)> poster) {
     if (m_view)
-        QObject::connect(m_view, &CImageMapView::commandRequested, m_view, std::move(poster));
+        m_view->setCommandPoster(std::move(poster));
+}
+
+void MapViewPane::setContextMenuHandler(std::function<void(int menuId, QPoint global)> open) {
+    if (m_view)
+        m_view->setContextMenuHandler(std::move(open));
 }
 
 void MapViewPane::activated() {

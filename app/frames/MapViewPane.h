@@ -27,6 +27,7 @@ public:
     void setSelectionListener(std::function<void(int index)> listener) override;
     void endFlyby() override;
     void setCommandPoster(std::function<void(int id)> poster) override;
+    void setContextMenuHandler(std::function<void(int menuId, QPoint global)> open) override;
     // Writes the zoom pane; position and dimensions start blank.
     void activated() override;
     // Pens and brushes rebuilt when the drawing settings changed, the zoom

@@ -22,7 +22,7 @@
 
 MyMDIChildWnd::MyMDIChildWnd(std::unique_ptr<CImageMapDoc> doc, DocumentServices& services,
                              const ActionTable& actions, StatusBar* status, QWidget* parent)
-    : QMdiSubWindow(parent), m_doc(std::move(doc)),
+    : QMdiSubWindow(parent), m_doc(std::move(doc)), m_actions(actions),
       m_panes(std::make_unique<ActiveStatusPanes>(
           [this]() -> StatusPanes* { return isCurrent() ? m_status : nullptr; })),
       m_inner(new QMainWindow), m_toolBar(new MapToolBar(actions, m_inner)), m_status(status),
@@ -74,35 +74,48 @@ void MyMDIChildWnd::buildPanes(DocumentServices& services) {
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kInitialPaneWidth, kInitialPaneWidth});
     m_inner->setCentralWidget(m_splitter);
+    m_pane->setCommandPoster([this](int id) { CommandRouter::dispatchAlong(chain(), id); });
+    m_pane->setContextMenuHandler(
+        [this](int menuId, QPoint global) { openContextMenu(menuId, global); });
+}
+
+// The menu's items as this window's chain has them now (the point under
+// the press decides Insert and Delete Point); items no link of the window
+// answers for (Grid, Grid Settings) keep the state the application gave
+// them on its last update.
+void MyMDIChildWnd::openContextMenu(int menuId, QPoint global) {
+    QMenu* menu = MenuBuilder::createContextMenu(menuId, m_actions, this);
+    if (!menu)
+        return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QList<CommandTarget*> targets = chain();
+    const auto update = [&targets](QMenu* m, const auto& self) -> void {
+        for (QAction* action : m->actions()) {
+            if (action->menu()) {
+                self(action->menu(), self);
+                continue;
+            }
+            CommandState state;
+            if (action->isSeparator() ||
+                !CommandRouter::stateAlong(targets, ActionTable::commandOf(action), state))
+                continue;
+            action->setEnabled(state.enabled);
+            if (action->isCheckable())
+                action->setChecked(state.checked);
+        }
+    };
+    update(menu, update);
+    menu->popup(global);
 }
 
 void MyMDIChildWnd::connectAreaList() {
-    m_pane->setCommandPoster([this](int id) { postCommand(id); });
     auto* list = qobject_cast<AreaListPane*>(m_list);
     if (!list)
         return;
     list->onCommand = [this](int id) { CommandRouter::dispatchAlong(chain(), id); };
-    list->onAreaMenu = [this](const QPoint& at) { openAreaMenu(at); };
+    list->onAreaMenu = [this](const QPoint& at) { openContextMenu(150, at); };
 }
 
-void MyMDIChildWnd::postCommand(int id) {
-    QTimer::singleShot(0, this, [this, id] { CommandRouter::dispatchAlong(chain(), id); });
-}
-
-void MyMDIChildWnd::openAreaMenu(const QPoint& globalPos) {
-    QMenu* menu = MenuBuilder::createAreaMenu(m_actions, this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        if (action->isSeparator())
-            continue;
-        CommandState state;
-        // What no link answers for is disabled.
-        const bool answered =
-            CommandRouter::stateAlong(chain(), ActionTable::commandOf(action), state);
-        action->setEnabled(answered && state.enabled);
-    }
-    menu->popup(globalPos);
-}
 
 ToolZoomState& MyMDIChildWnd::toolZoom() {
     return m_toolBar->toolZoom();
@@ -115,8 +128,8 @@ QList<CommandTarget*> MyMDIChildWnd::chain() {
 CImageMapDoc::CommandContext MyMDIChildWnd::commandContext() {
     CImageMapDoc::CommandContext context;
     context.selected = m_pane->selectedArea();
-    // Paste has no handler before the area clipboard, so the clipboard is
-    // not asked (which can be slow on some displays) on every update.
+    // The map view answers for Paste ahead of the document and asks the
+    // clipboard itself; nothing else here depends on it.
     context.clipboardHasArea = false;
     context.zoom = toolZoom().zoom();
     return context;

@@ -77,15 +77,13 @@ private:
     void switchPane();
     void leaveStatusBar();
     void connectAreaList();
-    // The area menu (150) at a global point, its items' states as this
-    // window's chain decides them.
-    void openAreaMenu(const QPoint& globalPos);
-    // A command of the chain, carried out once the events already queued
-    // have been handled, as a posted command is.
-    void postCommand(int id);
+    // A context menu (150 to 155) at a global point, its items' states as
+    // this window's chain decides them.
+    void openContextMenu(int menuId, QPoint global);
     CImageMapDoc::CommandContext commandContext();
 
     std::unique_ptr<CImageMapDoc> m_doc;
+    const ActionTable& m_actions;
     // The status bar as this window's view writes it: only while current.
     std::unique_ptr<ActiveStatusPanes> m_panes;
     QMainWindow* m_inner;

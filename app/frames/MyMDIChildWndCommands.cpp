@@ -44,8 +44,8 @@ bool MyMDIChildWnd::onUpdateCommand(int id, CommandState& state) {
     }
 }
 
-// Tools change the window's state on its toolbar; the map view, ahead of
-// the window in the chain, will take them first when it has more to do.
+// Tools change the window's state on its toolbar; the map view hears of
+// the change from the state and drops what it was doing.
 bool MyMDIChildWnd::toolCommand(int id) {
     ToolZoomState::Tool tool;
     if (!ToolZoomState::toolOfCommand(CommandId(id), tool))

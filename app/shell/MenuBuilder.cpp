@@ -202,17 +202,50 @@ void MenuBuilder::fillMapToolBar(QToolBar* bar, const ActionTable& actions) {
               kSeparator,           id(C::Grid),         kSeparator,         id(C::TestMap)});
 }
 
-QMenu* MenuBuilder::createAreaMenu(const ActionTable& actions, QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    addItems(menu, actions,
-             {id(C::EditAreaInfo), id(C::Delete), id(C::MoveToFront), id(C::SendToBack), kSeparator,
-              id(C::Cut), id(C::Copy)});
-    return menu;
-}
-
 QMenu* MenuBuilder::createZoomMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     addItems(menu, m_actions, zoomLevels());
     watch(menu);
+    return menu;
+}
+
+QMenu* MenuBuilder::createContextMenu(int menuId, const ActionTable& actions, QWidget* parent) {
+    const QList<int> areaItems = {id(C::EditAreaInfo), id(C::Delete),     kSeparator,
+                                  id(C::MoveToFront),  id(C::SendToBack), kSeparator,
+                                  id(C::Cut),          id(C::Copy)};
+    QList<int> items;
+    switch (menuId) {
+    case 150:
+        items = areaItems;
+        break;
+    case 151:
+        items = {id(C::DeletePoint)};
+        break;
+    case 152:
+        items = {id(C::InsertPoint)};
+        break;
+    case 153:
+        items = QList<int>{id(C::InsertPoint), kSeparator} + areaItems;
+        break;
+    case 154:
+        items = QList<int>{id(C::DeletePoint), kSeparator} + areaItems;
+        break;
+    case 155:
+        items = {id(C::EditMapInfo), kSeparator,         id(C::RectangleTool),
+                 id(C::CircleTool),  id(C::PolygonTool), id(C::ArrowTool),
+                 kSeparator,         id(C::ZoomIn),      id(C::ZoomOut)};
+        break;
+    default:
+        return nullptr;
+    }
+    auto* menu = new QMenu(parent);
+    addItems(menu, actions, items);
+    if (menuId == 155) {
+        QMenu* zoomTo = menu->addMenu(Strings::text(Str::MenuZoomTo));
+        addItems(zoomTo, actions, zoomLevels());
+        addItems(menu, actions,
+                 {kSeparator, id(C::Grid), id(C::GridSettings), id(C::CreateGuides), kSeparator,
+                  id(C::Paste)});
+    }
     return menu;
 }

@@ -42,11 +42,14 @@ public:
     void buildMenuBar(QMenuBar* bar, int menuId);
     static void fillMainToolBar(QToolBar* bar, const ActionTable& actions);
     static void fillMapToolBar(QToolBar* bar, const ActionTable& actions);
-    // Menu 150, the area items: Edit Area Info, Delete, Bring to front,
-    // Send to back, Cut, Copy. The caller brings their states up to date.
-    static QMenu* createAreaMenu(const ActionTable& actions, QWidget* parent);
     // Menu 156: Zoom To 1:1 to 8:1.
     QMenu* createZoomMenu(QWidget* parent);
+    // The map view's context menus: 150 an area's items (Edit Area Info,
+    // Delete, Move to Front, Send to Back, Cut, Copy), 151 Delete Point,
+    // 152 Insert Point, 153 and 154 those with the area's items, 155 the
+    // map's (Edit Map Info, the tools, zoom, Grid, Grid Settings, Create
+    // Guides, Paste). Null for another id.
+    static QMenu* createContextMenu(int menuId, const ActionTable& actions, QWidget* parent);
 
 private:
     QMenu* addMenu(QMenuBar* bar, int titleId, const QList<int>& items);

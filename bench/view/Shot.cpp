@@ -8,6 +8,7 @@
 #include "view/ImageMapView.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImageReader>
@@ -52,7 +53,50 @@ void addOptions(QCommandLineParser& p) {
         {"grid-size", "Grid spacing in picture pixels (default 20).", "n", "20"},
         {"no-fill", "Do not hatch the areas."},
         {"no-handles", "Do not draw handles."},
+        {"draw", "Draw with the tools: a rectangle, a circle and a polygon, and leave a "
+                 "new polygon's band under way."},
     });
+}
+
+void mouse(CImageMapView& view, QEvent::Type type, QPoint at) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
+    QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &event);
+}
+
+// As a user draws, by mouse events at points given as fractions of the
+// picture.
+void drawWithTools(CImageMapView& view, ToolZoomState& tools) {
+    const QSize picture(view.document()->imageWidth(), view.document()->imageHeight());
+    const auto at = [&](double x, double y) {
+        return view.imageToWindow({int(x * picture.width()), int(y * picture.height())}) +
+               QPoint(1, 1);
+    };
+    const auto drag = [&](QPoint from, QPoint to) {
+        mouse(view, QEvent::MouseButtonPress, from);
+        mouse(view, QEvent::MouseMove, to);
+        mouse(view, QEvent::MouseButtonRelease, to);
+    };
+    const auto click = [&](QPoint p) {
+        mouse(view, QEvent::MouseButtonPress, p);
+        mouse(view, QEvent::MouseButtonRelease, p);
+    };
+    Settings::app().areaPrompt = false;
+    tools.setTool(ToolZoomState::Tool::Rectangle);
+    drag(at(0.05, 0.1), at(0.3, 0.4));
+    tools.setTool(ToolZoomState::Tool::Circle);
+    drag(at(0.5, 0.3), at(0.6, 0.3));
+    tools.setTool(ToolZoomState::Tool::Polygon);
+    for (QPoint p : {at(0.7, 0.1), at(0.95, 0.2), at(0.85, 0.5)})
+        click(p);
+    mouse(view, QEvent::MouseButtonDblClick, at(0.85, 0.5));
+    mouse(view, QEvent::MouseButtonRelease, at(0.85, 0.5));
+    // Left under way: a new polygon's band.
+    click(at(0.1, 0.6));
+    click(at(0.4, 0.65));
+    mouse(view, QEvent::MouseMove, at(0.3, 0.9));
 }
 
 void applySettings(const QCommandLineParser& p) {
@@ -84,7 +128,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tessary-shot: cannot open the map or its picture\n");
         return 1;
     }
-    CImageMapView view(&doc);
+    ToolZoomState tools;
+    CImageMapView view(&doc, nullptr, nullptr, &tools);
     const QPoint size = pair(parser.value("size"), 'x');
     view.resize(size.x() > 0 ? size.x() : 640, size.y() > 0 ? size.y() : 400);
     view.show();
@@ -95,6 +140,8 @@ int main(int argc, char** argv) {
         view.setScrollPosition(pair(parser.value("scroll"), ','));
     view.setSelected(parser.isSet("select") ? parser.value("select").toInt() : -1);
     view.setFlyby(parser.isSet("flyby") ? parser.value("flyby").toInt() : -1);
+    if (parser.isSet("draw"))
+        drawWithTools(view, tools);
     app.processEvents();
     if (!view.grab().save(parser.positionalArguments()[1], "png")) {
         std::fprintf(stderr, "tessary-shot: cannot write %s\n",

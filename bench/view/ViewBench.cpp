@@ -1,19 +1,22 @@
 // Repainting the map view over a 4000 x 3000 24-bit picture carrying 1,024
 // areas with hatch fill and handles, in a 1920 x 1080 window: a full repaint
-// at 1:1 and at 8:1, and one scroll step. The reference is the least any
-// repaint costs: one unscaled copy of a window-sized picture onto a
-// window-sized image. Times are wall time (what the user waits, including
-// whatever else the machine runs) and this thread's processor time
-// (cpu_ms: what the work itself costs); "ratio" compares processor times,
+// at 1:1 and at 8:1, one scroll step, and one mouse move (its feedback
+// painted) during a handle drag and during a polygon's rubber band at 8:1. The reference is the
+// least any repaint costs: one unscaled copy of a window-sized picture onto a window-sized image.
+// Times are wall time (what the user waits, including whatever else the machine runs) and this
+// thread's processor time (cpu_ms: what the work itself costs); "ratio" compares processor times,
 // view / reference.
 #include "document/ImageMapDoc.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"
 #include "raster/PackedDib.h"
 #include "view/ImageMapView.h"
+#include "view/ViewInteraction.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -90,6 +93,7 @@ void addAreas(CImageMapDoc& doc) {
 struct Scene {
     BenchPictures pictures;
     CImageMapDoc doc{nullptr, &pictures};
+    ToolZoomState toolZoom;
     std::unique_ptr<CImageMapView> view;
     PaintCounter counter;
     QImage windowPicture = shading(kWindow.width(), kWindow.height());
@@ -105,7 +109,7 @@ struct Scene {
         start.imagePath = QStringLiteral("bench.png");
         doc.newDocument(start);
         addAreas(doc);
-        view = std::make_unique<CImageMapView>(&doc);
+        view = std::make_unique<CImageMapView>(&doc, nullptr, nullptr, &toolZoom);
         view->resize(kWindow);
         view->show();
         view->applyFirstShow();
@@ -186,6 +190,64 @@ void scrollStep(benchmark::State& state, int zoom) {
     state.counters["step_px"] = bar->singleStep();
 }
 
+void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QWidget* viewport = g_scene->view->viewport();
+    QMouseEvent event(type, at, viewport->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &event);
+}
+
+// The mouse moves 16 window pixels (2 picture pixels) back and forth, each
+// move painted as the event loop paints it.
+void moves(benchmark::State& state, QPoint from) {
+    bool out = true;
+    measure(state, [&] {
+        mouse(QEvent::MouseMove, out ? from + QPoint(16, 16) : from, Qt::NoButton, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        out = !out;
+    });
+    g_scene->view->cancelInteraction();
+    QCoreApplication::processEvents();
+}
+
+// The top-left handle of the rectangle at the window's centre (area 528,
+// picture (2010, 1498) - (2115, 1571)), at 8:1.
+void BM_HandleDragMove_8to1(benchmark::State& state) {
+    g_scene->at(8);
+    CImageMapView& view = *g_scene->view;
+    view.setFocus();
+    const PixelRect handle = g_scene->doc.area(528)->handle(0);
+    const QPoint press(handle.left + handle.width() / 2, handle.top + handle.height() / 2);
+    mouse(QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    g_scene->counter.pixels = 0;
+    if (!view.interaction())
+        state.SkipWithError("no drag started");
+    moves(state, press);
+}
+
+// A polygon of three points drawn between the areas, its band following
+// the mouse. A full map takes no new area, so the last area (in the far
+// corner, out of sight) makes room for it.
+void BM_PolygonBandMove_8to1(benchmark::State& state) {
+    if (g_scene->doc.isFull())
+        g_scene->doc.deleteArea(g_scene->doc.areaCount() - 1);
+    g_scene->at(8);
+    CImageMapView& view = *g_scene->view;
+    Settings::app().areaPrompt = false;
+    const QPoint first = view.imageToWindow({2000, 1490});
+    g_scene->toolZoom.setTool(ToolZoomState::Tool::Polygon);
+    for (QPoint p : {first, first + QPoint(400, 0), first + QPoint(400, 300)}) {
+        mouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+    }
+    QCoreApplication::processEvents();
+    g_scene->counter.pixels = 0;
+    if (!view.interaction())
+        state.SkipWithError("no polygon started");
+    moves(state, first + QPoint(200, 400));
+    g_scene->toolZoom.setTool(ToolZoomState::Tool::Arrow);
+}
+
 void BM_FullRepaint_1to1(benchmark::State& state) {
     fullRepaint(state, 1);
 }
@@ -205,6 +267,8 @@ BENCHMARK(BM_FullRepaint_1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRepaint_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollStep_1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollStep_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HandleDragMove_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PolygonBandMove_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

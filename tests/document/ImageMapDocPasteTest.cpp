@@ -86,9 +86,9 @@ TEST_F(Paste, PolygonCopiedAtZoom3PastesWithTheSameImageShape) {
     EXPECT_EQ(pasted.shape(), AreaShape::Polygon);
     EXPECT_EQ(pasted.scale(), 1);
     ASSERT_EQ(pasted.vertexCount(), 4);
-    // Every vertex keeps its place in the shape, 3 pixels up and left of
-    // the paste position as the record stores it.
-    const QPoint shift = QPoint(200, 100) - QPoint(box.left + 3, box.top + 3);
+    // Every vertex keeps its place in the shape, its box's corner at the
+    // paste position.
+    const QPoint shift = QPoint(200, 100) - QPoint(box.left, box.top);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(pasted.vertex(i), source.vertex(i) + shift) << i;
 }
@@ -113,23 +113,31 @@ TEST_F(Paste, ReadOnlyOrFullMapsTakeNoPaste) {
     EXPECT_EQ(position.point, before);
 }
 
-TEST_F(Paste, PlainTextDropClearsTheComment) {
+TEST_F(Paste, PlainTextDropKeepsTheCommentABookmarkReplacesIt) {
     doc.addArea(rect({10, 10, 60, 60}, "Old comment"));
     doc.setModified(false);
     EXPECT_EQ(doc.dropUrl(UrlDrop::fromText("http://new/"), QPoint(20, 20)), 0);
-    EXPECT_EQ(doc.area(0)->texts(), (AreaTexts{"http://new/", {}, {}}));
+    EXPECT_EQ(doc.area(0)->texts(), (AreaTexts{"http://new/", {}, "Old comment"}));
     EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.dropUrl({"b.htm", "Bookmark title"}, QPoint(20, 20)), 0);
+    EXPECT_EQ(doc.area(0)->texts(), (AreaTexts{"b.htm", {}, "Bookmark title"}));
 }
 
-TEST_F(Paste, DropGoesToTheLastAreaHit) {
+// The drop goes where a visitor's click would: the front-most area.
+TEST_F(Paste, DropGoesToTheFrontMostAreaHit) {
     doc.addArea(rect({10, 10, 60, 60}));
     doc.addArea(rect({40, 40, 90, 90}));
     doc.addArea(rect({200, 200, 220, 220}));
     const UrlDrop drop{"b.htm", "Bookmark title"};
-    EXPECT_EQ(doc.dropTargetAt(QPoint(50, 50)), 1);
-    EXPECT_EQ(doc.dropUrl(drop, QPoint(50, 50)), 1);
-    EXPECT_EQ(doc.area(1)->comment(), "Bookmark title");
-    EXPECT_EQ(doc.area(0)->url(), "old.htm");
+    EXPECT_EQ(doc.dropTargetAt(QPoint(50, 50)), 0);
+    EXPECT_EQ(doc.dropUrl(drop, QPoint(50, 50)), 0);
+    EXPECT_EQ(doc.area(0)->comment(), "Bookmark title");
+    EXPECT_EQ(doc.area(1)->url(), "old.htm");
+}
+
+TEST_F(Paste, CopyLargerThanThePictureIsCutToIt) {
+    paste(rectRecord(500, 100));
+    EXPECT_EQ(doc.area(0)->imageRect(), (PixelRect{0, 0, 400, 100}));
 }
 
 TEST_F(Paste, DropsThatChangeNothing) {

@@ -1,0 +1,128 @@
+#include "view/FrameDrag.h"
+
+#include "document/ImageMapDoc.h"
+#include "model/Strings.h"
+#include "view/AreaPlacement.h"
+#include "view/DragFeedback.h"
+#include "view/StatusPanes.h"
+#include "view/ToolHost.h"
+
+#include <QPainter>
+
+namespace {
+
+// Where drags may take an area: the picture (the area's bounds, which the
+// view sets to it).
+PixelRect boundsOf(const ToolHost& host) {
+    return host.document()->imageBounds();
+}
+
+} // namespace
+
+std::unique_ptr<FrameDrag> FrameDrag::reshape(ToolHost& host, int index, int handle, QPoint press) {
+    const MapArea* area = host.document()->area(index);
+    if (!area || area->shape() == AreaShape::Polygon)
+        return nullptr;
+    const QPoint p = host.pictureAt(press);
+    const FrameGeometry geometry(area->imageRect(), handle, area->shape(), boundsOf(host),
+                                 host.gridSnap(), p);
+    return std::unique_ptr<FrameDrag>(new FrameDrag(host, index, area->shape(), geometry));
+}
+
+std::unique_ptr<FrameDrag> FrameDrag::create(ToolHost& host, QPoint press) {
+    const PixelRect bounds = boundsOf(host);
+    QPoint p = host.gridSnap().snap(host.pictureAt(press));
+    p = {std::clamp(p.x(), bounds.left, bounds.right),
+         std::clamp(p.y(), bounds.top, bounds.bottom)};
+    const FrameGeometry geometry({p.x(), p.y(), p.x(), p.y()}, AreaHit::BottomRight,
+                                 AreaShape::Rectangle, bounds, host.gridSnap(), p);
+    return std::unique_ptr<FrameDrag>(new FrameDrag(host, -1, AreaShape::Rectangle, geometry));
+}
+
+FrameDrag::FrameDrag(ToolHost& host, int index, AreaShape shape, const FrameGeometry& geometry)
+    : m_host(host), m_index(index), m_shape(shape), m_geometry(geometry), m_now(geometry.start()) {
+    if (StatusPanes* panes = host.statusPanes())
+        panes->showPrompt(Strings::text(index < 0 ? Str::PromptDrawFrame : Str::PromptMoveArea));
+    host.setFeedbackPainter([this](QPainter& painter) {
+        const QRect r = feedbackRect();
+        if (m_shape == AreaShape::Circle)
+            DragFeedback::ellipse(painter, r);
+        else
+            DragFeedback::rect(painter, r);
+    });
+    repaintFeedback();
+}
+
+FrameDrag::~FrameDrag() {
+    end();
+}
+
+QRect FrameDrag::feedbackRect() const {
+    return m_host.windowRectOf(m_now);
+}
+
+// A rectangle's outline repaints as four strips, an ellipse's as its box.
+void FrameDrag::repaintFeedback() const {
+    if (m_shape == AreaShape::Circle) {
+        m_host.repaintWindowRect(DragFeedback::covering(feedbackRect()));
+        return;
+    }
+    for (const QRect& strip : DragFeedback::strips(feedbackRect()))
+        m_host.repaintWindowRect(strip);
+}
+
+void FrameDrag::showDimensions(QPoint at) const {
+    StatusPanes* panes = m_host.statusPanes();
+    if (!panes)
+        return;
+    if (m_geometry.handle() == AreaHit::Body) {
+        const QPoint p = m_host.pictureAt(at);
+        panes->showDimensions(p.x(), p.y());
+    } else {
+        panes->showDimensions(m_now.width(), m_now.height());
+    }
+}
+
+void FrameDrag::move(QPoint at, Qt::KeyboardModifiers modifiers) {
+    m_modifiers = modifiers;
+    const PixelRect next =
+        m_geometry.at(m_host.pictureAt(at), modifiers.testFlag(Qt::ShiftModifier), m_now);
+    showDimensions(at);
+    if (next == m_now)
+        return;
+    repaintFeedback();
+    m_now = next;
+    repaintFeedback();
+}
+
+void FrameDrag::release(QPoint at) {
+    move(at, m_modifiers);
+    end();
+    if (m_now == m_geometry.start() || m_now.isEmpty())
+        return;
+    CImageMapDoc& doc = *m_host.document();
+    const PixelRect r = m_now;
+    if (m_index >= 0) {
+        doc.changeArea(m_index, [r](MapArea& a) { AreaPlacement::setPictureRect(a, r); });
+        return;
+    }
+    std::unique_ptr<MapArea> area = m_host.makeArea(m_shape);
+    AreaPlacement::setPictureRect(*area, r);
+    m_host.addDrawnArea(std::move(area));
+}
+
+void FrameDrag::cancel() {
+    end();
+}
+
+void FrameDrag::end() {
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_host.setFeedbackPainter({});
+    repaintFeedback();
+    if (StatusPanes* panes = m_host.statusPanes()) {
+        panes->showDimensions(0, 0);
+        panes->showPrompt(QString());
+    }
+}

@@ -1,0 +1,138 @@
+#include "view/PolygonRubberBand.h"
+
+#include "document/ImageMapDoc.h"
+#include "model/Strings.h"
+#include "view/AreaPlacement.h"
+#include "view/DragFeedback.h"
+#include "view/StatusPanes.h"
+#include "view/ToolHost.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+std::unique_ptr<PolygonRubberBand> PolygonRubberBand::begin(ToolHost& host, QPoint press) {
+    auto band = std::unique_ptr<PolygonRubberBand>(new PolygonRubberBand(host, QPoint()));
+    band->m_vertices = {band->snappedAt(press)};
+    band->m_mouse = band->m_vertices.front();
+    host.repaintWindowRect(band->bandCovering());
+    return band;
+}
+
+PolygonRubberBand::PolygonRubberBand(ToolHost& host, QPoint first)
+    : m_host(host), m_vertices{first}, m_mouse(first) {
+    if (StatusPanes* panes = host.statusPanes())
+        panes->showPrompt(Strings::text(Str::PromptDrawPolygon));
+    host.setFeedbackPainter([this](QPainter& painter) {
+        QPolygon line;
+        for (QPoint v : m_vertices)
+            line << m_host.windowAt(v);
+        line << m_host.windowAt(m_mouse);
+        DragFeedback::polyline(painter, line);
+        const int h = kClosingBox / 2;
+        DragFeedback::rect(painter,
+                           QRect(line.front() - QPoint(h, h), QSize(kClosingBox, kClosingBox)));
+    });
+}
+
+PolygonRubberBand::~PolygonRubberBand() {
+    end();
+}
+
+// The snapped picture point under the mouse, kept inside the picture
+// (vertices may lie on its far edges).
+QPoint PolygonRubberBand::snappedAt(QPoint window) const {
+    const PixelRect b = m_host.document()->imageBounds();
+    const QPoint p = m_host.gridSnap().snap(m_host.pictureAt(window));
+    return {std::clamp(p.x(), b.left, b.right), std::clamp(p.y(), b.top, b.bottom)};
+}
+
+bool PolygonRubberBand::inClosingBox(QPoint window, QPoint picture) const {
+    if (picture == m_vertices.front())
+        return true;
+    const QPoint d = window - m_host.windowAt(m_vertices.front());
+    return std::abs(d.x()) <= kClosingBox / 2 && std::abs(d.y()) <= kClosingBox / 2;
+}
+
+// The band from the last vertex to the mouse, and the closing box.
+QRect PolygonRubberBand::bandCovering() const {
+    const QPoint first = m_host.windowAt(m_vertices.front());
+    const QRect box(first - QPoint(kClosingBox, kClosingBox),
+                    QSize(2 * kClosingBox + 1, 2 * kClosingBox + 1));
+    const QRect band =
+        QRect(m_host.windowAt(m_vertices.back()), m_host.windowAt(m_mouse)).normalized();
+    return DragFeedback::covering(band).united(box);
+}
+
+void PolygonRubberBand::move(QPoint at, Qt::KeyboardModifiers) {
+    if (m_ended)
+        return;
+    const QPoint p = snappedAt(at);
+    if (StatusPanes* panes = m_host.statusPanes()) {
+        const QPoint start = m_vertices.back();
+        panes->showPosition(start.x(), start.y());
+        panes->showDimensions(p.x() - start.x(), p.y() - start.y());
+    }
+    if (p == m_mouse)
+        return;
+    const QRect before = bandCovering();
+    m_mouse = p;
+    m_host.repaintWindowRect(before);
+    m_host.repaintWindowRect(bandCovering());
+}
+
+// Releases come between the clicks; the polygon goes on.
+void PolygonRubberBand::release(QPoint at) {
+    move(at, Qt::NoModifier);
+}
+
+void PolygonRubberBand::press(QPoint at, Qt::KeyboardModifiers modifiers) {
+    move(at, modifiers);
+    const QPoint p = snappedAt(at);
+    if ((m_vertices.size() > 1 && inClosingBox(at, p)) || p == m_vertices.back()) {
+        finish();
+        return;
+    }
+    if (m_vertices.size() >= MapArea::kMaxVertices)
+        return;
+    m_vertices << p;
+    m_host.repaintWindowRect(bandCovering());
+}
+
+void PolygonRubberBand::doubleClick(QPoint) {
+    finish();
+}
+
+void PolygonRubberBand::finish() {
+    const QList<QPoint> vertices = m_vertices;
+    end();
+    if (vertices.size() < 3)
+        return;
+    std::unique_ptr<MapArea> area = m_host.makeArea(AreaShape::Polygon);
+    for (QPoint v : vertices) {
+        const QPoint w = AreaPlacement::toView(*area, v);
+        area->addVertex(w.x(), w.y());
+    }
+    area->finishPolygon();
+    m_host.addDrawnArea(std::move(area));
+}
+
+void PolygonRubberBand::cancel() {
+    end();
+}
+
+void PolygonRubberBand::end() {
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_host.setFeedbackPainter({});
+    QPolygon line;
+    for (QPoint v : m_vertices)
+        line << m_host.windowAt(v);
+    m_host.repaintWindowRect(DragFeedback::covering(line).united(bandCovering()));
+    if (StatusPanes* panes = m_host.statusPanes()) {
+        panes->showDimensions(0, 0);
+        panes->showPrompt(QString());
+    }
+}

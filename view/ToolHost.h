@@ -1,0 +1,67 @@
+#pragma once
+
+#include "model/MapArea.h"
+#include "view/GridSnap.h"
+
+#include <QPoint>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+
+class CImageMapDoc;
+class QPainter;
+class StatusPanes;
+
+// What the tools and their interactions see of the map view: the
+// transform, the document, selection and flyby, the feedback painter and
+// its repaint, the grid snap, the status panes and posting a command. The
+// map view implements it; tests implement it without a window.
+class ToolHost {
+public:
+    virtual ~ToolHost() = default;
+
+    virtual CImageMapDoc* document() const = 0;
+    virtual int zoom() const = 0;
+    virtual QPoint scrollPosition() const = 0;
+    // The part of the window the view shows (its viewport's rectangle).
+    virtual QRect windowRect() const = 0;
+
+    virtual int selected() const = 0;
+    virtual void setSelected(int index) = 0;
+    virtual int flyby() const = 0;
+    virtual void setFlyby(int index) = 0;
+    // The mouse rests on area index at window point at (-1: on none): the
+    // view restarts the area's tip.
+    virtual void areaTip(int index, QPoint at) = 0;
+
+    // Drawn last in every paint, over everything; repaint its old and new
+    // places after changing it.
+    virtual void setFeedbackPainter(std::function<void(QPainter&)> paint) = 0;
+    virtual void repaintWindowRect(const QRect& rect) = 0;
+    virtual StatusPanes* statusPanes() const = 0;
+    // Runs a command through the command chain once the event in progress
+    // is over (Edit Area Info after drawing).
+    virtual void postCommand(int id) = 0;
+    // A new empty area at this view's zoom and scroll position with the
+    // picture as its bounds.
+    virtual std::unique_ptr<MapArea> makeArea(AreaShape shape) const = 0;
+    // The snap grid drags go by.
+    virtual GridSnap gridSnap() const { return GridSnap::current(); }
+
+    // Adds an area a tool drew (one document operation); with "Area Prompt"
+    // on selects it and posts Edit Area Info. Its index, -1 when the map
+    // took none.
+    int addDrawnArea(std::unique_ptr<MapArea> area);
+
+    // The picture pixel under a window point (rounding toward minus
+    // infinity) and the window point of a picture pixel's corner.
+    QPoint pictureAt(QPoint window) const {
+        return GridSnap::pictureAt(window, scrollPosition(), zoom());
+    }
+    QPoint windowAt(QPoint picture) const { return picture * zoom() - scrollPosition(); }
+    QRect windowRectOf(const PixelRect& picture) const {
+        const QPoint topLeft = windowAt({picture.left, picture.top});
+        return QRect(topLeft, QSize(picture.width(), picture.height()) * zoom());
+    }
+};
