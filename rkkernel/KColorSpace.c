@@ -145,30 +145,6 @@ static void fromRGB(const uint8_t* rgb, int space, uint8_t* p) {
  * compiler vectorises (built for AVX2 and AVX-512 too, the processor's
  * best form chosen at load). CMY is its own inverse with the byte order
  * turned round. */
-#define K_BODY static inline __attribute__((always_inline))
-
-/* name built for each processor level from nameBody, the level chosen at
- * load run on every call. */
-#define K_LEVELS(name, params, args)                                                               \
-    __attribute__((target("arch=x86-64-v4"))) static void name##Avx512 params {                    \
-        name##Body args;                                                                           \
-    }                                                                                              \
-    __attribute__((target("arch=x86-64-v3"))) static void name##Avx2 params {                      \
-        name##Body args;                                                                           \
-    }                                                                                              \
-    static void name##Baseline params {                                                            \
-        name##Body args;                                                                           \
-    }                                                                                              \
-    static void name params {                                                                      \
-        const int level = KIsaLevel();                                                             \
-        if (level == K_ISA_AVX512)                                                                 \
-            name##Avx512 args;                                                                     \
-        else if (level == K_ISA_AVX2)                                                              \
-            name##Avx2 args;                                                                       \
-        else                                                                                       \
-            name##Baseline args;                                                                   \
-    }
-
 K_BODY void toCMYBody(const uint8_t* restrict in, uint8_t* restrict out, int n) {
     for (int x = 0; x < n; ++x) {
         out[3 * x] = (uint8_t)(255 - in[3 * x + 2]);

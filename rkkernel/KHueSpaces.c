@@ -12,28 +12,6 @@
 
 enum { CHUNK = 256 };
 
-#define K_BODY static inline __attribute__((always_inline))
-
-#define K_LEVELS(name, params, args)                                                               \
-    __attribute__((target("arch=x86-64-v4"))) static void name##Avx512 params {                    \
-        name##Body args;                                                                           \
-    }                                                                                              \
-    __attribute__((target("arch=x86-64-v3"))) static void name##Avx2 params {                      \
-        name##Body args;                                                                           \
-    }                                                                                              \
-    static void name##Baseline params {                                                            \
-        name##Body args;                                                                           \
-    }                                                                                              \
-    static void name params {                                                                      \
-        const int level = KIsaLevel();                                                             \
-        if (level == K_ISA_AVX512)                                                                 \
-            name##Avx512 args;                                                                     \
-        else if (level == K_ISA_AVX2)                                                              \
-            name##Avx2 args;                                                                       \
-        else                                                                                       \
-            name##Baseline args;                                                                   \
-    }
-
 static inline uint8_t clampRound(double v) {
     return v <= 0 ? 0 : v >= 255 ? 255 : (uint8_t)(v + 0.5);
 }

@@ -96,6 +96,31 @@ int KWideBilinear(const KBilinearRow* row, uint8_t* out);
  * does nothing) for other pairs of spaces or partly overlapping buffers. */
 int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, int toSpace);
 
+/* Loops built once for each processor level: K_LEVELS(name, params, args)
+ * defines name, which runs nameBody (a K_BODY function) compiled for
+ * AVX-512, AVX2 or plain x86-64, the level chosen at load (KIsaLevel). */
+#define K_BODY static inline __attribute__((always_inline))
+
+#define K_LEVELS(name, params, args)                                                               \
+    __attribute__((target("arch=x86-64-v4"))) static void name##Avx512 params {                    \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    __attribute__((target("arch=x86-64-v3"))) static void name##Avx2 params {                      \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    static void name##Baseline params {                                                            \
+        name##Body args;                                                                           \
+    }                                                                                              \
+    static void name params {                                                                      \
+        const int level = KIsaLevel();                                                             \
+        if (level == K_ISA_AVX512)                                                                 \
+            name##Avx512 args;                                                                     \
+        else if (level == K_ISA_AVX2)                                                              \
+            name##Avx2 args;                                                                       \
+        else                                                                                       \
+            name##Baseline args;                                                                   \
+    }
+
 typedef struct KProgress {
     KStatusCallback Callback;
     int Percent;
