@@ -25,8 +25,7 @@ MyMDIChildWnd::MyMDIChildWnd(std::unique_ptr<CImageMapDoc> doc, DocumentServices
     : QMdiSubWindow(parent), m_doc(std::move(doc)), m_actions(actions),
       m_panes(std::make_unique<ActiveStatusPanes>(
           [this]() -> StatusPanes* { return isCurrent() ? m_status : nullptr; })),
-      m_inner(new QMainWindow), m_toolBar(new MapToolBar(actions, m_inner)), m_status(status),
-      m_actions(actions) {
+      m_inner(new QMainWindow), m_toolBar(new MapToolBar(actions, m_inner)), m_status(status) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_toolBar->hide();
     buildPanes(services);

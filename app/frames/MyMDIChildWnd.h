@@ -92,7 +92,6 @@ private:
     std::unique_ptr<MapPane> m_pane;
     MapToolBar* m_toolBar;
     StatusBar* m_status;
-    const ActionTable& m_actions;
     std::unique_ptr<DocumentCommands> m_docCommands;
     int m_listWidth = kInitialPaneWidth;
     int m_listMinimum = 0;

@@ -454,8 +454,9 @@ TEST_F(EditorTest, TheAreaListSelectsOpensAndReordersTheAreasWithTheView) {
         if (action->isEnabled() && !action->isSeparator())
             enabled << QString::number(ActionTable::commandOf(action));
     }
-    // Edit, Delete and Bring to front; the last area goes no further back.
-    EXPECT_EQ(enabled, QStringList({"32773", "32788", "32827"}));
+    // Edit, Delete, Bring to front, Cut and Copy; the last area goes no
+    // further back.
+    EXPECT_EQ(enabled, QStringList({"32773", "32788", "32827", "57635", "57634"}));
     menu->close();
 
     // Row 5 dragged onto row 2.

@@ -118,10 +118,23 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(view->selected(), 0);
     EXPECT_EQ(rectOf(0), (PixelRect{25, 23, 65, 53}));
+    // Each drawn area, the URL its prompt gave it and the drag are one undo
+    // step each, undone exactly in picture pixels at this zoom and scroll.
+    const int steps = doc->undoStack().count();
+    EXPECT_EQ(steps, 7);
+    doc->undo();
+    EXPECT_EQ(rectOf(0), (PixelRect{20, 20, 60, 50}));
+    doc->redo();
+    EXPECT_EQ(rectOf(0), (PixelRect{25, 23, 65, 53}));
     key(Qt::Key_Right);
     key(Qt::Key_Down, Qt::ShiftModifier);
     key(Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(rectOf(0), (PixelRect{16, 33, 56, 63}));
+    // Nudges of one area without a pause are one step.
+    EXPECT_EQ(doc->undoStack().count(), steps + 1);
+    doc->undo();
+    EXPECT_EQ(rectOf(0), (PixelRect{25, 23, 65, 53}));
+    doc->redo();
     for (int i = 0; i < 4; ++i)
         key(Qt::Key_Up, Qt::ShiftModifier); // stops at the picture's top
     EXPECT_EQ(rectOf(0), (PixelRect{16, 0, 56, 30}));

@@ -207,7 +207,9 @@ TEST_F(NewMapWizardTest, BrandNewPageBranchWritesANewPage) {
     ASSERT_TRUE(doc.save());
     const QByteArray saved = read("fresh.htm");
     EXPECT_TRUE(saved.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>\r\nlogo image map page\r\n"));
-    EXPECT_TRUE(saved.contains("<IMG SRC=\"logo.gif\" USEMAP=\"#logo\" BORDER=0>"));
+    // The picture lies below the page's folder: it is named relative to the
+    // page, not copied beside it.
+    EXPECT_TRUE(saved.contains("<IMG SRC=\"art/logo.gif\" USEMAP=\"#logo\" BORDER=0>"));
 }
 
 // A page that lost its closing BODY tag after the wizard chose it is not
