@@ -3,10 +3,10 @@
 #include "view/ImageMapView.h"
 
 #include "model/Settings.h"
+#include "model/SettingsNotifier.h"
 #include "view/ArrowTool.h"
 #include "view/PolygonTool.h"
 #include "view/ShapeTool.h"
-#include "model/SettingsNotifier.h"
 #include "view/StatusPanes.h"
 #include "view/ViewInteraction.h"
 

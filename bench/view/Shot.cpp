@@ -8,10 +8,10 @@
 #include "view/ImageMapView.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMouseEvent>
 #include <QPixmap>
 
 #include <cstdio>
