@@ -13,10 +13,7 @@
 #include <cmath>
 
 std::unique_ptr<CircleCreation> CircleCreation::begin(ToolHost& host, QPoint press) {
-    const PixelRect b = host.document()->imageBounds();
-    QPoint c = host.gridSnap().snap(host.pictureAt(press));
-    c = {std::clamp(c.x(), b.left, b.right), std::clamp(c.y(), b.top, b.bottom)};
-    return std::unique_ptr<CircleCreation>(new CircleCreation(host, c));
+    return std::unique_ptr<CircleCreation>(new CircleCreation(host, host.snappedPictureAt(press)));
 }
 
 CircleCreation::CircleCreation(ToolHost& host, QPoint centre) : m_host(host), m_centre(centre) {
@@ -80,10 +77,6 @@ void CircleCreation::end() {
     if (m_ended)
         return;
     m_ended = true;
-    m_host.setFeedbackPainter({});
+    m_host.endInteraction();
     m_host.repaintWindowRect(feedbackCovering());
-    if (StatusPanes* panes = m_host.statusPanes()) {
-        panes->showDimensions(0, 0);
-        panes->showPrompt(QString());
-    }
 }

@@ -31,9 +31,7 @@ std::unique_ptr<FrameDrag> FrameDrag::reshape(ToolHost& host, int index, int han
 
 std::unique_ptr<FrameDrag> FrameDrag::create(ToolHost& host, QPoint press) {
     const PixelRect bounds = boundsOf(host);
-    QPoint p = host.gridSnap().snap(host.pictureAt(press));
-    p = {std::clamp(p.x(), bounds.left, bounds.right),
-         std::clamp(p.y(), bounds.top, bounds.bottom)};
+    const QPoint p = host.snappedPictureAt(press);
     const FrameGeometry geometry({p.x(), p.y(), p.x(), p.y()}, AreaHit::BottomRight,
                                  AreaShape::Rectangle, bounds, host.gridSnap(), p);
     return std::unique_ptr<FrameDrag>(new FrameDrag(host, -1, AreaShape::Rectangle, geometry));
@@ -119,10 +117,6 @@ void FrameDrag::end() {
     if (m_ended)
         return;
     m_ended = true;
-    m_host.setFeedbackPainter({});
+    m_host.endInteraction();
     repaintFeedback();
-    if (StatusPanes* panes = m_host.statusPanes()) {
-        panes->showDimensions(0, 0);
-        panes->showPrompt(QString());
-    }
 }

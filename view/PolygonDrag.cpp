@@ -80,9 +80,7 @@ void PolygonDrag::move(QPoint at, Qt::KeyboardModifiers) {
             AreaPlacement::keptInside(inclusive, snap.snap(p) - snap.snap(m_press), m_bounds);
         next.translate(d);
     } else {
-        const QPoint s = snap.snap(p);
-        next[m_vertex] = {std::clamp(s.x(), m_bounds.left, m_bounds.right),
-                          std::clamp(s.y(), m_bounds.top, m_bounds.bottom)};
+        next[m_vertex] = m_host.snappedPictureAt(at);
     }
     if (StatusPanes* panes = m_host.statusPanes())
         panes->showDimensions(p.x(), p.y());
@@ -114,10 +112,6 @@ void PolygonDrag::end() {
     if (m_ended)
         return;
     m_ended = true;
-    m_host.setFeedbackPainter({});
+    m_host.endInteraction();
     m_host.repaintWindowRect(covering());
-    if (StatusPanes* panes = m_host.statusPanes()) {
-        panes->showDimensions(0, 0);
-        panes->showPrompt(QString());
-    }
 }

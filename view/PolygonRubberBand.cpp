@@ -13,9 +13,8 @@
 #include <cstdlib>
 
 std::unique_ptr<PolygonRubberBand> PolygonRubberBand::begin(ToolHost& host, QPoint press) {
-    auto band = std::unique_ptr<PolygonRubberBand>(new PolygonRubberBand(host, QPoint()));
-    band->m_vertices = {band->snappedAt(press)};
-    band->m_mouse = band->m_vertices.front();
+    auto band = std::unique_ptr<PolygonRubberBand>(
+        new PolygonRubberBand(host, host.snappedPictureAt(press)));
     host.repaintWindowRect(band->bandCovering());
     return band;
 }
@@ -40,14 +39,6 @@ PolygonRubberBand::~PolygonRubberBand() {
     end();
 }
 
-// The snapped picture point under the mouse, kept inside the picture
-// (vertices may lie on its far edges).
-QPoint PolygonRubberBand::snappedAt(QPoint window) const {
-    const PixelRect b = m_host.document()->imageBounds();
-    const QPoint p = m_host.gridSnap().snap(m_host.pictureAt(window));
-    return {std::clamp(p.x(), b.left, b.right), std::clamp(p.y(), b.top, b.bottom)};
-}
-
 bool PolygonRubberBand::inClosingBox(QPoint window, QPoint picture) const {
     if (picture == m_vertices.front())
         return true;
@@ -68,7 +59,7 @@ QRect PolygonRubberBand::bandCovering() const {
 void PolygonRubberBand::move(QPoint at, Qt::KeyboardModifiers) {
     if (m_ended)
         return;
-    const QPoint p = snappedAt(at);
+    const QPoint p = m_host.snappedPictureAt(at);
     if (StatusPanes* panes = m_host.statusPanes()) {
         const QPoint start = m_vertices.back();
         panes->showPosition(start.x(), start.y());
@@ -89,7 +80,7 @@ void PolygonRubberBand::release(QPoint at) {
 
 void PolygonRubberBand::press(QPoint at, Qt::KeyboardModifiers modifiers) {
     move(at, modifiers);
-    const QPoint p = snappedAt(at);
+    const QPoint p = m_host.snappedPictureAt(at);
     if ((m_vertices.size() > 1 && inClosingBox(at, p)) || p == m_vertices.back()) {
         finish();
         return;
@@ -126,13 +117,9 @@ void PolygonRubberBand::end() {
     if (m_ended)
         return;
     m_ended = true;
-    m_host.setFeedbackPainter({});
+    m_host.endInteraction();
     QPolygon line;
     for (QPoint v : m_vertices)
         line << m_host.windowAt(v);
     m_host.repaintWindowRect(DragFeedback::covering(line).united(bandCovering()));
-    if (StatusPanes* panes = m_host.statusPanes()) {
-        panes->showDimensions(0, 0);
-        panes->showPrompt(QString());
-    }
 }

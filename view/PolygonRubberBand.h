@@ -38,7 +38,6 @@ public:
 
 private:
     PolygonRubberBand(ToolHost& host, QPoint first);
-    QPoint snappedAt(QPoint window) const;
     bool inClosingBox(QPoint window, QPoint picture) const;
     QRect bandCovering() const;
     void finish();

@@ -3,6 +3,9 @@
 #include "document/ImageMapDoc.h"
 #include "model/CommandIds.h"
 #include "model/Settings.h"
+#include "view/StatusPanes.h"
+
+#include <algorithm>
 
 int ToolHost::addDrawnArea(std::unique_ptr<MapArea> area) {
     CImageMapDoc& doc = *document();
@@ -14,4 +17,18 @@ int ToolHost::addDrawnArea(std::unique_ptr<MapArea> area) {
         postCommand(int(CommandId::EditAreaInfo));
     }
     return index;
+}
+
+QPoint ToolHost::snappedPictureAt(QPoint window) const {
+    const PixelRect b = document()->imageBounds();
+    const QPoint p = gridSnap().snap(pictureAt(window));
+    return {std::clamp(p.x(), b.left, b.right), std::clamp(p.y(), b.top, b.bottom)};
+}
+
+void ToolHost::endInteraction() {
+    setFeedbackPainter({});
+    if (StatusPanes* panes = statusPanes()) {
+        panes->showDimensions(0, 0);
+        panes->showPrompt(QString());
+    }
 }

@@ -53,6 +53,10 @@ public:
     // on selects it and posts Edit Area Info. Its index, -1 when the map
     // took none.
     int addDrawnArea(std::unique_ptr<MapArea> area);
+    // An interaction is over: drops its feedback painter and clears the
+    // prompt and dimensions it showed. The interaction then repaints where
+    // its feedback was.
+    void endInteraction();
 
     // The picture pixel under a window point (rounding toward minus
     // infinity) and the window point of a picture pixel's corner.
@@ -60,6 +64,9 @@ public:
         return GridSnap::pictureAt(window, scrollPosition(), zoom());
     }
     QPoint windowAt(QPoint picture) const { return picture * zoom() - scrollPosition(); }
+    // The snapped picture point under a window point, kept inside the
+    // picture (points may lie on its far edges).
+    QPoint snappedPictureAt(QPoint window) const;
     QRect windowRectOf(const PixelRect& picture) const {
         const QPoint topLeft = windowAt({picture.left, picture.top});
         return QRect(topLeft, QSize(picture.width(), picture.height()) * zoom());
