@@ -154,8 +154,8 @@ QImage ButtonImageBuilder::cutPattern() const {
     return cut;
 }
 
-void ButtonImageBuilder::draw() {
-    m_image = deviceImage(m_imageWidth, m_imageHeight);
+void ButtonImageBuilder::draw(int width, int height) {
+    m_image = deviceImage(width, height);
     m_image.fill(rgbOf(m_filler));
     const QImage pattern = cutPattern();
     QPainter painter(&m_image);
@@ -185,9 +185,7 @@ bool ButtonImageBuilder::build() {
     const qint64 height = qint64(m_buttonHeight) * m_rows + qint64(m_spacingY) * (m_rows - 1);
     if (width < 1 || height < 1 || width > kMaxImageSide || height > kMaxImageSide)
         return false;
-    m_imageWidth = int(width);
-    m_imageHeight = int(height);
-    draw();
+    draw(int(width), int(height));
     return true;
 }
 

@@ -61,7 +61,8 @@ public:
     // grid is empty or the picture would exceed kMaxImageSide either way.
     bool build();
 
-    QSize imageSize() const { return {m_imageWidth, m_imageHeight}; }
+    // The drawn picture's size, empty before a successful build.
+    QSize imageSize() const { return m_image.size(); }
     QSize buttonSize() const { return {m_buttonWidth, m_buttonHeight}; }
     QRect buttonBox(int column, int row) const { return m_buttonBoxes[index(column, row)]; }
     QRect textBox(int column, int row) const { return m_textBoxes[index(column, row)]; }
@@ -82,7 +83,7 @@ private:
     QRect measure(const QString& text) const;
     void layOut();
     QImage cutPattern() const;
-    void draw();
+    void draw(int width, int height);
 
     std::array<QString, kMaxGrid * kMaxGrid> m_captions;
     std::array<QRect, kMaxGrid * kMaxGrid> m_textBoxes;
@@ -93,7 +94,6 @@ private:
     QImage m_image;
     int m_columns = 0, m_rows = 0;
     int m_buttonWidth = 0, m_buttonHeight = 0;
-    int m_imageWidth = 0, m_imageHeight = 0;
     int m_spacingX = 0, m_spacingY = 0;
     int m_offsetX = 0, m_offsetY = 0;
     quint32 m_text = 0x00FFFFFF, m_outline = 0, m_filler = 0x00FFFF00;
