@@ -87,9 +87,9 @@ void settleEnd(QByteArrayView t, qsizetype pos, HtmlTag& tag) {
     tag.end = tag.resume = closed ? pos + 1 : pos;
 }
 
-// The "<" of the first "</name" at or after pos (name given in upper case),
-// compared without regard to case; the end of the text when there is none.
-qsizetype findClosingTag(QByteArrayView t, qsizetype pos, QByteArrayView upperName) {
+} // namespace
+
+qsizetype HtmlPageScan::findClosingTag(QByteArrayView t, qsizetype pos, QByteArrayView upperName) {
     for (qsizetype at; (at = t.indexOf("</", pos)) >= 0; pos = at + 2) {
         const qsizetype nameAt = at + 2;
         if (t.size() - nameAt >= upperName.size() &&
@@ -99,8 +99,6 @@ qsizetype findClosingTag(QByteArrayView t, qsizetype pos, QByteArrayView upperNa
     }
     return t.size();
 }
-
-} // namespace
 
 bool HtmlTag::is(QByteArrayView upperName) const {
     return equalsNoCase(name, upperName);

@@ -114,6 +114,10 @@ public:
 
     // Reads the tag starting at the "<" at text[pos].
     static void readTag(QByteArrayView text, qsizetype pos, HtmlTag& tag);
+    // The "<" of the first "</name" at or after pos (name given in upper
+    // case), compared without regard to case; the end of the text when
+    // there is none. Where a SCRIPT or STYLE element's text ends.
+    static qsizetype findClosingTag(QByteArrayView text, qsizetype pos, QByteArrayView upperName);
 
     std::vector<HtmlImg> imgs;
     std::vector<HtmlMapBlock> maps;

@@ -1,23 +1,10 @@
 #include "formats/PageBody.h"
 
 #include "formats/HtmlPageScan.h"
-#include "formats/HtmlText.h"
 
 #include <algorithm>
 
 namespace {
-
-// Where the closing tag of an element whose content is not markup (SCRIPT,
-// STYLE) begins: the next "</" followed by the name, or the end of the text.
-qsizetype closingTagOf(QByteArrayView text, qsizetype from, QByteArrayView upperName) {
-    for (qsizetype pos = text.indexOf("</", from); pos >= 0; pos = text.indexOf("</", pos + 2)) {
-        const QByteArrayView name = text.sliced(pos + 2).first(
-            std::min<qsizetype>(upperName.size(), text.size() - pos - 2));
-        if (HtmlText::equalsNoCase(name, upperName))
-            return pos;
-    }
-    return text.size();
-}
 
 bool strictlyInside(const std::vector<std::pair<qsizetype, qsizetype>>& ranges, qsizetype pos) {
     return std::any_of(ranges.begin(), ranges.end(),
@@ -28,14 +15,14 @@ bool strictlyInside(const std::vector<std::pair<qsizetype, qsizetype>>& ranges, 
 
 PageBody PageBody::of(QByteArrayView text) {
     PageBody body;
-    qsizetype headEnd = 0, bodyStart = -1;
+    qsizetype headEnd = 0, bodyStart = -1, mapStart = -1;
     HtmlTag tag;
     for (qsizetype pos = text.indexOf('<'); pos >= 0; pos = text.indexOf('<', tag.resume)) {
         HtmlPageScan::readTag(text, pos, tag);
         qsizetype end = tag.end;
         if (!tag.closing && (tag.is("SCRIPT") || tag.is("STYLE"))) {
             const qsizetype close =
-                closingTagOf(text, tag.end, tag.is("SCRIPT") ? "SCRIPT" : "STYLE");
+                HtmlPageScan::findClosingTag(text, tag.end, tag.is("SCRIPT") ? "SCRIPT" : "STYLE");
             if (close < text.size()) {
                 HtmlPageScan::readTag(text, close, tag);
                 end = tag.end;
@@ -47,6 +34,13 @@ PageBody PageBody::of(QByteArrayView text) {
                 body.m_end = tag.start;
             else if (bodyStart < 0)
                 bodyStart = tag.end;
+        } else if (tag.is("MAP")) {
+            if (!tag.closing && mapStart < 0) {
+                mapStart = tag.start;
+            } else if (tag.closing && mapStart >= 0) {
+                body.m_maps.emplace_back(mapStart, tag.end);
+                mapStart = -1;
+            }
         } else if (tag.is("HEAD") && tag.closing && headEnd == 0) {
             headEnd = tag.end;
         }
@@ -55,8 +49,6 @@ PageBody PageBody::of(QByteArrayView text) {
             break;
     }
     body.m_start = bodyStart >= 0 ? bodyStart : headEnd;
-    for (const HtmlMapBlock& map : HtmlPageScan::scan(text).maps)
-        body.m_maps.emplace_back(map.start, map.end);
     return body;
 }
 

@@ -2,7 +2,6 @@
 
 #include "formats/HtmlPageScan.h"
 #include "formats/HtmlText.h"
-#include "formats/PageBody.h"
 
 #include <QCursor>
 #include <QFile>
@@ -14,10 +13,9 @@ PageSummary PageSummary::of(const QByteArray& text) {
     PageSummary page;
     page.readable = true;
     page.empty = text.isEmpty();
-    const PageBody body = PageBody::of(text);
-    page.hasBodyEnd = body.hasEnd();
-    const qsizetype end = body.hasEnd() ? body.end() : text.size();
     const HtmlPageScan scan = HtmlPageScan::scan(text);
+    page.hasBodyEnd = scan.bodyEnd > 0;
+    const qsizetype end = page.hasBodyEnd ? scan.bodyEnd : text.size();
     for (const HtmlImg& img : scan.imgs) {
         if (img.start < end)
             page.images.append({img.src.toByteArray(), HtmlText::unquote(img.mapRef), img.start});
