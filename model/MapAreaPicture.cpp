@@ -48,21 +48,11 @@ void MapArea::setPicture(const PictureArea& p) {
     m_shape = p.shape;
     setTexts(p.texts);
     m_hotVertex = -1;
-    if (m_shape != AreaShape::Polygon) {
-        m_vertexCount = 0;
-        const PixelRect& r = p.rect;
-        m_viewRect =
-            PixelRect{r.left * m_scale, r.top * m_scale, r.right * m_scale, r.bottom * m_scale}
-                .translated(-m_origin.x(), -m_origin.y());
-        rebuildHandles();
-        return;
+    m_vertexCount = 0;
+    if (m_shape == AreaShape::Polygon) {
+        m_vertexCount = int(std::min<qsizetype>(p.points.size(), kMaxVertices));
+        for (int i = 0; i < m_vertexCount; ++i)
+            m_imagePoints[i] = p.points[i];
     }
-    m_vertexCount = int(std::min<qsizetype>(p.points.size(), kMaxVertices));
-    for (int i = 0; i < m_vertexCount; ++i) {
-        m_imagePoints[i] = p.points[i];
-        m_viewPoints[i] = toView(m_imagePoints[i]);
-        setVertexSquare(i);
-    }
-    closeRing();
-    takeBoundsFromRegion();
+    layOutFrom(p.rect);
 }
