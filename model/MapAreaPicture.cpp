@@ -3,21 +3,12 @@
 #include "model/PictureArea.h"
 
 #include <algorithm>
-#include <climits>
 
 PixelRect PictureArea::bounds() const {
     if (shape != AreaShape::Polygon)
         return rect;
-    if (points.isEmpty())
-        return {};
-    int l = INT_MAX, t = INT_MAX, r = INT_MIN, b = INT_MIN;
-    for (const QPoint& p : points) {
-        l = std::min(l, p.x());
-        t = std::min(t, p.y());
-        r = std::max(r, p.x());
-        b = std::max(b, p.y());
-    }
-    return {l, t, r + 1, b + 1};
+    // QPolygon's box holds its last vertex's pixel; empty gives an empty box.
+    return PixelRect::fromQRect(points.boundingRect());
 }
 
 PictureArea PictureArea::translated(int dx, int dy) const {
