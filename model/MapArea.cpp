@@ -144,6 +144,13 @@ void MapArea::rescale(int s) {
     s = std::clamp(s, 1, 8);
     const PixelRect image = imageRect();
     m_scale = s;
+    // Image points stay as they were: re-deriving them from the new view
+    // points would give the same values, and keeping them avoids drift.
+    layOutFrom(image);
+}
+
+void MapArea::layOutFrom(const PixelRect& image) {
+    const int s = m_scale;
     if (m_shape != AreaShape::Polygon) {
         m_viewRect = PixelRect{image.left * s, image.top * s, image.right * s, image.bottom * s}
                          .normalized()
@@ -151,8 +158,6 @@ void MapArea::rescale(int s) {
         rebuildHandles();
         return;
     }
-    // Image points stay as they were: re-deriving them from the new view
-    // points would give the same values, and keeping them avoids drift.
     for (int i = 0; i < m_vertexCount; ++i) {
         m_viewPoints[i] = toView(m_imagePoints[i]);
         setVertexSquare(i);

@@ -185,6 +185,9 @@ private:
     void closeRing();
     void takeBoundsFromRegion();
     void deriveAllVertices();
+    // Lays the view geometry out from the picture geometry (image, or the
+    // picture vertices held) at this area's scale and origin.
+    void layOutFrom(const PixelRect& image);
     int hitTestFrame(int x, int y) const;
     int hitTestPolygon(int x, int y);
 

@@ -3,21 +3,12 @@
 #include "model/PictureArea.h"
 
 #include <algorithm>
-#include <climits>
 
 PixelRect PictureArea::bounds() const {
     if (shape != AreaShape::Polygon)
         return rect;
-    if (points.isEmpty())
-        return {};
-    int l = INT_MAX, t = INT_MAX, r = INT_MIN, b = INT_MIN;
-    for (const QPoint& p : points) {
-        l = std::min(l, p.x());
-        t = std::min(t, p.y());
-        r = std::max(r, p.x());
-        b = std::max(b, p.y());
-    }
-    return {l, t, r + 1, b + 1};
+    // QPolygon's box holds its last vertex's pixel; empty gives an empty box.
+    return PixelRect::fromQRect(points.boundingRect());
 }
 
 PictureArea PictureArea::translated(int dx, int dy) const {
@@ -48,21 +39,11 @@ void MapArea::setPicture(const PictureArea& p) {
     m_shape = p.shape;
     setTexts(p.texts);
     m_hotVertex = -1;
-    if (m_shape != AreaShape::Polygon) {
-        m_vertexCount = 0;
-        const PixelRect& r = p.rect;
-        m_viewRect =
-            PixelRect{r.left * m_scale, r.top * m_scale, r.right * m_scale, r.bottom * m_scale}
-                .translated(-m_origin.x(), -m_origin.y());
-        rebuildHandles();
-        return;
+    m_vertexCount = 0;
+    if (m_shape == AreaShape::Polygon) {
+        m_vertexCount = int(std::min<qsizetype>(p.points.size(), kMaxVertices));
+        for (int i = 0; i < m_vertexCount; ++i)
+            m_imagePoints[i] = p.points[i];
     }
-    m_vertexCount = int(std::min<qsizetype>(p.points.size(), kMaxVertices));
-    for (int i = 0; i < m_vertexCount; ++i) {
-        m_imagePoints[i] = p.points[i];
-        m_viewPoints[i] = toView(m_imagePoints[i]);
-        setVertexSquare(i);
-    }
-    closeRing();
-    takeBoundsFromRegion();
+    layOutFrom(p.rect);
 }
