@@ -135,10 +135,17 @@ void readPolygon(const std::vector<int>& v, const AreaTexts& texts, MapSink& sin
     sink.endPolygon(texts);
 }
 
+// A value as the map holds it: up to a NUL, as the map's 8-bit texts end
+// there (the page reader stops at one, but the scan is also handed pages
+// straight from memory).
+QByteArray mapText(QByteArrayView value) {
+    return unquote(LineScan::beforeNul(value));
+}
+
 void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadReport* report) {
     const Shape shape = shapeOf(entry.shape);
     if (shape == Shape::Default) {
-        info.defaultUrl = unquote(LineScan::beforeNul(entry.href));
+        info.defaultUrl = mapText(entry.href);
         return;
     }
     if (shape == Shape::Unknown) {
@@ -155,7 +162,7 @@ void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadR
             ++report->areasBeyond;
         return;
     }
-    const AreaTexts texts{unquote(entry.href), unquote(entry.target), unquote(entry.alt)};
+    const AreaTexts texts{mapText(entry.href), mapText(entry.target), mapText(entry.alt)};
     using LineScan::coordinate;
     if (shape == Shape::Rectangle) {
         sink.rectangle(texts, v[0], v[1], v[2], v[3]);
@@ -198,9 +205,9 @@ void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
         LineScan::takeKeyword(line, Strings::raw(Str::KwInfoLead));
         MapInfoLine::apply(line, info);
     }
-    info.title = unquote(map.name);
-    if (const HtmlImg* img = imgUsing(scan, info.title))
-        info.imageFile = unquote(img->src);
+    info.title = mapText(map.name);
+    if (const HtmlImg* img = imgUsing(scan, unquote(map.name)))
+        info.imageFile = mapText(img->src);
     for (const HtmlAreaEntry& entry : map.areas)
         readArea(entry, sink, info, report);
     if (report)
