@@ -1,0 +1,78 @@
+#include "FuzzMapSupport.h"
+
+#include "FuzzTarget.h"
+#include "formats/HtmlMapReader.h"
+#include "formats/HtmlMapWriter.h"
+#include "formats/HtmlPageScan.h"
+#include "formats/HtmlText.h"
+#include "formats/MapReadReport.h"
+#include "model/AreaCollector.h"
+
+bool FuzzDialogs::chooseMap(const QList<MapChoice>& maps, int& chosen) {
+    FUZZ_CHECK(maps.size() > 1);
+    if (m_choice == 255)
+        return false;
+    chosen = m_choice % int(maps.size());
+    return true;
+}
+
+void checkReadMap(const MapInfo& info, const FuzzAreas& areas) {
+    FUZZ_CHECK(areas.size() <= size_t(MapArea::kMaxAreas));
+    for (const QByteArray* text : {&info.title, &info.description, &info.author, &info.date,
+                                   &info.imageFolder, &info.imageFile, &info.defaultUrl})
+        FUZZ_CHECK(!text->contains('\0'));
+    for (const auto& area : areas) {
+        FUZZ_CHECK(!area->url().contains('\0'));
+        FUZZ_CHECK(!area->target().contains('\0'));
+        FUZZ_CHECK(!area->comment().contains('\0'));
+        if (area->shape() == AreaShape::Polygon) {
+            FUZZ_CHECK(area->vertexCount() >= 3);
+            FUZZ_CHECK(area->vertexCount() <= MapArea::kMaxVertices);
+        }
+    }
+}
+
+namespace {
+
+AreaTexts asPageCarries(const AreaTexts& t) {
+    return {HtmlText::unquote(t.url), HtmlText::unquote(t.target), HtmlText::unquote(t.comment)};
+}
+
+} // namespace
+
+void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzAreas& areas) {
+    HtmlMapWriter writer(oldPage);
+    if (writer.replacesForeignPage())
+        return; // every save path refuses this page
+    writer.begin(info);
+    for (const auto& area : areas)
+        writer.writeArea(*area);
+    writer.writeDefault(info);
+    const QByteArray saved = writer.finish();
+    FUZZ_CHECK(!saved.contains('\0'));
+
+    const HtmlPageScan scan = HtmlPageScan::scan(saved);
+    int index = -1;
+    for (int i = 0; i < int(scan.maps.size()) && index < 0; ++i) {
+        if (HtmlText::unquote(scan.maps[i].name) == HtmlText::unquote(info.title))
+            index = i;
+    }
+    FUZZ_CHECK(index >= 0);
+    AreaCollector collector(5, MapArea::kMaxAreas);
+    MapInfo back;
+    MapReadReport report;
+    HtmlMapReader::loadMap(scan, index, collector, back, &report);
+    FUZZ_CHECK(!report.lossy());
+    const FuzzAreas read = collector.take();
+    FUZZ_CHECK(read.size() == areas.size());
+    for (size_t i = 0; i < read.size(); ++i) {
+        const MapArea& a = *areas[i];
+        const MapArea& b = *read[i];
+        FUZZ_CHECK(a.shape() == b.shape());
+        FUZZ_CHECK(a.imageRect() == b.imageRect());
+        FUZZ_CHECK(asPageCarries(a.texts()) == b.texts());
+        FUZZ_CHECK(a.vertexCount() == b.vertexCount());
+        for (int v = 0; v < a.vertexCount(); ++v)
+            FUZZ_CHECK(a.vertex(v) == b.vertex(v));
+    }
+}
