@@ -45,6 +45,23 @@ bool sane(int v) {
     return std::abs(v) <= kCoordinateLimit;
 }
 
+// Nor is an area wider or taller than a picture: its own copy (a box from
+// 0 and vertices relative to it) would then hold coordinates beyond the
+// limit, and could not be pasted again. A polygon's box takes one pixel
+// beyond its last vertex.
+bool withinOnePicture(const AreaClipRecord& r) {
+    if (!sane(r.rect.right - r.rect.left) || !sane(r.rect.bottom - r.rect.top))
+        return false;
+    if (r.vertexCount == 0)
+        return true;
+    const auto first = r.vertices.begin(), last = first + r.vertexCount;
+    const auto [left, right] =
+        std::minmax_element(first, last, [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    const auto [top, bottom] =
+        std::minmax_element(first, last, [](QPoint a, QPoint b) { return a.y() < b.y(); });
+    return right->x() - left->x() < kCoordinateLimit && bottom->y() - top->y() < kCoordinateLimit;
+}
+
 } // namespace
 
 AreaClipRecord AreaClipRecord::of(const MapArea& area) {
@@ -102,7 +119,7 @@ std::optional<AreaClipRecord> AreaClipRecord::fromBytes(const QByteArray& b) {
             return std::nullopt;
         r.vertices[std::size_t(i)] = p;
     }
-    return r;
+    return withinOnePicture(r) ? std::optional(r) : std::nullopt;
 }
 
 std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at, int handleSize) const {
