@@ -196,9 +196,33 @@ void fill(const QPoint* points, int count, Qt::FillRule rule, PixelRegion& out) 
     out.finish();
 }
 
+namespace {
+
+// Whether every point lies on one straight line: such a ring covers no
+// pixel, and finding that out row by row would take a walk over every row
+// it spans (up to two million for the coordinates map files hold).
+bool onOneLine(const QPoint* points, int count) {
+    for (int i = 1; i < count; ++i) {
+        if (points[i] == points[0])
+            continue;
+        const long long dx = points[i].x() - points[0].x(), dy = points[i].y() - points[0].y();
+        for (int k = i + 1; k < count; ++k) {
+            const long long ex = points[k].x() - points[0].x(), ey = points[k].y() - points[0].y();
+            if (dx * ey != dy * ex)
+                return false;
+        }
+        return true;
+    }
+    return true;
+}
+
+} // namespace
+
 PixelRect bounds(const QPoint* points, int count) {
     if (count > 64)
         count = 64; // a ring holds at most 63 vertices and its closing one
+    if (onOneLine(points, count))
+        return {};
     const std::vector<Edge> edges = edgesOf(points, count);
     std::vector<int> ys;
     for (const Edge& e : edges)
