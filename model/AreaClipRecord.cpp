@@ -18,9 +18,11 @@ constexpr int kTextField = 2048;
 constexpr int kRectAt = 6148;
 constexpr int kCountAt = 6164;
 constexpr int kVerticesAt = 6168;
-// No picture is this large; beyond it a coordinate is a damaged record, and
-// moving it by a paste position could overflow.
-constexpr int kCoordinateLimit = 1 << 24;
+// No picture is this large; beyond it a coordinate is a damaged record.
+// Map files hold coordinates within the same bound, so that moving an area
+// by a paste position never overflows and working out a polygon's box row
+// by row stays quick.
+constexpr int kCoordinateLimit = 1000000;
 
 void putInt(QByteArray& b, int at, int v) {
     qToLittleEndian<qint32>(v, b.data() + at);
