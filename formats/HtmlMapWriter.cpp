@@ -175,8 +175,19 @@ void HtmlMapWriter::chooseMapRange() {
         return;
     }
     m_mapStart = m_mapEnd = m_scan.bodyEnd;
-    if (m_scan.bodyEnd < 1)
+    if (m_scan.bodyEnd < 1) {
         m_fresh = true;
+        return;
+    }
+    // A new map inside another MAP block (a page whose closing BODY tag lies
+    // within one, or after a MAP never closed) would be read as part of that
+    // block and never found again: it goes before that block instead.
+    for (const HtmlMapBlock& map : m_scan.maps) {
+        if (map.start < m_mapStart && m_mapStart < map.end)
+            m_mapStart = m_mapEnd = map.start;
+    }
+    if (m_scan.unclosedMap >= 0 && m_scan.unclosedMap < m_mapStart)
+        m_mapStart = m_mapEnd = m_scan.unclosedMap;
 }
 
 bool HtmlMapWriter::replacesForeignPage() const {
