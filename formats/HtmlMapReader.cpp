@@ -203,7 +203,7 @@ void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
     const HtmlMapBlock& map = scan.maps.at(index);
     for (QByteArrayView line : map.tracking) {
         LineScan::takeKeyword(line, Strings::raw(Str::KwInfoLead));
-        MapInfoLine::apply(line, info);
+        MapInfoLine::apply(LineScan::beforeNul(line), info);
     }
     info.title = mapText(map.name);
     if (const HtmlImg* img = imgUsing(scan, unquote(map.name)))
