@@ -7,6 +7,7 @@
 #include "formats/HtmlText.h"
 #include "formats/MapReadReport.h"
 #include "model/AreaCollector.h"
+#include "model/DefaultUrl.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,9 +22,16 @@ bool FuzzDialogs::chooseMap(const QList<MapChoice>& maps, int& chosen) {
 
 void checkReadMap(const MapInfo& info, const FuzzAreas& areas) {
     FUZZ_CHECK(areas.size() <= size_t(MapArea::kMaxAreas));
+    const char* const names[] = {"title",  "description", "author",     "date",
+                                 "folder", "image file",  "default URL"};
+    int field = 0;
     for (const QByteArray* text : {&info.title, &info.description, &info.author, &info.date,
-                                   &info.imageFolder, &info.imageFile, &info.defaultUrl})
+                                   &info.imageFolder, &info.imageFile, &info.defaultUrl}) {
+        if (text->contains('\0'))
+            std::fprintf(stderr, "byte 0 in the %s\n", names[field]);
         FUZZ_CHECK(!text->contains('\0'));
+        ++field;
+    }
     for (const auto& area : areas) {
         FUZZ_CHECK(!area->url().contains('\0'));
         FUZZ_CHECK(!area->target().contains('\0'));
@@ -56,8 +64,11 @@ bool nearLimit(const MapArea& a) {
            std::abs(r.bottom) >= kNear;
 }
 
+// The texts as a page carries them: "&quot;" is a double quote, and a URL
+// that is only the "Default Url Lead" is none (it is an offer, not a URL).
 AreaTexts asPageCarries(const AreaTexts& t) {
-    return {HtmlText::unquote(t.url), HtmlText::unquote(t.target), HtmlText::unquote(t.comment)};
+    return {DefaultUrl::isSet(t.url) ? HtmlText::unquote(t.url) : QByteArray(),
+            HtmlText::unquote(t.target), HtmlText::unquote(t.comment)};
 }
 
 } // namespace
@@ -112,6 +123,7 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
             a.vertexCount() != b.vertexCount()) {
             describe("saved", a);
             describe("read back", b);
+            std::fprintf(stderr, "saved page:\n%.*s\n", int(saved.size()), saved.constData());
         }
         FUZZ_CHECK(a.shape() == b.shape());
         FUZZ_CHECK(sameGeometry);
