@@ -66,23 +66,34 @@ mapEveryThird(uint8_t* p, size_t n, const uint8_t* table) {
     }
 }
 
-/* 32 table lookups at once with AVX2: the table as sixteen 16-entry byte
- * shuffles, one for each high half of the index. Step j looks up index
- * - 16 j: its high half is zero only in the shuffle that holds the index,
- * and adding 0x70 with saturation sets the top bit (which makes the
- * shuffle give zero) everywhere else, leaving the low half as it was. */
+/* 32 table lookups at once with AVX2, through 16-entry byte shuffles of
+ * the table, eight for each half (indices below 128, then the rest with
+ * the top bit flipped). Shuffle j of a half looks up the index plus 0x70 -
+ * 16 j with unsigned saturation: its top bit (which makes the shuffle give
+ * zero) is clear exactly when the index's high four bits are at most j,
+ * and its low four bits are the index's. Shuffle j holds row j of the half
+ * exclusive-or row j + 1 (the last holds its own row), so the rows from
+ * the index's own to the last cancel to the index's own row. */
 __attribute__((target("avx2"))) static void mapBytesAvx2(uint8_t* p, size_t n,
                                                          const uint8_t* table) {
-    __m256i parts[16];
+    __m256i rows[16], steps[8];
     for (int j = 0; j < 16; ++j)
-        parts[j] = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)(table + 16 * j)));
-    const __m256i bias = _mm256_set1_epi8(0x70), step = _mm256_set1_epi8(0x10);
+        rows[j] = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)(table + 16 * j)));
+    for (int j = 0; j < 16; ++j)
+        if (j % 8 != 7)
+            rows[j] = _mm256_xor_si256(rows[j], rows[j + 1]);
+    for (int j = 0; j < 8; ++j)
+        steps[j] = _mm256_set1_epi8((char)(0x70 - 16 * j));
+    const __m256i top = _mm256_set1_epi8((char)0x80);
     for (; n >= 32; n -= 32, p += 32) {
-        __m256i index = _mm256_loadu_si256((const __m256i*)p), result = _mm256_setzero_si256();
-        for (int j = 0; j < 16; ++j) {
-            __m256i lookup = _mm256_shuffle_epi8(parts[j], _mm256_adds_epu8(index, bias));
-            result = _mm256_or_si256(result, lookup);
-            index = _mm256_sub_epi8(index, step);
+        const __m256i low = _mm256_loadu_si256((const __m256i*)p),
+                      high = _mm256_xor_si256(low, top);
+        __m256i result = _mm256_setzero_si256();
+        for (int j = 0; j < 8; ++j) {
+            result = _mm256_xor_si256(
+                result, _mm256_shuffle_epi8(rows[j], _mm256_adds_epu8(low, steps[j])));
+            result = _mm256_xor_si256(
+                result, _mm256_shuffle_epi8(rows[8 + j], _mm256_adds_epu8(high, steps[j])));
         }
         _mm256_storeu_si256((__m256i*)p, result);
     }
