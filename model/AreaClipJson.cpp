@@ -80,8 +80,13 @@ std::optional<TagAttribute> attributeOf(const QJsonValue& v) {
     const QJsonArray a = v.toArray();
     if (!v.isArray() || a.size() < 2 || a.size() > 3)
         return std::nullopt;
+    // A TITLE given empty is kept among the attributes (it is no title to
+    // edit); any other name the editor writes itself would repeat one.
     std::optional<QByteArray> name = textOf(a[0]);
-    if (!name || !TagAttribute::validName(*name) || TagAttribute::writtenForArea(*name))
+    const bool emptyTitle = name && name->compare("title", Qt::CaseInsensitive) == 0 &&
+                            a[1].isString() && a[1].toString().isEmpty();
+    if (!name || !TagAttribute::validName(*name) ||
+        (TagAttribute::writtenForArea(*name) && !emptyTitle))
         return std::nullopt;
     TagAttribute attribute{std::move(*name), {}, Form::Bare};
     if (a[1].isNull())

@@ -28,7 +28,8 @@ class QMimeData;
 //
 // What the clipboard holds may come from anywhere: fromBytes refuses
 // (nullopt) anything larger than kMaxBytes, malformed, of a wrong type, out
-// of range, holding a NUL, or naming an attribute the editor writes itself.
+// of range, holding a NUL, or naming an attribute the editor writes itself
+// (but for a TITLE given empty, which areas keep among their attributes).
 class AreaClipJson {
 public:
     static constexpr qsizetype kMaxBytes = 4 * 1024 * 1024;

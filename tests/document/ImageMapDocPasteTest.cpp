@@ -163,6 +163,7 @@ TEST_F(Paste, WholeAreaTravelsBetweenMapsBesideTheFixedRecord) {
                              {"class", "hot spot", Form::SingleQuoted},
                              {"onmouseover", "say(\"hi\") && x", Form::DoubleQuoted},
                              {"download", {}, Form::Bare},
+                             {"title", {}, Form::DoubleQuoted},             // a TITLE given empty
                              {"data-\xe9", "caf\xe9", Form::DoubleQuoted}}; // not UTF-8
     MapArea source(AreaShape::Polygon);
     for (const QPoint p : {QPoint(100, 60), QPoint(160, 90), QPoint(130, 150)})
@@ -197,8 +198,9 @@ TEST_F(Paste, WholeAreaTravelsBetweenMapsBesideTheFixedRecord) {
         QByteArray(good).replace("\"title\":\"Tip\"", "\"title\":7"),
         QByteArray(good).replace("\"title\":\"Tip\"", "\"title\":\"a\\u0000b\""),
         QByteArray(good).replace("\"title\":\"Tip\"", "\"title\":{\"bytes\":\"!!\"}"),
-        QByteArray(good).replace("[\"id\",", "[\"href\","),   // the editor writes HREF
-        QByteArray(good).replace("[\"id\",", "[\"a b\","),    // no name
+        QByteArray(good).replace("[\"id\",", "[\"href\","), // the editor writes HREF
+        QByteArray(good).replace("[\"id\",", "[\"a b\","),  // no name
+        QByteArray(good).replace("[\"title\",\"\"", "[\"TITLE\",\"x\""),
         QByteArray(good).replace("\"unquoted\"", "\"back\""), // no form
         QByteArray(good).replace("[\"download\",null]", "[\"download\",null,\"x\"]"),
     };
