@@ -20,6 +20,9 @@ struct MapInfo {
     QByteArray imageFolder;
     QByteArray imageFile; // picture file name with extension
     QByteArray defaultUrl;
+    // Client-side maps only: the page rescales the map to the size its
+    // picture is shown at (a tracking line and a script of the page).
+    bool scalesWithPicture = false;
 
     friend bool operator==(const MapInfo&, const MapInfo&) = default;
 };
