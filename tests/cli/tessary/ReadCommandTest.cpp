@@ -31,10 +31,11 @@ TEST_F(Cli, KeysComeInTheDocumentedOrder) {
     ASSERT_EQ(r.exitCode, 0);
     qsizetype last = -1;
     for (const char* key :
-         {"\"path\"", "\"modified\"", "\"title\"", "\"description\"", "\"author\"", "\"date\"",
-          "\"imageFile\"", "\"defaultUrl\"", "\"readOnly\"", "\"areas\"", "\"shape\"", "\"url\"",
-          "\"target\"", "\"comment\"", "\"rect\"", "\"title\"", "\"attributes\"",
-          "\"mapAttributes\"", "\"defaultAttributes\""}) {
+         {"\"path\"",     "\"modified\"",   "\"title\"",         "\"description\"",
+          "\"author\"",   "\"date\"",       "\"imageFile\"",     "\"defaultUrl\"",
+          "\"readOnly\"", "\"responsive\"", "\"areas\"",         "\"shape\"",
+          "\"url\"",      "\"target\"",     "\"comment\"",       "\"rect\"",
+          "\"title\"",    "\"attributes\"", "\"mapAttributes\"", "\"defaultAttributes\""}) {
         const qsizetype at = r.out.indexOf(QByteArray(key) + ":", last + 1);
         EXPECT_GT(at, last) << key;
         last = at;
