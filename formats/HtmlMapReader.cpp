@@ -5,6 +5,7 @@
 #include "formats/LineScan.h"
 #include "formats/MapInfoLine.h"
 #include "formats/MapReadReport.h"
+#include "formats/ResponsiveScript.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
@@ -142,10 +143,43 @@ QByteArray mapText(QByteArrayView value) {
     return unquote(LineScan::beforeNul(value));
 }
 
+TagAttribute::Form formOf(const HtmlAttribute& a) {
+    if (a.valueAt < 0)
+        return TagAttribute::Form::Bare;
+    if (!a.quoted)
+        return TagAttribute::Form::Unquoted;
+    return a.quote == '\'' ? TagAttribute::Form::SingleQuoted : TagAttribute::Form::DoubleQuoted;
+}
+
+TagAttribute attributeOf(const HtmlAttribute& a) {
+    return {a.name.toByteArray(), unquote(a.value), formOf(a)};
+}
+
+TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* report) {
+    TagAttributes out;
+    out.reserve(qsizetype(others.kept.size()));
+    for (const HtmlAttribute& a : others.kept)
+        out.append(attributeOf(a));
+    if (report)
+        report->attributesBeyond += others.beyond;
+    return out;
+}
+
+// The area's texts. A TITLE given empty (which keeps browsers from showing
+// an inherited tooltip) is no title to edit, but it stays on the tag.
+AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
+    AreaTexts texts{mapText(entry.href), mapText(entry.target), mapText(entry.alt),
+                    mapText(entry.title.value), attributesOf(entry.others, report)};
+    if (!entry.title.name.isEmpty() && texts.title.isEmpty())
+        texts.attributes.prepend(attributeOf(entry.title));
+    return texts;
+}
+
 void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadReport* report) {
     const Shape shape = shapeOf(entry.shape);
     if (shape == Shape::Default) {
         info.defaultUrl = mapText(entry.href);
+        info.defaultAttributes = attributesOf(entry.others, report);
         return;
     }
     if (shape == Shape::Unknown) {
@@ -162,7 +196,7 @@ void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadR
             ++report->areasBeyond;
         return;
     }
-    const AreaTexts texts{mapText(entry.href), mapText(entry.target), mapText(entry.alt)};
+    const AreaTexts texts = textsOf(entry, report);
     using LineScan::coordinate;
     if (shape == Shape::Rectangle) {
         sink.rectangle(texts, v[0], v[1], v[2], v[3]);
@@ -201,11 +235,14 @@ QList<DocumentDialogs::MapChoice> choices(const HtmlPageScan& scan) {
 void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
              MapReadReport* report) {
     const HtmlMapBlock& map = scan.maps.at(index);
+    info.scalesWithPicture = false; // the page's map decides
     for (QByteArrayView line : map.tracking) {
+        info.scalesWithPicture = info.scalesWithPicture || ResponsiveScript::isFlagLine(line);
         LineScan::takeKeyword(line, Strings::raw(Str::KwInfoLead));
         MapInfoLine::apply(LineScan::beforeNul(line), info);
     }
     info.title = mapText(map.name);
+    info.mapAttributes = attributesOf(map.others, report);
     if (const HtmlImg* img = imgUsing(scan, unquote(map.name)))
         info.imageFile = mapText(img->src);
     for (const HtmlAreaEntry& entry : map.areas)

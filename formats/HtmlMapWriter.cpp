@@ -2,6 +2,7 @@
 
 #include "formats/HtmlText.h"
 #include "formats/LineScan.h"
+#include "formats/ResponsiveScript.h"
 #include "model/DefaultUrl.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
@@ -53,6 +54,34 @@ bool plainValue(QByteArrayView value) {
             return false;
     }
     return true;
+}
+
+// The attributes kept on an AREA or MAP tag, after those the writer writes,
+// in the form they were read in where the value allows it, else in double
+// quotes; a bare attribute stays bare. A name that could not stand in a tag
+// is left out rather than break the tag.
+void appendKept(QByteArray& out, const TagAttributes& attributes) {
+    using Form = TagAttribute::Form;
+    for (const TagAttribute& a : attributes) {
+        const QByteArrayView name = beforeNul(a.name);
+        if (!TagAttribute::validName(name))
+            continue;
+        out += ' ';
+        out += name;
+        const QByteArrayView value = beforeNul(a.value);
+        if (a.form == Form::Bare && value.isEmpty())
+            continue;
+        out += '=';
+        if (a.form == Form::Unquoted && plainValue(value)) {
+            out += value;
+        } else if (a.form == Form::SingleQuoted && !value.contains('\'')) {
+            const qsizetype at = out.size();
+            appendQuoted(out, value);
+            out[at] = out[out.size() - 1] = '\'';
+        } else {
+            appendQuoted(out, value);
+        }
+    }
 }
 
 // One change of a rewritten IMG tag: bytes [at, end) of the page become text.
@@ -119,6 +148,7 @@ void HtmlMapWriter::begin(const MapInfo& info, int insertOffset) {
     }
     m_new += "<MAP NAME=";
     appendQuoted(m_new, m_mapName);
+    appendKept(m_new, info.mapAttributes);
     line(">");
     writeTracking(info);
 }
@@ -238,6 +268,8 @@ void HtmlMapWriter::writeTracking(const MapInfo& info) {
     trackingLine(Strings::raw(Str::KwAuthor), info.author);
     trackingLine(Strings::raw(Str::KwDate), info.date);
     trackingLine(Strings::raw(Str::KwGif), info.imageFile);
+    if (info.scalesWithPicture) // the page's scaling script looks for this line too
+        trackingLine(Strings::raw(Str::KwResponsive), Strings::raw(Str::KwYes));
 }
 
 // Lines of at most 60 characters, cut at the last space among the first
@@ -355,6 +387,11 @@ void HtmlMapWriter::writeArea(const MapArea& area) {
     }
     m_new += " ALT=";
     appendQuoted(m_new, area.comment());
+    if (!beforeNul(area.title()).isEmpty()) {
+        m_new += " TITLE=";
+        appendQuoted(m_new, area.title());
+    }
+    appendKept(m_new, area.attributes());
     line(m_xmlAreas ? " />" : ">");
 }
 
@@ -363,6 +400,7 @@ void HtmlMapWriter::writeDefault(const MapInfo& info) {
         return;
     m_new += m_xmlAreas ? "<AREA SHAPE=\"default\" HREF=" : "<AREA SHAPE=default HREF=";
     appendQuoted(m_new, info.defaultUrl);
+    appendKept(m_new, info.defaultAttributes);
     line(m_xmlAreas ? " />" : ">");
 }
 
@@ -381,7 +419,8 @@ QByteArray HtmlMapWriter::finish() {
             copyOld(m_mapEnd, m_old.size());
         }
     }
-    return std::move(m_new);
+    // The page's one scaling script follows whether any of its maps scales.
+    return ResponsiveScript::settle(std::move(m_new));
 }
 
 void HtmlMapWriter::copyOld(qsizetype from, qsizetype to) {

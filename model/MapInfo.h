@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TagAttribute.h"
+
 #include <QByteArray>
 
 // Map-wide information a document holds beside its areas. Texts are bytes
@@ -20,6 +22,11 @@ struct MapInfo {
     QByteArray imageFolder;
     QByteArray imageFile; // picture file name with extension
     QByteArray defaultUrl;
+    // Client-side maps only: the page rescales the map to the size its
+    // picture is shown at (a tracking line and a script of the page).
+    bool scalesWithPicture = false;
+    TagAttributes mapAttributes{};     // of the MAP tag beside its NAME (id, class, ...)
+    TagAttributes defaultAttributes{}; // of the default AREA beside SHAPE and HREF
 
     friend bool operator==(const MapInfo&, const MapInfo&) = default;
 };

@@ -66,9 +66,23 @@ bool nearLimit(const MapArea& a) {
 
 // The texts as a page carries them: "&quot;" is a double quote, and a URL
 // that is only the "Default Url Lead" is none (it is an offer, not a URL).
+// Kept attributes are compared by name and value: the writer may quote a
+// value its old form can no longer hold.
 AreaTexts asPageCarries(const AreaTexts& t) {
-    return {DefaultUrl::isSet(t.url) ? HtmlText::unquote(t.url) : QByteArray(),
-            HtmlText::unquote(t.target), HtmlText::unquote(t.comment)};
+    AreaTexts out{DefaultUrl::isSet(t.url) ? HtmlText::unquote(t.url) : QByteArray(),
+                  HtmlText::unquote(t.target), HtmlText::unquote(t.comment),
+                  HtmlText::unquote(t.title), t.attributes};
+    for (TagAttribute& a : out.attributes) {
+        a.value = HtmlText::unquote(a.value);
+        a.form = TagAttribute::Form::DoubleQuoted;
+    }
+    return out;
+}
+
+AreaTexts withoutForms(AreaTexts t) {
+    for (TagAttribute& a : t.attributes)
+        a.form = TagAttribute::Form::DoubleQuoted;
+    return t;
 }
 
 } // namespace
@@ -119,7 +133,8 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
         const bool sameGeometry =
             nearLimit(a) || (a.shape() == AreaShape::Circle ? a.circle() == b.circle()
                                                             : a.imageRect() == b.imageRect());
-        if (a.shape() != b.shape() || !sameGeometry || asPageCarries(a.texts()) != b.texts() ||
+        if (a.shape() != b.shape() || !sameGeometry ||
+            asPageCarries(a.texts()) != withoutForms(b.texts()) ||
             a.vertexCount() != b.vertexCount()) {
             describe("saved", a);
             describe("read back", b);
@@ -127,7 +142,7 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
         }
         FUZZ_CHECK(a.shape() == b.shape());
         FUZZ_CHECK(sameGeometry);
-        FUZZ_CHECK(asPageCarries(a.texts()) == b.texts());
+        FUZZ_CHECK(asPageCarries(a.texts()) == withoutForms(b.texts()));
         FUZZ_CHECK(a.vertexCount() == b.vertexCount());
         for (int v = 0; v < a.vertexCount(); ++v)
             FUZZ_CHECK(a.vertex(v) == b.vertex(v));

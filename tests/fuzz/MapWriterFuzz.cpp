@@ -35,7 +35,12 @@ std::unique_ptr<MapArea> makeArea(FuzzBytes& in) {
         const int h = shape == AreaShape::Circle ? w : int(in.range(1, 4000));
         area->setRect(x, y, x + w, y + h);
     }
-    area->setTexts({mapText(in), mapText(in), mapText(in)});
+    AreaTexts texts;
+    texts.url = mapText(in);
+    texts.target = mapText(in);
+    texts.comment = mapText(in);
+    texts.title = mapText(in);
+    area->setTexts(texts);
     return area;
 }
 

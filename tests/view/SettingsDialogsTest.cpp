@@ -8,6 +8,7 @@
 #include "view/MapSettingsDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,15 +100,23 @@ TEST_F(SettingsDialogsTest, AreaSettingsGiveBackTheTextsOrDelete) {
     const auto area = rectangle({0, 0, 10, 10});
     // Bytes that are not UTF-8 survive a field left alone; edited fields
     // are stored as UTF-8.
-    AreaTexts texts{"home.htm", "_top", "Caf\xe9"};
+    // The title is edited beside them; the attributes the area kept from
+    // its page are not shown and stay.
+    const TagAttributes kept{{"id", "a1", TagAttribute::Form::Unquoted},
+                             {"download", {}, TagAttribute::Form::Bare}};
+    AreaTexts texts{"home.htm", "_top", "Caf\xe9", "Old tip", kept};
     whenShown([](QDialog& d) {
+        EXPECT_EQ(edit(d, "title")->text(), "Old tip");
         edit(d, "url")->setText(QString::fromUtf8("\xc3\xa9t\xc3\xa9.htm"));
+        edit(d, "title")->setText("New tip");
         okOf(d)->click();
     });
     ASSERT_EQ(AreaSettingsDialog::run(*area, 1, texts), DocumentDialogs::AreaChoice::Ok);
     EXPECT_EQ(texts.url, QByteArray("\xc3\xa9t\xc3\xa9.htm"));
     EXPECT_EQ(texts.target, "_top");
     EXPECT_EQ(texts.comment, QByteArray("Caf\xe9"));
+    EXPECT_EQ(texts.title, "New tip");
+    EXPECT_EQ(texts.attributes, kept);
 
     whenShown([](QDialog& d) {
         edit(d, "url")->setText("changed");
@@ -144,7 +153,7 @@ TEST_F(SettingsDialogsTest, MapSettingsShowTheMapAndKeepOpenWithoutATitle) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(SettingsDialogsTest, MapSettingsGiveBackTheFourFields) {
+TEST_F(SettingsDialogsTest, MapSettingsGiveBackTheirFields) {
     MapInfo info;
     info.title = "Old";
     info.author = "Ren\xe9"; // not UTF-8, left alone
@@ -153,6 +162,7 @@ TEST_F(SettingsDialogsTest, MapSettingsGiveBackTheFourFields) {
         edit(d, "title")->setText("Shop");
         edit(d, "defaultUrl")->setText("index.htm");
         d.findChild<QPlainTextEdit*>("description")->setPlainText("Two lines\nof text");
+        d.findChild<QCheckBox*>("scalesWithPicture")->click();
         okOf(d)->click();
     });
     ASSERT_TRUE(MapSettingsDialog::run(info, "/maps/shop.htm"));
@@ -160,6 +170,7 @@ TEST_F(SettingsDialogsTest, MapSettingsGiveBackTheFourFields) {
     EXPECT_EQ(info.author, QByteArray("Ren\xe9"));
     EXPECT_EQ(info.defaultUrl, "index.htm");
     EXPECT_EQ(info.description, "Two lines of text");
+    EXPECT_TRUE(info.scalesWithPicture);
     EXPECT_EQ(info.date, "Wed Jun 30 21:49:08 1993");
 
     MapInfo unchanged = info;
