@@ -158,8 +158,12 @@ TagAttribute attributeOf(const HtmlAttribute& a) {
 TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* report) {
     TagAttributes out;
     out.reserve(qsizetype(others.kept.size()));
-    for (const HtmlAttribute& a : others.kept)
-        out.append(attributeOf(a));
+    for (const HtmlAttribute& a : others.kept) {
+        // A stray quote or "=" in a broken tag reads as an attribute without
+        // a name: no attribute, which the writer could not write back.
+        if (TagAttribute::validName(a.name))
+            out.append(attributeOf(a));
+    }
     if (report)
         report->attributesBeyond += others.beyond;
     return out;

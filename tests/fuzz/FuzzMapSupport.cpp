@@ -52,6 +52,9 @@ void describe(const char* what, const MapArea& a) {
                  "%s: shape %d box %d,%d,%d,%d vertices %d url [%s] target [%s] comment [%s]\n",
                  what, int(a.shape()), r.left, r.top, r.right, r.bottom, a.vertexCount(),
                  a.url().constData(), a.target().constData(), a.comment().constData());
+    std::fprintf(stderr, " title [%s]", a.texts().title.constData());
+    for (const TagAttribute& t : a.texts().attributes)
+        std::fprintf(stderr, " %s=[%s]/%d", t.name.constData(), t.value.constData(), int(t.form));
     for (int v = 0; v < a.vertexCount(); ++v)
         std::fprintf(stderr, " (%d,%d)", a.vertex(v).x(), a.vertex(v).y());
     std::fprintf(stderr, "\n");
