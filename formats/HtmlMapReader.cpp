@@ -152,7 +152,7 @@ TagAttribute::Form formOf(const HtmlAttribute& a) {
 }
 
 TagAttribute attributeOf(const HtmlAttribute& a) {
-    return {a.name.toByteArray(), unquote(a.value), formOf(a)};
+    return {a.name.toByteArray(), mapText(a.value), formOf(a)};
 }
 
 TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* report) {
