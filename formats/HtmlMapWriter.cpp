@@ -441,7 +441,13 @@ void HtmlMapWriter::trackingLine(QByteArrayView key, QByteArrayView value) {
     m_new += Strings::raw(Str::KwInfoLead);
     m_new += key;
     m_new += ':';
-    m_new += beforeNul(value);
+    // A "-->" in the text would end the comment early and turn the rest of
+    // the line into markup inside the map (areas of its own, or a broken
+    // map); it is written "-- >".
+    QByteArray text = value.toByteArray();
+    while (text.contains("-->"))
+        text.replace("-->", "-- >");
+    m_new += text;
     line(" -->");
 }
 
