@@ -243,7 +243,12 @@ void HtmlMapWriter::writeFreshHead(const MapInfo& info) {
     line("<HTML>");
     line("<HEAD>");
     line("<TITLE>");
-    line(Strings::bytes(Str::FreshPageTitle).replace("%s", beforeNul(info.title).toByteArray()));
+    // The title is the element's text: "&" and "<" are written as entities,
+    // so that a title holding "</TITLE>" or "<map" shows as typed instead
+    // of ending the element early or starting a tag.
+    QByteArray title = beforeNul(info.title).toByteArray();
+    title.replace('&', "&amp;").replace('<', "&lt;");
+    line(Strings::bytes(Str::FreshPageTitle).replace("%s", title));
     line("</TITLE>");
     line(Strings::raw(Str::GeneratorLine));
     if (!info.author.isEmpty()) {
