@@ -26,6 +26,11 @@ std::unique_ptr<MapArea> makeArea(FuzzBytes& in) {
         const int count = 3 + in.byte() % (MapArea::kMaxVertices - 2);
         for (int i = 0; i < count; ++i)
             area->addVertex(coordinate(in), coordinate(in));
+        // The drawing closes a ring near its first vertex without adding it
+        // again; a last vertex on the first is no vertex of an editor's map.
+        const int n = area->vertexCount();
+        if (n > 1 && area->vertex(n - 1) == area->vertex(0))
+            area->deleteVertex(n - 1);
         area->finishPolygon();
         if (area->vertexCount() < 3)
             return nullptr; // too few distinct vertices: no polygon
