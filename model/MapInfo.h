@@ -20,6 +20,11 @@ struct MapInfo {
     QByteArray imageFolder;
     QByteArray imageFile; // picture file name with extension
     QByteArray defaultUrl;
+    // WIDTH and HEIGHT of the page's IMG tag that shows the map, in CSS
+    // pixels; 0 where it gives none (or a percentage), or the map was not
+    // read from a page. Kept as read: the tag keeps them through a save.
+    int shownWidth = 0;
+    int shownHeight = 0;
 
     friend bool operator==(const MapInfo&, const MapInfo&) = default;
 };
