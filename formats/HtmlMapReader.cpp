@@ -228,15 +228,19 @@ void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
         MapInfoLine::apply(line, info);
     }
     info.title = unquote(map.name);
-    if (const HtmlImg* img = imgUsing(scan, info.title)) {
+    if (const HtmlImg* img = imgUsing(scan, info.title))
         info.imageFile = unquote(img->src);
-        info.shownWidth = dimension(*img, "width");
-        info.shownHeight = dimension(*img, "height");
-    }
+    takeShownSize(scan, info.title, info);
     for (const HtmlAreaEntry& entry : map.areas)
         readArea(entry, sink, info, report);
     if (report)
         report->areasBeyond += map.areasBeyond;
+}
+
+void takeShownSize(const HtmlPageScan& scan, const QByteArray& name, MapInfo& info) {
+    const HtmlImg* img = imgUsing(scan, name);
+    info.shownWidth = img ? dimension(*img, "width") : 0;
+    info.shownHeight = img ? dimension(*img, "height") : 0;
 }
 
 bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* dialogs,

@@ -121,4 +121,10 @@ TEST_F(Findings, TheImgSizeScalesTargets) {
         const std::vector<Seen> small = {{1, Code::SmallTarget}};
         EXPECT_EQ(seen(), c.small ? small : std::vector<Seen>()) << c.attributes.constData();
     }
+
+    // Saved into a new page, the map is shown by an IMG the save wrote.
+    open("m", "width=\"200\"", "<area coords=\"10,10,40,40\" href=\"#\" alt=\"Spot\">\n");
+    ASSERT_EQ(seen().size(), 1u);
+    ASSERT_TRUE(doc->doSave(path("new.htm")));
+    EXPECT_EQ(seen(), std::vector<Seen>());
 }
