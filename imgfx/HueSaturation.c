@@ -31,7 +31,8 @@ static int changeColors(RasterBitmap* bitmap, FxHsvChange change) {
     }
     if (FxUsesPalettePath(bitmap))
         return FxChangePalette(bitmap, 0, changeEntries, &change);
-    return RowWalkerRun(bitmap, WALK_COLOR | WALK_IN_PLACE, 0, 100, changeRow, &change);
+    return RowWalkerRun(bitmap, WALK_COLOR | WALK_IN_PLACE | WALK_BY_COLOUR, 0, 100, changeRow,
+                        &change);
 }
 
 int R_ChangeBitmapHue(RasterBitmap* bitmap, int angle) {

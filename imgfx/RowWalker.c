@@ -1,6 +1,8 @@
 /* The row walker: opening, row reading and writing, and the row loop. */
 #include "imgfx/RowWalker.h"
 
+#include "imgfx/LookupTable.h"
+
 #include <string.h>
 
 void FxAlignColumns(int bits, int left, int right, int* firstColumn, int* width, int* storedBytes) {
@@ -21,27 +23,29 @@ void FxAlignColumns(int bits, int left, int right, int* firstColumn, int* width,
         *width = *storedBytes = 0;
 }
 
-/* Sets up the internal record that matches written rows to the palette. */
-static int prepareMatching(RowWalker* w) {
+/* Sets up a record that matches rows of width pixels to the palette (the
+ * walker's own, or one for a table of values). */
+static int prepareMatching(RowWalker* w, RasterBitmap* match, int width) {
     RasterBitmap* bitmap = w->Bitmap;
     const int grey = w->WorkFormat == K_WORK_GREY;
-    int status = KInitBitmap(&w->Match, w->Width, w->Rows, grey ? 8 : 24);
+    int status = KInitBitmap(match, width, w->Rows, grey ? 8 : 24);
     if (status != K_OK)
         return status;
     if (grey) {
-        w->GreyPalette = KGreyPalette(8);
+        if (!w->GreyPalette)
+            w->GreyPalette = KGreyPalette(8);
         if (!w->GreyPalette)
             return FX_ERR_NO_MEMORY;
-        w->Match.Palette = w->GreyPalette;
-        KTakePalette(&w->Match);
-        w->Match.Flags |= RB_FLAG_GREY_PALETTE;
+        match->Palette = w->GreyPalette;
+        KTakePalette(match);
+        match->Flags |= RB_FLAG_GREY_PALETTE;
     }
     int count = bitmap->ColorCount;
     if (count < 1 || count > 256 || KGetColors(bitmap, 0, count, w->Colors) != count)
         return FX_ERR_BAD_BITMAP;
-    w->Match.ColorOrder = RB_ORDER_BGR;
-    w->Match.MatchSetting = 1;
-    return KPrepareMatch(&w->Match, w->Colors, count);
+    match->ColorOrder = RB_ORDER_BGR;
+    match->MatchSetting = 1;
+    return KPrepareMatch(match, w->Colors, count);
 }
 
 static int setUp(RowWalker* w, unsigned options) {
@@ -75,7 +79,7 @@ static int setUp(RowWalker* w, unsigned options) {
     if (!w->OwnSpans)
         return FX_ERR_NO_MEMORY;
     if (w->NeedsMatching) {
-        status = prepareMatching(w);
+        status = prepareMatching(w, &w->Match, w->Width);
         if (status != K_OK)
             return status;
     }
@@ -217,6 +221,95 @@ static int walkRows(RowWalker* w, uint8_t* buffer, int32_t* spans, FxRowFunction
     return FX_OK;
 }
 
+/* What each of the 256 stored values (palette index, or grey level of rows
+ * that pass unconverted) becomes: a row of all of them read, changed and
+ * written back as any row is, through the same conversions and matching. */
+static int valueTable(RowWalker* w, FxRowFunction function, void* context, uint8_t table[256]) {
+    uint8_t row[256 * 3];
+    for (int i = 0; i < 256; ++i)
+        row[i] = (uint8_t)i;
+    const int source = w->SourceFormat == 0 ? 0 : 8; /* 1- and 4-bit read the same colours */
+    int status = KConvertRow(row, 256, source, w->WorkFormat, w->Bitmap->ColorOrder, RB_ORDER_BGR,
+                             w->Colors, NULL);
+    if (status != K_OK)
+        return status;
+    const int32_t all[2] = {0, 256};
+    FxRow values = {row, RowWalkerBytesPerPixel(w), all, 2, w->Bounds.Top, 0, 256};
+    status = function(context, &values);
+    if (status != FX_OK)
+        return status;
+    if (w->NeedsMatching) {
+        RasterBitmap match = {0};
+        status = prepareMatching(w, &match, 256);
+        if (status == K_OK)
+            status = KMatchRow(&match, row, table);
+        KEndMatch(&match);
+    } else {
+        status = KConvertRow(row, 256, w->WorkFormat, 0, RB_ORDER_BGR, w->Bitmap->ColorOrder, NULL,
+                             w->Colors);
+        memcpy(table, row, 256);
+    }
+    return status == K_OK ? FX_OK : status;
+}
+
+/* The stored-byte form of a value table: for 1- and 4-bit rows each byte's
+ * pixels mapped at once (indices cut to the depth, as packing does). */
+static void storedByteTable(int bits, const uint8_t values[256], uint8_t bytes[256]) {
+    for (int b = 0; b < 256; ++b) {
+        if (bits == 4) {
+            bytes[b] = (uint8_t)((values[b >> 4] & 15u) << 4 | (values[b & 15] & 15u));
+        } else if (bits == 1) {
+            unsigned mapped = 0;
+            for (int k = 0; k < 8; ++k)
+                mapped |= (values[(b >> k) & 1] & 1u) << k;
+            bytes[b] = (uint8_t)mapped;
+        } else {
+            bytes[b] = values[b];
+        }
+    }
+}
+
+/* The rows of a WALK_BY_COLOUR walk: 8-bit rows mapped in place inside the
+ * spans, packed rows mapped whole and written inside the spans. */
+static int walkValues(RowWalker* w, uint8_t* buffer, int32_t* spans, const uint8_t table[256]) {
+    RasterBitmap* bitmap = w->Bitmap;
+    for (int r = w->Bounds.Top; r < w->Bounds.Bottom; ++r) {
+        int count;
+        int status = fetchSpans(w, r, spans, &count);
+        if (status != FX_OK)
+            return status;
+        if (count && bitmap->BitsPerPixel == 8) {
+            uint8_t* pixels = KRowAddress(bitmap, r) + w->FirstColumn;
+            for (int i = 0; i + 1 < count; i += 2)
+                FxMapBytes(pixels + spans[i], (size_t)(spans[i + 1] - spans[i]), table);
+        } else if (count) {
+            status = KReadRowPart(bitmap, buffer, r, w->FirstColumn, w->StoredBytes);
+            if (status == K_OK) {
+                FxMapBytes(buffer, (size_t)w->StoredBytes, table);
+                status = KWriteRowSpans(bitmap, buffer, r, w->FirstColumn, spans, count);
+            }
+            if (status != K_OK)
+                return status;
+        }
+        status = FxProgressStep(&w->Progress);
+        if (status != FX_OK)
+            return status;
+    }
+    return FX_OK;
+}
+
+static int walk(RowWalker* w, unsigned options, uint8_t* buffer, int32_t* spans,
+                FxRowFunction function, void* context) {
+    if (!(options & WALK_BY_COLOUR) || w->Bitmap->BitsPerPixel > 8 || w->InPlace || w->Rows == 0)
+        return walkRows(w, buffer, spans, function, context);
+    uint8_t values[256], table[256];
+    int status = valueTable(w, function, context, values);
+    if (status != FX_OK)
+        return status;
+    storedByteTable(w->Bitmap->BitsPerPixel, values, table);
+    return walkValues(w, buffer, spans, table);
+}
+
 int RowWalkerRun(RasterBitmap* bitmap, unsigned options, int from, int to, FxRowFunction function,
                  void* context) {
     RowWalker* w;
@@ -230,7 +323,7 @@ int RowWalkerRun(RasterBitmap* bitmap, unsigned options, int from, int to, FxRow
     else
         status = RowWalkerStartProgress(w, from, to);
     if (status == FX_OK)
-        status = walkRows(w, buffer, spans, function, context);
+        status = walk(w, options, buffer, spans, function, context);
     KFree(buffer);
     KFree(spans);
     RowWalkerClose(w);

@@ -30,6 +30,13 @@ extern "C" {
  * stored form is the work form (24-bit blue-green-red, 8-bit grey whose
  * index is its level) are handed over in place, not copied in and out. */
 #define WALK_IN_PLACE 0x4u
+/* RowWalkerRun's function gives every pixel a colour that depends on that
+ * pixel's colour alone (no position, no neighbours, no randomness). Rows
+ * of palette indices and of 8-bit grey levels then go through a table of
+ * what each of the 256 values becomes, worked out once by the function and
+ * the matching back, instead of being expanded and matched pixel by pixel;
+ * the result is the same. */
+#define WALK_BY_COLOUR 0x8u
 
 typedef struct RowWalker {
     RasterBitmap* Bitmap;

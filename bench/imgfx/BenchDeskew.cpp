@@ -8,6 +8,7 @@
 #include "imgfx/DeskewSearch.h"
 #include "imgfx/imgfx.h"
 
+#include "BenchPictures.h"
 #include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
@@ -23,25 +24,9 @@
 
 namespace {
 
-constexpr int pageWidth = 2480, pageHeight = 3508;
-const double pi = 3.14159265358979323846;
-
-// Grey level of the page at (x, y): text lines of words drawn turned 2
-// degrees clockwise on a light ground.
-int pageLevel(int x, int y) {
-    const double c = std::cos(2 * pi / 180), s = std::sin(2 * pi / 180);
-    const double cx = pageWidth / 2.0, cy = pageHeight / 2.0;
-    const double u = cx + (x - cx) * c + (y - cy) * s, v = cy - (x - cx) * s + (y - cy) * c;
-    const int ground = 235 + (x * 7 + y * 13) % 9;
-    if (u < 200 || u >= pageWidth - 200 || v < 250 || v >= pageHeight - 250)
-        return ground;
-    const int line = int(v - 250) / 50, inLine = int(v - 250) % 50;
-    if (inLine >= 24)
-        return ground;
-    const int column = int(u - 200), word = (column + line * 97) / 140;
-    const int inWord = (column + line * 97) % 140;
-    return inWord < 40 + (word * 37 % 80) && inWord % 9 < 4 ? 30 : ground;
-}
+using benchpictures::pageHeight;
+using benchpictures::pageLevel;
+using benchpictures::pageWidth;
 
 struct Page {
     RasterBitmap bmp{};

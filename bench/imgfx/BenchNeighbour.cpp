@@ -6,6 +6,7 @@
 // picture. Ratios (our processor time / OpenCV's) close the report.
 #include "imgfx/imgfx.h"
 
+#include "BenchPictures.h"
 #include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
@@ -21,15 +22,8 @@
 
 namespace {
 
-constexpr int side = 4096;
-
-// A gradient with noise on it, so that neither flat areas nor pure noise
-// flatter any method.
-uint8_t sample(int x, int y, int c) {
-    uint32_t h = uint32_t(x) * 73856093u ^ uint32_t(y) * 19349663u ^ uint32_t(c) * 83492791u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return uint8_t((x + 2 * y + 40 * c) / 24 + (h >> 26));
-}
+using benchpictures::sample;
+using benchpictures::side;
 
 struct Picture {
     RasterBitmap bmp{};

@@ -261,3 +261,66 @@ TEST(RowWalker, StopValueIsReturnedAfterTheRowsWrittenSoFar) {
     }
     EXPECT_EQ(bmp->AccessCount, 0);
 }
+
+// A walk whose function depends on each pixel's colour alone may go through
+// a table of the 256 stored values: it must leave exactly the bytes, the
+// progress and the status of the pixel-by-pixel walk, for every palette
+// depth, grey ramps, short palettes whose stored indices run past them, in
+// colour and in grey, and when the callback stops it half-way.
+TEST(RowWalker, ColourTableWalksMatchThePixelByPixelWalk) {
+    const auto change = [](const FxRow& row) {
+        for (int i = 0; i + 1 < row.SpanCount; i += 2)
+            for (int x = row.Spans[i]; x < row.Spans[i + 1]; ++x) {
+                uint8_t* p = row.Pixels + size_t(x) * size_t(row.BytesPerPixel);
+                if (row.BytesPerPixel == 1) {
+                    p[0] = uint8_t(p[0] * 13 + 7);
+                } else {
+                    const uint8_t b = p[0], g = p[1], r = p[2];
+                    p[0] = uint8_t(b * 7 + g), p[1] = uint8_t(r ^ 0x5A), p[2] = uint8_t(b + g * 3);
+                }
+            }
+    };
+    struct Case {
+        int bits;
+        std::vector<RasterColor> palette;
+    };
+    std::vector<Case> cases;
+    for (int bits : {1, 4, 8}) {
+        cases.push_back({bits, colorPalette(1 << bits)});
+        cases.push_back({bits, greyPalette(bits)});
+        cases.push_back({bits, greyPalette(bits, true)});
+    }
+    cases.push_back({8, colorPalette(100)});
+    cases.push_back({4, colorPalette(5)});
+    for (const Case& c : cases)
+        for (unsigned colour : {0u, unsigned(WALK_COLOR)})
+            for (int stopAt : {-1, 3}) {
+                std::vector<uint8_t> results[2];
+                std::vector<int> calls[2];
+                int statuses[2];
+                for (int byColour : {0, 1}) {
+                    Bitmap bmp(45, 9, c.bits, RB_ORDER_BGR, RB_ROWS_BOTTOM_UP, c.palette);
+                    std::vector<uint8_t> bytes = storedBytes(bmp.get());
+                    uint32_t s = 99;
+                    for (uint8_t& b : bytes)
+                        b = uint8_t((s = s * 1103515245u + 12345u) >> 16);
+                    setStoredBytes(bmp.get(), bytes);
+                    KRect ellipse{3, 1, 20, 8};
+                    KPoint star[] = {{22, 0}, {30, 9}, {17, 3}, {45, 4}, {24, 9}};
+                    ASSERT_EQ(KSetRegionEllipse(bmp.get(), &ellipse, K_REGION_SET), K_OK);
+                    ASSERT_EQ(KSetRegionPolygon(bmp.get(), star, 5, K_REGION_UNION), K_OK);
+                    CallbackRecorder recorder(stopAt, 9);
+                    statuses[byColour] =
+                        walk(bmp.get(), colour | (byColour ? WALK_BY_COLOUR : 0u), change);
+                    results[byColour] = storedBytes(bmp.get());
+                    calls[byColour] = recorder.calls;
+                }
+                const std::string what =
+                    std::to_string(c.bits) + " bits, " + std::to_string(c.palette.size()) +
+                    " colours from " + std::to_string(c.palette[0].Red) + ", options " +
+                    std::to_string(colour) + ", stop " + std::to_string(stopAt);
+                EXPECT_EQ(results[1], results[0]) << what;
+                EXPECT_EQ(calls[1], calls[0]) << what;
+                EXPECT_EQ(statuses[1], statuses[0]) << what;
+            }
+}
