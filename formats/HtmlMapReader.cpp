@@ -5,6 +5,7 @@
 #include "formats/LineScan.h"
 #include "formats/MapInfoLine.h"
 #include "formats/MapReadReport.h"
+#include "formats/ResponsiveScript.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
@@ -223,7 +224,9 @@ QList<DocumentDialogs::MapChoice> choices(const HtmlPageScan& scan) {
 void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
              MapReadReport* report) {
     const HtmlMapBlock& map = scan.maps.at(index);
+    info.scalesWithPicture = false; // the page's map decides
     for (QByteArrayView line : map.tracking) {
+        info.scalesWithPicture = info.scalesWithPicture || ResponsiveScript::isFlagLine(line);
         LineScan::takeKeyword(line, Strings::raw(Str::KwInfoLead));
         MapInfoLine::apply(line, info);
     }

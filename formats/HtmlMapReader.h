@@ -38,9 +38,10 @@ bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* di
 QList<DocumentDialogs::MapChoice> choices(const HtmlPageScan& scan);
 
 // Loads map `index` of a scanned page: its tracking lines as
-// map-information lines, its NAME as title, the SRC of the first IMG that
-// uses it as picture, and its areas in order into sink (an AREA of SHAPE
-// DEFAULT sets the default URL instead).
+// map-information lines (and whether it scales with its picture), its
+// NAME as title, the SRC of the first IMG that uses it as picture, and its
+// areas in order into sink (an AREA of SHAPE DEFAULT sets the default URL
+// instead).
 void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
              MapReadReport* report = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "formats/HtmlText.h"
 #include "formats/LineScan.h"
+#include "formats/ResponsiveScript.h"
 #include "model/DefaultUrl.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
@@ -227,6 +228,8 @@ void HtmlMapWriter::writeTracking(const MapInfo& info) {
     trackingLine(Strings::raw(Str::KwAuthor), info.author);
     trackingLine(Strings::raw(Str::KwDate), info.date);
     trackingLine(Strings::raw(Str::KwGif), info.imageFile);
+    if (info.scalesWithPicture) // the page's scaling script looks for this line too
+        trackingLine(Strings::raw(Str::KwResponsive), Strings::raw(Str::KwYes));
 }
 
 // Lines of at most 60 characters, cut at the last space among the first
@@ -370,7 +373,8 @@ QByteArray HtmlMapWriter::finish() {
             copyOld(m_mapEnd, m_old.size());
         }
     }
-    return std::move(m_new);
+    // The page's one scaling script follows whether any of its maps scales.
+    return ResponsiveScript::settle(std::move(m_new));
 }
 
 void HtmlMapWriter::copyOld(qsizetype from, qsizetype to) {

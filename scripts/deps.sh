@@ -5,6 +5,10 @@
 tessary_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev
                   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
                   desktop-file-utils)
+# scripts/test only, and optional: the browser the test of the page script
+# of maps that scale with their picture runs in (the test is skipped, and
+# says so, where it cannot be installed).
+tessary_test_packages=(chromium)
 # scripts/run only, on a machine without a display: a virtual X server.
 tessary_run_packages=(xvfb xauth)
 

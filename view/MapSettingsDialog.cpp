@@ -5,6 +5,7 @@
 #include "model/Strings.h"
 #include "view/MapTextEdit.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFormLayout>
@@ -56,6 +57,10 @@ MapSettingsDialog::MapSettingsDialog(const MapInfo& info, const QString& mapPath
     form->addRow(Strings::text(Str::MapDefaultUrlLabel),
                  withNote(m_defaultUrl, Str::MapSuggestedNote, this));
     form->addRow(Strings::text(Str::MapDescriptionLabel), m_description);
+    m_scales = new QCheckBox(Strings::text(Str::MapScalesWithPicture), this);
+    m_scales->setObjectName(QStringLiteral("scalesWithPicture"));
+    m_scales->setChecked(info.scalesWithPicture);
+    form->addRow(m_scales);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &MapSettingsDialog::accept);
@@ -75,6 +80,7 @@ MapInfo MapSettingsDialog::edited() const {
     QString description = m_description->toPlainText();
     description.replace(QLatin1Char('\n'), QLatin1Char(' '));
     info.description = MapTextEdit::edited(description, m_info.description);
+    info.scalesWithPicture = m_scales->isChecked();
     return info;
 }
 

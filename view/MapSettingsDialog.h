@@ -4,13 +4,14 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 
 // "Settings for this Mapfile" (dialog 217): the map's file and picture
-// (shown only), and its title (required), author, default URL (suggested)
-// and description. OK with an empty title says 7053 "Client Side Image Maps
-// (CSIMs) require a title!" and the dialog stays open.
+// (shown only), and its title (required), author, default URL (suggested),
+// description and whether the page scales the map with its picture. OK with an empty title says
+// 7053 "Client Side Image Maps (CSIMs) require a title!" and the dialog stays open.
 class MapSettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,4 +35,5 @@ private:
     QLineEdit* m_author;
     QLineEdit* m_defaultUrl;
     QPlainTextEdit* m_description;
+    QCheckBox* m_scales;
 };

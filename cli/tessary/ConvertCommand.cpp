@@ -14,7 +14,7 @@
 int runConvertCommand(const QStringList& arguments) {
     const CliArguments args(
         arguments, {QStringLiteral("--map"), QStringLiteral("--title"), QStringLiteral("--image")},
-        {QStringLiteral("--allow-loss")});
+        {QStringLiteral("--allow-loss"), QStringLiteral("--responsive")});
     if (!args.ok() || args.positional().size() != 2)
         return 2;
     Settings::app().load();
@@ -26,9 +26,13 @@ int runConvertCommand(const QStringList& arguments) {
     if (!openForCli(doc, args.positional()[0], map,
                     image ? QFileInfo(*image).absoluteFilePath() : QString()))
         return 1;
-    if (title) {
+    if (title || args.flag(QStringLiteral("--responsive"))) {
         MapInfo info = doc.mapInfo();
-        info.title = MapText::fromDisplay(*title);
+        if (title)
+            info.title = MapText::fromDisplay(*title);
+        // The page rescales the map to the size its picture is shown at.
+        info.scalesWithPicture =
+            info.scalesWithPicture || args.flag(QStringLiteral("--responsive"));
         doc.setMapInfo(info);
     }
     // A map not read whole is not written back into its own page unless

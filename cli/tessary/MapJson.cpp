@@ -89,6 +89,7 @@ QByteArray MapJson::document(const CImageMapDoc& doc, const Members& extra) {
     out += "  \"imageFile\": " + mapText(info.imageFile) + ",\n";
     out += "  \"defaultUrl\": " + mapText(info.defaultUrl) + ",\n";
     out += "  \"readOnly\": " + QByteArray::number(info.readOnly ? 1 : 0) + ",\n";
+    out += QByteArray("  \"responsive\": ") + (info.scalesWithPicture ? "true" : "false") + ",\n";
     out += "  \"areas\": [";
     for (int i = 0; i < doc.areaCount(); ++i)
         out += (i ? ",\n    " : "\n    ") + areaJson(*doc.area(i));

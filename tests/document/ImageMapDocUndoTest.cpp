@@ -142,6 +142,7 @@ TEST_F(Undo, EveryChangeIsOneStepThatUndoesAndRedoesExactly) {
              dialogs.mapInfo = [](MapInfo& info) {
                  info.title = "Store";
                  info.author = "Bo";
+                 info.scalesWithPicture = true;
                  return true;
              };
              doc.editMapInfo();

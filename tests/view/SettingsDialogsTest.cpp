@@ -8,6 +8,7 @@
 #include "view/MapSettingsDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,7 +145,7 @@ TEST_F(SettingsDialogsTest, MapSettingsShowTheMapAndKeepOpenWithoutATitle) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(SettingsDialogsTest, MapSettingsGiveBackTheFourFields) {
+TEST_F(SettingsDialogsTest, MapSettingsGiveBackTheirFields) {
     MapInfo info;
     info.title = "Old";
     info.author = "Ren\xe9"; // not UTF-8, left alone
@@ -153,6 +154,7 @@ TEST_F(SettingsDialogsTest, MapSettingsGiveBackTheFourFields) {
         edit(d, "title")->setText("Shop");
         edit(d, "defaultUrl")->setText("index.htm");
         d.findChild<QPlainTextEdit*>("description")->setPlainText("Two lines\nof text");
+        d.findChild<QCheckBox*>("scalesWithPicture")->click();
         okOf(d)->click();
     });
     ASSERT_TRUE(MapSettingsDialog::run(info, "/maps/shop.htm"));
@@ -160,6 +162,7 @@ TEST_F(SettingsDialogsTest, MapSettingsGiveBackTheFourFields) {
     EXPECT_EQ(info.author, QByteArray("Ren\xe9"));
     EXPECT_EQ(info.defaultUrl, "index.htm");
     EXPECT_EQ(info.description, "Two lines of text");
+    EXPECT_TRUE(info.scalesWithPicture);
     EXPECT_EQ(info.date, "Wed Jun 30 21:49:08 1993");
 
     MapInfo unchanged = info;

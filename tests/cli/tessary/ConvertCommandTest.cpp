@@ -21,6 +21,14 @@ TEST_F(Cli, ConvertSavesAPageAsTheEditorDoes) {
     ASSERT_EQ(run({"convert", dir.filePath("out/site.htm"), dir.filePath("out/site.htm")}).exitCode,
               0);
     EXPECT_EQ(read("out/site.htm").size(), page.size());
+
+    // --responsive: the page scales the map with its picture, and a later
+    // convert keeps the flag the page gives it.
+    const QString out = dir.filePath("out/site.htm");
+    ASSERT_EQ(run({"convert", out, out, "--responsive"}).exitCode, 0);
+    ASSERT_EQ(run({"convert", out, out}).exitCode, 0);
+    EXPECT_EQ(read("out/site.htm").count("<!-- Start of Tessary map scaling script -->"), 1);
+    EXPECT_TRUE(run({"read", out}).json()["responsive"].toBool());
 }
 
 TEST_F(Cli, ConvertTakesTitleAndPictureAndKeepsTheRestOfAPage) {

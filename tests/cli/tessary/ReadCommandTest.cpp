@@ -32,8 +32,8 @@ TEST_F(Cli, KeysComeInTheDocumentedOrder) {
     qsizetype last = -1;
     for (const char* key :
          {"\"path\"", "\"modified\"", "\"title\"", "\"description\"", "\"author\"", "\"date\"",
-          "\"imageFile\"", "\"defaultUrl\"", "\"readOnly\"", "\"areas\"", "\"shape\"", "\"url\"",
-          "\"target\"", "\"comment\"", "\"rect\""}) {
+          "\"imageFile\"", "\"defaultUrl\"", "\"readOnly\"", "\"responsive\"", "\"areas\"",
+          "\"shape\"", "\"url\"", "\"target\"", "\"comment\"", "\"rect\""}) {
         const qsizetype at = r.out.indexOf(QByteArray(key) + ":");
         EXPECT_GT(at, last) << key;
         last = at;

@@ -1,0 +1,223 @@
+// Maps that scale with their picture: the page's one script comes and goes
+// with the maps that ask for it, and leaves the map and the page as they
+// were; in a real browser it rescales every shape to the shown picture.
+#include "formats/ResponsiveScript.h"
+#include "formats/HtmlMapReader.h"
+#include "formats/HtmlMapWriter.h"
+#include "formats/HtmlPageScan.h"
+#include "model/AreaCollector.h"
+#include "model/MapArea.h"
+#include "model/MapInfo.h"
+#include "model/Strings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Areas = std::vector<std::unique_ptr<MapArea>>;
+
+// A rectangle, a circle and a polygon, at coordinates that divide by 4.
+Areas threeShapes() {
+    Areas areas;
+    auto r = std::make_unique<MapArea>(AreaShape::Rectangle);
+    r->setRect(8, 20, 100, 80);
+    auto c = std::make_unique<MapArea>(AreaShape::Circle);
+    c->setRect(60, 20, 140, 100); // centre 100,60, radius 40
+    auto p = std::make_unique<MapArea>(AreaShape::Polygon);
+    for (QPoint v : {QPoint(4, 8), QPoint(160, 8), QPoint(160, 96)})
+        p->addVertex(v.x(), v.y());
+    p->finishPolygon();
+    for (auto* a : {r.get(), c.get(), p.get()})
+        a->setTexts({"a.htm", {}, "A"});
+    areas.push_back(std::move(r));
+    areas.push_back(std::move(c));
+    areas.push_back(std::move(p));
+    return areas;
+}
+
+MapInfo mapInfo(const QByteArray& title, bool scales) {
+    MapInfo info;
+    info.title = title;
+    info.imageFile = "pic.png";
+    info.date = "Mon Jan  1 00:00:00 2001";
+    info.scalesWithPicture = scales;
+    return info;
+}
+
+QByteArray save(QByteArrayView old, const QByteArray& title, bool scales,
+                const Areas& areas = threeShapes()) {
+    HtmlMapWriter writer(old);
+    const MapInfo info = mapInfo(title, scales);
+    writer.begin(info);
+    for (const auto& a : areas)
+        writer.writeArea(*a);
+    writer.writeDefault(info);
+    return writer.finish();
+}
+
+struct ReadMap {
+    MapInfo info;
+    // Per area: its shape, its rectangle and its vertices.
+    std::vector<QList<int>> shapes;
+};
+
+ReadMap read(QByteArrayView page, int index) {
+    ReadMap out;
+    AreaCollector sink(5, 1024);
+    HtmlMapReader::loadMap(HtmlPageScan::scan(page), index, sink, out.info);
+    for (const auto& a : sink.areas()) {
+        const PixelRect r = a->imageRect();
+        QList<int> shape = {int(a->shape()), r.left, r.top, r.right, r.bottom};
+        for (int i = 0; i < a->vertexCount(); ++i)
+            shape << a->vertex(i).x() << a->vertex(i).y();
+        out.shapes.push_back(shape);
+    }
+    return out;
+}
+
+int count(const QByteArray& page, int id) {
+    return int(page.count(Strings::raw(id)));
+}
+
+} // namespace
+
+TEST(ResponsiveScript, OneScriptComesAndGoesWithTheMapsThatAskForIt) {
+    // Someone else's page with plain line feeds, a script of its own and a
+    // text right before its body end.
+    const QByteArray page = "<html><head><script>var a = 1;</script></head>\n<body>\n"
+                            "<img src=\"pic.png\" alt=\"\">\n<p>text</body>\n</html>\n";
+    const QByteArray plain = save(page, "Shop", false);
+    ASSERT_EQ(count(plain, Str::MarkerScaleScriptStart), 0);
+
+    const QByteArray once = save(plain, "Shop", true);
+    const QByteArray twice = save(once, "Shop", true);
+    EXPECT_EQ(twice, once);
+    EXPECT_EQ(count(twice, Str::MarkerScaleScriptStart), 1);
+    EXPECT_EQ(count(twice, Str::MarkerScaleScriptEnd), 1);
+    EXPECT_EQ(twice.count("<SCRIPT>"), 1);
+    EXPECT_TRUE(twice.contains(ResponsiveScript::block() + "</body>"));
+    // The script itself keeps XHTML pages well-formed.
+    const QByteArray block = ResponsiveScript::block();
+    const QByteArray body = block.mid(block.indexOf("<SCRIPT>") + 8);
+    EXPECT_FALSE(body.left(body.indexOf("</SCRIPT>")).contains('<'));
+    EXPECT_FALSE(body.contains('&'));
+
+    // The page holds the picture's own pixels: the map reads back as written.
+    const ReadMap plainMap = read(plain, 0), scaledMap = read(twice, 0);
+    EXPECT_FALSE(plainMap.info.scalesWithPicture);
+    EXPECT_TRUE(scaledMap.info.scalesWithPicture);
+    EXPECT_EQ(scaledMap.shapes, plainMap.shapes);
+    ASSERT_EQ(scaledMap.shapes.size(), 3u);
+
+    // Off again: the page is byte for byte the one that never had it.
+    EXPECT_EQ(save(twice, "Shop", false), plain);
+
+    // One script serves two maps; it stays while either asks for it.
+    const QByteArray both = save(twice, "Two", true);
+    EXPECT_EQ(count(both, Str::MarkerScaleScriptStart), 1);
+    const QByteArray twoOnly = save(both, "Shop", false);
+    EXPECT_EQ(count(twoOnly, Str::MarkerScaleScriptStart), 1);
+    EXPECT_FALSE(read(twoOnly, 0).info.scalesWithPicture);
+    EXPECT_TRUE(read(twoOnly, 1).info.scalesWithPicture);
+    EXPECT_EQ(save(twoOnly, "Two", false), save(plain, "Two", false));
+
+    // A script block that lost its map (the map taken out by hand) goes.
+    QByteArray orphan = twice;
+    orphan.replace(ResponsiveScript::flagLine(), "#$OTHER:YES");
+    EXPECT_EQ(count(save(orphan, "Other", false), Str::MarkerScaleScriptStart), 0);
+}
+
+// Renders a saved page in headless Chromium with CSS showing the picture
+// at half its size, then at a quarter of its width and half its height,
+// and reads the areas' coordinates the script left in the DOM.
+TEST(ResponsiveScript, ScalesEveryShapeWithThePictureInChromium) {
+    QString chromium;
+    for (const char* name : {"chromium", "chromium-browser", "google-chrome"}) {
+        if (chromium.isEmpty())
+            chromium = QStandardPaths::findExecutable(QString::fromLatin1(name));
+    }
+    if (chromium.isEmpty())
+        GTEST_SKIP() << "no Chromium installed (Debian package chromium): the page "
+                        "script is not tried in a browser";
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage picture(200, 120, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(dir.filePath(QStringLiteral("pic.png"))));
+    // The page reports the coordinates once the picture has loaded, then
+    // squeezes the picture and reports again after a resize event (a
+    // resize observer's delivery depends on frames that headless Chromium
+    // under virtual time does not produce reliably).
+    const QByteArray page =
+        "<!DOCTYPE html>\n<html><head><style>img { width: 100px; height: auto; }</style>\n"
+        "<script>\n"
+        "function report() { var out = [document.images[0].width];\n"
+        "  var areas = document.getElementsByTagName('area');\n"
+        "  for (var i = 0; i != areas.length; i++) out.push(areas[i].getAttribute('coords'));\n"
+        "  return out.join(' '); }\n"
+        "window.addEventListener('load', function () { setTimeout(function () {\n"
+        "  var half = report(), img = document.images[0];\n"
+        "  img.style.width = '50px'; img.style.height = '60px';\n"
+        "  window.dispatchEvent(new Event('resize'));\n"
+        "  var pre = document.createElement('pre');\n"
+        "  pre.id = 'result'; pre.textContent = half + ' / ' + report();\n"
+        "  document.body.appendChild(pre); }, 0); });\n"
+        "</script></head>\n<body>\n<img src=\"pic.png\" alt=\"\">\n</body>\n</html>\n";
+    const QString pagePath = dir.filePath(QStringLiteral("page.htm"));
+    QFile file(pagePath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(save(page, "Shop", true));
+    file.close();
+
+    QProcess browser;
+    browser.setProcessChannelMode(QProcess::SeparateChannels);
+    browser.start(chromium,
+                  {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                   QStringLiteral("--disable-gpu"),
+                   QStringLiteral("--user-data-dir=") + dir.filePath("profile"),
+                   QStringLiteral("--virtual-time-budget=5000"), QStringLiteral("--dump-dom"),
+                   QUrl::fromLocalFile(pagePath).toString()});
+    ASSERT_TRUE(browser.waitForStarted(5000)) << "Chromium did not start";
+    if (!browser.waitForFinished(20000)) {
+        browser.kill();
+        browser.waitForFinished(2000);
+        FAIL() << "Chromium did not finish within 20 s";
+    }
+    const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
+    const QRegularExpressionMatch result =
+        QRegularExpression(QStringLiteral("<pre id=\"result\">([^<]*)</pre>")).match(dom);
+    ASSERT_TRUE(result.hasMatch()) << "no result in the page; Chromium said:\n"
+                                   << browser.readAllStandardError().right(2000).constData();
+
+    // Expected: the written coordinates scaled per axis, a radius by the
+    // smaller factor, rounded half up as the script rounds.
+    const auto scaled = [](const QList<int>& v, double sx, double sy, bool circle) {
+        QStringList out;
+        for (int i = 0; i < v.size(); ++i) {
+            const double f = circle ? (i == 2 ? std::min(sx, sy) : i ? sy : sx) : i % 2 ? sy : sx;
+            out << QString::number(int(std::floor(v[i] * f + 0.5)));
+        }
+        return out.join(',');
+    };
+    const auto expected = [&](int width, double sx, double sy) {
+        return QString::number(width) + ' ' + scaled({8, 20, 100, 80}, sx, sy, false) + ' ' +
+               scaled({100, 60, 40}, sx, sy, true) + ' ' +
+               scaled({4, 8, 160, 8, 160, 96, 4, 8}, sx, sy, false);
+    };
+    EXPECT_EQ(result.captured(1).toStdString(),
+              (expected(100, 0.5, 0.5) + " / " + expected(50, 0.25, 0.5)).toStdString());
+}
