@@ -165,10 +165,43 @@ void readPolygon(const std::vector<int>& v, const AreaTexts& texts, MapSink& sin
     sink.endPolygon(texts);
 }
 
+TagAttribute::Form formOf(const HtmlAttribute& a) {
+    if (a.valueAt < 0)
+        return TagAttribute::Form::Bare;
+    if (!a.quoted)
+        return TagAttribute::Form::Unquoted;
+    return a.quote == '\'' ? TagAttribute::Form::SingleQuoted : TagAttribute::Form::DoubleQuoted;
+}
+
+TagAttribute attributeOf(const HtmlAttribute& a) {
+    return {a.name.toByteArray(), unquote(a.value), formOf(a)};
+}
+
+TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* report) {
+    TagAttributes out;
+    out.reserve(qsizetype(others.kept.size()));
+    for (const HtmlAttribute& a : others.kept)
+        out.append(attributeOf(a));
+    if (report)
+        report->attributesBeyond += others.beyond;
+    return out;
+}
+
+// The area's texts. A TITLE given empty (which keeps browsers from showing
+// an inherited tooltip) is no title to edit, but it stays on the tag.
+AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
+    AreaTexts texts{unquote(entry.href), unquote(entry.target), unquote(entry.alt),
+                    unquote(entry.title.value), attributesOf(entry.others, report)};
+    if (!entry.title.name.isEmpty() && texts.title.isEmpty())
+        texts.attributes.prepend(attributeOf(entry.title));
+    return texts;
+}
+
 void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadReport* report) {
     const Shape shape = shapeOf(entry.shape);
     if (shape == Shape::Default) {
         info.defaultUrl = unquote(LineScan::beforeNul(entry.href));
+        info.defaultAttributes = attributesOf(entry.others, report);
         return;
     }
     if (shape == Shape::Unknown) {
@@ -185,7 +218,7 @@ void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadR
             ++report->areasBeyond;
         return;
     }
-    const AreaTexts texts{unquote(entry.href), unquote(entry.target), unquote(entry.alt)};
+    const AreaTexts texts = textsOf(entry, report);
     using LineScan::coordinate;
     if (shape == Shape::Rectangle) {
         sink.rectangle(texts, v[0], v[1], v[2], v[3]);
@@ -231,6 +264,7 @@ void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
         MapInfoLine::apply(line, info);
     }
     info.title = unquote(map.name);
+    info.mapAttributes = attributesOf(map.others, report);
     if (const HtmlImg* img = imgUsing(scan, info.title))
         info.imageFile = unquote(img->src);
     takeShownSize(scan, info.title, info);

@@ -56,6 +56,34 @@ bool plainValue(QByteArrayView value) {
     return true;
 }
 
+// The attributes kept on an AREA or MAP tag, after those the writer writes,
+// in the form they were read in where the value allows it, else in double
+// quotes; a bare attribute stays bare. A name that could not stand in a tag
+// is left out rather than break the tag.
+void appendKept(QByteArray& out, const TagAttributes& attributes) {
+    using Form = TagAttribute::Form;
+    for (const TagAttribute& a : attributes) {
+        const QByteArrayView name = beforeNul(a.name);
+        if (!TagAttribute::validName(name))
+            continue;
+        out += ' ';
+        out += name;
+        const QByteArrayView value = beforeNul(a.value);
+        if (a.form == Form::Bare && value.isEmpty())
+            continue;
+        out += '=';
+        if (a.form == Form::Unquoted && plainValue(value)) {
+            out += value;
+        } else if (a.form == Form::SingleQuoted && !value.contains('\'')) {
+            const qsizetype at = out.size();
+            appendQuoted(out, value);
+            out[at] = out[out.size() - 1] = '\'';
+        } else {
+            appendQuoted(out, value);
+        }
+    }
+}
+
 // One change of a rewritten IMG tag: bytes [at, end) of the page become text.
 struct TagEdit {
     qsizetype at, end;
@@ -120,6 +148,7 @@ void HtmlMapWriter::begin(const MapInfo& info, int insertOffset) {
     }
     m_new += "<MAP NAME=";
     appendQuoted(m_new, m_mapName);
+    appendKept(m_new, info.mapAttributes);
     line(">");
     writeTracking(info);
 }
@@ -347,6 +376,11 @@ void HtmlMapWriter::writeArea(const MapArea& area) {
     }
     m_new += " ALT=";
     appendQuoted(m_new, area.comment());
+    if (!beforeNul(area.title()).isEmpty()) {
+        m_new += " TITLE=";
+        appendQuoted(m_new, area.title());
+    }
+    appendKept(m_new, area.attributes());
     line(m_xmlAreas ? " />" : ">");
 }
 
@@ -355,6 +389,7 @@ void HtmlMapWriter::writeDefault(const MapInfo& info) {
         return;
     m_new += m_xmlAreas ? "<AREA SHAPE=\"default\" HREF=" : "<AREA SHAPE=default HREF=";
     appendQuoted(m_new, info.defaultUrl);
+    appendKept(m_new, info.defaultAttributes);
     line(m_xmlAreas ? " />" : ">");
 }
 

@@ -25,6 +25,9 @@ struct MapInfo;
 // added when it has no BORDER; everything else of the tag, its quoting, case
 // and a closing "/>" stay. A map whose AREA tags were written "<area ... />"
 // is written in that form again. No byte 0 is written: texts end there.
+// AREA tags carry the area's TITLE and then the attributes it kept from its
+// page, the MAP tag and the default area those of the map, in their order
+// and form.
 //
 // Calling order: begin, writeArea per area, writeDefault, finish.
 class HtmlMapWriter {

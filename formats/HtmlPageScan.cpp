@@ -196,15 +196,41 @@ void HtmlPageScan::addImg(const HtmlTag& tag) {
     imgs.push_back(std::move(img));
 }
 
+void HtmlOtherAttributes::add(const HtmlAttribute& attribute) {
+    if (int(kept.size()) < TagAttribute::kMaxPerTag)
+        kept.push_back(attribute);
+    else
+        ++beyond;
+}
+
 void HtmlPageScan::addArea(const HtmlTag& tag, HtmlMapBlock& map) const {
     HtmlAreaEntry entry{tag.attribute("SHAPE"), tag.attribute("COORDS"), tag.attribute("HREF"),
                         tag.attribute("ALT"),   tag.attribute("TARGET"), tag.selfClosing};
     if (entry.coords.isEmpty() && !equalsNoCase(entry.shape, "DEFAULT"))
         return;
-    if (int(map.areas.size()) >= kMaxAreasPerMap)
+    if (int(map.areas.size()) >= kMaxAreasPerMap) {
         ++map.areasBeyond;
-    else
-        map.areas.push_back(entry);
+        return;
+    }
+    if (const HtmlAttribute* title = tag.find("TITLE"))
+        entry.title = *title;
+    // Later repeats of the attributes the editor writes are ignored by
+    // browsers, which take the first, and so are they here.
+    const auto written = equalsNoCase(entry.shape, "DEFAULT") ? TagAttribute::writtenForDefault
+                                                              : TagAttribute::writtenForArea;
+    for (const HtmlAttribute& a : tag.attributes) {
+        if (!written(a.name))
+            entry.others.add(a);
+    }
+    map.areas.push_back(std::move(entry));
+}
+
+void HtmlPageScan::openMap(const HtmlTag& tag, HtmlMapBlock& map) {
+    map = HtmlMapBlock{tag.attribute("NAME"), tag.start, -1, {}, 0, {}};
+    for (const HtmlAttribute& a : tag.attributes) {
+        if (!TagAttribute::writtenForMap(a.name))
+            map.others.add(a);
+    }
 }
 
 HtmlPageScan HtmlPageScan::scan(QByteArrayView text) {
@@ -222,7 +248,7 @@ HtmlPageScan HtmlPageScan::scan(QByteArrayView text) {
             page.addImg(tag);
         } else if (tag.is("MAP")) {
             if (!inMap && !tag.closing) {
-                open = HtmlMapBlock{tag.attribute("NAME"), tag.start, -1, {}, 0, {}};
+                openMap(tag, open);
                 inMap = true;
             } else if (inMap && tag.closing) {
                 inMap = false;

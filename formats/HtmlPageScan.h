@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MapArea.h"
+#include "model/TagAttribute.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -68,6 +69,17 @@ struct HtmlImg {
     bool selfClosing = false;
 };
 
+// The attributes of an AREA or MAP tag beside those the editor writes
+// itself (TagAttribute::writtenForArea, writtenForDefault for the default
+// area, writtenForMap), in order; those past
+// TagAttribute::kMaxPerTag are counted, not kept.
+struct HtmlOtherAttributes {
+    std::vector<HtmlAttribute> kept; // empty: no allocation
+    int beyond = 0;
+
+    void add(const HtmlAttribute& attribute);
+};
+
 // An AREA tag inside a MAP block, its values as written.
 struct HtmlAreaEntry {
     QByteArrayView shape; // compare without regard to case
@@ -76,6 +88,8 @@ struct HtmlAreaEntry {
     QByteArrayView alt;
     QByteArrayView target;
     bool selfClosing = false;
+    HtmlAttribute title{}; // the first TITLE; name empty when none
+    HtmlOtherAttributes others{};
 };
 
 // A complete MAP block: from the "<" of its MAP tag to just after the ">" of
@@ -89,6 +103,7 @@ struct HtmlMapBlock {
     int areasBeyond = 0;
     // Texts of the comments inside the block that begin with "#$" (trimmed).
     std::vector<QByteArrayView> tracking;
+    HtmlOtherAttributes others{}; // of the MAP tag, beside NAME
 };
 
 // What the map editor needs of an HTML text, read in one pass without
@@ -129,4 +144,5 @@ public:
 private:
     void addImg(const HtmlTag& tag);
     void addArea(const HtmlTag& tag, HtmlMapBlock& map) const;
+    static void openMap(const HtmlTag& tag, HtmlMapBlock& map);
 };

@@ -23,6 +23,8 @@ QString MapReadReport::lossList() const {
         parts << QString::asprintf(Strings::raw(Str::LossUnknownShapes), unknownShapeAreas,
                                    shapes.join(QStringLiteral(", ")).toUtf8().constData());
     }
+    if (attributesBeyond > 0)
+        parts << QString::asprintf(Strings::raw(Str::LossAttributesBeyond), attributesBeyond);
     return parts.join(Strings::text(Str::LossListSeparator));
 }
 

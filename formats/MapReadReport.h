@@ -20,8 +20,11 @@ struct MapReadReport {
     int polygonsCut = 0;
     int unknownShapeAreas = 0;
     QList<QByteArray> unknownShapes; // each SHAPE value once, as written
+    int attributesBeyond = 0;        // past the attributes a tag keeps
 
-    bool lossy() const { return areasBeyond > 0 || polygonsCut > 0 || unknownShapeAreas > 0; }
+    bool lossy() const {
+        return areasBeyond > 0 || polygonsCut > 0 || unknownShapeAreas > 0 || attributesBeyond > 0;
+    }
     // The reason as one sentence; empty when there is none.
     QString failureText() const;
     // What was cut, as a list ("5 areas beyond the 1,024 a map holds; ...").

@@ -37,6 +37,8 @@ public:
     static constexpr int kVertexOffset = 3; // stored vertices sit this far up and left
 
     AreaShape shape = AreaShape::Rectangle;
+    // Cut to 2,047 bytes, without title or attributes, in the record's
+    // bytes; whole in a record taken from AreaClipJson.
     AreaTexts texts;
     PixelRect rect; // left and top are 0
     int vertexCount = 0;

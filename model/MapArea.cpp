@@ -10,6 +10,8 @@ void MapArea::setTexts(const AreaTexts& texts) {
     m_url = texts.url;
     m_target = texts.target;
     m_comment = texts.comment;
+    m_title = texts.title;
+    m_attributes = texts.attributes;
 }
 
 int MapArea::toImage(int view, int origin) const {

@@ -72,7 +72,9 @@ public:
     const QByteArray& url() const { return m_url; }
     const QByteArray& target() const { return m_target; }
     const QByteArray& comment() const { return m_comment; }
-    AreaTexts texts() const { return {m_url, m_target, m_comment}; }
+    const QByteArray& title() const { return m_title; }
+    const TagAttributes& attributes() const { return m_attributes; }
+    AreaTexts texts() const { return {m_url, m_target, m_comment, m_title, m_attributes}; }
     void setTexts(const AreaTexts& texts);
     void setUrl(const QByteArray& url) { m_url = url; }
 
@@ -195,6 +197,8 @@ private:
     QByteArray m_url;
     QByteArray m_target;
     QByteArray m_comment;
+    QByteArray m_title;
+    TagAttributes m_attributes;
     bool m_obscured = false;
     int m_scale = 1;
     QPoint m_origin;

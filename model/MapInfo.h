@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TagAttribute.h"
+
 #include <QByteArray>
 
 // Map-wide information a document holds beside its areas. Texts are bytes
@@ -28,6 +30,8 @@ struct MapInfo {
     // Client-side maps only: the page rescales the map to the size its
     // picture is shown at (a tracking line and a script of the page).
     bool scalesWithPicture = false;
+    TagAttributes mapAttributes{};     // of the MAP tag beside its NAME (id, class, ...)
+    TagAttributes defaultAttributes{}; // of the default AREA beside SHAPE and HREF
 
     friend bool operator==(const MapInfo&, const MapInfo&) = default;
 };

@@ -76,9 +76,11 @@ AreaSettingsDialog::AreaSettingsDialog(const MapArea& area, int number, const Ar
     m_url = addEdit("url", url);
     m_target = addEdit("target", texts.target);
     m_comment = addEdit("comment", texts.comment);
+    m_title = addEdit("title", texts.title);
     labelled(Str::AreaUrlLabel, m_url);
     labelled(Str::AreaTargetLabel, m_target);
     labelled(Str::AreaCommentLabel, m_comment);
+    labelled(Str::AreaTitleLabel, m_title);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
@@ -99,7 +101,9 @@ AreaSettingsDialog::AreaSettingsDialog(const MapArea& area, int number, const Ar
 
 QLineEdit* AreaSettingsDialog::addEdit(const char* name, const QByteArray& bytes) {
     QLineEdit* edit = MapTextEdit::create(name, bytes, this);
-    edit->setMaxLength(kMaxText);
+    // A longer text from a page is shown whole: cutting it would change it
+    // on OK although nobody edited it.
+    edit->setMaxLength(qMax(kMaxText, int(edit->text().size())));
     return edit;
 }
 
@@ -108,10 +112,12 @@ void AreaSettingsDialog::updateOk() {
     m_ok->setEnabled(DefaultUrl::isSet(MapText::fromDisplay(m_url->text())));
 }
 
+// The attributes the area kept from its page are not edited here and stay.
 AreaTexts AreaSettingsDialog::texts() const {
     return {MapTextEdit::edited(m_url->text(), m_original.url),
             MapTextEdit::edited(m_target->text(), m_original.target),
-            MapTextEdit::edited(m_comment->text(), m_original.comment)};
+            MapTextEdit::edited(m_comment->text(), m_original.comment),
+            MapTextEdit::edited(m_title->text(), m_original.title), m_original.attributes};
 }
 
 DocumentDialogs::AreaChoice AreaSettingsDialog::run(const MapArea& area, int number,

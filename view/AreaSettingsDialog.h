@@ -11,7 +11,9 @@ class QPushButton;
 
 // "Area Settings" (dialog 215) for one area, captioned "Area #%d Settings"
 // with its number: its kind, position and size in picture pixels, and its
-// URL, frame target and comment, each at most 2,048 characters. An empty
+// URL, frame target, comment and title (the tooltip), each at most 2,048
+// characters; the other attributes the area kept from its page stay as
+// they are. An empty
 // URL is offered the "Default Url Lead" text. OK is enabled only while the
 // URL is not empty and more than the lead; "D&elete" closes the dialog
 // asking for the area to be deleted.
@@ -45,5 +47,6 @@ private:
     QLineEdit* m_url;
     QLineEdit* m_target;
     QLineEdit* m_comment;
+    QLineEdit* m_title;
     QPushButton* m_ok;
 };

@@ -1,7 +1,7 @@
 // The map view's editing commands beyond the tools: the clipboard, Insert
 // and Delete Point and their context menus, arrow-key nudges and URL drops.
 #include "document/ImageMapDoc.h"
-#include "model/AreaClipRecord.h"
+#include "model/AreaClipJson.h"
 #include "model/Prompter.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
@@ -41,7 +41,7 @@ bool clipboardHasArea() {
     }
     if (!known) {
         const QMimeData* data = clipboard->mimeData();
-        has = data && data->hasFormat(AreaClipRecord::mimeType());
+        has = data && AreaClipJson::offeredBy(*data);
         known = true;
     }
     return has;
@@ -127,14 +127,14 @@ void CImageMapView::copySelected() {
         return;
     m_pastePosition.setFromCopy(area->imageRect(), QPoint());
     auto* data = new QMimeData;
-    AreaClipRecord::of(*area).putInto(*data);
+    AreaClipJson::putInto(*data, *area);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void CImageMapView::paste() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     const std::optional<AreaClipRecord> record =
-        data ? AreaClipRecord::fromMimeData(*data) : std::nullopt;
+        data ? AreaClipJson::fromMimeData(*data) : std::nullopt;
     if (!record)
         return;
     cancelInteraction();

@@ -19,6 +19,18 @@ QByteArray shapeName(AreaShape shape) {
     return "rect";
 }
 
+// Attributes kept from the page as [name, value] pairs in page order; a
+// bare attribute (written without "=") has the value null.
+QByteArray attributesJson(const TagAttributes& attributes) {
+    QByteArray out = "[";
+    for (const TagAttribute& a : attributes) {
+        out += (out.size() > 1 ? ", [" : "[") + mapText(a.name) + ", ";
+        const bool bare = a.form == TagAttribute::Form::Bare && a.value.isEmpty();
+        out += (bare ? QByteArray("null") : mapText(a.value)) + "]";
+    }
+    return out + "]";
+}
+
 QByteArray areaJson(const MapArea& a) {
     const PixelRect r = a.imageRect();
     QByteArray out = "{\"shape\": \"" + shapeName(a.shape()) + "\", \"url\": " + mapText(a.url()) +
@@ -35,6 +47,8 @@ QByteArray areaJson(const MapArea& a) {
         }
         out += "]";
     }
+    out += ", \"title\": " + mapText(a.title());
+    out += ", \"attributes\": " + attributesJson(a.attributes());
     return out + "}";
 }
 
@@ -94,6 +108,8 @@ QByteArray MapJson::document(const CImageMapDoc& doc, const Members& extra) {
     for (int i = 0; i < doc.areaCount(); ++i)
         out += (i ? ",\n    " : "\n    ") + areaJson(*doc.area(i));
     out += doc.areaCount() ? "\n  ]" : "]";
+    out += ",\n  \"mapAttributes\": " + attributesJson(info.mapAttributes);
+    out += ",\n  \"defaultAttributes\": " + attributesJson(info.defaultAttributes);
     for (const auto& [key, value] : extra)
         out += ",\n  " + quote(QString::fromUtf8(key)) + ": " + value;
     return out + "\n}\n";

@@ -1,8 +1,11 @@
 #include "document/ImageMapDoc.h"
+#include "model/AreaClipJson.h"
 #include "model/AreaClipRecord.h"
 #include "model/PastePosition.h"
 #include "model/UrlDrop.h"
 #include "support/FakePictureSource.h"
+
+#include <QMimeData>
 
 #include <gtest/gtest.h>
 
@@ -149,4 +152,75 @@ TEST_F(Paste, DropsThatChangeNothing) {
     EXPECT_EQ(doc.dropUrl({"x.htm", {}}, QPoint(20, 20)), -1);
     EXPECT_EQ(doc.area(0)->url(), "old.htm");
     EXPECT_FALSE(doc.isModified());
+}
+
+// Between two maps the whole area travels: title, every attribute kept
+// from its page and texts longer than the fixed record holds; the fixed
+// record beside it stays as other running copies read it.
+TEST_F(Paste, WholeAreaTravelsBetweenMapsBesideTheFixedRecord) {
+    using Form = TagAttribute::Form;
+    const TagAttributes kept{{"id", "a1", Form::Unquoted},
+                             {"class", "hot spot", Form::SingleQuoted},
+                             {"onmouseover", "say(\"hi\") && x", Form::DoubleQuoted},
+                             {"download", {}, Form::Bare},
+                             {"title", {}, Form::DoubleQuoted},             // a TITLE given empty
+                             {"data-\xe9", "caf\xe9", Form::DoubleQuoted}}; // not UTF-8
+    MapArea source(AreaShape::Polygon);
+    for (const QPoint p : {QPoint(100, 60), QPoint(160, 90), QPoint(130, 150)})
+        source.addVertex(p.x(), p.y());
+    source.finishPolygon();
+    source.rescale(2);
+    const QByteArray longUrl = "u" + QByteArray(3000, 'x');
+    source.setTexts({longUrl, "_top", "Tri", "Tip", kept});
+    QMimeData data;
+    AreaClipJson::putInto(data, source);
+    EXPECT_EQ(AreaClipRecord::fromMimeData(data)->texts.url, longUrl.left(2047));
+
+    const std::optional<AreaClipRecord> clip = AreaClipJson::fromMimeData(data);
+    ASSERT_TRUE(clip);
+    ASSERT_EQ(paste(*clip), 0);
+    EXPECT_EQ(doc.area(0)->texts(), source.texts());
+    EXPECT_EQ(doc.area(0)->imageRing(),
+              source.imageRing().translated(doc.area(0)->vertex(0) - source.vertex(0)));
+
+    // Damaged or hostile JSON is refused, and paste takes the fixed record.
+    const QByteArray good = data.data(AreaClipJson::mimeType());
+    QByteArray deep(100000, '[');
+    const QList<QByteArray> hostile = {
+        QByteArray(AreaClipJson::kMaxBytes + 1, ' '),
+        good.left(good.size() / 2),
+        deep,
+        "[]",
+        QByteArray(good).replace("\"poly\"", "\"star\""),
+        QByteArray(good).replace("\"rect\":[", "\"rect\":[1e300,"),
+        QByteArray(good).replace("\"rect\":[", "\"rect\":[\"1\","),
+        QByteArray(good).replace("\"points\":[", "\"points\":[[1.5,2],"),
+        QByteArray(good).replace("\"title\":\"Tip\"", "\"title\":7"),
+        QByteArray(good).replace("\"title\":\"Tip\"", "\"title\":\"a\\u0000b\""),
+        QByteArray(good).replace("\"title\":\"Tip\"", "\"title\":{\"bytes\":\"!!\"}"),
+        QByteArray(good).replace("[\"id\",", "[\"href\","), // the editor writes HREF
+        QByteArray(good).replace("[\"id\",", "[\"a b\","),  // no name
+        QByteArray(good).replace("[\"title\",\"\"", "[\"TITLE\",\"x\""),
+        QByteArray(good).replace("\"unquoted\"", "\"back\""), // no form
+        QByteArray(good).replace("[\"download\",null]", "[\"download\",null,\"x\"]"),
+    };
+    for (const QByteArray& bytes : hostile) {
+        SCOPED_TRACE(bytes.left(80).toStdString());
+        EXPECT_FALSE(AreaClipJson::fromBytes(bytes));
+        data.setData(AreaClipJson::mimeType(), bytes);
+        const std::optional<AreaClipRecord> fallback = AreaClipJson::fromMimeData(data);
+        ASSERT_TRUE(fallback);
+        EXPECT_EQ(fallback->texts.title, "");
+        EXPECT_EQ(fallback->texts.url, longUrl.left(2047));
+    }
+    QMimeData only;
+    only.setData(AreaClipJson::mimeType(), "{\"shape\":\"rect\"}");
+    EXPECT_TRUE(AreaClipJson::offeredBy(only));
+    EXPECT_FALSE(AreaClipJson::fromMimeData(only));
+    QString many = QStringLiteral("[\"x\",\"1\"]");
+    for (int i = 0; i < TagAttribute::kMaxPerTag; ++i)
+        many += QStringLiteral(",[\"x\",\"1\"]");
+    EXPECT_FALSE(AreaClipJson::fromBytes("{\"shape\":\"rect\",\"rect\":[0,0,5,5],\"attributes\":[" +
+                                         many.toUtf8() + "]}"));
+    EXPECT_TRUE(AreaClipJson::fromBytes("{\"shape\":\"rect\",\"rect\":[0,0,5,5]}"));
 }

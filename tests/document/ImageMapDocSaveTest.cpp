@@ -396,3 +396,72 @@ TEST_F(Save, PageWithoutBodyEndThatLacksTheMapIsNeverReplaced) {
               "possibility of destroying the file.");
     EXPECT_TRUE(doc.isModified());
 }
+
+// Attributes the editor does not write itself, on areas and on the map,
+// come back from a save with their values, in their order; the title is
+// written as TITLE; a second read and save changes no byte.
+TEST_F(Save, EveryAttributeOfAreasAndTheMapSurvivesReadAndSave) {
+    const QByteArray page =
+        "<html><body>\n<img src=\"p.gif\" usemap=\"#nav\">\n"
+        "<map name=\"nav\" id=\"site-nav\" class='maps main'>\n"
+        "<area shape=\"rect\" coords=\"1,1,50,50\" href=\"a.htm\" alt=\"A\" title=\"Go to A\" "
+        "id=a1 class='hot spot' data-track=\"nav:a\" onmouseover=\"show('a'); x=&quot;y&quot;\" "
+        "aria-label=\"Tom &amp; Jerry\" download rel=noopener>\n"
+        "<area shape=circle coords=\"80,80,10\" href=c.htm DATA-x='say \"hi\"' title=\"\" "
+        "hreflang=en alt=C>\n"
+        "<area shape=default href=index.htm title=\"Home page\" alt=Home>\n"
+        "</map>\n</body></html>\n";
+    ASSERT_TRUE(doc.openDocument(write("in.htm", page)));
+    ASSERT_EQ(doc.areaCount(), 2);
+    using Form = TagAttribute::Form;
+    const TagAttributes first{{"id", "a1", Form::Unquoted},
+                              {"class", "hot spot", Form::SingleQuoted},
+                              {"data-track", "nav:a", Form::DoubleQuoted},
+                              {"onmouseover", "show('a'); x=\"y\"", Form::DoubleQuoted},
+                              {"aria-label", "Tom &amp; Jerry", Form::DoubleQuoted},
+                              {"download", "", Form::Bare},
+                              {"rel", "noopener", Form::Unquoted}};
+    EXPECT_EQ(doc.area(0)->title(), "Go to A");
+    EXPECT_EQ(doc.area(0)->attributes(), first);
+    // An empty title is none to edit, but stays on the tag.
+    EXPECT_EQ(doc.area(1)->title(), "");
+    EXPECT_EQ(doc.area(1)->attributes(),
+              (TagAttributes{{"title", "", Form::DoubleQuoted},
+                             {"DATA-x", "say \"hi\"", Form::SingleQuoted},
+                             {"hreflang", "en", Form::Unquoted}}));
+    EXPECT_EQ(doc.mapInfo().mapAttributes,
+              (TagAttributes{{"id", "site-nav", Form::DoubleQuoted},
+                             {"class", "maps main", Form::SingleQuoted}}));
+    EXPECT_EQ(doc.mapInfo().defaultAttributes,
+              (TagAttributes{{"title", "Home page", Form::DoubleQuoted},
+                             {"alt", "Home", Form::Unquoted}}));
+
+    ASSERT_TRUE(doc.doSave(dir.filePath("out.htm")));
+    const QByteArray saved = read("out.htm");
+    EXPECT_TRUE(saved.contains("<MAP NAME=\"nav\" id=\"site-nav\" class='maps main'>\r\n"));
+    EXPECT_TRUE(saved.contains(
+        "<AREA SHAPE=RECT COORDS=\"1,1,50,50\" HREF=\"a.htm\" ALT=\"A\" TITLE=\"Go to A\" id=a1 "
+        "class='hot spot' data-track=\"nav:a\" onmouseover=\"show('a'); x=&quot;y&quot;\" "
+        "aria-label=\"Tom &amp; Jerry\" download rel=noopener>\r\n"))
+        << saved.constData();
+    EXPECT_TRUE(saved.contains("<AREA SHAPE=CIRCLE COORDS=\"80,80,10\" HREF=\"c.htm\" ALT=\"C\" "
+                               "title=\"\" DATA-x='say &quot;hi&quot;' hreflang=en>\r\n"))
+        << saved.constData();
+    EXPECT_TRUE(
+        saved.contains("<AREA SHAPE=default HREF=\"index.htm\" title=\"Home page\" alt=Home>\r\n"));
+
+    CImageMapDoc back(&dialogs, &pictures);
+    ASSERT_TRUE(back.openDocument(dir.filePath("out.htm")));
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(back.area(i)->texts(), doc.area(i)->texts()) << i;
+    EXPECT_EQ(back.mapInfo().mapAttributes, doc.mapInfo().mapAttributes);
+    EXPECT_EQ(back.mapInfo().defaultAttributes, doc.mapInfo().defaultAttributes);
+    back.setModified(true);
+    ASSERT_TRUE(back.save());
+    EXPECT_EQ(withoutDate(read("out.htm")), withoutDate(saved));
+
+    // A server-side map has none, and its page gets none.
+    openAndSave(kServerMap, "a.map", "server.htm");
+    EXPECT_TRUE(doc.mapInfo().mapAttributes.isEmpty());
+    EXPECT_TRUE(read("server.htm").contains("<MAP NAME=\"Shop\">\r\n"));
+}

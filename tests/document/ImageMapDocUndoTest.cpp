@@ -28,7 +28,7 @@ const QByteArray kPage =
     "<map name=\"Shop\">\r\n"
     "<area shape=\"rect\" coords=\"20,20,140,60\" href=\"home.htm\" alt=\"Home\">\r\n"
     "<area shape=\"circle\" coords=\"340,40,30\" href=\"c.htm\">\r\n"
-    "<area shape=\"poly\" coords=\"40,200,120,100,200,200,120,250\" href=\"t.htm\">\r\n"
+    "<area shape=\"poly\" coords=\"40,200,120,100,200,200,120,250\" href=\"t.htm\" data-x=1>\r\n"
     "<area shape=\"rect\" coords=\"380,280,420,320\" href=\"edge.htm\">\r\n"
     "<area shape=\"default\" href=\"index.htm\">\r\n"
     "</map>\r\n<!-- #$-:end Tessary -->\r\n"
@@ -132,6 +132,15 @@ TEST_F(Undo, EveryChangeIsOneStepThatUndoesAndRedoesExactly) {
                  return DocumentDialogs::AreaChoice::Ok;
              };
              doc.editAreaInfo(1);
+         }},
+        {"Area Settings", // the title alone; the kept attributes stay
+         [&] {
+             dialogs.area = [](AreaTexts& t) {
+                 EXPECT_EQ(t.attributes.size(), 1);
+                 t.title = "Tip";
+                 return DocumentDialogs::AreaChoice::Ok;
+             };
+             doc.editAreaInfo(2);
          }},
         {"Drop URL",
          [&] {

@@ -223,7 +223,24 @@ TEST(HtmlMapWriter, DoubleQuotesInValuesMakeTheRoundTrip) {
     info.defaultUrl = "d.htm?q=\"x\"";
     Areas areas;
     areas.push_back(rect(1, 2, 30, 40, {"a.htm?q=\"1\"", "f\"rame", "the \"best\" one"}));
+    // Kept attributes whose values no longer allow their form are written
+    // in double quotes; a name that cannot stand in a tag is left out, and
+    // a value ends at a NUL.
+    using Form = TagAttribute::Form;
+    areas.push_back(rect(5, 5, 9, 9,
+                         {"b.htm",
+                          {},
+                          {},
+                          "a \"t\"",
+                          {{"data-a", "it's", Form::SingleQuoted},
+                           {"data-b", "a b", Form::Unquoted},
+                           {"bad name", "v", Form::DoubleQuoted},
+                           {"data-c", QByteArray("v\0w", 3), Form::Bare},
+                           {"data-d", "q\"", Form::SingleQuoted}}}));
     const QByteArray out = write({}, info, areas);
+    EXPECT_TRUE(out.contains("ALT=\"\" TITLE=\"a &quot;t&quot;\" data-a=\"it's\" data-b=\"a b\" "
+                             "data-c=\"v\" data-d='q&quot;'>\r\n"))
+        << out.constData();
     EXPECT_TRUE(out.contains("<MAP NAME=\"say &quot;hi&quot;\">"));
     EXPECT_TRUE(out.contains("USEMAP=\"#say &quot;hi&quot;\""));
     EXPECT_TRUE(out.contains("CONTENT=\"A &quot;B&quot; C\""));

@@ -35,8 +35,29 @@ QByteArray randomText(QRandomGenerator& random, int maxLength) {
     return text;
 }
 
+// Attributes a page may carry beside the editor's own, each in a form its
+// value allows.
+TagAttributes randomAttributes(QRandomGenerator& random) {
+    using Form = TagAttribute::Form;
+    TagAttributes list;
+    for (int i = random.bounded(4); i > 0; --i) {
+        TagAttribute a{pick(random, {"id", "class", "data-x", "onMouseOver", "aria-label",
+                                     "download", "rel", "xml:lang"}),
+                       randomText(random, 10), Form(random.bounded(4))};
+        if (a.form == Form::Bare)
+            a.value.clear();
+        else if (a.form == Form::Unquoted)
+            a.value = pick(random, {"x", "a-b_c.d:9", "%20", "#top"});
+        else if (a.form == Form::SingleQuoted)
+            a.value.replace('\'', "");
+        list.append(a);
+    }
+    return list;
+}
+
 AreaTexts randomTexts(QRandomGenerator& random) {
-    return {randomText(random, 12), randomText(random, 4), randomText(random, 12)};
+    return {randomText(random, 12), randomText(random, 4), randomText(random, 12),
+            randomText(random, 6), randomAttributes(random)};
 }
 
 Areas randomAreas(QRandomGenerator& random) {
@@ -178,6 +199,7 @@ TEST(PageRoundTrip, RandomMapsInRandomPagesChangeOnlyTheMapAndItsImgTag) {
         info.author = randomText(random, 6).trimmed(); // tracking comments are trimmed
         info.date = "Mon Jan  1 00:00:00 2001";
         info.defaultUrl = random.bounded(2) ? randomText(random, 8) : QByteArray();
+        info.mapAttributes = randomAttributes(random);
         const Areas areas = randomAreas(random);
         const QByteArray page = randomPage(random);
 
@@ -209,6 +231,7 @@ TEST(PageRoundTrip, RandomMapsInRandomPagesChangeOnlyTheMapAndItsImgTag) {
         expectSameAreas(areas, back);
         EXPECT_EQ(readInfo.defaultUrl, info.defaultUrl);
         EXPECT_EQ(readInfo.imageFile, info.imageFile);
+        EXPECT_EQ(readInfo.mapAttributes, info.mapAttributes);
         readInfo.date = "Tue Jan  2 00:00:00 2001";
         readInfo.formatVersion = info.formatVersion;
         const QByteArray again = save(saved, readInfo, back);
@@ -299,11 +322,15 @@ TEST(PageRoundTrip, WhatCannotBeHeldIsCountedNeverCutSilently) {
     for (int i = 0; i < 70; ++i)
         small += QByteArray::number(i) + ",0 ";
     small += "\"><area shape=star coords=1,2,3><area shape=STAR coords=1,2,3>"
-             "<area shape=oval coords=1></map>";
+             "<area shape=oval coords=1><area coords=1,1,9,9";
+    for (int i = 0; i < TagAttribute::kMaxPerTag + 6; ++i) // a hostile tag's attributes
+        small += " d" + QByteArray::number(i);
+    small += "></map>";
     MapReadReport smallReport;
     AreaCollector few(5, MapArea::kMaxAreas);
     ASSERT_TRUE(HtmlMapReader::read(small, few, info, nullptr, &smallReport));
     EXPECT_EQ(
         smallReport.lossList().toStdString(),
-        "1 polygons of more than 63 points; 3 areas of an unknown shape (\"star\", \"oval\")");
+        "1 polygons of more than 63 points; 3 areas of an unknown shape (\"star\", \"oval\"); "
+        "6 attributes beyond the 64 an area or map keeps");
 }

@@ -151,7 +151,12 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     EXPECT_EQ(view->selected(), 4);
 
     // A polygon pastes where it was copied + 10; another map at another
-    // zoom takes it from the clipboard at its own paste position.
+    // zoom takes it from the clipboard at its own paste position, with its
+    // title and the attributes it kept from its page.
+    AreaTexts texts = doc->area(2)->texts();
+    texts.title = "Tip";
+    texts.attributes = {{"data-x", "1 \"2\"", TagAttribute::Form::SingleQuoted}};
+    doc->setAreaTexts(2, texts);
     view->setSelected(2);
     view->onCommand(int(CommandId::Copy));
     view->onCommand(int(CommandId::Paste));
@@ -164,6 +169,7 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     second.setZoom(2);
     second.onCommand(int(CommandId::Paste));
     ASSERT_EQ(other->areaCount(), 1);
+    EXPECT_EQ(other->area(0)->texts(), texts);
     EXPECT_EQ(other->area(0)->imageRing(),
               QPolygon({QPoint(0, 0), QPoint(50, 10), QPoint(30, 60), QPoint(0, 0)}));
 }

@@ -100,15 +100,23 @@ TEST_F(SettingsDialogsTest, AreaSettingsGiveBackTheTextsOrDelete) {
     const auto area = rectangle({0, 0, 10, 10});
     // Bytes that are not UTF-8 survive a field left alone; edited fields
     // are stored as UTF-8.
-    AreaTexts texts{"home.htm", "_top", "Caf\xe9"};
+    // The title is edited beside them; the attributes the area kept from
+    // its page are not shown and stay.
+    const TagAttributes kept{{"id", "a1", TagAttribute::Form::Unquoted},
+                             {"download", {}, TagAttribute::Form::Bare}};
+    AreaTexts texts{"home.htm", "_top", "Caf\xe9", "Old tip", kept};
     whenShown([](QDialog& d) {
+        EXPECT_EQ(edit(d, "title")->text(), "Old tip");
         edit(d, "url")->setText(QString::fromUtf8("\xc3\xa9t\xc3\xa9.htm"));
+        edit(d, "title")->setText("New tip");
         okOf(d)->click();
     });
     ASSERT_EQ(AreaSettingsDialog::run(*area, 1, texts), DocumentDialogs::AreaChoice::Ok);
     EXPECT_EQ(texts.url, QByteArray("\xc3\xa9t\xc3\xa9.htm"));
     EXPECT_EQ(texts.target, "_top");
     EXPECT_EQ(texts.comment, QByteArray("Caf\xe9"));
+    EXPECT_EQ(texts.title, "New tip");
+    EXPECT_EQ(texts.attributes, kept);
 
     whenShown([](QDialog& d) {
         edit(d, "url")->setText("changed");

@@ -31,13 +31,33 @@ TEST_F(Cli, KeysComeInTheDocumentedOrder) {
     ASSERT_EQ(r.exitCode, 0);
     qsizetype last = -1;
     for (const char* key :
-         {"\"path\"", "\"modified\"", "\"title\"", "\"description\"", "\"author\"", "\"date\"",
-          "\"imageFile\"", "\"defaultUrl\"", "\"readOnly\"", "\"responsive\"", "\"areas\"",
-          "\"shape\"", "\"url\"", "\"target\"", "\"comment\"", "\"rect\""}) {
-        const qsizetype at = r.out.indexOf(QByteArray(key) + ":");
+         {"\"path\"",     "\"modified\"",   "\"title\"",         "\"description\"",
+          "\"author\"",   "\"date\"",       "\"imageFile\"",     "\"defaultUrl\"",
+          "\"readOnly\"", "\"responsive\"", "\"areas\"",         "\"shape\"",
+          "\"url\"",      "\"target\"",     "\"comment\"",       "\"rect\"",
+          "\"title\"",    "\"attributes\"", "\"mapAttributes\"", "\"defaultAttributes\""}) {
+        const qsizetype at = r.out.indexOf(QByteArray(key) + ":", last + 1);
         EXPECT_GT(at, last) << key;
         last = at;
     }
+}
+
+// Attributes beside the editor's own, as [name, value] pairs in page
+// order, a bare one with the value null; the map's own after the areas.
+TEST_F(Cli, AreasCarryTheirTitleAndEveryOtherAttribute) {
+    const Outcome r =
+        run({"read", write("a.htm", "<body><map name=m id=\"nav\" class=x>"
+                                    "<area coords=\"1,1,5,5\" title=Tip data-a='1 &quot;2&quot;' "
+                                    "download ALT=a onclick=\"go()\"></map></body>")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonObject map = r.json();
+    const QJsonObject area = map["areas"].toArray()[0].toObject();
+    EXPECT_EQ(area["title"].toString(), "Tip");
+    EXPECT_EQ(area["attributes"].toArray(),
+              QJsonArray({QJsonArray({"data-a", "1 \"2\""}), QJsonArray({"download", QJsonValue()}),
+                          QJsonArray({"onclick", "go()"})}));
+    EXPECT_EQ(map["mapAttributes"].toArray(),
+              QJsonArray({QJsonArray({"id", "nav"}), QJsonArray({"class", "x"})}));
 }
 
 TEST_F(Cli, TextsAreUtf8OrLatin1AndEscaped) {
