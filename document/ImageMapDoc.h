@@ -6,6 +6,7 @@
 #include "model/GuideValues.h"
 #include "model/LoadedImage.h"
 #include "model/MapArea.h"
+#include "model/MapFindings.h"
 #include "model/MapInfo.h"
 #include "model/PictureArea.h"
 #include "model/PixelRect.h"
@@ -216,6 +217,11 @@ public:
     // Runs the passes of one complete check (tessary-cli check, tests).
     void runMapCheck(MapCheckStatus* status);
     const MapCheckState& mapCheck() const { return m_check; }
+    // Check Map: the accessibility and link findings of the map as it is
+    // now, its links resolved beside the document's page, its areas measured
+    // as the page's IMG shows picture (the document's own picture when
+    // empty).
+    std::vector<MapFindings::Finding> findings(QSize picture = {}) const;
     // Paste: appends the area of record at the paste position (snapped to
     // grid when it is on, back to the start when the copy would leave the
     // picture, cut to the picture when it is larger), expressed at the

@@ -37,3 +37,14 @@ void CImageMapDoc::runMapCheck(MapCheckStatus* status) {
     for (int n = 0; runMapCheckStep(n, status); ++n) {
     }
 }
+
+std::vector<MapFindings::Finding> CImageMapDoc::findings(QSize picture) const {
+    MapFindings::Input input;
+    input.areas = pictures();
+    input.mapName = m_info.title;
+    input.pagePath = m_path;
+    input.pictureSize = picture.isEmpty() ? QSize(imageWidth(), imageHeight()) : picture;
+    input.shownWidth = m_info.shownWidth;
+    input.shownHeight = m_info.shownHeight;
+    return MapFindings::find(input);
+}

@@ -1,7 +1,10 @@
 // Saving a map document: Save, Save As, DoSave and OnSaveDocument.
 #include "document/ImageMapDoc.h"
 
+#include "formats/HtmlMapReader.h"
+#include "formats/HtmlPageScan.h"
 #include "formats/MapFileSaver.h"
+#include "formats/MappedFile.h"
 #include "formats/PictureReference.h"
 #include "model/DefaultUrl.h"
 #include "model/DocumentDialogs.h"
@@ -224,6 +227,11 @@ bool CImageMapDoc::onSaveDocument(const QString& path) {
     m_pagePicturePath = m_imagePath;
     if (m_lossText.isEmpty())
         m_readFrom = QFileInfo(path).absoluteFilePath();
+    // The IMG that now shows the map (another page's, or one the save put
+    // in) sizes it as that page says.
+    MappedFile page;
+    if (page.open(path))
+        HtmlMapReader::takeShownSize(HtmlPageScan::scan(page.bytes()), m_info.title, m_info);
     // A picture outside the page's folder tree is named without a folder,
     // so a copy goes beside the page; an existing file of that name is
     // never replaced.

@@ -101,6 +101,35 @@ const HtmlImg* imgUsing(const HtmlPageScan& scan, const QByteArray& name) {
     return nullptr;
 }
 
+// An IMG's WIDTH or HEIGHT in whole CSS pixels as browsers read it: leading
+// digits after blanks, a fraction dropped; 0 for none, no digits or a
+// percentage (its pixels depend on the page around it).
+int dimension(const HtmlImg& img, QByteArrayView name) {
+    for (const HtmlAttribute& a : img.carried) {
+        if (!equalsNoCase(a.name, name))
+            continue;
+        QByteArrayView v = a.value;
+        while (!v.isEmpty() && (v.front() == ' ' || v.front() == '\t' || v.front() == '\n' ||
+                                v.front() == '\f' || v.front() == '\r'))
+            v = v.sliced(1);
+        qsizetype digits = 0;
+        qint64 value = 0;
+        while (digits < v.size() && v[digits] >= '0' && v[digits] <= '9') {
+            value = qMin<qint64>(value * 10 + (v[digits] - '0'), LineScan::kCoordinateLimit);
+            ++digits;
+        }
+        qsizetype after = digits;
+        if (after < v.size() && v[after] == '.') {
+            ++after;
+            while (after < v.size() && v[after] >= '0' && v[after] <= '9')
+                ++after;
+        }
+        const bool percent = after < v.size() && v[after] == '%';
+        return digits == 0 || percent ? 0 : int(value);
+    }
+    return 0;
+}
+
 QByteArray graphicOf(const HtmlPageScan& scan, const HtmlMapBlock& map) {
     if (const HtmlImg* img = imgUsing(scan, unquote(map.name)))
         return unquote(img->src);
@@ -249,10 +278,17 @@ void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
     info.mapAttributes = attributesOf(map.others, report);
     if (const HtmlImg* img = imgUsing(scan, unquote(map.name)))
         info.imageFile = mapText(img->src);
+    takeShownSize(scan, unquote(map.name), info);
     for (const HtmlAreaEntry& entry : map.areas)
         readArea(entry, sink, info, report);
     if (report)
         report->areasBeyond += map.areasBeyond;
+}
+
+void takeShownSize(const HtmlPageScan& scan, const QByteArray& name, MapInfo& info) {
+    const HtmlImg* img = imgUsing(scan, name);
+    info.shownWidth = img ? dimension(*img, "width") : 0;
+    info.shownHeight = img ? dimension(*img, "height") : 0;
 }
 
 bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* dialogs,

@@ -45,4 +45,8 @@ QList<DocumentDialogs::MapChoice> choices(const HtmlPageScan& scan);
 void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
              MapReadReport* report = nullptr);
 
+// Sets info's shownWidth and shownHeight from the WIDTH and HEIGHT of the
+// first IMG that shows map name (0 where it gives none, or there is none).
+void takeShownSize(const HtmlPageScan& scan, const QByteArray& name, MapInfo& info);
+
 } // namespace HtmlMapReader

@@ -17,18 +17,6 @@ using Form = TagAttribute::Form;
 // a damaged clip, and moving it by a paste position could overflow.
 constexpr double kCoordinateLimit = 1 << 24;
 
-const char* shapeName(AreaShape shape) {
-    switch (shape) {
-    case AreaShape::Circle:
-        return "circle";
-    case AreaShape::Polygon:
-        return "poly";
-    case AreaShape::Rectangle:
-        break;
-    }
-    return "rect";
-}
-
 const char* formName(Form form) {
     switch (form) {
     case Form::SingleQuoted:
@@ -178,7 +166,7 @@ QString AreaClipJson::mimeType() {
 
 QByteArray AreaClipJson::toBytes(const MapArea& area) {
     const PixelRect r = area.imageRect();
-    QJsonObject o{{QStringLiteral("shape"), QLatin1String(shapeName(area.shape()))},
+    QJsonObject o{{QStringLiteral("shape"), QLatin1String(shapeKeyword(area.shape()))},
                   {QStringLiteral("rect"), QJsonArray{r.left, r.top, r.right, r.bottom}},
                   {QStringLiteral("url"), textValue(area.url())},
                   {QStringLiteral("target"), textValue(area.target())},
@@ -212,14 +200,7 @@ std::optional<AreaClipRecord> AreaClipJson::fromBytes(QByteArrayView bytes) {
         return std::nullopt;
     const QJsonObject o = doc.object();
     AreaClipRecord r;
-    const QString shape = o[QLatin1String("shape")].toString();
-    if (shape == QLatin1String("rect"))
-        r.shape = AreaShape::Rectangle;
-    else if (shape == QLatin1String("circle"))
-        r.shape = AreaShape::Circle;
-    else if (shape == QLatin1String("poly"))
-        r.shape = AreaShape::Polygon;
-    else
+    if (!shapeFromKeyword(o[QLatin1String("shape")].toString().toLatin1(), r.shape))
         return std::nullopt;
     if (!readGeometry(o, r) || !readTexts(o, r.texts))
         return std::nullopt;

@@ -17,6 +17,7 @@ enum class CommandId : int {
     InsertPoint = 32782,
     ArrowTool = 32785,
     TestMap = 32786,
+    CheckMap = 32832,
     AreaList = 32787,
     Delete = 32788,
     ChangeImage = 32801,

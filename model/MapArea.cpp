@@ -174,3 +174,25 @@ void MapArea::refreshHandles(int handleSize) {
     for (int i = 0; i < m_vertexCount; ++i)
         setVertexSquare(i);
 }
+
+const char* shapeKeyword(AreaShape shape) {
+    switch (shape) {
+    case AreaShape::Circle:
+        return "circle";
+    case AreaShape::Polygon:
+        return "poly";
+    case AreaShape::Rectangle:
+        break;
+    }
+    return "rect";
+}
+
+bool shapeFromKeyword(QByteArrayView keyword, AreaShape& shape) {
+    for (AreaShape s : {AreaShape::Rectangle, AreaShape::Circle, AreaShape::Polygon}) {
+        if (keyword == shapeKeyword(s)) {
+            shape = s;
+            return true;
+        }
+    }
+    return false;
+}

@@ -15,6 +15,11 @@ struct PictureArea;
 // The kind of an area; the numbers are those of map files and the clipboard.
 enum class AreaShape : qint32 { Rectangle = 0, Circle = 1, Polygon = 2 };
 
+// A shape's HTML keyword in lower case ("rect", "circle", "poly"), as the
+// JSON forms of areas name it; and back, false for any other text.
+const char* shapeKeyword(AreaShape shape);
+bool shapeFromKeyword(QByteArrayView keyword, AreaShape& shape);
+
 // What a hit test found: a resize handle 0 to 7, the body, a polygon vertex
 // (its index is the area's hotVertex), or nothing.
 namespace AreaHit {

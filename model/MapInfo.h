@@ -22,6 +22,11 @@ struct MapInfo {
     QByteArray imageFolder;
     QByteArray imageFile; // picture file name with extension
     QByteArray defaultUrl;
+    // WIDTH and HEIGHT of the page's IMG tag that shows the map, in CSS
+    // pixels; 0 where it gives none (or a percentage), or the map is not in
+    // a page. Taken when the page is read and again after each save.
+    int shownWidth = 0;
+    int shownHeight = 0;
     // Client-side maps only: the page rescales the map to the size its
     // picture is shown at (a tracking line and a script of the page).
     bool scalesWithPicture = false;

@@ -239,6 +239,28 @@ void CImageMapView::setFlyby(int index) {
     repaintArea(m_flyby);
 }
 
+void CImageMapView::revealArea(int index) {
+    setSelected(index);
+    const MapArea* area = m_doc->area(index);
+    if (!area)
+        return;
+    const PixelRect r = area->imageRect();
+    const QRect box(QPoint(r.left, r.top) * zoom(), QPoint(r.right, r.bottom) * zoom());
+    const QSize window = viewport()->size();
+    QPoint to = scrollPosition();
+    // Along each axis: the area's start when it is before the window or
+    // larger than it, else just far enough for its end to show.
+    const auto follow = [](int& at, int start, int end, int span) {
+        if (start < at || end - start > span)
+            at = start;
+        else if (end > at + span)
+            at = end - span;
+    };
+    follow(to.rx(), box.left(), box.right(), window.width());
+    follow(to.ry(), box.top(), box.bottom(), window.height());
+    setScrollPosition(to);
+}
+
 AreaDrawState CImageMapView::drawState(int index) const {
     if (index >= 0 && index == m_flyby)
         return AreaDrawState::Flyby;

@@ -110,6 +110,9 @@ public:
     // an index outside the document's areas means none.
     void setSelected(int index) override;
     void setFlyby(int index) override;
+    // Selects area index and scrolls it into the window (no farther than it
+    // needs) when it is not wholly shown.
+    void revealArea(int index);
     // Flyby over selected over normal.
     AreaDrawState drawState(int index) const;
 

@@ -23,6 +23,8 @@ public:
     virtual int selectedArea() const { return -1; }
     // Selects area index (-1 for none), as the area list asks.
     virtual void selectArea(int /*index*/) {}
+    // Selects area index and scrolls it into sight (Check Map).
+    virtual void revealArea(int index) { selectArea(index); }
     // listener hears every change of the selection, whoever made it.
     virtual void setSelectionListener(std::function<void(int index)> /*listener*/) {}
     // Ends the flyby (the area under the mouse), as the area list asks

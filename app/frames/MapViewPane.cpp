@@ -30,6 +30,11 @@ void MapViewPane::selectArea(int index) {
         m_view->setSelected(index);
 }
 
+void MapViewPane::revealArea(int index) {
+    if (m_view)
+        m_view->revealArea(index);
+}
+
 void MapViewPane::setSelectionListener(std::function<void(int index)> listener) {
     if (m_view)
         QObject::connect(m_view, &CImageMapView::selectionChanged, m_view, std::move(listener));

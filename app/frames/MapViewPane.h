@@ -24,6 +24,7 @@ public:
     CommandTarget* commandTarget() override;
     int selectedArea() const override;
     void selectArea(int index) override;
+    void revealArea(int index) override;
     void setSelectionListener(std::function<void(int index)> listener) override;
     void endFlyby() override;
     void setCommandPoster(std::function<void(int id)> poster) override;

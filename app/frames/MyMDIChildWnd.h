@@ -75,6 +75,7 @@ private:
     bool toolCommand(int id);
     bool toolState(int id, CommandState& state);
     void switchPane();
+    void checkMap();
     void leaveStatusBar();
     void connectAreaList();
     // A context menu (150 to 155) at a global point, its items' states as

@@ -1,8 +1,12 @@
-// The map window's own commands: tools, Area List, Test Map, Close and moving between
-// the two panes. Zoom is the map view's, ahead of the window in the chain.
+// The map window's own commands: tools, Area List, Test Map, Check Map, Close and
+// moving between the two panes. Zoom is the map view's, ahead of the window in the chain.
+#include "app/frames/MapPane.h"
 #include "app/frames/MapToolBar.h"
 #include "app/frames/MyMDIChildWnd.h"
 #include "document/ImageMapDoc.h"
+#include "model/Prompter.h"
+#include "model/Strings.h"
+#include "view/CheckMapDialog.h"
 #include "view/TestMapWindow.h"
 
 bool MyMDIChildWnd::onCommand(int id) {
@@ -14,6 +18,9 @@ bool MyMDIChildWnd::onCommand(int id) {
         return true;
     case CommandId::TestMap:
         TestMapWindow::run(*m_doc, window());
+        return true;
+    case CommandId::CheckMap:
+        checkMap();
         return true;
     case CommandId::Close:
         close();
@@ -35,6 +42,7 @@ bool MyMDIChildWnd::onUpdateCommand(int id, CommandState& state) {
         state.checked = isAreaListVisible();
         return true;
     case CommandId::TestMap:
+    case CommandId::CheckMap:
     case CommandId::Close:
     case CommandId::NextPane:
     case CommandId::PreviousPane:
@@ -62,4 +70,19 @@ bool MyMDIChildWnd::toolState(int id, CommandState& state) {
     state.radio = true;
     state.checked = toolZoom().tool() == tool;
     return true;
+}
+
+// Check Map lists the findings in a dialog that blocks the frame but not the
+// caller; a finding chosen there selects its area in this window's view.
+void MyMDIChildWnd::checkMap() {
+    const std::vector<MapFindings::Finding> found = m_doc->findings();
+    if (found.empty()) {
+        Prompter::current().tell(Strings::text(Str::CheckMapClean), Prompter::Icon::Information);
+        return;
+    }
+    auto* dialog = new CheckMapDialog(found, window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &CheckMapDialog::areaChosen, this,
+            [this](int index) { m_pane->revealArea(index); });
+    dialog->open();
 }

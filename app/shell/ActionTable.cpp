@@ -207,6 +207,7 @@ std::vector<ActionTable::Entry> ActionTable::mapAndWindowEntries() {
         {C::GridSettings, Str::ItemGridSettings, NoPicture, Kind::Plain, {}},
         {C::CreateGuides, Str::ItemCreateGuides, NoPicture, Kind::Plain, {}},
         {C::TestMap, Str::ItemTestMap, PicTestMap, Kind::Plain, {}},
+        {C::CheckMap, Str::ItemCheckMap, NoPicture, Kind::Plain, {}},
         {C::Cascade, Str::ItemCascade, PicCascade, Kind::Plain, {}},
         {C::Tile, Str::ItemTile, PicTile, Kind::Plain, {}},
         {C::Arrange, Str::ItemArrange, NoPicture, Kind::Plain, {}},

@@ -106,7 +106,7 @@ void MenuBuilder::buildMenuBar(QMenuBar* bar, int menuId) {
                  kSeparator, id(C::EditMapInfo)});
         addMenu(bar, Str::MenuGoodies,
                 {id(C::Grid), id(C::GridSettings), kSeparator, id(C::CreateGuides), kSeparator,
-                 id(C::TestMap)});
+                 id(C::TestMap), id(C::CheckMap)});
         buildWindowMenu(bar);
     }
     addMenu(bar, Str::MenuHelp, {id(C::HelpContents), kSeparator, id(C::About)});

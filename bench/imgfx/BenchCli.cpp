@@ -81,15 +81,10 @@ void CvHsvRoundTrip(benchmark::State& state) {
 }
 
 void CvWarpPage(benchmark::State& state) {
-    cv::Mat in(pageHeight, pageWidth, CV_8UC1), out;
-    for (int y = 0; y < pageHeight; ++y)
-        for (int x = 0; x < pageWidth; ++x)
-            in.at<uint8_t>(y, x) = uint8_t(pageLevel(x, y));
-    const cv::Mat turn =
-        cv::getRotationMatrix2D(cv::Point2f(pageWidth / 2.0f, pageHeight / 2.0f), 2.24, 1.0);
+    const cv::Mat in = cvPage(CV_8UC1);
+    cv::Mat out;
     for (auto _ : state) {
-        cv::warpAffine(in, out, turn, in.size(), cv::INTER_LINEAR, cv::BORDER_CONSTANT,
-                       cv::Scalar::all(235));
+        cvTurnPage(in, out);
         benchmark::DoNotOptimize(out.data);
     }
 }

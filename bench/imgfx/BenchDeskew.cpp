@@ -27,6 +27,10 @@ namespace {
 using benchpictures::pageHeight;
 using benchpictures::pageLevel;
 using benchpictures::pageWidth;
+#ifdef TESSARY_HAVE_OPENCV
+using benchpictures::cvPage;
+using benchpictures::cvTurnPage;
+#endif
 
 struct Page {
     RasterBitmap bmp{};
@@ -91,20 +95,10 @@ void rotate(benchmark::State& state, int bits) {
 
 #ifdef TESSARY_HAVE_OPENCV
 void cvWarp(benchmark::State& state, int type) {
-    cv::Mat in(pageHeight, pageWidth, type), out;
-    for (int y = 0; y < pageHeight; ++y)
-        for (int x = 0; x < pageWidth; ++x) {
-            const uint8_t level = uint8_t(pageLevel(x, y));
-            if (type == CV_8UC1)
-                in.at<uint8_t>(y, x) = level;
-            else
-                in.at<cv::Vec3b>(y, x) = cv::Vec3b(level, level, level);
-        }
-    const cv::Mat turn =
-        cv::getRotationMatrix2D(cv::Point2f(pageWidth / 2.0f, pageHeight / 2.0f), 2.24, 1.0);
+    const cv::Mat in = cvPage(type);
+    cv::Mat out;
     for (auto _ : state) {
-        cv::warpAffine(in, out, turn, in.size(), cv::INTER_LINEAR, cv::BORDER_CONSTANT,
-                       cv::Scalar::all(235));
+        cvTurnPage(in, out);
         benchmark::DoNotOptimize(out.data);
     }
 }

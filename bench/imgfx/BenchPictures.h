@@ -7,6 +7,11 @@
 #include <cmath>
 #include <cstdint>
 
+#ifdef TESSARY_HAVE_OPENCV
+#include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
+#endif
+
 namespace benchpictures {
 
 constexpr int side = 4096;
@@ -38,5 +43,30 @@ inline int pageLevel(int x, int y) {
     const int inWord = (column + line * 97) % 140;
     return inWord < 40 + (word * 37 % 80) && inWord % 9 < 4 ? 30 : ground;
 }
+
+#ifdef TESSARY_HAVE_OPENCV
+// The page as OpenCV holds it: 8-bit grey (CV_8UC1) or 24-bit (CV_8UC3).
+inline cv::Mat cvPage(int type) {
+    cv::Mat page(pageHeight, pageWidth, type);
+    for (int y = 0; y < pageHeight; ++y)
+        for (int x = 0; x < pageWidth; ++x) {
+            const uint8_t level = uint8_t(pageLevel(x, y));
+            if (type == CV_8UC1)
+                page.at<uint8_t>(y, x) = level;
+            else
+                page.at<cv::Vec3b>(y, x) = cv::Vec3b(level, level, level);
+        }
+    return page;
+}
+
+// The reference for deskew: one bilinear turn of the whole page back by
+// the angle its text lines lean, onto the page's light ground.
+inline void cvTurnPage(const cv::Mat& page, cv::Mat& out) {
+    const cv::Mat turn =
+        cv::getRotationMatrix2D(cv::Point2f(pageWidth / 2.0f, pageHeight / 2.0f), 2.24, 1.0);
+    cv::warpAffine(page, out, turn, page.size(), cv::INTER_LINEAR, cv::BORDER_CONSTANT,
+                   cv::Scalar::all(235));
+}
+#endif
 
 } // namespace benchpictures

@@ -28,6 +28,7 @@ struct CheckOptions {
     QString picture;
     std::optional<QSize> size;
     bool imageInfo = false;
+    bool strict = false; // any finding is a problem too
 };
 
 // The state pane of a window-less run: what the completed run reported.
@@ -48,7 +49,7 @@ std::optional<QSize> parseSize(const QString& text) {
 std::optional<CheckOptions> parseOptions(const QStringList& arguments) {
     const CliArguments args(
         arguments, {QStringLiteral("--map"), QStringLiteral("--image"), QStringLiteral("--size")},
-        {QStringLiteral("--image-info")});
+        {QStringLiteral("--image-info"), QStringLiteral("--strict")});
     if (!args.ok() || args.positional().size() != 1)
         return std::nullopt;
     CheckOptions o;
@@ -56,6 +57,7 @@ std::optional<CheckOptions> parseOptions(const QStringList& arguments) {
     o.mapName = args.option(QStringLiteral("--map"));
     o.picture = args.option(QStringLiteral("--image")).value_or(QString());
     o.imageInfo = args.flag(QStringLiteral("--image-info"));
+    o.strict = args.flag(QStringLiteral("--strict"));
     if (const std::optional<QString> size = args.option(QStringLiteral("--size"))) {
         o.size = parseSize(*size);
         if (!o.size || !o.picture.isEmpty())
@@ -69,8 +71,19 @@ int fail(const QString& message) {
     return kError;
 }
 
-QByteArray findingsJson(const CImageMapDoc& doc, int state, std::optional<int> outside,
-                        const std::optional<QByteArray>& image) {
+// "findings": one object a line, in the order they were found.
+QByteArray findingsJson(const std::vector<MapFindings::Finding>& findings) {
+    QByteArray out = "[";
+    for (const MapFindings::Finding& f : findings) {
+        out += (out.size() > 1 ? ",\n    " : "\n    ") + QByteArray("{\"area\": ") +
+               QByteArray::number(f.area) + ", \"code\": \"" + MapFindings::codeName(f.code) +
+               "\", \"message\": " + MapJson::quote(f.message) + "}";
+    }
+    return out + (findings.empty() ? "]" : "\n  ]");
+}
+
+QByteArray checkJson(const CImageMapDoc& doc, int state, std::optional<int> outside,
+                     const std::optional<QByteArray>& image, const QByteArray& findings) {
     const MapCheckState& check = doc.mapCheck();
     QByteArray obscured;
     for (int i = 0; i < doc.areaCount(); ++i)
@@ -83,7 +96,20 @@ QByteArray findingsJson(const CImageMapDoc& doc, int state, std::optional<int> o
         out += ",\n  \"outside\": " + QByteArray::number(*outside);
     if (image)
         out += ",\n  \"image\": " + *image;
+    out += ",\n  \"findings\": " + findings;
     return out + "\n}\n";
+}
+
+// The picture's size the IMG's WIDTH and HEIGHT scale: the one given or
+// found, else, when the page sizes the picture, the map's own picture's
+// (from its headers); empty when not known.
+QSize pictureForFindings(const CImageMapDoc& doc, const std::optional<QSize>& known) {
+    if (known)
+        return *known;
+    if (doc.mapInfo().shownWidth <= 0 && doc.mapInfo().shownHeight <= 0)
+        return {};
+    const std::optional<ImageInfo::Picture> picture = ImageInfo::find(doc);
+    return picture ? QSize(picture->width, picture->height) : QSize();
 }
 
 } // namespace
@@ -124,9 +150,12 @@ int runCheckCommand(const QStringList& arguments) {
         for (int i = 0; i < doc.areaCount(); ++i)
             *outside += doc.area(i)->isInside(bounds) ? 0 : 1;
     }
-    const QByteArray json = findingsJson(doc, status.state, outside, imageJson);
+    const std::vector<MapFindings::Finding> found = doc.findings(pictureForFindings(doc, size));
+    const QByteArray json = checkJson(doc, status.state, outside, imageJson, findingsJson(found));
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     if (std::fflush(stdout) != 0)
         return kError;
-    return status.state == MapCheckStatus::Clean && outside.value_or(0) == 0 ? kClean : kProblem;
+    const bool clean = status.state == MapCheckStatus::Clean && outside.value_or(0) == 0 &&
+                       !(options->strict && !found.empty());
+    return clean ? kClean : kProblem;
 }

@@ -7,18 +7,6 @@ namespace {
 
 using MapJson::mapText;
 
-QByteArray shapeName(AreaShape shape) {
-    switch (shape) {
-    case AreaShape::Rectangle:
-        return "rect";
-    case AreaShape::Circle:
-        return "circle";
-    case AreaShape::Polygon:
-        return "poly";
-    }
-    return "rect";
-}
-
 // Attributes kept from the page as [name, value] pairs in page order; a
 // bare attribute (written without "=") has the value null.
 QByteArray attributesJson(const TagAttributes& attributes) {
@@ -33,8 +21,8 @@ QByteArray attributesJson(const TagAttributes& attributes) {
 
 QByteArray areaJson(const MapArea& a) {
     const PixelRect r = a.imageRect();
-    QByteArray out = "{\"shape\": \"" + shapeName(a.shape()) + "\", \"url\": " + mapText(a.url()) +
-                     ", \"target\": " + mapText(a.target()) +
+    QByteArray out = "{\"shape\": \"" + QByteArray(shapeKeyword(a.shape())) +
+                     "\", \"url\": " + mapText(a.url()) + ", \"target\": " + mapText(a.target()) +
                      ", \"comment\": " + mapText(a.comment()) + ", \"rect\": [" +
                      QByteArray::number(r.left) + ", " + QByteArray::number(r.top) + ", " +
                      QByteArray::number(r.right) + ", " + QByteArray::number(r.bottom) + "]";

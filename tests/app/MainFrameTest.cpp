@@ -153,7 +153,8 @@ TEST_F(ShellTest, MenusFollowWhetherAMapIsOpen) {
               (QList<int>{id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool),
                           id(C::ArrowTool), id(C::EditMapInfo)}));
     EXPECT_EQ(menuCommands(bar, 4),
-              (QList<int>{id(C::Grid), id(C::GridSettings), id(C::CreateGuides), id(C::TestMap)}));
+              (QList<int>{id(C::Grid), id(C::GridSettings), id(C::CreateGuides), id(C::TestMap),
+                          id(C::CheckMap)}));
     EXPECT_EQ(menuCommands(bar, 5), (QList<int>{id(C::Cascade), id(C::Tile), id(C::Arrange)}));
 }
 

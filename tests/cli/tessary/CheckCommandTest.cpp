@@ -122,3 +122,45 @@ TEST_F(Check, ImageInfoChecksAgainstTheMapsOwnPicture) {
     EXPECT_TRUE(r.json()["image"].isNull());
     EXPECT_FALSE(r.json().contains("outside"));
 }
+
+// The findings go with every check; only --strict makes them a problem. The
+// IMG's WIDTH scales the picture found beside the page: a 30 x 30 area shown
+// at half size is too small to hit.
+TEST_F(Check, FindingsAndStrict) {
+    ASSERT_TRUE(TestPictures::solid(100, 100, qRgb(255, 255, 255)).save(dir.filePath("p.png")));
+    write("a.htm", "");
+    const QByteArray areas =
+        "<map name=\"Nav\"><area coords=\"0,0,30,30\" href=\"a.htm\" alt=\"A\">"
+        "</map>";
+    const QString full = write("full.htm", "<img src=\"p.png\" usemap=\"#Nav\">" + areas);
+    Outcome r = check({full, "--strict"});
+    EXPECT_EQ(r.exitCode, 0) << r.out.constData();
+    EXPECT_EQ(r.json()["findings"].toArray(), QJsonArray());
+
+    const QString half = write("half.htm", "<img src=\"p.png\" usemap=\"#Nav\" width=50>" + areas);
+    r = check({half});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonArray findings = r.json()["findings"].toArray();
+    ASSERT_EQ(findings.size(), 1) << r.out.constData();
+    EXPECT_EQ(findings[0].toObject()["area"].toInt(), 1);
+    EXPECT_EQ(findings[0].toObject()["code"].toString(), "small-target");
+    EXPECT_TRUE(findings[0].toObject()["message"].toString().contains("15 x 15"));
+    EXPECT_GT(r.out.indexOf("\"findings\""), r.out.indexOf("\"obscured\"")); // added last
+    EXPECT_EQ(check({half, "--strict"}).exitCode, 3);
+
+    // Every rule in one map: codes in order, area 0 for the map's name.
+    r = check({write("all.htm", "<map name=\"Site map\">"
+                                "<area coords=\"0,0,50,50\" href=\"gone.htm\">"
+                                "<area coords=\"50,0,100,50\" href=\"javascript:x()\" alt=\"A\">"
+                                "<area coords=\"0,50,50,100\" href=\"a.htm\" alt=\"A.HTM\">"
+                                "<area coords=\"50,50,59,100\" href=\"a.htm\" alt=\"a\">"
+                                "</map>"),
+               "--strict"});
+    EXPECT_EQ(r.exitCode, 3);
+    QStringList codes;
+    for (const QJsonValue& f : r.json()["findings"].toArray())
+        codes << QString::number(f.toObject()["area"].toInt()) + f.toObject()["code"].toString();
+    EXPECT_EQ(codes,
+              QStringList({"0map-name-space", "1missing-alt", "1broken-link", "2javascript-url",
+                           "3alt-is-url", "4duplicate-alt", "4small-target"}));
+}
