@@ -165,6 +165,13 @@ void readPolygon(const std::vector<int>& v, const AreaTexts& texts, MapSink& sin
     sink.endPolygon(texts);
 }
 
+// A value as the map holds it: up to a NUL, as the map's 8-bit texts end
+// there (the page reader stops at one, but the scan is also handed pages
+// straight from memory).
+QByteArray mapText(QByteArrayView value) {
+    return unquote(LineScan::beforeNul(value));
+}
+
 TagAttribute::Form formOf(const HtmlAttribute& a) {
     if (a.valueAt < 0)
         return TagAttribute::Form::Bare;
@@ -174,14 +181,18 @@ TagAttribute::Form formOf(const HtmlAttribute& a) {
 }
 
 TagAttribute attributeOf(const HtmlAttribute& a) {
-    return {a.name.toByteArray(), unquote(a.value), formOf(a)};
+    return {a.name.toByteArray(), mapText(a.value), formOf(a)};
 }
 
 TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* report) {
     TagAttributes out;
     out.reserve(qsizetype(others.kept.size()));
-    for (const HtmlAttribute& a : others.kept)
-        out.append(attributeOf(a));
+    for (const HtmlAttribute& a : others.kept) {
+        // A stray quote or "=" in a broken tag reads as an attribute without
+        // a name: no attribute, which the writer could not write back.
+        if (TagAttribute::validName(a.name))
+            out.append(attributeOf(a));
+    }
     if (report)
         report->attributesBeyond += others.beyond;
     return out;
@@ -190,8 +201,8 @@ TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* rep
 // The area's texts. A TITLE given empty (which keeps browsers from showing
 // an inherited tooltip) is no title to edit, but it stays on the tag.
 AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
-    AreaTexts texts{unquote(entry.href), unquote(entry.target), unquote(entry.alt),
-                    unquote(entry.title.value), attributesOf(entry.others, report)};
+    AreaTexts texts{mapText(entry.href), mapText(entry.target), mapText(entry.alt),
+                    mapText(entry.title.value), attributesOf(entry.others, report)};
     if (!entry.title.name.isEmpty() && texts.title.isEmpty())
         texts.attributes.prepend(attributeOf(entry.title));
     return texts;
@@ -200,7 +211,7 @@ AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
 void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadReport* report) {
     const Shape shape = shapeOf(entry.shape);
     if (shape == Shape::Default) {
-        info.defaultUrl = unquote(LineScan::beforeNul(entry.href));
+        info.defaultUrl = mapText(entry.href);
         info.defaultAttributes = attributesOf(entry.others, report);
         return;
     }
@@ -261,13 +272,13 @@ void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
     for (QByteArrayView line : map.tracking) {
         info.scalesWithPicture = info.scalesWithPicture || ResponsiveScript::isFlagLine(line);
         LineScan::takeKeyword(line, Strings::raw(Str::KwInfoLead));
-        MapInfoLine::apply(line, info);
+        MapInfoLine::apply(LineScan::beforeNul(line), info);
     }
-    info.title = unquote(map.name);
+    info.title = mapText(map.name);
     info.mapAttributes = attributesOf(map.others, report);
-    if (const HtmlImg* img = imgUsing(scan, info.title))
-        info.imageFile = unquote(img->src);
-    takeShownSize(scan, info.title, info);
+    if (const HtmlImg* img = imgUsing(scan, unquote(map.name)))
+        info.imageFile = mapText(img->src);
+    takeShownSize(scan, unquote(map.name), info);
     for (const HtmlAreaEntry& entry : map.areas)
         readArea(entry, sink, info, report);
     if (report)

@@ -205,8 +205,19 @@ void HtmlMapWriter::chooseMapRange() {
         return;
     }
     m_mapStart = m_mapEnd = m_scan.bodyEnd;
-    if (m_scan.bodyEnd < 1)
+    if (m_scan.bodyEnd < 1) {
         m_fresh = true;
+        return;
+    }
+    // A new map inside another MAP block (a page whose closing BODY tag lies
+    // within one, or after a MAP never closed) would be read as part of that
+    // block and never found again: it goes before that block instead.
+    for (const HtmlMapBlock& map : m_scan.maps) {
+        if (map.start < m_mapStart && m_mapStart < map.end)
+            m_mapStart = m_mapEnd = map.start;
+    }
+    if (m_scan.unclosedMap >= 0 && m_scan.unclosedMap < m_mapStart)
+        m_mapStart = m_mapEnd = m_scan.unclosedMap;
 }
 
 bool HtmlMapWriter::replacesForeignPage() const {
@@ -232,7 +243,12 @@ void HtmlMapWriter::writeFreshHead(const MapInfo& info) {
     line("<HTML>");
     line("<HEAD>");
     line("<TITLE>");
-    line(Strings::bytes(Str::FreshPageTitle).replace("%s", beforeNul(info.title).toByteArray()));
+    // The title is the element's text: "&" and "<" are written as entities,
+    // so that a title holding "</TITLE>" or "<map" shows as typed instead
+    // of ending the element early or starting a tag.
+    QByteArray title = beforeNul(info.title).toByteArray();
+    title.replace('&', "&amp;").replace('<', "&lt;");
+    line(Strings::bytes(Str::FreshPageTitle).replace("%s", title));
     line("</TITLE>");
     line(Strings::raw(Str::GeneratorLine));
     if (!info.author.isEmpty()) {
@@ -430,7 +446,13 @@ void HtmlMapWriter::trackingLine(QByteArrayView key, QByteArrayView value) {
     m_new += Strings::raw(Str::KwInfoLead);
     m_new += key;
     m_new += ':';
-    m_new += beforeNul(value);
+    // A "-->" in the text would end the comment early and turn the rest of
+    // the line into markup inside the map (areas of its own, or a broken
+    // map); it is written "-- >".
+    QByteArray text = value.toByteArray();
+    while (text.contains("-->"))
+        text.replace("-->", "-- >");
+    m_new += text;
     line(" -->");
 }
 

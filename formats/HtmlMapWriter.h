@@ -24,7 +24,9 @@ struct MapInfo;
 // another picture, its USEMAP set to the map (or added after SRC), BORDER=0
 // added when it has no BORDER; everything else of the tag, its quoting, case
 // and a closing "/>" stay. A map whose AREA tags were written "<area ... />"
-// is written in that form again. No byte 0 is written: texts end there.
+// is written in that form again. No byte 0 is written: texts end there. A
+// "-->" in a map-information text is written "-- >", so that its comment
+// ends where the writer ends it.
 // AREA tags carry the area's TITLE and then the attributes it kept from its
 // page, the MAP tag and the default area those of the map, in their order
 // and form.

@@ -100,6 +100,16 @@ qsizetype HtmlPageScan::findClosingTag(QByteArrayView t, qsizetype pos, QByteArr
     return t.size();
 }
 
+QByteArrayView HtmlPageScan::rawTextElement(const HtmlTag& tag) {
+    if (tag.closing || tag.selfClosing)
+        return {};
+    for (QByteArrayView name : {"SCRIPT", "STYLE", "TITLE", "TEXTAREA"}) {
+        if (tag.is(name))
+            return name;
+    }
+    return {};
+}
+
 bool HtmlTag::is(QByteArrayView upperName) const {
     return equalsNoCase(name, upperName);
 }
@@ -261,9 +271,10 @@ HtmlPageScan HtmlPageScan::scan(QByteArrayView text) {
                 page.addArea(tag, open);
         } else if (tag.is("BODY") && tag.closing) {
             page.bodyEnd = tag.start;
-        } else if ((tag.is("SCRIPT") || tag.is("STYLE")) && !tag.closing && !tag.selfClosing) {
-            // Their contents are program text: a "<map" in a string is no map.
-            tag.resume = findClosingTag(text, tag.resume, tag.is("SCRIPT") ? "SCRIPT" : "STYLE");
+        } else if (const QByteArrayView raw = rawTextElement(tag); !raw.isEmpty()) {
+            // Their contents are program text or plain text: a "<map" in a
+            // string or a page title is no map.
+            tag.resume = findClosingTag(text, tag.resume, raw);
         }
         if (tag.resume >= text.size())
             break;

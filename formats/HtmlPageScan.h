@@ -110,8 +110,8 @@ struct HtmlMapBlock {
 // copying the text: every IMG tag, every complete MAP block with its areas
 // and map-information comments, and where the body ends. A tolerant tag
 // tokenizer, not an HTML parser: tags that do not fit are skipped. The
-// contents of comments, SCRIPT and STYLE elements are text, not markup, as
-// browsers read them.
+// contents of comments, SCRIPT, STYLE, TITLE and TEXTAREA elements are text,
+// not markup, as browsers read them.
 //
 // Every view points into the scanned text, which must outlive the scan.
 // What goes beyond the capacities is ignored (areas beyond a map's are
@@ -131,8 +131,12 @@ public:
     static void readTag(QByteArrayView text, qsizetype pos, HtmlTag& tag);
     // The "<" of the first "</name" at or after pos (name given in upper
     // case), compared without regard to case; the end of the text when
-    // there is none. Where a SCRIPT or STYLE element's text ends.
+    // there is none. Where a SCRIPT, STYLE, TITLE or TEXTAREA element's text ends.
     static qsizetype findClosingTag(QByteArrayView text, qsizetype pos, QByteArrayView upperName);
+    // The name (in upper case) of the element whose contents browsers read
+    // as text up to its closing tag, when tag opens one: SCRIPT and STYLE
+    // (program text), TITLE and TEXTAREA (plain text); empty otherwise.
+    static QByteArrayView rawTextElement(const HtmlTag& tag);
 
     std::vector<HtmlImg> imgs;
     std::vector<HtmlMapBlock> maps;

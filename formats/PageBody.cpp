@@ -20,9 +20,8 @@ PageBody PageBody::of(QByteArrayView text) {
     for (qsizetype pos = text.indexOf('<'); pos >= 0; pos = text.indexOf('<', tag.resume)) {
         HtmlPageScan::readTag(text, pos, tag);
         qsizetype end = tag.end;
-        if (!tag.closing && (tag.is("SCRIPT") || tag.is("STYLE"))) {
-            const qsizetype close =
-                HtmlPageScan::findClosingTag(text, tag.end, tag.is("SCRIPT") ? "SCRIPT" : "STYLE");
+        if (const QByteArrayView raw = HtmlPageScan::rawTextElement(tag); !raw.isEmpty()) {
+            const qsizetype close = HtmlPageScan::findClosingTag(text, tag.end, raw);
             if (close < text.size()) {
                 HtmlPageScan::readTag(text, close, tag);
                 end = tag.end;

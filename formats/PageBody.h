@@ -9,8 +9,8 @@
 // runs from just after the opening BODY tag (after the closing HEAD tag, or
 // the start, when there is none) to the "<" of the last closing BODY tag. A
 // new tag may go only between the body's tags: never inside a tag (a ">"
-// inside a quoted value does not end it), a comment, a SCRIPT or STYLE
-// element or a MAP block. Read with the page scan's own tag tokenizer.
+// inside a quoted value does not end it), a comment, an element of text
+// (SCRIPT, STYLE, TITLE, TEXTAREA) or a MAP block. Read with the page scan's own tag tokenizer.
 class PageBody {
 public:
     static PageBody of(QByteArrayView text);

@@ -148,9 +148,14 @@ bool readGeometry(const QJsonObject& o, AreaClipRecord& r) {
         const std::optional<int> y = p.size() == 2 ? coordinateOf(p[1]) : std::nullopt;
         if (!x || !y)
             return false;
-        r.vertices[std::size_t(r.vertexCount++)] = QPoint(*x, *y) - offset;
+        const QPoint vertex = QPoint(*x, *y) - offset;
+        // A vertex repeating the one before is the same vertex, as an area
+        // keeps it; a polygon left with fewer than 3 is no polygon, and its
+        // own copy could not be pasted.
+        if (r.vertexCount == 0 || r.vertices[std::size_t(r.vertexCount - 1)] != vertex)
+            r.vertices[std::size_t(r.vertexCount++)] = vertex;
     }
-    return true;
+    return r.vertexCount >= 3;
 }
 
 } // namespace

@@ -18,9 +18,11 @@ constexpr int kTextField = 2048;
 constexpr int kRectAt = 6148;
 constexpr int kCountAt = 6164;
 constexpr int kVerticesAt = 6168;
-// No picture is this large; beyond it a coordinate is a damaged record, and
-// moving it by a paste position could overflow.
-constexpr int kCoordinateLimit = 1 << 24;
+// No picture is this large; beyond it a coordinate is a damaged record.
+// Map files hold coordinates within the same bound, so that moving an area
+// by a paste position never overflows and working out a polygon's box row
+// by row stays quick.
+constexpr int kCoordinateLimit = 1000000;
 
 void putInt(QByteArray& b, int at, int v) {
     qToLittleEndian<qint32>(v, b.data() + at);
@@ -43,6 +45,23 @@ QByteArray getText(const QByteArray& b, int at) {
 
 bool sane(int v) {
     return std::abs(v) <= kCoordinateLimit;
+}
+
+// Nor is an area wider or taller than a picture: its own copy (a box from
+// 0 and vertices relative to it) would then hold coordinates beyond the
+// limit, and could not be pasted again. A polygon's box takes one pixel
+// beyond its last vertex.
+bool withinOnePicture(const AreaClipRecord& r) {
+    if (!sane(r.rect.right - r.rect.left) || !sane(r.rect.bottom - r.rect.top))
+        return false;
+    if (r.vertexCount == 0)
+        return true;
+    const auto first = r.vertices.begin(), last = first + r.vertexCount;
+    const auto [left, right] =
+        std::minmax_element(first, last, [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    const auto [top, bottom] =
+        std::minmax_element(first, last, [](QPoint a, QPoint b) { return a.y() < b.y(); });
+    return right->x() - left->x() < kCoordinateLimit && bottom->y() - top->y() < kCoordinateLimit;
 }
 
 } // namespace
@@ -102,7 +121,7 @@ std::optional<AreaClipRecord> AreaClipRecord::fromBytes(const QByteArray& b) {
             return std::nullopt;
         r.vertices[std::size_t(i)] = p;
     }
-    return r;
+    return withinOnePicture(r) ? std::optional(r) : std::nullopt;
 }
 
 std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at, int handleSize) const {

@@ -49,9 +49,9 @@ public:
     // The 6,680 bytes of the record.
     QByteArray toBytes() const;
     // A record read from the clipboard; nullopt when the bytes are not one
-    // (too short, an unknown shape, or coordinates beyond any picture). A
-    // text without its NUL is cut to 2,047 bytes; a vertex count beyond 63
-    // takes the first 63 vertices.
+    // (too short, an unknown shape, or coordinates, a width or a height
+    // beyond any picture). A text without its NUL is cut to 2,047 bytes; a
+    // vertex count beyond 63 takes the first 63 vertices.
     static std::optional<AreaClipRecord> fromBytes(const QByteArray& bytes);
     // FromClipRecord: a new area at scale 1 and origin (0, 0) with the
     // record's shape and texts, its rectangle moved by at and its vertices

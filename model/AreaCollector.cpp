@@ -36,7 +36,14 @@ void AreaCollector::vertex(int x, int y) {
 
 void AreaCollector::endPolygon(const AreaTexts& texts) {
     std::unique_ptr<MapArea> polygon = std::move(m_polygon);
-    if (!polygon || polygon->vertexCount() <= 2 || !acceptsAreas())
+    if (!polygon)
+        return;
+    // A ring written closed (its first vertex repeated at the end) has that
+    // vertex once: the ring closes itself, and a page reads it back so.
+    const int n = polygon->vertexCount();
+    if (n > 1 && polygon->vertex(n - 1) == polygon->vertex(0))
+        polygon->deleteVertex(n - 1);
+    if (polygon->vertexCount() <= 2 || !acceptsAreas())
         return;
     polygon->setTexts(texts);
     polygon->finishPolygon();

@@ -196,9 +196,37 @@ void fill(const QPoint* points, int count, Qt::FillRule rule, PixelRegion& out) 
     out.finish();
 }
 
+namespace {
+
+// Polygons up to this many rows tall (more than the largest picture) have
+// the box of their pixels.
+constexpr int kExactRows = 1 << 15;
+
+// Whether every point lies on one straight line: such a ring covers no
+// pixel, and finding that out row by row would take a walk over every row
+// it spans (up to two million for the coordinates map files hold).
+bool onOneLine(const QPoint* points, int count) {
+    for (int i = 1; i < count; ++i) {
+        if (points[i] == points[0])
+            continue;
+        const long long dx = points[i].x() - points[0].x(), dy = points[i].y() - points[0].y();
+        for (int k = i + 1; k < count; ++k) {
+            const long long ex = points[k].x() - points[0].x(), ey = points[k].y() - points[0].y();
+            if (dx * ey != dy * ex)
+                return false;
+        }
+        return true;
+    }
+    return true;
+}
+
+} // namespace
+
 PixelRect bounds(const QPoint* points, int count) {
     if (count > 64)
         count = 64; // a ring holds at most 63 vertices and its closing one
+    if (onOneLine(points, count))
+        return {};
     const std::vector<Edge> edges = edgesOf(points, count);
     std::vector<int> ys;
     for (const Edge& e : edges)
@@ -207,6 +235,17 @@ PixelRect bounds(const QPoint* points, int count) {
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
     if (ys.size() < 2)
         return {};
+    if (ys.back() - ys.front() > kExactRows) {
+        // Far taller than any picture: the box of its vertices, which holds
+        // every pixel of it, since a row by row search could take a walk
+        // over millions of rows.
+        PixelRect box{INT_MAX, ys.front(), INT_MIN, ys.back()};
+        for (int i = 0; i < count; ++i) {
+            box.left = std::min(box.left, points[i].x());
+            box.right = std::max(box.right, points[i].x());
+        }
+        return box;
+    }
 
     PixelRect box{INT_MAX, ys.front(), INT_MIN, ys.back()};
     while (box.top < box.bottom && !rowAt(edges, box.top).any)

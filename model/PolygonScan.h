@@ -22,7 +22,8 @@ namespace PolygonScan {
 
 // The bounding box of the polygon's pixels; empty when it covers none.
 // points are the vertices in order (the ring closes from the last to the
-// first by itself).
+// first by itself). A polygon more than 32,768 rows tall, far beyond any
+// picture, has the box of its vertices instead, which is found at once.
 PixelRect bounds(const QPoint* points, int count);
 // Whether pixel (x, y) belongs to the polygon.
 bool contains(const QPoint* points, int count, int x, int y);

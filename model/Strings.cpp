@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -10,12 +11,17 @@ struct Entry {
     const char* text;
 };
 
-constexpr auto makeTable() {
-    std::array table{
+constexpr Entry kEntries[] = {
 #define TSTR(id, name, text) Entry{id, text},
 #include "res/strings/all.def"
 #undef TSTR
-    };
+};
+
+// The entries sorted by id. The array's size is spelled out: deducing it
+// from some 500 initialisers exceeds clang's nesting limit.
+constexpr auto makeTable() {
+    std::array<Entry, std::size(kEntries)> table{};
+    std::copy(std::begin(kEntries), std::end(kEntries), table.begin());
     std::sort(table.begin(), table.end(),
               [](const Entry& a, const Entry& b) { return a.id < b.id; });
     return table;

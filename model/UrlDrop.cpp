@@ -27,6 +27,17 @@ QByteArray textAt(const QByteArray& data, qsizetype at, qsizetype end) {
     return QByteArray(first, std::find(first, data.constData() + end, '\0') - first);
 }
 
+// The texts become an area's 8-bit texts, which end at a NUL: whatever a
+// drop carries after one is no part of them.
+UrlDrop endingAtNul(UrlDrop drop) {
+    for (QByteArray* text : {&drop.url, &drop.title}) {
+        const qsizetype nul = text->indexOf('\0');
+        if (nul >= 0)
+            text->truncate(nul);
+    }
+    return drop;
+}
+
 // text/x-moz-url: the URL and the title on two lines, in UTF-16.
 UrlDrop fromMozUrl(const QByteArray& data) {
     const QString text =
@@ -54,16 +65,16 @@ UrlDrop UrlDrop::fromBookmark(const QByteArray& data) {
 }
 
 UrlDrop UrlDrop::fromText(const QString& text) {
-    return {MapText::fromDisplay(text.trimmed()), {}};
+    return endingAtNul({MapText::fromDisplay(text.trimmed()), {}});
 }
 
 std::optional<UrlDrop> UrlDrop::fromMimeData(const QMimeData& data) {
     if (data.hasFormat(bookmarkMimeType()))
         return fromBookmark(data.data(bookmarkMimeType()));
     if (data.hasFormat(kMozUrl))
-        return fromMozUrl(data.data(kMozUrl));
+        return endingAtNul(fromMozUrl(data.data(kMozUrl)));
     if (data.hasFormat(kUriList))
-        return fromUriList(data.data(kUriList));
+        return endingAtNul(fromUriList(data.data(kUriList)));
     if (data.hasText())
         return fromText(data.text());
     return std::nullopt;

@@ -10,6 +10,7 @@ class QMimeData;
 
 // A URL dropped on the map view, with the title that becomes the receiving
 // area's comment (empty for plain text, which leaves the comment as it is).
+// Both end at a NUL, as the area's texts do.
 struct UrlDrop {
     QByteArray url;
     QByteArray title;

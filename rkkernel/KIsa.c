@@ -11,11 +11,25 @@
 static atomic_int chosenLevel = -1;
 static atomic_int chosenVbmi = -1;
 
+#if defined(__clang__) && __clang_major__ < 16
+/* Older clang (the fuzz build's) names the levels' features one by one only. */
+#define HAS_LEVEL_V3                                                                               \
+    (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&                            \
+     __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2"))
+#define HAS_LEVEL_V4                                                                               \
+    (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&                    \
+     __builtin_cpu_supports("avx512cd") && __builtin_cpu_supports("avx512dq") &&                   \
+     __builtin_cpu_supports("avx512vl"))
+#else
+#define HAS_LEVEL_V3 __builtin_cpu_supports("x86-64-v3")
+#define HAS_LEVEL_V4 __builtin_cpu_supports("x86-64-v4")
+#endif
+
 static int processorLevel(void) {
     __builtin_cpu_init();
-    if (!__builtin_cpu_supports("x86-64-v3"))
+    if (!HAS_LEVEL_V3)
         return K_ISA_BASELINE;
-    return __builtin_cpu_supports("x86-64-v4") ? K_ISA_AVX512 : K_ISA_AVX2;
+    return HAS_LEVEL_V4 ? K_ISA_AVX512 : K_ISA_AVX2;
 }
 
 /* The cap IMGFX_ISA asks for, K_ISA_AVX512 (no cap) when unset, empty or

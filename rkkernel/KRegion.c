@@ -104,7 +104,8 @@ static void rowSpans(const struct KRegion* r, int row, const int32_t** spans, in
         return;
     }
     int i = row - r->Top;
-    *spans = r->Spans + r->Offsets[i];
+    /* A region of empty rows has no span storage at all. */
+    *spans = r->Spans ? r->Spans + r->Offsets[i] : NULL;
     *count = r->Offsets[i + 1] - r->Offsets[i];
 }
 

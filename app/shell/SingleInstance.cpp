@@ -1,6 +1,7 @@
 #include "app/shell/SingleInstance.h"
 
-#include <QDataStream>
+#include "app/shell/InstanceMessage.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -11,25 +12,9 @@
 
 namespace {
 
-constexpr quint32 kMagic = 0x54455331; // "TES1"
 constexpr int kConnectMs = 1000;
 constexpr int kWriteMs = 3000;
 constexpr int kLockMs = 5000;
-// Everything a start may send, with the stream's own lengths.
-constexpr qint64 kMaxMessage =
-    8 + qint64(SingleInstance::kMaxArguments) * (4 + SingleInstance::kMaxArgumentBytes);
-
-// An argument as UTF-8, cut to the limit at a character boundary.
-QByteArray limitedUtf8(const QString& argument) {
-    QByteArray bytes = argument.toUtf8();
-    if (bytes.size() <= SingleInstance::kMaxArgumentBytes)
-        return bytes;
-    qsizetype end = SingleInstance::kMaxArgumentBytes;
-    while (end > 0 && (quint8(bytes[end]) & 0xc0) == 0x80)
-        --end; // bytes[end] continues a character: cut before that character
-    bytes.truncate(end);
-    return bytes;
-}
 
 } // namespace
 
@@ -113,7 +98,7 @@ bool SingleInstance::listen() {
 void SingleInstance::takeConnection() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         socket->setParent(this);
-        socket->setReadBufferSize(kMaxMessage + 1);
+        socket->setReadBufferSize(InstanceMessage::kMaxBytes + 1);
         connect(socket, &QLocalSocket::disconnected, this,
                 [this, socket] { connectionDone(socket); });
         if (socket->state() != QLocalSocket::ConnectedState)
@@ -125,7 +110,7 @@ void SingleInstance::connectionDone(QLocalSocket* socket) {
     const QByteArray message = socket->readAll();
     socket->deleteLater();
     QStringList arguments;
-    if (message.size() > kMaxMessage || !decode(message, arguments))
+    if (message.size() > InstanceMessage::kMaxBytes || !decode(message, arguments))
         return;
     if (m_ready)
         emit argumentsReceived(arguments);
@@ -140,33 +125,9 @@ void SingleInstance::setReady(bool ready) {
 }
 
 QByteArray SingleInstance::encode(const QStringList& arguments) {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    const qsizetype count = qMin<qsizetype>(arguments.size(), kMaxArguments);
-    out << kMagic << quint32(count);
-    for (qsizetype i = 0; i < count; ++i)
-        out << limitedUtf8(arguments[i]);
-    return bytes;
+    return InstanceMessage::encode(arguments);
 }
 
 bool SingleInstance::decode(const QByteArray& bytes, QStringList& arguments) {
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_6_0);
-    quint32 magic = 0, count = 0;
-    in >> magic >> count;
-    if (in.status() != QDataStream::Ok || magic != kMagic || count > quint32(kMaxArguments))
-        return false;
-    QStringList decoded;
-    for (quint32 i = 0; i < count; ++i) {
-        QByteArray argument;
-        in >> argument;
-        if (in.status() != QDataStream::Ok || argument.size() > kMaxArgumentBytes)
-            return false;
-        decoded << QString::fromUtf8(argument);
-    }
-    if (!in.atEnd())
-        return false;
-    arguments = decoded;
-    return true;
+    return InstanceMessage::decode(bytes, arguments);
 }

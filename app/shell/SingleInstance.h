@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/shell/InstanceMessage.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -21,8 +23,8 @@ public:
         HandedOver, // a running copy took the arguments: end this one
         Standalone, // neither could be reached nor listened on: run alone
     };
-    static constexpr int kMaxArgumentBytes = 1024;
-    static constexpr int kMaxArguments = 256;
+    static constexpr int kMaxArgumentBytes = InstanceMessage::kMaxArgumentBytes;
+    static constexpr int kMaxArguments = InstanceMessage::kMaxArguments;
 
     // name: the socket's name; a path, or a name placed in the temporary folder.
     explicit SingleInstance(const QString& name = defaultName(), QObject* parent = nullptr);
@@ -43,8 +45,8 @@ public:
     // held and delivered, in order, once it is.
     void setReady(bool ready);
 
-    // The bytes a start sends for its arguments; empty lists decode to
-    // nothing. decode fails on anything malformed or beyond the limits.
+    // The bytes a start sends for its arguments, and back (InstanceMessage);
+    // empty lists decode to nothing.
     static QByteArray encode(const QStringList& arguments);
     static bool decode(const QByteArray& bytes, QStringList& arguments);
 

@@ -1,0 +1,153 @@
+#include "FuzzMapSupport.h"
+
+#include "FuzzTarget.h"
+#include "formats/HtmlMapReader.h"
+#include "formats/HtmlMapWriter.h"
+#include "formats/HtmlPageScan.h"
+#include "formats/HtmlText.h"
+#include "formats/MapReadReport.h"
+#include "model/AreaCollector.h"
+#include "model/DefaultUrl.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+bool FuzzDialogs::chooseMap(const QList<MapChoice>& maps, int& chosen) {
+    FUZZ_CHECK(maps.size() > 1);
+    if (m_choice == 255)
+        return false;
+    chosen = m_choice % int(maps.size());
+    return true;
+}
+
+void checkReadMap(const MapInfo& info, const FuzzAreas& areas) {
+    FUZZ_CHECK(areas.size() <= size_t(MapArea::kMaxAreas));
+    const char* const names[] = {"title",  "description", "author",     "date",
+                                 "folder", "image file",  "default URL"};
+    int field = 0;
+    for (const QByteArray* text : {&info.title, &info.description, &info.author, &info.date,
+                                   &info.imageFolder, &info.imageFile, &info.defaultUrl}) {
+        if (text->contains('\0'))
+            std::fprintf(stderr, "byte 0 in the %s\n", names[field]);
+        FUZZ_CHECK(!text->contains('\0'));
+        ++field;
+    }
+    for (const auto& area : areas) {
+        FUZZ_CHECK(!area->url().contains('\0'));
+        FUZZ_CHECK(!area->target().contains('\0'));
+        FUZZ_CHECK(!area->comment().contains('\0'));
+        if (area->shape() == AreaShape::Polygon) {
+            FUZZ_CHECK(area->vertexCount() >= 3);
+            FUZZ_CHECK(area->vertexCount() <= MapArea::kMaxVertices);
+        }
+    }
+}
+
+namespace {
+
+// One area in a line, for the report of a broken round trip.
+void describe(const char* what, const MapArea& a) {
+    const PixelRect r = a.imageRect();
+    std::fprintf(stderr,
+                 "%s: shape %d box %d,%d,%d,%d vertices %d url [%s] target [%s] comment [%s]\n",
+                 what, int(a.shape()), r.left, r.top, r.right, r.bottom, a.vertexCount(),
+                 a.url().constData(), a.target().constData(), a.comment().constData());
+    std::fprintf(stderr, " title [%s]", a.texts().title.constData());
+    for (const TagAttribute& t : a.texts().attributes)
+        std::fprintf(stderr, " %s=[%s]/%d", t.name.constData(), t.value.constData(), int(t.form));
+    for (int v = 0; v < a.vertexCount(); ++v)
+        std::fprintf(stderr, " (%d,%d)", a.vertex(v).x(), a.vertex(v).y());
+    std::fprintf(stderr, "\n");
+}
+
+bool nearLimit(const MapArea& a) {
+    constexpr int kNear = 999000; // the limit is 1,000,000
+    const PixelRect r = a.imageRect();
+    return std::abs(r.left) >= kNear || std::abs(r.top) >= kNear || std::abs(r.right) >= kNear ||
+           std::abs(r.bottom) >= kNear;
+}
+
+// The texts as a page carries them: "&quot;" is a double quote, and a URL
+// that is only the "Default Url Lead" is none (it is an offer, not a URL).
+// Kept attributes are compared by name and value: the writer may quote a
+// value its old form can no longer hold.
+AreaTexts asPageCarries(const AreaTexts& t) {
+    AreaTexts out{DefaultUrl::isSet(t.url) ? HtmlText::unquote(t.url) : QByteArray(),
+                  HtmlText::unquote(t.target), HtmlText::unquote(t.comment),
+                  HtmlText::unquote(t.title), t.attributes};
+    for (TagAttribute& a : out.attributes) {
+        a.value = HtmlText::unquote(a.value);
+        a.form = TagAttribute::Form::DoubleQuoted;
+    }
+    return out;
+}
+
+AreaTexts withoutForms(AreaTexts t) {
+    for (TagAttribute& a : t.attributes)
+        a.form = TagAttribute::Form::DoubleQuoted;
+    return t;
+}
+
+} // namespace
+
+void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzAreas& areas) {
+    HtmlMapWriter writer(oldPage);
+    if (writer.replacesForeignPage())
+        return; // every save path refuses this page
+    writer.begin(info);
+    for (const auto& area : areas)
+        writer.writeArea(*area);
+    writer.writeDefault(info);
+    const QByteArray saved = writer.finish();
+    // The map adds no byte 0; the page's own bytes are copied as they are.
+    FUZZ_CHECK(saved.count('\0') <= oldPage.count('\0'));
+
+    const HtmlPageScan scan = HtmlPageScan::scan(saved);
+    int index = -1;
+    for (int i = 0; i < int(scan.maps.size()) && index < 0; ++i) {
+        if (HtmlText::unquote(scan.maps[i].name) == HtmlText::unquote(info.title))
+            index = i;
+    }
+    if (index < 0)
+        (std::fprintf(stderr, "saved page:\n"), std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
+    FUZZ_CHECK(index >= 0);
+    AreaCollector collector(5, MapArea::kMaxAreas);
+    MapInfo back;
+    MapReadReport report;
+    HtmlMapReader::loadMap(scan, index, collector, back, &report);
+    FUZZ_CHECK(!report.lossy());
+    const FuzzAreas read = collector.take();
+    if (read.size() != areas.size()) {
+        for (const auto& a : areas)
+            describe("saved", *a);
+        for (const auto& b : read)
+            describe("read back", *b);
+        (std::fprintf(stderr, "saved page:\n"), std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
+    }
+    FUZZ_CHECK(read.size() == areas.size());
+    for (size_t i = 0; i < read.size(); ++i) {
+        const MapArea& a = *areas[i];
+        const MapArea& b = *read[i];
+        // A circle is written as its centre and radius, which must read back;
+        // its box may lose the odd pixel of a box of odd size, or an
+        // ellipse (of a server-side map) its other radius.
+        // Near the coordinate limit of map files numbers saturate: such an
+        // area lies far beyond any picture, which clips it anyway.
+        const bool sameGeometry =
+            nearLimit(a) || (a.shape() == AreaShape::Circle ? a.circle() == b.circle()
+                                                            : a.imageRect() == b.imageRect());
+        if (a.shape() != b.shape() || !sameGeometry ||
+            asPageCarries(a.texts()) != withoutForms(b.texts()) ||
+            a.vertexCount() != b.vertexCount()) {
+            describe("saved", a);
+            describe("read back", b);
+            (std::fprintf(stderr, "saved page:\n"), std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
+        }
+        FUZZ_CHECK(a.shape() == b.shape());
+        FUZZ_CHECK(sameGeometry);
+        FUZZ_CHECK(asPageCarries(a.texts()) == withoutForms(b.texts()));
+        FUZZ_CHECK(a.vertexCount() == b.vertexCount());
+        for (int v = 0; v < a.vertexCount(); ++v)
+            FUZZ_CHECK(a.vertex(v) == b.vertex(v));
+    }
+}
