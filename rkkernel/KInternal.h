@@ -79,17 +79,19 @@ int KWideExpand(uint8_t* out, const uint8_t* indices, int n, const uint8_t* plan
 
 /* Progress stepping over a number of rows, as the filter frame does it. */
 /* One row of a bilinear rotation: the source copy (readable 4 bytes past
- * its end), and the source position of every pixel of the row. */
+ * its end), the source position of the row's first pixel and the step
+ * from pixel to pixel (Sx + Cos, Sy - Sin). */
 typedef struct KBilinearRow {
     const uint8_t* Source;
     int BytesPerLine, Width, Height, BottomUp, Bytes;
-    const double *Sx, *Sy;
+    double Sx, Sy, Cos, Sin;
     const uint8_t* Fill;
 } KBilinearRow;
-/* Resamples the first pixels of the row with AVX2 (1- and 3-byte pixels,
- * when the processor level has it; the source smaller than 2^31 bytes);
- * returns how many it did. */
-int KWideBilinear(const KBilinearRow* row, uint8_t* out);
+/* Resamples the first pixels of the row with AVX-512 or AVX2 (1- and
+ * 3-byte pixels, when the processor level has it; the source smaller than
+ * 2^31 bytes); returns how many it did, with Sx and Sy moved on to the
+ * first pixel not done. */
+int KWideBilinear(KBilinearRow* row, uint8_t* out);
 
 /* Rows between blue, green, red and HSV or HLS, vectorised for the
  * processor level, with the bytes of the per-pixel forms; returns 0 (and

@@ -12,7 +12,6 @@ typedef struct Rotation {
     int Bytes;       /* bytes per pixel for direct formats */
     int Nearest;     /* palette indices: nearest pixel */
     uint8_t Fill[4]; /* stored form of the fill: index, 16-bit word or bytes */
-    double *Sx, *Sy; /* source positions of a row's pixels (bilinear rows) */
     int Wide;        /* the source is small enough for KWideBilinear's offsets */
 } Rotation;
 
@@ -72,15 +71,14 @@ static void rotateRowNearest(const Rotation* rot, uint8_t* out, int y) {
 }
 
 /* Bilinear resampling of pixels from..width-1 of a row of pixels of bytes
- * bytes each (1, 3 or 4, every byte interpolated), at the source positions
- * in rot->Sx and rot->Sy. Inlined once for each size, so that the byte
- * loop is unrolled. */
-static inline __attribute__((always_inline)) void bilinearBytes(const Rotation* rot, uint8_t* out,
-                                                                int from, const int bytes) {
+ * bytes each (1, 3 or 4, every byte interpolated), pixel from at source
+ * position sx, sy. Inlined once for each size, so that the byte loop is
+ * unrolled. */
+static inline __attribute__((always_inline)) void
+bilinearBytes(const Rotation* rot, uint8_t* out, int from, double sx, double sy, const int bytes) {
     const RasterBitmap* b = rot->Bitmap;
     const int w = b->Width, h = b->Height;
-    for (int x = from; x < w; ++x) {
-        const double sx = rot->Sx[x], sy = rot->Sy[x];
+    for (int x = from; x < w; ++x, sx += rot->Cos, sy -= rot->Sin) {
         uint8_t* p = out + (size_t)bytes * x;
         if (sx < -0.5 || sy < -0.5 || sx > w - 0.5 || sy > h - 0.5) {
             memcpy(p, rot->Fill, (size_t)bytes);
@@ -137,19 +135,25 @@ static void rotateRowBilinear(const Rotation* rot, uint8_t* out, int y) {
         return;
     }
     /* The positions step pixel by pixel, as they always have, whatever
-     * loop then resamples them. */
-    for (int x = 0; x < b->Width; ++x, sx += rot->Cos, sy -= rot->Sin)
-        rot->Sx[x] = sx, rot->Sy[x] = sy;
-    const KBilinearRow row = {
-        rot->Source, b->BytesPerLine, b->Width, b->Height, b->RowOrder == RB_ROWS_BOTTOM_UP,
-        rot->Bytes,  rot->Sx,         rot->Sy,  rot->Fill};
+     * loop resamples them. */
+    KBilinearRow row = {rot->Source,
+                        b->BytesPerLine,
+                        b->Width,
+                        b->Height,
+                        b->RowOrder == RB_ROWS_BOTTOM_UP,
+                        rot->Bytes,
+                        sx,
+                        sy,
+                        rot->Cos,
+                        rot->Sin,
+                        rot->Fill};
     const int done = rot->Wide ? KWideBilinear(&row, out) : 0;
     if (rot->Bytes == 1)
-        bilinearBytes(rot, out, done, 1);
+        bilinearBytes(rot, out, done, row.Sx, row.Sy, 1);
     else if (rot->Bytes == 3)
-        bilinearBytes(rot, out, done, 3);
+        bilinearBytes(rot, out, done, row.Sx, row.Sy, 3);
     else
-        bilinearBytes(rot, out, done, 4);
+        bilinearBytes(rot, out, done, row.Sx, row.Sy, 4);
 }
 
 /* The fill colour 0x00BBGGRR in the bitmap's stored form. */
@@ -191,12 +195,8 @@ int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillCo
     size_t size = (size_t)bitmap->BytesPerLine * (size_t)bitmap->Height;
     /* 4 bytes to spare for the vector loop's word gathers. */
     uint8_t* copy = KAllocRaw(size + 4);
-    double* positions = KAllocRaw(2 * sizeof(double) * (size_t)bitmap->Width);
-    if (!copy || !positions) {
-        KFree(copy);
-        KFree(positions);
+    if (!copy)
         return K_ERR_NO_MEMORY;
-    }
     memcpy(copy, bitmap->Bits, size);
     double radians = angle / 100.0 * 3.14159265358979323846 / 180.0;
     Rotation rot = {bitmap,
@@ -206,8 +206,6 @@ int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillCo
                     bitmap->BitsPerPixel / 8,
                     0,
                     {0},
-                    positions,
-                    positions + bitmap->Width,
                     size < ((size_t)1 << 31) - 4};
     rot.Nearest = bitmap->BitsPerPixel < 8 || (bitmap->BitsPerPixel == 8 && KGreyKind(bitmap) != 1);
     storedFill(&rot, fillColor);
@@ -223,6 +221,5 @@ int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillCo
             break;
     }
     KFree(copy);
-    KFree(positions);
     return status;
 }

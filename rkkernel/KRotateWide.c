@@ -1,103 +1,307 @@
-/* Bilinear rotation of 1- and 3-byte pixels, four at a time with AVX2
- * (chosen once at load): the same double arithmetic as the plain loop of
- * KRotate.c, operation for operation and never fused, on source positions
- * the plain loop has already stepped through, so the bytes are the same.
- * Source bytes are read as 32-bit words, which is why the source copy has
- * 4 bytes to spare. */
+/* Bilinear rotation of 1- and 3-byte pixels, eight at a time with AVX-512
+ * or four at a time with AVX2 (chosen once at load): the same double
+ * arithmetic as the plain loop of KRotate.c, operation for operation and
+ * never fused, so the bytes are the same. The source positions step pixel
+ * by pixel inside the loop, one add after the other as the plain loop
+ * steps them: that chain of adds then runs beside the resampling instead
+ * of before it. Source bytes are read as 32-bit words, which is why the
+ * source rows are readable 4 bytes past their end; a grey pixel's word
+ * holds its right-hand neighbour too. */
 #include "KInternal.h"
 
 #include <immintrin.h>
 #include <string.h>
 
 #define WIDE __attribute__((target("avx2")))
+#define WIDER __attribute__((target("avx2,avx512f,avx512bw,avx512vl,avx512dq")))
+#define INLINE inline __attribute__((always_inline))
 
-/* Channel k (0, 1, 2) of each gathered word, as doubles. */
-WIDE static inline __m256d channelOf(__m128i words, int k) {
-    const __m128i bytes = _mm_and_si128(_mm_srli_epi32(words, 8 * k), _mm_set1_epi32(255));
-    return _mm256_cvtepi32_pd(bytes);
-}
-
-static inline int32_t wordAt(const uint8_t* source, int32_t offset) {
+static INLINE int32_t wordAt(const uint8_t* source, int32_t offset) {
     int32_t word;
     memcpy(&word, source + offset, sizeof word);
     return word;
 }
 
-WIDE static inline __m256d mix(__m256d a, __m256d b, __m256d f, __m256d one) {
+/* Bytes 0-2, 4-6, 8-10 and 12-14 of four 32-bit pixel words, packed. */
+static const int8_t packThree[16] = {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1};
+
+/* ---- AVX2: four pixels a step ---- */
+
+typedef struct Four {
+    const uint8_t* Source;
+    int BottomUp;
+    __m256d Right, Bottom;
+    __m128i LastX, LastY, Stride;
+    __m256d Fill[3];
+} Four;
+
+WIDE static INLINE __m128i wordsAt(const uint8_t* source, __m128i offsets) {
+    int32_t o[4];
+    _mm_storeu_si128((__m128i*)o, offsets);
+    return _mm_setr_epi32(wordAt(source, o[0]), wordAt(source, o[1]), wordAt(source, o[2]),
+                          wordAt(source, o[3]));
+}
+
+/* Byte 8k of each word, as doubles. */
+WIDE static INLINE __m256d byteOf(__m128i words, int k) {
+    return _mm256_cvtepi32_pd(_mm_and_si128(_mm_srli_epi32(words, 8 * k), _mm_set1_epi32(255)));
+}
+
+WIDE static INLINE __m256d mix(__m256d a, __m256d b, __m256d f) {
+    const __m256d one = _mm256_set1_pd(1.0);
     return _mm256_add_pd(_mm256_mul_pd(a, _mm256_sub_pd(one, f)), _mm256_mul_pd(b, f));
 }
 
-WIDE static int bilinearWide(const KBilinearRow* row, uint8_t* out) {
-    const int w = row->Width, h = row->Height, bytes = row->Bytes;
-    const __m256d one = _mm256_set1_pd(1.0), half = _mm256_set1_pd(0.5);
+WIDE static INLINE __m128i levelOf(__m256d top, __m256d under, __m256d fy, __m256d outside,
+                                   __m256d fill) {
+    const __m256d v = _mm256_add_pd(mix(top, under, fy), _mm256_set1_pd(0.5));
+    return _mm256_cvttpd_epi32(_mm256_blendv_pd(v, fill, outside));
+}
+
+/* Four pixels at source positions sx, sy: grey levels, or blue, green and
+ * red in bytes 0-2 of each lane. Outside pixels are computed at position 0
+ * and replaced by the fill. */
+WIDE static INLINE __m128i fourPixels(const Four* f, __m256d sx, __m256d sy, const int bytes) {
     const __m256d lowest = _mm256_set1_pd(-0.5);
-    const __m256d right = _mm256_set1_pd(w - 0.5), bottom = _mm256_set1_pd(h - 0.5);
-    const __m128i zero = _mm_setzero_si128(), lastX = _mm_set1_epi32(w - 1);
-    const __m128i lastY = _mm_set1_epi32(h - 1), stride = _mm_set1_epi32(row->BytesPerLine);
-    const __m128i pixel = _mm_set1_epi32(bytes);
-    const uint8_t* source = row->Source;
-    int x = 0;
-    for (; x + 4 <= w; x += 4) {
-        const __m256d sx = _mm256_loadu_pd(row->Sx + x), sy = _mm256_loadu_pd(row->Sy + x);
-        const __m256d outside = _mm256_or_pd(_mm256_or_pd(_mm256_cmp_pd(sx, lowest, _CMP_LT_OQ),
-                                                          _mm256_cmp_pd(sy, lowest, _CMP_LT_OQ)),
-                                             _mm256_or_pd(_mm256_cmp_pd(sx, right, _CMP_GT_OQ),
-                                                          _mm256_cmp_pd(sy, bottom, _CMP_GT_OQ)));
-        const int fill = _mm256_movemask_pd(outside);
-        /* Outside pixels are computed at position 0 and replaced. */
-        const __m256d px = _mm256_andnot_pd(outside, sx), py = _mm256_andnot_pd(outside, sy);
-        const __m256d fx0 = _mm256_floor_pd(px), fy0 = _mm256_floor_pd(py);
-        const __m256d fx = _mm256_sub_pd(px, fx0), fy = _mm256_sub_pd(py, fy0);
-        const __m128i x0 = _mm256_cvttpd_epi32(fx0), y0 = _mm256_cvttpd_epi32(fy0);
-        const __m128i xa = _mm_max_epi32(x0, zero);
-        const __m128i xb = _mm_min_epi32(_mm_add_epi32(x0, _mm_set1_epi32(1)), lastX);
-        __m128i ya = _mm_max_epi32(y0, zero);
-        __m128i yb = _mm_min_epi32(_mm_add_epi32(y0, _mm_set1_epi32(1)), lastY);
-        if (row->BottomUp) {
-            ya = _mm_sub_epi32(lastY, ya);
-            yb = _mm_sub_epi32(lastY, yb);
-        }
-        const __m128i rowA = _mm_mullo_epi32(ya, stride), rowB = _mm_mullo_epi32(yb, stride);
-        const __m128i colA = _mm_mullo_epi32(xa, pixel), colB = _mm_mullo_epi32(xb, pixel);
-        int32_t offsets[4][4];
-        _mm_storeu_si128((__m128i*)offsets[0], _mm_add_epi32(rowA, colA));
-        _mm_storeu_si128((__m128i*)offsets[1], _mm_add_epi32(rowA, colB));
-        _mm_storeu_si128((__m128i*)offsets[2], _mm_add_epi32(rowB, colA));
-        _mm_storeu_si128((__m128i*)offsets[3], _mm_add_epi32(rowB, colB));
-        /* Plain word loads: gathers cost more than they save here. */
-        __m128i corner[4];
-        for (int c = 0; c < 4; ++c)
-            corner[c] =
-                _mm_setr_epi32(wordAt(source, offsets[c][0]), wordAt(source, offsets[c][1]),
-                               wordAt(source, offsets[c][2]), wordAt(source, offsets[c][3]));
-        const __m128i aa = corner[0], ab = corner[1], ba = corner[2], bb = corner[3];
-        int32_t levels[3][4];
-        for (int k = 0; k < bytes; ++k) {
-            const __m256d top = mix(channelOf(aa, k), channelOf(ab, k), fx, one);
-            const __m256d under = mix(channelOf(ba, k), channelOf(bb, k), fx, one);
-            const __m256d v = _mm256_add_pd(mix(top, under, fy, one), half);
-            _mm_storeu_si128((__m128i*)levels[k], _mm256_cvttpd_epi32(v));
-        }
-        uint8_t* p = out + (size_t)bytes * x;
-        for (int i = 0; i < 4; ++i, p += bytes)
-            for (int k = 0; k < bytes; ++k)
-                p[k] = fill & (1 << i) ? row->Fill[k] : (uint8_t)levels[k][i];
+    const __m256d outside = _mm256_or_pd(
+        _mm256_or_pd(_mm256_cmp_pd(sx, lowest, _CMP_LT_OQ), _mm256_cmp_pd(sy, lowest, _CMP_LT_OQ)),
+        _mm256_or_pd(_mm256_cmp_pd(sx, f->Right, _CMP_GT_OQ),
+                     _mm256_cmp_pd(sy, f->Bottom, _CMP_GT_OQ)));
+    const __m256d px = _mm256_andnot_pd(outside, sx), py = _mm256_andnot_pd(outside, sy);
+    const __m256d fx0 = _mm256_floor_pd(px), fy0 = _mm256_floor_pd(py);
+    const __m256d fx = _mm256_sub_pd(px, fx0), fy = _mm256_sub_pd(py, fy0);
+    const __m128i x0 = _mm256_cvttpd_epi32(fx0), y0 = _mm256_cvttpd_epi32(fy0);
+    const __m128i zero = _mm_setzero_si128(), next = _mm_set1_epi32(1);
+    const __m128i xa = _mm_max_epi32(x0, zero);
+    const __m128i xb = _mm_min_epi32(_mm_add_epi32(x0, next), f->LastX);
+    __m128i ya = _mm_max_epi32(y0, zero);
+    __m128i yb = _mm_min_epi32(_mm_add_epi32(y0, next), f->LastY);
+    if (f->BottomUp) {
+        ya = _mm_sub_epi32(f->LastY, ya);
+        yb = _mm_sub_epi32(f->LastY, yb);
     }
+    const __m128i rowA = _mm_mullo_epi32(ya, f->Stride), rowB = _mm_mullo_epi32(yb, f->Stride);
+    if (bytes == 1) {
+        /* The right-hand pixel is the next byte, or the left one again at
+         * the picture's edges. */
+        const __m128i same = _mm_cmpeq_epi32(xa, xb), low = _mm_set1_epi32(255);
+        const __m128i a = wordsAt(f->Source, _mm_add_epi32(rowA, xa));
+        const __m128i b = wordsAt(f->Source, _mm_add_epi32(rowB, xa));
+        const __m128i a0 = _mm_and_si128(a, low), b0 = _mm_and_si128(b, low);
+        const __m128i a1 = _mm_blendv_epi8(_mm_and_si128(_mm_srli_epi32(a, 8), low), a0, same);
+        const __m128i b1 = _mm_blendv_epi8(_mm_and_si128(_mm_srli_epi32(b, 8), low), b0, same);
+        const __m256d top = mix(_mm256_cvtepi32_pd(a0), _mm256_cvtepi32_pd(a1), fx);
+        const __m256d under = mix(_mm256_cvtepi32_pd(b0), _mm256_cvtepi32_pd(b1), fx);
+        return levelOf(top, under, fy, outside, f->Fill[0]);
+    }
+    const __m128i three = _mm_set1_epi32(3);
+    const __m128i colA = _mm_mullo_epi32(xa, three), colB = _mm_mullo_epi32(xb, three);
+    const __m128i aa = wordsAt(f->Source, _mm_add_epi32(rowA, colA));
+    const __m128i ab = wordsAt(f->Source, _mm_add_epi32(rowA, colB));
+    const __m128i ba = wordsAt(f->Source, _mm_add_epi32(rowB, colA));
+    const __m128i bb = wordsAt(f->Source, _mm_add_epi32(rowB, colB));
+    __m128i pixels = _mm_setzero_si128();
+    for (int k = 0; k < 3; ++k) {
+        const __m256d top = mix(byteOf(aa, k), byteOf(ab, k), fx);
+        const __m256d under = mix(byteOf(ba, k), byteOf(bb, k), fx);
+        const __m128i level = levelOf(top, under, fy, outside, f->Fill[k]);
+        pixels = _mm_or_si128(pixels, _mm_slli_epi32(level, 8 * k));
+    }
+    return pixels;
+}
+
+/* The next four positions, each the one before plus step. */
+WIDE static INLINE __m256d fourSteps(double* at, double step) {
+    const double p0 = *at, p1 = p0 + step, p2 = p1 + step, p3 = p2 + step;
+    *at = p3 + step;
+    return _mm256_setr_pd(p0, p1, p2, p3);
+}
+
+WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int bytes) {
+    const int w = row->Width, h = row->Height;
+    Four f = {
+        row->Source,
+        row->BottomUp,
+        _mm256_set1_pd(w - 0.5),
+        _mm256_set1_pd(h - 0.5),
+        _mm_set1_epi32(w - 1),
+        _mm_set1_epi32(h - 1),
+        _mm_set1_epi32(row->BytesPerLine),
+        {_mm256_set1_pd(row->Fill[0]), _mm256_set1_pd(row->Fill[1]), _mm256_set1_pd(row->Fill[2])}};
+    const double c = row->Cos, s = -row->Sin;
+    double sx = row->Sx, sy = row->Sy;
+    const __m128i pack = _mm_loadu_si128((const __m128i*)packThree);
+    int x = 0;
+    if (bytes == 1) {
+        for (; x + 8 <= w; x += 8) {
+            const __m256d sx0 = fourSteps(&sx, c), sy0 = fourSteps(&sy, s);
+            const __m256d sx1 = fourSteps(&sx, c), sy1 = fourSteps(&sy, s);
+            const __m128i words =
+                _mm_packus_epi32(fourPixels(&f, sx0, sy0, 1), fourPixels(&f, sx1, sy1, 1));
+            _mm_storel_epi64((__m128i*)(out + x), _mm_packus_epi16(words, words));
+        }
+    } else {
+        for (; x + 4 <= w; x += 4) {
+            const __m256d px = fourSteps(&sx, c), py = fourSteps(&sy, s);
+            const __m128i packed = _mm_shuffle_epi8(fourPixels(&f, px, py, 3), pack);
+            _mm_storel_epi64((__m128i*)(out + 3 * x), packed);
+            const int32_t last = _mm_extract_epi32(packed, 2);
+            memcpy(out + 3 * x + 8, &last, 4);
+        }
+    }
+    row->Sx = sx, row->Sy = sy;
     return x;
 }
 
-static int bilinearNone(const KBilinearRow* row, uint8_t* out) {
+WIDE static int bilinearAvx2(KBilinearRow* row, uint8_t* out) {
+    return row->Bytes == 1 ? bilinearFour(row, out, 1) : bilinearFour(row, out, 3);
+}
+
+/* ---- AVX-512: eight pixels a step ---- */
+
+typedef struct Eight {
+    const uint8_t* Source;
+    int BottomUp;
+    __m512d Right, Bottom;
+    __m256i LastX, LastY, Stride;
+    __m512d Fill[3];
+} Eight;
+
+WIDER static INLINE __m256i wordsAt8(const uint8_t* source, __m256i offsets) {
+    int32_t o[8];
+    _mm256_storeu_si256((__m256i*)o, offsets);
+    return _mm256_setr_epi32(wordAt(source, o[0]), wordAt(source, o[1]), wordAt(source, o[2]),
+                             wordAt(source, o[3]), wordAt(source, o[4]), wordAt(source, o[5]),
+                             wordAt(source, o[6]), wordAt(source, o[7]));
+}
+
+WIDER static INLINE __m512d byteOf8(__m256i words, int k) {
+    return _mm512_cvtepi32_pd(
+        _mm256_and_si256(_mm256_srli_epi32(words, 8 * k), _mm256_set1_epi32(255)));
+}
+
+WIDER static INLINE __m512d mix8(__m512d a, __m512d b, __m512d f) {
+    const __m512d one = _mm512_set1_pd(1.0);
+    return _mm512_add_pd(_mm512_mul_pd(a, _mm512_sub_pd(one, f)), _mm512_mul_pd(b, f));
+}
+
+WIDER static INLINE __m256i levelOf8(__m512d top, __m512d under, __m512d fy, __mmask8 outside,
+                                     __m512d fill) {
+    const __m512d v = _mm512_add_pd(mix8(top, under, fy), _mm512_set1_pd(0.5));
+    return _mm512_cvttpd_epi32(_mm512_mask_blend_pd(outside, v, fill));
+}
+
+/* As fourPixels, eight at once. */
+WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, const int bytes) {
+    const __m512d lowest = _mm512_set1_pd(-0.5);
+    const __mmask8 outside = _mm512_cmp_pd_mask(sx, lowest, _CMP_LT_OQ) |
+                             _mm512_cmp_pd_mask(sy, lowest, _CMP_LT_OQ) |
+                             _mm512_cmp_pd_mask(sx, f->Right, _CMP_GT_OQ) |
+                             _mm512_cmp_pd_mask(sy, f->Bottom, _CMP_GT_OQ);
+    const __m512d px = _mm512_maskz_mov_pd((__mmask8)~outside, sx);
+    const __m512d py = _mm512_maskz_mov_pd((__mmask8)~outside, sy);
+    const __m512d fx0 = _mm512_roundscale_pd(px, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+    const __m512d fy0 = _mm512_roundscale_pd(py, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+    const __m512d fx = _mm512_sub_pd(px, fx0), fy = _mm512_sub_pd(py, fy0);
+    const __m256i x0 = _mm512_cvttpd_epi32(fx0), y0 = _mm512_cvttpd_epi32(fy0);
+    const __m256i zero = _mm256_setzero_si256(), next = _mm256_set1_epi32(1);
+    const __m256i xa = _mm256_max_epi32(x0, zero);
+    const __m256i xb = _mm256_min_epi32(_mm256_add_epi32(x0, next), f->LastX);
+    __m256i ya = _mm256_max_epi32(y0, zero);
+    __m256i yb = _mm256_min_epi32(_mm256_add_epi32(y0, next), f->LastY);
+    if (f->BottomUp) {
+        ya = _mm256_sub_epi32(f->LastY, ya);
+        yb = _mm256_sub_epi32(f->LastY, yb);
+    }
+    const __m256i rowA = _mm256_mullo_epi32(ya, f->Stride);
+    const __m256i rowB = _mm256_mullo_epi32(yb, f->Stride);
+    if (bytes == 1) {
+        const __mmask8 same = _mm256_cmpeq_epi32_mask(xa, xb);
+        const __m256i low = _mm256_set1_epi32(255);
+        const __m256i a = wordsAt8(f->Source, _mm256_add_epi32(rowA, xa));
+        const __m256i b = wordsAt8(f->Source, _mm256_add_epi32(rowB, xa));
+        const __m256i a0 = _mm256_and_si256(a, low), b0 = _mm256_and_si256(b, low);
+        const __m256i a1 =
+            _mm256_mask_blend_epi32(same, _mm256_and_si256(_mm256_srli_epi32(a, 8), low), a0);
+        const __m256i b1 =
+            _mm256_mask_blend_epi32(same, _mm256_and_si256(_mm256_srli_epi32(b, 8), low), b0);
+        const __m512d top = mix8(_mm512_cvtepi32_pd(a0), _mm512_cvtepi32_pd(a1), fx);
+        const __m512d under = mix8(_mm512_cvtepi32_pd(b0), _mm512_cvtepi32_pd(b1), fx);
+        return levelOf8(top, under, fy, outside, f->Fill[0]);
+    }
+    const __m256i three = _mm256_set1_epi32(3);
+    const __m256i colA = _mm256_mullo_epi32(xa, three), colB = _mm256_mullo_epi32(xb, three);
+    const __m256i aa = wordsAt8(f->Source, _mm256_add_epi32(rowA, colA));
+    const __m256i ab = wordsAt8(f->Source, _mm256_add_epi32(rowA, colB));
+    const __m256i ba = wordsAt8(f->Source, _mm256_add_epi32(rowB, colA));
+    const __m256i bb = wordsAt8(f->Source, _mm256_add_epi32(rowB, colB));
+    __m256i pixels = _mm256_setzero_si256();
+    for (int k = 0; k < 3; ++k) {
+        const __m512d top = mix8(byteOf8(aa, k), byteOf8(ab, k), fx);
+        const __m512d under = mix8(byteOf8(ba, k), byteOf8(bb, k), fx);
+        const __m256i level = levelOf8(top, under, fy, outside, f->Fill[k]);
+        pixels = _mm256_or_si256(pixels, _mm256_slli_epi32(level, 8 * k));
+    }
+    return pixels;
+}
+
+WIDER static INLINE __m512d eightSteps(double* at, double step) {
+    const double p0 = *at, p1 = p0 + step, p2 = p1 + step, p3 = p2 + step;
+    const double p4 = p3 + step, p5 = p4 + step, p6 = p5 + step, p7 = p6 + step;
+    *at = p7 + step;
+    return _mm512_setr_pd(p0, p1, p2, p3, p4, p5, p6, p7);
+}
+
+WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int bytes) {
+    const int w = row->Width, h = row->Height;
+    Eight f = {
+        row->Source,
+        row->BottomUp,
+        _mm512_set1_pd(w - 0.5),
+        _mm512_set1_pd(h - 0.5),
+        _mm256_set1_epi32(w - 1),
+        _mm256_set1_epi32(h - 1),
+        _mm256_set1_epi32(row->BytesPerLine),
+        {_mm512_set1_pd(row->Fill[0]), _mm512_set1_pd(row->Fill[1]), _mm512_set1_pd(row->Fill[2])}};
+    const double c = row->Cos, s = -row->Sin;
+    double sx = row->Sx, sy = row->Sy;
+    const __m256i pack = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)packThree));
+    const __m256i gather = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
+    int x = 0;
+    for (; x + 8 <= w; x += 8) {
+        const __m512d px = eightSteps(&sx, c), py = eightSteps(&sy, s);
+        const __m256i pixels = eightPixels(&f, px, py, bytes);
+        if (bytes == 1) {
+            _mm_storel_epi64((__m128i*)(out + x), _mm256_cvtepi32_epi8(pixels));
+        } else {
+            const __m256i packed =
+                _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(pixels, pack), gather);
+            _mm_storeu_si128((__m128i*)(out + 3 * x), _mm256_castsi256_si128(packed));
+            _mm_storel_epi64((__m128i*)(out + 3 * x + 16), _mm256_extracti128_si256(packed, 1));
+        }
+    }
+    row->Sx = sx, row->Sy = sy;
+    return x;
+}
+
+WIDER static int bilinearAvx512(KBilinearRow* row, uint8_t* out) {
+    return row->Bytes == 1 ? bilinearEight(row, out, 1) : bilinearEight(row, out, 3);
+}
+
+static int bilinearNone(KBilinearRow* row, uint8_t* out) {
     (void)row, (void)out;
     return 0;
 }
 
-static int (*bilinear)(const KBilinearRow*, uint8_t*) = bilinearNone;
+static int (*bilinear)(KBilinearRow*, uint8_t*) = bilinearNone;
 
 __attribute__((constructor)) static void chooseBilinear(void) {
-    if (KIsaLevel() >= K_ISA_AVX2)
-        bilinear = bilinearWide;
+    if (KIsaLevel() == K_ISA_AVX512)
+        bilinear = bilinearAvx512;
+    else if (KIsaLevel() == K_ISA_AVX2)
+        bilinear = bilinearAvx2;
 }
 
-int KWideBilinear(const KBilinearRow* row, uint8_t* out) {
+int KWideBilinear(KBilinearRow* row, uint8_t* out) {
     return row->Bytes == 1 || row->Bytes == 3 ? bilinear(row, out) : 0;
 }
