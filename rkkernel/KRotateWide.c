@@ -4,7 +4,7 @@
  * never fused, so the bytes are the same. The source positions step pixel
  * by pixel inside the loop, one add after the other as the plain loop
  * steps them: that chain of adds then runs beside the resampling instead
- * of before it. Source bytes are read as 32-bit words, which is why the
+ * of before it. Source bytes are gathered as 32-bit words, which is why the
  * source rows are readable 4 bytes past their end; a grey pixel's word
  * holds its right-hand neighbour too. */
 #include "KInternal.h"
@@ -15,12 +15,6 @@
 #define WIDE __attribute__((target("avx2")))
 #define WIDER __attribute__((target("avx2,avx512f,avx512bw,avx512vl,avx512dq")))
 #define INLINE inline __attribute__((always_inline))
-
-static INLINE int32_t wordAt(const uint8_t* source, int32_t offset) {
-    int32_t word;
-    memcpy(&word, source + offset, sizeof word);
-    return word;
-}
 
 /* Bytes 0-2, 4-6, 8-10 and 12-14 of four 32-bit pixel words, packed. */
 static const int8_t packThree[16] = {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1};
@@ -36,10 +30,7 @@ typedef struct Four {
 } Four;
 
 WIDE static INLINE __m128i wordsAt(const uint8_t* source, __m128i offsets) {
-    int32_t o[4];
-    _mm_storeu_si128((__m128i*)o, offsets);
-    return _mm_setr_epi32(wordAt(source, o[0]), wordAt(source, o[1]), wordAt(source, o[2]),
-                          wordAt(source, o[3]));
+    return _mm_i32gather_epi32((const int*)source, offsets, 1);
 }
 
 /* Byte 8k of each word, as doubles. */
@@ -168,11 +159,7 @@ typedef struct Eight {
 } Eight;
 
 WIDER static INLINE __m256i wordsAt8(const uint8_t* source, __m256i offsets) {
-    int32_t o[8];
-    _mm256_storeu_si256((__m256i*)o, offsets);
-    return _mm256_setr_epi32(wordAt(source, o[0]), wordAt(source, o[1]), wordAt(source, o[2]),
-                             wordAt(source, o[3]), wordAt(source, o[4]), wordAt(source, o[5]),
-                             wordAt(source, o[6]), wordAt(source, o[7]));
+    return _mm256_i32gather_epi32((const int*)source, offsets, 1);
 }
 
 WIDER static INLINE __m512d byteOf8(__m256i words, int k) {
