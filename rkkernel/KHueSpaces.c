@@ -5,10 +5,14 @@
  * Two of those steps are rewritten exactly: fmod(h, 2) of the hue's
  * sixths (a multiple of 1/128 from 0 to below 6) is h - 2 trunc(h / 2), and a hue
  * quotient q stands as 0 + q, which differs only in the sign of a zero
- * that the rounding ignores. Pixels go through planes a chunk at a time. */
+ * that the rounding ignores. HSV back to blue, green, red is worked in
+ * integers that give the same bytes (see hsvToBgrBody). Pixels go through
+ * planes a chunk at a time. */
 #include "KInternal.h"
 
 #include <math.h>
+#include <stdlib.h>
+#include <string.h>
 
 enum { CHUNK = 256 };
 
@@ -65,32 +69,87 @@ K_BODY void fromBgrBody(const uint8_t* restrict blue, const uint8_t* restrict gr
     }
 }
 
-/* And back. */
+/* And back, pixel i, in the per-pixel forms' double arithmetic. */
+K_BODY void toBgrPixel(const uint8_t* restrict hue, const uint8_t* restrict second,
+                       const uint8_t* restrict third, uint8_t* restrict blue,
+                       uint8_t* restrict green, uint8_t* restrict red, int i, int hls) {
+    double c, m;
+    if (!hls) {
+        const double v = third[i];
+        c = v * second[i] / 255.0;
+        m = v - c;
+    } else {
+        const double l = second[i] / 255.0, s = third[i] / 255.0;
+        c = (1.0 - fabs(2.0 * l - 1.0)) * s * 255.0;
+        m = l * 255.0 - c / 2.0;
+    }
+    const double h = hue[i] * 6.0 / 256.0;
+    const double x = c * (1.0 - fabs((h - 2.0 * (int32_t)(h * 0.5)) - 1.0));
+    const int32_t sector = (int32_t)h;
+    /* Each channel is c, x or 0 by sector, chosen by factors of 1 and
+     * 0 (exact: c and x are finite and not negative). */
+    const double r = c * ((sector == 0) | (sector == 5)) + x * ((sector == 1) | (sector == 4));
+    const double g = c * ((sector == 1) | (sector == 2)) + x * ((sector == 0) | (sector == 3));
+    const double b = c * ((sector == 3) | (sector == 4)) + x * ((sector == 2) | (sector == 5));
+    red[i] = clampRound(r + m);
+    green[i] = clampRound(g + m);
+    blue[i] = clampRound(b + m);
+}
+
 K_BODY void toBgrBody(const uint8_t* restrict hue, const uint8_t* restrict second,
                       const uint8_t* restrict third, uint8_t* restrict blue,
                       uint8_t* restrict green, uint8_t* restrict red, int n, int hls) {
+    for (int i = 0; i < n; ++i)
+        toBgrPixel(hue, second, third, blue, green, red, i, hls);
+}
+
+/* floor(n / 65280) for n below 2^24: n / 256 / 255, the second division
+ * by the multiply and shift that is exact for every dividend below 2^16. */
+static inline uint32_t per65280(uint32_t n) {
+    return ((n >> 8) * 32897u) >> 23;
+}
+
+/* HSV back to blue, green, red in integers. With hue h, the double form's
+ * channels are v (c + m), v - vs/255 (m) and v - vs k/32640 (x + m), where
+ * k = |6h mod 512 - 256| / 2 (exact: x = c (1 - k/128)), rounded half up:
+ * v - floor((2P + 32639) / 65280) for P = vs k (k = 128 for m), without a
+ * clamp, since that never exceeds v. The double form gives those bytes
+ * wherever the exact value is not a half (its errors are far smaller than
+ * the distance to one), and m never is; x + m is a half for about one
+ * pixel in 450, and there the double form's errors decide, so those pixels
+ * take the double form itself. The test of every triple checks the
+ * bytes. */
+K_BODY void hsvToBgrBody(const uint8_t* restrict hue, const uint8_t* restrict saturation,
+                         const uint8_t* restrict value, uint8_t* restrict blue,
+                         uint8_t* restrict green, uint8_t* restrict red, int n) {
+    uint8_t halves[CHUNK + 8];
     for (int i = 0; i < n; ++i) {
-        double c, m;
-        if (!hls) {
-            const double v = third[i];
-            c = v * second[i] / 255.0;
-            m = v - c;
-        } else {
-            const double l = second[i] / 255.0, s = third[i] / 255.0;
-            c = (1.0 - fabs(2.0 * l - 1.0)) * s * 255.0;
-            m = l * 255.0 - c / 2.0;
-        }
-        const double h = hue[i] * 6.0 / 256.0;
-        const double x = c * (1.0 - fabs((h - 2.0 * (int32_t)(h * 0.5)) - 1.0));
-        const int32_t sector = (int32_t)h;
-        /* Each channel is c, x or 0 by sector, chosen by factors of 1 and
-         * 0 (exact: c and x are finite and not negative). */
-        const double r = c * ((sector == 0) | (sector == 5)) + x * ((sector == 1) | (sector == 4));
-        const double g = c * ((sector == 1) | (sector == 2)) + x * ((sector == 0) | (sector == 3));
-        const double b = c * ((sector == 3) | (sector == 4)) + x * ((sector == 2) | (sector == 5));
-        red[i] = clampRound(r + m);
-        green[i] = clampRound(g + m);
-        blue[i] = clampRound(b + m);
+        const int32_t v = value[i], vs = v * saturation[i], six = hue[i] * 6;
+        const int32_t sector = six >> 8, k = abs((six & 511) - 256) >> 1;
+        const uint32_t nx = (uint32_t)(2 * vs * k + 32639);
+        const uint32_t rx = per65280(nx);
+        const int32_t m = v - (int32_t)per65280((uint32_t)(256 * vs + 32639));
+        const int32_t x = v - (int32_t)rx;
+        halves[i] = (uint8_t)(nx - rx * 65280u == 65279u);
+        /* Each channel is m, plus v - m or x - m by sector: bit sector of
+         * a channel's set of sectors, widened to a mask of 0 or all ones. */
+        const int32_t cr = -(int32_t)((0x21u >> sector) & 1),
+                      xr = -(int32_t)((0x12u >> sector) & 1);
+        const int32_t cg = -(int32_t)((0x06u >> sector) & 1),
+                      xg = -(int32_t)((0x09u >> sector) & 1);
+        const int32_t cb = -(int32_t)((0x18u >> sector) & 1),
+                      xb = -(int32_t)((0x24u >> sector) & 1);
+        red[i] = (uint8_t)(m + ((v - m) & cr) + ((x - m) & xr));
+        green[i] = (uint8_t)(m + ((v - m) & cg) + ((x - m) & xg));
+        blue[i] = (uint8_t)(m + ((v - m) & cb) + ((x - m) & xb));
+    }
+    memset(halves + n, 0, 8);
+    for (int i = 0; i < n; i += 8) {
+        uint64_t any;
+        memcpy(&any, halves + i, 8);
+        for (int j = i; any && j < i + 8 && j < n; ++j)
+            if (halves[j])
+                toBgrPixel(hue, saturation, value, blue, green, red, j, 0);
     }
 }
 
@@ -109,9 +168,10 @@ K_BODY void convertRunBody(const uint8_t* in, uint8_t* out, int width, int kind)
         if (kind == TO_HSV || kind == TO_HLS)
             fromBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
                         kind == TO_HLS);
+        else if (kind == FROM_HSV)
+            hsvToBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n);
         else
-            toBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
-                      kind == FROM_HLS);
+            toBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n, 1);
         uint8_t* q = out + 3 * (size_t)done;
         for (int i = 0; i < n; ++i)
             q[3 * i] = planes[3][i], q[3 * i + 1] = planes[4][i], q[3 * i + 2] = planes[5][i];
