@@ -345,7 +345,10 @@ void HtmlMapWriter::editImgTag(const HtmlImg& img) {
         border = border || HtmlText::equalsNoCase(a.name, "BORDER");
     if (!border) {
         const qsizetype at = qMax(img.attributesEnd, usemapAt);
-        edits.push_back({at, at, ' ' + name("BORDER") + (img.selfClosing ? "=\"0\"" : "=0")});
+        // In a tag cut short by a "<", a bare 0 would run on into what
+        // follows and take the next tag (or a comment) into its value.
+        const bool quoted = img.selfClosing || !img.closed;
+        edits.push_back({at, at, ' ' + name("BORDER") + (quoted ? "=\"0\"" : "=0")});
     }
     std::stable_sort(edits.begin(), edits.end(),
                      [](const TagEdit& a, const TagEdit& b) { return a.at < b.at; });

@@ -148,6 +148,10 @@ TEST(HtmlMapWriter, ImgTagKeepsItsAttributesAndGainsUsemap) {
         "<img src=\"shop.gif\" width=10 Height=\"20\" alt=\"x\" usemap=\"#Shop\" border=0>"));
     const QByteArray border = write("<BODY><IMG SRC=shop.gif border=\"3\" ISMAP></BODY>");
     EXPECT_TRUE(border.contains("<IMG SRC=shop.gif USEMAP=\"#Shop\" border=\"3\" ISMAP>"));
+    // A tag cut short by a "<": a bare 0 would run on into the tag that
+    // follows (or a comment, which could then swallow the map).
+    const QByteArray cut = write("<BODY><IMG SRC=\"shop.gif\"<P>x</P></BODY>");
+    EXPECT_TRUE(cut.contains("<IMG SRC=\"shop.gif\" USEMAP=\"#Shop\" BORDER=\"0\"<P>x</P>"));
 }
 
 TEST(HtmlMapWriter, BestImgTagIsRewrittenWhereverItStands) {
