@@ -83,7 +83,6 @@ void settleEnd(QByteArrayView t, qsizetype pos, HtmlTag& tag) {
     while (pos < t.size() && t[pos] != '>' && t[pos] != '<')
         ++pos;
     const bool closed = pos < t.size() && t[pos] == '>';
-    tag.closed = closed;
     tag.selfClosing = closed && pos > tag.attributesEnd && t[pos - 1] == '/';
     tag.end = tag.resume = closed ? pos + 1 : pos;
 }
@@ -151,7 +150,6 @@ void HtmlPageScan::readTag(QByteArrayView t, qsizetype pos, HtmlTag& tag) {
         tag.comment = trimmed(t.sliced(pos, textEnd - pos));
         tag.nameEnd = tag.attributesEnd = pos;
         tag.end = tag.resume = close < 0 ? t.size() : close + 3;
-        tag.closed = close >= 0;
         return;
     }
     tag.closing = pos < t.size() && t[pos] == '/';
@@ -186,7 +184,6 @@ void HtmlPageScan::addImg(const HtmlTag& tag) {
     img.nameEnd = tag.nameEnd;
     img.attributesEnd = tag.attributesEnd;
     img.selfClosing = tag.selfClosing;
-    img.closed = tag.closed;
     img.lowerCase = !tag.name.isEmpty() && tag.name[0] >= 'a' && tag.name[0] <= 'z';
     bool haveSrc = false, haveRef = false;
     for (const HtmlAttribute& a : tag.attributes) {

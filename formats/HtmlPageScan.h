@@ -30,7 +30,6 @@ struct HtmlTag {
     // Where scanning goes on: just after the ">", or where the tag was cut
     // short, so that a "<" there still starts the next tag.
     qsizetype resume = 0;
-    bool closed = false;         // ended by its own ">", not cut short
     bool closing = false;        // "</NAME"
     bool selfClosing = false;    // ends with "/>"
     QByteArrayView name;         // letters, digits, "!" and "-", as written
@@ -68,7 +67,6 @@ struct HtmlImg {
     qsizetype attributesEnd = 0;
     bool lowerCase = false;
     bool selfClosing = false;
-    bool closed = false; // by its own ">": a tag cut short ends at a "<"
 };
 
 // The attributes of an AREA or MAP tag beside those the editor writes
