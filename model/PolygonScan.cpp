@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
 #include <vector>
 
 namespace PolygonScan {
@@ -248,6 +249,33 @@ bool onOneLine(const QPoint* points, int count) {
     return true;
 }
 
+// A ring that goes back along its own path crosses each row of that stretch
+// twice at one place, once each way, which adds no pixel and splits no
+// span's pixels from another's. Such pairs of edges are dropped before the
+// search for the box, which would otherwise walk every row of a spike that
+// holds none.
+std::vector<Edge> withoutFolds(std::vector<Edge> edges) {
+    const auto key = [](const Edge& e) { return std::tie(e.x1, e.y1, e.y2, e.dx, e.dy); };
+    std::sort(edges.begin(), edges.end(), [&](const Edge& a, const Edge& b) {
+        return std::tuple(key(a), a.winding) < std::tuple(key(b), b.winding);
+    });
+    std::vector<Edge> kept;
+    kept.reserve(edges.size());
+    for (std::size_t i = 0, j; i < edges.size(); i = j) {
+        int sum = 0;
+        for (j = i; j < edges.size() && key(edges[j]) == key(edges[i]); ++j)
+            sum += edges[j].winding;
+        // What is left of the run goes in its own direction.
+        for (std::size_t k = i; k < j && sum != 0; ++k) {
+            if (edges[k].winding == (sum > 0 ? 1 : -1)) {
+                kept.push_back(edges[k]);
+                sum -= edges[k].winding;
+            }
+        }
+    }
+    return kept;
+}
+
 } // namespace
 
 PixelRect bounds(const QPoint* points, int count) {
@@ -255,7 +283,7 @@ PixelRect bounds(const QPoint* points, int count) {
         count = 64; // a ring holds at most 63 vertices and its closing one
     if (onOneLine(points, count))
         return {};
-    const std::vector<Edge> edges = edgesOf(points, count);
+    const std::vector<Edge> edges = withoutFolds(edgesOf(points, count));
     std::vector<int> ys;
     for (const Edge& e : edges)
         ys.insert(ys.end(), {e.y1, e.y2});
