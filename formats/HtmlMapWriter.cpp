@@ -345,7 +345,14 @@ void HtmlMapWriter::editImgTag(const HtmlImg& img) {
         border = border || HtmlText::equalsNoCase(a.name, "BORDER");
     if (!border) {
         const qsizetype at = qMax(img.attributesEnd, usemapAt);
-        edits.push_back({at, at, ' ' + name("BORDER") + (img.selfClosing ? "=\"0\"" : "=0")});
+        // A bare 0 stands only before white space or the tag's ">": before
+        // anything else (a "/", a stray quote, a "<" that cuts the tag
+        // short) it would run on into that text and change how the rest of
+        // the tag reads, up to a quoted value or comment that swallows the
+        // map after it.
+        const char next = at < m_old.size() ? m_old[at] : '\0';
+        const bool bare = !img.selfClosing && (LineScan::isSpace(next) || next == '>');
+        edits.push_back({at, at, ' ' + name("BORDER") + (bare ? "=0" : "=\"0\"")});
     }
     std::stable_sort(edits.begin(), edits.end(),
                      [](const TagEdit& a, const TagEdit& b) { return a.at < b.at; });

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
 #include <vector>
 
 namespace PolygonScan {
@@ -110,13 +111,45 @@ Candidate extremeCrossing(const std::vector<Edge>& edges, int ya, int yb, bool l
     return c;
 }
 
+// The most extreme pixel edge of a band's rows beyond best (or best). A
+// row's spans start no further out than its crossings, so only rows where
+// some edge of the band crosses beyond best can hold one. Each edge moves
+// one way only: an edge moving inward (or upright) lies beyond best only in
+// a run of rows from the band's top, one moving outward only in a run up to
+// its bottom. Both runs are walked from their end and stop at the first row
+// where no edge of their kind lies beyond best, so that a band of thousands
+// of rows costs a few of them unless spans of no width fill it.
+int walkBand(const std::vector<Edge>& edges, const Candidate& band, int best, bool leftmost) {
+    const auto beyond = [leftmost](int a, int b) { return leftmost ? a < b : a > b; };
+    std::vector<const Edge*> fromTop, fromBottom;
+    for (const Edge& e : edges) {
+        if (e.covers(band.ya))
+            (leftmost ? e.dx < 0 : e.dx > 0) ? fromBottom.push_back(&e) : fromTop.push_back(&e);
+    }
+    const auto someBeyond = [&](const std::vector<const Edge*>& run, int y) {
+        return std::any_of(run.begin(), run.end(),
+                           [&](const Edge* e) { return beyond(e->xAt(y), best); });
+    };
+    const auto look = [&](int y) {
+        const Row r = rowAt(edges, y);
+        if (r.any && beyond(leftmost ? r.left : r.right, best))
+            best = leftmost ? r.left : r.right;
+    };
+    int top = band.ya;
+    for (; top < band.yb && someBeyond(fromTop, top); ++top)
+        look(top);
+    for (int y = band.yb - 1; y >= top && someBeyond(fromBottom, y); --y)
+        look(y);
+    return best;
+}
+
 // The leftmost (or rightmost) pixel edge of the spans between rows top and
 // bottom, over the bands between vertex rows. A row's first crossing starts
 // its first span and its last crossing ends its last, unless spans of no
 // width meet there (an apex, edges touching), so a band's extreme crossing
 // is its extreme pixel edge once its row confirms it; bands are tried from
 // the most extreme crossing on, and a band whose row does not confirm it is
-// looked at row by row.
+// walked where it could still hold a pixel beyond the best found.
 int extreme(const std::vector<Edge>& edges, const std::vector<int>& ys, int top, int bottom,
             bool leftmost) {
     std::vector<Candidate> bands;
@@ -135,11 +168,7 @@ int extreme(const std::vector<Edge>& edges, const std::vector<int>& ys, int top,
         const Row row = rowAt(edges, band.row);
         if (row.any && (leftmost ? row.left : row.right) == band.x)
             return band.x;
-        for (int y = band.ya; y < band.yb; ++y) {
-            const Row r = rowAt(edges, y);
-            if (r.any && beyond(leftmost ? r.left : r.right, best))
-                best = leftmost ? r.left : r.right;
-        }
+        best = walkBand(edges, band, best, leftmost);
     }
     return best;
 }
@@ -220,6 +249,33 @@ bool onOneLine(const QPoint* points, int count) {
     return true;
 }
 
+// A ring that goes back along its own path crosses each row of that stretch
+// twice at one place, once each way, which adds no pixel and splits no
+// span's pixels from another's. Such pairs of edges are dropped before the
+// search for the box, which would otherwise walk every row of a spike that
+// holds none.
+std::vector<Edge> withoutFolds(std::vector<Edge> edges) {
+    const auto key = [](const Edge& e) { return std::tie(e.x1, e.y1, e.y2, e.dx, e.dy); };
+    std::sort(edges.begin(), edges.end(), [&](const Edge& a, const Edge& b) {
+        return std::tuple(key(a), a.winding) < std::tuple(key(b), b.winding);
+    });
+    std::vector<Edge> kept;
+    kept.reserve(edges.size());
+    for (std::size_t i = 0, j; i < edges.size(); i = j) {
+        int sum = 0;
+        for (j = i; j < edges.size() && key(edges[j]) == key(edges[i]); ++j)
+            sum += edges[j].winding;
+        // What is left of the run goes in its own direction.
+        for (std::size_t k = i; k < j && sum != 0; ++k) {
+            if (edges[k].winding == (sum > 0 ? 1 : -1)) {
+                kept.push_back(edges[k]);
+                sum -= edges[k].winding;
+            }
+        }
+    }
+    return kept;
+}
+
 } // namespace
 
 PixelRect bounds(const QPoint* points, int count) {
@@ -227,7 +283,7 @@ PixelRect bounds(const QPoint* points, int count) {
         count = 64; // a ring holds at most 63 vertices and its closing one
     if (onOneLine(points, count))
         return {};
-    const std::vector<Edge> edges = edgesOf(points, count);
+    const std::vector<Edge> edges = withoutFolds(edgesOf(points, count));
     std::vector<int> ys;
     for (const Edge& e : edges)
         ys.insert(ys.end(), {e.y1, e.y2});

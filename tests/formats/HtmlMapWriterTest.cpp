@@ -1,5 +1,6 @@
 #include "formats/HtmlMapWriter.h"
 #include "formats/HtmlMapReader.h"
+#include "formats/HtmlPageScan.h"
 #include "model/AreaCollector.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
@@ -148,6 +149,14 @@ TEST(HtmlMapWriter, ImgTagKeepsItsAttributesAndGainsUsemap) {
         "<img src=\"shop.gif\" width=10 Height=\"20\" alt=\"x\" usemap=\"#Shop\" border=0>"));
     const QByteArray border = write("<BODY><IMG SRC=shop.gif border=\"3\" ISMAP></BODY>");
     EXPECT_TRUE(border.contains("<IMG SRC=shop.gif USEMAP=\"#Shop\" border=\"3\" ISMAP>"));
+    // Where a bare 0 would run on into what follows (a "<" that cuts the
+    // tag short, a stray quote that would then open a value reaching into
+    // the map), the value is quoted.
+    const QByteArray cut = write("<BODY><IMG SRC=\"shop.gif\"<P>x</P></BODY>");
+    EXPECT_TRUE(cut.contains("<IMG SRC=\"shop.gif\" USEMAP=\"#Shop\" BORDER=\"0\"<P>x</P>"));
+    const QByteArray stray = write("<BODY><IMG SRC=\"shop.gif\" a\" TARGET=\"_t></BODY>");
+    EXPECT_TRUE(stray.contains("<IMG SRC=\"shop.gif\" USEMAP=\"#Shop\" a BORDER=\"0\"\" TARGET"));
+    EXPECT_EQ(HtmlPageScan::scan(stray).maps.size(), 1u);
 }
 
 TEST(HtmlMapWriter, BestImgTagIsRewrittenWhereverItStands) {

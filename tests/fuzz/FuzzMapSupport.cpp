@@ -92,9 +92,11 @@ AreaTexts withoutForms(AreaTexts t) {
 
 void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzAreas& areas) {
     HtmlMapWriter writer(oldPage);
-    if (writer.replacesForeignPage())
-        return; // every save path refuses this page
     writer.begin(info);
+    // Asked after begin, as the saver does: only begin knows whether the
+    // page would be written anew. Every save path refuses such a page.
+    if (writer.replacesForeignPage())
+        return;
     for (const auto& area : areas)
         writer.writeArea(*area);
     writer.writeDefault(info);
@@ -109,7 +111,8 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
             index = i;
     }
     if (index < 0)
-        (std::fprintf(stderr, "saved page:\n"), std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
+        (std::fprintf(stderr, "saved page:\n"),
+         std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
     FUZZ_CHECK(index >= 0);
     AreaCollector collector(5, MapArea::kMaxAreas);
     MapInfo back;
@@ -122,7 +125,8 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
             describe("saved", *a);
         for (const auto& b : read)
             describe("read back", *b);
-        (std::fprintf(stderr, "saved page:\n"), std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
+        (std::fprintf(stderr, "saved page:\n"),
+         std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
     }
     FUZZ_CHECK(read.size() == areas.size());
     for (size_t i = 0; i < read.size(); ++i) {
@@ -141,7 +145,8 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
             a.vertexCount() != b.vertexCount()) {
             describe("saved", a);
             describe("read back", b);
-            (std::fprintf(stderr, "saved page:\n"), std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
+            (std::fprintf(stderr, "saved page:\n"),
+             std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
         }
         FUZZ_CHECK(a.shape() == b.shape());
         FUZZ_CHECK(sameGeometry);
