@@ -1,7 +1,8 @@
 /* Row likeness for the skew search. The intensity products are summed 64
  * pixels at a time with AVX-512 multiply-adds when the processor has them
  * (chosen once at load), 32 or 16 at a time with AVX2 or SSE2 ones
- * otherwise. */
+ * otherwise; with AVX2 and SSE2 a row against four others at once, so
+ * that its bytes are read and split once for the four. */
 #include "imgfx/DeskewScore.h"
 
 #include "rkkernel/rkkernel.h"
@@ -95,18 +96,95 @@ static uint64_t dotSse2(const uint8_t* a, const uint8_t* b, size_t n) {
     return sum + dotPlain(a + x, b + x, n - x);
 }
 
+/* Row a against four rows b at once, a's bytes split once for all four;
+ * the sums are the same integers as four single dots. With AVX-512 the
+ * four single dots measured as fast or faster. */
+static void dotFourWide(const uint8_t* a, const uint8_t* const* b, size_t n, uint64_t* sums) {
+    for (int k = 0; k < 4; ++k)
+        sums[k] = dotWide(a, b[k], n);
+}
+
+__attribute__((target("avx2"))) static void dotFourAvx2(const uint8_t* a, const uint8_t* const* b,
+                                                        size_t n, uint64_t* sums) {
+    enum { FLUSH = 8192 };
+    const __m256i low = _mm256_set1_epi16(0xFF);
+    size_t x = 0;
+    for (int k = 0; k < 4; ++k)
+        sums[k] = 0;
+    while (x + 32 <= n) {
+        __m256i lanes[4];
+        for (int k = 0; k < 4; ++k)
+            lanes[k] = _mm256_setzero_si256();
+        for (int i = 0; i < FLUSH && x + 32 <= n; ++i, x += 32) {
+            const __m256i va = _mm256_loadu_si256((const __m256i*)(a + x));
+            const __m256i even = _mm256_and_si256(va, low), odd = _mm256_srli_epi16(va, 8);
+            for (int k = 0; k < 4; ++k) {
+                const __m256i vb = _mm256_loadu_si256((const __m256i*)(b[k] + x));
+                lanes[k] = _mm256_add_epi32(
+                    lanes[k], _mm256_add_epi32(_mm256_madd_epi16(even, _mm256_and_si256(vb, low)),
+                                               _mm256_madd_epi16(odd, _mm256_srli_epi16(vb, 8))));
+            }
+        }
+        for (int k = 0; k < 4; ++k) {
+            uint32_t part[8];
+            _mm256_storeu_si256((__m256i*)part, lanes[k]);
+            for (int j = 0; j < 8; ++j)
+                sums[k] += part[j];
+        }
+    }
+    for (int k = 0; k < 4; ++k)
+        sums[k] += dotPlain(a + x, b[k] + x, n - x);
+}
+
+static void dotFourSse2(const uint8_t* a, const uint8_t* const* b, size_t n, uint64_t* sums) {
+    enum { FLUSH = 8192 };
+    const __m128i low = _mm_set1_epi16(0xFF);
+    size_t x = 0;
+    for (int k = 0; k < 4; ++k)
+        sums[k] = 0;
+    while (x + 16 <= n) {
+        __m128i lanes[4];
+        for (int k = 0; k < 4; ++k)
+            lanes[k] = _mm_setzero_si128();
+        for (int i = 0; i < FLUSH && x + 16 <= n; ++i, x += 16) {
+            const __m128i va = _mm_loadu_si128((const __m128i*)(a + x));
+            const __m128i even = _mm_and_si128(va, low), odd = _mm_srli_epi16(va, 8);
+            for (int k = 0; k < 4; ++k) {
+                const __m128i vb = _mm_loadu_si128((const __m128i*)(b[k] + x));
+                lanes[k] = _mm_add_epi32(lanes[k],
+                                         _mm_add_epi32(_mm_madd_epi16(even, _mm_and_si128(vb, low)),
+                                                       _mm_madd_epi16(odd, _mm_srli_epi16(vb, 8))));
+            }
+        }
+        for (int k = 0; k < 4; ++k) {
+            uint32_t part[4];
+            _mm_storeu_si128((__m128i*)part, lanes[k]);
+            for (int j = 0; j < 4; ++j)
+                sums[k] += part[j];
+        }
+    }
+    for (int k = 0; k < 4; ++k)
+        sums[k] += dotPlain(a + x, b[k] + x, n - x);
+}
+
 typedef uint64_t (*Dot)(const uint8_t*, const uint8_t*, size_t);
+typedef void (*DotFour)(const uint8_t*, const uint8_t* const*, size_t, uint64_t*);
 static Dot dot = dotSse2;
+static DotFour dotFour = dotFourSse2;
 
 __attribute__((constructor)) static void chooseDot(void) {
     if (KIsaLevel() == K_ISA_AVX512)
-        dot = dotWide;
+        dot = dotWide, dotFour = dotFourWide;
     else if (KIsaLevel() == K_ISA_AVX2)
-        dot = dotAvx2;
+        dot = dotAvx2, dotFour = dotFourAvx2;
 }
 
 uint64_t FxDotLevels(const uint8_t* a, const uint8_t* b, size_t n) {
     return dot(a, b, n);
+}
+
+void FxDotLevelsFour(const uint8_t* a, const uint8_t* const* b, size_t n, uint64_t* sums) {
+    dotFour(a, b, n, sums);
 }
 
 uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {

@@ -12,6 +12,8 @@ extern "C" {
 
 /* Sum of a[x] * b[x] for x below n. */
 uint64_t FxDotLevels(const uint8_t* a, const uint8_t* b, size_t n);
+/* FxDotLevels of a with b[0] .. b[3] into sums[0] .. sums[3]. */
+void FxDotLevelsFour(const uint8_t* a, const uint8_t* const* b, size_t n, uint64_t* sums);
 
 /* Positions among the first n bits (most significant bit first) of a and b
  * where both bits equal lighter (0 or 1), counted a byte at a time through

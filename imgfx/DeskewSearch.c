@@ -99,22 +99,43 @@ static uint64_t score(const Search* s, const uint8_t* a, const uint8_t* b) {
     return FxDotLevels(a, b + FX_SKEW_SHIFT, n) / (255 * 255);
 }
 
+/* Adds the scores of row a against rows b[0] .. b[count - 1] to totals,
+ * intensities four rows at a time. */
+static void scoreRows(const Search* s, const uint8_t* a, const uint8_t* const* b, int count,
+                      uint64_t* totals) {
+    const size_t n = (size_t)s->Bitmap->Width - FX_SKEW_SHIFT;
+    int k = 0;
+    if (s->Levels)
+        for (; k + 4 <= count; k += 4) {
+            const uint8_t* shifted[4];
+            uint64_t sums[4];
+            for (int j = 0; j < 4; ++j)
+                shifted[j] = b[k + j] + FX_SKEW_SHIFT;
+            FxDotLevelsFour(a, shifted, n, sums);
+            for (int j = 0; j < 4; ++j)
+                totals[k + j] += sums[j] / (255 * 255);
+        }
+    for (; k < count; ++k)
+        totals[k] += score(s, a, b[k]);
+}
+
 /* Adds the scores of offsets low .. high (0 .. 23, or -23 .. -1) of every
- * compared row to their totals, with progress from from to to. */
+ * compared row to their totals, with progress from from to to. The rows
+ * compared with row l all stay loaded together: they are 24 rows in a
+ * row, one to a buffer of the ring. */
 static int sweep(Search* s, int low, int high, int from, int to) {
     const int first = REACH, last = s->Bitmap->Height - 1 - REACH;
     int status = FxProgressStart(&s->Progress, from, to, last - first + 1);
     for (int l = first; status == FX_OK && l <= last; ++l) {
         const uint8_t* a;
+        const uint8_t* b[OFFSETS];
         status = load(s, l, &a);
-        for (int offset = low; status == FX_OK && offset <= high; ++offset) {
-            const uint8_t* b;
-            status = load(s, l + offset, &b);
-            if (status == FX_OK)
-                s->Totals[offset + REACH] += score(s, a, b);
-        }
-        if (status == FX_OK)
+        for (int offset = low; status == FX_OK && offset <= high; ++offset)
+            status = load(s, l + offset, &b[offset - low]);
+        if (status == FX_OK) {
+            scoreRows(s, a, b, high - low + 1, &s->Totals[low + REACH]);
             status = FxProgressStep(&s->Progress);
+        }
     }
     return status;
 }

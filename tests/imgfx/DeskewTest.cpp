@@ -141,16 +141,26 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
     EXPECT_EQ(FxCountBothLighter(c, d, 13, 0), 4u + 5u);
     EXPECT_EQ(FxCountBothLighter(a, b, 0, 1), 0u);
 
-    // Products of levels, summed in 64 bits over any length and tail.
+    // Products of levels, summed in 64 bits over any length and tail, one
+    // row against one or against four (the last three nearly all 255).
     for (size_t n : {size_t(0), size_t(1), size_t(63), size_t(64), size_t(129), size_t(600001)}) {
-        std::vector<uint8_t> x(n), y(n);
-        uint64_t expected = 0;
+        std::vector<uint8_t> x(n), y[4];
+        uint64_t expected[4] = {};
+        for (int k = 0; k < 4; ++k)
+            y[k].resize(n);
         for (size_t i = 0; i < n; ++i) {
             x[i] = i % 5 ? 255 : uint8_t(i);
-            y[i] = i % 3 ? 255 : uint8_t(i * 7);
-            expected += uint64_t(x[i]) * y[i];
+            for (int k = 0; k < 4; ++k) {
+                y[k][i] = i % (3 + 4 * size_t(k)) ? 255 : uint8_t(i * 7 + size_t(k));
+                expected[k] += uint64_t(x[i]) * y[k][i];
+            }
         }
-        EXPECT_EQ(FxDotLevels(x.data(), y.data(), n), expected) << n;
+        EXPECT_EQ(FxDotLevels(x.data(), y[0].data(), n), expected[0]) << n;
+        const uint8_t* rows[4] = {y[0].data(), y[1].data(), y[2].data(), y[3].data()};
+        uint64_t sums[4];
+        FxDotLevelsFour(x.data(), rows, n, sums);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(sums[k], expected[k]) << n << " " << k;
     }
 }
 
