@@ -121,24 +121,35 @@ static inline uint32_t per65280(uint32_t n) {
  * bytes. */
 K_BODY void hsvToBgrBody(const uint8_t* restrict hue, const uint8_t* restrict saturation,
                          const uint8_t* restrict value, uint8_t* restrict blue,
-                         uint8_t* restrict green, uint8_t* restrict red, int n) {
+                         uint8_t* restrict green, uint8_t* restrict red, int n,
+                         const int byShifts) {
     uint8_t halves[CHUNK + 8];
     for (int i = 0; i < n; ++i) {
         const int32_t v = value[i], vs = v * saturation[i], six = hue[i] * 6;
-        const int32_t sector = six >> 8, k = abs((six & 511) - 256) >> 1;
+        const int32_t sector = six >> 8, t = (six & 511) - 256, k = (t < 0 ? -t : t) >> 1;
         const uint32_t nx = (uint32_t)(2 * vs * k + 32639);
         const uint32_t rx = per65280(nx);
         const int32_t m = v - (int32_t)per65280((uint32_t)(256 * vs + 32639));
         const int32_t x = v - (int32_t)rx;
         halves[i] = (uint8_t)(nx - rx * 65280u == 65279u);
-        /* Each channel is m, plus v - m or x - m by sector: bit sector of
-         * a channel's set of sectors, widened to a mask of 0 or all ones. */
-        const int32_t cr = -(int32_t)((0x21u >> sector) & 1),
-                      xr = -(int32_t)((0x12u >> sector) & 1);
-        const int32_t cg = -(int32_t)((0x06u >> sector) & 1),
-                      xg = -(int32_t)((0x09u >> sector) & 1);
-        const int32_t cb = -(int32_t)((0x18u >> sector) & 1),
-                      xb = -(int32_t)((0x24u >> sector) & 1);
+        /* Each channel is m, plus v - m or x - m by sector, under masks of
+         * 0 or all ones: red is v in sectors 0 and 5 and x + m in 1 and 4,
+         * green and blue likewise two and four sectors on. With AVX2 the
+         * masks are bit sector of each set of sectors (shifts lane by
+         * lane); without, comparisons of the sector folded to f = 0 for v
+         * and 1 for x + m. */
+        int32_t cr, xr, cg, xg, cb, xb;
+        if (byShifts) {
+            cr = -(int32_t)((0x21u >> sector) & 1), xr = -(int32_t)((0x12u >> sector) & 1);
+            cg = -(int32_t)((0x06u >> sector) & 1), xg = -(int32_t)((0x09u >> sector) & 1);
+            cb = -(int32_t)((0x18u >> sector) & 1), xb = -(int32_t)((0x24u >> sector) & 1);
+        } else {
+            const int32_t fr = sector <= 2 ? sector : 5 - sector;
+            const int32_t sg = sector >= 2 ? sector - 2 : sector + 4, fg = sg <= 2 ? sg : 5 - sg;
+            const int32_t sb = sector >= 4 ? sector - 4 : sector + 2, fb = sb <= 2 ? sb : 5 - sb;
+            cr = -(fr == 0), xr = -(fr == 1), cg = -(fg == 0), xg = -(fg == 1);
+            cb = -(fb == 0), xb = -(fb == 1);
+        }
         red[i] = (uint8_t)(m + ((v - m) & cr) + ((x - m) & xr));
         green[i] = (uint8_t)(m + ((v - m) & cg) + ((x - m) & xg));
         blue[i] = (uint8_t)(m + ((v - m) & cb) + ((x - m) & xb));
@@ -153,7 +164,7 @@ K_BODY void hsvToBgrBody(const uint8_t* restrict hue, const uint8_t* restrict sa
     }
 }
 
-enum { TO_HSV, TO_HLS, FROM_HSV, FROM_HLS };
+enum { TO_HSV, TO_HLS, FROM_HSV, FROM_HSV_COMPARED, FROM_HLS };
 
 /* A run of pixels a chunk at a time, dealt to planes, converted and
  * gathered back; in and out may be the same buffer, since every chunk is
@@ -168,8 +179,9 @@ K_BODY void convertRunBody(const uint8_t* in, uint8_t* out, int width, int kind)
         if (kind == TO_HSV || kind == TO_HLS)
             fromBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
                         kind == TO_HLS);
-        else if (kind == FROM_HSV)
-            hsvToBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n);
+        else if (kind == FROM_HSV || kind == FROM_HSV_COMPARED)
+            hsvToBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
+                         kind == FROM_HSV);
         else
             toBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n, 1);
         uint8_t* q = out + 3 * (size_t)done;
@@ -187,12 +199,16 @@ K_BODY void toHlsBody(const uint8_t* in, uint8_t* out, int width) {
 K_BODY void fromHsvBody(const uint8_t* in, uint8_t* out, int width) {
     convertRunBody(in, out, width, FROM_HSV);
 }
+K_BODY void fromHsvComparedBody(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, FROM_HSV_COMPARED);
+}
 K_BODY void fromHlsBody(const uint8_t* in, uint8_t* out, int width) {
     convertRunBody(in, out, width, FROM_HLS);
 }
 K_LEVELS(toHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 K_LEVELS(toHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 K_LEVELS(fromHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+K_LEVELS(fromHsvCompared, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 K_LEVELS(fromHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 
 int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, int toSpace) {
@@ -210,6 +226,6 @@ int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, 
     if (forwards)
         (hls ? toHls : toHsv)(in, out, width);
     else
-        (hls ? fromHls : fromHsv)(in, out, width);
+        (hls ? fromHls : KIsaLevel() >= K_ISA_AVX2 ? fromHsv : fromHsvCompared)(in, out, width);
     return 1;
 }
