@@ -11,7 +11,6 @@
 #include "KInternal.h"
 
 #include <math.h>
-#include <stdlib.h>
 #include <string.h>
 
 enum { CHUNK = 256 };
