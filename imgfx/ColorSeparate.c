@@ -20,6 +20,7 @@ typedef struct Separation {
     uint8_t* Converted; /* the row in the kind's space: Row itself, or for CMYK its own */
     int InPlace;        /* 24-bit source whose stored rows are read where they are */
     int Reversed;       /* kind 0 of a red, green, blue source: byte k to plane 2 - k */
+    int Stream;         /* planes too large for the caches, written past them */
     intptr_t PlaneTokens[FX_MAX_PLANES];
     int Allocated;  /* planes allocated so far */
     int RowsDone;   /* stored rows of the planes filled */
@@ -145,15 +146,20 @@ static int separateRow(Separation* s, int row) {
         RasterBitmap* plane = s->Planes[s->Reversed ? 2 - k : k];
         if (!(rows[k] = KRowAddress(plane, row)))
             return FX_ERR_BAD_BITMAP;
-        memset(rows[k] + width, 0, (size_t)(plane->BytesPerLine - width));
+        /* Only when there is padding: a masked store of no bytes past the
+         * row's end costs the processor an assist on every row. */
+        if (plane->BytesPerLine > width)
+            memset(rows[k] + width, 0, (size_t)(plane->BytesPerLine - width));
     }
-    FxDealPlanes(pixels, width, s->Kind.Planes, rows);
+    FxDealPlanes(pixels, width, s->Kind.Planes, rows, s->Stream);
     return FX_OK;
 }
 
 static int separateRows(Separation* s) {
     const RasterBitmap* b = s->Bitmap;
     FxProgress progress;
+    const size_t planeBytes = (size_t)s->Planes[0]->BytesPerLine * (size_t)b->Height;
+    s->Stream = planeBytes * (size_t)s->Kind.Planes >= FX_STREAM_BYTES;
     int status = FxProgressStart(&progress, 0, 100, b->Height);
     for (int row = 0; status == FX_OK && row < b->Height; ++row) {
         status = separateRow(s, row);
@@ -162,6 +168,8 @@ static int separateRows(Separation* s) {
             status = FxProgressStep(&progress);
         }
     }
+    if (s->Stream)
+        FxStreamDone();
     return status;
 }
 

@@ -99,6 +99,33 @@ TEST(ColorSeparate, KindZeroAndBackGivesTheSamePixels) {
     KFreeBitmap(&merged);
 }
 
+// Pictures too large for the caches are written past them, the vector
+// forms starting at a line boundary of each row: planes and merged pixels
+// stay byte for byte those of small pictures, with odd widths whose rows
+// begin at every offset within a line.
+TEST(ColorSeparate, LargePicturesSeparateAndMergeExactly) {
+    Bitmap source(2333, 2400, 24, RB_ORDER_BGR, RB_ROWS_BOTTOM_UP);
+    fillPattern(source.get(), 5);
+    Planes planes;
+    ASSERT_EQ(R_ColorSeparateBitmap(source.get(), planes.get(), 0), FX_OK);
+    const auto bytes = storedBytes(source.get());
+    for (int k = 0; k < 3; ++k) {
+        const auto plane = storedBytes(&planes[k]);
+        const size_t line = size_t(planes[k].BytesPerLine),
+                     sourceLine = size_t(source.get()->BytesPerLine);
+        size_t wrong = 0;
+        for (size_t row = 0; row < 2400; ++row)
+            for (size_t x = 0; x < 2333; ++x)
+                wrong += plane[row * line + x] != bytes[row * sourceLine + 3 * x + size_t(k)];
+        EXPECT_EQ(wrong, 0u) << "plane " << k;
+        EXPECT_TRUE(paddingIsClear(&planes[k]));
+    }
+    RasterBitmap merged{};
+    ASSERT_EQ(R_ColorMergeBitmap(&merged, planes.get(), 0), FX_OK);
+    EXPECT_TRUE(storedBytes(&merged) == bytes);
+    KFreeBitmap(&merged);
+}
+
 TEST(ColorSeparate, EveryKindSeparatesInPlaneOrderAndMergesBack) {
     // Both byte orders (blue, green, red rows are read in place), both row
     // orders, and a width of two vector blocks and a rest that leaves padding
