@@ -33,6 +33,11 @@ FxSeparation FxSeparationOf(unsigned kind);
 void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows, int stream);
 /* The inverse: byte x of rows[k] into byte k of pixel x. */
 void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows, int stream);
+/* The ink planes of CMYK (planes 4) or CMY (planes 3), as the kernel's
+ * spaces give them, from width pixels held as blue, green and red rows
+ * bgr[0..2]; stream as for FxDealPlanes (ColorPlanesInk.c). */
+void FxInkPlanes(const uint8_t* const* bgr, int width, int planes, uint8_t* const* rows,
+                 int stream);
 /* Orders the streamed writes before every later access. */
 void FxStreamDone(void);
 
