@@ -20,6 +20,7 @@ typedef struct Merge {
     intptr_t PlaneTokens[FX_MAX_PLANES];
     uint8_t* Pixels; /* pixels in the kind's space */
     int RowsDone;    /* picture rows of the target filled */
+    int Stream;      /* a target too large for the caches, written past them */
     intptr_t Token;  /* access to the target */
 } Merge;
 
@@ -117,12 +118,14 @@ static int mergeRow(Merge* m, int i) {
     uint8_t* row = KRowAddress(m->Target, m->Height - 1 - i);
     if (status != K_OK || !row)
         return status != K_OK ? status : FX_ERR_BAD_BITMAP;
-    memset(row + 3 * (size_t)m->Width, 0, (size_t)m->Target->BytesPerLine - 3 * (size_t)m->Width);
+    const size_t padding = (size_t)m->Target->BytesPerLine - 3 * (size_t)m->Width;
+    if (padding > 0) /* a store of no bytes past the row still costs the processor */
+        memset(row + 3 * (size_t)m->Width, 0, padding);
     if (m->Kind.Space == K_SPACE_BGR) {
-        FxGatherPlanes(row, m->Width, 3, levels);
+        FxGatherPlanes(row, m->Width, 3, levels, m->Stream);
         return FX_OK;
     }
-    FxGatherPlanes(m->Pixels, m->Width, m->Kind.Planes, levels);
+    FxGatherPlanes(m->Pixels, m->Width, m->Kind.Planes, levels, 0);
     return KConvertColorSpace(m->Pixels, row, m->Width, m->Kind.Space, K_SPACE_BGR);
 }
 
@@ -139,6 +142,7 @@ static int mergeRow(Merge* m, int i) {
 
 static int mergeRows(Merge* m) {
     FxProgress progress;
+    m->Stream = (size_t)m->Target->BytesPerLine * (size_t)m->Height >= FX_STREAM_BYTES;
     int status = FxProgressStart(&progress, 0, 100, m->Height);
     for (int top = 0; status == FX_OK && top < m->Height; top += MERGE_BAND) {
         const int end = top + MERGE_BAND < m->Height ? top + MERGE_BAND : m->Height;
@@ -155,6 +159,8 @@ static int mergeRows(Merge* m) {
         if (status == FX_OK)
             status = failure;
     }
+    if (m->Stream)
+        FxStreamDone();
     return status;
 }
 

@@ -1,6 +1,6 @@
 /* Kinds of separation and the plane dealing loops: plain C that the
- * compiler vectorises, in the builds of Clones.h, after the vector forms of
- * ColorPlanesWide.c where those apply. */
+ * compiler vectorises, in the builds of Clones.h, around the vector forms
+ * of ColorPlanesWide.c and ColorPlanesAvx2.c where those apply. */
 #include "imgfx/ColorPlanes.h"
 
 #include "imgfx/Clones.h"
@@ -93,7 +93,14 @@ static inline void gatherRound(__m128i* y0, __m128i* y1, __m128i* y2) {
     *y0 = x0, *y1 = x1, *y2 = x2;
 }
 
-static int dealRoundsSse2(const uint8_t* p, int n, uint8_t* const* rows) {
+static inline void putSse2(uint8_t* to, __m128i v, int stream) {
+    if (stream)
+        _mm_stream_si128((__m128i*)to, v);
+    else
+        _mm_storeu_si128((__m128i*)to, v);
+}
+
+static int dealRoundsSse2(const uint8_t* p, int n, uint8_t* const* rows, int stream) {
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
         __m128i a = _mm_loadu_si128((const __m128i*)p),
@@ -101,14 +108,14 @@ static int dealRoundsSse2(const uint8_t* p, int n, uint8_t* const* rows) {
                 c = _mm_loadu_si128((const __m128i*)(p + 32));
         for (int r = 0; r < 4; ++r)
             dealRound(&a, &b, &c);
-        _mm_storeu_si128((__m128i*)(rows[0] + x), a);
-        _mm_storeu_si128((__m128i*)(rows[1] + x), b);
-        _mm_storeu_si128((__m128i*)(rows[2] + x), c);
+        putSse2(rows[0] + x, a, stream);
+        putSse2(rows[1] + x, b, stream);
+        putSse2(rows[2] + x, c, stream);
     }
     return x;
 }
 
-static int gatherRoundsSse2(uint8_t* p, int n, const uint8_t* const* rows) {
+static int gatherRoundsSse2(uint8_t* p, int n, const uint8_t* const* rows, int stream) {
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
         __m128i a = _mm_loadu_si128((const __m128i*)(rows[0] + x)),
@@ -116,31 +123,72 @@ static int gatherRoundsSse2(uint8_t* p, int n, const uint8_t* const* rows) {
                 c = _mm_loadu_si128((const __m128i*)(rows[2] + x));
         for (int r = 0; r < 4; ++r)
             gatherRound(&a, &b, &c);
-        _mm_storeu_si128((__m128i*)p, a);
-        _mm_storeu_si128((__m128i*)(p + 16), b);
-        _mm_storeu_si128((__m128i*)(p + 32), c);
+        putSse2(p, a, stream);
+        putSse2(p + 16, b, stream);
+        putSse2(p + 32, c, stream);
     }
     return x;
 }
 
-void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows) {
+/* The processor's best vector form for three planes. */
+static int dealVector(const uint8_t* p, int n, uint8_t* const* rows, int stream) {
+    if (KIsaVbmi())
+        return FxWideDeal3(p, n, rows, stream);
+    if (KIsaLevel() >= K_ISA_AVX2)
+        return FxAvx2Deal3(p, n, rows, stream);
+    return dealRoundsSse2(p, n, rows, stream);
+}
+
+static int gatherVector(uint8_t* p, int n, const uint8_t* const* rows, int stream) {
+    if (KIsaVbmi())
+        return FxWideGather3(p, n, rows, stream);
+    if (KIsaLevel() >= K_ISA_AVX2)
+        return FxAvx2Gather3(p, n, rows, stream);
+    return gatherRoundsSse2(p, n, rows, stream);
+}
+
+static int aligned(uintptr_t a, uintptr_t b) {
+    return ((a ^ b) & 63) == 0;
+}
+
+/* Streaming: the plain loop does the pixels before the first whose plane
+ * bytes start a 64-byte line, the vector forms stream from there (the
+ * planes' rows all alike placed in their lines, else nothing streams). */
+void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows, int stream) {
     if (planes == 4) {
         deal4(pixels, width, rows[0], rows[1], rows[2], rows[3]);
         return;
     }
-    int x = FxWideDeal3(pixels, width, rows);
-    if (x == 0 && KIsaLevel() == K_ISA_BASELINE)
-        x = dealRoundsSse2(pixels, width, rows);
-    deal3(pixels + 3 * x, width - x, rows[0] + x, rows[1] + x, rows[2] + x);
+    const uintptr_t first = (uintptr_t)rows[0];
+    int x = 0;
+    stream = stream && aligned(first, (uintptr_t)rows[1]) && aligned(first, (uintptr_t)rows[2]);
+    if (stream) {
+        x = (int)(-first & 63) < width ? (int)(-first & 63) : width;
+        deal3(pixels, x, rows[0], rows[1], rows[2]);
+    }
+    uint8_t* const from[3] = {rows[0] + x, rows[1] + x, rows[2] + x};
+    x += dealVector(pixels + 3 * (size_t)x, width - x, from, stream);
+    deal3(pixels + 3 * (size_t)x, width - x, rows[0] + x, rows[1] + x, rows[2] + x);
 }
 
-void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows) {
+/* Streaming as dealing: 43 is the inverse of 3 modulo 64. */
+void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows,
+                    int stream) {
     if (planes == 4) {
         gather4(pixels, width, rows[0], rows[1], rows[2], rows[3]);
         return;
     }
-    int x = FxWideGather3(pixels, width, rows);
-    if (x == 0 && KIsaLevel() == K_ISA_BASELINE)
-        x = gatherRoundsSse2(pixels, width, rows);
-    gather3(pixels + 3 * x, width - x, rows[0] + x, rows[1] + x, rows[2] + x);
+    int x = 0;
+    if (stream) {
+        const int head = (int)(((-(uintptr_t)pixels & 63) * 43) & 63);
+        x = head < width ? head : width;
+        gather3(pixels, x, rows[0], rows[1], rows[2]);
+    }
+    const uint8_t* const from[3] = {rows[0] + x, rows[1] + x, rows[2] + x};
+    x += gatherVector(pixels + 3 * (size_t)x, width - x, from, stream);
+    gather3(pixels + 3 * (size_t)x, width - x, rows[0] + x, rows[1] + x, rows[2] + x);
+}
+
+void FxStreamDone(void) {
+    _mm_sfence();
 }

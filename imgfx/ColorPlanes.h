@@ -22,16 +22,34 @@ typedef struct FxSeparation {
 /* The separation of kind (at most FX_LAST_SEPARATION). */
 FxSeparation FxSeparationOf(unsigned kind);
 
-/* Byte k of each of width pixels of planes bytes at pixels into rows[k]. */
-void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows);
-/* The inverse: byte x of rows[k] into byte k of pixel x. */
-void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows);
+/* Rows written by a separation or merge of at least this many bytes are
+ * streamed past the caches, which could not hold them anyway: the
+ * processor then need not read every line before writing it. */
+#define FX_STREAM_BYTES (16u << 20)
 
-/* Vector forms for three planes (ColorPlanesWide.c), working from the first
- * pixel where the processor has AVX-512 VBMI and doing nothing elsewhere;
- * each returns the pixels done, and the plain loop does the rest. */
-int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows);
-int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows);
+/* Byte k of each of width pixels of planes bytes at pixels into rows[k];
+ * stream (nonzero) asks for writes past the caches, which FxStreamDone
+ * must follow before anything else reads what was written. */
+void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows, int stream);
+/* The inverse: byte x of rows[k] into byte k of pixel x. */
+void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows, int stream);
+/* The ink planes of CMYK (planes 4) or CMY (planes 3), as the kernel's
+ * spaces give them, from width pixels held as blue, green and red rows
+ * bgr[0..2]; stream as for FxDealPlanes (ColorPlanesInk.c). */
+void FxInkPlanes(const uint8_t* const* bgr, int width, int planes, uint8_t* const* rows,
+                 int stream);
+/* Orders the streamed writes before every later access. */
+void FxStreamDone(void);
+
+/* Vector forms for three planes, working from the first pixel and each
+ * returning the pixels done, the plain loop doing the rest: with AVX-512
+ * VBMI (ColorPlanesWide.c; nothing done elsewhere), and with AVX2
+ * (ColorPlanesAvx2.c; only where the processor has it). Streaming needs
+ * the written rows 64-byte aligned. */
+int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
+int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
+int FxAvx2Deal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
+int FxAvx2Gather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
 
 #ifdef __cplusplus
 }

@@ -4,7 +4,8 @@
  * vector (or pixel vector) takes its bytes from two of the three vectors
  * in one permute and the rest from the third in a masked one. Without
  * those instructions both forms do nothing and the plain loops of
- * ColorPlanes.c do all the work. */
+ * ColorPlanes.c do all the work. Streaming writes go past the caches and
+ * need the written rows 64-byte aligned. */
 #include "imgfx/ColorPlanes.h"
 
 #include <immintrin.h>
@@ -40,7 +41,14 @@ __attribute__((constructor)) static void chooseWide(void) {
         buildTables();
 }
 
-WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows) {
+WIDE static inline void put(uint8_t* to, __m512i v, int stream) {
+    if (stream)
+        _mm512_stream_si512((void*)to, v);
+    else
+        _mm512_storeu_si512(to, v);
+}
+
+WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows, int stream) {
     __m512i index[3];
     for (int k = 0; k < 3; ++k)
         index[k] = _mm512_loadu_si512(tables.Deal[k]);
@@ -50,14 +58,14 @@ WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows) {
                       c = _mm512_loadu_si512(p + 128);
         for (int k = 0; k < 3; ++k) {
             const __m512i low = _mm512_permutex2var_epi8(a, index[k], b);
-            _mm512_storeu_si512(rows[k] + x,
-                                _mm512_mask_permutexvar_epi8(low, tables.DealHigh[k], index[k], c));
+            put(rows[k] + x, _mm512_mask_permutexvar_epi8(low, tables.DealHigh[k], index[k], c),
+                stream);
         }
     }
     return x;
 }
 
-WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows) {
+WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows, int stream) {
     __m512i index[3];
     for (int v = 0; v < 3; ++v)
         index[v] = _mm512_loadu_si512(tables.Gather[v]);
@@ -67,17 +75,17 @@ WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows) {
                       c = _mm512_loadu_si512(rows[2] + x);
         for (int v = 0; v < 3; ++v) {
             const __m512i low = _mm512_permutex2var_epi8(a, index[v], b);
-            _mm512_storeu_si512(
-                p + 64 * v, _mm512_mask_permutexvar_epi8(low, tables.GatherHigh[v], index[v], c));
+            put(p + 64 * v, _mm512_mask_permutexvar_epi8(low, tables.GatherHigh[v], index[v], c),
+                stream);
         }
     }
     return x;
 }
 
-int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows) {
-    return wide ? deal3Wide(pixels, width, rows) : 0;
+int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream) {
+    return wide ? deal3Wide(pixels, width, rows, stream) : 0;
 }
 
-int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows) {
-    return wide ? gather3Wide(pixels, width, rows) : 0;
+int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream) {
+    return wide ? gather3Wide(pixels, width, rows, stream) : 0;
 }

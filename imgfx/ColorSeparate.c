@@ -4,7 +4,9 @@
  * planes, which the separation allocates uncleared and fills whole. A
  * 24-bit source is read in place: in blue, green, red it goes to the
  * colour space (kind 0: straight to the planes) without a copy, and kind 0
- * of a red, green, blue source deals its bytes to the planes reversed. */
+ * of a red, green, blue source deals its bytes to the planes reversed.
+ * The subtractive kinds deal blue, green, red into rows of their own and
+ * make the ink planes from those, with no interleaved row between. */
 #include "imgfx/ColorPlanes.h"
 #include "imgfx/PalettePath.h"
 #include "imgfx/imgfx_colour.h"
@@ -17,9 +19,12 @@ typedef struct Separation {
     FxSeparation Kind;
     RasterBitmap* Work; /* a 24-bit record carrying the palette colours */
     uint8_t* Row;       /* a stored row, then the same row as blue, green, red */
-    uint8_t* Converted; /* the row in the kind's space: Row itself, or for CMYK its own */
+    uint8_t* Converted; /* the row in the kind's space: Row itself, or for the
+                           subtractive kinds the blue, green, red rows */
+    int Ink;            /* a subtractive kind: CMYK or CMY */
     int InPlace;        /* 24-bit source whose stored rows are read where they are */
     int Reversed;       /* kind 0 of a red, green, blue source: byte k to plane 2 - k */
+    int Stream;         /* planes too large for the caches, written past them */
     intptr_t PlaneTokens[FX_MAX_PLANES];
     int Allocated;  /* planes allocated so far */
     int RowsDone;   /* stored rows of the planes filled */
@@ -69,8 +74,9 @@ static int allocBuffers(Separation* s) {
     const int rowBytes = s->Bitmap->BytesPerLine > s->Work->BytesPerLine ? s->Bitmap->BytesPerLine
                                                                          : s->Work->BytesPerLine;
     s->Row = KAlloc((size_t)rowBytes, 1);
-    /* Spaces of three bytes a pixel convert in place; CMYK widens the row. */
-    s->Converted = s->Kind.Planes == 4 ? KAlloc(4 * (size_t)width, 1) : s->Row;
+    /* Hue spaces convert in place; the subtractive ones go by three rows. */
+    s->Ink = s->Kind.Space == K_SPACE_CMYK || s->Kind.Space == K_SPACE_CMY;
+    s->Converted = s->Ink ? KAlloc(3 * (size_t)width, 1) : s->Row;
     const RasterBitmap* b = s->Bitmap;
     s->InPlace =
         b->BitsPerPixel == 24 && (b->ColorOrder == RB_ORDER_BGR || s->Kind.Space == K_SPACE_BGR);
@@ -111,24 +117,28 @@ static void releasePlanes(Separation* s, int freePlanes) {
     }
 }
 
-/* The stored row in the kind's space: in place, or converted into the
- * separation's rows. */
-static const uint8_t* spaceRow(Separation* s, int row, int* status) {
+/* The stored row as blue, green, red: in place, or converted into Row. */
+static const uint8_t* bgrRow(Separation* s, int row, int* status) {
     RasterBitmap* b = s->Bitmap;
-    const uint8_t* bgr = s->Row;
     if (s->InPlace) {
-        bgr = KRowAddress(b, row);
+        const uint8_t* bgr = KRowAddress(b, row);
         *status = bgr ? K_OK : FX_ERR_BAD_BITMAP;
-        if (s->Kind.Space == K_SPACE_BGR)
-            return bgr;
-    } else {
-        *status = KReadRow(b, s->Row, row, b->BytesPerLine);
-        if (*status == K_OK)
-            *status = KConvertRow(s->Row, b->Width, b->BitsPerPixel, K_WORK_BGR, b->ColorOrder,
-                                  RB_ORDER_BGR, s->Work->Colors, NULL);
+        return bgr;
     }
+    *status = KReadRow(b, s->Row, row, b->BytesPerLine);
     if (*status == K_OK)
-        *status = KConvertColorSpace(bgr, s->Converted, b->Width, K_SPACE_BGR, s->Kind.Space);
+        *status = KConvertRow(s->Row, b->Width, b->BitsPerPixel, K_WORK_BGR, b->ColorOrder,
+                              RB_ORDER_BGR, s->Work->Colors, NULL);
+    return s->Row;
+}
+
+/* The stored row in the kind's space (for the hue spaces converted into
+ * the separation's rows). */
+static const uint8_t* spaceRow(Separation* s, int row, int* status) {
+    const uint8_t* bgr = bgrRow(s, row, status);
+    if (*status != K_OK || s->Kind.Space == K_SPACE_BGR || s->Ink)
+        return bgr;
+    *status = KConvertColorSpace(bgr, s->Converted, s->Bitmap->Width, K_SPACE_BGR, s->Kind.Space);
     return s->Converted;
 }
 
@@ -145,15 +155,26 @@ static int separateRow(Separation* s, int row) {
         RasterBitmap* plane = s->Planes[s->Reversed ? 2 - k : k];
         if (!(rows[k] = KRowAddress(plane, row)))
             return FX_ERR_BAD_BITMAP;
-        memset(rows[k] + width, 0, (size_t)(plane->BytesPerLine - width));
+        /* Only when there is padding: a masked store of no bytes past the
+         * row's end costs the processor an assist on every row. */
+        if (plane->BytesPerLine > width)
+            memset(rows[k] + width, 0, (size_t)(plane->BytesPerLine - width));
     }
-    FxDealPlanes(pixels, width, s->Kind.Planes, rows);
+    if (s->Ink) {
+        uint8_t* const bgr[3] = {s->Converted, s->Converted + width, s->Converted + 2 * width};
+        FxDealPlanes(pixels, width, 3, bgr, 0);
+        FxInkPlanes((const uint8_t* const*)bgr, width, s->Kind.Planes, rows, s->Stream);
+    } else {
+        FxDealPlanes(pixels, width, s->Kind.Planes, rows, s->Stream);
+    }
     return FX_OK;
 }
 
 static int separateRows(Separation* s) {
     const RasterBitmap* b = s->Bitmap;
     FxProgress progress;
+    const size_t planeBytes = (size_t)s->Planes[0]->BytesPerLine * (size_t)b->Height;
+    s->Stream = planeBytes * (size_t)s->Kind.Planes >= FX_STREAM_BYTES;
     int status = FxProgressStart(&progress, 0, 100, b->Height);
     for (int row = 0; status == FX_OK && row < b->Height; ++row) {
         status = separateRow(s, row);
@@ -162,6 +183,8 @@ static int separateRows(Separation* s) {
             status = FxProgressStep(&progress);
         }
     }
+    if (s->Stream)
+        FxStreamDone();
     return status;
 }
 

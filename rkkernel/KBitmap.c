@@ -3,6 +3,7 @@
 #include "KInternal.h"
 
 #include <stdint.h>
+#include <stdlib.h>
 #include <string.h>
 
 static void fillGreyRamp(RasterColor* colors, int count) {
@@ -46,9 +47,11 @@ int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits
     record->ColorOrder = colorOrder;
     record->RowOrder = rowOrder;
     size_t size = (size_t)record->BytesPerLine * (size_t)height;
-    if (size / (size_t)height != (size_t)record->BytesPerLine)
+    if (size / (size_t)height != (size_t)record->BytesPerLine || size > SIZE_MAX - 63)
         return K_ERR_NO_MEMORY;
-    record->Bits = KAlloc(size, cleared);
+    /* Uncleared memory starts on a 64-byte line: the filters that fill it
+     * whole write it a line at a time, past the caches for large bitmaps. */
+    record->Bits = cleared ? KAlloc(size, 1) : aligned_alloc(64, (size + 63) & ~(size_t)63);
     if (!record->Bits)
         return K_ERR_NO_MEMORY;
     if (record->BitsPerPixel <= 8) {

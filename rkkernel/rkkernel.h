@@ -169,7 +169,7 @@ RK_API KStatusCallback KGetStatusCallback(void);
 RK_API int KInitBitmap(RasterBitmap* record, int width, int height, int bits);
 /* Added to kind 1 of KAllocBitmap: the pixel memory is left uncleared, for
  * callers that write every stored row whole, padding included, before
- * anything reads the bitmap. */
+ * anything reads the bitmap; it begins on a 64-byte boundary. */
 #define K_ALLOC_UNCLEARED 0x100
 /* A new bitmap with zeroed pixel memory. kind must be 1 (memory bitmap),
  * optionally with K_ALLOC_UNCLEARED. bits as KInitBitmap; bits 0 makes an 8-bit grey plane with the

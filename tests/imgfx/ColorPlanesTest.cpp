@@ -99,6 +99,43 @@ TEST(ColorSeparate, KindZeroAndBackGivesTheSamePixels) {
     KFreeBitmap(&merged);
 }
 
+// Pictures too large for the caches are written past them, the vector
+// forms starting at a line boundary of each row: the planes of the kinds
+// with exact round trips and the merged pixels stay byte for byte those
+// of small pictures, with an odd width whose rows begin at every offset
+// within a line.
+TEST(ColorSeparate, LargePicturesSeparateAndMergeExactly) {
+    const int width = 2333, height = 2400;
+    Bitmap source(width, height, 24, RB_ORDER_BGR, RB_ROWS_BOTTOM_UP);
+    fillPattern(source.get(), 5);
+    const auto bytes = storedBytes(source.get());
+    const size_t sourceLine = size_t(source.get()->BytesPerLine);
+    for (unsigned kind : {0u, 1u, 4u}) {
+        SCOPED_TRACE("kind " + std::to_string(kind));
+        Planes planes;
+        ASSERT_EQ(R_ColorSeparateBitmap(source.get(), planes.get(), kind), FX_OK);
+        std::vector<std::vector<uint8_t>> planeBytes;
+        for (int k = 0; k < planesOfKind[kind]; ++k) {
+            planeBytes.push_back(storedBytes(&planes[k]));
+            EXPECT_TRUE(paddingIsClear(&planes[k]));
+        }
+        const size_t line = size_t(planes[0].BytesPerLine);
+        size_t wrong = 0;
+        for (size_t row = 0; row < size_t(height); ++row)
+            for (size_t x = 0; x < size_t(width); ++x) {
+                const uint8_t* p = &bytes[row * sourceLine + 3 * x];
+                const auto expected = inSpace(Bgr{p[0], p[1], p[2]}, int(kind));
+                for (size_t k = 0; k < planeBytes.size(); ++k)
+                    wrong += planeBytes[k][row * line + x] != expected[k];
+            }
+        EXPECT_EQ(wrong, 0u);
+        RasterBitmap merged{};
+        ASSERT_EQ(R_ColorMergeBitmap(&merged, planes.get(), kind), FX_OK);
+        EXPECT_TRUE(storedBytes(&merged) == bytes);
+        KFreeBitmap(&merged);
+    }
+}
+
 TEST(ColorSeparate, EveryKindSeparatesInPlaneOrderAndMergesBack) {
     // Both byte orders (blue, green, red rows are read in place), both row
     // orders, and a width of two vector blocks and a rest that leaves padding

@@ -1,0 +1,59 @@
+/* The ink planes of the subtractive kinds straight from blue, green, red
+ * plane rows, as the kernel's colour spaces give them: CMYK with full
+ * grey-component replacement (C, M, Y the channels' maximum minus red,
+ * green, blue; K 255 minus the maximum) and CMY (255 minus each). SSE2
+ * vectors, which every level has: the rows are in the caches, and the
+ * planes' writes, not the arithmetic, set the pace. */
+#include "imgfx/ColorPlanes.h"
+
+#include <immintrin.h>
+
+static inline void putInk(uint8_t* to, __m128i v, int stream) {
+    if (stream)
+        _mm_stream_si128((__m128i*)to, v);
+    else
+        _mm_storeu_si128((__m128i*)to, v);
+}
+
+static void inkPixels(const uint8_t* const* bgr, int from, int to, int planes,
+                      uint8_t* const* rows) {
+    for (int x = from; x < to; ++x) {
+        const uint8_t b = bgr[0][x], g = bgr[1][x], r = bgr[2][x];
+        if (planes == 3) {
+            rows[0][x] = (uint8_t)(255 - r), rows[1][x] = (uint8_t)(255 - g),
+            rows[2][x] = (uint8_t)(255 - b);
+            continue;
+        }
+        const uint8_t rg = r > g ? r : g, mx = rg > b ? rg : b;
+        rows[0][x] = (uint8_t)(mx - r), rows[1][x] = (uint8_t)(mx - g);
+        rows[2][x] = (uint8_t)(mx - b), rows[3][x] = (uint8_t)(255 - mx);
+    }
+}
+
+void FxInkPlanes(const uint8_t* const* bgr, int width, int planes, uint8_t* const* rows,
+                 int stream) {
+    const uintptr_t first = (uintptr_t)rows[0];
+    for (int k = 1; k < planes; ++k)
+        stream = stream && (((uintptr_t)rows[k] ^ first) & 15) == 0;
+    int x = stream ? (int)(-first & 15) : 0;
+    x = x < width ? x : width;
+    inkPixels(bgr, 0, x, planes, rows);
+    const __m128i ones = _mm_set1_epi8(-1);
+    for (; x + 16 <= width; x += 16) {
+        const __m128i b = _mm_loadu_si128((const __m128i*)(bgr[0] + x)),
+                      g = _mm_loadu_si128((const __m128i*)(bgr[1] + x)),
+                      r = _mm_loadu_si128((const __m128i*)(bgr[2] + x));
+        if (planes == 3) {
+            putInk(rows[0] + x, _mm_xor_si128(r, ones), stream);
+            putInk(rows[1] + x, _mm_xor_si128(g, ones), stream);
+            putInk(rows[2] + x, _mm_xor_si128(b, ones), stream);
+            continue;
+        }
+        const __m128i mx = _mm_max_epu8(_mm_max_epu8(r, g), b);
+        putInk(rows[0] + x, _mm_sub_epi8(mx, r), stream);
+        putInk(rows[1] + x, _mm_sub_epi8(mx, g), stream);
+        putInk(rows[2] + x, _mm_sub_epi8(mx, b), stream);
+        putInk(rows[3] + x, _mm_xor_si128(mx, ones), stream);
+    }
+    inkPixels(bgr, x, width, planes, rows);
+}
