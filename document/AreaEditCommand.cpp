@@ -3,16 +3,11 @@
 #include "document/ImageMapDoc.h"
 
 AreaEditCommand::AreaEditCommand(CImageMapDoc& doc, int index, const PictureArea& before,
-                                 const PictureArea& after, const QString& text, bool nudge,
-                                 bool done)
+                                 const PictureArea& after, const QString& text, bool nudge)
     : QUndoCommand(text), m_doc(doc), m_index(index), m_before(before), m_after(after),
-      m_nudge(nudge), m_done(done), m_time(std::chrono::steady_clock::now()) {}
+      m_nudge(nudge), m_time(std::chrono::steady_clock::now()) {}
 
 void AreaEditCommand::redo() {
-    if (m_done) {
-        m_done = false;
-        return;
-    }
     m_doc.applyAreaPicture(m_index, m_after);
 }
 

@@ -19,10 +19,8 @@ public:
     // repeats every few tens of milliseconds; taps come a few a second).
     static constexpr std::chrono::milliseconds kNudgePause{1000};
 
-    // done: the area already is as after (a tool changed it), so the first
-    // redo has nothing to do.
     AreaEditCommand(CImageMapDoc& doc, int index, const PictureArea& before,
-                    const PictureArea& after, const QString& text, bool nudge, bool done);
+                    const PictureArea& after, const QString& text, bool nudge);
 
     void redo() override;
     void undo() override;
@@ -35,6 +33,5 @@ private:
     PictureArea m_before;
     PictureArea m_after;
     bool m_nudge;
-    bool m_done;
     std::chrono::steady_clock::time_point m_time; // of the latest nudge
 };

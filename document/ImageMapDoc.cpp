@@ -57,14 +57,14 @@ DocumentDialogs& CImageMapDoc::dialogs() const {
 }
 
 std::unique_ptr<MapArea> CImageMapDoc::newArea(AreaShape shape) const {
-    return std::make_unique<MapArea>(shape, Settings::app().handleSize());
+    return std::make_unique<MapArea>(shape);
 }
 
-MapArea* CImageMapDoc::addArea(std::unique_ptr<MapArea> area) {
+const MapArea* CImageMapDoc::addArea(std::unique_ptr<MapArea> area) {
     return addArea(std::move(area), Str::StepDrawArea);
 }
 
-MapArea* CImageMapDoc::addArea(std::unique_ptr<MapArea> area, int stepName) {
+const MapArea* CImageMapDoc::addArea(std::unique_ptr<MapArea> area, int stepName) {
     if (!area || isFull())
         return nullptr;
     const int index = areaCount();
@@ -127,18 +127,16 @@ bool CImageMapDoc::changeArea(int i, const std::function<void(MapArea&)>& edit) 
 }
 
 bool CImageMapDoc::changeArea(int i, const std::function<void(MapArea&)>& edit, int stepName) {
-    MapArea* a = area(i);
-    if (!a)
+    if (!validIndex(i))
         return false;
-    const PixelRect extent = a->extent();
-    const PictureArea before = a->picture();
-    edit(*a);
-    const PictureArea after = a->picture();
+    const PictureArea before = m_areas[std::size_t(i)]->picture();
+    MapArea edited = *m_areas[std::size_t(i)];
+    edit(edited);
+    const PictureArea after = edited.picture();
     if (after != before) {
         const QString text = Strings::text(stepName ? stepName : stepNameOf(before, after));
-        pushStep(new AreaEditCommand(*this, i, before, after, text, false, true));
+        pushStep(new AreaEditCommand(*this, i, before, after, text, false));
     }
-    emit areaChanged(i, extent, a->extent());
     return true;
 }
 

@@ -41,11 +41,10 @@ class PictureCommand;
 // DocumentDialogs, messages through the Prompter, pictures through a
 // PictureSource.
 //
-// Views read areas directly and re-express their view geometry (MapArea's
-// rescale, setOrigin, setLimitRect, refreshHandles) as they scroll and zoom;
-// every change to the map itself goes through an operation here, which tells
-// the views exactly what changed. Areas the document creates (readers,
-// guides, undo) are at scale 1 and origin (0, 0).
+// Areas are held in picture pixels. Views read them through the const
+// accessors and keep whatever they derive for the screen (zoom, scroll
+// position, handles) themselves; every change to the map goes through an
+// operation here, which tells the views exactly what changed.
 //
 // Every change to the map is one step on the document's undo stack: the
 // public operations push commands (document/*Command.h), whose redo and undo
@@ -77,7 +76,6 @@ public:
     struct CommandContext {
         int selected = -1;             // selected area index, -1 for none
         bool clipboardHasArea = false; // the clipboard holds the area format
-        int zoom = 1;                  // the view's zoom, 1 to 8
     };
 
     // Without dialogs every dialog counts as cancelled; without a picture
@@ -87,20 +85,18 @@ public:
     ~CImageMapDoc() override;
 
     void setDialogs(DocumentDialogs* dialogs) { m_dialogs = dialogs; }
-    void setPictureSource(PictureSource* pictures) { m_pictures = pictures; }
 
     // --- areas ---------------------------------------------------------------
     int areaCount() const { return int(m_areas.size()); }
     bool isFull() const { return areaCount() >= kMaxAreas; }
-    MapArea* area(int i) { return validIndex(i) ? m_areas[i].get() : nullptr; }
     const MapArea* area(int i) const { return validIndex(i) ? m_areas[i].get() : nullptr; }
     bool validIndex(int i) const { return i >= 0 && i < areaCount(); }
 
     // Appends an area (tools, paste) as the step "Draw Area", or the step
     // named by the string id stepName; the area is dropped and null
     // returned when the map already holds 1,024.
-    MapArea* addArea(std::unique_ptr<MapArea> area);
-    MapArea* addArea(std::unique_ptr<MapArea> area, int stepName);
+    const MapArea* addArea(std::unique_ptr<MapArea> area);
+    const MapArea* addArea(std::unique_ptr<MapArea> area, int stepName);
     // Destroys area i; later areas move down by one. cutArea is the same
     // step named "Cut" (the view has copied the area first).
     void deleteArea(int i);
@@ -109,10 +105,10 @@ public:
     // Moves area `from` to index `to`; those in between shift by one toward
     // `from`. Nothing when from equals to or either is out of range.
     void moveArea(int from, int to);
-    // Applies edit to area i (a tool's one change on release) as one step,
-    // named by what changed (Move Area, Reshape Area, Insert Point, Delete
-    // Point, Area Settings) or by the string id stepName, and reports the
-    // old and new extent. An edit that leaves the map as it was is no step.
+    // Applies edit to a copy of area i (a tool's one change on release) and
+    // makes the result one step, named by what changed (Move Area, Reshape
+    // Area, Insert Point, Delete Point, Area Settings) or by the string id
+    // stepName. An edit that leaves the map as it was is no step.
     bool changeArea(int i, const std::function<void(MapArea&)>& edit);
     bool changeArea(int i, const std::function<void(MapArea&)>& edit, int stepName);
     void setAreaTexts(int i, const AreaTexts& texts);
@@ -135,7 +131,6 @@ public:
     const QString& path() const { return m_path; }
     const QString& mapPath() const { return m_mapPath; }
     const QString& mapName() const { return m_mapName; }
-    const QString& mapFolder() const { return m_mapFolder; }
     const QString& imagePath() const { return m_imagePath; }
     const QString& imageName() const { return m_imageName; }
     const QString& imageFolder() const { return m_imageFolder; }
@@ -161,14 +156,11 @@ public:
     QString redoMenuText() const;
     // Where a new IMG tag goes in the target page (caret position), -1 for none.
     int insertOffset() const { return m_insertOffset; }
-    void setInsertOffset(int offset) { m_insertOffset = offset; }
     // The IMG tag of the target page chosen for the map (offset of its "<"),
     // -1 for none; like the insertion point, it holds until the next save.
     qsizetype imgTagOffset() const { return m_imgTagOffset; }
-    void setImgTagOffset(qsizetype offset) { m_imgTagOffset = offset; }
     // Set when a wizard chose the map file: the next save goes there unasked.
     bool fromWizard() const { return m_fromWizard; }
-    void setFromWizard(bool fromWizard) { m_fromWizard = fromWizard; }
 
     // --- picture ---------------------------------------------------------------
     const LoadedImage* image() const { return m_image.get(); }
@@ -224,20 +216,19 @@ public:
     std::vector<MapFindings::Finding> findings(QSize picture = {}) const;
     // Paste: appends the area of record at the paste position (snapped to
     // grid when it is on, back to the start when the copy would leave the
-    // picture, cut to the picture when it is larger), expressed at the
-    // view's zoom and scroll position, and advances the position. The new area's index, or -1 when
-    // the map is read-only or full.
-    int pasteArea(const AreaClipRecord& record, PastePosition& position, const GridSettings& grid,
-                  int zoom, QPoint scroll);
-    // A URL dropped at a view point: the front-most area hit there (the one
-    // a visitor's click reaches) takes it as its URL, and a drop with a
+    // picture, cut to the picture when it is larger) and advances the
+    // position. The new area's index, or -1 when the map is read-only or
+    // full.
+    int pasteArea(const AreaClipRecord& record, PastePosition& position, const GridSettings& grid);
+    // A URL dropped on picture pixel p: the front-most area holding it (the
+    // one a visitor's click reaches) takes it as its URL, and a drop with a
     // title (a bookmark) its title as the comment; plain text keeps the
     // comment. The area's index, or -1 when nothing changed (read-only, no
-    // area hit, no URL).
-    int dropUrl(const UrlDrop& drop, QPoint viewPoint);
-    // The area a drop at the view point would change (the front-most one
-    // hit), -1 for none: the view shows it while a drag hovers.
-    int dropTargetAt(QPoint viewPoint);
+    // area there, no URL).
+    int dropUrl(const UrlDrop& drop, QPoint p);
+    // The area a drop on picture pixel p would change (the front-most one
+    // holding it), -1 for none: the view shows it while a drag hovers.
+    int dropTargetAt(QPoint p) const;
     // --- saving --------------------------------------------------------------------
     // Every save writes an HTML page (MapFileSaver) and asks its questions
     // through the Prompter and its dialogs through DocumentDialogs.
@@ -278,10 +269,11 @@ public:
 signals:
     void areaAdded(int index);
     // Emitted after the area is gone; indexes above it have moved down.
-    void areaRemoved(int index, const PixelRect& oldExtent);
-    // Geometry or texts of area index changed; extents are in the area's
-    // view pixels (MapArea::extent) before and after.
-    void areaChanged(int index, const PixelRect& oldExtent, const PixelRect& newExtent);
+    // oldBounds: the box it had, in picture pixels (MapArea::imageRect).
+    void areaRemoved(int index, const PixelRect& oldBounds);
+    // Geometry or texts of area index changed; its boxes in picture pixels
+    // before and after.
+    void areaChanged(int index, const PixelRect& oldBounds, const PixelRect& newBounds);
     void areaMoved(int from, int to);
     // Many things changed at once (open, new, guides, clipping, picture).
     void allChanged(int hint);

@@ -2,6 +2,7 @@
 #include "document/ImageMapDoc.h"
 
 #include "model/DocumentDialogs.h"
+#include "model/ZoomLevel.h"
 
 bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) const {
     const bool editable = !isReadOnly();
@@ -28,10 +29,6 @@ bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) c
         return selected && context.selected < areaCount() - 1 && editable;
     case CommandId::Paste:
         return context.clipboardHasArea && editable;
-    case CommandId::ZoomIn:
-        return context.zoom < 8;
-    case CommandId::ZoomOut:
-        return context.zoom > 1;
     case CommandId::Save:
         return isModified();
     case CommandId::Undo:
@@ -44,8 +41,12 @@ bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) c
     case CommandId::TestMap:
     case CommandId::SaveAs:
         return true;
+    case CommandId::ZoomIn:
+    case CommandId::ZoomOut:
+    case CommandId::ZoomToFit:
+        return true;
     default:
-        return zoomOfCommand(id) != 0;
+        return ZoomLevel::ofCommand(id).has_value();
     }
 }
 

@@ -154,7 +154,7 @@ bool CImageMapDoc::readMapFile(const QString& path) {
             Prompter::Icon::Exclamation);
         return false;
     }
-    AreaCollector collector(Settings::app().handleSize(), kMaxAreas);
+    AreaCollector collector(kMaxAreas);
     ServerMapReader reader(&dialogs());
     const bool read = reader.read(file, collector, m_info);
     m_loadFailure = reader.report().failureText();

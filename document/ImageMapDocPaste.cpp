@@ -7,37 +7,45 @@
 #include "model/Strings.h"
 #include "model/UrlDrop.h"
 
+#include <algorithm>
+
 int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& position,
-                            const GridSettings& grid, int zoom, QPoint scroll) {
+                            const GridSettings& grid) {
     if (isReadOnly() || isFull())
         return -1;
     const QPoint at = position.placeFor(record.rect, grid, imageWidth(), imageHeight());
-    std::unique_ptr<MapArea> area = record.makeArea(at, Settings::app().handleSize());
+    std::unique_ptr<MapArea> area = record.makeArea(at);
+    // A polygon's record places the box of its region; a vertex on a
+    // slanted edge may lie a pixel before it, which at the picture's corner
+    // is off the picture: such a copy moves in by that pixel.
+    if (area->shape() == AreaShape::Polygon) {
+        const PixelRect vertices = area->picture().bounds();
+        const int dx = std::max(0, -vertices.left), dy = std::max(0, -vertices.top);
+        if (dx || dy)
+            area->setPicture(area->picture().translated(dx, dy));
+    }
     // A copy larger than the picture is cut to it rather than left where
     // part of it cannot be reached.
     if (!area->isInside(imageBounds()))
         area->clampTo(imageBounds());
-    area->rescale(zoom);
-    area->setOrigin(scroll.x(), scroll.y());
     if (!addArea(std::move(area), Str::StepPaste))
         return -1;
     position.advanceFrom(at, grid);
     return areaCount() - 1;
 }
 
-int CImageMapDoc::dropTargetAt(QPoint viewPoint) {
+int CImageMapDoc::dropTargetAt(QPoint p) const {
     for (int i = 0; i < areaCount(); ++i) {
-        if (m_areas[std::size_t(i)]->hitTestWithBounds(viewPoint.x(), viewPoint.y()) !=
-            AreaHit::Miss)
+        if (m_areas[std::size_t(i)]->contains(p))
             return i;
     }
     return -1;
 }
 
-int CImageMapDoc::dropUrl(const UrlDrop& drop, QPoint viewPoint) {
+int CImageMapDoc::dropUrl(const UrlDrop& drop, QPoint p) {
     if (isReadOnly() || drop.url.isEmpty())
         return -1;
-    const int i = dropTargetAt(viewPoint);
+    const int i = dropTargetAt(p);
     if (i < 0)
         return -1;
     PictureArea dropped = m_areas[std::size_t(i)]->picture();

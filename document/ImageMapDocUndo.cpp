@@ -24,8 +24,7 @@ void CImageMapDoc::pushAreaEdit(int i, const PictureArea& after, int stepName, b
         return;
     const PictureArea before = a->picture();
     if (after != before)
-        pushStep(
-            new AreaEditCommand(*this, i, before, after, Strings::text(stepName), merging, false));
+        pushStep(new AreaEditCommand(*this, i, before, after, Strings::text(stepName), merging));
 }
 
 void CImageMapDoc::setModified(bool modified) {
@@ -109,7 +108,7 @@ std::unique_ptr<MapArea> CImageMapDoc::takeAreaAt(int i) {
         return nullptr;
     std::unique_ptr<MapArea> taken = std::move(m_areas[std::size_t(i)]);
     m_areas.erase(m_areas.begin() + i);
-    emit areaRemoved(i, taken->extent());
+    emit areaRemoved(i, taken->imageRect());
     return taken;
 }
 
@@ -124,24 +123,17 @@ void CImageMapDoc::reorderArea(int from, int to) {
     emit areaMoved(from, to);
 }
 
-// Only what differs is set, so that a change of texts leaves the view
-// geometry the tools gave the area as it was.
 void CImageMapDoc::applyAreaPicture(int i, const PictureArea& p) {
-    MapArea* a = area(i);
-    if (!a)
+    if (!validIndex(i))
         return;
-    const PixelRect extent = a->extent();
-    PictureArea current = a->picture();
-    current.texts = p.texts;
-    if (current == p)
-        a->setTexts(p.texts);
-    else
-        a->setPicture(p);
-    emit areaChanged(i, extent, a->extent());
+    MapArea& a = *m_areas[std::size_t(i)];
+    const PixelRect before = a.imageRect();
+    a.setPicture(p);
+    emit areaChanged(i, before, a.imageRect());
 }
 
-// The areas already there take the new pictures, keeping the scale and
-// origin the views gave them; only those beyond are made anew.
+// The areas already there take the new pictures; only those beyond are
+// made anew.
 void CImageMapDoc::replaceAreas(const std::vector<PictureArea>& areas) {
     const std::size_t kept = std::min(areas.size(), m_areas.size());
     m_areas.resize(kept);

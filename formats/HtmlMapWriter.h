@@ -57,10 +57,9 @@ public:
     // Ends the map and copies the rest of the page; returns the whole new text.
     QByteArray finish();
 
-    // The IMG tag that begin chose (score 0 for none) and the map range.
+    // The IMG tag that begin chose (score 0 for none) and where the map starts.
     int imgScore() const { return m_img.score; }
     qsizetype mapStart() const { return m_mapStart; }
-    qsizetype mapEnd() const { return m_mapEnd; }
     bool isFreshPage() const { return m_fresh; }
     // Whether begin is about to replace a page of other text with a page of
     // its own: a page without "</BODY>" that does not hold the map.

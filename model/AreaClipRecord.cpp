@@ -124,8 +124,8 @@ std::optional<AreaClipRecord> AreaClipRecord::fromBytes(const QByteArray& b) {
     return withinOnePicture(r) ? std::optional(r) : std::nullopt;
 }
 
-std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at, int handleSize) const {
-    auto area = std::make_unique<MapArea>(shape, handleSize);
+std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at) const {
+    auto area = std::make_unique<MapArea>(shape);
     area->setTexts(texts);
     if (shape != AreaShape::Polygon) {
         area->setRect(rect.translated(at.x(), at.y()));
@@ -138,7 +138,6 @@ std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at, int handleSize) con
     for (int i = 0; i < vertexCount; ++i)
         area->addVertex(vertices[std::size_t(i)].x() + shift.x(),
                         vertices[std::size_t(i)].y() + shift.y());
-    area->finishPolygon();
     return area;
 }
 

@@ -53,11 +53,10 @@ public:
     // beyond any picture). A text without its NUL is cut to 2,047 bytes; a
     // vertex count beyond 63 takes the first 63 vertices.
     static std::optional<AreaClipRecord> fromBytes(const QByteArray& bytes);
-    // FromClipRecord: a new area at scale 1 and origin (0, 0) with the
-    // record's shape and texts, its rectangle moved by at and its vertices
-    // put back in their place in that rectangle; handles of handleSize. A
-    // polygon's box is taken from its vertices.
-    std::unique_ptr<MapArea> makeArea(QPoint at, int handleSize) const;
+    // FromClipRecord: a new area with the record's shape and texts, its
+    // rectangle moved by at and its vertices put back in their place in
+    // that rectangle.
+    std::unique_ptr<MapArea> makeArea(QPoint at) const;
 
     // The MIME type of the clipboard format registered as "JQ-Tangled".
     static QString mimeType();

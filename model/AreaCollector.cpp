@@ -1,7 +1,6 @@
 #include "model/AreaCollector.h"
 
-AreaCollector::AreaCollector(int handleSize, int capacity)
-    : m_handleSize(handleSize), m_capacity(capacity) {}
+AreaCollector::AreaCollector(int capacity) : m_capacity(capacity) {}
 
 bool AreaCollector::acceptsAreas() const {
     return int(m_areas.size()) < m_capacity;
@@ -10,7 +9,7 @@ bool AreaCollector::acceptsAreas() const {
 void AreaCollector::addFramed(AreaShape shape, const AreaTexts& texts, int l, int t, int r, int b) {
     if (!acceptsAreas())
         return;
-    auto area = std::make_unique<MapArea>(shape, m_handleSize);
+    auto area = std::make_unique<MapArea>(shape);
     area->setTexts(texts);
     area->setRect(l, t, r, b);
     m_areas.push_back(std::move(area));
@@ -25,8 +24,7 @@ void AreaCollector::circle(const AreaTexts& texts, int left, int top, int right,
 }
 
 void AreaCollector::beginPolygon() {
-    m_polygon =
-        acceptsAreas() ? std::make_unique<MapArea>(AreaShape::Polygon, m_handleSize) : nullptr;
+    m_polygon = acceptsAreas() ? std::make_unique<MapArea>(AreaShape::Polygon) : nullptr;
 }
 
 void AreaCollector::vertex(int x, int y) {
@@ -46,6 +44,5 @@ void AreaCollector::endPolygon(const AreaTexts& texts) {
     if (polygon->vertexCount() <= 2 || !acceptsAreas())
         return;
     polygon->setTexts(texts);
-    polygon->finishPolygon();
     m_areas.push_back(std::move(polygon));
 }

@@ -6,15 +6,15 @@
 #include <memory>
 #include <vector>
 
-// The document's form of a map sink: builds MapArea records at scale 1 (view
-// pixels = image pixels) and keeps at most `capacity` of them; further areas
-// are dropped. Polygons follow the vertex rules of MapArea (a vertex equal to
-// the previous one is skipped, vertices beyond 63 are dropped), lose a last
-// vertex that repeats the first (the ring's closing, as pages write it) and
-// are kept only with more than 2 vertices.
+// The document's form of a map sink: builds MapArea records and keeps at
+// most `capacity` of them; further areas are dropped. Polygons follow the
+// vertex rules of MapArea (a vertex equal to the previous one is skipped,
+// vertices beyond 63 are dropped), lose a last vertex that repeats the first
+// (the ring's closing, as pages write it) and are kept only with more than 2
+// vertices.
 class AreaCollector : public MapSink {
 public:
-    AreaCollector(int handleSize, int capacity);
+    explicit AreaCollector(int capacity);
 
     bool acceptsAreas() const override;
     void rectangle(const AreaTexts& texts, int left, int top, int right, int bottom) override;
@@ -29,7 +29,6 @@ public:
 private:
     void addFramed(AreaShape shape, const AreaTexts& texts, int l, int t, int r, int b);
 
-    int m_handleSize;
     int m_capacity;
     std::vector<std::unique_ptr<MapArea>> m_areas;
     std::unique_ptr<MapArea> m_polygon;

@@ -62,10 +62,15 @@ enum class CommandId : int {
     Arrange = 57649,
     ViewToolbar = 59392,
     ViewStatusBar = 59393,
+    // Zoom levels beyond 1:1 to 8:1, and Zoom to Fit (model/ZoomLevel.h).
+    ZoomToFit = 33000,
+    ZoomOut2 = 33001,
+    ZoomOut3 = 33002,
+    ZoomOut4 = 33003,
+    ZoomOut6 = 33004,
+    ZoomOut8 = 33005,
+    ZoomOut12 = 33006,
+    ZoomOut16 = 33007,
+    Zoom12 = 33008,
+    Zoom16 = 33009,
 };
-
-// The zoom a Zoom n:1 command sets (1 to 8), 0 for any other command.
-constexpr int zoomOfCommand(CommandId id) {
-    const int n = int(id) - int(CommandId::Zoom1) + 1;
-    return n >= 1 && n <= 8 ? n : 0;
-}

@@ -7,29 +7,22 @@
 #include <QRegion>
 
 #include <algorithm>
-#include <climits>
 
-void MapArea::takeBoundsFromRegion() {
-    PixelRect box = PolygonScan::bounds(m_viewPoints.data(), m_vertexCount);
-    if (box.isEmpty() && m_vertexCount > 0) {
-        // A polygon whose vertices lie on one line covers no pixel; its box
-        // is that of its vertices, so that they stay reachable by a click.
-        int l = INT_MAX, t = INT_MAX, r = INT_MIN, b = INT_MIN;
-        for (int i = 0; i < m_vertexCount; ++i) {
-            l = std::min(l, m_viewPoints[i].x());
-            t = std::min(t, m_viewPoints[i].y());
-            r = std::max(r, m_viewPoints[i].x());
-            b = std::max(b, m_viewPoints[i].y());
-        }
-        box = {l, t, r + 1, b + 1};
-    }
-    m_viewRect = box;
-    m_hitRect = box;
+PixelRect MapArea::imageRect() const {
+    if (shape() != AreaShape::Polygon)
+        return m_picture.rect;
+    const QPolygon& points = m_picture.points;
+    const PixelRect box = PolygonScan::bounds(points.constData(), vertexCount());
+    // A polygon whose vertices lie on one line covers no pixel; its box is
+    // that of its vertices, so that they stay reachable by a click.
+    if (box.isEmpty() && !points.isEmpty())
+        return m_picture.bounds();
+    return box;
 }
 
 bool MapArea::makeRegion(QRegion& out) const {
     QRegion region;
-    switch (m_shape) {
+    switch (shape()) {
     case AreaShape::Rectangle:
         region = QRegion(imageRect().toQRect());
         break;
@@ -37,7 +30,7 @@ bool MapArea::makeRegion(QRegion& out) const {
         region = QRegion(imageRect().toQRect(), QRegion::Ellipse);
         break;
     case AreaShape::Polygon:
-        if (m_vertexCount < 3)
+        if (vertexCount() < 3)
             return false;
         region = QRegion(imageRing(), Qt::WindingFill);
         break;
@@ -55,7 +48,7 @@ bool MapArea::isInside(const PixelRect& bounds) const {
 void MapArea::clampTo(const PixelRect& bounds) {
     if (isInside(bounds))
         return;
-    if (m_shape != AreaShape::Polygon) {
+    if (shape() != AreaShape::Polygon) {
         // Both edges of each axis are clamped, so that an area wholly
         // outside ends as a one-pixel strip along the picture's edge instead
         // of an inverted rectangle.
@@ -68,18 +61,10 @@ void MapArea::clampTo(const PixelRect& bounds) {
             r.right < bounds.right ? ++r.right : --r.left;
         if (r.height() == 0)
             r.bottom < bounds.bottom ? ++r.bottom : --r.top;
-        const QPoint tl = toView({r.left, r.top}), br = toView({r.right, r.bottom});
-        setRect(tl.x(), tl.y(), br.x(), br.y());
+        setRect(r);
         return;
     }
-    for (int i = 0; i < m_vertexCount; ++i) {
-        const QPoint p = m_imagePoints[i];
-        m_imagePoints[i] = {std::clamp(p.x(), bounds.left, bounds.right),
-                            std::clamp(p.y(), bounds.top, bounds.bottom)};
-        m_viewPoints[i] = toView(m_imagePoints[i]);
-        setVertexSquare(i);
-    }
-    closeRing();
-    takeBoundsFromRegion();
-    rebuildHandles();
+    for (QPoint& p : m_picture.points)
+        p = {std::clamp(p.x(), bounds.left, bounds.right),
+             std::clamp(p.y(), bounds.top, bounds.bottom)};
 }

@@ -1,15 +1,30 @@
 #pragma once
 
 #include "model/AreaTexts.h"
-#include "model/MapArea.h"
 #include "model/PixelRect.h"
 
+#include <QByteArrayView>
 #include <QPolygon>
 
-// One area as the map holds it in picture pixels: shape, texts and geometry,
-// whatever zoom and scroll position a view expresses it at. Undo steps keep
-// areas in this form, so that a step undone at another zoom than the one it
-// was made at puts the area back exactly (MapArea::picture, setPicture).
+// The kind of an area; the numbers are those of map files and the clipboard.
+enum class AreaShape : qint32 { Rectangle = 0, Circle = 1, Polygon = 2 };
+
+// A shape's HTML keyword in lower case ("rect", "circle", "poly"), as the
+// JSON forms of areas name it; and back, false for any other text.
+const char* shapeKeyword(AreaShape shape);
+bool shapeFromKeyword(QByteArrayView keyword, AreaShape& shape);
+
+// The centre and radius a circle area is written with, in picture pixels.
+struct CircleGeometry {
+    int x = 0;
+    int y = 0;
+    int radius = 0;
+    friend bool operator==(const CircleGeometry&, const CircleGeometry&) = default;
+};
+
+// One area as the map holds it, in picture pixels: shape, texts and
+// geometry. MapArea keeps its geometry in this form, and undo steps keep
+// whole areas so.
 struct PictureArea {
     AreaShape shape = AreaShape::Rectangle;
     AreaTexts texts;

@@ -101,11 +101,8 @@ bool PixelRegion::setArea(const MapArea& area) {
     case AreaShape::Polygon:
         break;
     }
-    const int n = area.vertexCount();
-    QPoint ring[MapArea::kMaxVertices];
-    for (int i = 0; i < n; ++i)
-        ring[i] = area.vertex(i);
-    return setPolygon(ring, n, Qt::WindingFill);
+    const QPolygon& ring = area.vertices();
+    return setPolygon(ring.constData(), int(ring.size()), Qt::WindingFill);
 }
 
 void PixelRegion::startRow(int y) {

@@ -31,7 +31,6 @@ public:
 
     explicit AreaListPane(CImageMapDoc& doc, QWidget* parent = nullptr);
 
-    AreaListModel* areaModel() const { return m_model; }
     // Shows area index (-1 for none) as the selected row.
     void showSelection(int index);
     int selectedRow() const;
@@ -44,9 +43,6 @@ public:
     std::function<void(const QPoint& globalPos)> onAreaMenu;
     // The mouse moves over the list.
     std::function<void()> onHover;
-
-    // The row a drag would move the dragged one to, -1 for none.
-    int dropTarget() const { return m_target; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,6 +1,6 @@
 #include "view/AreaPainter.h"
 
-#include "model/MapArea.h"
+#include "view/AreaGeometry.h"
 
 #include <QPainter>
 
@@ -17,7 +17,7 @@ QRect strokeRect(const PixelRect& r) {
 AreaPainter::AreaPainter(QPainter& painter, const AreaStyle& style, QPoint hatchOrigin)
     : m_painter(painter), m_style(style), m_hatchOrigin(hatchOrigin) {}
 
-void AreaPainter::draw(const MapArea& area, AreaDrawState state) {
+void AreaPainter::draw(const AreaGeometry& area, AreaDrawState state) {
     if (m_style.fill())
         fill(area);
     outline(area, m_style.state(state));
@@ -25,10 +25,10 @@ void AreaPainter::draw(const MapArea& area, AreaDrawState state) {
         handles(area);
 }
 
-void AreaPainter::fill(const MapArea& area) {
+void AreaPainter::fill(const AreaGeometry& area) {
     m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setBrushOrigin(m_hatchOrigin);
-    const PixelRect r = area.viewRect().normalized();
+    const PixelRect r = area.windowRect().normalized();
     switch (area.shape()) {
     case AreaShape::Rectangle:
         m_painter.fillRect(r.toQRect(), m_style.hatch());
@@ -41,13 +41,13 @@ void AreaPainter::fill(const MapArea& area) {
     case AreaShape::Polygon:
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(m_style.hatch());
-        m_painter.drawPolygon(area.viewRing(), Qt::OddEvenFill);
+        m_painter.drawPolygon(area.ring(), Qt::OddEvenFill);
         break;
     }
 }
 
-void AreaPainter::outline(const MapArea& area, const AreaStyle::StatePens& pens) {
-    const PixelRect r = area.viewRect().normalized();
+void AreaPainter::outline(const AreaGeometry& area, const AreaStyle::StatePens& pens) {
+    const PixelRect r = area.windowRect().normalized();
     if (area.shape() == AreaShape::Rectangle) {
         dottedFrame(r, pens);
         return;
@@ -61,7 +61,7 @@ void AreaPainter::outline(const MapArea& area, const AreaStyle::StatePens& pens)
         if (area.shape() == AreaShape::Circle)
             m_painter.drawEllipse(strokeRect(r));
         else
-            m_painter.drawPolyline(area.viewRing());
+            m_painter.drawPolyline(area.ring());
     }
 }
 
@@ -75,7 +75,7 @@ void AreaPainter::dottedFrame(const PixelRect& r, const AreaStyle::StatePens& pe
     m_painter.fillRect(QRect(r.right - 1, r.top, 1, h), pens.vertical);
 }
 
-void AreaPainter::handles(const MapArea& area) {
+void AreaPainter::handles(const AreaGeometry& area) {
     if (area.shape() == AreaShape::Polygon) {
         for (int i = 0; i < area.vertexCount(); ++i)
             handle(area.vertexHandle(i));

@@ -5,10 +5,10 @@
 
 #include <QPoint>
 
-class MapArea;
+class AreaGeometry;
 class QPainter;
 
-// Draws areas at their view geometry (window pixels) with the shared
+// Draws areas at their window geometry (AreaGeometry) with the shared
 // style: the optional hatch fill, the one-pixel dotted outline in the
 // state's colour with its gaps in the state's background colour, then the
 // handles. Leaves the painter's pen, brush, background and brush origin
@@ -19,13 +19,13 @@ public:
     // every area of a view so that neighbouring fills line up.
     AreaPainter(QPainter& painter, const AreaStyle& style, QPoint hatchOrigin);
 
-    void draw(const MapArea& area, AreaDrawState state);
+    void draw(const AreaGeometry& area, AreaDrawState state);
 
 private:
-    void fill(const MapArea& area);
-    void outline(const MapArea& area, const AreaStyle::StatePens& pens);
+    void fill(const AreaGeometry& area);
+    void outline(const AreaGeometry& area, const AreaStyle::StatePens& pens);
     void dottedFrame(const PixelRect& r, const AreaStyle::StatePens& pens);
-    void handles(const MapArea& area);
+    void handles(const AreaGeometry& area);
     void handle(const PixelRect& square);
 
     QPainter& m_painter;

@@ -4,21 +4,6 @@
 
 namespace AreaPlacement {
 
-QPoint toView(const MapArea& area, QPoint picture) {
-    return picture * area.scale() - area.origin();
-}
-
-void setPictureRect(MapArea& area, const PixelRect& picture) {
-    const QPoint topLeft = toView(area, {picture.left, picture.top});
-    const QPoint bottomRight = toView(area, {picture.right, picture.bottom});
-    area.setRect(topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y());
-}
-
-void setPictureVertex(MapArea& area, int i, QPoint picture) {
-    const QPoint v = toView(area, picture);
-    area.setVertex(i, v.x(), v.y());
-}
-
 namespace {
 
 int keptOne(int low, int high, int d, int boundLow, int boundHigh) {

@@ -2,7 +2,6 @@
 
 #include "document/ImageMapDoc.h"
 #include "model/Strings.h"
-#include "view/AreaPlacement.h"
 #include "view/DragFeedback.h"
 #include "view/StatusPanes.h"
 #include "view/ToolHost.h"
@@ -64,8 +63,8 @@ void CircleCreation::release(QPoint at) {
     end();
     if (m_radius < kMinRadius)
         return;
-    std::unique_ptr<MapArea> area = m_host.makeArea(AreaShape::Circle);
-    AreaPlacement::setPictureRect(*area, square());
+    auto area = std::make_unique<MapArea>(AreaShape::Circle);
+    area->setRect(square());
     m_host.addDrawnArea(std::move(area));
 }
 

@@ -101,11 +101,11 @@ void FrameDrag::release(QPoint at) {
     CImageMapDoc& doc = *m_host.document();
     const PixelRect r = m_now;
     if (m_index >= 0) {
-        doc.changeArea(m_index, [r](MapArea& a) { AreaPlacement::setPictureRect(a, r); });
+        doc.changeArea(m_index, [r](MapArea& a) { a.setRect(r); });
         return;
     }
-    std::unique_ptr<MapArea> area = m_host.makeArea(m_shape);
-    AreaPlacement::setPictureRect(*area, r);
+    auto area = std::make_unique<MapArea>(m_shape);
+    area->setRect(r);
     m_host.addDrawnArea(std::move(area));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/MapArea.h"
 #include "model/PixelRect.h"
+#include "view/AreaGeometry.h"
 #include "view/GridSnap.h"
 
 #include <QPoint>

@@ -60,8 +60,8 @@ std::unique_ptr<GridLineDrag> GridLineDrag::begin(CImageMapView& view, QPoint pr
 // The number of the line at window position `window`, counted in picture
 // pixels from the grid's origin, so that the line follows the mouse at any
 // zoom and scroll position.
-int GridLineDrag::lineNumber(int window, int scroll, int zoom, int offset, int size) {
-    const int picture = (window + scroll) / zoom;
+int GridLineDrag::lineNumber(int window, int scroll, ZoomLevel zoom, int offset, int size) {
+    const int picture = zoom.toPicture(window + scroll);
     return std::max(1, (picture - offset) / std::max(1, size));
 }
 
@@ -79,12 +79,14 @@ GridLineDrag::~GridLineDrag() {
 }
 
 void GridLineDrag::move(QPoint at, Qt::KeyboardModifiers) {
-    const int zoom = m_view.zoom();
-    const QPoint travel = at - m_press;
+    const ZoomLevel zoom = m_view.zoom();
+    const QPoint scroll = m_view.scrollPosition();
+    // The travel in picture pixels.
+    const QPoint travel = zoom.toPicture(at + scroll) - zoom.toPicture(m_press + scroll);
     if (m_lines.vertical)
-        m_now.sizeX = std::max(1, m_start.sizeX + travel.x() / zoom / m_kx);
+        m_now.sizeX = std::max(1, m_start.sizeX + travel.x() / m_kx);
     if (m_lines.horizontal)
-        m_now.sizeY = std::max(1, m_start.sizeY + travel.y() / zoom / m_ky);
+        m_now.sizeY = std::max(1, m_start.sizeY + travel.y() / m_ky);
     if (StatusPanes* panes = m_view.statusPanes())
         panes->showDimensions(m_now.sizeX, m_now.sizeY);
     m_view.repaintWindowRect(m_view.viewport()->rect());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/GridSettings.h"
+#include "model/ZoomLevel.h"
 #include "view/ViewInteraction.h"
 
 #include <QRect>
@@ -51,7 +52,7 @@ public:
 
 private:
     GridLineDrag(CImageMapView& view, QPoint press, Lines lines);
-    static int lineNumber(int window, int scroll, int zoom, int offset, int size);
+    static int lineNumber(int window, int scroll, ZoomLevel zoom, int offset, int size);
     void paintFeedback(QPainter& painter) const;
     void end();
 

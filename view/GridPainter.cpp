@@ -13,22 +13,34 @@ constexpr int kCrossArm = 4;
 
 } // namespace
 
-GridPainter::GridPainter(const GridSettings& grid, int zoom, QPoint scroll, QSize scaledPicture)
-    : m_visible(grid.enabled ? grid.visible : 0), m_scroll(scroll), m_scaled(scaledPicture) {
-    m_x = {grid.offX * zoom - scroll.x(), std::max(1, grid.sizeX) * zoom,
-           scaledPicture.width() - scroll.x()};
-    m_y = {grid.offY * zoom - scroll.y(), std::max(1, grid.sizeY) * zoom,
-           scaledPicture.height() - scroll.y()};
+GridPainter::GridPainter(const GridSettings& grid, ZoomLevel zoom, QPoint scroll,
+                         QSize scaledPicture)
+    : m_visible(grid.enabled ? grid.visible : 0), m_zoom(zoom), m_scroll(scroll),
+      m_scaled(scaledPicture) {
+    m_x = {grid.offX, std::max(1, grid.sizeX), scroll.x(), scaledPicture.width() - scroll.x()};
+    m_y = {grid.offY, std::max(1, grid.sizeY), scroll.y(), scaledPicture.height() - scroll.y()};
+    if (zoom.scaled(std::min(m_x.size, m_y.size)) < 3 && zoom.isReducing())
+        m_visible = 0;
 }
 
-QList<int> GridPainter::positions(const Axis& axis, int from, int to) {
+QList<int> GridPainter::positions(const Axis& axis, int from, int to) const {
     QList<int> out;
     to = std::min(to, axis.limit);
+    const auto at = [&](int k) {
+        return m_zoom.toWindow(axis.offset + k * axis.size) - axis.scroll;
+    };
+    // The first line at or after from: the picture coordinate there, back
+    // one line for the rounding of reduced levels.
     int k = 0;
-    if (from > axis.first)
-        k = (from - axis.first + axis.step - 1) / axis.step;
-    for (int p = axis.first + k * axis.step; p <= to; p += axis.step)
-        out << p;
+    const int first = at(0);
+    if (from > first) {
+        const int picture = m_zoom.toPicture(from + axis.scroll);
+        k = std::max(0, (picture - axis.offset) / axis.size - 1);
+    }
+    for (int p = at(k); p <= to; p = at(++k)) {
+        if (p >= from)
+            out << p;
+    }
     return out;
 }
 

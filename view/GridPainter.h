@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "model/ZoomLevel.h"
+
 class AreaStyle;
 class QPainter;
 struct GridSettings;
@@ -13,14 +15,16 @@ struct GridSettings;
 // background, or a small dotted cross at every grid point. Drawn only while
 // snapping is on and the grid is visible as lines (1) or crosses (2).
 //
-// Lines are grid size x zoom apart, the first at grid offset x zoom -
-// scroll, and run while they are at most the scaled picture's size -
-// scroll; they cover the picture only. The dots of lines are anchored to
+// Line k lies at the window position of picture coordinate offset + k x
+// size, and lines run while they are at most the scaled picture's size -
+// scroll; they cover the picture only. Lines closer than three window
+// pixels (a fine grid far out) are not drawn: they would only grey the
+// picture. The dots of lines are anchored to
 // the picture and those of each cross to its centre, so the grid looks the
 // same however it is repainted in pieces.
 class GridPainter {
 public:
-    GridPainter(const GridSettings& grid, int zoom, QPoint scroll, QSize scaledPicture);
+    GridPainter(const GridSettings& grid, ZoomLevel zoom, QPoint scroll, QSize scaledPicture);
 
     // Draws what falls inside exposed (window pixels).
     void draw(QPainter& painter, const AreaStyle& style, const QRect& exposed) const;
@@ -32,13 +36,15 @@ public:
 
 private:
     struct Axis {
-        int first = 0; // window position of line 0
-        int step = 1;
-        int limit = 0; // last position a line may take
+        int offset = 0; // picture coordinate of line 0
+        int size = 1;   // picture pixels between lines
+        int scroll = 0;
+        int limit = 0; // last window position a line may take
     };
-    static QList<int> positions(const Axis& axis, int from, int to);
+    QList<int> positions(const Axis& axis, int from, int to) const;
 
     int m_visible;
+    ZoomLevel m_zoom;
     Axis m_x;
     Axis m_y;
     QPoint m_scroll;

@@ -37,8 +37,3 @@ QPoint GridSnap::step() const {
         return {1, 1};
     return {std::max(m_grid.sizeX, 1), std::max(m_grid.sizeY, 1)};
 }
-
-QPoint GridSnap::pictureAt(QPoint window, QPoint scroll, int zoom) {
-    const int z = std::max(zoom, 1);
-    return {floorDiv(window.x() + scroll.x(), z), floorDiv(window.y() + scroll.y(), z)};
-}

@@ -5,8 +5,8 @@
 #include <QPoint>
 
 // Snapping to the grid, the one place every drag of the map view snaps
-// through. It works in picture pixels: a window point becomes the picture
-// pixel under it, floor((window + scroll) / zoom), and a picture coordinate
+// through. It works in picture pixels (ViewMapping gives the picture pixel
+// under a window point), and a picture coordinate
 // v snaps to offset + k x step with k = floor((v - offset) / step), so a
 // scrolled or zoomed view snaps onto the lines it draws. Without snapping
 // every picture pixel is a grid point (step 1, offset 0).
@@ -23,10 +23,6 @@ public:
     // One grid step (one picture pixel without snapping).
     QPoint step() const;
 
-    // The picture pixel under a window point of a view at zoom scrolled to
-    // scroll; rounds toward minus infinity, so that points left of or above
-    // the picture stay outside it.
-    static QPoint pictureAt(QPoint window, QPoint scroll, int zoom);
     static int floorDiv(int a, int b);
 
 private:

@@ -57,7 +57,7 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     m_tools[std::size_t(Tool::Polygon)] = std::make_unique<PolygonTool>(*this);
     m_tools[std::size_t(Tool::Arrow)] = std::make_unique<ArrowTool>(*this);
     connect(m_toolZoom, &ToolZoomState::toolChanged, this, &CImageMapView::onToolChanged);
-    connect(m_toolZoom, &ToolZoomState::zoomChanged, this, [this](int z) {
+    connect(m_toolZoom, &ToolZoomState::zoomChanged, this, [this](ZoomLevel z) {
         if (z != m_zoom)
             setZoom(z);
     });
@@ -69,7 +69,7 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     connect(&Settings::notifier(), &SettingsNotifier::changed, this,
             &CImageMapView::settingsChanged);
     updateScrollRange();
-    syncAllAreas();
+    layOutAll();
 }
 
 CImageMapView::~CImageMapView() {
@@ -88,7 +88,7 @@ void CImageMapView::setScrollPosition(QPoint position) {
 }
 
 QSize CImageMapView::scaledImageSize() const {
-    return QSize(m_doc->imageWidth(), m_doc->imageHeight()) * zoom();
+    return zoom().scaled(QSize(m_doc->imageWidth(), m_doc->imageHeight()));
 }
 
 QRect CImageMapView::imageRectInWindow() const {
@@ -96,12 +96,11 @@ QRect CImageMapView::imageRectInWindow() const {
 }
 
 QPoint CImageMapView::windowToImage(QPoint window) const {
-    const QPoint p = window + scrollPosition();
-    return {p.x() / zoom(), p.y() / zoom()};
+    return pictureAt(window);
 }
 
 QPoint CImageMapView::imageToWindow(QPoint image) const {
-    return image * zoom() - scrollPosition();
+    return windowAt(image);
 }
 
 QPoint CImageMapView::hatchOrigin() const {
@@ -118,59 +117,69 @@ void CImageMapView::updateScrollRange() {
     verticalScrollBar()->setPageStep(std::max(1, window.height()));
 }
 
-// Brings an area's view geometry to this view's zoom, scroll position and
-// window size.
-void CImageMapView::syncArea(MapArea& area) const {
-    if (area.scale() != zoom())
-        area.rescale(zoom());
-    const QPoint s = scrollPosition();
-    area.setOrigin(s.x(), s.y(), viewport()->width(), viewport()->height());
+AreaGeometry CImageMapView::layOut(int index) const {
+    return AreaGeometry(*m_doc->area(index), mapping(), Settings::app().handleSize());
 }
 
-void CImageMapView::syncAllAreas() {
-    for (int i = 0; i < m_doc->areaCount(); ++i)
-        syncArea(*m_doc->area(i));
+void CImageMapView::layOutAll() {
+    const int n = m_doc->areaCount();
+    m_geometry.clear();
+    m_geometry.reserve(std::size_t(n));
+    for (int i = 0; i < n; ++i)
+        m_geometry.push_back(layOut(i));
 }
 
-void CImageMapView::boundAreas() {
-    if (!m_doc->image())
-        return;
-    for (int i = 0; i < m_doc->areaCount(); ++i)
-        m_doc->area(i)->setLimitRect(m_doc->imageBounds());
+// The cache follows the document's notices; while a document is being
+// opened or made it may hold fewer areas than the document for a moment.
+const AreaGeometry* CImageMapView::cached(int index) const {
+    return index >= 0 && index < int(m_geometry.size()) && m_doc->validIndex(index)
+               ? &m_geometry[std::size_t(index)]
+               : nullptr;
+}
+
+AreaGeometry CImageMapView::geometryOf(int index) const {
+    const AreaGeometry* g = cached(index);
+    return g ? *g : AreaGeometry();
+}
+
+AreaGeometry::Hit CImageMapView::hitArea(int index, QPoint window) const {
+    const AreaGeometry* g = cached(index);
+    return g ? g->hitTest(window) : AreaGeometry::Hit{};
 }
 
 void CImageMapView::scrollContentsBy(int dx, int dy) {
-    syncAllAreas();
-    if (!m_relayout)
-        viewport()->scroll(dx, dy);
+    if (m_relayout)
+        return;
+    layOutAll();
+    viewport()->scroll(dx, dy);
 }
 
 void CImageMapView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollRange();
-    syncAllAreas();
+    layOutAll();
     if (m_panes)
         m_panes->showZoom(zoom());
 }
 
 // --- zoom -------------------------------------------------------------------------
 
-void CImageMapView::setZoom(int zoom) {
-    zoom = std::clamp(zoom, ToolZoomState::kMinZoom, ToolZoomState::kMaxZoom);
-    const int old = m_zoom;
+void CImageMapView::setZoom(ZoomLevel zoom, std::optional<QPoint> anchor) {
+    const ZoomLevel old = m_zoom;
     if (zoom != old) {
         cancelInteraction();
         const QSize window = viewport()->size();
-        const QPointF centre =
-            (QPointF(scrollPosition()) + QPointF(window.width(), window.height()) / 2) / old;
+        // The picture point at the anchor's pixel centre, in picture pixels.
+        const QPointF at = anchor ? QPointF(*anchor) + QPointF(0.5, 0.5)
+                                  : QPointF(window.width(), window.height()) / 2;
+        const QPointF picture = (QPointF(scrollPosition()) + at) / old.factor();
         m_zoom = zoom;
         m_relayout = true;
         updateScrollRange();
-        const QSize after = viewport()->size();
-        setScrollPosition({int(std::lround(centre.x() * zoom - after.width() / 2.0)),
-                           int(std::lround(centre.y() * zoom - after.height() / 2.0))});
+        const QPointF scroll = picture * zoom.factor() - at;
+        setScrollPosition({int(std::lround(scroll.x())), int(std::lround(scroll.y()))});
         m_relayout = false;
-        syncAllAreas();
+        layOutAll();
         viewport()->update();
     }
     // After the view follows: the state's signal finds the view there.
@@ -179,6 +188,13 @@ void CImageMapView::setZoom(int zoom) {
         emit zoomChanged(zoom);
     if (m_panes)
         m_panes->showZoom(zoom);
+}
+
+ZoomLevel CImageMapView::fittingZoom() const {
+    const QSize picture(m_doc->imageWidth(), m_doc->imageHeight());
+    if (picture.isEmpty())
+        return zoom();
+    return ZoomLevel::fitting(picture, maximumViewportSize());
 }
 
 void CImageMapView::showEvent(QShowEvent* event) {
@@ -193,19 +209,22 @@ void CImageMapView::applyFirstShow() {
     if (m_firstShowDone)
         return;
     m_firstShowDone = true;
-    boundAreas();
-    const Settings& s = Settings::app();
     const int w = m_doc->imageWidth(), h = m_doc->imageHeight();
-    if (!s.maximizeOnOpen || !s.zoomToFit || w <= 0 || h <= 0)
+    if (w <= 0 || h <= 0)
         return;
     // The whole window, as it is without scroll bars: at 1:1 a picture that
-    // qualifies needs none.
+    // fits needs none.
     const QSize window = maximumViewportSize();
-    if (w >= window.width() || h >= window.height())
+    if (w > window.width() || h > window.height()) {
+        setZoom(fittingZoom());
         return;
-    const int fit = std::min({window.width() / w, window.height() / h, ToolZoomState::kMaxZoom});
+    }
+    const Settings& s = Settings::app();
+    if (!s.maximizeOnOpen || !s.zoomToFit || w >= window.width() || h >= window.height())
+        return;
+    const int fit = std::min({window.width() / w, window.height() / h, 8});
     if (fit > 1)
-        setZoom(fit);
+        setZoom(ZoomLevel::in(fit));
 }
 
 QSize CImageMapView::sizeHint() const {
@@ -244,8 +263,7 @@ void CImageMapView::revealArea(int index) {
     const MapArea* area = m_doc->area(index);
     if (!area)
         return;
-    const PixelRect r = area->imageRect();
-    const QRect box(QPoint(r.left, r.top) * zoom(), QPoint(r.right, r.bottom) * zoom());
+    const QRect box = windowRectOf(area->imageRect()).translated(scrollPosition());
     const QSize window = viewport()->size();
     QPoint to = scrollPosition();
     // Along each axis: the area's start when it is before the window or
@@ -256,8 +274,8 @@ void CImageMapView::revealArea(int index) {
         else if (end > at + span)
             at = end - span;
     };
-    follow(to.rx(), box.left(), box.right(), window.width());
-    follow(to.ry(), box.top(), box.bottom(), window.height());
+    follow(to.rx(), box.left(), box.left() + box.width(), window.width());
+    follow(to.ry(), box.top(), box.top() + box.height(), window.height());
     setScrollPosition(to);
 }
 
@@ -270,8 +288,8 @@ AreaDrawState CImageMapView::drawState(int index) const {
 }
 
 void CImageMapView::repaintArea(int index) {
-    if (const MapArea* a = m_doc->area(index))
-        repaintExtent(a->extent());
+    if (const AreaGeometry* g = cached(index))
+        repaintExtent(g->extent());
 }
 
 // One pixel more than the extent: a polygon's outline runs along the far
@@ -279,14 +297,6 @@ void CImageMapView::repaintArea(int index) {
 void CImageMapView::repaintExtent(const PixelRect& extent) {
     if (!extent.isEmpty())
         viewport()->update(extent.grown(1).toQRect());
-}
-
-std::unique_ptr<MapArea> CImageMapView::makeArea(AreaShape shape) const {
-    auto area = std::make_unique<MapArea>(shape, Settings::app().handleSize());
-    syncArea(*area);
-    if (m_doc->image())
-        area->setLimitRect(m_doc->imageBounds());
-    return area;
 }
 
 QRect CImageMapView::windowRect() const {
@@ -304,16 +314,17 @@ void CImageMapView::setFeedbackPainter(std::function<void(QPainter&)> paint) {
 // --- document notices ---------------------------------------------------------------
 
 void CImageMapView::onAreaAdded(int index) {
-    MapArea* a = m_doc->area(index);
-    if (!a)
+    if (!m_doc->validIndex(index) || index > int(m_geometry.size()))
         return;
-    syncArea(*a);
-    if (m_doc->image())
-        a->setLimitRect(m_doc->imageBounds());
-    repaintExtent(a->extent());
+    m_geometry.insert(m_geometry.begin() + index, layOut(index));
+    repaintArea(index);
 }
 
-void CImageMapView::onAreaRemoved(int index, const PixelRect& oldExtent) {
+void CImageMapView::onAreaRemoved(int index) {
+    if (index < 0 || index >= int(m_geometry.size()))
+        return;
+    const PixelRect oldExtent = m_geometry[std::size_t(index)].extent();
+    m_geometry.erase(m_geometry.begin() + index);
     const auto follow = [index](int i) { return i == index ? -1 : i > index ? i - 1 : i; };
     const int selected = follow(m_selected);
     m_flyby = follow(m_flyby);
@@ -324,13 +335,12 @@ void CImageMapView::onAreaRemoved(int index, const PixelRect& oldExtent) {
     repaintExtent(oldExtent);
 }
 
-void CImageMapView::onAreaChanged(int index, const PixelRect& oldExtent, const PixelRect&) {
-    MapArea* a = m_doc->area(index);
-    if (!a)
+void CImageMapView::onAreaChanged(int index) {
+    if (!cached(index))
         return;
-    syncArea(*a);
-    repaintExtent(oldExtent);
-    repaintExtent(a->extent());
+    repaintExtent(m_geometry[std::size_t(index)].extent());
+    m_geometry[std::size_t(index)] = layOut(index);
+    repaintArea(index);
 }
 
 // Only the moved area's pixels change order with the areas it passed.
@@ -350,6 +360,13 @@ void CImageMapView::onAreaMoved(int from, int to) {
         m_selected = selected;
         emit selectionChanged(selected);
     }
+    if (from >= 0 && to >= 0 && from < int(m_geometry.size()) && to < int(m_geometry.size())) {
+        const auto first = m_geometry.begin();
+        if (from < to)
+            std::rotate(first + from, first + from + 1, first + to + 1);
+        else
+            std::rotate(first + to, first + from, first + from + 1);
+    }
     repaintArea(to);
 }
 
@@ -361,23 +378,17 @@ void CImageMapView::onAllChanged(int) {
         emit selectionChanged(-1);
     }
     updateScrollRange();
-    syncAllAreas();
-    boundAreas();
+    layOutAll();
+    m_stretch.forget();
     viewport()->update();
 }
 
 // --- preferences -------------------------------------------------------------------------
 
-void CImageMapView::refreshHandles() {
-    const int size = Settings::app().handleSize();
-    for (int i = 0; i < m_doc->areaCount(); ++i)
-        m_doc->area(i)->refreshHandles(size);
-    viewport()->update();
-}
-
 void CImageMapView::settingsChanged() {
     AreaStyle::refresh();
     if (m_toolZoom->zoom() != m_zoom)
         setZoom(m_toolZoom->zoom());
-    refreshHandles();
+    layOutAll();
+    viewport()->update();
 }

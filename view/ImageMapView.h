@@ -4,6 +4,7 @@
 #include "model/CommandTarget.h"
 #include "model/PastePosition.h"
 #include "model/PixelRect.h"
+#include "view/AreaGeometry.h"
 #include "view/AreaStyle.h"
 #include "view/PictureStretch.h"
 #include "view/ToolHost.h"
@@ -15,21 +16,23 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class MapTool;
 class StatusPanes;
 class ViewInteraction;
 
-// The editing view of one map: the document's picture at a whole zoom of
-// 1:1 to 8:1, scrolled, with the snap grid and the areas drawn over it.
+// The editing view of one map: the document's picture at one of the zoom
+// levels 1:16 to 16:1 (ZoomLevel), scrolled, with the snap grid and the
+// areas drawn over it.
 //
-// Coordinates: window = image x zoom - scroll position; image = (window +
-// scroll) / zoom with integer division. The scroll range is the picture's
-// size x zoom. Every area's view geometry (MapArea's scale and origin) is
-// kept at this view's zoom and scroll position: recomputed from the image
-// geometry when the zoom changes, shifted when only the scroll position or
-// the window size changes, so that an area's view rectangle is where it
-// shows in the window.
+// Coordinates: ViewMapping's, from this view's zoom and scroll position;
+// the scroll range is the zoomed picture's size. The areas stay in picture
+// pixels in the document; the view keeps each one's window geometry
+// (AreaGeometry: box, outline, handles) in a cache of its own, built again
+// for every area when the zoom or the scroll position changes and for one
+// area when the document says it changed.
 //
 // Painting touches only what is exposed: the part of the stretched picture
 // that shows, the patterned background with its frame outside a small
@@ -75,16 +78,20 @@ public:
     // setZoom so that the view follows.
     const ToolZoomState& toolZoom() const { return *m_toolZoom; }
     // The zoom the view is laid out and painted at.
-    int zoom() const override { return m_zoom; }
-    // As the command "Zoom To" n:1: clamps to 1..8, keeps the picture point
-    // at the window's centre where it was, recomputes the scroll range and
-    // the areas' view geometry, repaints, and writes the zoom pane.
-    void setZoom(int zoom);
+    ZoomLevel zoom() const override { return m_zoom; }
+    // As the Zoom To commands: keeps the picture point at window point
+    // anchor (the window's centre without one) where it was, recomputes
+    // the scroll range and the areas' window geometry, repaints, and writes
+    // the zoom pane.
+    void setZoom(ZoomLevel zoom, std::optional<QPoint> anchor = std::nullopt);
+    // Zoom to Fit: the largest level at which the whole picture fits the
+    // window without scroll bars.
+    ZoomLevel fittingZoom() const;
 
-    // The first showing of the document's window: gives every area the
-    // picture as its bounds and, with "MaximizeOnOpen" and "ZoomToFit" on,
-    // zooms a picture narrower and lower than the window to
-    // min(window width / picture width, window height / picture height, 8)
+    // The first showing of the document's window: a picture larger than
+    // the window opens at Zoom to Fit; with "MaximizeOnOpen" and
+    // "ZoomToFit" on, a picture narrower and lower than the window zooms to
+    // min(window width / picture width, window height / picture height, 8):1
     // when that is above 1. Runs once; later calls do nothing. The view
     // queues it when it is first shown, so a frame that maximises itself
     // while showing is measured maximised; a frame that settles its size
@@ -96,7 +103,7 @@ public:
     QPoint scrollPosition() const override;
     // Scrolls to a position (clamped to the scroll range).
     void setScrollPosition(QPoint position);
-    // The picture's size x zoom; empty without a picture.
+    // The picture's size at the zoom; empty without a picture.
     QSize scaledImageSize() const;
     // Where the scaled picture lies in the window.
     QRect imageRectInWindow() const;
@@ -117,9 +124,9 @@ public:
     AreaDrawState drawState(int index) const;
 
     // --- for the tools ------------------------------------------------------------------
-    // A new empty area already at this view's zoom and scroll position, with
-    // the picture as its bounds, ready to take view coordinates.
-    std::unique_ptr<MapArea> makeArea(AreaShape shape) const override;
+    // Area index as the window shows it now (from the cache).
+    AreaGeometry geometryOf(int index) const override;
+    AreaGeometry::Hit hitArea(int index, QPoint window) const override;
     // Schedules a repaint of what area index paints (its extent).
     void repaintArea(int index);
     void repaintWindowRect(const QRect& rect) override;
@@ -145,8 +152,8 @@ public:
     // (QPainter::RasterOp_NotDestination): drag outlines and rubber bands.
     // Repaint the old and new places of the feedback after changing it.
     void setFeedbackPainter(std::function<void(QPainter&)> paint) override;
-    // The view's share of the document's enable rules (selection, zoom);
-    // the clipboard flag is left for the caller to fill.
+    // The view's share of the document's enable rules (selection); the
+    // clipboard flag is left for the caller to fill.
     CImageMapDoc::CommandContext commandContext() const;
 
     // --- commands ------------------------------------------------------------------------
@@ -155,8 +162,8 @@ public:
 
     // Application-wide drawing settings (grid, colours, fill, handles) or
     // the window's zoom may have changed: rebuilds the shared pens and
-    // brushes when they are out of date, gives every area its handle size
-    // again, follows the tool-and-zoom state's zoom, and repaints. Every
+    // brushes when they are out of date, lays the areas out again with the
+    // handle size, follows the tool-and-zoom state's zoom, and repaints. Every
     // view runs it on Settings::notifier()'s changed().
     void settingsChanged();
 
@@ -177,7 +184,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void zoomChanged(int zoom);
+    void zoomChanged(ZoomLevel zoom);
     void selectionChanged(int index);
 
 protected:
@@ -194,6 +201,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -204,17 +212,16 @@ protected:
 private:
     // Document notices.
     void onAreaAdded(int index);
-    void onAreaRemoved(int index, const PixelRect& oldExtent);
-    void onAreaChanged(int index, const PixelRect& oldExtent, const PixelRect& newExtent);
+    void onAreaRemoved(int index);
+    void onAreaChanged(int index);
     void onAreaMoved(int from, int to);
     void onAllChanged(int hint);
 
     void updateScrollRange();
-    void syncArea(MapArea& area) const;
-    void syncAllAreas();
-    void boundAreas();
+    AreaGeometry layOut(int index) const;
+    const AreaGeometry* cached(int index) const;
+    void layOutAll();
     void repaintExtent(const PixelRect& extent);
-    void refreshHandles();
     QPoint hatchOrigin() const;
     // Mouse (ImageMapViewMouse.cpp).
     void showPositionAt(QPoint window);
@@ -245,7 +252,9 @@ private:
     StatusPanes* m_panes;
     std::unique_ptr<ToolZoomState> m_ownToolZoom;
     ToolZoomState* m_toolZoom;
-    int m_zoom;
+    ZoomLevel m_zoom;
+    // The window geometry of every area, by index.
+    std::vector<AreaGeometry> m_geometry;
     std::unique_ptr<ViewInteraction> m_interaction;
     int m_selected = -1;
     int m_flyby = -1;

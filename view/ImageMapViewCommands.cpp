@@ -7,7 +7,8 @@
 namespace {
 
 bool isZoomCommand(CommandId id) {
-    return id == CommandId::ZoomIn || id == CommandId::ZoomOut || zoomOfCommand(id) != 0;
+    return id == CommandId::ZoomIn || id == CommandId::ZoomOut || id == CommandId::ZoomToFit ||
+           ZoomLevel::ofCommand(id).has_value();
 }
 
 } // namespace
@@ -15,7 +16,6 @@ bool isZoomCommand(CommandId id) {
 CImageMapDoc::CommandContext CImageMapView::commandContext() const {
     CImageMapDoc::CommandContext context;
     context.selected = m_selected;
-    context.zoom = zoom();
     return context;
 }
 
@@ -34,14 +34,18 @@ bool CImageMapView::onCommand(int id) {
         return true;
     if (!isZoomCommand(command))
         return false;
-    if (!m_doc->commandEnabled(command, commandContext()))
+    CommandState state;
+    onUpdateCommand(id, state);
+    if (!state.enabled)
         return true; // taken, as a disabled command is: nothing happens
     if (command == CommandId::ZoomIn)
-        setZoom(zoom() + 1);
+        setZoom(zoom().larger());
     else if (command == CommandId::ZoomOut)
-        setZoom(zoom() - 1);
+        setZoom(zoom().smaller());
+    else if (command == CommandId::ZoomToFit)
+        setZoom(fittingZoom());
     else
-        setZoom(zoomOfCommand(command));
+        setZoom(*ZoomLevel::ofCommand(command));
     return true;
 }
 
@@ -51,10 +55,15 @@ bool CImageMapView::onUpdateCommand(int id, CommandState& state) {
         return true;
     if (!isZoomCommand(command))
         return false;
-    state.enabled = m_doc->commandEnabled(command, commandContext());
-    if (const int n = zoomOfCommand(command)) {
+    if (command == CommandId::ZoomIn)
+        state.enabled = !zoom().isLargest();
+    else if (command == CommandId::ZoomOut)
+        state.enabled = !zoom().isSmallest();
+    else
+        state.enabled = true;
+    if (const std::optional<ZoomLevel> level = ZoomLevel::ofCommand(command)) {
         state.radio = true;
-        state.checked = n == zoom();
+        state.checked = *level == zoom();
     }
     return true;
 }

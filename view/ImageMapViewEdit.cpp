@@ -6,7 +6,6 @@
 #include "model/Settings.h"
 #include "model/Strings.h"
 #include "model/UrlDrop.h"
-#include "view/AreaPlacement.h"
 #include "view/ImageMapView.h"
 #include "view/MapTool.h"
 
@@ -138,8 +137,7 @@ void CImageMapView::paste() {
     if (!record)
         return;
     cancelInteraction();
-    const int i =
-        m_doc->pasteArea(*record, m_pastePosition, Settings::app().grid, zoom(), scrollPosition());
+    const int i = m_doc->pasteArea(*record, m_pastePosition, Settings::app().grid);
     if (i >= 0)
         setSelected(i);
 }
@@ -151,9 +149,10 @@ int CImageMapView::contextMenuAt(QPoint window) {
     const bool polygonTool = m_toolZoom->isPolygon();
     if (polygonTool || m_toolZoom->isArrow()) {
         for (int i = 0; i < m_doc->areaCount(); ++i) {
-            const MapArea& a = *m_doc->area(i);
-            if (a.shape() != AreaShape::Polygon)
+            const AreaGeometry* g = cached(i);
+            if (!g || g->shape() != AreaShape::Polygon)
                 continue;
+            const AreaGeometry& a = *g;
             for (int v = 0; v < a.vertexCount(); ++v) {
                 if (a.vertexHandle(v).contains(window)) {
                     m_pointTarget = {i, v, -1, window};
@@ -162,7 +161,7 @@ int CImageMapView::contextMenuAt(QPoint window) {
                     return polygonTool ? DeletePointMenu : DeletePointAreaMenu;
                 }
             }
-            const int edge = a.findEdge(window.x(), window.y());
+            const int edge = a.findEdge(window);
             if (edge >= 0) {
                 m_pointTarget = {i, -1, edge, window};
                 if (!polygonTool)
@@ -187,8 +186,8 @@ void CImageMapView::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Mouse || !m_contextMenu || m_doc->isReadOnly())
         return;
     QPoint at(3, 3);
-    if (const MapArea* a = m_doc->area(m_selected)) {
-        const PixelRect r = a->viewRect();
+    if (const AreaGeometry* g = cached(m_selected)) {
+        const PixelRect r = g->windowRect();
         at = {r.left + r.width() / 2, r.top + r.height() / 2};
     }
     const int menu = contextMenuAt(at);
@@ -201,17 +200,15 @@ bool CImageMapView::canInsertPoint() const {
     const MapArea* a = m_doc->area(m_pointTarget.area);
     return !m_doc->isReadOnly() && a && a->shape() == AreaShape::Polygon &&
            m_pointTarget.edge >= 0 && m_pointTarget.edge < a->vertexCount() &&
-           a->vertexCount() < MapArea::kMaxVertices;
+           MapArea::roomForVertex(a->vertexCount());
 }
 
 void CImageMapView::insertPoint() {
     const PointTarget t = m_pointTarget;
     m_pointTarget = {};
     const QPoint picture = pictureAt(t.at);
-    m_doc->changeArea(t.area, [t, picture](MapArea& a) {
-        const QPoint v = AreaPlacement::toView(a, picture);
-        a.insertVertex(t.edge, v.x(), v.y());
-    });
+    m_doc->changeArea(
+        t.area, [t, picture](MapArea& a) { a.insertVertex(t.edge, picture.x(), picture.y()); });
 }
 
 // A polygon that would be left with fewer than three points goes whole,
@@ -256,7 +253,7 @@ void CImageMapView::dragEnterEvent(QDragEnterEvent* event) {
 // The area the drop would change shows as the flyby: the front-most one
 // under the point, as a visitor's click finds it.
 void CImageMapView::dragMoveEvent(QDragMoveEvent* event) {
-    const int target = m_doc->dropTargetAt(event->position().toPoint());
+    const int target = m_doc->dropTargetAt(pictureAt(event->position().toPoint()));
     setFlyby(target);
     if (target >= 0)
         event->acceptProposedAction();
@@ -278,7 +275,7 @@ void CImageMapView::dropEvent(QDropEvent* event) {
         event->ignore();
         return;
     }
-    const int i = m_doc->dropUrl(*drop, event->position().toPoint());
+    const int i = m_doc->dropUrl(*drop, pictureAt(event->position().toPoint()));
     if (i < 0) {
         event->ignore();
         return;

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <QWheelEvent>
 
 namespace {
 
@@ -93,6 +94,22 @@ void CImageMapView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     if (m_doc->validIndex(m_selected) && !m_doc->isReadOnly())
         postCommand(int(CommandId::EditAreaInfo));
+}
+
+// Ctrl with the wheel zooms one level a notch, keeping the picture point
+// under the mouse where it is; without Ctrl the wheel scrolls.
+void CImageMapView::wheelEvent(QWheelEvent* event) {
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const int delta = event->angleDelta().y();
+    event->accept();
+    if (delta == 0 || !m_doc->image())
+        return;
+    const QPoint at = event->position().toPoint();
+    setZoom(delta > 0 ? zoom().larger() : zoom().smaller(), at);
+    showPositionAt(at);
 }
 
 void CImageMapView::endInteractionIfDone() {
@@ -216,8 +233,11 @@ void CImageMapView::showPositionAt(QPoint window) {
     if (!m_panes)
         return;
     if (m_doc->image() && imageRectInWindow().contains(window)) {
+        // Below 1:1 the last window pixel may stand for fewer pixels than
+        // the level's block; its point stays on the picture.
         const QPoint p = windowToImage(window);
-        m_panes->showPosition(p.x(), p.y());
+        m_panes->showPosition(std::min(p.x(), m_doc->imageWidth() - 1),
+                              std::min(p.y(), m_doc->imageHeight() - 1));
     } else {
         m_panes->showPosition(-1, -1);
     }

@@ -13,11 +13,10 @@ MapTool::Hit MapTool::hitAt(QPoint window, Qt::KeyboardModifiers modifiers) cons
     const int n = doc.areaCount();
     for (int k = 0; k < n; ++k) {
         const int i = fromBack ? n - 1 - k : k;
-        MapArea& area = *doc.area(i);
-        const int code = area.hitTestWithBounds(window.x(), window.y());
-        if (code == AreaHit::Miss || (code == AreaHit::Body && !bodyCounts))
+        const AreaGeometry::Hit hit = m_host.hitArea(i, window);
+        if (hit.code == AreaHit::Miss || (hit.code == AreaHit::Body && !bodyCounts))
             continue;
-        return {i, code, code == AreaHit::Vertex ? area.hotVertex() : -1};
+        return {i, hit.code, hit.vertex};
     }
     return {};
 }

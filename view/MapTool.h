@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/MapArea.h"
+#include "view/AreaGeometry.h"
 
 #include <QPoint>
 #include <Qt>

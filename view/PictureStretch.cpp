@@ -89,13 +89,19 @@ void PictureStretch::expandRow(quint32* out, int skip, int zoom, int width) cons
     }
 }
 
-const QImage& PictureStretch::render(const LoadedImage& picture, int zoom, QPoint scroll,
+const QImage& PictureStretch::render(const LoadedImage& picture, ZoomLevel level, QPoint scroll,
                                      const QRect& part) {
     const int width = part.width(), height = part.height();
     if (width <= 0 || height <= 0) {
         m_result = QImage();
         return m_result;
     }
+    if (level.isReducing()) {
+        const QImage& small = reduced(picture, level.den());
+        m_result = small.copy(part.translated(scroll));
+        return m_result;
+    }
+    const int zoom = level.num();
     if (m_pixels.size() < size_t(width) * size_t(height))
         m_pixels.resize(size_t(width) * size_t(height));
     m_result = QImage(reinterpret_cast<uchar*>(m_pixels.data()), width, height, width * 4,
@@ -126,4 +132,56 @@ const QImage& PictureStretch::render(const LoadedImage& picture, int zoom, QPoin
         }
     }
     return m_result;
+}
+
+void PictureStretch::forget() {
+    m_reduced = QImage();
+    m_reducedFrom = nullptr;
+    m_reducedDen = 0;
+}
+
+// Sums the den x den blocks of output row outRow, colour by colour, and
+// writes their means.
+void PictureStretch::reduceRows(const LoadedImage& picture, int den, int outRow,
+                                std::vector<quint32>& sums) {
+    const int w = picture.width(), h = picture.height();
+    const int outWidth = m_reduced.width();
+    std::fill(sums.begin(), sums.end(), 0u);
+    const int first = outRow * den, last = std::min(h, first + den);
+    for (int y = first; y < last; ++y) {
+        convertRow(picture, h - 1 - y, 0, w, m_row.data()); // rows are kept bottom-up
+        for (int x = 0; x < w; ++x) {
+            const quint32 p = m_row[std::size_t(x)];
+            quint32* s = &sums[std::size_t(x / den) * 3];
+            s[0] += (p >> 16) & 0xff;
+            s[1] += (p >> 8) & 0xff;
+            s[2] += p & 0xff;
+        }
+    }
+    auto* out = reinterpret_cast<quint32*>(m_reduced.scanLine(outRow));
+    const int rows = last - first;
+    for (int x = 0; x < outWidth; ++x) {
+        const int n = rows * (std::min(w, (x + 1) * den) - x * den);
+        const quint32* s = &sums[std::size_t(x) * 3];
+        out[x] = kOpaque | (s[0] / n) << 16 | (s[1] / n) << 8 | (s[2] / n);
+    }
+}
+
+const QImage& PictureStretch::reduced(const LoadedImage& picture, int den) {
+    if (m_reducedFrom == &picture && m_reducedDen == den)
+        return m_reduced;
+    const ZoomLevel level = ZoomLevel::out(den);
+    m_reduced =
+        QImage(level.scaled(picture.width()), level.scaled(picture.height()), QImage::Format_RGB32);
+    m_reducedFrom = &picture;
+    m_reducedDen = den;
+    if (m_reduced.isNull())
+        return m_reduced;
+    loadPalette(picture);
+    if (m_row.size() < std::size_t(picture.width()))
+        m_row.resize(std::size_t(picture.width()));
+    std::vector<quint32> sums(std::size_t(m_reduced.width()) * 3);
+    for (int y = 0; y < m_reduced.height(); ++y)
+        reduceRows(picture, den, y, sums);
+    return m_reduced;
 }

@@ -100,7 +100,7 @@ void PolygonDrag::release(QPoint at) {
     const QPolygon now = m_now;
     m_host.document()->changeArea(m_index, [now](MapArea& a) {
         for (int i = 0; i < int(now.size()) && i < a.vertexCount(); ++i)
-            AreaPlacement::setPictureVertex(a, i, now[i]);
+            a.setVertex(i, now[i].x(), now[i].y());
     });
 }
 

@@ -2,7 +2,6 @@
 
 #include "document/ImageMapDoc.h"
 #include "model/Strings.h"
-#include "view/AreaPlacement.h"
 #include "view/DragFeedback.h"
 #include "view/StatusPanes.h"
 #include "view/ToolHost.h"
@@ -85,7 +84,7 @@ void PolygonRubberBand::press(QPoint at, Qt::KeyboardModifiers modifiers) {
         finish();
         return;
     }
-    if (m_vertices.size() >= MapArea::kMaxVertices)
+    if (!MapArea::roomForVertex(int(m_vertices.size())))
         return;
     m_vertices << p;
     m_host.repaintWindowRect(bandCovering());
@@ -100,12 +99,9 @@ void PolygonRubberBand::finish() {
     end();
     if (vertices.size() < 3)
         return;
-    std::unique_ptr<MapArea> area = m_host.makeArea(AreaShape::Polygon);
-    for (QPoint v : vertices) {
-        const QPoint w = AreaPlacement::toView(*area, v);
-        area->addVertex(w.x(), w.y());
-    }
-    area->finishPolygon();
+    auto area = std::make_unique<MapArea>(AreaShape::Polygon);
+    for (QPoint v : vertices)
+        area->addVertex(v.x(), v.y());
     m_host.addDrawnArea(std::move(area));
 }
 

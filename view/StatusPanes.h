@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MapCheckStatus.h"
+#include "model/ZoomLevel.h"
 
 #include <QString>
 
@@ -12,8 +13,8 @@ public:
     virtual void showPosition(int x, int y) = 0;
     // "%4d x%4d" when either is non-zero, else blank.
     virtual void showDimensions(int width, int height) = 0;
-    // "%d:1" when zoom > 0, else blank.
-    virtual void showZoom(int zoom) = 0;
+    // The level's text ("1:4", "2:1").
+    virtual void showZoom(ZoomLevel zoom) = 0;
     // The message pane: prompts, tips, menu help.
     virtual void showPrompt(const QString& text) = 0;
 };

@@ -171,7 +171,8 @@ void TestMapWindow::paintPicture(const QRect& exposed) {
     const QRect part = exposed & m_picture->rect();
     if (!m_image || part.isEmpty())
         return;
-    painter.drawImage(part.topLeft(), m_stretch.render(*m_image, 1, scrollPosition(), part));
+    painter.drawImage(part.topLeft(),
+                      m_stretch.render(*m_image, ZoomLevel(), scrollPosition(), part));
 }
 
 void TestMapWindow::pointAt(QPoint inPicture) {

@@ -25,6 +25,11 @@ QPoint ToolHost::snappedPictureAt(QPoint window) const {
     return {std::clamp(p.x(), b.left, b.right), std::clamp(p.y(), b.top, b.bottom)};
 }
 
+AreaGeometry ToolHost::geometryOf(int index) const {
+    const MapArea* area = document()->area(index);
+    return area ? AreaGeometry(*area, mapping(), Settings::app().handleSize()) : AreaGeometry();
+}
+
 void ToolHost::endInteraction() {
     setFeedbackPainter({});
     if (StatusPanes* panes = statusPanes()) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "model/MapArea.h"
+#include "model/ZoomLevel.h"
+#include "view/AreaGeometry.h"
 #include "view/GridSnap.h"
+#include "view/ViewMapping.h"
 
 #include <QPoint>
 #include <QRect>
@@ -22,8 +25,16 @@ public:
     virtual ~ToolHost() = default;
 
     virtual CImageMapDoc* document() const = 0;
-    virtual int zoom() const = 0;
+    virtual ZoomLevel zoom() const = 0;
     virtual QPoint scrollPosition() const = 0;
+    ViewMapping mapping() const { return {zoom(), scrollPosition()}; }
+    // Area index as the window shows it: the view answers from its cache,
+    // others derive it from the document's area.
+    virtual AreaGeometry geometryOf(int index) const;
+    // The hit test of area index at a window point.
+    virtual AreaGeometry::Hit hitArea(int index, QPoint window) const {
+        return geometryOf(index).hitTest(window);
+    }
     // The part of the window the view shows (its viewport's rectangle).
     virtual QRect windowRect() const = 0;
 
@@ -43,9 +54,6 @@ public:
     // Runs a command through the command chain once the event in progress
     // is over (Edit Area Info after drawing).
     virtual void postCommand(int id) = 0;
-    // A new empty area at this view's zoom and scroll position with the
-    // picture as its bounds.
-    virtual std::unique_ptr<MapArea> makeArea(AreaShape shape) const = 0;
     // The snap grid drags go by.
     virtual GridSnap gridSnap() const { return GridSnap::current(); }
 
@@ -58,17 +66,12 @@ public:
     // its feedback was.
     void endInteraction();
 
-    // The picture pixel under a window point (rounding toward minus
-    // infinity) and the window point of a picture pixel's corner.
-    QPoint pictureAt(QPoint window) const {
-        return GridSnap::pictureAt(window, scrollPosition(), zoom());
-    }
-    QPoint windowAt(QPoint picture) const { return picture * zoom() - scrollPosition(); }
+    // The picture pixel under a window point (ViewMapping) and the window
+    // point of a picture pixel's corner.
+    QPoint pictureAt(QPoint window) const { return mapping().pictureAt(window); }
+    QPoint windowAt(QPoint picture) const { return mapping().windowAt(picture); }
     // The snapped picture point under a window point, kept inside the
     // picture (points may lie on its far edges).
     QPoint snappedPictureAt(QPoint window) const;
-    QRect windowRectOf(const PixelRect& picture) const {
-        const QPoint topLeft = windowAt({picture.left, picture.top});
-        return QRect(topLeft, QSize(picture.width(), picture.height()) * zoom());
-    }
+    QRect windowRectOf(const PixelRect& picture) const { return mapping().windowRectOf(picture); }
 };

@@ -5,8 +5,7 @@ void ToolZoomState::setTool(Tool tool) {
     emit toolChanged(tool);
 }
 
-void ToolZoomState::setZoom(int zoom) {
-    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+void ToolZoomState::setZoom(ZoomLevel zoom) {
     if (zoom == m_zoom)
         return;
     m_zoom = zoom;

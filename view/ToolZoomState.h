@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CommandIds.h"
+#include "model/ZoomLevel.h"
 
 #include <QObject>
 
@@ -16,8 +17,6 @@ class ToolZoomState : public QObject {
 
 public:
     enum class Tool { Rectangle, Circle, Polygon, Arrow };
-    static constexpr int kMinZoom = 1;
-    static constexpr int kMaxZoom = 8;
 
     explicit ToolZoomState(QObject* parent = nullptr) : QObject(parent) {}
 
@@ -31,11 +30,10 @@ public:
     // Rectangle, circle or polygon.
     bool isDrawingTool() const { return m_tool != Tool::Arrow; }
 
-    int zoom() const { return m_zoom; }
-    // Any value is clamped into 1 to 8.
-    void setZoom(int zoom);
-    void zoomIn() { setZoom(m_zoom + 1); }
-    void zoomOut() { setZoom(m_zoom - 1); }
+    ZoomLevel zoom() const { return m_zoom; }
+    void setZoom(ZoomLevel zoom);
+    void zoomIn() { setZoom(m_zoom.larger()); }
+    void zoomOut() { setZoom(m_zoom.smaller()); }
 
     // The tool a tool command selects; false for other commands.
     static bool toolOfCommand(CommandId id, Tool& tool);
@@ -44,9 +42,9 @@ signals:
     // Emitted for every tool command, also one that picks the current tool
     // again: it still drops what the view was doing.
     void toolChanged(ToolZoomState::Tool tool);
-    void zoomChanged(int zoom);
+    void zoomChanged(ZoomLevel zoom);
 
 private:
     Tool m_tool = Tool::Arrow;
-    int m_zoom = kMinZoom;
+    ZoomLevel m_zoom;
 };

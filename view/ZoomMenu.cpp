@@ -2,6 +2,7 @@
 
 #include "model/CommandIds.h"
 #include "model/Strings.h"
+#include "model/ZoomLevel.h"
 #include "view/ImageMapView.h"
 
 #include <QActionGroup>
@@ -15,9 +16,10 @@ QMenu* create(CImageMapView& view, QWidget* parent) {
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
     QPointer<CImageMapView> target(&view);
-    for (int n = 1; n <= 8; ++n) {
-        const int id = int(CommandId::Zoom1) + n - 1;
-        QAction* action = menu->addAction(QString::asprintf(Strings::raw(Str::ZoomMenuItem), n));
+    for (ZoomLevel level : ZoomLevel::levels()) {
+        const int id = int(ZoomLevel::commandOf(level));
+        QAction* action = menu->addAction(
+            QString::asprintf(Strings::raw(Str::ItemZoomLevel), level.num(), level.den()));
         action->setCheckable(true);
         action->setData(id);
         group->addAction(action);

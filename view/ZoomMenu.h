@@ -4,7 +4,7 @@ class CImageMapView;
 class QMenu;
 class QWidget;
 
-// The zoom menu (156): "1:1" to "8:1", the Zoom To commands of one map
+// The zoom menu (156): every level "1:16" to "16:1", the Zoom To commands of one map
 // view, the current zoom marked. The status bar's zoom pane opens it for
 // the active view; the view's context menu carries the same items.
 namespace ZoomMenu {

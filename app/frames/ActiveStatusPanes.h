@@ -26,7 +26,7 @@ public:
         if (StatusPanes* to = m_target())
             to->showDimensions(width, height);
     }
-    void showZoom(int zoom) override {
+    void showZoom(ZoomLevel zoom) override {
         if (StatusPanes* to = m_target())
             to->showZoom(zoom);
     }

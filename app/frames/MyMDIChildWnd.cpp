@@ -115,7 +115,6 @@ void MyMDIChildWnd::connectAreaList() {
     list->onAreaMenu = [this](const QPoint& at) { openContextMenu(150, at); };
 }
 
-
 ToolZoomState& MyMDIChildWnd::toolZoom() {
     return m_toolBar->toolZoom();
 }
@@ -130,7 +129,6 @@ CImageMapDoc::CommandContext MyMDIChildWnd::commandContext() {
     // The map view answers for Paste ahead of the document and asks the
     // clipboard itself; nothing else here depends on it.
     context.clipboardHasArea = false;
-    context.zoom = toolZoom().zoom();
     return context;
 }
 

@@ -44,7 +44,7 @@ StatusBar::StatusBar(QWidget* parent)
         if (m_views > 0)
             emit zoomMenuRequested(at);
     };
-    m_zoom = addValuePane(zoom, Str::ZoomSizing, Str::ZoomPaneTip);
+    m_zoom = addValuePane(zoom, Str::ZoomLevelSizing, Str::ZoomPaneTip);
 }
 
 QLabel* StatusBar::addValuePane(QLabel* pane, int sizingId, int tipId) {
@@ -71,10 +71,10 @@ void StatusBar::showDimensions(int width, int height) {
             : QString());
 }
 
-void StatusBar::showZoom(int zoom) {
+void StatusBar::showZoom(ZoomLevel zoom) {
     if (m_views == 0)
         return;
-    m_zoom->setText(zoom > 0 ? QString::asprintf(Strings::raw(Str::ZoomFormat), zoom) : QString());
+    m_zoom->setText(zoom.text());
 }
 
 void StatusBar::showPrompt(const QString& text) {

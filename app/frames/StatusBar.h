@@ -21,7 +21,7 @@ public:
 
     void showPosition(int x, int y) override;
     void showDimensions(int width, int height) override;
-    void showZoom(int zoom) override;
+    void showZoom(ZoomLevel zoom) override;
     void showPrompt(const QString& text) override;
     void showState(int state, int areaNumber) override;
 

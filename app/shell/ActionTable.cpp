@@ -1,6 +1,7 @@
 #include "app/shell/ActionTable.h"
 
 #include "model/Strings.h"
+#include "model/ZoomLevel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -82,8 +83,8 @@ ActionTable::ActionTable(QObject* parent)
 void ActionTable::add(const Entry& entry) {
     const int id = int(entry.id);
     auto* action = new QAction(this);
-    const int zoom = zoomOfCommand(entry.id);
-    action->setText(zoom ? QString::asprintf(Strings::raw(entry.textId), zoom)
+    const std::optional<ZoomLevel> zoom = ZoomLevel::ofCommand(entry.id);
+    action->setText(zoom ? QString::asprintf(Strings::raw(entry.textId), zoom->num(), zoom->den())
                          : Strings::text(entry.textId));
     const QStringList help = Strings::text(id).split(QLatin1Char('\n'));
     action->setStatusTip(help.value(0));
@@ -179,12 +180,18 @@ std::vector<ActionTable::Entry> ActionTable::entries() {
          Kind::Plain,
          {keys(Ctrl | Qt::Key_Minus), keys(Ctrl | Keypad | Qt::Key_Minus)}},
     };
-    for (int n = 1; n <= 8; ++n) {
-        table.push_back({CommandId(int(C::Zoom1) + n - 1),
-                         Str::ItemZoom,
-                         NoPicture,
-                         Kind::Zoom,
-                         {keys(Ctrl | Shift | Qt::Key(Qt::Key_0 + n))}});
+    table.push_back({C::ZoomToFit,
+                     Str::ItemZoomToFit,
+                     NoPicture,
+                     Kind::Plain,
+                     {keys(Ctrl | Qt::Key_0), keys(Ctrl | Keypad | Qt::Key_0)}});
+    // Every level; Ctrl+Shift+1 to 8 keep meaning 1:1 to 8:1.
+    for (ZoomLevel level : ZoomLevel::levels()) {
+        QList<QKeySequence> shortcuts;
+        if (!level.isReducing() && level.num() <= 8)
+            shortcuts << keys(Ctrl | Shift | Qt::Key(Qt::Key_0 + level.num()));
+        table.push_back(
+            {ZoomLevel::commandOf(level), Str::ItemZoomLevel, NoPicture, Kind::Zoom, shortcuts});
     }
     const std::vector<S> rest = mapAndWindowEntries();
     table.insert(table.end(), rest.begin(), rest.end());

@@ -3,6 +3,7 @@
 #include "app/shell/ActionTable.h"
 #include "model/CommandIds.h"
 #include "model/Strings.h"
+#include "model/ZoomLevel.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,8 +24,8 @@ int id(C command) {
 
 QList<int> zoomLevels() {
     QList<int> ids;
-    for (int n = 0; n < 8; ++n)
-        ids << id(C::Zoom1) + n;
+    for (ZoomLevel level : ZoomLevel::levels())
+        ids << id(ZoomLevel::commandOf(level));
     return ids;
 }
 
@@ -150,7 +151,8 @@ void MenuBuilder::refreshRecentFiles(QMenu* menu, QAction* before) {
 void MenuBuilder::buildViewMenu(QMenuBar* bar, bool mapOpen) {
     QList<int> items = {id(C::ViewToolbar), id(C::ViewStatusBar)};
     if (mapOpen)
-        items << kSeparator << id(C::AreaList) << kSeparator << id(C::ZoomIn) << id(C::ZoomOut);
+        items << kSeparator << id(C::AreaList) << kSeparator << id(C::ZoomIn) << id(C::ZoomOut)
+              << id(C::ZoomToFit);
     QMenu* view = addMenu(bar, Str::MenuView, items);
     if (!mapOpen)
         return;
@@ -231,9 +233,9 @@ QMenu* MenuBuilder::createContextMenu(int menuId, const ActionTable& actions, QW
         items = QList<int>{id(C::DeletePoint), kSeparator} + areaItems;
         break;
     case 155:
-        items = {id(C::EditMapInfo), kSeparator,         id(C::RectangleTool),
-                 id(C::CircleTool),  id(C::PolygonTool), id(C::ArrowTool),
-                 kSeparator,         id(C::ZoomIn),      id(C::ZoomOut)};
+        items = {id(C::EditMapInfo), kSeparator,       id(C::RectangleTool), id(C::CircleTool),
+                 id(C::PolygonTool), id(C::ArrowTool), kSeparator,           id(C::ZoomIn),
+                 id(C::ZoomOut),     id(C::ZoomToFit)};
         break;
     default:
         return nullptr;

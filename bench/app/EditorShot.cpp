@@ -35,6 +35,15 @@
 
 namespace {
 
+// A level given as "n" (n:1) or "a:b" ("1:4"); 1:1 for anything else.
+ZoomLevel levelFrom(const QString& text) {
+    for (ZoomLevel z : ZoomLevel::levels()) {
+        if (z.text() == text || (!z.isReducing() && QString::number(z.num()) == text))
+            return z;
+    }
+    return {};
+}
+
 class LoggingPrompter : public Prompter {
 public:
     Answer ask(const QString& text, Buttons, Icon) override {
@@ -58,7 +67,7 @@ void addOptions(QCommandLineParser& p) {
     p.addPositionalArgument("map", "The map file to open.");
     p.addPositionalArgument("out", "The PNG file to write.");
     p.addOptions({
-        {"zoom", "Zoom 1 to 8, through the Zoom To command.", "n"},
+        {"zoom", "A zoom level (\"1:4\", \"3:1\" or 3), through its Zoom To command.", "level"},
         {"size", "Size of the main window (default 1100x720).", "WxH", "1100x720"},
         {"select", "Index of the selected area.", "i"},
         {"hover", "Picture point the mouse rests on (fills the position pane).", "x,y"},
@@ -167,7 +176,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (parser.isSet("zoom"))
-        app.router().dispatch(int(CommandId::Zoom1) + parser.value("zoom").toInt() - 1);
+        app.router().dispatch(int(ZoomLevel::commandOf(levelFrom(parser.value("zoom")))));
     if (parser.isSet("select"))
         view->setSelected(parser.value("select").toInt());
     if (parser.isSet("hover"))
@@ -179,8 +188,8 @@ int main(int argc, char** argv) {
     QImage picture;
     if (parser.isSet("test-map")) {
         picture = testMapShot(app, pointOf(parser.value("test-map")));
-        std::fprintf(stderr, "tessary-editor-shot: the view is at %d:1 after Test Map\n",
-                     view->zoom());
+        std::fprintf(stderr, "tessary-editor-shot: the view is at %s after Test Map\n",
+                     qPrintable(view->zoom().text()));
     } else {
         const QRect window = frame.frameGeometry();
         const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);

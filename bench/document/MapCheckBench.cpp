@@ -47,7 +47,6 @@ std::unique_ptr<MapArea> starPolygon(QRandomGenerator& random, int cx, int cy, i
         const double radius = r * (0.5 + random.generateDouble() / 2);
         a->addVertex(cx + int(radius * std::cos(angle)), cy + int(radius * std::sin(angle)));
     }
-    a->finishPolygon();
     return a;
 }
 

@@ -41,13 +41,11 @@ std::unique_ptr<MapArea> makeArea(QRandomGenerator& random, int i) {
             a->addVertex(l + w / 2 + int(w / 2 * std::cos(angle)),
                          t + h / 2 + int(h / 2 * std::sin(angle)));
         }
-        a->finishPolygon();
     } else {
         a = std::make_unique<MapArea>(AreaShape(i % 3));
         a->setRect(l, t, l + w, t + h);
     }
     a->setUrl("u" + QByteArray::number(i) + ".htm");
-    a->rescale(2);
     return a;
 }
 
@@ -64,9 +62,9 @@ void step(CImageMapDoc& doc, QRandomGenerator& random, int k) {
     case 0:
         doc.changeArea(n, [](MapArea& a) {
             if (a.shape() == AreaShape::Polygon)
-                a.insertVertex(0, a.viewPoint(0).x() + 6, a.viewPoint(0).y() + 4);
+                a.insertVertex(0, a.vertex(0).x() + 3, a.vertex(0).y() + 2);
             else
-                a.setRect(a.viewRect().translated(6, 4));
+                a.setRect(a.imageRect().translated(3, 2));
         });
         break;
     case 1:

@@ -136,7 +136,7 @@ void ServerMapReaderIntoAreas(benchmark::State& state) {
     measure(state, [](const QString& path) {
         MappedFile mapped;
         mapped.open(path);
-        AreaCollector areas(5, CImageMapDoc::kMaxAreas);
+        AreaCollector areas(CImageMapDoc::kMaxAreas);
         MapInfo info;
         ServerMapReader().read(mapped, areas, info);
         benchmark::DoNotOptimize(areas.areas().size());

@@ -44,7 +44,8 @@ void addOptions(QCommandLineParser& p) {
     p.addPositionalArgument("map", "The map file to open (.map, .imp).");
     p.addPositionalArgument("out", "The PNG file to write.");
     p.addOptions({
-        {"zoom", "Zoom 1 to 8; without it the first showing fits the picture.", "n"},
+        {"zoom", "A zoom level (\"1:4\", \"3:1\" or 3); without it the first showing fits.",
+         "level"},
         {"size", "Window size (default 640x400).", "WxH", "640x400"},
         {"scroll", "Scroll position in window pixels.", "x,y"},
         {"select", "Index of the selected area.", "i"},
@@ -68,6 +69,15 @@ void mouse(CImageMapView& view, QEvent::Type type, QPoint at) {
 
 // As a user draws, by mouse events at points given as fractions of the
 // picture.
+// A level given as "n" (n:1) or "a:b" ("1:4"); 1:1 for anything else.
+ZoomLevel levelFrom(const QString& text) {
+    for (ZoomLevel z : ZoomLevel::levels()) {
+        if (z.text() == text || (!z.isReducing() && QString::number(z.num()) == text))
+            return z;
+    }
+    return {};
+}
+
 void drawWithTools(CImageMapView& view, ToolZoomState& tools) {
     const QSize picture(view.document()->imageWidth(), view.document()->imageHeight());
     const auto at = [&](double x, double y) {
@@ -135,7 +145,7 @@ int main(int argc, char** argv) {
     view.show();
     view.applyFirstShow();
     if (parser.isSet("zoom"))
-        view.setZoom(parser.value("zoom").toInt());
+        view.setZoom(levelFrom(parser.value("zoom")));
     if (parser.isSet("scroll"))
         view.setScrollPosition(pair(parser.value("scroll"), ','));
     view.setSelected(parser.isSet("select") ? parser.value("select").toInt() : -1);

@@ -74,7 +74,7 @@ void addAreas(CImageMapDoc& doc) {
         const int left = (i % 32) * cellW + 10, top = (i / 32) * cellH + 10;
         const int right = left + cellW - 20, bottom = top + cellH - 20;
         const AreaShape shape = AreaShape(i % 3);
-        auto area = std::make_unique<MapArea>(shape, 5);
+        auto area = std::make_unique<MapArea>(shape);
         if (shape == AreaShape::Polygon) {
             const int cx = (left + right) / 2, cy = (top + bottom) / 2;
             for (int k = 0; k < 7; ++k) {
@@ -82,7 +82,6 @@ void addAreas(CImageMapDoc& doc) {
                 area->addVertex(cx + int((right - left) / 2 * std::cos(t)),
                                 cy + int((bottom - top) / 2 * std::sin(t)));
             }
-            area->finishPolygon();
         } else {
             area->setRect(left, top, right, bottom);
         }
@@ -117,7 +116,7 @@ struct Scene {
         view->viewport()->installEventFilter(&counter);
     }
 
-    void at(int zoom) {
+    void at(ZoomLevel zoom) {
         view->setZoom(zoom);
         const QSize scaled = view->scaledImageSize();
         view->setScrollPosition(
@@ -170,14 +169,14 @@ void measure(benchmark::State& state, Step step) {
     state.counters["painted_px"] = double(g_scene->counter.pixels) / n;
 }
 
-void fullRepaint(benchmark::State& state, int zoom) {
+void fullRepaint(benchmark::State& state, ZoomLevel zoom) {
     g_scene->at(zoom);
     measure(state, [] { g_scene->view->viewport()->repaint(); });
 }
 
 // One step of the scroll bar's arrow, alternately right and left, painted as
 // the event loop paints it.
-void scrollStep(benchmark::State& state, int zoom) {
+void scrollStep(benchmark::State& state, ZoomLevel zoom) {
     g_scene->at(zoom);
     QScrollBar* bar = g_scene->view->horizontalScrollBar();
     bool right = true;
@@ -212,10 +211,10 @@ void moves(benchmark::State& state, QPoint from) {
 // The top-left handle of the rectangle at the window's centre (area 528,
 // picture (2010, 1498) - (2115, 1571)), at 8:1.
 void BM_HandleDragMove_8to1(benchmark::State& state) {
-    g_scene->at(8);
+    g_scene->at(ZoomLevel::in(8));
     CImageMapView& view = *g_scene->view;
     view.setFocus();
-    const PixelRect handle = g_scene->doc.area(528)->handle(0);
+    const PixelRect handle = view.geometryOf(528).handle(0);
     const QPoint press(handle.left + handle.width() / 2, handle.top + handle.height() / 2);
     mouse(QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
     QCoreApplication::processEvents();
@@ -231,7 +230,7 @@ void BM_HandleDragMove_8to1(benchmark::State& state) {
 void BM_PolygonBandMove_8to1(benchmark::State& state) {
     if (g_scene->doc.isFull())
         g_scene->doc.deleteArea(g_scene->doc.areaCount() - 1);
-    g_scene->at(8);
+    g_scene->at(ZoomLevel::in(8));
     CImageMapView& view = *g_scene->view;
     Settings::app().areaPrompt = false;
     const QPoint first = view.imageToWindow({2000, 1490});
@@ -249,16 +248,16 @@ void BM_PolygonBandMove_8to1(benchmark::State& state) {
 }
 
 void BM_FullRepaint_1to1(benchmark::State& state) {
-    fullRepaint(state, 1);
+    fullRepaint(state, ZoomLevel::in(1));
 }
 void BM_FullRepaint_8to1(benchmark::State& state) {
-    fullRepaint(state, 8);
+    fullRepaint(state, ZoomLevel::in(8));
 }
 void BM_ScrollStep_1to1(benchmark::State& state) {
-    scrollStep(state, 1);
+    scrollStep(state, ZoomLevel::in(1));
 }
 void BM_ScrollStep_8to1(benchmark::State& state) {
-    scrollStep(state, 8);
+    scrollStep(state, ZoomLevel::in(8));
 }
 
 } // namespace

@@ -147,8 +147,9 @@ TEST_F(ShellTest, MenusFollowWhetherAMapIsOpen) {
     EXPECT_TRUE(file.contains(id(C::RecentFile1)));
     EXPECT_EQ(menuCommands(bar, 1), (QList<int>{id(C::Undo), id(C::Redo), id(C::Cut), id(C::Copy),
                                                 id(C::Paste), id(C::Delete), id(C::EditAreaInfo)}));
-    EXPECT_EQ(menuCommands(bar, 2), (QList<int>{id(C::ViewToolbar), id(C::ViewStatusBar),
-                                                id(C::AreaList), id(C::ZoomIn), id(C::ZoomOut)}));
+    EXPECT_EQ(menuCommands(bar, 2),
+              (QList<int>{id(C::ViewToolbar), id(C::ViewStatusBar), id(C::AreaList), id(C::ZoomIn),
+                          id(C::ZoomOut), id(C::ZoomToFit)}));
     EXPECT_EQ(menuCommands(bar, 3),
               (QList<int>{id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool),
                           id(C::ArrowTool), id(C::EditMapInfo)}));
@@ -199,18 +200,24 @@ TEST_F(ShellTest, ToolAndZoomCommandsChangeTheWindowsToolbarState) {
     start({sampleMap("site.map")});
     MyMDIChildWnd* child = frame().activeChild();
     EXPECT_TRUE(state(C::ArrowTool).checked);
-    EXPECT_FALSE(state(C::ZoomOut).enabled);
+    EXPECT_TRUE(state(C::ZoomOut).enabled); // 1:2 and below
     ASSERT_TRUE(dispatch(C::PolygonTool));
     EXPECT_TRUE(child->toolZoom().isPolygon());
     EXPECT_TRUE(state(C::PolygonTool).checked && state(C::PolygonTool).radio);
     EXPECT_FALSE(state(C::ArrowTool).checked);
     ASSERT_TRUE(dispatch(C::Zoom8));
-    EXPECT_EQ(child->toolZoom().zoom(), 8);
-    EXPECT_FALSE(state(C::ZoomIn).enabled);
+    EXPECT_EQ(child->toolZoom().zoom(), ZoomLevel::in(8));
     EXPECT_TRUE(state(C::Zoom8).checked);
     EXPECT_EQ(frame().mainStatusBar()->zoomText(), "8:1");
+    ASSERT_TRUE(dispatch(C::Zoom16));
+    EXPECT_FALSE(state(C::ZoomIn).enabled);
     ASSERT_TRUE(dispatch(C::ZoomOut));
-    EXPECT_EQ(child->toolZoom().zoom(), 7);
+    EXPECT_EQ(child->toolZoom().zoom(), ZoomLevel::in(12));
+    ASSERT_TRUE(dispatch(C::ZoomOut16));
+    EXPECT_FALSE(state(C::ZoomOut).enabled);
+    EXPECT_EQ(frame().mainStatusBar()->zoomText(), "1:16");
+    ASSERT_TRUE(dispatch(C::ZoomToFit));
+    EXPECT_NE(child->toolZoom().zoom(), ZoomLevel::out(16)); // the sample fits at 1:1
 }
 
 TEST_F(ShellTest, CommandsOfAnOpenMapFollowTheDocumentsRules) {

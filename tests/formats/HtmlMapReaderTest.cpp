@@ -10,7 +10,7 @@
 namespace {
 
 struct Read {
-    explicit Read(const QByteArray& text, DocumentDialogs* dialogs = nullptr) : areas(5, 1024) {
+    explicit Read(const QByteArray& text, DocumentDialogs* dialogs = nullptr) : areas(1024) {
         ok = HtmlMapReader::read(text, areas, info, dialogs);
     }
     int count() const { return int(areas.areas().size()); }

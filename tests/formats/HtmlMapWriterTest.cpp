@@ -28,7 +28,6 @@ std::unique_ptr<MapArea> polygon(std::initializer_list<QPoint> points, const Are
     auto a = std::make_unique<MapArea>(AreaShape::Polygon);
     for (const QPoint& p : points)
         a->addVertex(p.x(), p.y());
-    a->finishPolygon();
     a->setTexts(texts);
     return a;
 }
@@ -220,7 +219,7 @@ TEST(HtmlMapWriter, LongDescriptionsWrap) {
     const QByteArray spaced = write({}, info);
     EXPECT_TRUE(spaced.contains("#$DESCRIPTION:" + QByteArray(50, 'a') + " " + QByteArray(9, 'b') +
                                 " -->\r\n<!-- #$DESCRIPTION:" + QByteArray(20, 'c') + " -->"));
-    AreaCollector areas(5, 1024);
+    AreaCollector areas(1024);
     MapInfo back;
     ASSERT_TRUE(HtmlMapReader::read(spaced, areas, back, nullptr));
     EXPECT_EQ(back.description, info.description);
@@ -256,7 +255,7 @@ TEST(HtmlMapWriter, DoubleQuotesInValuesMakeTheRoundTrip) {
     EXPECT_TRUE(out.contains("HREF=\"a.htm?q=&quot;1&quot;\" TARGET=\"f&quot;rame\" "
                              "ALT=\"the &quot;best&quot; one\">"));
 
-    AreaCollector collected(5, 1024);
+    AreaCollector collected(1024);
     MapInfo back;
     ASSERT_TRUE(HtmlMapReader::read(out, collected, back, nullptr));
     EXPECT_EQ(back.title, info.title);
@@ -298,7 +297,7 @@ TEST(HtmlMapWriter, MapsOfTheDocumentsFullSizeReadBackWhole) {
                              {"a-page-with-a-longer-name.htm", {}, {}}));
     const QByteArray page = write({}, mapInfo(), areas);
     EXPECT_GT(page.size(), 65536); // beyond the writer's first reservation
-    AreaCollector back(5, 1024);
+    AreaCollector back(1024);
     MapInfo info;
     ASSERT_TRUE(HtmlMapReader::read(page, back, info, nullptr));
     ASSERT_EQ(back.areas().size(), 1024u);

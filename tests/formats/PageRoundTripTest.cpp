@@ -69,7 +69,6 @@ Areas randomAreas(QRandomGenerator& random) {
             const int count = 3 + random.bounded(MapArea::kMaxVertices - 2);
             for (int i = 0; i < count; ++i) // distinct, so none is dropped
                 area->addVertex(i * 7 + random.bounded(5), random.bounded(2000));
-            area->finishPolygon();
         } else {
             const int x = random.bounded(-50, 900), y = random.bounded(-50, 900);
             const int w = 2 * (1 + random.bounded(200)),
@@ -136,7 +135,7 @@ QByteArray save(QByteArrayView old, const MapInfo& info, const Areas& areas) {
 // The map of that name read back from page (the first one of the name).
 Areas readBack(const QByteArray& page, const QByteArray& name, MapInfo& info) {
     const HtmlPageScan scan = HtmlPageScan::scan(page);
-    AreaCollector collector(5, MapArea::kMaxAreas);
+    AreaCollector collector(MapArea::kMaxAreas);
     for (int i = 0; i < int(scan.maps.size()); ++i) {
         if (HtmlText::unquote(scan.maps[i].name) == name) {
             MapReadReport report;
@@ -255,7 +254,7 @@ TEST(PageRoundTrip, ForeignMarkupIsReadAsBrowsersReadIt) {
         "</map>\n</body></html>\n";
     MapInfo info;
     MapReadReport report;
-    AreaCollector collector(5, MapArea::kMaxAreas);
+    AreaCollector collector(MapArea::kMaxAreas);
     ASSERT_TRUE(HtmlMapReader::read(page, collector, info, nullptr, &report));
     EXPECT_FALSE(report.lossy());
     EXPECT_EQ(info.title, "surf");
@@ -307,7 +306,7 @@ TEST(PageRoundTrip, WhatCannotBeHeldIsCountedNeverCutSilently) {
     EXPECT_EQ(scan.imgs[300].src, "big.png");
     EXPECT_EQ(scan.maps[300].areasBeyond, 1100 + 4 - HtmlPageScan::kMaxAreasPerMap);
 
-    AreaCollector collector(5, MapArea::kMaxAreas);
+    AreaCollector collector(MapArea::kMaxAreas);
     MapInfo info;
     MapReadReport report;
     HtmlMapReader::loadMap(scan, 300, collector, info, &report);
@@ -327,7 +326,7 @@ TEST(PageRoundTrip, WhatCannotBeHeldIsCountedNeverCutSilently) {
         small += " d" + QByteArray::number(i);
     small += "></map>";
     MapReadReport smallReport;
-    AreaCollector few(5, MapArea::kMaxAreas);
+    AreaCollector few(MapArea::kMaxAreas);
     ASSERT_TRUE(HtmlMapReader::read(small, few, info, nullptr, &smallReport));
     EXPECT_EQ(
         smallReport.lossList().toStdString(),

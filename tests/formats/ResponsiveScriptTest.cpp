@@ -39,7 +39,6 @@ Areas threeShapes() {
     auto p = std::make_unique<MapArea>(AreaShape::Polygon);
     for (QPoint v : {QPoint(4, 8), QPoint(160, 8), QPoint(160, 96)})
         p->addVertex(v.x(), v.y());
-    p->finishPolygon();
     for (auto* a : {r.get(), c.get(), p.get()})
         a->setTexts({"a.htm", {}, "A"});
     areas.push_back(std::move(r));
@@ -76,7 +75,7 @@ struct ReadMap {
 
 ReadMap read(QByteArrayView page, int index) {
     ReadMap out;
-    AreaCollector sink(5, 1024);
+    AreaCollector sink(1024);
     HtmlMapReader::loadMap(HtmlPageScan::scan(page), index, sink, out.info);
     for (const auto& a : sink.areas()) {
         const PixelRect r = a->imageRect();

@@ -14,7 +14,7 @@ namespace {
 
 // Reads text into areas the way the document does.
 struct Read {
-    explicit Read(const QByteArray& text, int capacity = 1024) : areas(5, capacity) {
+    explicit Read(const QByteArray& text, int capacity = 1024) : areas(capacity) {
         ok = ServerMapReader().readText(text, areas, info);
     }
     int count() const { return int(areas.areas().size()); }
@@ -198,7 +198,7 @@ TEST(ServerMapReader, ReadOnlyFollowsTheFilesWriteProtection) {
     QFile::setPermissions(path, QFile::ReadOwner);
     MappedFile file;
     ASSERT_TRUE(file.open(path));
-    AreaCollector areas(5, 1024);
+    AreaCollector areas(1024);
     MapInfo info;
     EXPECT_TRUE(ServerMapReader().read(file, areas, info));
     EXPECT_TRUE(info.readOnly);
@@ -228,7 +228,7 @@ TEST(ServerMapReader, HostileTextsNumbersAndPagesAreBoundedAndExplained) {
     // A page that gives no map says why, and where.
     const auto failure = [](const QByteArray& text) {
         ServerMapReader reader;
-        AreaCollector areas(5, 1024);
+        AreaCollector areas(1024);
         MapInfo info;
         EXPECT_FALSE(reader.readText(text, areas, info));
         return reader.report().failureText().toStdString();

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzBytes tail(data + qMin<size_t>(size, AreaClipRecord::kSize),
                    size - qMin<size_t>(size, AreaClipRecord::kSize));
     const QPoint at(int(tail.range(-40000, 40000)), int(tail.range(-40000, 40000)));
-    const std::unique_ptr<MapArea> area = record->makeArea(at, 5);
+    const std::unique_ptr<MapArea> area = record->makeArea(at);
     FUZZ_CHECK(area && area->shape() == record->shape);
     FUZZ_CHECK(area->vertexCount() <= MapArea::kMaxVertices);
     const QByteArray again = AreaClipRecord::of(*area).toBytes();

@@ -114,7 +114,7 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
         (std::fprintf(stderr, "saved page:\n"),
          std::fwrite(saved.constData(), 1, size_t(saved.size()), stderr));
     FUZZ_CHECK(index >= 0);
-    AreaCollector collector(5, MapArea::kMaxAreas);
+    AreaCollector collector(MapArea::kMaxAreas);
     MapInfo back;
     MapReadReport report;
     HtmlMapReader::loadMap(scan, index, collector, back, &report);

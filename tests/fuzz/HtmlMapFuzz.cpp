@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzBytes in(data, size);
     FuzzDialogs dialogs(in.byte());
     const QByteArrayView page = in.rest();
-    AreaCollector collector(5, MapArea::kMaxAreas);
+    AreaCollector collector(MapArea::kMaxAreas);
     MapInfo info;
     MapReadReport report;
     if (!HtmlMapReader::read(page, collector, info, &dialogs, &report)) {

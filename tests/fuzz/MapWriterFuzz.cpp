@@ -31,7 +31,6 @@ std::unique_ptr<MapArea> makeArea(FuzzBytes& in) {
         const int n = area->vertexCount();
         if (n > 1 && area->vertex(n - 1) == area->vertex(0))
             area->deleteVertex(n - 1);
-        area->finishPolygon();
         if (area->vertexCount() < 3)
             return nullptr; // too few distinct vertices: no polygon
     } else {

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const char* const names[] = {"shop.map", "shop.imp", "shop.htm", "shop"};
     const QString name = QString::fromLatin1(names[in.byte() % 4]);
     FuzzDialogs dialogs(in.byte());
-    AreaCollector collector(5, MapArea::kMaxAreas);
+    AreaCollector collector(MapArea::kMaxAreas);
     MapInfo info;
     ServerMapReader reader(&dialogs);
     if (!reader.readText(in.rest(), collector, info, name))

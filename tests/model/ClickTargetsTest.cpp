@@ -22,14 +22,10 @@ std::unique_ptr<MapArea> randomArea(std::mt19937& rng, int index) {
         const int n = 1 + int(rng() % 8); // two and fewer vertices hold no pixel
         for (int i = 0; i < n; ++i)
             area->addVertex(coordinate(), coordinate());
-        area->finishPolygon();
     } else {
         area->setRect(coordinate(), coordinate(), coordinate(), coordinate());
     }
     area->setUrl("area" + QByteArray::number(index) + ".htm");
-    // As a view zoomed and scrolled holds it.
-    area->rescale(1 + int(rng() % 8));
-    area->setOrigin(int(rng() % 50), int(rng() % 50));
     return area;
 }
 

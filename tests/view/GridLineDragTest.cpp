@@ -32,7 +32,7 @@ protected:
         m_doc = documentWith(m_pictures, solid(300, 200, kPictureColor));
         m_view = std::make_unique<CImageMapView>(m_doc.get(), &m_panes);
         showAt(*m_view, 500, 400);
-        m_view->setZoom(2);
+        m_view->setZoom(ZoomLevel::in(2));
         m_view->setScrollPosition({0, 0});
     }
 
@@ -204,7 +204,7 @@ TEST_F(GridLineDragTest, TheCursorPositionPaneFollowsTheMouseOverThePicture) {
     mouse(QEvent::MouseMove, {21, 41}, Qt::NoButton, Qt::NoModifier);
     ASSERT_FALSE(panes.positions.isEmpty());
     EXPECT_EQ(panes.positions.last(), QPoint(20, 20)); // picture pixels at 2:1
-    m_view->setZoom(1);
+    m_view->setZoom(ZoomLevel::in(1));
     m_view->setScrollPosition({0, 0});
     mouse(QEvent::MouseMove, {350, 41}, Qt::NoButton, Qt::NoModifier); // right of the picture
     EXPECT_EQ(panes.positions.last(), QPoint(-1, -1));

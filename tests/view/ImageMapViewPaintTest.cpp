@@ -78,7 +78,7 @@ TEST(PictureStretchTest, StretchesEveryStoredFormByStraightCopy) {
         for (int zoom : {1, 3, 8}) {
             const QPoint scroll(zoom * 5 + 1, zoom * 2 + 2);
             const QRect part(4, 3, 37 * zoom - scroll.x() - 9, 23 * zoom - scroll.y() - 5);
-            const QImage out = stretch.render(*picture, zoom, scroll, part);
+            const QImage out = stretch.render(*picture, ZoomLevel::in(zoom), scroll, part);
             ASSERT_EQ(out.size(), part.size());
             int wrong = 0;
             for (int y = 0; y < part.height(); ++y) {
@@ -97,22 +97,22 @@ TEST_F(ViewPaintTest, MiddleHandlesShowOnlyWhenTheAreaIsWiderThanAHandle) {
     Settings::app().fillArea = false;
     AreaStyle::rebuild();
     auto doc = plainDocument();
-    const MapArea* a = addRect(*doc, {40, 40, 44, 42}); // 4 wide, 2 high
+    addRect(*doc, {40, 40, 44, 42}); // 4 wide, 2 high
     CImageMapView view(doc.get());
     showAt(view, 300, 200);
 
     QImage shown = shot(view);
     for (int h = 0; h < 4; ++h)
-        EXPECT_GT(marked(shown, a->handle(h)), 6) << "corner " << h;
+        EXPECT_GT(marked(shown, view.geometryOf(0).handle(h)), 6) << "corner " << h;
     // Above the top edge, between the corner handles: where handle 4 would be.
     EXPECT_EQ(marked(shown, {40, 35, 44, 40}), 0);
     EXPECT_EQ(marked(shown, {40, 42, 44, 47}), 0);
 
-    view.setZoom(2); // display width 8, height 4
+    view.setZoom(ZoomLevel::in(2)); // display width 8, height 4
     view.setScrollPosition({0, 0});
     shown = shot(view);
     for (int h : {0, 1, 2, 3, 4, 6})
-        EXPECT_GT(marked(shown, a->handle(h)), 20) << "handle " << h;
+        EXPECT_GT(marked(shown, view.geometryOf(0).handle(h)), 20) << "handle " << h;
     EXPECT_EQ(marked(shown, {80 - 10, 80, 80, 84}), 0); // handle 7's place: left of the area
     EXPECT_EQ(marked(shown, {88, 80, 88 + 10, 84}), 0); // handle 5's place
 }
@@ -120,12 +120,12 @@ TEST_F(ViewPaintTest, MiddleHandlesShowOnlyWhenTheAreaIsWiderThanAHandle) {
 TEST_F(ViewPaintTest, HandlesStayVisibleOnDarkAndLightPictures) {
     for (QRgb background : {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(128, 128, 128)}) {
         auto doc = documentWith(m_pictures, solid(100, 100, background));
-        const MapArea* a = addRect(*doc, {30, 30, 60, 60});
+        addRect(*doc, {30, 30, 60, 60});
         CImageMapView view(doc.get());
         showAt(view, 120, 120);
         const QImage shown = shot(view);
         int black = 0, white = 0;
-        const PixelRect h = a->handle(2);
+        const PixelRect h = view.geometryOf(0).handle(2);
         for (int y = h.top; y < h.bottom; ++y) {
             for (int x = h.left; x < h.right; ++x) {
                 black += shown.pixel(x, y) == qRgb(0, 0, 0);
@@ -226,7 +226,7 @@ TEST_F(ViewPaintTest, GridLinesStartAtTheOffsetTimesTheZoom) {
     auto doc = plainDocument();
     CImageMapView view(doc.get());
     showAt(view, 300, 200);
-    view.setZoom(2);
+    view.setZoom(ZoomLevel::in(2));
     view.setScrollPosition({0, 0});
     const QImage shown = shot(view);
     const QRgb grey = qRgb(0x80, 0x80, 0x80);
@@ -302,15 +302,15 @@ TEST_F(ViewPaintTest, PreferencesRebuildPensAndHandleSizes) {
     Settings::app().fillArea = false;
     AreaStyle::rebuild();
     auto doc = plainDocument();
-    const MapArea* a = addRect(*doc, {40, 40, 80, 80});
+    addRect(*doc, {40, 40, 80, 80});
     CImageMapView view(doc.get());
     showAt(view, 200, 150);
     view.setSelected(0);
     Settings::app().selectedColor = 0x0000ff00;
     Settings::app().grabSize = true;
     Settings::announceChange();
-    EXPECT_EQ(a->handleSize(), 9);
-    EXPECT_EQ(a->handle(2), (PixelRect{80, 80, 89, 89}));
+    EXPECT_EQ(view.geometryOf(0).handleSide(), 9);
+    EXPECT_EQ(view.geometryOf(0).handle(2), (PixelRect{80, 80, 89, 89}));
     const QImage shown = shot(view);
     EXPECT_EQ(shown.pixel(40, 40), rgbOf(0x0000ff00));
     EXPECT_GT(marked(shown, {85, 85, 89, 89}), 4);

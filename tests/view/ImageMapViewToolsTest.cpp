@@ -35,7 +35,7 @@ protected:
         view = std::make_unique<CImageMapView>(doc.get(), &panes, nullptr, &toolZoom);
         view->setContextMenuHandler([this](int id, QPoint) { menus << id; });
         showAt(*view, 500, 400);
-        view->setZoom(3);
+        view->setZoom(ZoomLevel::in(3));
         view->setScrollPosition({30, 15});
         QCoreApplication::processEvents();
     }
@@ -166,7 +166,7 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     auto other = documentWith(otherPictures, solid(300, 200, 0xff202020));
     CImageMapView second(other.get());
     showAt(second, 300, 200);
-    second.setZoom(2);
+    second.setZoom(ZoomLevel::in(2));
     second.onCommand(int(CommandId::Paste));
     ASSERT_EQ(other->areaCount(), 1);
     EXPECT_EQ(other->area(0)->texts(), texts);
@@ -256,8 +256,8 @@ TEST_F(ViewTools, ContextMenusAndPolygonPoints) {
     ASSERT_EQ(doc->area(0)->vertexCount(), 4);
     EXPECT_EQ(doc->area(0)->vertex(1), QPoint(130, 100));
     // Points along a long edge at 1:1, one after the other, up to 63.
-    view->setZoom(1);
-    MapArea* wide = addPolygon(*doc, {{10, 200}, {390, 200}, {200, 290}});
+    view->setZoom(ZoomLevel::in(1));
+    const MapArea* wide = addPolygon(*doc, {{10, 200}, {390, 200}, {200, 290}});
     for (int x = 16; wide->vertexCount() < MapArea::kMaxVertices && x < 390; x += 6) {
         rightPress(view->imageToWindow({x, 200}));
         view->onCommand(int(CommandId::InsertPoint));
@@ -288,8 +288,8 @@ TEST_F(ViewTools, ContextMenusAndPolygonPoints) {
 // hovering; plain text keeps the comment; files and read-only maps take
 // nothing.
 TEST_F(ViewTools, UrlDrops) {
-    MapArea* front = addRect(*doc, {20, 20, 80, 80});
-    front->setTexts({"a.htm", {}, "Front"});
+    addRect(*doc, {20, 20, 80, 80});
+    doc->setAreaTexts(0, {"a.htm", {}, "Front"});
     addRect(*doc, {50, 50, 120, 120});
     view->setScrollPosition({30, 16});
     const QPoint both = at({60, 60});

@@ -70,7 +70,6 @@ TEST_F(SettingsDialogsTest, AreaSettingsDescribeTheArea) {
     MapArea polygon(AreaShape::Polygon);
     for (QPoint p : {QPoint(1, 1), QPoint(10, 1), QPoint(10, 10)})
         polygon.addVertex(p.x(), p.y());
-    polygon.finishPolygon();
     AreaSettingsDialog p(polygon, 2, {});
     EXPECT_EQ(textOf(p, "type"), "poly");
     EXPECT_EQ(textOf(p, "dimensions"), "points=3");

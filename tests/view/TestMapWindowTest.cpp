@@ -29,9 +29,9 @@ protected:
     // whose default URL is "index.htm".
     std::unique_ptr<CImageMapDoc> map(int w, int h) {
         auto doc = documentWith(m_pictures, solid(w, h, qRgb(40, 90, 140)));
-        addRect(*doc, {10, 10, 50, 40})->setUrl("first.htm");
-        addRect(*doc, {30, 20, 80, 60})->setUrl("second.htm");
-        addRect(*doc, {0, 60, 40, 100}, AreaShape::Circle)->setUrl("round.htm");
+        addRect(*doc, {10, 10, 50, 40}, AreaShape::Rectangle, "first.htm");
+        addRect(*doc, {30, 20, 80, 60}, AreaShape::Rectangle, "second.htm");
+        addRect(*doc, {0, 60, 40, 100}, AreaShape::Circle, "round.htm");
         MapInfo info = doc->mapInfo();
         info.defaultUrl = "index.htm";
         doc->setMapInfo(info);
@@ -70,9 +70,9 @@ TEST_F(TestMapTest, ASmallPictureSitsCentredWithoutBarsAndShowsWhatAClickFollows
     // The map view is zoomed 4:1 and scrolled; Test Map leaves it so.
     CImageMapView view(doc.get());
     showAt(view, 200, 150);
-    view.setZoom(4);
+    view.setZoom(ZoomLevel::in(4));
     view.setScrollPosition({37, 21});
-    const PixelRect before = doc->area(1)->viewRect();
+    const PixelRect before = view.geometryOf(1).windowRect();
 
     TestMapWindow window(doc->image(), targetsOf(*doc));
     show(window);
@@ -105,15 +105,14 @@ TEST_F(TestMapTest, ASmallPictureSitsCentredWithoutBarsAndShowsWhatAClickFollows
 
     window.findChild<QPushButton*>("done")->click();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(view.zoom(), 4);
+    EXPECT_EQ(view.zoom(), ZoomLevel::in(4));
     EXPECT_EQ(view.scrollPosition(), QPoint(37, 21));
-    EXPECT_EQ(doc->area(1)->scale(), 4);
-    EXPECT_EQ(doc->area(1)->viewRect(), before);
+    EXPECT_EQ(view.geometryOf(1).windowRect(), before);
 }
 
 TEST_F(TestMapTest, ALargePictureScrollsToItsLastPixelsInPagesOfSixteen) {
     auto doc = map(3000, 2500);
-    addRect(*doc, {2990, 2490, 3000, 2500})->setUrl("corner.htm");
+    addRect(*doc, {2990, 2490, 3000, 2500}, AreaShape::Rectangle, "corner.htm");
     TestMapWindow window(doc->image(), targetsOf(*doc));
     show(window);
     QScrollBar* across = window.horizontalBar();

@@ -3,7 +3,6 @@
 // position, circles, squares, bounds, polygons and the hit search.
 #include "ViewTestSupport.h"
 
-#include "view/AreaPlacement.h"
 #include "view/CircleCreation.h"
 #include "view/FrameDrag.h"
 #include "view/PolygonDrag.h"
@@ -17,12 +16,11 @@ using namespace ViewTest;
 
 namespace {
 
-// A view without a window: the document's areas are kept at its zoom and
-// scroll position by hand.
+// A view without a window: areas are laid out for each hit test.
 class FakeHost : public ToolHost {
 public:
     CImageMapDoc* doc = nullptr;
-    int z = 1;
+    ZoomLevel z;
     QPoint scroll;
     int sel = -1, fly = -1;
     QList<int> posted;
@@ -30,7 +28,7 @@ public:
     QList<QRect> repaints;
 
     CImageMapDoc* document() const override { return doc; }
-    int zoom() const override { return z; }
+    ZoomLevel zoom() const override { return z; }
     QPoint scrollPosition() const override { return scroll; }
     QRect windowRect() const override { return QRect(0, 0, 800, 600); }
     int selected() const override { return sel; }
@@ -42,20 +40,9 @@ public:
     void repaintWindowRect(const QRect& r) override { repaints << r; }
     StatusPanes* statusPanes() const override { return nullptr; }
     void postCommand(int id) override { posted << id; }
-    std::unique_ptr<MapArea> makeArea(AreaShape shape) const override {
-        auto a = std::make_unique<MapArea>(shape, 5);
-        sync(*a);
-        return a;
-    }
-    void sync(MapArea& a) const {
-        a.rescale(z);
-        a.setOrigin(scroll.x(), scroll.y());
-    }
-    void view(int zoom, QPoint scrollTo) {
+    void view(ZoomLevel zoom, QPoint scrollTo) {
         z = zoom;
         scroll = scrollTo;
-        for (int i = 0; i < doc->areaCount(); ++i)
-            sync(*doc->area(i));
     }
     // The window point inside picture pixel p, `into` window pixels past its corner.
     QPoint at(QPoint p, int into = 0) const { return windowAt(p) + QPoint(into, into); }
@@ -69,10 +56,8 @@ protected:
         doc = documentWith(pictures, solid(200, 150, 0xff808080));
         host.doc = doc.get();
     }
-    MapArea* rect(PixelRect r, AreaShape shape = AreaShape::Rectangle) {
-        MapArea* a = addRect(*doc, r, shape);
-        host.sync(*a);
-        return a;
+    const MapArea* rect(PixelRect r, AreaShape shape = AreaShape::Rectangle) {
+        return addRect(*doc, r, shape);
     }
     // A press-move-release of interaction i.
     static void drag(ViewInteraction& i, QPoint to, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -91,8 +76,25 @@ TEST(GridSnapTest, SnapsInPicturePixelsWithFloorDivision) {
     EXPECT_EQ(grid.snap({18, 14}), QPoint(18, 14));
     EXPECT_EQ(grid.snap({2, 3}), QPoint(-12, -6)); // before the offset: the line before it
     EXPECT_EQ(GridSnap(GridSettings{}).snap({17, 13}), QPoint(17, 13));
-    EXPECT_EQ(GridSnap::pictureAt({-1, 5}, {0, 0}, 3), QPoint(-1, 1));
-    EXPECT_EQ(GridSnap::pictureAt({5, 5}, {7, 1}, 3), QPoint(4, 2));
+}
+
+// A window point lands on the picture pixel whose square holds it (below
+// 1:1, the one at the centre of the block the window pixel stands for), and
+// a picture pixel's corner maps back into that window pixel.
+TEST(ViewMappingTest, WindowAndPicturePixelsMeetAtEveryLevel) {
+    EXPECT_EQ((ViewMapping{ZoomLevel::in(3), {}}).pictureAt({-1, 5}), QPoint(-1, 1));
+    EXPECT_EQ((ViewMapping{ZoomLevel::in(3), {7, 1}}).pictureAt({5, 5}), QPoint(4, 2));
+    EXPECT_EQ((ViewMapping{ZoomLevel::out(4), {}}).pictureAt({0, 1}), QPoint(2, 6));
+    for (ZoomLevel z : ZoomLevel::levels()) {
+        const ViewMapping m{z, {13, 7}};
+        for (QPoint w : {QPoint(0, 0), QPoint(5, 9), QPoint(-3, 40)}) {
+            const QPoint p = m.pictureAt(w);
+            EXPECT_EQ(m.windowAt(p).x(), w.x() - (z.isMagnifying() ? (w.x() + 13) % z.num() : 0))
+                << z.text().toStdString();
+            EXPECT_EQ(m.windowRectOf({p.x(), p.y(), p.x() + 1, p.y() + 1}).width(),
+                      std::max(1, z.num()));
+        }
+    }
 }
 
 // Whatever the zoom, scroll position and grid, a corner drag moves the
@@ -105,17 +107,18 @@ TEST_F(Tools, HandleDragsLandOnThePixelsTheFeedbackShowedAtEveryZoomAndScroll) {
     for (bool gridOn : {false, true}) {
         Settings::app().grid = {gridOn, 1, 15, 15, 3, 3};
         const GridSnap snap = GridSnap::current();
-        for (int zoom = 1; zoom <= 8; ++zoom) {
+        for (ZoomLevel zoom : ZoomLevel::levels()) {
             for (QPoint scroll : {QPoint(0, 0), QPoint(7, 13), QPoint(50, 31)}) {
                 for (int i : {0, 1}) {
-                    MapArea* a = doc->area(i);
-                    doc->changeArea(i, [](MapArea& m) {
-                        AreaPlacement::setPictureRect(m, {20, 20, 60, 50});
-                    });
+                    const MapArea* a = doc->area(i);
+                    doc->changeArea(i, [](MapArea& m) { m.setRect({20, 20, 60, 50}); });
                     host.view(zoom, scroll);
-                    const PixelRect h = a->handle(AreaHit::BottomRight);
+                    const PixelRect h = host.geometryOf(i).handle(AreaHit::BottomRight);
                     const QPoint press(h.left + h.width() / 2, h.top + h.height() / 2);
-                    const QPoint to = press + QPoint(37, 23) * zoom + QPoint(zoom - 1, 0);
+                    const int n = zoom.num();
+                    const QPoint to = zoom.isReducing()
+                                          ? press + QPoint(3, 2)
+                                          : press + QPoint(37, 23) * n + QPoint(n - 1, 0);
                     const QPoint travel = host.pictureAt(to) - host.pictureAt(press);
                     auto d = FrameDrag::reshape(host, i, AreaHit::BottomRight, press);
                     ASSERT_TRUE(d);
@@ -125,8 +128,9 @@ TEST_F(Tools, HandleDragsLandOnThePixelsTheFeedbackShowedAtEveryZoomAndScroll) {
                     if (i == 1)
                         want.right = want.bottom = 20 + std::max(want.width(), want.height());
                     EXPECT_EQ(d->now(), want);
-                    EXPECT_EQ(a->imageRect(), want) << "zoom " << zoom << " scroll " << scroll.x()
-                                                    << " grid " << gridOn << " area " << i;
+                    EXPECT_EQ(a->imageRect(), want)
+                        << "zoom " << zoom.text().toStdString() << " scroll " << scroll.x()
+                        << " grid " << gridOn << " area " << i;
                 }
             }
         }
@@ -134,8 +138,8 @@ TEST_F(Tools, HandleDragsLandOnThePixelsTheFeedbackShowedAtEveryZoomAndScroll) {
 }
 
 TEST_F(Tools, BodyDragIsPushedBackInsideAndHandlesAreClampedToThePicture) {
-    MapArea* a = rect({20, 20, 60, 50});
-    host.view(3, {10, 5});
+    const MapArea* a = rect({20, 20, 60, 50});
+    host.view(ZoomLevel::in(3), {10, 5});
     auto d = FrameDrag::reshape(host, 0, AreaHit::Body, host.at({30, 30}, 1));
     drag(*d, host.at({30 - 100, 30 + 500}, 1));
     EXPECT_EQ(a->imageRect(), (PixelRect{0, 120, 40, 150}));
@@ -149,12 +153,12 @@ TEST_F(Tools, BodyDragIsPushedBackInsideAndHandlesAreClampedToThePicture) {
 }
 
 TEST_F(Tools, ShiftSquaresARectangleAndACircleStaysACircle) {
-    MapArea* r = rect({20, 20, 60, 50});
-    host.view(2, {4, 0});
+    const MapArea* r = rect({20, 20, 60, 50});
+    host.view(ZoomLevel::in(2), {4, 0});
     auto d = FrameDrag::reshape(host, 0, AreaHit::BottomRight, host.at({60, 50}));
     drag(*d, host.at({90, 60}), Qt::ShiftModifier);
     EXPECT_EQ(r->imageRect(), (PixelRect{20, 20, 60, 60})); // the shorter side, 40
-    MapArea* c = rect({100, 40, 140, 80}, AreaShape::Circle);
+    const MapArea* c = rect({100, 40, 140, 80}, AreaShape::Circle);
     d = FrameDrag::reshape(host, 1, AreaHit::TopLeft, host.at({100, 40}));
     drag(*d, host.at({90, 35}));
     EXPECT_EQ(c->imageRect(), (PixelRect{90, 30, 140, 80})); // the longer side, 50, corner kept
@@ -168,7 +172,7 @@ TEST_F(Tools, ShiftSquaresARectangleAndACircleStaysACircle) {
 }
 
 TEST_F(Tools, CircleOfRadiusTwoIsRefusedAndThreeMadeThenEditAreaInfoIsPosted) {
-    host.view(4, {12, 8});
+    host.view(ZoomLevel::in(4), {12, 8});
     auto c = CircleCreation::begin(host, host.at({50, 50}, 2));
     drag(*c, host.at({52, 50}, 3));
     EXPECT_EQ(doc->areaCount(), 0);
@@ -186,7 +190,7 @@ TEST_F(Tools, CircleOfRadiusTwoIsRefusedAndThreeMadeThenEditAreaInfoIsPosted) {
 TEST_F(Tools, NewRectangleNeedsAPixelEachWayAndSnapsToTheGrid) {
     Settings::app().areaPrompt = false;
     Settings::app().grid = {true, 1, 10, 10, 0, 0};
-    host.view(3, {5, 5});
+    host.view(ZoomLevel::in(3), {5, 5});
     auto d = FrameDrag::create(host, host.at({23, 27}, 1));
     drag(*d, host.at({29, 47}, 2));
     EXPECT_EQ(doc->areaCount(), 0); // width 0 after snapping
@@ -199,7 +203,7 @@ TEST_F(Tools, NewRectangleNeedsAPixelEachWayAndSnapsToTheGrid) {
 }
 
 TEST_F(Tools, PolygonClosesInTheBoxAfterThreePointsAndIsDiscardedAfterTwo) {
-    host.view(5, {20, 10});
+    host.view(ZoomLevel::in(5), {20, 10});
     auto p = PolygonRubberBand::begin(host, host.at({10, 10}, 2));
     p->release(host.at({10, 10}, 2));
     p->press(host.at({60, 12}), {});
@@ -233,8 +237,8 @@ TEST_F(Tools, PolygonTakesAtMost63VerticesAndADoubleClickEndsIt) {
 }
 
 TEST_F(Tools, PolygonVertexAndBodyDragsStayOnThePicture) {
-    MapArea* a = addPolygon(*doc, {{10, 10}, {50, 10}, {30, 40}});
-    host.view(3, {6, 3});
+    const MapArea* a = addPolygon(*doc, {{10, 10}, {50, 10}, {30, 40}});
+    host.view(ZoomLevel::in(3), {6, 3});
     auto d = PolygonDrag::begin(host, 0, 1, host.at({50, 10}));
     drag(*d, host.at({250, 20}));
     EXPECT_EQ(a->vertex(1), QPoint(200, 20)); // the picture's far edge
@@ -253,7 +257,7 @@ TEST_F(Tools, PolygonVertexAndBodyDragsStayOnThePicture) {
 TEST_F(Tools, HitOrderAndWhatCountsForADrawingTool) {
     rect({20, 20, 80, 80});
     rect({50, 50, 120, 120});
-    host.view(2, {0, 0});
+    host.view(ZoomLevel::in(2), {0, 0});
     ShapeTool tool(host, AreaShape::Rectangle);
     const QPoint both = host.at({60, 60}, 1);
     EXPECT_FALSE(tool.hitAt(both, {}).found());

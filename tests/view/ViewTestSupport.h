@@ -33,11 +33,11 @@ public:
 // Remembers what the view wrote to the zoom pane.
 class RecordingPanes : public StatusPanes {
 public:
-    QList<int> zooms;
+    QList<ZoomLevel> zooms;
     void showState(int, int) override {}
     void showPosition(int, int) override {}
     void showDimensions(int, int) override {}
-    void showZoom(int zoom) override { zooms << zoom; }
+    void showZoom(ZoomLevel zoom) override { zooms << zoom; }
     void showPrompt(const QString&) override {}
 };
 
@@ -76,17 +76,18 @@ inline std::unique_ptr<CImageMapDoc> documentWith(StubPictures& pictures, const 
 }
 
 // Appends a rectangle, circle or polygon given in image pixels.
-inline MapArea* addRect(CImageMapDoc& doc, PixelRect r, AreaShape shape = AreaShape::Rectangle) {
-    auto area = std::make_unique<MapArea>(shape, Settings::app().handleSize());
+inline const MapArea* addRect(CImageMapDoc& doc, PixelRect r,
+                              AreaShape shape = AreaShape::Rectangle, const QByteArray& url = {}) {
+    auto area = std::make_unique<MapArea>(shape);
     area->setRect(r);
+    area->setUrl(url);
     return doc.addArea(std::move(area));
 }
 
-inline MapArea* addPolygon(CImageMapDoc& doc, const QList<QPoint>& points) {
-    auto area = std::make_unique<MapArea>(AreaShape::Polygon, Settings::app().handleSize());
+inline const MapArea* addPolygon(CImageMapDoc& doc, const QList<QPoint>& points) {
+    auto area = std::make_unique<MapArea>(AreaShape::Polygon);
     for (QPoint p : points)
         area->addVertex(p.x(), p.y());
-    area->finishPolygon();
     return doc.addArea(std::move(area));
 }
 

@@ -1,0 +1,171 @@
+// The map view far out: an 8,000 x 6,000 24-bit picture carrying 1,024
+// areas (hatch fill and handles on) in a 1920 x 1080 window at Zoom to Fit
+// (1:6): a full repaint from the kept reduction, and one mouse move of a
+// handle drag at 1:8, its feedback painted. The reduction itself is made
+// once per level, before the timing, as the view makes it on the first
+// paint at a level. Times are wall time; cpu_ms is this thread's processor
+// time.
+#include "document/ImageMapDoc.h"
+#include "model/PictureSource.h"
+#include "model/Settings.h"
+#include "raster/PackedDib.h"
+#include "view/ImageMapView.h"
+#include "view/ViewInteraction.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <ctime>
+
+namespace {
+
+constexpr int kPictureWidth = 8000;
+constexpr int kPictureHeight = 6000;
+constexpr QSize kWindow(1920, 1080);
+
+class BenchPictures : public PictureSource {
+public:
+    QByteArray packed;
+    bool locate(Location&, DocumentDialogs&) override { return true; }
+    std::unique_ptr<LoadedImage> load(const QString&) override {
+        return LoadedImage::fromPackedDib(packed);
+    }
+};
+
+QImage shading(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < width; ++x, row += 3) {
+            row[0] = uchar(128 + 100 * std::sin(x * 0.003 + y * 0.001));
+            row[1] = uchar(128 + 90 * std::cos(y * 0.004)) + ((x ^ y) & 31);
+            row[2] = uchar(128 + 80 * std::sin((x + y) * 0.02));
+        }
+    }
+    return image;
+}
+
+// 32 x 32 areas over the picture, rectangles, circles and polygons in turn.
+void addAreas(CImageMapDoc& doc) {
+    const int cellW = kPictureWidth / 32, cellH = kPictureHeight / 32;
+    for (int i = 0; i < 1024; ++i) {
+        const int left = (i % 32) * cellW + 20, top = (i / 32) * cellH + 20;
+        const int right = left + cellW - 40, bottom = top + cellH - 40;
+        const AreaShape shape = AreaShape(i % 3);
+        auto area = std::make_unique<MapArea>(shape);
+        if (shape == AreaShape::Polygon) {
+            const int cx = (left + right) / 2, cy = (top + bottom) / 2;
+            for (int k = 0; k < 7; ++k) {
+                const double t = k * 2 * M_PI / 7;
+                area->addVertex(cx + int((right - left) / 2 * std::cos(t)),
+                                cy + int((bottom - top) / 2 * std::sin(t)));
+            }
+        } else {
+            area->setRect(left, top, right, bottom);
+        }
+        doc.addArea(std::move(area));
+    }
+}
+
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+struct Scene {
+    BenchPictures pictures;
+    CImageMapDoc doc{nullptr, &pictures};
+    ToolZoomState toolZoom;
+    std::unique_ptr<CImageMapView> view;
+
+    Scene() {
+        Settings::app().fillArea = true;
+        Settings::app().showHandles = true;
+        Settings::announceChange();
+        pictures.packed = PackedDib::fromImage(shading(kPictureWidth, kPictureHeight));
+        CImageMapDoc::NewMapStart start;
+        start.imagePath = QStringLiteral("bench.png");
+        doc.newDocument(start);
+        addAreas(doc);
+        view = std::make_unique<CImageMapView>(&doc, nullptr, nullptr, &toolZoom);
+        view->resize(kWindow);
+        view->show();
+        view->applyFirstShow(); // larger than the window: Zoom to Fit
+        QCoreApplication::processEvents();
+    }
+};
+
+Scene* g_scene = nullptr;
+
+template <class Step>
+void measure(benchmark::State& state, Step step) {
+    double cpuTotal = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        const double cpu = threadSeconds();
+        timer.start();
+        step();
+        state.SetIterationTime(timer.nsecsElapsed() * 1e-9);
+        cpuTotal += threadSeconds() - cpu;
+    }
+    state.counters["cpu_ms"] = 1e3 * cpuTotal / double(state.iterations());
+}
+
+void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QWidget* viewport = g_scene->view->viewport();
+    QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &event);
+}
+
+void BM_FitRepaint_8000x6000(benchmark::State& state) {
+    CImageMapView& view = *g_scene->view;
+    view.setZoom(view.fittingZoom());
+    view.viewport()->repaint(); // the level's reduction, made once
+    state.SetLabel(view.zoom().text().toStdString());
+    measure(state, [&] { view.viewport()->repaint(); });
+}
+
+// The bottom-right handle of the rectangle nearest the window's centre,
+// dragged 8 window pixels (64 picture pixels) back and forth at 1:8.
+void BM_HandleDragMove_1to8(benchmark::State& state) {
+    CImageMapView& view = *g_scene->view;
+    view.setZoom(ZoomLevel::out(8));
+    view.setScrollPosition({0, 0});
+    view.viewport()->repaint();
+    const PixelRect handle = view.geometryOf(528).handle(2);
+    const QPoint press(handle.left + handle.width() / 2, handle.top + handle.height() / 2);
+    mouse(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    if (!view.interaction())
+        state.SkipWithError("no drag started");
+    bool out = true;
+    measure(state, [&] {
+        mouse(QEvent::MouseMove, out ? press + QPoint(8, 8) : press, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        out = !out;
+    });
+    view.cancelInteraction();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+BENCHMARK(BM_FitRepaint_8000x6000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HandleDragMove_1to8)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Scene scene;
+    g_scene = &scene;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
