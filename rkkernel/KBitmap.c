@@ -75,10 +75,38 @@ int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits
     return K_OK;
 }
 
+int KAttachBitmap(RasterBitmap* record, int width, int height, int bits, int colorOrder,
+                  void* pixels, int rowOrder) {
+    if (!record)
+        return K_ERR_BAD_PARAMETER;
+    int status = !pixels || bits == 0 || width < 1 || height < 1
+                     ? K_ERR_BAD_PARAMETER
+                     : KInitBitmap(record, width, height, bits);
+    if (status != K_OK) {
+        memset(record, 0, sizeof *record);
+        return status;
+    }
+    /* A palette bitmap gets its own grey palette, as KAllocBitmap gives it. */
+    KPalette* own = record->BitsPerPixel <= 8 ? KGreyPalette(record->BitsPerPixel) : NULL;
+    if (record->BitsPerPixel <= 8 && !own) {
+        memset(record, 0, sizeof *record);
+        return K_ERR_NO_MEMORY;
+    }
+    record->ColorOrder = colorOrder;
+    record->RowOrder = rowOrder;
+    record->Bits = pixels;
+    record->Palette = record->OwnedPalette = own;
+    KTakePalette(record);
+    record->Flags = RB_FLAG_ALLOCATED | RB_FLAG_CALLER_PIXELS;
+    return K_OK;
+}
+
 void KFreeBitmap(RasterBitmap* record) {
     if (!record)
         return;
-    KFree(record->Bits);
+    if (!(record->Flags & RB_FLAG_CALLER_PIXELS))
+        KFree(record->Bits);
+    record->Flags &= ~RB_FLAG_CALLER_PIXELS;
     record->Bits = NULL;
     KClearRegion(record);
     KEndMatch(record);

@@ -180,6 +180,28 @@ int KSetRegionRect(RasterBitmap* bitmap, const KRect* rect, int mode) {
     return install(bitmap, builderFinish(&b), mode);
 }
 
+int KSetRegionMask(RasterBitmap* bitmap, const uint8_t* mask, ptrdiff_t stride, int mode) {
+    int status = checkShape(bitmap, mask, mode);
+    if (status != K_OK)
+        return status;
+    Builder b;
+    if (!builderStart(&b, 0, bitmap->Height))
+        return K_ERR_NO_MEMORY;
+    for (int row = 0; row < bitmap->Height; ++row) {
+        const uint8_t* line = mask + (ptrdiff_t)row * stride;
+        for (int x = 0; x < bitmap->Width;) {
+            while (x < bitmap->Width && !line[x])
+                ++x;
+            int start = x;
+            while (x < bitmap->Width && line[x])
+                ++x;
+            builderSpan(&b, start, x);
+        }
+        builderEndRow(&b);
+    }
+    return install(bitmap, builderFinish(&b), mode);
+}
+
 int KSetRegionEllipse(RasterBitmap* bitmap, const KRect* bounds, int mode) {
     int status = checkShape(bitmap, bounds, mode);
     if (status != K_OK)

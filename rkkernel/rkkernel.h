@@ -44,6 +44,7 @@ extern "C" {
                                     */
 #define RB_FLAG_ALT_PALETTE 0x400u /* AltPalette is the palette object in use */
 #define RB_FLAG_COLORS_UNSYNCED 0x4000u /* Colors is not kept in step with the palette object */
+#define RB_FLAG_CALLER_PIXELS 0x10000u  /* the pixel memory is the caller's (KAttachBitmap) */
 
 /* RasterBitmap.RowOrder: rows stored bottom-up. Any other value: top-down. */
 #define RB_ROWS_BOTTOM_UP 2
@@ -178,6 +179,13 @@ RK_API int KInitBitmap(RasterBitmap* record, int width, int height, int bits);
  */
 RK_API int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits,
                         int colorOrder, KPalette* palette, int rowOrder);
+/* A bitmap as KAllocBitmap makes it (bits 1 to 32, no palette given) over the
+ * caller's pixel memory: height rows of BytesPerLine bytes (KInitBitmap's
+ * padding), on a 16-byte boundary, which must outlive the record. It is
+ * neither cleared nor freed: KFreeBitmap frees all but the pixels. Returns
+ * K_OK or a code; on failure the record holds nothing. */
+RK_API int KAttachBitmap(RasterBitmap* record, int width, int height, int bits, int colorOrder,
+                         void* pixels, int rowOrder);
 /* Frees the pixels, region, colour matching and own palette; clears Flags
  * bit 0. Palette objects the caller put into the record stay the caller's. */
 RK_API void KFreeBitmap(RasterBitmap* record);
@@ -229,6 +237,9 @@ RK_API int KWriteRowSpans(RasterBitmap* bitmap, const void* buffer, int row, int
 RK_API int KSetRegionRect(RasterBitmap* bitmap, const KRect* rect, int mode);
 RK_API int KSetRegionEllipse(RasterBitmap* bitmap, const KRect* bounds, int mode);
 RK_API int KSetRegionPolygon(RasterBitmap* bitmap, const KPoint* points, int count, int mode);
+/* The pixels whose byte in mask is not zero: mask holds Height rows of
+ * Width bytes, in stored-row order, stride bytes apart. */
+RK_API int KSetRegionMask(RasterBitmap* bitmap, const uint8_t* mask, ptrdiff_t stride, int mode);
 /* Removes the region; HasRegion becomes 0. */
 RK_API void KClearRegion(RasterBitmap* bitmap);
 /* The region's bounding rectangle, or the whole bitmap without a region; an

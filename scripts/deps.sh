@@ -4,11 +4,14 @@
 
 tessary_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev
                   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
-                  desktop-file-utils ccache)
+                  desktop-file-utils ccache python3-dev pybind11-dev python3-numpy
+                  python3-pytest)
 # scripts/test only, and optional: the browser the test of the page script
 # of maps that scale with their picture runs in (the test is skipped, and
 # says so, where it cannot be installed).
-tessary_test_packages=(chromium)
+# Pillow reads the picture of the Python module's README example, whose
+# test is skipped without it.
+tessary_test_packages=(chromium python3-pil)
 # scripts/run only, on a machine without a display: a virtual X server.
 tessary_run_packages=(xvfb xauth)
 

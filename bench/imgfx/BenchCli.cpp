@@ -4,6 +4,11 @@
 // hue and of saturation) on the 4096 x 4096 colour picture, and one
 // warpAffine of the 8-bit A4 page. With --write-pictures FOLDER it writes
 // those two pictures instead (colour.ppm, page.pgm) and runs nothing.
+// For the batch measurement: --write-batch FOLDER COUNT SIDE writes COUNT
+// colour pictures of SIDE x SIDE (p000.ppm, ...), and --batch-median FOLDER
+// OUT DIMENSION runs OpenCV's medianBlur, with its default threads, over
+// every picture of FOLDER (read and written as imgfx-cli --batch would),
+// printing the wall-clock seconds it took.
 #include "BenchPictures.h"
 #include "BenchSupport.h"
 
@@ -14,8 +19,11 @@
 #include <opencv2/imgproc.hpp>
 #endif
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -51,7 +59,64 @@ int writePictures(const std::string& folder) {
     return 0;
 }
 
+int writeBatch(const std::string& folder, int count, int size) {
+    std::vector<uint8_t> colour(size_t(size) * size * 3);
+    for (int i = 0; i < count; ++i) {
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                for (int c = 0; c < 3; ++c)
+                    colour[(size_t(y) * size + size_t(x)) * 3 + size_t(c)] =
+                        sample(x + 37 * i, y + 11 * i, 2 - c);
+        char name[32];
+        std::snprintf(name, sizeof name, "/p%03d.ppm", i);
+        if (!writePicture(folder + name, size, size, 3, colour)) {
+            std::fprintf(stderr, "cannot write the pictures into %s\n", folder.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
 #ifdef TESSARY_HAVE_OPENCV
+// A binary PPM as OpenCV's blue, green, red; empty when it is not one.
+cv::Mat readPpm(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    int width = 0, height = 0, maximum = 0;
+    cv::Mat mat;
+    if (file && std::fscanf(file, "P6 %d %d %d", &width, &height, &maximum) == 3 &&
+        std::fgetc(file) != EOF && width > 0 && height > 0 && maximum == 255) {
+        mat.create(height, width, CV_8UC3);
+        if (std::fread(mat.data, 1, mat.total() * 3, file) != mat.total() * 3)
+            mat.release();
+        else
+            cv::cvtColor(mat, mat, cv::COLOR_RGB2BGR);
+    }
+    if (file)
+        std::fclose(file);
+    return mat;
+}
+
+int batchMedian(const std::string& folder, const std::string& out, int dimension) {
+    const auto start = std::chrono::steady_clock::now();
+    int pictures = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const cv::Mat in = readPpm(entry.path().string());
+        if (in.empty())
+            continue;
+        cv::Mat filtered, rgb;
+        cv::medianBlur(in, filtered, dimension);
+        cv::cvtColor(filtered, rgb, cv::COLOR_BGR2RGB);
+        std::vector<uint8_t> bytes(rgb.data, rgb.data + rgb.total() * 3);
+        writePicture(out + "/" + entry.path().filename().string(), rgb.cols, rgb.rows, 3, bytes);
+        ++pictures;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%.3f seconds for %d pictures, %d threads\n", seconds, pictures,
+                cv::getNumThreads());
+    return 0;
+}
+
 const cv::Mat& colourMat() {
     static const cv::Mat m = [] {
         cv::Mat mat(side, side, CV_8UC3);
@@ -99,5 +164,11 @@ BENCHMARK(CvWarpPage)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--write-pictures") == 0)
         return writePictures(argv[2]);
+    if (argc == 5 && std::strcmp(argv[1], "--write-batch") == 0)
+        return writeBatch(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+#ifdef TESSARY_HAVE_OPENCV
+    if (argc == 5 && std::strcmp(argv[1], "--batch-median") == 0)
+        return batchMedian(argv[2], argv[3], std::atoi(argv[4]));
+#endif
     return benchsupport::runWithRatios(argc, argv, [](const benchsupport::RatioReporter&) {});
 }

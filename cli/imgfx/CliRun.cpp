@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include "BatchRun.h"
 #include "PictureFileSet.h"
 #include "ProgressBar.h"
 #include "RasterImage.h"
@@ -41,6 +42,43 @@ bool parseShape(const QString& text, bool ellipse, RegionShape* shape) {
 
 namespace {
 
+// The value of --out-dir, --suffix or --jobs; false when it is unfit.
+bool takeBatchOption(const QString& option, const QString& value, CliRequest* request) {
+    if (option == u"--out-dir") {
+        request->outDir = value;
+        return !value.isEmpty();
+    }
+    if (option == u"--suffix") {
+        // A suffix names a format, never a folder.
+        request->suffix = value.startsWith(u'.') ? value : u'.' + value;
+        return request->suffix.size() > 1 && !value.contains(u'/');
+    }
+    bool ok = false;
+    request->jobs = value.toInt(&ok);
+    return ok && request->jobs >= 1 && request->jobs <= 1024;
+}
+
+// The batch options fit together and the filter: false with a message.
+bool checkBatch(const CliRequest& request, QString* error) {
+    const bool batchOnly =
+        !request.outDir.isEmpty() || !request.suffix.isEmpty() || request.jobs != 0;
+    if (!request.batch) {
+        if (batchOnly)
+            *error = QStringLiteral("--out-dir, --suffix and --jobs go with --batch");
+        return !batchOnly;
+    }
+    if (request.inputs.isEmpty())
+        *error = QStringLiteral("--batch needs at least one input");
+    else if (request.outDir.isEmpty())
+        *error = QStringLiteral("--batch needs --out-dir DIR");
+    else if (request.filter->readsOnly || request.filter->runFiles)
+        *error = QStringLiteral("%1 cannot run in a batch: it does not change one picture")
+                     .arg(QLatin1String(request.filter->name));
+    else
+        return true;
+    return false;
+}
+
 // Sorts the options into the request and the other arguments into
 // positional; false with a message for a bad option. Stops at --help.
 bool parseOptions(const QStringList& args, CliRequest* request, QStringList* positional,
@@ -63,6 +101,17 @@ bool parseOptions(const QStringList& args, CliRequest* request, QStringList* pos
             }
             request->shapes.push_back(shape);
             ++i;
+        } else if (a == u"--batch") {
+            request->batch = true;
+            while (i + 1 < args.size() && !args[i + 1].startsWith(u"--"))
+                request->inputs << args[++i];
+        } else if (a == u"--out-dir" || a == u"--suffix" || a == u"--jobs") {
+            if (i + 1 >= args.size() || !takeBatchOption(a, args[i + 1], request)) {
+                *error = a == u"--jobs" ? QStringLiteral("--jobs needs a count from 1 to 1024")
+                                        : QStringLiteral("%1 needs a value").arg(a);
+                return false;
+            }
+            ++i;
         } else if (a.startsWith(u"--")) {
             *error = QStringLiteral("unknown option %1").arg(a);
             return false;
@@ -75,8 +124,11 @@ bool parseOptions(const QStringList& args, CliRequest* request, QStringList* pos
 
 // The files after the filter's numeric arguments: IN and OUT, IN alone for
 // a filter that only reads, or for a filter over several pictures all the
-// arguments left, as many as it takes; -1 with a message.
-int fileCount(const FilterEntry* filter, const QStringList& positional, QString* error) {
+// arguments left, as many as it takes; none in a batch; -1 with a message.
+int fileCount(const CliRequest& request, const QStringList& positional, QString* error) {
+    const FilterEntry* filter = request.filter;
+    if (request.batch)
+        return 0;
     if (!filter->runFiles)
         return filter->readsOnly ? 1 : 2;
     const int files = int(positional.size()) - 1 - filter->argCount;
@@ -116,7 +168,7 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         return false;
     if (request->help)
         return true;
-    if (positional.size() < 2) {
+    if (positional.size() < (request->batch ? 1 : 2)) {
         *error = QStringLiteral("expected FILTER [ARG...] IN OUT");
         return false;
     }
@@ -125,7 +177,7 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
         *error = QStringLiteral("unknown filter %1").arg(positional.first());
         return false;
     }
-    const int files = fileCount(request->filter, positional, error);
+    const int files = fileCount(*request, positional, error);
     if (files < 0)
         return false;
     const int argCount = int(positional.size()) - 1 - files;
@@ -155,6 +207,10 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
             return false;
         }
     }
+    if (!checkBatch(*request, error))
+        return false;
+    if (request->batch)
+        return true;
     if (request->filter->runFiles)
         return takeFiles(positional, files, request, error);
     request->in = positional[argCount + 1];
@@ -167,6 +223,8 @@ QString usageText() {
     QString text = QStringLiteral(
         "usage: imgfx-cli FILTER [ARG...] IN OUT [--rect x,y,w,h] [--ellipse x,y,w,h] "
         "[--bottom-up] [--progress]\n"
+        "       imgfx-cli FILTER [ARG...] --batch IN... --out-dir DIR [--jobs N] [--suffix .png] "
+        "[--rect ...] [--ellipse ...] [--bottom-up] [--progress]\n"
         "       imgfx-cli --help | --version\n"
         "A record argument is a built-in index or a text file of the record's numbers.\n"
         "filters:\n");
@@ -194,8 +252,6 @@ QString statusName(int status) {
     }
 }
 
-namespace {
-
 // The record or table file that the arguments name, read like any other
 // input file; false with a message when it cannot be read or is malformed.
 bool readArgumentFile(const CliRequest& request, std::vector<int32_t>* record,
@@ -207,9 +263,16 @@ bool readArgumentFile(const CliRequest& request, std::vector<int32_t>* record,
     return true;
 }
 
-} // namespace
+int runFilter(const CliRequest& request, RasterBitmap* bitmap, const std::vector<int32_t>& record,
+              FilterIo& io) {
+    return !request.recordPath.isEmpty() ? request.filter->runRecord(bitmap, record)
+           : request.filter->runIo       ? request.filter->runIo(bitmap, request.args, io)
+                                         : request.filter->run(bitmap, request.args);
+}
 
 int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
+    if (request.batch)
+        return runBatchRequest(request, out, err);
     if (request.filter->runFiles)
         return runFilesRequest(request, out, err);
     RasterImage image;
@@ -228,10 +291,7 @@ int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
         }
     }
     KStatusCallback old = KSetStatusCallback(request.progress ? progressBarCallback : nullptr);
-    const int status =
-        !request.recordPath.isEmpty() ? request.filter->runRecord(image.bitmap(), record)
-        : request.filter->runIo       ? request.filter->runIo(image.bitmap(), request.args, io)
-                                      : request.filter->run(image.bitmap(), request.args);
+    const int status = runFilter(request, image.bitmap(), record, io);
     KSetStatusCallback(old);
     if (request.progress)
         finishProgressBar();

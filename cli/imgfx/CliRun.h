@@ -40,6 +40,14 @@ struct CliRequest {
     QString recordPath;
     // Hold the picture's rows bottom-up (last picture row stored first).
     bool bottomUp = false;
+    // A batch (--batch): the filter over every input, written into outDir
+    // (runBatchRequest); jobs 0 means one a processor, suffix empty keeps
+    // each input's own.
+    bool batch = false;
+    QStringList inputs;
+    QString outDir;
+    int jobs = 0;
+    QString suffix;
 };
 
 // Parses the arguments after the program name; false with a message. Files
@@ -48,6 +56,12 @@ bool parseArguments(const QStringList& args, CliRequest* request, QString* error
 QString usageText();
 // "FX_OK" and the other status names; other values as their number.
 QString statusName(int status);
+// Reads the table or record file named by the arguments, if any; false with a message.
+bool readArgumentFile(const CliRequest& request, std::vector<int32_t>* record,
+                      std::vector<uint8_t>* table, QString* error);
+// Runs the request's filter on a loaded picture with the arguments or record.
+int runFilter(const CliRequest& request, RasterBitmap* bitmap, const std::vector<int32_t>& record,
+              FilterIo& io);
 // Reads the table or record file, loads, sets the region, runs the filter, prints the status name
 // on out and writes OUT; messages go to err. Returns the exit code.
 int runRequest(const CliRequest& request, QTextStream& out, QTextStream& err);

@@ -180,6 +180,11 @@ QImage RasterImage::toImage() const {
             line[x] = (x & 1) ? row[size_t(x / 2)] & 15 : row[size_t(x / 2)] >> 4;
         if (bits != 4)
             std::memcpy(line, row.data(), (size_t(b.Width) * bits + 7) / 8);
+        // Qt leaves a new picture's memory as it found it, and writers such
+        // as BMP's store the rows' padding too: clear it, so that no stale
+        // memory reaches the file and equal pictures give equal files.
+        const size_t used = (size_t(b.Width) * (bits == 4 ? 8 : bits) + 7) / 8;
+        std::memset(line + used, 0, size_t(image.bytesPerLine()) - used);
         for (int x = 0; bits == 32 && x < b.Width; ++x) {
             if (b.ColorOrder != RB_ORDER_BGR)
                 std::swap(line[4 * x], line[4 * x + 2]);

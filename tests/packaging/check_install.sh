@@ -147,5 +147,17 @@ else
     fail "the C program does not build with find_package(imgfx)"
 fi
 
+# ---- the Python module, where it was built: importable from Debian's
+# Python path under the prefix, finding the libraries beside it ----
+if compgen -G "$build/python/imgfx*.so" >/dev/null; then
+    module_dir=$prefix/lib/python3/dist-packages
+    compgen -G "$module_dir/imgfx*.so" >/dev/null || fail "Python module not installed"
+    PYTHONPATH=$module_dir /usr/bin/python3 -c '
+import imgfx, numpy
+picture = numpy.arange(12, dtype=numpy.uint8).reshape(2, 2, 3)
+assert (imgfx.R_InvertBitmap(picture.copy()) == 255 - picture).all()' 2>"$work/err" ||
+        fail "installed Python module: $(cat "$work/err")"
+fi
+
 [ $failures -eq 0 ] || exit 1
 echo "installed tree checked"

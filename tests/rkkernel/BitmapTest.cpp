@@ -55,6 +55,31 @@ TEST(KernelBitmap, AllocationGivesPaletteBitmapsAPaletteOfTheirOwn) {
     EXPECT_EQ(KAllocBitmap(&b, 1, 0, 4, 8, 0, nullptr, 0), K_ERR_BAD_PARAMETER);
 }
 
+TEST(KernelBitmap, AttachedPixelsAreTheCallersAndOutliveTheRecord) {
+    alignas(16) uint8_t pixels[3 * 8];
+    for (int i = 0; i < 24; ++i)
+        pixels[i] = uint8_t(i);
+    RasterBitmap b;
+    ASSERT_EQ(KAttachBitmap(&b, 5, 3, 8, RB_ORDER_BGR, pixels, 0), K_OK);
+    EXPECT_EQ(b.BytesPerLine, 8);
+    EXPECT_EQ(KGreyKind(&b), 1); // the grey palette, as allocation gives
+    const intptr_t token = KBeginAccess(&b);
+    EXPECT_EQ(KRowAddress(&b, 2), pixels + 16);
+    KRowAddress(&b, 1)[0] = 200;
+    KEndAccess(&b, token);
+    EXPECT_EQ(pixels[8], 200);
+    KFreeBitmap(&b); // leaves the pixels alone (a free of them would crash here)
+    EXPECT_EQ(b.Flags & (RB_FLAG_ALLOCATED | RB_FLAG_CALLER_PIXELS), 0u);
+    EXPECT_EQ(pixels[23], 23);
+    // The same record allocated afterwards is the kernel's again.
+    ASSERT_EQ(KAllocBitmap(&b, 1, 2, 2, 24, RB_ORDER_BGR, nullptr, 0), K_OK);
+    EXPECT_EQ(b.Flags & RB_FLAG_CALLER_PIXELS, 0u);
+    KFreeBitmap(&b);
+    EXPECT_EQ(KAttachBitmap(&b, 5, 3, 8, RB_ORDER_BGR, nullptr, 0), K_ERR_BAD_PARAMETER);
+    EXPECT_EQ(KAttachBitmap(&b, 5, 3, 12, RB_ORDER_BGR, pixels, 0), K_ERR_BAD_PARAMETER);
+    EXPECT_EQ(b.Flags, 0u);
+}
+
 TEST(KernelBitmap, PixelsAreReachableOnlyUnderAccess) {
     Bitmap bmp(8, 2, 8);
     uint8_t row[8] = {1, 2, 3, 4, 5, 6, 7, 8};

@@ -122,3 +122,23 @@ TEST(KernelRegion, ClearedHasRegionLiftsTheRegionUntilRestored) {
     KMaxSpanCount(bmp.get(), &count);
     EXPECT_EQ(count, 0);
 }
+
+TEST(KernelRegion, MasksGiveTheSpansOfTheirSetBytesAndUnite) {
+    Bitmap bmp(12, 4, 8);
+    // Stride wider than the bitmap: bytes past the width are never read as pixels.
+    std::vector<uint8_t> mask(16 * 4, 0);
+    for (int x : {0, 1, 2, 5, 11})
+        mask[size_t(16 + x)] = uint8_t(x + 1);
+    mask[16 * 3 + 12] = 1; // past the width
+    ASSERT_EQ(KSetRegionMask(bmp.get(), mask.data(), 16, K_REGION_SET), K_OK);
+    EXPECT_TRUE(spansOf(bmp.get(), 0).empty());
+    EXPECT_EQ(spansOf(bmp.get(), 1), (std::vector<int32_t>{0, 3, 5, 6, 11, 12}));
+    EXPECT_TRUE(spansOf(bmp.get(), 3).empty());
+    EXPECT_TRUE(boundsOf(bmp.get()) == (KRect{0, 1, 12, 2}));
+    const KRect r{4, 1, 8, 3};
+    ASSERT_EQ(KSetRegionRect(bmp.get(), &r, K_REGION_UNION), K_OK);
+    ASSERT_EQ(KSetRegionMask(bmp.get(), mask.data(), 16, K_REGION_UNION), K_OK);
+    EXPECT_EQ(spansOf(bmp.get(), 1), (std::vector<int32_t>{0, 3, 4, 8, 11, 12}));
+    EXPECT_EQ(spansOf(bmp.get(), 2), (std::vector<int32_t>{4, 8}));
+    EXPECT_EQ(KSetRegionMask(bmp.get(), nullptr, 16, K_REGION_SET), K_ERR_BAD_PARAMETER);
+}

@@ -176,3 +176,30 @@ TEST_F(RasterImageKinds, UnreadableAndUnwritableFilesAreReported) {
     EXPECT_TRUE(error.contains(QLatin1String("gif")));
     EXPECT_FALSE(QFile::exists(path("red.gif")));
 }
+
+// Rows of a BMP are padded to four bytes; the padding was once whatever
+// memory the picture was made in, so equal pictures gave different files.
+TEST(RasterImageFiles, RowPaddingIsWrittenAsZeros) {
+    QTemporaryDir dir;
+    for (const QImage::Format format : {QImage::Format_Grayscale8, QImage::Format_RGB888}) {
+        QImage picture(5, 3, format);
+        picture.fill(Qt::white);
+        const QString in = dir.filePath(QStringLiteral("in.png"));
+        const QString out = dir.filePath(QStringLiteral("out.bmp"));
+        ASSERT_TRUE(picture.save(in));
+        RasterImage image;
+        QString error;
+        ASSERT_TRUE(image.load(in, &error)) << error.toStdString();
+        ASSERT_TRUE(image.save(out, &error)) << error.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const int offset = qFromLittleEndian<quint32>(bytes.constData() + 10);
+        const int pixel = format == QImage::Format_Grayscale8 ? 1 : 3;
+        const int stride = (5 * pixel + 3) / 4 * 4;
+        ASSERT_EQ(bytes.size(), offset + 3 * stride);
+        for (int y = 0; y < 3; ++y)
+            for (int i = 5 * pixel; i < stride; ++i)
+                EXPECT_EQ(bytes[offset + y * stride + i], 0) << pixel << " " << y << " " << i;
+    }
+}
