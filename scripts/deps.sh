@@ -4,11 +4,12 @@
 
 tessary_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev
                   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
-                  desktop-file-utils ccache)
+                  desktop-file-utils ccache qt6-l10n-tools qt6-svg-dev)
 # scripts/test only, and optional: the browser the test of the page script
 # of maps that scale with their picture runs in (the test is skipped, and
-# says so, where it cannot be installed).
-tessary_test_packages=(chromium)
+# says so, where it cannot be installed), and appstreamcli, which checks the
+# software centres' entry of the installed tree.
+tessary_test_packages=(chromium appstream)
 # scripts/run only, on a machine without a display: a virtual X server.
 tessary_run_packages=(xvfb xauth)
 

@@ -17,7 +17,7 @@ QMenu* create(CImageMapView& view, QWidget* parent) {
     QPointer<CImageMapView> target(&view);
     for (int n = 1; n <= 8; ++n) {
         const int id = int(CommandId::Zoom1) + n - 1;
-        QAction* action = menu->addAction(QString::asprintf(Strings::raw(Str::ZoomMenuItem), n));
+        QAction* action = menu->addAction(Strings::format(Str::ZoomMenuItem, n));
         action->setCheckable(true);
         action->setData(id);
         group->addAction(action);

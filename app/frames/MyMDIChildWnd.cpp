@@ -115,7 +115,6 @@ void MyMDIChildWnd::connectAreaList() {
     list->onAreaMenu = [this](const QPoint& at) { openContextMenu(150, at); };
 }
 
-
 ToolZoomState& MyMDIChildWnd::toolZoom() {
     return m_toolBar->toolZoom();
 }
@@ -207,9 +206,9 @@ bool MyMDIChildWnd::saveModified() {
     if (!m_doc->isModified())
         return true;
     const QByteArray title = m_doc->titleText().toUtf8();
-    const Prompter::Answer answer = Prompter::current().ask(
-        QString::asprintf(Strings::raw(Str::SaveChangesQuestion), title.constData()),
-        Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
+    const Prompter::Answer answer =
+        Prompter::current().ask(Strings::format(Str::SaveChangesQuestion, title.constData()),
+                                Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
     if (answer == Prompter::Answer::No)
         return true;
     if (answer != Prompter::Answer::Yes)
