@@ -64,8 +64,7 @@ bool CImageMapDoc::askClipping(const PixelRect& bounds, std::vector<PictureArea>
                                           [&](const auto& a) { return !a->isInside(bounds); }));
     if (outside == 0)
         return false;
-    const QString question =
-        QString::asprintf(Strings::raw(Str::ClipAreasQuestion), outside, areaCount());
+    const QString question = Strings::format(Str::ClipAreasQuestion, outside, areaCount());
     if (Prompter::current().ask(question, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=
         Prompter::Answer::Yes)
         return false;

@@ -115,9 +115,9 @@ bool CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePat
     recomposeNames();
     if (!m_lossText.isEmpty()) {
         m_info.readOnly = true;
-        Prompter::current().tell(QString::asprintf(Strings::raw(Str::LossOpensReadOnly),
-                                                   m_lossText.toUtf8().constData()),
-                                 Prompter::Icon::Exclamation);
+        Prompter::current().tell(
+            Strings::format(Str::LossOpensReadOnly, m_lossText.toUtf8().constData()),
+            Prompter::Icon::Exclamation);
     }
     return true;
 }
@@ -149,9 +149,8 @@ bool CImageMapDoc::readMapFile(const QString& path) {
     MappedFile file;
     if (!file.open(path)) {
         const QByteArray name = path.toUtf8();
-        Prompter::current().tell(
-            QString::asprintf(Strings::raw(Str::CannotLocateFile), name.constData()),
-            Prompter::Icon::Exclamation);
+        Prompter::current().tell(Strings::format(Str::CannotLocateFile, name.constData()),
+                                 Prompter::Icon::Exclamation);
         return false;
     }
     AreaCollector collector(kMaxAreas);
@@ -181,10 +180,10 @@ void CImageMapDoc::settleOpenedTitle() {
 // continues as the page of the same name beside it.
 void CImageMapDoc::continueAsPage() {
     const QFileInfo info(m_mapPath);
-    if (info.suffix().contains(Strings::text(Str::PageExtensionMark), Qt::CaseInsensitive))
+    if (info.suffix().contains(Strings::untranslated(Str::PageExtensionMark), Qt::CaseInsensitive))
         return;
-    m_mapPath =
-        info.absoluteDir().filePath(info.completeBaseName() + Strings::text(Str::PageExtension));
+    m_mapPath = info.absoluteDir().filePath(info.completeBaseName() +
+                                            Strings::untranslated(Str::PageExtension));
     setModified(true);
 }
 

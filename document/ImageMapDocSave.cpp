@@ -43,7 +43,7 @@ QString proposedPageName(const QByteArray& title) {
     const qsizetype cut = name.indexOf(QRegularExpression(QStringLiteral("[ #%;/\\\\]")));
     if (cut >= 0)
         name.truncate(cut);
-    return name + Strings::text(Str::PageExtension);
+    return name + Strings::untranslated(Str::PageExtension);
 }
 
 bool isPageName(const QString& path) {
@@ -184,10 +184,10 @@ void CImageMapDoc::confirmSaved() {
     const PathParts map = partsOf(m_mapPath);
     const PathParts image = partsOf(m_imagePath);
     const bool together = map.drive == image.drive && map.folder == image.folder;
-    const QString text = QString::asprintf(
-        Strings::raw(together ? Str::SavedBesideImage : Str::SavedWithImageCopy),
-        map.base.constData(), map.extension.constData(), map.drive.constData(),
-        map.folder.constData(), image.base.constData(), image.extension.constData());
+    const QString text = Strings::format(together ? Str::SavedBesideImage : Str::SavedWithImageCopy,
+                                         map.base.constData(), map.extension.constData(),
+                                         map.drive.constData(), map.folder.constData(),
+                                         image.base.constData(), image.extension.constData());
     if (dialogs().confirmSaved(text))
         Settings::app().skipSavedDialog = true;
 }
@@ -201,9 +201,8 @@ bool CImageMapDoc::refusesLossySave(const QString& path) const {
     if (!target.exists() || target.canonicalFilePath() != source.canonicalFilePath())
         return false;
     const QByteArray name = QDir::toNativeSeparators(m_readFrom).toUtf8();
-    Prompter::current().tell(
-        QString::asprintf(Strings::raw(Str::LossSaveRefused), name.constData()),
-        Prompter::Icon::Stop);
+    Prompter::current().tell(Strings::format(Str::LossSaveRefused, name.constData()),
+                             Prompter::Icon::Stop);
     return true;
 }
 

@@ -47,15 +47,13 @@ void CImageMapDoc::redo() {
 QString CImageMapDoc::undoMenuText() const {
     if (!m_undo.canUndo())
         return Strings::text(Str::ItemUndo);
-    return QString::asprintf(Strings::raw(Str::ItemUndoStep),
-                             m_undo.undoText().toUtf8().constData());
+    return Strings::format(Str::ItemUndoStep, m_undo.undoText().toUtf8().constData());
 }
 
 QString CImageMapDoc::redoMenuText() const {
     if (!m_undo.canRedo())
         return Strings::text(Str::ItemRedo);
-    return QString::asprintf(Strings::raw(Str::ItemRedoStep),
-                             m_undo.redoText().toUtf8().constData());
+    return Strings::format(Str::ItemRedoStep, m_undo.redoText().toUtf8().constData());
 }
 
 bool CImageMapDoc::nudgeArea(int i, int dx, int dy) {

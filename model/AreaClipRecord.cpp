@@ -143,7 +143,7 @@ std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at) const {
 
 QString AreaClipRecord::mimeType() {
     return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
-        .arg(Strings::text(Str::AreaClipFormat));
+        .arg(Strings::untranslated(Str::AreaClipFormat));
 }
 
 void AreaClipRecord::putInto(QMimeData& data) const {

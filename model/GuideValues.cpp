@@ -28,12 +28,12 @@ qint64 GuideValues::bottom() const {
 }
 
 QString GuideValues::boundsText() const {
-    return QString::asprintf(Strings::raw(Str::GuideBounds), leftStart, topStart, int(right()),
-                             int(bottom()), int(count()));
+    return Strings::format(Str::GuideBounds, leftStart, topStart, int(right()), int(bottom()),
+                           int(count()));
 }
 
 QString GuideValues::imageSizeText(int width, int height) {
-    return QString::asprintf(Strings::raw(Str::GuideImageSize), width, height);
+    return Strings::format(Str::GuideImageSize, width, height);
 }
 
 bool GuideValues::acceptable(int imageWidth, int imageHeight) const {

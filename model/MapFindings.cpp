@@ -18,7 +18,7 @@ using Code = MapFindings::Code;
 using Finding = MapFindings::Finding;
 
 QString message(int id, const QString& text) {
-    return QString::asprintf(Strings::raw(id), text.toUtf8().constData());
+    return Strings::format(id, text.toUtf8().constData());
 }
 
 // A text of the page as the visitor's browser shows it, without the blanks
@@ -132,8 +132,7 @@ private:
         if (w < MapFindings::kMinTarget || h < MapFindings::kMinTarget) {
             const QByteArray across = cssPixels(w).toUtf8(), down = cssPixels(h).toUtf8();
             add(number, Code::SmallTarget,
-                QString::asprintf(Strings::raw(Str::FindingSmallTarget), across.constData(),
-                                  down.constData()));
+                Strings::format(Str::FindingSmallTarget, across.constData(), down.constData()));
         }
         if (isJavascript(area.texts.url))
             add(number, Code::JavascriptUrl, Strings::text(Str::FindingJavascriptUrl));
@@ -147,8 +146,7 @@ private:
             if (seen.key == key && seen.url != url) {
                 const QByteArray text = alt.toUtf8();
                 add(number, Code::DuplicateAlt,
-                    QString::asprintf(Strings::raw(Str::FindingDuplicateAlt), text.constData(),
-                                      seen.area));
+                    Strings::format(Str::FindingDuplicateAlt, text.constData(), seen.area));
                 break;
             }
         }

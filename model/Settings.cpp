@@ -8,12 +8,14 @@
 namespace {
 
 QSettings openStore() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, Strings::text(Str::CompanyKey),
-                     Strings::text(Str::ApplicationKey));
+    return QSettings(QSettings::IniFormat, QSettings::UserScope,
+                     Strings::untranslated(Str::CompanyKey),
+                     Strings::untranslated(Str::ApplicationKey));
 }
 
 QString key(int nameId) {
-    return Strings::text(Str::SettingsSection) + QLatin1Char('/') + Strings::text(nameId);
+    return Strings::untranslated(Str::SettingsSection) + QLatin1Char('/') +
+           Strings::untranslated(nameId);
 }
 
 void readInto(const QSettings& s, int id, bool& v) {

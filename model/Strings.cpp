@@ -1,7 +1,10 @@
 #include "model/Strings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
+#include <cstdarg>
 #include <iterator>
 
 namespace {
@@ -53,4 +56,26 @@ const char* Strings::raw(int id) {
 
 bool Strings::contains(int id) {
     return find(id) != nullptr;
+}
+
+QString Strings::text(int id) {
+    const char* english = raw(id);
+    // A translation is looked up by the id; without an application (the
+    // windowless tools) or a translation for the id the English text stands.
+    if (*english && QCoreApplication::instance()) {
+        const QByteArray key = QByteArray::number(id);
+        const QString translated = qtTrId(key.constData());
+        if (translated != QLatin1String(key))
+            return translated;
+    }
+    return QString::fromUtf8(english);
+}
+
+QString Strings::format(int id, ...) {
+    const QByteArray pattern = text(id).toUtf8();
+    va_list args;
+    va_start(args, id);
+    const QString result = QString::vasprintf(pattern.constData(), args);
+    va_end(args);
+    return result;
 }

@@ -15,7 +15,7 @@ const QString kPlainText = QStringLiteral("text/plain");
 
 QString bookmarkMimeType() {
     return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
-        .arg(Strings::text(Str::BookmarkFormat));
+        .arg(Strings::untranslated(Str::BookmarkFormat));
 }
 
 // The NUL-terminated text from offset `at`, read no further than `end`.

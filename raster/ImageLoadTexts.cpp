@@ -5,8 +5,7 @@
 
 QString ImageLoadTexts::sizeLine(float width, float height, int bits) {
     const qint64 colours = bits > 0 && bits <= 24 ? qint64(1) << bits : 0;
-    return QString::asprintf(Strings::raw(Str::LoadingSizeLine), int(width), int(height),
-                             int(colours));
+    return Strings::format(Str::LoadingSizeLine, int(width), int(height), int(colours));
 }
 
 QString ImageLoadTexts::formatName(qint16 formatCode) {
@@ -23,8 +22,8 @@ QString ImageLoadTexts::formatName(qint16 formatCode) {
 }
 
 QString ImageLoadTexts::formatLine(qint16 formatCode, qint32 fileSize) {
-    return QString::asprintf(Strings::raw(Str::LoadingFormatLine),
-                             formatName(formatCode).toUtf8().constData(), fileSize);
+    return Strings::format(Str::LoadingFormatLine, formatName(formatCode).toUtf8().constData(),
+                           fileSize);
 }
 
 QString ImageLoadTexts::imageErrorText(int code) {
@@ -39,5 +38,5 @@ QString ImageLoadTexts::missingImageText(const QString& fileName) {
     const QString fill = fileName.isEmpty()
                              ? QStringLiteral(" ")
                              : QStringLiteral(" '") + fileName + QStringLiteral("' ");
-    return QString::asprintf(Strings::raw(Str::MissingImageText), fill.toUtf8().constData());
+    return Strings::format(Str::MissingImageText, fill.toUtf8().constData());
 }

@@ -5,13 +5,14 @@
 tessary_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev
                   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
                   desktop-file-utils ccache python3-dev pybind11-dev python3-numpy
-                  python3-pytest)
+                  python3-pytest qt6-l10n-tools qt6-svg-dev)
 # scripts/test only, and optional: the browser the test of the page script
 # of maps that scale with their picture runs in (the test is skipped, and
-# says so, where it cannot be installed).
-# Pillow reads the picture of the Python module's README example, whose
-# test is skipped without it.
-tessary_test_packages=(chromium python3-pil)
+# says so, where it cannot be installed), appstreamcli, which checks the
+# software centres' entry of the installed tree, and Pillow, which reads the
+# picture of the Python module's README example (its test is skipped
+# without it).
+tessary_test_packages=(chromium appstream python3-pil)
 # scripts/run only, on a machine without a display: a virtual X server.
 tessary_run_packages=(xvfb xauth)
 

@@ -27,21 +27,19 @@ QString AreaSettingsDialog::kindText(const MapArea& area) {
 
 QString AreaSettingsDialog::positionText(const MapArea& area) {
     const PixelRect r = area.imageRect();
-    return QString::asprintf(Strings::raw(Str::AreaPositionFormat), r.left, r.top, r.right,
-                             r.bottom);
+    return Strings::format(Str::AreaPositionFormat, r.left, r.top, r.right, r.bottom);
 }
 
 QString AreaSettingsDialog::dimensionsText(const MapArea& area) {
     const PixelRect r = area.imageRect();
     switch (area.shape()) {
     case AreaShape::Rectangle:
-        return QString::asprintf(Strings::raw(Str::AreaRectDimensions), r.right - r.left,
-                                 r.bottom - r.top);
+        return Strings::format(Str::AreaRectDimensions, r.right - r.left, r.bottom - r.top);
     case AreaShape::Circle:
-        return QString::asprintf(Strings::raw(Str::AreaCircleDimensions), (r.right - r.left) / 2,
-                                 (r.bottom - r.top) / 2);
+        return Strings::format(Str::AreaCircleDimensions, (r.right - r.left) / 2,
+                               (r.bottom - r.top) / 2);
     case AreaShape::Polygon:
-        return QString::asprintf(Strings::raw(Str::AreaPolygonDimensions), area.vertexCount());
+        return Strings::format(Str::AreaPolygonDimensions, area.vertexCount());
     }
     return {};
 }
@@ -50,7 +48,7 @@ AreaSettingsDialog::AreaSettingsDialog(const MapArea& area, int number, const Ar
                                        QWidget* parent)
     : QDialog(parent), m_original(texts) {
     setObjectName(QStringLiteral("areaSettings"));
-    setWindowTitle(QString::asprintf(Strings::raw(Str::AreaSettingsCaption), number));
+    setWindowTitle(Strings::format(Str::AreaSettingsCaption, number));
 
     auto* facts = new QFormLayout;
     const auto fact = [&](int label, const QString& text, const char* name) {

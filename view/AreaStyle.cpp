@@ -4,8 +4,10 @@
 #include "model/SettingsNotifier.h"
 #include "view/ViewPatterns.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 
 #include <memory>
 
@@ -73,6 +75,14 @@ void AreaStyle::rebuild() {
     instance() = std::make_unique<AreaStyle>(Settings::app());
 }
 
+bool AreaStyle::darkPalette() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return false;
+    const QPalette palette = QGuiApplication::palette();
+    return palette.color(QPalette::Window).lightness() <
+           palette.color(QPalette::WindowText).lightness();
+}
+
 bool AreaStyle::refresh() {
     if (instance() && instance()->m_source == sourceOf(Settings::app()))
         return false;
@@ -80,10 +90,11 @@ bool AreaStyle::refresh() {
     return true;
 }
 
-std::array<quint32, 11> AreaStyle::sourceOf(const Settings& s) {
-    return {s.defaultColor,      s.defaultBack,          s.flybyColor,       s.flybyBack,
-            s.selectedColor,     s.selectedBack,         s.fillColor,        quint32(s.fillArea),
-            quint32(s.fillType), quint32(s.showHandles), quint32(s.grabSize)};
+std::array<quint32, 12> AreaStyle::sourceOf(const Settings& s) {
+    return {
+        s.defaultColor,      s.defaultBack,          s.flybyColor,        s.flybyBack,
+        s.selectedColor,     s.selectedBack,         s.fillColor,         quint32(s.fillArea),
+        quint32(s.fillType), quint32(s.showHandles), quint32(s.grabSize), quint32(darkPalette())};
 }
 
 AreaStyle::AreaStyle(const Settings& s) : m_source(sourceOf(s)) {
@@ -105,7 +116,7 @@ AreaStyle::AreaStyle(const Settings& s) : m_source(sourceOf(s)) {
     m_hatch = hatchTexture(fromColorRef(s.fillColor), hatchStyle(s.fillType));
     m_showHandles = s.showHandles;
     m_handleBrush = QBrush(ViewPatterns::handle());
-    m_background = wideTile(ViewPatterns::background());
+    m_background = wideTile(ViewPatterns::background(darkPalette()));
     const QColor grey = fromColorRef(0x808080);
     m_gridHorizontal = dots(grey, Qt::transparent, true);
     m_gridVertical = dots(grey, Qt::transparent, false);

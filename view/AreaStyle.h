@@ -54,6 +54,11 @@ public:
     bool showHandles() const { return m_showHandles; }
     const QBrush& handleBrush() const { return m_handleBrush; }
 
+    // True while the application's palette is a dark one (the "Appearance"
+    // setting or the desktop's scheme): the window outside the picture
+    // follows it.
+    static bool darkPalette();
+
     // The window outside a small picture.
     const QBrush& background() const { return m_background; }
     // Grid dots: grey (0x808080) on transparent, horizontal and vertical.
@@ -68,9 +73,9 @@ public:
 
 private:
     // The settings a style is built from, in a form that compares.
-    static std::array<quint32, 11> sourceOf(const Settings& settings);
+    static std::array<quint32, 12> sourceOf(const Settings& settings);
 
-    std::array<quint32, 11> m_source;
+    std::array<quint32, 12> m_source;
     std::array<StatePens, 3> m_states;
     bool m_fill = false;
     QBrush m_hatch;

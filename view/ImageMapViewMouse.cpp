@@ -291,7 +291,7 @@ void CImageMapView::showTip() {
     const MapArea* area = m_doc->area(m_tipArea);
     if (!area)
         return;
-    QString text = QString::asprintf(Strings::raw(Str::TipNumber), m_tipArea + 1);
+    QString text = Strings::format(Str::TipNumber, m_tipArea + 1);
     switch (area->shape()) {
     case AreaShape::Rectangle:
         text += Strings::text(Str::TipRectangle);

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 QWidget* withNote(QWidget* field, int noteId, QWidget* parent) {
@@ -52,10 +54,18 @@ MapSettingsDialog::MapSettingsDialog(const MapInfo& info, const QString& mapPath
     m_description = new QPlainTextEdit(MapText::toDisplay(info.description), this);
     m_description->setObjectName(QStringLiteral("description"));
     m_description->setTabChangesFocus(true);
-    form->addRow(Strings::text(Str::MapTitleLabel), withNote(m_title, Str::MapRequiredNote, this));
+    QWidget* titleRow = withNote(m_title, Str::MapRequiredNote, this);
+    QWidget* defaultUrlRow = withNote(m_defaultUrl, Str::MapSuggestedNote, this);
+    form->addRow(Strings::text(Str::MapTitleLabel), titleRow);
     form->addRow(Strings::text(Str::MapAuthorLabel), m_author);
-    form->addRow(Strings::text(Str::MapDefaultUrlLabel),
-                 withNote(m_defaultUrl, Str::MapSuggestedNote, this));
+    form->addRow(Strings::text(Str::MapDefaultUrlLabel), defaultUrlRow);
+    // The labels of the rows with a note name the edits, not their rows:
+    // their mnemonics move the focus there and screen readers read them.
+    for (auto [row, edit] : {std::pair<QWidget*, QWidget*>{titleRow, m_title},
+                             std::pair<QWidget*, QWidget*>{defaultUrlRow, m_defaultUrl}}) {
+        if (auto* label = qobject_cast<QLabel*>(form->labelForField(row)))
+            label->setBuddy(edit);
+    }
     form->addRow(Strings::text(Str::MapDescriptionLabel), m_description);
     m_scales = new QCheckBox(Strings::text(Str::MapScalesWithPicture), this);
     m_scales->setObjectName(QStringLiteral("scalesWithPicture"));

@@ -36,6 +36,11 @@ TestMapIntroDialog::TestMapIntroDialog(QWidget* parent)
     layout->addWidget(m_dontShow);
     layout->addWidget(buttons);
     setMinimumWidth(440);
+    // A window is never laid out for the height a wrapping text needs at
+    // the width it ends up with (a small screen narrows it): the text asks
+    // for the height it needs at the narrowest the dialog gets.
+    const int margins = 4 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    text->setMinimumHeight(text->heightForWidth(minimumWidth() - size - margins));
 }
 
 bool TestMapIntroDialog::dontShowAgain() const {

@@ -23,8 +23,10 @@ QImage handle() {
     return fromBits(rows, qRgb(0, 0, 0), qRgb(255, 255, 255));
 }
 
-QImage background() {
+QImage background(bool dark) {
     static const unsigned char rows[8] = {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01};
+    if (dark)
+        return fromBits(rows, qRgb(0x38, 0x3a, 0x3e), qRgb(0x2a, 0x2c, 0x30));
     return fromBits(rows, qRgb(0xc4, 0xc6, 0xca), qRgb(0xd8, 0xda, 0xde));
 }
 

@@ -11,7 +11,8 @@ namespace ViewPatterns {
 QImage handle();
 
 // Fills the window outside a picture smaller than it: a quiet grey weave
-// that reads as "no picture here" without competing with the picture.
-QImage background();
+// that reads as "no picture here" without competing with the picture;
+// dark, the same weave in dark greys, for a dark palette.
+QImage background(bool dark = false);
 
 } // namespace ViewPatterns

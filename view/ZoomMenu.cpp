@@ -19,7 +19,7 @@ QMenu* create(CImageMapView& view, QWidget* parent) {
     for (ZoomLevel level : ZoomLevel::levels()) {
         const int id = int(ZoomLevel::commandOf(level));
         QAction* action = menu->addAction(
-            QString::asprintf(Strings::raw(Str::ItemZoomLevel), level.num(), level.den()));
+            Strings::format(Str::ItemZoomLevel, level.num(), level.den()));
         action->setCheckable(true);
         action->setData(id);
         group->addAction(action);

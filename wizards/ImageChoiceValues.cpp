@@ -31,7 +31,7 @@ QString ImageChoiceValues::sizeText(int row) const {
     const QSize size = QImageReader(resolvedPath(row)).size();
     if (size.width() <= 0 || size.height() <= 0)
         return {};
-    return QString::asprintf(Strings::raw(Str::SizeFormat), size.width(), size.height());
+    return Strings::format(Str::SizeFormat, size.width(), size.height());
 }
 
 void ImageChoiceValues::addImage(const QString& imagePath, int insertOffset) {

@@ -23,7 +23,7 @@ QByteArray MapNameValues::nameOfPicture(const QString& imagePath) {
 
 QString MapNameValues::example(const QString& imagePath) const {
     const QByteArray file = MapText::fromDisplay(QFileInfo(imagePath).fileName());
-    return QString::asprintf(Strings::raw(Str::ImgExample), file.constData(), m_name.constData());
+    return Strings::format(Str::ImgExample, file.constData(), m_name.constData());
 }
 
 bool MapNameValues::finish() {
@@ -32,7 +32,7 @@ bool MapNameValues::finish() {
     if (!m_page.hasMap(m_name) || m_name == m_agreed)
         return true;
     const QByteArray shown = m_name;
-    if (!Prompter::askYes(QString::asprintf(Strings::raw(Str::MapNameExists), shown.constData())))
+    if (!Prompter::askYes(Strings::format(Str::MapNameExists, shown.constData())))
         return false;
     m_agreed = m_name;
     return true;

@@ -16,7 +16,7 @@ QString NewPageValues::path() const {
     QString name = m_name;
     if (!name.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive) &&
         !name.endsWith(QLatin1String(".html"), Qt::CaseInsensitive))
-        name += Strings::text(Str::PageExtension);
+        name += Strings::untranslated(Str::PageExtension);
     return QDir::cleanPath(QDir(m_folder).absoluteFilePath(name));
 }
 
@@ -28,8 +28,8 @@ bool NewPageValues::next(QString& htmlPath) const {
     if (info.exists()) {
         if (!info.isFile()) {
             Prompter::current().tell(
-                QString::asprintf(Strings::raw(Str::NotWritableFile),
-                                  QDir::toNativeSeparators(target).toUtf8().constData()),
+                Strings::format(Str::NotWritableFile,
+                                QDir::toNativeSeparators(target).toUtf8().constData()),
                 Prompter::Icon::Exclamation);
             return false;
         }
@@ -38,7 +38,7 @@ bool NewPageValues::next(QString& htmlPath) const {
             return false;
         }
         const QByteArray shown = QDir::toNativeSeparators(target).toUtf8();
-        if (!Prompter::askYes(QString::asprintf(Strings::raw(Str::PageExists), shown.constData()),
+        if (!Prompter::askYes(Strings::format(Str::PageExists, shown.constData()),
                               Prompter::Icon::Exclamation))
             return false;
     }

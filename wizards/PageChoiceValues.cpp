@@ -6,11 +6,11 @@
 namespace {
 
 QByteArray countText(qsizetype n) {
-    return n == 0 ? Strings::bytes(Str::CountNone) : QByteArray::number(n);
+    return n == 0 ? Strings::text(Str::CountNone).toUtf8() : QByteArray::number(n);
 }
 
 QByteArray plural(qsizetype n) {
-    return n == 1 ? QByteArray() : Strings::bytes(Str::PluralEnding);
+    return n == 1 ? QByteArray() : Strings::text(Str::PluralEnding).toUtf8();
 }
 
 } // namespace
@@ -24,9 +24,9 @@ QString PageChoiceValues::status() const {
     if (m_path.isEmpty())
         return {};
     const qsizetype maps = m_summary.maps.size(), images = m_summary.images.size();
-    return QString::asprintf(Strings::raw(Str::PageCountStatus), countText(maps).constData(),
-                             plural(maps).constData(), countText(images).constData(),
-                             plural(images).constData());
+    return Strings::format(Str::PageCountStatus, countText(maps).constData(),
+                           plural(maps).constData(), countText(images).constData(),
+                           plural(images).constData());
 }
 
 bool PageChoiceValues::next(QString& htmlPath) const {

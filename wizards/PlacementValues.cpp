@@ -15,7 +15,7 @@ bool PlacementValues::mayKeepName() const {
     if (!m_page.hasMap(m_mapName))
         return true;
     const QByteArray shown = m_mapName;
-    return Prompter::askYes(QString::asprintf(Strings::raw(Str::MapNameExists), shown.constData()));
+    return Prompter::askYes(Strings::format(Str::MapNameExists, shown.constData()));
 }
 
 bool PlacementValues::accept(int row) {

@@ -56,6 +56,8 @@ void CPrefsColors::buildStates() {
                                   (which ? QStringLiteral("Back") : QStringLiteral("Color")));
             button->setToolTip(
                 Strings::text(which ? Str::PrefsBackColorTip : Str::PrefsLineColorTip));
+            button->setAccessibleName(Strings::text(labels[s]) + QStringLiteral(": ") +
+                                      button->toolTip());
             connect(button, &CColorPicker::colorChosen, this, &CPrefsColors::refreshSamples);
             m_pairs[s][which] = button;
             grid->addWidget(button, s, 1 + which);
@@ -76,8 +78,10 @@ void CPrefsColors::buildFill() {
     m_fillColor = new CColorPicker(group);
     m_fillColor->setObjectName(QStringLiteral("fillColor"));
     m_fillColor->setToolTip(Strings::text(Str::PrefsFillColorTip));
+    m_fillColor->setAccessibleName(m_fillColor->toolTip());
     m_hatch = new QListWidget(group);
     m_hatch->setObjectName(QStringLiteral("hatchList"));
+    m_hatch->setAccessibleName(group->title());
     m_hatch->setItemDelegate(new HatchItemDelegate(*m_fillColor, m_hatch));
     for (int style = 0; style < kHatchStyles; ++style)
         m_hatch->addItem(QString());

@@ -16,7 +16,7 @@ SaveMapDialog::SaveMapDialog(const DocumentDialogs::SaveAs& request, QWidget* pa
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setNameFilters(FileFilters::fromTemplates({Str::MapTemplateHtml}));
-    setDefaultSuffix(Strings::text(Str::PageExtension).mid(1));
+    setDefaultSuffix(Strings::untranslated(Str::PageExtension).mid(1));
     const bool hasFolder = !request.folder.isEmpty() && QFileInfo(request.folder).isDir();
     setDirectory(hasFolder ? request.folder : QDir::currentPath());
     if (!request.proposedName.isEmpty())

@@ -22,9 +22,8 @@ bool SavePathCheck::accept(const QString& path, DocumentDialogs::SaveAs& request
     if (page.empty) {
         // Nothing in it to place the map beside.
         const QByteArray shown = QDir::toNativeSeparators(info.absoluteFilePath()).toUtf8();
-        return Prompter::askYes(
-            QString::asprintf(Strings::raw(Str::ReplaceExistingFile), shown.constData()),
-            Prompter::Icon::Exclamation);
+        return Prompter::askYes(Strings::format(Str::ReplaceExistingFile, shown.constData()),
+                                Prompter::Icon::Exclamation);
     }
     PlacementDialog dialog(info.absoluteFilePath(), page, request.mapName, request.imagePath,
                            request.insertOffset, parent);

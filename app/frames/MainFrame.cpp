@@ -142,8 +142,7 @@ void MainFrame::updateTitle() {
     }
     const QByteArray name = program.toUtf8();
     const QByteArray title = child->document().titleText().toUtf8();
-    setWindowTitle(
-        QString::asprintf(Strings::raw(Str::FrameTitle), name.constData(), title.constData()));
+    setWindowTitle(Strings::format(Str::FrameTitle, name.constData(), title.constData()));
 }
 
 QList<MenuBuilder::WindowEntry> MainFrame::windowEntries() const {

@@ -205,9 +205,9 @@ bool MyMDIChildWnd::saveModified() {
     if (!m_doc->isModified())
         return true;
     const QByteArray title = m_doc->titleText().toUtf8();
-    const Prompter::Answer answer = Prompter::current().ask(
-        QString::asprintf(Strings::raw(Str::SaveChangesQuestion), title.constData()),
-        Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
+    const Prompter::Answer answer =
+        Prompter::current().ask(Strings::format(Str::SaveChangesQuestion, title.constData()),
+                                Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
     if (answer == Prompter::Answer::No)
         return true;
     if (answer != Prompter::Answer::Yes)

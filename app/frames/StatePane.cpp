@@ -21,9 +21,9 @@ QPixmap StatePane::picture(Picture which) {
 
 void StatePane::showState(int state, int areaNumber) {
     if (state == Obscured)
-        setToolTip(QString::asprintf(Strings::raw(Str::AreaObscuredTip), areaNumber));
+        setToolTip(Strings::format(Str::AreaObscuredTip, areaNumber));
     else if (state == MissingUrl)
-        setToolTip(QString::asprintf(Strings::raw(Str::AreaMissingUrlTip), areaNumber));
+        setToolTip(Strings::format(Str::AreaMissingUrlTip, areaNumber));
     else
         setToolTip(QString());
     if (state == m_state)

@@ -58,17 +58,15 @@ QLabel* StatusBar::addValuePane(QLabel* pane, int sizingId, int tipId) {
 void StatusBar::showPosition(int x, int y) {
     if (m_views == 0)
         return;
-    m_position->setText(
-        x >= 0 && y >= 0 ? QString::asprintf(Strings::raw(Str::PositionFormat), x, y) : QString());
+    m_position->setText(x >= 0 && y >= 0 ? Strings::format(Str::PositionFormat, x, y) : QString());
 }
 
 void StatusBar::showDimensions(int width, int height) {
     if (m_views == 0)
         return;
-    m_dimensions->setText(
-        width != 0 || height != 0
-            ? QString::asprintf(Strings::raw(Str::DimensionsFormat), width, height)
-            : QString());
+    m_dimensions->setText(width != 0 || height != 0
+                              ? Strings::format(Str::DimensionsFormat, width, height)
+                              : QString());
 }
 
 void StatusBar::showZoom(ZoomLevel zoom) {

@@ -5,16 +5,19 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QIcon>
 #include <QKeySequence>
 #include <QPixmap>
 
+#include <iterator>
 #include <vector>
 
 namespace {
 
 enum class Kind { Plain, Check, Tool, Zoom };
 
-// Pictures of the toolbar strip (res/icons/toolbar.png), in strip order.
+// The toolbar pictures, in the order of the former strip of 16 x 15 bitmaps
+// (res/icons/toolbar.png); each is drawn as res/icons/toolbar/<name>.svg.
 enum Picture : int {
     NoPicture = -1,
     PicNewImageMap,
@@ -48,6 +51,22 @@ enum Picture : int {
 
 constexpr int kPictureWidth = 16;
 constexpr int kPictureHeight = 15;
+
+const char* const kPictureNames[] = {"new-image-map", "create-new-image",
+                                     "open",          "save",
+                                     "preferences",   "cut",
+                                     "copy",          "paste",
+                                     "about",         "help-contents",
+                                     "cascade",       "tile",
+                                     "keep-visible",  "rectangle",
+                                     "circle",        "polygon",
+                                     "arrow",         "edit-area-info",
+                                     "delete",        "move-to-front",
+                                     "send-to-back",  "area-list",
+                                     "zoom-in",       "zoom-out",
+                                     "edit-map-info", "grid",
+                                     "test-map"};
+static_assert(std::size(kPictureNames) == PicTestMap + 1, "a toolbar picture without a name");
 
 QKeySequence keys(QKeyCombination combination) {
     return QKeySequence(combination);
@@ -84,7 +103,7 @@ void ActionTable::add(const Entry& entry) {
     const int id = int(entry.id);
     auto* action = new QAction(this);
     const std::optional<ZoomLevel> zoom = ZoomLevel::ofCommand(entry.id);
-    action->setText(zoom ? QString::asprintf(Strings::raw(entry.textId), zoom->num(), zoom->den())
+    action->setText(zoom ? Strings::format(entry.textId, zoom->num(), zoom->den())
                          : Strings::text(entry.textId));
     const QStringList help = Strings::text(id).split(QLatin1Char('\n'));
     action->setStatusTip(help.value(0));
@@ -92,7 +111,7 @@ void ActionTable::add(const Entry& entry) {
     action->setShortcuts(entry.shortcuts);
     action->setData(id);
     if (entry.picture != NoPicture)
-        action->setIcon(QIcon(toolbarPicture(entry.picture)));
+        action->setIcon(toolbarIcon(entry.picture));
     action->setCheckable(entry.kind != Kind::Plain);
     if (entry.kind == Kind::Tool)
         m_tools->addAction(action);
@@ -107,9 +126,18 @@ int ActionTable::commandOf(const QAction* action) {
     return action ? action->data().toInt() : 0;
 }
 
+QString ActionTable::toolbarPicturePath(int index) {
+    return QStringLiteral(":/icons/toolbar/%1.svg").arg(QLatin1String(kPictureNames[index]));
+}
+
+// Qt's SVG icon engine draws the picture anew for each size and device
+// pixel ratio asked for, so it stays sharp at 150 % and 200 %.
+QIcon ActionTable::toolbarIcon(int index) {
+    return QIcon(toolbarPicturePath(index));
+}
+
 QPixmap ActionTable::toolbarPicture(int index) {
-    static const QPixmap strip(QStringLiteral(":/icons/toolbar.png"));
-    return strip.copy(index * kPictureWidth, 0, kPictureWidth, kPictureHeight);
+    return toolbarIcon(index).pixmap(QSize(kPictureWidth, kPictureHeight));
 }
 
 // The file, edit and view commands with the zoom levels.

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QIcon;
 class QActionGroup;
 
 // One QAction for every command of the editor, made from the string table:
@@ -31,7 +32,10 @@ public:
     // The command id an action stands for (the action's data).
     static int commandOf(const QAction* action);
 
-    // The toolbar picture at index of the 16 x 15 strip.
+    // The toolbar picture at index (16 x 15 at scale 1), drawn from its SVG
+    // at whatever size and device pixel ratio it is shown.
+    static QIcon toolbarIcon(int index);
+    static QString toolbarPicturePath(int index);
     static QPixmap toolbarPicture(int index);
 
 signals:

@@ -133,8 +133,8 @@ void MenuBuilder::refreshRecentFiles(QMenu* menu, QAction* before) {
     const QStringList files = m_sources.recentFiles ? m_sources.recentFiles() : QStringList();
     for (int i = 0; i < files.size(); ++i) {
         const QByteArray shown = shownPath(files[i]).toUtf8();
-        QAction* action = dynamicAction(
-            menu, QString::asprintf(Strings::raw(Str::ItemRecentFile), i + 1, shown.constData()));
+        QAction* action =
+            dynamicAction(menu, Strings::format(Str::ItemRecentFile, i + 1, shown.constData()));
         action->setStatusTip(Strings::text(id(C::RecentFile1)).section(QLatin1Char('\n'), 0, 0));
         const int command = id(C::RecentFile1) + i;
         action->setData(command);
@@ -174,8 +174,8 @@ void MenuBuilder::refreshWindows(QMenu* menu) {
         menu->addAction(dynamicSeparator(menu));
     for (int i = 0; i < windows.size(); ++i) {
         const QByteArray title = windows[i].title.toUtf8();
-        QAction* action = dynamicAction(
-            menu, QString::asprintf(Strings::raw(Str::ItemWindow), i + 1, title.constData()));
+        QAction* action =
+            dynamicAction(menu, Strings::format(Str::ItemWindow, i + 1, title.constData()));
         action->setCheckable(true);
         action->setChecked(windows[i].active);
         connect(action, &QAction::triggered, this, [this, i] {

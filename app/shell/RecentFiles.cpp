@@ -10,12 +10,13 @@
 namespace {
 
 QSettings openStore() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, Strings::text(Str::CompanyKey),
-                     Strings::text(Str::ApplicationKey));
+    return QSettings(QSettings::IniFormat, QSettings::UserScope,
+                     Strings::untranslated(Str::CompanyKey),
+                     Strings::untranslated(Str::ApplicationKey));
 }
 
 QString entryKey(int number) {
-    return Strings::text(Str::RecentFileSection) + QLatin1Char('/') +
+    return Strings::untranslated(Str::RecentFileSection) + QLatin1Char('/') +
            QString::asprintf(Strings::raw(Str::RecentFileEntry), number);
 }
 

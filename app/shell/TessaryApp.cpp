@@ -1,9 +1,11 @@
 #include "app/shell/TessaryApp.h"
 
+#include "app/dialogs/PrefsDesktop.h"
 #include "app/dialogs/QtAppDialogs.h"
 #include "app/frames/MainFrame.h"
 #include "app/shell/ActionTable.h"
 #include "app/shell/AppDocumentServices.h"
+#include "app/shell/Appearance.h"
 #include "app/shell/CommandLine.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentIdleClient.h"
@@ -13,6 +15,7 @@
 #include "model/CommandIds.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
+#include "model/Translation.h"
 
 #include <exception>
 
@@ -71,6 +74,9 @@ TessaryApp::StartResult TessaryApp::startSteps(const QStringList& arguments) {
     // Component services and the clipboard format need no setting up here:
     // controls are widgets and the area format is a MIME type.
     Settings::app().load();
+    // Before the first window: every text and colour comes out right.
+    Translation::install(PrefsDesktop::language());
+    Appearance::apply(PrefsDesktop::appearance());
     m_recent = RecentFiles(Settings::app().maxRecent);
     m_recent.load();
     createMainFrame();

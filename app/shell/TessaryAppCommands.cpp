@@ -1,12 +1,14 @@
 // The application's commands: New, Create New Image, Open, the recent
 // files, Preferences, About, Exit and the welcome dialog.
 #include "app/dialogs/AppDialogs.h"
+#include "app/dialogs/PrefsDesktop.h"
 #include "app/frames/MainFrame.h"
+#include "app/shell/Appearance.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentManager.h"
-#include "model/ProgramFolder.h"
 #include "app/shell/TessaryApp.h"
 #include "model/CommandIds.h"
+#include "model/ProgramFolder.h"
 #include "model/Settings.h"
 
 #include <QDir>
@@ -123,6 +125,7 @@ void TessaryApp::editPreferences() {
         return;
     Settings::app() = values;
     Settings::app().save();
+    Appearance::apply(PrefsDesktop::appearance());
     if (clearRecent) {
         m_recent.clear();
         m_recent.save();

@@ -101,6 +101,24 @@ if command -v desktop-file-validate >/dev/null; then
 else
     echo "skipped: desktop-file-validate is not installed (Debian package desktop-file-utils)"
 fi
+# The software centres' entry: valid without the network, for the desktop
+# entry that is installed beside it, in every shipped language.
+metainfo="$prefix/share/metainfo/net.corvane.tessary.metainfo.xml"
+[ -f "$metainfo" ] || fail "no metainfo file in share/metainfo"
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+else
+    echo "skipped: appstreamcli is not installed (Debian package appstream)"
+fi
+grep -q '<launchable type="desktop-id">tessary.desktop</launchable>' "$metainfo" ||
+    fail "the metainfo does not name the desktop entry"
+for lang in de fr es; do
+    for key in Name GenericName Comment; do
+        grep -q "^$key\[$lang\]=" "$prefix/share/applications/tessary.desktop" ||
+            fail "the desktop entry has no $key[$lang]"
+    done
+    grep -q "xml:lang=\"$lang\"" "$metainfo" || fail "the metainfo has no $lang texts"
+done
 if command -v update-mime-database >/dev/null; then
     mkdir -p "$work/mime/packages"
     cp "$prefix/share/mime/packages/tessary.xml" "$work/mime/packages/"
