@@ -5,6 +5,9 @@
 
 #include <QSettings>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QSettings openStore() {
@@ -27,6 +30,12 @@ void readInto(const QSettings& s, int id, int& v) {
 void readInto(const QSettings& s, int id, ColorRef& v) {
     v = s.value(key(id), v).toUInt();
 }
+void readInto(const QSettings& s, int id, double& v) {
+    bool ok = false;
+    const double read = s.value(key(id), v).toDouble(&ok);
+    if (ok && std::isfinite(read))
+        v = read;
+}
 void readInto(const QSettings& s, int id, QString& v) {
     v = s.value(key(id), v).toString();
 }
@@ -38,6 +47,9 @@ void writeFrom(QSettings& s, int id, int v) {
     s.setValue(key(id), v);
 }
 void writeFrom(QSettings& s, int id, ColorRef v) {
+    s.setValue(key(id), v);
+}
+void writeFrom(QSettings& s, int id, double v) {
     s.setValue(key(id), v);
 }
 void writeFrom(QSettings& s, int id, const QString& v) {
@@ -82,6 +94,8 @@ void Settings::forEachStored(Self& self, F&& visit) {
     visit(Str::KeyNeverShowWelcome, self.neverShowWelcome);
     visit(Str::KeyLastUsedWelcome, self.lastUsedWelcome);
     visit(Str::KeyDefaultUrlLead, self.defaultUrlLead);
+    visit(Str::KeyTraceTolerance, self.traceTolerance);
+    visit(Str::KeyTracePrecision, self.tracePrecision);
 }
 
 Settings& Settings::app() {
@@ -103,6 +117,11 @@ void Settings::load() {
     forEachStored(*this, [&](int id, auto& v) { readInto(s, id, v); });
     readInto(s, Str::KeyDnd, dnd);
     readInto(s, Str::KeyCwgr, cwgr);
+    // The store may have been edited by hand.
+    traceTolerance =
+        std::clamp(traceTolerance, TraceRequest::kMinTolerance, TraceRequest::kMaxTolerance);
+    tracePrecision =
+        std::clamp(tracePrecision, TraceRequest::kMinPrecision, TraceRequest::kMaxPrecision);
 }
 
 void Settings::save() const {

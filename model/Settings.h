@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/GridSettings.h"
+#include "model/TraceRequest.h"
 
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,11 @@ public:
     bool neverShowWelcome = false;
     int lastUsedWelcome = 1;
     QString defaultUrlLead = QStringLiteral("http://www.");
+    // The Trace tool's colour tolerance (0 to 255) and outline precision in
+    // picture pixels (0.5 to 10); values read from the store are brought
+    // within these bounds (TraceRequest's).
+    int traceTolerance = TraceRequest::kDefaultTolerance;
+    double tracePrecision = TraceRequest::kDefaultPrecision;
     // Read, never written. A page is always replaced through a temporary file
     // renamed over it, so neither changes how a save goes (see
     // docs/ARCHITECTURE.md); they are kept so that stored values survive.

@@ -76,3 +76,38 @@ TEST_F(SettingsStore, SingleValuesGoStraightToTheStore) {
     Settings::writeText(1037, QStringLiteral("page%d.htm"));
     EXPECT_EQ(Settings::readText(1037), QStringLiteral("page%d.htm"));
 }
+
+// The Trace tool's values keep their bounds whatever the store holds.
+TEST_F(SettingsStore, TraceValuesRoundTripWithinTheirBounds) {
+    Settings s;
+    EXPECT_EQ(s.traceTolerance, 32);
+    EXPECT_DOUBLE_EQ(s.tracePrecision, 1.5);
+    s.traceTolerance = 7;
+    s.tracePrecision = 2.25;
+    s.save();
+    {
+        QSettings raw(iniPath(), QSettings::IniFormat);
+        EXPECT_EQ(raw.value("Settings/Trace Tolerance").toInt(), 7);
+        EXPECT_DOUBLE_EQ(raw.value("Settings/Trace Precision").toDouble(), 2.25);
+    }
+    Settings back;
+    back.load();
+    EXPECT_EQ(back.traceTolerance, 7);
+    EXPECT_DOUBLE_EQ(back.tracePrecision, 2.25);
+    {
+        QSettings raw(iniPath(), QSettings::IniFormat);
+        raw.setValue("Settings/Trace Tolerance", 999);
+        raw.setValue("Settings/Trace Precision", "0.01");
+    }
+    back.load();
+    EXPECT_EQ(back.traceTolerance, 255);
+    EXPECT_DOUBLE_EQ(back.tracePrecision, 0.5);
+    {
+        QSettings raw(iniPath(), QSettings::IniFormat);
+        raw.setValue("Settings/Trace Tolerance", -4);
+        raw.setValue("Settings/Trace Precision", "lots");
+    }
+    back.load();
+    EXPECT_EQ(back.traceTolerance, 0);
+    EXPECT_DOUBLE_EQ(back.tracePrecision, 0.5); // kept from before
+}
