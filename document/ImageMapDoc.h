@@ -239,6 +239,11 @@ public:
     // Save As: DoSave with the prompt. The insertion point and the wizard's
     // path are set aside meanwhile and come back when the save fails.
     bool saveAs();
+    // File > Export > SVG Overlay: the map as a standalone SVG of its
+    // loaded picture at path (SvgOverlayWriter), the picture linked or
+    // embedded. Never touches a page; failures are told through the
+    // Prompter.
+    bool exportSvgOverlay(const QString& path, bool embedPicture) const;
     // DoSave: asks for a missing title (and default URL when "Require
     // Default" is on) and for the one missing area URL, settles the path
     // (path as given, else the wizard's, else the Save As prompt's), refuses

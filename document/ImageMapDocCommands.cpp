@@ -29,6 +29,8 @@ bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) c
         return selected && context.selected < areaCount() - 1 && editable;
     case CommandId::Paste:
         return context.clipboardHasArea && editable;
+    case CommandId::ExportSvgOverlay:
+        return imageWidth() > 0;
     case CommandId::Save:
         return isModified();
     case CommandId::Undo:

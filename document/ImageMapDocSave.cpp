@@ -6,6 +6,7 @@
 #include "formats/MapFileSaver.h"
 #include "formats/MappedFile.h"
 #include "formats/PictureReference.h"
+#include "formats/SvgOverlayWriter.h"
 #include "model/DefaultUrl.h"
 #include "model/DocumentDialogs.h"
 #include "model/MapText.h"
@@ -265,6 +266,12 @@ bool CImageMapDoc::writePage(const QString& path, bool& copyPicture) {
     recomposeNames();
     m_info.imageFolder = QFile::encodeName(m_imageFolder);
     m_info.date = asctimeNow();
+    // The page's script scales from the size the areas were drawn on: the
+    // loaded picture's, else the size the page recorded.
+    if (imageWidth() > 0 && imageHeight() > 0) {
+        m_info.drawnWidth = imageWidth();
+        m_info.drawnHeight = imageHeight();
+    }
     saver.setChosenImgTag(m_imgTagOffset);
     if (!saver.begin(m_info, m_insertOffset))
         return false;
@@ -272,4 +279,20 @@ bool CImageMapDoc::writePage(const QString& path, bool& copyPicture) {
         saver.writeArea(*area);
     saver.writeDefault(m_info);
     return saver.commit();
+}
+
+bool CImageMapDoc::exportSvgOverlay(const QString& path, bool embedPicture) const {
+    if (m_imagePath.isEmpty() || imageWidth() <= 0 || imageHeight() <= 0) {
+        Prompter::current().tell(Strings::text(Str::SvgOverlayNeedsPicture),
+                                 Prompter::Icon::Exclamation);
+        return false;
+    }
+    if (SvgOverlayWriter::save(path, m_info, m_areas, m_imagePath, imageWidth(), imageHeight(),
+                               embedPicture))
+        return true;
+    const QByteArray name = path.toUtf8();
+    Prompter::current().tell(
+        QString::asprintf(Strings::raw(Str::SvgOverlayWriteFailed), name.constData()),
+        Prompter::Icon::Exclamation);
+    return false;
 }

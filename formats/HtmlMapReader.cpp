@@ -268,14 +268,18 @@ QList<DocumentDialogs::MapChoice> choices(const HtmlPageScan& scan) {
 void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
              MapReadReport* report) {
     const HtmlMapBlock& map = scan.maps.at(index);
-    info.scalesWithPicture = false; // the page's map decides
+    // The page's map decides these.
+    info.scalesWithPicture = info.highlightsAreas = false;
+    info.drawnWidth = info.drawnHeight = 0;
     for (QByteArrayView line : map.tracking) {
-        info.scalesWithPicture = info.scalesWithPicture || ResponsiveScript::isFlagLine(line);
         LineScan::takeKeyword(line, Strings::raw(Str::KwInfoLead));
-        MapInfoLine::apply(LineScan::beforeNul(line), info);
+        line = LineScan::beforeNul(line);
+        if (!ResponsiveScript::applyTrackingLine(line, info))
+            MapInfoLine::apply(line, info);
     }
     info.title = mapText(map.name);
     info.mapAttributes = attributesOf(map.others, report);
+    ResponsiveScript::takeSizeAttribute(info.mapAttributes, info);
     if (const HtmlImg* img = imgUsing(scan, unquote(map.name)))
         info.imageFile = mapText(img->src);
     takeShownSize(scan, unquote(map.name), info);

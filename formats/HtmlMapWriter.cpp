@@ -84,6 +84,12 @@ void appendKept(QByteArray& out, const TagAttributes& attributes) {
     }
 }
 
+// Maps the page's script serves record the size they were drawn on.
+bool recordsDrawnSize(const MapInfo& info) {
+    return (info.scalesWithPicture || info.highlightsAreas) && info.drawnWidth > 0 &&
+           info.drawnHeight > 0;
+}
+
 // One change of a rewritten IMG tag: bytes [at, end) of the page become text.
 struct TagEdit {
     qsizetype at, end;
@@ -148,7 +154,14 @@ void HtmlMapWriter::begin(const MapInfo& info, int insertOffset) {
     }
     m_new += "<MAP NAME=";
     appendQuoted(m_new, m_mapName);
-    appendKept(m_new, info.mapAttributes);
+    TagAttributes kept = info.mapAttributes;
+    MapInfo unused;
+    ResponsiveScript::takeSizeAttribute(kept, unused); // ours: written anew below
+    if (recordsDrawnSize(info)) {
+        m_new += ' ' + ResponsiveScript::kSizeAttribute.toByteArray() + '=';
+        appendQuoted(m_new, ResponsiveScript::sizeText(info.drawnWidth, info.drawnHeight));
+    }
+    appendKept(m_new, kept);
     line(">");
     writeTracking(info);
 }
@@ -273,8 +286,14 @@ void HtmlMapWriter::writeTracking(const MapInfo& info) {
     trackingLine(Strings::raw(Str::KwAuthor), info.author);
     trackingLine(Strings::raw(Str::KwDate), info.date);
     trackingLine(Strings::raw(Str::KwGif), info.imageFile);
-    if (info.scalesWithPicture) // the page's scaling script looks for this line too
+    // The page's script looks for these lines too.
+    if (info.scalesWithPicture)
         trackingLine(Strings::raw(Str::KwResponsive), Strings::raw(Str::KwYes));
+    if (recordsDrawnSize(info))
+        trackingLine(Strings::raw(Str::KwDrawnSize),
+                     ResponsiveScript::sizeText(info.drawnWidth, info.drawnHeight));
+    if (info.highlightsAreas)
+        trackingLine(Strings::raw(Str::KwHighlight), Strings::raw(Str::KwYes));
 }
 
 // Lines of at most 60 characters, cut at the last space among the first

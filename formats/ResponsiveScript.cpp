@@ -1,7 +1,10 @@
 #include "formats/ResponsiveScript.h"
 
 #include "formats/HtmlPageScan.h"
+#include "formats/HtmlText.h"
+#include "formats/LineScan.h"
 #include "formats/ScaleScriptText.h"
+#include "model/MapInfo.h"
 #include "model/Strings.h"
 
 namespace ResponsiveScript {
@@ -9,6 +12,24 @@ namespace ResponsiveScript {
 namespace {
 
 constexpr QByteArrayView kFlagPlaceholder = "%FLAG%";
+constexpr QByteArrayView kHighlightPlaceholder = "%LIT%";
+
+QByteArray yesLine(int key) {
+    return Strings::bytes(Str::KwInfoLead) + Strings::bytes(key) + ':' + Strings::bytes(Str::KwYes);
+}
+
+// A whole number from 1 to kMaxSide, digits only.
+int side(QByteArrayView digits) {
+    if (digits.isEmpty() || digits.size() > 7)
+        return 0;
+    int value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return 0;
+        value = value * 10 + (c - '0');
+    }
+    return value <= kMaxSide ? value : 0;
+}
 
 // Removes [start, end) plus the line break after it, from every pair of
 // markers; an unpaired start marker stays (it is not ours to judge).
@@ -30,7 +51,7 @@ void removeBlocks(QByteArray& page) {
 bool anyMapScales(const HtmlPageScan& scan) {
     for (const HtmlMapBlock& map : scan.maps) {
         for (QByteArrayView line : map.tracking) {
-            if (isFlagLine(line))
+            if (isFlagLine(line) || isHighlightLine(line))
                 return true;
         }
     }
@@ -40,8 +61,53 @@ bool anyMapScales(const HtmlPageScan& scan) {
 } // namespace
 
 QByteArray flagLine() {
-    return Strings::bytes(Str::KwInfoLead) + Strings::bytes(Str::KwResponsive) + ':' +
-           Strings::bytes(Str::KwYes);
+    return yesLine(Str::KwResponsive);
+}
+
+QByteArray highlightLine() {
+    return yesLine(Str::KwHighlight);
+}
+
+bool isHighlightLine(QByteArrayView trackingLine) {
+    return trackingLine == highlightLine();
+}
+
+QByteArray sizeText(int width, int height) {
+    return QByteArray::number(width) + 'x' + QByteArray::number(height);
+}
+
+bool readSize(QByteArrayView text, int& width, int& height) {
+    const qsizetype cut = text.indexOf('x');
+    const int w = cut > 0 ? side(text.first(cut)) : 0;
+    const int h = cut > 0 ? side(text.sliced(cut + 1)) : 0;
+    if (w == 0 || h == 0)
+        return false;
+    width = w;
+    height = h;
+    return true;
+}
+
+bool applyTrackingLine(QByteArrayView rest, MapInfo& info) {
+    const QByteArray full = Strings::bytes(Str::KwInfoLead) + rest.toByteArray();
+    if (isFlagLine(full))
+        info.scalesWithPicture = true;
+    else if (isHighlightLine(full))
+        info.highlightsAreas = true;
+    else if (!LineScan::takeKeyword(rest, Strings::bytes(Str::KwDrawnSize) + ':'))
+        return false;
+    else
+        readSize(rest, info.drawnWidth, info.drawnHeight);
+    return true;
+}
+
+void takeSizeAttribute(TagAttributes& attributes, MapInfo& info) {
+    for (qsizetype i = attributes.size() - 1; i >= 0; --i) {
+        if (!HtmlText::equalsNoCase(attributes[i].name, kSizeAttribute))
+            continue;
+        if (info.drawnWidth == 0)
+            readSize(attributes[i].value, info.drawnWidth, info.drawnHeight);
+        attributes.removeAt(i);
+    }
 }
 
 bool isFlagLine(QByteArrayView trackingLine) {
@@ -49,7 +115,9 @@ bool isFlagLine(QByteArrayView trackingLine) {
 }
 
 QByteArray block() {
-    QByteArray script = QByteArray(kScaleScriptText).replace(kFlagPlaceholder, flagLine());
+    QByteArray script = QByteArray(kScaleScriptText)
+                            .replace(kFlagPlaceholder, flagLine())
+                            .replace(kHighlightPlaceholder, highlightLine());
     while (script.endsWith('\n'))
         script.chop(1);
     QByteArray out = Strings::bytes(Str::MarkerScaleScriptStart) + "\r\n<SCRIPT>\r\n";
@@ -61,7 +129,7 @@ QByteArray block() {
 QByteArray settle(QByteArray page) {
     removeBlocks(page);
     // Pages without the flag anywhere are most pages: no scan for them.
-    if (!page.contains(flagLine()))
+    if (!page.contains(flagLine()) && !page.contains(highlightLine()))
         return page;
     const HtmlPageScan scan = HtmlPageScan::scan(page);
     if (anyMapScales(scan))

@@ -33,6 +33,8 @@ enum class CommandId : int {
     Zoom8 = 32811,
     MoveToFront = 32827,
     SendToBack = 32828,
+    // Maps for the web: File > Export.
+    ExportSvgOverlay = 33020,
     // Application and frames.
     Welcome = 400,
     Preferences = 224,

@@ -30,6 +30,15 @@ struct MapInfo {
     // Client-side maps only: the page rescales the map to the size its
     // picture is shown at (a tracking line and a script of the page).
     bool scalesWithPicture = false;
+    // Client-side maps only: the page outlines the area under the mouse or
+    // the keyboard focus (the same script as scaling).
+    bool highlightsAreas = false;
+    // The size of the picture the areas were drawn on, as the page records
+    // it for its script; 0 where unknown (a page saved before it was
+    // recorded, or a map without a picture). Saves write the loaded
+    // picture's size instead when there is one.
+    int drawnWidth = 0;
+    int drawnHeight = 0;
     TagAttributes mapAttributes{};     // of the MAP tag beside its NAME (id, class, ...)
     TagAttributes defaultAttributes{}; // of the default AREA beside SHAPE and HREF
 

@@ -71,6 +71,10 @@ MapSettingsDialog::MapSettingsDialog(const MapInfo& info, const QString& mapPath
     m_scales->setObjectName(QStringLiteral("scalesWithPicture"));
     m_scales->setChecked(info.scalesWithPicture);
     form->addRow(m_scales);
+    m_highlights = new QCheckBox(Strings::text(Str::MapHighlightAreas), this);
+    m_highlights->setObjectName(QStringLiteral("highlightsAreas"));
+    m_highlights->setChecked(info.highlightsAreas);
+    form->addRow(m_highlights);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &MapSettingsDialog::accept);
@@ -91,6 +95,7 @@ MapInfo MapSettingsDialog::edited() const {
     description.replace(QLatin1Char('\n'), QLatin1Char(' '));
     info.description = MapTextEdit::edited(description, m_info.description);
     info.scalesWithPicture = m_scales->isChecked();
+    info.highlightsAreas = m_highlights->isChecked();
     return info;
 }
 

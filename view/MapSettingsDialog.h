@@ -36,4 +36,5 @@ private:
     QLineEdit* m_defaultUrl;
     QPlainTextEdit* m_description;
     QCheckBox* m_scales;
+    QCheckBox* m_highlights;
 };

@@ -155,6 +155,7 @@ std::vector<ActionTable::Entry> ActionTable::entries() {
         {C::Save, Str::ItemSave, PicSave, Kind::Plain, {keys(Ctrl | Qt::Key_S)}},
         {C::SaveAs, Str::ItemSaveAs, NoPicture, Kind::Plain, {}},
         {C::ChangeImage, Str::ItemChangeImage, NoPicture, Kind::Plain, {}},
+        {C::ExportSvgOverlay, Str::ItemSvgOverlay, NoPicture, Kind::Plain, {}},
         {C::Preferences, Str::ItemPreferences, PicPreferences, Kind::Plain, {}},
         {C::Print, Str::ItemPrint, NoPicture, Kind::Plain, {keys(Ctrl | Qt::Key_P)}},
         {C::Exit, Str::ItemExit, NoPicture, Kind::Plain, {keys(Ctrl | Qt::Key_Q)}},

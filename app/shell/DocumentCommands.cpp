@@ -1,5 +1,9 @@
 #include "app/shell/DocumentCommands.h"
 
+#include "model/Strings.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
 
 bool DocumentCommands::isDocumentCommand(CommandId id) {
     switch (id) {
@@ -10,6 +14,7 @@ bool DocumentCommands::isDocumentCommand(CommandId id) {
     case CommandId::EditMapInfo:
     case CommandId::CreateGuides:
     case CommandId::ChangeImage:
+    case CommandId::ExportSvgOverlay:
     case CommandId::Save:
     case CommandId::SaveAs:
     case CommandId::Undo:
@@ -60,6 +65,9 @@ bool DocumentCommands::onCommand(int id) {
     case CommandId::ChangeImage:
         m_doc.changeImage();
         break;
+    case CommandId::ExportSvgOverlay:
+        exportSvgOverlay();
+        break;
     case CommandId::Save:
         m_doc.save();
         break;
@@ -76,4 +84,22 @@ bool DocumentCommands::onCommand(int id) {
         return false;
     }
     return true;
+}
+
+// The SVG goes beside the map by default, named after it; the picture is
+// linked relative to it.
+void DocumentCommands::exportSvgOverlay() {
+    const QFileInfo map(m_doc.path());
+    const QString start = m_doc.path().isEmpty()
+                              ? QString()
+                              : map.absolutePath() + QLatin1Char('/') + map.completeBaseName() +
+                                    QStringLiteral(".svg");
+    QString path = QFileDialog::getSaveFileName(
+        nullptr, Strings::text(Str::ItemSvgOverlay).remove(QLatin1Char('&')), start,
+        Strings::text(Str::SvgOverlayFilter));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".svg");
+    m_doc.exportSvgOverlay(path, false);
 }

@@ -26,6 +26,7 @@ public:
 
 private:
     static bool isDocumentCommand(CommandId id);
+    void exportSvgOverlay();
 
     CImageMapDoc& m_doc;
     ContextSource m_context;

@@ -121,6 +121,12 @@ QMenu* MenuBuilder::buildFileMenu(QMenuBar* bar, bool mapOpen) {
     }
     items << kSeparator << id(C::Preferences) << kSeparator << id(C::Exit);
     QMenu* menu = addMenu(bar, Str::MenuFile, items);
+    if (mapOpen) { // File > Export, after Change Image
+        QMenu* exports = new QMenu(Strings::text(Str::MenuExport), menu);
+        addItems(exports, m_actions, {id(C::ExportSvgOverlay)});
+        watch(exports);
+        menu->insertMenu(menu->actions().value(items.indexOf(id(C::ChangeImage)) + 1), exports);
+    }
     QAction* exit = m_actions.action(C::Exit);
     connect(menu, &QMenu::aboutToShow, this,
             [this, menu, exit] { refreshRecentFiles(menu, exit); });

@@ -3,6 +3,7 @@
 #include "CliArguments.h"
 #include "CliOpen.h"
 #include "CliPrompter.h"
+#include "ImageInfo.h"
 #include "document/ImageMapDoc.h"
 #include "model/MapText.h"
 #include "model/Settings.h"
@@ -14,7 +15,8 @@
 int runConvertCommand(const QStringList& arguments) {
     const CliArguments args(
         arguments, {QStringLiteral("--map"), QStringLiteral("--title"), QStringLiteral("--image")},
-        {QStringLiteral("--allow-loss"), QStringLiteral("--responsive")});
+        {QStringLiteral("--allow-loss"), QStringLiteral("--responsive"),
+         QStringLiteral("--highlight")});
     if (!args.ok() || args.positional().size() != 2)
         return 2;
     Settings::app().load();
@@ -26,14 +28,26 @@ int runConvertCommand(const QStringList& arguments) {
     if (!openForCli(doc, args.positional()[0], map,
                     image ? QFileInfo(*image).absoluteFilePath() : QString()))
         return 1;
-    if (title || args.flag(QStringLiteral("--responsive"))) {
+    const bool highlight = args.flag(QStringLiteral("--highlight"));
+    if (title || args.flag(QStringLiteral("--responsive")) || highlight) {
         MapInfo info = doc.mapInfo();
+        info.highlightsAreas = info.highlightsAreas || highlight;
         if (title)
             info.title = MapText::fromDisplay(*title);
         // The page rescales the map to the size its picture is shown at.
         info.scalesWithPicture =
             info.scalesWithPicture || args.flag(QStringLiteral("--responsive"));
         doc.setMapInfo(info);
+    }
+    // The picture is not loaded: the page's script scales from the size
+    // the page recorded, else from the picture's own (its header only).
+    if (doc.mapInfo().drawnWidth == 0) {
+        if (const std::optional<ImageInfo::Picture> picture = ImageInfo::find(doc)) {
+            MapInfo info = doc.mapInfo();
+            info.drawnWidth = picture->width;
+            info.drawnHeight = picture->height;
+            doc.setMapInfo(info);
+        }
     }
     // A map not read whole is not written back into its own page unless
     // the user accepts losing what was not read.

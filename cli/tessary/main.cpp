@@ -5,6 +5,7 @@
 #include "ConvertCommand.h"
 #include "ReadCommand.h"
 #include "ScanCommand.h"
+#include "SvgCommand.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -22,7 +23,8 @@ void printUsage(FILE* to) {
                "       tessary-cli read FILE [--map NAME] [--image-info]\n"
                "       tessary-cli convert IN OUT [--map NAME] [--title T] [--image FILE]"
                " [--allow-loss]\n"
-               "           [--responsive]\n"
+               "           [--responsive] [--highlight]\n"
+               "       tessary-cli svg IN OUT.svg [--map NAME] [--embed-picture]\n"
                "       tessary-cli scan FILE\n"
                "       tessary-cli check FILE [--map NAME] [--image PICTURE | --size WxH]"
                " [--image-info] [--strict]\n"
@@ -32,7 +34,9 @@ void printUsage(FILE* to) {
                "  convert  open IN and save it as the HTML page OUT, as the editor saves; a\n"
                "           map not read whole goes back into its own page only with\n"
                "           --allow-loss; --responsive makes the page scale the map with its\n"
-               "           picture\n"
+               "           picture; --highlight outlines the area under the mouse or focus\n"
+               "  svg      write the map of IN as a standalone SVG overlay of its picture\n"
+               "           (linked, or embedded with --embed-picture)\n"
                "  scan     print the IMG tags, maps and body end of the HTML page FILE as JSON\n"
                "  check    check the map for areas without URL, obscured areas and (given the\n"
                "           picture or its size) areas beyond the picture, and lists accessibility\n"
@@ -87,6 +91,8 @@ int main(int argc, char** argv) {
         code = runReadCommand(args.mid(1));
     else if (!args.isEmpty() && args[0] == "convert")
         code = runConvertCommand(args.mid(1));
+    else if (!args.isEmpty() && args[0] == "svg")
+        code = runSvgCommand(args.mid(1));
     else if (!args.isEmpty() && args[0] == "scan")
         code = runScanCommand(args.mid(1));
     else if (!args.isEmpty() && args[0] == "check")

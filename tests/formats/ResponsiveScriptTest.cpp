@@ -220,3 +220,83 @@ TEST(ResponsiveScript, ScalesEveryShapeWithThePictureInChromium) {
     EXPECT_EQ(result.captured(1).toStdString(),
               (expected(100, 0.5, 0.5) + " / " + expected(50, 0.25, 0.5)).toStdString());
 }
+
+// The size the map was drawn on goes into the page twice (a tracking line
+// for the editor, an attribute for the script) whenever the script serves
+// the map, reads back, is never doubled, and goes with the flags; a map
+// that only highlights brings the script as well.
+TEST(ResponsiveScript, RecordsTheDrawnSizeBesideTheFlags) {
+    const QByteArray page = "<html><body>\n<img src=\"pic.png\">\n</body></html>\n";
+    const auto saveWith = [](QByteArrayView old, bool scales, bool highlights, int w, int h) {
+        MapInfo info = mapInfo("Shop", scales);
+        info.highlightsAreas = highlights;
+        info.drawnWidth = w;
+        info.drawnHeight = h;
+        HtmlMapWriter writer(old);
+        writer.begin(info);
+        for (const auto& a : threeShapes())
+            writer.writeArea(*a);
+        return writer.finish();
+    };
+    const QByteArray plain = save(page, "Shop", false);
+    const QByteArray both = saveWith(plain, true, true, 200, 120);
+    EXPECT_TRUE(both.contains("<MAP NAME=\"Shop\" data-tessary-size=\"200x120\">\r\n"));
+    EXPECT_TRUE(both.contains("<!-- #$RESPONSIVE:YES -->\r\n<!-- #$SIZE:200x120 -->\r\n"
+                              "<!-- #$HIGHLIGHT:YES -->\r\n"));
+    const ReadMap back = read(both, 0);
+    EXPECT_TRUE(back.info.scalesWithPicture);
+    EXPECT_TRUE(back.info.highlightsAreas);
+    EXPECT_EQ(back.info.drawnWidth, 200);
+    EXPECT_EQ(back.info.drawnHeight, 120);
+    EXPECT_TRUE(back.info.mapAttributes.isEmpty()); // ours, not the page's
+    // Saved again as read: byte for byte the same page.
+    MapInfo asRead = back.info;
+    asRead.date = mapInfo("Shop", true).date; // pages' dates are not read back
+    HtmlMapWriter again(both);
+    again.begin(asRead);
+    for (const auto& a : threeShapes())
+        again.writeArea(*a);
+    EXPECT_EQ(again.finish(), both);
+
+    // Highlighting alone brings the script; neither flag, no size at all.
+    const QByteArray lit = saveWith(plain, false, true, 200, 120);
+    EXPECT_EQ(count(lit, Str::MarkerScaleScriptStart), 1);
+    EXPECT_FALSE(lit.contains("<!-- #$RESPONSIVE:YES -->"));
+    EXPECT_EQ(saveWith(both, false, false, 200, 120), plain);
+
+    // A page of an older save: the flag without a size reads as unknown
+    // (the script then scales from the picture's natural size); the
+    // attribute alone, as a page edited by hand may hold it, is taken.
+    QByteArray older = both;
+    older.replace("<!-- #$SIZE:200x120 -->\r\n", "");
+    older.replace(" data-tessary-size=\"200x120\"", "");
+    EXPECT_EQ(read(older, 0).info.drawnWidth, 0);
+    EXPECT_TRUE(read(older, 0).info.scalesWithPicture);
+    QByteArray byHand = older;
+    byHand.replace("<MAP NAME=\"Shop\"", "<MAP NAME=\"Shop\" DATA-TESSARY-SIZE='64x48'");
+    EXPECT_EQ(read(byHand, 0).info.drawnWidth, 64);
+    EXPECT_EQ(read(byHand, 0).info.drawnHeight, 48);
+
+    // Sizes that are no picture's are not taken.
+    for (const char* bad : {"0x5", "12x", "x12", "12", "99999999x1", "12x12x", "-1x3", " 12x12",
+                            "12x 12", "1e3x5", "2000000x2"}) {
+        int w = 7, h = 9;
+        EXPECT_FALSE(ResponsiveScript::readSize(bad, w, h)) << bad;
+        EXPECT_EQ(w * 10 + h, 79) << bad;
+    }
+    int w = 0, h = 0;
+    EXPECT_TRUE(ResponsiveScript::readSize("1048576x1", w, h));
+    EXPECT_EQ(w, 1048576);
+}
+
+// The script stays small and within what pages of any kind can hold.
+TEST(ResponsiveScript, ScriptIsSmallAndHoldsNoMarkupCharacters) {
+    const QByteArray block = ResponsiveScript::block();
+    const qsizetype from = block.indexOf("<SCRIPT>\r\n") + 10;
+    const QByteArray script = block.mid(from, block.indexOf("\r\n</SCRIPT>") - from);
+    EXPECT_LT(QByteArray(script).replace("\r\n", "\n").size(), 4096);
+    EXPECT_FALSE(script.contains('<'));
+    EXPECT_FALSE(script.contains('&'));
+    EXPECT_TRUE(script.contains(ResponsiveScript::flagLine()));
+    EXPECT_TRUE(script.contains(ResponsiveScript::highlightLine()));
+}
