@@ -62,6 +62,8 @@ enum class CommandId : int {
     Arrange = 57649,
     ViewToolbar = 59392,
     ViewStatusBar = 59393,
+    // Recovery copies: "Recover Maps" at start-up.
+    RecoverMaps = 33040,
 };
 
 // The zoom a Zoom n:1 command sets (1 to 8), 0 for any other command.

@@ -80,6 +80,8 @@ void Settings::forEachStored(Self& self, F&& visit) {
     visit(Str::KeyNeverShowWelcome, self.neverShowWelcome);
     visit(Str::KeyLastUsedWelcome, self.lastUsedWelcome);
     visit(Str::KeyDefaultUrlLead, self.defaultUrlLead);
+    visit(Str::KeySaveRecoveryCopies, self.saveRecoveryCopies);
+    visit(Str::KeyRecoveryInterval, self.recoveryInterval);
 }
 
 Settings& Settings::app() {
