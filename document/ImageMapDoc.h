@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentState.h"
 #include "document/MapCheckState.h"
 #include "model/AreaTexts.h"
 #include "model/CommandIds.h"
@@ -267,6 +268,22 @@ public:
     // Tests pass one that fails a step. Not owned.
     void setPageFile(PageFile* file) { m_pageFile = file; }
 
+    // --- recovery copies (ImageMapDocRecovery.cpp) --------------------------------
+    // What a recovery copy keeps of the map: everything a save depends on.
+    DocumentState state() const;
+    // Starts the document from a state a recovery copy kept: the picture is
+    // located and loaded as on Open, the map opens modified with the state's
+    // page as its save target, and its undo stack starts empty there. False
+    // when the picture did not load (the user has been told); the document
+    // is then to be discarded.
+    bool restoreState(const DocumentState& state);
+    // A question Save asks before it writes into the document's own page
+    // (a recovered map whose page changed since the copy was made): Yes
+    // saves there, No goes to Save As, Cancel saves nothing. It is asked
+    // until a save went through; empty for none.
+    void setSaveIntoQuestion(const QString& question) { m_saveIntoQuestion = question; }
+    const QString& saveIntoQuestion() const { return m_saveIntoQuestion; }
+
     // Whether command id is enabled, given the view's state. Check and
     // radio marks (current tool, zoom, list shown, grid on) are the view's.
     bool commandEnabled(CommandId id, const CommandContext& context) const;
@@ -370,4 +387,5 @@ private:
     QString m_lossText;
     QString m_loadFailure; // why the last Open could not read the map file
     bool m_allowLoss = false;
+    QString m_saveIntoQuestion;
 };

@@ -72,6 +72,14 @@ PathParts partsOf(const QString& path) {
 } // namespace
 
 bool CImageMapDoc::save() {
+    if (!m_saveIntoQuestion.isEmpty() && !m_path.isEmpty()) {
+        const Prompter::Answer answer = Prompter::current().ask(
+            m_saveIntoQuestion, Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
+        if (answer == Prompter::Answer::No)
+            return saveAs();
+        if (answer != Prompter::Answer::Yes)
+            return false;
+    }
     const QFileInfo target(m_path);
     const bool writable =
         !m_path.isEmpty() && target.isFile() && target.permission(QFileDevice::WriteOwner);
@@ -220,6 +228,7 @@ bool CImageMapDoc::onSaveDocument(const QString& path) {
     }
     m_insertOffset = -1;
     m_imgTagOffset = -1;
+    m_saveIntoQuestion.clear();
     setModified(false);
     // The page now names the picture as written; a map that was not read
     // whole keeps the page it came from, which it must not be saved into.

@@ -75,4 +75,6 @@ enum class CommandId : int {
     ZoomOut16 = 33007,
     Zoom12 = 33008,
     Zoom16 = 33009,
+    // Recovery copies: "Recover Maps" at start-up.
+    RecoverMaps = 33040,
 };

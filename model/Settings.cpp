@@ -96,6 +96,8 @@ void Settings::forEachStored(Self& self, F&& visit) {
     visit(Str::KeyDefaultUrlLead, self.defaultUrlLead);
     visit(Str::KeyTraceTolerance, self.traceTolerance);
     visit(Str::KeyTracePrecision, self.tracePrecision);
+    visit(Str::KeySaveRecoveryCopies, self.saveRecoveryCopies);
+    visit(Str::KeyRecoveryInterval, self.recoveryInterval);
 }
 
 Settings& Settings::app() {

@@ -53,6 +53,12 @@ public:
     // within these bounds (TraceRequest's).
     int traceTolerance = TraceRequest::kDefaultTolerance;
     double tracePrecision = TraceRequest::kDefaultPrecision;
+    // Recovery copies of maps with changes not yet saved, written at least
+    // every recoveryInterval seconds while changes go on.
+    static constexpr int kMinRecoveryInterval = 10;
+    static constexpr int kMaxRecoveryInterval = 600;
+    bool saveRecoveryCopies = true;
+    int recoveryInterval = 30;
     // Read, never written. A page is always replaced through a temporary file
     // renamed over it, so neither changes how a save goes (see
     // docs/ARCHITECTURE.md); they are kept so that stored values survive.

@@ -2,6 +2,8 @@
 
 #include "model/GridSettings.h"
 
+#include <QDateTime>
+#include <QList>
 #include <QString>
 
 class Settings;
@@ -33,4 +35,24 @@ public:
     // recent files: true on OK with the copy as entered and whether the
     // recent-file list is to be cleared.
     virtual bool editPreferences(Settings& settings, int recentCount, bool& clearRecent) = 0;
+
+    // One row of "Recover Maps": a recovery copy as the user knows its map.
+    struct RecoveryRow {
+        QString title;   // the map's title
+        QString page;    // its page, or "New map"
+        QString picture; // its picture file
+        int areas = 0;
+        QDateTime time; // when the copy was made
+        bool recoverable = true;
+        QString reason; // why not, when not recoverable
+    };
+    enum class RecoveryAction { Recover, Delete, Later };
+    // "Recover Maps" over rows, the recoverable ones checked at first:
+    // "Recover" (the default) or "Delete" with the rows then checked in
+    // `checked`, or "Later". Without windows every copy is kept.
+    virtual RecoveryAction chooseRecovery(const QList<RecoveryRow>& rows, QList<int>& checked) {
+        (void)rows;
+        checked.clear();
+        return RecoveryAction::Later;
+    }
 };

@@ -4,6 +4,9 @@
 #include "model/Strings.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -23,6 +26,20 @@ CPrefsGeneral::CPrefsGeneral(const Settings& source, QWidget* parent) : PrefPage
     const int indent = style()->pixelMetric(QStyle::PM_IndicatorWidth) * 2;
     m_grabSize->setContentsMargins(indent, 0, 0, 0);
     m_zoomToFit->setContentsMargins(indent, 0, 0, 0);
+    // Recovery copies, and how long changes may go on without one.
+    m_saveRecoveryCopies = addBox(Str::PrefsSaveRecoveryCopies, "saveRecoveryCopies");
+    m_recoveryInterval = new QSpinBox(this);
+    m_recoveryInterval->setObjectName(QStringLiteral("recoveryInterval"));
+    m_recoveryInterval->setRange(Settings::kMinRecoveryInterval, Settings::kMaxRecoveryInterval);
+    m_recoveryInterval->setSuffix(Strings::text(Str::PrefsRecoverySeconds));
+    auto* interval = new QHBoxLayout;
+    interval->setContentsMargins(indent, 0, 0, 0);
+    interval->addWidget(new QLabel(Strings::text(Str::PrefsRecoveryInterval), this));
+    interval->addWidget(m_recoveryInterval);
+    interval->addStretch(1);
+    layout->addWidget(m_saveRecoveryCopies);
+    layout->addLayout(interval);
+    connect(m_saveRecoveryCopies, &QCheckBox::toggled, m_recoveryInterval, &QWidget::setEnabled);
     layout->addStretch(1);
     connect(m_showHandles, &QCheckBox::toggled, this, &CPrefsGeneral::updateEnabled);
     connect(m_maximizeOnOpen, &QCheckBox::toggled, this, &CPrefsGeneral::updateEnabled);
@@ -42,6 +59,9 @@ void CPrefsGeneral::load(const Settings& in) {
     m_grabSize->setChecked(in.grabSize);
     m_maximizeOnOpen->setChecked(in.maximizeOnOpen);
     m_zoomToFit->setChecked(in.zoomToFit);
+    m_saveRecoveryCopies->setChecked(in.saveRecoveryCopies);
+    m_recoveryInterval->setValue(in.recoveryInterval);
+    m_recoveryInterval->setEnabled(in.saveRecoveryCopies);
     updateEnabled();
 }
 
@@ -53,6 +73,8 @@ void CPrefsGeneral::store(Settings& out) {
     out.grabSize = m_grabSize->isChecked();
     out.maximizeOnOpen = m_maximizeOnOpen->isChecked();
     out.zoomToFit = m_zoomToFit->isChecked();
+    out.saveRecoveryCopies = m_saveRecoveryCopies->isChecked();
+    out.recoveryInterval = m_recoveryInterval->value();
 }
 
 void CPrefsGeneral::updateEnabled() {

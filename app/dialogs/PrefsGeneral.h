@@ -3,12 +3,14 @@
 #include "app/dialogs/PrefPage.h"
 
 class QCheckBox;
+class QSpinBox;
 
 // The General page (dialog 232): seven check boxes for "Area Prompt",
 // "Require Default", "ShowAreaTips", "Show Handles", "GrabSize",
 // "MaximizeOnOpen" and "ZoomToFit". Double-sized handles can be chosen only
 // while handles show, zoom to fit only while map windows open maximized;
-// a disabled box keeps its value.
+// a disabled box keeps its value. Below them "Save recovery copies" with
+// the longest time between two copies, 10 to 600 seconds.
 class CPrefsGeneral : public PrefPage {
     Q_OBJECT
 public:
@@ -30,4 +32,6 @@ private:
     QCheckBox* m_grabSize;
     QCheckBox* m_maximizeOnOpen;
     QCheckBox* m_zoomToFit;
+    QCheckBox* m_saveRecoveryCopies;
+    QSpinBox* m_recoveryInterval;
 };

@@ -5,6 +5,7 @@
 #include "app/dialogs/GridSettingsDialog.h"
 #include "app/dialogs/OpenMapDialog.h"
 #include "app/dialogs/PrefsProps.h"
+#include "app/dialogs/RecoverMapsDialog.h"
 #include "app/dialogs/WelcomeDialog.h"
 
 bool QtAppDialogs::openMapFile(const QString& folder, QString& path, bool& readOnly) {
@@ -50,4 +51,12 @@ bool QtAppDialogs::editPreferences(Settings& settings, int recentCount, bool& cl
     settings = sheet.result();
     clearRecent = sheet.clearRecentFiles();
     return true;
+}
+
+AppDialogs::RecoveryAction QtAppDialogs::chooseRecovery(const QList<RecoveryRow>& rows,
+                                                        QList<int>& checked) {
+    RecoverMapsDialog dialog(rows, m_parent);
+    const RecoveryAction action = dialog.run();
+    checked = dialog.checkedRows();
+    return action;
 }

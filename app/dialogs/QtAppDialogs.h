@@ -16,6 +16,7 @@ public:
     void showAbout() override;
     bool editGridSettings(GridSettings& grid) override;
     bool editPreferences(Settings& settings, int recentCount, bool& clearRecent) override;
+    RecoveryAction chooseRecovery(const QList<RecoveryRow>& rows, QList<int>& checked) override;
 
 private:
     QWidget* m_parent;

@@ -4,7 +4,14 @@
 #include "app/frames/MyMDIChildWnd.h"
 #include "app/shell/DocumentServices.h"
 #include "app/shell/RecentFiles.h"
+#include "app/shell/RecoveryKeeper.h"
 #include "document/ImageMapDoc.h"
+#include "document/RecoveryCopy.h"
+#include "model/MapText.h"
+#include "model/Prompter.h"
+#include "model/Strings.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 #include <QMdiArea>
@@ -70,8 +77,45 @@ void DocumentManager::openFiles(const QStringList& paths) {
         openMapFile(path, QString(), false);
 }
 
-void DocumentManager::place(std::unique_ptr<CImageMapDoc> doc, const QString& openedFrom) {
+bool DocumentManager::recoverMap(const RecoveryCopy& copy, const QString& name) {
+    auto doc =
+        std::make_unique<CImageMapDoc>(m_services.documentDialogs(), m_services.pictureSource());
+    const DocumentState& state = copy.state;
+    if (!doc->restoreState(state)) {
+        const QByteArray title = MapText::toDisplay(state.info.title).toUtf8();
+        Prompter::current().tell(
+            QString::asprintf(Strings::raw(Str::RecoveredPictureMissing), title.constData()),
+            Prompter::Icon::Exclamation);
+        return false;
+    }
+    // The page as it is now against the page as it was when the copy was
+    // made: another program (or another copy of the map) may have saved it.
+    if (!state.path.isEmpty()) {
+        const QFileInfo page(state.path);
+        const bool existed = copy.pageSize >= 0;
+        const bool changed =
+            page.isFile() != existed ||
+            (existed && (page.size() != copy.pageSize ||
+                         page.lastModified().toUTC() != copy.pageModified.toUTC()));
+        if (changed && page.isFile()) {
+            const QByteArray shown = QDir::toNativeSeparators(state.path).toUtf8();
+            Prompter::current().tell(
+                QString::asprintf(Strings::raw(Str::RecoveredPageChanged), shown.constData()),
+                Prompter::Icon::Exclamation);
+            doc->setSaveIntoQuestion(
+                QString::asprintf(Strings::raw(Str::RecoveredSaveIntoChanged), shown.constData()));
+        }
+    }
+    place(std::move(doc), QString(), name);
+    return true;
+}
+
+void DocumentManager::place(std::unique_ptr<CImageMapDoc> doc, const QString& openedFrom,
+                            const QString& recoveryName) {
     CImageMapDoc* document = doc.get();
+    // A map closed without saving ("No") takes its copy along; a window
+    // closed with its map saved has none left.
+    auto* keeper = new RecoveryKeeper(*document, recoveryName);
     const auto changed = [this] { emit documentChanged(); };
     connect(document, &CImageMapDoc::areaAdded, this, changed);
     connect(document, &CImageMapDoc::areaRemoved, this, changed);
@@ -81,6 +125,11 @@ void DocumentManager::place(std::unique_ptr<CImageMapDoc> doc, const QString& op
     connect(document, &CImageMapDoc::modifiedChanged, this, changed);
     auto* child = new MyMDIChildWnd(std::move(doc), m_services, m_actions, m_frame.mainStatusBar());
     child->setProperty(kOpenedFrom, openedFrom);
+    connect(child, &MyMDIChildWnd::closed, keeper, &RecoveryKeeper::discard);
     m_frame.addChild(child);
+    // A recovered map is modified from the start: its copy is renewed at
+    // once, in this process's name.
+    if (!recoveryName.isEmpty())
+        keeper->writeNow();
     emit documentChanged();
 }

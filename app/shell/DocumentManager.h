@@ -10,6 +10,7 @@ class DocumentServices;
 class MainFrame;
 class MyMDIChildWnd;
 class RecentFiles;
+struct RecoveryCopy;
 
 // Makes map documents and their windows: Open (from the dialog, the recent
 // files, the command line or a drop) and New, each in a window of its own
@@ -36,6 +37,12 @@ public:
     }
     // Opens each file in turn (files dropped on the main frame).
     void openFiles(const QStringList& paths);
+    // Opens the map a recovery copy kept (RecoveryStore's copy `name`):
+    // modified, with its page as save target; the window keeps the copy
+    // under its name from then on. When the page changed since the copy was
+    // made the user is told, and Save asks before saving into it. False when
+    // its picture did not load (the copy is kept).
+    bool recoverMap(const RecoveryCopy& copy, const QString& name);
 
 signals:
     // A document changed in any way (areas, picture, modified mark).
@@ -43,7 +50,8 @@ signals:
 
 private:
     MyMDIChildWnd* findOpen(const QString& path) const;
-    void place(std::unique_ptr<CImageMapDoc> doc, const QString& openedFrom);
+    void place(std::unique_ptr<CImageMapDoc> doc, const QString& openedFrom,
+               const QString& recoveryName = {});
 
     MainFrame& m_frame;
     DocumentServices& m_services;

@@ -11,6 +11,7 @@
 #include "app/shell/DocumentIdleClient.h"
 #include "app/shell/DocumentManager.h"
 #include "app/shell/QtPrompter.h"
+#include "app/shell/RecoveryKeeper.h"
 #include "document/ImageMapDoc.h"
 #include "model/CommandIds.h"
 #include "model/Settings.h"
@@ -89,6 +90,8 @@ TessaryApp::StartResult TessaryApp::startSteps(const QStringList& arguments) {
         m_frame->show();
     if (Settings::app().pinned)
         m_router->post(int(CommandId::KeepVisible));
+    // Maps a crash or a kill left behind are offered before anything else.
+    m_router->post(int(CommandId::RecoverMaps));
     if (!Settings::app().neverShowWelcome)
         m_router->post(int(CommandId::Welcome));
     m_idle.restart();
@@ -168,4 +171,5 @@ void TessaryApp::exit() {
         return;
     Settings::app().save();
     m_recent.save();
+    RecoveryKeeper::waitForWrites();
 }

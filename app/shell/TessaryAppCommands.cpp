@@ -6,6 +6,7 @@
 #include "app/shell/Appearance.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentManager.h"
+#include "app/shell/RecoveryOffer.h"
 #include "app/shell/TessaryApp.h"
 #include "model/CommandIds.h"
 #include "model/ProgramFolder.h"
@@ -47,6 +48,9 @@ bool TessaryApp::onCommand(int id) {
     case CommandId::Welcome:
         welcome();
         return true;
+    case CommandId::RecoverMaps:
+        RecoveryOffer::run(*m_dialogs, *m_documents);
+        return true;
     case CommandId::Preferences:
         editPreferences();
         return true;
@@ -68,6 +72,7 @@ bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
     case CommandId::Exit:
     case CommandId::Welcome:
     case CommandId::Preferences:
+    case CommandId::RecoverMaps:
         return true;
     default:
         return false;

@@ -21,6 +21,11 @@ public:
     // Applied to the settings the preferences are opened with; unset cancels.
     std::function<void(Settings&)> preferencesAnswer;
     bool clearRecentAnswer = false;
+    // "Recover Maps": each call takes the next answer (Later once used up)
+    // with the rows it checks; every call's rows are kept.
+    QList<std::pair<RecoveryAction, QList<int>>> recoveryAnswers;
+    QList<QList<RecoveryRow>> recoveryShown;
+    int welcomeShownAtFirstRecovery = -1;
 
     int openShown = 0;
     QStringList openFolders;
@@ -58,6 +63,16 @@ public:
             return false;
         grid = *gridAnswer;
         return true;
+    }
+    RecoveryAction chooseRecovery(const QList<RecoveryRow>& rows, QList<int>& checked) override {
+        if (recoveryShown.isEmpty())
+            welcomeShownAtFirstRecovery = welcomeShown;
+        recoveryShown << rows;
+        if (recoveryAnswers.isEmpty())
+            return RecoveryAction::Later;
+        const auto answer = recoveryAnswers.takeFirst();
+        checked = answer.second;
+        return answer.first;
     }
     bool editPreferences(Settings& settings, int recentCount, bool& clearRecent) override {
         ++preferencesShown;

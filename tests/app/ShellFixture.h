@@ -4,8 +4,10 @@
 #include "app/frames/MainFrame.h"
 #include "app/frames/MyMDIChildWnd.h"
 #include "app/shell/CommandRouter.h"
+#include "app/shell/RecoveryKeeper.h"
 #include "app/shell/TessaryApp.h"
 #include "document/ImageMapDoc.h"
+#include "document/RecoveryStore.h"
 #include "model/Settings.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedPrompter.h"
@@ -30,11 +32,15 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         Settings::setStoreFolder(m_dir.filePath("config"));
         Settings::app() = Settings{};
+        // Recovery copies of the maps the tests change stay in the test's folder.
+        RecoveryStore::setDefaultFolder(m_dir.filePath("recovery"));
         m_services.pictures.width = 400;
         m_services.pictures.height = 240;
     }
     void TearDown() override {
         m_app.reset();
+        RecoveryKeeper::waitForWrites();
+        RecoveryStore::setDefaultFolder({});
         Settings::app() = Settings{};
     }
 
