@@ -3,6 +3,7 @@
 #include "model/Prompter.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
+#include "model/UserFolders.h"
 #include "wizards/ButtonImageBuilder.h"
 #include "wizards/FileBrowser.h"
 #include "wizards/ImageWizard.h"
@@ -65,9 +66,7 @@ ImageSavePage::ImageSavePage(ImageWizard* wizard)
 void ImageSavePage::initializePage() {
     // The picture goes where the last one went; the process's current
     // folder is never changed for it.
-    const QString last = Settings::app().lastImageFolder;
-    if (last.isEmpty() || !m_browser->openAt(last))
-        m_browser->openAt(QDir::homePath());
+    m_browser->openAt(UserFolders::startFolder(Settings::app().lastImageFolder));
     m_failure->hide();
 }
 
@@ -98,7 +97,10 @@ bool ImageSavePage::validatePage() {
         m_failure->show();
         return false;
     }
+    // The map of the new picture is saved beside it unless the user says
+    // otherwise, so Save As starts there.
     Settings::app().lastImageFolder = QFileInfo(path).absolutePath();
+    Settings::app().lastMapFolder = QFileInfo(path).absolutePath();
     m_wizard->setSavedImagePath(QFileInfo(path).absoluteFilePath());
     return true;
 }

@@ -4,10 +4,10 @@
 #include "app/frames/MainFrame.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentManager.h"
-#include "model/ProgramFolder.h"
 #include "app/shell/TessaryApp.h"
 #include "model/CommandIds.h"
 #include "model/Settings.h"
+#include "model/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,9 +73,7 @@ bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
 }
 
 void TessaryApp::openMap() {
-    QString folder = Settings::app().lastMapFolder;
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = ProgramFolder::path();
+    const QString folder = UserFolders::startFolder(Settings::app().lastMapFolder);
     QDir::setCurrent(folder);
     QString path;
     bool readOnly = false;

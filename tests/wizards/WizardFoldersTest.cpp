@@ -1,0 +1,107 @@
+// Where the wizards' folder trees start and what they remember: the user's
+// folders, never the program's own.
+#include "model/ProgramFolder.h"
+#include "model/Prompter.h"
+#include "model/Settings.h"
+#include "model/UserFolders.h"
+#include "support/QtTestApp.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempFiles.h"
+#include "support/WhenShown.h"
+#include "wizards/FileBrowser.h"
+#include "wizards/ImageSavePage.h"
+#include "wizards/ImageWizard.h"
+#include "wizards/NewMapPages.h"
+#include "wizards/NewMapWizard.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class WizardFolders : public ::testing::Test, protected TempFiles {
+protected:
+    void SetUp() override {
+        qtTestApp();
+        Settings::setStoreFolder(path("config"));
+        Settings::app() = Settings();
+        Prompter::install(&prompter);
+        // A program started from its own folder: nothing may start there.
+        m_current = QDir::currentPath();
+        QDir::setCurrent(ProgramFolder::path());
+    }
+    void TearDown() override {
+        QDir::setCurrent(m_current);
+        Prompter::install(nullptr);
+        Settings::app() = Settings();
+    }
+
+    // The Image wizard at its save page, the Pill style chosen.
+    ImageSavePage* toSavePage(ImageWizard& wizard) {
+        wizard.show();
+        auto* styles = wizard.page(ImageWizard::StylePage)->findChild<QListWidget*>();
+        styles->setCurrentRow(1);
+        wizard.page(ImageWizard::StylePage)->findChildren<QRadioButton*>()[0]->click();
+        wizard.next();
+        wizard.next();
+        return wizard.currentId() == ImageWizard::SavePage
+                   ? static_cast<ImageSavePage*>(wizard.currentPage())
+                   : nullptr;
+    }
+
+    ScriptedPrompter prompter;
+    QString m_current;
+};
+
+} // namespace
+
+TEST_F(WizardFolders, StartInTheUsersDocumentsNeverInTheProgramsFolder) {
+    EXPECT_EQ(UserFolders::startFolder({}), UserFolders::documents());
+    EXPECT_EQ(UserFolders::startFolder(ProgramFolder::path() + "/samples"),
+              UserFolders::documents());
+    EXPECT_EQ(UserFolders::startFolder(path("gone")), UserFolders::documents());
+    QDir().mkpath(path("maps"));
+    EXPECT_EQ(UserFolders::startFolder(path("maps")), path("maps"));
+    EXPECT_NE(UserFolders::documents(), QDir::currentPath());
+
+    ImageWizard wizard;
+    ImageSavePage* save = toSavePage(wizard);
+    ASSERT_TRUE(save);
+    EXPECT_EQ(save->browser()->folder(), UserFolders::documents());
+    wizard.reject();
+    Settings::app().lastImageFolder = path("maps");
+    ImageWizard again;
+    save = toSavePage(again);
+    ASSERT_TRUE(save);
+    EXPECT_EQ(save->browser()->folder(), path("maps"));
+}
+
+// A new page: the tree starts in the documents; Finish remembers the page's
+// and the picture's folders for Open, Save As and the next wizard.
+TEST_F(WizardFolders, NewMapWizardStartsInDocumentsAndRemembersItsFolders) {
+    const QString picture = write("art/logo.gif", "GIF89a");
+    QString started;
+    whenShown<NewMapWizard>([&](NewMapWizard& w) {
+        static_cast<NewMapWizAA*>(w.page(NewMapWizard::AA))->choose(false);
+        w.button(QWizard::NextButton)->click();
+        auto* bb = static_cast<NewMapWizBB*>(w.currentPage());
+        started = bb->browser()->folder();
+        bb->browser()->openAt(path("pages"));
+        bb->nameEdit()->setText("fresh");
+        w.button(QWizard::NextButton)->click();
+        static_cast<NewMapWizBC*>(w.currentPage())->browser()->openAt(picture);
+        w.button(QWizard::NextButton)->click();
+        w.button(QWizard::FinishButton)->click();
+    });
+    QDir().mkpath(path("pages"));
+    DocumentDialogs::NewMap result;
+    ASSERT_TRUE(NewMapWizard::run(result, {}));
+    EXPECT_EQ(started, UserFolders::documents());
+    EXPECT_EQ(result.mapPath, path("pages/fresh.htm"));
+    EXPECT_EQ(Settings::app().lastMapFolder, path("pages"));
+    EXPECT_EQ(Settings::app().lastImageFolder, path("art"));
+}
