@@ -35,6 +35,7 @@ ImageSavePage::ImageSavePage(ImageWizard* wizard)
     }
     formats->addStretch();
     m_formats->button(ImageSaveValues::Gif)->setChecked(true);
+    m_failure->setObjectName(QStringLiteral("saveFailure"));
     m_failure->setWordWrap(true);
     m_failure->hide();
     auto* layout = new QGridLayout(this);
@@ -48,10 +49,14 @@ ImageSavePage::ImageSavePage(ImageWizard* wizard)
     connect(m_browser, &FileBrowser::fileChosen, this, [this](const QString& path) {
         if (path.isEmpty())
             return;
+        m_failure->hide();
         m_values.setName(QFileInfo(path).fileName());
         showName();
     });
+    // A failure names the path that was tried: it goes once the path does.
+    connect(m_browser, &FileBrowser::folderChanged, m_failure, &QWidget::hide);
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_failure->hide();
         m_values.setName(text);
         if (QAbstractButton* radio = m_formats->button(m_values.format()))
             radio->setChecked(true);

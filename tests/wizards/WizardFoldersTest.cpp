@@ -10,11 +10,13 @@
 #include "support/WhenShown.h"
 #include "wizards/FileBrowser.h"
 #include "wizards/ImageSavePage.h"
+#include "wizards/ImageSaveValues.h"
 #include "wizards/ImageWizard.h"
 #include "wizards/NewMapPages.h"
 #include "wizards/NewMapWizard.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -104,4 +106,57 @@ TEST_F(WizardFolders, NewMapWizardStartsInDocumentsAndRemembersItsFolders) {
     EXPECT_EQ(result.mapPath, path("pages/fresh.htm"));
     EXPECT_EQ(Settings::app().lastMapFolder, path("pages"));
     EXPECT_EQ(Settings::app().lastImageFolder, path("art"));
+}
+
+// A full path typed as the name is taken as it is; a relative one joins the
+// chosen folder. A failure names the path tried and goes once the name or
+// the folder changes.
+TEST_F(WizardFolders, ImageWizardTakesATypedFullPath) {
+    ImageSaveValues values;
+    values.setName("/some/folder/navbar");
+    values.settle();
+    EXPECT_EQ(values.fullPath("/home/user/"), "/some/folder/navbar.gif");
+    values.setName("sub/navbar.png");
+    EXPECT_EQ(values.fullPath("/home/user"), "/home/user/sub/navbar.png");
+
+    QDir().mkpath(path("chosen"));
+    QDir().mkpath(path("typed"));
+    ImageWizard wizard;
+    ImageSavePage* save = toSavePage(wizard);
+    ASSERT_TRUE(save);
+    ASSERT_TRUE(save->browser()->openAt(path("chosen")));
+    auto* failure = save->findChild<QLabel*>("saveFailure");
+    ASSERT_TRUE(failure);
+    const auto type = [save](const QString& name) {
+        save->nameEdit()->setText(name);
+        emit save->nameEdit()->textEdited(name);
+    };
+    type(path("missing/navbar.png"));
+    wizard.button(QWizard::FinishButton)->click();
+    EXPECT_FALSE(failure->isHidden());
+    EXPECT_TRUE(failure->text().contains("\"" + path("missing/navbar.png") + "\""))
+        << failure->text().toStdString();
+    type(path("typed/navbar"));
+    EXPECT_TRUE(failure->isHidden());
+    wizard.button(QWizard::FinishButton)->click();
+    EXPECT_EQ(wizard.savedImagePath(), path("typed/navbar.gif"));
+    EXPECT_TRUE(QFileInfo::exists(path("typed/navbar.gif")));
+    EXPECT_FALSE(QFileInfo::exists(path("chosen/navbar.gif")));
+    EXPECT_EQ(Settings::app().lastImageFolder, path("typed"));
+    EXPECT_EQ(Settings::app().lastMapFolder, path("typed"));
+}
+
+TEST_F(WizardFolders, ImageWizardFailureGoesWhenTheFolderChanges) {
+    QDir().mkpath(path("other"));
+    ImageWizard wizard;
+    ImageSavePage* save = toSavePage(wizard);
+    ASSERT_TRUE(save);
+    save->nameEdit()->setText(path("missing/x.png"));
+    emit save->nameEdit()->textEdited(path("missing/x.png"));
+    wizard.button(QWizard::FinishButton)->click();
+    auto* failure = save->findChild<QLabel*>("saveFailure");
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->isHidden());
+    save->browser()->openAt(path("other"));
+    EXPECT_TRUE(failure->isHidden());
 }
