@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 int recentIndex(int id) {
@@ -93,6 +95,8 @@ void TessaryApp::openRecent(int index) {
 }
 
 void TessaryApp::welcome() {
+    if (std::exchange(m_welcomeAtStart, false) && !m_frame->children().isEmpty())
+        return;
     auto choice = AppDialogs::WelcomeChoice(qBound(0, Settings::app().lastUsedWelcome, 2));
     bool neverShow = false;
     if (!m_dialogs->runWelcome(choice, neverShow))
