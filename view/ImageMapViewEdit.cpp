@@ -186,6 +186,7 @@ void CImageMapView::contextMenuEvent(QContextMenuEvent* event) {
     // one for the selected area's centre, else the window's corner + 3.
     if (event->reason() == QContextMenuEvent::Mouse || !m_contextMenu || m_doc->isReadOnly())
         return;
+    areaTip(-1, {});
     QPoint at(3, 3);
     if (const MapArea* a = m_doc->area(m_selected)) {
         const PixelRect r = a->viewRect();
