@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 QString AreaSettingsDialog::kindText(const MapArea& area) {
     switch (area.shape()) {
     case AreaShape::Rectangle:
@@ -26,7 +28,18 @@ QString AreaSettingsDialog::kindText(const MapArea& area) {
 }
 
 QString AreaSettingsDialog::positionText(const MapArea& area) {
-    const PixelRect r = area.imageRect();
+    PixelRect r = area.imageRect();
+    // A polygon's region box leaves out edge pixels whose centres lie
+    // outside it; the page holds its points, so their box is shown.
+    if (area.shape() == AreaShape::Polygon && area.vertexCount() > 0) {
+        const QPoint first = area.vertex(0);
+        r = PixelRect{first.x(), first.y(), first.x(), first.y()};
+        for (int i = 1; i < area.vertexCount(); ++i) {
+            const QPoint p = area.vertex(i);
+            r = PixelRect{std::min(r.left, p.x()), std::min(r.top, p.y()), std::max(r.right, p.x()),
+                          std::max(r.bottom, p.y())};
+        }
+    }
     return QString::asprintf(Strings::raw(Str::AreaPositionFormat), r.left, r.top, r.right,
                              r.bottom);
 }

@@ -74,6 +74,16 @@ TEST_F(SettingsDialogsTest, AreaSettingsDescribeTheArea) {
     AreaSettingsDialog p(polygon, 2, {});
     EXPECT_EQ(textOf(p, "type"), "poly");
     EXPECT_EQ(textOf(p, "dimensions"), "points=3");
+
+    // A polygon shows the box of its points, as the page holds them, not
+    // the box of the pixels its region covers (a pointed top covers none
+    // of its own row).
+    MapArea peak(AreaShape::Polygon);
+    for (QPoint q : {QPoint(450, 280), QPoint(500, 330), QPoint(400, 330)})
+        peak.addVertex(q.x(), q.y());
+    peak.finishPolygon();
+    AreaSettingsDialog top(peak, 3, {});
+    EXPECT_EQ(textOf(top, "position"), "(400, 280) - (500, 330)");
 }
 
 // The lead is offered to complete: OK waits until the user typed beyond it.
