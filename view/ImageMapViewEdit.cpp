@@ -58,6 +58,13 @@ bool onlyFiles(const QMimeData& data) {
     return true;
 }
 
+// Where the next paste goes, in whichever map: a copy in one map pastes
+// beside its original's place in any other. Each view notes it as well.
+PastePosition& sharedPastePosition() {
+    static PastePosition position;
+    return position;
+}
+
 } // namespace
 
 // --- commands ------------------------------------------------------------------
@@ -120,12 +127,14 @@ bool CImageMapView::editCommandState(CommandId id, CommandState& state) {
     }
 }
 
-// Copy sets the paste position to the copied area's picture corner + 10.
+// Copy sets the paste position to the copied area's picture corner + 10,
+// for a paste into this map or any other.
 void CImageMapView::copySelected() {
     const MapArea* area = m_doc->area(m_selected);
     if (!area)
         return;
-    m_pastePosition.setFromCopy(area->imageRect(), QPoint());
+    sharedPastePosition().setFromCopy(area->imageRect(), QPoint());
+    m_pastePosition = sharedPastePosition();
     auto* data = new QMimeData;
     AreaClipJson::putInto(*data, *area);
     QGuiApplication::clipboard()->setMimeData(data);
@@ -138,8 +147,9 @@ void CImageMapView::paste() {
     if (!record)
         return;
     cancelInteraction();
-    const int i =
-        m_doc->pasteArea(*record, m_pastePosition, Settings::app().grid, zoom(), scrollPosition());
+    const int i = m_doc->pasteArea(*record, sharedPastePosition(), Settings::app().grid, zoom(),
+                                   scrollPosition());
+    m_pastePosition = sharedPastePosition();
     if (i >= 0)
         setSelected(i);
 }
