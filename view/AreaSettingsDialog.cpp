@@ -18,11 +18,11 @@
 QString AreaSettingsDialog::kindText(const MapArea& area) {
     switch (area.shape()) {
     case AreaShape::Rectangle:
-        return Strings::text(Str::KwRectShort);
+        return Strings::text(Str::KwRectangle);
     case AreaShape::Circle:
         return Strings::text(Str::KwCircle);
     case AreaShape::Polygon:
-        return Strings::text(Str::KwPolyShort);
+        return Strings::text(Str::KwPolygon);
     }
     return Strings::text(Str::AreaKindUnknown);
 }

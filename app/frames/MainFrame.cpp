@@ -83,6 +83,7 @@ void MainFrame::addChild(MyMDIChildWnd* child) {
     connect(child, &MyMDIChildWnd::closed, this, &MainFrame::childrenChanged, Qt::QueuedConnection);
     connect(child, &QObject::destroyed, this, &MainFrame::childrenChanged, Qt::QueuedConnection);
     connect(&child->document(), &CImageMapDoc::titleChanged, this, &MainFrame::updateTitle);
+    connect(&child->document(), &CImageMapDoc::modifiedChanged, this, &MainFrame::updateTitle);
     if (Settings::app().maximizeOnOpen)
         child->showMaximized();
     else
@@ -138,12 +139,16 @@ void MainFrame::updateTitle() {
     MyMDIChildWnd* child = activeChild();
     if (!child) {
         setWindowTitle(program);
+        setWindowModified(false);
         return;
     }
     const QByteArray name = program.toUtf8();
     const QByteArray title = child->document().titleText().toUtf8();
+    // "[*]" shows "*" while the active map has unsaved changes.
     setWindowTitle(
-        QString::asprintf(Strings::raw(Str::FrameTitle), name.constData(), title.constData()));
+        QString::asprintf(Strings::raw(Str::FrameTitle), name.constData(), title.constData()) +
+        QStringLiteral("[*]"));
+    setWindowModified(child->document().isModified());
 }
 
 QList<MenuBuilder::WindowEntry> MainFrame::windowEntries() const {

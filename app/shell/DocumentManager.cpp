@@ -79,6 +79,17 @@ void DocumentManager::place(std::unique_ptr<CImageMapDoc> doc, const QString& op
     connect(document, &CImageMapDoc::areaMoved, this, changed);
     connect(document, &CImageMapDoc::allChanged, this, changed);
     connect(document, &CImageMapDoc::modifiedChanged, this, changed);
+    // A page the map was saved into (Save As, the first save of a map from
+    // a wizard) joins the recent files as an opened one does.
+    connect(document, &CImageMapDoc::modifiedChanged, this,
+            [this, document, last = openedFrom](bool modified) mutable {
+                const QString path = document->path();
+                if (modified || path.isEmpty() || !QFileInfo::exists(path) ||
+                    canonical(path) == last)
+                    return;
+                last = canonical(path);
+                m_recent.add(QFileInfo(path).absoluteFilePath());
+            });
     auto* child = new MyMDIChildWnd(std::move(doc), m_services, m_actions, m_frame.mainStatusBar());
     child->setProperty(kOpenedFrom, openedFrom);
     m_frame.addChild(child);

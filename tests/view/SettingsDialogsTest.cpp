@@ -58,7 +58,7 @@ TEST_F(SettingsDialogsTest, AreaSettingsDescribeTheArea) {
     const auto rect = rectangle({10, 20, 110, 70});
     AreaSettingsDialog r(*rect, 4, {});
     EXPECT_EQ(r.windowTitle(), "Area #4 Settings");
-    EXPECT_EQ(textOf(r, "type"), "rect");
+    EXPECT_EQ(textOf(r, "type"), "Rectangle");
     EXPECT_EQ(textOf(r, "position"), "(10, 20) - (110, 70)");
     EXPECT_EQ(textOf(r, "dimensions"), "w=100, h=50");
 
@@ -72,7 +72,7 @@ TEST_F(SettingsDialogsTest, AreaSettingsDescribeTheArea) {
         polygon.addVertex(p.x(), p.y());
     polygon.finishPolygon();
     AreaSettingsDialog p(polygon, 2, {});
-    EXPECT_EQ(textOf(p, "type"), "poly");
+    EXPECT_EQ(textOf(p, "type"), "Polygon");
     EXPECT_EQ(textOf(p, "dimensions"), "points=3");
 
     // A polygon shows the box of its points, as the page holds them, not
