@@ -1,10 +1,11 @@
 // The application's commands: New, Create New Image, Open, the recent
-// files, Preferences, About, Exit and the welcome dialog.
+// files, Preferences, About, the user guide, Exit and the welcome dialog.
 #include "app/dialogs/AppDialogs.h"
 #include "app/frames/MainFrame.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentManager.h"
 #include "app/shell/TessaryApp.h"
+#include "app/shell/UserGuide.h"
 #include "model/CommandIds.h"
 #include "model/Settings.h"
 #include "model/UserFolders.h"
@@ -41,6 +42,10 @@ bool TessaryApp::onCommand(int id) {
     case CommandId::About:
         m_dialogs->showAbout();
         return true;
+    case CommandId::HelpContents:
+    case CommandId::Help:
+        UserGuide::open();
+        return true;
     case CommandId::Exit:
         m_frame->close();
         return true;
@@ -65,6 +70,8 @@ bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
     case CommandId::CreateNewImage:
     case CommandId::Open:
     case CommandId::About:
+    case CommandId::HelpContents:
+    case CommandId::Help:
     case CommandId::Exit:
     case CommandId::Welcome:
     case CommandId::Preferences:
