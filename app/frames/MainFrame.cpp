@@ -1,5 +1,6 @@
 #include "app/frames/MainFrame.h"
 
+#include "app/frames/FrameSize.h"
 #include "app/frames/MapPane.h"
 #include "app/frames/MyMDIChildWnd.h"
 #include "app/frames/StatusBar.h"
@@ -42,8 +43,13 @@ MainFrame::MainFrame(ActionTable& actions, AppDialogs& dialogs, MenuBuilder::Sou
       m_status(new StatusBar(this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(QIcon(ActionTable::toolbarPicture(0)));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableSize() * 3 / 4);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        QRect frame(QPoint(), firstFrameSize(room.size()));
+        frame.moveCenter(room.center());
+        resize(frame.size());
+        move(frame.topLeft());
+    }
     setCentralWidget(m_mdi);
     setStatusBar(m_status);
     m_toolBar = addToolBar(Strings::text(Str::ToolbarMain));
