@@ -123,6 +123,7 @@ TEST(PastePosition, GridSnapsStepsAndStaysInsideThePicture) {
     EXPECT_EQ(p.placeFor(copy, grid, 200, 100), QPoint(179, 5));
     p.point = {-40, 300}; // before the picture: its first grid line; below: the last
     EXPECT_EQ(p.placeFor(copy, grid, 200, 100), QPoint(3, 77));
+    p.point = {195, 10};
     grid.sizeX = 0; // never divides by zero
     EXPECT_EQ(p.placeFor(copy, grid, 400, 100), QPoint(195, 5));
 }
