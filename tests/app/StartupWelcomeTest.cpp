@@ -2,6 +2,8 @@
 // makes way for a map a second start hands over.
 #include "ShellFixture.h"
 
+#include "app/shell/DocumentManager.h"
+
 TEST_F(ShellTest, WelcomeIsNotOfferedOverAMapGivenOnTheCommandLine) {
     start({sampleMap("site.map")});
     runEvents();
