@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 
 #include "app/frames/StatusBar.h"
+#include "app/shell/DocumentManager.h"
 
 #include <QMdiArea>
 
