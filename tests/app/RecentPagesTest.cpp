@@ -2,6 +2,7 @@
 // ones do, and a map window's title marks unsaved changes.
 #include "ShellFixture.h"
 
+#include "app/shell/DocumentManager.h"
 #include "app/shell/RecentFiles.h"
 
 TEST_F(ShellTest, ASavedAsPageJoinsTheRecentFiles) {
