@@ -43,11 +43,6 @@ FileBrowser::FileBrowser(QWidget* parent)
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { onFileActivated(index); });
     connect(m_files, &QFileSystemModel::directoryLoaded, this, [this] { highlightChosen(); });
-    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if (m_folder == loaded || m_folder.startsWith(loaded + QLatin1Char('/')) ||
-            loaded == QDir::rootPath())
-            revealFolder();
-    });
     setKind(Kind::Html);
 }
 
@@ -90,24 +85,16 @@ void FileBrowser::showFolder(const QString& folder) {
     if (clean != m_folder) {
         m_folder = clean;
         m_list->setRootIndex(m_files->setRootPath(clean));
-        revealFolder();
+        const QModelIndex treeIndex = m_folders->index(clean);
+        if (treeIndex.isValid()) {
+            QSignalBlocker block(m_tree->selectionModel());
+            m_tree->setCurrentIndex(treeIndex);
+            m_tree->scrollTo(treeIndex);
+        }
         emit folderChanged(clean);
     }
     if (!m_file.isEmpty() && QFileInfo(m_file).absolutePath() != m_folder)
         chooseFile({});
-}
-
-// The tree fills in the background, one folder level at a time: the shown
-// folder is marked and scrolled to once its row is there.
-void FileBrowser::revealFolder() {
-    const QModelIndex treeIndex = m_folder.isEmpty() ? QModelIndex() : m_folders->index(m_folder);
-    if (!treeIndex.isValid())
-        return;
-    {
-        QSignalBlocker block(m_tree->selectionModel());
-        m_tree->setCurrentIndex(treeIndex);
-    }
-    m_tree->scrollTo(treeIndex, QAbstractItemView::PositionAtCenter);
 }
 
 void FileBrowser::chooseFile(const QString& path) {

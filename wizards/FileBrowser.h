@@ -28,7 +28,7 @@ public:
     // then chosen when it is of the browser's kind), the folder itself
     // otherwise. False when neither exists.
     bool openAt(const QString& path);
-    // The folder shown in the list; the tree marks it and scrolls to it.
+    // The folder shown in the list.
     const QString& folder() const { return m_folder; }
     // The chosen file's full path; empty for none.
     const QString& chosenFile() const { return m_file; }
@@ -44,7 +44,6 @@ private:
     void onFolderActivated(const QModelIndex& index);
     void onFileActivated(const QModelIndex& index);
     void highlightChosen();
-    void revealFolder();
 
     Kind m_kind = Kind::Html;
     QFileSystemModel* m_folders;

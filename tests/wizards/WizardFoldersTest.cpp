@@ -139,9 +139,10 @@ TEST_F(WizardFolders, ImageWizardTakesATypedFullPath) {
     type(path("typed/navbar"));
     EXPECT_TRUE(failure->isHidden());
     wizard.button(QWizard::FinishButton)->click();
-    EXPECT_EQ(wizard.savedImagePath(), path("typed/navbar.gif"));
-    EXPECT_TRUE(QFileInfo::exists(path("typed/navbar.gif")));
-    EXPECT_FALSE(QFileInfo::exists(path("chosen/navbar.gif")));
+    // The format chosen with the earlier name stays.
+    EXPECT_EQ(wizard.savedImagePath(), path("typed/navbar.png"));
+    EXPECT_TRUE(QFileInfo::exists(path("typed/navbar.png")));
+    EXPECT_FALSE(QFileInfo::exists(path("chosen/navbar.png")));
     EXPECT_EQ(Settings::app().lastImageFolder, path("typed"));
     EXPECT_EQ(Settings::app().lastMapFolder, path("typed"));
 }
