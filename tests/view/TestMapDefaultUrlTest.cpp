@@ -8,11 +8,15 @@
 #include "view/TestMapIntroDialog.h"
 #include "view/TestMapWindow.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace ViewTest;
 
@@ -22,8 +26,8 @@ namespace {
 // the mouse over each picture pixel in turn.
 QStringList shownOver(const CImageMapDoc& doc, const QList<QPoint>& pixels) {
     QStringList shown;
-    whenShown<TestMapIntroDialog>([](TestMapIntroDialog& intro) { intro.accept(); });
-    whenShown<TestMapWindow>([&](TestMapWindow& window) {
+    // Each dialog's turn comes once the one before it shows.
+    const auto onWindow = [&](TestMapWindow& window) {
         for (QPoint p : pixels) {
             const QPoint at = p - window.scrollPosition();
             QWidget* picture = window.pictureWidget();
@@ -33,6 +37,16 @@ QStringList shownOver(const CImageMapDoc& doc, const QList<QPoint>& pixels) {
             shown << window.shownUrl();
         }
         window.findChild<QPushButton*>("done")->click();
+    };
+    std::function<void()> poll = [&] {
+        if (auto* window = qobject_cast<TestMapWindow*>(QApplication::activeModalWidget()))
+            onWindow(*window);
+        else
+            QTimer::singleShot(10, poll);
+    };
+    whenShown<TestMapIntroDialog>([&](TestMapIntroDialog& intro) {
+        QTimer::singleShot(10, poll);
+        intro.accept();
     });
     TestMapWindow::run(doc, nullptr);
     return shown;
