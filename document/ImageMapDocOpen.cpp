@@ -144,13 +144,15 @@ void CImageMapDoc::notePagePicture(const QString& resolvedPath) {
 
 bool CImageMapDoc::readMapFile(const QString& path) {
     const QFileInfo info(path);
-    if (info.isFile() && info.size() == 0)
-        return true; // an empty file is an empty map
+    const QByteArray name = path.toUtf8();
     MappedFile file;
     if (!file.open(path)) {
-        const QByteArray name = path.toUtf8();
-        Prompter::current().tell(Strings::format(Str::CannotLocateFile, name.constData()),
-                                 Prompter::Icon::Exclamation);
+        // A file that is there but cannot be read is not called missing.
+        QString text = Strings::format(info.exists() ? Str::PageUnreadable : Str::CannotLocateFile,
+                                   name.constData());
+        if (info.exists())
+            text += QLatin1Char('\n') + file.errorString();
+        Prompter::current().tell(text, Prompter::Icon::Exclamation);
         return false;
     }
     AreaCollector collector(kMaxAreas);
@@ -159,6 +161,12 @@ bool CImageMapDoc::readMapFile(const QString& path) {
     m_loadFailure = reader.report().failureText();
     if (!read)
         return false;
+    // Plain text, a binary or an empty file: nothing to open, and no
+    // picture to look for.
+    if (!reader.wasPage() && reader.mapLines() == 0) {
+        m_loadFailure = Strings::text(Str::LoadNoMap);
+        return false;
+    }
     m_lossText = reader.report().lossList();
     m_areas = collector.take();
     return true;

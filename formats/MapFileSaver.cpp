@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace {
 
 void tellWithPath(int id, const QString& path) {
@@ -100,8 +102,13 @@ bool MapFileSaver::commit() {
     PageFile& target = file();
     if (target.create(m_path) && target.write(page) && target.replace())
         return true;
+    // The step and its error number, then the file and the system's own
+    // words for the error.
+    const int error = target.errorNumber();
+    const QByteArray reason = std::strerror(error);
     Prompter::current().tell(
-        QString::asprintf(Strings::raw(messageOf(target.failedStep())), target.errorNumber()),
+        QString::asprintf(Strings::raw(messageOf(target.failedStep())), error) + QLatin1Char('"') +
+            m_path + QLatin1String("\": ") + QString::fromLocal8Bit(reason),
         Prompter::Icon::Exclamation);
     return false;
 }

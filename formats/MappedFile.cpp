@@ -2,18 +2,26 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
 MappedFile::~MappedFile() {
     close();
 }
 
 bool MappedFile::open(const QString& path) {
     close();
+    m_error.clear();
     const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
+    if (!info.exists() || info.isDir()) {
+        m_error = QString::fromLocal8Bit(std::strerror(info.exists() ? EISDIR : ENOENT));
         return false;
+    }
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly))
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        m_error = m_file.errorString();
         return false;
+    }
     m_path = path;
     m_readOnly = !info.permission(QFileDevice::WriteOwner);
     const qint64 size = m_file.size();
@@ -27,6 +35,7 @@ bool MappedFile::open(const QString& path) {
     // pipes) are read instead.
     m_buffer = m_file.readAll();
     if (m_file.error() != QFileDevice::NoError) {
+        m_error = m_file.errorString();
         close();
         return false;
     }

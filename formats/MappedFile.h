@@ -16,8 +16,10 @@ public:
     MappedFile& operator=(const MappedFile&) = delete;
     ~MappedFile();
 
-    // False when path is not a regular file that can be opened and read.
+    // False when path is not a regular file that can be opened and read;
+    // errorString() then says why.
     bool open(const QString& path);
+    const QString& errorString() const { return m_error; }
     void close();
 
     const QString& path() const { return m_path; }
@@ -32,4 +34,5 @@ private:
     QByteArray m_buffer; // holds the bytes when the file could not be mapped
     QByteArrayView m_bytes;
     bool m_readOnly = false;
+    QString m_error;
 };

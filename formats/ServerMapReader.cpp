@@ -106,6 +106,8 @@ bool ServerMapReader::isPage(QByteArrayView text, const QString& name) {
 bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info,
                                const QString& name) {
     m_report = {};
+    m_mapLines = 0;
+    m_page = false;
     const QByteArrayView whole = text;
     const qsizetype nulAt = text.indexOf('\0');
     if (nulAt >= 0)
@@ -116,7 +118,8 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
         text = text.sliced(3);
     m_sink = &sink;
     m_info = &info;
-    if (isPage(text, name))
+    m_page = isPage(text, name);
+    if (m_page)
         return readPage(text, nulAt, whole);
     qsizetype pos = 0;
     m_pendingComment.clear();
@@ -144,8 +147,10 @@ void ServerMapReader::handleLine(QByteArrayView line) {
         decoded = percentDecode(line);
         line = beforeNul(decoded);
     }
-    if (takeKeyword(line, m_kw.infoLead))
+    if (takeKeyword(line, m_kw.infoLead)) {
+        ++m_mapLines;
         return MapInfoLine::apply(line, *m_info);
+    }
     if (takeKeyword(line, "#")) {
         const QByteArray comment = percentDecode(line);
         m_pendingComment = trimLeft(beforeNul(comment)).toByteArray();
@@ -157,12 +162,15 @@ void ServerMapReader::handleLine(QByteArrayView line) {
         return readCircle(line);
     if (takeKeyword(line, m_kw.polygon) || takeKeyword(line, m_kw.poly))
         return readPolygon(line);
-    if (takeKeyword(line, m_kw.defaultLong) || takeKeyword(line, m_kw.defaultShort))
+    if (takeKeyword(line, m_kw.defaultLong) || takeKeyword(line, m_kw.defaultShort)) {
+        ++m_mapLines;
         m_info->defaultUrl = firstWord(line).toByteArray();
+    }
 }
 
 // Whether the sink takes another area; one it refuses is counted as cut.
 bool ServerMapReader::accepting() {
+    ++m_mapLines; // an area line whose coordinates scanned
     if (m_sink->acceptsAreas())
         return true;
     ++m_report.areasBeyond;

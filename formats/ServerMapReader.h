@@ -47,6 +47,13 @@ public:
     // Why the last read failed and what it could not hold.
     const MapReadReport& report() const { return m_report; }
 
+    // Lines of the last server-side read that were a map's: areas whose
+    // coordinates scanned, default and map-information lines. None means
+    // the text holds no map (plain text, a binary or an empty file).
+    int mapLines() const { return m_mapLines; }
+    // Whether the last text was read as an HTML page (mapLines() is then 0).
+    bool wasPage() const { return m_page; }
+
     // Whether a file of this name and text is an HTML page.
     static bool isPage(QByteArrayView text, const QString& name);
 
@@ -72,4 +79,6 @@ private:
     QByteArray m_pendingComment;
     QByteArray m_currentTarget; // stays empty: server-side maps name no frames
     MapReadReport m_report;
+    int m_mapLines = 0;
+    bool m_page = false;
 };

@@ -1,5 +1,6 @@
 #include "model/ClickTargets.h"
 
+#include "model/DefaultUrl.h"
 #include "model/PolygonScan.h"
 
 #include <algorithm>
@@ -47,8 +48,10 @@ int ClickTargets::targetAt(QPoint p) const {
 }
 
 QByteArray ClickTargets::urlOf(int target) const {
+    // A default URL that is only the lead is none: the saved page has no
+    // default area, so a click there follows nothing.
     if (target == kNoArea)
-        return m_defaultUrl;
+        return DefaultUrl::isSet(m_defaultUrl) ? m_defaultUrl : QByteArray();
     if (target < 0 || target >= count())
         return {};
     return m_shapes[target].url;

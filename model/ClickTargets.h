@@ -37,8 +37,8 @@ public:
     // holds it, kNoArea on the picture outside every area, kOutsidePicture
     // off the picture.
     int targetAt(QPoint p) const;
-    // The URL a target follows: the area's, the default URL for kNoArea,
-    // nothing off the picture.
+    // The URL a target follows: the area's, the default URL for kNoArea (none
+    // while it is only the lead), nothing off the picture.
     QByteArray urlOf(int target) const;
 
 private:

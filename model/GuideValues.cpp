@@ -19,12 +19,25 @@ const std::array<GuideValues::Number, 8>& GuideValues::numbers() {
     return table;
 }
 
+namespace {
+
+// The far edge of count guides of size with spacing between them: the
+// spacing after the last guide is no part of the grid, so a grid laid over
+// a button bar of the same numbers fits it exactly.
+qint64 farEdge(int start, int count, int size, int spacing) {
+    if (count <= 0)
+        return start;
+    return start + qint64(count) * size + qint64(count - 1) * spacing;
+}
+
+} // namespace
+
 qint64 GuideValues::right() const {
-    return leftStart + qint64(across) * (qint64(width) + spacingX);
+    return farEdge(leftStart, across, width, spacingX);
 }
 
 qint64 GuideValues::bottom() const {
-    return topStart + qint64(down) * (qint64(height) + spacingY);
+    return farEdge(topStart, down, height, spacingY);
 }
 
 QString GuideValues::boundsText() const {

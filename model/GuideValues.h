@@ -40,8 +40,8 @@ struct GuideValues {
     // Characters of a number edit looked at after each change.
     static constexpr int kDigitsReadBack = 4;
 
-    // The grid's far corner: left start + across x (width + spacing) and
-    // top start + down x (height + spacing).
+    // The grid's far corner: the last guide's far edges, left start +
+    // across x width + (across - 1) x spacing and likewise down.
     qint64 right() const;
     qint64 bottom() const;
     qint64 count() const { return qint64(across) * down; }

@@ -13,6 +13,24 @@ int snap(int v, int size, int offset) {
     return ((v - offset) / step(size)) * step(size) + offset; // truncating division
 }
 
+// One coordinate of a paste: snapped while snapping, then moved back so that
+// a copy of the given extent ends inside the picture (on the grid while
+// snapping, where the grid leaves room), and never before its start. A copy
+// larger than the picture starts at 0; the paste cuts it to the picture.
+int placeAlong(int v, int extent, int picture, bool snapping, int size, int offset) {
+    if (snapping)
+        v = snap(v, size, offset);
+    const qint64 last = qint64(picture) - extent; // the last start that fits
+    if (v > last) {
+        v = int(std::max<qint64>(last, 0));
+        if (snapping && snap(v, size, offset) <= v)
+            v = snap(v, size, offset);
+    }
+    if (v < 0) // a copy from a scrolled view, or a grid offset before the picture
+        v = snapping && offset >= 0 && offset <= last ? offset : 0;
+    return v;
+}
+
 } // namespace
 
 void PastePosition::setFromCopy(const PixelRect& imageRect, QPoint scroll) {
@@ -21,18 +39,10 @@ void PastePosition::setFromCopy(const PixelRect& imageRect, QPoint scroll) {
 
 QPoint PastePosition::placeFor(const PixelRect& recordRect, const GridSettings& grid,
                                int pictureWidth, int pictureHeight) const {
-    QPoint p = point;
-    if (grid.enabled)
-        p = {snap(p.x(), grid.sizeX, grid.offX), snap(p.y(), grid.sizeY, grid.offY)};
-    const qint64 left = qint64(p.x()) + recordRect.left, top = qint64(p.y()) + recordRect.top;
-    const qint64 right = qint64(p.x()) + recordRect.right;
-    const qint64 bottom = qint64(p.y()) + recordRect.bottom;
-    // Beyond the right or bottom edge the cascade starts again; a position
-    // left of or above the picture (a copy from a scrolled view) would put
-    // the copy where it cannot be reached, so it starts again too.
-    if (right > pictureWidth || bottom > pictureHeight || left < 0 || top < 0)
-        p = grid.enabled ? QPoint(grid.offX, grid.offY) : QPoint(0, 0);
-    return p;
+    return {
+        placeAlong(point.x(), recordRect.right, pictureWidth, grid.enabled, grid.sizeX, grid.offX),
+        placeAlong(point.y(), recordRect.bottom, pictureHeight, grid.enabled, grid.sizeY,
+                   grid.offY)};
 }
 
 void PastePosition::advanceFrom(QPoint placed, const GridSettings& grid) {

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QTimer>
 
 AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
@@ -26,8 +27,15 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
     setIconSize(QSize(16, 16));
     setMouseTracking(true);
     viewport()->setMouseTracking(true); // hovering ends the view's flyby
-    header()->setStretchLastSection(false);
-    header()->resizeSection(AreaListModel::NumberColumn, 35);
+    // The last column takes what the pane has to spare; the others keep
+    // their widths, which the user may drag. The number column holds the
+    // kind's picture and a number of four digits beside it.
+    header()->setStretchLastSection(true);
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    header()->resizeSection(
+        AreaListModel::NumberColumn,
+        iconSize().width() + fontMetrics().horizontalAdvance(QStringLiteral("0000")) +
+            4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 16);
     for (int column :
          {AreaListModel::UrlColumn, AreaListModel::CommentColumn, AreaListModel::TargetColumn})
         header()->resizeSection(column, 90);

@@ -13,20 +13,33 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 QString AreaSettingsDialog::kindText(const MapArea& area) {
     switch (area.shape()) {
     case AreaShape::Rectangle:
-        return Strings::text(Str::KwRectShort);
+        return Strings::text(Str::KwRectangle);
     case AreaShape::Circle:
         return Strings::text(Str::KwCircle);
     case AreaShape::Polygon:
-        return Strings::text(Str::KwPolyShort);
+        return Strings::text(Str::KwPolygon);
     }
     return Strings::text(Str::AreaKindUnknown);
 }
 
 QString AreaSettingsDialog::positionText(const MapArea& area) {
-    const PixelRect r = area.imageRect();
+    PixelRect r = area.imageRect();
+    // A polygon's region box leaves out edge pixels whose centres lie
+    // outside it; the page holds its points, so their box is shown.
+    if (area.shape() == AreaShape::Polygon && area.vertexCount() > 0) {
+        const QPoint first = area.vertex(0);
+        r = PixelRect{first.x(), first.y(), first.x(), first.y()};
+        for (int i = 1; i < area.vertexCount(); ++i) {
+            const QPoint p = area.vertex(i);
+            r = PixelRect{std::min(r.left, p.x()), std::min(r.top, p.y()), std::max(r.right, p.x()),
+                          std::max(r.bottom, p.y())};
+        }
+    }
     return Strings::format(Str::AreaPositionFormat, r.left, r.top, r.right, r.bottom);
 }
 

@@ -57,6 +57,13 @@ bool onlyFiles(const QMimeData& data) {
     return true;
 }
 
+// Where the next paste goes, in whichever map: a copy in one map pastes
+// beside its original's place in any other. Each view notes it as well.
+PastePosition& sharedPastePosition() {
+    static PastePosition position;
+    return position;
+}
+
 } // namespace
 
 // --- commands ------------------------------------------------------------------
@@ -119,12 +126,14 @@ bool CImageMapView::editCommandState(CommandId id, CommandState& state) {
     }
 }
 
-// Copy sets the paste position to the copied area's picture corner + 10.
+// Copy sets the paste position to the copied area's picture corner + 10,
+// for a paste into this map or any other.
 void CImageMapView::copySelected() {
     const MapArea* area = m_doc->area(m_selected);
     if (!area)
         return;
-    m_pastePosition.setFromCopy(area->imageRect(), QPoint());
+    sharedPastePosition().setFromCopy(area->imageRect(), QPoint());
+    m_pastePosition = sharedPastePosition();
     auto* data = new QMimeData;
     AreaClipJson::putInto(*data, *area);
     QGuiApplication::clipboard()->setMimeData(data);
@@ -137,7 +146,8 @@ void CImageMapView::paste() {
     if (!record)
         return;
     cancelInteraction();
-    const int i = m_doc->pasteArea(*record, m_pastePosition, Settings::app().grid);
+    const int i = m_doc->pasteArea(*record, sharedPastePosition(), Settings::app().grid);
+    m_pastePosition = sharedPastePosition();
     if (i >= 0)
         setSelected(i);
 }
@@ -185,6 +195,7 @@ void CImageMapView::contextMenuEvent(QContextMenuEvent* event) {
     // one for the selected area's centre, else the window's corner + 3.
     if (event->reason() == QContextMenuEvent::Mouse || !m_contextMenu || m_doc->isReadOnly())
         return;
+    areaTip(-1, {});
     QPoint at(3, 3);
     if (const AreaGeometry* g = cached(m_selected)) {
         const PixelRect r = g->windowRect();

@@ -28,6 +28,9 @@ MapTool& CImageMapView::currentTool() const {
 
 void CImageMapView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    // A press ends the area's tip, which would otherwise stand over the
+    // menu or the drag it starts.
+    areaTip(-1, {});
     if (event->button() == Qt::RightButton) {
         if (m_interaction) {
             cancelInteraction();

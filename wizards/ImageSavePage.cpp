@@ -3,6 +3,7 @@
 #include "model/Prompter.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
+#include "model/UserFolders.h"
 #include "wizards/ButtonImageBuilder.h"
 #include "wizards/FileBrowser.h"
 #include "wizards/ImageWizard.h"
@@ -34,6 +35,7 @@ ImageSavePage::ImageSavePage(ImageWizard* wizard)
     }
     formats->addStretch();
     m_formats->button(ImageSaveValues::Gif)->setChecked(true);
+    m_failure->setObjectName(QStringLiteral("saveFailure"));
     m_failure->setWordWrap(true);
     m_failure->hide();
     auto* layout = new QGridLayout(this);
@@ -47,10 +49,14 @@ ImageSavePage::ImageSavePage(ImageWizard* wizard)
     connect(m_browser, &FileBrowser::fileChosen, this, [this](const QString& path) {
         if (path.isEmpty())
             return;
+        m_failure->hide();
         m_values.setName(QFileInfo(path).fileName());
         showName();
     });
+    // A failure names the path that was tried: it goes once the path does.
+    connect(m_browser, &FileBrowser::folderChanged, m_failure, &QWidget::hide);
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_failure->hide();
         m_values.setName(text);
         if (QAbstractButton* radio = m_formats->button(m_values.format()))
             radio->setChecked(true);
@@ -65,9 +71,7 @@ ImageSavePage::ImageSavePage(ImageWizard* wizard)
 void ImageSavePage::initializePage() {
     // The picture goes where the last one went; the process's current
     // folder is never changed for it.
-    const QString last = Settings::app().lastImageFolder;
-    if (last.isEmpty() || !m_browser->openAt(last))
-        m_browser->openAt(QDir::homePath());
+    m_browser->openAt(UserFolders::startFolder(Settings::app().lastImageFolder));
     m_failure->hide();
 }
 
@@ -98,7 +102,10 @@ bool ImageSavePage::validatePage() {
         m_failure->show();
         return false;
     }
+    // The map of the new picture is saved beside it unless the user says
+    // otherwise, so Save As starts there.
     Settings::app().lastImageFolder = QFileInfo(path).absolutePath();
+    Settings::app().lastMapFolder = QFileInfo(path).absolutePath();
     m_wizard->setSavedImagePath(QFileInfo(path).absoluteFilePath());
     return true;
 }

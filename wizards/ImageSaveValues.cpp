@@ -1,5 +1,6 @@
 #include "wizards/ImageSaveValues.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -48,6 +49,9 @@ void ImageSaveValues::settle() {
 }
 
 QString ImageSaveValues::fullPath(const QString& folder) const {
+    // A name typed with its folder is taken as it is.
+    if (m_name.startsWith('/'))
+        return QDir::cleanPath(m_name);
     if (folder.isEmpty() || folder.endsWith('/'))
         return folder + m_name;
     return folder + '/' + m_name;

@@ -21,7 +21,7 @@ public:
     void setFormat(Format format);
     // Finish's settling: format from the name, then the name from the format.
     void settle();
-    // The file in folder, a separator added only when folder lacks one.
+    // The file in folder (a separator added when missing); a full path as is.
     QString fullPath(const QString& folder) const;
     // The raster component's format code (GIF 2, JPEG 10, PNG 75).
     qint16 formatCode() const;

@@ -3,6 +3,7 @@
 #include "model/MapText.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
+#include "model/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,10 +18,11 @@
 
 namespace {
 
-// Where a browser opens: the given path, else the remembered folder.
+// Where a browser opens: the given path, else the remembered folder, else
+// the user's documents.
 void openBrowser(FileBrowser* browser, const QString& path, const QString& lastFolder) {
-    if (!browser->openAt(path) && !browser->openAt(lastFolder))
-        browser->openAt(QDir::currentPath());
+    if (!browser->openAt(path))
+        browser->openAt(UserFolders::startFolder(lastFolder));
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "wizards/NewMapWizard.h"
 
+#include "model/Settings.h"
 #include "model/Strings.h"
 #include "wizards/NewMapPages.h"
+
+#include <QFileInfo>
 
 NewMapWizard::NewMapWizard(const DocumentDialogs::NewMap& start, InsertPointDialog::Browse browse,
                            QWidget* parent)
@@ -44,5 +47,11 @@ bool NewMapWizard::run(DocumentDialogs::NewMap& result, const InsertPointDialog:
     if (wizard.exec() != QDialog::Accepted)
         return false;
     result = wizard.result();
+    // The next wizard, Open and Save As start where this map's page and
+    // picture are.
+    if (!result.mapPath.isEmpty())
+        Settings::app().lastMapFolder = QFileInfo(result.mapPath).absolutePath();
+    if (!result.imagePath.isEmpty())
+        Settings::app().lastImageFolder = QFileInfo(result.imagePath).absolutePath();
     return true;
 }

@@ -26,6 +26,9 @@ public:
     // "Welcome to Tessary" (dialog 400), preset with choice: false on
     // Cancel, else the choice and the "Never show" box.
     virtual bool runWelcome(WelcomeChoice& choice, bool& neverShow) = 0;
+    // Closes the welcome dialog as Cancel when it is showing (a map arrived
+    // from a second start, and the welcome would stand over it).
+    virtual void closeWelcome() {}
     // The About box.
     virtual void showAbout() = 0;
     // "Grid Settings" (dialog 221) on a copy of the grid: true on OK with

@@ -1,17 +1,16 @@
 #include "app/dialogs/ImageFileDialog.h"
 
 #include "app/dialogs/FileFilters.h"
-#include "model/ProgramFolder.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
+#include "model/UserFolders.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 QString ImageFileDialog::startFolder() {
-    const QString& last = Settings::app().lastImageFolder;
-    return !last.isEmpty() && QFileInfo(last).isDir() ? last : ProgramFolder::path();
+    return UserFolders::startFolder(Settings::app().lastImageFolder);
 }
 
 QString ImageFileDialog::choose(const QString& startPath, QWidget* parent) {
@@ -23,7 +22,7 @@ QString ImageFileDialog::choose(const QString& startPath, QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(FileFilters::images());
-    dialog.setDirectory(inFolder ? start.absolutePath() : QDir::currentPath());
+    dialog.setDirectory(inFolder ? start.absolutePath() : startFolder());
     if (!start.fileName().isEmpty())
         dialog.selectFile(start.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -11,12 +11,12 @@ class ImageFileDialog {
 public:
     // Makes startFolder() the current folder, then asks. The dialog opens
     // in startPath's folder when startPath names an existing one, else in
-    // the current folder, with startPath's file name filled in. Returns the
+    // startFolder(), with startPath's file name filled in. Returns the
     // chosen file's absolute path, or empty when cancelled. Remembering the
     // folder is the caller's (ImageLocator::chooseImageFile).
     static QString choose(const QString& startPath, QWidget* parent = nullptr);
 
-    // The last image folder, or the program's folder (ProgramFolder) when
-    // none is remembered or it no longer exists.
+    // The last image folder, or the user's documents (UserFolders) when
+    // none is remembered, it no longer exists or is the program's own.
     static QString startFolder();
 };

@@ -24,11 +24,19 @@ void QtAppDialogs::showCommandLineSwitches() {
 
 bool QtAppDialogs::runWelcome(WelcomeChoice& choice, bool& neverShow) {
     WelcomeDialog dialog(choice, m_parent);
-    if (dialog.exec() != QDialog::Accepted)
+    m_welcome = &dialog;
+    const int result = dialog.exec();
+    m_welcome = nullptr;
+    if (result != QDialog::Accepted)
         return false;
     choice = dialog.choice();
     neverShow = dialog.neverShow();
     return true;
+}
+
+void QtAppDialogs::closeWelcome() {
+    if (m_welcome)
+        m_welcome->reject();
 }
 
 void QtAppDialogs::showAbout() {

@@ -2,6 +2,9 @@
 
 #include "app/dialogs/AppDialogs.h"
 
+#include <QDialog>
+#include <QPointer>
+
 class QWidget;
 
 // The application's dialogs as windows over the main frame.
@@ -13,6 +16,7 @@ public:
     bool openMapFile(const QString& folder, QString& path, bool& readOnly) override;
     void showCommandLineSwitches() override;
     bool runWelcome(WelcomeChoice& choice, bool& neverShow) override;
+    void closeWelcome() override;
     void showAbout() override;
     bool editGridSettings(GridSettings& grid) override;
     bool editPreferences(Settings& settings, int recentCount, bool& clearRecent) override;
@@ -20,4 +24,5 @@ public:
 
 private:
     QWidget* m_parent;
+    QPointer<QDialog> m_welcome;
 };

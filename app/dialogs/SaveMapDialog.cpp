@@ -2,7 +2,9 @@
 
 #include "app/dialogs/FileFilters.h"
 #include "app/dialogs/SavePathCheck.h"
+#include "model/Settings.h"
 #include "model/Strings.h"
+#include "model/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,8 +19,13 @@ SaveMapDialog::SaveMapDialog(const DocumentDialogs::SaveAs& request, QWidget* pa
     setFileMode(QFileDialog::AnyFile);
     setNameFilters(FileFilters::fromTemplates({Str::MapTemplateHtml}));
     setDefaultSuffix(Strings::untranslated(Str::PageExtension).mid(1));
-    const bool hasFolder = !request.folder.isEmpty() && QFileInfo(request.folder).isDir();
-    setDirectory(hasFolder ? request.folder : QDir::currentPath());
+    // The map's own folder, else the one a map was last opened from or
+    // saved into; never the program's folder, whatever the process's
+    // current folder is.
+    const bool hasFolder = !request.folder.isEmpty() && QFileInfo(request.folder).isDir() &&
+                           !UserFolders::inProgramFolder(request.folder);
+    setDirectory(hasFolder ? request.folder
+                           : UserFolders::startFolder(Settings::app().lastMapFolder));
     if (!request.proposedName.isEmpty())
         selectFile(request.proposedName);
 }
@@ -48,5 +55,6 @@ bool SaveMapDialog::choose(DocumentDialogs::SaveAs& request, QWidget* parent) {
         return false;
     request = dialog.request();
     request.path = dialog.chosenPath();
+    Settings::app().lastMapFolder = QFileInfo(request.path).absolutePath();
     return true;
 }

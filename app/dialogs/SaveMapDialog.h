@@ -5,8 +5,9 @@
 #include <QFileDialog>
 
 // The Save As prompt, "Save the Image Map file": HTML pages (template 129)
-// and all files, opening in the map's folder (the current folder when the
-// map has none) with the proposed name filled in; a name typed without an
+// and all files, opening in the map's folder (when the map has none, or it
+// is the program's own folder: "Last Map Folder", else the user's
+// documents) with the proposed name filled in; a name typed without an
 // extension gets ".htm". The chosen name goes through SavePathCheck before
 // the prompt closes; a refused name keeps it open. The check may settle the
 // map name, the page's IMG tag and the insertion point.

@@ -1,5 +1,6 @@
 #include "app/frames/MainFrame.h"
 
+#include "app/frames/FrameSize.h"
 #include "app/frames/MapPane.h"
 #include "app/frames/MyMDIChildWnd.h"
 #include "app/frames/StatusBar.h"
@@ -42,8 +43,13 @@ MainFrame::MainFrame(ActionTable& actions, AppDialogs& dialogs, MenuBuilder::Sou
       m_status(new StatusBar(this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(QIcon(ActionTable::toolbarPicture(0)));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableSize() * 3 / 4);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        QRect frame(QPoint(), firstFrameSize(room.size()));
+        frame.moveCenter(room.center());
+        resize(frame.size());
+        move(frame.topLeft());
+    }
     setCentralWidget(m_mdi);
     setStatusBar(m_status);
     m_toolBar = addToolBar(Strings::text(Str::ToolbarMain));
@@ -83,6 +89,7 @@ void MainFrame::addChild(MyMDIChildWnd* child) {
     connect(child, &MyMDIChildWnd::closed, this, &MainFrame::childrenChanged, Qt::QueuedConnection);
     connect(child, &QObject::destroyed, this, &MainFrame::childrenChanged, Qt::QueuedConnection);
     connect(&child->document(), &CImageMapDoc::titleChanged, this, &MainFrame::updateTitle);
+    connect(&child->document(), &CImageMapDoc::modifiedChanged, this, &MainFrame::updateTitle);
     if (Settings::app().maximizeOnOpen)
         child->showMaximized();
     else
@@ -138,11 +145,16 @@ void MainFrame::updateTitle() {
     MyMDIChildWnd* child = activeChild();
     if (!child) {
         setWindowTitle(program);
+        setWindowModified(false);
         return;
     }
     const QByteArray name = program.toUtf8();
     const QByteArray title = child->document().titleText().toUtf8();
-    setWindowTitle(Strings::format(Str::FrameTitle, name.constData(), title.constData()));
+    // "[*]" shows "*" while the active map has unsaved changes.
+    setWindowTitle(
+        Strings::format(Str::FrameTitle, name.constData(), title.constData()) +
+        QStringLiteral("[*]"));
+    setWindowModified(child->document().isModified());
 }
 
 QList<MenuBuilder::WindowEntry> MainFrame::windowEntries() const {

@@ -41,6 +41,7 @@ MyMDIChildWnd::MyMDIChildWnd(std::unique_ptr<CImageMapDoc> doc, DocumentServices
     setWidget(m_inner);
     updateTitle();
     connect(m_doc.get(), &CImageMapDoc::titleChanged, this, [this] { updateTitle(); });
+    connect(m_doc.get(), &CImageMapDoc::modifiedChanged, this, [this] { updateTitle(); });
     if (m_status)
         m_status->viewOpened();
 }
@@ -166,7 +167,8 @@ void MyMDIChildWnd::changeEvent(QEvent* event) {
 }
 
 void MyMDIChildWnd::updateTitle() {
-    setWindowTitle(isMaximized() ? QString() : m_doc->titleText());
+    setWindowTitle(isMaximized() ? QString() : m_doc->titleText() + QStringLiteral("[*]"));
+    setWindowModified(m_doc->isModified());
 }
 
 void MyMDIChildWnd::activated() {

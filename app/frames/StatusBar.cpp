@@ -94,8 +94,11 @@ void StatusBar::viewClosed() {
         blankValues();
 }
 
+// What the last window's view said of its areas and gestures is not the new
+// one's: its state and prompt go until the new view writes them.
 void StatusBar::viewActivated() {
     m_state->showState(MapCheckStatus::Clean, -1);
+    m_message->clear();
 }
 
 void StatusBar::blankValues() {

@@ -84,7 +84,7 @@ bool DocumentManager::recoverMap(const RecoveryCopy& copy, const QString& name) 
     if (!doc->restoreState(state)) {
         const QByteArray title = MapText::toDisplay(state.info.title).toUtf8();
         Prompter::current().tell(
-            QString::asprintf(Strings::raw(Str::RecoveredPictureMissing), title.constData()),
+            Strings::format(Str::RecoveredPictureMissing, title.constData()),
             Prompter::Icon::Exclamation);
         return false;
     }
@@ -100,10 +100,10 @@ bool DocumentManager::recoverMap(const RecoveryCopy& copy, const QString& name) 
         if (changed && page.isFile()) {
             const QByteArray shown = QDir::toNativeSeparators(state.path).toUtf8();
             Prompter::current().tell(
-                QString::asprintf(Strings::raw(Str::RecoveredPageChanged), shown.constData()),
+                Strings::format(Str::RecoveredPageChanged, shown.constData()),
                 Prompter::Icon::Exclamation);
             doc->setSaveIntoQuestion(
-                QString::asprintf(Strings::raw(Str::RecoveredSaveIntoChanged), shown.constData()));
+                Strings::format(Str::RecoveredSaveIntoChanged, shown.constData()));
         }
     }
     place(std::move(doc), QString(), name);
@@ -123,6 +123,17 @@ void DocumentManager::place(std::unique_ptr<CImageMapDoc> doc, const QString& op
     connect(document, &CImageMapDoc::areaMoved, this, changed);
     connect(document, &CImageMapDoc::allChanged, this, changed);
     connect(document, &CImageMapDoc::modifiedChanged, this, changed);
+    // A page the map was saved into (Save As, the first save of a map from
+    // a wizard) joins the recent files as an opened one does.
+    connect(document, &CImageMapDoc::modifiedChanged, this,
+            [this, document, last = openedFrom](bool modified) mutable {
+                const QString path = document->path();
+                if (modified || path.isEmpty() || !QFileInfo::exists(path) ||
+                    canonical(path) == last)
+                    return;
+                last = canonical(path);
+                m_recent.add(QFileInfo(path).absoluteFilePath());
+            });
     auto* child = new MyMDIChildWnd(std::move(doc), m_services, m_actions, m_frame.mainStatusBar());
     child->setProperty(kOpenedFrom, openedFrom);
     connect(child, &MyMDIChildWnd::closed, keeper, &RecoveryKeeper::discard);

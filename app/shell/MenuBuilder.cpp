@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolTip>
 
 namespace {
 
@@ -75,6 +76,8 @@ MenuBuilder::MenuBuilder(const ActionTable& actions, Sources sources, QObject* p
 
 void MenuBuilder::watch(QMenu* menu) {
     connect(menu, &QMenu::aboutToShow, this, [this] {
+        // An area's tip would stand over the menu's items.
+        QToolTip::hideText();
         if (m_sources.beforeShow)
             m_sources.beforeShow();
     });

@@ -92,8 +92,13 @@ TessaryApp::StartResult TessaryApp::startSteps(const QStringList& arguments) {
         m_router->post(int(CommandId::KeepVisible));
     // Maps a crash or a kill left behind are offered before anything else.
     m_router->post(int(CommandId::RecoverMaps));
-    if (!Settings::app().neverShowWelcome)
+    // The welcome is for a start that opened nothing: a map given on the
+    // command line, or handed over before the welcome comes up, is what the
+    // user wanted.
+    if (!Settings::app().neverShowWelcome && m_frame->children().isEmpty()) {
+        m_welcomeAtStart = true;
         m_router->post(int(CommandId::Welcome));
+    }
     m_idle.restart();
     return StartResult::Running;
 }
@@ -160,6 +165,7 @@ void TessaryApp::processArguments(const QStringList& arguments) {
     if (!m_frame)
         return;
     m_frame->bringToFront();
+    m_dialogs->closeWelcome();
     processCommandLine(arguments);
 }
 

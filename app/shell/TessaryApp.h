@@ -87,4 +87,5 @@ private:
     std::unique_ptr<IdleClient> m_commandUpdates;
     std::unique_ptr<IdleClient> m_mapCheck;
     bool m_exited = false;
+    bool m_welcomeAtStart = false; // the welcome posted by start-up is pending
 };

@@ -1,5 +1,5 @@
 // The application's commands: New, Create New Image, Open, the recent
-// files, Preferences, About, Exit and the welcome dialog.
+// files, Preferences, About, the user guide, Exit and the welcome dialog.
 #include "app/dialogs/AppDialogs.h"
 #include "app/dialogs/PrefsDesktop.h"
 #include "app/frames/MainFrame.h"
@@ -8,12 +8,16 @@
 #include "app/shell/DocumentManager.h"
 #include "app/shell/RecoveryOffer.h"
 #include "app/shell/TessaryApp.h"
+#include "app/shell/UserGuide.h"
 #include "model/CommandIds.h"
 #include "model/ProgramFolder.h"
 #include "model/Settings.h"
+#include "model/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <utility>
 
 namespace {
 
@@ -42,6 +46,10 @@ bool TessaryApp::onCommand(int id) {
     case CommandId::About:
         m_dialogs->showAbout();
         return true;
+    case CommandId::HelpContents:
+    case CommandId::Help:
+        UserGuide::open();
+        return true;
     case CommandId::Exit:
         m_frame->close();
         return true;
@@ -69,6 +77,8 @@ bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
     case CommandId::CreateNewImage:
     case CommandId::Open:
     case CommandId::About:
+    case CommandId::HelpContents:
+    case CommandId::Help:
     case CommandId::Exit:
     case CommandId::Welcome:
     case CommandId::Preferences:
@@ -80,9 +90,7 @@ bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
 }
 
 void TessaryApp::openMap() {
-    QString folder = Settings::app().lastMapFolder;
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = ProgramFolder::path();
+    const QString folder = UserFolders::startFolder(Settings::app().lastMapFolder);
     QDir::setCurrent(folder);
     QString path;
     bool readOnly = false;
@@ -102,6 +110,8 @@ void TessaryApp::openRecent(int index) {
 }
 
 void TessaryApp::welcome() {
+    if (std::exchange(m_welcomeAtStart, false) && !m_frame->children().isEmpty())
+        return;
     auto choice = AppDialogs::WelcomeChoice(qBound(0, Settings::app().lastUsedWelcome, 2));
     bool neverShow = false;
     if (!m_dialogs->runWelcome(choice, neverShow))

@@ -180,7 +180,9 @@ TEST_F(EditorTest, TheSampleShowsInTheViewZoomsAndSavesAsAPageThatReadsBack) {
     EXPECT_FALSE(v.document()->isModified());
     EXPECT_FALSE(state(C::Save).enabled);
     EXPECT_TRUE(state(C::SaveAs).enabled);
-    EXPECT_EQ(frame().windowTitle(), "Tessary - Tessary sample / sample.png (saved.htm)");
+    EXPECT_EQ(frame().windowTitle(), "Tessary - Tessary sample / sample.png (saved.htm)[*]");
+    EXPECT_FALSE(frame().isWindowModified()); // saved: no "*"
+
     ASSERT_EQ(m_services.dialogs.savedTexts.size(), 1);
     EXPECT_TRUE(m_services.dialogs.savedTexts[0].contains("also exists in this directory"));
 

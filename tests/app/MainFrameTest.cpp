@@ -122,10 +122,17 @@ TEST_F(ShellTest, TheFrameTitleIsTheProgramAndTheMapsTitle) {
     start();
     EXPECT_EQ(frame().windowTitle(), "Tessary");
     m_app->documents().openMapFile(sampleMap("site.map"), QString());
-    EXPECT_EQ(frame().windowTitle(), "Tessary - Tessary sample / sample.png (site.htm)");
+    EXPECT_EQ(frame().windowTitle(), "Tessary - Tessary sample / sample.png (site.htm)[*]");
+    // A .map continues as a page, so it opens changed: "*" marks it.
+    EXPECT_TRUE(frame().isWindowModified());
+    frame().activeChild()->document().setModified(false);
+    EXPECT_FALSE(frame().isWindowModified());
+    frame().activeChild()->document().setModified(true);
+    EXPECT_TRUE(frame().isWindowModified());
+    EXPECT_TRUE(frame().activeChild()->isWindowModified());
     // Maximized, the window's own title is not merged into the frame's.
     EXPECT_TRUE(frame().activeChild()->isMaximized());
-    EXPECT_EQ(frame().windowTitle(), "Tessary - Tessary sample / sample.png (site.htm)");
+    EXPECT_EQ(frame().windowTitle(), "Tessary - Tessary sample / sample.png (site.htm)[*]");
 }
 
 TEST_F(ShellTest, MenusFollowWhetherAMapIsOpen) {

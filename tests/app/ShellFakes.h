@@ -31,6 +31,8 @@ public:
     QStringList openFolders;
     int switchesShown = 0;
     int welcomeShown = 0;
+    int welcomeClosed = 0;
+    std::function<void()> duringWelcome; // runs while the welcome dialog shows
     WelcomeChoice welcomePreset = WelcomeChoice::OpenMap;
     int aboutShown = 0;
     int gridShown = 0;
@@ -49,6 +51,8 @@ public:
     void showCommandLineSwitches() override { ++switchesShown; }
     bool runWelcome(WelcomeChoice& choice, bool& neverShow) override {
         ++welcomeShown;
+        if (duringWelcome)
+            duringWelcome();
         welcomePreset = choice;
         if (!welcomeAnswer)
             return false;
@@ -56,6 +60,7 @@ public:
         neverShow = welcomeAnswer->second;
         return true;
     }
+    void closeWelcome() override { ++welcomeClosed; }
     void showAbout() override { ++aboutShown; }
     bool editGridSettings(GridSettings& grid) override {
         ++gridShown;

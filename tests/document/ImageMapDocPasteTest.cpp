@@ -50,24 +50,29 @@ TEST_F(Paste, ThreePastesCascade) {
     EXPECT_TRUE(doc.isModified());
 }
 
-TEST_F(Paste, CopyThatWouldLeaveThePictureStartsAtTheCorner) {
+// A copy that would leave the picture is moved back to end at its edge:
+// pasted into a smaller picture it lands as near its place as fits.
+TEST_F(Paste, CopyThatWouldLeaveThePictureIsMovedInside) {
     position.point = {380, 10};
     const AreaClipRecord record = rectRecord(30, 20);
     paste(record);
-    EXPECT_EQ(doc.area(0)->imageRect(), (PixelRect{0, 0, 30, 20}));
+    EXPECT_EQ(doc.area(0)->imageRect(), (PixelRect{370, 10, 400, 30}));
     paste(record);
-    EXPECT_EQ(doc.area(1)->imageRect(), (PixelRect{10, 10, 40, 30}));
+    EXPECT_EQ(doc.area(1)->imageRect(), (PixelRect{370, 20, 400, 40}));
     position.point = {370, 281}; // fits across exactly, one row too low
     paste(record);
-    EXPECT_EQ(doc.area(2)->imageRect().left, 0);
+    EXPECT_EQ(doc.area(2)->imageRect(), (PixelRect{370, 280, 400, 300}));
+    // Larger than the picture: at its corner, cut to it.
+    paste(rectRecord(500, 20));
+    EXPECT_EQ(doc.area(3)->imageRect(), (PixelRect{0, 280, 400, 300}));
 }
 
 // A copy made in a scrolled view can put the paste position left of or
 // above the picture, where the pasted area could not be reached.
-TEST_F(Paste, PositionBeforeThePictureStartsAtTheCorner) {
+TEST_F(Paste, PositionBeforeThePictureStartsAtItsEdge) {
     position.setFromCopy({20, 30, 40, 50}, QPoint(100, 0));
     paste(rectRecord(30, 20));
-    EXPECT_EQ(doc.area(0)->imageRect(), (PixelRect{0, 0, 30, 20}));
+    EXPECT_EQ(doc.area(0)->imageRect(), (PixelRect{0, 40, 30, 60}));
 }
 
 TEST_F(Paste, PolygonPastesWithTheSameShape) {

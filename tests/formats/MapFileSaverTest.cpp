@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -95,13 +96,14 @@ TEST_F(Saver, FailedStepsLeaveTheOldPageByteForByte) {
     const struct {
         PageFile::Step step;
         QString message;
+        int error;
     } cases[] = {
         {PageFile::Step::Create,
-         QString("Attempting to CREATE the target file gave error %1\n").arg(EACCES)},
+         QString("Attempting to CREATE the target file gave error %1\n").arg(EACCES), EACCES},
         {PageFile::Step::Write,
-         QString("Attempting to WRITE to target file gave error %1\n").arg(ENOSPC)},
+         QString("Attempting to WRITE to target file gave error %1\n").arg(ENOSPC), ENOSPC},
         {PageFile::Step::Replace,
-         QString("Attempting to DELETE the target file gave error %1\n").arg(EBUSY)},
+         QString("Attempting to DELETE the target file gave error %1\n").arg(EBUSY), EBUSY},
     };
     const QString page = write("page.htm", kPage);
     for (const auto& c : cases) {
@@ -110,7 +112,9 @@ TEST_F(Saver, FailedStepsLeaveTheOldPageByteForByte) {
         MapFileSaver saver(&file);
         EXPECT_FALSE(save(saver, page));
         EXPECT_EQ(read(page), kPage);
-        EXPECT_EQ(prompter.texts(), QStringList{c.message});
+        // The step's message, then the file and the system's reason.
+        EXPECT_EQ(prompter.texts(), QStringList{c.message + "\"" + page + "\": " +
+                                                QString::fromLocal8Bit(std::strerror(c.error))});
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.htm"});
     }
 }
@@ -122,4 +126,7 @@ TEST_F(Saver, TargetInAMissingFolderFailsAtCreate) {
     EXPECT_TRUE(prompter.texts()[0].startsWith("Attempting to CREATE the target file gave error "));
     EXPECT_FALSE(
         prompter.texts()[0].startsWith("Attempting to CREATE the target file gave error 0"));
+    EXPECT_TRUE(prompter.texts()[0].endsWith("\n\"" + dir.filePath("missing/page.htm") +
+                                             "\": No such file or directory"))
+        << prompter.texts()[0].toStdString();
 }

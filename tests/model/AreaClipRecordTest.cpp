@@ -100,7 +100,7 @@ TEST(PastePosition, CopySetsItBesideTheArea) {
     EXPECT_EQ(p.point, QPoint(40, 40));
 }
 
-TEST(PastePosition, GridSnapsStepsAndRestartsAtItsOffset) {
+TEST(PastePosition, GridSnapsStepsAndStaysInsideThePicture) {
     GridSettings grid;
     grid.enabled = true;
     grid.sizeX = 16;
@@ -116,8 +116,11 @@ TEST(PastePosition, GridSnapsStepsAndRestartsAtItsOffset) {
     EXPECT_EQ(p.point, QPoint(51, 41));
     p.point = {190, 10}; // snaps to 179, and the copy ends at 199
     EXPECT_EQ(p.placeFor(copy, grid, 200, 100), QPoint(179, 5));
+    p.point = {195, 10}; // would end beyond 200: back to the last grid line that fits
+    EXPECT_EQ(p.placeFor(copy, grid, 200, 100), QPoint(179, 5));
+    p.point = {-40, 300}; // before the picture: its first grid line; below: the last
+    EXPECT_EQ(p.placeFor(copy, grid, 200, 100), QPoint(3, 77));
     p.point = {195, 10};
-    EXPECT_EQ(p.placeFor(copy, grid, 200, 100), QPoint(3, 5));
     grid.sizeX = 0; // never divides by zero
     EXPECT_EQ(p.placeFor(copy, grid, 400, 100), QPoint(195, 5));
 }

@@ -40,6 +40,24 @@ TEST(GuideValues, GridMustFitThePicture) {
 
 // Numbers past 4,095 are refused, not cut to their low 12 bits; guides
 // need a size and a count, or Replace would delete and create nothing.
+// The grid ends at the last guide's edge: guides laid over a button bar of
+// the same numbers fit it exactly, with no spacing after the last one.
+TEST(GuideValues, ExtentEndsAtTheLastGuide) {
+    GuideValues v = grid(4, 1, 100, 41);
+    v.spacingX = 5;
+    EXPECT_EQ(v.boundsText(), "0,0 to 415,41 (4 areas)");
+    EXPECT_TRUE(v.acceptable(415, 41));
+    EXPECT_FALSE(v.acceptable(414, 41));
+    v.spacingX = 4;
+    EXPECT_EQ(v.right(), 412);
+    v = grid(1, 2, 7, 10);
+    v.spacingY = 3;
+    v.spacingX = 50; // no second column: its spacing counts for nothing
+    EXPECT_EQ(v.boundsText(), "0,0 to 7,23 (2 areas)");
+    EXPECT_TRUE(v.acceptable(7, 23));
+    EXPECT_FALSE(v.acceptable(7, 22));
+}
+
 TEST(GuideValues, OutOfRangeAndEmptyGridsAreRefused) {
     EXPECT_TRUE(grid(1, 1, 4095, 10).acceptable(6000, 6000));
     EXPECT_FALSE(grid(1, 1, 5000, 10).acceptable(6000, 6000));
@@ -66,7 +84,7 @@ TEST(GuideValues, BoundsTextStartsAtTheLeftAndTopStart) {
     v.topStart = 7;
     v.spacingX = 1;
     v.spacingY = 2;
-    EXPECT_EQ(v.boundsText(), "5,7 to 27,73 (6 areas)");
+    EXPECT_EQ(v.boundsText(), "5,7 to 26,71 (6 areas)");
     EXPECT_EQ(GuideValues::imageSizeText(640, 480), "640 x 480");
 }
 
@@ -74,7 +92,7 @@ TEST(GuideValues, HugeGridsAreRefusedWithoutOverflow) {
     GuideValues v = grid(9999, 1, 9999, 9999);
     v.spacingX = 9999;
     EXPECT_FALSE(v.acceptable(1 << 30, 1 << 30));
-    EXPECT_EQ(v.right(), 9999LL * 19998);
+    EXPECT_EQ(v.right(), 9999LL * 19997);
 
     // Two negative edges make a positive product, but no grid.
     v = grid(1, 1, 10, 10);

@@ -27,6 +27,7 @@ fi
 # ---- layout ----
 expected=(bin/tessary bin/tessary-cli bin/imgfx-cli
           share/tessary/samples/sample.map share/tessary/samples/sample.png
+          share/tessary/help/index.html
           share/applications/tessary.desktop share/mime/packages/tessary.xml
           share/icons/hicolor/scalable/apps/tessary.svg
           include/imgfx/imgfx.h include/rkkernel/rkkernel.h

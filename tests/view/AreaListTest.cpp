@@ -81,8 +81,9 @@ TEST_F(AreaList, RowsShowNumberKindIconUrlCommentAndTarget) {
     for (int c = 0; c < rows.columnCount(); ++c)
         headings << rows.headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(headings, QStringList({"#", "URL", "Comment", "Frame Target"}));
-    EXPECT_EQ(list.header()->sectionSize(0), 35);
-    EXPECT_EQ(list.header()->sectionSize(3), 90);
+    EXPECT_GT(list.header()->sectionSize(0), 35); // the picture and the number
+    EXPECT_EQ(list.header()->sectionSize(1), 90);
+    EXPECT_GE(list.header()->sectionSize(3), 90); // the last takes the rest
     ASSERT_EQ(rows.rowCount(), 2);
     EXPECT_EQ(rows.index(1, 0).data().toString(), " 2");
     EXPECT_EQ(rows.index(1, 1).data().toString(), "c.htm");

@@ -80,6 +80,18 @@ TEST_F(CreateGuides, OkOnlyForGridsThePictureHolds) {
     EXPECT_EQ(big.values().width, 5000);
 }
 
+// The Image wizard's bar of 4 buttons of 100 x 41, 5 apart, is 415 wide:
+// guides of the same numbers fit it, and OK is enabled.
+TEST_F(CreateGuides, GuidesFitTheImageWizardsButtonBar) {
+    CreateGuidesDialog d(415, 41, GuideValues::load());
+    grid(d, 4, 1, 100, 41);
+    type(d, "spacingX", "5");
+    EXPECT_EQ(bounds(d), "0,0 to 415,41 (4 areas)");
+    EXPECT_TRUE(d.okEnabled());
+    type(d, "spacingX", "6");
+    EXPECT_FALSE(d.okEnabled());
+}
+
 TEST_F(CreateGuides, NumberEditsTakeDigitsOnly) {
     CreateGuidesDialog d(400, 80, GuideValues::load());
     type(d, "across", "1x2");

@@ -151,8 +151,8 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     EXPECT_EQ(view->selected(), 4);
 
     // A polygon pastes where it was copied + 10; another map at another
-    // zoom takes it from the clipboard at its own paste position, with its
-    // title and the attributes it kept from its page.
+    // zoom takes it from the clipboard where the cascade goes on (not at
+    // its corner), with its title and the attributes it kept from its page.
     AreaTexts texts = doc->area(2)->texts();
     texts.title = "Tip";
     texts.attributes = {{"data-x", "1 \"2\"", TagAttribute::Form::SingleQuoted}};
@@ -171,7 +171,7 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     ASSERT_EQ(other->areaCount(), 1);
     EXPECT_EQ(other->area(0)->texts(), texts);
     EXPECT_EQ(other->area(0)->imageRing(),
-              QPolygon({QPoint(0, 0), QPoint(50, 10), QPoint(30, 60), QPoint(0, 0)}));
+              QPolygon({QPoint(170, 40), QPoint(220, 50), QPoint(200, 100), QPoint(170, 40)}));
 }
 
 TEST_F(ViewTools, EscTheRightButtonAndAToolSwitchCancelAndRestore) {

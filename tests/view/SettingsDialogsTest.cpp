@@ -58,7 +58,7 @@ TEST_F(SettingsDialogsTest, AreaSettingsDescribeTheArea) {
     const auto rect = rectangle({10, 20, 110, 70});
     AreaSettingsDialog r(*rect, 4, {});
     EXPECT_EQ(r.windowTitle(), "Area #4 Settings");
-    EXPECT_EQ(textOf(r, "type"), "rect");
+    EXPECT_EQ(textOf(r, "type"), "Rectangle");
     EXPECT_EQ(textOf(r, "position"), "(10, 20) - (110, 70)");
     EXPECT_EQ(textOf(r, "dimensions"), "w=100, h=50");
 
@@ -71,8 +71,18 @@ TEST_F(SettingsDialogsTest, AreaSettingsDescribeTheArea) {
     for (QPoint p : {QPoint(1, 1), QPoint(10, 1), QPoint(10, 10)})
         polygon.addVertex(p.x(), p.y());
     AreaSettingsDialog p(polygon, 2, {});
-    EXPECT_EQ(textOf(p, "type"), "poly");
+    EXPECT_EQ(textOf(p, "type"), "Polygon");
     EXPECT_EQ(textOf(p, "dimensions"), "points=3");
+
+    // A polygon shows the box of its points, as the page holds them, not
+    // the box of the pixels its region covers (a pointed top covers none
+    // of its own row).
+    MapArea peak(AreaShape::Polygon);
+    for (QPoint q : {QPoint(450, 280), QPoint(500, 330), QPoint(400, 330)})
+        peak.addVertex(q.x(), q.y());
+    peak.finishPolygon();
+    AreaSettingsDialog top(peak, 3, {});
+    EXPECT_EQ(textOf(top, "position"), "(400, 280) - (500, 330)");
 }
 
 // The lead is offered to complete: OK waits until the user typed beyond it.

@@ -104,7 +104,7 @@ protected:
         ASSERT_EQ(wizard.currentId(), ImageWizard::SavePage);
         auto* save = static_cast<ImageSavePage*>(wizard.currentPage());
         ASSERT_TRUE(save->browser()->openAt(folder));
-        save->findChildren<QRadioButton*>()[2]->click(); // PiNG
+        save->findChildren<QRadioButton*>()[2]->click(); // PNG
         save->nameEdit()->setText("nav");
         emit save->nameEdit()->textEdited("nav");
         save->findChildren<QRadioButton*>()[2]->click();
