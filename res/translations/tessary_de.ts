@@ -1817,9 +1817,9 @@ Möchten Sie die vorhandene Map überschreiben?</translation>
         <translation>Map-Name:</translation>
     </message>
     <message id="8726">
-        <source>The map name must be 1 to 32 characters with no spaces, punctuation or special characters.</source>
+        <source>The map name needs at least one character and may hold no spaces, double quotes (") or "#".</source>
         <extracomment>newmap.def MapNameRule</extracomment>
-        <translation>Der Map-Name muss 1 bis 32 Zeichen lang sein, ohne Leerzeichen, Satz- oder Sonderzeichen.</translation>
+        <translation>Der Name der Map braucht mindestens ein Zeichen und darf keine Leerzeichen, doppelten Anführungszeichen (") oder "#" enthalten.</translation>
     </message>
     <message id="8727">
         <source>A map name cannot hold spaces, double quotes or "#".</source>
@@ -2077,6 +2077,81 @@ Diese Datei verwenden?</translation>
         <extracomment>imagewiz.def ImgWizFormatGroup</extracomment>
         <translation>Format:</translation>
     </message>
+    <message id="9003">
+        <source>Zoom to &amp;Fit</source>
+        <extracomment>zoom.def ItemZoomToFit</extracomment>
+        <translation>An &amp;Fenster anpassen</translation>
+    </message>
+    <message id="33000">
+        <source>Show the whole picture as large as the window allows
+Zoom to Fit</source>
+        <extracomment>zoom.def CmdZoomToFit</extracomment>
+        <translation>Zeigt das ganze Bild so groß, wie das Fenster es erlaubt
+An Fenster anpassen</translation>
+    </message>
+    <message id="33001">
+        <source>Show the picture at half its size
+Zoom 1:2</source>
+        <extracomment>zoom.def CmdZoomOut2</extracomment>
+        <translation>Zeigt das Bild in halber Größe
+Zoom 1:2</translation>
+    </message>
+    <message id="33002">
+        <source>Show the picture at a third of its size
+Zoom 1:3</source>
+        <extracomment>zoom.def CmdZoomOut3</extracomment>
+        <translation>Zeigt das Bild in einem Drittel seiner Größe
+Zoom 1:3</translation>
+    </message>
+    <message id="33003">
+        <source>Show the picture at a quarter of its size
+Zoom 1:4</source>
+        <extracomment>zoom.def CmdZoomOut4</extracomment>
+        <translation>Zeigt das Bild in einem Viertel seiner Größe
+Zoom 1:4</translation>
+    </message>
+    <message id="33004">
+        <source>Show the picture at a sixth of its size
+Zoom 1:6</source>
+        <extracomment>zoom.def CmdZoomOut6</extracomment>
+        <translation>Zeigt das Bild in einem Sechstel seiner Größe
+Zoom 1:6</translation>
+    </message>
+    <message id="33005">
+        <source>Show the picture at an eighth of its size
+Zoom 1:8</source>
+        <extracomment>zoom.def CmdZoomOut8</extracomment>
+        <translation>Zeigt das Bild in einem Achtel seiner Größe
+Zoom 1:8</translation>
+    </message>
+    <message id="33006">
+        <source>Show the picture at a twelfth of its size
+Zoom 1:12</source>
+        <extracomment>zoom.def CmdZoomOut12</extracomment>
+        <translation>Zeigt das Bild in einem Zwölftel seiner Größe
+Zoom 1:12</translation>
+    </message>
+    <message id="33007">
+        <source>Show the picture at a sixteenth of its size
+Zoom 1:16</source>
+        <extracomment>zoom.def CmdZoomOut16</extracomment>
+        <translation>Zeigt das Bild in einem Sechzehntel seiner Größe
+Zoom 1:16</translation>
+    </message>
+    <message id="33008">
+        <source>Show the picture twelve times as large
+Zoom 12:1</source>
+        <extracomment>zoom.def CmdZoom12</extracomment>
+        <translation>Zeigt das Bild zwölfmal so groß
+Zoom 12:1</translation>
+    </message>
+    <message id="33009">
+        <source>Show the picture sixteen times as large
+Zoom 16:1</source>
+        <extracomment>zoom.def CmdZoom16</extracomment>
+        <translation>Zeigt das Bild sechzehnmal so groß
+Zoom 16:1</translation>
+    </message>
     <message id="9600">
         <source>&amp;Language:</source>
         <extracomment>lang.def PrefsLanguage</extracomment>
@@ -2111,6 +2186,212 @@ Diese Datei verwenden?</translation>
         <source>Dark</source>
         <extracomment>lang.def PrefsAppearanceDark</extracomment>
         <translation>Dunkel</translation>
+    </message>
+    <message id="9500">
+        <source>Click inside a shape to trace its outline; Shift+click adds a region</source>
+        <extracomment>trace.def PromptTrace</extracomment>
+        <translation>Klicken Sie in eine Form, um ihren Umriss nachzuzeichnen; Umschalt+Klick fügt einen Bereich hinzu</translation>
+    </message>
+    <message id="9501">
+        <source>Tracing...</source>
+        <extracomment>trace.def TraceWorking</extracomment>
+        <translation>Umriss wird ermittelt...</translation>
+    </message>
+    <message id="9502">
+        <source>Traced outline: %d points, %lld pixels; Enter accepts, Esc discards</source>
+        <extracomment>trace.def TraceProposal</extracomment>
+        <translation>Umriss: %d Punkte, %lld Pixel; Eingabe übernimmt, Esc verwirft</translation>
+    </message>
+    <message id="9503">
+        <source>There is no picture to trace</source>
+        <extracomment>trace.def TraceRefusedNoPicture</extracomment>
+        <translation>Es gibt kein Bild zum Nachzeichnen</translation>
+    </message>
+    <message id="9504">
+        <source>Click on the picture to trace a shape</source>
+        <extracomment>trace.def TraceRefusedOutside</extracomment>
+        <translation>Klicken Sie auf das Bild, um eine Form nachzuzeichnen</translation>
+    </message>
+    <message id="9505">
+        <source>The region is the whole picture: click inside a shape or lower the tolerance</source>
+        <extracomment>trace.def TraceRefusedWhole</extracomment>
+        <translation>Der Bereich ist das ganze Bild: Klicken Sie in eine Form oder verringern Sie die Toleranz</translation>
+    </message>
+    <message id="9506">
+        <source>The added region does not touch the outline: Shift+click next to it</source>
+        <extracomment>trace.def TraceRefusedDisjoint</extracomment>
+        <translation>Der hinzugefügte Bereich berührt den Umriss nicht: Umschalt+Klick direkt daneben</translation>
+    </message>
+    <message id="9507">
+        <source>The outline needs %d points, more than the %d an area may have: raise the precision or lower the tolerance</source>
+        <extracomment>trace.def TraceRefusedVertices</extracomment>
+        <translation>Der Umriss braucht %d Punkte, mehr als die %d, die ein Bereich haben darf: Erhöhen Sie die Genauigkeit oder verringern Sie die Toleranz</translation>
+    </message>
+    <message id="9102">
+        <source>&amp;Highlight areas on hover and focus</source>
+        <extracomment>web.def MapHighlightAreas</extracomment>
+        <translation>Bereiche beim Überfahren und bei Fokus &amp;hervorheben</translation>
+    </message>
+    <message id="9103">
+        <source>&amp;Export</source>
+        <extracomment>web.def MenuExport</extracomment>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message id="9104">
+        <source>&amp;SVG Overlay...</source>
+        <extracomment>web.def ItemSvgOverlay</extracomment>
+        <translation>&amp;SVG-Overlay...</translation>
+    </message>
+    <message id="9105">
+        <source>SVG files (*.svg)</source>
+        <extracomment>web.def SvgOverlayFilter</extracomment>
+        <translation>SVG-Dateien (*.svg)</translation>
+    </message>
+    <message id="9106">
+        <source>The SVG overlay could not be written to %s.</source>
+        <extracomment>web.def SvgOverlayWriteFailed</extracomment>
+        <translation>Das SVG-Overlay konnte nicht nach %s geschrieben werden.</translation>
+    </message>
+    <message id="9107">
+        <source>The SVG overlay needs the map's picture: its size sets the overlay's coordinates.</source>
+        <extracomment>web.def SvgOverlayNeedsPicture</extracomment>
+        <translation>Das SVG-Overlay braucht das Bild der Map: Seine Größe bestimmt die Koordinaten des Overlays.</translation>
+    </message>
+    <message id="33020">
+        <source>Write the map as a standalone SVG overlay of its picture
+Export SVG Overlay</source>
+        <extracomment>web.def CmdExportSvgOverlay</extracomment>
+        <translation>Schreibt die Map als eigenständiges SVG-Overlay ihres Bildes
+SVG-Overlay exportieren</translation>
+    </message>
+    <message id="9200">
+        <source>The file is not a recovery copy of Tessary.</source>
+        <extracomment>recovery.def RecoveryNotACopy</extracomment>
+        <translation>Die Datei ist keine Wiederherstellungskopie von Tessary.</translation>
+    </message>
+    <message id="9201">
+        <source>The copy was written by another version of Tessary (copy version %d).</source>
+        <extracomment>recovery.def RecoveryOtherVersion</extracomment>
+        <translation>Die Kopie wurde von einer anderen Version von Tessary geschrieben (Kopieversion %d).</translation>
+    </message>
+    <message id="9202">
+        <source>The copy is incomplete: it ends before its map does.</source>
+        <extracomment>recovery.def RecoveryTruncated</extracomment>
+        <translation>Die Kopie ist unvollständig: Sie endet vor ihrer Map.</translation>
+    </message>
+    <message id="9203">
+        <source>The copy is damaged: its description of the map is not readable.</source>
+        <extracomment>recovery.def RecoveryBadHeader</extracomment>
+        <translation>Die Kopie ist beschädigt: Die Beschreibung der Map ist nicht lesbar.</translation>
+    </message>
+    <message id="9204">
+        <source>The copy is larger than any map Tessary writes.</source>
+        <extracomment>recovery.def RecoveryTooLarge</extracomment>
+        <translation>Die Kopie ist größer als jede Map, die Tessary schreibt.</translation>
+    </message>
+    <message id="9205">
+        <source>The copy is damaged: it does not hold exactly one whole map.</source>
+        <extracomment>recovery.def RecoveryNoMap</extracomment>
+        <translation>Die Kopie ist beschädigt: Sie enthält nicht genau eine vollständige Map.</translation>
+    </message>
+    <message id="9210">
+        <source>Recover Maps</source>
+        <extracomment>recovery.def RecoverMapsTitle</extracomment>
+        <translation>Maps wiederherstellen</translation>
+    </message>
+    <message id="9211">
+        <source>Tessary ended before these maps were saved. Recovery copies of them were kept:</source>
+        <extracomment>recovery.def RecoverMapsLead</extracomment>
+        <translation>Tessary wurde beendet, bevor diese Maps gespeichert waren. Wiederherstellungskopien davon wurden aufbewahrt:</translation>
+    </message>
+    <message id="9212">
+        <source>Map</source>
+        <extracomment>recovery.def RecoverColumnMap</extracomment>
+        <translation>Map</translation>
+    </message>
+    <message id="9213">
+        <source>Page</source>
+        <extracomment>recovery.def RecoverColumnPage</extracomment>
+        <translation>Seite</translation>
+    </message>
+    <message id="9214">
+        <source>Picture</source>
+        <extracomment>recovery.def RecoverColumnPicture</extracomment>
+        <translation>Bild</translation>
+    </message>
+    <message id="9215">
+        <source>Areas</source>
+        <extracomment>recovery.def RecoverColumnAreas</extracomment>
+        <translation>Bereiche</translation>
+    </message>
+    <message id="9216">
+        <source>Copy made</source>
+        <extracomment>recovery.def RecoverColumnTime</extracomment>
+        <translation>Kopie erstellt</translation>
+    </message>
+    <message id="9217">
+        <source>New map</source>
+        <extracomment>recovery.def RecoverNewMap</extracomment>
+        <translation>Neue Map</translation>
+    </message>
+    <message id="9218">
+        <source>cannot be recovered: %s</source>
+        <extracomment>recovery.def RecoverCannot</extracomment>
+        <translation>nicht wiederherstellbar: %s</translation>
+    </message>
+    <message id="9219">
+        <source>&amp;Recover</source>
+        <extracomment>recovery.def RecoverButton</extracomment>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message id="9220">
+        <source>&amp;Delete</source>
+        <extracomment>recovery.def RecoverDeleteButton</extracomment>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message id="9221">
+        <source>&amp;Later</source>
+        <extracomment>recovery.def RecoverLaterButton</extracomment>
+        <translation>&amp;Später</translation>
+    </message>
+    <message id="9222">
+        <source>(untitled)</source>
+        <extracomment>recovery.def RecoverUntitled</extracomment>
+        <translation>(ohne Titel)</translation>
+    </message>
+    <message id="9230">
+        <source>The page %s has changed since the recovery copy of its map was made. Saving the recovered map will ask before it saves into that page.</source>
+        <extracomment>recovery.def RecoveredPageChanged</extracomment>
+        <translation>Die Seite %s wurde geändert, seit die Wiederherstellungskopie ihrer Map erstellt wurde. Beim Speichern der wiederhergestellten Map wird vorher nachgefragt.</translation>
+    </message>
+    <message id="9231">
+        <source>The page %s has changed since the recovery copy of this map was made. Save the recovered map into it anyway?
+
+Yes saves into the page, No lets you choose another file.</source>
+        <extracomment>recovery.def RecoveredSaveIntoChanged</extracomment>
+        <translation>Die Seite %s wurde geändert, seit die Wiederherstellungskopie dieser Map erstellt wurde. Die wiederhergestellte Map trotzdem darin speichern?
+
+Ja speichert in die Seite, Nein lässt Sie eine andere Datei wählen.</translation>
+    </message>
+    <message id="9232">
+        <source>The map %s could not be recovered: its picture did not load. The recovery copy is kept.</source>
+        <extracomment>recovery.def RecoveredPictureMissing</extracomment>
+        <translation>Die Map %s konnte nicht wiederhergestellt werden: Ihr Bild wurde nicht geladen. Die Wiederherstellungskopie bleibt erhalten.</translation>
+    </message>
+    <message id="9240">
+        <source>Save recovery &amp;copies of changed maps</source>
+        <extracomment>recovery.def PrefsSaveRecoveryCopies</extracomment>
+        <translation>Wiederherstellungs&amp;kopien geänderter Maps speichern</translation>
+    </message>
+    <message id="9241">
+        <source>at least every</source>
+        <extracomment>recovery.def PrefsRecoveryInterval</extracomment>
+        <translation>mindestens alle</translation>
+    </message>
+    <message id="9242">
+        <source> seconds while changes go on</source>
+        <extracomment>recovery.def PrefsRecoverySeconds</extracomment>
+        <translation> Sekunden, solange Änderungen andauern</translation>
     </message>
 </context>
 </TS>

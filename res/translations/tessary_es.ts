@@ -1817,9 +1817,9 @@ Do you wish to overwrite this existing map?</source>
         <translation>Nombre del mapa:</translation>
     </message>
     <message id="8726">
-        <source>The map name must be 1 to 32 characters with no spaces, punctuation or special characters.</source>
+        <source>The map name needs at least one character and may hold no spaces, double quotes (") or "#".</source>
         <extracomment>newmap.def MapNameRule</extracomment>
-        <translation>El nombre del mapa debe tener de 1 a 32 caracteres, sin espacios, signos de puntuación ni caracteres especiales.</translation>
+        <translation>El nombre del mapa necesita al menos un carácter y no puede contener espacios, comillas dobles (") ni "#".</translation>
     </message>
     <message id="8727">
         <source>A map name cannot hold spaces, double quotes or "#".</source>
@@ -2077,6 +2077,81 @@ Este archivo ya existe. El mapa nuevo se añadirá a él y se conservará el res
         <extracomment>imagewiz.def ImgWizFormatGroup</extracomment>
         <translation>Formato:</translation>
     </message>
+    <message id="9003">
+        <source>Zoom to &amp;Fit</source>
+        <extracomment>zoom.def ItemZoomToFit</extracomment>
+        <translation>Ajustar a la &amp;ventana</translation>
+    </message>
+    <message id="33000">
+        <source>Show the whole picture as large as the window allows
+Zoom to Fit</source>
+        <extracomment>zoom.def CmdZoomToFit</extracomment>
+        <translation>Muestra la imagen entera tan grande como lo permite la ventana
+Ajustar a la ventana</translation>
+    </message>
+    <message id="33001">
+        <source>Show the picture at half its size
+Zoom 1:2</source>
+        <extracomment>zoom.def CmdZoomOut2</extracomment>
+        <translation>Muestra la imagen a la mitad de su tamaño
+Zoom 1:2</translation>
+    </message>
+    <message id="33002">
+        <source>Show the picture at a third of its size
+Zoom 1:3</source>
+        <extracomment>zoom.def CmdZoomOut3</extracomment>
+        <translation>Muestra la imagen a un tercio de su tamaño
+Zoom 1:3</translation>
+    </message>
+    <message id="33003">
+        <source>Show the picture at a quarter of its size
+Zoom 1:4</source>
+        <extracomment>zoom.def CmdZoomOut4</extracomment>
+        <translation>Muestra la imagen a un cuarto de su tamaño
+Zoom 1:4</translation>
+    </message>
+    <message id="33004">
+        <source>Show the picture at a sixth of its size
+Zoom 1:6</source>
+        <extracomment>zoom.def CmdZoomOut6</extracomment>
+        <translation>Muestra la imagen a un sexto de su tamaño
+Zoom 1:6</translation>
+    </message>
+    <message id="33005">
+        <source>Show the picture at an eighth of its size
+Zoom 1:8</source>
+        <extracomment>zoom.def CmdZoomOut8</extracomment>
+        <translation>Muestra la imagen a un octavo de su tamaño
+Zoom 1:8</translation>
+    </message>
+    <message id="33006">
+        <source>Show the picture at a twelfth of its size
+Zoom 1:12</source>
+        <extracomment>zoom.def CmdZoomOut12</extracomment>
+        <translation>Muestra la imagen a un doceavo de su tamaño
+Zoom 1:12</translation>
+    </message>
+    <message id="33007">
+        <source>Show the picture at a sixteenth of its size
+Zoom 1:16</source>
+        <extracomment>zoom.def CmdZoomOut16</extracomment>
+        <translation>Muestra la imagen a un dieciseisavo de su tamaño
+Zoom 1:16</translation>
+    </message>
+    <message id="33008">
+        <source>Show the picture twelve times as large
+Zoom 12:1</source>
+        <extracomment>zoom.def CmdZoom12</extracomment>
+        <translation>Muestra la imagen doce veces más grande
+Zoom 12:1</translation>
+    </message>
+    <message id="33009">
+        <source>Show the picture sixteen times as large
+Zoom 16:1</source>
+        <extracomment>zoom.def CmdZoom16</extracomment>
+        <translation>Muestra la imagen dieciséis veces más grande
+Zoom 16:1</translation>
+    </message>
     <message id="9600">
         <source>&amp;Language:</source>
         <extracomment>lang.def PrefsLanguage</extracomment>
@@ -2111,6 +2186,212 @@ Este archivo ya existe. El mapa nuevo se añadirá a él y se conservará el res
         <source>Dark</source>
         <extracomment>lang.def PrefsAppearanceDark</extracomment>
         <translation>Oscura</translation>
+    </message>
+    <message id="9500">
+        <source>Click inside a shape to trace its outline; Shift+click adds a region</source>
+        <extracomment>trace.def PromptTrace</extracomment>
+        <translation>Haga clic dentro de una forma para trazar su contorno; Mayús+clic añade una región</translation>
+    </message>
+    <message id="9501">
+        <source>Tracing...</source>
+        <extracomment>trace.def TraceWorking</extracomment>
+        <translation>Trazando...</translation>
+    </message>
+    <message id="9502">
+        <source>Traced outline: %d points, %lld pixels; Enter accepts, Esc discards</source>
+        <extracomment>trace.def TraceProposal</extracomment>
+        <translation>Contorno trazado: %d puntos, %lld píxeles; Intro acepta, Esc descarta</translation>
+    </message>
+    <message id="9503">
+        <source>There is no picture to trace</source>
+        <extracomment>trace.def TraceRefusedNoPicture</extracomment>
+        <translation>No hay ninguna imagen que trazar</translation>
+    </message>
+    <message id="9504">
+        <source>Click on the picture to trace a shape</source>
+        <extracomment>trace.def TraceRefusedOutside</extracomment>
+        <translation>Haga clic en la imagen para trazar una forma</translation>
+    </message>
+    <message id="9505">
+        <source>The region is the whole picture: click inside a shape or lower the tolerance</source>
+        <extracomment>trace.def TraceRefusedWhole</extracomment>
+        <translation>La región es la imagen entera: haga clic dentro de una forma o reduzca la tolerancia</translation>
+    </message>
+    <message id="9506">
+        <source>The added region does not touch the outline: Shift+click next to it</source>
+        <extracomment>trace.def TraceRefusedDisjoint</extracomment>
+        <translation>La región añadida no toca el contorno: haga Mayús+clic justo al lado</translation>
+    </message>
+    <message id="9507">
+        <source>The outline needs %d points, more than the %d an area may have: raise the precision or lower the tolerance</source>
+        <extracomment>trace.def TraceRefusedVertices</extracomment>
+        <translation>El contorno necesita %d puntos, más de los %d que puede tener un área: aumente la precisión o reduzca la tolerancia</translation>
+    </message>
+    <message id="9102">
+        <source>&amp;Highlight areas on hover and focus</source>
+        <extracomment>web.def MapHighlightAreas</extracomment>
+        <translation>&amp;Resaltar las áreas al pasar el ratón y al recibir el foco</translation>
+    </message>
+    <message id="9103">
+        <source>&amp;Export</source>
+        <extracomment>web.def MenuExport</extracomment>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message id="9104">
+        <source>&amp;SVG Overlay...</source>
+        <extracomment>web.def ItemSvgOverlay</extracomment>
+        <translation>Superposición &amp;SVG...</translation>
+    </message>
+    <message id="9105">
+        <source>SVG files (*.svg)</source>
+        <extracomment>web.def SvgOverlayFilter</extracomment>
+        <translation>Archivos SVG (*.svg)</translation>
+    </message>
+    <message id="9106">
+        <source>The SVG overlay could not be written to %s.</source>
+        <extracomment>web.def SvgOverlayWriteFailed</extracomment>
+        <translation>No se pudo escribir la superposición SVG en %s.</translation>
+    </message>
+    <message id="9107">
+        <source>The SVG overlay needs the map's picture: its size sets the overlay's coordinates.</source>
+        <extracomment>web.def SvgOverlayNeedsPicture</extracomment>
+        <translation>La superposición SVG necesita la imagen del mapa: su tamaño fija las coordenadas de la superposición.</translation>
+    </message>
+    <message id="33020">
+        <source>Write the map as a standalone SVG overlay of its picture
+Export SVG Overlay</source>
+        <extracomment>web.def CmdExportSvgOverlay</extracomment>
+        <translation>Guarda el mapa como superposición SVG independiente de su imagen
+Exportar superposición SVG</translation>
+    </message>
+    <message id="9200">
+        <source>The file is not a recovery copy of Tessary.</source>
+        <extracomment>recovery.def RecoveryNotACopy</extracomment>
+        <translation>El archivo no es una copia de recuperación de Tessary.</translation>
+    </message>
+    <message id="9201">
+        <source>The copy was written by another version of Tessary (copy version %d).</source>
+        <extracomment>recovery.def RecoveryOtherVersion</extracomment>
+        <translation>La copia la escribió otra versión de Tessary (versión de copia %d).</translation>
+    </message>
+    <message id="9202">
+        <source>The copy is incomplete: it ends before its map does.</source>
+        <extracomment>recovery.def RecoveryTruncated</extracomment>
+        <translation>La copia está incompleta: termina antes que su mapa.</translation>
+    </message>
+    <message id="9203">
+        <source>The copy is damaged: its description of the map is not readable.</source>
+        <extracomment>recovery.def RecoveryBadHeader</extracomment>
+        <translation>La copia está dañada: la descripción del mapa no se puede leer.</translation>
+    </message>
+    <message id="9204">
+        <source>The copy is larger than any map Tessary writes.</source>
+        <extracomment>recovery.def RecoveryTooLarge</extracomment>
+        <translation>La copia es más grande que cualquier mapa que escriba Tessary.</translation>
+    </message>
+    <message id="9205">
+        <source>The copy is damaged: it does not hold exactly one whole map.</source>
+        <extracomment>recovery.def RecoveryNoMap</extracomment>
+        <translation>La copia está dañada: no contiene exactamente un mapa completo.</translation>
+    </message>
+    <message id="9210">
+        <source>Recover Maps</source>
+        <extracomment>recovery.def RecoverMapsTitle</extracomment>
+        <translation>Recuperar mapas</translation>
+    </message>
+    <message id="9211">
+        <source>Tessary ended before these maps were saved. Recovery copies of them were kept:</source>
+        <extracomment>recovery.def RecoverMapsLead</extracomment>
+        <translation>Tessary se cerró antes de guardar estos mapas. Se conservaron copias de recuperación:</translation>
+    </message>
+    <message id="9212">
+        <source>Map</source>
+        <extracomment>recovery.def RecoverColumnMap</extracomment>
+        <translation>Mapa</translation>
+    </message>
+    <message id="9213">
+        <source>Page</source>
+        <extracomment>recovery.def RecoverColumnPage</extracomment>
+        <translation>Página</translation>
+    </message>
+    <message id="9214">
+        <source>Picture</source>
+        <extracomment>recovery.def RecoverColumnPicture</extracomment>
+        <translation>Imagen</translation>
+    </message>
+    <message id="9215">
+        <source>Areas</source>
+        <extracomment>recovery.def RecoverColumnAreas</extracomment>
+        <translation>Áreas</translation>
+    </message>
+    <message id="9216">
+        <source>Copy made</source>
+        <extracomment>recovery.def RecoverColumnTime</extracomment>
+        <translation>Copia hecha</translation>
+    </message>
+    <message id="9217">
+        <source>New map</source>
+        <extracomment>recovery.def RecoverNewMap</extracomment>
+        <translation>Mapa nuevo</translation>
+    </message>
+    <message id="9218">
+        <source>cannot be recovered: %s</source>
+        <extracomment>recovery.def RecoverCannot</extracomment>
+        <translation>no se puede recuperar: %s</translation>
+    </message>
+    <message id="9219">
+        <source>&amp;Recover</source>
+        <extracomment>recovery.def RecoverButton</extracomment>
+        <translation>&amp;Recuperar</translation>
+    </message>
+    <message id="9220">
+        <source>&amp;Delete</source>
+        <extracomment>recovery.def RecoverDeleteButton</extracomment>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message id="9221">
+        <source>&amp;Later</source>
+        <extracomment>recovery.def RecoverLaterButton</extracomment>
+        <translation>&amp;Más tarde</translation>
+    </message>
+    <message id="9222">
+        <source>(untitled)</source>
+        <extracomment>recovery.def RecoverUntitled</extracomment>
+        <translation>(sin título)</translation>
+    </message>
+    <message id="9230">
+        <source>The page %s has changed since the recovery copy of its map was made. Saving the recovered map will ask before it saves into that page.</source>
+        <extracomment>recovery.def RecoveredPageChanged</extracomment>
+        <translation>La página %s ha cambiado desde que se hizo la copia de recuperación de su mapa. Al guardar el mapa recuperado se le preguntará antes de escribir en esa página.</translation>
+    </message>
+    <message id="9231">
+        <source>The page %s has changed since the recovery copy of this map was made. Save the recovered map into it anyway?
+
+Yes saves into the page, No lets you choose another file.</source>
+        <extracomment>recovery.def RecoveredSaveIntoChanged</extracomment>
+        <translation>La página %s ha cambiado desde que se hizo la copia de recuperación de este mapa. ¿Guardar de todos modos el mapa recuperado en ella?
+
+Sí guarda en la página, No le permite elegir otro archivo.</translation>
+    </message>
+    <message id="9232">
+        <source>The map %s could not be recovered: its picture did not load. The recovery copy is kept.</source>
+        <extracomment>recovery.def RecoveredPictureMissing</extracomment>
+        <translation>No se pudo recuperar el mapa %s: su imagen no se cargó. Se conserva la copia de recuperación.</translation>
+    </message>
+    <message id="9240">
+        <source>Save recovery &amp;copies of changed maps</source>
+        <extracomment>recovery.def PrefsSaveRecoveryCopies</extracomment>
+        <translation>Guardar &amp;copias de recuperación de los mapas modificados</translation>
+    </message>
+    <message id="9241">
+        <source>at least every</source>
+        <extracomment>recovery.def PrefsRecoveryInterval</extracomment>
+        <translation>al menos cada</translation>
+    </message>
+    <message id="9242">
+        <source> seconds while changes go on</source>
+        <extracomment>recovery.def PrefsRecoverySeconds</extracomment>
+        <translation> segundos mientras siga habiendo cambios</translation>
     </message>
 </context>
 </TS>

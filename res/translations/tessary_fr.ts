@@ -1817,9 +1817,9 @@ Voulez-vous remplacer cette carte ?</translation>
         <translation>Nom de la carte :</translation>
     </message>
     <message id="8726">
-        <source>The map name must be 1 to 32 characters with no spaces, punctuation or special characters.</source>
+        <source>The map name needs at least one character and may hold no spaces, double quotes (") or "#".</source>
         <extracomment>newmap.def MapNameRule</extracomment>
-        <translation>Le nom de la carte doit compter de 1 à 32 caractères, sans espaces, ponctuation ni caractères spéciaux.</translation>
+        <translation>Le nom de la carte doit compter au moins un caractère et ne peut contenir ni espaces, ni guillemets doubles ("), ni "#".</translation>
     </message>
     <message id="8727">
         <source>A map name cannot hold spaces, double quotes or "#".</source>
@@ -2077,6 +2077,81 @@ Utiliser ce fichier ?</translation>
         <extracomment>imagewiz.def ImgWizFormatGroup</extracomment>
         <translation>Format :</translation>
     </message>
+    <message id="9003">
+        <source>Zoom to &amp;Fit</source>
+        <extracomment>zoom.def ItemZoomToFit</extracomment>
+        <translation>Ajuster à la &amp;fenêtre</translation>
+    </message>
+    <message id="33000">
+        <source>Show the whole picture as large as the window allows
+Zoom to Fit</source>
+        <extracomment>zoom.def CmdZoomToFit</extracomment>
+        <translation>Affiche l'image entière aussi grande que la fenêtre le permet
+Ajuster à la fenêtre</translation>
+    </message>
+    <message id="33001">
+        <source>Show the picture at half its size
+Zoom 1:2</source>
+        <extracomment>zoom.def CmdZoomOut2</extracomment>
+        <translation>Affiche l'image à la moitié de sa taille
+Zoom 1:2</translation>
+    </message>
+    <message id="33002">
+        <source>Show the picture at a third of its size
+Zoom 1:3</source>
+        <extracomment>zoom.def CmdZoomOut3</extracomment>
+        <translation>Affiche l'image au tiers de sa taille
+Zoom 1:3</translation>
+    </message>
+    <message id="33003">
+        <source>Show the picture at a quarter of its size
+Zoom 1:4</source>
+        <extracomment>zoom.def CmdZoomOut4</extracomment>
+        <translation>Affiche l'image au quart de sa taille
+Zoom 1:4</translation>
+    </message>
+    <message id="33004">
+        <source>Show the picture at a sixth of its size
+Zoom 1:6</source>
+        <extracomment>zoom.def CmdZoomOut6</extracomment>
+        <translation>Affiche l'image au sixième de sa taille
+Zoom 1:6</translation>
+    </message>
+    <message id="33005">
+        <source>Show the picture at an eighth of its size
+Zoom 1:8</source>
+        <extracomment>zoom.def CmdZoomOut8</extracomment>
+        <translation>Affiche l'image au huitième de sa taille
+Zoom 1:8</translation>
+    </message>
+    <message id="33006">
+        <source>Show the picture at a twelfth of its size
+Zoom 1:12</source>
+        <extracomment>zoom.def CmdZoomOut12</extracomment>
+        <translation>Affiche l'image au douzième de sa taille
+Zoom 1:12</translation>
+    </message>
+    <message id="33007">
+        <source>Show the picture at a sixteenth of its size
+Zoom 1:16</source>
+        <extracomment>zoom.def CmdZoomOut16</extracomment>
+        <translation>Affiche l'image au seizième de sa taille
+Zoom 1:16</translation>
+    </message>
+    <message id="33008">
+        <source>Show the picture twelve times as large
+Zoom 12:1</source>
+        <extracomment>zoom.def CmdZoom12</extracomment>
+        <translation>Affiche l'image douze fois plus grande
+Zoom 12:1</translation>
+    </message>
+    <message id="33009">
+        <source>Show the picture sixteen times as large
+Zoom 16:1</source>
+        <extracomment>zoom.def CmdZoom16</extracomment>
+        <translation>Affiche l'image seize fois plus grande
+Zoom 16:1</translation>
+    </message>
     <message id="9600">
         <source>&amp;Language:</source>
         <extracomment>lang.def PrefsLanguage</extracomment>
@@ -2111,6 +2186,212 @@ Utiliser ce fichier ?</translation>
         <source>Dark</source>
         <extracomment>lang.def PrefsAppearanceDark</extracomment>
         <translation>Sombre</translation>
+    </message>
+    <message id="9500">
+        <source>Click inside a shape to trace its outline; Shift+click adds a region</source>
+        <extracomment>trace.def PromptTrace</extracomment>
+        <translation>Cliquez dans une forme pour en suivre le contour ; Maj+clic ajoute une région</translation>
+    </message>
+    <message id="9501">
+        <source>Tracing...</source>
+        <extracomment>trace.def TraceWorking</extracomment>
+        <translation>Détection du contour...</translation>
+    </message>
+    <message id="9502">
+        <source>Traced outline: %d points, %lld pixels; Enter accepts, Esc discards</source>
+        <extracomment>trace.def TraceProposal</extracomment>
+        <translation>Contour : %d points, %lld pixels ; Entrée valide, Échap annule</translation>
+    </message>
+    <message id="9503">
+        <source>There is no picture to trace</source>
+        <extracomment>trace.def TraceRefusedNoPicture</extracomment>
+        <translation>Il n'y a pas d'image dont suivre les contours</translation>
+    </message>
+    <message id="9504">
+        <source>Click on the picture to trace a shape</source>
+        <extracomment>trace.def TraceRefusedOutside</extracomment>
+        <translation>Cliquez sur l'image pour suivre le contour d'une forme</translation>
+    </message>
+    <message id="9505">
+        <source>The region is the whole picture: click inside a shape or lower the tolerance</source>
+        <extracomment>trace.def TraceRefusedWhole</extracomment>
+        <translation>La région couvre toute l'image : cliquez dans une forme ou réduisez la tolérance</translation>
+    </message>
+    <message id="9506">
+        <source>The added region does not touch the outline: Shift+click next to it</source>
+        <extracomment>trace.def TraceRefusedDisjoint</extracomment>
+        <translation>La région ajoutée ne touche pas le contour : faites Maj+clic juste à côté</translation>
+    </message>
+    <message id="9507">
+        <source>The outline needs %d points, more than the %d an area may have: raise the precision or lower the tolerance</source>
+        <extracomment>trace.def TraceRefusedVertices</extracomment>
+        <translation>Le contour demande %d points, plus que les %d permis pour une zone : augmentez la précision ou réduisez la tolérance</translation>
+    </message>
+    <message id="9102">
+        <source>&amp;Highlight areas on hover and focus</source>
+        <extracomment>web.def MapHighlightAreas</extracomment>
+        <translation>&amp;Mettre en évidence les zones au survol et au focus</translation>
+    </message>
+    <message id="9103">
+        <source>&amp;Export</source>
+        <extracomment>web.def MenuExport</extracomment>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message id="9104">
+        <source>&amp;SVG Overlay...</source>
+        <extracomment>web.def ItemSvgOverlay</extracomment>
+        <translation>Superposition &amp;SVG...</translation>
+    </message>
+    <message id="9105">
+        <source>SVG files (*.svg)</source>
+        <extracomment>web.def SvgOverlayFilter</extracomment>
+        <translation>Fichiers SVG (*.svg)</translation>
+    </message>
+    <message id="9106">
+        <source>The SVG overlay could not be written to %s.</source>
+        <extracomment>web.def SvgOverlayWriteFailed</extracomment>
+        <translation>La superposition SVG n'a pas pu être écrite dans %s.</translation>
+    </message>
+    <message id="9107">
+        <source>The SVG overlay needs the map's picture: its size sets the overlay's coordinates.</source>
+        <extracomment>web.def SvgOverlayNeedsPicture</extracomment>
+        <translation>La superposition SVG a besoin de l'image de la carte : sa taille fixe les coordonnées de la superposition.</translation>
+    </message>
+    <message id="33020">
+        <source>Write the map as a standalone SVG overlay of its picture
+Export SVG Overlay</source>
+        <extracomment>web.def CmdExportSvgOverlay</extracomment>
+        <translation>Enregistre la carte comme superposition SVG autonome de son image
+Exporter la superposition SVG</translation>
+    </message>
+    <message id="9200">
+        <source>The file is not a recovery copy of Tessary.</source>
+        <extracomment>recovery.def RecoveryNotACopy</extracomment>
+        <translation>Ce fichier n'est pas une copie de récupération de Tessary.</translation>
+    </message>
+    <message id="9201">
+        <source>The copy was written by another version of Tessary (copy version %d).</source>
+        <extracomment>recovery.def RecoveryOtherVersion</extracomment>
+        <translation>La copie a été écrite par une autre version de Tessary (version de copie %d).</translation>
+    </message>
+    <message id="9202">
+        <source>The copy is incomplete: it ends before its map does.</source>
+        <extracomment>recovery.def RecoveryTruncated</extracomment>
+        <translation>La copie est incomplète : elle s'arrête avant la fin de sa carte.</translation>
+    </message>
+    <message id="9203">
+        <source>The copy is damaged: its description of the map is not readable.</source>
+        <extracomment>recovery.def RecoveryBadHeader</extracomment>
+        <translation>La copie est endommagée : la description de la carte est illisible.</translation>
+    </message>
+    <message id="9204">
+        <source>The copy is larger than any map Tessary writes.</source>
+        <extracomment>recovery.def RecoveryTooLarge</extracomment>
+        <translation>La copie est plus grande que toute carte écrite par Tessary.</translation>
+    </message>
+    <message id="9205">
+        <source>The copy is damaged: it does not hold exactly one whole map.</source>
+        <extracomment>recovery.def RecoveryNoMap</extracomment>
+        <translation>La copie est endommagée : elle ne contient pas exactement une carte complète.</translation>
+    </message>
+    <message id="9210">
+        <source>Recover Maps</source>
+        <extracomment>recovery.def RecoverMapsTitle</extracomment>
+        <translation>Récupérer les cartes</translation>
+    </message>
+    <message id="9211">
+        <source>Tessary ended before these maps were saved. Recovery copies of them were kept:</source>
+        <extracomment>recovery.def RecoverMapsLead</extracomment>
+        <translation>Tessary s'est arrêté avant l'enregistrement de ces cartes. Des copies de récupération ont été conservées :</translation>
+    </message>
+    <message id="9212">
+        <source>Map</source>
+        <extracomment>recovery.def RecoverColumnMap</extracomment>
+        <translation>Carte</translation>
+    </message>
+    <message id="9213">
+        <source>Page</source>
+        <extracomment>recovery.def RecoverColumnPage</extracomment>
+        <translation>Page</translation>
+    </message>
+    <message id="9214">
+        <source>Picture</source>
+        <extracomment>recovery.def RecoverColumnPicture</extracomment>
+        <translation>Image</translation>
+    </message>
+    <message id="9215">
+        <source>Areas</source>
+        <extracomment>recovery.def RecoverColumnAreas</extracomment>
+        <translation>Zones</translation>
+    </message>
+    <message id="9216">
+        <source>Copy made</source>
+        <extracomment>recovery.def RecoverColumnTime</extracomment>
+        <translation>Copie faite le</translation>
+    </message>
+    <message id="9217">
+        <source>New map</source>
+        <extracomment>recovery.def RecoverNewMap</extracomment>
+        <translation>Nouvelle carte</translation>
+    </message>
+    <message id="9218">
+        <source>cannot be recovered: %s</source>
+        <extracomment>recovery.def RecoverCannot</extracomment>
+        <translation>irrécupérable : %s</translation>
+    </message>
+    <message id="9219">
+        <source>&amp;Recover</source>
+        <extracomment>recovery.def RecoverButton</extracomment>
+        <translation>&amp;Récupérer</translation>
+    </message>
+    <message id="9220">
+        <source>&amp;Delete</source>
+        <extracomment>recovery.def RecoverDeleteButton</extracomment>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message id="9221">
+        <source>&amp;Later</source>
+        <extracomment>recovery.def RecoverLaterButton</extracomment>
+        <translation>&amp;Plus tard</translation>
+    </message>
+    <message id="9222">
+        <source>(untitled)</source>
+        <extracomment>recovery.def RecoverUntitled</extracomment>
+        <translation>(sans titre)</translation>
+    </message>
+    <message id="9230">
+        <source>The page %s has changed since the recovery copy of its map was made. Saving the recovered map will ask before it saves into that page.</source>
+        <extracomment>recovery.def RecoveredPageChanged</extracomment>
+        <translation>La page %s a changé depuis la copie de récupération de sa carte. L'enregistrement de la carte récupérée demandera confirmation avant d'écrire dans cette page.</translation>
+    </message>
+    <message id="9231">
+        <source>The page %s has changed since the recovery copy of this map was made. Save the recovered map into it anyway?
+
+Yes saves into the page, No lets you choose another file.</source>
+        <extracomment>recovery.def RecoveredSaveIntoChanged</extracomment>
+        <translation>La page %s a changé depuis la copie de récupération de cette carte. Enregistrer quand même la carte récupérée dans cette page ?
+
+Oui enregistre dans la page, Non vous laisse choisir un autre fichier.</translation>
+    </message>
+    <message id="9232">
+        <source>The map %s could not be recovered: its picture did not load. The recovery copy is kept.</source>
+        <extracomment>recovery.def RecoveredPictureMissing</extracomment>
+        <translation>La carte %s n'a pas pu être récupérée : son image ne s'est pas chargée. La copie de récupération est conservée.</translation>
+    </message>
+    <message id="9240">
+        <source>Save recovery &amp;copies of changed maps</source>
+        <extracomment>recovery.def PrefsSaveRecoveryCopies</extracomment>
+        <translation>Enregistrer des &amp;copies de récupération des cartes modifiées</translation>
+    </message>
+    <message id="9241">
+        <source>at least every</source>
+        <extracomment>recovery.def PrefsRecoveryInterval</extracomment>
+        <translation>au moins toutes les</translation>
+    </message>
+    <message id="9242">
+        <source> seconds while changes go on</source>
+        <extracomment>recovery.def PrefsRecoverySeconds</extracomment>
+        <translation> secondes tant que les modifications continuent</translation>
     </message>
 </context>
 </TS>
