@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -22,10 +23,8 @@ TraceResult ended(TraceOutcome outcome, int limit) {
     return r;
 }
 
-} // namespace
-
-TraceResult Tracer::trace(const TracePicture& picture, const TraceRequest& request,
-                          TraceMask& scratch, const std::atomic_bool* cancel) {
+TraceResult traceOrThrow(const TracePicture& picture, const TraceRequest& request,
+                         TraceMask& scratch, const std::atomic_bool* cancel) {
     const int limit = request.vertexLimit;
     if (picture.isNull() || request.seeds.isEmpty())
         return ended(TraceOutcome::NoPicture, limit);
@@ -72,12 +71,27 @@ TraceResult Tracer::trace(const TracePicture& picture, const TraceRequest& reque
     return r;
 }
 
+} // namespace
+
+TraceResult Tracer::trace(const TracePicture& picture, const TraceRequest& request,
+                          TraceMask& scratch, const std::atomic_bool* cancel) {
+    try {
+        return traceOrThrow(picture, request, scratch, cancel);
+    } catch (const std::bad_alloc&) {
+        // A picture of hundreds of millions of pixels may leave no room for
+        // its mask; the window must go on.
+        scratch = TraceMask();
+        return ended(TraceOutcome::OutOfMemory, request.vertexLimit);
+    }
+}
+
 QString TraceResult::message() const {
     switch (outcome) {
     case TraceOutcome::Traced:
         return QString::asprintf(Strings::raw(Str::TraceProposal), vertexCount,
                                  static_cast<long long>(polygonArea));
     case TraceOutcome::Cancelled:
+    case TraceOutcome::OutOfMemory:
         return {};
     case TraceOutcome::NoPicture:
         return Strings::text(Str::TraceRefusedNoPicture);

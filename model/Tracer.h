@@ -19,6 +19,7 @@ enum class TraceOutcome {
     WholePicture,    // the outline encloses every pixel of the picture
     Disjoint,        // a seed's region neither touches nor lies inside the others'
     TooManyVertices, // the polygon needs more than the request's vertex limit
+    OutOfMemory,     // the selection's mask (a byte a pixel) could not be had
 };
 
 // The result of a trace: a value, safe to hand from the worker back to the
@@ -39,7 +40,9 @@ struct TraceResult {
 
     bool isTraced() const { return outcome == TraceOutcome::Traced; }
     // The status bar's text for the outcome: the proposal's vertex count
-    // and area, or the reason for a refusal; empty when cancelled.
+    // and area, or the reason for a refusal; empty when cancelled, and for
+    // OutOfMemory, which the tool names with the program's own text for a
+    // failed allocation.
     QString message() const;
 };
 
@@ -52,7 +55,8 @@ namespace Tracer {
 // Runs the whole trace. The tolerance and precision are clamped to their
 // bounds. scratch is reused from trace to trace so that a large picture
 // allocates its mask once; cancel, when given, is read throughout, and a
-// set flag ends the trace within a few milliseconds as Cancelled.
+// set flag ends the trace within a few milliseconds as Cancelled. Never
+// throws: a failed allocation ends it as OutOfMemory.
 TraceResult trace(const TracePicture& picture, const TraceRequest& request, TraceMask& scratch,
                   const std::atomic_bool* cancel = nullptr);
 
