@@ -150,7 +150,7 @@ bool readMap(QByteArrayView page, RecoveryCopy& copy, QString& reason) {
     const HtmlPageScan scan = HtmlPageScan::scan(page);
     if (scan.maps.size() != 1)
         return failWith(reason, Str::RecoveryNoMap);
-    AreaCollector collector(5, MapArea::kMaxAreas);
+    AreaCollector collector(MapArea::kMaxAreas);
     MapInfo info;
     MapReadReport report;
     HtmlMapReader::loadMap(scan, 0, collector, info, &report);

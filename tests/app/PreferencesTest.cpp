@@ -68,6 +68,12 @@ T* part(QWidget& sheet, const char* name) {
     return found;
 }
 
+// A click on a box's indicator, as a user clicks it: a box as wide as its
+// page reacts only on its indicator and text, not at its middle.
+void clickBox(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+}
+
 void visitEveryPage(CPrefsProps& sheet) {
     for (int i = 0; i < sheet.tabs()->count(); ++i)
         sheet.tabs()->setCurrentIndex(i);
@@ -104,9 +110,9 @@ TEST_F(PreferencesTest, EveryPageLoadsItsValuesAndStoresWhatIsEntered) {
     sheet.show();
     visitEveryPage(sheet);
     // Hiding handles disables the double size but keeps it.
-    QTest::mouseClick(part<QCheckBox>(sheet, "showHandles"), Qt::LeftButton);
+    clickBox(part<QCheckBox>(sheet, "showHandles"));
     EXPECT_FALSE(part<QCheckBox>(sheet, "grabSize")->isEnabled());
-    QTest::mouseClick(part<QCheckBox>(sheet, "maximizeOnOpen"), Qt::LeftButton);
+    clickBox(part<QCheckBox>(sheet, "maximizeOnOpen"));
     EXPECT_TRUE(part<QCheckBox>(sheet, "zoomToFit")->isEnabled());
     // A colour chosen in the colour dialog shows in its sample at once.
     whenShown<QColorDialog>([](QColorDialog& dialog) {
@@ -152,7 +158,7 @@ TEST_F(PreferencesTest, OnlyPagesThatWereShownStoreAndCancelChangesNothing) {
     {
         CPrefsProps sheet(source, 0);
         sheet.show(); // the General page only
-        QTest::mouseClick(part<QCheckBox>(sheet, "areaPrompt"), Qt::LeftButton);
+        clickBox(part<QCheckBox>(sheet, "areaPrompt"));
         sheet.accept();
         QList<QVariant> expected = edited(source);
         expected[0] = true;

@@ -66,7 +66,6 @@ TEST(SvgOverlayWriter, WritesWellFormedAreasFirstOnTopOverTheDefault) {
     auto p = std::make_unique<MapArea>(AreaShape::Polygon);
     for (QPoint v : {QPoint(110, 90), QPoint(190, 90), QPoint(190, 115)})
         p->addVertex(v.x(), v.y());
-    p->finishPolygon();
     areas.push_back(std::move(r));
     areas.push_back(std::move(c));
     areas.push_back(std::move(p)); // no URL: an <a> without href

@@ -23,7 +23,6 @@ Areas areas() {
     auto p = std::make_unique<MapArea>(AreaShape::Polygon);
     for (QPoint v : {QPoint(110, 90), QPoint(190, 90), QPoint(190, 115)})
         p->addVertex(v.x(), v.y());
-    p->finishPolygon();
     add(std::move(p), "P");
     auto o = std::make_unique<MapArea>(AreaShape::Rectangle);
     o->setRect(50, 40, 120, 100);

@@ -18,7 +18,7 @@ protected:
         resetSettings();
         Settings::app().showAreaTips = true;
         doc = documentWith(pictures, solid(300, 200, 0xff808080));
-        addRect(*doc, {20, 20, 120, 80})->setUrl("shop.htm");
+        addRect(*doc, {20, 20, 120, 80}, AreaShape::Rectangle, "shop.htm");
         view = std::make_unique<CImageMapView>(doc.get());
         view->setContextMenuHandler([this](int menu, QPoint) {
             menus << menu;

@@ -13,7 +13,7 @@ TEST(PasteAcrossMaps, LandsAtTheCopysPlacePlusTenInAnyMap) {
     resetSettings();
     StubPictures pictures, samePictures, smallPictures;
     auto source = documentWith(pictures, solid(400, 300, 0xff808080));
-    addRect(*source, {300, 250, 380, 290})->setUrl("a.htm");
+    addRect(*source, {300, 250, 380, 290}, AreaShape::Rectangle, "a.htm");
     CImageMapView from(source.get());
     showAt(from, 400, 300);
     from.setSelected(0);
@@ -22,7 +22,7 @@ TEST(PasteAcrossMaps, LandsAtTheCopysPlacePlusTenInAnyMap) {
     auto same = documentWith(samePictures, solid(400, 300, 0xff808080));
     CImageMapView into(same.get());
     showAt(into, 400, 300);
-    into.setZoom(2); // the other map's zoom does not move it
+    into.setZoom(ZoomLevel::in(2)); // the other map's zoom does not move it
     into.onCommand(int(CommandId::Paste));
     ASSERT_EQ(same->areaCount(), 1);
     EXPECT_EQ(same->area(0)->imageRect(), (PixelRect{310, 260, 390, 300}));

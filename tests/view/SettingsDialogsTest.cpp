@@ -80,7 +80,6 @@ TEST_F(SettingsDialogsTest, AreaSettingsDescribeTheArea) {
     MapArea peak(AreaShape::Polygon);
     for (QPoint q : {QPoint(450, 280), QPoint(500, 330), QPoint(400, 330)})
         peak.addVertex(q.x(), q.y());
-    peak.finishPolygon();
     AreaSettingsDialog top(peak, 3, {});
     EXPECT_EQ(textOf(top, "position"), "(400, 280) - (500, 330)");
 }

@@ -59,7 +59,7 @@ TEST(TestMapDefaultUrl, OnlyTheLeadShowsNothingOffTheAreas) {
     ScriptedPrompter prompter;
     StubPictures pictures;
     auto doc = documentWith(pictures, solid(100, 80, qRgb(200, 200, 200)));
-    addRect(*doc, {10, 10, 50, 40})->setUrl("first.htm");
+    addRect(*doc, {10, 10, 50, 40}, AreaShape::Rectangle, "first.htm");
     MapInfo info = doc->mapInfo();
     info.defaultUrl = DefaultUrl::lead();
     ASSERT_EQ(info.defaultUrl, "http://www.");
