@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include <memory>
+
 namespace {
 
 // The file a window's map was opened from.
@@ -125,15 +127,18 @@ void DocumentManager::place(std::unique_ptr<CImageMapDoc> doc, const QString& op
     connect(document, &CImageMapDoc::modifiedChanged, this, changed);
     // A page the map was saved into (Save As, the first save of a map from
     // a wizard) joins the recent files as an opened one does.
-    connect(document, &CImageMapDoc::modifiedChanged, this,
-            [this, document, last = openedFrom](bool modified) mutable {
-                const QString path = document->path();
-                if (modified || path.isEmpty() || !QFileInfo::exists(path) ||
-                    canonical(path) == last)
-                    return;
-                last = canonical(path);
-                m_recent.add(QFileInfo(path).absoluteFilePath());
-            });
+    // The document takes its new path only after the save marked it
+    // unchanged, so the page is looked at again when it tells its views.
+    auto joinRecent = [this, document, last = std::make_shared<QString>(openedFrom)] {
+        const QString path = document->path();
+        if (document->isModified() || path.isEmpty() || !QFileInfo::exists(path) ||
+            canonical(path) == *last)
+            return;
+        *last = canonical(path);
+        m_recent.add(QFileInfo(path).absoluteFilePath());
+    };
+    connect(document, &CImageMapDoc::modifiedChanged, this, joinRecent);
+    connect(document, &CImageMapDoc::allChanged, this, joinRecent);
     auto* child = new MyMDIChildWnd(std::move(doc), m_services, m_actions, m_frame.mainStatusBar());
     child->setProperty(kOpenedFrom, openedFrom);
     connect(child, &MyMDIChildWnd::closed, keeper, &RecoveryKeeper::discard);

@@ -2080,7 +2080,7 @@ Utiliser ce fichier ?</translation>
     <message id="9003">
         <source>Zoom to &amp;Fit</source>
         <extracomment>zoom.def ItemZoomToFit</extracomment>
-        <translation>Ajuster à la &amp;fenêtre</translation>
+        <translation>Ajuster à la fe&amp;nêtre</translation>
     </message>
     <message id="33000">
         <source>Show the whole picture as large as the window allows
@@ -2235,7 +2235,7 @@ Zoom 16:1</translation>
     <message id="9103">
         <source>&amp;Export</source>
         <extracomment>web.def MenuExport</extracomment>
-        <translation>&amp;Exporter</translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message id="9104">
         <source>&amp;SVG Overlay...</source>

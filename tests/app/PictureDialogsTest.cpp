@@ -3,6 +3,7 @@
 #include "app/dialogs/ImageFileDialog.h"
 #include "app/dialogs/MissingImageDialog.h"
 #include "model/ProgramFolder.h"
+#include "model/UserFolders.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 #include "support/QtTestApp.h"
@@ -96,14 +97,16 @@ TEST_F(ImageFileDialogTest, PathStartsInItsOwnFolder) {
     EXPECT_EQ(seen.folder, dir.filePath("last"));
 }
 
-TEST_F(ImageFileDialogTest, WithoutALastImageFolderItStartsInTheProgramsFolder) {
-    // The same folder Open starts in without a last map folder.
-    const QString program = ProgramFolder::path();
+TEST_F(ImageFileDialogTest, WithoutALastImageFolderItStartsInTheUsersDocuments) {
+    // The same folder Open starts in without a last map folder: the user's
+    // documents (else home), never the program's folder.
+    const QString start = UserFolders::startFolder(QString());
+    ASSERT_NE(start, ProgramFolder::path());
     for (const QString& last : {QString(), dir.filePath("removed")}) {
         Settings::app().lastImageFolder = last;
         choose(QString());
-        EXPECT_EQ(seen.folder, program);
-        EXPECT_EQ(QDir::currentPath(), program);
+        EXPECT_EQ(seen.folder, start);
+        EXPECT_EQ(QDir::currentPath(), start);
     }
 }
 

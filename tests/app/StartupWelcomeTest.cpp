@@ -17,8 +17,12 @@ TEST_F(ShellTest, WelcomeIsNotOfferedOverAMapGivenOnTheCommandLine) {
 TEST_F(ShellTest, WelcomeMakesWayForAMapHandedOverByASecondStart) {
     const QString map = sampleMap("site.map");
     bool handedOver = false;
+    bool ran = false;
+    // Clearing duringWelcome here would destroy the closure that is running.
     m_dialogs.duringWelcome = [&] {
-        m_dialogs.duringWelcome = nullptr;
+        if (ran)
+            return;
+        ran = true;
         TessaryApp second(options());
         handedOver = second.start({map}) == TessaryApp::StartResult::HandedOver;
         second.exit();

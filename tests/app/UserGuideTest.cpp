@@ -4,6 +4,7 @@
 
 #include "app/shell/UserGuide.h"
 #include "model/ProgramFolder.h"
+#include "support/QtTestApp.h"
 
 #include <QDesktopServices>
 #include <QRegularExpression>
@@ -40,6 +41,7 @@ TEST_F(ShellTest, HelpOpensTheUserGuideInTheBrowser) {
 // Every page the guide links to is shipped beside it, so no link of the
 // guide leads nowhere.
 TEST(UserGuidePages, EveryLinkReachesAShippedPage) {
+    qtTestApp(); // the program's folder is found beside the program
     const QDir help(ProgramFolder::path() + "/help");
     const QStringList pages = help.entryList({"*.html"}, QDir::Files);
     ASSERT_TRUE(pages.contains("index.html"));
