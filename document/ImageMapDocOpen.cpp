@@ -149,7 +149,7 @@ bool CImageMapDoc::readMapFile(const QString& path) {
     if (!file.open(path)) {
         // A file that is there but cannot be read is not called missing.
         QString text = Strings::format(info.exists() ? Str::PageUnreadable : Str::CannotLocateFile,
-                                   name.constData());
+                                       name.constData());
         if (info.exists())
             text += QLatin1Char('\n') + file.errorString();
         Prompter::current().tell(text, Prompter::Icon::Exclamation);

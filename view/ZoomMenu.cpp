@@ -18,8 +18,8 @@ QMenu* create(CImageMapView& view, QWidget* parent) {
     QPointer<CImageMapView> target(&view);
     for (ZoomLevel level : ZoomLevel::levels()) {
         const int id = int(ZoomLevel::commandOf(level));
-        QAction* action = menu->addAction(
-            Strings::format(Str::ItemZoomLevel, level.num(), level.den()));
+        QAction* action =
+            menu->addAction(Strings::format(Str::ItemZoomLevel, level.num(), level.den()));
         action->setCheckable(true);
         action->setData(id);
         group->addAction(action);

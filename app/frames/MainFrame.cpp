@@ -151,9 +151,8 @@ void MainFrame::updateTitle() {
     const QByteArray name = program.toUtf8();
     const QByteArray title = child->document().titleText().toUtf8();
     // "[*]" shows "*" while the active map has unsaved changes.
-    setWindowTitle(
-        Strings::format(Str::FrameTitle, name.constData(), title.constData()) +
-        QStringLiteral("[*]"));
+    setWindowTitle(Strings::format(Str::FrameTitle, name.constData(), title.constData()) +
+                   QStringLiteral("[*]"));
     setWindowModified(child->document().isModified());
 }
 

@@ -85,9 +85,8 @@ bool DocumentManager::recoverMap(const RecoveryCopy& copy, const QString& name) 
     const DocumentState& state = copy.state;
     if (!doc->restoreState(state)) {
         const QByteArray title = MapText::toDisplay(state.info.title).toUtf8();
-        Prompter::current().tell(
-            Strings::format(Str::RecoveredPictureMissing, title.constData()),
-            Prompter::Icon::Exclamation);
+        Prompter::current().tell(Strings::format(Str::RecoveredPictureMissing, title.constData()),
+                                 Prompter::Icon::Exclamation);
         return false;
     }
     // The page as it is now against the page as it was when the copy was
@@ -101,9 +100,8 @@ bool DocumentManager::recoverMap(const RecoveryCopy& copy, const QString& name) 
                          page.lastModified().toUTC() != copy.pageModified.toUTC()));
         if (changed && page.isFile()) {
             const QByteArray shown = QDir::toNativeSeparators(state.path).toUtf8();
-            Prompter::current().tell(
-                Strings::format(Str::RecoveredPageChanged, shown.constData()),
-                Prompter::Icon::Exclamation);
+            Prompter::current().tell(Strings::format(Str::RecoveredPageChanged, shown.constData()),
+                                     Prompter::Icon::Exclamation);
             doc->setSaveIntoQuestion(
                 Strings::format(Str::RecoveredSaveIntoChanged, shown.constData()));
         }

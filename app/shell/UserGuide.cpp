@@ -17,9 +17,8 @@ bool UserGuide::open() {
     const QString path = indexPath();
     if (!QFileInfo(path).isFile()) {
         const QByteArray name = QDir::toNativeSeparators(path).toUtf8();
-        Prompter::current().tell(
-            Strings::format(Str::CannotLocateFile, name.constData()),
-            Prompter::Icon::Exclamation);
+        Prompter::current().tell(Strings::format(Str::CannotLocateFile, name.constData()),
+                                 Prompter::Icon::Exclamation);
         return false;
     }
     // A desktop without a browser to open it with says so itself.
