@@ -165,6 +165,9 @@ public:
 
     // --- picture ---------------------------------------------------------------
     const LoadedImage* image() const { return m_image.get(); }
+    // The picture shared: a worker reading its pixels (a trace) keeps it
+    // alive while Change Image or its undo replaces it.
+    std::shared_ptr<const LoadedImage> sharedImage() const { return m_image; }
     int imageWidth() const { return m_image ? m_image->width() : 0; }
     int imageHeight() const { return m_image ? m_image->height() : 0; }
     PixelRect imageBounds() const { return {0, 0, imageWidth(), imageHeight()}; }

@@ -11,6 +11,7 @@ bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) c
     case CommandId::RectangleTool:
     case CommandId::CircleTool:
     case CommandId::PolygonTool:
+    case CommandId::TraceTool:
         return !isFull() && editable;
     case CommandId::ArrowTool:
     case CommandId::EditMapInfo:

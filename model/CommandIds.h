@@ -77,4 +77,6 @@ enum class CommandId : int {
     Zoom16 = 33009,
     // Recovery copies: "Recover Maps" at start-up.
     RecoverMaps = 33040,
+    // Tracing an area along a shape in the picture: Mapping > Trace.
+    TraceTool = 33060,
 };

@@ -8,6 +8,7 @@
 #include "view/PolygonTool.h"
 #include "view/ShapeTool.h"
 #include "view/StatusPanes.h"
+#include "view/TraceTool.h"
 #include "view/ViewInteraction.h"
 
 #include <QResizeEvent>
@@ -56,6 +57,7 @@ CImageMapView::CImageMapView(CImageMapDoc* document, StatusPanes* panes, QWidget
     m_tools[std::size_t(Tool::Circle)] = std::make_unique<ShapeTool>(*this, AreaShape::Circle);
     m_tools[std::size_t(Tool::Polygon)] = std::make_unique<PolygonTool>(*this);
     m_tools[std::size_t(Tool::Arrow)] = std::make_unique<ArrowTool>(*this);
+    m_tools[std::size_t(Tool::Trace)] = std::make_unique<TraceTool>(*this);
     connect(m_toolZoom, &ToolZoomState::toolChanged, this, &CImageMapView::onToolChanged);
     connect(m_toolZoom, &ToolZoomState::zoomChanged, this, [this](ZoomLevel z) {
         if (z != m_zoom)
@@ -167,7 +169,8 @@ void CImageMapView::resizeEvent(QResizeEvent* event) {
 void CImageMapView::setZoom(ZoomLevel zoom, std::optional<QPoint> anchor) {
     const ZoomLevel old = m_zoom;
     if (zoom != old) {
-        cancelInteraction();
+        if (m_interaction && !m_interaction->outlivesFocusAndZoom())
+            cancelInteraction();
         const QSize window = viewport()->size();
         // The picture point at the anchor's pixel centre, in picture pixels.
         const QPointF at = anchor ? QPointF(*anchor) + QPointF(0.5, 0.5)

@@ -174,6 +174,9 @@ public:
     // lost); nothing when none runs.
     void cancelInteraction();
     StatusPanes* statusPanes() const override { return m_panes; }
+    // A trace that ended on its own, and its wait cursor (TraceProposal).
+    void interactionEnded() override;
+    void showWaitCursor(bool wait) override;
     // The current tool's object.
     MapTool& currentTool() const;
     // Arrow keys: moves the selected area by d picture pixels, kept inside
@@ -188,6 +191,7 @@ signals:
     void selectionChanged(int index);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -264,7 +268,7 @@ private:
     bool m_relayout = false; // scroll position changes while zooming: repainted whole after
     std::function<void(QPainter&)> m_feedback;
     PictureStretch m_stretch;
-    std::array<std::unique_ptr<MapTool>, 4> m_tools; // by ToolZoomState::Tool
+    std::array<std::unique_ptr<MapTool>, 5> m_tools; // by ToolZoomState::Tool
     std::function<void(int)> m_poster;
     std::function<void(int, QPoint)> m_contextMenu;
     PastePosition m_pastePosition;

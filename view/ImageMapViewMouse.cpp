@@ -125,6 +125,11 @@ void CImageMapView::keyPressEvent(QKeyEvent* event) {
         cancelInteraction();
         return;
     }
+    if (m_interaction && m_interaction->takesKey(event->key())) {
+        m_interaction->keyPressed(event->key());
+        endInteractionIfDone();
+        return;
+    }
     if (!m_interaction && toolKey(event))
         return;
     // Ctrl and Shift change what the cursor means at once.
@@ -194,7 +199,8 @@ void CImageMapView::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void CImageMapView::focusOutEvent(QFocusEvent* event) {
-    cancelInteraction();
+    if (m_interaction && !m_interaction->outlivesFocusAndZoom())
+        cancelInteraction();
     QAbstractScrollArea::focusOutEvent(event);
 }
 
@@ -212,6 +218,40 @@ void CImageMapView::leaveEvent(QEvent* event) {
         areaTip(-1, {});
     }
     QAbstractScrollArea::leaveEvent(event);
+}
+
+// A key the interaction takes (Enter for a traced outline) is not the
+// shortcut of the menu command it would otherwise start (Edit Area Info).
+bool CImageMapView::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && m_interaction &&
+        m_interaction->takesKey(static_cast<QKeyEvent*>(event)->key())) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+// Dropped once the event that ended it is over: the interaction may still
+// be on its way out of its own call.
+void CImageMapView::interactionEnded() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_interaction || !m_interaction->done())
+                return;
+            m_interaction.reset();
+            updateCursor(viewport()->mapFromGlobal(QCursor::pos()), Qt::NoModifier);
+        },
+        Qt::QueuedConnection);
+}
+
+void CImageMapView::showWaitCursor(bool wait) {
+    if (wait)
+        viewport()->setCursor(Qt::WaitCursor);
+    else if (m_cursorId)
+        viewport()->setCursor(ProgramCursors::cursor(m_cursorId));
+    else
+        viewport()->unsetCursor();
 }
 
 void CImageMapView::cancelInteraction() {

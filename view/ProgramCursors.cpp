@@ -44,6 +44,11 @@ QCursor drawn(int id) {
             painter.drawPolygon(
                 QPolygon({QPoint(16, 27), QPoint(20, 16), QPoint(29, 20), QPoint(25, 28)}));
             break;
+        case TraceTool: // a shape's outline with the clicked point inside
+            painter.drawPolygon(QPolygon({QPoint(17, 19), QPoint(22, 15), QPoint(29, 18),
+                                          QPoint(27, 24), QPoint(30, 29), QPoint(20, 28)}));
+            painter.drawPoint(23, 22);
+            break;
         default: // a vertex: a small square on the cross
             painter.drawRect(QRect(5, 5, 6, 6));
             break;
@@ -58,7 +63,7 @@ QCursor drawn(int id) {
 QCursor make(int id) {
     if (id >= standard(Qt::ArrowCursor) && id <= standard(Qt::LastCursor))
         return QCursor(Qt::CursorShape(id - standard(Qt::ArrowCursor)));
-    if (id >= CircleTool && id <= VertexDrag)
+    if (id >= CircleTool && id <= TraceTool)
         return drawn(id);
     for (const Picture& p : kPictures) {
         if (p.id != id)

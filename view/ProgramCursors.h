@@ -14,6 +14,7 @@ enum Id : int {
     RectangleTool = 9001,   // the rectangle tool over no area
     PolygonTool = 9002,     // the polygon tool over no area
     VertexDrag = 9003,      // over a polygon's vertex
+    TraceTool = 9004,       // the trace tool over no area
     GridBoth = 30979,       // over a vertical and a horizontal grid line
     GridVertical = 30980,   // over a vertical grid line
     GridHorizontal = 30981, // over a horizontal grid line

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-int ToolHost::addDrawnArea(std::unique_ptr<MapArea> area) {
+int ToolHost::addDrawnArea(std::unique_ptr<MapArea> area, int stepName) {
     CImageMapDoc& doc = *document();
-    if (!doc.addArea(std::move(area)))
+    if (!(stepName ? doc.addArea(std::move(area), stepName) : doc.addArea(std::move(area))))
         return -1;
     const int index = doc.areaCount() - 1;
     if (Settings::app().areaPrompt) {

@@ -57,10 +57,18 @@ public:
     // The snap grid drags go by.
     virtual GridSnap gridSnap() const { return GridSnap::current(); }
 
-    // Adds an area a tool drew (one document operation); with "Area Prompt"
+    // Adds an area a tool drew (one document operation, the step "Draw
+    // Area" or the one named by the string id stepName); with "Area Prompt"
     // on selects it and posts Edit Area Info. Its index, -1 when the map
     // took none.
-    int addDrawnArea(std::unique_ptr<MapArea> area);
+    int addDrawnArea(std::unique_ptr<MapArea> area, int stepName = 0);
+    // The interaction in progress ended on its own, outside the view's
+    // mouse and key events (a trace that came back refused, or accepted
+    // once it came back): the view drops it once the event in progress is
+    // over.
+    virtual void interactionEnded() {}
+    // A slow trace: the wait cursor over the view (true) until it is done.
+    virtual void showWaitCursor(bool /*wait*/) {}
     // An interaction is over: drops its feedback painter and clears the
     // prompt and dimensions it showed. The interaction then repaints where
     // its feedback was.

@@ -26,6 +26,9 @@ bool ToolZoomState::toolOfCommand(CommandId id, Tool& tool) {
     case CommandId::ArrowTool:
         tool = Tool::Arrow;
         return true;
+    case CommandId::TraceTool:
+        tool = Tool::Trace;
+        return true;
     default:
         return false;
     }

@@ -16,18 +16,20 @@ class ToolZoomState : public QObject {
     Q_OBJECT
 
 public:
-    enum class Tool { Rectangle, Circle, Polygon, Arrow };
+    // Trace comes last so that the others keep their numbers.
+    enum class Tool { Rectangle, Circle, Polygon, Arrow, Trace };
 
     explicit ToolZoomState(QObject* parent = nullptr) : QObject(parent) {}
 
     Tool tool() const { return m_tool; }
-    // Selecting a tool deselects the other three.
+    // Selecting a tool deselects the others.
     void setTool(Tool tool);
     bool isRectangle() const { return m_tool == Tool::Rectangle; }
     bool isCircle() const { return m_tool == Tool::Circle; }
     bool isPolygon() const { return m_tool == Tool::Polygon; }
     bool isArrow() const { return m_tool == Tool::Arrow; }
-    // Rectangle, circle or polygon.
+    bool isTrace() const { return m_tool == Tool::Trace; }
+    // Rectangle, circle, polygon or trace.
     bool isDrawingTool() const { return m_tool != Tool::Arrow; }
 
     ZoomLevel zoom() const { return m_zoom; }

@@ -29,7 +29,16 @@ public:
     virtual void press(QPoint /*at*/, Qt::KeyboardModifiers /*modifiers*/) {}
     // A double-click while the interaction goes on.
     virtual void doubleClick(QPoint /*at*/) {}
-    // Whether the interaction is over; asked after each release, press and
-    // double-click.
+    // Whether the interaction is over; asked after each release, press,
+    // double-click and key it took.
     virtual bool done() const { return true; }
+    // Whether a key pressed while the interaction goes on is its own (a
+    // traced outline takes Enter); such a key is no menu shortcut then, and
+    // reaches keyPressed.
+    virtual bool takesKey(int /*key*/) const { return false; }
+    virtual void keyPressed(int /*key*/) {}
+    // An interaction that holds no button and waits for the user's answer
+    // (a traced outline to accept) outlives the loss of the focus (to the
+    // map toolbar's settings) and a change of zoom.
+    virtual bool outlivesFocusAndZoom() const { return false; }
 };

@@ -2227,6 +2227,48 @@ Zoom 16:1</translation>
         <extracomment>trace.def TraceRefusedVertices</extracomment>
         <translation>Der Umriss braucht %d Punkte, mehr als die %d, die ein Bereich haben darf: Erhöhen Sie die Genauigkeit oder verringern Sie die Toleranz</translation>
     </message>
+    <message id="33060">
+        <source>Trace an area along a shape in the picture: click inside the shape
+Trace</source>
+        <extracomment>trace.def CmdTraceTool</extracomment>
+        <translation>Eine Fläche entlang einer Form im Bild nachzeichnen: in die Form klicken
+Nachzeichnen</translation>
+    </message>
+    <message id="9508">
+        <source>Trace Area</source>
+        <extracomment>trace.def StepTraceArea</extracomment>
+        <translation>Fläche nachzeichnen</translation>
+    </message>
+    <message id="9509">
+        <source>There is not enough memory to trace a picture this large</source>
+        <extracomment>trace.def TraceOutOfMemory</extracomment>
+        <translation>Für ein so großes Bild reicht der Speicher zum Nachzeichnen nicht</translation>
+    </message>
+    <message id="9510">
+        <source>&amp;Trace</source>
+        <extracomment>trace.def ItemTrace</extracomment>
+        <translation>Na&amp;chzeichnen</translation>
+    </message>
+    <message id="9511">
+        <source>Tolerance</source>
+        <extracomment>trace.def TraceToleranceLabel</extracomment>
+        <translation>Toleranz</translation>
+    </message>
+    <message id="9512">
+        <source>How far a pixel's colour may differ from the clicked pixel's and still belong to the shape (0 to 255)</source>
+        <extracomment>trace.def TraceToleranceTip</extracomment>
+        <translation>Wie weit die Farbe eines Pixels von der des angeklickten abweichen darf, damit es noch zur Form gehört (0 bis 255)</translation>
+    </message>
+    <message id="9513">
+        <source>Precision</source>
+        <extracomment>trace.def TracePrecisionLabel</extracomment>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message id="9514">
+        <source>How far the outline may stray from the shape's edge, in picture pixels (0.5 to 10)</source>
+        <extracomment>trace.def TracePrecisionTip</extracomment>
+        <translation>Wie weit der Umriss vom Rand der Form abweichen darf, in Bildpixeln (0,5 bis 10)</translation>
+    </message>
     <message id="9102">
         <source>&amp;Highlight areas on hover and focus</source>
         <extracomment>web.def MapHighlightAreas</extracomment>

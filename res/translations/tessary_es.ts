@@ -2227,6 +2227,48 @@ Zoom 16:1</translation>
         <extracomment>trace.def TraceRefusedVertices</extracomment>
         <translation>El contorno necesita %d puntos, más de los %d que puede tener un área: aumente la precisión o reduzca la tolerancia</translation>
     </message>
+    <message id="33060">
+        <source>Trace an area along a shape in the picture: click inside the shape
+Trace</source>
+        <extracomment>trace.def CmdTraceTool</extracomment>
+        <translation>Trazar un área siguiendo una forma de la imagen: haga clic dentro de la forma
+Trazar</translation>
+    </message>
+    <message id="9508">
+        <source>Trace Area</source>
+        <extracomment>trace.def StepTraceArea</extracomment>
+        <translation>Trazar área</translation>
+    </message>
+    <message id="9509">
+        <source>There is not enough memory to trace a picture this large</source>
+        <extracomment>trace.def TraceOutOfMemory</extracomment>
+        <translation>No hay memoria suficiente para trazar una imagen tan grande</translation>
+    </message>
+    <message id="9510">
+        <source>&amp;Trace</source>
+        <extracomment>trace.def ItemTrace</extracomment>
+        <translation>&amp;Trazar</translation>
+    </message>
+    <message id="9511">
+        <source>Tolerance</source>
+        <extracomment>trace.def TraceToleranceLabel</extracomment>
+        <translation>Tolerancia</translation>
+    </message>
+    <message id="9512">
+        <source>How far a pixel's colour may differ from the clicked pixel's and still belong to the shape (0 to 255)</source>
+        <extracomment>trace.def TraceToleranceTip</extracomment>
+        <translation>Cuánto puede diferir el color de un píxel del píxel pulsado para seguir perteneciendo a la forma (0 a 255)</translation>
+    </message>
+    <message id="9513">
+        <source>Precision</source>
+        <extracomment>trace.def TracePrecisionLabel</extracomment>
+        <translation>Precisión</translation>
+    </message>
+    <message id="9514">
+        <source>How far the outline may stray from the shape's edge, in picture pixels (0.5 to 10)</source>
+        <extracomment>trace.def TracePrecisionTip</extracomment>
+        <translation>Cuánto puede apartarse el contorno del borde de la forma, en píxeles de la imagen (0,5 a 10)</translation>
+    </message>
     <message id="9102">
         <source>&amp;Highlight areas on hover and focus</source>
         <extracomment>web.def MapHighlightAreas</extracomment>

@@ -2227,6 +2227,48 @@ Zoom 16:1</translation>
         <extracomment>trace.def TraceRefusedVertices</extracomment>
         <translation>Le contour demande %d points, plus que les %d permis pour une zone : augmentez la précision ou réduisez la tolérance</translation>
     </message>
+    <message id="33060">
+        <source>Trace an area along a shape in the picture: click inside the shape
+Trace</source>
+        <extracomment>trace.def CmdTraceTool</extracomment>
+        <translation>Détourer une zone le long d'une forme de l'image : cliquez dans la forme
+Détourer</translation>
+    </message>
+    <message id="9508">
+        <source>Trace Area</source>
+        <extracomment>trace.def StepTraceArea</extracomment>
+        <translation>Détourer une zone</translation>
+    </message>
+    <message id="9509">
+        <source>There is not enough memory to trace a picture this large</source>
+        <extracomment>trace.def TraceOutOfMemory</extracomment>
+        <translation>La mémoire ne suffit pas pour détourer une image aussi grande</translation>
+    </message>
+    <message id="9510">
+        <source>&amp;Trace</source>
+        <extracomment>trace.def ItemTrace</extracomment>
+        <translation>Dé&amp;tourer</translation>
+    </message>
+    <message id="9511">
+        <source>Tolerance</source>
+        <extracomment>trace.def TraceToleranceLabel</extracomment>
+        <translation>Tolérance</translation>
+    </message>
+    <message id="9512">
+        <source>How far a pixel's colour may differ from the clicked pixel's and still belong to the shape (0 to 255)</source>
+        <extracomment>trace.def TraceToleranceTip</extracomment>
+        <translation>Écart permis entre la couleur d'un pixel et celle du pixel cliqué pour qu'il appartienne encore à la forme (0 à 255)</translation>
+    </message>
+    <message id="9513">
+        <source>Precision</source>
+        <extracomment>trace.def TracePrecisionLabel</extracomment>
+        <translation>Précision</translation>
+    </message>
+    <message id="9514">
+        <source>How far the outline may stray from the shape's edge, in picture pixels (0.5 to 10)</source>
+        <extracomment>trace.def TracePrecisionTip</extracomment>
+        <translation>Écart permis entre le contour et le bord de la forme, en pixels de l'image (0,5 à 10)</translation>
+    </message>
     <message id="9102">
         <source>&amp;Highlight areas on hover and focus</source>
         <extracomment>web.def MapHighlightAreas</extracomment>
