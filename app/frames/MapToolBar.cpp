@@ -1,5 +1,7 @@
 #include "app/frames/MapToolBar.h"
 
+#include "app/frames/TraceControls.h"
+#include "app/shell/ActionTable.h"
 #include "app/shell/MenuBuilder.h"
 #include "model/Strings.h"
 
@@ -8,4 +10,8 @@ MapToolBar::MapToolBar(const ActionTable& actions, QWidget* parent)
     setObjectName(QStringLiteral("mapToolBar"));
     setIconSize(QSize(16, 15));
     MenuBuilder::fillMapToolBar(this, actions);
+    // Beside the tools, where a narrow window does not fold them away.
+    const QList<QAction*> items = QWidget::actions();
+    const qsizetype arrow = items.indexOf(actions.action(CommandId::ArrowTool));
+    m_trace = new TraceControls(this, items.value(arrow + 1), m_toolZoom);
 }

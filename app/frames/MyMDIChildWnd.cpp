@@ -4,6 +4,7 @@
 #include "app/frames/MapPane.h"
 #include "app/frames/MapToolBar.h"
 #include "app/frames/StatusBar.h"
+#include "app/frames/TraceControls.h"
 #include "app/shell/ActionTable.h"
 #include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentServices.h"
@@ -77,6 +78,10 @@ void MyMDIChildWnd::buildPanes(DocumentServices& services) {
     m_pane->setCommandPoster([this](int id) { CommandRouter::dispatchAlong(chain(), id); });
     m_pane->setContextMenuHandler(
         [this](int menuId, QPoint global) { openContextMenu(menuId, global); });
+    // Enter in the Trace settings leaves the keyboard with the map, where
+    // the next Enter accepts the outline traced anew.
+    connect(&m_toolBar->traceControls(), &TraceControls::entered, m_pane->widget(),
+            [widget = m_pane->widget()] { widget->setFocus(Qt::OtherFocusReason); });
 }
 
 // The menu's items as this window's chain has them now (the point under

@@ -47,6 +47,7 @@ enum Picture : int {
     PicEditMapInfo,
     PicGrid,
     PicTestMap,
+    PicTrace,
 };
 
 constexpr int kPictureWidth = 16;
@@ -65,8 +66,8 @@ const char* const kPictureNames[] = {"new-image-map", "create-new-image",
                                      "send-to-back",  "area-list",
                                      "zoom-in",       "zoom-out",
                                      "edit-map-info", "grid",
-                                     "test-map"};
-static_assert(std::size(kPictureNames) == PicTestMap + 1, "a toolbar picture without a name");
+                                     "test-map",      "trace"};
+static_assert(std::size(kPictureNames) == PicTrace + 1, "a toolbar picture without a name");
 
 QKeySequence keys(QKeyCombination combination) {
     return QKeySequence(combination);
@@ -233,6 +234,7 @@ std::vector<ActionTable::Entry> ActionTable::mapAndWindowEntries() {
         {C::RectangleTool, Str::ItemRectangle, PicRectangle, Kind::Tool, {}},
         {C::CircleTool, Str::ItemCircle, PicCircle, Kind::Tool, {}},
         {C::PolygonTool, Str::ItemPolygon, PicPolygon, Kind::Tool, {}},
+        {C::TraceTool, Str::ItemTrace, PicTrace, Kind::Tool, {}},
         {C::ArrowTool, Str::ItemArrow, PicArrow, Kind::Tool, {}},
         {C::EditMapInfo, Str::ItemEditMapInfo, PicEditMapInfo, Kind::Plain, {}},
         {C::MoveToFront, Str::ItemMoveToFront, PicMoveToFront, Kind::Plain, {}},

@@ -106,8 +106,8 @@ void MenuBuilder::buildMenuBar(QMenuBar* bar, int menuId) {
     buildViewMenu(bar, mapOpen);
     if (mapOpen) {
         addMenu(bar, Str::MenuMapping,
-                {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool), id(C::ArrowTool),
-                 kSeparator, id(C::EditMapInfo)});
+                {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool), id(C::TraceTool),
+                 id(C::ArrowTool), kSeparator, id(C::EditMapInfo)});
         addMenu(bar, Str::MenuGoodies,
                 {id(C::Grid), id(C::GridSettings), kSeparator, id(C::CreateGuides), kSeparator,
                  id(C::TestMap), id(C::CheckMap)});
@@ -205,12 +205,13 @@ void MenuBuilder::fillMainToolBar(QToolBar* bar, const ActionTable& actions) {
 
 void MenuBuilder::fillMapToolBar(QToolBar* bar, const ActionTable& actions) {
     addItems(bar, actions,
-             {id(C::RectangleTool), id(C::CircleTool),   id(C::PolygonTool), id(C::ArrowTool),
-              kSeparator,           id(C::EditAreaInfo), kSeparator,         id(C::Delete),
-              kSeparator,           id(C::MoveToFront),  id(C::SendToBack),  kSeparator,
-              id(C::AreaList),      kSeparator,          id(C::Save),        kSeparator,
-              id(C::ZoomIn),        id(C::ZoomOut),      kSeparator,         id(C::EditMapInfo),
-              kSeparator,           id(C::Grid),         kSeparator,         id(C::TestMap)});
+             {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool),  id(C::TraceTool),
+              id(C::ArrowTool),     kSeparator,        id(C::EditAreaInfo), kSeparator,
+              id(C::Delete),        kSeparator,        id(C::MoveToFront),  id(C::SendToBack),
+              kSeparator,           id(C::AreaList),   kSeparator,          id(C::Save),
+              kSeparator,           id(C::ZoomIn),     id(C::ZoomOut),      kSeparator,
+              id(C::EditMapInfo),   kSeparator,        id(C::Grid),         kSeparator,
+              id(C::TestMap)});
 }
 
 QMenu* MenuBuilder::createZoomMenu(QWidget* parent) {
@@ -243,8 +244,8 @@ QMenu* MenuBuilder::createContextMenu(int menuId, const ActionTable& actions, QW
         break;
     case 155:
         items = {id(C::EditMapInfo), kSeparator,       id(C::RectangleTool), id(C::CircleTool),
-                 id(C::PolygonTool), id(C::ArrowTool), kSeparator,           id(C::ZoomIn),
-                 id(C::ZoomOut),     id(C::ZoomToFit)};
+                 id(C::PolygonTool), id(C::TraceTool), id(C::ArrowTool),     kSeparator,
+                 id(C::ZoomIn),      id(C::ZoomOut),   id(C::ZoomToFit)};
         break;
     default:
         return nullptr;
