@@ -4,15 +4,18 @@
 #include "app/frames/MapToolBar.h"
 #include "app/frames/StatePane.h"
 #include "app/frames/StatusBar.h"
+#include "app/frames/TraceControls.h"
 #include "app/shell/ActionTable.h"
 #include "app/shell/DocumentIdleClient.h"
 #include "app/shell/DocumentManager.h"
 
 #include <QAction>
+#include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QToolBar>
 #include <QUrl>
@@ -159,7 +162,7 @@ TEST_F(ShellTest, MenusFollowWhetherAMapIsOpen) {
                           id(C::ZoomOut), id(C::ZoomToFit)}));
     EXPECT_EQ(menuCommands(bar, 3),
               (QList<int>{id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool),
-                          id(C::ArrowTool), id(C::EditMapInfo)}));
+                          id(C::TraceTool), id(C::ArrowTool), id(C::EditMapInfo)}));
     EXPECT_EQ(menuCommands(bar, 4),
               (QList<int>{id(C::Grid), id(C::GridSettings), id(C::CreateGuides), id(C::TestMap),
                           id(C::CheckMap)}));
@@ -177,7 +180,13 @@ TEST_F(ShellTest, ToolbarsCarryTheirButtonsInOrder) {
     EXPECT_EQ(commandsOf(map), (QList<int>{id(C::RectangleTool),
                                            id(C::CircleTool),
                                            id(C::PolygonTool),
+                                           id(C::TraceTool),
                                            id(C::ArrowTool),
+                                           0, // the Trace tool's settings: labels and boxes
+                                           0,
+                                           0,
+                                           0,
+                                           0,
                                            0,
                                            id(C::EditAreaInfo),
                                            0,
@@ -225,6 +234,28 @@ TEST_F(ShellTest, ToolAndZoomCommandsChangeTheWindowsToolbarState) {
     EXPECT_EQ(frame().mainStatusBar()->zoomText(), "1:16");
     ASSERT_TRUE(dispatch(C::ZoomToFit));
     EXPECT_NE(child->toolZoom().zoom(), ZoomLevel::out(16)); // the sample fits at 1:1
+}
+
+// The Trace tool's tolerance and precision stand on the map toolbar only
+// while it is current; what they are set to is stored in the settings.
+TEST_F(ShellTest, TraceToolShowsItsSettingsOnTheMapToolbarAndStoresThem) {
+    start({sampleMap("site.map")});
+    MyMDIChildWnd* child = frame().activeChild();
+    TraceControls& trace = child->mapToolBar()->traceControls();
+    EXPECT_FALSE(trace.isShown());
+    ASSERT_TRUE(dispatch(C::TraceTool));
+    EXPECT_TRUE(child->toolZoom().isTrace());
+    EXPECT_TRUE(state(C::TraceTool).checked && state(C::TraceTool).radio);
+    EXPECT_TRUE(trace.isShown());
+    EXPECT_EQ(trace.tolerance()->value(), Settings::app().traceTolerance);
+    trace.tolerance()->setValue(77);
+    trace.precision()->setValue(3.5);
+    EXPECT_EQ(Settings::app().traceTolerance, 77);
+    EXPECT_EQ(Settings::app().tracePrecision, 3.5);
+    trace.tolerance()->setValue(999); // kept within the bounds
+    EXPECT_EQ(Settings::app().traceTolerance, 255);
+    ASSERT_TRUE(dispatch(C::ArrowTool));
+    EXPECT_FALSE(trace.isShown());
 }
 
 TEST_F(ShellTest, CommandsOfAnOpenMapFollowTheDocumentsRules) {
