@@ -123,6 +123,7 @@ void TraceProposal::press(QPoint at, Qt::KeyboardModifiers modifiers) {
     m_acceptWhenTraced = false;
     const QPoint pixel = m_host.pictureAt(at);
     if (modifiers.testFlag(Qt::ShiftModifier)) {
+        m_beforeClick = {}; // a Shift+double-click accepts the widened outline
         trace(m_asked + QList<QPoint>{pixel});
         return;
     }
