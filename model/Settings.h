@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ColorRef.h"
 #include "model/GridSettings.h"
 #include "model/TraceRequest.h"
 
@@ -8,9 +9,6 @@
 
 class QSettings;
 class SettingsNotifier;
-
-// A colour as the settings store and the map code keep it: 0x00BBGGRR.
-using ColorRef = quint32;
 
 // Every user setting with its default, as typed members. The application
 // loads them once at start-up and stores them at exit (by the last running

@@ -1,5 +1,6 @@
 #include "raster/RasterControl.h"
 
+#include "model/ColorRef.h"
 #include "raster/HugePages.h"
 #include "raster/PackedDib.h"
 #include "raster/PictureCodec.h"
@@ -34,8 +35,7 @@ void RasterControl::paintEvent(QPaintEvent* event) {
 quint16 RasterControl::setBackColor(quint32 colorRef) {
     if ((colorRef >> 24) != 0)
         return RasterStatus::BadArgument;
-    m_background =
-        QColor(int(colorRef & 0xff), int((colorRef >> 8) & 0xff), int((colorRef >> 16) & 0xff));
+    m_background = colorOfColorRef(colorRef);
     update();
     return RasterStatus::Ok;
 }

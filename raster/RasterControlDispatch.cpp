@@ -1,4 +1,5 @@
 // The dispatch entry of RasterControl: argument decoding and routing by id.
+#include "model/ColorRef.h"
 #include "raster/DispatchArgs.h"
 #include "raster/RasterControl.h"
 #include "raster/RasterDispid.h"
@@ -6,10 +7,6 @@
 #include <type_traits>
 
 namespace {
-
-quint32 colorRefOf(const QColor& c) {
-    return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16;
-}
 
 // Reads the arguments in order into the given outputs, stopping at the
 // first that does not convert.

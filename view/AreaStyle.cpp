@@ -103,8 +103,8 @@ AreaStyle::AreaStyle(const Settings& s) : m_source(sourceOf(s)) {
                                   {s.selectedColor, s.selectedBack}};
     for (int i = 0; i < 3; ++i) {
         StatePens& pens = m_states[i];
-        pens.color = fromColorRef(colors[i][0]);
-        pens.back = fromColorRef(colors[i][1]);
+        pens.color = colorOfColorRef(colors[i][0]);
+        pens.back = colorOfColorRef(colors[i][1]);
         pens.dotted = QPen(pens.color, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
         pens.dotted.setCosmetic(true);
         pens.solidBack = QPen(pens.back, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -113,17 +113,13 @@ AreaStyle::AreaStyle(const Settings& s) : m_source(sourceOf(s)) {
         pens.vertical = dots(pens.color, pens.back, false);
     }
     m_fill = s.fillArea;
-    m_hatch = hatchTexture(fromColorRef(s.fillColor), hatchStyle(s.fillType));
+    m_hatch = hatchTexture(colorOfColorRef(s.fillColor), hatchStyle(s.fillType));
     m_showHandles = s.showHandles;
     m_handleBrush = QBrush(ViewPatterns::handle());
     m_background = wideTile(ViewPatterns::background(darkPalette()));
-    const QColor grey = fromColorRef(0x808080);
+    const QColor grey = colorOfColorRef(0x808080);
     m_gridHorizontal = dots(grey, Qt::transparent, true);
     m_gridVertical = dots(grey, Qt::transparent, false);
-}
-
-QColor AreaStyle::fromColorRef(quint32 ref) {
-    return QColor(int(ref & 0xff), int((ref >> 8) & 0xff), int((ref >> 16) & 0xff));
 }
 
 Qt::BrushStyle AreaStyle::hatchStyle(int fillType) {

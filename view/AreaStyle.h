@@ -65,8 +65,6 @@ public:
     const QBrush& gridHorizontal() const { return m_gridHorizontal; }
     const QBrush& gridVertical() const { return m_gridVertical; }
 
-    // A colour reference 0x00BBGGRR as a colour.
-    static QColor fromColorRef(quint32 ref);
     // The hatch style of a "Fill Type"; out-of-range types take the default
     // (diagonal cross).
     static Qt::BrushStyle hatchStyle(int fillType);

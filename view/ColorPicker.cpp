@@ -1,5 +1,6 @@
 #include "view/ColorPicker.h"
 
+#include "model/ColorRef.h"
 #include "model/Strings.h"
 #include "view/AreaStyle.h"
 
@@ -27,12 +28,12 @@ void CColorPicker::setHatchStyle(int style) {
 }
 
 void CColorPicker::chooseColor() {
-    QColorDialog dialog(AreaStyle::fromColorRef(m_color), this);
+    QColorDialog dialog(colorOfColorRef(m_color), this);
     dialog.setWindowTitle(Strings::text(Str::ColorPickerTitle));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    setColor(toColorRef(dialog.selectedColor()));
+    setColor(colorRefOf(dialog.selectedColor()));
     emit colorChosen(m_color);
 }
 
@@ -40,16 +41,12 @@ QSize CColorPicker::sizeHint() const {
     return {48, 24};
 }
 
-ColorRef CColorPicker::toColorRef(const QColor& color) {
-    return ColorRef(color.red()) | ColorRef(color.green()) << 8 | ColorRef(color.blue()) << 16;
-}
-
 void CColorPicker::paintEvent(QPaintEvent* event) {
     QPushButton::paintEvent(event);
     QPainter painter(this);
     const QRect swatch =
         rect().adjusted(kSwatchInset, kSwatchInset, -kSwatchInset - 1, -kSwatchInset - 1);
-    const QColor color = AreaStyle::fromColorRef(m_color);
+    const QColor color = colorOfColorRef(m_color);
     if (m_hatch >= 0) {
         painter.fillRect(swatch, Qt::white);
         painter.fillRect(swatch, QBrush(color, AreaStyle::hatchStyle(m_hatch)));

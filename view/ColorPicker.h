@@ -25,8 +25,6 @@ public:
 
     QSize sizeHint() const override;
 
-    static ColorRef toColorRef(const QColor& color);
-
 signals:
     // The user chose a colour (not sent by setColor).
     void colorChosen(ColorRef color);

@@ -1,5 +1,6 @@
 #include "view/ColorSampleOCX.h"
 
+#include "model/ColorRef.h"
 #include "view/AreaStyle.h"
 
 #include <QPainter>
@@ -33,11 +34,11 @@ void CColorSampleOCX::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     const QRect line = rect().adjusted(kInset, kInset, -kInset - 1, -kInset - 1);
-    QPen back(AreaStyle::fromColorRef(m_back), kLineWidth);
+    QPen back(colorOfColorRef(m_back), kLineWidth);
     back.setJoinStyle(Qt::MiterJoin);
     painter.setPen(back);
     painter.drawRect(line);
-    QPen dots(AreaStyle::fromColorRef(m_fore), kLineWidth, Qt::DotLine, Qt::FlatCap);
+    QPen dots(colorOfColorRef(m_fore), kLineWidth, Qt::DotLine, Qt::FlatCap);
     dots.setJoinStyle(Qt::MiterJoin);
     painter.setPen(dots);
     painter.drawRect(line);

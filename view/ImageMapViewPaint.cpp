@@ -57,7 +57,7 @@ void CImageMapView::paintFrame(QPainter& painter, const QRect& picture) {
     const int right = picture.left() + picture.width();
     const int bottom = picture.top() + picture.height();
     for (int i = 0; i < 5; ++i) {
-        const QColor color = AreaStyle::fromColorRef(kFrameColors[i]);
+        const QColor color = colorOfColorRef(kFrameColors[i]);
         painter.fillRect(QRect(0, bottom + i, right + i + 1, 1), color);
         painter.fillRect(QRect(right + i, 0, 1, bottom + i), color);
     }

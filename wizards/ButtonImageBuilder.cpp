@@ -1,5 +1,6 @@
 #include "wizards/ButtonImageBuilder.h"
 
+#include "model/ColorRef.h"
 #include "raster/PackedDib.h"
 
 #include <QFontMetrics>
@@ -32,10 +33,6 @@ const QImage& measuringDevice() {
 } // namespace
 
 ButtonImageBuilder::ButtonImageBuilder() = default;
-
-QRgb ButtonImageBuilder::rgbOf(quint32 colorRef) {
-    return qRgb(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
-}
 
 int ButtonImageBuilder::pixelHeight(int tenths) {
     return std::max(1, int(std::lround(tenths * 96.0 / 720.0)));
@@ -150,13 +147,13 @@ QImage ButtonImageBuilder::cutPattern() const {
     outside.addRect(QRectF(cut.rect()));
     outside = outside.subtracted(m_shape);
     QPainter painter(&cut);
-    painter.fillPath(outside, QColor(rgbOf(m_filler)));
+    painter.fillPath(outside, colorOfColorRef(m_filler));
     return cut;
 }
 
 void ButtonImageBuilder::draw(int width, int height) {
     m_image = deviceImage(width, height);
-    m_image.fill(rgbOf(m_filler));
+    m_image.fill(rgbOfColorRef(m_filler));
     const QImage pattern = cutPattern();
     QPainter painter(&m_image);
     painter.setFont(font());
@@ -167,10 +164,10 @@ void ButtonImageBuilder::draw(int width, int height) {
             if (!pattern.isNull())
                 painter.drawImage(m_buttonBoxes[i], pattern);
             const QRect text = m_textBoxes[i].translated(m_offsetX, m_offsetY);
-            painter.setPen(QColor(rgbOf(m_outline)));
+            painter.setPen(colorOfColorRef(m_outline));
             for (const QPoint& shift : kOutline)
                 painter.drawText(text.translated(shift), kTextFlags, m_captions[i]);
-            painter.setPen(QColor(rgbOf(m_text)));
+            painter.setPen(colorOfColorRef(m_text));
             painter.drawText(text, kTextFlags, m_captions[i]);
         }
     }

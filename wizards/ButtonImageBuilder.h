@@ -72,7 +72,6 @@ public:
     QByteArray packed() const;
 
     // A colour reference as a Qt colour.
-    static QRgb rgbOf(quint32 colorRef);
     // The pixel height of a size in tenths of a point on the 96-dot-per-inch
     // device every button picture is drawn for, rounded to the nearest pixel.
     static int pixelHeight(int tenths);

@@ -1,5 +1,6 @@
 #include "wizards/ImageColorsDialog.h"
 
+#include "model/ColorRef.h"
 #include "model/Strings.h"
 #include "view/ColorPicker.h"
 #include "wizards/ButtonImageBuilder.h"
@@ -23,13 +24,13 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(ButtonImageBuilder::rgbOf(m_dialog.fillerColor())));
+        painter.fillRect(rect(), colorOfColorRef(m_dialog.fillerColor()));
         const QString text = Strings::text(Str::ImgWizSampleText);
         const int flags = Qt::AlignCenter | Qt::TextSingleLine;
-        painter.setPen(QColor(ButtonImageBuilder::rgbOf(m_dialog.outlineColor())));
+        painter.setPen(colorOfColorRef(m_dialog.outlineColor()));
         for (const QPoint shift : {QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1), QPoint(1, 1)})
             painter.drawText(rect().translated(shift), flags, text);
-        painter.setPen(QColor(ButtonImageBuilder::rgbOf(m_dialog.textColor())));
+        painter.setPen(colorOfColorRef(m_dialog.textColor()));
         painter.drawText(rect(), flags, text);
     }
 

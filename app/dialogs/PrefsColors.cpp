@@ -1,5 +1,6 @@
 #include "app/dialogs/PrefsColors.h"
 
+#include "model/ColorRef.h"
 #include "model/Strings.h"
 #include "view/AreaStyle.h"
 #include "view/ColorPicker.h"
@@ -107,8 +108,7 @@ QImage CPrefsColors::hatchItem(int style, ColorRef color, bool selected) {
     item.fill(selected ? Qt::black : Qt::white);
     const ColorRef shown = selected ? 0xffffff - (color & 0xffffff) : color;
     QPainter painter(&item);
-    painter.fillRect(item.rect(),
-                     QBrush(AreaStyle::fromColorRef(shown), AreaStyle::hatchStyle(style)));
+    painter.fillRect(item.rect(), QBrush(colorOfColorRef(shown), AreaStyle::hatchStyle(style)));
     return item;
 }
 

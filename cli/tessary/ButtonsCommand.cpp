@@ -1,6 +1,7 @@
 #include "ButtonsCommand.h"
 
 #include "MapJson.h"
+#include "model/ColorRef.h"
 #include "model/ProgramFolder.h"
 #include "wizards/ButtonImageBuilder.h"
 #include "wizards/ButtonPicture.h"
@@ -48,7 +49,7 @@ bool parseColour(const QString& text, quint32* colorRef) {
     const uint rgb = hex.toUInt(&ok, 16);
     if (!ok || hex.size() != 6)
         return false;
-    *colorRef = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+    *colorRef = colorRefOfRgb(rgb);
     return true;
 }
 

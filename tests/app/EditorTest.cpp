@@ -12,6 +12,7 @@
 #include "app/shell/ActionTable.h"
 #include "app/shell/DocumentManager.h"
 #include "formats/HtmlPageScan.h"
+#include "model/ColorRef.h"
 #include "view/AreaListPane.h"
 #include "view/AreaStyle.h"
 #include "view/ImageMapView.h"
@@ -154,8 +155,8 @@ TEST_F(EditorTest, TheSampleShowsInTheViewZoomsAndSavesAsAPageThatReadsBack) {
     for (QPoint p : {QPoint(150, 80), QPoint(5, 5), QPoint(380, 225)})
         EXPECT_EQ(shown.pixel(p), picture.pixel(p)) << p.x() << "," << p.y();
     const QRgb outline = shown.pixel(40, 20); // the top edge of "Home"
-    EXPECT_TRUE(outline == AreaStyle::fromColorRef(Settings::app().defaultColor).rgb() ||
-                outline == AreaStyle::fromColorRef(Settings::app().defaultBack).rgb());
+    EXPECT_TRUE(outline == rgbOfColorRef(Settings::app().defaultColor) ||
+                outline == rgbOfColorRef(Settings::app().defaultBack));
 
     // Zoom from the command chain.
     ASSERT_TRUE(dispatch(C::ZoomIn));

@@ -217,7 +217,13 @@ TEST_F(ViewPaintTest, HatchStylesAreTheSixStandardOnes) {
     EXPECT_EQ(AreaStyle::hatchStyle(4), Qt::CrossPattern);
     EXPECT_EQ(AreaStyle::hatchStyle(5), Qt::DiagCrossPattern);
     EXPECT_EQ(AreaStyle::hatchStyle(9), Qt::DiagCrossPattern);
-    EXPECT_EQ(AreaStyle::fromColorRef(0x00123456), QColor(0x56, 0x34, 0x12));
+    // Colour references keep red in the low byte, wherever they are turned
+    // into Qt's colours and back; the top byte is never a colour.
+    EXPECT_EQ(colorOfColorRef(0x00123456), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(rgbOfColorRef(0xff123456), qRgb(0x56, 0x34, 0x12));
+    for (const ColorRef ref : {0x000000u, 0x0000ffu, 0x00ff00u, 0xff0000u, 0x123456u, 0xffffffu})
+        EXPECT_EQ(colorRefOf(colorOfColorRef(ref)), ref);
+    EXPECT_EQ(colorRefOfRgb(qRgba(1, 2, 3, 0)), 0x030201u);
 }
 
 TEST_F(ViewPaintTest, GridLinesStartAtTheOffsetTimesTheZoom) {

@@ -97,7 +97,7 @@ inline QImage shot(CImageMapView& view) {
 }
 
 inline QRgb rgbOf(quint32 colorRef) {
-    return AreaStyle::fromColorRef(colorRef).rgb();
+    return rgbOfColorRef(colorRef);
 }
 
 // Shows the view at a size with its first showing done and everything
