@@ -12,6 +12,7 @@
 // thread waits for a processor, shown as worst_pass_wall_ms), run_ms the
 // mean processor time of a whole run (aim: under 100 ms), x_qregion the
 // run's time divided by that of the QRegion check of the same map.
+#include "bench/support/ThreadTime.h"
 #include "document/ImageMapDoc.h"
 
 #include <QRandomGenerator>
@@ -27,13 +28,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Processor time of the calling thread, in seconds.
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;

@@ -4,6 +4,7 @@
 // document and its bytes made), and the file written, flushed and renamed
 // as the worker thread does it. Aim: the window thread's part under 5 ms.
 // Reference: copying the bytes of the copy (memcpy).
+#include "bench/support/BenchMaps.h"
 #include "document/ImageMapDoc.h"
 #include "document/RecoveryStore.h"
 #include "model/Prompter.h"
@@ -18,35 +19,18 @@
 
 namespace {
 
-std::unique_ptr<MapArea> makeArea(QRandomGenerator& random, int i) {
-    const int l = int(random.bounded(3800)), t = int(random.bounded(2800));
-    const int w = 20 + int(random.bounded(180)), h = 20 + int(random.bounded(180));
-    std::unique_ptr<MapArea> a;
-    if (i % 3 == 2) {
-        a = std::make_unique<MapArea>(AreaShape::Polygon);
-        for (int k = 0; k < 20; ++k) {
-            const double angle = 2 * M_PI * k / 20;
-            a->addVertex(l + w / 2 + int(w / 2 * std::cos(angle)),
-                         t + h / 2 + int(h / 2 * std::sin(angle)));
-        }
-        a->finishPolygon();
-    } else {
-        a = std::make_unique<MapArea>(AreaShape(i % 3));
-        a->setRect(l, t, l + w, t + h);
-    }
-    a->setUrl("https://example.com/products/u" + QByteArray::number(i) + ".htm");
-    AreaTexts texts = a->texts();
-    texts.comment = "Product number " + QByteArray::number(i);
-    a->setTexts(texts);
-    return a;
-}
-
 CImageMapDoc& fullMap() {
     static CImageMapDoc* doc = [] {
         auto* d = new CImageMapDoc;
         QRandomGenerator random(7);
-        for (int i = 0; i < CImageMapDoc::kMaxAreas; ++i)
-            d->addArea(makeArea(random, i));
+        for (int i = 0; i < CImageMapDoc::kMaxAreas; ++i) {
+            auto a = scatteredArea(random, i);
+            a->setUrl("https://example.com/products/u" + QByteArray::number(i) + ".htm");
+            AreaTexts texts = a->texts();
+            texts.comment = "Product number " + QByteArray::number(i);
+            a->setTexts(texts);
+            d->addArea(std::move(a));
+        }
         MapInfo info = d->mapInfo();
         info.title = "Products";
         d->setMapInfo(info);

@@ -11,6 +11,8 @@
 // with 1,024 guides (one step holding both lists), and redoing it. Aim:
 // undo under 16 ms, one frame. Views rescale the areas they are told of
 // on top of this (not measured here).
+#include "bench/support/BenchMaps.h"
+#include "bench/support/ThreadTime.h"
 #include "document/ImageMapDoc.h"
 #include "model/CancellingDocumentDialogs.h"
 #include "model/Prompter.h"
@@ -24,27 +26,8 @@
 
 namespace {
 
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
 std::unique_ptr<MapArea> makeArea(QRandomGenerator& random, int i) {
-    const int l = int(random.bounded(3800)), t = int(random.bounded(2800));
-    const int w = 20 + int(random.bounded(180)), h = 20 + int(random.bounded(180));
-    std::unique_ptr<MapArea> a;
-    if (i % 3 == 2) {
-        a = std::make_unique<MapArea>(AreaShape::Polygon);
-        for (int k = 0; k < 20; ++k) {
-            const double angle = 2 * M_PI * k / 20;
-            a->addVertex(l + w / 2 + int(w / 2 * std::cos(angle)),
-                         t + h / 2 + int(h / 2 * std::sin(angle)));
-        }
-    } else {
-        a = std::make_unique<MapArea>(AreaShape(i % 3));
-        a->setRect(l, t, l + w, t + h);
-    }
+    auto a = scatteredArea(random, i);
     a->setUrl("u" + QByteArray::number(i) + ".htm");
     return a;
 }

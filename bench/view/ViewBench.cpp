@@ -6,6 +6,9 @@
 // Times are wall time (what the user waits, including whatever else the machine runs) and this
 // thread's processor time (cpu_ms: what the work itself costs); "ratio" compares processor times,
 // view / reference.
+#include "bench/support/BenchMaps.h"
+#include "bench/support/BenchPictures.h"
+#include "bench/support/ThreadTime.h"
 #include "document/ImageMapDoc.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"
@@ -32,15 +35,6 @@ constexpr int kPictureWidth = 4000;
 constexpr int kPictureHeight = 3000;
 constexpr QSize kWindow(1920, 1080);
 
-class BenchPictures : public PictureSource {
-public:
-    QByteArray packed;
-    bool locate(Location&, DocumentDialogs&) override { return true; }
-    std::unique_ptr<LoadedImage> load(const QString&) override {
-        return LoadedImage::fromPackedDib(packed);
-    }
-};
-
 // Counts the pixels the view is asked to paint.
 class PaintCounter : public QObject {
 public:
@@ -54,48 +48,14 @@ public:
     }
 };
 
-QImage shading(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            row[x] = qRgb(int(128 + 100 * std::sin(x * 0.003 + y * 0.001)),
-                          int(128 + 90 * std::cos(y * 0.004)) + ((x ^ y) & 31),
-                          int(128 + 80 * std::sin((x + y) * 0.02)));
-        }
-    }
-    return image;
-}
-
-// 32 x 32 areas over the picture, rectangles, circles and polygons in turn.
-void addAreas(CImageMapDoc& doc) {
-    const int cellW = kPictureWidth / 32, cellH = kPictureHeight / 32;
-    for (int i = 0; i < 1024; ++i) {
-        const int left = (i % 32) * cellW + 10, top = (i / 32) * cellH + 10;
-        const int right = left + cellW - 20, bottom = top + cellH - 20;
-        const AreaShape shape = AreaShape(i % 3);
-        auto area = std::make_unique<MapArea>(shape);
-        if (shape == AreaShape::Polygon) {
-            const int cx = (left + right) / 2, cy = (top + bottom) / 2;
-            for (int k = 0; k < 7; ++k) {
-                const double t = k * 2 * M_PI / 7;
-                area->addVertex(cx + int((right - left) / 2 * std::cos(t)),
-                                cy + int((bottom - top) / 2 * std::sin(t)));
-            }
-        } else {
-            area->setRect(left, top, right, bottom);
-        }
-        doc.addArea(std::move(area));
-    }
-}
-
 struct Scene {
     BenchPictures pictures;
     CImageMapDoc doc{nullptr, &pictures};
     ToolZoomState toolZoom;
     std::unique_ptr<CImageMapView> view;
     PaintCounter counter;
-    QImage windowPicture = shading(kWindow.width(), kWindow.height());
+    QImage windowPicture =
+        benchShading(kWindow.width(), kWindow.height()).convertToFormat(QImage::Format_RGB32);
     QImage target{kWindow, QImage::Format_ARGB32_Premultiplied};
 
     Scene() {
@@ -103,11 +63,11 @@ struct Scene {
         Settings::app().showHandles = true;
         Settings::app().zoomToFit = false;
         Settings::announceChange();
-        pictures.packed = PackedDib::fromImage(shading(kPictureWidth, kPictureHeight));
+        pictures.packed = PackedDib::fromImage(benchShading(kPictureWidth, kPictureHeight));
         CImageMapDoc::NewMapStart start;
         start.imagePath = QStringLiteral("bench.png");
         doc.newDocument(start);
-        addAreas(doc);
+        addGridAreas(doc, {kPictureWidth, kPictureHeight}, 10);
         view = std::make_unique<CImageMapView>(&doc, nullptr, nullptr, &toolZoom);
         view->resize(kWindow);
         view->show();
@@ -133,12 +93,6 @@ Scene* g_scene = nullptr;
 
 // This thread's processor time: what the work costs, whatever else the
 // machine is running meanwhile.
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
 double Scene::referenceSeconds() {
     const double start = threadSeconds();
     QPainter painter(&target);

@@ -5,6 +5,9 @@
 // once per level, before the timing, as the view makes it on the first
 // paint at a level. Times are wall time; cpu_ms is this thread's processor
 // time.
+#include "bench/support/BenchMaps.h"
+#include "bench/support/BenchPictures.h"
+#include "bench/support/ThreadTime.h"
 #include "document/ImageMapDoc.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"
@@ -27,56 +30,6 @@ constexpr int kPictureWidth = 8000;
 constexpr int kPictureHeight = 6000;
 constexpr QSize kWindow(1920, 1080);
 
-class BenchPictures : public PictureSource {
-public:
-    QByteArray packed;
-    bool locate(Location&, DocumentDialogs&) override { return true; }
-    std::unique_ptr<LoadedImage> load(const QString&) override {
-        return LoadedImage::fromPackedDib(packed);
-    }
-};
-
-QImage shading(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB888);
-    for (int y = 0; y < height; ++y) {
-        uchar* row = image.scanLine(y);
-        for (int x = 0; x < width; ++x, row += 3) {
-            row[0] = uchar(128 + 100 * std::sin(x * 0.003 + y * 0.001));
-            row[1] = uchar(128 + 90 * std::cos(y * 0.004)) + ((x ^ y) & 31);
-            row[2] = uchar(128 + 80 * std::sin((x + y) * 0.02));
-        }
-    }
-    return image;
-}
-
-// 32 x 32 areas over the picture, rectangles, circles and polygons in turn.
-void addAreas(CImageMapDoc& doc) {
-    const int cellW = kPictureWidth / 32, cellH = kPictureHeight / 32;
-    for (int i = 0; i < 1024; ++i) {
-        const int left = (i % 32) * cellW + 20, top = (i / 32) * cellH + 20;
-        const int right = left + cellW - 40, bottom = top + cellH - 40;
-        const AreaShape shape = AreaShape(i % 3);
-        auto area = std::make_unique<MapArea>(shape);
-        if (shape == AreaShape::Polygon) {
-            const int cx = (left + right) / 2, cy = (top + bottom) / 2;
-            for (int k = 0; k < 7; ++k) {
-                const double t = k * 2 * M_PI / 7;
-                area->addVertex(cx + int((right - left) / 2 * std::cos(t)),
-                                cy + int((bottom - top) / 2 * std::sin(t)));
-            }
-        } else {
-            area->setRect(left, top, right, bottom);
-        }
-        doc.addArea(std::move(area));
-    }
-}
-
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
 struct Scene {
     BenchPictures pictures;
     CImageMapDoc doc{nullptr, &pictures};
@@ -87,11 +40,11 @@ struct Scene {
         Settings::app().fillArea = true;
         Settings::app().showHandles = true;
         Settings::announceChange();
-        pictures.packed = PackedDib::fromImage(shading(kPictureWidth, kPictureHeight));
+        pictures.packed = PackedDib::fromImage(benchShading(kPictureWidth, kPictureHeight));
         CImageMapDoc::NewMapStart start;
         start.imagePath = QStringLiteral("bench.png");
         doc.newDocument(start);
-        addAreas(doc);
+        addGridAreas(doc, {kPictureWidth, kPictureHeight}, 20);
         view = std::make_unique<CImageMapView>(&doc, nullptr, nullptr, &toolZoom);
         view->resize(kWindow);
         view->show();
