@@ -5,6 +5,10 @@ function(tessary_add_test name)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    # A suite's own code is never installed nor timed: light optimisation and
+    # line tables only (enough for a backtrace) build it in about half the
+    # time of the libraries' flags, and the suites are half of all code.
+    target_compile_options(${name} PRIVATE -O1 -g1)
     # Tests find bundled samples and their own data through these paths.
     target_compile_definitions(${name} PRIVATE
         TESSARY_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TESSARY_BINARY_DIR="${CMAKE_BINARY_DIR}")

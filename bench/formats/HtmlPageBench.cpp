@@ -83,7 +83,7 @@ struct Fixture {
     QTemporaryDir dir;
     QString page, copy, target;
     MapInfo info;
-    AreaCollector areas{5, kAreas};
+    AreaCollector areas{kAreas};
 };
 
 void writeFile(const QString& path, const QByteArray& bytes) {
