@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -37,9 +38,14 @@ QStringList Translation::shipped() {
 }
 
 QString Translation::nativeName(const QString& code) {
-    if (code == QLatin1String("en"))
-        return QStringLiteral("English");
-    // QLocale's own name begins lower case for some languages ("français").
+    // The shipped languages by the names their speakers look for: QLocale
+    // names some after a country ("español de España") or in lower case.
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"en", "English"}, {"de", "Deutsch"}, {"fr", "Français"}, {"es", "Español"}};
+    for (const auto& [shippedCode, name] : kNames) {
+        if (code == QLatin1String(shippedCode))
+            return QString::fromUtf8(name);
+    }
     const QString name = QLocale(code).nativeLanguageName();
     return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
 }

@@ -2173,7 +2173,7 @@ Zoom 16:1</translation>
         <translation>Eine neue Sprache gilt ab dem nächsten Start von Tessary.</translation>
     </message>
     <message id="9603">
-        <source>Appea&amp;rance:</source>
+        <source>Appeara&amp;nce:</source>
         <extracomment>lang.def PrefsAppearance</extracomment>
         <translation>Erschei&amp;nungsbild:</translation>
     </message>

@@ -2173,7 +2173,7 @@ Zoom 16:1</translation>
         <translation>El idioma nuevo se usará la próxima vez que inicie Tessary.</translation>
     </message>
     <message id="9603">
-        <source>Appea&amp;rance:</source>
+        <source>Appeara&amp;nce:</source>
         <extracomment>lang.def PrefsAppearance</extracomment>
         <translation>Apa&amp;riencia:</translation>
     </message>

@@ -1510,7 +1510,7 @@ Cela montre seulement ce que verrait un visiteur. Pour fonctionner chez les visi
     <message id="8475">
         <source>Use &amp;double-sized grab handles</source>
         <extracomment>prefs.def PrefsGrabSize</extracomment>
-        <translation>Poignées de taille &amp;double</translation>
+        <translation>Poignées de taille dou&amp;ble</translation>
     </message>
     <message id="8476">
         <source>Maximize map window when opening</source>
@@ -2173,7 +2173,7 @@ Zoom 16:1</translation>
         <translation>Une nouvelle langue s’applique au prochain lancement de Tessary.</translation>
     </message>
     <message id="9603">
-        <source>Appea&amp;rance:</source>
+        <source>Appeara&amp;nce:</source>
         <extracomment>lang.def PrefsAppearance</extracomment>
         <translation>Appa&amp;rence :</translation>
     </message>
