@@ -1,5 +1,7 @@
 #include "wizards/FileBrowser.h"
 
+#include "model/Strings.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -28,10 +30,12 @@ FileBrowser::FileBrowser(QWidget* parent)
     for (int column = 1; column < m_folders->columnCount(); ++column)
         m_tree->hideColumn(column);
     m_tree->header()->hide();
+    m_tree->setAccessibleName(Strings::text(Str::BrowserFolders));
 
     m_files->setFilter(QDir::Files);
     m_files->setNameFilterDisables(false);
     m_list->setModel(m_files);
+    m_list->setAccessibleName(Strings::text(Str::BrowserFiles));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

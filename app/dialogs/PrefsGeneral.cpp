@@ -35,7 +35,9 @@ CPrefsGeneral::CPrefsGeneral(const Settings& source, QWidget* parent) : PrefPage
     m_recoveryInterval->setSuffix(Strings::text(Str::PrefsRecoverySeconds));
     auto* interval = new QHBoxLayout;
     interval->setContentsMargins(indent, 0, 0, 0);
-    interval->addWidget(new QLabel(Strings::text(Str::PrefsRecoveryInterval), this));
+    auto* intervalLabel = new QLabel(Strings::text(Str::PrefsRecoveryInterval), this);
+    intervalLabel->setBuddy(m_recoveryInterval);
+    interval->addWidget(intervalLabel);
     interval->addWidget(m_recoveryInterval);
     interval->addStretch(1);
     layout->addWidget(m_saveRecoveryCopies);

@@ -1244,9 +1244,9 @@ Remplacer le fichier existant ?</translation>
         <translation>&amp;Masquée</translation>
     </message>
     <message id="8404">
-        <source>&amp;Lines</source>
+        <source>L&amp;ines</source>
         <extracomment>app.def GridLines</extracomment>
-        <translation>&amp;Lignes</translation>
+        <translation>L&amp;ignes</translation>
     </message>
     <message id="8405">
         <source>&amp;Crosses</source>
@@ -1266,12 +1266,12 @@ Remplacer le fichier existant ?</translation>
     <message id="8408">
         <source>H&amp;eight:</source>
         <extracomment>app.def GridHeight</extracomment>
-        <translation>&amp;Hauteur :</translation>
+        <translation>Hau&amp;teur :</translation>
     </message>
     <message id="8409">
         <source>Offset from &amp;left:</source>
         <extracomment>app.def GridOffsetLeft</extracomment>
-        <translation>Décalage depuis la &amp;gauche :</translation>
+        <translation>Décalage depuis la g&amp;auche :</translation>
     </message>
     <message id="8410">
         <source>Offset from &amp;top:</source>
@@ -1396,7 +1396,7 @@ Remplacer le fichier existant ?</translation>
     <message id="8650">
         <source>&amp;Top start:</source>
         <extracomment>guides.def GuidesTopStartLabel</extracomment>
-        <translation>Départ en ha&amp;ut :</translation>
+        <translation>Dép&amp;art en haut :</translation>
     </message>
     <message id="8651">
         <source>Base &amp;URL (%d numbers the guides):</source>
@@ -1750,9 +1750,9 @@ Rétablir</translation>
         <translation>... un fichier HTML &amp;existant</translation>
     </message>
     <message id="8710">
-        <source>... a brand-&amp;new HTML file</source>
+        <source>... a brand-new &amp;HTML file</source>
         <extracomment>newmap.def WizChoiceNew</extracomment>
-        <translation>... un &amp;nouveau fichier HTML</translation>
+        <translation>... un nouveau fichier &amp;HTML</translation>
     </message>
     <message id="8711">
         <source>Currently selected HTML file has %s existing map%s and %s existing image%s.</source>
@@ -1901,6 +1901,16 @@ Utiliser ce fichier ?</translation>
         <source>Choose the image the map is for, or the map it replaces.</source>
         <extracomment>newmap.def PlacementPrompt</extracomment>
         <translation>Choisissez l’image à laquelle la carte est destinée, ou la carte qu’elle remplace.</translation>
+    </message>
+    <message id="8741">
+        <source>Folders</source>
+        <extracomment>newmap.def BrowserFolders</extracomment>
+        <translation>Dossiers</translation>
+    </message>
+    <message id="8742">
+        <source>Files</source>
+        <extracomment>newmap.def BrowserFiles</extracomment>
+        <translation>Fichiers</translation>
     </message>
     <message id="8780">
         <source>Image Wizard</source>
@@ -2081,6 +2091,11 @@ Utiliser ce fichier ?</translation>
         <source>Format:</source>
         <extracomment>imagewiz.def ImgWizFormatGroup</extracomment>
         <translation>Format :</translation>
+    </message>
+    <message id="8820">
+        <source>Button captions</source>
+        <extracomment>imagewiz.def ImgWizCaptionGrid</extracomment>
+        <translation>Légendes des boutons</translation>
     </message>
     <message id="9003">
         <source>Zoom to &amp;Fit</source>
