@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -14,6 +15,7 @@ const QString kFolder = QStringLiteral(":/translations");
 struct Installed {
     std::unique_ptr<QTranslator> own;
     std::unique_ptr<QTranslator> qt;
+    QString code = QStringLiteral("en");
 };
 
 Installed& installed() {
@@ -36,9 +38,14 @@ QStringList Translation::shipped() {
 }
 
 QString Translation::nativeName(const QString& code) {
-    if (code == QLatin1String("en"))
-        return QStringLiteral("English");
-    // QLocale's own name begins lower case for some languages ("français").
+    // The shipped languages by the names their speakers look for: QLocale
+    // names some after a country ("español de España") or in lower case.
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"en", "English"}, {"de", "Deutsch"}, {"fr", "Français"}, {"es", "Español"}};
+    for (const auto& [shippedCode, name] : kNames) {
+        if (code == QLatin1String(shippedCode))
+            return QString::fromUtf8(name);
+    }
     const QString name = QLocale(code).nativeLanguageName();
     return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
 }
@@ -69,6 +76,7 @@ QString Translation::install(const QString& code) {
         return QStringLiteral("en");
     state.qt = load(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                     QStringLiteral("/qtbase_") + chosen + QStringLiteral(".qm"));
+    state.code = chosen;
     return chosen;
 }
 
@@ -79,5 +87,12 @@ void Translation::remove() {
             QCoreApplication::removeTranslator(translator->get());
         translator->reset();
     }
+    state.code = QStringLiteral("en");
     QLocale::setDefault(QLocale::system());
+}
+
+bool Translation::singular(qint64 count) {
+    if (installed().code == QLatin1String("fr"))
+        return count == 0 || count == 1;
+    return count == 1;
 }

@@ -1,5 +1,6 @@
 #include "view/MapSettingsDialog.h"
 
+#include "model/LabelText.h"
 #include "model/MapText.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
@@ -63,8 +64,12 @@ MapSettingsDialog::MapSettingsDialog(const MapInfo& info, const QString& mapPath
     // their mnemonics move the focus there and screen readers read them.
     for (auto [row, edit] : {std::pair<QWidget*, QWidget*>{titleRow, m_title},
                              std::pair<QWidget*, QWidget*>{defaultUrlRow, m_defaultUrl}}) {
-        if (auto* label = qobject_cast<QLabel*>(form->labelForField(row)))
+        if (auto* label = qobject_cast<QLabel*>(form->labelForField(row))) {
             label->setBuddy(edit);
+            // A buddy names its edit for assistive technology only when
+            // both share a parent; these edits sit inside their rows.
+            edit->setAccessibleName(LabelText::spoken(label->text()));
+        }
     }
     form->addRow(Strings::text(Str::MapDescriptionLabel), m_description);
     m_scales = new QCheckBox(Strings::text(Str::MapScalesWithPicture), this);

@@ -115,12 +115,19 @@ QRect ButtonImageBuilder::measure(const QString& text) const {
 void ButtonImageBuilder::layOut() {
     int width = std::max(m_buttonWidth, m_pattern.width());
     int height = std::max(m_buttonHeight, m_pattern.height());
+    // A caption of more lines than the button holds grows it, keeping the
+    // room above and below that a one-line caption has on this button.
+    const int lineBox = measure(QStringLiteral("X")).height();
+    const int margin = std::max(0, height - lineBox);
+    int tallest = 0;
     for (int r = 0; r < m_rows; ++r) {
         for (int c = 0; c < m_columns; ++c) {
             width = std::max(width, m_textBoxes[index(c, r)].width());
-            height = std::max(height, m_textBoxes[index(c, r)].height());
+            tallest = std::max(tallest, m_textBoxes[index(c, r)].height());
         }
     }
+    if (tallest > lineBox)
+        height = std::max(height, tallest + margin);
     m_buttonWidth = width;
     m_buttonHeight = height;
     int y = 0;

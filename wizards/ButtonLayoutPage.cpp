@@ -1,5 +1,6 @@
 #include "wizards/ButtonLayoutPage.h"
 
+#include "model/LabelText.h"
 #include "model/Strings.h"
 #include "wizards/ButtonImageBuilder.h"
 #include "wizards/ImageColorsDialog.h"
@@ -50,6 +51,9 @@ ButtonLayoutPage::ButtonLayoutPage(ImageWizard* wizard, LayoutValues::Kind kind)
     m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     auto* columnsLabel = new QLabel(Strings::text(Str::ImgWizColumns), this);
     auto* rowsLabel = new QLabel(Strings::text(Str::ImgWizRows), this);
+    columnsLabel->setBuddy(m_columns);
+    rowsLabel->setBuddy(m_rows);
+    m_grid->setAccessibleName(Strings::text(Str::ImgWizCaptionGrid));
     columnsLabel->setVisible(values().columnsEditable());
     m_columns->setVisible(values().columnsEditable());
     rowsLabel->setVisible(values().rowsEditable());
@@ -61,6 +65,7 @@ ButtonLayoutPage::ButtonLayoutPage(ImageWizard* wizard, LayoutValues::Kind kind)
     previewArea->setWidget(m_preview);
     previewArea->setWidgetResizable(false);
     previewArea->setMinimumHeight(90);
+    previewArea->setAccessibleName(LabelText::spoken(Strings::text(Str::ImgWizPreview)));
     m_tooLarge->setWordWrap(true);
     m_tooLarge->setText(Strings::text(Str::ImgWizTooLarge).arg(ButtonImageBuilder::kMaxImageSide));
     m_tooLarge->hide();

@@ -1,5 +1,7 @@
 #include "wizards/FileBrowser.h"
 
+#include "model/Strings.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -28,10 +30,12 @@ FileBrowser::FileBrowser(QWidget* parent)
     for (int column = 1; column < m_folders->columnCount(); ++column)
         m_tree->hideColumn(column);
     m_tree->header()->hide();
+    m_tree->setAccessibleName(Strings::text(Str::BrowserFolders));
 
     m_files->setFilter(QDir::Files);
     m_files->setNameFilterDisables(false);
     m_list->setModel(m_files);
+    m_list->setAccessibleName(Strings::text(Str::BrowserFiles));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -43,6 +47,15 @@ FileBrowser::FileBrowser(QWidget* parent)
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { onFileActivated(index); });
     connect(m_files, &QFileSystemModel::directoryLoaded, this, [this] { highlightChosen(); });
+    // The tree fills in the background too, and every folder loaded above
+    // the shown one moves it down: it is brought into view again each time.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        QString above = QDir::cleanPath(loaded);
+        if (!above.endsWith(QLatin1Char('/')))
+            above += QLatin1Char('/');
+        if ((m_folder + QLatin1Char('/')).startsWith(above))
+            revealFolder();
+    });
     setKind(Kind::Html);
 }
 
@@ -89,12 +102,24 @@ void FileBrowser::showFolder(const QString& folder) {
         if (treeIndex.isValid()) {
             QSignalBlocker block(m_tree->selectionModel());
             m_tree->setCurrentIndex(treeIndex);
-            m_tree->scrollTo(treeIndex);
         }
+        revealFolder();
         emit folderChanged(clean);
     }
     if (!m_file.isEmpty() && QFileInfo(m_file).absolutePath() != m_folder)
         chooseFile({});
+}
+
+void FileBrowser::revealFolder() {
+    const QModelIndex index = m_folders->index(m_folder);
+    if (index.isValid())
+        m_tree->scrollTo(index);
+}
+
+void FileBrowser::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Scrolling before the tree had a size did not reach the folder.
+    revealFolder();
 }
 
 void FileBrowser::chooseFile(const QString& path) {

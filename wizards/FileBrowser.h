@@ -32,13 +32,20 @@ public:
     const QString& folder() const { return m_folder; }
     // The chosen file's full path; empty for none.
     const QString& chosenFile() const { return m_file; }
+    // The folder tree (tests).
+    QTreeView* tree() const { return m_tree; }
 
 signals:
     // The chosen file changed (empty: none).
     void fileChosen(const QString& path);
     void folderChanged(const QString& folder);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Scrolls the tree to the shown folder, its parents expanded.
+    void revealFolder();
     void showFolder(const QString& folder);
     void chooseFile(const QString& path);
     void onFolderActivated(const QModelIndex& index);

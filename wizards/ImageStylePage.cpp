@@ -1,5 +1,6 @@
 #include "wizards/ImageStylePage.h"
 
+#include "model/LabelText.h"
 #include "model/ProgramFolder.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
@@ -93,6 +94,8 @@ ImageStylePage::ImageStylePage(ImageWizard* wizard)
     m_styles->setMinimumWidth(kItemWidth + 24);
     auto* label = new QLabel(Strings::text(Str::ImgWizStyleList), this);
     label->setBuddy(m_styles);
+    // Views take no name from their label's buddy.
+    m_styles->setAccessibleName(LabelText::spoken(label->text()));
     m_note->setWordWrap(true);
     m_note->hide();
     auto* other = new QPushButton(Strings::text(Str::ImgWizOtherImages), this);
@@ -108,6 +111,7 @@ ImageStylePage::ImageStylePage(ImageWizard* wizard)
         picture->setIcon(kindIcon(kind));
         picture->setIconSize(QSize(36, 28));
         picture->setAutoRaise(true);
+        picture->setAccessibleName(LabelText::spoken(Strings::text(kindTexts[kind])));
         auto* radio = new QRadioButton(Strings::text(kindTexts[kind]), this);
         m_kinds->addButton(radio, kind);
         grid->addWidget(picture, 1 + kind, 1);

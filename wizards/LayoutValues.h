@@ -39,7 +39,9 @@ public:
     ButtonFont font;
     quint32 textColor = 0x00FFFFFF;
     quint32 outlineColor = 0x00000000;
-    quint32 fillerColor = 0x00FFFF00;
+    // White around the buttons, as most pages are behind a bar, not a
+    // colour the user has to change first.
+    quint32 fillerColor = 0x00FFFFFF;
     int spacingX = 5, spacingY = 5;
     int offsetX = 0, offsetY = 0;
 

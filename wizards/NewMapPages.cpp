@@ -1,5 +1,6 @@
 #include "wizards/NewMapPages.h"
 
+#include "model/LabelText.h"
 #include "model/MapText.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
@@ -87,6 +88,7 @@ NewMapWizAC::NewMapWizAC(QWidget* parent)
     : NewMapPage(parent), m_list(new QTreeWidget(this)), m_preview(new QLabel(this)) {
     setTitle(Strings::text(Str::WizPageAC));
     auto* layout = new QVBoxLayout(this);
+    m_list->setAccessibleName(LabelText::spoken(Strings::text(Str::ChooseImagePrompt)));
     layout->addWidget(new QLabel(Strings::text(Str::ChooseImagePrompt), this));
     m_list->setColumnCount(3);
     m_list->setHeaderLabels({Strings::text(Str::ColumnImageName), Strings::text(Str::ColumnMapName),
@@ -164,7 +166,9 @@ NewMapWizName::NewMapWizName(int titleId, QWidget* parent)
     m_facts->setWordWrap(true);
     m_facts->setTextFormat(Qt::PlainText);
     layout->addWidget(m_facts);
-    layout->addWidget(new QLabel(Strings::text(Str::MapNameLabel), this));
+    auto* nameLabel = new QLabel(Strings::text(Str::MapNameLabel), this);
+    nameLabel->setBuddy(m_name);
+    layout->addWidget(nameLabel);
     layout->addWidget(m_name);
     m_example->setTextFormat(Qt::PlainText);
     layout->addWidget(m_example);
@@ -214,7 +218,9 @@ NewMapWizBB::NewMapWizBB(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Strings::text(Str::NewPagePrompt), this));
     layout->addWidget(m_browser, 1);
-    layout->addWidget(new QLabel(Strings::text(Str::PageFileNameLabel), this));
+    auto* nameLabel = new QLabel(Strings::text(Str::PageFileNameLabel), this);
+    nameLabel->setBuddy(m_name);
+    layout->addWidget(nameLabel);
     layout->addWidget(m_name);
     connect(m_browser, &FileBrowser::fileChosen, this, [this](const QString& path) {
         if (!path.isEmpty())

@@ -98,6 +98,9 @@ void CPrefsColors::buildFill() {
     row->addWidget(m_hatch);
     row->addWidget(m_fillColor, 0, Qt::AlignTop);
     row->addStretch(1);
+    // Tab goes along the row as it reads: the box, the list, the colour.
+    setTabOrder(m_fillArea, m_hatch);
+    setTabOrder(m_hatch, m_fillColor);
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(group);
     layout->addStretch(1);

@@ -1,5 +1,6 @@
 #include "app/dialogs/PrefsGeneral.h"
 
+#include "app/dialogs/PrefsDesktop.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 
@@ -34,12 +35,19 @@ CPrefsGeneral::CPrefsGeneral(const Settings& source, QWidget* parent) : PrefPage
     m_recoveryInterval->setSuffix(Strings::text(Str::PrefsRecoverySeconds));
     auto* interval = new QHBoxLayout;
     interval->setContentsMargins(indent, 0, 0, 0);
-    interval->addWidget(new QLabel(Strings::text(Str::PrefsRecoveryInterval), this));
+    auto* intervalLabel = new QLabel(Strings::text(Str::PrefsRecoveryInterval), this);
+    intervalLabel->setBuddy(m_recoveryInterval);
+    interval->addWidget(intervalLabel);
     interval->addWidget(m_recoveryInterval);
     interval->addStretch(1);
     layout->addWidget(m_saveRecoveryCopies);
     layout->addLayout(interval);
     connect(m_saveRecoveryCopies, &QCheckBox::toggled, m_recoveryInterval, &QWidget::setEnabled);
+    // The editor's language and look, under the editing choices.
+    m_desktop = new PrefsDesktop(this);
+    m_desktop->setObjectName(QStringLiteral("desktop"));
+    layout->addSpacing(style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing));
+    layout->addWidget(m_desktop);
     layout->addStretch(1);
     connect(m_showHandles, &QCheckBox::toggled, this, &CPrefsGeneral::updateEnabled);
     connect(m_maximizeOnOpen, &QCheckBox::toggled, this, &CPrefsGeneral::updateEnabled);
@@ -62,6 +70,7 @@ void CPrefsGeneral::load(const Settings& in) {
     m_saveRecoveryCopies->setChecked(in.saveRecoveryCopies);
     m_recoveryInterval->setValue(in.recoveryInterval);
     m_recoveryInterval->setEnabled(in.saveRecoveryCopies);
+    m_desktop->load();
     updateEnabled();
 }
 
@@ -75,6 +84,9 @@ void CPrefsGeneral::store(Settings& out) {
     out.zoomToFit = m_zoomToFit->isChecked();
     out.saveRecoveryCopies = m_saveRecoveryCopies->isChecked();
     out.recoveryInterval = m_recoveryInterval->value();
+    // Language and Appearance are not part of Settings: they are read
+    // before the first window, straight from the store.
+    m_desktop->store();
 }
 
 void CPrefsGeneral::updateEnabled() {

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/PrefPage.h"
 
+class PrefsDesktop;
 class QCheckBox;
 class QSpinBox;
 
@@ -10,7 +11,8 @@ class QSpinBox;
 // "MaximizeOnOpen" and "ZoomToFit". Double-sized handles can be chosen only
 // while handles show, zoom to fit only while map windows open maximized;
 // a disabled box keeps its value. Below them "Save recovery copies" with
-// the longest time between two copies, 10 to 600 seconds.
+// the longest time between two copies, 10 to 600 seconds, and last the
+// editor's Language (used from the next start) and Appearance (at once).
 class CPrefsGeneral : public PrefPage {
     Q_OBJECT
 public:
@@ -34,4 +36,5 @@ private:
     QCheckBox* m_zoomToFit;
     QCheckBox* m_saveRecoveryCopies;
     QSpinBox* m_recoveryInterval;
+    PrefsDesktop* m_desktop;
 };

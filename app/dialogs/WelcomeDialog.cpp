@@ -8,8 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-WelcomeDialog::WelcomeDialog(AppDialogs::WelcomeChoice preset, QWidget* parent)
-    : QDialog(parent), m_neverShow(new QCheckBox(Strings::text(Str::WelcomeNeverShow), this)) {
+WelcomeDialog::WelcomeDialog(AppDialogs::WelcomeChoice preset, QWidget* parent) : QDialog(parent) {
     setWindowTitle(Strings::text(Str::WelcomeTitle));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Strings::text(Str::WelcomeQuestion), this));
@@ -21,6 +20,8 @@ WelcomeDialog::WelcomeDialog(AppDialogs::WelcomeChoice preset, QWidget* parent)
         layout->addWidget(m_choices[i]);
     }
     m_choices[qBound(0, int(preset), 2)]->setChecked(true);
+    // Made after the choices: Tab follows the order widgets are made in.
+    m_neverShow = new QCheckBox(Strings::text(Str::WelcomeNeverShow), this);
     m_neverShow->setObjectName(QStringLiteral("neverShow"));
     layout->addSpacing(8);
     layout->addWidget(m_neverShow);

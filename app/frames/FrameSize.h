@@ -11,3 +11,12 @@ inline QSize firstFrameSize(QSize room) {
     const QSize least = QSize(960, 640).boundedTo(room);
     return share.expandedTo(least);
 }
+
+// The size the frame opens at: the one it was left at (in the same
+// device-independent pixels), kept within the room and large enough to
+// use, else the first size.
+inline QSize openingFrameSize(QSize room, QSize remembered) {
+    if (remembered.width() <= 0 || remembered.height() <= 0)
+        return firstFrameSize(room);
+    return remembered.expandedTo(QSize(320, 240)).boundedTo(room);
+}

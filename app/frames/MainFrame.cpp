@@ -44,11 +44,17 @@ MainFrame::MainFrame(ActionTable& actions, AppDialogs& dialogs, MenuBuilder::Sou
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(QIcon(ActionTable::toolbarPicture(0)));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // QScreen and QWidget both count device-independent pixels, so the
+        // frame takes the same share of the screen at any scale factor.
         const QRect room = screen->availableGeometry();
-        QRect frame(QPoint(), firstFrameSize(room.size()));
+        const QSize remembered(Settings::readInt(Str::KeyFrameWidth, 0),
+                               Settings::readInt(Str::KeyFrameHeight, 0));
+        QRect frame(QPoint(), openingFrameSize(room.size(), remembered));
         frame.moveCenter(room.center());
         resize(frame.size());
         move(frame.topLeft());
+        if (Settings::readInt(Str::KeyFrameMaximized, 0) != 0)
+            setWindowState(windowState() | Qt::WindowMaximized);
     }
     setCentralWidget(m_mdi);
     setStatusBar(m_status);
@@ -222,9 +228,22 @@ void MainFrame::dropEvent(QDropEvent* event) {
     QTimer::singleShot(0, this, [this, files] { emit filesDropped(files); });
 }
 
+// Kept in device-independent pixels, as the frame is sized, so that a
+// size left at one scale factor opens as the same share of the screen.
+void MainFrame::rememberSize() const {
+    const bool maximized = isMaximized() || isFullScreen();
+    const QRect normal = normalGeometry();
+    const QSize size = maximized && normal.isValid() ? normal.size() : this->size();
+    Settings::writeInt(Str::KeyFrameWidth, size.width());
+    Settings::writeInt(Str::KeyFrameHeight, size.height());
+    Settings::writeInt(Str::KeyFrameMaximized, maximized ? 1 : 0);
+}
+
 void MainFrame::closeEvent(QCloseEvent* event) {
-    if (closeAllChildren())
-        QMainWindow::closeEvent(event);
-    else
+    if (!closeAllChildren()) {
         event->ignore();
+        return;
+    }
+    rememberSize();
+    QMainWindow::closeEvent(event);
 }

@@ -67,6 +67,8 @@ protected:
 
 private:
     void childActivated(QMdiSubWindow* window);
+    // Stores the frame's size and whether it is maximized for the next start.
+    void rememberSize() const;
     void childrenChanged();
     void updateTitle();
     void editGridSettings();

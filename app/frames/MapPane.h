@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 #include <functional>
 
@@ -25,6 +26,10 @@ public:
     virtual void selectArea(int /*index*/) {}
     // Selects area index and scrolls it into sight (Check Map).
     virtual void revealArea(int index) { selectArea(index); }
+    // Where area index shows on the screen, or for -1 the part of the
+    // picture in sight; empty when it is out of sight. Tool windows keep
+    // off it.
+    virtual QRect screenRect(int /*index*/) const { return {}; }
     // listener hears every change of the selection, whoever made it.
     virtual void setSelectionListener(std::function<void(int index)> /*listener*/) {}
     // Ends the flyby (the area under the mouse), as the area list asks

@@ -1,5 +1,6 @@
 #include "app/frames/MapViewPane.h"
 
+#include "document/ImageMapDoc.h"
 #include "view/ImageMapView.h"
 #include "view/StatusPanes.h"
 
@@ -33,6 +34,25 @@ void MapViewPane::selectArea(int index) {
 void MapViewPane::revealArea(int index) {
     if (m_view)
         m_view->revealArea(index);
+}
+
+QRect MapViewPane::screenRect(int index) const {
+    if (!m_view || !m_view->isVisible())
+        return {};
+    const CImageMapDoc* doc = m_view->document();
+    PixelRect box = doc->imageBounds();
+    if (index >= 0) {
+        const MapArea* area = doc->area(index);
+        if (!area)
+            return {};
+        box = area->imageRect();
+    }
+    const QRect window(m_view->imageToWindow({box.left, box.top}),
+                       m_view->imageToWindow({box.right, box.bottom}) - QPoint(1, 1));
+    const QRect shown = window.intersected(m_view->viewport()->rect());
+    if (shown.isEmpty())
+        return {};
+    return shown.translated(m_view->viewport()->mapToGlobal(QPoint()));
 }
 
 void MapViewPane::setSelectionListener(std::function<void(int index)> listener) {

@@ -25,6 +25,7 @@ public:
     int selectedArea() const override;
     void selectArea(int index) override;
     void revealArea(int index) override;
+    QRect screenRect(int index) const override;
     void setSelectionListener(std::function<void(int index)> listener) override;
     void endFlyby() override;
     void setCommandPoster(std::function<void(int id)> poster) override;

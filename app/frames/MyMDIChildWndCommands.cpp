@@ -8,6 +8,9 @@
 #include "model/Strings.h"
 #include "view/CheckMapDialog.h"
 #include "view/TestMapWindow.h"
+#include "view/WindowPlacement.h"
+
+#include <QScreen>
 
 bool MyMDIChildWnd::onCommand(int id) {
     if (toolCommand(id))
@@ -82,7 +85,21 @@ void MyMDIChildWnd::checkMap() {
     }
     auto* dialog = new CheckMapDialog(found, window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &CheckMapDialog::areaChosen, this,
-            [this](int index) { m_pane->revealArea(index); });
+    // The list opens beside the picture, and steps aside when the area a
+    // finding selects shows under it.
+    const auto keepOff = [dialog](const QRect& avoid, bool always) {
+        const QRect frame = dialog->frameGeometry();
+        if (avoid.isEmpty() || (!always && !frame.intersects(avoid)))
+            return;
+        const QScreen* screen = dialog->screen();
+        const QRect room =
+            screen ? screen->availableGeometry() : QRect(frame.topLeft(), frame.size());
+        dialog->move(WindowPlacement::beside(frame.size(), avoid, room));
+    };
+    connect(dialog, &CheckMapDialog::areaChosen, this, [this, keepOff](int index) {
+        m_pane->revealArea(index);
+        keepOff(m_pane->screenRect(index), false);
+    });
     dialog->open();
+    keepOff(m_pane->screenRect(-1), true);
 }

@@ -150,6 +150,11 @@ Andernfalls lassen sich diese Bereiche nur schwer erreichen.</translation>
         <extracomment>checks.def GuideBounds</extracomment>
         <translation>%d,%d bis %d,%d (%d Bereiche)</translation>
     </message>
+    <message id="8154">
+        <source>%d,%d to %d,%d (%d area)</source>
+        <extracomment>checks.def GuideBoundsOne</extracomment>
+        <translation>%d,%d bis %d,%d (%d Bereich)</translation>
+    </message>
     <message id="32832">
         <source>List the areas that visitors with screen readers, small screens or broken links would stumble over
 Check Map</source>
@@ -360,7 +365,7 @@ Map prüfen</translation>
     <message id="8539">
         <source>&amp;Scale the map with the picture</source>
         <extracomment>view.def MapScalesWithPicture</extracomment>
-        <translation>Map mit dem Bild &amp;skalieren</translation>
+        <translation>Map mit dem Bild s&amp;kalieren</translation>
     </message>
     <message id="7055">
         <source>Drag to opposite corner; release button to end</source>
@@ -1239,9 +1244,9 @@ Vorhandene Datei ersetzen?</translation>
         <translation>&amp;Ausgeblendet</translation>
     </message>
     <message id="8404">
-        <source>&amp;Lines</source>
+        <source>L&amp;ines</source>
         <extracomment>app.def GridLines</extracomment>
-        <translation>&amp;Linien</translation>
+        <translation>L&amp;inien</translation>
     </message>
     <message id="8405">
         <source>&amp;Crosses</source>
@@ -1361,7 +1366,7 @@ Vorhandene Datei ersetzen?</translation>
     <message id="8644">
         <source>Number &amp;down:</source>
         <extracomment>guides.def GuidesDownLabel</extracomment>
-        <translation>Anzahl unter&amp;einander:</translation>
+        <translation>Anzahl unterei&amp;nander:</translation>
     </message>
     <message id="8645">
         <source>&amp;Width of each guide:</source>
@@ -1745,9 +1750,9 @@ Wiederherstellen</translation>
         <translation>... einer &amp;vorhandenen HTML-Datei</translation>
     </message>
     <message id="8710">
-        <source>... a brand-&amp;new HTML file</source>
+        <source>... a brand-new &amp;HTML file</source>
         <extracomment>newmap.def WizChoiceNew</extracomment>
-        <translation>... einer &amp;neuen HTML-Datei</translation>
+        <translation>... einer neuen &amp;HTML-Datei</translation>
     </message>
     <message id="8711">
         <source>Currently selected HTML file has %s existing map%s and %s existing image%s.</source>
@@ -1896,6 +1901,16 @@ Diese Datei verwenden?</translation>
         <source>Choose the image the map is for, or the map it replaces.</source>
         <extracomment>newmap.def PlacementPrompt</extracomment>
         <translation>Wählen Sie das Bild, zu dem die Map gehört, oder die Map, die sie ersetzt.</translation>
+    </message>
+    <message id="8741">
+        <source>Folders</source>
+        <extracomment>newmap.def BrowserFolders</extracomment>
+        <translation>Ordner</translation>
+    </message>
+    <message id="8742">
+        <source>Files</source>
+        <extracomment>newmap.def BrowserFiles</extracomment>
+        <translation>Dateien</translation>
     </message>
     <message id="8780">
         <source>Image Wizard</source>
@@ -2077,6 +2092,11 @@ Diese Datei verwenden?</translation>
         <extracomment>imagewiz.def ImgWizFormatGroup</extracomment>
         <translation>Format:</translation>
     </message>
+    <message id="8820">
+        <source>Button captions</source>
+        <extracomment>imagewiz.def ImgWizCaptionGrid</extracomment>
+        <translation>Beschriftungen der Schaltflächen</translation>
+    </message>
     <message id="9003">
         <source>Zoom to &amp;Fit</source>
         <extracomment>zoom.def ItemZoomToFit</extracomment>
@@ -2168,7 +2188,7 @@ Zoom 16:1</translation>
         <translation>Eine neue Sprache gilt ab dem nächsten Start von Tessary.</translation>
     </message>
     <message id="9603">
-        <source>Appea&amp;rance:</source>
+        <source>Appeara&amp;nce:</source>
         <extracomment>lang.def PrefsAppearance</extracomment>
         <translation>Erschei&amp;nungsbild:</translation>
     </message>

@@ -150,6 +150,11 @@ Si no lo hace, le costará llegar a esas áreas.</translation>
         <extracomment>checks.def GuideBounds</extracomment>
         <translation>%d,%d a %d,%d (%d áreas)</translation>
     </message>
+    <message id="8154">
+        <source>%d,%d to %d,%d (%d area)</source>
+        <extracomment>checks.def GuideBoundsOne</extracomment>
+        <translation>%d,%d a %d,%d (%d área)</translation>
+    </message>
     <message id="32832">
         <source>List the areas that visitors with screen readers, small screens or broken links would stumble over
 Check Map</source>
@@ -1239,7 +1244,7 @@ Este archivo ya existe.
         <translation>&amp;Oculta</translation>
     </message>
     <message id="8404">
-        <source>&amp;Lines</source>
+        <source>L&amp;ines</source>
         <extracomment>app.def GridLines</extracomment>
         <translation>&amp;Líneas</translation>
     </message>
@@ -1361,7 +1366,7 @@ Este archivo ya existe.
     <message id="8644">
         <source>Number &amp;down:</source>
         <extracomment>guides.def GuidesDownLabel</extracomment>
-        <translation>Número a lo al&amp;to:</translation>
+        <translation>Número a lo a&amp;lto:</translation>
     </message>
     <message id="8645">
         <source>&amp;Width of each guide:</source>
@@ -1745,9 +1750,9 @@ Rehacer</translation>
         <translation>... un archivo HTML &amp;existente</translation>
     </message>
     <message id="8710">
-        <source>... a brand-&amp;new HTML file</source>
+        <source>... a brand-new &amp;HTML file</source>
         <extracomment>newmap.def WizChoiceNew</extracomment>
-        <translation>... un archivo HTML &amp;nuevo</translation>
+        <translation>... un archivo &amp;HTML nuevo</translation>
     </message>
     <message id="8711">
         <source>Currently selected HTML file has %s existing map%s and %s existing image%s.</source>
@@ -1896,6 +1901,16 @@ Este archivo ya existe. El mapa nuevo se añadirá a él y se conservará el res
         <source>Choose the image the map is for, or the map it replaces.</source>
         <extracomment>newmap.def PlacementPrompt</extracomment>
         <translation>Elija la imagen a la que corresponde el mapa, o el mapa que sustituye.</translation>
+    </message>
+    <message id="8741">
+        <source>Folders</source>
+        <extracomment>newmap.def BrowserFolders</extracomment>
+        <translation>Carpetas</translation>
+    </message>
+    <message id="8742">
+        <source>Files</source>
+        <extracomment>newmap.def BrowserFiles</extracomment>
+        <translation>Archivos</translation>
     </message>
     <message id="8780">
         <source>Image Wizard</source>
@@ -2077,6 +2092,11 @@ Este archivo ya existe. El mapa nuevo se añadirá a él y se conservará el res
         <extracomment>imagewiz.def ImgWizFormatGroup</extracomment>
         <translation>Formato:</translation>
     </message>
+    <message id="8820">
+        <source>Button captions</source>
+        <extracomment>imagewiz.def ImgWizCaptionGrid</extracomment>
+        <translation>Rótulos de los botones</translation>
+    </message>
     <message id="9003">
         <source>Zoom to &amp;Fit</source>
         <extracomment>zoom.def ItemZoomToFit</extracomment>
@@ -2168,7 +2188,7 @@ Zoom 16:1</translation>
         <translation>El idioma nuevo se usará la próxima vez que inicie Tessary.</translation>
     </message>
     <message id="9603">
-        <source>Appea&amp;rance:</source>
+        <source>Appeara&amp;nce:</source>
         <extracomment>lang.def PrefsAppearance</extracomment>
         <translation>Apa&amp;riencia:</translation>
     </message>

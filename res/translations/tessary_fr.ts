@@ -150,6 +150,11 @@ Sinon, ces zones seront difficiles à atteindre.</translation>
         <extracomment>checks.def GuideBounds</extracomment>
         <translation>%d,%d à %d,%d (%d zones)</translation>
     </message>
+    <message id="8154">
+        <source>%d,%d to %d,%d (%d area)</source>
+        <extracomment>checks.def GuideBoundsOne</extracomment>
+        <translation>%d,%d à %d,%d (%d zone)</translation>
+    </message>
     <message id="32832">
         <source>List the areas that visitors with screen readers, small screens or broken links would stumble over
 Check Map</source>
@@ -1239,9 +1244,9 @@ Remplacer le fichier existant ?</translation>
         <translation>&amp;Masquée</translation>
     </message>
     <message id="8404">
-        <source>&amp;Lines</source>
+        <source>L&amp;ines</source>
         <extracomment>app.def GridLines</extracomment>
-        <translation>&amp;Lignes</translation>
+        <translation>L&amp;ignes</translation>
     </message>
     <message id="8405">
         <source>&amp;Crosses</source>
@@ -1261,12 +1266,12 @@ Remplacer le fichier existant ?</translation>
     <message id="8408">
         <source>H&amp;eight:</source>
         <extracomment>app.def GridHeight</extracomment>
-        <translation>&amp;Hauteur :</translation>
+        <translation>Hau&amp;teur :</translation>
     </message>
     <message id="8409">
         <source>Offset from &amp;left:</source>
         <extracomment>app.def GridOffsetLeft</extracomment>
-        <translation>Décalage depuis la &amp;gauche :</translation>
+        <translation>Décalage depuis la g&amp;auche :</translation>
     </message>
     <message id="8410">
         <source>Offset from &amp;top:</source>
@@ -1391,7 +1396,7 @@ Remplacer le fichier existant ?</translation>
     <message id="8650">
         <source>&amp;Top start:</source>
         <extracomment>guides.def GuidesTopStartLabel</extracomment>
-        <translation>Départ en ha&amp;ut :</translation>
+        <translation>Dép&amp;art en haut :</translation>
     </message>
     <message id="8651">
         <source>Base &amp;URL (%d numbers the guides):</source>
@@ -1505,7 +1510,7 @@ Cela montre seulement ce que verrait un visiteur. Pour fonctionner chez les visi
     <message id="8475">
         <source>Use &amp;double-sized grab handles</source>
         <extracomment>prefs.def PrefsGrabSize</extracomment>
-        <translation>Poignées de taille &amp;double</translation>
+        <translation>Poignées de taille dou&amp;ble</translation>
     </message>
     <message id="8476">
         <source>Maximize map window when opening</source>
@@ -1745,9 +1750,9 @@ Rétablir</translation>
         <translation>... un fichier HTML &amp;existant</translation>
     </message>
     <message id="8710">
-        <source>... a brand-&amp;new HTML file</source>
+        <source>... a brand-new &amp;HTML file</source>
         <extracomment>newmap.def WizChoiceNew</extracomment>
-        <translation>... un &amp;nouveau fichier HTML</translation>
+        <translation>... un nouveau fichier &amp;HTML</translation>
     </message>
     <message id="8711">
         <source>Currently selected HTML file has %s existing map%s and %s existing image%s.</source>
@@ -1896,6 +1901,16 @@ Utiliser ce fichier ?</translation>
         <source>Choose the image the map is for, or the map it replaces.</source>
         <extracomment>newmap.def PlacementPrompt</extracomment>
         <translation>Choisissez l’image à laquelle la carte est destinée, ou la carte qu’elle remplace.</translation>
+    </message>
+    <message id="8741">
+        <source>Folders</source>
+        <extracomment>newmap.def BrowserFolders</extracomment>
+        <translation>Dossiers</translation>
+    </message>
+    <message id="8742">
+        <source>Files</source>
+        <extracomment>newmap.def BrowserFiles</extracomment>
+        <translation>Fichiers</translation>
     </message>
     <message id="8780">
         <source>Image Wizard</source>
@@ -2077,6 +2092,11 @@ Utiliser ce fichier ?</translation>
         <extracomment>imagewiz.def ImgWizFormatGroup</extracomment>
         <translation>Format :</translation>
     </message>
+    <message id="8820">
+        <source>Button captions</source>
+        <extracomment>imagewiz.def ImgWizCaptionGrid</extracomment>
+        <translation>Légendes des boutons</translation>
+    </message>
     <message id="9003">
         <source>Zoom to &amp;Fit</source>
         <extracomment>zoom.def ItemZoomToFit</extracomment>
@@ -2168,7 +2188,7 @@ Zoom 16:1</translation>
         <translation>Une nouvelle langue s’applique au prochain lancement de Tessary.</translation>
     </message>
     <message id="9603">
-        <source>Appea&amp;rance:</source>
+        <source>Appeara&amp;nce:</source>
         <extracomment>lang.def PrefsAppearance</extracomment>
         <translation>Appa&amp;rence :</translation>
     </message>

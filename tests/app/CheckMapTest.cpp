@@ -6,6 +6,7 @@
 #include "app/frames/MapViewPane.h"
 #include "view/CheckMapDialog.h"
 #include "view/ImageMapView.h"
+#include "view/WindowPlacement.h"
 
 #include <QTest>
 #include <QTreeWidget>
@@ -71,6 +72,16 @@ TEST_F(CheckMapTest, AFindingDoubleClickedSelectsItsAreaInTheView) {
     doubleClick(list, badge);
     EXPECT_EQ(view().selected(), 2);
     EXPECT_TRUE(view().viewport()->rect().contains(badgeShown()));
+    // The list never hides the area it selects: moved over it, it steps
+    // aside on the next choice.
+    const auto badgeOnScreen = [&] {
+        return badgeShown().translated(view().viewport()->mapToGlobal(QPoint()));
+    };
+    EXPECT_FALSE(dialog->frameGeometry().intersects(badgeOnScreen()));
+    dialog->move(badgeOnScreen().topLeft() - QPoint(20, 20));
+    ASSERT_TRUE(dialog->frameGeometry().intersects(badgeOnScreen()));
+    doubleClick(list, badge);
+    EXPECT_FALSE(dialog->frameGeometry().intersects(badgeOnScreen()));
 
     // The map's own finding has no area: the selection stays.
     doubleClick(list, list.topLevelItem(0));
@@ -91,4 +102,35 @@ TEST_F(CheckMapTest, AFindingDoubleClickedSelectsItsAreaInTheView) {
     ASSERT_TRUE(dispatch(C::CheckMap));
     EXPECT_FALSE(frame().findChild<CheckMapDialog*>());
     EXPECT_TRUE(m_prompter.texts().contains("Check Map found nothing to report."));
+}
+
+// A tool window goes beside what it keeps in sight: right, else left, below
+// or above, inside the screen's room, else where it covers the least.
+TEST(WindowPlacementTest, BesideTheRectangleItKeepsInSight) {
+    const QRect room(0, 0, 1600, 1000);
+    const QSize size(400, 300);
+    const auto at = [&](const QRect& avoid) {
+        return QRect(WindowPlacement::beside(size, avoid, room), size);
+    };
+    EXPECT_EQ(at({100, 100, 500, 400}).topLeft(), QPoint(608, 100));  // right
+    EXPECT_EQ(at({1000, 100, 500, 400}).topLeft(), QPoint(592, 100)); // left
+    EXPECT_EQ(at({100, 100, 1400, 400}).topLeft(), QPoint(100, 508)); // below
+    EXPECT_EQ(at({100, 500, 1400, 400}).topLeft(), QPoint(100, 192)); // above
+    // No side has room: the least covered place, still on the screen.
+    const QRect full(50, 50, 1500, 900);
+    const QRect placed = at(full);
+    EXPECT_TRUE(room.contains(placed));
+    EXPECT_EQ(WindowPlacement::covered(placed, full), qint64(400) * 250);
+    // Every place lies in the room and, where a side has room, clear of it.
+    for (int trial = 0; trial < 200; ++trial) {
+        const int x = (trial * 137) % 1500, y = (trial * 71) % 900;
+        const QRect avoid(x, y, 20 + (trial * 53) % 700, 20 + (trial * 29) % 500);
+        const QRect frame = at(avoid);
+        EXPECT_TRUE(room.contains(frame)) << trial;
+        const bool sideRoom = avoid.left() >= 408 || room.right() - avoid.right() >= 408 ||
+                              avoid.top() >= 308 || room.bottom() - avoid.bottom() >= 308;
+        if (sideRoom) {
+            EXPECT_FALSE(frame.intersects(avoid)) << trial;
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 
 #include "app/dialogs/PrefsColors.h"
+#include "app/dialogs/PrefsDesktop.h"
 #include "app/dialogs/PrefsGeneral.h"
 #include "app/dialogs/PrefsGuru.h"
 #include "app/dialogs/PrefsProps.h"
@@ -18,6 +19,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -211,6 +214,58 @@ TEST_F(PreferencesTest, OkRepaintsEveryOpenMapWithTheNewColoursAndClearsTheList)
     QSettings ini(iniPath(), QSettings::IniFormat);
     EXPECT_EQ(ini.value("Settings/Default Color").toUInt(), 0x00ff00u);
     EXPECT_FALSE(ini.contains("Recent File List/File1"));
+}
+
+// Language and Appearance sit on the General page: the language under its
+// own name, a note that it applies at the next start, both stored on OK
+// only and shown again as stored.
+TEST_F(PreferencesTest, GeneralPageChoosesTheLanguageAndAppearance) {
+    const Settings source = unusual();
+    {
+        CPrefsProps sheet(source, 0);
+        sheet.show();
+        auto* language = part<QComboBox>(sheet, "language");
+        auto* appearance = part<QComboBox>(sheet, "appearance");
+        ASSERT_TRUE(language && appearance);
+        EXPECT_TRUE(language->isVisible());
+        QStringList names;
+        for (int i = 0; i < language->count(); ++i)
+            names << language->itemText(i);
+        EXPECT_EQ(names,
+                  QStringList({"System default", "English", "Deutsch", "Français", "Español"}));
+        EXPECT_EQ(language->currentIndex(), 0);
+        EXPECT_EQ(appearance->count(), 3);
+        EXPECT_EQ(appearance->currentText(), "System");
+        bool noted = false;
+        for (QLabel* label : sheet.findChildren<QLabel*>())
+            noted |= label->isVisible() && label->text().contains("next start");
+        EXPECT_TRUE(noted);
+        // Chosen with the keyboard, as a user without a mouse would.
+        language->setFocus();
+        QTest::keyClick(language, Qt::Key_Down);
+        QTest::keyClick(language, Qt::Key_Down);
+        EXPECT_EQ(language->currentText(), "Deutsch");
+        appearance->setCurrentIndex(2);
+        sheet.reject(); // Cancel stores nothing
+    }
+    EXPECT_EQ(PrefsDesktop::language(), QString());
+    EXPECT_EQ(PrefsDesktop::appearance(), 0);
+    {
+        CPrefsProps sheet(source, 0);
+        sheet.show();
+        part<QComboBox>(sheet, "language")->setCurrentIndex(4);
+        part<QComboBox>(sheet, "appearance")->setCurrentIndex(2);
+        sheet.accept();
+        EXPECT_EQ(edited(sheet.result()), edited(source));
+    }
+    EXPECT_EQ(PrefsDesktop::language(), "es");
+    EXPECT_EQ(PrefsDesktop::appearance(), 2);
+    CPrefsProps sheet(source, 0);
+    sheet.show();
+    EXPECT_EQ(part<QComboBox>(sheet, "language")->currentText(), "Español");
+    EXPECT_EQ(part<QComboBox>(sheet, "appearance")->currentText(), "Dark");
+    sheet.accept();
+    EXPECT_EQ(PrefsDesktop::language(), "es");
 }
 
 TEST(PrefsColorsTest, HatchItemsAreDrawnInTheFillColourOrInvertedWhenSelected) {

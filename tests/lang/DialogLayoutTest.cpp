@@ -21,16 +21,23 @@
 #include "view/TestMapIntroDialog.h"
 #include "wizards/ImageColorsDialog.h"
 #include "wizards/ImageSpacingDialog.h"
+#include "wizards/ImageWizard.h"
+#include "wizards/NewMapWizard.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFont>
+#include <QHash>
 #include <QLabel>
 #include <QTabWidget>
+#include <QWizard>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -80,6 +87,39 @@ std::vector<Named> dialogs() {
          [] { return std::make_unique<ImageColorsDialog>(0x000000, 0x808080, 0xffffff); }},
         {"ImageSpacing", [] { return std::make_unique<ImageSpacingDialog>(); }},
     };
+    // Every page of both wizards, each made the start page with what the
+    // pages before it would have settled: a page with one picture.
+    static const QString folder = QStringLiteral(TESSARY_BINARY_DIR "/tests/lang/wizard");
+    static const QString page = folder + QStringLiteral("/page.htm");
+    if (!QFile::exists(page)) {
+        QDir().mkpath(folder);
+        QFile::copy(QStringLiteral(TESSARY_SOURCE_DIR "/res/samples/sample.png"),
+                    folder + QStringLiteral("/sample.png"));
+        QFile html(page);
+        if (html.open(QIODevice::WriteOnly))
+            html.write("<html><body><img src=\"sample.png\"></body></html>\n");
+    }
+    for (int id : {NewMapWizard::AA, NewMapWizard::AB, NewMapWizard::AC, NewMapWizard::AD,
+                   NewMapWizard::BB, NewMapWizard::BC, NewMapWizard::BD}) {
+        all.push_back({"NewMapWizard", [id] {
+                           DocumentDialogs::NewMap start;
+                           start.mapPath = page;
+                           start.imagePath = folder + QStringLiteral("/sample.png");
+                           start.title = "nav";
+                           auto wizard = std::make_unique<NewMapWizard>(start, nullptr);
+                           wizard->setStartId(id);
+                           return std::unique_ptr<QDialog>(std::move(wizard));
+                       }});
+    }
+    for (int id : {ImageWizard::StylePage, ImageWizard::BarPage, ImageWizard::MenuPage,
+                   ImageWizard::GridPage, ImageWizard::SavePage}) {
+        all.push_back({"ImageWizard", [id] {
+                           auto wizard = std::make_unique<ImageWizard>();
+                           wizard->setStyleIndex(1);
+                           wizard->setStartId(id);
+                           return std::unique_ptr<QDialog>(std::move(wizard));
+                       }});
+    }
     for (int page = 0; page < 3; ++page) {
         all.push_back({"Preferences", [page] {
                            auto sheet = std::make_unique<CPrefsProps>(settings, 2);
@@ -129,6 +169,30 @@ protected:
         }
     }
 
+    // No two visible controls of the dialog answer to the same Alt key,
+    // for a clash only moves the focus between them.
+    static void expectMnemonicsUnique(QDialog& dialog, const std::string& where) {
+        QHash<QChar, QString> taken;
+        for (QWidget* w : dialog.findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(&dialog))
+                continue;
+            const auto* label = qobject_cast<QLabel*>(w);
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            if (!(label && label->buddy()) && !button)
+                continue;
+            QString text = label ? label->text() : button->text();
+            text.remove(QStringLiteral("&&"));
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at < 0 || at + 1 >= text.size())
+                continue;
+            const QChar key = text.at(at + 1).toLower();
+            EXPECT_FALSE(taken.contains(key))
+                << where << ": \"" << text.toStdString() << "\" and \""
+                << taken.value(key).toStdString() << "\" share Alt+" << QString(key).toStdString();
+            taken.insert(key, text);
+        }
+    }
+
     // Tab reaches every control that takes the focus in the order they are
     // read, and each has a name for assistive technology.
     static void expectKeyboardReachable(QDialog& dialog, const std::string& where) {
@@ -146,6 +210,16 @@ protected:
             if (takesFocus(w) && !w->focusProxy() && !chain.contains(w))
                 chain << w;
         }
+        // Tab goes round a ring, and Qt's wizards put their buttons into it
+        // before the pages: the ring is read from its first control in
+        // reading order, the top left one.
+        const auto at = [&](QWidget* c) { return c->mapTo(&dialog, QPoint()); };
+        const auto first =
+            std::min_element(chain.begin(), chain.end(), [&](QWidget* a, QWidget* b) {
+                return std::pair(at(a).y(), at(a).x()) < std::pair(at(b).y(), at(b).x());
+            });
+        if (first != chain.end())
+            std::rotate(chain.begin(), first, chain.end());
         // The chain reads like the dialog: never back up and to the left,
         // never left along a row (a move up and right starts a column).
         for (qsizetype i = 1; i < chain.size(); ++i) {
@@ -182,17 +256,15 @@ TEST_F(DialogLayout, NoTextIsClippedAndEveryControlIsReachableInEveryLanguage) {
     for (const QString& code : languages) {
         ASSERT_EQ(Translation::install(code), code);
         for (const Named& entry : dialogs()) {
-            const std::string where = code.toStdString() + " " + entry.name;
+            std::string where = code.toStdString() + " " + entry.name;
             std::unique_ptr<QDialog> dialog = entry.make();
             dialog->show();
             QApplication::processEvents();
+            if (auto* wizard = qobject_cast<QWizard*>(dialog.get()))
+                where += " " + std::to_string(wizard->currentId());
             expectNothingClipped(*dialog, where);
-            // Known and open: the Tab order of the Welcome dialog and of the
-            // Colors page, and the Map Settings edits inside their note rows
-            // (no accessible name).
-            const std::string name = entry.name;
-            if (name != "Welcome" && name != "MapSettings" && name != "Preferences")
-                expectKeyboardReachable(*dialog, where);
+            expectKeyboardReachable(*dialog, where);
+            expectMnemonicsUnique(*dialog, where);
             dialog->hide();
         }
     }

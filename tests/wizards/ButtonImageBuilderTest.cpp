@@ -61,6 +61,20 @@ TEST_F(ButtonBuilderTest, LayoutGrowsButtonsToTheLargestCaptionAndCentresEveryCa
         EXPECT_LE(std::abs(button.center().x() - text.center().x()), 1);
         EXPECT_LE(std::abs(button.center().y() - text.center().y()), 1);
     }
+    // The grown button keeps the room above and below its caption that a
+    // one-line caption has, so that the lines stay off the button's edge;
+    // two lines typed on two lines keep it too.
+    const int oneLineRoom = bar.textBox(0, 0).top() - bar.buttonBox(0, 0).top();
+    ASSERT_GT(oneLineRoom, 4);
+    const QRect button = wrapped.buttonBox(1, 0);
+    const QRect text = wrapped.textBox(1, 0);
+    EXPECT_GE(text.top() - button.top(), oneLineRoom - 1);
+    EXPECT_GE(button.bottom() - text.bottom(), oneLineRoom - 1);
+    ButtonImageBuilder typed = filled({"Our\nProducts", "Home"});
+    ASSERT_TRUE(typed.build());
+    EXPECT_GT(typed.buttonSize().height(), 32);
+    EXPECT_GE(typed.textBox(0, 0).top() - typed.buttonBox(0, 0).top(), oneLineRoom - 1);
+    EXPECT_GE(typed.textBox(1, 0).top() - typed.buttonBox(1, 0).top(), oneLineRoom - 1);
     // A pattern larger than 96 x 32 sets the button size.
     ButtonImageBuilder big = filled({"A", "B"}, {120, 50}, 0);
     ASSERT_TRUE(big.build());

@@ -10,6 +10,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempFiles.h"
 
+#include <QColor>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,6 +49,17 @@ TEST(LayoutValuesTest, CountsClampAndCaptionsBeyondThemAreKept) {
     grid.setColumnsText("4");
     EXPECT_EQ(grid.picture("lib", "s").captions[0], QStringList({"Home", "", "", "Shop"}));
     EXPECT_EQ(LayoutValues(LayoutValues::ProductMenu).picture("", "").captions.size(), 4);
+
+    // The colours a new picture starts with are calm: white around the
+    // buttons, white captions outlined in black, never a bright colour.
+    for (auto kind :
+         {LayoutValues::NavigationBar, LayoutValues::ProductMenu, LayoutValues::CustomGrid}) {
+        const ButtonPicture p = LayoutValues(kind).picture("lib", "s");
+        for (quint32 ref : {p.fillerColor, p.textColor, p.outlineColor})
+            EXPECT_LT(QColor::fromRgb(ref & 0xff, (ref >> 8) & 0xff, ref >> 16).hsvSaturation(), 40)
+                << kind << " " << std::hex << ref;
+        EXPECT_EQ(p.fillerColor, 0x00FFFFFFu);
+    }
 }
 
 TEST(ImageSaveValuesTest, NameAndFormatFollowEachOtherByTheExtensionTable) {

@@ -16,10 +16,15 @@
 #include "wizards/NewMapWizard.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -160,4 +165,40 @@ TEST_F(WizardFolders, ImageWizardFailureGoesWhenTheFolderChanges) {
     EXPECT_FALSE(failure->isHidden());
     save->browser()->openAt(path("other"));
     EXPECT_TRUE(failure->isHidden());
+}
+
+// The tree shows the folder it opened at, however far down the tree it
+// lies and however late the folders above it finish loading.
+TEST_F(WizardFolders, FolderTreeScrollsToTheChosenFolder) {
+    for (int i = 0; i < 80; ++i)
+        QDir().mkpath(path(QStringLiteral("many/d%1").arg(i, 2, 10, QLatin1Char('0'))));
+    const QString target = path("many/d79/inner");
+    QDir().mkpath(target);
+    FileBrowser browser;
+    browser.resize(400, 160);
+    ASSERT_TRUE(browser.openAt(target));
+    browser.show();
+    QTreeView* tree = browser.tree();
+    const auto shown = [&] {
+        const QModelIndex index = tree->currentIndex();
+        return index.isValid() && tree->viewport()->rect().contains(tree->visualRect(index));
+    };
+    // Loading the folders takes a while; it has settled once nothing moves.
+    QElapsedTimer clock;
+    clock.start();
+    int steady = 0;
+    while (clock.elapsed() < 10000 && steady < 20) {
+        QTest::qWait(25);
+        steady = shown() ? steady + 1 : 0;
+    }
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), target);
+    // A folder chosen by the user stays where it was clicked.
+    const QModelIndex above = tree->indexAbove(tree->currentIndex());
+    ASSERT_TRUE(above.isValid());
+    const int scroll = tree->verticalScrollBar()->value();
+    tree->setCurrentIndex(above);
+    QTest::qWait(100);
+    EXPECT_EQ(tree->verticalScrollBar()->value(), scroll);
+    EXPECT_EQ(browser.folder(), path("many/d79"));
 }
