@@ -91,6 +91,14 @@ void hover(CImageMapView& view, QPoint picture) {
 }
 
 // The picture under a caption strip showing title.
+// The title as the desktop shows it: Qt's "[*]" placeholder becomes "*"
+// while the window is marked modified, and nothing otherwise.
+QString shownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace(QStringLiteral("[*]"),
+                         window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 QImage withCaption(const QPixmap& picture, const QString& title) {
     const int height = 24;
     QImage out(picture.width(), picture.height() + height, QImage::Format_RGB32);
@@ -129,7 +137,7 @@ QImage testMapShot(TessaryApp& app, QPoint at) {
         QCoreApplication::sendEvent(picture, &move);
         settle(300);
         const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-        shot = withCaption(screen.copy(window->frameGeometry()), window->windowTitle());
+        shot = withCaption(screen.copy(window->frameGeometry()), shownTitle(*window));
         window->accept();
     });
     app.router().dispatch(int(CommandId::TestMap));
@@ -196,7 +204,7 @@ int main(int argc, char** argv) {
         const QRect menuArea = QApplication::activePopupWidget()
                                    ? QApplication::activePopupWidget()->frameGeometry()
                                    : QRect();
-        picture = withCaption(screen.copy(window.united(menuArea)), frame.windowTitle());
+        picture = withCaption(screen.copy(window.united(menuArea)), shownTitle(frame));
     }
     const bool written = !picture.isNull() && picture.save(parser.positionalArguments()[1], "png");
     app.exit();
