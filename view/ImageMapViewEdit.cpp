@@ -78,14 +78,10 @@ bool CImageMapView::editCommand(CommandId id) {
     case CommandId::Copy:
         copySelected();
         break;
-    case CommandId::Cut: {
-        const int i = m_selected;
+    case CommandId::Cut:
         copySelected();
-        setSelected(-1);
-        setFlyby(-1);
-        m_doc->cutArea(i);
+        deleteSelected(true);
         break;
-    }
     case CommandId::Paste:
         paste();
         break;
@@ -129,7 +125,7 @@ bool CImageMapView::editCommandState(CommandId id, CommandState& state) {
 // Copy sets the paste position to the copied area's picture corner + 10,
 // for a paste into this map or any other.
 void CImageMapView::copySelected() {
-    const MapArea* area = m_doc->area(m_selected);
+    const MapArea* area = m_doc->area(m_selection.key());
     if (!area)
         return;
     sharedPastePosition().setFromCopy(area->imageRect(), QPoint());
@@ -183,7 +179,9 @@ int CImageMapView::contextMenuAt(QPoint window) {
     if (m_toolZoom->isArrow()) {
         const MapTool::Hit hit = currentTool().hitAt(window, Qt::NoModifier);
         if (hit.found()) {
-            setSelected(hit.index);
+            // A menu over one of several selected areas works on them all.
+            if (!m_selection.contains(hit.index))
+                setSelected(hit.index);
             return AreaMenu;
         }
     }
@@ -197,7 +195,7 @@ void CImageMapView::contextMenuEvent(QContextMenuEvent* event) {
         return;
     areaTip(-1, {});
     QPoint at(3, 3);
-    if (const AreaGeometry* g = cached(m_selected)) {
+    if (const AreaGeometry* g = cached(m_selection.key())) {
         const PixelRect r = g->windowRect();
         at = {r.left + r.width() / 2, r.top + r.height() / 2};
     }
@@ -241,12 +239,6 @@ void CImageMapView::deletePoint() {
 }
 
 // --- nudges -------------------------------------------------------------------------
-
-bool CImageMapView::nudgeSelected(QPoint d) {
-    if (!m_doc->validIndex(m_selected))
-        return false;
-    return m_doc->nudgeArea(m_selected, d.x(), d.y());
-}
 
 // --- URL drops ------------------------------------------------------------------------
 

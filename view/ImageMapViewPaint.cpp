@@ -91,6 +91,6 @@ void CImageMapView::paintAreas(QPainter& painter, const QRect& exposed) {
     for (int i = 0; i < int(m_geometry.size()); ++i) {
         const AreaGeometry& a = m_geometry[std::size_t(i)];
         if (a.extent().grown(1).toQRect().intersects(exposed))
-            areas.draw(a, drawState(i));
+            areas.draw(a, drawState(i), m_selection.contains(i) && i != m_selection.key());
     }
 }
