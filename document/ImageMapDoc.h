@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class AreaClipRecord;
@@ -266,6 +267,13 @@ public:
     // position. The new area's index, or -1 when the map is read-only or
     // full.
     int pasteArea(const AreaClipRecord& record, PastePosition& position, const GridSettings& grid);
+    // Paste of several areas (records with the picture corners they were
+    // copied from): the group keeps its shape, its box placed at the paste
+    // position as one area's would be, each area cut to the picture; one
+    // step named for the count, as many as the map has room for. The first
+    // new index and how many went in ({-1, 0} for none).
+    std::pair<int, int> pasteAreas(const std::vector<std::pair<AreaClipRecord, QPoint>>& records,
+                                   PastePosition& position, const GridSettings& grid);
     // A URL dropped on picture pixel p: the front-most area holding it (the
     // one a visitor's click reaches) takes it as its URL, and a drop with a
     // title (a bookmark) its title as the comment; plain text keeps the

@@ -5,6 +5,7 @@
 #include "ViewTestSupport.h"
 
 #include "document/ImageMapDoc.h"
+#include "model/AreaClipJson.h"
 #include "model/Settings.h"
 #include "support/FakeDocumentDialogs.h"
 #include "support/FakePictureSource.h"
@@ -13,6 +14,9 @@
 #include "view/GroupDrag.h"
 #include "view/SelectionBand.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -239,4 +243,45 @@ TEST_F(MultipleSelection, GroupNudgesStopAtTheEdgeHandlesMoveTheGroupDeleteTakes
     doc.setReadOnly(true);
     view->onUpdateCommand(int(CommandId::AlignLeft), state);
     EXPECT_FALSE(state.enabled);
+}
+
+// Copy of several areas in one map and paste into another: they come in
+// map order, keep their places relative to each other beside where they
+// were, are selected, and are one step; a reader of one area finds the
+// first.
+TEST_F(MultipleSelection, SeveralAreasGoThroughTheClipboardBetweenMaps) {
+    click({230, 45});
+    click({100, 55}, Qt::ShiftModifier);
+    click({310, 55}, Qt::ShiftModifier);
+    ASSERT_TRUE(view->onCommand(int(CommandId::Copy)));
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data);
+    const std::optional<AreaClipRecord> one = AreaClipJson::fromMimeData(*data);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->texts.url, "b.htm") << "the first in map order";
+
+    FakePictureSource otherPictures;
+    CImageMapDoc other{&dialogs, &otherPictures};
+    ASSERT_TRUE(other.openDocument(write("other.htm", kPage)));
+    other.deleteAreas({0, 1, 2, 3, 4, 5});
+    CImageMapView otherView(&other);
+    showAt(otherView, 440, 340);
+    ASSERT_TRUE(otherView.onCommand(int(CommandId::Paste)));
+    ASSERT_EQ(other.areaCount(), 3);
+    EXPECT_EQ(other.undoStack().undoText(), "Paste 3 Areas");
+    EXPECT_EQ(otherView.currentSelection().indices(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(other.area(0)->url(), "b.htm");
+    EXPECT_EQ(other.area(1)->url(), "d.htm");
+    EXPECT_EQ(other.area(2)->url(), "e.htm");
+    // 10 pixels down and right of the copies, as one area's paste.
+    EXPECT_EQ(other.area(0)->imageRect(), (PixelRect{100, 60, 120, 70}));
+    EXPECT_EQ(other.area(1)->imageRect(), (PixelRect{210, 40, 260, 70}));
+    EXPECT_EQ(other.area(2)->picture().points, doc.area(4)->picture().translated(10, 10).points);
+
+    // Cut takes all three from the first map as one step.
+    ASSERT_TRUE(view->onCommand(int(CommandId::Cut)));
+    EXPECT_EQ(doc.areaCount(), 3);
+    EXPECT_EQ(doc.undoStack().undoText(), "Cut 3 Areas");
+    other.undo();
+    EXPECT_EQ(other.areaCount(), 0);
 }
