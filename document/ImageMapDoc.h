@@ -242,6 +242,9 @@ public:
     // Edit Map Info and Edit Area Info through their dialogs.
     bool editMapInfo();
     bool editAreaInfo(int i);
+    // Area Settings over several areas (one area: editAreaInfo): the texts
+    // the user changed are set on all of them as one step.
+    bool editAreasInfo(const std::vector<int>& indices);
 
     // --- map check, paste and drops (ImageMapDocCheck.cpp, ImageMapDocPaste.cpp)
     // One idle pass of the map check: pass 0 starts a run, pass n < areaCount

@@ -139,3 +139,25 @@ bool CImageMapDoc::editAreaInfo(int i) {
     }
     return false;
 }
+
+bool CImageMapDoc::editAreasInfo(const std::vector<int>& indices) {
+    std::vector<const MapArea*> areas;
+    for (int i : indices) {
+        if (const MapArea* a = area(i))
+            areas.push_back(a);
+    }
+    if (areas.size() == 1)
+        return editAreaInfo(indices.front());
+    if (areas.empty() || isReadOnly())
+        return false;
+    AreaTextsChange change;
+    if (!dialogs().editAreas(areas, change) || !change.any())
+        return false;
+    std::vector<std::pair<int, AreaTexts>> texts;
+    for (int i : indices) {
+        if (const MapArea* a = area(i))
+            texts.emplace_back(i, change.appliedTo(a->texts()));
+    }
+    setAreasTexts(texts);
+    return true;
+}

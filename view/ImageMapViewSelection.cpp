@@ -97,6 +97,12 @@ bool CImageMapView::selectionCommandState(CommandId id, CommandState& state) {
     case CommandId::SendToBack:
         state.enabled = m_doc->commandEnabled(id, context);
         return true;
+    case CommandId::EditAreaInfo:
+        // One area's settings are the document's link's.
+        if (m_selection.count() < 2)
+            return false;
+        state.enabled = m_doc->commandEnabled(id, context);
+        return true;
     default:
         if (!CImageMapDoc::arrangeOpOf(id))
             return false;
@@ -124,6 +130,9 @@ bool CImageMapView::selectionCommand(CommandId id) {
         break;
     case CommandId::SendToBack:
         m_doc->sendAreasToBack(m_selection.indices());
+        break;
+    case CommandId::EditAreaInfo:
+        m_doc->editAreasInfo(m_selection.inMapOrder());
         break;
     default:
         m_doc->arrangeAreas(m_selection.indices(), *CImageMapDoc::arrangeOpOf(id), itemOf(id));

@@ -217,3 +217,24 @@ TEST_F(Group, ArrangingRandomSelectionsIsOneStepThatUndoesExactly) {
         }
     }
 }
+
+TEST_F(Group, AreaSettingsOverSeveralAreasSetsOnlyTheChangedTexts) {
+    add({10, 10, 40, 40}, AreaShape::Rectangle, "a.htm");
+    add({50, 10, 80, 40}, AreaShape::Rectangle, "b.htm");
+    add({90, 10, 120, 40}, AreaShape::Rectangle, "c.htm");
+    const int steps = doc.undoStack().count();
+    EXPECT_FALSE(doc.editAreasInfo({0, 2})) << "cancelled";
+    EXPECT_EQ(dialogs.severalShown, 1);
+    dialogs.severalAreas = AreaTextsChange{};
+    dialogs.severalAreas->target = "_top";
+    ASSERT_TRUE(doc.editAreasInfo({0, 2}));
+    EXPECT_EQ(doc.undoStack().count(), steps + 1);
+    EXPECT_EQ(undoText(), "Settings of 2 Areas");
+    EXPECT_EQ(doc.area(0)->url(), "a.htm");
+    EXPECT_EQ(doc.area(0)->target(), "_top");
+    EXPECT_EQ(doc.area(2)->url(), "c.htm");
+    EXPECT_EQ(doc.area(2)->target(), "_top");
+    EXPECT_TRUE(doc.area(1)->target().isEmpty());
+    doc.undo();
+    EXPECT_TRUE(doc.area(0)->target().isEmpty());
+}

@@ -11,11 +11,14 @@
 #include "support/FakePictureSource.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFiles.h"
+#include "view/AreaListPane.h"
 #include "view/GroupDrag.h"
 #include "view/SelectionBand.h"
+#include "view/SeveralAreasDialog.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
 
@@ -284,4 +287,58 @@ TEST_F(MultipleSelection, SeveralAreasGoThroughTheClipboardBetweenMaps) {
     EXPECT_EQ(doc.undoStack().undoText(), "Cut 3 Areas");
     other.undo();
     EXPECT_EQ(other.areaCount(), 0);
+}
+
+// The area list and the view show one selection: Ctrl+ and Shift+click in
+// the list select several areas in the view (the first chosen the key),
+// a selection rectangle in the view selects the rows.
+TEST_F(MultipleSelection, TheListAndTheViewShareTheSelection) {
+    AreaListPane list(doc);
+    list.resize(300, 300);
+    list.show();
+    list.onChosenRows = [this](const std::vector<int>& rows) {
+        AreaSelection selection;
+        for (int i : rows)
+            selection.add(i);
+        view->setSelection(selection);
+    };
+    QObject::connect(view.get(), &CImageMapView::selectionChanged, &list,
+                     [&list, this] { list.showSelection(view->currentSelection().indices()); });
+    const auto row = [&list](int r) { return list.visualRect(list.model()->index(r, 1)).center(); };
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row(3));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, row(1));
+    EXPECT_EQ(selection(), (std::vector<int>{3, 1}));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ShiftModifier, row(5));
+    EXPECT_EQ(view->selected(), 3);
+    EXPECT_EQ(view->currentSelection().inMapOrder(), (std::vector<int>{1, 2, 3, 4, 5}));
+    ASSERT_TRUE(view->onCommand(int(CommandId::AlignLeft)));
+    EXPECT_EQ(box(1).left, 200) << "lined up with the key area chosen first";
+
+    drag({5, 5}, {120, 120});
+    EXPECT_EQ(list.selectedRows(), (std::vector<int>{0}));
+    view->selectAll();
+    EXPECT_EQ(list.selectionModel()->selectedRows().size(), 6);
+    EXPECT_EQ(list.currentIndex().row(), 0);
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(list.selectionModel()->selectedRows().isEmpty());
+}
+
+// Fields the areas share show their value, the others "Several values";
+// only what the user edited comes back.
+TEST_F(MultipleSelection, SeveralAreasDialogShowsSharedValuesAndGivesBackOnlyEditedFields) {
+    AreaTexts b = doc.area(1)->texts(), d = doc.area(3)->texts();
+    b.target = d.target = "_blank";
+    doc.setAreasTexts({{1, b}, {3, d}});
+    SeveralAreasDialog dialog({doc.area(1), doc.area(3)});
+    EXPECT_EQ(dialog.windowTitle(), "Settings of 2 Areas");
+    EXPECT_TRUE(dialog.edit(SeveralAreasDialog::Url)->text().isEmpty());
+    EXPECT_EQ(dialog.edit(SeveralAreasDialog::Url)->placeholderText(), "Several values");
+    EXPECT_EQ(dialog.edit(SeveralAreasDialog::Target)->text(), "_blank");
+    EXPECT_TRUE(dialog.edit(SeveralAreasDialog::Target)->placeholderText().isEmpty());
+    QTest::keyClicks(dialog.edit(SeveralAreasDialog::Comment), "Menu");
+    const AreaTextsChange change = dialog.change();
+    EXPECT_EQ(change.comment, QByteArray("Menu"));
+    EXPECT_FALSE(change.url);
+    EXPECT_FALSE(change.target);
+    EXPECT_FALSE(change.title);
 }
