@@ -267,7 +267,7 @@ private:
     void paintBackground(QPainter& painter, const QRegion& exposed, const QRect& picture);
     void paintFrame(QPainter& painter, const QRect& picture);
     void paintPicture(QPainter& painter, const QRect& part);
-    void paintAreas(QPainter& painter, const QRect& exposed);
+    void paintAreas(QPainter& painter, const QRegion& exposed);
 
     CImageMapDoc* m_doc;
     StatusPanes* m_panes;
