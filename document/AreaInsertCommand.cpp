@@ -3,8 +3,10 @@
 #include "document/ImageMapDoc.h"
 
 AreaInsertCommand::AreaInsertCommand(CImageMapDoc& doc, Kind kind, int index,
-                                     std::unique_ptr<MapArea> area, const QString& text)
-    : QUndoCommand(text), m_doc(doc), m_kind(kind), m_index(index), m_first(std::move(area)) {
+                                     std::unique_ptr<MapArea> area, const QString& text,
+                                     QUndoCommand* parent)
+    : QUndoCommand(text, parent), m_doc(doc), m_kind(kind), m_index(index),
+      m_first(std::move(area)) {
     if (m_first)
         m_area = m_first->picture();
     else if (const MapArea* a = doc.area(index))

@@ -18,8 +18,9 @@ public:
     // Insert: redo puts the area at index (the first redo puts the given
     // MapArea itself there, as the tool made it). Remove: redo takes the
     // area at index out.
+    // A parent makes it one part of a step over several areas.
     AreaInsertCommand(CImageMapDoc& doc, Kind kind, int index, std::unique_ptr<MapArea> area,
-                      const QString& text);
+                      const QString& text, QUndoCommand* parent = nullptr);
     ~AreaInsertCommand() override;
 
     void redo() override;

@@ -8,8 +8,10 @@ class CImageMapDoc;
 // to Back): the areas in between shift by one.
 class AreaOrderCommand : public QUndoCommand {
 public:
-    AreaOrderCommand(CImageMapDoc& doc, int from, int to, const QString& text)
-        : QUndoCommand(text), m_doc(doc), m_from(from), m_to(to) {}
+    // A parent makes it one part of a step over several areas.
+    AreaOrderCommand(CImageMapDoc& doc, int from, int to, const QString& text,
+                     QUndoCommand* parent = nullptr)
+        : QUndoCommand(text, parent), m_doc(doc), m_from(from), m_to(to) {}
 
     void redo() override;
     void undo() override;

@@ -2,6 +2,7 @@
 
 #include "document/DocumentState.h"
 #include "document/MapCheckState.h"
+#include "model/AreaArrange.h"
 #include "model/AreaTexts.h"
 #include "model/CommandIds.h"
 #include "model/GuideValues.h"
@@ -18,6 +19,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class AreaClipRecord;
@@ -77,6 +80,11 @@ public:
     struct CommandContext {
         int selected = -1;             // selected area index, -1 for none
         bool clipboardHasArea = false; // the clipboard holds the area format
+        // Every selected area in the order selected (the key area, which
+        // is selected, first); empty means selected alone.
+        std::vector<int> selection{};
+        // The selection, or the selected area alone.
+        std::vector<int> areas() const;
     };
 
     // Without dialogs every dialog counts as cancelled; without a picture
@@ -118,6 +126,41 @@ public:
     // one after another, with no pause of more than a second, are one step.
     // False when nothing moved.
     bool nudgeArea(int i, int dx, int dy);
+
+    // --- several areas at once (ImageMapDocGroup.cpp) ---------------------------
+    // Each is one step named for the number of areas ("Move 5 Areas"); a
+    // single area's is the step it has alone. Indices outside the areas are
+    // left out; the order they come in does not matter unless said.
+    //
+    // Moves the areas by (dx, dy) picture pixels together: the group stops
+    // where its first area would leave the picture, its shape kept (an area
+    // already outside may not go farther out). nudge: a key's nudge, which
+    // merges with the next as one area's nudges do. False when nothing moved.
+    bool moveAreas(const std::vector<int>& indices, int dx, int dy, bool nudge = false);
+    // How far (dx, dy) may go before the group's box leaves the picture.
+    QPoint groupMoveLimit(const std::vector<int>& indices, int dx, int dy) const;
+    // Deletes the areas (cut: the step is named Cut).
+    void deleteAreas(const std::vector<int>& indices, bool cut = false);
+    // The areas go to the front (index 0 on) or the back, keeping their
+    // order among themselves.
+    void bringAreasToFront(const std::vector<int>& indices);
+    void sendAreasToBack(const std::vector<int>& indices);
+    // Whether bringing (sending) the areas would change the order.
+    bool canBringToFront(const std::vector<int>& indices) const;
+    bool canSendToBack(const std::vector<int>& indices) const;
+    // An Arrange command over the selection (key area first), one step
+    // named after the command (stepName, a string id). Areas it would leave
+    // as they are get no change; false when none changes.
+    bool arrangeAreas(const std::vector<int>& selection, AreaArrange::Op op, int stepName);
+    bool canArrange(const std::vector<int>& selection, AreaArrange::Op op) const;
+    // The Arrange command a command id names, if any.
+    static std::optional<AreaArrange::Op> arrangeOpOf(CommandId id);
+    // Sets several areas' texts as one step.
+    void setAreasTexts(const std::vector<std::pair<int, AreaTexts>>& texts);
+    // Appends pictures (a paste of several areas) as one step named for
+    // the count; as many as the map has room for. Their first index, -1
+    // when none went in.
+    int addAreas(const std::vector<PictureArea>& areas, int stepName);
 
     // --- map information, names and title ---------------------------------------
     const MapInfo& mapInfo() const { return m_info; }
@@ -199,6 +242,9 @@ public:
     // Edit Map Info and Edit Area Info through their dialogs.
     bool editMapInfo();
     bool editAreaInfo(int i);
+    // Area Settings over several areas (one area: editAreaInfo): the texts
+    // the user changed are set on all of them as one step.
+    bool editAreasInfo(const std::vector<int>& indices);
 
     // --- map check, paste and drops (ImageMapDocCheck.cpp, ImageMapDocPaste.cpp)
     // One idle pass of the map check: pass 0 starts a run, pass n < areaCount
@@ -224,6 +270,13 @@ public:
     // position. The new area's index, or -1 when the map is read-only or
     // full.
     int pasteArea(const AreaClipRecord& record, PastePosition& position, const GridSettings& grid);
+    // Paste of several areas (records with the picture corners they were
+    // copied from): the group keeps its shape, its box placed at the paste
+    // position as one area's would be, each area cut to the picture; one
+    // step named for the count, as many as the map has room for. The first
+    // new index and how many went in ({-1, 0} for none).
+    std::pair<int, int> pasteAreas(const std::vector<std::pair<AreaClipRecord, QPoint>>& records,
+                                   PastePosition& position, const GridSettings& grid);
     // A URL dropped on picture pixel p: the front-most area holding it (the
     // one a visitor's click reaches) takes it as its URL, and a drop with a
     // title (a bookmark) its title as the comment; plain text keeps the
@@ -309,6 +362,7 @@ signals:
 
 private:
     friend class AreaEditCommand;
+    friend class AreaGroupEditCommand;
     friend class AreaInsertCommand;
     friend class AreaOrderCommand;
     friend class AreaReplaceCommand;

@@ -4,9 +4,60 @@
 #include "model/DocumentDialogs.h"
 #include "model/ZoomLevel.h"
 
+#include <optional>
+
+namespace {
+
+// The Arrange command of a command id.
+std::optional<AreaArrange::Op> arrangeOp(CommandId id) {
+    using Op = AreaArrange::Op;
+    switch (id) {
+    case CommandId::AlignLeft:
+        return Op::AlignLeft;
+    case CommandId::AlignRight:
+        return Op::AlignRight;
+    case CommandId::AlignTop:
+        return Op::AlignTop;
+    case CommandId::AlignBottom:
+        return Op::AlignBottom;
+    case CommandId::AlignHorizontalCentres:
+        return Op::AlignHorizontalCentres;
+    case CommandId::AlignVerticalCentres:
+        return Op::AlignVerticalCentres;
+    case CommandId::DistributeHorizontally:
+        return Op::DistributeHorizontally;
+    case CommandId::DistributeVertically:
+        return Op::DistributeVertically;
+    case CommandId::SameWidth:
+        return Op::SameWidth;
+    case CommandId::SameHeight:
+        return Op::SameHeight;
+    case CommandId::SameSize:
+        return Op::SameSize;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<AreaArrange::Op> CImageMapDoc::arrangeOpOf(CommandId id) {
+    return arrangeOp(id);
+}
+
+std::vector<int> CImageMapDoc::CommandContext::areas() const {
+    if (!selection.empty())
+        return selection;
+    if (selected >= 0)
+        return {selected};
+    return {};
+}
+
 bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) const {
     const bool editable = !isReadOnly();
     const bool selected = validIndex(context.selected);
+    if (const std::optional<AreaArrange::Op> op = arrangeOp(id))
+        return selected && canArrange(context.areas(), *op);
     switch (id) {
     case CommandId::RectangleTool:
     case CommandId::CircleTool:
@@ -25,9 +76,11 @@ bool CImageMapDoc::commandEnabled(CommandId id, const CommandContext& context) c
     case CommandId::Copy:
         return selected;
     case CommandId::MoveToFront:
-        return selected && context.selected > 0 && editable;
+        return selected && editable && canBringToFront(context.areas());
     case CommandId::SendToBack:
-        return selected && context.selected < areaCount() - 1 && editable;
+        return selected && editable && canSendToBack(context.areas());
+    case CommandId::SelectAll:
+        return areaCount() > 0;
     case CommandId::Paste:
         return context.clipboardHasArea && editable;
     case CommandId::ExportSvgOverlay:
@@ -85,4 +138,26 @@ bool CImageMapDoc::editAreaInfo(int i) {
         break;
     }
     return false;
+}
+
+bool CImageMapDoc::editAreasInfo(const std::vector<int>& indices) {
+    std::vector<const MapArea*> areas;
+    for (int i : indices) {
+        if (const MapArea* a = area(i))
+            areas.push_back(a);
+    }
+    if (areas.size() == 1)
+        return editAreaInfo(indices.front());
+    if (areas.empty() || isReadOnly())
+        return false;
+    AreaTextsChange change;
+    if (!dialogs().editAreas(areas, change) || !change.any())
+        return false;
+    std::vector<std::pair<int, AreaTexts>> texts;
+    for (int i : indices) {
+        if (const MapArea* a = area(i))
+            texts.emplace_back(i, change.appliedTo(a->texts()));
+    }
+    setAreasTexts(texts);
+    return true;
 }

@@ -34,6 +34,36 @@ int CImageMapDoc::pasteArea(const AreaClipRecord& record, PastePosition& positio
     return areaCount() - 1;
 }
 
+std::pair<int, int>
+CImageMapDoc::pasteAreas(const std::vector<std::pair<AreaClipRecord, QPoint>>& records,
+                         PastePosition& position, const GridSettings& grid) {
+    if (isReadOnly() || isFull() || records.empty())
+        return {-1, 0};
+    if (records.size() == 1) {
+        const int i = pasteArea(records.front().first, position, grid);
+        return {i, i < 0 ? 0 : 1};
+    }
+    PixelRect group;
+    for (const auto& [record, origin] : records)
+        group = group.united(record.rect.translated(origin.x(), origin.y()));
+    const QPoint at =
+        position.placeFor({0, 0, group.width(), group.height()}, grid, imageWidth(), imageHeight());
+    std::vector<PictureArea> pictures;
+    pictures.reserve(records.size());
+    for (const auto& [record, origin] : records) {
+        std::unique_ptr<MapArea> area =
+            record.makeArea(at + origin - QPoint(group.left, group.top));
+        if (!area->isInside(imageBounds()))
+            area->clampTo(imageBounds());
+        pictures.push_back(area->picture());
+    }
+    const int first = addAreas(pictures, Str::StepPaste);
+    if (first < 0)
+        return {-1, 0};
+    position.advanceFrom(at, grid);
+    return {first, areaCount() - first};
+}
+
 int CImageMapDoc::dropTargetAt(QPoint p) const {
     for (int i = 0; i < areaCount(); ++i) {
         if (m_areas[std::size_t(i)]->contains(p))

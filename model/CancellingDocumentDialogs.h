@@ -9,6 +9,7 @@ class CancellingDocumentDialogs : public DocumentDialogs {
 public:
     bool editMapInfo(MapInfo&, const QString&) override { return false; }
     AreaChoice editArea(const MapArea&, int, AreaTexts&) override { return AreaChoice::Cancel; }
+    bool editAreas(const std::vector<const MapArea*>&, AreaTextsChange&) override { return false; }
     bool createGuides(int, int, GuideValues&) override { return false; }
     ExistingAreas areasExisting() override { return ExistingAreas::Cancel; }
     QString chooseImageFile(const QString&) override { return {}; }

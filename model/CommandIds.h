@@ -79,4 +79,17 @@ enum class CommandId : int {
     RecoverMaps = 33040,
     // Tracing an area along a shape in the picture: Mapping > Trace.
     TraceTool = 33060,
+    // Several areas at once: Edit > Select All and Mapping > Arrange.
+    SelectAll = 33080,
+    AlignLeft = 33081,
+    AlignRight = 33082,
+    AlignTop = 33083,
+    AlignBottom = 33084,
+    AlignHorizontalCentres = 33085,
+    AlignVerticalCentres = 33086,
+    DistributeHorizontally = 33087,
+    DistributeVertically = 33088,
+    SameWidth = 33089,
+    SameHeight = 33090,
+    SameSize = 33091,
 };

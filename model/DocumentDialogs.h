@@ -1,12 +1,15 @@
 #pragma once
 
 #include "model/AreaTexts.h"
+#include "model/AreaTextsChange.h"
 #include "model/GuideValues.h"
 #include "model/MapInfo.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+
+#include <vector>
 
 class MapArea;
 
@@ -37,6 +40,9 @@ public:
     // "Area Settings" for `area`, numbered `number` (index + 1), editing a
     // copy of its texts.
     virtual AreaChoice editArea(const MapArea& area, int number, AreaTexts& texts) = 0;
+    // "Area Settings" over several areas: false on Cancel, otherwise the
+    // texts the user changed, for all of them.
+    virtual bool editAreas(const std::vector<const MapArea*>& areas, AreaTextsChange& change) = 0;
     // "Create Guides" for a picture of the given size: false on Cancel,
     // otherwise the values the user accepted.
     virtual bool createGuides(int imageWidth, int imageHeight, GuideValues& values) = 0;

@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
+
 AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
     : QTreeView(parent), m_doc(doc), m_model(new AreaListModel(doc, this)) {
     setObjectName(QStringLiteral("areaList"));
@@ -21,7 +23,7 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(16, 16));
@@ -43,12 +45,29 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (m_showing)
             return;
-        const int row = selectedRow();
-        if (row == m_selected)
+        // The rows still selected keep their order (the key first); rows
+        // newly chosen follow in list order.
+        std::vector<int> chosen;
+        std::vector<int> all;
+        for (const QModelIndex& at : selectionModel()->selectedRows())
+            all.push_back(at.row());
+        std::sort(all.begin(), all.end());
+        for (int row : m_rows) {
+            if (std::binary_search(all.begin(), all.end(), row))
+                chosen.push_back(row);
+        }
+        for (int row : all) {
+            if (std::find(chosen.begin(), chosen.end(), row) == chosen.end())
+                chosen.push_back(row);
+        }
+        if (chosen == m_rows)
             return;
-        m_selected = row;
-        if (onChosen)
-            onChosen(row);
+        m_rows = chosen;
+        m_selected = chosen.empty() ? -1 : chosen.front();
+        if (onChosenRows)
+            onChosenRows(chosen);
+        else if (onChosen)
+            onChosen(m_selected);
     });
     connect(m_model, &AreaListModel::rebuildStarting, this, [this](int rows) {
         endDrag();
@@ -59,7 +78,7 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
     });
     connect(m_model, &AreaListModel::rebuildDone, this, [this] {
         m_showing = false;
-        showSelection(m_selected);
+        showSelection(std::vector<int>(m_rows));
         if (m_waiting)
             QApplication::restoreOverrideCursor();
         m_waiting = false;
@@ -73,7 +92,7 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
     };
     const auto shifted = [this] {
         m_showing = false;
-        showSelection(m_selected);
+        showSelection(std::vector<int>(m_rows));
     };
     connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, shifting);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, shifted);
@@ -82,27 +101,39 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
 }
 
 int AreaListPane::selectedRow() const {
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return m_rows.empty() ? -1 : m_rows.front();
 }
 
 void AreaListPane::showSelection(int index) {
-    m_selected = index >= 0 && index < m_model->rowCount() ? index : -1;
+    showSelection(index >= 0 ? std::vector<int>{index} : std::vector<int>{});
+}
+
+void AreaListPane::showSelection(const std::vector<int>& indices) {
+    const std::vector<int> wanted = indices; // may be m_rows itself
+    m_rows.clear();
+    for (int i : wanted) {
+        if (i >= 0 && i < m_model->rowCount())
+            m_rows.push_back(i);
+    }
+    m_selected = m_rows.empty() ? -1 : m_rows.front();
     m_showing = true;
     if (m_selected < 0) {
         selectionModel()->clearSelection();
         selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
     } else {
+        QItemSelection rows;
+        for (int i : m_rows)
+            rows.select(m_model->index(i, 0), m_model->index(i, m_model->columnCount() - 1));
+        selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
         const QModelIndex at = m_model->index(m_selected, 0);
-        selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
-                                                  QItemSelectionModel::Rows);
+        selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
         scrollTo(at);
     }
     m_showing = false;
 }
 
 void AreaListPane::choose(int row) {
-    if (row == selectedRow() && row == m_selected)
+    if (m_rows.size() == 1 && row == m_rows.front())
         return;
     const QModelIndex at = m_model->index(row, 0);
     selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
@@ -195,7 +226,9 @@ void AreaListPane::mouseReleaseEvent(QMouseEvent* event) {
     m_doc.moveArea(from, to);
     // The moved area stays the chosen one, at its new place.
     showSelection(to);
-    if (onChosen)
+    if (onChosenRows)
+        onChosenRows(m_rows);
+    else if (onChosen)
         onChosen(to);
 }
 
@@ -229,7 +262,8 @@ void AreaListPane::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Mouse) {
         const QPoint inViewport = viewport()->mapFromGlobal(event->globalPos());
         const int row = indexAt(inViewport).row();
-        if (row >= 0)
+        // The menu over one of several selected rows works on them all.
+        if (row >= 0 && std::find(m_rows.begin(), m_rows.end(), row) == m_rows.end())
             choose(row);
         at = event->globalPos();
     } else if (selectedRow() >= 0) {

@@ -3,6 +3,7 @@
 #include <QTreeView>
 
 #include <functional>
+#include <vector>
 
 class AreaListModel;
 class CImageMapDoc;
@@ -11,8 +12,10 @@ class CImageMapDoc;
 // document in the map's order (AreaListModel), with the columns "#" (35
 // pixels), "URL", "Comment" and "Frame Target" (90 each).
 //
-// Its selection is the map view's both ways: choosing a row selects the
-// area (onChosen), and showSelection shows the view's selected area. A
+// Its selection is the map view's both ways: choosing rows (Ctrl+click and
+// Shift+click choose several) selects the areas (onChosenRows, else
+// onChosen with the first), and showSelection shows the view's selected
+// areas, the key area as the current row. A
 // double-click on a row and Enter open the area's settings (onCommand with
 // Edit Area Info); the right button on a row and the context-menu key open
 // the area menu while a row is selected (onAreaMenu, at the click point, or
@@ -33,10 +36,18 @@ public:
 
     // Shows area index (-1 for none) as the selected row.
     void showSelection(int index);
+    // Shows several selected areas, the first (the key area) as the
+    // current row.
+    void showSelection(const std::vector<int>& indices);
+    // The first selected row (the key area's), -1 for none.
     int selectedRow() const;
+    // Every selected row: the key area's first, then as they were chosen.
+    const std::vector<int>& selectedRows() const { return m_rows; }
 
     // Called with the area index when the user chooses a row.
     std::function<void(int index)> onChosen;
+    // Called with every selected row when the user changes the rows.
+    std::function<void(const std::vector<int>& rows)> onChosenRows;
     // A command the list posts through the window's command chain.
     std::function<void(int id)> onCommand;
     // The area menu at a global point.
@@ -64,9 +75,10 @@ private:
     CImageMapDoc& m_doc;
     AreaListModel* m_model;
     int m_selected = -1;
-    bool m_showing = false; // the selection is being shown, not chosen
-    bool m_waiting = false; // the wait cursor shows while rows are rebuilt
-    int m_pressRow = -1;    // the row a left press fell on, while held
+    std::vector<int> m_rows; // the selection as shown or chosen, key first
+    bool m_showing = false;  // the selection is being shown, not chosen
+    bool m_waiting = false;  // the wait cursor shows while rows are rebuilt
+    int m_pressRow = -1;     // the row a left press fell on, while held
     QPoint m_pressAt;
     int m_dragged = -1; // the row being dragged, -1 for none
     int m_target = -1;

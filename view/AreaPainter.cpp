@@ -17,12 +17,12 @@ QRect strokeRect(const PixelRect& r) {
 AreaPainter::AreaPainter(QPainter& painter, const AreaStyle& style, QPoint hatchOrigin)
     : m_painter(painter), m_style(style), m_hatchOrigin(hatchOrigin) {}
 
-void AreaPainter::draw(const AreaGeometry& area, AreaDrawState state) {
+void AreaPainter::draw(const AreaGeometry& area, AreaDrawState state, bool hollowHandles) {
     if (m_style.fill())
         fill(area);
     outline(area, m_style.state(state));
     if (m_style.showHandles())
-        handles(area);
+        handles(area, hollowHandles);
 }
 
 void AreaPainter::fill(const AreaGeometry& area) {
@@ -75,20 +75,30 @@ void AreaPainter::dottedFrame(const PixelRect& r, const AreaStyle::StatePens& pe
     m_painter.fillRect(QRect(r.right - 1, r.top, 1, h), pens.vertical);
 }
 
-void AreaPainter::handles(const AreaGeometry& area) {
+void AreaPainter::handles(const AreaGeometry& area, bool hollow) {
     if (area.shape() == AreaShape::Polygon) {
         for (int i = 0; i < area.vertexCount(); ++i)
-            handle(area.vertexHandle(i));
+            handle(area.vertexHandle(i), hollow);
         return;
     }
     for (int h = 0; h < 8; ++h) {
         if (area.handleUsable(h))
-            handle(area.handle(h));
+            handle(area.handle(h), hollow);
     }
 }
 
-// Each handle starts its pattern at its own corner, so all look alike.
-void AreaPainter::handle(const PixelRect& square) {
+// Each handle starts its pattern at its own corner, so all look alike; a
+// hollow one is the pattern's one-pixel frame around the picture.
+void AreaPainter::handle(const PixelRect& square, bool hollow) {
     m_painter.setBrushOrigin(square.left, square.top);
-    m_painter.fillRect(square.toQRect(), m_style.handleBrush());
+    const QBrush& brush = m_style.handleBrush();
+    if (!hollow || square.width() < 3 || square.height() < 3) {
+        m_painter.fillRect(square.toQRect(), brush);
+        return;
+    }
+    const int w = square.width(), h = square.height();
+    m_painter.fillRect(QRect(square.left, square.top, w, 1), brush);
+    m_painter.fillRect(QRect(square.left, square.bottom - 1, w, 1), brush);
+    m_painter.fillRect(QRect(square.left, square.top + 1, 1, h - 2), brush);
+    m_painter.fillRect(QRect(square.right - 1, square.top + 1, 1, h - 2), brush);
 }

@@ -19,14 +19,16 @@ public:
     // every area of a view so that neighbouring fills line up.
     AreaPainter(QPainter& painter, const AreaStyle& style, QPoint hatchOrigin);
 
-    void draw(const AreaGeometry& area, AreaDrawState state);
+    // hollowHandles: the handles as frames (a selected area that is not the
+    // key area).
+    void draw(const AreaGeometry& area, AreaDrawState state, bool hollowHandles = false);
 
 private:
     void fill(const AreaGeometry& area);
     void outline(const AreaGeometry& area, const AreaStyle::StatePens& pens);
     void dottedFrame(const PixelRect& r, const AreaStyle::StatePens& pens);
-    void handles(const AreaGeometry& area);
-    void handle(const PixelRect& square);
+    void handles(const AreaGeometry& area, bool hollow);
+    void handle(const PixelRect& square, bool hollow);
 
     QPainter& m_painter;
     const AreaStyle& m_style;

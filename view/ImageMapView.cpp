@@ -241,14 +241,10 @@ QSize CImageMapView::sizeHint() const {
 // --- selection and flyby ---------------------------------------------------------
 
 void CImageMapView::setSelected(int index) {
-    if (!m_doc->validIndex(index))
-        index = -1;
-    if (index == m_selected)
-        return;
-    repaintArea(m_selected);
-    m_selected = index;
-    repaintArea(m_selected);
-    emit selectionChanged(index);
+    AreaSelection selection;
+    if (m_doc->validIndex(index))
+        selection.add(index);
+    setSelection(selection);
 }
 
 void CImageMapView::setFlyby(int index) {
@@ -285,7 +281,7 @@ void CImageMapView::revealArea(int index) {
 AreaDrawState CImageMapView::drawState(int index) const {
     if (index >= 0 && index == m_flyby)
         return AreaDrawState::Flyby;
-    if (index >= 0 && index == m_selected)
+    if (m_selection.contains(index))
         return AreaDrawState::Selected;
     return AreaDrawState::Normal;
 }
@@ -319,6 +315,9 @@ void CImageMapView::setFeedbackPainter(std::function<void(QPainter&)> paint) {
 void CImageMapView::onAreaAdded(int index) {
     if (!m_doc->validIndex(index) || index > int(m_geometry.size()))
         return;
+    const AreaSelection before = m_selection;
+    m_selection.areaInserted(index);
+    selectionRenumbered(before);
     m_geometry.insert(m_geometry.begin() + index, layOut(index));
     repaintArea(index);
 }
@@ -329,12 +328,10 @@ void CImageMapView::onAreaRemoved(int index) {
     const PixelRect oldExtent = m_geometry[std::size_t(index)].extent();
     m_geometry.erase(m_geometry.begin() + index);
     const auto follow = [index](int i) { return i == index ? -1 : i > index ? i - 1 : i; };
-    const int selected = follow(m_selected);
     m_flyby = follow(m_flyby);
-    if (selected != m_selected) {
-        m_selected = selected;
-        emit selectionChanged(selected);
-    }
+    const AreaSelection before = m_selection;
+    m_selection.areaRemoved(index);
+    selectionRenumbered(before);
     repaintExtent(oldExtent);
 }
 
@@ -357,12 +354,10 @@ void CImageMapView::onAreaMoved(int from, int to) {
             return i + 1;
         return i;
     };
-    const int selected = follow(m_selected);
     m_flyby = follow(m_flyby);
-    if (selected != m_selected) {
-        m_selected = selected;
-        emit selectionChanged(selected);
-    }
+    const AreaSelection before = m_selection;
+    m_selection.areaMoved(from, to);
+    selectionRenumbered(before);
     if (from >= 0 && to >= 0 && from < int(m_geometry.size()) && to < int(m_geometry.size())) {
         const auto first = m_geometry.begin();
         if (from < to)
@@ -376,10 +371,9 @@ void CImageMapView::onAreaMoved(int from, int to) {
 void CImageMapView::onAllChanged(int) {
     if (!m_doc->validIndex(m_flyby))
         m_flyby = -1;
-    if (!m_doc->validIndex(m_selected) && m_selected != -1) {
-        m_selected = -1;
-        emit selectionChanged(-1);
-    }
+    const AreaSelection before = m_selection;
+    m_selection.keepBelow(m_doc->areaCount());
+    selectionRenumbered(before);
     updateScrollRange();
     layOutAll();
     m_stretch.forget();

@@ -111,11 +111,19 @@ public:
     QPoint imageToWindow(QPoint image) const;
 
     // --- selection and flyby ------------------------------------------------------
-    int selected() const override { return m_selected; }
+    // The key area of the selection (the first one selected), -1 for none.
+    int selected() const override { return m_selection.key(); }
     int flyby() const override { return m_flyby; }
-    // Each repaints the area that loses the state and the one that gains it;
-    // an index outside the document's areas means none.
+    // Each repaints the areas that lose the state and those that gain it;
+    // an index outside the document's areas means none. setSelected selects
+    // one area alone.
     void setSelected(int index) override;
+    // Every selected area, the key area first (ImageMapViewSelection.cpp).
+    AreaSelection selection() const override { return m_selection; }
+    const AreaSelection& currentSelection() const { return m_selection; }
+    void setSelection(const AreaSelection& selection) override;
+    // Edit > Select All: every area, the first as the key area.
+    void selectAll();
     void setFlyby(int index) override;
     // Selects area index and scrolls it into the window (no farther than it
     // needs) when it is not wholly shown.
@@ -179,15 +187,18 @@ public:
     void showWaitCursor(bool wait) override;
     // The current tool's object.
     MapTool& currentTool() const;
-    // Arrow keys: moves the selected area by d picture pixels, kept inside
-    // the picture; false when nothing moved.
+    // Arrow keys: moves the selected areas by d picture pixels, the group
+    // kept inside the picture; false when nothing moved.
     bool nudgeSelected(QPoint d);
+    // Delete (cut: Cut, once copied) of every selected area.
+    void deleteSelected(bool cut = false);
     const PastePosition& pastePosition() const { return m_pastePosition; }
 
     QSize sizeHint() const override;
 
 signals:
     void zoomChanged(ZoomLevel zoom);
+    // The selection changed; index is its key area (-1: none).
     void selectionChanged(int index);
 
 protected:
@@ -242,6 +253,12 @@ private:
     bool editCommandState(CommandId id, CommandState& state);
     void copySelected();
     void paste();
+    // Select All, Delete, Bring to Front, Send to Back and Arrange over the
+    // selection (ImageMapViewSelection.cpp).
+    bool selectionCommand(CommandId id);
+    bool selectionCommandState(CommandId id, CommandState& state);
+    // Follows the selection after a document notice renumbered it.
+    void selectionRenumbered(const AreaSelection& before);
     void insertPoint();
     void deletePoint();
     bool canInsertPoint() const;
@@ -250,7 +267,7 @@ private:
     void paintBackground(QPainter& painter, const QRegion& exposed, const QRect& picture);
     void paintFrame(QPainter& painter, const QRect& picture);
     void paintPicture(QPainter& painter, const QRect& part);
-    void paintAreas(QPainter& painter, const QRect& exposed);
+    void paintAreas(QPainter& painter, const QRegion& exposed);
 
     CImageMapDoc* m_doc;
     StatusPanes* m_panes;
@@ -260,7 +277,7 @@ private:
     // The window geometry of every area, by index.
     std::vector<AreaGeometry> m_geometry;
     std::unique_ptr<ViewInteraction> m_interaction;
-    int m_selected = -1;
+    AreaSelection m_selection;
     int m_flyby = -1;
     int m_cursorId = 0; // the program cursor the viewport shows; 0 for its own
     bool m_firstShowDone = false;

@@ -15,7 +15,8 @@ bool isZoomCommand(CommandId id) {
 
 CImageMapDoc::CommandContext CImageMapView::commandContext() const {
     CImageMapDoc::CommandContext context;
-    context.selected = m_selected;
+    context.selected = m_selection.key();
+    context.selection = m_selection.indices();
     return context;
 }
 
@@ -24,13 +25,13 @@ void CImageMapView::postCommand(int id) {
         if (m_poster)
             m_poster(id);
         else if (CommandId(id) == CommandId::EditAreaInfo)
-            m_doc->editAreaInfo(m_selected);
+            m_doc->editAreaInfo(m_selection.key());
     });
 }
 
 bool CImageMapView::onCommand(int id) {
     const CommandId command = CommandId(id);
-    if (editCommand(command))
+    if (editCommand(command) || selectionCommand(command))
         return true;
     if (!isZoomCommand(command))
         return false;
@@ -51,7 +52,7 @@ bool CImageMapView::onCommand(int id) {
 
 bool CImageMapView::onUpdateCommand(int id, CommandState& state) {
     const CommandId command = CommandId(id);
-    if (editCommandState(command, state))
+    if (editCommandState(command, state) || selectionCommandState(command, state))
         return true;
     if (!isZoomCommand(command))
         return false;

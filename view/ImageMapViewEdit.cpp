@@ -2,6 +2,7 @@
 // and Delete Point and their context menus, arrow-key nudges and URL drops.
 #include "document/ImageMapDoc.h"
 #include "model/AreaClipJson.h"
+#include "model/AreaClipList.h"
 #include "model/Prompter.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
@@ -78,14 +79,10 @@ bool CImageMapView::editCommand(CommandId id) {
     case CommandId::Copy:
         copySelected();
         break;
-    case CommandId::Cut: {
-        const int i = m_selected;
+    case CommandId::Cut:
         copySelected();
-        setSelected(-1);
-        setFlyby(-1);
-        m_doc->cutArea(i);
+        deleteSelected(true);
         break;
-    }
     case CommandId::Paste:
         paste();
         break;
@@ -128,28 +125,43 @@ bool CImageMapView::editCommandState(CommandId id, CommandState& state) {
 
 // Copy sets the paste position to the copied area's picture corner + 10,
 // for a paste into this map or any other.
+// Several selected areas go in map order, and the paste position follows
+// their box.
 void CImageMapView::copySelected() {
-    const MapArea* area = m_doc->area(m_selected);
-    if (!area)
+    std::vector<const MapArea*> areas;
+    PixelRect box;
+    for (int i : m_selection.inMapOrder()) {
+        areas.push_back(m_doc->area(i));
+        box = box.united(areas.back()->imageRect());
+    }
+    if (areas.empty())
         return;
-    sharedPastePosition().setFromCopy(area->imageRect(), QPoint());
+    sharedPastePosition().setFromCopy(box, QPoint());
     m_pastePosition = sharedPastePosition();
     auto* data = new QMimeData;
-    AreaClipJson::putInto(*data, *area);
+    AreaClipList::putInto(*data, areas);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+// A paste selects what it pasted.
 void CImageMapView::paste() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    const std::optional<AreaClipRecord> record =
-        data ? AreaClipJson::fromMimeData(*data) : std::nullopt;
-    if (!record)
+    if (!data)
+        return;
+    std::vector<std::pair<AreaClipRecord, QPoint>> records;
+    for (const AreaClipList::Item& item : AreaClipList::fromMimeData(*data))
+        records.emplace_back(item.record, item.origin);
+    if (records.empty())
         return;
     cancelInteraction();
-    const int i = m_doc->pasteArea(*record, sharedPastePosition(), Settings::app().grid);
+    const auto [first, count] =
+        m_doc->pasteAreas(records, sharedPastePosition(), Settings::app().grid);
     m_pastePosition = sharedPastePosition();
-    if (i >= 0)
-        setSelected(i);
+    AreaSelection pasted;
+    for (int i = first; i >= 0 && i < first + count; ++i)
+        pasted.add(i);
+    if (!pasted.empty())
+        setSelection(pasted);
 }
 
 // --- polygon points and context menus ------------------------------------------
@@ -183,7 +195,9 @@ int CImageMapView::contextMenuAt(QPoint window) {
     if (m_toolZoom->isArrow()) {
         const MapTool::Hit hit = currentTool().hitAt(window, Qt::NoModifier);
         if (hit.found()) {
-            setSelected(hit.index);
+            // A menu over one of several selected areas works on them all.
+            if (!m_selection.contains(hit.index))
+                setSelected(hit.index);
             return AreaMenu;
         }
     }
@@ -197,7 +211,7 @@ void CImageMapView::contextMenuEvent(QContextMenuEvent* event) {
         return;
     areaTip(-1, {});
     QPoint at(3, 3);
-    if (const AreaGeometry* g = cached(m_selected)) {
+    if (const AreaGeometry* g = cached(m_selection.key())) {
         const PixelRect r = g->windowRect();
         at = {r.left + r.width() / 2, r.top + r.height() / 2};
     }
@@ -241,12 +255,6 @@ void CImageMapView::deletePoint() {
 }
 
 // --- nudges -------------------------------------------------------------------------
-
-bool CImageMapView::nudgeSelected(QPoint d) {
-    if (!m_doc->validIndex(m_selected))
-        return false;
-    return m_doc->nudgeArea(m_selected, d.x(), d.y());
-}
 
 // --- URL drops ------------------------------------------------------------------------
 

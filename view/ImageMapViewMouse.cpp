@@ -95,7 +95,7 @@ void CImageMapView::mouseDoubleClickEvent(QMouseEvent* event) {
         endInteractionIfDone();
         return;
     }
-    if (m_doc->validIndex(m_selected) && !m_doc->isReadOnly())
+    if (!m_selection.empty() && !m_doc->isReadOnly())
         postCommand(int(CommandId::EditAreaInfo));
 }
 
@@ -138,8 +138,8 @@ void CImageMapView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-// Arrow keys nudge the selected area, Delete deletes it, Enter opens its
-// settings.
+// Arrow keys nudge the selected areas, Delete deletes them, Enter opens
+// their settings, Esc clears the selection.
 bool CImageMapView::toolKey(QKeyEvent* event) {
     const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? kBigNudge : 1;
     switch (event->key()) {
@@ -157,17 +157,19 @@ bool CImageMapView::toolKey(QKeyEvent* event) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!m_doc->validIndex(m_selected))
+        if (m_selection.empty())
             return false;
         postCommand(int(CommandId::EditAreaInfo));
         return true;
     case Qt::Key_Delete:
-        if (m_doc->commandEnabled(CommandId::Delete, commandContext())) {
-            const int i = m_selected;
-            setSelected(-1);
-            setFlyby(-1);
-            m_doc->deleteArea(i);
-        }
+        if (m_doc->commandEnabled(CommandId::Delete, commandContext()))
+            deleteSelected();
+        return true;
+    case Qt::Key_Escape:
+        // Once no interaction takes it, Esc drops the selection.
+        if (m_selection.empty())
+            return false;
+        setSelected(-1);
         return true;
     default:
         return false;
@@ -184,12 +186,14 @@ bool CImageMapView::focusNextPrevChild(bool next) {
     return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
+// From the key area, back to one area selected.
 void CImageMapView::tabTo(bool next) {
     const int n = m_doc->areaCount();
+    const int key = m_selection.key();
     if (next)
-        setSelected(m_selected < 0 ? 0 : (m_selected + 1) % n);
+        setSelected(key < 0 ? 0 : (key + 1) % n);
     else
-        setSelected(m_selected <= 0 ? n - 1 : m_selected - 1);
+        setSelected(key <= 0 ? n - 1 : key - 1);
 }
 
 void CImageMapView::keyReleaseEvent(QKeyEvent* event) {

@@ -30,7 +30,7 @@ void CImageMapView::paintEvent(QPaintEvent* event) {
         paintPicture(painter, part & picture);
     GridPainter(Settings::app().grid, zoom(), scrollPosition(), scaledImageSize())
         .draw(painter, AreaStyle::shared(), exposed);
-    paintAreas(painter, exposed);
+    paintAreas(painter, event->region());
     if (m_feedback) {
         painter.save();
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -86,11 +86,18 @@ void CImageMapView::paintPicture(QPainter& painter, const QRect& part) {
     painter.drawImage(part.topLeft(), pixels);
 }
 
-void CImageMapView::paintAreas(QPainter& painter, const QRect& exposed) {
+// Areas that miss every exposed rectangle are skipped: a moving group's
+// outline exposes four thin strips whose bounding rectangle is the whole
+// window.
+void CImageMapView::paintAreas(QPainter& painter, const QRegion& exposed) {
     AreaPainter areas(painter, AreaStyle::shared(), hatchOrigin());
+    const QRect bounds = exposed.boundingRect();
+    const bool pieces = exposed.rectCount() > 1;
     for (int i = 0; i < int(m_geometry.size()); ++i) {
         const AreaGeometry& a = m_geometry[std::size_t(i)];
-        if (a.extent().grown(1).toQRect().intersects(exposed))
-            areas.draw(a, drawState(i));
+        const QRect extent = a.extent().grown(1).toQRect();
+        if (!extent.intersects(bounds) || (pieces && !exposed.intersects(extent)))
+            continue;
+        areas.draw(a, drawState(i), m_selection.contains(i) && i != m_selection.key());
     }
 }

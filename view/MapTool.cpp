@@ -2,8 +2,10 @@
 
 #include "document/ImageMapDoc.h"
 #include "view/FrameDrag.h"
+#include "view/GroupDrag.h"
 #include "view/PolygonDrag.h"
 #include "view/ProgramCursors.h"
+#include "view/SelectionBand.h"
 #include "view/ToolHost.h"
 
 MapTool::Hit MapTool::hitAt(QPoint window, Qt::KeyboardModifiers modifiers) const {
@@ -24,17 +26,50 @@ MapTool::Hit MapTool::hitAt(QPoint window, Qt::KeyboardModifiers modifiers) cons
 std::unique_ptr<ViewInteraction> MapTool::press(QPoint window, Qt::KeyboardModifiers modifiers) {
     m_host.areaTip(-1, window);
     m_host.setFlyby(-1);
+    if (isArrow())
+        return arrowPress(window, modifiers);
     m_host.setSelected(-1);
     const Hit hit = hitAt(window, modifiers);
-    if (hit.found()) {
-        if (isArrow())
-            m_host.setSelected(hit.index);
+    if (hit.found())
         return dragFor(hit, window);
-    }
     CImageMapDoc& doc = *m_host.document();
-    if (isArrow() || doc.isFull() || !doc.imageBounds().contains(m_host.pictureAt(window)))
+    if (doc.isFull() || !doc.imageBounds().contains(m_host.pictureAt(window)))
         return nullptr;
     return draw(window);
+}
+
+std::unique_ptr<ViewInteraction> MapTool::arrowPress(QPoint window,
+                                                     Qt::KeyboardModifiers modifiers) {
+    AreaSelection selection = m_host.selection();
+    if (modifiers.testFlag(Qt::ShiftModifier)) {
+        // On the body of the one selected area Shift reaches the area
+        // behind it, as it always has.
+        if (selection.count() == 1 &&
+            m_host.hitArea(selection.key(), window).code == AreaHit::Body) {
+            const Hit behind = hitAt(window, modifiers);
+            if (behind.found()) {
+                m_host.setSelected(behind.index);
+                return dragFor(behind, window);
+            }
+        }
+        const Hit hit = hitAt(window, Qt::NoModifier);
+        if (!hit.found())
+            return SelectionBand::begin(m_host, window, selection);
+        selection.toggle(hit.index);
+        m_host.setSelection(selection);
+        return nullptr;
+    }
+    const Hit hit = hitAt(window, modifiers);
+    if (!hit.found()) {
+        m_host.setSelection({});
+        return SelectionBand::begin(m_host, window, {});
+    }
+    // Handles reshape only one area: with several selected, a press on any
+    // of them moves the group.
+    if (selection.count() > 1 && selection.contains(hit.index))
+        return GroupDrag::begin(m_host, selection.inMapOrder(), hit.index, window);
+    m_host.setSelected(hit.index);
+    return dragFor(hit, window);
 }
 
 std::unique_ptr<ViewInteraction> MapTool::dragFor(const Hit& hit, QPoint window) {
@@ -49,7 +84,15 @@ int MapTool::hover(QPoint window, Qt::KeyboardModifiers modifiers) {
     const int flyby = isArrow() ? hit.index : -1;
     m_host.setFlyby(flyby);
     m_host.areaTip(flyby, window);
-    return hit.found() ? cursorFor(hit.code) : idleCursor();
+    if (!hit.found())
+        return idleCursor();
+    // Over any of several selected areas a press moves them all.
+    if (isArrow() && hit.code != AreaHit::Body) {
+        const AreaSelection selection = m_host.selection();
+        if (selection.count() > 1 && selection.contains(hit.index))
+            return cursorFor(AreaHit::Body);
+    }
+    return cursorFor(hit.code);
 }
 
 int MapTool::cursorFor(int code) {

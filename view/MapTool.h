@@ -37,7 +37,12 @@ public:
     Hit hitAt(QPoint window, Qt::KeyboardModifiers modifiers) const;
     // A left press on an editable map: clears selection, flyby and tip (the
     // arrow tool selects the area it hits) and gives the interaction the
-    // press starts, or null.
+    // press starts, or null. The arrow tool works on several areas: a press
+    // on a selected area while several are selected drags them all; Shift
+    // adds the area under the press to the selection or takes it out (on
+    // the body of the one selected area it still reaches the area behind);
+    // a press on no area starts a selection rectangle (with Shift adding to
+    // the selection).
     std::unique_ptr<ViewInteraction> press(QPoint window, Qt::KeyboardModifiers modifiers);
     // The mouse rests at a window point with no button down: sets flyby and
     // tip (the arrow tool) and gives the cursor to show (ProgramCursors id;
@@ -57,5 +62,6 @@ protected:
     ToolHost& m_host;
 
 private:
+    std::unique_ptr<ViewInteraction> arrowPress(QPoint window, Qt::KeyboardModifiers modifiers);
     std::unique_ptr<ViewInteraction> dragFor(const Hit& hit, QPoint window);
 };

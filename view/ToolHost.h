@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AreaSelection.h"
 #include "model/MapArea.h"
 #include "model/ZoomLevel.h"
 #include "view/AreaGeometry.h"
@@ -38,8 +39,18 @@ public:
     // The part of the window the view shows (its viewport's rectangle).
     virtual QRect windowRect() const = 0;
 
+    // The key area of the selection (-1: none); setSelected selects one
+    // area alone.
     virtual int selected() const = 0;
     virtual void setSelected(int index) = 0;
+    // Every selected area, the key area first. A host that selects one area
+    // only answers with that one and keeps the key of what it is given.
+    virtual AreaSelection selection() const {
+        AreaSelection s;
+        s.add(selected());
+        return s;
+    }
+    virtual void setSelection(const AreaSelection& selection) { setSelected(selection.key()); }
     virtual int flyby() const = 0;
     virtual void setFlyby(int index) = 0;
     // The mouse rests on area index at window point at (-1: on none): the

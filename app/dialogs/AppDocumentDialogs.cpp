@@ -10,6 +10,7 @@
 #include "view/AreasExistingDialog.h"
 #include "view/CreateGuidesDialog.h"
 #include "view/MapSettingsDialog.h"
+#include "view/SeveralAreasDialog.h"
 #include "wizards/ImageWizard.h"
 #include "wizards/NewMapWizard.h"
 
@@ -22,6 +23,11 @@ bool AppDocumentDialogs::editMapInfo(MapInfo& info, const QString& mapPath) {
 DocumentDialogs::AreaChoice AppDocumentDialogs::editArea(const MapArea& area, int number,
                                                          AreaTexts& texts) {
     return AreaSettingsDialog::run(area, number, texts, m_parent);
+}
+
+bool AppDocumentDialogs::editAreas(const std::vector<const MapArea*>& areas,
+                                   AreaTextsChange& change) {
+    return SeveralAreasDialog::run(areas, change, m_parent);
 }
 
 bool AppDocumentDialogs::createGuides(int imageWidth, int imageHeight, GuideValues& values) {

@@ -15,6 +15,7 @@ public:
 
     bool editMapInfo(MapInfo& info, const QString& mapPath) override;
     AreaChoice editArea(const MapArea& area, int number, AreaTexts& texts) override;
+    bool editAreas(const std::vector<const MapArea*>& areas, AreaTextsChange& change) override;
     bool createGuides(int imageWidth, int imageHeight, GuideValues& values) override;
     ExistingAreas areasExisting() override;
     QString chooseImageFile(const QString& startPath) override;

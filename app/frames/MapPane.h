@@ -4,6 +4,7 @@
 #include <QRect>
 
 #include <functional>
+#include <vector>
 
 class CommandTarget;
 class QWidget;
@@ -24,6 +25,17 @@ public:
     virtual int selectedArea() const { return -1; }
     // Selects area index (-1 for none), as the area list asks.
     virtual void selectArea(int /*index*/) {}
+    // Selects several areas, the first the key area (the area list's rows).
+    virtual void selectAreas(const std::vector<int>& indices) {
+        selectArea(indices.empty() ? -1 : indices.front());
+    }
+    // listener hears every change of the selection with every selected
+    // area, the key area first.
+    virtual void setSelectionSetListener(std::function<void(const std::vector<int>&)> listener) {
+        setSelectionListener([listener = std::move(listener)](int index) {
+            listener(index >= 0 ? std::vector<int>{index} : std::vector<int>{});
+        });
+    }
     // Selects area index and scrolls it into sight (Check Map).
     virtual void revealArea(int index) { selectArea(index); }
     // Where area index shows on the screen, or for -1 the part of the

@@ -31,6 +31,23 @@ void MapViewPane::selectArea(int index) {
         m_view->setSelected(index);
 }
 
+void MapViewPane::selectAreas(const std::vector<int>& indices) {
+    if (!m_view)
+        return;
+    AreaSelection selection;
+    for (int i : indices)
+        selection.add(i);
+    m_view->setSelection(selection);
+}
+
+void MapViewPane::setSelectionSetListener(std::function<void(const std::vector<int>&)> listener) {
+    if (m_view)
+        QObject::connect(m_view, &CImageMapView::selectionChanged, m_view,
+                         [view = m_view, listener = std::move(listener)] {
+                             listener(view->currentSelection().indices());
+                         });
+}
+
 void MapViewPane::revealArea(int index) {
     if (m_view)
         m_view->revealArea(index);

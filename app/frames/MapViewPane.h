@@ -24,6 +24,8 @@ public:
     CommandTarget* commandTarget() override;
     int selectedArea() const override;
     void selectArea(int index) override;
+    void selectAreas(const std::vector<int>& indices) override;
+    void setSelectionSetListener(std::function<void(const std::vector<int>&)> listener) override;
     void revealArea(int index) override;
     QRect screenRect(int index) const override;
     void setSelectionListener(std::function<void(int index)> listener) override;

@@ -30,10 +30,12 @@ std::unique_ptr<MapPane> AppDocumentServices::mapViewPane(CImageMapDoc& doc,
 QWidget* AppDocumentServices::areaList(CImageMapDoc& doc, MapPane& mapPane, QWidget* parent) {
     auto* list = new AreaListPane(doc, parent);
     list->onChosen = [&mapPane](int index) { mapPane.selectArea(index); };
+    list->onChosenRows = [&mapPane](const std::vector<int>& rows) { mapPane.selectAreas(rows); };
     list->onHover = [&mapPane] { mapPane.endFlyby(); };
-    mapPane.setSelectionListener([list = QPointer<AreaListPane>(list)](int index) {
-        if (list)
-            list->showSelection(index);
-    });
+    mapPane.setSelectionSetListener(
+        [list = QPointer<AreaListPane>(list)](const std::vector<int>& indices) {
+            if (list)
+                list->showSelection(indices);
+        });
     return list;
 }

@@ -101,13 +101,23 @@ void MenuBuilder::buildMenuBar(QMenuBar* bar, int menuId) {
     if (mapOpen) {
         addMenu(bar, Str::MenuEdit,
                 {id(C::Undo), id(C::Redo), kSeparator, id(C::Cut), id(C::Copy), id(C::Paste),
-                 id(C::Delete), kSeparator, id(C::EditAreaInfo)});
+                 id(C::Delete), id(C::SelectAll), kSeparator, id(C::EditAreaInfo)});
     }
     buildViewMenu(bar, mapOpen);
     if (mapOpen) {
-        addMenu(bar, Str::MenuMapping,
-                {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool), id(C::TraceTool),
-                 id(C::ArrowTool), kSeparator, id(C::EditMapInfo)});
+        QMenu* mapping =
+            addMenu(bar, Str::MenuMapping,
+                    {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool), id(C::TraceTool),
+                     id(C::ArrowTool), kSeparator, id(C::EditMapInfo)});
+        // Mapping > Arrange, between the tools and Edit Map Info.
+        QMenu* arrange = new QMenu(Strings::text(Str::MenuArrange), mapping);
+        addItems(arrange, m_actions, arrangeItems());
+        watch(arrange);
+        QAction* before = m_actions.action(C::EditMapInfo);
+        mapping->insertMenu(before, arrange);
+        auto* separator = new QAction(mapping);
+        separator->setSeparator(true);
+        mapping->insertAction(before, separator);
         addMenu(bar, Str::MenuGoodies,
                 {id(C::Grid), id(C::GridSettings), kSeparator, id(C::CreateGuides), kSeparator,
                  id(C::TestMap), id(C::CheckMap)});
@@ -203,14 +213,31 @@ void MenuBuilder::fillMainToolBar(QToolBar* bar, const ActionTable& actions) {
               kSeparator, id(C::KeepVisible)});
 }
 
+QList<int> MenuBuilder::arrangeItems() {
+    return {id(C::AlignLeft),
+            id(C::AlignRight),
+            id(C::AlignTop),
+            id(C::AlignBottom),
+            id(C::AlignHorizontalCentres),
+            id(C::AlignVerticalCentres),
+            kSeparator,
+            id(C::DistributeHorizontally),
+            id(C::DistributeVertically),
+            kSeparator,
+            id(C::SameWidth),
+            id(C::SameHeight),
+            id(C::SameSize)};
+}
+
 void MenuBuilder::fillMapToolBar(QToolBar* bar, const ActionTable& actions) {
     addItems(bar, actions,
-             {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool),  id(C::TraceTool),
-              id(C::ArrowTool),     kSeparator,        id(C::EditAreaInfo), kSeparator,
-              id(C::Delete),        kSeparator,        id(C::MoveToFront),  id(C::SendToBack),
-              kSeparator,           id(C::AreaList),   kSeparator,          id(C::Save),
-              kSeparator,           id(C::ZoomIn),     id(C::ZoomOut),      kSeparator,
-              id(C::EditMapInfo),   kSeparator,        id(C::Grid),         kSeparator,
+             {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool), id(C::TraceTool),
+              id(C::ArrowTool), kSeparator, id(C::EditAreaInfo), kSeparator, id(C::Delete),
+              kSeparator, id(C::MoveToFront), id(C::SendToBack), kSeparator});
+    addItems(bar, actions, arrangeItems());
+    addItems(bar, actions,
+             {kSeparator, id(C::AreaList), kSeparator, id(C::Save), kSeparator, id(C::ZoomIn),
+              id(C::ZoomOut), kSeparator, id(C::EditMapInfo), kSeparator, id(C::Grid), kSeparator,
               id(C::TestMap)});
 }
 

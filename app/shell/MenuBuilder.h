@@ -42,6 +42,8 @@ public:
     void buildMenuBar(QMenuBar* bar, int menuId);
     static void fillMainToolBar(QToolBar* bar, const ActionTable& actions);
     static void fillMapToolBar(QToolBar* bar, const ActionTable& actions);
+    // Mapping > Arrange, also a group of the map toolbar.
+    static QList<int> arrangeItems();
     // Menu 156: Zoom To 1:1 to 8:1.
     QMenu* createZoomMenu(QWidget* parent);
     // The map view's context menus: 150 an area's items (Edit Area Info,

@@ -1,7 +1,8 @@
 // Repainting the map view over a 4000 x 3000 24-bit picture carrying 1,024
 // areas with hatch fill and handles, in a 1920 x 1080 window: a full repaint
 // at 1:1 and at 8:1, one scroll step, and one mouse move (its feedback
-// painted) during a handle drag and during a polygon's rubber band at 8:1. The reference is the
+// painted) during a handle drag and during a polygon's rubber band at 8:1; Select All of the 1,024
+// areas at 1:1 and one mouse move of all of them dragged together at 1:4. The reference is the
 // least any repaint costs: one unscaled copy of a window-sized picture onto a window-sized image.
 // Times are wall time (what the user waits, including whatever else the machine runs) and this
 // thread's processor time (cpu_ms: what the work itself costs); "ratio" compares processor times,
@@ -201,6 +202,43 @@ void BM_PolygonBandMove_8to1(benchmark::State& state) {
     g_scene->toolZoom.setTool(ToolZoomState::Tool::Arrow);
 }
 
+// Select All of the 1,024 areas, painted as the event loop paints it
+// (every area changes its look), alternately with clearing the selection.
+void BM_SelectAll_1to1(benchmark::State& state) {
+    g_scene->at(ZoomLevel::in(1));
+    CImageMapView& view = *g_scene->view;
+    bool all = true;
+    measure(state, [&] {
+        if (all)
+            view.selectAll();
+        else
+            view.setSelected(-1);
+        QCoreApplication::processEvents();
+        all = !all;
+    });
+    view.setSelected(-1);
+}
+
+// Every area selected and moved together by the body of the one at the
+// window's centre: one mouse move of the group (its box's outline, which
+// shows whole at 1:4).
+void BM_GroupMove_1to4(benchmark::State& state) {
+    g_scene->at(ZoomLevel::out(4));
+    CImageMapView& view = *g_scene->view;
+    view.setFocus();
+    view.selectAll();
+    QCoreApplication::processEvents();
+    const PixelRect box = view.geometryOf(528).windowRect();
+    const QPoint press(box.left + box.width() / 2, box.top + box.height() / 2);
+    mouse(QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    g_scene->counter.pixels = 0;
+    if (!view.interaction())
+        state.SkipWithError("no group move started");
+    moves(state, press);
+    view.setSelected(-1);
+}
+
 void BM_FullRepaint_1to1(benchmark::State& state) {
     fullRepaint(state, ZoomLevel::in(1));
 }
@@ -222,6 +260,8 @@ BENCHMARK(BM_ScrollStep_1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollStep_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HandleDragMove_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PolygonBandMove_8to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectAll_1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupMove_1to4)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

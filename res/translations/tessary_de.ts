@@ -2455,5 +2455,199 @@ Ja speichert in die Seite, Nein lässt Sie eine andere Datei wählen.</translati
         <extracomment>recovery.def PrefsRecoverySeconds</extracomment>
         <translation> Sekunden, solange Änderungen andauern</translation>
     </message>
+    <message id="33080">
+        <source>Select every area of the map
+Select All</source>
+        <extracomment>arrange.def CmdSelectAll</extracomment>
+        <translation>Alle Bereiche der Map auswählen
+Alles auswählen</translation>
+    </message>
+    <message id="33081">
+        <source>Move the selected areas so that their left edges line up with the first one selected
+Align Left</source>
+        <extracomment>arrange.def CmdAlignLeft</extracomment>
+        <translation>Die ausgewählten Bereiche so verschieben, dass ihre linken Kanten mit dem zuerst ausgewählten übereinstimmen
+Links ausrichten</translation>
+    </message>
+    <message id="33082">
+        <source>Move the selected areas so that their right edges line up with the first one selected
+Align Right</source>
+        <extracomment>arrange.def CmdAlignRight</extracomment>
+        <translation>Die ausgewählten Bereiche so verschieben, dass ihre rechten Kanten mit dem zuerst ausgewählten übereinstimmen
+Rechts ausrichten</translation>
+    </message>
+    <message id="33083">
+        <source>Move the selected areas so that their top edges line up with the first one selected
+Align Top</source>
+        <extracomment>arrange.def CmdAlignTop</extracomment>
+        <translation>Die ausgewählten Bereiche so verschieben, dass ihre oberen Kanten mit dem zuerst ausgewählten übereinstimmen
+Oben ausrichten</translation>
+    </message>
+    <message id="33084">
+        <source>Move the selected areas so that their bottom edges line up with the first one selected
+Align Bottom</source>
+        <extracomment>arrange.def CmdAlignBottom</extracomment>
+        <translation>Die ausgewählten Bereiche so verschieben, dass ihre unteren Kanten mit dem zuerst ausgewählten übereinstimmen
+Unten ausrichten</translation>
+    </message>
+    <message id="33085">
+        <source>Move the selected areas so that their centres lie on one vertical line with the first one selected's
+Align Horizontal Centres</source>
+        <extracomment>arrange.def CmdAlignHorizontalCentres</extracomment>
+        <translation>Die ausgewählten Bereiche so verschieben, dass ihre Mitten auf einer senkrechten Linie mit der des zuerst ausgewählten liegen
+Mitten horizontal ausrichten</translation>
+    </message>
+    <message id="33086">
+        <source>Move the selected areas so that their centres lie on one horizontal line with the first one selected's
+Align Vertical Centres</source>
+        <extracomment>arrange.def CmdAlignVerticalCentres</extracomment>
+        <translation>Die ausgewählten Bereiche so verschieben, dass ihre Mitten auf einer waagerechten Linie mit der des zuerst ausgewählten liegen
+Mitten vertikal ausrichten</translation>
+    </message>
+    <message id="33087">
+        <source>Space three or more selected areas evenly between the leftmost and the rightmost
+Distribute Horizontally</source>
+        <extracomment>arrange.def CmdDistributeHorizontally</extracomment>
+        <translation>Drei oder mehr ausgewählte Bereiche gleichmäßig zwischen dem linken und dem rechten verteilen
+Horizontal verteilen</translation>
+    </message>
+    <message id="33088">
+        <source>Space three or more selected areas evenly between the top one and the bottom one
+Distribute Vertically</source>
+        <extracomment>arrange.def CmdDistributeVertically</extracomment>
+        <translation>Drei oder mehr ausgewählte Bereiche gleichmäßig zwischen dem oberen und dem unteren verteilen
+Vertikal verteilen</translation>
+    </message>
+    <message id="33089">
+        <source>Give the selected areas the width of the first one selected
+Make Same Width</source>
+        <extracomment>arrange.def CmdSameWidth</extracomment>
+        <translation>Den ausgewählten Bereichen die Breite des zuerst ausgewählten geben
+Gleiche Breite</translation>
+    </message>
+    <message id="33090">
+        <source>Give the selected areas the height of the first one selected
+Make Same Height</source>
+        <extracomment>arrange.def CmdSameHeight</extracomment>
+        <translation>Den ausgewählten Bereichen die Höhe des zuerst ausgewählten geben
+Gleiche Höhe</translation>
+    </message>
+    <message id="33091">
+        <source>Give the selected areas the size of the first one selected
+Make Same Size</source>
+        <extracomment>arrange.def CmdSameSize</extracomment>
+        <translation>Den ausgewählten Bereichen die Größe des zuerst ausgewählten geben
+Gleiche Größe</translation>
+    </message>
+    <message id="9800">
+        <source>Se&amp;lect All</source>
+        <extracomment>arrange.def ItemSelectAll</extracomment>
+        <translation>Alles a&amp;uswählen</translation>
+    </message>
+    <message id="9801">
+        <source>Arran&amp;ge</source>
+        <extracomment>arrange.def MenuArrange</extracomment>
+        <translation>&amp;Anordnen</translation>
+    </message>
+    <message id="9802">
+        <source>Align &amp;Left</source>
+        <extracomment>arrange.def ItemAlignLeft</extracomment>
+        <translation>&amp;Links ausrichten</translation>
+    </message>
+    <message id="9803">
+        <source>Align &amp;Right</source>
+        <extracomment>arrange.def ItemAlignRight</extracomment>
+        <translation>&amp;Rechts ausrichten</translation>
+    </message>
+    <message id="9804">
+        <source>Align &amp;Top</source>
+        <extracomment>arrange.def ItemAlignTop</extracomment>
+        <translation>&amp;Oben ausrichten</translation>
+    </message>
+    <message id="9805">
+        <source>Align &amp;Bottom</source>
+        <extracomment>arrange.def ItemAlignBottom</extracomment>
+        <translation>&amp;Unten ausrichten</translation>
+    </message>
+    <message id="9806">
+        <source>Align &amp;Horizontal Centres</source>
+        <extracomment>arrange.def ItemAlignHorizontalCentres</extracomment>
+        <translation>Mitten &amp;horizontal ausrichten</translation>
+    </message>
+    <message id="9807">
+        <source>Align &amp;Vertical Centres</source>
+        <extracomment>arrange.def ItemAlignVerticalCentres</extracomment>
+        <translation>Mitten &amp;vertikal ausrichten</translation>
+    </message>
+    <message id="9808">
+        <source>&amp;Distribute Horizontally</source>
+        <extracomment>arrange.def ItemDistributeHorizontally</extracomment>
+        <translation>Hori&amp;zontal verteilen</translation>
+    </message>
+    <message id="9809">
+        <source>Distribute Verticall&amp;y</source>
+        <extracomment>arrange.def ItemDistributeVertically</extracomment>
+        <translation>Vertikal v&amp;erteilen</translation>
+    </message>
+    <message id="9810">
+        <source>Make Same &amp;Width</source>
+        <extracomment>arrange.def ItemSameWidth</extracomment>
+        <translation>Gleiche &amp;Breite</translation>
+    </message>
+    <message id="9811">
+        <source>Make Same H&amp;eight</source>
+        <extracomment>arrange.def ItemSameHeight</extracomment>
+        <translation>Gleiche H&amp;öhe</translation>
+    </message>
+    <message id="9812">
+        <source>Make Same &amp;Size</source>
+        <extracomment>arrange.def ItemSameSize</extracomment>
+        <translation>Gleiche &amp;Größe</translation>
+    </message>
+    <message id="9820">
+        <source>Move %d Areas</source>
+        <extracomment>arrange.def StepMoveAreas</extracomment>
+        <translation>%d Bereiche verschieben</translation>
+    </message>
+    <message id="9821">
+        <source>Delete %d Areas</source>
+        <extracomment>arrange.def StepDeleteAreas</extracomment>
+        <translation>%d Bereiche löschen</translation>
+    </message>
+    <message id="9822">
+        <source>Cut %d Areas</source>
+        <extracomment>arrange.def StepCutAreas</extracomment>
+        <translation>%d Bereiche ausschneiden</translation>
+    </message>
+    <message id="9823">
+        <source>Paste %d Areas</source>
+        <extracomment>arrange.def StepPasteAreas</extracomment>
+        <translation>%d Bereiche einfügen</translation>
+    </message>
+    <message id="9824">
+        <source>Bring %d Areas to Front</source>
+        <extracomment>arrange.def StepBringAreasToFront</extracomment>
+        <translation>%d Bereiche nach vorne bringen</translation>
+    </message>
+    <message id="9825">
+        <source>Send %d Areas to Back</source>
+        <extracomment>arrange.def StepSendAreasToBack</extracomment>
+        <translation>%d Bereiche nach hinten stellen</translation>
+    </message>
+    <message id="9826">
+        <source>Settings of %d Areas</source>
+        <extracomment>arrange.def StepAreasSettings</extracomment>
+        <translation>Einstellungen von %d Bereichen</translation>
+    </message>
+    <message id="9850">
+        <source>Settings of %d Areas</source>
+        <extracomment>arrange.def AreasSettingsCaption</extracomment>
+        <translation>Einstellungen von %d Bereichen</translation>
+    </message>
+    <message id="9851">
+        <source>Several values</source>
+        <extracomment>arrange.def SeveralValues</extracomment>
+        <translation>Verschiedene Werte</translation>
+    </message>
 </context>
 </TS>

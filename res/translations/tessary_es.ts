@@ -2455,5 +2455,199 @@ Sí guarda en la página, No le permite elegir otro archivo.</translation>
         <extracomment>recovery.def PrefsRecoverySeconds</extracomment>
         <translation> segundos mientras siga habiendo cambios</translation>
     </message>
+    <message id="33080">
+        <source>Select every area of the map
+Select All</source>
+        <extracomment>arrange.def CmdSelectAll</extracomment>
+        <translation>Seleccionar todas las áreas del mapa
+Seleccionar todo</translation>
+    </message>
+    <message id="33081">
+        <source>Move the selected areas so that their left edges line up with the first one selected
+Align Left</source>
+        <extracomment>arrange.def CmdAlignLeft</extracomment>
+        <translation>Mover las áreas seleccionadas para alinear sus bordes izquierdos con la primera seleccionada
+Alinear a la izquierda</translation>
+    </message>
+    <message id="33082">
+        <source>Move the selected areas so that their right edges line up with the first one selected
+Align Right</source>
+        <extracomment>arrange.def CmdAlignRight</extracomment>
+        <translation>Mover las áreas seleccionadas para alinear sus bordes derechos con la primera seleccionada
+Alinear a la derecha</translation>
+    </message>
+    <message id="33083">
+        <source>Move the selected areas so that their top edges line up with the first one selected
+Align Top</source>
+        <extracomment>arrange.def CmdAlignTop</extracomment>
+        <translation>Mover las áreas seleccionadas para alinear sus bordes superiores con la primera seleccionada
+Alinear arriba</translation>
+    </message>
+    <message id="33084">
+        <source>Move the selected areas so that their bottom edges line up with the first one selected
+Align Bottom</source>
+        <extracomment>arrange.def CmdAlignBottom</extracomment>
+        <translation>Mover las áreas seleccionadas para alinear sus bordes inferiores con la primera seleccionada
+Alinear abajo</translation>
+    </message>
+    <message id="33085">
+        <source>Move the selected areas so that their centres lie on one vertical line with the first one selected's
+Align Horizontal Centres</source>
+        <extracomment>arrange.def CmdAlignHorizontalCentres</extracomment>
+        <translation>Mover las áreas seleccionadas para que sus centros queden en una misma línea vertical con el de la primera seleccionada
+Alinear centros horizontalmente</translation>
+    </message>
+    <message id="33086">
+        <source>Move the selected areas so that their centres lie on one horizontal line with the first one selected's
+Align Vertical Centres</source>
+        <extracomment>arrange.def CmdAlignVerticalCentres</extracomment>
+        <translation>Mover las áreas seleccionadas para que sus centros queden en una misma línea horizontal con el de la primera seleccionada
+Alinear centros verticalmente</translation>
+    </message>
+    <message id="33087">
+        <source>Space three or more selected areas evenly between the leftmost and the rightmost
+Distribute Horizontally</source>
+        <extracomment>arrange.def CmdDistributeHorizontally</extracomment>
+        <translation>Espaciar por igual tres o más áreas seleccionadas entre la de la izquierda y la de la derecha
+Distribuir horizontalmente</translation>
+    </message>
+    <message id="33088">
+        <source>Space three or more selected areas evenly between the top one and the bottom one
+Distribute Vertically</source>
+        <extracomment>arrange.def CmdDistributeVertically</extracomment>
+        <translation>Espaciar por igual tres o más áreas seleccionadas entre la de arriba y la de abajo
+Distribuir verticalmente</translation>
+    </message>
+    <message id="33089">
+        <source>Give the selected areas the width of the first one selected
+Make Same Width</source>
+        <extracomment>arrange.def CmdSameWidth</extracomment>
+        <translation>Dar a las áreas seleccionadas el ancho de la primera seleccionada
+Mismo ancho</translation>
+    </message>
+    <message id="33090">
+        <source>Give the selected areas the height of the first one selected
+Make Same Height</source>
+        <extracomment>arrange.def CmdSameHeight</extracomment>
+        <translation>Dar a las áreas seleccionadas la altura de la primera seleccionada
+Misma altura</translation>
+    </message>
+    <message id="33091">
+        <source>Give the selected areas the size of the first one selected
+Make Same Size</source>
+        <extracomment>arrange.def CmdSameSize</extracomment>
+        <translation>Dar a las áreas seleccionadas el tamaño de la primera seleccionada
+Mismo tamaño</translation>
+    </message>
+    <message id="9800">
+        <source>Se&amp;lect All</source>
+        <extracomment>arrange.def ItemSelectAll</extracomment>
+        <translation>Selecci&amp;onar todo</translation>
+    </message>
+    <message id="9801">
+        <source>Arran&amp;ge</source>
+        <extracomment>arrange.def MenuArrange</extracomment>
+        <translation>&amp;Organizar</translation>
+    </message>
+    <message id="9802">
+        <source>Align &amp;Left</source>
+        <extracomment>arrange.def ItemAlignLeft</extracomment>
+        <translation>Alinear a la &amp;izquierda</translation>
+    </message>
+    <message id="9803">
+        <source>Align &amp;Right</source>
+        <extracomment>arrange.def ItemAlignRight</extracomment>
+        <translation>Alinear a la &amp;derecha</translation>
+    </message>
+    <message id="9804">
+        <source>Align &amp;Top</source>
+        <extracomment>arrange.def ItemAlignTop</extracomment>
+        <translation>Alinear &amp;arriba</translation>
+    </message>
+    <message id="9805">
+        <source>Align &amp;Bottom</source>
+        <extracomment>arrange.def ItemAlignBottom</extracomment>
+        <translation>Alinear a&amp;bajo</translation>
+    </message>
+    <message id="9806">
+        <source>Align &amp;Horizontal Centres</source>
+        <extracomment>arrange.def ItemAlignHorizontalCentres</extracomment>
+        <translation>Alinear &amp;centros horizontalmente</translation>
+    </message>
+    <message id="9807">
+        <source>Align &amp;Vertical Centres</source>
+        <extracomment>arrange.def ItemAlignVerticalCentres</extracomment>
+        <translation>Alinear centros &amp;verticalmente</translation>
+    </message>
+    <message id="9808">
+        <source>&amp;Distribute Horizontally</source>
+        <extracomment>arrange.def ItemDistributeHorizontally</extracomment>
+        <translation>Distribuir &amp;horizontalmente</translation>
+    </message>
+    <message id="9809">
+        <source>Distribute Verticall&amp;y</source>
+        <extracomment>arrange.def ItemDistributeVertically</extracomment>
+        <translation>Distribuir vertical&amp;mente</translation>
+    </message>
+    <message id="9810">
+        <source>Make Same &amp;Width</source>
+        <extracomment>arrange.def ItemSameWidth</extracomment>
+        <translation>Mismo a&amp;ncho</translation>
+    </message>
+    <message id="9811">
+        <source>Make Same H&amp;eight</source>
+        <extracomment>arrange.def ItemSameHeight</extracomment>
+        <translation>Misma a&amp;ltura</translation>
+    </message>
+    <message id="9812">
+        <source>Make Same &amp;Size</source>
+        <extracomment>arrange.def ItemSameSize</extracomment>
+        <translation>Mismo &amp;tamaño</translation>
+    </message>
+    <message id="9820">
+        <source>Move %d Areas</source>
+        <extracomment>arrange.def StepMoveAreas</extracomment>
+        <translation>Mover %d áreas</translation>
+    </message>
+    <message id="9821">
+        <source>Delete %d Areas</source>
+        <extracomment>arrange.def StepDeleteAreas</extracomment>
+        <translation>Eliminar %d áreas</translation>
+    </message>
+    <message id="9822">
+        <source>Cut %d Areas</source>
+        <extracomment>arrange.def StepCutAreas</extracomment>
+        <translation>Cortar %d áreas</translation>
+    </message>
+    <message id="9823">
+        <source>Paste %d Areas</source>
+        <extracomment>arrange.def StepPasteAreas</extracomment>
+        <translation>Pegar %d áreas</translation>
+    </message>
+    <message id="9824">
+        <source>Bring %d Areas to Front</source>
+        <extracomment>arrange.def StepBringAreasToFront</extracomment>
+        <translation>Traer %d áreas al frente</translation>
+    </message>
+    <message id="9825">
+        <source>Send %d Areas to Back</source>
+        <extracomment>arrange.def StepSendAreasToBack</extracomment>
+        <translation>Enviar %d áreas al fondo</translation>
+    </message>
+    <message id="9826">
+        <source>Settings of %d Areas</source>
+        <extracomment>arrange.def StepAreasSettings</extracomment>
+        <translation>Ajustes de %d áreas</translation>
+    </message>
+    <message id="9850">
+        <source>Settings of %d Areas</source>
+        <extracomment>arrange.def AreasSettingsCaption</extracomment>
+        <translation>Ajustes de %d áreas</translation>
+    </message>
+    <message id="9851">
+        <source>Several values</source>
+        <extracomment>arrange.def SeveralValues</extracomment>
+        <translation>Varios valores</translation>
+    </message>
 </context>
 </TS>

@@ -2455,5 +2455,199 @@ Oui enregistre dans la page, Non vous laisse choisir un autre fichier.</translat
         <extracomment>recovery.def PrefsRecoverySeconds</extracomment>
         <translation> secondes tant que les modifications continuent</translation>
     </message>
+    <message id="33080">
+        <source>Select every area of the map
+Select All</source>
+        <extracomment>arrange.def CmdSelectAll</extracomment>
+        <translation>Sélectionner toutes les zones de la carte
+Tout sélectionner</translation>
+    </message>
+    <message id="33081">
+        <source>Move the selected areas so that their left edges line up with the first one selected
+Align Left</source>
+        <extracomment>arrange.def CmdAlignLeft</extracomment>
+        <translation>Déplacer les zones sélectionnées pour aligner leurs bords gauches sur la première sélectionnée
+Aligner à gauche</translation>
+    </message>
+    <message id="33082">
+        <source>Move the selected areas so that their right edges line up with the first one selected
+Align Right</source>
+        <extracomment>arrange.def CmdAlignRight</extracomment>
+        <translation>Déplacer les zones sélectionnées pour aligner leurs bords droits sur la première sélectionnée
+Aligner à droite</translation>
+    </message>
+    <message id="33083">
+        <source>Move the selected areas so that their top edges line up with the first one selected
+Align Top</source>
+        <extracomment>arrange.def CmdAlignTop</extracomment>
+        <translation>Déplacer les zones sélectionnées pour aligner leurs bords supérieurs sur la première sélectionnée
+Aligner en haut</translation>
+    </message>
+    <message id="33084">
+        <source>Move the selected areas so that their bottom edges line up with the first one selected
+Align Bottom</source>
+        <extracomment>arrange.def CmdAlignBottom</extracomment>
+        <translation>Déplacer les zones sélectionnées pour aligner leurs bords inférieurs sur la première sélectionnée
+Aligner en bas</translation>
+    </message>
+    <message id="33085">
+        <source>Move the selected areas so that their centres lie on one vertical line with the first one selected's
+Align Horizontal Centres</source>
+        <extracomment>arrange.def CmdAlignHorizontalCentres</extracomment>
+        <translation>Déplacer les zones sélectionnées pour placer leurs centres sur une même ligne verticale que celui de la première sélectionnée
+Aligner les centres horizontalement</translation>
+    </message>
+    <message id="33086">
+        <source>Move the selected areas so that their centres lie on one horizontal line with the first one selected's
+Align Vertical Centres</source>
+        <extracomment>arrange.def CmdAlignVerticalCentres</extracomment>
+        <translation>Déplacer les zones sélectionnées pour placer leurs centres sur une même ligne horizontale que celui de la première sélectionnée
+Aligner les centres verticalement</translation>
+    </message>
+    <message id="33087">
+        <source>Space three or more selected areas evenly between the leftmost and the rightmost
+Distribute Horizontally</source>
+        <extracomment>arrange.def CmdDistributeHorizontally</extracomment>
+        <translation>Espacer régulièrement trois zones sélectionnées ou plus entre celle de gauche et celle de droite
+Répartir horizontalement</translation>
+    </message>
+    <message id="33088">
+        <source>Space three or more selected areas evenly between the top one and the bottom one
+Distribute Vertically</source>
+        <extracomment>arrange.def CmdDistributeVertically</extracomment>
+        <translation>Espacer régulièrement trois zones sélectionnées ou plus entre celle du haut et celle du bas
+Répartir verticalement</translation>
+    </message>
+    <message id="33089">
+        <source>Give the selected areas the width of the first one selected
+Make Same Width</source>
+        <extracomment>arrange.def CmdSameWidth</extracomment>
+        <translation>Donner aux zones sélectionnées la largeur de la première sélectionnée
+Même largeur</translation>
+    </message>
+    <message id="33090">
+        <source>Give the selected areas the height of the first one selected
+Make Same Height</source>
+        <extracomment>arrange.def CmdSameHeight</extracomment>
+        <translation>Donner aux zones sélectionnées la hauteur de la première sélectionnée
+Même hauteur</translation>
+    </message>
+    <message id="33091">
+        <source>Give the selected areas the size of the first one selected
+Make Same Size</source>
+        <extracomment>arrange.def CmdSameSize</extracomment>
+        <translation>Donner aux zones sélectionnées la taille de la première sélectionnée
+Même taille</translation>
+    </message>
+    <message id="9800">
+        <source>Se&amp;lect All</source>
+        <extracomment>arrange.def ItemSelectAll</extracomment>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message id="9801">
+        <source>Arran&amp;ge</source>
+        <extracomment>arrange.def MenuArrange</extracomment>
+        <translation>&amp;Organiser</translation>
+    </message>
+    <message id="9802">
+        <source>Align &amp;Left</source>
+        <extracomment>arrange.def ItemAlignLeft</extracomment>
+        <translation>Aligner à &amp;gauche</translation>
+    </message>
+    <message id="9803">
+        <source>Align &amp;Right</source>
+        <extracomment>arrange.def ItemAlignRight</extracomment>
+        <translation>Aligner à &amp;droite</translation>
+    </message>
+    <message id="9804">
+        <source>Align &amp;Top</source>
+        <extracomment>arrange.def ItemAlignTop</extracomment>
+        <translation>Aligner en &amp;haut</translation>
+    </message>
+    <message id="9805">
+        <source>Align &amp;Bottom</source>
+        <extracomment>arrange.def ItemAlignBottom</extracomment>
+        <translation>Aligner en &amp;bas</translation>
+    </message>
+    <message id="9806">
+        <source>Align &amp;Horizontal Centres</source>
+        <extracomment>arrange.def ItemAlignHorizontalCentres</extracomment>
+        <translation>Aligner les &amp;centres horizontalement</translation>
+    </message>
+    <message id="9807">
+        <source>Align &amp;Vertical Centres</source>
+        <extracomment>arrange.def ItemAlignVerticalCentres</extracomment>
+        <translation>Aligner les centres &amp;verticalement</translation>
+    </message>
+    <message id="9808">
+        <source>&amp;Distribute Horizontally</source>
+        <extracomment>arrange.def ItemDistributeHorizontally</extracomment>
+        <translation>&amp;Répartir horizontalement</translation>
+    </message>
+    <message id="9809">
+        <source>Distribute Verticall&amp;y</source>
+        <extracomment>arrange.def ItemDistributeVertically</extracomment>
+        <translation>Répartir ver&amp;ticalement</translation>
+    </message>
+    <message id="9810">
+        <source>Make Same &amp;Width</source>
+        <extracomment>arrange.def ItemSameWidth</extracomment>
+        <translation>Même &amp;largeur</translation>
+    </message>
+    <message id="9811">
+        <source>Make Same H&amp;eight</source>
+        <extracomment>arrange.def ItemSameHeight</extracomment>
+        <translation>Même ha&amp;uteur</translation>
+    </message>
+    <message id="9812">
+        <source>Make Same &amp;Size</source>
+        <extracomment>arrange.def ItemSameSize</extracomment>
+        <translation>Même ta&amp;ille</translation>
+    </message>
+    <message id="9820">
+        <source>Move %d Areas</source>
+        <extracomment>arrange.def StepMoveAreas</extracomment>
+        <translation>Déplacer %d zones</translation>
+    </message>
+    <message id="9821">
+        <source>Delete %d Areas</source>
+        <extracomment>arrange.def StepDeleteAreas</extracomment>
+        <translation>Supprimer %d zones</translation>
+    </message>
+    <message id="9822">
+        <source>Cut %d Areas</source>
+        <extracomment>arrange.def StepCutAreas</extracomment>
+        <translation>Couper %d zones</translation>
+    </message>
+    <message id="9823">
+        <source>Paste %d Areas</source>
+        <extracomment>arrange.def StepPasteAreas</extracomment>
+        <translation>Coller %d zones</translation>
+    </message>
+    <message id="9824">
+        <source>Bring %d Areas to Front</source>
+        <extracomment>arrange.def StepBringAreasToFront</extracomment>
+        <translation>Mettre %d zones au premier plan</translation>
+    </message>
+    <message id="9825">
+        <source>Send %d Areas to Back</source>
+        <extracomment>arrange.def StepSendAreasToBack</extracomment>
+        <translation>Mettre %d zones à l'arrière-plan</translation>
+    </message>
+    <message id="9826">
+        <source>Settings of %d Areas</source>
+        <extracomment>arrange.def StepAreasSettings</extracomment>
+        <translation>Paramètres de %d zones</translation>
+    </message>
+    <message id="9850">
+        <source>Settings of %d Areas</source>
+        <extracomment>arrange.def AreasSettingsCaption</extracomment>
+        <translation>Paramètres de %d zones</translation>
+    </message>
+    <message id="9851">
+        <source>Several values</source>
+        <extracomment>arrange.def SeveralValues</extracomment>
+        <translation>Valeurs différentes</translation>
+    </message>
 </context>
 </TS>

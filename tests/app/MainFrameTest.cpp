@@ -155,14 +155,27 @@ TEST_F(ShellTest, MenusFollowWhetherAMapIsOpen) {
     for (C c : {C::Close, C::Save, C::SaveAs, C::ChangeImage, C::Exit})
         EXPECT_TRUE(file.contains(id(c))) << id(c);
     EXPECT_TRUE(file.contains(id(C::RecentFile1)));
-    EXPECT_EQ(menuCommands(bar, 1), (QList<int>{id(C::Undo), id(C::Redo), id(C::Cut), id(C::Copy),
-                                                id(C::Paste), id(C::Delete), id(C::EditAreaInfo)}));
+    EXPECT_EQ(menuCommands(bar, 1),
+              (QList<int>{id(C::Undo), id(C::Redo), id(C::Cut), id(C::Copy), id(C::Paste),
+                          id(C::Delete), id(C::SelectAll), id(C::EditAreaInfo)}));
     EXPECT_EQ(menuCommands(bar, 2),
               (QList<int>{id(C::ViewToolbar), id(C::ViewStatusBar), id(C::AreaList), id(C::ZoomIn),
                           id(C::ZoomOut), id(C::ZoomToFit)}));
     EXPECT_EQ(menuCommands(bar, 3),
               (QList<int>{id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool),
                           id(C::TraceTool), id(C::ArrowTool), id(C::EditMapInfo)}));
+    // Mapping > Arrange, before Edit Map Info.
+    const QList<QAction*> mapping = bar->actions()[3]->menu()->actions();
+    const auto arrange = std::find_if(mapping.begin(), mapping.end(),
+                                      [](QAction* a) { return a->menu() != nullptr; });
+    ASSERT_NE(arrange, mapping.end());
+    EXPECT_EQ((*arrange)->text(), "Arran&ge");
+    EXPECT_EQ(ActionTable::commandOf(*(arrange + 2)), id(C::EditMapInfo));
+    EXPECT_EQ(commandsOf((*arrange)->menu()),
+              (QList<int>{id(C::AlignLeft), id(C::AlignRight), id(C::AlignTop), id(C::AlignBottom),
+                          id(C::AlignHorizontalCentres), id(C::AlignVerticalCentres), 0,
+                          id(C::DistributeHorizontally), id(C::DistributeVertically), 0,
+                          id(C::SameWidth), id(C::SameHeight), id(C::SameSize)}));
     EXPECT_EQ(menuCommands(bar, 4),
               (QList<int>{id(C::Grid), id(C::GridSettings), id(C::CreateGuides), id(C::TestMap),
                           id(C::CheckMap)}));
@@ -194,6 +207,20 @@ TEST_F(ShellTest, ToolbarsCarryTheirButtonsInOrder) {
                                            0,
                                            id(C::MoveToFront),
                                            id(C::SendToBack),
+                                           0,
+                                           id(C::AlignLeft),
+                                           id(C::AlignRight),
+                                           id(C::AlignTop),
+                                           id(C::AlignBottom),
+                                           id(C::AlignHorizontalCentres),
+                                           id(C::AlignVerticalCentres),
+                                           0,
+                                           id(C::DistributeHorizontally),
+                                           id(C::DistributeVertically),
+                                           0,
+                                           id(C::SameWidth),
+                                           id(C::SameHeight),
+                                           id(C::SameSize),
                                            0,
                                            id(C::AreaList),
                                            0,

@@ -41,6 +41,17 @@ public:
     QList<QByteArray> missingImageNames; // the names "Missing Image" was shown for
 
     bool editMapInfo(MapInfo& info, const QString&) override { return mapInfo && mapInfo(info); }
+    // Area Settings over several areas: the change to answer with; unset
+    // cancels.
+    std::optional<AreaTextsChange> severalAreas;
+    int severalShown = 0;
+    bool editAreas(const std::vector<const MapArea*>&, AreaTextsChange& change) override {
+        ++severalShown;
+        if (!severalAreas)
+            return false;
+        change = *severalAreas;
+        return true;
+    }
     AreaChoice editArea(const MapArea&, int number, AreaTexts& texts) override {
         ++areaShown;
         lastAreaNumber = number;

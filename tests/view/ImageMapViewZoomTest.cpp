@@ -162,8 +162,8 @@ TEST_F(ViewZoomTest, ZoomCommandsFollowTheZoomLimits) {
 
     // Other commands go on along the chain.
     CommandState other;
-    EXPECT_FALSE(view.onCommand(int(CommandId::Delete)));
-    EXPECT_FALSE(view.onUpdateCommand(int(CommandId::Delete), other));
+    EXPECT_FALSE(view.onCommand(int(CommandId::EditMapInfo)));
+    EXPECT_FALSE(view.onUpdateCommand(int(CommandId::EditMapInfo), other));
 }
 
 TEST_F(ViewZoomTest, ZoomMenuMarksTheCurrentZoomAndZooms) {
