@@ -4,6 +4,7 @@
 #include "model/MapText.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
+#include "model/Translation.h"
 
 const std::array<GuideValues::Number, 8>& GuideValues::numbers() {
     static const std::array<Number, 8> table{{
@@ -41,8 +42,8 @@ qint64 GuideValues::bottom() const {
 }
 
 QString GuideValues::boundsText() const {
-    return Strings::format(Str::GuideBounds, leftStart, topStart, int(right()), int(bottom()),
-                           int(count()));
+    const int id = Translation::singular(count()) ? Str::GuideBoundsOne : Str::GuideBounds;
+    return Strings::format(id, leftStart, topStart, int(right()), int(bottom()), int(count()));
 }
 
 QString GuideValues::imageSizeText(int width, int height) {

@@ -14,6 +14,7 @@ const QString kFolder = QStringLiteral(":/translations");
 struct Installed {
     std::unique_ptr<QTranslator> own;
     std::unique_ptr<QTranslator> qt;
+    QString code = QStringLiteral("en");
 };
 
 Installed& installed() {
@@ -69,6 +70,7 @@ QString Translation::install(const QString& code) {
         return QStringLiteral("en");
     state.qt = load(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                     QStringLiteral("/qtbase_") + chosen + QStringLiteral(".qm"));
+    state.code = chosen;
     return chosen;
 }
 
@@ -79,5 +81,12 @@ void Translation::remove() {
             QCoreApplication::removeTranslator(translator->get());
         translator->reset();
     }
+    state.code = QStringLiteral("en");
     QLocale::setDefault(QLocale::system());
+}
+
+bool Translation::singular(qint64 count) {
+    if (installed().code == QLatin1String("fr"))
+        return count == 0 || count == 1;
+    return count == 1;
 }

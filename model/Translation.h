@@ -25,4 +25,7 @@ public:
     static QString install(const QString& code);
     // Back to English and the system locale.
     static void remove();
+    // Whether count takes the singular in the language the interface
+    // speaks: 1 in English, German and Spanish, 0 and 1 in French.
+    static bool singular(qint64 count);
 };

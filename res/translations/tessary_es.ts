@@ -150,6 +150,11 @@ Si no lo hace, le costará llegar a esas áreas.</translation>
         <extracomment>checks.def GuideBounds</extracomment>
         <translation>%d,%d a %d,%d (%d áreas)</translation>
     </message>
+    <message id="8154">
+        <source>%d,%d to %d,%d (%d area)</source>
+        <extracomment>checks.def GuideBoundsOne</extracomment>
+        <translation>%d,%d a %d,%d (%d área)</translation>
+    </message>
     <message id="32832">
         <source>List the areas that visitors with screen readers, small screens or broken links would stumble over
 Check Map</source>

@@ -150,6 +150,11 @@ Sinon, ces zones seront difficiles à atteindre.</translation>
         <extracomment>checks.def GuideBounds</extracomment>
         <translation>%d,%d à %d,%d (%d zones)</translation>
     </message>
+    <message id="8154">
+        <source>%d,%d to %d,%d (%d area)</source>
+        <extracomment>checks.def GuideBoundsOne</extracomment>
+        <translation>%d,%d à %d,%d (%d zone)</translation>
+    </message>
     <message id="32832">
         <source>List the areas that visitors with screen readers, small screens or broken links would stumble over
 Check Map</source>

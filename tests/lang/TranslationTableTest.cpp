@@ -1,5 +1,6 @@
 #include "LangSupport.h"
 
+#include "model/GuideValues.h"
 #include "model/Strings.h"
 #include "model/Translation.h"
 #include "support/QtTestApp.h"
@@ -97,6 +98,36 @@ TEST_F(TranslationTable, FormatUsesTheTranslatedText) {
     EXPECT_EQ(Strings::format(Str::AreaObscuredTip, 7), QStringLiteral("Area 7 is obscured"));
     ASSERT_EQ(Translation::install(QStringLiteral("pt")), QStringLiteral("en"));
     EXPECT_EQ(Strings::text(Str::ItemSaveAs), QStringLiteral("Save &As..."));
+}
+
+// A count takes the form its language gives it: one area, but French
+// counts nothing in the singular too.
+TEST_F(TranslationTable, CountsTakeTheirLanguagesSingularOrPlural) {
+    const auto bounds = [](int across) {
+        GuideValues v;
+        v.across = across;
+        v.down = v.width = v.height = 1;
+        return v.boundsText();
+    };
+    const struct {
+        const char* code;
+        const char* none;
+        const char* one;
+        const char* two;
+    } cases[] = {
+        {"en", "(0 areas)", "(1 area)", "(2 areas)"},
+        {"de", "(0 Bereiche)", "(1 Bereich)", "(2 Bereiche)"},
+        {"fr", "(0 zone)", "(1 zone)", "(2 zones)"},
+        {"es", "(0 áreas)", "(1 área)", "(2 áreas)"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(Translation::install(QLatin1String(c.code)), QLatin1String(c.code));
+        EXPECT_TRUE(bounds(0).endsWith(QString::fromUtf8(c.none))) << bounds(0).toStdString();
+        EXPECT_TRUE(bounds(1).endsWith(QString::fromUtf8(c.one))) << bounds(1).toStdString();
+        EXPECT_TRUE(bounds(2).endsWith(QString::fromUtf8(c.two))) << bounds(2).toStdString();
+    }
+    Translation::remove();
+    EXPECT_EQ(bounds(1), "0,0 to 1,1 (1 area)");
 }
 
 TEST_F(TranslationTable, TheFirstShippedDesktopLanguageWins) {
