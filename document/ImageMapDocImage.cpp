@@ -8,6 +8,7 @@
 #include "model/PictureSource.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
+#include "model/Translation.h"
 
 bool CImageMapDoc::changeImage() {
     if (isReadOnly())
@@ -64,7 +65,11 @@ bool CImageMapDoc::askClipping(const PixelRect& bounds, std::vector<PictureArea>
                                           [&](const auto& a) { return !a->isInside(bounds); }));
     if (outside == 0)
         return false;
-    const QString question = Strings::format(Str::ClipAreasQuestion, outside, areaCount());
+    // "areas" follows the map's count, "needs" the count to clip.
+    const int id = Translation::singular(areaCount()) ? Str::ClipOnlyAreaQuestion
+                   : Translation::singular(outside)   ? Str::ClipAreaQuestionOne
+                                                      : Str::ClipAreasQuestion;
+    const QString question = Strings::format(id, outside, areaCount());
     if (Prompter::current().ask(question, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=
         Prompter::Answer::Yes)
         return false;

@@ -120,6 +120,20 @@ If you don't, you will have trouble accessing those areas.</source>
         <translation>%d von %d Bereichen müssen beschnitten werden. Jetzt beschneiden?
 Andernfalls lassen sich diese Bereiche nur schwer erreichen.</translation>
     </message>
+    <message id="8015">
+        <source>%d out of %d areas needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipAreaQuestionOne</extracomment>
+        <translation>%d von %d Bereichen muss beschnitten werden. Jetzt beschneiden?
+Andernfalls lässt sich dieser Bereich nur schwer erreichen.</translation>
+    </message>
+    <message id="8016">
+        <source>%d out of %d area needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipOnlyAreaQuestion</extracomment>
+        <translation>Der Bereich (%d von %d) muss beschnitten werden. Jetzt beschneiden?
+Andernfalls lässt sich dieser Bereich nur schwer erreichen.</translation>
+    </message>
     <message id="8008">
         <source>Do you really want to save without a default URL?</source>
         <extracomment>model.def SaveWithoutDefaultUrl</extracomment>
@@ -477,6 +491,26 @@ Map prüfen</translation>
         <source>%d attributes beyond the 64 an area or map keeps</source>
         <extracomment>pages.def LossAttributesBeyond</extracomment>
         <translation>%d Attribute über die 64 hinaus, die ein Bereich oder eine Map behält</translation>
+    </message>
+    <message id="8061">
+        <source>%d area beyond the 1,024 a map holds</source>
+        <extracomment>pages.def LossAreaBeyond</extracomment>
+        <translation>%d Bereich über die 1.024 hinaus, die eine Map fasst</translation>
+    </message>
+    <message id="8062">
+        <source>%d polygon of more than 63 points</source>
+        <extracomment>pages.def LossLongPolygon</extracomment>
+        <translation>%d Polygon mit mehr als 63 Punkten</translation>
+    </message>
+    <message id="8063">
+        <source>%d area of an unknown shape (%s)</source>
+        <extracomment>pages.def LossUnknownShape</extracomment>
+        <translation>%d Bereich mit unbekannter Form (%s)</translation>
+    </message>
+    <message id="8064">
+        <source>%d attribute beyond the 64 an area or map keeps</source>
+        <extracomment>pages.def LossAttributeBeyond</extracomment>
+        <translation>%d Attribut über die 64 hinaus, die ein Bereich oder eine Map behält</translation>
     </message>
     <message id="129">
         <source>HTML Files (*.htm,*.html)</source>

@@ -120,6 +120,20 @@ If you don't, you will have trouble accessing those areas.</source>
         <translation>Hay que recortar %d de %d áreas. ¿Recortarlas ahora?
 Si no lo hace, le costará llegar a esas áreas.</translation>
     </message>
+    <message id="8015">
+        <source>%d out of %d areas needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipAreaQuestionOne</extracomment>
+        <translation>Hay que recortar %d de %d áreas. ¿Recortarla ahora?
+Si no lo hace, le costará llegar a esa área.</translation>
+    </message>
+    <message id="8016">
+        <source>%d out of %d area needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipOnlyAreaQuestion</extracomment>
+        <translation>Hay que recortar %d de %d área. ¿Recortarla ahora?
+Si no lo hace, le costará llegar a esa área.</translation>
+    </message>
     <message id="8008">
         <source>Do you really want to save without a default URL?</source>
         <extracomment>model.def SaveWithoutDefaultUrl</extracomment>
@@ -477,6 +491,26 @@ Comprobar el mapa</translation>
         <source>%d attributes beyond the 64 an area or map keeps</source>
         <extracomment>pages.def LossAttributesBeyond</extracomment>
         <translation>%d atributos más allá de los 64 que conserva un área o un mapa</translation>
+    </message>
+    <message id="8061">
+        <source>%d area beyond the 1,024 a map holds</source>
+        <extracomment>pages.def LossAreaBeyond</extracomment>
+        <translation>%d área más allá de las 1024 que admite un mapa</translation>
+    </message>
+    <message id="8062">
+        <source>%d polygon of more than 63 points</source>
+        <extracomment>pages.def LossLongPolygon</extracomment>
+        <translation>%d polígono de más de 63 puntos</translation>
+    </message>
+    <message id="8063">
+        <source>%d area of an unknown shape (%s)</source>
+        <extracomment>pages.def LossUnknownShape</extracomment>
+        <translation>%d área de forma desconocida (%s)</translation>
+    </message>
+    <message id="8064">
+        <source>%d attribute beyond the 64 an area or map keeps</source>
+        <extracomment>pages.def LossAttributeBeyond</extracomment>
+        <translation>%d atributo más allá de los 64 que conserva un área o un mapa</translation>
     </message>
     <message id="129">
         <source>HTML Files (*.htm,*.html)</source>

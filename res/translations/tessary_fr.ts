@@ -120,6 +120,20 @@ If you don't, you will have trouble accessing those areas.</source>
         <translation>%d zones sur %d doivent être rognées. Les rogner maintenant ?
 Sinon, ces zones seront difficiles à atteindre.</translation>
     </message>
+    <message id="8015">
+        <source>%d out of %d areas needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipAreaQuestionOne</extracomment>
+        <translation>%d zone sur %d doit être rognée. La rogner maintenant ?
+Sinon, cette zone sera difficile à atteindre.</translation>
+    </message>
+    <message id="8016">
+        <source>%d out of %d area needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipOnlyAreaQuestion</extracomment>
+        <translation>%d zone sur %d doit être rognée. La rogner maintenant ?
+Sinon, cette zone sera difficile à atteindre.</translation>
+    </message>
     <message id="8008">
         <source>Do you really want to save without a default URL?</source>
         <extracomment>model.def SaveWithoutDefaultUrl</extracomment>
@@ -477,6 +491,26 @@ Vérifier la carte</translation>
         <source>%d attributes beyond the 64 an area or map keeps</source>
         <extracomment>pages.def LossAttributesBeyond</extracomment>
         <translation>%d attributs au-delà des 64 que garde une zone ou une carte</translation>
+    </message>
+    <message id="8061">
+        <source>%d area beyond the 1,024 a map holds</source>
+        <extracomment>pages.def LossAreaBeyond</extracomment>
+        <translation>%d zone au-delà des 1 024 que contient une carte</translation>
+    </message>
+    <message id="8062">
+        <source>%d polygon of more than 63 points</source>
+        <extracomment>pages.def LossLongPolygon</extracomment>
+        <translation>%d polygone de plus de 63 points</translation>
+    </message>
+    <message id="8063">
+        <source>%d area of an unknown shape (%s)</source>
+        <extracomment>pages.def LossUnknownShape</extracomment>
+        <translation>%d zone de forme inconnue (%s)</translation>
+    </message>
+    <message id="8064">
+        <source>%d attribute beyond the 64 an area or map keeps</source>
+        <extracomment>pages.def LossAttributeBeyond</extracomment>
+        <translation>%d attribut au-delà des 64 que garde une zone ou une carte</translation>
     </message>
     <message id="129">
         <source>HTML Files (*.htm,*.html)</source>
