@@ -32,8 +32,15 @@ bool CImageMapDoc::changeImage() {
     // The current picture stays until the new one has loaded, so that a
     // failed change leaves the map with the picture it had.
     std::unique_ptr<LoadedImage> image = m_pictures ? m_pictures->load(m_imagePath) : nullptr;
-    if (!image)
+    if (!image) {
+        // A picture that is there but gives nothing is told here; the
+        // source told about any other failure.
+        if (m_pictures && !m_pictures->lastLoadFailure().isEmpty())
+            Prompter::current().tell(m_pictures->lastLoadFailure() +
+                                         Strings::text(Str::ImageErrorTail),
+                                     Prompter::Icon::Exclamation);
         return putBack();
+    }
     PictureState before{m_image, imagePath, info.imageFolder, info.imageFile};
     PictureState after = pictureState();
     const PixelRect bounds{0, 0, image->width(), image->height()};

@@ -88,6 +88,16 @@
         <extracomment>raster.def MissingImageHelp</extracomment>
         <translation>Tessary hat das Bild der Map dort gesucht, wo die Map es angibt, im Ordner der Map und im aktuellen Ordner, und es nicht gefunden. Wählen Sie OK, um das Bild selbst zu suchen: Die Map verwendet dann das gewählte Bild. Wählen Sie Abbrechen, um das Öffnen der Map abzubrechen.</translation>
     </message>
+    <message id="8216">
+        <source>the file cannot be read (%s).</source>
+        <extracomment>raster.def ImageErrorUnreadable</extracomment>
+        <translation>die Datei lässt sich nicht lesen (%s).</translation>
+    </message>
+    <message id="8217">
+        <source>The picture "%s" cannot be used. Choose OK to choose another picture, or Cancel to stop opening the map.</source>
+        <extracomment>raster.def ImageChooseAnother</extracomment>
+        <translation>Das Bild „%s“ lässt sich nicht verwenden. Wählen Sie OK, um ein anderes Bild zu wählen, oder Abbrechen, um das Öffnen der Map zu beenden.</translation>
+    </message>
     <message id="7062">
         <source>Unable to load the map file. This could be because the file in question is not a image map file, the file is damaged, or the file is in use.</source>
         <extracomment>model.def MapLoadFailed</extracomment>

@@ -88,6 +88,16 @@
         <extracomment>raster.def MissingImageHelp</extracomment>
         <translation>Tessary ha buscado la imagen del mapa donde indica el mapa, en la carpeta del mapa y en la carpeta actual, y no la ha encontrado. Elija Aceptar para buscar la imagen usted: el mapa usará entonces la imagen que elija. Elija Cancelar para no abrir el mapa.</translation>
     </message>
+    <message id="8216">
+        <source>the file cannot be read (%s).</source>
+        <extracomment>raster.def ImageErrorUnreadable</extracomment>
+        <translation>el archivo no se puede leer (%s).</translation>
+    </message>
+    <message id="8217">
+        <source>The picture "%s" cannot be used. Choose OK to choose another picture, or Cancel to stop opening the map.</source>
+        <extracomment>raster.def ImageChooseAnother</extracomment>
+        <translation>La imagen «%s» no se puede usar. Elija Aceptar para elegir otra imagen, o Cancelar para no abrir el mapa.</translation>
+    </message>
     <message id="7062">
         <source>Unable to load the map file. This could be because the file in question is not a image map file, the file is damaged, or the file is in use.</source>
         <extracomment>model.def MapLoadFailed</extracomment>

@@ -88,6 +88,16 @@
         <extracomment>raster.def MissingImageHelp</extracomment>
         <translation>Tessary a cherché l’image de la carte à l’endroit indiqué par la carte, dans le dossier de la carte et dans le dossier courant, sans la trouver. Choisissez OK pour chercher l’image vous-même : la carte utilisera alors l’image choisie. Choisissez Annuler pour ne pas ouvrir la carte.</translation>
     </message>
+    <message id="8216">
+        <source>the file cannot be read (%s).</source>
+        <extracomment>raster.def ImageErrorUnreadable</extracomment>
+        <translation>le fichier ne peut pas être lu (%s).</translation>
+    </message>
+    <message id="8217">
+        <source>The picture "%s" cannot be used. Choose OK to choose another picture, or Cancel to stop opening the map.</source>
+        <extracomment>raster.def ImageChooseAnother</extracomment>
+        <translation>L'image « %s » est inutilisable. Choisissez OK pour choisir une autre image, ou Annuler pour ne pas ouvrir la carte.</translation>
+    </message>
     <message id="7062">
         <source>Unable to load the map file. This could be because the file in question is not a image map file, the file is damaged, or the file is in use.</source>
         <extracomment>model.def MapLoadFailed</extracomment>
