@@ -406,6 +406,21 @@ Map prüfen</translation>
         <extracomment>tools.def PromptMoveArea</extracomment>
         <translation>An die neue Position ziehen; zum Beenden Maustaste loslassen</translation>
     </message>
+    <message id="7060">
+        <source>Drag to new size; release button to end</source>
+        <extracomment>tools.def PromptResizeArea</extracomment>
+        <translation>Auf die neue Größe ziehen; zum Beenden Maustaste loslassen</translation>
+    </message>
+    <message id="7061">
+        <source>Shift held: the rectangle stays square; release button to end</source>
+        <extracomment>tools.def PromptShiftSquare</extracomment>
+        <translation>Umschalttaste gedrückt: das Rechteck bleibt quadratisch; zum Beenden Maustaste loslassen</translation>
+    </message>
+    <message id="7063">
+        <source>Shift held: no effect on this drag; release button to end</source>
+        <extracomment>tools.def PromptShiftHeld</extracomment>
+        <translation>Umschalttaste gedrückt: ohne Wirkung auf dieses Ziehen; zum Beenden Maustaste loslassen</translation>
+    </message>
     <message id="8581">
         <source>Rectangle</source>
         <extracomment>tools.def TipRectangle</extracomment>

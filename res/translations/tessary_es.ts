@@ -406,6 +406,21 @@ Comprobar el mapa</translation>
         <extracomment>tools.def PromptMoveArea</extracomment>
         <translation>Arrastre hasta la nueva posición; suelte el botón para terminar</translation>
     </message>
+    <message id="7060">
+        <source>Drag to new size; release button to end</source>
+        <extracomment>tools.def PromptResizeArea</extracomment>
+        <translation>Arrastre hasta el nuevo tamaño; suelte el botón para terminar</translation>
+    </message>
+    <message id="7061">
+        <source>Shift held: the rectangle stays square; release button to end</source>
+        <extracomment>tools.def PromptShiftSquare</extracomment>
+        <translation>Mayús pulsada: el rectángulo sigue cuadrado; suelte el botón para terminar</translation>
+    </message>
+    <message id="7063">
+        <source>Shift held: no effect on this drag; release button to end</source>
+        <extracomment>tools.def PromptShiftHeld</extracomment>
+        <translation>Mayús pulsada: no afecta a este arrastre; suelte el botón para terminar</translation>
+    </message>
     <message id="8581">
         <source>Rectangle</source>
         <extracomment>tools.def TipRectangle</extracomment>

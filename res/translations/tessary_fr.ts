@@ -406,6 +406,21 @@ Vérifier la carte</translation>
         <extracomment>tools.def PromptMoveArea</extracomment>
         <translation>Faites glisser jusqu’au nouvel emplacement ; relâchez le bouton pour terminer</translation>
     </message>
+    <message id="7060">
+        <source>Drag to new size; release button to end</source>
+        <extracomment>tools.def PromptResizeArea</extracomment>
+        <translation>Faites glisser jusqu’à la nouvelle taille ; relâchez le bouton pour terminer</translation>
+    </message>
+    <message id="7061">
+        <source>Shift held: the rectangle stays square; release button to end</source>
+        <extracomment>tools.def PromptShiftSquare</extracomment>
+        <translation>Maj enfoncée : le rectangle reste carré ; relâchez le bouton pour terminer</translation>
+    </message>
+    <message id="7063">
+        <source>Shift held: no effect on this drag; release button to end</source>
+        <extracomment>tools.def PromptShiftHeld</extracomment>
+        <translation>Maj enfoncée : sans effet sur ce glissement ; relâchez le bouton pour terminer</translation>
+    </message>
     <message id="8581">
         <source>Rectangle</source>
         <extracomment>tools.def TipRectangle</extracomment>
