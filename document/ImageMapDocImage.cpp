@@ -8,6 +8,7 @@
 #include "model/PictureSource.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
+#include "model/Translation.h"
 
 bool CImageMapDoc::changeImage() {
     if (isReadOnly())
@@ -31,8 +32,15 @@ bool CImageMapDoc::changeImage() {
     // The current picture stays until the new one has loaded, so that a
     // failed change leaves the map with the picture it had.
     std::unique_ptr<LoadedImage> image = m_pictures ? m_pictures->load(m_imagePath) : nullptr;
-    if (!image)
+    if (!image) {
+        // A picture that is there but gives nothing is told here; the
+        // source told about any other failure.
+        if (m_pictures && !m_pictures->lastLoadFailure().isEmpty())
+            Prompter::current().tell(m_pictures->lastLoadFailure() +
+                                         Strings::text(Str::ImageErrorTail),
+                                     Prompter::Icon::Exclamation);
         return putBack();
+    }
     PictureState before{m_image, imagePath, info.imageFolder, info.imageFile};
     PictureState after = pictureState();
     const PixelRect bounds{0, 0, image->width(), image->height()};
@@ -64,7 +72,11 @@ bool CImageMapDoc::askClipping(const PixelRect& bounds, std::vector<PictureArea>
                                           [&](const auto& a) { return !a->isInside(bounds); }));
     if (outside == 0)
         return false;
-    const QString question = Strings::format(Str::ClipAreasQuestion, outside, areaCount());
+    // "areas" follows the map's count, "needs" the count to clip.
+    const int id = Translation::singular(areaCount()) ? Str::ClipOnlyAreaQuestion
+                   : Translation::singular(outside)   ? Str::ClipAreaQuestionOne
+                                                      : Str::ClipAreasQuestion;
+    const QString question = Strings::format(id, outside, areaCount());
     if (Prompter::current().ask(question, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=
         Prompter::Answer::Yes)
         return false;

@@ -6,6 +6,7 @@
 #include "formats/ServerMapReader.h"
 #include "model/AreaCollector.h"
 #include "model/DocumentDialogs.h"
+#include "model/ImageLocator.h"
 #include "model/PictureSource.h"
 #include "model/Prompter.h"
 #include "model/Settings.h"
@@ -208,11 +209,30 @@ bool CImageMapDoc::locateImage() {
 bool CImageMapDoc::loadImage() {
     if (!m_pictures)
         return true;
-    std::unique_ptr<LoadedImage> image = m_pictures->load(m_imagePath);
-    if (!image) {
+    for (;;) {
+        std::unique_ptr<LoadedImage> image = m_pictures->load(m_imagePath);
+        if (image) {
+            setImage(std::move(image));
+            return true;
+        }
         m_pictureCancelled = m_pictures->lastLoadCancelled();
-        return false;
+        const QString failure = m_pictures->lastLoadFailure();
+        if (m_pictureCancelled || failure.isEmpty())
+            return false;
+        // A picture that is there but gives nothing is as good as missing:
+        // the user may choose another, and giving up ends the opening as
+        // giving up on a missing one does.
+        const QByteArray name = QFile::encodeName(QDir::toNativeSeparators(m_imagePath));
+        const QString text = failure + QLatin1Char('\n') +
+                             Strings::format(Str::ImageChooseAnother, name.constData());
+        if (Prompter::current().ask(text, Prompter::Buttons::OkCancel,
+                                    Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
+            return false;
+        const QString chosen = ImageLocator::chooseImageFile(dialogs(), m_imagePath);
+        if (chosen.isEmpty())
+            return false;
+        m_imagePath = chosen;
+        recomposeNames();
+        takeImageNames();
     }
-    setImage(std::move(image));
-    return true;
 }

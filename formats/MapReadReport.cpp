@@ -3,6 +3,16 @@
 #include "formats/HtmlText.h"
 #include "model/MapText.h"
 #include "model/Strings.h"
+#include "model/Translation.h"
+
+namespace {
+
+// The loss text for count, in the singular or the plural its language gives it.
+QString counted(int count, int one, int many) {
+    return Strings::format(Translation::singular(count) ? one : many, count);
+}
+
+} // namespace
 
 QString MapReadReport::failureText() const {
     if (failure == 0)
@@ -13,18 +23,20 @@ QString MapReadReport::failureText() const {
 QString MapReadReport::lossList() const {
     QStringList parts;
     if (areasBeyond > 0)
-        parts << QString::asprintf(Strings::raw(Str::LossAreasBeyond), areasBeyond);
+        parts << counted(areasBeyond, Str::LossAreaBeyond, Str::LossAreasBeyond);
     if (polygonsCut > 0)
-        parts << QString::asprintf(Strings::raw(Str::LossLongPolygons), polygonsCut);
+        parts << counted(polygonsCut, Str::LossLongPolygon, Str::LossLongPolygons);
     if (unknownShapeAreas > 0) {
         QStringList shapes;
         for (const QByteArray& shape : unknownShapes)
             shapes << QLatin1Char('"') + MapText::toDisplay(shape) + QLatin1Char('"');
-        parts << QString::asprintf(Strings::raw(Str::LossUnknownShapes), unknownShapeAreas,
-                                   shapes.join(QStringLiteral(", ")).toUtf8().constData());
+        const int id = Translation::singular(unknownShapeAreas) ? Str::LossUnknownShape
+                                                                : Str::LossUnknownShapes;
+        parts << Strings::format(id, unknownShapeAreas,
+                                 shapes.join(QStringLiteral(", ")).toUtf8().constData());
     }
     if (attributesBeyond > 0)
-        parts << QString::asprintf(Strings::raw(Str::LossAttributesBeyond), attributesBeyond);
+        parts << counted(attributesBeyond, Str::LossAttributeBeyond, Str::LossAttributesBeyond);
     return parts.join(Strings::text(Str::LossListSeparator));
 }
 

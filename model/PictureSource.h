@@ -35,4 +35,9 @@ public:
     // True when the last load gave null because the user cancelled it, so
     // that nobody tells the user about a failure they asked for.
     virtual bool lastLoadCancelled() const { return false; }
+    // Why the last load gave null for a file that is there but gives no
+    // picture (damaged, not a picture, unreadable), as a line for the user.
+    // The source has then told nobody, so that the caller can offer another
+    // picture. Empty after any other load.
+    virtual QString lastLoadFailure() const { return {}; }
 };

@@ -34,6 +34,14 @@ QString ImageLoadTexts::imageErrorText(int code) {
            Strings::text(Str::ImageErrorTail);
 }
 
+QString ImageLoadTexts::unreadableText(const QString& systemReason) {
+    const QString reason =
+        systemReason.isEmpty()
+            ? Strings::text(Str::ImageErrorFormat)
+            : Strings::format(Str::ImageErrorUnreadable, systemReason.toUtf8().constData());
+    return Strings::text(Str::ImageErrorLead) + reason;
+}
+
 QString ImageLoadTexts::missingImageText(const QString& fileName) {
     const QString fill = fileName.isEmpty()
                              ? QStringLiteral(" ")

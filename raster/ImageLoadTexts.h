@@ -18,6 +18,10 @@ public:
     // "Unable to open image file: " + the reason for code + " Press OK to
     // abort loading.". Codes other than 0 and 1 give the data format reason.
     static QString imageErrorText(int code);
+    // "Unable to open image file: " and why a file that is there gives no
+    // picture: the system's reason when it cannot be read, else the data
+    // format reason.
+    static QString unreadableText(const QString& systemReason);
     // The "Missing Image" question about the picture file fileName (a name
     // without its folder; may be empty).
     static QString missingImageText(const QString& fileName);

@@ -39,8 +39,7 @@ std::unique_ptr<FrameDrag> FrameDrag::create(ToolHost& host, QPoint press) {
 
 FrameDrag::FrameDrag(ToolHost& host, int index, AreaShape shape, const FrameGeometry& geometry)
     : m_host(host), m_index(index), m_shape(shape), m_geometry(geometry), m_now(geometry.start()) {
-    if (StatusPanes* panes = host.statusPanes())
-        panes->showPrompt(Strings::text(index < 0 ? Str::PromptDrawFrame : Str::PromptMoveArea));
+    showPrompt(false);
     host.setFeedbackPainter([this](QPainter& painter) {
         const QRect r = feedbackRect();
         if (m_shape == AreaShape::Circle)
@@ -69,28 +68,42 @@ void FrameDrag::repaintFeedback() const {
         m_host.repaintWindowRect(strip);
 }
 
-void FrameDrag::showDimensions(QPoint at) const {
+void FrameDrag::showDimensions() const {
     StatusPanes* panes = m_host.statusPanes();
     if (!panes)
         return;
-    if (m_geometry.handle() == AreaHit::Body) {
-        const QPoint p = m_host.pictureAt(at);
-        panes->showDimensions(p.x(), p.y());
-    } else {
+    const PixelRect& start = m_geometry.start();
+    if (m_geometry.handle() == AreaHit::Body)
+        panes->showDimensions(m_now.left - start.left, m_now.top - start.top);
+    else
         panes->showDimensions(m_now.width(), m_now.height());
-    }
+}
+
+void FrameDrag::showPrompt(bool shift) {
+    StatusPanes* panes = m_host.statusPanes();
+    if (!panes || m_shiftShown == shift)
+        return;
+    m_shiftShown = shift;
+    int id = m_index < 0                            ? Str::PromptDrawFrame
+             : m_geometry.handle() == AreaHit::Body ? Str::PromptMoveArea
+                                                    : Str::PromptResizeArea;
+    if (shift)
+        id = m_geometry.squaresWithShift() ? Str::PromptShiftSquare : Str::PromptShiftHeld;
+    panes->showPrompt(Strings::text(id));
 }
 
 void FrameDrag::move(QPoint at, Qt::KeyboardModifiers modifiers) {
     m_modifiers = modifiers;
-    const PixelRect next =
-        m_geometry.at(m_host.pictureAt(at), modifiers.testFlag(Qt::ShiftModifier), m_now);
-    showDimensions(at);
-    if (next == m_now)
-        return;
-    repaintFeedback();
-    m_now = next;
-    repaintFeedback();
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const PixelRect next = m_geometry.at(m_host.pictureAt(at), shift, m_now);
+    if (next != m_now) {
+        repaintFeedback();
+        m_now = next;
+        repaintFeedback();
+    }
+    // The panes tell where this event left the drag.
+    showDimensions();
+    showPrompt(shift);
 }
 
 void FrameDrag::release(QPoint at) {

@@ -14,8 +14,9 @@ class ToolHost;
 // Dragging a handle or the body of a rectangle or circle, or drawing a new
 // rectangle (its bottom-right corner follows the mouse from the snapped
 // press point), in picture pixels by FrameGeometry's rules. The outline
-// follows the mouse; the dimensions pane shows the width and height (the
-// mouse's picture point for a body drag). The release changes the area in
+// follows the mouse; on the same mouse event the dimensions pane shows the
+// width and height (how far the area has moved, for a body drag) and the
+// message pane whether Shift is held and what it does. The release changes the area in
 // one document operation (adds the new one) when the rectangle differs from
 // where it started and is not empty; a new area is then selected and, with
 // "Area Prompt" on, Edit Area Info is posted. Cancelling leaves all as it
@@ -40,7 +41,9 @@ private:
     QRect feedbackRect() const;
     // Schedules the repaint of the outline where it is now.
     void repaintFeedback() const;
-    void showDimensions(QPoint at) const;
+    void showDimensions() const;
+    // The drag's prompt, or what Shift does while it is held.
+    void showPrompt(bool shift);
     void end();
 
     ToolHost& m_host;
@@ -50,4 +53,5 @@ private:
     PixelRect m_now;
     Qt::KeyboardModifiers m_modifiers; // of the last move: Shift squares at the release too
     bool m_ended = false;
+    std::optional<bool> m_shiftShown; // whether the prompt shown tells of Shift
 };

@@ -51,6 +51,11 @@ PixelRect FrameGeometry::moveBody(QPoint at) const {
     return m_start.translated(d.x(), d.y());
 }
 
+bool FrameGeometry::squaresWithShift() const {
+    return m_shape == AreaShape::Rectangle && m_handle >= AreaHit::TopLeft &&
+           m_handle <= AreaHit::BottomLeft;
+}
+
 PixelRect FrameGeometry::at(QPoint at, bool shift, const PixelRect& previous) const {
     if (m_handle == AreaHit::Body)
         return moveBody(at);
@@ -71,7 +76,7 @@ PixelRect FrameGeometry::at(QPoint at, bool shift, const PixelRect& previous) co
         const PixelRect c = corner ? squared(r, true) : circleFromSide(r);
         return m_bounds.encloses(c.normalized()) ? c.normalized() : previous;
     }
-    if (shift && corner)
+    if (shift && squaresWithShift())
         r = squared(r, false);
     return r.normalized();
 }

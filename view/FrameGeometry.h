@@ -29,6 +29,8 @@ public:
     // the last step left it (kept when a circle could not be made).
     PixelRect at(QPoint at, bool shift, const PixelRect& previous) const;
     const PixelRect& start() const { return m_start; }
+    // Whether Shift squares the rectangle: a rectangle's corner drag.
+    bool squaresWithShift() const;
     int handle() const { return m_handle; }
 
 private:

@@ -28,8 +28,7 @@ PolygonDrag::PolygonDrag(ToolHost& host, int index, int vertex, QPoint press)
         m_start << area.vertex(i);
     m_now = m_start;
     m_bounds = host.document()->imageBounds();
-    if (StatusPanes* panes = host.statusPanes())
-        panes->showPrompt(Strings::text(Str::PromptMoveArea));
+    showPrompt(false);
     host.setFeedbackPainter([this](QPainter& painter) {
         if (m_vertex < 0) {
             QPolygon ring = outlineFrom(m_now);
@@ -67,7 +66,15 @@ QRect PolygonDrag::covering() const {
         outlineFrom({m_now[(m_vertex + n - 1) % n], m_now[m_vertex], m_now[(m_vertex + 1) % n]}));
 }
 
-void PolygonDrag::move(QPoint at, Qt::KeyboardModifiers) {
+void PolygonDrag::showPrompt(bool shift) {
+    StatusPanes* panes = m_host.statusPanes();
+    if (!panes || m_shiftShown == shift)
+        return;
+    m_shiftShown = shift;
+    panes->showPrompt(Strings::text(shift ? Str::PromptShiftHeld : Str::PromptMoveArea));
+}
+
+void PolygonDrag::move(QPoint at, Qt::KeyboardModifiers modifiers) {
     const GridSnap snap = m_host.gridSnap();
     const QPoint p = m_host.pictureAt(at);
     QPolygon next = m_start;
@@ -82,14 +89,24 @@ void PolygonDrag::move(QPoint at, Qt::KeyboardModifiers) {
     } else {
         next[m_vertex] = m_host.snappedPictureAt(at);
     }
-    if (StatusPanes* panes = m_host.statusPanes())
-        panes->showDimensions(p.x(), p.y());
-    if (next == m_now)
-        return;
-    const QRect before = covering();
-    m_now = next;
-    m_host.repaintWindowRect(before);
-    m_host.repaintWindowRect(covering());
+    if (next != m_now) {
+        const QRect before = covering();
+        m_now = next;
+        m_host.repaintWindowRect(before);
+        m_host.repaintWindowRect(covering());
+    }
+    // How far the polygon has moved, or its size as the dragged point
+    // leaves it; on the same event as the outline.
+    if (StatusPanes* panes = m_host.statusPanes()) {
+        if (m_vertex < 0) {
+            const QPoint d = m_now.front() - m_start.front();
+            panes->showDimensions(d.x(), d.y());
+        } else {
+            const QRect box = m_now.boundingRect();
+            panes->showDimensions(box.right() - box.left(), box.bottom() - box.top());
+        }
+    }
+    showPrompt(modifiers.testFlag(Qt::ShiftModifier));
 }
 
 void PolygonDrag::release(QPoint at) {

@@ -7,6 +7,7 @@
 #include <QPolygon>
 
 #include <memory>
+#include <optional>
 
 class ToolHost;
 
@@ -33,6 +34,8 @@ private:
     PolygonDrag(ToolHost& host, int index, int vertex, QPoint press);
     QPolygon outlineFrom(const QPolygon& picture) const;
     QRect covering() const;
+    // The drag's prompt, or that Shift is held (it changes nothing here).
+    void showPrompt(bool shift);
     void end();
 
     ToolHost& m_host;
@@ -43,4 +46,5 @@ private:
     QPolygon m_now;     // vertices now
     PixelRect m_bounds; // the picture, far edges included
     bool m_ended = false;
+    std::optional<bool> m_shiftShown; // whether the prompt shown tells of Shift
 };

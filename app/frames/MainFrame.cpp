@@ -149,14 +149,17 @@ void MainFrame::childrenChanged() {
 void MainFrame::updateTitle() {
     const QString program = Strings::text(Str::ProgramName);
     MyMDIChildWnd* child = activeChild();
+    // "[*]" shows "*" while the active map has unsaved changes. Even
+    // without a map the title holds it: a map window that is maximized
+    // marks the frame as changed by itself, possibly before the frame
+    // takes the map's title.
     if (!child) {
-        setWindowTitle(program);
+        setWindowTitle(program + QStringLiteral("[*]"));
         setWindowModified(false);
         return;
     }
     const QByteArray name = program.toUtf8();
     const QByteArray title = child->document().titleText().toUtf8();
-    // "[*]" shows "*" while the active map has unsaved changes.
     setWindowTitle(Strings::format(Str::FrameTitle, name.constData(), title.constData()) +
                    QStringLiteral("[*]"));
     setWindowModified(child->document().isModified());

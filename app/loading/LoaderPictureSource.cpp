@@ -5,6 +5,7 @@
 #include "model/Prompter.h"
 #include "raster/ImageLoadTexts.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 bool LoaderPictureSource::locate(Location& where, DocumentDialogs& dialogs) {
@@ -13,6 +14,7 @@ bool LoaderPictureSource::locate(Location& where, DocumentDialogs& dialogs) {
 
 std::unique_ptr<LoadedImage> LoaderPictureSource::load(const QString& path) {
     m_cancelled = false;
+    m_failure.clear();
     if (path.isEmpty()) {
         reportImageError(ImageLoadTexts::EmptyName);
         return nullptr;
@@ -23,12 +25,18 @@ std::unique_ptr<LoadedImage> LoaderPictureSource::load(const QString& path) {
         reportImageError(ImageLoadTexts::NotFound);
         return nullptr;
     }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_failure = ImageLoadTexts::unreadableText(file.errorString());
+        return nullptr;
+    }
+    file.close();
     ImageLoadWindow::Outcome outcome = ImageLoadWindow::run(path, m_window);
     m_cancelled = outcome.result == ImageLoader::Cancelled;
     if (m_cancelled)
         return nullptr;
     if (outcome.result != ImageLoader::Loaded || !outcome.image) {
-        reportImageError(ImageLoadTexts::FormatBad);
+        m_failure = ImageLoadTexts::unreadableText({});
         return nullptr;
     }
     return std::move(outcome.image);

@@ -88,6 +88,16 @@
         <extracomment>raster.def MissingImageHelp</extracomment>
         <translation>Tessary hat das Bild der Map dort gesucht, wo die Map es angibt, im Ordner der Map und im aktuellen Ordner, und es nicht gefunden. Wählen Sie OK, um das Bild selbst zu suchen: Die Map verwendet dann das gewählte Bild. Wählen Sie Abbrechen, um das Öffnen der Map abzubrechen.</translation>
     </message>
+    <message id="8216">
+        <source>the file cannot be read (%s).</source>
+        <extracomment>raster.def ImageErrorUnreadable</extracomment>
+        <translation>die Datei lässt sich nicht lesen (%s).</translation>
+    </message>
+    <message id="8217">
+        <source>The picture "%s" cannot be used. Choose OK to choose another picture, or Cancel to stop opening the map.</source>
+        <extracomment>raster.def ImageChooseAnother</extracomment>
+        <translation>Das Bild „%s“ lässt sich nicht verwenden. Wählen Sie OK, um ein anderes Bild zu wählen, oder Abbrechen, um das Öffnen der Map zu beenden.</translation>
+    </message>
     <message id="7062">
         <source>Unable to load the map file. This could be because the file in question is not a image map file, the file is damaged, or the file is in use.</source>
         <extracomment>model.def MapLoadFailed</extracomment>
@@ -119,6 +129,20 @@ If you don't, you will have trouble accessing those areas.</source>
         <extracomment>model.def ClipAreasQuestion</extracomment>
         <translation>%d von %d Bereichen müssen beschnitten werden. Jetzt beschneiden?
 Andernfalls lassen sich diese Bereiche nur schwer erreichen.</translation>
+    </message>
+    <message id="8015">
+        <source>%d out of %d areas needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipAreaQuestionOne</extracomment>
+        <translation>%d von %d Bereichen muss beschnitten werden. Jetzt beschneiden?
+Andernfalls lässt sich dieser Bereich nur schwer erreichen.</translation>
+    </message>
+    <message id="8016">
+        <source>%d out of %d area needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipOnlyAreaQuestion</extracomment>
+        <translation>Der Bereich (%d von %d) muss beschnitten werden. Jetzt beschneiden?
+Andernfalls lässt sich dieser Bereich nur schwer erreichen.</translation>
     </message>
     <message id="8008">
         <source>Do you really want to save without a default URL?</source>
@@ -382,6 +406,21 @@ Map prüfen</translation>
         <extracomment>tools.def PromptMoveArea</extracomment>
         <translation>An die neue Position ziehen; zum Beenden Maustaste loslassen</translation>
     </message>
+    <message id="7060">
+        <source>Drag to new size; release button to end</source>
+        <extracomment>tools.def PromptResizeArea</extracomment>
+        <translation>Auf die neue Größe ziehen; zum Beenden Maustaste loslassen</translation>
+    </message>
+    <message id="7061">
+        <source>Shift held: the rectangle stays square; release button to end</source>
+        <extracomment>tools.def PromptShiftSquare</extracomment>
+        <translation>Umschalttaste gedrückt: das Rechteck bleibt quadratisch; zum Beenden Maustaste loslassen</translation>
+    </message>
+    <message id="7063">
+        <source>Shift held: no effect on this drag; release button to end</source>
+        <extracomment>tools.def PromptShiftHeld</extracomment>
+        <translation>Umschalttaste gedrückt: ohne Wirkung auf dieses Ziehen; zum Beenden Maustaste loslassen</translation>
+    </message>
     <message id="8581">
         <source>Rectangle</source>
         <extracomment>tools.def TipRectangle</extracomment>
@@ -477,6 +516,26 @@ Map prüfen</translation>
         <source>%d attributes beyond the 64 an area or map keeps</source>
         <extracomment>pages.def LossAttributesBeyond</extracomment>
         <translation>%d Attribute über die 64 hinaus, die ein Bereich oder eine Map behält</translation>
+    </message>
+    <message id="8061">
+        <source>%d area beyond the 1,024 a map holds</source>
+        <extracomment>pages.def LossAreaBeyond</extracomment>
+        <translation>%d Bereich über die 1.024 hinaus, die eine Map fasst</translation>
+    </message>
+    <message id="8062">
+        <source>%d polygon of more than 63 points</source>
+        <extracomment>pages.def LossLongPolygon</extracomment>
+        <translation>%d Polygon mit mehr als 63 Punkten</translation>
+    </message>
+    <message id="8063">
+        <source>%d area of an unknown shape (%s)</source>
+        <extracomment>pages.def LossUnknownShape</extracomment>
+        <translation>%d Bereich mit unbekannter Form (%s)</translation>
+    </message>
+    <message id="8064">
+        <source>%d attribute beyond the 64 an area or map keeps</source>
+        <extracomment>pages.def LossAttributeBeyond</extracomment>
+        <translation>%d Attribut über die 64 hinaus, die ein Bereich oder eine Map behält</translation>
     </message>
     <message id="129">
         <source>HTML Files (*.htm,*.html)</source>

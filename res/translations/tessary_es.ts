@@ -88,6 +88,16 @@
         <extracomment>raster.def MissingImageHelp</extracomment>
         <translation>Tessary ha buscado la imagen del mapa donde indica el mapa, en la carpeta del mapa y en la carpeta actual, y no la ha encontrado. Elija Aceptar para buscar la imagen usted: el mapa usará entonces la imagen que elija. Elija Cancelar para no abrir el mapa.</translation>
     </message>
+    <message id="8216">
+        <source>the file cannot be read (%s).</source>
+        <extracomment>raster.def ImageErrorUnreadable</extracomment>
+        <translation>el archivo no se puede leer (%s).</translation>
+    </message>
+    <message id="8217">
+        <source>The picture "%s" cannot be used. Choose OK to choose another picture, or Cancel to stop opening the map.</source>
+        <extracomment>raster.def ImageChooseAnother</extracomment>
+        <translation>La imagen «%s» no se puede usar. Elija Aceptar para elegir otra imagen, o Cancelar para no abrir el mapa.</translation>
+    </message>
     <message id="7062">
         <source>Unable to load the map file. This could be because the file in question is not a image map file, the file is damaged, or the file is in use.</source>
         <extracomment>model.def MapLoadFailed</extracomment>
@@ -119,6 +129,20 @@ If you don't, you will have trouble accessing those areas.</source>
         <extracomment>model.def ClipAreasQuestion</extracomment>
         <translation>Hay que recortar %d de %d áreas. ¿Recortarlas ahora?
 Si no lo hace, le costará llegar a esas áreas.</translation>
+    </message>
+    <message id="8015">
+        <source>%d out of %d areas needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipAreaQuestionOne</extracomment>
+        <translation>Hay que recortar %d de %d áreas. ¿Recortarla ahora?
+Si no lo hace, le costará llegar a esa área.</translation>
+    </message>
+    <message id="8016">
+        <source>%d out of %d area needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipOnlyAreaQuestion</extracomment>
+        <translation>Hay que recortar %d de %d área. ¿Recortarla ahora?
+Si no lo hace, le costará llegar a esa área.</translation>
     </message>
     <message id="8008">
         <source>Do you really want to save without a default URL?</source>
@@ -382,6 +406,21 @@ Comprobar el mapa</translation>
         <extracomment>tools.def PromptMoveArea</extracomment>
         <translation>Arrastre hasta la nueva posición; suelte el botón para terminar</translation>
     </message>
+    <message id="7060">
+        <source>Drag to new size; release button to end</source>
+        <extracomment>tools.def PromptResizeArea</extracomment>
+        <translation>Arrastre hasta el nuevo tamaño; suelte el botón para terminar</translation>
+    </message>
+    <message id="7061">
+        <source>Shift held: the rectangle stays square; release button to end</source>
+        <extracomment>tools.def PromptShiftSquare</extracomment>
+        <translation>Mayús pulsada: el rectángulo sigue cuadrado; suelte el botón para terminar</translation>
+    </message>
+    <message id="7063">
+        <source>Shift held: no effect on this drag; release button to end</source>
+        <extracomment>tools.def PromptShiftHeld</extracomment>
+        <translation>Mayús pulsada: no afecta a este arrastre; suelte el botón para terminar</translation>
+    </message>
     <message id="8581">
         <source>Rectangle</source>
         <extracomment>tools.def TipRectangle</extracomment>
@@ -477,6 +516,26 @@ Comprobar el mapa</translation>
         <source>%d attributes beyond the 64 an area or map keeps</source>
         <extracomment>pages.def LossAttributesBeyond</extracomment>
         <translation>%d atributos más allá de los 64 que conserva un área o un mapa</translation>
+    </message>
+    <message id="8061">
+        <source>%d area beyond the 1,024 a map holds</source>
+        <extracomment>pages.def LossAreaBeyond</extracomment>
+        <translation>%d área más allá de las 1024 que admite un mapa</translation>
+    </message>
+    <message id="8062">
+        <source>%d polygon of more than 63 points</source>
+        <extracomment>pages.def LossLongPolygon</extracomment>
+        <translation>%d polígono de más de 63 puntos</translation>
+    </message>
+    <message id="8063">
+        <source>%d area of an unknown shape (%s)</source>
+        <extracomment>pages.def LossUnknownShape</extracomment>
+        <translation>%d área de forma desconocida (%s)</translation>
+    </message>
+    <message id="8064">
+        <source>%d attribute beyond the 64 an area or map keeps</source>
+        <extracomment>pages.def LossAttributeBeyond</extracomment>
+        <translation>%d atributo más allá de los 64 que conserva un área o un mapa</translation>
     </message>
     <message id="129">
         <source>HTML Files (*.htm,*.html)</source>

@@ -88,6 +88,16 @@
         <extracomment>raster.def MissingImageHelp</extracomment>
         <translation>Tessary a cherché l’image de la carte à l’endroit indiqué par la carte, dans le dossier de la carte et dans le dossier courant, sans la trouver. Choisissez OK pour chercher l’image vous-même : la carte utilisera alors l’image choisie. Choisissez Annuler pour ne pas ouvrir la carte.</translation>
     </message>
+    <message id="8216">
+        <source>the file cannot be read (%s).</source>
+        <extracomment>raster.def ImageErrorUnreadable</extracomment>
+        <translation>le fichier ne peut pas être lu (%s).</translation>
+    </message>
+    <message id="8217">
+        <source>The picture "%s" cannot be used. Choose OK to choose another picture, or Cancel to stop opening the map.</source>
+        <extracomment>raster.def ImageChooseAnother</extracomment>
+        <translation>L'image « %s » est inutilisable. Choisissez OK pour choisir une autre image, ou Annuler pour ne pas ouvrir la carte.</translation>
+    </message>
     <message id="7062">
         <source>Unable to load the map file. This could be because the file in question is not a image map file, the file is damaged, or the file is in use.</source>
         <extracomment>model.def MapLoadFailed</extracomment>
@@ -119,6 +129,20 @@ If you don't, you will have trouble accessing those areas.</source>
         <extracomment>model.def ClipAreasQuestion</extracomment>
         <translation>%d zones sur %d doivent être rognées. Les rogner maintenant ?
 Sinon, ces zones seront difficiles à atteindre.</translation>
+    </message>
+    <message id="8015">
+        <source>%d out of %d areas needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipAreaQuestionOne</extracomment>
+        <translation>%d zone sur %d doit être rognée. La rogner maintenant ?
+Sinon, cette zone sera difficile à atteindre.</translation>
+    </message>
+    <message id="8016">
+        <source>%d out of %d area needs to be clipped. Go ahead and clip it?
+If you don't, you will have trouble accessing that area.</source>
+        <extracomment>model.def ClipOnlyAreaQuestion</extracomment>
+        <translation>%d zone sur %d doit être rognée. La rogner maintenant ?
+Sinon, cette zone sera difficile à atteindre.</translation>
     </message>
     <message id="8008">
         <source>Do you really want to save without a default URL?</source>
@@ -382,6 +406,21 @@ Vérifier la carte</translation>
         <extracomment>tools.def PromptMoveArea</extracomment>
         <translation>Faites glisser jusqu’au nouvel emplacement ; relâchez le bouton pour terminer</translation>
     </message>
+    <message id="7060">
+        <source>Drag to new size; release button to end</source>
+        <extracomment>tools.def PromptResizeArea</extracomment>
+        <translation>Faites glisser jusqu’à la nouvelle taille ; relâchez le bouton pour terminer</translation>
+    </message>
+    <message id="7061">
+        <source>Shift held: the rectangle stays square; release button to end</source>
+        <extracomment>tools.def PromptShiftSquare</extracomment>
+        <translation>Maj enfoncée : le rectangle reste carré ; relâchez le bouton pour terminer</translation>
+    </message>
+    <message id="7063">
+        <source>Shift held: no effect on this drag; release button to end</source>
+        <extracomment>tools.def PromptShiftHeld</extracomment>
+        <translation>Maj enfoncée : sans effet sur ce glissement ; relâchez le bouton pour terminer</translation>
+    </message>
     <message id="8581">
         <source>Rectangle</source>
         <extracomment>tools.def TipRectangle</extracomment>
@@ -477,6 +516,26 @@ Vérifier la carte</translation>
         <source>%d attributes beyond the 64 an area or map keeps</source>
         <extracomment>pages.def LossAttributesBeyond</extracomment>
         <translation>%d attributs au-delà des 64 que garde une zone ou une carte</translation>
+    </message>
+    <message id="8061">
+        <source>%d area beyond the 1,024 a map holds</source>
+        <extracomment>pages.def LossAreaBeyond</extracomment>
+        <translation>%d zone au-delà des 1 024 que contient une carte</translation>
+    </message>
+    <message id="8062">
+        <source>%d polygon of more than 63 points</source>
+        <extracomment>pages.def LossLongPolygon</extracomment>
+        <translation>%d polygone de plus de 63 points</translation>
+    </message>
+    <message id="8063">
+        <source>%d area of an unknown shape (%s)</source>
+        <extracomment>pages.def LossUnknownShape</extracomment>
+        <translation>%d zone de forme inconnue (%s)</translation>
+    </message>
+    <message id="8064">
+        <source>%d attribute beyond the 64 an area or map keeps</source>
+        <extracomment>pages.def LossAttributeBeyond</extracomment>
+        <translation>%d attribut au-delà des 64 que garde une zone ou une carte</translation>
     </message>
     <message id="129">
         <source>HTML Files (*.htm,*.html)</source>

@@ -95,15 +95,58 @@ TEST_F(LoaderPictureSourceTest, MissingPictureIsLocatedByHandThroughTheDialogs) 
     EXPECT_TRUE(prompter.shown().isEmpty());
 }
 
-TEST_F(LoaderPictureSourceTest, CorruptPictureReportsABadDataFormatAndFailsTheOpen) {
-    corrupt("site.png");
-    EXPECT_FALSE(doc.openDocument(write("site.map", "rect a.htm 1,1 5,5\n")));
-    EXPECT_FALSE(doc.image());
-    ASSERT_EQ(prompter.texts().size(), 2);
-    EXPECT_EQ(prompter.texts()[0], kFormatBad);
-    EXPECT_EQ(prompter.shown()[0].icon, Prompter::Icon::Exclamation);
-    EXPECT_FALSE(prompter.shown()[0].question);
-    EXPECT_TRUE(prompter.texts()[1].startsWith("Unable to load the map file."));
+// A picture that is there but gives nothing (cut short, or not a picture
+// under a picture's name) is named with the reason, and another can be
+// chosen, as for a missing picture; giving up fails the open as giving up
+// on a missing picture does.
+TEST_F(LoaderPictureSourceTest, UnusablePictureIsNamedAndAnotherCanBeChosen) {
+    const QByteArray pngBytes = TestPictures::encoded(TestPictures::rgb(40, 30), "png");
+    const QByteArray jpgBytes = TestPictures::encoded(TestPictures::rgb(40, 30), "jpg");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"cut.png", pngBytes.left(pngBytes.size() / 2)},
+        {"cut.jpg", jpgBytes.left(40)},
+        {"notes.gif", "Shopping: milk, bread.\n"},
+    };
+    QDir(dir.path()).mkpath("good");
+    const QString good = png("good/found.png", 50, 40);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString picture = write(QLatin1String(c.name), c.bytes);
+        const QString map =
+            write("site.map", QByteArray("#$GIF:") + c.name + "\nrect a.htm 1,1 5,5\n");
+        const QString expected =
+            QStringLiteral("Unable to open image file: data format bad.\nThe picture \"") +
+            QDir::toNativeSeparators(picture) +
+            QStringLiteral("\" cannot be used. Choose OK to choose another picture, or Cancel to "
+                           "stop opening the map.");
+
+        prompter.clear();
+        prompter.script({Prompter::Answer::Cancel});
+        EXPECT_FALSE(doc.openDocument(map));
+        EXPECT_FALSE(doc.image());
+        ASSERT_EQ(prompter.texts().size(), 2);
+        EXPECT_EQ(prompter.texts()[0], expected);
+        EXPECT_TRUE(prompter.shown()[0].question);
+        EXPECT_EQ(prompter.shown()[0].icon, Prompter::Icon::Exclamation);
+        EXPECT_TRUE(prompter.texts()[1].startsWith("Unable to load the map file."));
+
+        // OK, then the picture chosen in the image file dialog.
+        prompter.clear();
+        prompter.script({Prompter::Answer::Ok});
+        dialogs.imageFiles = {good};
+        Settings::app().lastImageFolder.clear();
+        ASSERT_TRUE(doc.openDocument(map));
+        EXPECT_EQ(prompter.texts().size(), 1);
+        EXPECT_EQ(doc.imageWidth(), 50);
+        EXPECT_EQ(doc.imagePath(), good);
+        EXPECT_EQ(doc.mapInfo().imageFile, "found.png");
+        EXPECT_EQ(dialogs.imageFileStarts.last(), picture);
+        EXPECT_EQ(Settings::app().lastImageFolder, dir.filePath("good"));
+    }
+    EXPECT_TRUE(dialogs.missingImageNames.isEmpty());
 }
 
 TEST_F(LoaderPictureSourceTest, EmptyAndAbsentPathsAreReportedAsSuch) {

@@ -19,6 +19,7 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 
@@ -123,7 +124,11 @@ TEST_F(ShellTest, OpeningAMapAlreadyOpenBringsItsWindowForward) {
 
 TEST_F(ShellTest, TheFrameTitleIsTheProgramAndTheMapsTitle) {
     start();
-    EXPECT_EQ(frame().windowTitle(), "Tessary");
+    // The mark's place is kept without a map too; unmarked, it shows nothing.
+    EXPECT_EQ(frame().windowTitle(), "Tessary[*]");
+    EXPECT_FALSE(frame().isWindowModified());
+    ASSERT_TRUE(frame().windowHandle());
+    EXPECT_EQ(frame().windowHandle()->title(), "Tessary");
     m_app->documents().openMapFile(sampleMap("site.map"), QString());
     EXPECT_EQ(frame().windowTitle(), "Tessary - Tessary sample / sample.png (site.htm)[*]");
     // A .map continues as a page, so it opens changed: "*" marks it.

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QtGlobal>
+
 #include <functional>
 #include <memory>
 
@@ -36,9 +38,15 @@ protected:
         RecoveryStore::setDefaultFolder(m_dir.filePath("recovery"));
         m_services.pictures.width = 400;
         m_services.pictures.height = 240;
+        windowWarnings().clear();
+        previousHandler() = qInstallMessageHandler(&noteWindowWarning);
     }
     void TearDown() override {
         m_app.reset();
+        qInstallMessageHandler(previousHandler());
+        // Qt warns when a window is marked changed while its title has no
+        // place for the mark: the user then never sees the "*".
+        EXPECT_TRUE(windowWarnings().isEmpty()) << windowWarnings().join('\n').toStdString();
         RecoveryKeeper::waitForWrites();
         RecoveryStore::setDefaultFolder({});
         Settings::app() = Settings{};
@@ -99,6 +107,22 @@ protected:
     static void processEvents() {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static QStringList& windowWarnings() {
+        static QStringList warnings;
+        return warnings;
+    }
+    static void noteWindowWarning(QtMsgType type, const QMessageLogContext& context,
+                                  const QString& text) {
+        if (type == QtWarningMsg && text.contains(QLatin1String("setWindowModified")))
+            windowWarnings() << text;
+        else if (previousHandler())
+            previousHandler()(type, context, text);
+    }
+    static QtMessageHandler& previousHandler() {
+        static QtMessageHandler handler = nullptr;
+        return handler;
     }
 
     QTemporaryDir m_dir;

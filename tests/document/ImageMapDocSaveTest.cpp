@@ -371,7 +371,7 @@ TEST_F(Save, MapNotReadWholeOpensReadOnlyAndIsNotSavedBackIntoItsPage) {
     ASSERT_TRUE(doc.openDocument(file));
     EXPECT_TRUE(doc.isReadOnly());
     EXPECT_EQ(prompter.texts().last(), "This map cannot be held whole, so it opens read-only. "
-                                       "Not read: 1 areas of an unknown shape (\"star\").");
+                                       "Not read: 1 area of an unknown shape (\"star\").");
     EXPECT_FALSE(doc.doSave(file));
     EXPECT_EQ(read("p.htm"), page);
     EXPECT_TRUE(doc.doSave(path("copy.htm"))); // another page takes what was read

@@ -328,8 +328,7 @@ TEST(PageRoundTrip, WhatCannotBeHeldIsCountedNeverCutSilently) {
     MapReadReport smallReport;
     AreaCollector few(MapArea::kMaxAreas);
     ASSERT_TRUE(HtmlMapReader::read(small, few, info, nullptr, &smallReport));
-    EXPECT_EQ(
-        smallReport.lossList().toStdString(),
-        "1 polygons of more than 63 points; 3 areas of an unknown shape (\"star\", \"oval\"); "
-        "6 attributes beyond the 64 an area or map keeps");
+    EXPECT_EQ(smallReport.lossList().toStdString(),
+              "1 polygon of more than 63 points; 3 areas of an unknown shape (\"star\", \"oval\"); "
+              "6 attributes beyond the 64 an area or map keeps");
 }

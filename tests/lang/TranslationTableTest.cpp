@@ -1,5 +1,6 @@
 #include "LangSupport.h"
 
+#include "formats/MapReadReport.h"
 #include "model/GuideValues.h"
 #include "model/Strings.h"
 #include "model/Translation.h"
@@ -128,6 +129,37 @@ TEST_F(TranslationTable, CountsTakeTheirLanguagesSingularOrPlural) {
     }
     Translation::remove();
     EXPECT_EQ(bounds(1), "0,0 to 1,1 (1 area)");
+}
+
+// What a map lost on reading is listed in the interface's language, one of
+// each in the singular.
+TEST_F(TranslationTable, LossesOnReadingCountInTheirLanguage) {
+    const auto losses = [](int count) {
+        MapReadReport report;
+        report.areasBeyond = report.polygonsCut = report.attributesBeyond = count;
+        report.unknownShapeAreas = count;
+        report.unknownShapes = {"oval"};
+        return report.lossList();
+    };
+    EXPECT_EQ(losses(1), "1 area beyond the 1,024 a map holds; 1 polygon of more than 63 points; "
+                         "1 area of an unknown shape (\"oval\"); 1 attribute beyond the 64 an area "
+                         "or map keeps");
+    EXPECT_TRUE(losses(2).startsWith("2 areas beyond the 1,024 a map holds; 2 polygons of"));
+    const struct {
+        const char* code;
+        const char* one;
+        const char* two;
+    } cases[] = {
+        {"de", "1 Bereich über", "2 Bereiche über"},
+        {"fr", "1 zone au-delà", "2 zones au-delà"},
+        {"es", "1 área más allá", "2 áreas más allá"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(Translation::install(QLatin1String(c.code)), QLatin1String(c.code));
+        EXPECT_TRUE(losses(1).startsWith(QString::fromUtf8(c.one))) << losses(1).toStdString();
+        EXPECT_TRUE(losses(2).startsWith(QString::fromUtf8(c.two))) << losses(2).toStdString();
+    }
+    Translation::remove();
 }
 
 TEST_F(TranslationTable, TheFirstShippedDesktopLanguageWins) {

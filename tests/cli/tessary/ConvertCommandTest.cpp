@@ -69,7 +69,7 @@ TEST_F(Cli, ConvertNeverDestroysWhatItCouldNotRead) {
     Outcome r = run({"convert", page, page});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.startsWith("tessary-cli: This map was not read whole from"));
-    EXPECT_TRUE(r.err.endsWith("tessary-cli: not read: 1 areas of an unknown shape (\"oval\"); "
+    EXPECT_TRUE(r.err.endsWith("tessary-cli: not read: 1 area of an unknown shape (\"oval\"); "
                                "--allow-loss writes it anyway\n"));
     EXPECT_EQ(read("lossy.htm"), lossy);
     EXPECT_EQ(run({"convert", page, page, "--allow-loss"}).exitCode, 0);
