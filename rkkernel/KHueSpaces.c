@@ -73,6 +73,87 @@ K_BODY void fromBgrBody(const uint8_t* restrict blue, const uint8_t* restrict gr
     }
 }
 
+/* fromBgrBody without AVX2, sixteen pixels at a time: the extremes,
+ * selections and sums in SSE2's 16-bit lanes, the same single-precision
+ * operations on four lanes at a time. Two steps are exact rewrites: the
+ * rounded half sum is (sum + 1) >> 1, and clampRoundSingle of a quotient
+ * from 0 to 255 (as these are) is the truncation of it plus a half. */
+static inline __m128 lanesAsFloat(__m128i x, int high) {
+    const __m128i wide = high ? _mm_unpackhi_epi16(x, x) : _mm_unpacklo_epi16(x, x);
+    return _mm_cvtepi32_ps(_mm_srai_epi32(wide, 16));
+}
+
+static inline __m128i select16(__m128i mask, __m128i a, __m128i b) {
+    return _mm_or_si128(_mm_and_si128(mask, a), _mm_andnot_si128(mask, b));
+}
+
+/* round(255 diff / den) of eight lanes, as clampRoundSingle rounds it. */
+static inline __m128i roundedShare(__m128i diff, __m128i den) {
+    const __m128 half = _mm_set1_ps(0.5f), full = _mm_set1_ps(255.0f);
+    __m128i q[2];
+    for (int k = 0; k < 2; ++k)
+        q[k] = _mm_cvttps_epi32(_mm_add_ps(
+            _mm_div_ps(_mm_mul_ps(full, lanesAsFloat(diff, k)), lanesAsFloat(den, k)), half));
+    return _mm_packs_epi32(q[0], q[1]);
+}
+
+static inline void fromBgr8(__m128i b, __m128i g, __m128i r, __m128i* hue, __m128i* second,
+                            __m128i* third, int hls) {
+    const __m128i one = _mm_set1_epi16(1);
+    const __m128i mx = _mm_max_epi16(_mm_max_epi16(r, g), b);
+    const __m128i mn = _mm_min_epi16(_mm_min_epi16(r, g), b);
+    const __m128i grey = _mm_cmpeq_epi16(mx, mn), redMost = _mm_cmpeq_epi16(mx, r);
+    const __m128i greenMost = _mm_andnot_si128(redMost, _mm_cmpeq_epi16(mx, g));
+    const __m128i diff = _mm_sub_epi16(mx, mn), d = _mm_add_epi16(diff, _mm_and_si128(grey, one));
+    const __m128i num = select16(redMost, _mm_sub_epi16(g, b),
+                                 select16(greenMost, _mm_sub_epi16(b, r), _mm_sub_epi16(r, g)));
+    const __m128i offset = select16(redMost, _mm_setzero_si128(),
+                                    select16(greenMost, _mm_set1_epi16(2), _mm_set1_epi16(4)));
+    __m128i h[2];
+    for (int k = 0; k < 2; ++k) {
+        __m128 f = _mm_mul_ps(_mm_add_ps(lanesAsFloat(offset, k),
+                                         _mm_div_ps(lanesAsFloat(num, k), lanesAsFloat(d, k))),
+                              _mm_set1_ps(256.0f / 6.0f));
+        const __m128 negative = _mm_cmplt_ps(f, _mm_setzero_ps());
+        f = _mm_or_ps(_mm_and_ps(negative, _mm_add_ps(f, _mm_set1_ps(256.0f))),
+                      _mm_andnot_ps(negative, f));
+        h[k] =
+            _mm_and_si128(_mm_cvttps_epi32(_mm_add_ps(f, _mm_set1_ps(0.5f))), _mm_set1_epi32(255));
+    }
+    *hue = _mm_andnot_si128(grey, _mm_packs_epi32(h[0], h[1]));
+    if (!hls) {
+        *second = roundedShare(diff, _mm_max_epi16(mx, one));
+        *third = mx;
+    } else {
+        const __m128i sum = _mm_add_epi16(mx, mn);
+        *second = _mm_srli_epi16(_mm_add_epi16(sum, one), 1);
+        const __m128i span = _mm_min_epi16(sum, _mm_sub_epi16(_mm_set1_epi16(510), sum));
+        *third = _mm_andnot_si128(grey, roundedShare(diff, _mm_max_epi16(span, one)));
+    }
+}
+
+static void fromBgrSse2(const uint8_t* restrict blue, const uint8_t* restrict green,
+                        const uint8_t* restrict red, uint8_t* restrict hue,
+                        uint8_t* restrict second, uint8_t* restrict third, int n, int hls) {
+    const __m128i zero = _mm_setzero_si128();
+    int i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i b = _mm_loadu_si128((const __m128i*)(blue + i)),
+                      g = _mm_loadu_si128((const __m128i*)(green + i)),
+                      r = _mm_loadu_si128((const __m128i*)(red + i));
+        __m128i h0, s0, t0, h1, s1, t1;
+        fromBgr8(_mm_unpacklo_epi8(b, zero), _mm_unpacklo_epi8(g, zero), _mm_unpacklo_epi8(r, zero),
+                 &h0, &s0, &t0, hls);
+        fromBgr8(_mm_unpackhi_epi8(b, zero), _mm_unpackhi_epi8(g, zero), _mm_unpackhi_epi8(r, zero),
+                 &h1, &s1, &t1, hls);
+        _mm_storeu_si128((__m128i*)(hue + i), _mm_packus_epi16(h0, h1));
+        _mm_storeu_si128((__m128i*)(second + i), _mm_packus_epi16(s0, s1));
+        _mm_storeu_si128((__m128i*)(third + i), _mm_packus_epi16(t0, t1));
+    }
+    if (i < n)
+        fromBgrBody(blue + i, green + i, red + i, hue + i, second + i, third + i, n - i, hls);
+}
+
 /* And back, pixel i, in the per-pixel forms' double arithmetic. */
 K_BODY void toBgrPixel(const uint8_t* restrict hue, const uint8_t* restrict second,
                        const uint8_t* restrict third, uint8_t* restrict blue,
@@ -316,7 +397,10 @@ K_BODY void convertRunBody(const uint8_t* in, uint8_t* out, int width, int kind,
     for (int done = 0; done < width; done += CHUNK) {
         const int n = width - done < CHUNK ? width - done : CHUNK;
         dealPlanes(in + 3 * (size_t)done, n, planes[0], planes[1], planes[2], rounds);
-        if (kind == TO_HSV || kind == TO_HLS)
+        if ((kind == TO_HSV || kind == TO_HLS) && rounds)
+            fromBgrSse2(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
+                        kind == TO_HLS);
+        else if (kind == TO_HSV || kind == TO_HLS)
             fromBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
                         kind == TO_HLS);
         else if (kind == FROM_HSV)
