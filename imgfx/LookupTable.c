@@ -231,7 +231,7 @@ static int complementWhole(RowWalker* w, int from, int to) {
     RasterBitmap* bitmap = w->Bitmap;
     const size_t rowBytes = (size_t)w->Width * (size_t)RowWalkerBytesPerPixel(w);
     int status = RowWalkerStartProgress(w, from, to);
-    if (status != FX_OK || w->Rows == 0 || rowBytes == 0)
+    if (status != FX_OK || w->Rows == 0)
         return status;
     uint8_t* first = KRowAddress(bitmap, w->Bounds.Top);
     if (!first)
