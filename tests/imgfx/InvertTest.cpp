@@ -146,3 +146,41 @@ TEST(InvertBitmap, CallbackStoppingAtOnceLeavesTheBitmapUnchanged) {
     EXPECT_EQ(R_InvertBitmap(pal.get()), -5);
     EXPECT_TRUE(sameColors(paletteOf(pal->Palette).data(), colorPalette(256).data(), 256));
 }
+
+// Whole 24-bit bitmaps without a callback are complemented in one run
+// over rows that follow each other without padding, and row by row
+// otherwise: every width around the vector lengths, with and without row
+// padding, must change every pixel byte, up to the last of the bitmap,
+// and no padding.
+TEST(InvertBitmap, WholeBitmapsOfAnyWidthInvertEveryByteAndNoPadding) {
+    for (int bits : {24})
+        for (int width : {1, 2, 5, 16, 31, 64, 65, 127, 128, 171, 257}) {
+            Bitmap bmp(width, 5, bits);
+            fillPattern(bmp.get(), width);
+            auto before = storedBytes(bmp.get());
+            EXPECT_EQ(R_InvertBitmap(bmp.get()), FX_OK);
+            auto after = storedBytes(bmp.get());
+            const size_t rowBytes = size_t(width) * size_t(bits / 8);
+            for (size_t k = 0; k < after.size(); ++k) {
+                const bool pixel = k % size_t(bmp->BytesPerLine) < rowBytes;
+                ASSERT_EQ(after[k], pixel ? uint8_t(~before[k]) : before[k])
+                    << bits << "-bit, width " << width << ", byte " << k;
+            }
+        }
+}
+
+TEST(InvertBitmap, CallbackStoppingAfterSomeRowsLeavesTheRestUnchanged) {
+    for (int bits : {24}) {
+        Bitmap bmp(43, 6, bits);
+        fillPattern(bmp.get());
+        auto before = storedBytes(bmp.get());
+        CallbackRecorder recorder(2, 7); // the start, two rows, then stop
+        EXPECT_EQ(R_InvertBitmap(bmp.get()), 7);
+        auto after = storedBytes(bmp.get());
+        const size_t line = size_t(bmp->BytesPerLine), rowBytes = 43 * 3;
+        for (size_t k = 0; k < after.size(); ++k) {
+            const bool changed = k < 2 * line && k % line < rowBytes;
+            ASSERT_EQ(after[k], changed ? uint8_t(~before[k]) : before[k]) << bits << " " << k;
+        }
+    }
+}

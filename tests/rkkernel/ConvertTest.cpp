@@ -246,3 +246,43 @@ TEST(KernelColorSpace, HueSpacesGiveThePerPixelBytesForEveryColour) {
                         << "from space " << space << ", red " << high << ", byte " << k + c;
         }
 }
+
+// The vector loops take 16 pixels at a time within chunks of 256: runs of
+// every length around those, in place and apart, convert each pixel as the
+// per-pixel forms do, up to the last byte and nothing past it.
+TEST(KernelColorSpace, HueSpacesGiveThePerPixelBytesForEveryRunLength) {
+    std::vector<int> widths;
+    for (int w = 1; w <= 40; ++w)
+        widths.push_back(w);
+    for (int w : {255, 256, 257, 271, 300, 529})
+        widths.push_back(w);
+    uint32_t noise = 7;
+    for (int space : {K_SPACE_HSV, K_SPACE_HLS})
+        for (int width : widths) {
+            const size_t bytes = size_t(width) * 3;
+            std::vector<uint8_t> in(bytes + 3), cmy(bytes), fast(bytes + 3, 0xa5), plain(bytes);
+            for (uint8_t& b : in) {
+                noise = noise * 1103515245u + 12345u;
+                b = uint8_t(noise >> 24);
+            }
+            for (size_t k = 0; k < bytes; k += 3)
+                for (size_t c = 0; c < 3; ++c)
+                    cmy[k + c] = uint8_t(255 - in[k + 2 - c]);
+            ASSERT_EQ(KConvertColorSpace(in.data(), fast.data(), width, K_SPACE_BGR, space), K_OK);
+            ASSERT_EQ(KConvertColorSpace(cmy.data(), plain.data(), width, K_SPACE_CMY, space),
+                      K_OK);
+            EXPECT_TRUE(std::equal(plain.begin(), plain.end(), fast.begin()))
+                << "to space " << space << ", width " << width;
+            EXPECT_EQ(fast[bytes], 0xa5);
+            // Back, in place: the bytes read as the space's own.
+            std::vector<uint8_t> back(in.begin(), in.end());
+            ASSERT_EQ(KConvertColorSpace(back.data(), back.data(), width, space, K_SPACE_BGR),
+                      K_OK);
+            ASSERT_EQ(KConvertColorSpace(in.data(), plain.data(), width, space, K_SPACE_CMY), K_OK);
+            for (size_t k = 0; k < bytes; k += 3)
+                for (size_t c = 0; c < 3; ++c)
+                    ASSERT_EQ(back[k + c], 255 - plain[k + 2 - c])
+                        << "from space " << space << ", width " << width << ", byte " << k + c;
+            EXPECT_EQ(back[bytes], in[bytes]);
+        }
+}
