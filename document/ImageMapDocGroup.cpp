@@ -39,6 +39,28 @@ std::vector<int> validInOrder(const std::vector<int>& indices, int count) {
     return out;
 }
 
+// What an arrange command does to the selection: its areas in selection
+// order, their geometry before and after. Empty when the command has too
+// few areas to work on.
+struct Arranged {
+    std::vector<int> list;
+    std::vector<PictureArea> before, after;
+};
+
+Arranged arranged(const CImageMapDoc& doc, const std::vector<int>& selection, AreaArrange::Op op) {
+    Arranged a;
+    a.list = validInOrder(selection, doc.areaCount());
+    if (int(a.list.size()) < AreaArrange::minimumCount(op)) {
+        a.list.clear();
+        return a;
+    }
+    a.before.reserve(a.list.size());
+    for (int i : a.list)
+        a.before.push_back(doc.area(i)->picture());
+    a.after = AreaArrange::apply(op, a.before, doc.image() ? doc.imageBounds() : PixelRect{});
+    return a;
+}
+
 QString countedStep(int oneName, int severalName, std::size_t count) {
     return count == 1 ? Strings::text(oneName) : Strings::format(severalName, int(count));
 }
@@ -162,29 +184,17 @@ void CImageMapDoc::sendAreasToBack(const std::vector<int>& indices) {
 bool CImageMapDoc::canArrange(const std::vector<int>& selection, AreaArrange::Op op) const {
     if (isReadOnly())
         return false;
-    const std::vector<int> list = validInOrder(selection, areaCount());
-    if (int(list.size()) < AreaArrange::minimumCount(op))
-        return false;
-    std::vector<PictureArea> before;
-    before.reserve(list.size());
-    for (int i : list)
-        before.push_back(m_areas[std::size_t(i)]->picture());
-    return AreaArrange::apply(op, before, m_image ? imageBounds() : PixelRect{}) != before;
+    const Arranged a = arranged(*this, selection, op);
+    return !a.list.empty() && a.after != a.before;
 }
 
 bool CImageMapDoc::arrangeAreas(const std::vector<int>& selection, AreaArrange::Op op,
                                 int stepName) {
     if (isReadOnly())
         return false;
-    const std::vector<int> list = validInOrder(selection, areaCount());
-    if (int(list.size()) < AreaArrange::minimumCount(op))
+    const auto [list, before, after] = arranged(*this, selection, op);
+    if (list.empty())
         return false;
-    std::vector<PictureArea> before;
-    before.reserve(list.size());
-    for (int i : list)
-        before.push_back(m_areas[std::size_t(i)]->picture());
-    const std::vector<PictureArea> after =
-        AreaArrange::apply(op, before, m_image ? imageBounds() : PixelRect{});
     std::vector<AreaGroupEditCommand::Change> changes;
     for (std::size_t k = 0; k < list.size(); ++k) {
         if (!(after[k] == before[k]))

@@ -4,6 +4,7 @@
 #include "imgfx/ColorPlanes.h"
 
 #include "imgfx/Clones.h"
+#include "rkkernel/KPlaneRounds.h"
 
 #include <immintrin.h>
 
@@ -71,27 +72,6 @@ FX_LEVELS(static, gather4,
           (uint8_t* restrict p, int n, const uint8_t* restrict a, const uint8_t* restrict b,
            const uint8_t* restrict c, const uint8_t* restrict d),
           (p, n, a, b, c, d))
-
-/* Three planes without byte permutes: four rounds that each interleave
- * the bytes of the low half of one vector with the high half of another
- * take 48 pixel bytes to 16 bytes of each plane, and four rounds of the
- * inverse (even and odd bytes packed apart) take them back. The compiler
- * makes code three times slower of the stride-3 loops with SSE2 alone;
- * with AVX2 its own byte shuffles measured as fast as these rounds. */
-static inline void dealRound(__m128i* x0, __m128i* x1, __m128i* x2) {
-    const __m128i y0 = _mm_unpacklo_epi8(*x0, _mm_unpackhi_epi64(*x1, *x1));
-    const __m128i y1 = _mm_unpacklo_epi8(_mm_unpackhi_epi64(*x0, *x0), *x2);
-    const __m128i y2 = _mm_unpacklo_epi8(*x1, _mm_unpackhi_epi64(*x2, *x2));
-    *x0 = y0, *x1 = y1, *x2 = y2;
-}
-
-static inline void gatherRound(__m128i* y0, __m128i* y1, __m128i* y2) {
-    const __m128i low = _mm_set1_epi16(0xff);
-    const __m128i x0 = _mm_packus_epi16(_mm_and_si128(*y0, low), _mm_and_si128(*y1, low));
-    const __m128i x1 = _mm_packus_epi16(_mm_and_si128(*y2, low), _mm_srli_epi16(*y0, 8));
-    const __m128i x2 = _mm_packus_epi16(_mm_srli_epi16(*y1, 8), _mm_srli_epi16(*y2, 8));
-    *y0 = x0, *y1 = x1, *y2 = x2;
-}
 
 static inline void putSse2(uint8_t* to, __m128i v, int stream) {
     if (stream)

@@ -13,6 +13,7 @@
  * blue, green, red, in SSE2 code of their own that works the same
  * integers. */
 #include "KInternal.h"
+#include "KPlaneRounds.h"
 
 #include <immintrin.h>
 #include <math.h>
@@ -414,27 +415,8 @@ static void hsvToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict sa
 
 enum { TO_HSV, TO_HLS, FROM_HSV, FROM_HSV_COMPARED, FROM_HLS };
 
-/* Pixels to planes and back with SSE2 alone, 16 pixels at a time: four
- * rounds that each interleave the bytes of the low half of one vector with
- * the high half of another take 48 pixel bytes to 16 bytes of each plane,
- * and four rounds of the inverse (even and odd bytes packed apart) take
- * them back. The compiler's stride-3 loops are three times slower without
- * byte shuffles; with AVX2 its own measure as fast. */
-static inline void dealRound(__m128i* x0, __m128i* x1, __m128i* x2) {
-    const __m128i y0 = _mm_unpacklo_epi8(*x0, _mm_unpackhi_epi64(*x1, *x1));
-    const __m128i y1 = _mm_unpacklo_epi8(_mm_unpackhi_epi64(*x0, *x0), *x2);
-    const __m128i y2 = _mm_unpacklo_epi8(*x1, _mm_unpackhi_epi64(*x2, *x2));
-    *x0 = y0, *x1 = y1, *x2 = y2;
-}
-
-static inline void gatherRound(__m128i* y0, __m128i* y1, __m128i* y2) {
-    const __m128i low = _mm_set1_epi16(0xff);
-    const __m128i x0 = _mm_packus_epi16(_mm_and_si128(*y0, low), _mm_and_si128(*y1, low));
-    const __m128i x1 = _mm_packus_epi16(_mm_and_si128(*y2, low), _mm_srli_epi16(*y0, 8));
-    const __m128i x2 = _mm_packus_epi16(_mm_srli_epi16(*y1, 8), _mm_srli_epi16(*y2, 8));
-    *y0 = x0, *y1 = x1, *y2 = x2;
-}
-
+/* Pixels to planes, 16 pixels at a time in the rounds of KPlaneRounds.h
+ * where the caller asks for them, byte by byte for the rest. */
 K_BODY void dealPlanes(const uint8_t* p, int n, uint8_t* a, uint8_t* b, uint8_t* c, int rounds) {
     int i = 0;
     if (rounds == 1)
