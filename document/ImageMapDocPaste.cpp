@@ -3,6 +3,7 @@
 
 #include "model/AreaClipRecord.h"
 #include "model/PastePosition.h"
+#include "model/Prompter.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 #include "model/UrlDrop.h"
@@ -42,6 +43,14 @@ CImageMapDoc::pasteAreas(const std::vector<std::pair<AreaClipRecord, QPoint>>& r
     if (records.size() == 1) {
         const int i = pasteArea(records.front().first, position, grid);
         return {i, i < 0 ? 0 : 1};
+    }
+    // A paste of several areas is one step: all of them, or none and the
+    // user told why, never a silent part of what was copied.
+    if (records.size() > std::size_t(kMaxAreas - areaCount())) {
+        Prompter::current().tell(Strings::format(Str::PasteTooMany, int(records.size()),
+                                                 kMaxAreas - areaCount(), kMaxAreas),
+                                 Prompter::Icon::Exclamation);
+        return {-1, 0};
     }
     PixelRect group;
     for (const auto& [record, origin] : records)

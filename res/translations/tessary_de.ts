@@ -2708,5 +2708,12 @@ Gleiche Größe</translation>
         <extracomment>arrange.def SeveralValues</extracomment>
         <translation>Verschiedene Werte</translation>
     </message>
+    <message id="9852">
+        <source>The %d copied areas do not fit: the map has room for %d more (a map holds %d areas).
+Nothing was pasted.</source>
+        <extracomment>arrange.def PasteTooMany</extracomment>
+        <translation>Die %d kopierten Bereiche passen nicht: Die Map hat noch Platz für %d (eine Map fasst %d Bereiche).
+Es wurde nichts eingefügt.</translation>
+    </message>
 </context>
 </TS>

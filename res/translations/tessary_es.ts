@@ -2708,5 +2708,12 @@ Mismo tamaño</translation>
         <extracomment>arrange.def SeveralValues</extracomment>
         <translation>Varios valores</translation>
     </message>
+    <message id="9852">
+        <source>The %d copied areas do not fit: the map has room for %d more (a map holds %d areas).
+Nothing was pasted.</source>
+        <extracomment>arrange.def PasteTooMany</extracomment>
+        <translation>Las %d áreas copiadas no caben: el mapa tiene sitio para %d más (un mapa admite %d áreas).
+No se ha pegado nada.</translation>
+    </message>
 </context>
 </TS>

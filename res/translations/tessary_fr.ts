@@ -2708,5 +2708,12 @@ Même taille</translation>
         <extracomment>arrange.def SeveralValues</extracomment>
         <translation>Valeurs différentes</translation>
     </message>
+    <message id="9852">
+        <source>The %d copied areas do not fit: the map has room for %d more (a map holds %d areas).
+Nothing was pasted.</source>
+        <extracomment>arrange.def PasteTooMany</extracomment>
+        <translation>Les %d zones copiées ne tiennent pas : la carte a encore de la place pour %d (une carte contient %d zones).
+Rien n'a été collé.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 // Steps over several areas at once: each is one step named for the count
 // that one undo reverses exactly; arranging random selections of a map.
 #include "document/ImageMapDoc.h"
+#include "model/AreaClipRecord.h"
+#include "model/PastePosition.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 #include "support/FakeDocumentDialogs.h"
@@ -237,4 +239,30 @@ TEST_F(Group, AreaSettingsOverSeveralAreasSetsOnlyTheChangedTexts) {
     EXPECT_TRUE(doc.area(1)->target().isEmpty());
     doc.undo();
     EXPECT_TRUE(doc.area(0)->target().isEmpty());
+}
+
+// A paste of several areas goes in whole or not at all: where the map has
+// no room for all of them, nothing is pasted and the user is told why.
+TEST_F(Group, APasteOfSeveralAreasThatDoesNotFitIsRefusedWhole) {
+    for (int i = 0; i < CImageMapDoc::kMaxAreas - 2; ++i)
+        add({i % 100, i / 100, i % 100 + 5, i / 100 + 5});
+    std::vector<std::pair<AreaClipRecord, QPoint>> records;
+    for (int i = 0; i < 3; ++i)
+        records.emplace_back(AreaClipRecord::of(*doc.area(i)), QPoint(10 * i, 0));
+    const std::vector<PictureArea> before = areasOf(doc);
+    const int steps = doc.undoStack().count();
+    PastePosition position;
+    const auto [first, count] = doc.pasteAreas(records, position, GridSettings{});
+    EXPECT_EQ(first, -1);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(areasOf(doc), before);
+    EXPECT_EQ(doc.undoStack().count(), steps);
+    ASSERT_EQ(prompter.shown().size(), 1);
+    EXPECT_TRUE(prompter.shown().front().text.startsWith(
+        "The 3 copied areas do not fit: the map has room for 2 more"));
+
+    records.pop_back();
+    EXPECT_EQ(doc.pasteAreas(records, position, GridSettings{}).second, 2);
+    EXPECT_EQ(doc.areaCount(), CImageMapDoc::kMaxAreas);
+    EXPECT_EQ(prompter.shown().size(), 1);
 }
