@@ -56,6 +56,10 @@ FileBrowser::FileBrowser(QWidget* parent)
         if ((m_folder + QLatin1Char('/')).startsWith(above))
             revealFolder();
     });
+    // Rows that arrive or are sorted after a folder loaded move it too,
+    // without another load to tell of it.
+    connect(m_folders, &QFileSystemModel::rowsInserted, this, [this] { revealFolder(); });
+    connect(m_folders, &QFileSystemModel::layoutChanged, this, [this] { revealFolder(); });
     setKind(Kind::Html);
 }
 
