@@ -190,6 +190,10 @@ public:
     // --- undo and redo -----------------------------------------------------------
     // The steps of this map since it was opened, kept until it is closed.
     const QUndoStack& undoStack() const { return m_undo; }
+    // The stack for a QUndoGroup of every open map (Edit > Undo and Redo
+    // follow the active window's); only the document pushes steps on it.
+    // A read-only map's stays empty.
+    QUndoStack& undoStack() { return m_undo; }
     bool canUndo() const { return !isReadOnly() && m_undo.canUndo(); }
     bool canRedo() const { return !isReadOnly() && m_undo.canRedo(); }
     // Undo or redo one step; nothing for a read-only map.

@@ -5,6 +5,7 @@
 #include "document/AreaEditCommand.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
+#include "model/UndoMenuText.h"
 
 #include <algorithm>
 
@@ -45,15 +46,11 @@ void CImageMapDoc::redo() {
 }
 
 QString CImageMapDoc::undoMenuText() const {
-    if (!m_undo.canUndo())
-        return Strings::text(Str::ItemUndo);
-    return Strings::format(Str::ItemUndoStep, m_undo.undoText().toUtf8().constData());
+    return UndoMenuText::undo(m_undo.canUndo(), m_undo.undoText());
 }
 
 QString CImageMapDoc::redoMenuText() const {
-    if (!m_undo.canRedo())
-        return Strings::text(Str::ItemRedo);
-    return Strings::format(Str::ItemRedoStep, m_undo.redoText().toUtf8().constData());
+    return UndoMenuText::redo(m_undo.canRedo(), m_undo.redoText());
 }
 
 bool CImageMapDoc::nudgeArea(int i, int dx, int dy) {

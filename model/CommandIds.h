@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 // Every command of the editor with its numeric id: menus, toolbar buttons,
 // accelerators and context menus all name commands by these ids, and the
 // update handlers answer for them.
@@ -93,3 +95,29 @@ enum class CommandId : int {
     SameHeight = 33090,
     SameSize = 33091,
 };
+
+// The numbered commands: recent file n is RecentFile1 + n - 1. The only
+// arithmetic on command ids; everything else names them.
+namespace CommandIds {
+
+constexpr int kMaxRecentFiles = 16;
+
+// The command of recent file index (0 for the first).
+constexpr CommandId recentFile(int index) {
+    return CommandId(int(CommandId::RecentFile1) + index);
+}
+
+// The recent file index of id, or none for another command.
+constexpr std::optional<int> recentFileIndex(CommandId id) {
+    const int index = int(id) - int(CommandId::RecentFile1);
+    if (index < 0 || index >= kMaxRecentFiles)
+        return std::nullopt;
+    return index;
+}
+
+// The id the string table holds the command's prompt and tool tip under.
+constexpr int promptTextId(CommandId id) {
+    return int(id);
+}
+
+} // namespace CommandIds

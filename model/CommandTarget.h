@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/CommandIds.h"
+
 #include <QString>
 
-// What an update handler decides for one command before a menu shows and on
-// each idle pass (toolbars).
+// What an update handler decides for one command whenever something it
+// depends on changed (menus and toolbars show it).
 struct CommandState {
     bool enabled = true;
     bool checked = false;
@@ -21,7 +23,7 @@ class CommandTarget {
 public:
     virtual ~CommandTarget() = default;
     // True when this target carried out command id.
-    virtual bool onCommand(int id) = 0;
+    virtual bool onCommand(CommandId id) = 0;
     // True when this target decided the state of command id.
-    virtual bool onUpdateCommand(int id, CommandState& state) = 0;
+    virtual bool onUpdateCommand(CommandId id, CommandState& state) = 0;
 };

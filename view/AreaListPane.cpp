@@ -140,7 +140,7 @@ void AreaListPane::choose(int row) {
                                               QItemSelectionModel::Rows);
 }
 
-void AreaListPane::post(int id) {
+void AreaListPane::post(CommandId id) {
     if (!onCommand)
         return;
     // Posted: the dialog it opens runs after the event that asked for it.
@@ -239,7 +239,7 @@ void AreaListPane::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     choose(row);
-    post(int(CommandId::EditAreaInfo));
+    post(CommandId::EditAreaInfo);
 }
 
 void AreaListPane::keyPressEvent(QKeyEvent* event) {
@@ -249,7 +249,7 @@ void AreaListPane::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selectedRow() >= 0) {
-        post(int(CommandId::EditAreaInfo));
+        post(CommandId::EditAreaInfo);
         return;
     }
     QTreeView::keyPressEvent(event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CommandIds.h"
+
 #include <QTreeView>
 
 #include <functional>
@@ -49,7 +51,7 @@ public:
     // Called with every selected row when the user changes the rows.
     std::function<void(const std::vector<int>& rows)> onChosenRows;
     // A command the list posts through the window's command chain.
-    std::function<void(int id)> onCommand;
+    std::function<void(CommandId id)> onCommand;
     // The area menu at a global point.
     std::function<void(const QPoint& globalPos)> onAreaMenu;
     // The mouse moves over the list.
@@ -67,7 +69,7 @@ protected:
 
 private:
     void choose(int row);
-    void post(int id);
+    void post(CommandId id);
     void moveDrag(QPoint at);
     void endDrag();
     QRect insertionLine() const;

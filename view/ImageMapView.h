@@ -145,8 +145,10 @@ public:
     void areaTip(int index, QPoint at) override;
     // Edit Area Info after drawing goes through the window's command chain
     // when it set a poster; without one the document's dialog opens.
-    void postCommand(int id) override;
-    void setCommandPoster(std::function<void(int id)> poster) { m_poster = std::move(poster); }
+    void postCommand(CommandId id) override;
+    void setCommandPoster(std::function<void(CommandId id)> poster) {
+        m_poster = std::move(poster);
+    }
     // Context menus 150 to 155 by what lies under the point (menuId, the
     // global point to open at); the window builds them from its actions.
     void setContextMenuHandler(std::function<void(int menuId, QPoint global)> handler) {
@@ -165,8 +167,8 @@ public:
     CImageMapDoc::CommandContext commandContext() const;
 
     // --- commands ------------------------------------------------------------------------
-    bool onCommand(int id) override;
-    bool onUpdateCommand(int id, CommandState& state) override;
+    bool onCommand(CommandId id) override;
+    bool onUpdateCommand(CommandId id, CommandState& state) override;
 
     // Application-wide drawing settings (grid, colours, fill, handles) or
     // the window's zoom may have changed: rebuilds the shared pens and
@@ -286,7 +288,7 @@ private:
     std::function<void(QPainter&)> m_feedback;
     PictureStretch m_stretch;
     std::array<std::unique_ptr<MapTool>, 5> m_tools; // by ToolZoomState::Tool
-    std::function<void(int)> m_poster;
+    std::function<void(CommandId)> m_poster;
     std::function<void(int, QPoint)> m_contextMenu;
     PastePosition m_pastePosition;
     // What the last right press found for Insert and Delete Point.

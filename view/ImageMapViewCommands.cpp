@@ -20,23 +20,22 @@ CImageMapDoc::CommandContext CImageMapView::commandContext() const {
     return context;
 }
 
-void CImageMapView::postCommand(int id) {
+void CImageMapView::postCommand(CommandId id) {
     QTimer::singleShot(0, this, [this, id] {
         if (m_poster)
             m_poster(id);
-        else if (CommandId(id) == CommandId::EditAreaInfo)
+        else if (id == CommandId::EditAreaInfo)
             m_doc->editAreaInfo(m_selection.key());
     });
 }
 
-bool CImageMapView::onCommand(int id) {
-    const CommandId command = CommandId(id);
+bool CImageMapView::onCommand(CommandId command) {
     if (editCommand(command) || selectionCommand(command))
         return true;
     if (!isZoomCommand(command))
         return false;
     CommandState state;
-    onUpdateCommand(id, state);
+    onUpdateCommand(command, state);
     if (!state.enabled)
         return true; // taken, as a disabled command is: nothing happens
     if (command == CommandId::ZoomIn)
@@ -50,8 +49,7 @@ bool CImageMapView::onCommand(int id) {
     return true;
 }
 
-bool CImageMapView::onUpdateCommand(int id, CommandState& state) {
-    const CommandId command = CommandId(id);
+bool CImageMapView::onUpdateCommand(CommandId command, CommandState& state) {
     if (editCommandState(command, state) || selectionCommandState(command, state))
         return true;
     if (!isZoomCommand(command))

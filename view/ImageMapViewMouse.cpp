@@ -96,7 +96,7 @@ void CImageMapView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     if (!m_selection.empty() && !m_doc->isReadOnly())
-        postCommand(int(CommandId::EditAreaInfo));
+        postCommand(CommandId::EditAreaInfo);
 }
 
 // Ctrl with the wheel zooms one level a notch, keeping the picture point
@@ -159,7 +159,7 @@ bool CImageMapView::toolKey(QKeyEvent* event) {
     case Qt::Key_Enter:
         if (m_selection.empty())
             return false;
-        postCommand(int(CommandId::EditAreaInfo));
+        postCommand(CommandId::EditAreaInfo);
         return true;
     case Qt::Key_Delete:
         if (m_doc->commandEnabled(CommandId::Delete, commandContext()))

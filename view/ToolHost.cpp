@@ -14,7 +14,7 @@ int ToolHost::addDrawnArea(std::unique_ptr<MapArea> area, int stepName) {
     const int index = doc.areaCount() - 1;
     if (Settings::app().areaPrompt) {
         setSelected(index);
-        postCommand(int(CommandId::EditAreaInfo));
+        postCommand(CommandId::EditAreaInfo);
     }
     return index;
 }

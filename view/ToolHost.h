@@ -64,7 +64,7 @@ public:
     virtual StatusPanes* statusPanes() const = 0;
     // Runs a command through the command chain once the event in progress
     // is over (Edit Area Info after drawing).
-    virtual void postCommand(int id) = 0;
+    virtual void postCommand(CommandId id) = 0;
     // The snap grid drags go by.
     virtual GridSnap gridSnap() const { return GridSnap::current(); }
 

@@ -17,11 +17,11 @@ QMenu* create(CImageMapView& view, QWidget* parent) {
     group->setExclusive(true);
     QPointer<CImageMapView> target(&view);
     for (ZoomLevel level : ZoomLevel::levels()) {
-        const int id = int(ZoomLevel::commandOf(level));
+        const CommandId id = ZoomLevel::commandOf(level);
         QAction* action =
             menu->addAction(Strings::format(Str::ItemZoomLevel, level.num(), level.den()));
         action->setCheckable(true);
-        action->setData(id);
+        action->setData(QVariant::fromValue(id));
         group->addAction(action);
         QObject::connect(action, &QAction::triggered, menu, [target, id] {
             if (target)
@@ -32,7 +32,7 @@ QMenu* create(CImageMapView& view, QWidget* parent) {
         for (QAction* action : menu->actions()) {
             CommandState state;
             if (target)
-                target->onUpdateCommand(action->data().toInt(), state);
+                target->onUpdateCommand(action->data().value<CommandId>(), state);
             action->setEnabled(target && state.enabled);
             action->setChecked(target && state.checked);
         }

@@ -1,10 +1,10 @@
 #include "app/frames/MainFrame.h"
 
+#include "app/commands/ActionTable.h"
 #include "app/frames/FrameSize.h"
 #include "app/frames/MapPane.h"
 #include "app/frames/MyMDIChildWnd.h"
 #include "app/frames/StatusBar.h"
-#include "app/shell/ActionTable.h"
 #include "document/ImageMapDoc.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoGroup>
 
 namespace {
 
@@ -39,8 +40,8 @@ QStringList localFiles(const QMimeData* data) {
 
 MainFrame::MainFrame(ActionTable& actions, AppDialogs& dialogs, MenuBuilder::Sources sources,
                      QWidget* parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_mdi(new QMdiArea(this)),
-      m_status(new StatusBar(this)) {
+    : QMainWindow(parent), m_dialogs(dialogs), m_undoGroup(actions.undoGroup()),
+      m_mdi(new QMdiArea(this)), m_status(new StatusBar(this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(QIcon(ActionTable::toolbarPicture(0)));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -62,6 +63,8 @@ MainFrame::MainFrame(ActionTable& actions, AppDialogs& dialogs, MenuBuilder::Sou
     m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_toolBar->setIconSize(QSize(16, 15));
     MenuBuilder::fillMainToolBar(m_toolBar, actions);
+    // The toolbar's own menu hides it too; View > Toolbar follows.
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, &MainFrame::commandStatesChanged);
     // Shortcuts of commands that are in no menu (Print, F1, F6) too, and
     // of the map menus while no map is open.
     addActions(actions.all());
@@ -78,6 +81,7 @@ MainFrame::MainFrame(ActionTable& actions, AppDialogs& dialogs, MenuBuilder::Sou
     connect(m_status, &StatusBar::zoomMenuRequested, this,
             [this](const QPoint& at) { m_zoomMenu->popup(at); });
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainFrame::childActivated);
+    connect(this, &MainFrame::activeChildChanged, this, &MainFrame::commandStatesChanged);
     childrenChanged();
 }
 
@@ -96,6 +100,12 @@ void MainFrame::addChild(MyMDIChildWnd* child) {
     connect(child, &QObject::destroyed, this, &MainFrame::childrenChanged, Qt::QueuedConnection);
     connect(&child->document(), &CImageMapDoc::titleChanged, this, &MainFrame::updateTitle);
     connect(&child->document(), &CImageMapDoc::modifiedChanged, this, &MainFrame::updateTitle);
+    // Only the active window's changes reach the commands.
+    connect(child, &MyMDIChildWnd::commandStatesChanged, this, [this, child] {
+        if (child == activeChild())
+            emit commandStatesChanged();
+    });
+    m_undoGroup.addStack(&child->document().undoStack());
     if (Settings::app().maximizeOnOpen)
         child->showMaximized();
     else
@@ -132,11 +142,21 @@ void MainFrame::childActivated(QMdiSubWindow* window) {
         m_status->viewActivated();
         child->activated();
     }
+    followActiveStack();
     updateTitle();
     emit activeChildChanged();
 }
 
+// Edit > Undo and Redo act on the active map's steps; a read-only map
+// offers none.
+void MainFrame::followActiveStack() {
+    MyMDIChildWnd* child = activeChild();
+    CImageMapDoc* doc = child ? &child->document() : nullptr;
+    m_undoGroup.setActiveStack(doc && !doc->isReadOnly() ? &doc->undoStack() : nullptr);
+}
+
 void MainFrame::childrenChanged() {
+    followActiveStack();
     const int menu = children().isEmpty() ? MenuBuilder::NoMapMenu : MenuBuilder::MapMenu;
     if (menu != m_menu) {
         m_menu = menu;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/MenuBuilder.h"
+#include "app/commands/MenuBuilder.h"
 #include "model/CommandTarget.h"
 
 #include <QList>
@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class ActionTable;
+class QUndoGroup;
 class AppDialogs;
 class MyMDIChildWnd;
 class QMdiArea;
@@ -42,8 +43,8 @@ public:
 
     // The active map window's links, then this frame's.
     QList<CommandTarget*> chain() const;
-    bool onCommand(int id) override;
-    bool onUpdateCommand(int id, CommandState& state) override;
+    bool onCommand(CommandId id) override;
+    bool onUpdateCommand(CommandId id, CommandState& state) override;
 
     // "Keep Visible": toggles staying on top and the "Pinned" setting.
     void toggleKeepVisible();
@@ -58,6 +59,10 @@ signals:
     void filesDropped(const QStringList& paths);
     // Another map window became active, or the last one closed.
     void activeChildChanged();
+    // Something the commands' states depend on changed: the active map
+    // window's state (its document, selection, zoom, tool, area list),
+    // which window is active, the main toolbar's visibility.
+    void commandStatesChanged();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -70,12 +75,14 @@ private:
     // Stores the frame's size and whether it is maximized for the next start.
     void rememberSize() const;
     void childrenChanged();
+    void followActiveStack();
     void updateTitle();
     void editGridSettings();
     void arrangeIcons();
     QList<MenuBuilder::WindowEntry> windowEntries() const;
 
     AppDialogs& m_dialogs;
+    QUndoGroup& m_undoGroup;
     QMdiArea* m_mdi;
     StatusBar* m_status;
     QToolBar* m_toolBar;

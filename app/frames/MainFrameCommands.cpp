@@ -10,8 +10,8 @@
 #include <QMdiSubWindow>
 #include <QToolBar>
 
-bool MainFrame::onCommand(int id) {
-    switch (CommandId(id)) {
+bool MainFrame::onCommand(CommandId id) {
+    switch (id) {
     case CommandId::KeepVisible:
         toggleKeepVisible();
         return true;
@@ -42,8 +42,8 @@ bool MainFrame::onCommand(int id) {
     }
 }
 
-bool MainFrame::onUpdateCommand(int id, CommandState& state) {
-    switch (CommandId(id)) {
+bool MainFrame::onUpdateCommand(CommandId id, CommandState& state) {
+    switch (id) {
     case CommandId::KeepVisible:
         state.checked = isKeptVisible();
         return true;

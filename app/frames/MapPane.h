@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CommandIds.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -49,7 +51,10 @@ public:
     virtual void endFlyby() {}
     // How the pane runs a command through the window's chain (Edit Area
     // Info after drawing).
-    virtual void setCommandPoster(std::function<void(int id)> /*poster*/) {}
+    virtual void setCommandPoster(std::function<void(CommandId id)> /*poster*/) {}
+    // listener hears every change of the pane's state that commands depend
+    // on (the selection, the zoom), so that their states follow it.
+    virtual void setCommandStateListener(std::function<void()> /*listener*/) {}
     // How the pane opens a context menu (id 150 to 155 at a global point).
     virtual void setContextMenuHandler(std::function<void(int menuId, QPoint global)> /*open*/) {}
     // The window became the active one: the pane writes its status panes.

@@ -1,8 +1,8 @@
 #include "app/frames/MapToolBar.h"
 
+#include "app/commands/ActionTable.h"
+#include "app/commands/MenuBuilder.h"
 #include "app/frames/TraceControls.h"
-#include "app/shell/ActionTable.h"
-#include "app/shell/MenuBuilder.h"
 #include "model/Strings.h"
 
 MapToolBar::MapToolBar(const ActionTable& actions, QWidget* parent)

@@ -82,9 +82,16 @@ void MapViewPane::endFlyby() {
         m_view->setFlyby(-1);
 }
 
-void MapViewPane::setCommandPoster(std::function<void(int id)> poster) {
+void MapViewPane::setCommandPoster(std::function<void(CommandId id)> poster) {
     if (m_view)
         m_view->setCommandPoster(std::move(poster));
+}
+
+void MapViewPane::setCommandStateListener(std::function<void()> listener) {
+    if (!m_view)
+        return;
+    QObject::connect(m_view, &CImageMapView::selectionChanged, m_view, [listener] { listener(); });
+    QObject::connect(m_view, &CImageMapView::zoomChanged, m_view, [listener] { listener(); });
 }
 
 void MapViewPane::setContextMenuHandler(std::function<void(int menuId, QPoint global)> open) {

@@ -30,7 +30,8 @@ public:
     QRect screenRect(int index) const override;
     void setSelectionListener(std::function<void(int index)> listener) override;
     void endFlyby() override;
-    void setCommandPoster(std::function<void(int id)> poster) override;
+    void setCommandPoster(std::function<void(CommandId id)> poster) override;
+    void setCommandStateListener(std::function<void()> listener) override;
     void setContextMenuHandler(std::function<void(int menuId, QPoint global)> open) override;
     // Writes the zoom pane; position and dimensions start blank.
     void activated() override;

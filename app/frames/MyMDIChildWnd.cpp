@@ -1,14 +1,14 @@
 #include "app/frames/MyMDIChildWnd.h"
 
+#include "app/commands/ActionTable.h"
+#include "app/commands/CommandRouter.h"
+#include "app/commands/MenuBuilder.h"
 #include "app/frames/ActiveStatusPanes.h"
+#include "app/frames/DocumentServices.h"
 #include "app/frames/MapPane.h"
 #include "app/frames/MapToolBar.h"
 #include "app/frames/StatusBar.h"
 #include "app/frames/TraceControls.h"
-#include "app/shell/ActionTable.h"
-#include "app/shell/CommandRouter.h"
-#include "app/shell/DocumentServices.h"
-#include "app/shell/MenuBuilder.h"
 #include "document/ImageMapDoc.h"
 #include "model/Prompter.h"
 #include "model/Strings.h"
@@ -39,6 +39,7 @@ MyMDIChildWnd::MyMDIChildWnd(std::unique_ptr<CImageMapDoc> doc, DocumentServices
         }
     };
     connectAreaList();
+    connectCommandStates();
     setWidget(m_inner);
     updateTitle();
     connect(m_doc.get(), &CImageMapDoc::titleChanged, this, [this] { updateTitle(); });
@@ -75,7 +76,7 @@ void MyMDIChildWnd::buildPanes(DocumentServices& services) {
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kInitialPaneWidth, kInitialPaneWidth});
     m_inner->setCentralWidget(m_splitter);
-    m_pane->setCommandPoster([this](int id) { CommandRouter::dispatchAlong(chain(), id); });
+    m_pane->setCommandPoster([this](CommandId id) { CommandRouter::dispatchAlong(chain(), id); });
     m_pane->setContextMenuHandler(
         [this](int menuId, QPoint global) { openContextMenu(menuId, global); });
     // Enter in the Trace settings leaves the keyboard with the map, where
@@ -101,8 +102,8 @@ void MyMDIChildWnd::openContextMenu(int menuId, QPoint global) {
                 continue;
             }
             CommandState state;
-            if (action->isSeparator() ||
-                !CommandRouter::stateAlong(targets, ActionTable::commandOf(action), state))
+            const std::optional<CommandId> id = ActionTable::commandOf(action);
+            if (!id || !CommandRouter::stateAlong(targets, *id, state))
                 continue;
             action->setEnabled(state.enabled);
             if (action->isCheckable())
@@ -117,8 +118,22 @@ void MyMDIChildWnd::connectAreaList() {
     auto* list = qobject_cast<AreaListPane*>(m_list);
     if (!list)
         return;
-    list->onCommand = [this](int id) { CommandRouter::dispatchAlong(chain(), id); };
+    list->onCommand = [this](CommandId id) { CommandRouter::dispatchAlong(chain(), id); };
     list->onAreaMenu = [this](const QPoint& at) { openContextMenu(150, at); };
+}
+
+// Every step pushed, undone or redone ends with the stack's notice, after
+// all the area notices it made; a map opened anew or its picture changed
+// tells all at once; the view tells its selection and zoom, the toolbar
+// its tool, the splitter the area list's width.
+void MyMDIChildWnd::connectCommandStates() {
+    const auto changed = [this] { emit commandStatesChanged(); };
+    connect(m_doc.get(), &CImageMapDoc::undoStateChanged, this, changed);
+    connect(m_doc.get(), &CImageMapDoc::modifiedChanged, this, changed);
+    connect(m_doc.get(), &CImageMapDoc::allChanged, this, changed);
+    connect(&toolZoom(), &ToolZoomState::toolChanged, this, changed);
+    connect(m_splitter, &QSplitter::splitterMoved, this, changed);
+    m_pane->setCommandStateListener(changed);
 }
 
 ToolZoomState& MyMDIChildWnd::toolZoom() {
@@ -221,7 +236,7 @@ bool MyMDIChildWnd::saveModified() {
         return false;
     // Saving is the document's command; the window closes only once it
     // went through.
-    CommandRouter::dispatchAlong(chain(), int(CommandId::Save));
+    CommandRouter::dispatchAlong(chain(), CommandId::Save);
     return !m_doc->isModified();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/DocumentCommands.h"
+#include "app/frames/DocumentCommands.h"
 #include "model/CommandTarget.h"
 
 #include <QList>
@@ -45,8 +45,8 @@ public:
 
     // The window's part of the command chain, view first.
     QList<CommandTarget*> chain();
-    bool onCommand(int id) override;
-    bool onUpdateCommand(int id, CommandState& state) override;
+    bool onCommand(CommandId id) override;
+    bool onUpdateCommand(CommandId id, CommandState& state) override;
 
     // "Area List": hides the list, remembering its width and minimum
     // width, or brings it back as it was.
@@ -62,6 +62,10 @@ public:
 signals:
     // The window closed and is on its way out.
     void closed();
+    // Something this window's commands depend on changed: a step done,
+    // undone or redone, the map opened anew or saved, the selection, the
+    // zoom, the tool, the area list shown or hidden.
+    void commandStatesChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,8 +76,9 @@ private:
     void buildPanes(DocumentServices& services);
     void updateTitle();
     void shrinkToView();
-    bool toolCommand(int id);
-    bool toolState(int id, CommandState& state);
+    bool toolCommand(CommandId id);
+    bool toolState(CommandId id, CommandState& state);
+    void connectCommandStates();
     void switchPane();
     void checkMap();
     void leaveStatusBar();

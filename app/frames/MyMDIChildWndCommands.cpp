@@ -12,10 +12,10 @@
 
 #include <QScreen>
 
-bool MyMDIChildWnd::onCommand(int id) {
+bool MyMDIChildWnd::onCommand(CommandId id) {
     if (toolCommand(id))
         return true;
-    switch (CommandId(id)) {
+    switch (id) {
     case CommandId::AreaList:
         toggleAreaList();
         return true;
@@ -37,10 +37,10 @@ bool MyMDIChildWnd::onCommand(int id) {
     }
 }
 
-bool MyMDIChildWnd::onUpdateCommand(int id, CommandState& state) {
+bool MyMDIChildWnd::onUpdateCommand(CommandId id, CommandState& state) {
     if (toolState(id, state))
         return true;
-    switch (CommandId(id)) {
+    switch (id) {
     case CommandId::AreaList:
         state.checked = isAreaListVisible();
         return true;
@@ -57,19 +57,19 @@ bool MyMDIChildWnd::onUpdateCommand(int id, CommandState& state) {
 
 // Tools change the window's state on its toolbar; the map view hears of
 // the change from the state and drops what it was doing.
-bool MyMDIChildWnd::toolCommand(int id) {
+bool MyMDIChildWnd::toolCommand(CommandId id) {
     ToolZoomState::Tool tool;
-    if (!ToolZoomState::toolOfCommand(CommandId(id), tool))
+    if (!ToolZoomState::toolOfCommand(id, tool))
         return false;
     toolZoom().setTool(tool);
     return true;
 }
 
-bool MyMDIChildWnd::toolState(int id, CommandState& state) {
+bool MyMDIChildWnd::toolState(CommandId id, CommandState& state) {
     ToolZoomState::Tool tool;
-    if (!ToolZoomState::toolOfCommand(CommandId(id), tool))
+    if (!ToolZoomState::toolOfCommand(id, tool))
         return false;
-    state.enabled = m_doc->commandEnabled(CommandId(id), commandContext());
+    state.enabled = m_doc->commandEnabled(id, commandContext());
     state.radio = true;
     state.checked = toolZoom().tool() == tool;
     return true;

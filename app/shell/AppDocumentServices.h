@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/dialogs/AppDocumentDialogs.h"
-#include "app/shell/DocumentServices.h"
+#include "app/frames/DocumentServices.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "app/shell/DocumentManager.h"
 
+#include "app/frames/DocumentServices.h"
 #include "app/frames/MainFrame.h"
 #include "app/frames/MyMDIChildWnd.h"
-#include "app/shell/DocumentServices.h"
 #include "app/shell/RecentFiles.h"
 #include "app/shell/RecoveryKeeper.h"
 #include "document/ImageMapDoc.h"

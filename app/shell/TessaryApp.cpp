@@ -1,13 +1,13 @@
 #include "app/shell/TessaryApp.h"
 
+#include "app/commands/ActionTable.h"
+#include "app/commands/CommandRouter.h"
 #include "app/dialogs/PrefsDesktop.h"
 #include "app/dialogs/QtAppDialogs.h"
 #include "app/frames/MainFrame.h"
-#include "app/shell/ActionTable.h"
 #include "app/shell/AppDocumentServices.h"
 #include "app/shell/Appearance.h"
 #include "app/shell/CommandLine.h"
-#include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentIdleClient.h"
 #include "app/shell/DocumentManager.h"
 #include "app/shell/QtPrompter.h"
@@ -15,29 +15,14 @@
 #include "document/ImageMapDoc.h"
 #include "model/CommandIds.h"
 #include "model/Settings.h"
+#include "model/SettingsNotifier.h"
 #include "model/Strings.h"
 #include "model/Translation.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <exception>
-
-namespace {
-
-// Brings the actions up to date at the start of every idle period, so that
-// toolbar buttons follow what the user just did.
-class CommandUpdates : public IdleClient {
-public:
-    explicit CommandUpdates(CommandRouter& router) : m_router(router) {}
-    bool onIdle(int pass) override {
-        if (pass == 0)
-            m_router.updateActions();
-        return false;
-    }
-
-private:
-    CommandRouter& m_router;
-};
-
-} // namespace
 
 TessaryApp::TessaryApp(Options options)
     : m_options(std::move(options)), m_instance(m_options.instanceName) {
@@ -45,8 +30,6 @@ TessaryApp::TessaryApp(Options options)
 }
 
 TessaryApp::~TessaryApp() {
-    if (m_commandUpdates)
-        m_idle.removeClient(m_commandUpdates.get());
     if (m_mapCheck)
         m_idle.removeClient(m_mapCheck.get());
     if (m_prompter)
@@ -89,15 +72,15 @@ TessaryApp::StartResult TessaryApp::startSteps(const QStringList& arguments) {
     if (m_options.showMainWindow)
         m_frame->show();
     if (Settings::app().pinned)
-        m_router->post(int(CommandId::KeepVisible));
+        m_router->post(CommandId::KeepVisible);
     // Maps a crash or a kill left behind are offered before anything else.
-    m_router->post(int(CommandId::RecoverMaps));
+    m_router->post(CommandId::RecoverMaps);
     // The welcome is for a start that opened nothing: a map given on the
     // command line, or handed over before the welcome comes up, is what the
     // user wanted.
     if (!Settings::app().neverShowWelcome && m_frame->children().isEmpty()) {
         m_welcomeAtStart = true;
-        m_router->post(int(CommandId::Welcome));
+        m_router->post(CommandId::Welcome);
     }
     m_idle.restart();
     return StartResult::Running;
@@ -116,8 +99,7 @@ void TessaryApp::createMainFrame() {
     m_actions = std::make_unique<ActionTable>();
     MenuBuilder::Sources sources;
     sources.recentFiles = [this] { return m_recent.files(); };
-    sources.command = [this](int id) { m_router->dispatch(id); };
-    sources.beforeShow = [this] { m_router->updateActions(); };
+    sources.command = [this](CommandId id) { m_router->dispatch(id); };
     m_frame = std::make_unique<MainFrame>(*m_actions, *m_dialogs, std::move(sources));
     if (m_prompter)
         m_prompter->setParent(m_frame.get());
@@ -137,13 +119,9 @@ void TessaryApp::createMainFrame() {
     m_documents = std::make_unique<DocumentManager>(*m_frame, *services, *m_actions, m_recent);
     connect(m_frame.get(), &MainFrame::filesDropped, m_documents.get(),
             &DocumentManager::openFiles);
-    connect(m_frame.get(), &MainFrame::activeChildChanged, this, [this] {
-        m_router->updateActions();
-        m_idle.restart();
-    });
+    connect(m_frame.get(), &MainFrame::activeChildChanged, &m_idle, &IdleProcessor::restart);
     connect(m_documents.get(), &DocumentManager::documentChanged, &m_idle, &IdleProcessor::restart);
-    m_commandUpdates = std::make_unique<CommandUpdates>(*m_router);
-    m_idle.addClient(m_commandUpdates.get());
+    followCommandStates();
     // The map check, one area of every open map per pass; the active
     // window's map reports to the state pane.
     m_mapCheck = std::make_unique<DocumentIdleClient>(
@@ -151,7 +129,20 @@ void TessaryApp::createMainFrame() {
             return doc.runMapCheckStep(pass, status);
         });
     m_idle.addClient(m_mapCheck.get());
-    m_router->updateActions();
+    m_router->refresh();
+}
+
+// The actions' states follow what they depend on, at once: the active map
+// window and the frame (MainFrame::commandStatesChanged), the clipboard
+// (Paste) and the settings (Grid). A command carried out brings them up to
+// date by itself.
+void TessaryApp::followCommandStates() {
+    CommandRouter* router = m_router.get();
+    const auto refresh = [router] { router->refresh(); };
+    connect(m_frame.get(), &MainFrame::commandStatesChanged, router, refresh);
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, router, refresh);
+    connect(&Settings::notifier(), &SettingsNotifier::changed, router, refresh);
 }
 
 void TessaryApp::processCommandLine(const QStringList& arguments) {

@@ -19,8 +19,9 @@ class MainFrame;
 class QtPrompter;
 
 // The application object: starts the editor, owns its settings for the
-// session, the recent files, the main frame, the idle work (command states,
-// the map check of every open map) and the command chain's last link (New,
+// session, the recent files, the main frame, the idle work (the map check
+// of every open map), what the commands' states follow, and the command
+// chain's last link (New,
 // Open, Preferences, About, Exit, the welcome dialog, the recent files), and stores the
 // settings again at exit.
 class TessaryApp : public QObject, public CommandTarget {
@@ -54,8 +55,8 @@ public:
     // are processed as a command line.
     void processArguments(const QStringList& arguments);
 
-    bool onCommand(int id) override;
-    bool onUpdateCommand(int id, CommandState& state) override;
+    bool onCommand(CommandId id) override;
+    bool onUpdateCommand(CommandId id, CommandState& state) override;
 
     MainFrame* mainFrame() const { return m_frame.get(); }
     RecentFiles& recentFiles() { return m_recent; }
@@ -71,6 +72,7 @@ private:
     void openRecent(int index);
     void welcome();
     void editPreferences();
+    void followCommandStates();
 
     Options m_options;
     SingleInstance m_instance;
@@ -84,7 +86,6 @@ private:
     std::unique_ptr<MainFrame> m_frame;
     std::unique_ptr<CommandRouter> m_router;
     std::unique_ptr<DocumentManager> m_documents;
-    std::unique_ptr<IdleClient> m_commandUpdates;
     std::unique_ptr<IdleClient> m_mapCheck;
     bool m_exited = false;
     bool m_welcomeAtStart = false; // the welcome posted by start-up is pending

@@ -1,10 +1,10 @@
 // The application's commands: New, Create New Image, Open, the recent
 // files, Preferences, About, the user guide, Exit and the welcome dialog.
+#include "app/commands/CommandRouter.h"
 #include "app/dialogs/AppDialogs.h"
 #include "app/dialogs/PrefsDesktop.h"
 #include "app/frames/MainFrame.h"
 #include "app/shell/Appearance.h"
-#include "app/shell/CommandRouter.h"
 #include "app/shell/DocumentManager.h"
 #include "app/shell/RecoveryOffer.h"
 #include "app/shell/TessaryApp.h"
@@ -19,21 +19,15 @@
 
 #include <utility>
 
-namespace {
+static_assert(RecentFiles::kLimit <= CommandIds::kMaxRecentFiles,
+              "a recent file without a command");
 
-int recentIndex(int id) {
-    const int index = id - int(CommandId::RecentFile1);
-    return index >= 0 && index < RecentFiles::kLimit ? index : -1;
-}
-
-} // namespace
-
-bool TessaryApp::onCommand(int id) {
-    if (const int index = recentIndex(id); index >= 0) {
-        openRecent(index);
+bool TessaryApp::onCommand(CommandId id) {
+    if (const std::optional<int> index = CommandIds::recentFileIndex(id)) {
+        openRecent(*index);
         return true;
     }
-    switch (CommandId(id)) {
+    switch (id) {
     case CommandId::NewImageMap:
         m_documents->newMap(QString(), QString(), false);
         return true;
@@ -67,12 +61,12 @@ bool TessaryApp::onCommand(int id) {
     }
 }
 
-bool TessaryApp::onUpdateCommand(int id, CommandState& state) {
-    if (const int index = recentIndex(id); index >= 0) {
-        state.enabled = index < m_recent.count();
+bool TessaryApp::onUpdateCommand(CommandId id, CommandState& state) {
+    if (const std::optional<int> index = CommandIds::recentFileIndex(id)) {
+        state.enabled = *index < m_recent.count();
         return true;
     }
-    switch (CommandId(id)) {
+    switch (id) {
     case CommandId::NewImageMap:
     case CommandId::CreateNewImage:
     case CommandId::Open:
@@ -120,13 +114,13 @@ void TessaryApp::welcome() {
     Settings::app().neverShowWelcome = neverShow;
     switch (choice) {
     case AppDialogs::WelcomeChoice::OpenMap:
-        m_router->post(int(CommandId::Open));
+        m_router->post(CommandId::Open);
         break;
     case AppDialogs::WelcomeChoice::NewImageMap:
-        m_router->post(int(CommandId::NewImageMap));
+        m_router->post(CommandId::NewImageMap);
         break;
     case AppDialogs::WelcomeChoice::CreateNewImage:
-        m_router->post(int(CommandId::CreateNewImage));
+        m_router->post(CommandId::CreateNewImage);
         break;
     }
 }

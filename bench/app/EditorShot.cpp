@@ -8,10 +8,10 @@
 // caption strip with the main window's title on top instead.
 // The settings store is XDG_CONFIG_HOME's; questions are answered No and
 // written to standard error, so that nothing waits for a person.
+#include "app/commands/CommandRouter.h"
 #include "app/frames/MainFrame.h"
 #include "app/frames/MapViewPane.h"
 #include "app/frames/MyMDIChildWnd.h"
-#include "app/shell/CommandRouter.h"
 #include "app/shell/TessaryApp.h"
 #include "model/CommandIds.h"
 #include "model/Prompter.h"
@@ -140,7 +140,7 @@ QImage testMapShot(TessaryApp& app, QPoint at) {
         shot = withCaption(screen.copy(window->frameGeometry()), shownTitle(*window));
         window->accept();
     });
-    app.router().dispatch(int(CommandId::TestMap));
+    app.router().dispatch(CommandId::TestMap);
     return shot;
 }
 
@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (parser.isSet("zoom"))
-        app.router().dispatch(int(ZoomLevel::commandOf(levelFrom(parser.value("zoom")))));
+        app.router().dispatch(ZoomLevel::commandOf(levelFrom(parser.value("zoom"))));
     if (parser.isSet("select"))
         view->setSelected(parser.value("select").toInt());
     if (parser.isSet("hover"))

@@ -1,5 +1,5 @@
-#include "app/shell/CommandRouter.h"
-#include "app/shell/ActionTable.h"
+#include "app/commands/CommandRouter.h"
+#include "app/commands/ActionTable.h"
 #include "support/QtTestApp.h"
 
 #include <QAction>
@@ -7,20 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace {
 
 // A link of the chain that answers for the commands it was given.
 struct Link : CommandTarget {
-    std::map<int, CommandState> states;
-    QList<int> carriedOut;
-    bool onCommand(int id) override {
+    std::map<CommandId, CommandState> states;
+    QList<CommandId> carriedOut;
+    bool onCommand(CommandId id) override {
         if (!states.count(id))
             return false;
         carriedOut << id;
         return true;
     }
-    bool onUpdateCommand(int id, CommandState& state) override {
+    bool onUpdateCommand(CommandId id, CommandState& state) override {
         auto it = states.find(id);
         if (it == states.end())
             return false;
@@ -37,8 +38,8 @@ protected:
     CommandRouter router{actions, [this] { return CommandRouter::Chain{&view, nullptr, &frame}; }};
 };
 
-constexpr int kGrid = int(CommandId::Grid);
-constexpr int kSave = int(CommandId::Save);
+constexpr CommandId kGrid = CommandId::Grid;
+constexpr CommandId kSave = CommandId::Save;
 
 } // namespace
 
@@ -46,12 +47,12 @@ TEST_F(CommandRouterTest, TheFirstLinkThatAnswersDecidesAndCarriesOut) {
     view.states[kGrid] = CommandState{};
     frame.states[kGrid] = CommandState{};
     EXPECT_TRUE(router.dispatch(kGrid));
-    EXPECT_EQ(view.carriedOut, QList<int>{kGrid});
+    EXPECT_EQ(view.carriedOut, QList<CommandId>{kGrid});
     EXPECT_TRUE(frame.carriedOut.isEmpty());
 }
 
 TEST_F(CommandRouterTest, ACommandNoLinkAnswersForIsDisabledAndNotCarriedOut) {
-    router.updateActions();
+    router.refresh();
     EXPECT_FALSE(actions.action(CommandId::Save)->isEnabled());
     EXPECT_FALSE(router.dispatch(kSave));
 
@@ -67,21 +68,21 @@ TEST_F(CommandRouterTest, UpdatesSetEnabledCheckedAndTextAndPutTheTextBack) {
     on.checked = true;
     on.text = QStringLiteral("Snap");
     frame.states[kGrid] = on;
-    router.updateActions();
+    router.refresh();
     QAction* grid = actions.action(CommandId::Grid);
     EXPECT_TRUE(grid->isEnabled());
     EXPECT_TRUE(grid->isChecked());
     EXPECT_EQ(grid->text(), "Snap");
 
     frame.states[kGrid] = CommandState{};
-    router.updateActions();
+    router.refresh();
     EXPECT_FALSE(grid->isChecked());
     EXPECT_EQ(grid->text(), "&Grid");
 }
 
 TEST_F(CommandRouterTest, TriggeredActionsArePostedCommandsRouteTheSameWay) {
     frame.states[kGrid] = CommandState{};
-    router.updateActions();
+    router.refresh();
     actions.action(CommandId::Grid)->trigger();
     router.post(kGrid);
     EXPECT_EQ(frame.carriedOut.size(), 1);
@@ -102,11 +103,13 @@ TEST(ActionTable, EveryCommandHasOneActionWithItsTexts) {
     EXPECT_EQ(actions.action(CommandId::Copy)->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}));
     EXPECT_EQ(actions.action(CommandId::PreviousPane)->shortcut(), QKeySequence("Shift+F6"));
-    QSet<int> ids;
+    std::set<CommandId> ids;
     for (QAction* action : actions.all()) {
+        const std::optional<CommandId> id = ActionTable::commandOf(action);
+        ASSERT_TRUE(id);
         EXPECT_FALSE(action->text().isEmpty());
-        EXPECT_FALSE(action->statusTip().isEmpty()) << ActionTable::commandOf(action);
-        ids << ActionTable::commandOf(action);
+        EXPECT_FALSE(action->statusTip().isEmpty()) << int(*id);
+        ids.insert(*id);
     }
-    EXPECT_EQ(ids.size(), actions.all().size());
+    EXPECT_EQ(qsizetype(ids.size()), actions.all().size());
 }

@@ -3,8 +3,8 @@
 // corner of the screen.
 #include "app/frames/FrameSize.h"
 #include "ShellFakes.h"
+#include "app/commands/ActionTable.h"
 #include "app/frames/MainFrame.h"
-#include "app/shell/ActionTable.h"
 #include "support/QtTestApp.h"
 
 #include "model/Settings.h"

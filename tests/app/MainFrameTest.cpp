@@ -1,11 +1,11 @@
 #include "ShellFixture.h"
 
+#include "app/commands/ActionTable.h"
 #include "app/frames/MapPane.h"
 #include "app/frames/MapToolBar.h"
 #include "app/frames/StatePane.h"
 #include "app/frames/StatusBar.h"
 #include "app/frames/TraceControls.h"
-#include "app/shell/ActionTable.h"
 #include "app/shell/DocumentIdleClient.h"
 #include "app/shell/DocumentManager.h"
 
@@ -23,10 +23,15 @@
 
 namespace {
 
+// A command's number, 0 for a separator.
+int numberOf(const QAction* action) {
+    return int(ActionTable::commandOf(action).value_or(CommandId{}));
+}
+
 QList<int> commandsOf(const QWidget* widget) {
     QList<int> ids;
     for (QAction* action : widget->actions())
-        ids << (action->isSeparator() ? 0 : ActionTable::commandOf(action));
+        ids << numberOf(action);
     return ids;
 }
 
@@ -41,7 +46,7 @@ QList<int> menuCommands(QMenuBar* bar, int index) {
     QList<int> ids;
     for (QAction* action : bar->actions()[index]->menu()->actions()) {
         if (!action->isSeparator() && !action->menu())
-            ids << ActionTable::commandOf(action);
+            ids << numberOf(action);
     }
     return ids;
 }
@@ -175,7 +180,7 @@ TEST_F(ShellTest, MenusFollowWhetherAMapIsOpen) {
                                       [](QAction* a) { return a->menu() != nullptr; });
     ASSERT_NE(arrange, mapping.end());
     EXPECT_EQ((*arrange)->text(), "Arran&ge");
-    EXPECT_EQ(ActionTable::commandOf(*(arrange + 2)), id(C::EditMapInfo));
+    EXPECT_EQ(ActionTable::commandOf(*(arrange + 2)), C::EditMapInfo);
     EXPECT_EQ(commandsOf((*arrange)->menu()),
               (QList<int>{id(C::AlignLeft), id(C::AlignRight), id(C::AlignTop), id(C::AlignBottom),
                           id(C::AlignHorizontalCentres), id(C::AlignVerticalCentres), 0,

@@ -5,10 +5,10 @@
 // goes on running until it is ended. Started by RecoveryTest with one
 // argument, the folder it works in.
 #include "ShellFakes.h"
+#include "app/commands/CommandRouter.h"
 #include "app/frames/MainFrame.h"
 #include "app/frames/MapViewPane.h"
 #include "app/frames/MyMDIChildWnd.h"
-#include "app/shell/CommandRouter.h"
 #include "app/shell/TessaryApp.h"
 #include "document/ImageMapDoc.h"
 #include "document/RecoveryStore.h"
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         return fail("no map view");
     QCoreApplication::processEvents();
     CImageMapView& view = *pane->view();
-    tessary.router().dispatch(int(CommandId::RectangleTool));
+    tessary.router().dispatch(CommandId::RectangleTool);
     drag(view, {20, 20}, {120, 80});
     drag(view, {150, 40}, {260, 160});
     if (child->document().areaCount() != 2)

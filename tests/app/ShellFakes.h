@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/dialogs/AppDialogs.h"
+#include "app/frames/DocumentServices.h"
 #include "app/frames/MapPane.h"
 #include "app/shell/AppDocumentServices.h"
-#include "app/shell/DocumentServices.h"
 #include "support/FakeDocumentDialogs.h"
 #include "support/FakePictureSource.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ShellFakes.h"
+#include "app/commands/CommandRouter.h"
 #include "app/frames/MainFrame.h"
 #include "app/frames/MyMDIChildWnd.h"
-#include "app/shell/CommandRouter.h"
 #include "app/shell/RecoveryKeeper.h"
 #include "app/shell/TessaryApp.h"
 #include "document/ImageMapDoc.h"
@@ -84,8 +84,8 @@ protected:
     }
 
     MainFrame& frame() { return *m_app->mainFrame(); }
-    bool dispatch(CommandId id) { return m_app->router().dispatch(int(id)); }
-    CommandState state(CommandId id) { return m_app->router().stateOf(int(id)); }
+    bool dispatch(CommandId id) { return m_app->router().dispatch(id); }
+    CommandState state(CommandId id) { return m_app->router().stateOf(id); }
 
     static void runEvents(int ms = 50) {
         QElapsedTimer timer;

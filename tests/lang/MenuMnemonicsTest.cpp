@@ -1,7 +1,7 @@
 #include "LangSupport.h"
 
-#include "app/shell/ActionTable.h"
-#include "app/shell/MenuBuilder.h"
+#include "app/commands/ActionTable.h"
+#include "app/commands/MenuBuilder.h"
 #include "model/Translation.h"
 #include "support/QtTestApp.h"
 

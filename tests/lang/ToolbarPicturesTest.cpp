@@ -1,4 +1,4 @@
-#include "app/shell/ActionTable.h"
+#include "app/commands/ActionTable.h"
 #include "support/QtTestApp.h"
 
 #include <QAction>

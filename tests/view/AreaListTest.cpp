@@ -189,12 +189,12 @@ TEST_F(AreaList, DraggingARowReordersTheMapInOneMove) {
 
 TEST_F(AreaList, DoubleClickAndEnterAskForTheAreaSettings) {
     addAreas(3);
-    QList<int> commands;
-    list.onCommand = [&](int id) { commands << id; };
+    QList<CommandId> commands;
+    list.onCommand = [&](CommandId id) { commands << id; };
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(2));
     EXPECT_TRUE(commands.isEmpty()); // posted
     QCoreApplication::processEvents();
-    EXPECT_EQ(commands, QList<int>{int(CommandId::EditAreaInfo)});
+    EXPECT_EQ(commands, QList<CommandId>{CommandId::EditAreaInfo});
     EXPECT_EQ(list.selectedRow(), 2);
     EXPECT_EQ(chosen.last(), 2);
     QTest::keyClick(&list, Qt::Key_Return);

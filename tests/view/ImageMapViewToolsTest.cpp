@@ -139,12 +139,12 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
         key(Qt::Key_Up, Qt::ShiftModifier); // stops at the picture's top
     EXPECT_EQ(rectOf(0), (PixelRect{16, 0, 56, 30}));
 
-    ASSERT_TRUE(view->onCommand(int(CommandId::Copy)));
+    ASSERT_TRUE(view->onCommand(CommandId::Copy));
     CommandState paste;
-    view->onUpdateCommand(int(CommandId::Paste), paste);
+    view->onUpdateCommand(CommandId::Paste, paste);
     EXPECT_TRUE(paste.enabled);
-    view->onCommand(int(CommandId::Paste));
-    view->onCommand(int(CommandId::Paste));
+    view->onCommand(CommandId::Paste);
+    view->onCommand(CommandId::Paste);
     ASSERT_EQ(doc->areaCount(), 5);
     EXPECT_EQ(rectOf(3), (PixelRect{26, 10, 66, 40}));
     EXPECT_EQ(rectOf(4), (PixelRect{36, 20, 76, 50}));
@@ -158,8 +158,8 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     texts.attributes = {{"data-x", "1 \"2\"", TagAttribute::Form::SingleQuoted}};
     doc->setAreaTexts(2, texts);
     view->setSelected(2);
-    view->onCommand(int(CommandId::Copy));
-    view->onCommand(int(CommandId::Paste));
+    view->onCommand(CommandId::Copy);
+    view->onCommand(CommandId::Paste);
     EXPECT_EQ(doc->area(5)->imageRing(),
               QPolygon({QPoint(160, 30), QPoint(210, 40), QPoint(190, 90), QPoint(160, 30)}));
     StubPictures otherPictures;
@@ -167,7 +167,7 @@ TEST_F(ViewTools, DrawNameMoveNudgeCopyAndPasteInAZoomedScrolledView) {
     CImageMapView second(other.get());
     showAt(second, 300, 200);
     second.setZoom(ZoomLevel::in(2));
-    second.onCommand(int(CommandId::Paste));
+    second.onCommand(CommandId::Paste);
     ASSERT_EQ(other->areaCount(), 1);
     EXPECT_EQ(other->area(0)->texts(), texts);
     EXPECT_EQ(other->area(0)->imageRing(),
@@ -252,7 +252,7 @@ TEST_F(ViewTools, ContextMenusAndPolygonPoints) {
     EXPECT_EQ(menus, (QList<int>{151, 152, 155, 154, 153, 150, 155}));
 
     rightPress(edge);
-    view->onCommand(int(CommandId::InsertPoint));
+    view->onCommand(CommandId::InsertPoint);
     ASSERT_EQ(doc->area(0)->vertexCount(), 4);
     EXPECT_EQ(doc->area(0)->vertex(1), QPoint(130, 100));
     // Points along a long edge at 1:1, one after the other, up to 63.
@@ -260,13 +260,13 @@ TEST_F(ViewTools, ContextMenusAndPolygonPoints) {
     const MapArea* wide = addPolygon(*doc, {{10, 200}, {390, 200}, {200, 290}});
     for (int x = 16; wide->vertexCount() < MapArea::kMaxVertices && x < 390; x += 6) {
         rightPress(view->imageToWindow({x, 200}));
-        view->onCommand(int(CommandId::InsertPoint));
+        view->onCommand(CommandId::InsertPoint);
     }
     ASSERT_EQ(wide->vertexCount(), MapArea::kMaxVertices);
     rightPress(view->imageToWindow({385, 200}));
     EXPECT_EQ(menus.back(), 153);
     CommandState insert;
-    view->onUpdateCommand(int(CommandId::InsertPoint), insert);
+    view->onUpdateCommand(CommandId::InsertPoint, insert);
     EXPECT_FALSE(insert.enabled);
 
     doc->deleteArea(2);
@@ -275,10 +275,10 @@ TEST_F(ViewTools, ContextMenusAndPolygonPoints) {
     const QPoint corner = view->imageToWindow({160, 100});
     prompter.script({Prompter::Answer::No, Prompter::Answer::Yes});
     rightPress(corner);
-    view->onCommand(int(CommandId::DeletePoint));
+    view->onCommand(CommandId::DeletePoint);
     EXPECT_EQ(doc->areaCount(), 2);
     rightPress(corner);
-    view->onCommand(int(CommandId::DeletePoint));
+    view->onCommand(CommandId::DeletePoint);
     EXPECT_EQ(doc->areaCount(), 1);
     EXPECT_EQ(prompter.texts().size(), 2);
     EXPECT_EQ(prompter.texts().value(0), Strings::text(Str::DeletePointQuestion));

@@ -25,7 +25,7 @@ protected:
 
 CommandState stateOf(CImageMapView& view, CommandId id) {
     CommandState state;
-    EXPECT_TRUE(view.onUpdateCommand(int(id), state));
+    EXPECT_TRUE(view.onUpdateCommand(id, state));
     return state;
 }
 
@@ -134,36 +134,36 @@ TEST_F(ViewZoomTest, ZoomCommandsFollowTheZoomLimits) {
     view.setZoom(ZoomLevel::in(8));
     EXPECT_TRUE(stateOf(view, CommandId::ZoomIn).enabled);
     for (int n = 1; n <= 8; ++n) {
-        const CommandState s = stateOf(view, CommandId(int(CommandId::Zoom1) + n - 1));
+        const CommandState s = stateOf(view, ZoomLevel::commandOf(ZoomLevel::in(n)));
         EXPECT_TRUE(s.enabled);
         EXPECT_TRUE(s.radio);
         EXPECT_EQ(s.checked, n == 8) << n;
     }
-    EXPECT_TRUE(view.onCommand(int(CommandId::Zoom16)));
+    EXPECT_TRUE(view.onCommand(CommandId::Zoom16));
     EXPECT_FALSE(stateOf(view, CommandId::ZoomIn).enabled);
     EXPECT_TRUE(stateOf(view, CommandId::ZoomOut).enabled);
-    EXPECT_TRUE(view.onCommand(int(CommandId::ZoomIn)));
+    EXPECT_TRUE(view.onCommand(CommandId::ZoomIn));
     EXPECT_EQ(view.zoom(), ZoomLevel::in(16));
 
-    EXPECT_TRUE(view.onCommand(int(CommandId::ZoomOut)));
+    EXPECT_TRUE(view.onCommand(CommandId::ZoomOut));
     EXPECT_EQ(view.zoom(), ZoomLevel::in(12));
     EXPECT_EQ(m_panes.zooms.last(), ZoomLevel::in(12));
-    EXPECT_TRUE(view.onCommand(int(CommandId::Zoom2)));
+    EXPECT_TRUE(view.onCommand(CommandId::Zoom2));
     EXPECT_EQ(view.zoom(), ZoomLevel::in(2));
-    EXPECT_TRUE(view.onCommand(int(CommandId::ZoomOut16)));
+    EXPECT_TRUE(view.onCommand(CommandId::ZoomOut16));
     EXPECT_EQ(view.zoom(), ZoomLevel::out(16));
     EXPECT_EQ(view.scaledImageSize(), QSize(3, 2));
     EXPECT_EQ(m_panes.zooms.last(), ZoomLevel::out(16));
     EXPECT_FALSE(stateOf(view, CommandId::ZoomOut).enabled);
-    view.onCommand(int(CommandId::ZoomOut));
+    view.onCommand(CommandId::ZoomOut);
     EXPECT_EQ(view.zoom(), ZoomLevel::out(16));
-    view.onCommand(int(CommandId::ZoomIn));
+    view.onCommand(CommandId::ZoomIn);
     EXPECT_EQ(view.zoom(), ZoomLevel::out(12));
 
     // Other commands go on along the chain.
     CommandState other;
-    EXPECT_FALSE(view.onCommand(int(CommandId::EditMapInfo)));
-    EXPECT_FALSE(view.onUpdateCommand(int(CommandId::EditMapInfo), other));
+    EXPECT_FALSE(view.onCommand(CommandId::EditMapInfo));
+    EXPECT_FALSE(view.onUpdateCommand(CommandId::EditMapInfo, other));
 }
 
 TEST_F(ViewZoomTest, ZoomMenuMarksTheCurrentZoomAndZooms) {
@@ -227,7 +227,7 @@ TEST_F(ViewZoomTest, ZoomToFitShowsTheWholePictureLargerOrSmaller) {
         CImageMapView view(doc.get(), &m_panes);
         showAt(view, 640, 400);
         view.setZoom(ZoomLevel::in(2));
-        ASSERT_TRUE(view.onCommand(int(CommandId::ZoomToFit)));
+        ASSERT_TRUE(view.onCommand(CommandId::ZoomToFit));
         const ZoomLevel fit = view.zoom();
         const QSize window = view.maximumViewportSize();
         const QSize shown = view.scaledImageSize();
@@ -302,7 +302,7 @@ TEST_F(ViewZoomTest, TheViewZoomsOnTheWindowsToolAndZoomState) {
     ToolZoomState shared; // the map toolbar's
     CImageMapView view(doc.get(), &m_panes, nullptr, &shared);
     showAt(view, 300, 200);
-    ASSERT_TRUE(view.onCommand(int(CommandId::Zoom3)));
+    ASSERT_TRUE(view.onCommand(CommandId::Zoom3));
     EXPECT_EQ(shared.zoom(), ZoomLevel::in(3));
     EXPECT_EQ(view.scaledImageSize(), QSize(300, 240));
     // Whoever else sets the shared zoom has the view follow on the next

@@ -98,7 +98,7 @@ TEST_F(MultipleSelection, RectangleAlignDistributeSameSizeMoveUndoAndSave) {
     EXPECT_EQ(view->selected(), 0) << "the first in map order is the key area";
     EXPECT_FALSE(view->interaction());
 
-    ASSERT_TRUE(view->onCommand(int(CommandId::AlignTop)));
+    ASSERT_TRUE(view->onCommand(CommandId::AlignTop));
     EXPECT_EQ(doc.undoStack().undoText(), "Align Top");
     EXPECT_EQ(box(1), (PixelRect{90, 40, 110, 50}));
     EXPECT_EQ(box(2), (PixelRect{150, 40, 170, 60}));
@@ -108,7 +108,7 @@ TEST_F(MultipleSelection, RectangleAlignDistributeSameSizeMoveUndoAndSave) {
 
     // Widths 40, 20, 20, 50, 31 from 20 to 331: 150 pixels over four gaps,
     // the first two a pixel wider.
-    view->onCommand(int(CommandId::DistributeHorizontally));
+    view->onCommand(CommandId::DistributeHorizontally);
     EXPECT_EQ(box(0), (PixelRect{20, 40, 60, 70}));
     EXPECT_EQ(box(1), (PixelRect{98, 40, 118, 50}));
     EXPECT_EQ(box(2), (PixelRect{156, 40, 176, 60}));
@@ -116,7 +116,7 @@ TEST_F(MultipleSelection, RectangleAlignDistributeSameSizeMoveUndoAndSave) {
     EXPECT_EQ(box(4), (PixelRect{300, 40, 331, 71}));
     const std::vector<PictureArea> distributed = areasOf(doc);
 
-    view->onCommand(int(CommandId::SameSize));
+    view->onCommand(CommandId::SameSize);
     EXPECT_EQ(box(1), (PixelRect{98, 40, 138, 70}));
     EXPECT_EQ(box(2), (PixelRect{146, 30, 186, 70})) << "a circle keeps its centre";
     EXPECT_EQ(box(3), (PixelRect{213, 40, 253, 70}));
@@ -193,7 +193,7 @@ TEST_F(MultipleSelection, RectangleWithShiftAddsEscClearsAndCancelPutsTheSelecti
     EXPECT_TRUE(selection().empty()) << "a plain press cleared it";
     QTest::mouseRelease(port(), Qt::LeftButton, {}, {395, 295});
 
-    ASSERT_TRUE(view->onCommand(int(CommandId::SelectAll)));
+    ASSERT_TRUE(view->onCommand(CommandId::SelectAll));
     EXPECT_EQ(view->currentSelection().count(), 6);
     key(Qt::Key_Escape);
     EXPECT_TRUE(selection().empty());
@@ -227,7 +227,7 @@ TEST_F(MultipleSelection, GroupNudgesStopAtTheEdgeHandlesMoveTheGroupDeleteTakes
     EXPECT_EQ(box(0), (PixelRect{30, 50, 70, 80}));
 
     // Bring to Front and Delete work on both.
-    ASSERT_TRUE(view->onCommand(int(CommandId::SendToBack)));
+    ASSERT_TRUE(view->onCommand(CommandId::SendToBack));
     EXPECT_EQ(doc.area(5)->url(), "d.htm");
     EXPECT_EQ(doc.area(4)->url(), "a.htm");
     EXPECT_EQ(view->currentSelection().inMapOrder(), (std::vector<int>{4, 5}));
@@ -241,10 +241,10 @@ TEST_F(MultipleSelection, GroupNudgesStopAtTheEdgeHandlesMoveTheGroupDeleteTakes
     // Read-only: arranging is off.
     view->selectAll();
     CommandState state;
-    view->onUpdateCommand(int(CommandId::AlignLeft), state);
+    view->onUpdateCommand(CommandId::AlignLeft, state);
     EXPECT_TRUE(state.enabled);
     doc.setReadOnly(true);
-    view->onUpdateCommand(int(CommandId::AlignLeft), state);
+    view->onUpdateCommand(CommandId::AlignLeft, state);
     EXPECT_FALSE(state.enabled);
 }
 
@@ -256,7 +256,7 @@ TEST_F(MultipleSelection, SeveralAreasGoThroughTheClipboardBetweenMaps) {
     click({230, 45});
     click({100, 55}, Qt::ShiftModifier);
     click({310, 55}, Qt::ShiftModifier);
-    ASSERT_TRUE(view->onCommand(int(CommandId::Copy)));
+    ASSERT_TRUE(view->onCommand(CommandId::Copy));
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(data);
     const std::optional<AreaClipRecord> one = AreaClipJson::fromMimeData(*data);
@@ -269,7 +269,7 @@ TEST_F(MultipleSelection, SeveralAreasGoThroughTheClipboardBetweenMaps) {
     other.deleteAreas({0, 1, 2, 3, 4, 5});
     CImageMapView otherView(&other);
     showAt(otherView, 440, 340);
-    ASSERT_TRUE(otherView.onCommand(int(CommandId::Paste)));
+    ASSERT_TRUE(otherView.onCommand(CommandId::Paste));
     ASSERT_EQ(other.areaCount(), 3);
     EXPECT_EQ(other.undoStack().undoText(), "Paste 3 Areas");
     EXPECT_EQ(otherView.currentSelection().indices(), (std::vector<int>{0, 1, 2}));
@@ -282,7 +282,7 @@ TEST_F(MultipleSelection, SeveralAreasGoThroughTheClipboardBetweenMaps) {
     EXPECT_EQ(other.area(2)->picture().points, doc.area(4)->picture().translated(10, 10).points);
 
     // Cut takes all three from the first map as one step.
-    ASSERT_TRUE(view->onCommand(int(CommandId::Cut)));
+    ASSERT_TRUE(view->onCommand(CommandId::Cut));
     EXPECT_EQ(doc.areaCount(), 3);
     EXPECT_EQ(doc.undoStack().undoText(), "Cut 3 Areas");
     other.undo();
@@ -311,7 +311,7 @@ TEST_F(MultipleSelection, TheListAndTheViewShareTheSelection) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ShiftModifier, row(5));
     EXPECT_EQ(view->selected(), 3);
     EXPECT_EQ(view->currentSelection().inMapOrder(), (std::vector<int>{1, 2, 3, 4, 5}));
-    ASSERT_TRUE(view->onCommand(int(CommandId::AlignLeft)));
+    ASSERT_TRUE(view->onCommand(CommandId::AlignLeft));
     EXPECT_EQ(box(1).left, 200) << "lined up with the key area chosen first";
 
     drag({5, 5}, {120, 120});

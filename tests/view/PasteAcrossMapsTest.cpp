@@ -17,13 +17,13 @@ TEST(PasteAcrossMaps, LandsAtTheCopysPlacePlusTenInAnyMap) {
     CImageMapView from(source.get());
     showAt(from, 400, 300);
     from.setSelected(0);
-    ASSERT_TRUE(from.onCommand(int(CommandId::Copy)));
+    ASSERT_TRUE(from.onCommand(CommandId::Copy));
 
     auto same = documentWith(samePictures, solid(400, 300, 0xff808080));
     CImageMapView into(same.get());
     showAt(into, 400, 300);
     into.setZoom(ZoomLevel::in(2)); // the other map's zoom does not move it
-    into.onCommand(int(CommandId::Paste));
+    into.onCommand(CommandId::Paste);
     ASSERT_EQ(same->areaCount(), 1);
     EXPECT_EQ(same->area(0)->imageRect(), (PixelRect{310, 260, 390, 300}));
     EXPECT_EQ(same->area(0)->url(), "a.htm");
@@ -32,7 +32,7 @@ TEST(PasteAcrossMaps, LandsAtTheCopysPlacePlusTenInAnyMap) {
     auto small = documentWith(smallPictures, solid(200, 150, 0xff808080));
     CImageMapView intoSmall(small.get());
     showAt(intoSmall, 200, 150);
-    intoSmall.onCommand(int(CommandId::Paste));
+    intoSmall.onCommand(CommandId::Paste);
     ASSERT_EQ(small->areaCount(), 1);
     EXPECT_EQ(small->area(0)->imageRect(), (PixelRect{120, 110, 200, 150}));
 }

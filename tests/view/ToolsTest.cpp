@@ -23,7 +23,7 @@ public:
     ZoomLevel z;
     QPoint scroll;
     int sel = -1, fly = -1;
-    QList<int> posted;
+    QList<CommandId> posted;
     std::function<void(QPainter&)> feedback;
     QList<QRect> repaints;
 
@@ -39,7 +39,7 @@ public:
     void setFeedbackPainter(std::function<void(QPainter&)> p) override { feedback = std::move(p); }
     void repaintWindowRect(const QRect& r) override { repaints << r; }
     StatusPanes* statusPanes() const override { return nullptr; }
-    void postCommand(int id) override { posted << id; }
+    void postCommand(CommandId id) override { posted << id; }
     void view(ZoomLevel zoom, QPoint scrollTo) {
         z = zoom;
         scroll = scrollTo;
@@ -183,7 +183,7 @@ TEST_F(Tools, CircleOfRadiusTwoIsRefusedAndThreeMadeThenEditAreaInfoIsPosted) {
     EXPECT_EQ(doc->area(0)->imageRect(), (PixelRect{47, 47, 53, 53}));
     EXPECT_EQ(doc->area(0)->circle().radius, 3);
     EXPECT_EQ(host.sel, 0);
-    EXPECT_EQ(host.posted, QList<int>{int(CommandId::EditAreaInfo)});
+    EXPECT_EQ(host.posted, QList<CommandId>{CommandId::EditAreaInfo});
     EXPECT_FALSE(host.feedback); // the feedback is gone
 }
 

@@ -7,7 +7,7 @@
 
 // The document's link of the command chain: the commands that are document
 // operations (the area and map dialogs, delete, z-order, guides, Change
-// Image, Save and Save As, Undo and Redo), enabled by the document's own
+// Image, Save and Save As), enabled by the document's own
 // rules with the view's state (selection, zoom) as the window reports it.
 class DocumentCommands : public CommandTarget {
 public:
@@ -21,8 +21,8 @@ public:
     // unless the arrow tool is active.
     std::function<void()> areaDialogClosed;
 
-    bool onCommand(int id) override;
-    bool onUpdateCommand(int id, CommandState& state) override;
+    bool onCommand(CommandId id) override;
+    bool onUpdateCommand(CommandId id, CommandState& state) override;
 
 private:
     static bool isDocumentCommand(CommandId id);

@@ -1,6 +1,6 @@
-#include "app/shell/MenuBuilder.h"
+#include "app/commands/MenuBuilder.h"
 
-#include "app/shell/ActionTable.h"
+#include "app/commands/ActionTable.h"
 #include "model/CommandIds.h"
 #include "model/Strings.h"
 #include "model/ZoomLevel.h"
@@ -15,28 +15,25 @@
 namespace {
 
 using C = CommandId;
-constexpr int kSeparator = 0;
+using Items = MenuBuilder::Items;
+constexpr std::nullopt_t kSeparator = std::nullopt;
 // Marks the dynamic actions (recent files, windows) a menu rebuilds.
 const char* const kDynamic = "tessaryDynamic";
 
-int id(C command) {
-    return int(command);
-}
-
-QList<int> zoomLevels() {
-    QList<int> ids;
+Items zoomLevels() {
+    Items ids;
     for (ZoomLevel level : ZoomLevel::levels())
-        ids << id(ZoomLevel::commandOf(level));
+        ids << ZoomLevel::commandOf(level);
     return ids;
 }
 
-void addItems(QWidget* to, const ActionTable& actions, const QList<int>& items) {
-    for (int item : items) {
-        if (item == kSeparator) {
+void addItems(QWidget* to, const ActionTable& actions, const Items& items) {
+    for (const std::optional<CommandId>& item : items) {
+        if (!item) {
             auto* separator = new QAction(to);
             separator->setSeparator(true);
             to->addAction(separator);
-        } else if (QAction* action = actions.action(item)) {
+        } else if (QAction* action = actions.action(*item)) {
             to->addAction(action);
         }
     }
@@ -75,15 +72,12 @@ MenuBuilder::MenuBuilder(const ActionTable& actions, Sources sources, QObject* p
     : QObject(parent), m_actions(actions), m_sources(std::move(sources)) {}
 
 void MenuBuilder::watch(QMenu* menu) {
-    connect(menu, &QMenu::aboutToShow, this, [this] {
-        // An area's tip would stand over the menu's items.
-        QToolTip::hideText();
-        if (m_sources.beforeShow)
-            m_sources.beforeShow();
-    });
+    // An area's tip would stand over the menu's items. The items' states
+    // are up to date already: they follow what they depend on.
+    connect(menu, &QMenu::aboutToShow, this, [] { QToolTip::hideText(); });
 }
 
-QMenu* MenuBuilder::addMenu(QMenuBar* bar, int titleId, const QList<int>& items) {
+QMenu* MenuBuilder::addMenu(QMenuBar* bar, int titleId, const Items& items) {
     QMenu* menu = bar->addMenu(Strings::text(titleId));
     addItems(menu, m_actions, items);
     watch(menu);
@@ -100,15 +94,14 @@ void MenuBuilder::buildMenuBar(QMenuBar* bar, int menuId) {
     buildFileMenu(bar, mapOpen);
     if (mapOpen) {
         addMenu(bar, Str::MenuEdit,
-                {id(C::Undo), id(C::Redo), kSeparator, id(C::Cut), id(C::Copy), id(C::Paste),
-                 id(C::Delete), id(C::SelectAll), kSeparator, id(C::EditAreaInfo)});
+                {C::Undo, C::Redo, kSeparator, C::Cut, C::Copy, C::Paste, C::Delete, C::SelectAll,
+                 kSeparator, C::EditAreaInfo});
     }
     buildViewMenu(bar, mapOpen);
     if (mapOpen) {
-        QMenu* mapping =
-            addMenu(bar, Str::MenuMapping,
-                    {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool), id(C::TraceTool),
-                     id(C::ArrowTool), kSeparator, id(C::EditMapInfo)});
+        QMenu* mapping = addMenu(bar, Str::MenuMapping,
+                                 {C::RectangleTool, C::CircleTool, C::PolygonTool, C::TraceTool,
+                                  C::ArrowTool, kSeparator, C::EditMapInfo});
         // Mapping > Arrange, between the tools and Edit Map Info.
         QMenu* arrange = new QMenu(Strings::text(Str::MenuArrange), mapping);
         addItems(arrange, m_actions, arrangeItems());
@@ -119,26 +112,27 @@ void MenuBuilder::buildMenuBar(QMenuBar* bar, int menuId) {
         separator->setSeparator(true);
         mapping->insertAction(before, separator);
         addMenu(bar, Str::MenuGoodies,
-                {id(C::Grid), id(C::GridSettings), kSeparator, id(C::CreateGuides), kSeparator,
-                 id(C::TestMap), id(C::CheckMap)});
+                {C::Grid, C::GridSettings, kSeparator, C::CreateGuides, kSeparator, C::TestMap,
+                 C::CheckMap});
         buildWindowMenu(bar);
     }
-    addMenu(bar, Str::MenuHelp, {id(C::HelpContents), kSeparator, id(C::About)});
+    addMenu(bar, Str::MenuHelp, {C::HelpContents, kSeparator, C::About});
 }
 
 QMenu* MenuBuilder::buildFileMenu(QMenuBar* bar, bool mapOpen) {
-    QList<int> items = {id(C::NewImageMap), id(C::CreateNewImage), id(C::Open)};
+    Items items = {C::NewImageMap, C::CreateNewImage, C::Open};
     if (mapOpen) {
-        items << id(C::Close) << kSeparator << id(C::Save) << id(C::SaveAs) << kSeparator
-              << id(C::ChangeImage);
+        items << C::Close << kSeparator << C::Save << C::SaveAs << kSeparator << C::ChangeImage;
     }
-    items << kSeparator << id(C::Preferences) << kSeparator << id(C::Exit);
+    items << kSeparator << C::Preferences << kSeparator << C::Exit;
     QMenu* menu = addMenu(bar, Str::MenuFile, items);
     if (mapOpen) { // File > Export, after Change Image
         QMenu* exports = new QMenu(Strings::text(Str::MenuExport), menu);
-        addItems(exports, m_actions, {id(C::ExportSvgOverlay)});
+        addItems(exports, m_actions, {C::ExportSvgOverlay});
         watch(exports);
-        menu->insertMenu(menu->actions().value(items.indexOf(id(C::ChangeImage)) + 1), exports);
+        menu->insertMenu(
+            menu->actions().value(items.indexOf(std::optional<CommandId>(C::ChangeImage)) + 1),
+            exports);
     }
     QAction* exit = m_actions.action(C::Exit);
     connect(menu, &QMenu::aboutToShow, this,
@@ -154,9 +148,9 @@ void MenuBuilder::refreshRecentFiles(QMenu* menu, QAction* before) {
         const QByteArray shown = shownPath(files[i]).toUtf8();
         QAction* action =
             dynamicAction(menu, Strings::format(Str::ItemRecentFile, i + 1, shown.constData()));
-        action->setStatusTip(Strings::text(id(C::RecentFile1)).section(QLatin1Char('\n'), 0, 0));
-        const int command = id(C::RecentFile1) + i;
-        action->setData(command);
+        const CommandId command = CommandIds::recentFile(i);
+        action->setStatusTip(ActionTable::promptOf(command));
+        ActionTable::tag(action, command);
         connect(action, &QAction::triggered, this, [this, command] {
             if (m_sources.command)
                 m_sources.command(command);
@@ -168,10 +162,9 @@ void MenuBuilder::refreshRecentFiles(QMenu* menu, QAction* before) {
 }
 
 void MenuBuilder::buildViewMenu(QMenuBar* bar, bool mapOpen) {
-    QList<int> items = {id(C::ViewToolbar), id(C::ViewStatusBar)};
+    Items items = {C::ViewToolbar, C::ViewStatusBar};
     if (mapOpen)
-        items << kSeparator << id(C::AreaList) << kSeparator << id(C::ZoomIn) << id(C::ZoomOut)
-              << id(C::ZoomToFit);
+        items << kSeparator << C::AreaList << kSeparator << C::ZoomIn << C::ZoomOut << C::ZoomToFit;
     QMenu* view = addMenu(bar, Str::MenuView, items);
     if (!mapOpen)
         return;
@@ -181,7 +174,7 @@ void MenuBuilder::buildViewMenu(QMenuBar* bar, bool mapOpen) {
 }
 
 void MenuBuilder::buildWindowMenu(QMenuBar* bar) {
-    QMenu* menu = addMenu(bar, Str::MenuWindow, {id(C::Cascade), id(C::Tile), id(C::Arrange)});
+    QMenu* menu = addMenu(bar, Str::MenuWindow, {C::Cascade, C::Tile, C::Arrange});
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { refreshWindows(menu); });
 }
 
@@ -207,38 +200,36 @@ void MenuBuilder::refreshWindows(QMenu* menu) {
 
 void MenuBuilder::fillMainToolBar(QToolBar* bar, const ActionTable& actions) {
     addItems(bar, actions,
-             {id(C::NewImageMap), id(C::CreateNewImage), id(C::Open), id(C::Save), kSeparator,
-              id(C::Preferences), kSeparator, id(C::Cut), id(C::Copy), id(C::Paste), kSeparator,
-              id(C::About), id(C::HelpContents), kSeparator, id(C::Cascade), id(C::Tile),
-              kSeparator, id(C::KeepVisible)});
+             {C::NewImageMap, C::CreateNewImage, C::Open, C::Save, kSeparator, C::Preferences,
+              kSeparator, C::Cut, C::Copy, C::Paste, kSeparator, C::About, C::HelpContents,
+              kSeparator, C::Cascade, C::Tile, kSeparator, C::KeepVisible});
 }
 
-QList<int> MenuBuilder::arrangeItems() {
-    return {id(C::AlignLeft),
-            id(C::AlignRight),
-            id(C::AlignTop),
-            id(C::AlignBottom),
-            id(C::AlignHorizontalCentres),
-            id(C::AlignVerticalCentres),
+MenuBuilder::Items MenuBuilder::arrangeItems() {
+    return {C::AlignLeft,
+            C::AlignRight,
+            C::AlignTop,
+            C::AlignBottom,
+            C::AlignHorizontalCentres,
+            C::AlignVerticalCentres,
             kSeparator,
-            id(C::DistributeHorizontally),
-            id(C::DistributeVertically),
+            C::DistributeHorizontally,
+            C::DistributeVertically,
             kSeparator,
-            id(C::SameWidth),
-            id(C::SameHeight),
-            id(C::SameSize)};
+            C::SameWidth,
+            C::SameHeight,
+            C::SameSize};
 }
 
 void MenuBuilder::fillMapToolBar(QToolBar* bar, const ActionTable& actions) {
     addItems(bar, actions,
-             {id(C::RectangleTool), id(C::CircleTool), id(C::PolygonTool), id(C::TraceTool),
-              id(C::ArrowTool), kSeparator, id(C::EditAreaInfo), kSeparator, id(C::Delete),
-              kSeparator, id(C::MoveToFront), id(C::SendToBack), kSeparator});
+             {C::RectangleTool, C::CircleTool, C::PolygonTool, C::TraceTool, C::ArrowTool,
+              kSeparator, C::EditAreaInfo, kSeparator, C::Delete, kSeparator, C::MoveToFront,
+              C::SendToBack, kSeparator});
     addItems(bar, actions, arrangeItems());
     addItems(bar, actions,
-             {kSeparator, id(C::AreaList), kSeparator, id(C::Save), kSeparator, id(C::ZoomIn),
-              id(C::ZoomOut), kSeparator, id(C::EditMapInfo), kSeparator, id(C::Grid), kSeparator,
-              id(C::TestMap)});
+             {kSeparator, C::AreaList, kSeparator, C::Save, kSeparator, C::ZoomIn, C::ZoomOut,
+              kSeparator, C::EditMapInfo, kSeparator, C::Grid, kSeparator, C::TestMap});
 }
 
 QMenu* MenuBuilder::createZoomMenu(QWidget* parent) {
@@ -249,30 +240,29 @@ QMenu* MenuBuilder::createZoomMenu(QWidget* parent) {
 }
 
 QMenu* MenuBuilder::createContextMenu(int menuId, const ActionTable& actions, QWidget* parent) {
-    const QList<int> areaItems = {id(C::EditAreaInfo), id(C::Delete),     kSeparator,
-                                  id(C::MoveToFront),  id(C::SendToBack), kSeparator,
-                                  id(C::Cut),          id(C::Copy)};
-    QList<int> items;
+    const Items areaItems = {C::EditAreaInfo, C::Delete,  kSeparator, C::MoveToFront,
+                             C::SendToBack,   kSeparator, C::Cut,     C::Copy};
+    Items items;
     switch (menuId) {
     case 150:
         items = areaItems;
         break;
     case 151:
-        items = {id(C::DeletePoint)};
+        items = {C::DeletePoint};
         break;
     case 152:
-        items = {id(C::InsertPoint)};
+        items = {C::InsertPoint};
         break;
     case 153:
-        items = QList<int>{id(C::InsertPoint), kSeparator} + areaItems;
+        items = Items{C::InsertPoint, kSeparator} + areaItems;
         break;
     case 154:
-        items = QList<int>{id(C::DeletePoint), kSeparator} + areaItems;
+        items = Items{C::DeletePoint, kSeparator} + areaItems;
         break;
     case 155:
-        items = {id(C::EditMapInfo), kSeparator,       id(C::RectangleTool), id(C::CircleTool),
-                 id(C::PolygonTool), id(C::TraceTool), id(C::ArrowTool),     kSeparator,
-                 id(C::ZoomIn),      id(C::ZoomOut),   id(C::ZoomToFit)};
+        items = {C::EditMapInfo, kSeparator,   C::RectangleTool, C::CircleTool,
+                 C::PolygonTool, C::TraceTool, C::ArrowTool,     kSeparator,
+                 C::ZoomIn,      C::ZoomOut,   C::ZoomToFit};
         break;
     default:
         return nullptr;
@@ -283,8 +273,7 @@ QMenu* MenuBuilder::createContextMenu(int menuId, const ActionTable& actions, QW
         QMenu* zoomTo = menu->addMenu(Strings::text(Str::MenuZoomTo));
         addItems(zoomTo, actions, zoomLevels());
         addItems(menu, actions,
-                 {kSeparator, id(C::Grid), id(C::GridSettings), id(C::CreateGuides), kSeparator,
-                  id(C::Paste)});
+                 {kSeparator, C::Grid, C::GridSettings, C::CreateGuides, kSeparator, C::Paste});
     }
     return menu;
 }

@@ -1,4 +1,4 @@
-#include "app/shell/DocumentCommands.h"
+#include "app/frames/DocumentCommands.h"
 
 #include "model/Strings.h"
 
@@ -17,31 +17,24 @@ bool DocumentCommands::isDocumentCommand(CommandId id) {
     case CommandId::ExportSvgOverlay:
     case CommandId::Save:
     case CommandId::SaveAs:
-    case CommandId::Undo:
-    case CommandId::Redo:
         return true;
     default:
         return false;
     }
 }
 
-bool DocumentCommands::onUpdateCommand(int id, CommandState& state) {
-    if (!isDocumentCommand(CommandId(id)))
+bool DocumentCommands::onUpdateCommand(CommandId id, CommandState& state) {
+    if (!isDocumentCommand(id))
         return false;
-    state.enabled = m_doc.commandEnabled(CommandId(id), m_context());
-    // The undo commands name the step they undo or redo.
-    if (CommandId(id) == CommandId::Undo)
-        state.text = m_doc.undoMenuText();
-    else if (CommandId(id) == CommandId::Redo)
-        state.text = m_doc.redoMenuText();
+    state.enabled = m_doc.commandEnabled(id, m_context());
     return true;
 }
 
-bool DocumentCommands::onCommand(int id) {
-    if (!isDocumentCommand(CommandId(id)))
+bool DocumentCommands::onCommand(CommandId id) {
+    if (!isDocumentCommand(id))
         return false;
     const int selected = m_context().selected;
-    switch (CommandId(id)) {
+    switch (id) {
     case CommandId::EditAreaInfo:
         m_doc.editAreaInfo(selected);
         if (areaDialogClosed)
@@ -73,12 +66,6 @@ bool DocumentCommands::onCommand(int id) {
         break;
     case CommandId::SaveAs:
         m_doc.saveAs();
-        break;
-    case CommandId::Undo:
-        m_doc.undo();
-        break;
-    case CommandId::Redo:
-        m_doc.redo();
         break;
     default:
         return false;

@@ -1,6 +1,7 @@
-#include "app/shell/ActionTable.h"
+#include "app/commands/ActionTable.h"
 
 #include "model/Strings.h"
+#include "model/UndoMenuText.h"
 #include "model/ZoomLevel.h"
 
 #include <QAction>
@@ -8,13 +9,15 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QPixmap>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include <iterator>
 #include <vector>
 
 namespace {
 
-enum class Kind { Plain, Check, Tool, Zoom };
+enum class Kind { Plain, Check, Tool, Zoom, Undo, Redo };
 
 // The toolbar pictures, in the order of the former strip of 16 x 15 bitmaps
 // (res/icons/toolbar.png); each is drawn as res/icons/toolbar/<name>.svg.
@@ -129,38 +132,89 @@ constexpr Qt::KeyboardModifier Keypad = Qt::KeypadModifier;
 } // namespace
 
 ActionTable::ActionTable(QObject* parent)
-    : QObject(parent), m_tools(new QActionGroup(this)), m_zooms(new QActionGroup(this)) {
+    : QObject(parent), m_tools(new QActionGroup(this)), m_zooms(new QActionGroup(this)),
+      m_undoGroup(new QUndoGroup(this)) {
     m_tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     m_zooms->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const Entry& entry : entries())
         add(entry);
+    followUndoTexts(action(CommandId::Undo), action(CommandId::Redo));
+}
+
+ActionTable::~ActionTable() = default;
+
+QAction* ActionTable::makeAction(const Entry& entry) {
+    if (entry.kind == Kind::Undo)
+        return m_undoGroup->createUndoAction(this);
+    if (entry.kind == Kind::Redo)
+        return m_undoGroup->createRedoAction(this);
+    return new QAction(this);
+}
+
+// The group names the step in Qt's words; the menus say it in the string
+// table's ("&Undo Move 5 Areas", plain "&Undo" with nothing to undo), so
+// the texts are set again after every change the group tells its actions.
+void ActionTable::followUndoTexts(QAction* undo, QAction* redo) {
+    QUndoGroup* group = m_undoGroup;
+    const auto texts = [group, undo, redo] {
+        undo->setText(UndoMenuText::undo(group->canUndo(), group->undoText()));
+        redo->setText(UndoMenuText::redo(group->canRedo(), group->redoText()));
+    };
+    connect(group, &QUndoGroup::undoTextChanged, this, texts);
+    connect(group, &QUndoGroup::canUndoChanged, this, texts);
+    connect(group, &QUndoGroup::redoTextChanged, this, texts);
+    connect(group, &QUndoGroup::canRedoChanged, this, texts);
+    connect(group, &QUndoGroup::activeStackChanged, this, texts);
+    texts();
+}
+
+bool ActionTable::followsItsOwnState(CommandId id) const {
+    return id == CommandId::Undo || id == CommandId::Redo;
 }
 
 void ActionTable::add(const Entry& entry) {
-    const int id = int(entry.id);
-    auto* action = new QAction(this);
+    const CommandId id = entry.id;
+    QAction* action = makeAction(entry);
     const std::optional<ZoomLevel> zoom = ZoomLevel::ofCommand(entry.id);
     action->setText(zoom ? Strings::format(entry.textId, zoom->num(), zoom->den())
                          : Strings::text(entry.textId));
-    const QStringList help = Strings::text(id).split(QLatin1Char('\n'));
+    const QStringList help = Strings::text(CommandIds::promptTextId(id)).split(QLatin1Char('\n'));
     action->setStatusTip(help.value(0));
     action->setToolTip(help.value(1, action->text().remove(QLatin1Char('&'))));
     action->setShortcuts(entry.shortcuts);
-    action->setData(id);
+    tag(action, id);
     if (entry.picture != NoPicture)
         action->setIcon(toolbarIcon(entry.picture));
-    action->setCheckable(entry.kind != Kind::Plain);
+    action->setCheckable(entry.kind == Kind::Check || entry.kind == Kind::Tool ||
+                         entry.kind == Kind::Zoom);
     if (entry.kind == Kind::Tool)
         m_tools->addAction(action);
     else if (entry.kind == Kind::Zoom)
         m_zooms->addAction(action);
-    connect(action, &QAction::triggered, this, [this, id] { emit commandTriggered(id); });
-    m_actions.insert(id, action);
+    // Undo and Redo go straight to the group.
+    if (!followsItsOwnState(id))
+        connect(action, &QAction::triggered, this, [this, id] { emit commandTriggered(id); });
+    m_actions.emplace(id, action);
     m_ordered << action;
 }
 
-int ActionTable::commandOf(const QAction* action) {
-    return action ? action->data().toInt() : 0;
+QAction* ActionTable::action(CommandId id) const {
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+std::optional<CommandId> ActionTable::commandOf(const QAction* action) {
+    if (!action || action->data().metaType() != QMetaType::fromType<CommandId>())
+        return std::nullopt;
+    return action->data().value<CommandId>();
+}
+
+void ActionTable::tag(QAction* action, CommandId id) {
+    action->setData(QVariant::fromValue(id));
+}
+
+QString ActionTable::promptOf(CommandId id) {
+    return Strings::text(CommandIds::promptTextId(id)).section(QLatin1Char('\n'), 0, 0);
 }
 
 QString ActionTable::toolbarPicturePath(int index) {
@@ -199,12 +253,12 @@ std::vector<ActionTable::Entry> ActionTable::entries() {
         {C::Undo,
          Str::ItemUndo,
          NoPicture,
-         Kind::Plain,
+         Kind::Undo,
          {keys(Ctrl | Qt::Key_Z), keys(Qt::AltModifier | Qt::Key_Backspace)}},
         {C::Redo,
          Str::ItemRedo,
          NoPicture,
-         Kind::Plain,
+         Kind::Redo,
          {keys(Ctrl | Qt::Key_Y), keys(Ctrl | Shift | Qt::Key_Z)}},
         {C::Cut,
          Str::ItemCut,

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "model/CommandIds.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class ActionTable;
 class QAction;
@@ -22,6 +25,8 @@ class MenuBuilder : public QObject {
     Q_OBJECT
 public:
     enum MenuId : int { NoMapMenu = 128, MapMenu = 129, AreaMenu = 150, ZoomMenu = 156 };
+    // A menu's or toolbar's items in order; none stands for a separator.
+    using Items = QList<std::optional<CommandId>>;
 
     struct WindowEntry {
         QString title;
@@ -32,8 +37,7 @@ public:
         std::function<QStringList()> recentFiles;
         std::function<QList<WindowEntry>()> windows;
         std::function<void(int index)> activateWindow;
-        std::function<void(int id)> command; // a recent-file entry was chosen
-        std::function<void()> beforeShow;    // bring the actions up to date
+        std::function<void(CommandId id)> command; // a recent-file entry was chosen
     };
 
     MenuBuilder(const ActionTable& actions, Sources sources, QObject* parent = nullptr);
@@ -43,7 +47,7 @@ public:
     static void fillMainToolBar(QToolBar* bar, const ActionTable& actions);
     static void fillMapToolBar(QToolBar* bar, const ActionTable& actions);
     // Mapping > Arrange, also a group of the map toolbar.
-    static QList<int> arrangeItems();
+    static Items arrangeItems();
     // Menu 156: Zoom To 1:1 to 8:1.
     QMenu* createZoomMenu(QWidget* parent);
     // The map view's context menus: 150 an area's items (Edit Area Info,
@@ -54,7 +58,7 @@ public:
     static QMenu* createContextMenu(int menuId, const ActionTable& actions, QWidget* parent);
 
 private:
-    QMenu* addMenu(QMenuBar* bar, int titleId, const QList<int>& items);
+    QMenu* addMenu(QMenuBar* bar, int titleId, const Items& items);
     QMenu* buildFileMenu(QMenuBar* bar, bool mapOpen);
     void buildViewMenu(QMenuBar* bar, bool mapOpen);
     void buildWindowMenu(QMenuBar* bar);

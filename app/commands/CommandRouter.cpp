@@ -1,6 +1,6 @@
-#include "app/shell/CommandRouter.h"
+#include "app/commands/CommandRouter.h"
 
-#include "app/shell/ActionTable.h"
+#include "app/commands/ActionTable.h"
 
 #include <QAction>
 #include <QTimer>
@@ -29,7 +29,7 @@ CommandRouter::CommandRouter(ActionTable& actions, ChainSource chain, QObject* p
     connect(&m_actions, &ActionTable::commandTriggered, this, &CommandRouter::dispatch);
 }
 
-bool CommandRouter::dispatchAlong(const Chain& chain, int id) {
+bool CommandRouter::dispatchAlong(const Chain& chain, CommandId id) {
     CommandState state;
     if (!stateAlong(chain, id, state) || !state.enabled)
         return false;
@@ -40,7 +40,7 @@ bool CommandRouter::dispatchAlong(const Chain& chain, int id) {
     return false;
 }
 
-bool CommandRouter::stateAlong(const Chain& chain, int id, CommandState& state) {
+bool CommandRouter::stateAlong(const Chain& chain, CommandId id, CommandState& state) {
     for (CommandTarget* target : chain) {
         if (target && target->onUpdateCommand(id, state))
             return true;
@@ -48,30 +48,50 @@ bool CommandRouter::stateAlong(const Chain& chain, int id, CommandState& state) 
     return false;
 }
 
-CommandState CommandRouter::stateOf(int id) const {
+CommandState CommandRouter::stateOf(CommandId id) const {
     CommandState state;
+    if (m_actions.followsItsOwnState(id)) {
+        const QAction* action = m_actions.action(id);
+        state.enabled = action->isEnabled();
+        state.text = action->text();
+        return state;
+    }
     if (!stateAlong(m_chain(), id, state))
         state.enabled = false;
     return state;
 }
 
-bool CommandRouter::dispatch(int id) {
+bool CommandRouter::dispatch(CommandId id) {
+    if (m_actions.followsItsOwnState(id)) {
+        // Undo and Redo act on the active window's stack by themselves.
+        QAction* action = m_actions.action(id);
+        if (!action->isEnabled())
+            return false;
+        action->trigger();
+        emit dispatched(id);
+        refresh();
+        return true;
+    }
     const bool done = dispatchAlong(m_chain(), id);
     if (done)
         emit dispatched(id);
-    updateActions(); // after the command, or because the action was out of date
+    refresh(); // after the command, or because the action was out of date
     return done;
 }
 
-void CommandRouter::post(int id) {
+void CommandRouter::post(CommandId id) {
     QTimer::singleShot(0, this, [this, id] { dispatch(id); });
 }
 
-void CommandRouter::updateActions() {
+void CommandRouter::refresh() {
+    ++m_refreshes;
     const Chain chain = m_chain();
     for (QAction* action : m_actions.all()) {
+        const std::optional<CommandId> id = ActionTable::commandOf(action);
+        if (!id || m_actions.followsItsOwnState(*id))
+            continue;
         CommandState state;
-        if (!stateAlong(chain, ActionTable::commandOf(action), state))
+        if (!stateAlong(chain, *id, state))
             state.enabled = false;
         apply(action, state);
     }
