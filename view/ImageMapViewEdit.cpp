@@ -8,6 +8,8 @@
 #include "model/Strings.h"
 #include "model/UrlDrop.h"
 #include "view/ImageMapView.h"
+
+#include "view/ClipboardAreas.h"
 #include "view/MapTool.h"
 
 #include <QClipboard>
@@ -26,26 +28,6 @@ enum Menu : int {
     DeletePointAreaMenu = 154, // a polygon's vertex (arrow tool)
     MapMenu = 155,             // anything else
 };
-
-// Asked on every update of the actions (each idle pass): the answer is
-// kept until the clipboard changes, since asking another program that owns
-// the clipboard takes a round trip to the display.
-bool clipboardHasArea() {
-    static bool known = false;
-    static bool has = false;
-    static bool watching = false;
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!watching) {
-        watching = true;
-        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [] { known = false; });
-    }
-    if (!known) {
-        const QMimeData* data = clipboard->mimeData();
-        has = data && AreaClipJson::offeredBy(*data);
-        known = true;
-    }
-    return has;
-}
 
 // Files dropped on the view are the frame's (it opens them), not URLs.
 bool onlyFiles(const QMimeData& data) {
@@ -106,7 +88,7 @@ bool CImageMapView::editCommandState(CommandId id, CommandState& state) {
         state.enabled = m_doc->commandEnabled(id, context);
         return true;
     case CommandId::Paste:
-        context.clipboardHasArea = clipboardHasArea();
+        context.clipboardHasArea = ClipboardAreas::instance().offered();
         state.enabled = m_doc->commandEnabled(id, context) && !m_doc->isFull();
         return true;
     case CommandId::InsertPoint:

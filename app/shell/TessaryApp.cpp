@@ -18,9 +18,7 @@
 #include "model/SettingsNotifier.h"
 #include "model/Strings.h"
 #include "model/Translation.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
+#include "view/ClipboardAreas.h"
 
 #include <exception>
 
@@ -140,8 +138,7 @@ void TessaryApp::followCommandStates() {
     CommandRouter* router = m_router.get();
     const auto refresh = [router] { router->refresh(); };
     connect(m_frame.get(), &MainFrame::commandStatesChanged, router, refresh);
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        connect(clipboard, &QClipboard::dataChanged, router, refresh);
+    connect(&ClipboardAreas::instance(), &ClipboardAreas::changed, router, refresh);
     connect(&Settings::notifier(), &SettingsNotifier::changed, router, refresh);
 }
 

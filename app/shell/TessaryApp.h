@@ -63,6 +63,7 @@ public:
     CommandRouter& router() const { return *m_router; }
     IdleProcessor& idle() { return m_idle; }
     DocumentManager& documents() const { return *m_documents; }
+    ActionTable& actions() const { return *m_actions; }
 
 private:
     StartResult startSteps(const QStringList& arguments);
