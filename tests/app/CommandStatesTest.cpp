@@ -4,6 +4,7 @@
 #include "app/frames/MapToolBar.h"
 #include "app/frames/MapViewPane.h"
 #include "app/shell/DocumentManager.h"
+#include "model/Translation.h"
 #include "view/ImageMapView.h"
 
 #include <QAction>
@@ -11,6 +12,8 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QSplitter>
+#include <QTest>
 #include <QToolBar>
 
 namespace {
@@ -104,6 +107,39 @@ TEST_F(CommandStates, FollowEveryChangeAtOnceAndNoIdlePassPollsThem) {
     EXPECT_FALSE(action(C::ViewToolbar).isChecked());
     frame().mainToolBar()->show();
     EXPECT_TRUE(action(C::ViewToolbar).isChecked());
+
+    // The area list dragged shut by its splitter handle.
+    QSplitter* splitter = window().splitter();
+    window().show();
+    EXPECT_TRUE(action(C::AreaList).isChecked());
+    QSplitterHandle* handle = splitter->handle(1);
+    const QPoint grip(handle->width() / 2, handle->height() / 2);
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    QMouseEvent drag(QEvent::MouseMove, grip - QPoint(handle->x() + 50, 0),
+                     handle->mapToGlobal(grip - QPoint(handle->x() + 50, 0)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &drag);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, grip - QPoint(handle->x() + 50, 0));
+    ASSERT_EQ(splitter->sizes().value(0), 0);
+    EXPECT_FALSE(action(C::AreaList).isChecked());
+}
+
+// The step's name in the menu is the string table's, in the language
+// installed ("&Rückgängig: %s" in German is no prefix and a space).
+TEST_F(CommandStates, UndoNamesTheStepInTheInstalledLanguage) {
+    start({sampleMap("site.map")});
+    runEvents();
+    ASSERT_EQ(Translation::install(QStringLiteral("de")), QStringLiteral("de"));
+    doc().deleteArea(0);
+    const QString undo = action(C::Undo).text();
+    doc().undo();
+    const QString redo = action(C::Redo).text();
+    doc().redo();
+    const QString plain = action(C::Redo).text();
+    Translation::install(QStringLiteral("en"));
+    EXPECT_EQ(undo, QString::fromUtf8("&Rückgängig: Bereich löschen"));
+    EXPECT_EQ(redo, QString::fromUtf8("&Wiederherstellen: Bereich löschen"));
+    EXPECT_EQ(plain, QString::fromUtf8("&Wiederherstellen"));
 }
 
 // Edit > Undo and Redo act on the active window's map and name its step;
