@@ -6,7 +6,9 @@
 #include "app/loading/ImageLoadWindow.h"
 #include "app/loading/ImageLoader.h"
 #include "raster/PackedDib.h"
+#include "raster/PictureCodec.h"
 #include "raster/Rastel.h"
+#include "raster/RasterDispid.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,9 +81,8 @@ struct Pictures {
         writer.setQuality(90);
         writer.write(photo(6000, 4000));
         gif = dir.filePath("palette.gif");
-        CRastel rastel;
-        rastel.setPackedDib(PackedDib::fromImage(palettePicture(4000, 3000)));
-        rastel.saveFile(gif, 2, 8);
+        PictureCodec::write(PackedDib::toImage(PackedDib::fromImage(palettePicture(4000, 3000))),
+                            gif, RasterFormat::Gif, 8, 2);
         std::printf("pictures: %s %lld bytes, %s %lld bytes\n", qPrintable(jpeg),
                     QFileInfo(jpeg).size(), qPrintable(gif), QFileInfo(gif).size());
     }

@@ -1,7 +1,9 @@
 #include "app/loading/ImageLoader.h"
 #include "app/loading/ImageLoadProgress.h"
 #include "raster/PackedDib.h"
+#include "raster/PictureCodec.h"
 #include "raster/Rastel.h"
+#include "raster/RasterDispid.h"
 #include "support/QtTestApp.h"
 #include "support/TestPictures.h"
 
@@ -53,9 +55,9 @@ protected:
         return m_dir.filePath(name);
     }
     QString savedGif(const QString& name, const QImage& picture) {
-        CRastel writer;
-        EXPECT_EQ(writer.setPackedDib(PackedDib::fromImage(picture)), 0);
-        EXPECT_EQ(writer.saveFile(m_dir.filePath(name), 2, 8), 0);
+        EXPECT_EQ(PictureCodec::write(PackedDib::toImage(PackedDib::fromImage(picture)),
+                                      m_dir.filePath(name), RasterFormat::Gif, 8, 2),
+                  0);
         return m_dir.filePath(name);
     }
     ImageLoader::Result load(const QString& path) {
