@@ -16,7 +16,7 @@ class LoadedImage;
 // Over a QImage the view holds a shallow copy, so it keeps the pixels alive
 // by itself and may be handed to a worker thread while the caller goes on
 // with its own copy (QImage shares the data and copies only on a write).
-// Over a LoadedImage the caller keeps the picture alive while tracing.
+// A LoadedImage's view is the view of its picture.
 //
 // Formats: 1-bit (either bit order), 4-bit (packed bitmaps) and 8-bit
 // indexed, 8-bit grey, 24-bit (packed bitmaps), RGB32 and ARGB32, also

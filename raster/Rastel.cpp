@@ -83,11 +83,11 @@ quint16 CRastel::loadMemory(const QByteArray& image, qint32 size, qint16 first, 
     return call(RasterDispid::LoadMemory, {image, first, second, size});
 }
 
-QByteArray CRastel::packedDib() {
+QImage CRastel::picture() {
     QVariant result;
-    if (call(RasterDispid::GetPackedDib, {}, &result) != RasterStatus::Ok)
+    if (call(RasterDispid::GetPicture, {}, &result) != RasterStatus::Ok)
         return {};
-    return result.toByteArray();
+    return result.value<QImage>();
 }
 
 quint16 CRastel::repaint() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QVariant>
@@ -54,9 +55,9 @@ public:
     // 218: loads a whole file image from memory (its first size bytes).
     quint16 loadMemory(const QByteArray& image, qint32 size, qint16 first = 0, qint16 second = 0);
 
-    // 173: the picture as a packed device-independent bitmap, owned by the
-    // caller (see PackedDib); empty without a picture.
-    QByteArray packedDib();
+    // 173: the decoded picture, top-down, shared with the caller (no pixels
+    // are copied); null without a picture.
+    QImage picture();
 
     // 146: repaints.
     quint16 repaint();

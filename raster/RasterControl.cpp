@@ -1,7 +1,6 @@
 #include "raster/RasterControl.h"
 
 #include "raster/HugePages.h"
-#include "raster/PackedDib.h"
 #include "raster/PictureCodec.h"
 #include "raster/RasterDispid.h"
 
@@ -16,12 +15,8 @@ RasterControl::RasterControl(QWidget* parent) : QWidget(parent) {}
 void RasterControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().color(QPalette::Button));
-    if (!m_painting || m_rows.isNull())
-        return;
-    // The stored rows run bottom-up: drawn upside down.
-    painter.translate(0, m_rows.height());
-    painter.scale(1, -1);
-    painter.drawImage(0, 0, m_rows);
+    if (m_painting && !m_picture.isNull())
+        painter.drawImage(0, 0, m_picture);
 }
 
 quint16 RasterControl::queryFile(const QString& path) {
@@ -32,13 +27,11 @@ quint16 RasterControl::queryFile(const QString& path) {
 }
 
 quint16 RasterControl::takeDecoded(const QByteArray& data) {
-    QByteArray packed;
-    const quint16 status = PictureCodec::decode(data, &packed);
+    QImage picture;
+    const quint16 status = PictureCodec::decode(data, &picture);
     if (status != RasterStatus::Ok)
         return status;
-    m_rows = QImage();
-    m_packed = std::move(packed);
-    m_rows = PackedDib::storedRows(m_packed);
+    m_picture = std::move(picture);
     update();
     return status;
 }
@@ -83,10 +76,10 @@ quint16 RasterControl::stopFeedLoad() {
     return fed.isEmpty() ? RasterStatus::FormatBad : takeDecoded(fed);
 }
 
-quint16 RasterControl::packedDib(QVariant* result) const {
-    if (m_packed.isEmpty())
+quint16 RasterControl::picture(QVariant* result) const {
+    if (m_picture.isNull())
         return RasterStatus::NoPicture;
     if (result)
-        *result = QVariant(m_packed);
+        *result = QVariant::fromValue(m_picture);
     return RasterStatus::Ok;
 }

@@ -14,12 +14,12 @@ class DispatchArgs;
 // reached through dispatch() by the ids of RasterDispid, with the argument
 // orders listed there; CRastel is the typed wrapper the editor uses.
 //
-// Every member returns a 16-bit status, 0 for success (RasterStatus). A
-// packed bitmap handed out (GetPackedDib) belongs to the caller: it is an
-// implicitly shared QByteArray, so the caller may keep, change or drop it
-// whatever becomes of the component, and no bytes are copied unless one
-// side changes them. Byte arrays given to the component are read during
-// the call only.
+// Every member returns a 16-bit status, 0 for success (RasterStatus). The
+// picture handed out (GetPicture) belongs to the caller as much as to the
+// component: it is an implicitly shared QImage, so the caller may keep,
+// change or drop it whatever becomes of the component, and no pixels are
+// copied unless one side changes them. Byte arrays given to the component
+// are read during the call only.
 class RasterControl : public QWidget {
     Q_OBJECT
 public:
@@ -49,14 +49,11 @@ private:
     quint16 startFeedLoad();
     quint16 feedLoad(const QByteArray& chunk, qint32 length);
     quint16 stopFeedLoad();
-    quint16 packedDib(QVariant* result) const;
+    quint16 picture(QVariant* result) const;
     quint16 takeDecoded(const QByteArray& data);
 
-    // The picture is held as the packed bitmap it is handed out as: handing
-    // it out shares the bytes, and the caller's copy is its own (changing it
-    // copies it first). m_rows views its rows, bottom-up, for painting.
-    QByteArray m_packed;
-    QImage m_rows;
+    // The decoded picture, top-down, as it is handed out and painted.
+    QImage m_picture;
     bool m_painting = true;
     ImageProbe::Info m_info; // of the last file query
     QByteArray m_feed;       // the fed file so far

@@ -58,10 +58,10 @@ quint16 RasterControl::get(int dispid, QVariant* result) const {
         value = m_painting;
         break;
     case RasterDispid::PictureWidth:
-        value = float(m_rows.width());
+        value = float(m_picture.width());
         break;
     case RasterDispid::PictureHeight:
-        value = float(m_rows.height());
+        value = float(m_picture.height());
         break;
     case RasterDispid::InfoWidth:
         value = float(m_info.width);
@@ -110,7 +110,7 @@ quint16 RasterControl::call(int dispid, const DispatchArgs& args, QVariant* resu
     case RasterDispid::StopFeedLoad:
         return callFeed(dispid, args);
     case RasterDispid::LoadMemory:
-    case RasterDispid::GetPackedDib:
+    case RasterDispid::GetPicture:
         return callPicture(dispid, args, result);
     case RasterDispid::Repaint:
         if (const quint16 status = read(args))
@@ -152,5 +152,5 @@ quint16 RasterControl::callPicture(int dispid, const DispatchArgs& args, QVarian
         return status ? status : loadMemory(bytes, size);
     }
     status = read(args);
-    return status ? status : packedDib(result);
+    return status ? status : picture(result);
 }

@@ -1,6 +1,6 @@
 // Loading pictures the way documents do (query, 1,024-byte chunks fed to
 // the raster component with pending events processed between them, the
-// packed bitmap taken out into a LoadedImage) beside a plain QImage load of
+// picture handed over into a LoadedImage) beside a plain QImage load of
 // the same file. Each iteration times both; "ratio" is fed / plain.
 #include "app/loading/ImageLoadProgress.h"
 #include "app/loading/ImageLoadWindow.h"
@@ -109,7 +109,7 @@ void sideBySide(benchmark::State& state, const QString& path, Fed fed) {
             state.SkipWithError("the picture did not load");
             return;
         }
-        benchmark::DoNotOptimize(image->bits());
+        benchmark::DoNotOptimize(image->image().constBits());
         plainTotal += plainSeconds;
         fedTotal += fedSeconds;
         state.SetIterationTime(fedSeconds);

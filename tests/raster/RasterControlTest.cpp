@@ -1,5 +1,4 @@
 #include "raster/RasterControl.h"
-#include "raster/PackedDib.h"
 #include "raster/Rastel.h"
 #include "raster/RasterDispid.h"
 #include "support/QtTestApp.h"
@@ -63,15 +62,16 @@ TEST_F(RasterControlTest, ArgumentsConvertAsADispatchInterfaceAllows) {
     EXPECT_TRUE(on.toBool());
 }
 
-TEST_F(RasterControlTest, APackedBitmapHandedOutBelongsToTheCaller) {
+TEST_F(RasterControlTest, APictureHandedOutIsSharedAndTheCallersToChange) {
     CRastel rastel;
     ASSERT_EQ(hold(rastel, TestPictures::palette(4, 4, 200)), 0);
-    QByteArray first = rastel.packedDib();
-    const QByteArray pristine = rastel.packedDib();
-    ASSERT_FALSE(first.isEmpty());
-    first.fill('\x55'); // the caller's to change or free
-    first.clear();
-    EXPECT_EQ(rastel.packedDib(), pristine);
+    QImage first = rastel.picture();
+    const QImage pristine = rastel.picture();
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first.constBits(), pristine.constBits()); // shared, not copied
+    first.fill(0x55);                                   // the caller's to change or free
+    first = QImage();
+    EXPECT_EQ(rastel.picture(), pristine);
 }
 
 TEST_F(RasterControlTest, FeedsAndEndsOnlyInsideAFedLoad) {
@@ -89,8 +89,7 @@ TEST_F(RasterControlTest, FeedsAndEndsOnlyInsideAFedLoad) {
     EXPECT_EQ(rastel.stopFeedLoad(), 0);
     EXPECT_EQ(rastel.pictureWidth(), 9.0f);
     EXPECT_EQ(rastel.pictureHeight(), 7.0f);
-    EXPECT_TRUE(
-        TestPictures::samePixels(PackedDib::toImage(rastel.packedDib()), TestPictures::rgb(9, 7)));
+    EXPECT_TRUE(TestPictures::samePixels(rastel.picture(), TestPictures::rgb(9, 7)));
     EXPECT_EQ(rastel.stopFeedLoad(), RasterStatus::NotFeeding);
 }
 
@@ -152,5 +151,5 @@ TEST_F(RasterControlTest, WrapperFailsQuietlyOnceItsComponentIsGone) {
     EXPECT_EQ(rastel.widget(), nullptr);
     EXPECT_EQ(rastel.repaint(), RasterStatus::NoControl);
     EXPECT_EQ(rastel.pictureWidth(), 0.0f);
-    EXPECT_TRUE(rastel.packedDib().isEmpty());
+    EXPECT_TRUE(rastel.picture().isNull());
 }

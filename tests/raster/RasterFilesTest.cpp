@@ -90,18 +90,14 @@ TEST_F(RasterFilesTest, QueriedBitsAreTheBitsThePictureIsHandedOutWith) {
         const QString file = write(name, bytes);
         ASSERT_EQ(rastel.queryFile(file), 0);
         ASSERT_EQ(loaded(rastel, file), 0);
-        PackedDib::Layout l;
-        ASSERT_TRUE(PackedDib::layout(rastel.packedDib(), &l));
-        EXPECT_EQ(rastel.infoBits(), l.bits);
+        EXPECT_EQ(rastel.infoBits(), PackedDib::bitsFor(rastel.picture()));
     }
     for (int colours : {2, 9, 256}) {
         CRastel rastel;
         const QString file = saved("p.gif", TestPictures::palette(5, 5, colours), 2, 8);
         ASSERT_EQ(rastel.queryFile(file), 0);
         ASSERT_EQ(loaded(rastel, file), 0);
-        PackedDib::Layout l;
-        ASSERT_TRUE(PackedDib::layout(rastel.packedDib(), &l));
-        EXPECT_EQ(rastel.infoBits(), l.bits) << colours;
+        EXPECT_EQ(rastel.infoBits(), PackedDib::bitsFor(rastel.picture())) << colours;
     }
 }
 
@@ -126,8 +122,7 @@ TEST_F(RasterFilesTest, WrittenFilesReadBackWithTheSameSizeAndLosslessPixels) {
 
     CRastel rastel; // the component reads its own GIF back to the same indices
     ASSERT_EQ(loaded(rastel, gif), 0);
-    EXPECT_EQ(PackedDib::toImage(rastel.packedDib()),
-              PackedDib::toImage(PackedDib::fromImage(palette)));
+    EXPECT_EQ(rastel.picture(), PackedDib::toImage(PackedDib::fromImage(palette)));
 }
 
 TEST_F(RasterFilesTest, GifOfManyColoursGoesThroughAnEightBitConversion) {
