@@ -61,8 +61,6 @@ int TracePicture::indexAt(const uchar* row, int x) const {
         return (row[x >> 3] >> (7 - (x & 7))) & 1;
     case Layout::MonoLsb:
         return (row[x >> 3] >> (x & 7)) & 1;
-    case Layout::Index4:
-        return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
     default:
         return row[x];
     }
@@ -75,14 +73,10 @@ QRgb TracePicture::pixel(int x, int y) const {
         return kOpaqueBlack;
     case Layout::Mono:
     case Layout::MonoLsb:
-    case Layout::Index4:
     case Layout::Index8:
         return m_palette[size_t(indexAt(r, x))];
     case Layout::Grey8:
         return qRgb(r[x], r[x], r[x]);
-    case Layout::Bgr24:
-        r += 3 * x;
-        return qRgb(r[2], r[1], r[0]);
     case Layout::Bgrx32:
         r += 4 * x;
         return qRgb(r[2], r[1], r[0]);
