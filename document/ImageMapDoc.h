@@ -10,6 +10,7 @@
 #include "model/MapArea.h"
 #include "model/MapFindings.h"
 #include "model/MapInfo.h"
+#include "model/OperationResult.h"
 #include "model/PictureArea.h"
 #include "model/PixelRect.h"
 
@@ -225,13 +226,16 @@ public:
     bool newDocument(const NewMapStart& start);
     // Open: reads the map file, finds and loads its picture, and settles
     // title, page path and clipping. On failure the user is told (beep and
-    // message; nothing when the user cancelled loading the picture) and the
-    // document is to be discarded. pendingImagePath is a picture the
-    // application was given for this map.
-    bool openDocument(const QString& path, const QString& pendingImagePath = {});
+    // message; nothing when the user cancelled loading the picture), the
+    // result says what failed (MapFileMissing, MapFileUnreadable,
+    // MapUnreadable with the reader's reason as detail, PictureNotLoaded,
+    // Cancelled) and the document is to be discarded. pendingImagePath is a
+    // picture the application was given for this map.
+    OperationResult openDocument(const QString& path, const QString& pendingImagePath = {});
     // Change Image: lets the user pick another picture; everything is put
-    // back when that is cancelled or the picture does not load.
-    bool changeImage();
+    // back when that is cancelled (Cancelled) or the picture does not load
+    // (PictureUnreadable, told here; PictureNotLoaded, told by the source).
+    OperationResult changeImage();
     // Offers to clip the areas that reach beyond the picture; true when
     // areas were clipped.
     bool clipAreasToImage();
@@ -296,10 +300,10 @@ public:
 
     // Save: DoSave to the document's path, or with the Save As prompt when
     // that file is missing or write-protected.
-    bool save();
+    OperationResult save();
     // Save As: DoSave with the prompt. The insertion point and the wizard's
     // path are set aside meanwhile and come back when the save fails.
-    bool saveAs();
+    OperationResult saveAs();
     // File > Export > SVG Overlay: the map as a standalone SVG of its
     // loaded picture at path (SvgOverlayWriter), the picture linked or
     // embedded. Never touches a page; failures are told through the
@@ -310,9 +314,10 @@ public:
     // (path as given, else the wizard's, else the Save As prompt's), refuses
     // names that do not end in ".htm" or ".html", writes the page and shows
     // the saved confirmation. replace: the document takes the path as its
-    // own. True when the page was written; a failed save leaves the file as
-    // it was and the document modified.
-    bool doSave(const QString& path, bool replace = true);
+    // own. Done when the page was written; a failed save has been told (a
+    // cancelled one needs no telling), leaves the file as it was and the
+    // document modified.
+    OperationResult doSave(const QString& path, bool replace = true);
     // A map that could not be read whole (lossText() not empty) opens
     // read-only, and is not saved back into the page it was read from,
     // where it would delete what was not read, unless this allows it
@@ -322,8 +327,9 @@ public:
     // when it read the map whole.
     const QString& lossText() const { return m_lossText; }
     // OnSaveDocument: writes the map into the page at path (dated now) and
-    // copies the picture beside it unless a file of its name is there.
-    bool onSaveDocument(const QString& path);
+    // copies the picture beside it unless a file of its name is there. A
+    // failure of the page writer is told and returned.
+    OperationResult onSaveDocument(const QString& path);
     // How saved pages reach the disk; null (the default) is the saver's own.
     // Tests pass one that fails a step. Not owned.
     void setPageFile(PageFile* file) { m_pageFile = file; }
@@ -403,20 +409,23 @@ private:
     void recomposeNames();
     void takeImageNames();
     void setImage(std::unique_ptr<LoadedImage> image);
-    bool openSteps(const QString& path, const QString& pendingImagePath);
-    bool readMapFile(const QString& path);
+    OperationResult openSteps(const QString& path, const QString& pendingImagePath);
+    OperationResult readMapFile(const QString& path);
+    static OperationResult mapUnreadable(const QString& reason);
+    static OperationResult pictureNotLoaded();
+    OperationResult pictureNotChanged() const;
     bool locateImage();
-    bool loadImage();
+    OperationResult loadImage();
     void settleOpenedTitle();
     void continueAsPage();
     std::unique_ptr<MapArea> newArea(AreaShape shape) const;
     // Saving (ImageMapDocSave.cpp).
     bool settleMapInfoForSave();
-    bool settleAreaUrlsForSave();
+    OperationResult settleAreaUrlsForSave();
     QString promptSavePath();
     void confirmSaved();
-    bool writePage(const QString& path, bool& copyPicture);
-    bool refusesLossySave(const QString& path) const;
+    OperationResult writePage(const QString& path, bool& copyPicture);
+    OperationResult lossySaveRefusal(const QString& path) const;
     QByteArray pictureReference(const QString& pagePath, bool& copyBeside) const;
     void notePagePicture(const QString& resolvedPath);
     void forgetReadPage();
@@ -434,8 +443,7 @@ private:
     std::vector<std::unique_ptr<MapArea>> m_areas;
     bool m_fromWizard = false;
     QUndoStack m_undo;
-    bool m_recording = true;         // false while opening or making a map
-    bool m_pictureCancelled = false; // the user cancelled the last picture load
+    bool m_recording = true; // false while opening or making a map
     MapCheckState m_check;
     PageFile* m_pageFile = nullptr;
     // The page's own picture reference: the file the map was read from, the
@@ -446,7 +454,6 @@ private:
     QByteArray m_pageImageRef;
     QString m_pagePicturePath;
     QString m_lossText;
-    QString m_loadFailure; // why the last Open could not read the map file
     bool m_allowLoss = false;
     QString m_saveIntoQuestion;
 };

@@ -10,9 +10,9 @@
 #include "model/Strings.h"
 #include "model/Translation.h"
 
-bool CImageMapDoc::changeImage() {
+OperationResult CImageMapDoc::changeImage() {
     if (isReadOnly())
-        return false;
+        return OperationResult::cancelled();
     const MapInfo info = m_info;
     const QString imagePath = m_imagePath, mapPath = m_mapPath;
     const auto putBack = [&] {
@@ -20,12 +20,13 @@ bool CImageMapDoc::changeImage() {
         m_imagePath = imagePath;
         m_mapPath = mapPath;
         recomposeNames();
-        return false;
     };
 
     const QString chosen = ImageLocator::chooseImageFile(dialogs(), m_imagePath);
-    if (chosen.isEmpty())
-        return putBack();
+    if (chosen.isEmpty()) {
+        putBack();
+        return OperationResult::cancelled();
+    }
     m_imagePath = chosen;
     recomposeNames();
     takeImageNames();
@@ -33,13 +34,10 @@ bool CImageMapDoc::changeImage() {
     // failed change leaves the map with the picture it had.
     std::unique_ptr<LoadedImage> image = m_pictures ? m_pictures->load(m_imagePath) : nullptr;
     if (!image) {
-        // A picture that is there but gives nothing is told here; the
-        // source told about any other failure.
-        if (m_pictures && !m_pictures->lastLoadFailure().isEmpty())
-            Prompter::current().tell(m_pictures->lastLoadFailure() +
-                                         Strings::text(Str::ImageErrorTail),
-                                     Prompter::Icon::Exclamation);
-        return putBack();
+        const OperationResult result = pictureNotChanged();
+        result.tell();
+        putBack();
+        return result;
     }
     PictureState before{m_image, imagePath, info.imageFolder, info.imageFile};
     PictureState after = pictureState();
@@ -53,7 +51,20 @@ bool CImageMapDoc::changeImage() {
     if (askClipping(bounds, clipped))
         step->setClipping(pictures(), std::move(clipped));
     pushStep(step);
-    return true;
+    return OperationResult::done();
+}
+
+// Why the chosen picture did not load: one that is there but gives nothing
+// is told by the document, any other failure the source told itself, and a
+// cancelled load is none.
+OperationResult CImageMapDoc::pictureNotChanged() const {
+    if (!m_pictures || m_pictures->lastLoadCancelled())
+        return OperationResult::cancelled();
+    const QString failure = m_pictures->lastLoadFailure();
+    if (failure.isEmpty())
+        return OperationResult::failure(OperationResult::Code::PictureNotLoaded, {});
+    return OperationResult::failure(OperationResult::Code::PictureUnreadable,
+                                    failure + Strings::text(Str::ImageErrorTail));
 }
 
 bool CImageMapDoc::clipAreasToImage() {

@@ -66,31 +66,36 @@ bool CImageMapDoc::newDocument(const NewMapStart& start) {
     return true;
 }
 
-bool CImageMapDoc::openDocument(const QString& path, const QString& pendingImagePath) {
-    m_pictureCancelled = false;
-    if (openSteps(path, pendingImagePath)) {
+OperationResult CImageMapDoc::openDocument(const QString& path, const QString& pendingImagePath) {
+    const OperationResult result = openSteps(path, pendingImagePath);
+    if (result.ok()) {
         emit allChanged(HintAll);
-        return true;
+        return result;
     }
-    if (m_pictureCancelled)
-        return false;
+    if (result.code() == OperationResult::Code::Cancelled)
+        return result;
+    // A file that is not there or cannot be read says so first; then comes,
+    // with a beep, the message every failed Open gives, with what was wrong
+    // with the map on its next line when the reader knows.
+    const bool ofTheFile = result.code() == OperationResult::Code::MapFileMissing ||
+                           result.code() == OperationResult::Code::MapFileUnreadable;
+    if (ofTheFile)
+        result.tell();
     Prompter::current().beep();
-    // The message every failed Open gives, and on its next line what was
-    // wrong with the file, when the reader knows.
-    QString text = Strings::text(Str::MapLoadFailed);
-    if (!m_loadFailure.isEmpty())
-        text += QLatin1Char('\n') + m_loadFailure;
-    Prompter::current().tell(text, Prompter::Icon::Exclamation);
-    return false;
+    if (ofTheFile)
+        Prompter::current().tell(Strings::text(Str::MapLoadFailed), Prompter::Icon::Exclamation);
+    else
+        result.tell();
+    return result;
 }
 
-bool CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePath) {
+OperationResult CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePath) {
     const NotRecording quiet(m_recording);
     resetForLoad();
     forgetReadPage();
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    if (!readMapFile(fullPath))
-        return false;
+    if (OperationResult read = readMapFile(fullPath); !read)
+        return read;
 
     m_mapPath = m_readFrom = fullPath;
     const QByteArray namedPicture = m_info.imageFile;
@@ -98,11 +103,11 @@ bool CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePat
     recomposeNames();
     const QString resolved = m_imagePath;
     if (!locateImage())
-        return false;
+        return pictureNotLoaded();
     recomposeNames();
     takeImageNames();
-    if (!loadImage())
-        return false;
+    if (OperationResult loaded = loadImage(); !loaded)
+        return loaded;
     if (pendingImagePath.isEmpty()) {
         m_pageImageRef = namedPicture;
         notePagePicture(resolved);
@@ -120,7 +125,7 @@ bool CImageMapDoc::openSteps(const QString& path, const QString& pendingImagePat
             Strings::format(Str::LossOpensReadOnly, m_lossText.toUtf8().constData()),
             Prompter::Icon::Exclamation);
     }
-    return true;
+    return OperationResult::done();
 }
 
 void CImageMapDoc::forgetReadPage() {
@@ -128,7 +133,6 @@ void CImageMapDoc::forgetReadPage() {
     m_pageImageRef.clear();
     m_pagePicturePath.clear();
     m_lossText.clear();
-    m_loadFailure.clear();
 }
 
 // The picture the map names stays the page's own while it is the file the
@@ -143,34 +147,41 @@ void CImageMapDoc::notePagePicture(const QString& resolvedPath) {
         m_pageImageRef.clear();
 }
 
-bool CImageMapDoc::readMapFile(const QString& path) {
+OperationResult CImageMapDoc::readMapFile(const QString& path) {
     const QFileInfo info(path);
     const QByteArray name = path.toUtf8();
     MappedFile file;
     if (!file.open(path)) {
         // A file that is there but cannot be read is not called missing.
-        QString text = Strings::format(info.exists() ? Str::PageUnreadable : Str::CannotLocateFile,
-                                       name.constData());
-        if (info.exists())
-            text += QLatin1Char('\n') + file.errorString();
-        Prompter::current().tell(text, Prompter::Icon::Exclamation);
-        return false;
+        if (!info.exists())
+            return OperationResult::failure(
+                OperationResult::Code::MapFileMissing,
+                Strings::format(Str::CannotLocateFile, name.constData()));
+        return OperationResult::failure(OperationResult::Code::MapFileUnreadable,
+                                        Strings::format(Str::PageUnreadable, name.constData()),
+                                        file.errorString());
     }
     AreaCollector collector(kMaxAreas);
     ServerMapReader reader(&dialogs());
-    const bool read = reader.read(file, collector, m_info);
-    m_loadFailure = reader.report().failureText();
-    if (!read)
-        return false;
+    if (!reader.read(file, collector, m_info))
+        return mapUnreadable(reader.report().failureText());
     // Plain text, a binary or an empty file: nothing to open, and no
     // picture to look for.
-    if (!reader.wasPage() && reader.mapLines() == 0) {
-        m_loadFailure = Strings::text(Str::LoadNoMap);
-        return false;
-    }
+    if (!reader.wasPage() && reader.mapLines() == 0)
+        return mapUnreadable(Strings::text(Str::LoadNoMap));
     m_lossText = reader.report().lossList();
     m_areas = collector.take();
-    return true;
+    return OperationResult::done();
+}
+
+OperationResult CImageMapDoc::mapUnreadable(const QString& reason) {
+    return OperationResult::failure(OperationResult::Code::MapUnreadable,
+                                    Strings::text(Str::MapLoadFailed), reason);
+}
+
+OperationResult CImageMapDoc::pictureNotLoaded() {
+    return OperationResult::failure(OperationResult::Code::PictureNotLoaded,
+                                    Strings::text(Str::MapLoadFailed));
 }
 
 // An untitled map takes its file's base name as title. Spaces directly
@@ -206,19 +217,20 @@ bool CImageMapDoc::locateImage() {
     return true;
 }
 
-bool CImageMapDoc::loadImage() {
+OperationResult CImageMapDoc::loadImage() {
     if (!m_pictures)
-        return true;
+        return OperationResult::done();
     for (;;) {
         std::unique_ptr<LoadedImage> image = m_pictures->load(m_imagePath);
         if (image) {
             setImage(std::move(image));
-            return true;
+            return OperationResult::done();
         }
-        m_pictureCancelled = m_pictures->lastLoadCancelled();
+        if (m_pictures->lastLoadCancelled())
+            return OperationResult::cancelled();
         const QString failure = m_pictures->lastLoadFailure();
-        if (m_pictureCancelled || failure.isEmpty())
-            return false;
+        if (failure.isEmpty())
+            return pictureNotLoaded();
         // A picture that is there but gives nothing is as good as missing:
         // the user may choose another, and giving up ends the opening as
         // giving up on a missing one does.
@@ -227,10 +239,10 @@ bool CImageMapDoc::loadImage() {
                              Strings::format(Str::ImageChooseAnother, name.constData());
         if (Prompter::current().ask(text, Prompter::Buttons::OkCancel,
                                     Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
-            return false;
+            return pictureNotLoaded();
         const QString chosen = ImageLocator::chooseImageFile(dialogs(), m_imagePath);
         if (chosen.isEmpty())
-            return false;
+            return pictureNotLoaded();
         m_imagePath = chosen;
         recomposeNames();
         takeImageNames();

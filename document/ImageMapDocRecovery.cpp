@@ -41,7 +41,7 @@ bool CImageMapDoc::restoreState(const DocumentState& s) {
             recomposeNames();
             takeImageNames();
         }
-        loaded = loadImage();
+        loaded = loadImage().ok();
     }
     m_recording = true;
     if (!loaded)

@@ -71,14 +71,14 @@ PathParts partsOf(const QString& path) {
 
 } // namespace
 
-bool CImageMapDoc::save() {
+OperationResult CImageMapDoc::save() {
     if (!m_saveIntoQuestion.isEmpty() && !m_path.isEmpty()) {
         const Prompter::Answer answer = Prompter::current().ask(
             m_saveIntoQuestion, Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
         if (answer == Prompter::Answer::No)
             return saveAs();
         if (answer != Prompter::Answer::Yes)
-            return false;
+            return OperationResult::cancelled();
     }
     const QFileInfo target(m_path);
     const bool writable =
@@ -86,40 +86,47 @@ bool CImageMapDoc::save() {
     return doSave(writable ? m_path : QString(), true);
 }
 
-bool CImageMapDoc::saveAs() {
+OperationResult CImageMapDoc::saveAs() {
     const int insertOffset = m_insertOffset;
     const qsizetype imgTagOffset = m_imgTagOffset;
     const bool fromWizard = m_fromWizard;
     m_insertOffset = -1;
     m_imgTagOffset = -1;
     m_fromWizard = false;
-    if (doSave({}, true))
-        return true;
+    const OperationResult result = doSave({}, true);
+    if (result)
+        return result;
     m_insertOffset = insertOffset;
     m_imgTagOffset = imgTagOffset;
     m_fromWizard = fromWizard;
-    return false;
+    return result;
 }
 
-bool CImageMapDoc::doSave(const QString& givenPath, bool replace) {
-    if (!settleMapInfoForSave() || !settleAreaUrlsForSave())
-        return false;
+OperationResult CImageMapDoc::doSave(const QString& givenPath, bool replace) {
+    // Each refusal is told as it is found.
+    const auto told = [](const OperationResult& result) {
+        result.tell();
+        return result;
+    };
+    if (!settleMapInfoForSave())
+        return OperationResult::cancelled();
+    if (OperationResult urls = settleAreaUrlsForSave(); !urls)
+        return told(urls);
     QString path = givenPath;
     if (path.isEmpty())
         path = m_fromWizard && !m_path.isEmpty() ? m_path : promptSavePath();
     if (path.isEmpty())
-        return false;
-    if (!isPageName(path)) {
-        Prompter::current().tell(Strings::text(Str::SaveNonHtmlRefused), Prompter::Icon::Stop);
-        return false;
-    }
-    if (refusesLossySave(path))
-        return false;
+        return OperationResult::cancelled();
+    if (!isPageName(path))
+        return told(OperationResult::failure(OperationResult::Code::NotAPageName,
+                                             Strings::text(Str::SaveNonHtmlRefused)));
+    if (OperationResult lossy = lossySaveRefusal(path); !lossy)
+        return told(lossy);
     m_fromWizard = false;
     // A failed save wrote nothing (the page is replaced in one rename), so
-    // there is no partly written file to remove.
-    if (!onSaveDocument(path))
-        return false;
+    // there is no partly written file to remove. It has told its failure.
+    if (OperationResult written = onSaveDocument(path); !written)
+        return written;
     if (replace) {
         m_path = path;
         if (!Settings::app().skipSavedDialog)
@@ -127,7 +134,7 @@ bool CImageMapDoc::doSave(const QString& givenPath, bool replace) {
     }
     recomposeNames();
     emit allChanged(HintAll);
-    return true;
+    return OperationResult::done();
 }
 
 // The completeness loop: a title is required, and a default URL while
@@ -155,7 +162,7 @@ bool CImageMapDoc::settleMapInfoForSave() {
 
 // One area without a URL gets its dialog, and the save goes on whatever
 // the user does there; several stop the save.
-bool CImageMapDoc::settleAreaUrlsForSave() {
+OperationResult CImageMapDoc::settleAreaUrlsForSave() {
     int missing = 0, first = -1;
     for (int i = 0; i < areaCount(); ++i) {
         if (!DefaultUrl::isSet(m_areas[i]->url()) && missing++ == 0)
@@ -164,10 +171,10 @@ bool CImageMapDoc::settleAreaUrlsForSave() {
     if (missing == 1) {
         editAreaInfo(first);
     } else if (missing > 1) {
-        Prompter::current().tell(Strings::text(Str::AreasMissingUrls), Prompter::Icon::Exclamation);
-        return false;
+        return OperationResult::failure(OperationResult::Code::AreasMissingUrls,
+                                        Strings::text(Str::AreasMissingUrls));
     }
-    return true;
+    return OperationResult::done();
 }
 
 QString CImageMapDoc::promptSavePath() {
@@ -203,28 +210,28 @@ void CImageMapDoc::confirmSaved() {
 
 // A map Open could not read whole is not written back into the page it came
 // from: the page's areas that were not read would be gone.
-bool CImageMapDoc::refusesLossySave(const QString& path) const {
+OperationResult CImageMapDoc::lossySaveRefusal(const QString& path) const {
     if (m_lossText.isEmpty() || m_allowLoss)
-        return false;
+        return OperationResult::done();
     const QFileInfo target(path), source(m_readFrom);
     if (!target.exists() || target.canonicalFilePath() != source.canonicalFilePath())
-        return false;
+        return OperationResult::done();
     const QByteArray name = QDir::toNativeSeparators(m_readFrom).toUtf8();
-    Prompter::current().tell(Strings::format(Str::LossSaveRefused, name.constData()),
-                             Prompter::Icon::Stop);
-    return true;
+    return OperationResult::failure(OperationResult::Code::LossySave,
+                                    Strings::format(Str::LossSaveRefused, name.constData()));
 }
 
-bool CImageMapDoc::onSaveDocument(const QString& path) {
+OperationResult CImageMapDoc::onSaveDocument(const QString& path) {
     const QString mapPath = m_mapPath, imagePath = m_imagePath;
     const MapInfo info = m_info;
     bool copyPicture = false;
-    if (!writePage(path, copyPicture)) {
+    if (const OperationResult written = writePage(path, copyPicture); !written) {
         m_mapPath = mapPath;
         m_imagePath = imagePath;
         m_info = info;
         recomposeNames();
-        return false;
+        written.tell();
+        return written;
     }
     m_insertOffset = -1;
     m_imgTagOffset = -1;
@@ -246,7 +253,7 @@ bool CImageMapDoc::onSaveDocument(const QString& path) {
     // never replaced.
     if (copyPicture && !m_imagePath.isEmpty() && !m_mapFolder.isEmpty())
         QFile::copy(m_imagePath, QDir(m_mapFolder).filePath(m_imageName));
-    return true;
+    return OperationResult::done();
 }
 
 // How the page at pagePath names the picture: as the map named it while the
@@ -266,10 +273,10 @@ QByteArray CImageMapDoc::pictureReference(const QString& pagePath, bool& copyBes
     return PictureReference::relativeTo(pageFolder, m_imagePath, copyBeside);
 }
 
-bool CImageMapDoc::writePage(const QString& path, bool& copyPicture) {
+OperationResult CImageMapDoc::writePage(const QString& path, bool& copyPicture) {
     MapFileSaver saver(m_pageFile);
-    if (!saver.open(path))
-        return false;
+    if (OperationResult opened = saver.open(path); !opened)
+        return opened;
     m_info.imageFile = pictureReference(path, copyPicture);
     m_mapPath = path;
     recomposeNames();
@@ -282,8 +289,8 @@ bool CImageMapDoc::writePage(const QString& path, bool& copyPicture) {
         m_info.drawnHeight = imageHeight();
     }
     saver.setChosenImgTag(m_imgTagOffset);
-    if (!saver.begin(m_info, m_insertOffset))
-        return false;
+    if (OperationResult begun = saver.begin(m_info, m_insertOffset); !begun)
+        return begun;
     for (const auto& area : m_areas)
         saver.writeArea(*area);
     saver.writeDefault(m_info);

@@ -2,34 +2,36 @@
 
 #include "formats/HtmlMapWriter.h"
 #include "formats/PageFile.h"
-#include "model/Prompter.h"
 #include "model/Strings.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
-void tellWithPath(int id, const QString& path) {
+using Code = OperationResult::Code;
+
+OperationResult failureWithPath(Code code, int id, const QString& path) {
     const QByteArray name = path.toUtf8();
-    Prompter::current().tell(QString::asprintf(Strings::raw(id), name.constData()),
-                             Prompter::Icon::Exclamation);
+    return OperationResult::failure(code, QString::asprintf(Strings::raw(id), name.constData()));
 }
 
-int messageOf(PageFile::Step step) {
+// The failed step's code and message.
+std::pair<Code, int> failureOf(PageFile::Step step) {
     switch (step) {
     case PageFile::Step::Create:
-        return Str::CreateTargetFailed;
+        return {Code::CreateFailed, Str::CreateTargetFailed};
     case PageFile::Step::Replace:
         // Renaming over the target is the step that gives up the old file.
-        return Str::DeleteTargetFailed;
+        return {Code::ReplaceFailed, Str::DeleteTargetFailed};
     case PageFile::Step::Write:
     case PageFile::Step::None:
         break;
     }
-    return Str::WriteTargetFailed;
+    return {Code::WriteFailed, Str::WriteTargetFailed};
 }
 
 } // namespace
@@ -46,44 +48,40 @@ PageFile& MapFileSaver::file() {
     return *m_ownFile;
 }
 
-bool MapFileSaver::open(const QString& path) {
+OperationResult MapFileSaver::open(const QString& path) {
     m_open = false;
     m_writer.reset();
     m_old.clear();
     const QFileInfo info(path);
     if (info.exists() && (!info.isFile() || !info.permission(QFileDevice::WriteOwner))) {
-        tellWithPath(Str::NotWritableFile, path);
-        return false;
+        return failureWithPath(Code::NotWritable, Str::NotWritableFile, path);
     }
     if (info.exists() && info.size() > 0) {
         QFile old(path);
         if (!old.open(QIODevice::ReadOnly)) {
-            tellWithPath(Str::PageUnreadable, path);
-            return false;
+            return failureWithPath(Code::PageUnreadable, Str::PageUnreadable, path);
         }
         m_old = old.readAll();
         if (old.error() != QFileDevice::NoError) {
             m_old.clear();
-            tellWithPath(Str::PageUnreadable, path);
-            return false;
+            return failureWithPath(Code::PageUnreadable, Str::PageUnreadable, path);
         }
     }
     m_path = path;
     m_open = true;
-    return true;
+    return OperationResult::done();
 }
 
-bool MapFileSaver::begin(const MapInfo& info, int insertOffset) {
+OperationResult MapFileSaver::begin(const MapInfo& info, int insertOffset) {
     m_writer = std::make_unique<HtmlMapWriter>(m_old);
     m_writer->setChosenImgTag(m_chosenImgTag);
     m_writer->begin(info, insertOffset);
     if (!m_writer->replacesForeignPage())
-        return true;
+        return OperationResult::done();
     m_writer.reset();
     m_old.clear();
     m_open = false;
-    Prompter::current().tell(Strings::text(Str::MalformedPage), Prompter::Icon::Stop);
-    return false;
+    return OperationResult::failure(Code::MalformedPage, Strings::text(Str::MalformedPage));
 }
 
 void MapFileSaver::writeArea(const MapArea& area) {
@@ -94,21 +92,23 @@ void MapFileSaver::writeDefault(const MapInfo& info) {
     m_writer->writeDefault(info);
 }
 
-bool MapFileSaver::commit() {
+OperationResult MapFileSaver::commit() {
     const QByteArray page = m_writer->finish();
     m_writer.reset();
     m_old.clear();
     m_open = false;
     PageFile& target = file();
     if (target.create(m_path) && target.write(page) && target.replace())
-        return true;
-    // The step and its error number, then the file and the system's own
-    // words for the error.
+        return OperationResult::done();
+    // The step and its error number, then on the next line the file and the
+    // system's own words for the error.
     const int error = target.errorNumber();
     const QByteArray reason = std::strerror(error);
-    Prompter::current().tell(
-        QString::asprintf(Strings::raw(messageOf(target.failedStep())), error) + QLatin1Char('"') +
-            m_path + QLatin1String("\": ") + QString::fromLocal8Bit(reason),
-        Prompter::Icon::Exclamation);
-    return false;
+    const auto [code, id] = failureOf(target.failedStep());
+    QString message = QString::asprintf(Strings::raw(id), error);
+    if (message.endsWith(QLatin1Char('\n')))
+        message.chop(1);
+    return OperationResult::failure(code, message,
+                                    QLatin1Char('"') + m_path + QLatin1String("\": ") +
+                                        QString::fromLocal8Bit(reason));
 }

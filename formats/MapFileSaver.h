@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/OperationResult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,7 +15,8 @@ struct MapInfo;
 // The one path by which pages are written: reads the old page whole, lets
 // HtmlMapWriter build the new text from it, and replaces the file through a
 // PageFile, so that the file holds either its old bytes or the whole new
-// page. Failures are told to the user (Prompter) and returned as false.
+// page. Each step returns its result; a failure carries the message the
+// user is to be shown, and the saver tells nobody itself.
 //
 // Calling order: open, begin, writeArea per area, writeDefault, commit.
 class MapFileSaver {
@@ -27,14 +30,15 @@ public:
 
     // Refuses a target that is write-protected (its owner-write bit is
     // clear), a folder or not a regular file ("The file %s is not a
-    // writable file."), and reads an existing page whole. A missing or
-    // empty file opens with an empty old text.
-    bool open(const QString& path);
+    // writable file.", NotWritable), and reads an existing page whole
+    // (PageUnreadable when that fails). A missing or empty file opens with
+    // an empty old text.
+    OperationResult open(const QString& path);
     // False when the page is one the writer would replace whole although it
     // holds other text: a page without "</BODY>" that does not hold the
-    // map ("This HTML file is malformed...", stop icon). The page is then
-    // left as it was, and the save must end.
-    bool begin(const MapInfo& info, int insertOffset = -1);
+    // map ("This HTML file is malformed...", MalformedPage). The page is
+    // then left as it was, and the save must end.
+    OperationResult begin(const MapInfo& info, int insertOffset = -1);
     // The IMG tag of the old page the user chose for the map (offset of its
     // "<"), -1 for none; called before begin (HtmlMapWriter::setChosenImgTag).
     void setChosenImgTag(qsizetype offset) { m_chosenImgTag = offset; }
@@ -42,8 +46,10 @@ public:
     // The default area, unless the default URL is empty or only the lead.
     void writeDefault(const MapInfo& info);
     // Ends the page and replaces the file. On failure the old file is left
-    // byte for byte and the failed step's message has been shown.
-    bool commit();
+    // byte for byte; the result names the failed step (CreateFailed,
+    // WriteFailed, ReplaceFailed) with its error number, and the file and
+    // the system's words for the error as its detail.
+    OperationResult commit();
 
     bool isOpen() const { return m_open; }
 

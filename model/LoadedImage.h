@@ -1,17 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 
 #include <memory>
 
-// The decoded picture a map document owns: a packed device-independent
-// bitmap (40-byte header, colour table of 4-byte blue, green, red, reserved
-// entries, bottom-up rows padded to 4 bytes) as the raster component hands
-// it out, with its size and its palette taken up from the colour table.
-//
-// Members are declared so that destruction frees the palette entries first
-// and the packed bitmap after them.
+// The decoded picture a map document owns, as the raster component hands it
+// over: a top-down QImage in one of the component's opaque forms
+// (Format_Mono and Format_Indexed8 with colour tables, Format_Grayscale8,
+// Format_RGB32), shared with whoever else holds it and never converted for
+// painting, with its palette taken up from the colour table.
 class LoadedImage {
 public:
     // A logical palette entry: red, green, blue, flags (always 0).
@@ -22,31 +21,29 @@ public:
         quint8 flags = 0;
     };
     static constexpr int kHeaderSize = 40;
-    static constexpr int kPaletteVersion = 0x300;
 
-    // Takes a packed bitmap over; null when the bytes are not a complete,
-    // uncompressed packed bitmap of 1, 4, 8, 24 or 32 bits per pixel.
-    static std::unique_ptr<LoadedImage> fromPackedDib(QByteArray packed);
+    // Takes a decoded picture over (its pixels are shared, not copied);
+    // null for a null picture or one not in the forms above.
+    static std::unique_ptr<LoadedImage> fromImage(QImage picture);
+    // Unpacks a packed device-independent bitmap (40-byte header, colour
+    // table of 4-byte blue, green, red, reserved entries, bottom-up rows
+    // padded to 4 bytes) into those forms: 1 bit to Format_Mono, 4 and 8
+    // bits to Format_Indexed8, 24 and 32 bits to Format_RGB32. Null when
+    // the bytes are not a complete, uncompressed packed bitmap of 1, 4, 8,
+    // 24 or 32 bits per pixel.
+    static std::unique_ptr<LoadedImage> fromPackedDib(const QByteArray& packed);
 
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    int bitCount() const { return m_bitCount; }
-    // Bytes per stored row, padded to 4.
-    int stride() const { return m_stride; }
-    // 2^bits entries for 1 to 8 bits per pixel, none above.
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+    // The picture, for painting and reading pixels.
+    const QImage& image() const { return m_image; }
+    // The colour table's entries (of Format_Mono and Format_Indexed8), none
+    // for grey and direct-colour pictures.
     const QList<PaletteEntry>& palette() const { return m_palette; }
-    // First pixel byte: header + 40 + 4 x palette entries.
-    const uchar* bits() const { return m_bits; }
-    const QByteArray& packedDib() const { return m_header; }
 
 private:
-    LoadedImage() = default;
+    explicit LoadedImage(QImage picture);
 
-    QByteArray m_header;
-    const uchar* m_bits = nullptr;
-    int m_width = 0;
-    int m_height = 0;
-    int m_bitCount = 0;
-    int m_stride = 0;
+    QImage m_image;
     QList<PaletteEntry> m_palette;
 };

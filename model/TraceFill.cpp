@@ -11,7 +11,7 @@
 #include <vector>
 
 // Four-byte pixels are read in memory order (blue, green, red, alpha), as
-// both QImage's 32-bit formats and packed bitmaps lay them out on the
+// QImage's 32-bit formats lay them out on the
 // little-endian machines the editor runs on.
 static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
 
@@ -194,17 +194,12 @@ bool TraceFill::addRegion(const TracePicture& picture, QPoint seed, int toleranc
     case Layout::MonoLsb:
         return fillWith(picture, seed, mask, IndexMatch<Layout::MonoLsb>(picture, s, tolerance),
                         cancel);
-    case Layout::Index4:
-        return fillWith(picture, seed, mask, IndexMatch<Layout::Index4>(picture, s, tolerance),
-                        cancel);
     case Layout::Index8:
         return fillWith(picture, seed, mask, IndexMatch<Layout::Index8>(picture, s, tolerance),
                         cancel);
     case Layout::Grey8:
         return fillWith(picture, seed, mask, IndexMatch<Layout::Grey8>(picture, s, tolerance),
                         cancel);
-    case Layout::Bgr24:
-        return fillWith(picture, seed, mask, ColourMatch<3, false>(s, tolerance), cancel);
     case Layout::Bgrx32:
         return fillWith(picture, seed, mask, ColourMatch<4, false>(s, tolerance), cancel);
     case Layout::Bgra32:

@@ -52,38 +52,7 @@ TracePicture TracePicture::fromImage(const QImage& image) {
 }
 
 TracePicture TracePicture::fromLoadedImage(const LoadedImage& image) {
-    TracePicture view;
-    switch (image.bitCount()) {
-    case 1:
-        view.m_layout = Layout::Mono;
-        break;
-    case 4:
-        view.m_layout = Layout::Index4;
-        break;
-    case 8:
-        view.m_layout = Layout::Index8;
-        break;
-    case 24:
-        view.m_layout = Layout::Bgr24;
-        break;
-    case 32:
-        view.m_layout = Layout::Bgrx32;
-        break;
-    default:
-        return view;
-    }
-    view.m_palette.fill(kOpaqueBlack);
-    const auto& table = image.palette();
-    for (int i = 0; i < table.size() && i < 256; ++i) {
-        const auto& e = table[i];
-        view.m_palette[size_t(i)] = qRgb(e.red, e.green, e.blue);
-    }
-    // Packed bitmaps are stored bottom-up.
-    view.m_step = -qptrdiff(image.stride());
-    view.m_top = image.bits() + qptrdiff(image.height() - 1) * image.stride();
-    view.m_width = image.width();
-    view.m_height = image.height();
-    return view;
+    return fromImage(image.image());
 }
 
 int TracePicture::indexAt(const uchar* row, int x) const {
@@ -92,8 +61,6 @@ int TracePicture::indexAt(const uchar* row, int x) const {
         return (row[x >> 3] >> (7 - (x & 7))) & 1;
     case Layout::MonoLsb:
         return (row[x >> 3] >> (x & 7)) & 1;
-    case Layout::Index4:
-        return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
     default:
         return row[x];
     }
@@ -106,14 +73,10 @@ QRgb TracePicture::pixel(int x, int y) const {
         return kOpaqueBlack;
     case Layout::Mono:
     case Layout::MonoLsb:
-    case Layout::Index4:
     case Layout::Index8:
         return m_palette[size_t(indexAt(r, x))];
     case Layout::Grey8:
         return qRgb(r[x], r[x], r[x]);
-    case Layout::Bgr24:
-        r += 3 * x;
-        return qRgb(r[2], r[1], r[0]);
     case Layout::Bgrx32:
         r += 4 * x;
         return qRgb(r[2], r[1], r[0]);

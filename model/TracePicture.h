@@ -16,11 +16,10 @@ class LoadedImage;
 // Over a QImage the view holds a shallow copy, so it keeps the pixels alive
 // by itself and may be handed to a worker thread while the caller goes on
 // with its own copy (QImage shares the data and copies only on a write).
-// Over a LoadedImage the caller keeps the picture alive while tracing.
+// A LoadedImage's view is the view of its picture.
 //
-// Formats: 1-bit (either bit order), 4-bit (packed bitmaps) and 8-bit
-// indexed, 8-bit grey, 24-bit (packed bitmaps), RGB32 and ARGB32, also
-// premultiplied (read back unpremultiplied). Any other QImage format gives
+// Formats: 1-bit (either bit order) and 8-bit indexed, 8-bit grey, RGB32
+// and ARGB32, also premultiplied (read back unpremultiplied). Any other QImage format gives
 // a null view. A palette index beyond the colour table reads as opaque black.
 class TracePicture {
 public:
@@ -28,11 +27,9 @@ public:
         None,
         Mono,     // 1 bit, most significant first, palette
         MonoLsb,  // 1 bit, least significant first, palette
-        Index4,   // 4 bits, high nibble first, palette
         Index8,   // 8 bits, palette
         Grey8,    // 8 bits, grey level
-        Bgr24,    // blue, green, red bytes (packed bitmaps)
-        Bgrx32,   // blue, green, red, unused byte (RGB32, 32-bit packed bitmaps)
+        Bgrx32,   // blue, green, red, unused byte (RGB32)
         Bgra32,   // blue, green, red, alpha (ARGB32)
         Bgra32Pm, // as Bgra32 with premultiplied colour
     };
@@ -47,7 +44,7 @@ public:
     Layout layout() const { return m_layout; }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
-    // Row y from the top (packed bitmaps keep their rows bottom-up).
+    // Row y from the top.
     const uchar* row(int y) const { return m_top + qptrdiff(y) * m_step; }
     // The palette of the indexed layouts: 256 entries, unused ones black.
     const std::array<QRgb, 256>& palette() const { return m_palette; }

@@ -2,8 +2,6 @@
 
 #include "raster/RasterDispid.h"
 
-#include <cmath>
-
 namespace {
 
 bool isIntegral(const QVariant& v) {
@@ -24,10 +22,6 @@ bool isIntegral(const QVariant& v) {
     default:
         return false;
     }
-}
-
-bool isNumber(const QVariant& v) {
-    return isIntegral(v) || v.typeId() == QMetaType::Float || v.typeId() == QMetaType::Double;
 }
 
 } // namespace
@@ -79,26 +73,6 @@ quint16 DispatchArgs::int32(int index, qint32* out) const {
     if (status == RasterStatus::Ok)
         *out = qint32(value);
     return status;
-}
-
-quint16 DispatchArgs::uint32(int index, quint32* out) const {
-    // A colour may come as a signed or an unsigned 32-bit value.
-    qint64 value = 0;
-    const quint16 status = integral(index, INT32_MIN, UINT32_MAX, &value);
-    if (status == RasterStatus::Ok)
-        *out = quint32(value);
-    return status;
-}
-
-quint16 DispatchArgs::real(int index, float* out) const {
-    const QVariant& v = m_args.at(index);
-    if (!isNumber(v))
-        return RasterStatus::TypeMismatch;
-    const double value = v.toDouble();
-    if (!std::isfinite(value))
-        return RasterStatus::BadArgument;
-    *out = float(value);
-    return RasterStatus::Ok;
 }
 
 quint16 DispatchArgs::boolean(int index, bool* out) const {

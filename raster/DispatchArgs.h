@@ -6,7 +6,7 @@
 
 // Reads the arguments of one dispatch call with the coercions a dispatch
 // interface allows: any integral value that fits converts to a 16- or
-// 32-bit integer, any number to a float, integers to a Boolean; texts and
+// 32-bit integer, integers to a Boolean; texts and
 // byte arrays must be given as such. Each reader returns a RasterStatus.
 class DispatchArgs {
 public:
@@ -19,8 +19,6 @@ public:
     quint16 bytes(int index, QByteArray* out) const;
     quint16 int16(int index, qint16* out) const;
     quint16 int32(int index, qint32* out) const;
-    quint16 uint32(int index, quint32* out) const;
-    quint16 real(int index, float* out) const;
     quint16 boolean(int index, bool* out) const;
 
 private:

@@ -296,30 +296,6 @@ QByteArray PackedDib::allocate(int width, int height, int bits, const QList<QRgb
     return packed;
 }
 
-void PackedDib::packRgb32InPlace(QByteArray* buffer, int width, int height) {
-    auto* base = reinterpret_cast<uchar*>(buffer->data());
-    uchar* pixels = base + kHeaderSize;
-    const qint64 stride = strideFor(width, 24);
-    const qint64 wide = qint64(width) * 4;
-    const qint64 used = qint64(width) * 3;
-    for (qint64 y = 0; y < height; ++y) {
-        uchar* d = pixels + stride * y;
-        packRow24(reinterpret_cast<const quint32*>(pixels + wide * y), d, width);
-        std::memset(d + used, 0, size_t(stride - used));
-    }
-    QByteArray swap(stride, Qt::Uninitialized);
-    for (qint64 y = 0; y < height / 2; ++y) {
-        uchar* top = pixels + stride * y;
-        uchar* bottom = pixels + stride * (height - 1 - y);
-        std::memcpy(swap.data(), top, size_t(stride));
-        std::memcpy(top, bottom, size_t(stride));
-        std::memcpy(bottom, swap.constData(), size_t(stride));
-    }
-    writeHeader(base, width, height, 24, 0, stride * height);
-    buffer->resize(kHeaderSize + stride * height);
-    buffer->squeeze(); // gives the tail back without moving the rows
-}
-
 QImage PackedDib::toImage(const QByteArray& packed) {
     Layout l;
     if (!layout(packed, &l))
@@ -344,36 +320,4 @@ QImage PackedDib::toImage(const QByteArray& packed) {
         unpackRow(pixels + l.stride * stored, img.scanLine(y), l);
     }
     return img;
-}
-
-QImage PackedDib::storedRows(const QByteArray& packed) {
-    Layout l;
-    if (!layout(packed, &l))
-        return {};
-    const auto* bytes = reinterpret_cast<const uchar*>(packed.constData());
-    QList<QRgb> table;
-    for (int i = 0; i < l.entries; ++i) {
-        const uchar* e = bytes + l.tableOffset + 4 * i;
-        table << qRgb(e[2], e[1], e[0]);
-    }
-    if (l.bits == 4) {
-        QImage rows(l.width, l.height, QImage::Format_Indexed8);
-        if (rows.isNull())
-            return {};
-        for (int y = 0; y < l.height; ++y)
-            unpackRow(bytes + l.pixelOffset + l.stride * y, rows.scanLine(y), l);
-        table.resize(16, qRgb(0, 0, 0));
-        rows.setColorTable(table);
-        return rows;
-    }
-    const QImage::Format format = l.bits == 1    ? QImage::Format_Mono
-                                  : l.bits == 8  ? QImage::Format_Indexed8
-                                  : l.bits == 24 ? QImage::Format_BGR888
-                                                 : QImage::Format_RGB32;
-    QImage rows(bytes + l.pixelOffset, l.width, l.height, l.stride, format);
-    if (l.bits <= 8) {
-        table.resize(1 << l.bits, qRgb(0, 0, 0));
-        rows.setColorTable(table);
-    }
-    return rows;
 }

@@ -57,21 +57,8 @@ public:
     // are not a packed bitmap layout() accepts.
     static QImage toImage(const QByteArray& packed);
 
-    // The rows as stored (bottom-up when the header says so), for painting
-    // flipped: a view over packed's bytes for 1, 8, 24 and 32 bits, valid
-    // while they live unchanged; 4-bit rows widened to a Format_Indexed8
-    // copy. Null when layout() refuses the bytes.
-    static QImage storedRows(const QByteArray& packed);
-
     // A packed bitmap with its header and a colour table of 2^bits entries
     // (table, padded with black) written and its rows left to fill. Empty
     // when memory runs out.
     static QByteArray allocate(int width, int height, int bits, const QList<QRgb>& table);
-
-    // Turns a buffer holding width x height Format_RGB32 pixels from byte 40
-    // on, in top-down rows of 4 x width bytes, into a 24-bit packed bitmap in
-    // the same memory: rows are narrowed in place, then put in bottom-up
-    // order, and the buffer is shortened. Lets a decoder write straight into
-    // the bitmap it hands out.
-    static void packRgb32InPlace(QByteArray* buffer, int width, int height);
 };

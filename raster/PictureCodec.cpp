@@ -10,7 +10,6 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-#include <new>
 #include <utility>
 
 namespace {
@@ -23,35 +22,7 @@ void allowLargePictures() {
         QImageReader::setAllocationLimit(kMegabytes);
 }
 
-// Lets the reader write Format_RGB32 rows straight into a buffer that is
-// then turned into the 24-bit packed bitmap in place.
-quint16 decodeInPlace(QImageReader& reader, QSize size, QByteArray* packed) {
-    const qint64 width = size.width();
-    const qint64 height = size.height();
-    QByteArray buffer;
-    try {
-        buffer = QByteArray(PackedDib::kHeaderSize + 4 * width * height, Qt::Uninitialized);
-    } catch (const std::bad_alloc&) {
-        return RasterStatus::OutOfMemory;
-    }
-    adviseHugePages(buffer.data(), buffer.size());
-    uchar* rows = reinterpret_cast<uchar*>(buffer.data()) + PackedDib::kHeaderSize;
-    QImage target(rows, int(width), int(height), 4 * width, QImage::Format_RGB32);
-    if (!reader.read(&target) || target.isNull())
-        return RasterStatus::FormatBad;
-    if (target.constBits() != rows || target.format() != QImage::Format_RGB32 ||
-        target.size() != size) {
-        // The reader made a picture of its own after all.
-        *packed = PackedDib::fromImage(std::move(target));
-        return packed->isEmpty() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
-    }
-    target = QImage(); // lets go of the rows before they are rewritten
-    PackedDib::packRgb32InPlace(&buffer, int(width), int(height));
-    *packed = std::move(buffer);
-    return RasterStatus::Ok;
-}
-
-quint16 decodeWithQt(const QByteArray& data, QByteArray* packed) {
+quint16 decodeWithQt(const QByteArray& data, QImage* out) {
     QByteArray bytes = QByteArray::fromRawData(data.constData(), data.size());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -62,13 +33,22 @@ quint16 decodeWithQt(const QByteArray& data, QByteArray* packed) {
     if (size.isValid() && qint64(size.width()) * size.height() > PictureCodec::kMaxPixels)
         return RasterStatus::OutOfMemory;
     allowLargePictures();
-    if (size.isValid() && !size.isEmpty() && reader.imageFormat() == QImage::Format_RGB32)
-        return decodeInPlace(reader, size, packed);
     QImage picture;
+    if (size.isValid() && !size.isEmpty() && reader.imageFormat() == QImage::Format_RGB32) {
+        // The reader decodes into an image of the right size and format it
+        // is given; fresh memory of that size asks for huge pages first,
+        // since faulting it in page by page costs as much as the decode.
+        picture = QImage(size, QImage::Format_RGB32);
+        if (picture.isNull())
+            return RasterStatus::OutOfMemory;
+        adviseHugePages(picture.bits(), picture.sizeInBytes());
+    }
     if (!reader.read(&picture) || picture.isNull())
         return RasterStatus::FormatBad;
-    *packed = PackedDib::fromImage(std::move(picture));
-    return packed->isEmpty() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
+    if (qint64(picture.width()) * picture.height() > PictureCodec::kMaxPixels)
+        return RasterStatus::OutOfMemory;
+    *out = PackedDib::flattened(std::move(picture));
+    return out->isNull() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
 }
 
 quint16 encodeWithQt(const QImage& picture, const char* format, int quality, QByteArray* out) {
@@ -85,10 +65,17 @@ quint16 encodeWithQt(const QImage& picture, const char* format, int quality, QBy
 
 } // namespace
 
-quint16 PictureCodec::decode(const QByteArray& data, QByteArray* packed) {
-    if (GifCodec::isGif(data))
-        return GifCodec::decode(data, kMaxPixels, packed);
-    return decodeWithQt(data, packed);
+quint16 PictureCodec::decode(const QByteArray& data, QImage* picture) {
+    if (!GifCodec::isGif(data))
+        return decodeWithQt(data, picture);
+    // giflib's rows go into a packed bitmap of the file's own depth, which
+    // unpacks into the picture.
+    QByteArray packed;
+    const quint16 status = GifCodec::decode(data, kMaxPixels, &packed);
+    if (status != RasterStatus::Ok)
+        return status;
+    *picture = PackedDib::toImage(packed);
+    return picture->isNull() ? RasterStatus::OutOfMemory : RasterStatus::Ok;
 }
 
 quint16 PictureCodec::write(const QImage& picture, const QString& path, qint16 format, qint16 bits,

@@ -12,13 +12,13 @@ public:
     // The largest picture decoded: 256 M pixels (1 GiB at 32 bits).
     static constexpr qint64 kMaxPixels = qint64(256) << 20;
 
-    // Decodes a file image held in memory into a packed bitmap (PackedDib),
-    // flattened as PackedDib::flattened describes. Direct-colour pictures
-    // are decoded into the bitmap's own memory and narrowed there, so the
-    // decode costs no more memory or copying than a plain QImage load.
-    // Returns a RasterStatus: FormatBad for bytes that are no readable
-    // picture, OutOfMemory for one past kMaxPixels.
-    static quint16 decode(const QByteArray& data, QByteArray* packed);
+    // Decodes a file image held in memory into a top-down picture in one of
+    // the forms PackedDib::flattened gives (Format_Mono, Format_Indexed8,
+    // Format_Grayscale8, Format_RGB32), flattened in place, so the decode
+    // costs no more memory or copying than a plain QImage load. Returns a
+    // RasterStatus: FormatBad for bytes that are no readable picture,
+    // OutOfMemory for one past kMaxPixels.
+    static quint16 decode(const QByteArray& data, QImage* picture);
 
     // Writes the picture to path as GIF (format 2, bits 8), JPEG (10, bits
     // 24) or PNG (75, bits 24). quality runs from 2 (best, the value callers

@@ -31,20 +31,8 @@ QVariant CRastel::get(int dispid) const {
     return value;
 }
 
-quint16 CRastel::setBackColor(quint32 colorRef) {
-    return put(RasterDispid::BackColor, colorRef);
-}
-
 quint16 CRastel::setPainting(bool on) {
     return put(RasterDispid::Painting, on);
-}
-
-quint16 CRastel::setAutoRepaint(bool on) {
-    return put(RasterDispid::AutoRepaint, on);
-}
-
-quint16 CRastel::setAutoSetRects(bool on) {
-    return put(RasterDispid::AutoSetRects, on);
 }
 
 float CRastel::pictureWidth() const {
@@ -53,14 +41,6 @@ float CRastel::pictureWidth() const {
 
 float CRastel::pictureHeight() const {
     return get(RasterDispid::PictureHeight).toFloat();
-}
-
-float CRastel::controlWidth() const {
-    return get(RasterDispid::ControlWidth).toFloat();
-}
-
-float CRastel::controlHeight() const {
-    return get(RasterDispid::ControlHeight).toFloat();
 }
 
 quint16 CRastel::queryFile(const QString& path, qint16 reserved) {
@@ -99,36 +79,15 @@ quint16 CRastel::stopFeedLoad() {
     return call(RasterDispid::StopFeedLoad, {});
 }
 
-quint16 CRastel::loadFile(const QString& path, qint16 first, qint16 second) {
-    return call(RasterDispid::LoadFile, {path, first, second});
-}
-
 quint16 CRastel::loadMemory(const QByteArray& image, qint32 size, qint16 first, qint16 second) {
     return call(RasterDispid::LoadMemory, {image, first, second, size});
 }
 
-QByteArray CRastel::packedDib() {
+QImage CRastel::picture() {
     QVariant result;
-    if (call(RasterDispid::GetPackedDib, {}, &result) != RasterStatus::Ok)
+    if (call(RasterDispid::GetPicture, {}, &result) != RasterStatus::Ok)
         return {};
-    return result.toByteArray();
-}
-
-quint16 CRastel::setPackedDib(const QByteArray& packed) {
-    return call(RasterDispid::SetPackedDib, {packed});
-}
-
-quint16 CRastel::saveFile(const QString& path, qint16 format, qint16 bits, qint16 quality,
-                          bool append) {
-    return call(RasterDispid::SaveFile, {path, format, bits, quality, append});
-}
-
-quint16 CRastel::setDisplayRect(float left, float top, float width, float height) {
-    return call(RasterDispid::SetDisplayRect, {left, top, width, height});
-}
-
-quint16 CRastel::setDisplayClip(float left, float top, float width, float height) {
-    return call(RasterDispid::SetDisplayClip, {left, top, width, height});
+    return result.value<QImage>();
 }
 
 quint16 CRastel::repaint() {

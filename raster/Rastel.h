@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QVariant>
@@ -27,23 +28,12 @@ public:
 
     QWidget* widget() const;
 
-    // -501: background colour, 0x00BBGGRR.
-    quint16 setBackColor(quint32 colorRef);
-    // 2: painting on or off.
+    // 2: painting on or off (on at first).
     quint16 setPainting(bool on);
-    // 4: whether the component repaints on every change of its picture,
-    // rectangles or colours (on at first); off, only repaint() does.
-    quint16 setAutoRepaint(bool on);
-    // 75: whether a load sets both display rectangles to the picture's own
-    // size at the origin (off at first).
-    quint16 setAutoSetRects(bool on);
 
     // 10, 11: size of the picture held, in pixels.
     float pictureWidth() const;
     float pictureHeight() const;
-    // 60, 61: the component's own drawing area.
-    float controlWidth() const;
-    float controlHeight() const;
 
     // 190: queries a file without decoding its pixels; fills the info
     // members below (40 to 44).
@@ -62,26 +52,13 @@ public:
     quint16 feedLoad(const QByteArray& chunk, qint32 length);
     quint16 stopFeedLoad();
 
-    // 171: loads a file.
-    quint16 loadFile(const QString& path, qint16 first = 0, qint16 second = 0);
     // 218: loads a whole file image from memory (its first size bytes).
     quint16 loadMemory(const QByteArray& image, qint32 size, qint16 first = 0, qint16 second = 0);
 
-    // 173: the picture as a packed device-independent bitmap, owned by the
-    // caller (see PackedDib); empty without a picture.
-    QByteArray packedDib();
-    // 172: takes the picture from a packed bitmap.
-    quint16 setPackedDib(const QByteArray& packed);
+    // 173: the decoded picture, top-down, shared with the caller (no pixels
+    // are copied); null without a picture.
+    QImage picture();
 
-    // 150: writes the picture: format 2 (GIF) with 8 bits, 10 (JPEG) or 75
-    // (PNG) with 24.
-    quint16 saveFile(const QString& path, qint16 format, qint16 bits, qint16 quality = 2,
-                     bool append = false);
-
-    // 184, 185: where the picture is drawn, and the part of the component
-    // painting may touch. Callers set both to the same rectangle.
-    quint16 setDisplayRect(float left, float top, float width, float height);
-    quint16 setDisplayClip(float left, float top, float width, float height);
     // 146: repaints.
     quint16 repaint();
 

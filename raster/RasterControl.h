@@ -3,25 +3,23 @@
 #include "raster/ImageProbe.h"
 
 #include <QByteArray>
-#include <QColor>
 #include <QImage>
-#include <QRectF>
 #include <QVariant>
 #include <QWidget>
 
 class DispatchArgs;
 
 // The raster display component: a widget that holds one picture and paints
-// it into its display rectangle over its background colour. Everything is
+// it at its own size from the top left corner, over the button colour. Everything is
 // reached through dispatch() by the ids of RasterDispid, with the argument
 // orders listed there; CRastel is the typed wrapper the editor uses.
 //
-// Every member returns a 16-bit status, 0 for success (RasterStatus). A
-// packed bitmap handed out (GetPackedDib) belongs to the caller: it is an
-// implicitly shared QByteArray, so the caller may keep, change or drop it
-// whatever becomes of the component, and no bytes are copied unless one
-// side changes them. Byte arrays given to the component are read during
-// the call only.
+// Every member returns a 16-bit status, 0 for success (RasterStatus). The
+// picture handed out (GetPicture) belongs to the caller as much as to the
+// component: it is an implicitly shared QImage, so the caller may keep,
+// change or drop it whatever becomes of the component, and no pixels are
+// copied unless one side changes them. Byte arrays given to the component
+// are read during the call only.
 class RasterControl : public QWidget {
     Q_OBJECT
 public:
@@ -43,43 +41,20 @@ private:
     quint16 get(int dispid, QVariant* result) const;
     quint16 put(int dispid, const DispatchArgs& args);
     quint16 call(int dispid, const DispatchArgs& args, QVariant* result);
-    quint16 callFile(int dispid, const DispatchArgs& args);
     quint16 callFeed(int dispid, const DispatchArgs& args);
     quint16 callPicture(int dispid, const DispatchArgs& args, QVariant* result);
-    quint16 callDisplay(int dispid, const DispatchArgs& args);
 
-    quint16 setBackColor(quint32 colorRef);
     quint16 queryFile(const QString& path);
-    quint16 loadFile(const QString& path);
     quint16 loadMemory(const QByteArray& data, qint32 size);
     quint16 startFeedLoad();
     quint16 feedLoad(const QByteArray& chunk, qint32 length);
     quint16 stopFeedLoad();
-    quint16 setPackedDib(const QByteArray& packed);
-    quint16 packedDib(QVariant* result) const;
-    quint16 saveFile(const QString& path, qint16 format, qint16 bits, qint16 quality, bool append);
-    quint16 setDisplayRect(int dispid, float left, float top, float width, float height);
+    quint16 picture(QVariant* result) const;
     quint16 takeDecoded(const QByteArray& data);
-    void takePacked(QByteArray packed);
-    // Schedules a repaint unless the caller repaints itself (AutoRepaint off).
-    void changed();
 
-    // The picture is held as the packed bitmap it is handed out as: handing
-    // it out shares the bytes, and the caller's copy is its own (changing it
-    // copies it first). m_rows views its rows, bottom-up, for painting.
-    QByteArray m_packed;
-    QImage m_rows;
-    QColor m_background;
+    // The decoded picture, top-down, as it is handed out and painted.
+    QImage m_picture;
     bool m_painting = true;
-    bool m_autoRepaint = true;
-    bool m_autoSetRects = false;
-    // Where the picture is drawn (scaled to fit) and the part of the
-    // component painting may touch; until set, the picture's own size at
-    // the origin and the whole component.
-    QRectF m_display;
-    QRectF m_clip;
-    bool m_displaySet = false;
-    bool m_clipSet = false;
     ImageProbe::Info m_info; // of the last file query
     QByteArray m_feed;       // the fed file so far
     bool m_feeding = false;

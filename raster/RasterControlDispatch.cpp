@@ -1,5 +1,4 @@
 // The dispatch entry of RasterControl: argument decoding and routing by id.
-#include "model/ColorRef.h"
 #include "raster/DispatchArgs.h"
 #include "raster/RasterControl.h"
 #include "raster/RasterDispid.h"
@@ -26,10 +25,6 @@ quint16 read(const DispatchArgs& args, Out*... out) {
             status = args.int16(index, target);
         else if constexpr (std::is_same_v<T, qint32>)
             status = args.int32(index, target);
-        else if constexpr (std::is_same_v<T, quint32>)
-            status = args.uint32(index, target);
-        else if constexpr (std::is_same_v<T, float>)
-            status = args.real(index, target);
         else
             status = args.boolean(index, target);
         ++index;
@@ -59,29 +54,14 @@ quint16 RasterControl::dispatch(int dispid, Access access, const QVariantList& a
 quint16 RasterControl::get(int dispid, QVariant* result) const {
     QVariant value;
     switch (dispid) {
-    case RasterDispid::BackColor:
-        value = colorRefOf(m_background);
-        break;
     case RasterDispid::Painting:
         value = m_painting;
         break;
-    case RasterDispid::AutoRepaint:
-        value = m_autoRepaint;
-        break;
-    case RasterDispid::AutoSetRects:
-        value = m_autoSetRects;
-        break;
     case RasterDispid::PictureWidth:
-        value = float(m_rows.width());
+        value = float(m_picture.width());
         break;
     case RasterDispid::PictureHeight:
-        value = float(m_rows.height());
-        break;
-    case RasterDispid::ControlWidth:
-        value = float(width());
-        break;
-    case RasterDispid::ControlHeight:
-        value = float(height());
+        value = float(m_picture.height());
         break;
     case RasterDispid::InfoWidth:
         value = float(m_info.width);
@@ -107,64 +87,38 @@ quint16 RasterControl::get(int dispid, QVariant* result) const {
 }
 
 quint16 RasterControl::put(int dispid, const DispatchArgs& args) {
-    if (dispid == RasterDispid::BackColor) {
-        quint32 color = 0;
-        const quint16 status = read(args, &color);
-        return status ? status : setBackColor(color);
-    }
-    bool* flag = dispid == RasterDispid::Painting       ? &m_painting
-                 : dispid == RasterDispid::AutoRepaint  ? &m_autoRepaint
-                 : dispid == RasterDispid::AutoSetRects ? &m_autoSetRects
-                                                        : nullptr;
-    if (!flag)
+    if (dispid != RasterDispid::Painting)
         return RasterStatus::UnknownMember;
-    if (const quint16 status = read(args, flag))
+    if (const quint16 status = read(args, &m_painting))
         return status;
-    if (dispid == RasterDispid::Painting)
-        changed();
+    update();
     return RasterStatus::Ok;
 }
 
 quint16 RasterControl::call(int dispid, const DispatchArgs& args, QVariant* result) {
     switch (dispid) {
-    case RasterDispid::QueryFile:
-    case RasterDispid::LoadFile:
-    case RasterDispid::SaveFile:
-        return callFile(dispid, args);
+    case RasterDispid::QueryFile: {
+        // The second argument is reserved: callers pass 0 and any value is
+        // accepted.
+        QString path;
+        qint16 reserved = 0;
+        const quint16 status = read(args, &path, &reserved);
+        return status ? status : queryFile(path);
+    }
     case RasterDispid::StartFeedLoad:
     case RasterDispid::FeedLoad:
     case RasterDispid::StopFeedLoad:
         return callFeed(dispid, args);
     case RasterDispid::LoadMemory:
-    case RasterDispid::SetPackedDib:
-    case RasterDispid::GetPackedDib:
+    case RasterDispid::GetPicture:
         return callPicture(dispid, args, result);
-    case RasterDispid::SetDisplayRect:
-    case RasterDispid::SetDisplayClip:
     case RasterDispid::Repaint:
-        return callDisplay(dispid, args);
+        if (const quint16 status = read(args))
+            return status;
+        update();
+        return RasterStatus::Ok;
     default:
         return RasterStatus::UnknownMember;
-    }
-}
-
-// The second argument of a query and the second and third of a file load
-// are reserved: callers pass 0 and any value is accepted.
-quint16 RasterControl::callFile(int dispid, const DispatchArgs& args) {
-    QString path;
-    qint16 a = 0, b = 0, c = 0;
-    bool append = false;
-    quint16 status = RasterStatus::Ok;
-    switch (dispid) {
-    case RasterDispid::QueryFile:
-        status = read(args, &path, &a);
-        return status ? status : queryFile(path);
-    case RasterDispid::LoadFile:
-        status = read(args, &path, &a, &b);
-        return status ? status : loadFile(path);
-    default:
-        status = read(args, &path, &a, &b, &c, &append);
-        return status ? status : saveFile(path, a, b, c, append);
     }
 }
 
@@ -197,22 +151,6 @@ quint16 RasterControl::callPicture(int dispid, const DispatchArgs& args, QVarian
         status = read(args, &bytes, &a, &b, &size);
         return status ? status : loadMemory(bytes, size);
     }
-    if (dispid == RasterDispid::SetPackedDib) {
-        status = read(args, &bytes);
-        return status ? status : setPackedDib(bytes);
-    }
     status = read(args);
-    return status ? status : packedDib(result);
-}
-
-quint16 RasterControl::callDisplay(int dispid, const DispatchArgs& args) {
-    if (dispid == RasterDispid::Repaint) {
-        if (const quint16 status = read(args))
-            return status;
-        update();
-        return RasterStatus::Ok;
-    }
-    float left = 0, top = 0, width = 0, height = 0;
-    const quint16 status = read(args, &left, &top, &width, &height);
-    return status ? status : setDisplayRect(dispid, left, top, width, height);
+    return status ? status : picture(result);
 }

@@ -6,34 +6,24 @@
 // orders and result types are those of RasterControl::dispatch; CRastel
 // gives each one a typed member.
 namespace RasterDispid {
-constexpr int BackColor = -501;   // put/get, 32-bit 0x00BBGGRR
-constexpr int Painting = 2;       // put/get, Boolean
-constexpr int AutoRepaint = 4;    // put/get, Boolean: repaint on every change (else on 146 only)
-constexpr int PictureWidth = 10;  // get, float
-constexpr int PictureHeight = 11; // get, float
-constexpr int InfoWidth = 40;     // get, float: after QueryFile
-constexpr int InfoHeight = 41;    // get, float
-constexpr int InfoBits = 42;      // get, 16-bit: bits per pixel the picture is handed out with
-constexpr int InfoFormat = 43;    // get, 16-bit: RasterFormat
-constexpr int InfoSize = 44;      // get, 32-bit: file size in bytes
-constexpr int ControlWidth = 60;  // get, float: the component's own drawing area
-constexpr int ControlHeight = 61; // get, float
-constexpr int AutoSetRects = 75;  // put/get, Boolean: a load sets 184/185 to the picture's size
-constexpr int Repaint = 146;      // ()
-constexpr int SaveFile = 150; // (path, 16-bit format, 16-bit bits, 16-bit quality, Boolean append)
-constexpr int LoadFile = 171; // (path, 16-bit 0, 16-bit 0)
-constexpr int SetPackedDib = 172;   // (bytes of a packed bitmap)
-constexpr int GetPackedDib = 173;   // () -> bytes of a packed bitmap, owned by the caller
-constexpr int SetDisplayRect = 184; // (left, top, width, height as floats)
-constexpr int SetDisplayClip = 185; // (left, top, width, height as floats)
-constexpr int QueryFile = 190;      // (path, 16-bit 0)
-constexpr int StartFeedLoad = 215;  // (16-bit 8, 16-bit 0)
-constexpr int StopFeedLoad = 216;   // ()
-constexpr int LoadMemory = 218;     // (bytes, 16-bit 0, 16-bit 0, 32-bit size)
-constexpr int FeedLoad = 220;       // (bytes, 32-bit length)
+constexpr int Painting = 2;        // put/get, Boolean
+constexpr int PictureWidth = 10;   // get, float
+constexpr int PictureHeight = 11;  // get, float
+constexpr int InfoWidth = 40;      // get, float: after QueryFile
+constexpr int InfoHeight = 41;     // get, float
+constexpr int InfoBits = 42;       // get, 16-bit: bits per pixel the picture is handed out with
+constexpr int InfoFormat = 43;     // get, 16-bit: RasterFormat
+constexpr int InfoSize = 44;       // get, 32-bit: file size in bytes
+constexpr int Repaint = 146;       // ()
+constexpr int GetPicture = 173;    // () -> the picture, a QImage shared with the caller
+constexpr int QueryFile = 190;     // (path, 16-bit 0)
+constexpr int StartFeedLoad = 215; // (16-bit 8, 16-bit 0)
+constexpr int StopFeedLoad = 216;  // ()
+constexpr int LoadMemory = 218;    // (bytes, 16-bit 0, 16-bit 0, 32-bit size)
+constexpr int FeedLoad = 220;      // (bytes, 32-bit length)
 } // namespace RasterDispid
 
-// File format codes of QueryFile and SaveFile.
+// File format codes of QueryFile and of PictureCodec::write.
 namespace RasterFormat {
 constexpr qint16 Unknown = 0;
 constexpr qint16 Gif = 2;

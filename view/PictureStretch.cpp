@@ -16,35 +16,27 @@ void convert1(const uchar* row, int first, int count, const quint32* palette, qu
     }
 }
 
-void convert4(const uchar* row, int first, int count, const quint32* palette, quint32* out) {
-    for (int i = 0; i < count; ++i) {
-        const int x = first + i;
-        out[i] = palette[(row[x >> 1] >> (x & 1 ? 0 : 4)) & 15];
-    }
-}
-
 void convert8(const uchar* row, int first, int count, const quint32* palette, quint32* out) {
     row += first;
     for (int i = 0; i < count; ++i)
         out[i] = palette[row[i]];
 }
 
-void convert24(const uchar* row, int first, int count, quint32* out) {
-    row += 3 * first;
-    for (int i = 0; i < count; ++i, row += 3)
-        out[i] = kOpaque | quint32(row[2]) << 16 | quint32(row[1]) << 8 | row[0];
-}
-
 void convert32(const uchar* row, int first, int count, quint32* out) {
-    row += 4 * first;
-    for (int i = 0; i < count; ++i, row += 4)
-        out[i] = kOpaque | quint32(row[2]) << 16 | quint32(row[1]) << 8 | row[0];
+    const auto* in = reinterpret_cast<const quint32*>(row) + first;
+    for (int i = 0; i < count; ++i)
+        out[i] = kOpaque | in[i];
 }
 
 } // namespace
 
 void PictureStretch::loadPalette(const LoadedImage& picture) {
     m_palette.assign(256, kOpaque);
+    if (picture.image().format() == QImage::Format_Grayscale8) {
+        for (int i = 0; i < 256; ++i)
+            m_palette[i] = kOpaque | quint32(i) << 16 | quint32(i) << 8 | quint32(i);
+        return;
+    }
     const auto& entries = picture.palette();
     const int n = std::min<int>(int(entries.size()), 256);
     for (int i = 0; i < n; ++i) {
@@ -53,21 +45,17 @@ void PictureStretch::loadPalette(const LoadedImage& picture) {
     }
 }
 
-void PictureStretch::convertRow(const LoadedImage& picture, int storedRow, int first, int count,
+void PictureStretch::convertRow(const LoadedImage& picture, int y, int first, int count,
                                 quint32* out) const {
-    const uchar* row = picture.bits() + qsizetype(storedRow) * picture.stride();
-    switch (picture.bitCount()) {
-    case 1:
+    const QImage& image = picture.image();
+    const uchar* row = image.constScanLine(y);
+    switch (image.format()) {
+    case QImage::Format_Mono:
         convert1(row, first, count, m_palette.data(), out);
         break;
-    case 4:
-        convert4(row, first, count, m_palette.data(), out);
-        break;
-    case 8:
+    case QImage::Format_Indexed8:
+    case QImage::Format_Grayscale8:
         convert8(row, first, count, m_palette.data(), out);
-        break;
-    case 24:
-        convert24(row, first, count, out);
         break;
     default:
         convert32(row, first, count, out);
@@ -123,11 +111,10 @@ const QImage& PictureStretch::render(const LoadedImage& picture, ZoomLevel level
             continue;
         }
         lastRow = row;
-        const int stored = picture.height() - 1 - row; // rows are kept bottom-up
         if (zoom == 1) {
-            convertRow(picture, stored, firstColumn, width, out);
+            convertRow(picture, row, firstColumn, width, out);
         } else {
-            convertRow(picture, stored, firstColumn, columns, m_row.data());
+            convertRow(picture, row, firstColumn, columns, m_row.data());
             expandRow(out, left % zoom, zoom, width);
         }
     }
@@ -149,7 +136,7 @@ void PictureStretch::reduceRows(const LoadedImage& picture, int den, int outRow,
     std::fill(sums.begin(), sums.end(), 0u);
     const int first = outRow * den, last = std::min(h, first + den);
     for (int y = first; y < last; ++y) {
-        convertRow(picture, h - 1 - y, 0, w, m_row.data()); // rows are kept bottom-up
+        convertRow(picture, y, 0, w, m_row.data());
         for (int x = 0; x < w; ++x) {
             const quint32 p = m_row[std::size_t(x)];
             quint32* s = &sums[std::size_t(x / den) * 3];

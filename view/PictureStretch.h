@@ -15,10 +15,10 @@ class LoadedImage;
 // ((x + scroll x) / n, (y + scroll y) / n), so that pixels stay sharp
 // squares. Below 1:1 the window shows a smoothed reduction instead (each
 // window pixel the mean of the n x n picture pixels it stands for), made
-// once for the level and kept until the level or the picture changes. Reads the packed bitmap's
-// stored rows in place (1, 4 and 8 bits through the colour table, 24 and
-// 32 bits directly), converting each picture row it needs once, however
-// many window rows repeat it.
+// once for the level and kept until the level or the picture changes.
+// Reads the picture's rows in place (1 and 8 bits through the colour table,
+// grey levels as they are, RGB32 directly), converting each picture row it
+// needs once, however many window rows repeat it.
 //
 // The result lives in a buffer the stretcher keeps for the next call, so
 // that repainting allocates nothing once the largest exposed part has been
@@ -40,8 +40,7 @@ private:
     void reduceRows(const LoadedImage& picture, int den, int outRow, std::vector<quint32>& sums);
 
     void loadPalette(const LoadedImage& picture);
-    void convertRow(const LoadedImage& picture, int storedRow, int first, int count,
-                    quint32* out) const;
+    void convertRow(const LoadedImage& picture, int y, int first, int count, quint32* out) const;
     void expandRow(quint32* out, int skip, int zoom, int width) const;
 
     std::vector<quint32> m_palette;

@@ -41,7 +41,7 @@ ImageLoader::Result ImageLoader::feed(const uchar* bytes, qint64 length) {
         return Cancelled;
     if (fed != RasterStatus::Ok || ended != RasterStatus::Ok)
         return Failed;
-    m_image = LoadedImage::fromPackedDib(m_rastel.packedDib());
+    m_image = LoadedImage::fromImage(m_rastel.picture());
     return m_image ? Loaded : Failed;
 }
 

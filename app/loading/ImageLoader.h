@@ -12,8 +12,8 @@ class ImageLoadProgress;
 // Decodes a picture file through the raster component the way documents
 // load their pictures: the file is queried, mapped read-only and fed to the
 // component in chunks of 1,024 bytes, the progress is told after every
-// chunk (and may be cancelled there), and the decoded picture is taken out
-// as a packed bitmap into a LoadedImage.
+// chunk (and may be cancelled there), and the decoded picture is handed
+// over into a LoadedImage, its pixels shared with the component's.
 class ImageLoader {
 public:
     enum Result : int {

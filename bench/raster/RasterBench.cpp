@@ -1,12 +1,14 @@
 // Loading pictures the way documents do (query, 1,024-byte chunks fed to
 // the raster component with pending events processed between them, the
-// packed bitmap taken out into a LoadedImage) beside a plain QImage load of
+// picture handed over into a LoadedImage) beside a plain QImage load of
 // the same file. Each iteration times both; "ratio" is fed / plain.
 #include "app/loading/ImageLoadProgress.h"
 #include "app/loading/ImageLoadWindow.h"
 #include "app/loading/ImageLoader.h"
 #include "raster/PackedDib.h"
+#include "raster/PictureCodec.h"
 #include "raster/Rastel.h"
+#include "raster/RasterDispid.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,9 +81,8 @@ struct Pictures {
         writer.setQuality(90);
         writer.write(photo(6000, 4000));
         gif = dir.filePath("palette.gif");
-        CRastel rastel;
-        rastel.setPackedDib(PackedDib::fromImage(palettePicture(4000, 3000)));
-        rastel.saveFile(gif, 2, 8);
+        PictureCodec::write(PackedDib::toImage(PackedDib::fromImage(palettePicture(4000, 3000))),
+                            gif, RasterFormat::Gif, 8, 2);
         std::printf("pictures: %s %lld bytes, %s %lld bytes\n", qPrintable(jpeg),
                     QFileInfo(jpeg).size(), qPrintable(gif), QFileInfo(gif).size());
     }
@@ -108,7 +109,7 @@ void sideBySide(benchmark::State& state, const QString& path, Fed fed) {
             state.SkipWithError("the picture did not load");
             return;
         }
-        benchmark::DoNotOptimize(image->bits());
+        benchmark::DoNotOptimize(image->image().constBits());
         plainTotal += plainSeconds;
         fedTotal += fedSeconds;
         state.SetIterationTime(fedSeconds);

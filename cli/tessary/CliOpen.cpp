@@ -26,10 +26,10 @@ bool openForCli(CImageMapDoc& doc, const QString& path, const std::optional<QStr
     // Map names are bytes of the map file; the command line gives UTF-8.
     const std::optional<QByteArray> wantedMap =
         mapName ? std::optional<QByteArray>(mapName->toUtf8()) : std::nullopt;
-    CliPrompter prompter;
+    const CliPrompter quiet; // the result tells what failed
     CliDialogs dialogs(wantedMap);
     doc.setDialogs(&dialogs);
-    const bool opened = doc.openDocument(path, imagePath);
+    const OperationResult opened = doc.openDocument(path, imagePath);
     doc.setDialogs(nullptr);
     const QString file = QFileInfo(path).absoluteFilePath();
     if (!opened && dialogs.mapChoiceAsked()) {
@@ -42,7 +42,10 @@ bool openForCli(CImageMapDoc& doc, const QString& path, const std::optional<QStr
     }
     if (!opened) {
         // The failure, and on the next line why, when the reader knows.
-        for (const QString& line : prompter.firstMessageLines(Strings::text(Str::MapLoadFailed)))
+        QStringList lines = opened.lines();
+        if (lines.isEmpty())
+            lines << Strings::text(Str::MapLoadFailed);
+        for (const QString& line : lines)
             std::fprintf(stderr, "tessary-cli: %s\n", line.toUtf8().constData());
         return false;
     }

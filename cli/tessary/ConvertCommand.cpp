@@ -53,11 +53,10 @@ int runConvertCommand(const QStringList& arguments) {
     // the user accepts losing what was not read.
     doc.setAllowLoss(args.flag(QStringLiteral("--allow-loss")));
     CliPrompter prompter(true);
-    const QFileInfo in(args.positional()[0]), out(args.positional()[1]);
-    if (doc.doSave(out.absoluteFilePath(), true))
+    const OperationResult saved = doc.doSave(QFileInfo(args.positional()[1]).absoluteFilePath());
+    if (saved)
         return 0;
-    if (!doc.lossText().isEmpty() && out.exists() &&
-        out.canonicalFilePath() == in.canonicalFilePath())
+    if (saved.code() == OperationResult::Code::LossySave)
         std::fprintf(stderr, "tessary-cli: not read: %s; --allow-loss writes it anyway\n",
                      doc.lossText().toUtf8().constData());
     return 1;

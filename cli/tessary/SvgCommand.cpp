@@ -2,7 +2,6 @@
 
 #include "CliArguments.h"
 #include "CliOpen.h"
-#include "CliPrompter.h"
 #include "ImageInfo.h"
 #include "document/ImageMapDoc.h"
 #include "formats/SvgOverlayWriter.h"

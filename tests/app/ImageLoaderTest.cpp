@@ -1,7 +1,9 @@
 #include "app/loading/ImageLoader.h"
 #include "app/loading/ImageLoadProgress.h"
 #include "raster/PackedDib.h"
+#include "raster/PictureCodec.h"
 #include "raster/Rastel.h"
+#include "raster/RasterDispid.h"
 #include "support/QtTestApp.h"
 #include "support/TestPictures.h"
 
@@ -53,9 +55,9 @@ protected:
         return m_dir.filePath(name);
     }
     QString savedGif(const QString& name, const QImage& picture) {
-        CRastel writer;
-        EXPECT_EQ(writer.setPackedDib(PackedDib::fromImage(picture)), 0);
-        EXPECT_EQ(writer.saveFile(m_dir.filePath(name), 2, 8), 0);
+        EXPECT_EQ(PictureCodec::write(PackedDib::toImage(PackedDib::fromImage(picture)),
+                                      m_dir.filePath(name), RasterFormat::Gif, 8, 2),
+                  0);
         return m_dir.filePath(name);
     }
     ImageLoader::Result load(const QString& path) {
@@ -99,24 +101,24 @@ TEST_F(ImageLoaderTest, EightBitPicturesCarryA256EntryPalette) {
     const QImage picture = TestPictures::palette(7, 3, 256);
     ASSERT_EQ(load(savedGif("pal.gif", picture)), ImageLoader::Loaded);
     ASSERT_TRUE(m_image);
-    EXPECT_EQ(m_image->bitCount(), 8);
+    EXPECT_EQ(m_image->image().format(), QImage::Format_Indexed8);
     ASSERT_EQ(m_image->palette().size(), 256);
     EXPECT_EQ(m_image->palette()[5].red, qRed(picture.color(5)));
     EXPECT_EQ(m_image->palette()[5].blue, qBlue(picture.color(5)));
-    const auto* header = reinterpret_cast<const uchar*>(m_image->packedDib().constData());
-    EXPECT_EQ(m_image->bits(), header + 40 + 4 * 256);
-    // Bottom-up: the first stored row is the picture's last.
-    EXPECT_EQ(m_image->bits()[1], picture.pixelIndex(1, 2));
+    // The file's own indices, top row first.
+    EXPECT_EQ(m_image->image().pixelIndex(1, 2), picture.pixelIndex(1, 2));
+    EXPECT_EQ(m_image->image().pixelIndex(4, 0), picture.pixelIndex(4, 0));
 }
 
-TEST_F(ImageLoaderTest, DirectColourPicturesHaveNoPaletteAndPixelsAfterTheHeader) {
+TEST_F(ImageLoaderTest, DirectColourPicturesHaveNoPaletteAndShareTheComponentsPixels) {
     ASSERT_EQ(load(written("c.jpg", TestPictures::encoded(TestPictures::rgb(33, 9), "jpeg"))),
               ImageLoader::Loaded);
     ASSERT_TRUE(m_image);
-    EXPECT_EQ(m_image->bitCount(), 24);
+    EXPECT_EQ(m_image->image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(m_image->image().size(), QSize(33, 9));
     EXPECT_TRUE(m_image->palette().isEmpty());
-    EXPECT_EQ(m_image->bits(),
-              reinterpret_cast<const uchar*>(m_image->packedDib().constData()) + 40);
+    // Handed over, not copied: the document's picture is the component's.
+    EXPECT_EQ(m_image->image().constBits(), m_rastel.picture().constBits());
 }
 
 TEST_F(ImageLoaderTest, CancellingStopsAtTheNextChunkAndKeepsNothing) {

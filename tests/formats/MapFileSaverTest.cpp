@@ -41,8 +41,15 @@ private:
 
 class Saver : public ::testing::Test, protected TempFiles {
 protected:
+    // The saver tells nobody: a failure is shown here as the document
+    // shows it, so that the texts the user sees are what is checked.
+    bool shown(const OperationResult& result) {
+        last = result;
+        result.tell();
+        return result.ok();
+    }
     bool save(MapFileSaver& saver, const QString& path) {
-        if (!saver.open(path))
+        if (!shown(saver.open(path)))
             return false;
         MapInfo info;
         info.title = "Shop";
@@ -53,10 +60,11 @@ protected:
         area.setTexts({"a.htm", {}, {}});
         saver.writeArea(area);
         saver.writeDefault(info);
-        return saver.commit();
+        return shown(saver.commit());
     }
 
     ScriptedPrompter prompter;
+    OperationResult last;
 };
 
 const QByteArray kPage = "<HTML><BODY>\r\n<P>keep me</P>\r\n</BODY></HTML>\r\n";
@@ -84,7 +92,8 @@ TEST_F(Saver, RefusesTargetsThatAreNotWritableFiles) {
     MapFileSaver saver;
     for (const QString& path : {locked, dir.filePath("folder.htm")}) {
         prompter.clear();
-        EXPECT_FALSE(saver.open(path));
+        EXPECT_FALSE(shown(saver.open(path)));
+        EXPECT_EQ(last.code(), OperationResult::Code::NotWritable);
         ASSERT_EQ(prompter.texts().size(), 1);
         EXPECT_EQ(prompter.texts()[0], QString("The file %1 is not a writable file.").arg(path));
         EXPECT_EQ(prompter.shown()[0].icon, Prompter::Icon::Exclamation);
@@ -93,17 +102,22 @@ TEST_F(Saver, RefusesTargetsThatAreNotWritableFiles) {
 }
 
 TEST_F(Saver, FailedStepsLeaveTheOldPageByteForByte) {
+    using Code = OperationResult::Code;
     const struct {
         PageFile::Step step;
         QString message;
         int error;
+        Code code;
     } cases[] = {
         {PageFile::Step::Create,
-         QString("Attempting to CREATE the target file gave error %1\n").arg(EACCES), EACCES},
+         QString("Attempting to CREATE the target file gave error %1\n").arg(EACCES), EACCES,
+         Code::CreateFailed},
         {PageFile::Step::Write,
-         QString("Attempting to WRITE to target file gave error %1\n").arg(ENOSPC), ENOSPC},
+         QString("Attempting to WRITE to target file gave error %1\n").arg(ENOSPC), ENOSPC,
+         Code::WriteFailed},
         {PageFile::Step::Replace,
-         QString("Attempting to DELETE the target file gave error %1\n").arg(EBUSY), EBUSY},
+         QString("Attempting to DELETE the target file gave error %1\n").arg(EBUSY), EBUSY,
+         Code::ReplaceFailed},
     };
     const QString page = write("page.htm", kPage);
     for (const auto& c : cases) {
@@ -111,6 +125,7 @@ TEST_F(Saver, FailedStepsLeaveTheOldPageByteForByte) {
         FailingPageFile file(c.step);
         MapFileSaver saver(&file);
         EXPECT_FALSE(save(saver, page));
+        EXPECT_EQ(last.code(), c.code);
         EXPECT_EQ(read(page), kPage);
         // The step's message, then the file and the system's reason.
         EXPECT_EQ(prompter.texts(), QStringList{c.message + "\"" + page + "\": " +

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (rastel.stopFeedLoad() == 0) {
         FUZZ_CHECK(rastel.pictureWidth() > 0 && rastel.pictureHeight() > 0);
-        FUZZ_CHECK(!rastel.packedDib().isEmpty());
+        FUZZ_CHECK(!rastel.picture().isNull());
     }
     return 0;
 }

@@ -120,30 +120,3 @@ TEST(PackedDib, RefusesWhatIsNoCompleteUncompressedBitmap) {
     EXPECT_TRUE(PackedDib::toImage(huge).isNull());
     EXPECT_TRUE(PackedDib::toImage(QByteArray(12, '\0')).isNull());
 }
-
-TEST(PackedDib, PacksRgb32RowsInPlaceLikeACopyWould) {
-    for (int width = 1; width <= 9; ++width) {
-        SCOPED_TRACE(width);
-        const QImage picture = TestPictures::rgb(width, 5);
-        QByteArray buffer(40 + 4 * width * 5, '\0');
-        for (int y = 0; y < 5; ++y)
-            std::memcpy(buffer.data() + 40 + 4 * width * y, picture.constScanLine(y), 4 * width);
-        PackedDib::packRgb32InPlace(&buffer, width, 5);
-        const QByteArray copied = PackedDib::fromImage(picture);
-        // Alike but for the resolution, which only the copy knows.
-        EXPECT_EQ(buffer.left(24), copied.left(24));
-        EXPECT_EQ(buffer.mid(32), copied.mid(32));
-    }
-}
-
-TEST(PackedDib, StoredRowsViewTheBitmapBottomUp) {
-    const QImage picture = TestPictures::palette(6, 4, 16);
-    const QByteArray packed = PackedDib::fromImage(picture);
-    const QImage rows = PackedDib::storedRows(packed);
-    ASSERT_EQ(rows.format(), QImage::Format_Indexed8); // 4-bit rows widened
-    EXPECT_EQ(rows.pixel(2, 0), picture.pixel(2, 3));
-    const QByteArray direct = PackedDib::fromImage(TestPictures::rgb(6, 4));
-    const QImage view = PackedDib::storedRows(direct);
-    EXPECT_EQ(view.constBits(), reinterpret_cast<const uchar*>(direct.constData()) + 40);
-    EXPECT_EQ(view.pixel(5, 0), TestPictures::rgb(6, 4).pixel(5, 3));
-}

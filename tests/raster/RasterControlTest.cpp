@@ -1,11 +1,8 @@
 #include "raster/RasterControl.h"
-#include "raster/PackedDib.h"
 #include "raster/Rastel.h"
 #include "raster/RasterDispid.h"
 #include "support/QtTestApp.h"
 #include "support/TestPictures.h"
-
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,10 +14,10 @@ class RasterControlTest : public ::testing::Test {
 protected:
     void SetUp() override { qtTestApp(); }
 
-    // Sets both display rectangles to one, as the editor does.
-    static quint16 setRects(CRastel& rastel, float left, float top, float width, float height) {
-        const quint16 status = rastel.setDisplayRect(left, top, width, height);
-        return status ? status : rastel.setDisplayClip(left, top, width, height);
+    // Gives the component picture, as a PNG file image in memory.
+    static quint16 hold(CRastel& rastel, const QImage& picture) {
+        const QByteArray png = TestPictures::encoded(picture, "png");
+        return rastel.loadMemory(png, qint32(png.size()));
     }
 };
 
@@ -28,9 +25,11 @@ protected:
 
 TEST_F(RasterControlTest, AnswersEveryMemberWithASixteenBitStatus) {
     RasterControl control;
-    const QByteArray packed = PackedDib::fromImage(TestPictures::rgb(3, 2));
+    const QByteArray png = TestPictures::encoded(TestPictures::rgb(3, 2), "png");
     QVariant result;
-    EXPECT_EQ(control.dispatch(RasterDispid::SetPackedDib, Access::Method, {packed}), 0);
+    EXPECT_EQ(
+        control.dispatch(RasterDispid::LoadMemory, Access::Method, {png, 0, 0, qint32(png.size())}),
+        0);
     EXPECT_EQ(control.dispatch(RasterDispid::PictureWidth, Access::Get, {}, &result), 0);
     EXPECT_EQ(result.typeId(), QMetaType::Float);
     EXPECT_EQ(result.toFloat(), 3.0f);
@@ -46,7 +45,7 @@ TEST_F(RasterControlTest, AnswersEveryMemberWithASixteenBitStatus) {
         RasterStatus::TypeMismatch);
     EXPECT_EQ(control.dispatch(RasterDispid::StartFeedLoad, Access::Method, {70000, 0}),
               RasterStatus::BadArgument);
-    EXPECT_EQ(control.dispatch(RasterDispid::BackColor, Access::Put, {0x01000000}),
+    EXPECT_EQ(control.dispatch(RasterDispid::LoadMemory, Access::Method, {png, 0, 0, -1}),
               RasterStatus::BadArgument);
 }
 
@@ -55,23 +54,24 @@ TEST_F(RasterControlTest, ArgumentsConvertAsADispatchInterfaceAllows) {
     // Integers of any width for 16-bit and float arguments, integers for Booleans.
     EXPECT_EQ(control.dispatch(RasterDispid::StartFeedLoad, Access::Method, {qint64(8), quint8(0)}),
               0);
-    EXPECT_EQ(control.dispatch(RasterDispid::SetDisplayRect, Access::Method, {0, 0.5, 10, 10.0f}),
-              0);
+    EXPECT_EQ(
+        control.dispatch(RasterDispid::FeedLoad, Access::Method, {QByteArray("x"), quint8(1)}), 0);
     EXPECT_EQ(control.dispatch(RasterDispid::Painting, Access::Put, {1}), 0);
     QVariant on;
     control.dispatch(RasterDispid::Painting, Access::Get, {}, &on);
     EXPECT_TRUE(on.toBool());
 }
 
-TEST_F(RasterControlTest, APackedBitmapHandedOutBelongsToTheCaller) {
+TEST_F(RasterControlTest, APictureHandedOutIsSharedAndTheCallersToChange) {
     CRastel rastel;
-    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::palette(4, 4, 200))), 0);
-    QByteArray first = rastel.packedDib();
-    const QByteArray pristine = rastel.packedDib();
-    ASSERT_FALSE(first.isEmpty());
-    first.fill('\x55'); // the caller's to change or free
-    first.clear();
-    EXPECT_EQ(rastel.packedDib(), pristine);
+    ASSERT_EQ(hold(rastel, TestPictures::palette(4, 4, 200)), 0);
+    QImage first = rastel.picture();
+    const QImage pristine = rastel.picture();
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first.constBits(), pristine.constBits()); // shared, not copied
+    first.fill(0x55);                                   // the caller's to change or free
+    first = QImage();
+    EXPECT_EQ(rastel.picture(), pristine);
 }
 
 TEST_F(RasterControlTest, FeedsAndEndsOnlyInsideAFedLoad) {
@@ -89,14 +89,13 @@ TEST_F(RasterControlTest, FeedsAndEndsOnlyInsideAFedLoad) {
     EXPECT_EQ(rastel.stopFeedLoad(), 0);
     EXPECT_EQ(rastel.pictureWidth(), 9.0f);
     EXPECT_EQ(rastel.pictureHeight(), 7.0f);
-    EXPECT_TRUE(
-        TestPictures::samePixels(PackedDib::toImage(rastel.packedDib()), TestPictures::rgb(9, 7)));
+    EXPECT_TRUE(TestPictures::samePixels(rastel.picture(), TestPictures::rgb(9, 7)));
     EXPECT_EQ(rastel.stopFeedLoad(), RasterStatus::NotFeeding);
 }
 
 TEST_F(RasterControlTest, CorruptDataFailsAndKeepsThePictureHeld) {
     CRastel rastel;
-    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::rgb(5, 5))), 0);
+    ASSERT_EQ(hold(rastel, TestPictures::rgb(5, 5)), 0);
     QByteArray png = TestPictures::encoded(TestPictures::rgb(40, 40), "png");
     png.truncate(png.size() / 2);
     ASSERT_EQ(rastel.startFeedLoad(), 0);
@@ -104,7 +103,6 @@ TEST_F(RasterControlTest, CorruptDataFailsAndKeepsThePictureHeld) {
     EXPECT_EQ(rastel.stopFeedLoad(), RasterStatus::FormatBad);
     EXPECT_EQ(rastel.loadMemory(QByteArray(300, 'z'), 300), RasterStatus::FormatBad);
     EXPECT_EQ(rastel.pictureWidth(), 5.0f);
-    EXPECT_EQ(rastel.setPackedDib(QByteArray(20, '\0')), RasterStatus::FormatBad);
 }
 
 TEST_F(RasterControlTest, LoadsTheGivenPartOfAMemoryImage) {
@@ -116,26 +114,22 @@ TEST_F(RasterControlTest, LoadsTheGivenPartOfAMemoryImage) {
     EXPECT_EQ(rastel.loadMemory(png, int(png.size()) - 10), RasterStatus::FormatBad);
 }
 
-TEST_F(RasterControlTest, PaintsThePictureIntoItsDisplayRectangleOverItsBackground) {
+TEST_F(RasterControlTest, PaintsThePictureAtItsOwnSizeOnceItPaints) {
     CRastel rastel;
     QWidget* widget = rastel.widget();
     widget->resize(40, 30);
-    EXPECT_EQ(rastel.controlWidth(), 40.0f);
-    EXPECT_EQ(rastel.controlHeight(), 30.0f);
-    ASSERT_EQ(rastel.setBackColor(0x00ff0000), 0); // blue, as 0x00BBGGRR
+    const QRgb background = widget->palette().color(QPalette::Button).rgb();
     ASSERT_EQ(rastel.setPainting(false), 0);
-    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::solid(2, 2, qRgb(255, 0, 0)))),
-              0);
-    ASSERT_EQ(setRects(rastel, 10, 5, 20, 10), 0);
-    EXPECT_EQ(widget->grab().toImage().pixel(15, 10), qRgb(0, 0, 255));
+    ASSERT_EQ(hold(rastel, TestPictures::solid(20, 10, qRgb(255, 0, 0))), 0);
+    EXPECT_EQ(widget->grab().toImage().pixel(5, 5), background);
 
     ASSERT_EQ(rastel.setPainting(true), 0);
     ASSERT_EQ(rastel.repaint(), 0);
     const QImage shown = widget->grab().toImage();
-    EXPECT_EQ(shown.pixel(15, 10), qRgb(255, 0, 0));
-    EXPECT_EQ(shown.pixel(29, 14), qRgb(255, 0, 0)); // scaled to the whole rectangle
-    EXPECT_EQ(shown.pixel(9, 10), qRgb(0, 0, 255));
-    EXPECT_EQ(shown.pixel(30, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(19, 9), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(20, 5), background);
+    EXPECT_EQ(shown.pixel(5, 10), background);
 }
 
 TEST_F(RasterControlTest, PaintsThePictureTheRightWayUp) {
@@ -144,54 +138,10 @@ TEST_F(RasterControlTest, PaintsThePictureTheRightWayUp) {
     QImage picture = TestPictures::solid(4, 4, qRgb(0, 255, 0));
     for (int x = 0; x < 4; ++x)
         picture.setPixel(x, 0, qRgb(255, 0, 0));
-    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(picture)), 0);
+    ASSERT_EQ(hold(rastel, picture), 0);
     const QImage shown = rastel.widget()->grab().toImage();
     EXPECT_EQ(shown.pixel(1, 0), qRgb(255, 0, 0));
     EXPECT_EQ(shown.pixel(1, 3), qRgb(0, 255, 0));
-}
-
-TEST_F(RasterControlTest, ALoadCanSetTheDisplayRectanglesToThePicture) {
-    CRastel rastel;
-    rastel.widget()->resize(30, 30);
-    const QByteArray png = TestPictures::encoded(TestPictures::solid(2, 2, qRgb(255, 0, 0)), "png");
-    ASSERT_EQ(rastel.setBackColor(0), 0);
-    ASSERT_EQ(setRects(rastel, 10, 10, 20, 20), 0);
-    ASSERT_EQ(rastel.loadMemory(png, int(png.size())), 0);
-    EXPECT_EQ(rastel.widget()->grab().toImage().pixel(1, 1), qRgb(0, 0, 0));
-    ASSERT_EQ(rastel.setAutoSetRects(true), 0);
-    ASSERT_EQ(rastel.loadMemory(png, int(png.size())), 0);
-    const QImage shown = rastel.widget()->grab().toImage();
-    EXPECT_EQ(shown.pixel(1, 1), qRgb(255, 0, 0));
-    EXPECT_EQ(shown.pixel(15, 15), qRgb(0, 0, 0));
-}
-
-TEST_F(RasterControlTest, WithoutAutoRepaintOnlyRepaintPaints) {
-    // Counts the paint events the component receives.
-    struct PaintCounter : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* e) override {
-            paints += e->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
-    CRastel rastel;
-    QWidget* widget = rastel.widget();
-    widget->resize(20, 20);
-    widget->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
-    widget->installEventFilter(&counter);
-    ASSERT_EQ(rastel.setAutoRepaint(false), 0);
-    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::rgb(5, 5))), 0);
-    ASSERT_EQ(rastel.setDisplayRect(0, 0, 10, 10), 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 0);
-    ASSERT_EQ(rastel.repaint(), 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 1);
-    ASSERT_EQ(rastel.setAutoRepaint(true), 0);
-    ASSERT_EQ(rastel.setBackColor(0x00123456), 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 2);
 }
 
 TEST_F(RasterControlTest, WrapperFailsQuietlyOnceItsComponentIsGone) {
@@ -201,5 +151,5 @@ TEST_F(RasterControlTest, WrapperFailsQuietlyOnceItsComponentIsGone) {
     EXPECT_EQ(rastel.widget(), nullptr);
     EXPECT_EQ(rastel.repaint(), RasterStatus::NoControl);
     EXPECT_EQ(rastel.pictureWidth(), 0.0f);
-    EXPECT_TRUE(rastel.packedDib().isEmpty());
+    EXPECT_TRUE(rastel.picture().isNull());
 }

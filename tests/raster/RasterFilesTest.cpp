@@ -1,4 +1,5 @@
 #include "raster/PackedDib.h"
+#include "raster/PictureCodec.h"
 #include "raster/Rastel.h"
 #include "raster/RasterDispid.h"
 #include "support/QtTestApp.h"
@@ -17,12 +18,20 @@ protected:
         qtTestApp();
         ASSERT_TRUE(dir.isValid());
     }
-    // A file the component itself wrote from picture.
+    // The picture as the component holds it.
+    static QImage held(const QImage& picture) {
+        return PackedDib::toImage(PackedDib::fromImage(picture));
+    }
+    // A file the component's writer made of picture.
     QString saved(const QString& name, const QImage& picture, qint16 format, qint16 bits) {
-        CRastel writer;
-        EXPECT_EQ(writer.setPackedDib(PackedDib::fromImage(picture)), 0);
-        EXPECT_EQ(writer.saveFile(path(name), format, bits), 0);
+        EXPECT_EQ(PictureCodec::write(held(picture), path(name), format, bits, 2), 0);
         return path(name);
+    }
+    // Loads the file image at file into rastel.
+    quint16 loaded(CRastel& rastel, const QString& file) const {
+        QFile f(file);
+        const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return rastel.loadMemory(bytes, qint32(bytes.size()));
     }
 };
 
@@ -80,19 +89,15 @@ TEST_F(RasterFilesTest, QueriedBitsAreTheBitsThePictureIsHandedOutWith) {
         CRastel rastel;
         const QString file = write(name, bytes);
         ASSERT_EQ(rastel.queryFile(file), 0);
-        ASSERT_EQ(rastel.loadFile(file), 0);
-        PackedDib::Layout l;
-        ASSERT_TRUE(PackedDib::layout(rastel.packedDib(), &l));
-        EXPECT_EQ(rastel.infoBits(), l.bits);
+        ASSERT_EQ(loaded(rastel, file), 0);
+        EXPECT_EQ(rastel.infoBits(), PackedDib::bitsFor(rastel.picture()));
     }
     for (int colours : {2, 9, 256}) {
         CRastel rastel;
         const QString file = saved("p.gif", TestPictures::palette(5, 5, colours), 2, 8);
         ASSERT_EQ(rastel.queryFile(file), 0);
-        ASSERT_EQ(rastel.loadFile(file), 0);
-        PackedDib::Layout l;
-        ASSERT_TRUE(PackedDib::layout(rastel.packedDib(), &l));
-        EXPECT_EQ(rastel.infoBits(), l.bits) << colours;
+        ASSERT_EQ(loaded(rastel, file), 0);
+        EXPECT_EQ(rastel.infoBits(), PackedDib::bitsFor(rastel.picture())) << colours;
     }
 }
 
@@ -116,9 +121,8 @@ TEST_F(RasterFilesTest, WrittenFilesReadBackWithTheSameSizeAndLosslessPixels) {
     EXPECT_EQ(jpgReader.read().size(), direct.size());
 
     CRastel rastel; // the component reads its own GIF back to the same indices
-    ASSERT_EQ(rastel.loadFile(gif), 0);
-    EXPECT_EQ(PackedDib::toImage(rastel.packedDib()),
-              PackedDib::toImage(PackedDib::fromImage(palette)));
+    ASSERT_EQ(loaded(rastel, gif), 0);
+    EXPECT_EQ(rastel.picture(), PackedDib::toImage(PackedDib::fromImage(palette)));
 }
 
 TEST_F(RasterFilesTest, GifOfManyColoursGoesThroughAnEightBitConversion) {
@@ -130,20 +134,19 @@ TEST_F(RasterFilesTest, GifOfManyColoursGoesThroughAnEightBitConversion) {
 
 TEST_F(RasterFilesTest, RefusedWritesLeaveTheOldFileAsItWas) {
     const QString target = write("keep.png", "old bytes");
-    CRastel rastel;
-    EXPECT_EQ(rastel.saveFile(target, RasterFormat::Png, 24), RasterStatus::NoPicture);
-    ASSERT_EQ(rastel.setPackedDib(PackedDib::fromImage(TestPictures::rgb(4, 4))), 0);
-    EXPECT_EQ(rastel.saveFile(target, RasterFormat::Gif, 24), RasterStatus::BadArgument);
-    EXPECT_EQ(rastel.saveFile(target, 99, 24), RasterStatus::BadArgument);
-    EXPECT_EQ(rastel.saveFile(target, RasterFormat::Png, 24, 2, true), RasterStatus::BadArgument);
-    EXPECT_EQ(rastel.saveFile(path("no/such/folder/x.png"), RasterFormat::Png, 24),
+    const QImage picture = held(TestPictures::rgb(4, 4));
+    EXPECT_EQ(PictureCodec::write(QImage(), target, RasterFormat::Png, 24, 2),
+              RasterStatus::NoPicture);
+    EXPECT_EQ(PictureCodec::write(picture, target, RasterFormat::Gif, 24, 2),
+              RasterStatus::BadArgument);
+    EXPECT_EQ(PictureCodec::write(picture, target, 99, 24, 2), RasterStatus::BadArgument);
+    EXPECT_EQ(PictureCodec::write(picture, path("no/such/folder/x.png"), RasterFormat::Png, 24, 2),
               RasterStatus::WriteFailed);
     EXPECT_EQ(read(target), "old bytes");
 }
 
-TEST_F(RasterFilesTest, LoadFileFailsForMissingAndCorruptFiles) {
+TEST_F(RasterFilesTest, EmptyAndCorruptFileImagesFail) {
     CRastel rastel;
-    EXPECT_EQ(rastel.loadFile(path("none.gif")), RasterStatus::FileNotFound);
-    EXPECT_EQ(rastel.loadFile(write("empty.gif", {})), RasterStatus::FormatBad);
-    EXPECT_EQ(rastel.loadFile(write("bad.gif", "GIF89a\x01\x00")), RasterStatus::FormatBad);
+    EXPECT_EQ(loaded(rastel, write("empty.gif", {})), RasterStatus::FormatBad);
+    EXPECT_EQ(loaded(rastel, write("bad.gif", "GIF89a\x01\x00")), RasterStatus::FormatBad);
 }

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <cstring>
+
 TEST_F(Cli, ReadsTheBundledSample) {
     const Outcome r = run({"read", TESSARY_SOURCE_DIR "/res/samples/sample.map"});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
@@ -95,6 +97,21 @@ TEST_F(Cli, FailuresExitWithOneLineAndTheReason) {
     // The reason follows on a line of its own.
     EXPECT_TRUE(r.err.endsWith("\ntessary-cli: The page holds no complete MAP element.\n"));
     EXPECT_EQ(r.err.count('\n'), 2);
+}
+
+// What stands on standard error is the Open's result: the failure's own
+// message, and its detail on the next line.
+TEST_F(Cli, AFileThatCannotBeReadGivesItsMessageAndTheSystemsReason) {
+    QDir(dir.path()).mkdir("folder.map");
+    const QString folder = dir.filePath("folder.map");
+    const Outcome r = run({"read", folder});
+    EXPECT_EQ(r.exitCode, 1);
+    const QList<QByteArray> lines = r.err.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2) << r.err.constData();
+    EXPECT_EQ(lines[0], "tessary-cli: Unable to read the file \"" + folder.toUtf8() +
+                            "\". It was left as it was.");
+    EXPECT_TRUE(lines[1].startsWith("tessary-cli: ")) << r.err.constData();
+    EXPECT_GT(lines[1].size(), qsizetype(std::strlen("tessary-cli: ")));
 }
 
 TEST_F(Cli, ImageInfoLocatesAndQueriesThePictureAsOpenDoes) {
