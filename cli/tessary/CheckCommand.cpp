@@ -124,7 +124,7 @@ int runCheckCommand(const QStringList& arguments) {
         size = reader.size();
         if (!size->isValid())
             return reportError(QStringLiteral("Unable to read the picture \"%1\": %2")
-                            .arg(options->picture, reader.errorString()));
+                                   .arg(options->picture, reader.errorString()));
     }
 
     Settings::app().load();
