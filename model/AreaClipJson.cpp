@@ -15,7 +15,7 @@ using Form = TagAttribute::Form;
 
 // No picture is this large (as in the fixed record); beyond it a number is
 // a damaged clip, and moving it by a paste position could overflow.
-constexpr double kCoordinateLimit = 1 << 24;
+constexpr double kLargestCoordinate = 1 << 24;
 
 const char* formName(Form form) {
     switch (form) {
@@ -59,7 +59,7 @@ std::optional<QByteArray> textOf(const QJsonValue& v) {
 
 std::optional<int> coordinateOf(const QJsonValue& v) {
     const double d = v.toDouble(NAN);
-    if (!v.isDouble() || d != std::floor(d) || std::abs(d) > kCoordinateLimit)
+    if (!v.isDouble() || d != std::floor(d) || std::abs(d) > kLargestCoordinate)
         return std::nullopt;
     return int(d);
 }

@@ -66,7 +66,7 @@ std::optional<CheckOptions> parseOptions(const QStringList& arguments) {
     return o;
 }
 
-int fail(const QString& message) {
+int reportError(const QString& message) {
     std::fprintf(stderr, "tessary-cli: %s\n", message.toUtf8().constData());
     return kError;
 }
@@ -123,8 +123,8 @@ int runCheckCommand(const QStringList& arguments) {
         QImageReader reader(options->picture);
         size = reader.size();
         if (!size->isValid())
-            return fail(QStringLiteral("Unable to read the picture \"%1\": %2")
-                            .arg(options->picture, reader.errorString()));
+            return reportError(QStringLiteral("Unable to read the picture \"%1\": %2")
+                                   .arg(options->picture, reader.errorString()));
     }
 
     Settings::app().load();

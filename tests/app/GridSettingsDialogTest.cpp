@@ -1,5 +1,6 @@
 #include "app/dialogs/GridSettingsDialog.h"
 #include "support/QtTestApp.h"
+#include "support/WidgetParts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,11 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-template <class T>
-T* part(QWidget& dialog, const char* name) {
-    return dialog.findChild<T*>(QLatin1String(name));
-}
 
 void typeInto(QSpinBox* spin, const char* text) {
     spin->selectAll();

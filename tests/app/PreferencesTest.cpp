@@ -1,6 +1,7 @@
 // "Preference Settings": the pages against the settings they edit, and the
 // editor applying them to every open map view at once.
 #include "ShellFixture.h"
+#include "support/WidgetParts.h"
 
 #include "app/commands/ActionTable.h"
 #include "app/dialogs/PrefsColors.h"
@@ -62,13 +63,6 @@ QList<QVariant> edited(const Settings& s) {
             s.maximizeOnOpen, s.zoomToFit,      s.defaultColor,  s.defaultBack, s.selectedColor,
             s.selectedBack,   s.flybyColor,     s.flybyBack,     s.fillColor,   s.fillArea,
             s.fillType,       s.maxRecent,      s.defaultUrlLead};
-}
-
-template <class T>
-T* part(QWidget& sheet, const char* name) {
-    T* found = sheet.findChild<T*>(QLatin1String(name));
-    EXPECT_TRUE(found) << name;
-    return found;
 }
 
 // A click on a box's indicator, as a user clicks it: a box as wide as its

@@ -3,6 +3,7 @@
 #include "model/Settings.h"
 #include "support/FakeDocumentDialogs.h"
 #include "support/FakePictureSource.h"
+#include "support/PageText.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFiles.h"
 
@@ -44,13 +45,6 @@ const QByteArray kServerMap =
     "circle c.htm?a=\"1\" 340,40 370,40\n"
     "poly t.htm 40,200 120,100 200,200\n"
     "default index.htm\n";
-
-QByteArray withoutDate(QByteArray page) {
-    static const QRegularExpression date(QStringLiteral("<!-- #\\$DATE:[^\\r]* -->\\r\\n"));
-    QString text = QString::fromLatin1(page);
-    EXPECT_EQ(text.count(date), 1);
-    return text.remove(date).toLatin1();
-}
 
 class Save : public ::testing::Test, protected TempFiles {
 protected:

@@ -7,6 +7,7 @@
 #include "model/UrlDrop.h"
 #include "support/FakeDocumentDialogs.h"
 #include "support/FakePictureSource.h"
+#include "support/PageText.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFiles.h"
 
@@ -53,11 +54,6 @@ MapState stateOf(const CImageMapDoc& doc) {
     s.imagePath = doc.imagePath();
     s.imageWidth = doc.imageWidth();
     return s;
-}
-
-QByteArray withoutDate(QByteArray page) {
-    static const QRegularExpression date(QStringLiteral("<!-- #\\$DATE:[^\\r]* -->\\r\\n"));
-    return QString::fromLatin1(page).remove(date).toLatin1();
 }
 
 std::unique_ptr<MapArea> rect(const PixelRect& r, const QByteArray& url) {

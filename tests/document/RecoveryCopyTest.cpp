@@ -4,6 +4,7 @@
 #include "model/Strings.h"
 #include "support/FakeDocumentDialogs.h"
 #include "support/FakePictureSource.h"
+#include "support/PageText.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFiles.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 // A page with every kind of area, kept attributes on areas, map and default
 // area, quoting of every form, and a polygon.
-const QByteArray kPage =
+const QByteArray kShopPage =
     "<html><head><title>Shop</title></head><body>\n<p>Before the map.</p>\n"
     "<img src=\"p.gif\" usemap=\"#nav\" width=200 height=100>\n"
     "<map name=\"nav\" id=\"site-nav\" class='maps main'>\n"
@@ -28,13 +29,6 @@ const QByteArray kPage =
     "alt=\"Poly\">\n"
     "<area shape=default href=index.htm title=\"Home page\" alt=Home>\n"
     "</map>\n<p>After the map.</p>\n</body></html>\n";
-
-QByteArray withoutDate(QByteArray page) {
-    static const QRegularExpression date(QStringLiteral("<!-- #\\$DATE:[^\\r]* -->\\r\\n"));
-    QString text = QString::fromLatin1(page);
-    EXPECT_EQ(text.count(date), 1);
-    return text.remove(date).toLatin1();
-}
 
 // Field by field, so that a difference names itself.
 void expectSame(const DocumentState& a, const DocumentState& b) {
@@ -103,7 +97,7 @@ protected:
 // original would have saved, byte for byte but for the date; the copy keeps
 // every field of the state, and its owner and page facts.
 TEST_F(RecoveryCopyTest, ARestoredCopySavesTheSamePageAsTheMapItWasTakenFrom) {
-    const QString page = write("site.htm", kPage);
+    const QString page = write("site.htm", kShopPage);
     CImageMapDoc original(&dialogs, &pictures);
     ASSERT_TRUE(original.openDocument(page));
     ASSERT_EQ(original.areaCount(), 3);
@@ -143,7 +137,7 @@ TEST_F(RecoveryCopyTest, ARestoredCopySavesTheSamePageAsTheMapItWasTakenFrom) {
 
     ASSERT_TRUE(original.save());
     const QByteArray expected = read("site.htm");
-    write("site.htm", kPage);
+    write("site.htm", kShopPage);
     ASSERT_TRUE(restored.save());
     EXPECT_EQ(withoutDate(read("site.htm")), withoutDate(expected));
     EXPECT_FALSE(restored.isModified());
@@ -182,7 +176,7 @@ TEST_F(RecoveryCopyTest, NewServerSideAndReadOnlyMapsKeepTheirOrigin) {
 // large, or with a header or a map that breaks a rule.
 TEST_F(RecoveryCopyTest, HostileCopiesAreRefusedWithAReason) {
     CImageMapDoc doc(&dialogs, &pictures);
-    ASSERT_TRUE(doc.openDocument(write("site.htm", kPage)));
+    ASSERT_TRUE(doc.openDocument(write("site.htm", kShopPage)));
     const QByteArray good = copyOf(doc).encode();
 
     const auto refused = [](const QByteArray& bytes) {
@@ -196,7 +190,7 @@ TEST_F(RecoveryCopyTest, HostileCopiesAreRefusedWithAReason) {
         EXPECT_FALSE(refused(good.first(cut)).isEmpty()) << "cut at " << cut;
     EXPECT_EQ(refused(good.first(good.size() - 1)), Strings::text(Str::RecoveryTruncated));
     EXPECT_EQ(refused(""), Strings::text(Str::RecoveryNotACopy));
-    EXPECT_EQ(refused(kPage), Strings::text(Str::RecoveryNotACopy));
+    EXPECT_EQ(refused(kShopPage), Strings::text(Str::RecoveryNotACopy));
 
     QByteArray other = good;
     other.replace("Tessary recovery copy 1\n", "Tessary recovery copy 7\n");

@@ -12,14 +12,14 @@ using namespace fxtest;
 
 namespace {
 
-struct Kind {
+struct PointKind {
     std::string name;
     Format format;
     std::vector<RasterColor> palette;
 };
 
-std::vector<Kind> pixelKinds() {
-    std::vector<Kind> kinds;
+std::vector<PointKind> pixelKinds() {
+    std::vector<PointKind> kinds;
     for (const Format& f : allFormats())
         kinds.push_back(
             {f.name(), f, f.bits <= 8 ? colorPalette(1 << f.bits) : std::vector<RasterColor>{}});
@@ -148,7 +148,7 @@ bool samePalette(const std::vector<RasterColor>& a, const std::vector<RasterColo
 
 // Runs op on a fresh bitmap of kind and compares pixels, palette and
 // Colors with the reference; returns a description of the first mismatch.
-std::string check(const Operation& op, const Kind& kind, bool region) {
+std::string check(const Operation& op, const PointKind& kind, bool region) {
     Bitmap bmp(150, 5, kind.format, kind.palette);
     fillPattern(bmp.get(), 41);
     if (region)
@@ -180,14 +180,14 @@ std::string check(const Operation& op, const Kind& kind, bool region) {
 
 TEST(PointReference, EveryOperationOnEveryPixelKindMatchesThePlainReference) {
     for (const Operation& op : operations())
-        for (const Kind& kind : pixelKinds())
+        for (const PointKind& kind : pixelKinds())
             for (bool region : {false, true})
                 EXPECT_EQ(check(op, kind, region), "")
                     << op.name << " on " << kind.name << (region ? " with region" : "");
 }
 
 TEST(PointReference, HistogramsOfEveryPixelKindCountLikeThePlainReference) {
-    for (const Kind& kind : pixelKinds())
+    for (const PointKind& kind : pixelKinds())
         for (bool region : {false, true})
             for (unsigned channel : {0u, 1u, 2u, 3u}) {
                 Bitmap bmp(150, 5, kind.format, kind.palette);

@@ -1,4 +1,5 @@
 #include "LangSupport.h"
+#include "support/PageText.h"
 
 #include "document/ImageMapDoc.h"
 #include "model/Settings.h"
@@ -27,11 +28,6 @@ const QByteArray kServerMap =
     "circle c.htm?a=\"1\" 340,40 370,40\n"
     "poly t.htm 40,200 120,100 200,200\n"
     "default index.htm\n";
-
-QByteArray withoutDate(QByteArray page) {
-    static const QRegularExpression date(QStringLiteral("<!-- #\\$DATE:[^\\r]* -->\\r\\n"));
-    return QString::fromLatin1(page).remove(date).toLatin1();
-}
 
 class TranslatedPage : public ::testing::Test, protected TempFiles {
 protected:

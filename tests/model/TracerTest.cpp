@@ -27,8 +27,8 @@ struct Shape {
     double fewest = 3;
 };
 
-TraceResult traceOf(const QImage& picture, QList<QPoint> seeds, int tolerance = 32,
-                    double precision = 1.5, int limit = 10000) {
+TraceResult tracedFrom(const QImage& picture, QList<QPoint> seeds, int tolerance = 32,
+                       double precision = 1.5, int limit = 10000) {
     TraceRequest request;
     request.seeds = seeds;
     request.tolerance = tolerance;
@@ -45,7 +45,7 @@ TraceResult traceOf(const QImage& picture, QList<QPoint> seeds, int tolerance = 
 void expectFollows(const Shape& s, double precision = 1.5) {
     const int w = s.picture.width();
     const int h = s.picture.height();
-    const TraceResult r = traceOf(s.picture, {s.click}, s.tolerance, precision);
+    const TraceResult r = tracedFrom(s.picture, {s.click}, s.tolerance, precision);
     ASSERT_TRUE(r.isTraced()) << r.message().toStdString();
     // Finer than the default, a staircase of pixel edges along a slanted
     // outline is itself wider than the precision and needs its steps.
@@ -100,7 +100,7 @@ TEST(Tracer, FollowsTheOuterEdgeOfARingAndIgnoresItsHole) {
     s.click = {150 + 80, 140};
     s.fewest = arcEdges(110, 2 * std::numbers::pi, 1.5);
     expectFollows(s);
-    const TraceResult r = traceOf(s.picture, {s.click});
+    const TraceResult r = tracedFrom(s.picture, {s.click});
     EXPECT_LT(r.regionPixels, r.polygonArea * 4 / 5); // the hole is not selected
 }
 
@@ -118,7 +118,7 @@ TEST(Tracer, FollowsThePictureEdgesItTouches) {
     // edge; the corner between the edges is one vertex more.
     s.fewest = arcEdges(130, left - top, 1.5) + 1;
     expectFollows(s);
-    const TraceResult r = traceOf(s.picture, {s.click});
+    const TraceResult r = tracedFrom(s.picture, {s.click});
     EXPECT_TRUE(r.polygon.contains(QPoint(0, 0)));
 }
 

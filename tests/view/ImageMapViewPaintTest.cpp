@@ -12,14 +12,14 @@ using namespace ViewTest;
 
 namespace {
 
-constexpr QRgb kPictureColor = 0xff6a8f3c;
+constexpr QRgb kPaintedPictureColor = 0xff6a8f3c;
 
 class ViewPaintTest : public ::testing::Test {
 protected:
     void SetUp() override { resetSettings(); }
 
     std::unique_ptr<CImageMapDoc> plainDocument(int w = 200, int h = 150) {
-        return documentWith(m_pictures, solid(w, h, kPictureColor));
+        return documentWith(m_pictures, solid(w, h, kPaintedPictureColor));
     }
 
     StubPictures m_pictures;
@@ -47,7 +47,7 @@ int marked(const QImage& shown, const PixelRect& r) {
     int n = 0;
     for (int y = r.top; y < r.bottom; ++y) {
         for (int x = r.left; x < r.right; ++x)
-            n += shown.pixel(x, y) != kPictureColor;
+            n += shown.pixel(x, y) != kPaintedPictureColor;
     }
     return n;
 }
@@ -160,10 +160,10 @@ TEST_F(ViewPaintTest, OutlineTakesTheColoursOfItsState) {
     EXPECT_EQ(shown.pixel(13, 10), rgbOf(s.selectedColor));
     EXPECT_EQ(shown.pixel(10, 13), rgbOf(s.selectedColor));
     EXPECT_EQ(shown.pixel(49, 13), rgbOf(s.selectedColor)); // right edge, inside the rectangle
-    EXPECT_EQ(shown.pixel(50, 13), kPictureColor);
+    EXPECT_EQ(shown.pixel(50, 13), kPaintedPictureColor);
     EXPECT_EQ(shown.pixel(60, 10), rgbOf(s.flybyColor));
     EXPECT_EQ(shown.pixel(61, 10), rgbOf(s.flybyBack));
-    EXPECT_EQ(shown.pixel(30, 25), kPictureColor); // no fill
+    EXPECT_EQ(shown.pixel(30, 25), kPaintedPictureColor); // no fill
     // The circle's outline is dotted in the normal colours along its top.
     int dots = 0, gaps = 0;
     for (int x = 120; x < 140; ++x) {
@@ -194,19 +194,19 @@ TEST_F(ViewPaintTest, HatchFillFollowsTheFillSettings) {
         if (shown.pixel(60, y) == rgbOf(0x00ff00ff))
             rows << y;
         else
-            EXPECT_EQ(shown.pixel(60, y), kPictureColor) << y;
+            EXPECT_EQ(shown.pixel(60, y), kPaintedPictureColor) << y;
     }
     ASSERT_GE(rows.size(), 9);
     for (int i = 1; i < rows.size(); ++i)
         EXPECT_EQ(rows[i] - rows[i - 1], 8);
     for (int x = 21; x < 119; ++x)
         EXPECT_EQ(shown.pixel(x, rows[0]), rgbOf(0x00ff00ff)) << x;
-    EXPECT_EQ(shown.pixel(150, rows[0]), kPictureColor); // outside the area
+    EXPECT_EQ(shown.pixel(150, rows[0]), kPaintedPictureColor); // outside the area
 
     Settings::app().fillArea = false;
     Settings::announceChange();
     shown = shot(view);
-    EXPECT_EQ(shown.pixel(60, rows[0]), kPictureColor);
+    EXPECT_EQ(shown.pixel(60, rows[0]), kPaintedPictureColor);
 }
 
 TEST_F(ViewPaintTest, HatchStylesAreTheSixStandardOnes) {
@@ -273,9 +273,9 @@ TEST_F(ViewPaintTest, GridCrossesMarkEveryGridPoint) {
     for (QPoint c : {QPoint(40, 30), QPoint(20, 10), QPoint(60, 50)}) {
         for (QPoint d : {QPoint(0, 0), QPoint(3, 0), QPoint(-3, 0), QPoint(0, 3), QPoint(0, -3)})
             EXPECT_EQ(shown.pixel(c + d), grey) << c.x() << "," << c.y();
-        EXPECT_EQ(shown.pixel(c + QPoint(0, 1)), kPictureColor);
-        EXPECT_EQ(shown.pixel(c + QPoint(0, -5)), kPictureColor); // beyond the arm
-        EXPECT_EQ(shown.pixel(c + QPoint(10, 0)), kPictureColor); // between crosses
+        EXPECT_EQ(shown.pixel(c + QPoint(0, 1)), kPaintedPictureColor);
+        EXPECT_EQ(shown.pixel(c + QPoint(0, -5)), kPaintedPictureColor); // beyond the arm
+        EXPECT_EQ(shown.pixel(c + QPoint(10, 0)), kPaintedPictureColor); // between crosses
     }
 }
 
@@ -291,7 +291,7 @@ TEST_F(ViewPaintTest, SmallPictureSitsOnThePatternWithItsFrame) {
         EXPECT_EQ(shown.pixel(50 + i, 10), rgbOf(frame[i])) << "right " << i;
         EXPECT_EQ(shown.pixel(50 + i, 0), rgbOf(frame[i])) << "right at the top " << i;
     }
-    EXPECT_EQ(shown.pixel(49, 39), kPictureColor);
+    EXPECT_EQ(shown.pixel(49, 39), kPaintedPictureColor);
     // Beyond the frame, the background pattern: two colours, tiled every 8.
     const QImage pattern = AreaStyle::shared().background().textureImage();
     QSet<QRgb> seen;
@@ -330,5 +330,5 @@ TEST_F(ViewPaintTest, FeedbackIsDrawnInvertedOverEverything) {
     view.repaintWindowRect(QRect(10, 10, 5, 5));
     const QImage shown = shot(view);
     EXPECT_EQ(shown.pixel(12, 12), qRgb(255 - 0x6a, 255 - 0x8f, 255 - 0x3c));
-    EXPECT_EQ(shown.pixel(16, 12), kPictureColor);
+    EXPECT_EQ(shown.pixel(16, 12), kPaintedPictureColor);
 }

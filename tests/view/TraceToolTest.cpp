@@ -24,7 +24,7 @@ using namespace tracetest;
 
 namespace {
 
-constexpr int kWidth = 320, kHeight = 240;
+constexpr int kTraceWidth = 320, kTraceHeight = 240;
 constexpr QRgb kWhite = 0xffffffff;
 
 class PromptPanes : public RecordingPanes {
@@ -115,7 +115,7 @@ protected:
 // Prompt" on, and that one undo takes back.
 TEST_F(TraceTool, ClickAndEnterSaveTheShapesOutlineAsOneUndoableStep) {
     const QPolygonF shape = star({170, 120}, 100, 45, 5);
-    const Grid truth = centresInside(shape, kWidth, kHeight);
+    const Grid truth = centresInside(shape, kTraceWidth, kTraceHeight);
     start(paintGrid(truth, 0xff2050c0, kWhite), ZoomLevel::in(3));
     view->setScrollPosition({200, 150});
     Settings::app().areaPrompt = true;
@@ -144,7 +144,7 @@ TEST_F(TraceTool, ClickAndEnterSaveTheShapesOutlineAsOneUndoableStep) {
     const QList<QPolygon> saved = savedPolygons();
     ASSERT_EQ(saved.size(), 1);
     EXPECT_EQ(saved[0], traced);
-    EXPECT_GE(iou(truth, areaPixels(saved[0], kWidth, kHeight)), 0.97);
+    EXPECT_GE(iou(truth, areaPixels(saved[0], kTraceWidth, kTraceHeight)), 0.97);
 
     doc->undo();
     doc->undo();
@@ -156,7 +156,7 @@ TEST_F(TraceTool, ClickAndEnterSaveTheShapesOutlineAsOneUndoableStep) {
 // Esc and the right button discard without a step; a click on the
 // background (the whole picture) is refused with nothing to propose.
 TEST_F(TraceTool, ShiftClickUnitesRefusalsKeepTheOutlineEscAndRightButtonDiscard) {
-    start(paint(kWidth, kHeight,
+    start(paint(kTraceWidth, kTraceHeight,
                 [](int x, int y) {
                     if (y >= 40 && y < 100 && x >= 40 && x < 100)
                         return 0xffc02020u;
@@ -202,7 +202,7 @@ TEST_F(TraceTool, ShiftClickUnitesRefusalsKeepTheOutlineEscAndRightButtonDiscard
 // map toolbar changes them), and it survives a zoom; a double-click
 // accepts the outline shown before its first click.
 TEST_F(TraceTool, NewToleranceTracesAgainAndADoubleClickAcceptsTheShownOutline) {
-    start(paint(kWidth, kHeight,
+    start(paint(kTraceWidth, kTraceHeight,
                 [](int x, int y) {
                     if (x >= 100 && x < 140 && y >= 100 && y < 140)
                         return qRgb(100, 100, 100);
