@@ -20,7 +20,7 @@
 
 namespace {
 
-using Code = OperationResult::Code;
+using ResultCode = OperationResult::Code;
 
 const QString kLoadFailed =
     "Unable to load the map file. This could be because the file in question is not a image map "
@@ -63,33 +63,33 @@ TEST_F(Results, EachOpenFailureCarriesItsCodeAndTheTextTheUserSaw) {
     const struct {
         const char* what;
         std::function<QString()> file; // the file to open, after any setup
-        Code code;
+        ResultCode code;
         QString message, detail;
         bool ownBox; // a box of its own before the one every failed Open gives
     } cases[] = {
         {"missing",
          [&] { return gone; },
-         Code::MapFileMissing,
+         ResultCode::MapFileMissing,
          QString("Unable to locate the file \"%1\"").arg(gone),
          {},
          true},
         {"a folder",
          [&] { return path("folder.map"); },
-         Code::MapFileUnreadable,
+         ResultCode::MapFileUnreadable,
          QString("Unable to read the file \"%1\". It was left as it was.").arg(path("folder.map")),
          {},
          true},
-        {"no map", [&] { return write("notes.txt", "Shopping list\n"); }, Code::MapUnreadable,
+        {"no map", [&] { return write("notes.txt", "Shopping list\n"); }, ResultCode::MapUnreadable,
          kLoadFailed, "The page holds no complete MAP element.", false},
         {"unclosed", [&] { return write("open.htm", "<html>\n\n<map name=m>\n<area>\n"); },
-         Code::MapUnreadable, kLoadFailed, "The MAP element that begins on line 3 is never closed.",
-         false},
+         ResultCode::MapUnreadable, kLoadFailed,
+         "The MAP element that begins on line 3 is never closed.", false},
         {"picture not found",
          [&] {
              pictures.locateAnswer = QString();
              return write("a.map", "rect a.htm 1,1 5,5\n");
          },
-         Code::PictureNotLoaded,
+         ResultCode::PictureNotLoaded,
          kLoadFailed,
          {},
          false},
@@ -104,7 +104,7 @@ TEST_F(Results, EachOpenFailureCarriesItsCodeAndTheTextTheUserSaw) {
         EXPECT_FALSE(r);
         EXPECT_EQ(r.code(), c.code);
         EXPECT_EQ(r.message(), c.message);
-        if (c.code != Code::MapFileUnreadable) // the system's words vary
+        if (c.code != ResultCode::MapFileUnreadable) // the system's words vary
             EXPECT_EQ(r.detail(), c.detail);
         else
             EXPECT_FALSE(r.detail().isEmpty());
@@ -120,11 +120,11 @@ TEST_F(Results, EachOpenFailureCarriesItsCodeAndTheTextTheUserSaw) {
 TEST_F(Results, ACancelledOpenIsNoFailureToTell) {
     pictures.loadCancels = true;
     const OperationResult r = doc.openDocument(write("a.map", "rect a.htm 1,1 5,5\n"));
-    EXPECT_EQ(r.code(), Code::Cancelled);
+    EXPECT_EQ(r.code(), ResultCode::Cancelled);
     EXPECT_FALSE(r.needsTelling());
     EXPECT_TRUE(prompter.shown().isEmpty());
     pictures.loadCancels = false;
-    EXPECT_EQ(doc.openDocument(path("a.map")).code(), Code::Done);
+    EXPECT_EQ(doc.openDocument(path("a.map")).code(), ResultCode::Done);
 }
 
 TEST_F(Results, EachSaveFailureIsToldOnceAsItsResultSays) {
@@ -135,21 +135,22 @@ TEST_F(Results, EachSaveFailureIsToldOnceAsItsResultSays) {
     const struct {
         const char* what;
         std::function<OperationResult()> save;
-        Code code;
+        ResultCode code;
         QString text;
         Prompter::Icon icon;
     } cases[] = {
-        {"not a page", [&] { return doc.doSave(path("page.txt")); }, Code::NotAPageName,
+        {"not a page", [&] { return doc.doSave(path("page.txt")); }, ResultCode::NotAPageName,
          "Saving a Client Side Image Map file into a non-HTML file is not allowed!",
          Prompter::Icon::Stop},
-        {"folder", [&] { return doc.doSave(path("folder.htm")); }, Code::NotWritable,
+        {"folder", [&] { return doc.doSave(path("folder.htm")); }, ResultCode::NotWritable,
          QString("The file %1 is not a writable file.").arg(path("folder.htm")),
          Prompter::Icon::Exclamation},
-        {"malformed", [&] { return doc.doSave(malformed); }, Code::MalformedPage,
+        {"malformed", [&] { return doc.doSave(malformed); }, ResultCode::MalformedPage,
          "This HTML file is malformed. Refusing to save into this file due to extreme "
          "possibility of destroying the file.",
          Prompter::Icon::Stop},
-        {"no folder", [&] { return doc.doSave(path("missing/page.htm")); }, Code::CreateFailed,
+        {"no folder", [&] { return doc.doSave(path("missing/page.htm")); },
+         ResultCode::CreateFailed,
          QString("Attempting to CREATE the target file gave error %1\n\"%2\": %3")
              .arg(ENOENT)
              .arg(path("missing/page.htm"), QString::fromLocal8Bit(std::strerror(ENOENT))),
@@ -161,7 +162,7 @@ TEST_F(Results, EachSaveFailureIsToldOnceAsItsResultSays) {
              doc.setPageFile(nullptr);
              return r;
          },
-         Code::WriteFailed,
+         ResultCode::WriteFailed,
          QString("Attempting to WRITE to target file gave error %1\n\"%2\": %3")
              .arg(ENOSPC)
              .arg(page, QString::fromLocal8Bit(std::strerror(ENOSPC))),
@@ -172,7 +173,7 @@ TEST_F(Results, EachSaveFailureIsToldOnceAsItsResultSays) {
              doc.setAreaTexts(1, {});
              return doc.doSave(page);
          },
-         Code::AreasMissingUrls,
+         ResultCode::AreasMissingUrls,
          "You have some areas that do not have URLs. You will need to add them in before you can "
          "save this map.",
          Prompter::Icon::Exclamation},
@@ -181,7 +182,7 @@ TEST_F(Results, EachSaveFailureIsToldOnceAsItsResultSays) {
         doc.openDocument(write("a.map", "#$TITLE:Shop\nrect a.htm 1,1 5,5\nrect b.htm 6,6 9,9\n")));
     // Save As cancelled at its dialog tells nothing.
     prompter.clear();
-    EXPECT_EQ(doc.saveAs().code(), Code::Cancelled);
+    EXPECT_EQ(doc.saveAs().code(), ResultCode::Cancelled);
     EXPECT_TRUE(prompter.shown().isEmpty());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -205,25 +206,25 @@ TEST_F(Results, AMapNotReadWholeIsRefusedItsOwnPageByCode) {
     ASSERT_TRUE(doc.openDocument(page));
     prompter.clear();
     const OperationResult r = doc.doSave(page);
-    EXPECT_EQ(r.code(), Code::LossySave);
+    EXPECT_EQ(r.code(), ResultCode::LossySave);
     EXPECT_EQ(r.text(),
               QString("This map was not read whole from \"%1\"; saving it back into that page "
                       "would delete what was not read. Save it into another page.")
                   .arg(QDir::toNativeSeparators(page)));
     EXPECT_EQ(prompter.texts(), QStringList{r.text()});
     EXPECT_EQ(prompter.shown()[0].icon, Prompter::Icon::Stop);
-    EXPECT_EQ(doc.doSave(path("other.htm")).code(), Code::Done);
+    EXPECT_EQ(doc.doSave(path("other.htm")).code(), ResultCode::Done);
 }
 
 TEST_F(Results, ChangeImageSaysWhetherThePictureChanged) {
     ASSERT_TRUE(doc.openDocument(write("a.map", "#$TITLE:Shop\nrect a.htm 1,1 5,5\n")));
     prompter.clear();
-    EXPECT_EQ(doc.changeImage().code(), Code::Cancelled); // the file dialog cancelled
+    EXPECT_EQ(doc.changeImage().code(), ResultCode::Cancelled); // the file dialog cancelled
     dialogs.imageFiles = {path("pic.bad"), path("pic.png")};
     const OperationResult bad = doc.changeImage();
-    EXPECT_EQ(bad.code(), Code::PictureUnreadable);
+    EXPECT_EQ(bad.code(), ResultCode::PictureUnreadable);
     EXPECT_EQ(bad.text(), "Unable to open image file. Press OK to abort loading.");
     EXPECT_EQ(prompter.texts(), QStringList{bad.text()});
-    EXPECT_EQ(doc.changeImage().code(), Code::Done);
+    EXPECT_EQ(doc.changeImage().code(), ResultCode::Done);
     EXPECT_EQ(doc.imagePath(), path("pic.png"));
 }
