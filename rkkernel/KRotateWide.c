@@ -232,9 +232,11 @@ WIDER static INLINE __m256i levelOf8(__m512d top, __m512d under, __m512d fy, __m
     return _mm512_cvttpd_epi32(_mm512_mask_blend_pd(outside, v, fill));
 }
 
-/* As nearBytes, eight at once. */
-WIDER static INLINE int nearBytes8(const uint8_t* source, __m256i offsets, __m256i* at,
-                                   __m256i* next) {
+/* As nearBytes, eight at once, for the rows at offsets and the rows
+ * apart bytes further on (the pixels below them), the byte indices worked
+ * out once for both. */
+WIDER static INLINE int nearRows8(const uint8_t* source, __m256i offsets, int apart, __m256i* at,
+                                  __m256i* next, __m256i* under, __m256i* underNext) {
     const int first = _mm256_cvtsi256_si32(offsets);
     int last = _mm256_extract_epi32(offsets, 7) - 14;
     last = last < 0 ? 0 : last;
@@ -243,18 +245,22 @@ WIDER static INLINE int nearBytes8(const uint8_t* source, __m256i offsets, __m25
     const __m256i fromLast = _mm256_sub_epi32(offsets, _mm256_set1_epi32(last));
     const __mmask8 nearFirst = _mm256_cmple_epu32_mask(fromFirst, span);
     const __mmask8 nearLast = _mm256_cmple_epu32_mask(fromLast, span);
-    if ((__mmask8)(nearFirst | nearLast) != 0xFF)
+    if ((__mmask8)(nearFirst | nearLast) != 0xFF || last + apart < 0)
         return 0;
     const __m128i one = _mm_set1_epi8(1);
-    const __m128i fromA = _mm_loadu_si128((const __m128i*)(source + first));
-    const __m128i fromB = _mm_loadu_si128((const __m128i*)(source + last));
     const __m128i indexA = _mm256_cvtepi32_epi8(fromFirst);
     const __m128i indexB = _mm256_cvtepi32_epi8(fromLast);
-    *at = _mm256_cvtepu8_epi32(_mm_mask_blend_epi8(nearFirst, _mm_shuffle_epi8(fromB, indexB),
-                                                   _mm_shuffle_epi8(fromA, indexA)));
-    *next = _mm256_cvtepu8_epi32(
-        _mm_mask_blend_epi8(nearFirst, _mm_shuffle_epi8(fromB, _mm_add_epi8(indexB, one)),
-                            _mm_shuffle_epi8(fromA, _mm_add_epi8(indexA, one))));
+    const __m128i nextA = _mm_add_epi8(indexA, one), nextB = _mm_add_epi8(indexB, one);
+    const uint8_t* row = source;
+    __m256i* out[4] = {at, next, under, underNext};
+    for (int k = 0; k < 4; k += 2, row += apart) {
+        const __m128i fromA = _mm_loadu_si128((const __m128i*)(row + first));
+        const __m128i fromB = _mm_loadu_si128((const __m128i*)(row + last));
+        *out[k] = _mm256_cvtepu8_epi32(_mm_mask_blend_epi8(
+            nearFirst, _mm_shuffle_epi8(fromB, indexB), _mm_shuffle_epi8(fromA, indexA)));
+        *out[k + 1] = _mm256_cvtepu8_epi32(_mm_mask_blend_epi8(
+            nearFirst, _mm_shuffle_epi8(fromB, nextB), _mm_shuffle_epi8(fromA, nextA)));
+    }
     return 1;
 }
 
@@ -287,7 +293,10 @@ WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, 
         const __m256i low = _mm256_set1_epi32(255);
         const __m256i offA = _mm256_add_epi32(rowA, xa), offB = _mm256_add_epi32(rowB, xa);
         __m256i a0, a1, b0, b1;
-        if (!nearBytes8(f->Source, offA, &a0, &a1) || !nearBytes8(f->Source, offB, &b0, &b1)) {
+        const int apart = _mm256_cvtsi256_si32(offB) - _mm256_cvtsi256_si32(offA);
+        const __mmask8 alike =
+            _mm256_cmpeq_epi32_mask(offB, _mm256_add_epi32(offA, _mm256_set1_epi32(apart)));
+        if (alike != 0xFF || !nearRows8(f->Source, offA, apart, &a0, &a1, &b0, &b1)) {
             const __m256i a = wordsAt8(f->Source, offA), b = wordsAt8(f->Source, offB);
             a0 = _mm256_and_si256(a, low), b0 = _mm256_and_si256(b, low);
             a1 = _mm256_and_si256(_mm256_srli_epi32(a, 8), low);
