@@ -3,7 +3,10 @@
  * levels are gathered into pixels of the kind's colour space, and the
  * pixels are converted to blue, green, red straight into the row of the
  * target, which the merge allocates bottom-up and uncleared and fills
- * whole. Kind 0 gathers the levels straight into the target. */
+ * whole. Kind 0 gathers the levels straight into the target, and the
+ * subtractive kinds gather the blue, green and red rows worked out plane
+ * by plane: the same bytes as converting the pixels, in vectors at every
+ * level. */
 #include "imgfx/ColorPlanes.h"
 #include "imgfx/imgfx_colour.h"
 
@@ -123,6 +126,13 @@ static int mergeRow(Merge* m, int i) {
         memset(row + 3 * (size_t)m->Width, 0, padding);
     if (m->Kind.Space == K_SPACE_BGR) {
         FxGatherPlanes(row, m->Width, 3, levels, m->Stream);
+        return FX_OK;
+    }
+    if (m->Kind.Space == K_SPACE_CMYK || m->Kind.Space == K_SPACE_CMY) {
+        const size_t w = (size_t)m->Width;
+        uint8_t* const bgr[3] = {m->Pixels, m->Pixels + w, m->Pixels + 2 * w};
+        FxBgrOfInk(levels, m->Width, m->Kind.Planes, bgr);
+        FxGatherPlanes(row, m->Width, 3, (const uint8_t* const*)bgr, m->Stream);
         return FX_OK;
     }
     FxGatherPlanes(m->Pixels, m->Width, m->Kind.Planes, levels, 0);
