@@ -51,33 +51,55 @@ K_BODY void gatherPlanes(uint8_t* q, int n, const uint8_t* a, const uint8_t* b, 
         q[3 * i] = a[i], q[3 * i + 1] = b[i], q[3 * i + 2] = c[i];
 }
 
+/* Planes of n pixels (at most CHUNK) from one space to the other. kind
+ * and rounds are constants in each copy: rounds 1 converts in SSE2 (the
+ * plain x86-64 level), 2 towards the spaces in AVX2's 16-bit lanes, 0
+ * leaves all to the compiler. */
+K_BODY void convertPlanesBody(const uint8_t* const* in, uint8_t* const* out, int n, int kind,
+                              int rounds) {
+    if ((kind == TO_HSV || kind == TO_HLS) && rounds == 2)
+        KHueFromBgrAvx2(in[0], in[1], in[2], out[0], out[1], out[2], n, kind == TO_HLS);
+    else if ((kind == TO_HSV || kind == TO_HLS) && rounds)
+        KHueFromBgrSse2(in[0], in[1], in[2], out[0], out[1], out[2], n, kind == TO_HLS);
+    else if (kind == TO_HSV || kind == TO_HLS)
+        fromBgrBody(in[0], in[1], in[2], out[0], out[1], out[2], n, kind == TO_HLS);
+    else if (kind == FROM_HSV)
+        hsvToBgrBody(in[0], in[1], in[2], out[0], out[1], out[2], n, 1);
+    else if (kind == FROM_HSV_COMPARED)
+        KHsvToBgrSse2(in[0], in[1], in[2], out[0], out[1], out[2], n);
+    else
+        toBgrBody(in[0], in[1], in[2], out[0], out[1], out[2], n, 1);
+}
+
 /* A run of pixels a chunk at a time, dealt to planes, converted and
- * gathered back; in and out may be the same buffer, since every chunk is
- * read whole before it is written. kind and rounds are constants in each
- * copy: rounds 1 deals and gathers by SSE2 rounds and converts in SSE2 (the
- * plain x86-64 level), 2 converts towards the spaces in AVX2's 16-bit
- * lanes, 0 leaves all to the compiler. */
+ * gathered back (rounds 1 deals and gathers by SSE2 rounds); in and out
+ * may be the same buffer, since every chunk is read whole before it is
+ * written. */
 K_BODY void convertRunBody(const uint8_t* in, uint8_t* out, int width, int kind, int rounds) {
     uint8_t planes[6][CHUNK];
+    const uint8_t* const from[3] = {planes[0], planes[1], planes[2]};
+    uint8_t* const to[3] = {planes[3], planes[4], planes[5]};
     for (int done = 0; done < width; done += CHUNK) {
         const int n = width - done < CHUNK ? width - done : CHUNK;
         dealPlanes(in + 3 * (size_t)done, n, planes[0], planes[1], planes[2], rounds);
-        if ((kind == TO_HSV || kind == TO_HLS) && rounds == 2)
-            KHueFromBgrAvx2(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
-                            kind == TO_HLS);
-        else if ((kind == TO_HSV || kind == TO_HLS) && rounds)
-            KHueFromBgrSse2(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
-                            kind == TO_HLS);
-        else if (kind == TO_HSV || kind == TO_HLS)
-            fromBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n,
-                        kind == TO_HLS);
-        else if (kind == FROM_HSV)
-            hsvToBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n, 1);
-        else if (kind == FROM_HSV_COMPARED)
-            KHsvToBgrSse2(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n);
-        else
-            toBgrBody(planes[0], planes[1], planes[2], planes[3], planes[4], planes[5], n, 1);
+        convertPlanesBody(from, to, n, kind, rounds);
         gatherPlanes(out + 3 * (size_t)done, n, planes[3], planes[4], planes[5], rounds);
+    }
+}
+
+/* Whole plane rows, a chunk at a time, each converted into planes of its
+ * own and copied out: the compiler vectorises the loops only where it can
+ * see that what they write is apart from what they read. */
+K_BODY void planesRunBody(const uint8_t* const* in, uint8_t* const* out, int width, int kind,
+                          int rounds) {
+    uint8_t planes[3][CHUNK];
+    uint8_t* const to[3] = {planes[0], planes[1], planes[2]};
+    for (int done = 0; done < width; done += CHUNK) {
+        const int n = width - done < CHUNK ? width - done : CHUNK;
+        const uint8_t* const from[3] = {in[0] + done, in[1] + done, in[2] + done};
+        convertPlanesBody(from, to, n, kind, rounds);
+        for (int k = 0; k < 3; ++k)
+            memcpy(out[k] + done, planes[k], (size_t)n);
     }
 }
 
@@ -97,6 +119,17 @@ K_LEVELS(toHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 K_LEVELS(toHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 K_LEVELS(fromHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 K_LEVELS(fromHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
+
+K_BODY void fromHsvPlanesBody(const uint8_t* const* in, uint8_t* const* out, int width) {
+    planesRunBody(in, out, width, FROM_HSV, 0);
+}
+K_BODY void fromHlsPlanesBody(const uint8_t* const* in, uint8_t* const* out, int width) {
+    planesRunBody(in, out, width, FROM_HLS, 0);
+}
+K_LEVELS(fromHsvPlanes, (const uint8_t* const* in, uint8_t* const* out, int width),
+         (in, out, width))
+K_LEVELS(fromHlsPlanes, (const uint8_t* const* in, uint8_t* const* out, int width),
+         (in, out, width))
 
 /* The plain x86-64 level: SSE2 dealing and gathering, and HSV back to
  * blue, green, red in 16-bit lanes. */
@@ -122,6 +155,54 @@ V3 static void toHueSpaceAvx2(const uint8_t* in, uint8_t* out, int width, int hl
         convertRunBody(in, out, width, TO_HLS, 2);
     else
         convertRunBody(in, out, width, TO_HSV, 2);
+}
+
+static void planesRunPlain(const uint8_t* const* in, uint8_t* const* out, int width, int kind) {
+    switch (kind) {
+    case TO_HSV:
+        planesRunBody(in, out, width, TO_HSV, 1);
+        break;
+    case TO_HLS:
+        planesRunBody(in, out, width, TO_HLS, 1);
+        break;
+    case FROM_HLS:
+        planesRunBody(in, out, width, FROM_HLS, 1);
+        break;
+    default:
+        planesRunBody(in, out, width, FROM_HSV_COMPARED, 1);
+    }
+}
+
+V3 static void towardsPlanesAvx2(const uint8_t* const* in, uint8_t* const* out, int width,
+                                 int hls) {
+    if (hls)
+        planesRunBody(in, out, width, TO_HLS, 2);
+    else
+        planesRunBody(in, out, width, TO_HSV, 2);
+}
+
+int KConvertColorPlanes(const uint8_t* const* in, uint8_t* const* out, int width, int fromSpace,
+                        int toSpace) {
+    const int hls = fromSpace == K_SPACE_HLS || toSpace == K_SPACE_HLS;
+    const int forwards = fromSpace == K_SPACE_BGR;
+    if (!in || !out || width < 0 ||
+        !(forwards
+              ? toSpace == K_SPACE_HSV || toSpace == K_SPACE_HLS
+              : (fromSpace == K_SPACE_HSV || fromSpace == K_SPACE_HLS) && toSpace == K_SPACE_BGR))
+        return K_ERR_BAD_PARAMETER;
+    for (int k = 0; k < 3; ++k)
+        if (!in[k] || !out[k])
+            return K_ERR_BAD_PARAMETER;
+    if (KIsaLevel() < K_ISA_AVX2)
+        planesRunPlain(in, out, width,
+                       forwards ? (hls ? TO_HLS : TO_HSV)
+                       : hls    ? FROM_HLS
+                                : FROM_HSV_COMPARED);
+    else if (forwards)
+        towardsPlanesAvx2(in, out, width, hls);
+    else
+        (hls ? fromHlsPlanes : fromHsvPlanes)(in, out, width);
+    return K_OK;
 }
 
 int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, int toSpace) {
