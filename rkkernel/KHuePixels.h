@@ -176,6 +176,11 @@ void KHueFromBgrSse2(const uint8_t* restrict blue, const uint8_t* restrict green
 void KHueFromBgrAvx2(const uint8_t* restrict blue, const uint8_t* restrict green,
                      const uint8_t* restrict red, uint8_t* restrict hue, uint8_t* restrict second,
                      uint8_t* restrict third, int n, int hls);
+/* toBgrBody's HLS back through tables of what each channel alone gives,
+ * for the plain x86-64 level (KHueSse2.c). */
+void KHlsToBgrPlain(const uint8_t* restrict hue, const uint8_t* restrict lightness,
+                    const uint8_t* restrict saturation, uint8_t* restrict blue,
+                    uint8_t* restrict green, uint8_t* restrict red, int n);
 void KHsvToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict saturation,
                    const uint8_t* restrict value, uint8_t* restrict blue, uint8_t* restrict green,
                    uint8_t* restrict red, int n);

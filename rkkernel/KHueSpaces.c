@@ -67,6 +67,8 @@ K_BODY void convertPlanesBody(const uint8_t* const* in, uint8_t* const* out, int
         hsvToBgrBody(in[0], in[1], in[2], out[0], out[1], out[2], n, 1);
     else if (kind == FROM_HSV_COMPARED)
         KHsvToBgrSse2(in[0], in[1], in[2], out[0], out[1], out[2], n);
+    else if (rounds)
+        KHlsToBgrPlain(in[0], in[1], in[2], out[0], out[1], out[2], n);
     else
         toBgrBody(in[0], in[1], in[2], out[0], out[1], out[2], n, 1);
 }

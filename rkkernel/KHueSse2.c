@@ -167,3 +167,48 @@ void KHsvToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict saturati
     if (i < n)
         hsvToBgrBody(hue + i, saturation + i, value + i, blue + i, green + i, red + i, n - i, 0);
 }
+
+/* HLS back at the plain x86-64 level, where SSE2's two doubles a vector
+ * and its divisions cost more than looking up what each channel alone
+ * gives: l and s (n / 255), 1 - |2l - 1|, l 255, and of the hue
+ * 1 - |h mod 2 - 1| and the 0 or 1 each channel takes c and x by, each the
+ * very double toBgrPixel works out, so that the rest is toBgrPixel's own
+ * operations in its order. clampRound(v) is the truncation of v + 0.5
+ * held to 0 .. 255, without branches. */
+static double hlsShare[256], hlsLight[256], hlsLight255[256], hlsSlope[256];
+static double hlsTakes[256][6]; /* c then x for red, green, blue */
+
+__attribute__((constructor)) static void hlsTables(void) {
+    for (int n = 0; n < 256; ++n) {
+        const double l = n / 255.0, h = n * 6.0 / 256.0;
+        const int32_t sector = (int32_t)h;
+        hlsShare[n] = l;
+        hlsLight[n] = 1.0 - fabs(2.0 * l - 1.0);
+        hlsLight255[n] = l * 255.0;
+        hlsSlope[n] = 1.0 - fabs((h - 2.0 * (int32_t)(h * 0.5)) - 1.0);
+        const int takes[6] = {(sector == 0) | (sector == 5), (sector == 1) | (sector == 4),
+                              (sector == 1) | (sector == 2), (sector == 0) | (sector == 3),
+                              (sector == 3) | (sector == 4), (sector == 2) | (sector == 5)};
+        for (int k = 0; k < 6; ++k)
+            hlsTakes[n][k] = takes[k];
+    }
+}
+
+static inline uint8_t clampRoundPlain(double v) {
+    const int32_t t = (int32_t)(v + 0.5);
+    return (uint8_t)(t < 0 ? 0 : t > 255 ? 255 : t);
+}
+
+void KHlsToBgrPlain(const uint8_t* restrict hue, const uint8_t* restrict lightness,
+                    const uint8_t* restrict saturation, uint8_t* restrict blue,
+                    uint8_t* restrict green, uint8_t* restrict red, int n) {
+    for (int i = 0; i < n; ++i) {
+        const double c = hlsLight[lightness[i]] * hlsShare[saturation[i]] * 255.0;
+        const double m = hlsLight255[lightness[i]] - c / 2.0;
+        const double x = c * hlsSlope[hue[i]];
+        const double* takes = hlsTakes[hue[i]];
+        red[i] = clampRoundPlain(c * takes[0] + x * takes[1] + m);
+        green[i] = clampRoundPlain(c * takes[2] + x * takes[3] + m);
+        blue[i] = clampRoundPlain(c * takes[4] + x * takes[5] + m);
+    }
+}
