@@ -1,7 +1,8 @@
 /* Colour merge: for every picture row each plane's row is taken as grey
  * levels (8-bit grey planes in place, others read and converted), the
- * levels are gathered into pixels of the kind's colour space, and the
- * pixels are converted to blue, green, red straight into the row of the
+ * planes of the kind's space are worked out into blue, green and red rows
+ * (the subtractive kinds here, HSV and HLS by the kernel, with the bytes
+ * of converting the pixels), and those are gathered into the row of the
  * target, which the merge allocates bottom-up and uncleared and fills
  * whole. Kind 0 gathers the levels straight into the target. */
 #include "imgfx/ColorPlanes.h"
@@ -125,8 +126,15 @@ static int mergeRow(Merge* m, int i) {
         FxGatherPlanes(row, m->Width, 3, levels, m->Stream);
         return FX_OK;
     }
-    FxGatherPlanes(m->Pixels, m->Width, m->Kind.Planes, levels, 0);
-    return KConvertColorSpace(m->Pixels, row, m->Width, m->Kind.Space, K_SPACE_BGR);
+    const size_t w = (size_t)m->Width;
+    uint8_t* const bgr[3] = {m->Pixels, m->Pixels + w, m->Pixels + 2 * w};
+    if (m->Kind.Space == K_SPACE_CMYK || m->Kind.Space == K_SPACE_CMY)
+        FxBgrOfInk(levels, m->Width, m->Kind.Planes, bgr);
+    else if ((status = KConvertColorPlanes(levels, bgr, m->Width, m->Kind.Space, K_SPACE_BGR)) !=
+             K_OK)
+        return status;
+    FxGatherPlanes(row, m->Width, 3, (const uint8_t* const*)bgr, m->Stream);
+    return FX_OK;
 }
 
 /* Picture rows from the top, a band of MERGE_BAND at a time: the target

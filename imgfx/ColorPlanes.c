@@ -80,7 +80,10 @@ static inline void putSse2(uint8_t* to, __m128i v, int stream) {
         _mm_storeu_si128((__m128i*)to, v);
 }
 
-static int dealRoundsSse2(const uint8_t* p, int n, uint8_t* const* rows, int stream) {
+/* The rows are held in locals: byte stores may alias the array of them,
+ * which would be read again after every store. */
+static int dealRoundsSse2(const uint8_t* p, int n, uint8_t* const* planeRows, int stream) {
+    uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
         __m128i a = _mm_loadu_si128((const __m128i*)p),
@@ -95,7 +98,8 @@ static int dealRoundsSse2(const uint8_t* p, int n, uint8_t* const* rows, int str
     return x;
 }
 
-static int gatherRoundsSse2(uint8_t* p, int n, const uint8_t* const* rows, int stream) {
+static int gatherRoundsSse2(uint8_t* p, int n, const uint8_t* const* planeRows, int stream) {
+    const uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
         __m128i a = _mm_loadu_si128((const __m128i*)(rows[0] + x)),

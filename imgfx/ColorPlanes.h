@@ -38,6 +38,9 @@ void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const
  * bgr[0..2]; stream as for FxDealPlanes (ColorPlanesInk.c). */
 void FxInkPlanes(const uint8_t* const* bgr, int width, int planes, uint8_t* const* rows,
                  int stream);
+/* The inverse: blue, green and red plane rows bgr[0..2] of width pixels
+ * from the ink plane rows of CMYK (planes 4) or CMY (planes 3). */
+void FxBgrOfInk(const uint8_t* const* ink, int width, int planes, uint8_t* const* bgr);
 /* Orders the streamed writes before every later access. */
 void FxStreamDone(void);
 

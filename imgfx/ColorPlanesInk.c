@@ -57,3 +57,32 @@ void FxInkPlanes(const uint8_t* const* bgr, int width, int planes, uint8_t* cons
     }
     inkPixels(bgr, x, width, planes, rows);
 }
+
+/* Back: blue, green, red plane rows from CMYK (white, 255 minus K, less
+ * Y, M and C, at least 0) or CMY (255 minus Y, M, C), as the kernel's
+ * spaces convert the pixels. The rows are written into the caches for the
+ * gather that follows. */
+static void bgrPixels(const uint8_t* const* ink, int from, int to, int planes,
+                      uint8_t* const* bgr) {
+    for (int x = from; x < to; ++x) {
+        const uint8_t white = planes == 3 ? 255 : (uint8_t)(255 - ink[3][x]);
+        for (int k = 0; k < 3; ++k) {
+            const uint8_t v = ink[2 - k][x];
+            bgr[k][x] = (uint8_t)(white > v ? white - v : 0);
+        }
+    }
+}
+
+void FxBgrOfInk(const uint8_t* const* ink, int width, int planes, uint8_t* const* bgr) {
+    const __m128i ones = _mm_set1_epi8(-1);
+    int x = 0;
+    for (; x + 16 <= width; x += 16) {
+        const __m128i white =
+            planes == 3 ? ones : _mm_xor_si128(_mm_loadu_si128((const __m128i*)(ink[3] + x)), ones);
+        for (int k = 0; k < 3; ++k)
+            _mm_storeu_si128(
+                (__m128i*)(bgr[k] + x),
+                _mm_subs_epu8(white, _mm_loadu_si128((const __m128i*)(ink[2 - k] + x))));
+    }
+    bgrPixels(ink, x, width, planes, bgr);
+}

@@ -78,7 +78,7 @@ int KWideTo16(uint8_t* b, int width, int order);
 int KWideExpand(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes);
 
 /* Progress stepping over a number of rows, as the filter frame does it. */
-/* One row of a bilinear rotation: the source copy (readable 4 bytes past
+/* One row of a bilinear rotation: the source copy (readable 16 bytes past
  * its end), the source position of the row's first pixel and the step
  * from pixel to pixel (Sx + Cos, Sy - Sin). */
 typedef struct KBilinearRow {

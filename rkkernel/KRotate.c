@@ -193,8 +193,8 @@ int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillCo
         return status;
     }
     size_t size = (size_t)bitmap->BytesPerLine * (size_t)bitmap->Height;
-    /* 4 bytes to spare for the vector loop's word gathers. */
-    uint8_t* copy = KAllocRaw(size + 4);
+    /* 16 bytes to spare for the vector loops' word gathers and loads. */
+    uint8_t* copy = KAllocRaw(size + 16);
     if (!copy)
         return K_ERR_NO_MEMORY;
     memcpy(copy, bitmap->Bits, size);
@@ -206,7 +206,7 @@ int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillCo
                     bitmap->BitsPerPixel / 8,
                     0,
                     {0},
-                    size < ((size_t)1 << 31) - 4};
+                    size < ((size_t)1 << 31) - 16};
     rot.Nearest = bitmap->BitsPerPixel < 8 || (bitmap->BitsPerPixel == 8 && KGreyKind(bitmap) != 1);
     storedFill(&rot, fillColor);
     for (int y = 0; y < bitmap->Height; ++y) {

@@ -4,10 +4,16 @@
  * never fused, so the bytes are the same. The source positions step pixel
  * by pixel inside the loop, one add after the other as the plain loop
  * steps them: that chain of adds then runs beside the resampling instead
- * of before it. Source bytes are gathered as 32-bit words, which is why the
- * source rows are readable 4 bytes past their end; a grey pixel's word
- * holds its right-hand neighbour too. */
+ * of before it, and where the positions ahead are exact sums
+ * (KRotateSteps.h) they are taken eight or four at once instead. Grey
+ * pixels a step apart lie within a few bytes of each other on one or two
+ * source rows: their bytes and right-hand neighbours are picked out of 16
+ * bytes loaded at the first and at the last of them, and gathered as
+ * 32-bit words only where they lie farther apart (a steep angle, the
+ * picture's edges). Colour pixels are gathered as words. The source is
+ * readable 16 bytes past its end for these loads. */
 #include "KInternal.h"
+#include "KRotateSteps.h"
 
 #include <immintrin.h>
 #include <string.h>
@@ -49,6 +55,38 @@ WIDE static INLINE __m128i levelOf(__m256d top, __m256d under, __m256d fy, __m25
     return _mm256_cvttpd_epi32(_mm256_blendv_pd(v, fill, outside));
 }
 
+/* The bytes at four offsets into source and the bytes after them, as
+ * 32-bit lanes, picked out of the 16 bytes from the first offset and the
+ * 16 bytes up to the last one's neighbour; 0 when some offset lies in
+ * neither. */
+WIDE static INLINE int nearBytes(const uint8_t* source, __m128i offsets, __m128i* at,
+                                 __m128i* next) {
+    const int first = _mm_cvtsi128_si32(offsets);
+    int last = _mm_extract_epi32(offsets, 3) - 14;
+    last = last < 0 ? 0 : last;
+    const __m128i span = _mm_set1_epi32(14);
+    const __m128i fromFirst = _mm_sub_epi32(offsets, _mm_set1_epi32(first));
+    const __m128i fromLast = _mm_sub_epi32(offsets, _mm_set1_epi32(last));
+    const __m128i nearFirst = _mm_cmpeq_epi32(_mm_min_epu32(fromFirst, span), fromFirst);
+    const __m128i nearLast = _mm_cmpeq_epi32(_mm_min_epu32(fromLast, span), fromLast);
+    if (_mm_movemask_ps(_mm_castsi128_ps(_mm_or_si128(nearFirst, nearLast))) != 15)
+        return 0;
+    const __m128i lowBytes =
+        _mm_setr_epi8(0, 4, 8, 12, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+    const __m128i one = _mm_set1_epi8(1);
+    const __m128i fromA = _mm_loadu_si128((const __m128i*)(source + first));
+    const __m128i fromB = _mm_loadu_si128((const __m128i*)(source + last));
+    const __m128i indexA = _mm_shuffle_epi8(fromFirst, lowBytes);
+    const __m128i indexB = _mm_shuffle_epi8(fromLast, lowBytes);
+    const __m128i choose = _mm_shuffle_epi8(nearFirst, lowBytes);
+    *at = _mm_cvtepu8_epi32(
+        _mm_blendv_epi8(_mm_shuffle_epi8(fromB, indexB), _mm_shuffle_epi8(fromA, indexA), choose));
+    *next = _mm_cvtepu8_epi32(_mm_blendv_epi8(_mm_shuffle_epi8(fromB, _mm_add_epi8(indexB, one)),
+                                              _mm_shuffle_epi8(fromA, _mm_add_epi8(indexA, one)),
+                                              choose));
+    return 1;
+}
+
 /* Four pixels at source positions sx, sy: grey levels, or blue, green and
  * red in bytes 0-2 of each lane. Outside pixels are computed at position 0
  * and replaced by the fill. */
@@ -76,11 +114,16 @@ WIDE static INLINE __m128i fourPixels(const Four* f, __m256d sx, __m256d sy, con
         /* The right-hand pixel is the next byte, or the left one again at
          * the picture's edges. */
         const __m128i same = _mm_cmpeq_epi32(xa, xb), low = _mm_set1_epi32(255);
-        const __m128i a = wordsAt(f->Source, _mm_add_epi32(rowA, xa));
-        const __m128i b = wordsAt(f->Source, _mm_add_epi32(rowB, xa));
-        const __m128i a0 = _mm_and_si128(a, low), b0 = _mm_and_si128(b, low);
-        const __m128i a1 = _mm_blendv_epi8(_mm_and_si128(_mm_srli_epi32(a, 8), low), a0, same);
-        const __m128i b1 = _mm_blendv_epi8(_mm_and_si128(_mm_srli_epi32(b, 8), low), b0, same);
+        const __m128i offA = _mm_add_epi32(rowA, xa), offB = _mm_add_epi32(rowB, xa);
+        __m128i a0, a1, b0, b1;
+        if (!nearBytes(f->Source, offA, &a0, &a1) || !nearBytes(f->Source, offB, &b0, &b1)) {
+            const __m128i a = wordsAt(f->Source, offA), b = wordsAt(f->Source, offB);
+            a0 = _mm_and_si128(a, low), b0 = _mm_and_si128(b, low);
+            a1 = _mm_and_si128(_mm_srli_epi32(a, 8), low);
+            b1 = _mm_and_si128(_mm_srli_epi32(b, 8), low);
+        }
+        a1 = _mm_blendv_epi8(a1, a0, same);
+        b1 = _mm_blendv_epi8(b1, b0, same);
         const __m256d top = mix(_mm256_cvtepi32_pd(a0), _mm256_cvtepi32_pd(a1), fx);
         const __m256d under = mix(_mm256_cvtepi32_pd(b0), _mm256_cvtepi32_pd(b1), fx);
         return levelOf(top, under, fy, outside, f->Fill[0]);
@@ -108,6 +151,17 @@ WIDE static INLINE __m256d fourSteps(double* at, double step) {
     return _mm256_setr_pd(p0, p1, p2, p3);
 }
 
+/* The next four positions, at once where they are exact sums. */
+WIDE static INLINE __m256d fourAhead(KStepRun* run, double* at) {
+    double delta;
+    if (!KStepsAhead(run, *at, 4, &delta))
+        return fourSteps(at, run->Step);
+    const __m256d lanes = _mm256_add_pd(
+        _mm256_set1_pd(*at), _mm256_mul_pd(_mm256_setr_pd(0, 1, 2, 3), _mm256_set1_pd(delta)));
+    *at += 4 * delta;
+    return lanes;
+}
+
 WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int bytes) {
     const int w = row->Width, h = row->Height;
     Four f = {
@@ -119,21 +173,21 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
         _mm_set1_epi32(h - 1),
         _mm_set1_epi32(row->BytesPerLine),
         {_mm256_set1_pd(row->Fill[0]), _mm256_set1_pd(row->Fill[1]), _mm256_set1_pd(row->Fill[2])}};
-    const double c = row->Cos, s = -row->Sin;
+    KStepRun runX = KStepRunOf(row->Cos), runY = KStepRunOf(-row->Sin);
     double sx = row->Sx, sy = row->Sy;
     const __m128i pack = _mm_loadu_si128((const __m128i*)packThree);
     int x = 0;
     if (bytes == 1) {
         for (; x + 8 <= w; x += 8) {
-            const __m256d sx0 = fourSteps(&sx, c), sy0 = fourSteps(&sy, s);
-            const __m256d sx1 = fourSteps(&sx, c), sy1 = fourSteps(&sy, s);
+            const __m256d sx0 = fourAhead(&runX, &sx), sy0 = fourAhead(&runY, &sy);
+            const __m256d sx1 = fourAhead(&runX, &sx), sy1 = fourAhead(&runY, &sy);
             const __m128i words =
                 _mm_packus_epi32(fourPixels(&f, sx0, sy0, 1), fourPixels(&f, sx1, sy1, 1));
             _mm_storel_epi64((__m128i*)(out + x), _mm_packus_epi16(words, words));
         }
     } else {
         for (; x + 4 <= w; x += 4) {
-            const __m256d px = fourSteps(&sx, c), py = fourSteps(&sy, s);
+            const __m256d px = fourAhead(&runX, &sx), py = fourAhead(&runY, &sy);
             const __m128i packed = _mm_shuffle_epi8(fourPixels(&f, px, py, 3), pack);
             _mm_storel_epi64((__m128i*)(out + 3 * x), packed);
             const int32_t last = _mm_extract_epi32(packed, 2);
@@ -178,6 +232,38 @@ WIDER static INLINE __m256i levelOf8(__m512d top, __m512d under, __m512d fy, __m
     return _mm512_cvttpd_epi32(_mm512_mask_blend_pd(outside, v, fill));
 }
 
+/* As nearBytes, eight at once, for the rows at offsets and the rows
+ * apart bytes further on (the pixels below them), the byte indices worked
+ * out once for both. */
+WIDER static INLINE int nearRows8(const uint8_t* source, __m256i offsets, int apart, __m256i* at,
+                                  __m256i* next, __m256i* under, __m256i* underNext) {
+    const int first = _mm256_cvtsi256_si32(offsets);
+    int last = _mm256_extract_epi32(offsets, 7) - 14;
+    last = last < 0 ? 0 : last;
+    const __m256i span = _mm256_set1_epi32(14);
+    const __m256i fromFirst = _mm256_sub_epi32(offsets, _mm256_set1_epi32(first));
+    const __m256i fromLast = _mm256_sub_epi32(offsets, _mm256_set1_epi32(last));
+    const __mmask8 nearFirst = _mm256_cmple_epu32_mask(fromFirst, span);
+    const __mmask8 nearLast = _mm256_cmple_epu32_mask(fromLast, span);
+    if ((__mmask8)(nearFirst | nearLast) != 0xFF || last + apart < 0)
+        return 0;
+    const __m128i one = _mm_set1_epi8(1);
+    const __m128i indexA = _mm256_cvtepi32_epi8(fromFirst);
+    const __m128i indexB = _mm256_cvtepi32_epi8(fromLast);
+    const __m128i nextA = _mm_add_epi8(indexA, one), nextB = _mm_add_epi8(indexB, one);
+    const uint8_t* row = source;
+    __m256i* out[4] = {at, next, under, underNext};
+    for (int k = 0; k < 4; k += 2, row += apart) {
+        const __m128i fromA = _mm_loadu_si128((const __m128i*)(row + first));
+        const __m128i fromB = _mm_loadu_si128((const __m128i*)(row + last));
+        *out[k] = _mm256_cvtepu8_epi32(_mm_mask_blend_epi8(
+            nearFirst, _mm_shuffle_epi8(fromB, indexB), _mm_shuffle_epi8(fromA, indexA)));
+        *out[k + 1] = _mm256_cvtepu8_epi32(_mm_mask_blend_epi8(
+            nearFirst, _mm_shuffle_epi8(fromB, nextB), _mm_shuffle_epi8(fromA, nextA)));
+    }
+    return 1;
+}
+
 /* As fourPixels, eight at once. */
 WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, const int bytes) {
     const __m512d lowest = _mm512_set1_pd(-0.5);
@@ -205,13 +291,19 @@ WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, 
     if (bytes == 1) {
         const __mmask8 same = _mm256_cmpeq_epi32_mask(xa, xb);
         const __m256i low = _mm256_set1_epi32(255);
-        const __m256i a = wordsAt8(f->Source, _mm256_add_epi32(rowA, xa));
-        const __m256i b = wordsAt8(f->Source, _mm256_add_epi32(rowB, xa));
-        const __m256i a0 = _mm256_and_si256(a, low), b0 = _mm256_and_si256(b, low);
-        const __m256i a1 =
-            _mm256_mask_blend_epi32(same, _mm256_and_si256(_mm256_srli_epi32(a, 8), low), a0);
-        const __m256i b1 =
-            _mm256_mask_blend_epi32(same, _mm256_and_si256(_mm256_srli_epi32(b, 8), low), b0);
+        const __m256i offA = _mm256_add_epi32(rowA, xa), offB = _mm256_add_epi32(rowB, xa);
+        __m256i a0, a1, b0, b1;
+        const int apart = _mm256_cvtsi256_si32(offB) - _mm256_cvtsi256_si32(offA);
+        const __mmask8 alike =
+            _mm256_cmpeq_epi32_mask(offB, _mm256_add_epi32(offA, _mm256_set1_epi32(apart)));
+        if (alike != 0xFF || !nearRows8(f->Source, offA, apart, &a0, &a1, &b0, &b1)) {
+            const __m256i a = wordsAt8(f->Source, offA), b = wordsAt8(f->Source, offB);
+            a0 = _mm256_and_si256(a, low), b0 = _mm256_and_si256(b, low);
+            a1 = _mm256_and_si256(_mm256_srli_epi32(a, 8), low);
+            b1 = _mm256_and_si256(_mm256_srli_epi32(b, 8), low);
+        }
+        a1 = _mm256_mask_blend_epi32(same, a1, a0);
+        b1 = _mm256_mask_blend_epi32(same, b1, b0);
         const __m512d top = mix8(_mm512_cvtepi32_pd(a0), _mm512_cvtepi32_pd(a1), fx);
         const __m512d under = mix8(_mm512_cvtepi32_pd(b0), _mm512_cvtepi32_pd(b1), fx);
         return levelOf8(top, under, fy, outside, f->Fill[0]);
@@ -239,6 +331,17 @@ WIDER static INLINE __m512d eightSteps(double* at, double step) {
     return _mm512_setr_pd(p0, p1, p2, p3, p4, p5, p6, p7);
 }
 
+WIDER static INLINE __m512d eightAhead(KStepRun* run, double* at) {
+    double delta;
+    if (!KStepsAhead(run, *at, 8, &delta))
+        return eightSteps(at, run->Step);
+    const __m512d lanes =
+        _mm512_add_pd(_mm512_set1_pd(*at),
+                      _mm512_mul_pd(_mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7), _mm512_set1_pd(delta)));
+    *at += 8 * delta;
+    return lanes;
+}
+
 WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int bytes) {
     const int w = row->Width, h = row->Height;
     Eight f = {
@@ -250,13 +353,13 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int
         _mm256_set1_epi32(h - 1),
         _mm256_set1_epi32(row->BytesPerLine),
         {_mm512_set1_pd(row->Fill[0]), _mm512_set1_pd(row->Fill[1]), _mm512_set1_pd(row->Fill[2])}};
-    const double c = row->Cos, s = -row->Sin;
+    KStepRun runX = KStepRunOf(row->Cos), runY = KStepRunOf(-row->Sin);
     double sx = row->Sx, sy = row->Sy;
     const __m256i pack = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)packThree));
     const __m256i gather = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
     int x = 0;
     for (; x + 8 <= w; x += 8) {
-        const __m512d px = eightSteps(&sx, c), py = eightSteps(&sy, s);
+        const __m512d px = eightAhead(&runX, &sx), py = eightAhead(&runY, &sy);
         const __m256i pixels = eightPixels(&f, px, py, bytes);
         if (bytes == 1) {
             _mm_storel_epi64((__m128i*)(out + x), _mm256_cvtepi32_epi8(pixels));

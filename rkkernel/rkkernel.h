@@ -298,6 +298,14 @@ RK_API const uint8_t* KBitCountTable(void);
  * pixel, 4 for CMYK). source and target may be the same buffer. */
 RK_API int KConvertColorSpace(const void* source, void* target, int width, int fromSpace,
                               int toSpace);
+/* The same over planes: rows in[0..2] of width bytes each, one a channel
+ * of the space in its pixel order (blue, green, red for K_SPACE_BGR), to
+ * rows out[0..2], separate from them, with the bytes KConvertColorSpace
+ * gives the pixels. Between K_SPACE_BGR and K_SPACE_HSV or K_SPACE_HLS
+ * either way; returns K_OK, or K_ERR_BAD_PARAMETER for other spaces, null
+ * rows or a negative width. */
+RK_API int KConvertColorPlanes(const uint8_t* const* in, uint8_t* const* out, int width,
+                               int fromSpace, int toSpace);
 /* Rotates the picture in place about its centre by angle hundredths of a
  * degree, clockwise as shown (top row up) for positive angles. The size stays;
  * corners that leave are cut, uncovered pixels get fillColor (0x00BBGGRR;

@@ -352,3 +352,57 @@ TEST(ColorMerge, AStopAtAnyRowOfATallPictureKeepsTheRowsAboveIt) {
         KFreeBitmap(&whole);
     }
 }
+
+// Any planes, not only those a separation makes (CMYK ink past its white,
+// hues of any level), merge in every kind to what the kernel's conversion
+// makes of their levels gathered into pixels: widths around the
+// vector lengths, and a picture large enough to be written past the
+// caches.
+TEST(ColorMerge, RandomPlanesMergeAsThePixelConversionMakesThem) {
+    uint32_t seed = 99;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return uint8_t(seed >> 24);
+    };
+    const struct {
+        int w, h;
+    } sizes[] = {{1, 2}, {15, 3}, {16, 2}, {17, 3}, {47, 2}, {64, 3}, {131, 2}, {2333, 2400}};
+    for (unsigned kind = 0; kind <= 4; ++kind)
+        for (const auto size : sizes) {
+            SCOPED_TRACE("kind " + std::to_string(kind) + " width " + std::to_string(size.w));
+            Bitmap source(size.w, size.h, 24, RB_ORDER_BGR, RB_ROWS_BOTTOM_UP);
+            Planes planes;
+            ASSERT_EQ(R_ColorSeparateBitmap(source.get(), planes.get(), kind), FX_OK);
+            const int count = planesOfKind[kind];
+            std::vector<std::vector<uint8_t>> levels(static_cast<size_t>(count));
+            for (int k = 0; k < count; ++k) {
+                auto bytes = storedBytes(&planes[k]);
+                for (int row = 0; row < size.h; ++row)
+                    for (int x = 0; x < size.w; ++x)
+                        bytes[size_t(row) * size_t(planes[k].BytesPerLine) + size_t(x)] = next();
+                setStoredBytes(&planes[k], bytes);
+                levels[size_t(k)] = bytes;
+            }
+            RasterBitmap merged{};
+            ASSERT_EQ(R_ColorMergeBitmap(&merged, planes.get(), kind), FX_OK);
+            const auto out = storedBytes(&merged);
+            // The reference converts each row's gathered pixels at once
+            // (the row form, which another test holds to the per-pixel one).
+            size_t wrong = 0;
+            std::vector<uint8_t> pixels(size_t(4 * size.w)), bgr(size_t(3 * size.w));
+            for (int row = 0; row < size.h; ++row) {
+                for (int x = 0; x < size.w; ++x)
+                    for (int k = 0; k < count; ++k)
+                        pixels[size_t(count * x + k)] =
+                            levels[size_t(k)]
+                                  [size_t(row) * size_t(planes[k].BytesPerLine) + size_t(x)];
+                KConvertColorSpace(pixels.data(), bgr.data(), size.w, spaceOfKind[kind],
+                                   K_SPACE_BGR);
+                wrong += !std::equal(bgr.begin(), bgr.end(),
+                                     out.begin() + ptrdiff_t(row) * merged.BytesPerLine);
+            }
+            EXPECT_EQ(wrong, 0u);
+            EXPECT_TRUE(paddingIsClear(&merged));
+            KFreeBitmap(&merged);
+        }
+}

@@ -142,7 +142,8 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
     EXPECT_EQ(FxCountBothLighter(a, b, 0, 1), 0u);
 
     // Products of levels, summed in 64 bits over any length and tail, one
-    // row against one or against four (the last three nearly all 255).
+    // row against one or against four (the middle two nearly all 255, the
+    // last nearly all 0: the extremes of every way of summing them).
     for (size_t n : {size_t(0), size_t(1), size_t(63), size_t(64), size_t(129), size_t(600001)}) {
         std::vector<uint8_t> x(n), y[4];
         uint64_t expected[4] = {};
@@ -151,7 +152,7 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
         for (size_t i = 0; i < n; ++i) {
             x[i] = i % 5 ? 255 : uint8_t(i);
             for (int k = 0; k < 4; ++k) {
-                y[k][i] = i % (3 + 4 * size_t(k)) ? 255 : uint8_t(i * 7 + size_t(k));
+                y[k][i] = i % (3 + 4 * size_t(k)) ? (k == 3 ? 0 : 255) : uint8_t(i * 7 + size_t(k));
                 expected[k] += uint64_t(x[i]) * y[k][i];
             }
         }

@@ -286,3 +286,42 @@ TEST(KernelColorSpace, HueSpacesGiveThePerPixelBytesForEveryRunLength) {
             EXPECT_EQ(back[bytes], in[bytes]);
         }
 }
+
+// Planes convert between blue, green, red and HSV or HLS, either way, to
+// the bytes of the pixels' conversion, over widths around the chunks and
+// vectors; other spaces and missing rows are refused.
+TEST(KernelColorPlanes, PlanesConvertAsThePixelsDo) {
+    uint32_t seed = 7;
+    for (int width : {0, 1, 15, 31, 33, 255, 256, 257, 1000}) {
+        // One byte to spare, so that no row of an empty picture is null.
+        std::vector<uint8_t> in(size_t(3 * width + 1)), out(size_t(3 * width + 1)),
+            pixels(size_t(3 * width + 1)), expected(size_t(3 * width + 1));
+        for (uint8_t& v : in)
+            v = uint8_t((seed = seed * 1664525u + 1013904223u) >> 24);
+        const uint8_t* from[3] = {in.data(), in.data() + width, in.data() + 2 * width};
+        uint8_t* to[3] = {out.data(), out.data() + width, out.data() + 2 * width};
+        for (int x = 0; x < width; ++x)
+            for (int k = 0; k < 3; ++k)
+                pixels[size_t(3 * x + k)] = from[k][x];
+        for (auto [a, b] : {std::pair{K_SPACE_BGR, K_SPACE_HSV},
+                            {K_SPACE_BGR, K_SPACE_HLS},
+                            {K_SPACE_HSV, K_SPACE_BGR},
+                            {K_SPACE_HLS, K_SPACE_BGR}}) {
+            ASSERT_EQ(KConvertColorPlanes(from, to, width, a, b), K_OK);
+            KConvertColorSpace(pixels.data(), expected.data(), width, a, b);
+            for (int x = 0; x < width; ++x)
+                for (int k = 0; k < 3; ++k)
+                    ASSERT_EQ(to[k][x], expected[size_t(3 * x + k)])
+                        << width << " " << a << "->" << b << " at " << x;
+        }
+    }
+    const uint8_t row[4] = {};
+    uint8_t target[4];
+    const uint8_t* from[3] = {row, row, row};
+    uint8_t* to[3] = {target, target, nullptr};
+    uint8_t* fine[3] = {target, target, target};
+    EXPECT_EQ(KConvertColorPlanes(from, fine, 4, K_SPACE_BGR, K_SPACE_CMY), K_ERR_BAD_PARAMETER);
+    EXPECT_EQ(KConvertColorPlanes(from, fine, 4, K_SPACE_HSV, K_SPACE_HLS), K_ERR_BAD_PARAMETER);
+    EXPECT_EQ(KConvertColorPlanes(from, to, 4, K_SPACE_BGR, K_SPACE_HSV), K_ERR_BAD_PARAMETER);
+    EXPECT_EQ(KConvertColorPlanes(from, fine, -1, K_SPACE_BGR, K_SPACE_HSV), K_ERR_BAD_PARAMETER);
+}

@@ -1,5 +1,6 @@
 // Kernel rotation: direction, fill, size, resampling and progress.
 #include "../imgfx/FxTestSupport.h"
+#include "rkkernel/KRotateSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -93,13 +94,18 @@ TEST(KernelRotate, SmallAnglesResampleSmoothlyAndStopsAreReturned) {
 // The resampling is the plain double arithmetic, pixel by pixel, whatever
 // loop the processor level runs: every byte of grey and colour pictures,
 // stored either way up, corners and edges included, with rows padded or
-// not (64 pixels end exactly at the last byte of the bitmap).
+// not (64 pixels end exactly at the last byte of the bitmap). The wide
+// pictures carry source positions through many binades of the doubles and
+// the small angles a deskew turns by.
 TEST(KernelRotate, BilinearBytesFollowThePlainArithmeticExactly) {
+    const struct { int w, h; } sizes[] = {{61, 37}, {64, 37}, {2085, 23}, {23, 1500}};
     for (int bits : {8, 24})
         for (int order : {0, RB_ROWS_BOTTOM_UP})
-            for (int angle : {1234, -250, 9000, -17995})
-                for (int w : {61, 64}) {
-                    const int h = 37, bytes = bits / 8;
+            for (int angle : {1234, -250, 9000, -17995, -224, 1, 1019})
+                for (const auto size : sizes) {
+                    const int w = size.w, h = size.h, bytes = bits / 8;
+                    if (w * h > 10000 && angle % 9000 == 0)
+                        continue;
                     Bitmap bmp(w, h, bits, RB_ORDER_BGR, order);
                     fillPattern(bmp.get(), uint32_t(angle + bits));
                     const auto before = storedBytes(bmp.get());
@@ -139,4 +145,43 @@ TEST(KernelRotate, BilinearBytesFollowThePlainArithmeticExactly) {
                         }
                     }
                 }
+}
+
+// Positions taken several pixels ahead are the chain of rounded sums bit
+// for bit, wherever they are allowed: random starts of both signs over
+// many binades, the steps of random angles, and steps halfway between two
+// multiples of a binade's grid (which round differently from odd and even
+// positions and must be left to the chain).
+TEST(KernelRotate, PositionsAheadAreTheChainOfRoundedSums) {
+    uint64_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        return double(seed >> 11) * 0x1p-53;
+    };
+    int jumps = 0;
+    for (int trial = 0; trial < 20000; ++trial) {
+        double step = std::cos(next() * 6.3);
+        if (trial % 4 == 1)
+            step = -std::sin(next() * 0.2);
+        if (trial % 4 == 2)
+            step = std::ldexp(1.0 + 0x1p-10 * std::floor(next() * 1024), -int(next() * 4)) +
+                   std::ldexp(1.0, -43 - int(next() * 8)); // halfway in some binade
+        KStepRun run = KStepRunOf(step);
+        double at = (next() - 0.3) * std::ldexp(1.0, int(next() * 16));
+        for (int group = 0; group < 40; ++group) {
+            const int count = group % 2 ? 8 : 4;
+            double chain[9] = {at};
+            for (int k = 1; k <= count; ++k)
+                chain[k] = chain[k - 1] + step;
+            double delta = 0;
+            if (KStepsAhead(&run, at, count, &delta)) {
+                ++jumps;
+                for (int k = 0; k < count; ++k)
+                    ASSERT_EQ(at + k * delta, chain[k]) << at << " " << step << " " << k;
+                ASSERT_EQ(at + count * delta, chain[count]) << at << " " << step;
+            }
+            at = chain[count];
+        }
+    }
+    EXPECT_GT(jumps, 400000); // most groups jump
 }
