@@ -219,7 +219,7 @@ void CImageMapView::contextMenuEvent(QContextMenuEvent* event) {
     m_contextMenu(menu, viewport()->mapToGlobal(at));
 }
 
-// Insert Point keeps the polygon under the 63-vertex limit, so it never
+// Insert Point keeps the polygon within its limit of vertices, so it never
 // marks the map modified without adding a point.
 bool CImageMapView::canInsertPoint() const {
     const MapArea* a = m_doc->area(m_pointTarget.area);
