@@ -67,9 +67,7 @@ bool withinOnePicture(const AreaClipRecord& r) {
 } // namespace
 
 bool AreaClipRecord::fits(const MapArea& area) {
-    const AreaTexts& t = area.texts();
-    return area.vertexCount() <= kMaxVertices && t.url.size() <= kTextRoom &&
-           t.target.size() <= kTextRoom && t.comment.size() <= kTextRoom;
+    return area.vertexCount() <= kMaxVertices;
 }
 
 AreaClipRecord AreaClipRecord::of(const MapArea& area) {

@@ -26,9 +26,9 @@
 //     6168   512  64 vertices (x, y int32): image vertex - (left + 3, top + 3)
 //
 // Coordinates are image pixels, so an area copied at one zoom pastes at
-// another with the same shape. The bytes hold at most 63 vertices and texts
-// of 2,047 bytes: an area beyond that is not offered in them (fits), so
-// that a copy reading only the record never pastes less than was copied.
+// another with the same shape. The bytes hold at most 63 vertices: a larger
+// polygon is not offered in them (fits), so that a copy reading only the
+// record never pastes a part of its outline.
 // A record taken from AreaClipJson holds any number of vertices.
 class QMimeData;
 
@@ -48,8 +48,9 @@ public:
     int vertexCount = 0;
     std::vector<QPoint> vertices; // vertexCount of them, relative to the rectangle
 
-    // Whether the bytes hold area's shape, vertices and texts whole (a
-    // title and attributes kept from its page they never held).
+    // Whether the bytes hold area's geometry whole: a polygon of at most 63
+    // vertices. (Texts they hold cut to 2,047 bytes, and never a title or
+    // the attributes kept from its page, as they always have.)
     static bool fits(const MapArea& area);
     // ToClipRecord: the record of area (texts cut to 2,047 bytes).
     static AreaClipRecord of(const MapArea& area);
