@@ -170,7 +170,7 @@ int CImageMapView::contextMenuAt(QPoint window) {
     m_pointTarget = {};
     const bool polygonTool = m_toolZoom->isPolygon();
     if (polygonTool || m_toolZoom->isArrow()) {
-        for (int i = 0; i < m_doc->areaCount(); ++i) {
+        for (const int i : areasNear(window)) {
             const AreaGeometry* g = cached(i);
             if (!g || g->shape() != AreaShape::Polygon)
                 continue;
