@@ -5,11 +5,13 @@
 
 #include "support/TestPictures.h"
 
+#include <QPainter>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace ViewTest;
 
@@ -86,6 +88,51 @@ TEST(HitIndex, NamesEveryAreaAHitTestOverAllFinds) {
                 ASSERT_TRUE(std::binary_search(near.begin(), near.end(), i))
                     << "round " << round << " area " << i << " at " << at.x() << "," << at.y();
             }
+        }
+    }
+}
+
+// Far out a long outline's points fall on few window pixels, and the view
+// fills and strokes its solid line without the repeats: they must give the
+// very pixels of the whole ring, at every zoom out and in. (The dots do
+// not: their pattern restarts at every edge, so they take the whole ring.)
+TEST(PaintRing, GivesThePixelsOfTheWholeRing) {
+    resetSettings();
+    const AreaStyle& style = AreaStyle::shared();
+    QRandomGenerator random(17);
+    const ZoomLevel zooms[] = {ZoomLevel::out(16), ZoomLevel::out(6), ZoomLevel::out(3),
+                               ZoomLevel::in(1), ZoomLevel::in(3)};
+    for (int trial = 0; trial < 60; ++trial) {
+        MapArea area(AreaShape::Polygon);
+        const int n = 3 + int(random.bounded(300));
+        const double r = 10 + random.bounded(200);
+        for (int k = 0; k < n; ++k) {
+            const double t = 2 * M_PI * k / n, rk = r * (k % 2 ? 0.8 : 1.0);
+            area.addVertex(400 + int(rk * std::cos(t)), 300 + int(rk * std::sin(t)));
+        }
+        for (const ZoomLevel zoom : zooms) {
+            const AreaGeometry g(area, {zoom, {0, 0}}, 5);
+            // part 0: the hatch fill, 1: the solid line under the dots
+            const auto paint = [&](const QPolygon& ring, int part) {
+                QImage image(1300, 1000, QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter p(&image);
+                if (part == 0) {
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(style.hatch());
+                    p.drawPolygon(ring, Qt::OddEvenFill);
+                } else {
+                    const AreaStyle::StatePens& pens = style.state(AreaDrawState::Selected);
+                    p.setPen(part == 1 ? pens.solidBack : pens.dotted);
+                    p.drawPolyline(ring);
+                }
+                return image;
+            };
+            ASSERT_LE(g.paintRing().size(), g.ring().size());
+            for (int part = 0; part < 2; ++part)
+                EXPECT_EQ(paint(g.paintRing(), part) == paint(g.ring(), part), true)
+                    << "trial " << trial << " zoom " << zoom.num() << ":" << zoom.den() << " part "
+                    << part;
         }
     }
 }
