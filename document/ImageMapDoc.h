@@ -18,6 +18,7 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -255,8 +256,9 @@ public:
     bool editAreasInfo(const std::vector<int>& indices);
 
     // --- map check, paste and drops (ImageMapDocCheck.cpp, ImageMapDocPaste.cpp)
-    // One idle pass of the map check: pass 0 starts a run, pass n < areaCount
-    // examines area n, pass areaCount completes the run and reports its state
+    // One idle pass of the map check: pass 0 starts a run, each pass examines
+    // the next areas for as long as the pass time allows (at least one), and
+    // the pass that finds none left completes the run and reports its state
     // to activeStatus (null unless this document is in the active window).
     // A map without areas reports state 0 at once (at pass 0, or at the pass
     // of a run whose areas went away) and only then. Returns true while the
@@ -267,6 +269,10 @@ public:
     // Runs the passes of one complete check (tessary-cli check, tests).
     void runMapCheck(MapCheckStatus* status);
     const MapCheckState& mapCheck() const { return m_check; }
+    // The time one idle pass of the map check may take, short of the area
+    // in progress; zero examines one area per pass.
+    static constexpr std::chrono::microseconds kMapCheckPassTime{3000};
+    void setMapCheckPassTime(std::chrono::microseconds time) { m_checkPassTime = time; }
     // Check Map: the accessibility and link findings of the map as it is
     // now, its links resolved beside the document's page, its areas measured
     // as the page's IMG shows picture (the document's own picture when
@@ -445,6 +451,7 @@ private:
     QUndoStack m_undo;
     bool m_recording = true; // false while opening or making a map
     MapCheckState m_check;
+    std::chrono::microseconds m_checkPassTime = kMapCheckPassTime;
     PageFile* m_pageFile = nullptr;
     // The page's own picture reference: the file the map was read from, the
     // picture as the map named it (SRC, relative, absolute or a URL) and

@@ -3,29 +3,42 @@
 
 #include "model/MapCheckStatus.h"
 
-bool CImageMapDoc::runMapCheckStep(int n, MapCheckStatus* activeStatus) {
+#include <chrono>
+
+bool CImageMapDoc::runMapCheckStep(int pass, MapCheckStatus* activeStatus) {
     if (m_areas.empty()) {
         // Clean at once: said when the passes start, or when the areas of a
         // run in progress went away; the later passes of other maps' runs
         // have nothing to say here.
-        if (n == 0 || m_check.expects(n)) {
+        if (pass == 0 || m_check.expects(pass)) {
             m_check.finish();
             if (activeStatus)
                 activeStatus->showState(MapCheckStatus::Clean, -1);
         }
         return false;
     }
-    if (n == 0) {
+    if (pass == 0) {
         m_check.start();
-    } else if (!m_check.expects(n)) {
+    } else if (!m_check.expects(pass)) {
         return false;
-    } else if (n > areaCount()) {
+    } else if (m_check.next() > areaCount()) {
         m_check.finish(); // areas went away under the run
         return false;
     }
-    if (n < areaCount()) {
+    // Areas are examined until the pass has had its time, at least one per
+    // pass; the report waits for a pass of its own when the last area used
+    // up the time, so that no pass runs much past it.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + m_checkPassTime;
+    for (bool examined = false;; examined = true) {
+        if (examined && Clock::now() >= end) {
+            m_check.ranIn(pass);
+            return true;
+        }
+        const int n = m_check.next();
+        if (n >= areaCount())
+            break;
         m_check.examine(n, *m_areas[std::size_t(n)]);
-        return true;
     }
     m_check.finish();
     if (activeStatus)

@@ -10,6 +10,7 @@ void MapCheckState::start() {
     firstObscured = 0;
     m_covered.clear();
     m_next = 0;
+    m_pass = 0;
 }
 
 void MapCheckState::examine(int n, MapArea& area) {
@@ -36,6 +37,7 @@ void MapCheckState::finish() {
     m_covered.clear();
     m_region.clear();
     m_next = -1;
+    m_pass = -1;
 }
 
 MapCheckStatus::State MapCheckState::state() const {

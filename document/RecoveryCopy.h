@@ -24,8 +24,9 @@
 // reader as any page, and nothing of a copy that breaks a rule is used.
 struct RecoveryCopy {
     static constexpr int kVersion = 1;
-    // No copy of a map the editor can hold comes near these.
-    static constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
+    // Far beyond the copies of real maps: 10,000 areas of one million
+    // points in all make a copy of about 10 MB.
+    static constexpr qsizetype kMaxBytes = 128 * 1024 * 1024;
     static constexpr int kMaxHeaderLines = 64;
     static constexpr qsizetype kMaxHeaderLine = 64 * 1024;
 

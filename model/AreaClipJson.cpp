@@ -152,9 +152,10 @@ bool readGeometry(const QJsonObject& o, AreaClipRecord& r) {
         // A vertex repeating the one before is the same vertex, as an area
         // keeps it; a polygon left with fewer than 3 is no polygon, and its
         // own copy could not be pasted.
-        if (r.vertexCount == 0 || r.vertices[std::size_t(r.vertexCount - 1)] != vertex)
-            r.vertices[std::size_t(r.vertexCount++)] = vertex;
+        if (r.vertices.empty() || r.vertices.back() != vertex)
+            r.vertices.push_back(vertex);
     }
+    r.vertexCount = int(r.vertices.size());
     return r.vertexCount >= 3;
 }
 
@@ -208,7 +209,10 @@ std::optional<AreaClipRecord> AreaClipJson::fromBytes(QByteArrayView bytes) {
 }
 
 void AreaClipJson::putInto(QMimeData& data, const MapArea& area) {
-    AreaClipRecord::of(area).putInto(data);
+    // The record only for an area it holds whole: a copy that reads only
+    // the record then pastes nothing rather than a part of the area.
+    if (AreaClipRecord::fits(area))
+        AreaClipRecord::of(area).putInto(data);
     data.setData(mimeType(), toBytes(area));
 }
 

@@ -18,7 +18,7 @@ class QMimeData;
 //
 //   {"shape": "rect" | "circle" | "poly",
 //    "rect": [left, top, right, bottom],      picture pixels, exclusive
-//    "points": [[x, y], ...],                 a polygon's vertices (3 to 63)
+//    "points": [[x, y], ...],                 a polygon's vertices (3 to 100,000)
 //    "url": T, "target": T, "comment": T, "title": T,
 //    "attributes": [[name, T, form] | [name, null], ...]}
 //
@@ -39,7 +39,7 @@ public:
     // The area as a record to paste; a pure function of the bytes.
     static std::optional<AreaClipRecord> fromBytes(QByteArrayView bytes);
 
-    // Copy: the fixed record and this form.
+    // Copy: this form, and the fixed record when the area fits it.
     static void putInto(QMimeData& data, const MapArea& area);
     // Paste: this form when data holds a sound one, else the fixed record.
     static std::optional<AreaClipRecord> fromMimeData(const QMimeData& data);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AreaClipRecord.h"
+#include "model/MapArea.h"
 
 #include <QPoint>
 #include <QString>
@@ -19,8 +20,8 @@ class QMimeData;
 class AreaClipList {
 public:
     // The most areas and bytes a list may hold.
-    static constexpr int kMaxAreas = 1024;
-    static constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;
+    static constexpr int kMaxAreas = MapArea::kMaxAreas;
+    static constexpr qsizetype kMaxBytes = 256 * 1024 * 1024;
 
     struct Item {
         AreaClipRecord record;

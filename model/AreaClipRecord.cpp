@@ -56,7 +56,7 @@ bool withinOnePicture(const AreaClipRecord& r) {
         return false;
     if (r.vertexCount == 0)
         return true;
-    const auto first = r.vertices.begin(), last = first + r.vertexCount;
+    const auto first = r.vertices.begin(), last = r.vertices.end();
     const auto [left, right] =
         std::minmax_element(first, last, [](QPoint a, QPoint b) { return a.x() < b.x(); });
     const auto [top, bottom] =
@@ -65,6 +65,10 @@ bool withinOnePicture(const AreaClipRecord& r) {
 }
 
 } // namespace
+
+bool AreaClipRecord::fits(const MapArea& area) {
+    return area.vertexCount() <= kMaxVertices;
+}
 
 AreaClipRecord AreaClipRecord::of(const MapArea& area) {
     AreaClipRecord r;
@@ -75,9 +79,10 @@ AreaClipRecord AreaClipRecord::of(const MapArea& area) {
     const PixelRect box = area.imageRect();
     r.rect = box.translated(-box.left, -box.top);
     r.vertexCount = area.vertexCount();
+    r.vertices.reserve(std::size_t(r.vertexCount));
     const QPoint offset(box.left + kVertexOffset, box.top + kVertexOffset);
     for (int i = 0; i < r.vertexCount; ++i)
-        r.vertices[std::size_t(i)] = area.vertex(i) - offset;
+        r.vertices.push_back(area.vertex(i) - offset);
     return r;
 }
 
@@ -91,8 +96,9 @@ QByteArray AreaClipRecord::toBytes() const {
     putInt(b, kRectAt + 4, rect.top);
     putInt(b, kRectAt + 8, rect.right);
     putInt(b, kRectAt + 12, rect.bottom);
-    putInt(b, kCountAt, vertexCount);
-    for (int i = 0; i < std::clamp(vertexCount, 0, kVertexSlots); ++i) {
+    const int count = std::min(int(vertices.size()), kMaxVertices);
+    putInt(b, kCountAt, count);
+    for (int i = 0; i < count; ++i) {
         putInt(b, kVerticesAt + 8 * i, vertices[std::size_t(i)].x());
         putInt(b, kVerticesAt + 8 * i + 4, vertices[std::size_t(i)].y());
     }
@@ -112,14 +118,13 @@ std::optional<AreaClipRecord> AreaClipRecord::fromBytes(const QByteArray& b) {
               getInt(b, kRectAt + 12)};
     if (!sane(r.rect.left) || !sane(r.rect.top) || !sane(r.rect.right) || !sane(r.rect.bottom))
         return std::nullopt;
-    r.vertexCount = r.shape == AreaShape::Polygon
-                        ? std::clamp(getInt(b, kCountAt), 0, MapArea::kMaxVertices)
-                        : 0;
+    r.vertexCount =
+        r.shape == AreaShape::Polygon ? std::clamp(getInt(b, kCountAt), 0, kMaxVertices) : 0;
     for (int i = 0; i < r.vertexCount; ++i) {
         const QPoint p(getInt(b, kVerticesAt + 8 * i), getInt(b, kVerticesAt + 8 * i + 4));
         if (!sane(p.x()) || !sane(p.y()))
             return std::nullopt;
-        r.vertices[std::size_t(i)] = p;
+        r.vertices.push_back(p);
     }
     return withinOnePicture(r) ? std::optional(r) : std::nullopt;
 }
@@ -135,9 +140,8 @@ std::unique_ptr<MapArea> AreaClipRecord::makeArea(QPoint at) const {
     // the rectangle; adding it back lands the polygon where a rectangle of
     // the same box would.
     const QPoint shift = at + QPoint(kVertexOffset, kVertexOffset);
-    for (int i = 0; i < vertexCount; ++i)
-        area->addVertex(vertices[std::size_t(i)].x() + shift.x(),
-                        vertices[std::size_t(i)].y() + shift.y());
+    for (const QPoint& v : vertices)
+        area->addVertex(v.x() + shift.x(), v.y() + shift.y());
     return area;
 }
 

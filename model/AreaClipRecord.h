@@ -8,9 +8,9 @@
 #include <QPoint>
 #include <QString>
 
-#include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // One area as it travels on the clipboard between maps and between running
 // copies of the editor: a fixed record of 6,680 bytes, little-endian, every
@@ -26,7 +26,10 @@
 //     6168   512  64 vertices (x, y int32): image vertex - (left + 3, top + 3)
 //
 // Coordinates are image pixels, so an area copied at one zoom pastes at
-// another with the same shape.
+// another with the same shape. The bytes hold at most 63 vertices: a larger
+// polygon is not offered in them (fits), so that a copy reading only the
+// record never pastes a part of its outline.
+// A record taken from AreaClipJson holds any number of vertices.
 class QMimeData;
 
 class AreaClipRecord {
@@ -34,6 +37,7 @@ public:
     static constexpr int kSize = 6680;
     static constexpr int kTextRoom = 2047; // bytes of a text field before its NUL
     static constexpr int kVertexSlots = 64;
+    static constexpr int kMaxVertices = kVertexSlots - 1; // and the ring's closing one
     static constexpr int kVertexOffset = 3; // stored vertices sit this far up and left
 
     AreaShape shape = AreaShape::Rectangle;
@@ -42,11 +46,15 @@ public:
     AreaTexts texts;
     PixelRect rect; // left and top are 0
     int vertexCount = 0;
-    std::array<QPoint, kVertexSlots> vertices{}; // as stored, relative to the rectangle
+    std::vector<QPoint> vertices; // vertexCount of them, relative to the rectangle
 
+    // Whether the bytes hold area's geometry whole: a polygon of at most 63
+    // vertices. (Texts they hold cut to 2,047 bytes, and never a title or
+    // the attributes kept from its page, as they always have.)
+    static bool fits(const MapArea& area);
     // ToClipRecord: the record of area (texts cut to 2,047 bytes).
     static AreaClipRecord of(const MapArea& area);
-    // The 6,680 bytes of the record.
+    // The 6,680 bytes of the record (of an area that fits).
     QByteArray toBytes() const;
     // A record read from the clipboard; nullopt when the bytes are not one
     // (too short, an unknown shape, or coordinates, a width or a height

@@ -9,7 +9,7 @@
 // The document's form of a map sink: builds MapArea records and keeps at
 // most `capacity` of them; further areas are dropped. Polygons follow the
 // vertex rules of MapArea (a vertex equal to the previous one is skipped,
-// vertices beyond 63 are dropped), lose a last vertex that repeats the first
+// vertices beyond MapArea::kMaxVertices are dropped), lose a last vertex that repeats the first
 // (the ring's closing, as pages write it) and are kept only with more than 2
 // vertices.
 class AreaCollector : public MapSink {

@@ -36,9 +36,9 @@ struct GuideValues {
     static const std::array<Number, 8>& numbers();
     // The largest value a number may take; larger ones keep OK disabled
     // rather than being cut down once accepted.
-    static constexpr int kMaxNumber = 4095;
+    static constexpr int kMaxNumber = 99999;
     // Characters of a number edit looked at after each change.
-    static constexpr int kDigitsReadBack = 4;
+    static constexpr int kDigitsReadBack = 5;
 
     // The grid's far corner: the last guide's far edges, left start +
     // across x width + (across - 1) x spacing and likewise down.
@@ -51,7 +51,8 @@ struct GuideValues {
     static QString imageSizeText(int width, int height);
     // OK is enabled only for a grid of at least one guide across and down,
     // each at least one pixel wide and high, that stays within the picture,
-    // holds at most 1,024 areas and whose numbers all lie in 0 to 4,095.
+    // holds at most as many areas as a map and whose numbers all lie in 0 to
+    // 99,999.
     bool acceptable(int imageWidth, int imageHeight) const;
 
     // The values remembered from the last accepted dialog (defaults for
@@ -62,7 +63,7 @@ struct GuideValues {
 
     // A number edit's text as a number: its decimal value, 0 for none.
     static int numberOf(const QString& text);
-    // The digit filter of the number edits: the first four characters with
+    // The digit filter of the number edits: the first five characters with
     // everything but decimal digits removed, or nullopt when there was
     // nothing to remove (the edit is then left as it is).
     static std::optional<QString> digitsOnly(const QString& text);

@@ -14,6 +14,7 @@ void MapArea::setRect(int left, int top, int right, int bottom) {
     if (bottom == top)
         bottom = top + 1;
     m_picture.rect = PixelRect{left, top, right, bottom}.normalized();
+    m_box.reset();
 }
 
 CircleGeometry MapArea::circle() const {
@@ -34,6 +35,7 @@ bool MapArea::contains(QPoint p) const {
 
 void MapArea::setPicture(const PictureArea& p) {
     m_picture = p;
+    m_box.reset();
     if (p.shape == AreaShape::Polygon && p.points.size() > kMaxVertices)
         m_picture.points.resize(kMaxVertices);
 }

@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QPolygon>
 
+#include <optional>
+
 class QRegion;
 
 // One clickable area of a map: shape, texts and geometry, in picture
@@ -19,10 +21,12 @@ class QRegion;
 // A polygon is closed implicitly and holds at most kMaxVertices vertices.
 class MapArea {
 public:
-    // Policy limits of a map, each checked in one place: vertices of one
-    // polygon (roomForVertex), areas of one map (roomForArea).
-    static constexpr int kMaxVertices = 63;
-    static constexpr int kMaxAreas = 1024;
+    // Limits of a map, each checked in one place: vertices of one polygon
+    // (roomForVertex), areas of one map (roomForArea). They bound memory,
+    // not design: maps of countries hold polygons of hundreds of points,
+    // and a map beyond them opens read-only.
+    static constexpr int kMaxVertices = 100000;
+    static constexpr int kMaxAreas = 100000;
     static constexpr PixelRect kDefaultLimit{0, 0, 32000, 32000};
 
     // Whether a polygon of count vertices may take one more.
@@ -34,7 +38,10 @@ public:
     virtual ~MapArea() = default;
 
     AreaShape shape() const { return m_picture.shape; }
-    void setShape(AreaShape shape) { m_picture.shape = shape; }
+    void setShape(AreaShape shape) {
+        m_picture.shape = shape;
+        m_box.reset();
+    }
 
     const QByteArray& url() const { return m_picture.texts.url; }
     const QByteArray& target() const { return m_picture.texts.target; }
@@ -102,5 +109,8 @@ public:
 
 private:
     PictureArea m_picture;
+    // imageRect() of a polygon, worked out once per change of its vertices:
+    // painting, hit tests and the spatial index ask for it all the time.
+    mutable std::optional<PixelRect> m_box;
     bool m_obscured = false;
 };

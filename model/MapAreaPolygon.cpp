@@ -8,6 +8,7 @@ bool MapArea::addVertex(int x, int y) {
     if (!points.isEmpty() && points.back() == QPoint(x, y))
         return false;
     points.append({x, y});
+    m_box.reset();
     return true;
 }
 
@@ -29,6 +30,7 @@ bool MapArea::insertVertex(int a, int x, int y) {
     if (a < 0 || a >= vertexCount() || !roomForVertex(vertexCount()))
         return false;
     m_picture.points.insert(a + 1, QPoint(x, y));
+    m_box.reset();
     return true;
 }
 
@@ -36,6 +38,7 @@ bool MapArea::setVertex(int i, int x, int y) {
     if (i < 0 || i >= vertexCount())
         return false;
     m_picture.points[i] = {x, y};
+    m_box.reset();
     return true;
 }
 
@@ -43,5 +46,6 @@ bool MapArea::deleteVertex(int i) {
     if (i < 0 || i >= vertexCount())
         return false;
     m_picture.points.remove(i);
+    m_box.reset();
     return true;
 }

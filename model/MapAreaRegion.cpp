@@ -11,12 +11,15 @@
 PixelRect MapArea::imageRect() const {
     if (shape() != AreaShape::Polygon)
         return m_picture.rect;
+    if (m_box)
+        return *m_box;
     const QPolygon& points = m_picture.points;
-    const PixelRect box = PolygonScan::bounds(points.constData(), vertexCount());
+    PixelRect box = PolygonScan::bounds(points.constData(), vertexCount());
     // A polygon whose vertices lie on one line covers no pixel; its box is
     // that of its vertices, so that they stay reachable by a click.
     if (box.isEmpty() && !points.isEmpty())
-        return m_picture.bounds();
+        box = m_picture.bounds();
+    m_box = box;
     return box;
 }
 
@@ -67,4 +70,5 @@ void MapArea::clampTo(const PixelRect& bounds) {
     for (QPoint& p : m_picture.points)
         p = {std::clamp(p.x(), bounds.left, bounds.right),
              std::clamp(p.y(), bounds.top, bounds.bottom)};
+    m_box.reset();
 }

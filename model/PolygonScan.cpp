@@ -59,16 +59,15 @@ std::vector<Edge> edgesOf(const QPoint* p, int n) {
 // Calls span(left, right) for every non-empty span of row y, left to right.
 template <class Span>
 void scanRow(const std::vector<Edge>& edges, int y, Span&& span) {
-    Crossing crossings[64];
-    int n = 0;
+    std::vector<Crossing> crossings;
     for (const Edge& e : edges) {
         if (e.covers(y))
-            crossings[n++] = {e.xAt(y), e.winding};
+            crossings.push_back({e.xAt(y), e.winding});
     }
-    std::sort(crossings, crossings + n,
+    std::sort(crossings.begin(), crossings.end(),
               [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
     int winding = 0, start = 0;
-    for (int i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < crossings.size(); ++i) {
         const int before = winding;
         winding += crossings[i].winding;
         if (before == 0 && winding != 0)
@@ -194,15 +193,13 @@ void addRowSpans(const std::vector<Crossing>& crossings, Qt::FillRule rule, Pixe
     }
 }
 
-} // namespace
-
-void fill(const QPoint* points, int count, Qt::FillRule rule, PixelRegion& out) {
-    out.clear();
-    std::vector<Edge> edges = edgesOf(points, count);
+// Walks the rows top to bottom with the edges that cross them (the active
+// edges: each joins at its top row and leaves at its bottom), calling
+// row(y, crossings) with each row's crossings sorted by x.
+template <class RowFn>
+void sweep(std::vector<Edge> edges, RowFn&& row) {
     if (edges.empty())
         return;
-    // Rows are walked top to bottom with the edges that cross them (the
-    // active edges): each edge joins at its top row and leaves at its bottom.
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y1 < b.y1; });
     int last = edges.front().y2;
     for (const Edge& e : edges)
@@ -219,9 +216,21 @@ void fill(const QPoint* points, int count, Qt::FillRule rule, PixelRegion& out) 
             crossings.push_back({e->xAt(y), e->winding});
         std::sort(crossings.begin(), crossings.end(),
                   [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+        row(y, crossings);
+    }
+}
+
+} // namespace
+
+void fill(const QPoint* points, int count, Qt::FillRule rule, PixelRegion& out) {
+    out.clear();
+    std::vector<Edge> edges = edgesOf(points, count);
+    if (edges.empty())
+        return;
+    sweep(std::move(edges), [&](int y, const std::vector<Crossing>& crossings) {
         out.startRow(y);
         addRowSpans(crossings, rule, out);
-    }
+    });
     out.finish();
 }
 
@@ -276,11 +285,37 @@ std::vector<Edge> withoutFolds(std::vector<Edge> edges) {
     return kept;
 }
 
+// The box of a polygon's pixels found by one walk over its rows: the cost
+// is its rows times the edges crossing each, where the band search below
+// costs its bands times all its edges, which grows with the square of the
+// vertices.
+PixelRect sweptBounds(std::vector<Edge> edges) {
+    PixelRect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    sweep(std::move(edges), [&box](int y, const std::vector<Crossing>& crossings) {
+        int winding = 0, start = 0;
+        for (const Crossing& c : crossings) {
+            const int before = winding;
+            winding += c.winding;
+            if (before == 0 && winding != 0) {
+                start = c.x;
+            } else if (before != 0 && winding == 0 && c.x > start) {
+                box.left = std::min(box.left, start);
+                box.right = std::max(box.right, c.x);
+                box.top = std::min(box.top, y);
+                box.bottom = std::max(box.bottom, y + 1);
+            }
+        }
+    });
+    return box.left == INT_MAX ? PixelRect{} : box;
+}
+
+// Polygons of up to this many vertices have the band search, which reads
+// few rows of tall bands; larger ones the row walk.
+constexpr int kBandSearchVertices = 64;
+
 } // namespace
 
 PixelRect bounds(const QPoint* points, int count) {
-    if (count > 64)
-        count = 64; // a ring holds at most 63 vertices and its closing one
     if (onOneLine(points, count))
         return {};
     const std::vector<Edge> edges = withoutFolds(edgesOf(points, count));
@@ -302,6 +337,8 @@ PixelRect bounds(const QPoint* points, int count) {
         }
         return box;
     }
+    if (count > kBandSearchVertices)
+        return sweptBounds(edges);
 
     PixelRect box{INT_MAX, ys.front(), INT_MIN, ys.back()};
     while (box.top < box.bottom && !rowAt(edges, box.top).any)
@@ -317,7 +354,7 @@ PixelRect bounds(const QPoint* points, int count) {
 
 bool contains(const QPoint* points, int count, int x, int y) {
     bool inside = false;
-    scanRow(edgesOf(points, std::min(count, 64)), y,
+    scanRow(edgesOf(points, count), y,
             [&](int left, int right) { inside = inside || (x >= left && x < right); });
     return inside;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/MapArea.h"
+
 #include <QList>
 #include <QPoint>
 
@@ -23,5 +25,5 @@ struct TraceRequest {
     // Largest distance of the region's boundary from the polygon, in picture pixels.
     double precision = kDefaultPrecision;
     // The most vertices the polygon may have (the map model's limit).
-    int vertexLimit = 63;
+    int vertexLimit = MapArea::kMaxVertices;
 };

@@ -89,6 +89,13 @@ void AreaGeometry::layOutPolygon(const MapArea& area, const ViewMapping& mapping
     }
     if (n > 0)
         m_ring.append(m_ring.front());
+    m_paintRing.reserve(m_ring.size());
+    for (const QPoint& p : m_ring) {
+        if (m_paintRing.isEmpty() || m_paintRing.back() != p)
+            m_paintRing.append(p);
+    }
+    if (m_paintRing.size() == 1 && n > 0)
+        m_paintRing.append(m_paintRing.front()); // a ring that stays on one pixel
     m_windowRect = box;
     m_hitRect = box;
 }

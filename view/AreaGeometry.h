@@ -63,6 +63,11 @@ public:
     bool handleUsable(int h) const;
     // The closed ring of a polygon in window pixels (vertexCount + 1 points).
     const QPolygon& ring() const { return m_ring; }
+    // The same ring without points that repeat the one before, as its fill
+    // and solid line are painted: far out, the hundreds of points of a
+    // country's outline fall on a few dozen window pixels, and an edge of no
+    // length fills or strokes nothing (the dotted line takes the whole ring).
+    const QPolygon& paintRing() const { return m_paintRing; }
     int vertexCount() const { return int(m_vertexHandles.size()); }
     const PixelRect& vertexHandle(int i) const { return m_vertexHandles[std::size_t(i)]; }
 
@@ -85,5 +90,6 @@ private:
     PixelRect m_hitRect;
     std::array<PixelRect, 8> m_handles{};
     QPolygon m_ring;
+    QPolygon m_paintRing;
     std::vector<PixelRect> m_vertexHandles;
 };

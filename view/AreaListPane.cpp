@@ -47,6 +47,8 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
             return;
         // The rows still selected keep their order (the key first); rows
         // newly chosen follow in list order.
+        // Sorted lookups both ways: Select All of a map of 100,000 areas
+        // must not compare every row with every other.
         std::vector<int> chosen;
         std::vector<int> all;
         for (const QModelIndex& at : selectionModel()->selectedRows())
@@ -56,8 +58,10 @@ AreaListPane::AreaListPane(CImageMapDoc& doc, QWidget* parent)
             if (std::binary_search(all.begin(), all.end(), row))
                 chosen.push_back(row);
         }
+        std::vector<int> kept = chosen;
+        std::sort(kept.begin(), kept.end());
         for (int row : all) {
-            if (std::find(chosen.begin(), chosen.end(), row) == chosen.end())
+            if (!std::binary_search(kept.begin(), kept.end(), row))
                 chosen.push_back(row);
         }
         if (chosen == m_rows)
@@ -121,9 +125,19 @@ void AreaListPane::showSelection(const std::vector<int>& indices) {
         selectionModel()->clearSelection();
         selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
     } else {
+        // One range per run of neighbouring rows: a selection of every area
+        // is one range, not one per row.
+        std::vector<int> sorted = m_rows;
+        std::sort(sorted.begin(), sorted.end());
         QItemSelection rows;
-        for (int i : m_rows)
-            rows.select(m_model->index(i, 0), m_model->index(i, m_model->columnCount() - 1));
+        for (std::size_t k = 0; k < sorted.size();) {
+            std::size_t end = k + 1;
+            while (end < sorted.size() && sorted[end] == sorted[end - 1] + 1)
+                ++end;
+            rows.select(m_model->index(sorted[k], 0),
+                        m_model->index(sorted[end - 1], m_model->columnCount() - 1));
+            k = end;
+        }
         selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
         const QModelIndex at = m_model->index(m_selected, 0);
         selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);

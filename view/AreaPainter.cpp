@@ -41,7 +41,7 @@ void AreaPainter::fill(const AreaGeometry& area) {
     case AreaShape::Polygon:
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(m_style.hatch());
-        m_painter.drawPolygon(area.ring(), Qt::OddEvenFill);
+        m_painter.drawPolygon(area.paintRing(), Qt::OddEvenFill);
         break;
     }
 }
@@ -56,12 +56,15 @@ void AreaPainter::outline(const AreaGeometry& area, const AreaStyle::StatePens& 
     // pixels as a dotted pen on an opaque background, in two fast passes.
     m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setBrush(Qt::NoBrush);
+    // The solid line goes without the ring's repeated points; the dots need
+    // them all, as the dash pattern restarts at every edge, even one of no
+    // length.
     for (const QPen* pen : {&pens.solidBack, &pens.dotted}) {
         m_painter.setPen(*pen);
         if (area.shape() == AreaShape::Circle)
             m_painter.drawEllipse(strokeRect(r));
         else
-            m_painter.drawPolyline(area.ring());
+            m_painter.drawPolyline(pen == &pens.dotted ? area.ring() : area.paintRing());
     }
 }
 
@@ -77,8 +80,12 @@ void AreaPainter::dottedFrame(const PixelRect& r, const AreaStyle::StatePens& pe
 
 void AreaPainter::handles(const AreaGeometry& area, bool hollow) {
     if (area.shape() == AreaShape::Polygon) {
-        for (int i = 0; i < area.vertexCount(); ++i)
-            handle(area.vertexHandle(i), hollow);
+        // A square the one before it covered already is drawn once: the
+        // same pixels, and far out most of a long outline's squares.
+        for (int i = 0; i < area.vertexCount(); ++i) {
+            if (i == 0 || !(area.vertexHandle(i) == area.vertexHandle(i - 1)))
+                handle(area.vertexHandle(i), hollow);
+        }
         return;
     }
     for (int h = 0; h < 8; ++h) {

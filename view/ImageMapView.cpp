@@ -149,6 +149,31 @@ AreaGeometry::Hit CImageMapView::hitArea(int index, QPoint window) const {
     return g ? g->hitTest(window) : AreaGeometry::Hit{};
 }
 
+// The box of the area's region and of its vertices: a vertex handle sits on
+// a vertex, wherever the region is.
+PixelRect CImageMapView::indexBox(int index) const {
+    const MapArea& a = *m_doc->area(index);
+    return a.shape() == AreaShape::Polygon ? a.picture().bounds().united(a.imageRect())
+                                           : a.imageRect();
+}
+
+std::vector<int> CImageMapView::areasNear(QPoint window) const {
+    if (m_boxIndexStale || m_boxIndex.size() != m_doc->areaCount()) {
+        std::vector<PixelRect> boxes(std::size_t(m_doc->areaCount()));
+        for (int i = 0; i < m_doc->areaCount(); ++i)
+            boxes[std::size_t(i)] = indexBox(i);
+        m_boxIndex.build(std::move(boxes));
+        m_boxIndexStale = false;
+    }
+    // A hit reaches beyond an area's box by its handles and the pixel
+    // beside a thin frame, in window pixels; in picture pixels that is more
+    // the smaller the zoom.
+    const int side = Settings::app().handleSize() * std::max(1, zoom().num());
+    const int reach = int(std::ceil((side + 2) / zoom().factor())) + 1;
+    const QPoint p = pictureAt(window);
+    return m_boxIndex.meeting({p.x() - reach, p.y() - reach, p.x() + reach + 1, p.y() + reach + 1});
+}
+
 void CImageMapView::scrollContentsBy(int dx, int dy) {
     if (m_relayout)
         return;
@@ -319,6 +344,10 @@ void CImageMapView::onAreaAdded(int index) {
     m_selection.areaInserted(index);
     selectionRenumbered(before);
     m_geometry.insert(m_geometry.begin() + index, layOut(index));
+    if (!m_boxIndexStale && index == m_boxIndex.size())
+        m_boxIndex.append(indexBox(index));
+    else
+        m_boxIndexStale = true;
     repaintArea(index);
 }
 
@@ -327,6 +356,10 @@ void CImageMapView::onAreaRemoved(int index) {
         return;
     const PixelRect oldExtent = m_geometry[std::size_t(index)].extent();
     m_geometry.erase(m_geometry.begin() + index);
+    if (!m_boxIndexStale && index == m_boxIndex.size() - 1)
+        m_boxIndex.removeLast();
+    else
+        m_boxIndexStale = true;
     const auto follow = [index](int i) { return i == index ? -1 : i > index ? i - 1 : i; };
     m_flyby = follow(m_flyby);
     const AreaSelection before = m_selection;
@@ -340,6 +373,8 @@ void CImageMapView::onAreaChanged(int index) {
         return;
     repaintExtent(m_geometry[std::size_t(index)].extent());
     m_geometry[std::size_t(index)] = layOut(index);
+    if (!m_boxIndexStale)
+        m_boxIndex.update(index, indexBox(index));
     repaintArea(index);
 }
 
@@ -358,6 +393,7 @@ void CImageMapView::onAreaMoved(int from, int to) {
     const AreaSelection before = m_selection;
     m_selection.areaMoved(from, to);
     selectionRenumbered(before);
+    m_boxIndexStale = true;
     if (from >= 0 && to >= 0 && from < int(m_geometry.size()) && to < int(m_geometry.size())) {
         const auto first = m_geometry.begin();
         if (from < to)
@@ -376,6 +412,7 @@ void CImageMapView::onAllChanged(int) {
     selectionRenumbered(before);
     updateScrollRange();
     layOutAll();
+    m_boxIndexStale = true;
     m_stretch.forget();
     viewport()->update();
 }

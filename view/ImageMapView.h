@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ImageMapDoc.h"
+#include "model/AreaBoxIndex.h"
 #include "model/CommandTarget.h"
 #include "model/PastePosition.h"
 #include "model/PixelRect.h"
@@ -135,6 +136,7 @@ public:
     // Area index as the window shows it now (from the cache).
     AreaGeometry geometryOf(int index) const override;
     AreaGeometry::Hit hitArea(int index, QPoint window) const override;
+    std::vector<int> areasNear(QPoint window) const override;
     // Schedules a repaint of what area index paints (its extent).
     void repaintArea(int index);
     void repaintWindowRect(const QRect& rect) override;
@@ -237,6 +239,7 @@ private:
     void updateScrollRange();
     AreaGeometry layOut(int index) const;
     const AreaGeometry* cached(int index) const;
+    PixelRect indexBox(int index) const;
     void layOutAll();
     void repaintExtent(const PixelRect& extent);
     QPoint hatchOrigin() const;
@@ -278,6 +281,11 @@ private:
     ZoomLevel m_zoom;
     // The window geometry of every area, by index.
     std::vector<AreaGeometry> m_geometry;
+    // The areas' boxes in picture pixels, for hit tests: kept up to date as
+    // single areas change or are added or removed at the end, built again at
+    // the next hit test after anything else (renumbering, a new map).
+    mutable AreaBoxIndex m_boxIndex;
+    mutable bool m_boxIndexStale = true;
     std::unique_ptr<ViewInteraction> m_interaction;
     AreaSelection m_selection;
     int m_flyby = -1;

@@ -152,7 +152,7 @@ int CImageMapView::contextMenuAt(QPoint window) {
     m_pointTarget = {};
     const bool polygonTool = m_toolZoom->isPolygon();
     if (polygonTool || m_toolZoom->isArrow()) {
-        for (int i = 0; i < m_doc->areaCount(); ++i) {
+        for (const int i : areasNear(window)) {
             const AreaGeometry* g = cached(i);
             if (!g || g->shape() != AreaShape::Polygon)
                 continue;
@@ -201,7 +201,7 @@ void CImageMapView::contextMenuEvent(QContextMenuEvent* event) {
     m_contextMenu(menu, viewport()->mapToGlobal(at));
 }
 
-// Insert Point keeps the polygon under the 63-vertex limit, so it never
+// Insert Point keeps the polygon within its limit of vertices, so it never
 // marks the map modified without adding a point.
 bool CImageMapView::canInsertPoint() const {
     const MapArea* a = m_doc->area(m_pointTarget.area);

@@ -9,12 +9,13 @@
 #include "view/ToolHost.h"
 
 MapTool::Hit MapTool::hitAt(QPoint window, Qt::KeyboardModifiers modifiers) const {
-    CImageMapDoc& doc = *m_host.document();
     const bool bodyCounts = isArrow() || modifiers.testFlag(Qt::ControlModifier);
     const bool fromBack = modifiers.testFlag(Qt::ShiftModifier);
-    const int n = doc.areaCount();
+    // Only the areas whose box reaches the point can be hit.
+    const std::vector<int> near = m_host.areasNear(window);
+    const int n = int(near.size());
     for (int k = 0; k < n; ++k) {
-        const int i = fromBack ? n - 1 - k : k;
+        const int i = near[std::size_t(fromBack ? n - 1 - k : k)];
         const AreaGeometry::Hit hit = m_host.hitArea(i, window);
         if (hit.code == AreaHit::Miss || (hit.code == AreaHit::Body && !bodyCounts))
             continue;

@@ -14,7 +14,7 @@ class ToolHost;
 // Drawing a new polygon click by click, in picture pixels. The snapped
 // press point is the first vertex, with a 5 x 5 closing box around it. Each
 // further click adds the snapped point (kept inside the picture) unless it
-// equals the last vertex; at most 63 are taken. A line follows the mouse
+// equals the last vertex, up to the polygon's limit of vertices. A line follows the mouse
 // from the last vertex; the position pane shows its start and the
 // dimensions pane its extent. A click in the closing box or on the last
 // vertex, or a double-click, ends the polygon: with three vertices or more

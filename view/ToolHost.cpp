@@ -37,3 +37,10 @@ void ToolHost::endInteraction() {
         panes->showPrompt(QString());
     }
 }
+
+std::vector<int> ToolHost::areasNear(QPoint) const {
+    std::vector<int> all(std::size_t(document()->areaCount()));
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = int(i);
+    return all;
+}

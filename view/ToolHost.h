@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CImageMapDoc;
 class QPainter;
@@ -36,6 +37,10 @@ public:
     virtual AreaGeometry::Hit hitArea(int index, QPoint window) const {
         return geometryOf(index).hitTest(window);
     }
+    // The areas a hit test at a window point can find, in map order: those
+    // whose box, grown by the reach of handles, holds the point. Every area
+    // here; the view answers from its spatial index.
+    virtual std::vector<int> areasNear(QPoint window) const;
     // The part of the window the view shows (its viewport's rectangle).
     virtual QRect windowRect() const = 0;
 

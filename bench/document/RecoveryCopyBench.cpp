@@ -23,7 +23,7 @@ CImageMapDoc& fullMap() {
     static CImageMapDoc* doc = [] {
         auto* d = new CImageMapDoc;
         QRandomGenerator random(7);
-        for (int i = 0; i < CImageMapDoc::kMaxAreas; ++i) {
+        for (int i = 0; i < kBenchAreas; ++i) {
             auto a = scatteredArea(random, i);
             a->setUrl("https://example.com/products/u" + QByteArray::number(i) + ".htm");
             AreaTexts texts = a->texts();

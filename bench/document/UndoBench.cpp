@@ -34,7 +34,7 @@ std::unique_ptr<MapArea> makeArea(QRandomGenerator& random, int i) {
 
 void fillMap(CImageMapDoc& doc) {
     QRandomGenerator random(7);
-    for (int i = 0; i < CImageMapDoc::kMaxAreas; ++i)
+    for (int i = 0; i < kBenchAreas; ++i)
         doc.addArea(makeArea(random, i));
 }
 
@@ -134,8 +134,8 @@ void UndoGuidesReplace(benchmark::State& state) {
     Prompter::install(nullptr);
     state.counters["undo_ms"] = undos / double(state.iterations()) * 1e3;
     state.counters["redo_ms"] = redos / double(state.iterations()) * 1e3;
-    state.SetLabel(std::to_string(doc.areaCount()) + " guides over " +
-                   std::to_string(CImageMapDoc::kMaxAreas) + " areas");
+    state.SetLabel(std::to_string(doc.areaCount()) + " guides over " + std::to_string(kBenchAreas) +
+                   " areas");
 }
 
 BENCHMARK(StepsThenUndoAll)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -119,9 +119,9 @@
         <translation>&lt;unbenannt.htm&gt;</translation>
     </message>
     <message id="8006">
-        <source>Sorry, but this version of Tessary only supports up to 1,024 areas per map. You will have to delete ALL of your existing areas in order to put the guides in. Do so?</source>
+        <source>Sorry, but Tessary supports up to 100,000 areas per map. You will have to delete ALL of your existing areas in order to put the guides in. Do so?</source>
         <extracomment>model.def GuidesExceedLimit</extracomment>
-        <translation>Diese Version von Tessary unterstützt leider höchstens 1.024 Bereiche pro Map. Um die Hilfsbereiche anzulegen, müssen ALLE vorhandenen Bereiche gelöscht werden. Jetzt löschen?</translation>
+        <translation>Tessary unterstützt leider höchstens 100.000 Bereiche pro Map. Um die Hilfsbereiche anzulegen, müssen ALLE vorhandenen Bereiche gelöscht werden. Jetzt löschen?</translation>
     </message>
     <message id="8007">
         <source>%d out of %d areas need to be clipped. Go ahead and clip them?
@@ -493,14 +493,14 @@ Map prüfen</translation>
         <translation>Diese Map kann nicht vollständig übernommen werden und wird daher schreibgeschützt geöffnet. Nicht gelesen: %s.</translation>
     </message>
     <message id="8055">
-        <source>%d areas beyond the 1,024 a map holds</source>
+        <source>%d areas beyond the 100,000 a map holds</source>
         <extracomment>pages.def LossAreasBeyond</extracomment>
-        <translation>%d Bereiche über die 1.024 hinaus, die eine Map fasst</translation>
+        <translation>%d Bereiche über die 100.000 hinaus, die eine Map fasst</translation>
     </message>
     <message id="8056">
-        <source>%d polygons of more than 63 points</source>
+        <source>%d polygons of more than 100,000 points</source>
         <extracomment>pages.def LossLongPolygons</extracomment>
-        <translation>%d Polygone mit mehr als 63 Punkten</translation>
+        <translation>%d Polygone mit mehr als 100.000 Punkten</translation>
     </message>
     <message id="8057">
         <source>%d areas of an unknown shape (%s)</source>
@@ -518,14 +518,14 @@ Map prüfen</translation>
         <translation>%d Attribute über die 64 hinaus, die ein Bereich oder eine Map behält</translation>
     </message>
     <message id="8061">
-        <source>%d area beyond the 1,024 a map holds</source>
+        <source>%d area beyond the 100,000 a map holds</source>
         <extracomment>pages.def LossAreaBeyond</extracomment>
-        <translation>%d Bereich über die 1.024 hinaus, die eine Map fasst</translation>
+        <translation>%d Bereich über die 100.000 hinaus, die eine Map fasst</translation>
     </message>
     <message id="8062">
-        <source>%d polygon of more than 63 points</source>
+        <source>%d polygon of more than 100,000 points</source>
         <extracomment>pages.def LossLongPolygon</extracomment>
-        <translation>%d Polygon mit mehr als 63 Punkten</translation>
+        <translation>%d Polygon mit mehr als 100.000 Punkten</translation>
     </message>
     <message id="8063">
         <source>%d area of an unknown shape (%s)</source>

@@ -119,9 +119,9 @@
         <translation>&lt;sin-titulo.htm&gt;</translation>
     </message>
     <message id="8006">
-        <source>Sorry, but this version of Tessary only supports up to 1,024 areas per map. You will have to delete ALL of your existing areas in order to put the guides in. Do so?</source>
+        <source>Sorry, but Tessary supports up to 100,000 areas per map. You will have to delete ALL of your existing areas in order to put the guides in. Do so?</source>
         <extracomment>model.def GuidesExceedLimit</extracomment>
-        <translation>Lo sentimos, esta versión de Tessary admite como máximo 1024 áreas por mapa. Para crear las guías tendrá que eliminar TODAS las áreas existentes. ¿Eliminarlas?</translation>
+        <translation>Lo sentimos, Tessary admite como máximo 100 000 áreas por mapa. Para crear las guías tendrá que eliminar TODAS las áreas existentes. ¿Eliminarlas?</translation>
     </message>
     <message id="8007">
         <source>%d out of %d areas need to be clipped. Go ahead and clip them?
@@ -493,14 +493,14 @@ Comprobar el mapa</translation>
         <translation>Este mapa no se puede conservar entero, así que se abre como solo lectura. No leído: %s.</translation>
     </message>
     <message id="8055">
-        <source>%d areas beyond the 1,024 a map holds</source>
+        <source>%d areas beyond the 100,000 a map holds</source>
         <extracomment>pages.def LossAreasBeyond</extracomment>
-        <translation>%d áreas más allá de las 1024 que admite un mapa</translation>
+        <translation>%d áreas más allá de las 100 000 que admite un mapa</translation>
     </message>
     <message id="8056">
-        <source>%d polygons of more than 63 points</source>
+        <source>%d polygons of more than 100,000 points</source>
         <extracomment>pages.def LossLongPolygons</extracomment>
-        <translation>%d polígonos de más de 63 puntos</translation>
+        <translation>%d polígonos de más de 100 000 puntos</translation>
     </message>
     <message id="8057">
         <source>%d areas of an unknown shape (%s)</source>
@@ -518,14 +518,14 @@ Comprobar el mapa</translation>
         <translation>%d atributos más allá de los 64 que conserva un área o un mapa</translation>
     </message>
     <message id="8061">
-        <source>%d area beyond the 1,024 a map holds</source>
+        <source>%d area beyond the 100,000 a map holds</source>
         <extracomment>pages.def LossAreaBeyond</extracomment>
-        <translation>%d área más allá de las 1024 que admite un mapa</translation>
+        <translation>%d área más allá de las 100 000 que admite un mapa</translation>
     </message>
     <message id="8062">
-        <source>%d polygon of more than 63 points</source>
+        <source>%d polygon of more than 100,000 points</source>
         <extracomment>pages.def LossLongPolygon</extracomment>
-        <translation>%d polígono de más de 63 puntos</translation>
+        <translation>%d polígono de más de 100 000 puntos</translation>
     </message>
     <message id="8063">
         <source>%d area of an unknown shape (%s)</source>

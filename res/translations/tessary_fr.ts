@@ -119,9 +119,9 @@
         <translation>&lt;sans-titre.htm&gt;</translation>
     </message>
     <message id="8006">
-        <source>Sorry, but this version of Tessary only supports up to 1,024 areas per map. You will have to delete ALL of your existing areas in order to put the guides in. Do so?</source>
+        <source>Sorry, but Tessary supports up to 100,000 areas per map. You will have to delete ALL of your existing areas in order to put the guides in. Do so?</source>
         <extracomment>model.def GuidesExceedLimit</extracomment>
-        <translation>Désolé, cette version de Tessary accepte au plus 1 024 zones par carte. Pour créer les guides, vous devez supprimer TOUTES les zones existantes. Les supprimer ?</translation>
+        <translation>Désolé, Tessary accepte au plus 100 000 zones par carte. Pour créer les guides, vous devez supprimer TOUTES les zones existantes. Les supprimer ?</translation>
     </message>
     <message id="8007">
         <source>%d out of %d areas need to be clipped. Go ahead and clip them?
@@ -493,14 +493,14 @@ Vérifier la carte</translation>
         <translation>Cette carte ne peut pas être reprise en entier ; elle s’ouvre donc en lecture seule. Non lu : %s.</translation>
     </message>
     <message id="8055">
-        <source>%d areas beyond the 1,024 a map holds</source>
+        <source>%d areas beyond the 100,000 a map holds</source>
         <extracomment>pages.def LossAreasBeyond</extracomment>
-        <translation>%d zones au-delà des 1 024 que contient une carte</translation>
+        <translation>%d zones au-delà des 100 000 que contient une carte</translation>
     </message>
     <message id="8056">
-        <source>%d polygons of more than 63 points</source>
+        <source>%d polygons of more than 100,000 points</source>
         <extracomment>pages.def LossLongPolygons</extracomment>
-        <translation>%d polygones de plus de 63 points</translation>
+        <translation>%d polygones de plus de 100 000 points</translation>
     </message>
     <message id="8057">
         <source>%d areas of an unknown shape (%s)</source>
@@ -518,14 +518,14 @@ Vérifier la carte</translation>
         <translation>%d attributs au-delà des 64 que garde une zone ou une carte</translation>
     </message>
     <message id="8061">
-        <source>%d area beyond the 1,024 a map holds</source>
+        <source>%d area beyond the 100,000 a map holds</source>
         <extracomment>pages.def LossAreaBeyond</extracomment>
-        <translation>%d zone au-delà des 1 024 que contient une carte</translation>
+        <translation>%d zone au-delà des 100 000 que contient une carte</translation>
     </message>
     <message id="8062">
-        <source>%d polygon of more than 63 points</source>
+        <source>%d polygon of more than 100,000 points</source>
         <extracomment>pages.def LossLongPolygon</extracomment>
-        <translation>%d polygone de plus de 63 points</translation>
+        <translation>%d polygone de plus de 100 000 points</translation>
     </message>
     <message id="8063">
         <source>%d area of an unknown shape (%s)</source>

@@ -39,8 +39,11 @@ std::unique_ptr<MapArea> polygon(const QList<QPoint>& points, const QByteArray& 
     return a;
 }
 
+// The passes are counted one area each here, as a pass of no time gives
+// them; the pass time itself is tested on its own.
 class Check : public ::testing::Test {
 protected:
+    Check() { doc.setMapCheckPassTime(std::chrono::microseconds(0)); }
     void add(std::unique_ptr<MapArea> a) { doc.addArea(std::move(a)); }
     QList<int> flags() const {
         QList<int> out;
@@ -259,4 +262,45 @@ TEST(ClipAreas, OnlyTheAreasBeyondThePictureMove) {
     EXPECT_EQ(doc.area(9)->vertex(2), QPoint(10, 100));
     for (int i = 0; i < doc.areaCount(); ++i)
         EXPECT_TRUE(doc.area(i)->isInside(doc.imageBounds())) << i;
+}
+
+// With its pass time a run takes as many areas per pass as fit it: a small
+// map is checked and reported in the pass that starts it, and a map of
+// 30,000 areas in far fewer passes than areas, with the very findings of a
+// run of one area per pass.
+TEST_F(Check, PassTimeTakesManyAreasPerPassWithTheSameFindings) {
+    CImageMapDoc small;
+    small.addArea(shape(AreaShape::Rectangle, {0, 0, 10, 10}));
+    small.addArea(shape(AreaShape::Rectangle, {0, 0, 10, 10}));
+    EXPECT_FALSE(small.runMapCheckStep(0, &status));
+    EXPECT_EQ(status.shown, 1);
+    EXPECT_EQ(status.state, MapCheckStatus::Obscured);
+    EXPECT_EQ(status.area, 2);
+
+    QRandomGenerator random(5);
+    std::vector<PictureArea> areas;
+    for (int i = 0; i < 30000; ++i) {
+        const int x = int(random.bounded(3000)), y = int(random.bounded(3000)),
+                  s = 4 + int(random.bounded(40));
+        auto a = i % 5 == 4 ? polygon({{x, y}, {x + s, y}, {x + s / 2, y + s}})
+                            : shape(i % 2 ? AreaShape::Circle : AreaShape::Rectangle,
+                                    {x, y, x + s, y + s}, i == 29000 ? "" : "u");
+        areas.push_back(a->picture());
+    }
+    CImageMapDoc timed;
+    ASSERT_EQ(timed.addAreas(areas, 0), 0);
+    doc.addAreas(areas, 0);
+    ASSERT_EQ(timed.areaCount(), 30000);
+    int passes = 0;
+    RecordingStatus timedStatus;
+    while (timed.runMapCheckStep(passes, &timedStatus))
+        ++passes;
+    run();
+    EXPECT_LT(passes, 3000);
+    for (int i = 0; i < 30000; ++i)
+        ASSERT_EQ(timed.area(i)->obscured(), doc.area(i)->obscured()) << i;
+    EXPECT_EQ(timedStatus.state, MapCheckStatus::MissingUrl);
+    EXPECT_EQ(timedStatus.area, 29001);
+    EXPECT_EQ(timedStatus.state, status.state);
+    EXPECT_GT(timed.mapCheck().firstObscured, 0);
 }

@@ -104,14 +104,14 @@ TEST_F(Guides, ExistingAreasReplacedOrKeptOnCancel) {
 }
 
 TEST_F(Guides, TooManyForTheLimitAsksToDeleteEverything) {
-    addAreas(1000);
+    addAreas(CImageMapDoc::kMaxAreas - 24);
     dialogs.guides = {grid(5, 5), grid(6, 5)};
     prompter.script({Prompter::Answer::No, Prompter::Answer::Yes});
     ASSERT_TRUE(doc.createGuides());
     EXPECT_EQ(dialogs.guidesShown, 2); // No showed the dialog again
     EXPECT_EQ(dialogs.existingShown, 0);
     ASSERT_EQ(prompter.texts().size(), 2);
-    EXPECT_TRUE(prompter.texts()[0].startsWith("Sorry, but this version of Tessary only supports"));
+    EXPECT_TRUE(prompter.texts()[0].startsWith("Sorry, but Tessary supports up to 100,000 areas"));
     EXPECT_EQ(prompter.shown()[0].icon, Prompter::Icon::Exclamation);
     EXPECT_EQ(doc.areaCount(), 30);
     EXPECT_EQ(doc.area(0)->url(), "g.htm");

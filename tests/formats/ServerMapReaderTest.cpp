@@ -77,13 +77,17 @@ TEST(ServerMapReader, PolygonVertexListEndsAtTheFirstPairThatDoesNotScan) {
     EXPECT_TRUE(r.at(1).url().isEmpty()); // the rest, URL included, was dropped
 }
 
-TEST(ServerMapReader, PolygonsBeyond63VerticesAreCut) {
-    QByteArray line = "poly a.htm";
-    for (int i = 0; i < 70; ++i)
-        line += " " + QByteArray::number(i) + "," + QByteArray::number(i % 2);
-    Read r(line);
-    ASSERT_EQ(r.count(), 1);
-    EXPECT_EQ(r.at(0).vertexCount(), 63);
+// Polygons of hundreds of points read whole; only beyond the limit of
+// vertices is one cut.
+TEST(ServerMapReader, PolygonsBeyondTheLimitAreCut) {
+    for (const int n : {70, 284, MapArea::kMaxVertices + 5}) {
+        QByteArray line = "poly a.htm";
+        for (int i = 0; i < n; ++i)
+            line += " " + QByteArray::number(i) + "," + QByteArray::number(i % 2);
+        Read r(line);
+        ASSERT_EQ(r.count(), 1);
+        EXPECT_EQ(r.at(0).vertexCount(), std::min(n, MapArea::kMaxVertices));
+    }
 }
 
 TEST(ServerMapReader, CommentsGoToTheNextAreaCreated) {

@@ -141,10 +141,11 @@ TEST_F(TranslationTable, LossesOnReadingCountInTheirLanguage) {
         report.unknownShapes = {"oval"};
         return report.lossList();
     };
-    EXPECT_EQ(losses(1), "1 area beyond the 1,024 a map holds; 1 polygon of more than 63 points; "
-                         "1 area of an unknown shape (\"oval\"); 1 attribute beyond the 64 an area "
-                         "or map keeps");
-    EXPECT_TRUE(losses(2).startsWith("2 areas beyond the 1,024 a map holds; 2 polygons of"));
+    EXPECT_EQ(losses(1),
+              "1 area beyond the 100,000 a map holds; 1 polygon of more than 100,000 "
+              "points; 1 area of an unknown shape (\"oval\"); 1 attribute beyond the 64 an area "
+              "or map keeps");
+    EXPECT_TRUE(losses(2).startsWith("2 areas beyond the 100,000 a map holds; 2 polygons of"));
     const struct {
         const char* code;
         const char* one;

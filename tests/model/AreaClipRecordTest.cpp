@@ -1,9 +1,13 @@
 #include "model/AreaClipRecord.h"
+#include "model/AreaClipJson.h"
+#include "model/AreaClipList.h"
 #include "model/PastePosition.h"
 #include "model/UrlDrop.h"
 
 #include <QMimeData>
 #include <QtEndian>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +25,54 @@ MapArea triangle() {
     return a;
 }
 
+// A ring of n vertices, none repeating the one before.
+MapArea ring(int n) {
+    MapArea a(AreaShape::Polygon);
+    a.setTexts({"r.htm", {}, "Ring"});
+    for (int k = 0; k < n; ++k) {
+        const double t = 2 * M_PI * k / n;
+        const double r = k % 2 ? 900 : 1000;
+        a.addVertex(2000 + int(r * std::cos(t)), 2000 + int(r * std::sin(t)));
+    }
+    return a;
+}
+
 } // namespace
+
+// The fixed record is offered for an area it holds whole and for no other:
+// a polygon of more than 63 points travels in the JSON forms only, whole,
+// so that a copy that reads only the record finds nothing to paste rather
+// than a polygon cut to its first 63 points. Several areas copied together
+// travel whole in the list form whatever the first one is.
+TEST(AreaClipRecord, OfferedOnlyForAreasItHoldsWhole) {
+    for (const int n : {3, 63, 64, 284, 5000, MapArea::kMaxVertices}) {
+        const MapArea area = ring(n);
+        ASSERT_EQ(area.vertexCount(), n);
+        QMimeData data;
+        AreaClipJson::putInto(data, area);
+        EXPECT_EQ(AreaClipRecord::fits(area), n <= 63) << n;
+        EXPECT_EQ(data.hasFormat(AreaClipRecord::mimeType()), n <= 63) << n;
+        EXPECT_TRUE(AreaClipJson::offeredBy(data));
+        if (n <= 63)
+            EXPECT_EQ(AreaClipRecord::fromMimeData(data)->vertices.size(), std::size_t(n));
+        else
+            EXPECT_FALSE(AreaClipRecord::fromMimeData(data));
+        const std::optional<AreaClipRecord> whole = AreaClipJson::fromMimeData(data);
+        ASSERT_TRUE(whole) << n;
+        const std::unique_ptr<MapArea> pasted = whole->makeArea({0, 0});
+        const PixelRect box = area.imageRect();
+        EXPECT_EQ(pasted->vertices(), area.vertices().translated(-box.left, -box.top)) << n;
+
+        QMimeData several;
+        const MapArea small = triangle();
+        AreaClipList::putInto(several, {&area, &small});
+        EXPECT_EQ(several.hasFormat(AreaClipRecord::mimeType()), n <= 63) << n;
+        const std::vector<AreaClipList::Item> items = AreaClipList::fromMimeData(several);
+        ASSERT_EQ(items.size(), 2u) << n;
+        EXPECT_EQ(items[0].record.vertexCount, n);
+        EXPECT_EQ(items[0].record.makeArea(items[0].origin)->vertices(), area.vertices());
+    }
+}
 
 // Other running copies read the record field by field, so every offset and
 // the little-endian order are fixed.

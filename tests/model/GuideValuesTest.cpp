@@ -38,7 +38,7 @@ TEST(GuideValues, GridMustFitThePicture) {
     EXPECT_FALSE(v.acceptable(400, 80));
 }
 
-// Numbers past 4,095 are refused, not cut to their low 12 bits; guides
+// Numbers past 99,999 are refused, not cut down; guides
 // need a size and a count, or Replace would delete and create nothing.
 // The grid ends at the last guide's edge: guides laid over a button bar of
 // the same numbers fit it exactly, with no spacing after the last one.
@@ -59,11 +59,13 @@ TEST(GuideValues, ExtentEndsAtTheLastGuide) {
 }
 
 TEST(GuideValues, OutOfRangeAndEmptyGridsAreRefused) {
-    EXPECT_TRUE(grid(1, 1, 4095, 10).acceptable(6000, 6000));
-    EXPECT_FALSE(grid(1, 1, 5000, 10).acceptable(6000, 6000));
+    EXPECT_TRUE(grid(1, 1, 5000, 10).acceptable(6000, 6000)); // past the old 4,095
+    EXPECT_TRUE(grid(1, 1, 30000, 10).acceptable(32000, 32000));
+    EXPECT_FALSE(grid(1, 1, 7000, 10).acceptable(6000, 6000)); // past the picture
+    EXPECT_FALSE(grid(1, 1, GuideValues::kMaxNumber + 1, 10).acceptable(1 << 20, 1 << 20));
     GuideValues v = grid(1, 1, 10, 10);
-    v.spacingX = 4096;
-    EXPECT_FALSE(v.acceptable(6000, 6000));
+    v.spacingX = GuideValues::kMaxNumber + 1;
+    EXPECT_FALSE(v.acceptable(1 << 20, 1 << 20));
     for (auto [across, down, width, height] : {std::array{0, 2, 5, 5}, std::array{2, 0, 5, 5},
                                                std::array{2, 2, 0, 5}, std::array{2, 2, 5, 0}}) {
         v = grid(across, down, width, height);
@@ -72,9 +74,10 @@ TEST(GuideValues, OutOfRangeAndEmptyGridsAreRefused) {
     }
 }
 
-TEST(GuideValues, NoMoreThan1024Areas) {
-    EXPECT_FALSE(grid(33, 32, 1, 1).acceptable(1 << 20, 1 << 20));
-    EXPECT_TRUE(grid(32, 32, 1, 1).acceptable(1 << 20, 1 << 20));
+TEST(GuideValues, NoMoreAreasThanAMapHolds) {
+    EXPECT_TRUE(grid(33, 32, 1, 1).acceptable(1 << 20, 1 << 20)); // past the old 1,024
+    EXPECT_FALSE(grid(401, 250, 1, 1).acceptable(1 << 20, 1 << 20));
+    EXPECT_TRUE(grid(400, 250, 1, 1).acceptable(1 << 20, 1 << 20));
 }
 
 // The bounds read as two corners, x before y.
@@ -89,10 +92,10 @@ TEST(GuideValues, BoundsTextStartsAtTheLeftAndTopStart) {
 }
 
 TEST(GuideValues, HugeGridsAreRefusedWithoutOverflow) {
-    GuideValues v = grid(9999, 1, 9999, 9999);
-    v.spacingX = 9999;
+    GuideValues v = grid(99999, 1, 99999, 99999);
+    v.spacingX = 99999;
     EXPECT_FALSE(v.acceptable(1 << 30, 1 << 30));
-    EXPECT_EQ(v.right(), 9999LL * 19997);
+    EXPECT_EQ(v.right(), 99999LL * 199997);
 
     // Two negative edges make a positive product, but no grid.
     v = grid(1, 1, 10, 10);

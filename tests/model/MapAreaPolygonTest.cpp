@@ -15,18 +15,48 @@ MapArea polygon(std::initializer_list<QPoint> points) {
 
 } // namespace
 
-TEST(MapAreaPolygon, HoldsAtMost63VerticesAndSkipsRepeats) {
+TEST(MapAreaPolygon, HoldsUpToTheLimitAndSkipsRepeats) {
     MapArea a(AreaShape::Polygon);
     EXPECT_TRUE(a.addVertex(0, 0));
     EXPECT_FALSE(a.addVertex(0, 0)); // equal to the last one
-    for (int i = 1; i < 63; ++i)
-        EXPECT_TRUE(a.addVertex(i, i % 2));
-    EXPECT_EQ(a.vertexCount(), 63);
-    EXPECT_FALSE(a.addVertex(100, 100));
-    EXPECT_EQ(a.vertexCount(), 63);
+    for (int i = 1; i < MapArea::kMaxVertices; ++i)
+        ASSERT_TRUE(a.addVertex(i % 5000, i / 5000 + i % 2));
+    EXPECT_EQ(a.vertexCount(), MapArea::kMaxVertices);
+    EXPECT_FALSE(a.addVertex(-1, -1));
+    EXPECT_EQ(a.vertexCount(), MapArea::kMaxVertices);
     const QPolygon ring = a.imageRing();
-    ASSERT_EQ(ring.size(), 64);
+    ASSERT_EQ(ring.size(), MapArea::kMaxVertices + 1);
     EXPECT_EQ(ring.last(), ring.first());
+}
+
+// The box is kept between changes: every way of changing the vertices or
+// the shape gives the box a fresh area of the same geometry has.
+TEST(MapAreaPolygon, KeptBoxFollowsEveryChange) {
+    MapArea a = polygon({{0, 0}, {40, 0}, {40, 40}, {0, 40}});
+    const auto fresh = [](const MapArea& area) {
+        MapArea copy(area.shape());
+        copy.setPicture(area.picture());
+        return copy.imageRect();
+    };
+    EXPECT_EQ(a.imageRect(), (PixelRect{0, 0, 40, 40}));
+    a.addVertex(-20, 20);
+    EXPECT_EQ(a.imageRect(), fresh(a));
+    a.insertVertex(0, 20, -30);
+    EXPECT_EQ(a.imageRect(), fresh(a));
+    a.setVertex(2, 90, 90);
+    EXPECT_EQ(a.imageRect(), fresh(a));
+    a.deleteVertex(0);
+    EXPECT_EQ(a.imageRect(), fresh(a));
+    a.clampTo({0, 0, 30, 30});
+    EXPECT_EQ(a.imageRect(), fresh(a));
+    PictureArea moved = a.picture().translated(5, 7);
+    a.setPicture(moved);
+    EXPECT_EQ(a.imageRect(), fresh(a));
+    a.setShape(AreaShape::Rectangle);
+    a.setRect(1, 2, 3, 4);
+    EXPECT_EQ(a.imageRect(), (PixelRect{1, 2, 3, 4}));
+    a.setShape(AreaShape::Polygon);
+    EXPECT_EQ(a.imageRect(), fresh(a));
 }
 
 TEST(MapAreaPolygon, BoxIsThatOfTheRegion) {
@@ -59,11 +89,13 @@ TEST(MapAreaPolygon, InsertVertexAfterAnIndexInRange) {
     EXPECT_EQ(a.imageRing().last(), QPoint(0, 0));
 }
 
-TEST(MapAreaPolygon, InsertVertexRefusedAt63) {
+TEST(MapAreaPolygon, InsertVertexRefusedAtTheLimit) {
     MapArea a(AreaShape::Polygon);
-    for (int i = 0; i < 63; ++i)
+    for (int i = 0; i < MapArea::kMaxVertices - 1; ++i)
         a.addVertex(i, i % 3);
-    EXPECT_FALSE(a.insertVertex(0, 5, 5));
+    EXPECT_TRUE(a.insertVertex(0, 5, 5)); // past the old 63
+    EXPECT_EQ(a.vertexCount(), MapArea::kMaxVertices);
+    EXPECT_FALSE(a.insertVertex(0, 6, 6));
 }
 
 TEST(MapAreaPolygon, DeleteVertexClosesTheGap) {

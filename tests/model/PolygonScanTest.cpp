@@ -4,6 +4,8 @@
 #include <QRandomGenerator>
 #include <QRegion>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,16 +26,20 @@ QRegion regionOf(const QList<QPoint>& points) {
 // by a shortcut that skips a pixel.
 TEST(PolygonScan, AgreesWithRegionsPixelForPixel) {
     QRandomGenerator random(7);
-    for (int trial = 0; trial < 3400; ++trial) {
+    for (int trial = 0; trial < 3600; ++trial) {
         const bool large = trial >= 3000; // up to 63 vertices over a big picture
-        const bool folded = trial >= 3100;
-        const int n0 = 3 + int(random.bounded(large ? (folded ? 30 : 61) : 10));
+        const bool folded = trial >= 3100 && trial < 3400;
+        // Beyond 64 vertices the box is found by another walk: country
+        // outlines of hundreds of points, some folded back on themselves.
+        const bool huge = trial >= 3400;
+        const int n0 = huge ? 65 + int(random.bounded(500))
+                            : 3 + int(random.bounded(large ? (folded ? 30 : 61) : 10));
         const int range = large ? 1000 : trial % 3 == 0 ? 6 : trial % 3 == 1 ? 40 : 300;
         QList<QPoint> points;
         for (int i = 0; i < n0; ++i)
             points << QPoint(int(random.bounded(range)) - range / 3,
                              int(random.bounded(range)) - range / 3);
-        for (int i = folded ? n0 - 2 : 0; i > 0; --i) {
+        for (int i = folded || (huge && trial % 3 == 0) ? n0 - 2 : 0; i > 0; --i) {
             QPoint back = points[i];
             if (trial % 2 && random.bounded(4) == 0)
                 back += QPoint(int(random.bounded(3)) - 1, 0);
@@ -60,4 +66,21 @@ TEST(PolygonScan, ApexRowsAndFlatPolygonsHoldNoPixel) {
     const QList<QPoint> flat{{1, 1}, {5, 1}, {10, 1}};
     EXPECT_TRUE(PolygonScan::bounds(flat.constData(), 3).isEmpty());
     EXPECT_FALSE(PolygonScan::contains(flat.constData(), 3, 5, 1));
+}
+
+// A polygon of the most vertices a map takes, a star of 100,000 points, has
+// its box and hit test in one walk over its rows, not one per vertex.
+TEST(PolygonScan, LargestPolygonsStayQuick) {
+    QList<QPoint> star;
+    const int n = 100000;
+    for (int i = 0; i < n; ++i) {
+        const double a = 2 * M_PI * i / n, r = i % 2 ? 900 : 1000;
+        star << QPoint(int(std::lround(2000 + r * std::cos(a))),
+                       int(std::lround(2000 + r * std::sin(a))));
+    }
+    const PixelRect box = PolygonScan::bounds(star.constData(), n);
+    EXPECT_EQ(box, PixelRect::fromQRect(regionOf(star).boundingRect()));
+    EXPECT_TRUE(PolygonScan::contains(star.constData(), n, 2000, 2000));
+    EXPECT_FALSE(PolygonScan::contains(star.constData(), n, 2000, 999));
+    EXPECT_TRUE(PolygonScan::contains(star.constData(), n, 2000, 1101));
 }

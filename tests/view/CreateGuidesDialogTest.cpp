@@ -71,13 +71,16 @@ TEST_F(CreateGuides, OkOnlyForGridsThePictureHolds) {
     EXPECT_FALSE(d.okEnabled());
 
     CreateGuidesDialog big(6000, 6000, GuideValues::load());
-    grid(big, 33, 32, 1, 1); // 1,056 areas
-    EXPECT_FALSE(big.okEnabled());
-    grid(big, 1, 1, 4095, 10);
+    grid(big, 33, 32, 1, 1); // 1,056 areas: past the old limit, well in the new
     EXPECT_TRUE(big.okEnabled());
-    type(big, "width", "5000"); // refused rather than cut to 904
+    grid(big, 317, 316, 1, 1); // 100,172 areas: more than a map holds
     EXPECT_FALSE(big.okEnabled());
+    grid(big, 1, 1, 5000, 10); // numbers past 4,095 are taken whole
+    EXPECT_TRUE(big.okEnabled());
     EXPECT_EQ(big.values().width, 5000);
+    type(big, "width", "70000"); // beyond the picture: refused, not cut
+    EXPECT_FALSE(big.okEnabled());
+    EXPECT_EQ(big.values().width, 70000);
 }
 
 // The Image wizard's bar of 4 buttons of 100 x 41, 5 apart, is 415 wide:

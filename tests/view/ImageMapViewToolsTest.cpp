@@ -255,15 +255,23 @@ TEST_F(ViewTools, ContextMenusAndPolygonPoints) {
     view->onCommand(CommandId::InsertPoint);
     ASSERT_EQ(doc->area(0)->vertexCount(), 4);
     EXPECT_EQ(doc->area(0)->vertex(1), QPoint(130, 100));
-    // Points along a long edge at 1:1, one after the other, up to 63.
+    // Points along a long edge at 1:1, one after the other, past the old
+    // limit of 63.
     view->setZoom(ZoomLevel::in(1));
     const MapArea* wide = addPolygon(*doc, {{10, 200}, {390, 200}, {200, 290}});
-    for (int x = 16; wide->vertexCount() < MapArea::kMaxVertices && x < 390; x += 6) {
+    for (int x = 16; x < 390; x += 6) {
         rightPress(view->imageToWindow({x, 200}));
         view->onCommand(CommandId::InsertPoint);
     }
+    ASSERT_GT(wide->vertexCount(), 63);
+    // A polygon of the most points a map takes has no room for another.
+    PictureArea full = wide->picture();
+    full.points = {{10, 200}, {390, 200}};
+    for (int k = 0; full.points.size() < MapArea::kMaxVertices; ++k)
+        full.points << QPoint(389 - k * 378 / MapArea::kMaxVertices, k % 2 ? 250 : 290);
+    doc->changeArea(2, [&](MapArea& a) { a.setPicture(full); });
     ASSERT_EQ(wide->vertexCount(), MapArea::kMaxVertices);
-    rightPress(view->imageToWindow({385, 200}));
+    rightPress(view->imageToWindow({200, 200}));
     EXPECT_EQ(menus.back(), 153);
     CommandState insert;
     view->onUpdateCommand(CommandId::InsertPoint, insert);

@@ -226,14 +226,15 @@ TEST_F(Tools, PolygonClosesInTheBoxAfterThreePointsAndIsDiscardedAfterTwo) {
     EXPECT_EQ(a.vertex(2), QPoint(40, 70));
 }
 
-TEST_F(Tools, PolygonTakesAtMost63VerticesAndADoubleClickEndsIt) {
+// Drawing goes on past the old stop at the 63rd point.
+TEST_F(Tools, PolygonTakesHundredsOfVerticesAndADoubleClickEndsIt) {
     auto p = PolygonRubberBand::begin(host, host.at({0, 0}));
-    for (int i = 1; i < 80; ++i)
-        p->press(host.at({i * 2, (i % 2) * 40 + 20}), {});
-    EXPECT_EQ(p->vertices().size(), MapArea::kMaxVertices);
+    for (int i = 1; i < 300; ++i)
+        p->press(host.at({(i * 7) % 390 + 1, (i % 2) * 40 + 20 + i / 56}), {});
+    EXPECT_EQ(p->vertices().size(), 300);
     p->doubleClick(host.at({190, 100}));
     ASSERT_EQ(doc->areaCount(), 1);
-    EXPECT_EQ(doc->area(0)->vertexCount(), MapArea::kMaxVertices);
+    EXPECT_EQ(doc->area(0)->vertexCount(), 300);
 }
 
 TEST_F(Tools, PolygonVertexAndBodyDragsStayOnThePicture) {

@@ -196,3 +196,26 @@ TEST_F(Cli, PagesOfSeveralMapsNeedTheMapNamed) {
     EXPECT_TRUE(r.err.endsWith("its maps:\n  Only\n"));
     EXPECT_EQ(run({"read", page, "--map"}).exitCode, 2);
 }
+
+// The United States page of four maps of 52 states, polygons of up to 284
+// points: each map reads whole and editable.
+TEST_F(Cli, EveryMapOfTheUnitedStatesPageReadsEditable) {
+    const QString page = TESSARY_SOURCE_DIR "/tests/data/us_states/states.html";
+    for (const char* name : {"usmap", "usmap_medium", "usmap_small", "usmap_tiny"}) {
+        const Outcome r = run({"read", "--map", name, page});
+        ASSERT_EQ(r.exitCode, 0) << name << ": " << r.err.constData();
+        const QJsonObject map = r.json();
+        EXPECT_EQ(map["readOnly"].toInt(), 0) << name;
+        const QJsonArray areas = map["areas"].toArray();
+        ASSERT_EQ(areas.size(), 52) << name;
+        qsizetype fewest = 1 << 30, most = 0;
+        for (const QJsonValue& a : areas) {
+            const qsizetype n = a["points"].toArray().size();
+            fewest = std::min(fewest, n);
+            most = std::max(most, n);
+        }
+        EXPECT_GE(fewest, 64) << name;
+        EXPECT_EQ(most, 284) << name;
+        EXPECT_EQ(areas[0]["title"].toString(), "Alaska");
+    }
+}
