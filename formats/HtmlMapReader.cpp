@@ -205,21 +205,24 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
 
 // The text of a map block between two of its tags as a save keeps it: the
 // editor's tracking comments ("<!-- #$...-->"), each with the line break
-// after it, left out, as the save writes its own.
-QByteArray keptGap(QByteArrayView text) {
+// after it, left out, as the save writes its own. Only a comment that
+// follows a ">" or a line break (or starts the text after a tag that
+// ended with ">", afterTag) goes: one that cut a tag short is kept, as its
+// going would join that tag to the text after it.
+QByteArray keptGap(QByteArrayView text, bool afterTag) {
     QByteArray out;
     qsizetype from = 0;
     for (qsizetype at; (at = text.indexOf("<!--", from)) >= 0;) {
-        // "<!-->" is a comment too, as the page scan reads it.
-        const qsizetype close = text.indexOf("-->", at + 2);
+        // Where the page scan ends it: at the first "-->" after "<!--".
+        const qsizetype close = text.indexOf("-->", at + 4);
         if (close < 0)
             break;
         qsizetype end = close + 3;
-        QByteArrayView inside =
-            close < at + 4 ? QByteArrayView() : text.sliced(at + 4, close - at - 4);
+        QByteArrayView inside = text.sliced(at + 4, close - at - 4);
         while (!inside.isEmpty() && LineScan::isSpace(inside.front()))
             inside = inside.sliced(1);
-        if (!inside.startsWith("#$")) {
+        const bool standsAlone = at == 0 ? afterTag : text[at - 1] == '>' || text[at - 1] == '\n';
+        if (!inside.startsWith("#$") || !standsAlone) {
             out += text.sliced(from, end - from);
             from = end;
             continue;
@@ -242,7 +245,8 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
     qsizetype from = map.tagEnd;
     int index = 0;
     for (const HtmlAreaEntry& entry : map.areas) {
-        QByteArray gap = pending + keptGap(text.sliced(from, entry.start - from));
+        QByteArray gap =
+            pending + keptGap(text.sliced(from, entry.start - from), text[from - 1] == '>');
         pending.clear();
         const QByteArrayView tagText = text.sliced(entry.start, entry.end - entry.start);
         from = entry.end;
@@ -275,7 +279,8 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
                      unquote(entry.shape),
                      unquote(entry.coords)});
     }
-    mapSource.tail = pending + keptGap(text.sliced(from, map.closeAt - from)) +
+    mapSource.tail = pending +
+                     keptGap(text.sliced(from, map.closeAt - from), text[from - 1] == '>') +
                      text.sliced(map.closeAt, map.end - map.closeAt).toByteArray();
 }
 

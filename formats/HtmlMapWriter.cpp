@@ -218,7 +218,8 @@ void HtmlMapWriter::chooseImg(int insertOffset) {
 // range at the last "</BODY>"; a page without either is written anew.
 void HtmlMapWriter::chooseMapRange() {
     for (const HtmlMapBlock& map : m_scan.maps) {
-        if (unquote(map.name) != m_mapName)
+        // The name as the map holds it: up to a NUL.
+        if (unquote(beforeNul(map.name)) != m_mapName)
             continue;
         m_mapStart = map.start;
         m_mapEnd = map.end;

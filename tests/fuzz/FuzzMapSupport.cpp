@@ -5,6 +5,7 @@
 #include "formats/HtmlMapWriter.h"
 #include "formats/HtmlPageScan.h"
 #include "formats/HtmlText.h"
+#include "formats/LineScan.h"
 #include "formats/MapReadReport.h"
 #include "model/AreaCollector.h"
 #include "model/DefaultUrl.h"
@@ -104,13 +105,23 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
         writer.writeArea(*area);
     writer.writeDefault(info);
     const QByteArray saved = writer.finish();
-    // The map adds no byte 0; the page's own bytes are copied as they are.
-    FUZZ_CHECK(saved.count('\0') <= oldPage.count('\0'));
+    // The map adds no byte 0 but those of the page text its tags were
+    // read from; the page's own bytes are copied as they are.
+    qsizetype kept = 0;
+    for (const auto& area : areas) {
+        if (const SourceTag* source = area->source())
+            kept += source->gap.count('\0') + source->text.count('\0');
+    }
+    if (const MapTagSource* source = info.source.get())
+        kept += source->text.count('\0') + source->tail.count('\0') +
+                source->defaultGap.count('\0') + source->defaultText.count('\0');
+    FUZZ_CHECK(saved.count('\0') <= oldPage.count('\0') + kept);
 
     const HtmlPageScan scan = HtmlPageScan::scan(saved);
     int index = -1;
     for (int i = 0; i < int(scan.maps.size()) && index < 0; ++i) {
-        if (HtmlText::unquote(scan.maps[i].name) == HtmlText::unquote(info.title))
+        if (HtmlText::unquote(LineScan::beforeNul(scan.maps[i].name)) ==
+            HtmlText::unquote(info.title))
             index = i;
     }
     if (index < 0)
@@ -121,6 +132,8 @@ void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzA
     MapInfo back;
     MapReadReport report;
     HtmlMapReader::loadMap(saved, scan, index, collector, back, &report);
+    if (report.lossy())
+        std::fprintf(stderr, "read back with loss: %s\n", report.lossList().toUtf8().constData());
     FUZZ_CHECK(!report.lossy());
     const FuzzAreas read = collector.take();
     if (read.size() != areas.size()) {
@@ -173,7 +186,7 @@ QByteArray mapBlockOf(QByteArrayView page, const QByteArray& name) {
     QByteArray block;
     int found = 0;
     for (const HtmlMapBlock& map : HtmlPageScan::scan(page).maps) {
-        if (HtmlText::unquote(map.name) == name && found++ == 0)
+        if (HtmlText::unquote(LineScan::beforeNul(map.name)) == name && found++ == 0)
             block = withoutTracking(page.sliced(map.start, map.end - map.start));
     }
     return found == 1 ? block : QByteArray();
@@ -184,7 +197,10 @@ QByteArray mapBlockOf(QByteArrayView page, const QByteArray& name) {
 void checkUneditedSave(QByteArrayView page, const MapInfo& info, const FuzzAreas& areas) {
     // Only the first map of its name is saved back in its place.
     const QByteArray before = mapBlockOf(page, HtmlText::unquote(info.title));
-    if (!info.source || before.isNull() || !before.startsWith(info.source.get()->text))
+    // Comments other than the editor's are left to the suites: where a
+    // tag's value holds "<!--", which comment is whose needs the tags.
+    if (!info.source || before.isNull() || !before.startsWith(info.source.get()->text) ||
+        before.contains("<!--"))
         return;
     HtmlMapWriter writer(page);
     writer.begin(info);
@@ -195,8 +211,14 @@ void checkUneditedSave(QByteArrayView page, const MapInfo& info, const FuzzAreas
     writer.writeDefault(info);
     const QByteArray saved = writer.finish();
     const QByteArray after = mapBlockOf(saved, HtmlText::unquote(info.title));
-    if (after != before)
-        (std::fprintf(stderr, "map block read:\n%s\nsaved:\n%s\n", before.constData(),
-                      after.constData()));
+    if (after != before) {
+        qsizetype at = 0;
+        while (at < before.size() && at < after.size() && before[at] == after[at])
+            ++at;
+        const QByteArray read = before.mid(at, 80).toPercentEncoding(" <>=\"'/");
+        const QByteArray written = after.mid(at, 80).toPercentEncoding(" <>=\"'/");
+        std::fprintf(stderr, "map block differs at byte %lld:\nread:  %s\nsaved: %s\n",
+                     static_cast<long long>(at), read.constData(), written.constData());
+    }
     FUZZ_CHECK(after == before);
 }

@@ -28,12 +28,12 @@ inline QByteArray withoutTracking(QByteArrayView page) {
     dropWithBreak(Strings::raw(Str::MarkerStart), false);
     dropWithBreak(Strings::raw(Str::MarkerEnd), false);
     for (qsizetype at = 0; (at = out.indexOf("<!--", at)) >= 0;) {
-        // "<!-->" is a comment too, as the page scan reads it.
-        const qsizetype close = out.indexOf("-->", at + 2);
+        // Where the page scan ends it: at the first "-->" after "<!--".
+        const qsizetype close = out.indexOf("-->", at + 4);
         if (close < 0)
             break;
         qsizetype end = close + 3;
-        if (close < at + 4 || !out.sliced(at + 4, close - at - 4).trimmed().startsWith("#$")) {
+        if (!out.sliced(at + 4, close - at - 4).trimmed().startsWith("#$")) {
             at = end;
             continue;
         }
