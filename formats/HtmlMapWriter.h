@@ -23,9 +23,11 @@ struct MapTagSource;
 //
 // An IMG tag of the page is rewritten in place: its SRC only when it names
 // another picture, its USEMAP set to the map (or added after SRC), BORDER=0
-// added when it has no BORDER; everything else of the tag, its quoting, case
-// and a closing "/>" stay. A map whose AREA tags were written "<area ... />"
-// is written in that form again. No byte 0 is written: texts end there. A
+// added when it has no BORDER and did not show the map already; everything
+// else of the tag, its quoting, case and a closing "/>" stay. A map whose
+// AREA tags were written "<area ... />" is written in that form again. No
+// byte 0 is written from the map's texts (they end there; a kept tag is
+// written as it was). A
 // "-->" in a map-information text is written "-- >", so that its comment
 // ends where the writer ends it.
 // AREA tags carry the area's TITLE and then the attributes it kept from its
