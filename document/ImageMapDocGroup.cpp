@@ -239,14 +239,19 @@ int CImageMapDoc::addAreas(const std::vector<PictureArea>& areas, int stepName) 
     const int first = areaCount();
     const std::size_t room = std::size_t(kMaxAreas - first);
     const std::size_t n = std::min(room, areas.size());
+    // New areas are the editor's: none is written as the tag of another.
+    const auto made = [this](PictureArea p) {
+        p.source = {};
+        return areaOf(p);
+    };
     if (n == 1) {
-        addArea(areaOf(areas.front()), stepName);
+        addArea(made(areas.front()), stepName);
         return first;
     }
     auto* step = new QUndoCommand(Strings::format(Str::StepPasteAreas, int(n)));
     for (std::size_t k = 0; k < n; ++k)
         new AreaInsertCommand(*this, AreaInsertCommand::Kind::Insert, first + int(k),
-                              areaOf(areas[k]), QString(), step);
+                              made(areas[k]), QString(), step);
     pushStep(step);
     return first;
 }

@@ -161,11 +161,13 @@ bool CImageMapDoc::settleMapInfoForSave() {
 }
 
 // One area without a URL gets its dialog, and the save goes on whatever
-// the user does there; several stop the save.
+// the user does there; several stop the save. Only areas made or changed
+// here count: one the page gave without a URL (or with NOHREF, a region
+// leading nowhere) is written back as it was.
 OperationResult CImageMapDoc::settleAreaUrlsForSave() {
     int missing = 0, first = -1;
     for (int i = 0; i < areaCount(); ++i) {
-        if (!DefaultUrl::isSet(m_areas[i]->url()) && missing++ == 0)
+        if (!m_areas[i]->asRead() && !DefaultUrl::isSet(m_areas[i]->url()) && missing++ == 0)
             first = i;
     }
     if (missing == 1) {

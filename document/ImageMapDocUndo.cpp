@@ -4,6 +4,7 @@
 
 #include "document/AreaEditCommand.h"
 #include "model/Settings.h"
+#include "model/SourceTag.h"
 #include "model/Strings.h"
 #include "model/UndoMenuText.h"
 
@@ -123,7 +124,17 @@ void CImageMapDoc::applyAreaPicture(int i, const PictureArea& p) {
         return;
     MapArea& a = *m_areas[std::size_t(i)];
     const PixelRect before = a.imageRect();
-    a.setPicture(p);
+    const SourceTag* source = a.source();
+    if (source && !source->clickable && p.source.get() == source) {
+        // Browsers give it no shape, and no move, reshape or arrangement
+        // gives it one: it stays as written, and only its texts change.
+        PictureArea kept = source->read;
+        kept.texts = p.texts;
+        kept.source = p.source;
+        a.setPicture(kept);
+    } else {
+        a.setPicture(p);
+    }
     emit areaChanged(i, before, a.imageRect());
 }
 

@@ -153,7 +153,7 @@ bool readMap(QByteArrayView page, RecoveryCopy& copy, QString& reason) {
     AreaCollector collector(MapArea::kMaxAreas);
     MapInfo info;
     MapReadReport report;
-    HtmlMapReader::loadMap(scan, 0, collector, info, &report);
+    HtmlMapReader::loadMap(page, scan, 0, collector, info, &report);
     if (report.failure != 0) {
         reason = report.failureText();
         return false;

@@ -1,5 +1,6 @@
 #include "formats/HtmlMapReader.h"
 
+#include "formats/CoordsList.h"
 #include "formats/HtmlPageScan.h"
 #include "formats/HtmlText.h"
 #include "formats/LineScan.h"
@@ -9,11 +10,14 @@
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
+#include "model/SourceTag.h"
 #include "model/Strings.h"
 
 #include <QPoint>
 
 #include <cmath>
+#include <memory>
+#include <utility>
 #include <vector>
 
 using HtmlText::equalsNoCase;
@@ -23,73 +27,25 @@ namespace HtmlMapReader {
 
 namespace {
 
-enum class Shape { Rectangle, Circle, Polygon, Default, Unknown };
+enum class Shape { Rectangle, Circle, Polygon, Default };
 
+// SHAPE as browsers read it: its keywords and their synonyms in ASCII case
+// only (no other letter stands in for an "i"), without trimming; any other
+// value, and none, is a rectangle.
 Shape shapeOf(QByteArrayView shape) {
-    if (shape.isEmpty() || equalsNoCase(shape, "RECT") || equalsNoCase(shape, "RECTANGLE"))
-        return Shape::Rectangle;
     if (equalsNoCase(shape, "CIRCLE") || equalsNoCase(shape, "CIRC"))
         return Shape::Circle;
     if (equalsNoCase(shape, "POLY") || equalsNoCase(shape, "POLYGON"))
         return Shape::Polygon;
     if (equalsNoCase(shape, "DEFAULT"))
         return Shape::Default;
-    return Shape::Unknown;
+    return Shape::Rectangle;
 }
 
-constexpr bool isSeparator(char c) {
-    return LineScan::isSpace(c) || c == ',' || c == ';';
-}
-
-// The number a COORDS word begins with: an optional sign, digits, a point
-// and digits, an exponent; 0 when it begins with none.
-double leadingNumber(QByteArrayView word) {
-    qsizetype end = 0;
-    if (end < word.size() && (word[end] == '+' || word[end] == '-'))
-        ++end;
-    const auto digits = [&] {
-        while (end < word.size() && word[end] >= '0' && word[end] <= '9')
-            ++end;
-    };
-    digits();
-    if (end < word.size() && word[end] == '.') {
-        ++end;
-        digits();
-    }
-    if (end < word.size() && (word[end] == 'e' || word[end] == 'E')) {
-        const qsizetype mantissaEnd = end++;
-        if (end < word.size() && (word[end] == '+' || word[end] == '-'))
-            ++end;
-        const qsizetype expStart = end;
-        digits();
-        if (end == expStart)
-            end = mantissaEnd;
-    }
-    // Long runs of digits only saturate; the limit is far below them.
-    const QByteArray number = word.first(qMin<qsizetype>(end, 40)).toByteArray();
-    bool ok = false;
-    const double v = number.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0;
-}
-
-// COORDS as browsers read it: numbers separated by commas, semicolons and
-// white space, rounded to whole pixels within the coordinate limit.
-std::vector<int> coordsOf(QByteArrayView text) {
-    std::vector<int> out;
-    qsizetype pos = 0;
-    while (true) {
-        while (pos < text.size() && isSeparator(text[pos]))
-            ++pos;
-        if (pos >= text.size())
-            break;
-        const qsizetype start = pos;
-        while (pos < text.size() && !isSeparator(text[pos]))
-            ++pos;
-        const double v = leadingNumber(text.sliced(start, pos - start));
-        const double limit = LineScan::kCoordinateLimit;
-        out.push_back(int(std::lround(qBound(-limit, v, limit))));
-    }
-    return out;
+// A COORDS number as a whole picture pixel within the coordinate limit.
+int pixel(double v) {
+    const double limit = LineScan::kCoordinateLimit;
+    return int(std::lround(qBound(-limit, v, limit)));
 }
 
 // The first IMG whose map reference is name, exactly; null when none.
@@ -145,24 +101,17 @@ QByteArray graphicOf(const HtmlPageScan& scan, const HtmlMapBlock& map) {
 // The writer closes every polygon by repeating its first vertex at the end;
 // that repeat is not a vertex of its own, or every save would add one. An
 // odd last number has no partner and is dropped, as browsers drop it.
-void readPolygon(const std::vector<int>& v, const AreaTexts& texts, MapSink& sink,
-                 MapReadReport* report) {
-    std::vector<QPoint> points;
+// Successive repeats are one point.
+QPolygon polygonOf(const std::vector<double>& v) {
+    QPolygon points;
     for (size_t i = 0; i + 1 < v.size(); i += 2) {
-        const QPoint p(v[i], v[i + 1]);
-        if (points.empty() || points.back() != p) // successive repeats are one point
-            points.push_back(p);
+        const QPoint p(pixel(v[i]), pixel(v[i + 1]));
+        if (points.isEmpty() || points.back() != p)
+            points.append(p);
     }
     if (points.size() > 1 && points.back() == points.front())
-        points.pop_back();
-    if (points.size() < 3)
-        return; // no area to a browser either
-    if (report && int(points.size()) > MapArea::kMaxVertices)
-        ++report->polygonsCut;
-    sink.beginPolygon();
-    for (const QPoint& p : points)
-        sink.vertex(p.x(), p.y());
-    sink.endPolygon(texts);
+        points.removeLast();
+    return points;
 }
 
 // A value as the map holds it: up to a NUL, as the map's 8-bit texts end
@@ -208,38 +157,131 @@ AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
     return texts;
 }
 
-void readArea(const HtmlAreaEntry& entry, MapSink& sink, MapInfo& info, MapReadReport* report) {
-    const Shape shape = shapeOf(entry.shape);
-    if (shape == Shape::Default) {
-        info.defaultUrl = mapText(entry.href);
-        info.defaultAttributes = attributesOf(entry.others, report);
-        return;
-    }
-    if (shape == Shape::Unknown) {
-        if (report)
-            report->addUnknownShape(entry.shape);
-        return;
-    }
-    const std::vector<int> v = coordsOf(entry.coords);
-    const size_t needed = shape == Shape::Rectangle ? 4 : shape == Shape::Circle ? 3 : 6;
-    if (v.size() < needed)
-        return; // browsers ignore an area with too few numbers
+// Hands the area of entry to sink: with the shape a browser gives it, else
+// as an area that is not clickable. False when the sink took no area.
+bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, MapSink& sink,
+              MapReadReport* report, bool& clickable) {
     if (!sink.acceptsAreas()) {
         if (report)
             ++report->areasBeyond;
-        return;
+        return false;
     }
-    const AreaTexts texts = textsOf(entry, report);
-    using LineScan::coordinate;
+    const std::vector<double> v = CoordsList::parse(entry.coords);
+    PictureArea none;
+    none.texts = texts;
+    clickable = true;
     if (shape == Shape::Rectangle) {
-        sink.rectangle(texts, v[0], v[1], v[2], v[3]);
+        if (v.size() >= 4 && v[0] != v[2] && v[1] != v[3]) {
+            sink.rectangle(texts, pixel(v[0]), pixel(v[1]), pixel(v[2]), pixel(v[3]));
+            return true;
+        }
+        none.shape = AreaShape::Rectangle;
     } else if (shape == Shape::Circle) {
-        const long long x = v[0], y = v[1], r = v[2];
-        sink.circle(texts, coordinate(x - r), coordinate(y - r), coordinate(x + r),
-                    coordinate(y + r));
+        if (v.size() >= 3 && v[2] > 0) {
+            using LineScan::coordinate;
+            const long long x = pixel(v[0]), y = pixel(v[1]), r = qMax(1, pixel(v[2]));
+            sink.circle(texts, coordinate(x - r), coordinate(y - r), coordinate(x + r),
+                        coordinate(y + r));
+            return true;
+        }
+        none.shape = AreaShape::Circle;
     } else {
-        readPolygon(v, texts, sink, report);
+        none.shape = AreaShape::Polygon;
+        none.points = polygonOf(v);
+        if (none.points.size() >= 3) {
+            if (report && int(none.points.size()) > MapArea::kMaxVertices)
+                ++report->polygonsCut;
+            sink.beginPolygon();
+            for (const QPoint& p : std::as_const(none.points))
+                sink.vertex(p.x(), p.y());
+            sink.endPolygon(texts);
+            return true;
+        }
     }
+    clickable = false;
+    sink.unclickable(none);
+    return true;
+}
+
+// The text of a map block between two of its tags as a save keeps it: the
+// editor's tracking comments ("<!-- #$...-->"), each with the line break
+// after it, left out, as the save writes its own. Only a comment that
+// follows a ">" or a line break (or starts the text after a tag that
+// ended with ">", afterTag) goes: one that cut a tag short is kept, as its
+// going would join that tag to the text after it.
+QByteArray keptGap(QByteArrayView text, bool afterTag) {
+    QByteArray out;
+    qsizetype from = 0;
+    for (qsizetype at; (at = text.indexOf("<!--", from)) >= 0;) {
+        // Where the page scan ends it: at the first "-->" after "<!--".
+        const qsizetype close = text.indexOf("-->", at + 4);
+        if (close < 0)
+            break;
+        qsizetype end = close + 3;
+        QByteArrayView inside = text.sliced(at + 4, close - at - 4);
+        while (!inside.isEmpty() && LineScan::isSpace(inside.front()))
+            inside = inside.sliced(1);
+        const bool standsAlone = at == 0 ? afterTag : text[at - 1] == '>' || text[at - 1] == '\n';
+        if (!inside.startsWith("#$") || !standsAlone) {
+            out += text.sliced(from, end - from);
+            from = end;
+            continue;
+        }
+        out += text.sliced(from, at - from);
+        if (text.sliced(end).startsWith("\r\n"))
+            end += 2;
+        else if (text.sliced(end).startsWith('\n'))
+            end += 1;
+        from = end;
+    }
+    out += text.sliced(from);
+    return out;
+}
+
+// The map's areas, each with the page text it was read from.
+void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapInfo& info,
+               MapTagSource& mapSource, MapReadReport* report) {
+    QByteArray pending; // text of tags that became no area, kept with the next
+    qsizetype from = map.tagEnd;
+    int index = 0;
+    for (const HtmlAreaEntry& entry : map.areas) {
+        QByteArray gap =
+            pending + keptGap(text.sliced(from, entry.start - from), text[from - 1] == '>');
+        pending.clear();
+        const QByteArrayView tagText = text.sliced(entry.start, entry.end - entry.start);
+        from = entry.end;
+        const Shape shape = shapeOf(unquote(entry.shape));
+        if (shape == Shape::Default) {
+            if (mapSource.defaultIndex >= 0) { // browsers never reach a second one
+                pending = gap + tagText.toByteArray();
+                continue;
+            }
+            info.defaultUrl = mapText(entry.href);
+            info.defaultAttributes = attributesOf(entry.others, report);
+            mapSource.defaultGap = gap;
+            mapSource.defaultText = tagText.toByteArray();
+            mapSource.defaultUrl = info.defaultUrl;
+            mapSource.defaultAttributes = info.defaultAttributes;
+            mapSource.defaultIndex = index;
+            continue;
+        }
+        const AreaTexts texts = textsOf(entry, report);
+        bool clickable = true;
+        if (!readArea(entry, shape, texts, sink, report, clickable)) {
+            pending = gap + tagText.toByteArray();
+            continue;
+        }
+        ++index;
+        sink.source({gap,
+                     tagText.toByteArray(),
+                     {},
+                     clickable,
+                     unquote(entry.shape),
+                     unquote(entry.coords)});
+    }
+    mapSource.tail = pending +
+                     keptGap(text.sliced(from, map.closeAt - from), text[from - 1] == '>') +
+                     text.sliced(map.closeAt, map.end - map.closeAt).toByteArray();
 }
 
 // Why a page gave no map: a MAP never closed, else a "<map" that the scan
@@ -265,7 +307,7 @@ QList<DocumentDialogs::MapChoice> choices(const HtmlPageScan& scan) {
     return list;
 }
 
-void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
+void loadMap(QByteArrayView text, const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
              MapReadReport* report) {
     const HtmlMapBlock& map = scan.maps.at(index);
     // The page's map decides these.
@@ -283,8 +325,13 @@ void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
     if (const HtmlImg* img = imgUsing(scan, unquote(map.name)))
         info.imageFile = mapText(img->src);
     takeShownSize(scan, unquote(map.name), info);
-    for (const HtmlAreaEntry& entry : map.areas)
-        readArea(entry, sink, info, report);
+    auto source = std::make_shared<MapTagSource>();
+    source->text = text.sliced(map.start, map.tagEnd - map.start).toByteArray();
+    source->title = info.title;
+    source->attributes = info.mapAttributes;
+    source->sizeText = ResponsiveScript::writtenSize(info);
+    readAreas(text, map, sink, info, *source, report);
+    info.source.kept = std::move(source);
     if (report)
         report->areasBeyond += map.areasBeyond;
 }
@@ -309,7 +356,7 @@ bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* di
         if (!dialogs || !dialogs->chooseMap(list, index) || index < 0 || index >= list.size())
             return false;
     }
-    loadMap(scan, index, sink, info, report);
+    loadMap(text, scan, index, sink, info, report);
     return true;
 }
 

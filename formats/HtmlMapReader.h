@@ -15,14 +15,14 @@ struct MapReadReport;
 // hands them to a consumer that draws them. Values of the page are taken
 // with "&quot;" read as '"'.
 //
-// SHAPE is "rect"/"rectangle" (or none), "circle"/"circ", "poly"/"polygon"
-// or "default", in any case. COORDS is a list of numbers separated by
-// commas, semicolons or white space; decimals are rounded to whole pixels,
-// a word that is no number counts 0, numbers beyond the coordinate limit
-// saturate. An area with fewer numbers than its shape needs is no area to a
-// browser and is skipped; what is dropped although a browser shows it (an
-// unknown shape, a polygon past 63 points, areas past 1,024) is counted in
-// the report.
+// SHAPE is "circle"/"circ", "poly"/"polygon" or "default" in ASCII case;
+// any other value (and none) is a rectangle. COORDS reads as CoordsList
+// reads it; numbers are rounded to whole pixels and saturate at the
+// coordinate limit. An area a browser gives no shape (too few numbers, a
+// polygon of fewer than three points, a circle of no radius, a rectangle of
+// no width or height) is kept as an area that is not clickable. What is cut
+// although a browser shows it (a polygon past the points one holds, areas
+// past those a map holds) is counted in the report.
 namespace HtmlMapReader {
 
 // Scans text and loads its map into sink and info. A page of several maps
@@ -37,13 +37,16 @@ bool read(QByteArrayView text, MapSink& sink, MapInfo& info, DocumentDialogs* di
 // names, else "<unknown>".
 QList<DocumentDialogs::MapChoice> choices(const HtmlPageScan& scan);
 
-// Loads map `index` of a scanned page: its tracking lines as
+// Loads map `index` of text, scanned as scan: its tracking lines as
 // map-information lines (and whether it scales with its picture), its
 // NAME as title, the SRC of the first IMG that uses it as picture, and its
 // areas in order into sink (an AREA of SHAPE DEFAULT sets the default URL
 // instead).
-void loadMap(const HtmlPageScan& scan, int index, MapSink& sink, MapInfo& info,
-             MapReadReport* report = nullptr);
+// Each area and the map's own tags come with their page text
+// (model/SourceTag.h), so that a save writes back what did not change as
+// it was written.
+void loadMap(QByteArrayView text, const HtmlPageScan& scan, int index, MapSink& sink,
+             MapInfo& info, MapReadReport* report = nullptr);
 
 // Sets info's shownWidth and shownHeight from the WIDTH and HEIGHT of the
 // first IMG that shows map name (0 where it gives none, or there is none).

@@ -6,6 +6,7 @@
 #include "model/DefaultUrl.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
+#include "model/SourceTag.h"
 #include "model/Strings.h"
 
 #include <algorithm>
@@ -84,12 +85,6 @@ void appendKept(QByteArray& out, const TagAttributes& attributes) {
     }
 }
 
-// Maps the page's script serves record the size they were drawn on.
-bool recordsDrawnSize(const MapInfo& info) {
-    return (info.scalesWithPicture || info.highlightsAreas) && info.drawnWidth > 0 &&
-           info.drawnHeight > 0;
-}
-
 // One change of a rewritten IMG tag: bytes [at, end) of the page become text.
 struct TagEdit {
     qsizetype at, end;
@@ -152,18 +147,42 @@ void HtmlMapWriter::begin(const MapInfo& info, int insertOffset) {
         if (map.start == m_mapStart && !map.areas.empty())
             m_xmlAreas = map.areas.front().selfClosing;
     }
+    m_info = info;
+    m_source = info.source.get();
+    m_trackingPending = true;
+    const QByteArray size = ResponsiveScript::writtenSize(info);
+    if (m_source && m_source->title == info.title && m_source->attributes == info.mapAttributes &&
+        m_source->sizeText == size) {
+        m_new += m_source->text; // the map's own tag, unchanged
+        return;
+    }
     m_new += "<MAP NAME=";
     appendQuoted(m_new, m_mapName);
     TagAttributes kept = info.mapAttributes;
     MapInfo unused;
     ResponsiveScript::takeSizeAttribute(kept, unused); // ours: written anew below
-    if (recordsDrawnSize(info)) {
+    if (!size.isEmpty()) {
         m_new += ' ' + ResponsiveScript::kSizeAttribute.toByteArray() + '=';
-        appendQuoted(m_new, ResponsiveScript::sizeText(info.drawnWidth, info.drawnHeight));
+        appendQuoted(m_new, size);
     }
     appendKept(m_new, kept);
-    line(">");
-    writeTracking(info);
+    m_new += '>';
+}
+
+// The text before a tag of the map. The tracking comments go after the
+// line break that ends the MAP tag's line (or right after the tag when no
+// line break follows it), before the rest of the first such text, so that
+// every line of the page stays as it was.
+void HtmlMapWriter::writeGap(QByteArrayView gap) {
+    if (!m_trackingPending) {
+        m_new += gap;
+        return;
+    }
+    m_trackingPending = false;
+    const qsizetype lineBreak = gap.startsWith(kLineBreak) ? 2 : gap.startsWith('\n') ? 1 : 0;
+    m_new += gap.first(lineBreak);
+    writeTracking(m_info);
+    m_new += gap.sliced(lineBreak);
 }
 
 // The tag to rewrite: at an insertion point, an empty range there; else the
@@ -199,21 +218,33 @@ void HtmlMapWriter::chooseImg(int insertOffset) {
 // range at the last "</BODY>"; a page without either is written anew.
 void HtmlMapWriter::chooseMapRange() {
     for (const HtmlMapBlock& map : m_scan.maps) {
-        if (unquote(map.name) != m_mapName)
+        // The name as the map holds it: up to a NUL.
+        if (unquote(beforeNul(map.name)) != m_mapName)
             continue;
         m_mapStart = map.start;
         m_mapEnd = map.end;
         const QByteArrayView endMarker = Strings::raw(Str::MarkerEnd);
         const QByteArrayView after = m_old.sliced(m_mapEnd);
         qsizetype skip = -1;
-        if (after.size() >= 2 && after.sliced(2).startsWith(endMarker))
+        if (after.startsWith(endMarker))
+            skip = 0;
+        else if (after.size() >= 2 && after.sliced(2).startsWith(endMarker))
             skip = 2;
         else if (after.startsWith('\n') && after.sliced(1).startsWith(endMarker))
             skip = 1;
         if (skip >= 0) {
+            m_breakAfterMap = after.first(skip).toByteArray();
             m_mapEnd += skip + endMarker.size();
             const QByteArrayView rest = m_old.sliced(m_mapEnd);
             m_mapEnd += rest.startsWith(kLineBreak) ? 2 : rest.startsWith('\n') ? 1 : 0;
+        } else {
+            // The end marker goes after the line break that ends the
+            // closing tag's line, or right after the tag.
+            const qsizetype lineBreak = after.startsWith(kLineBreak) ? 2
+                                        : after.startsWith('\n')     ? 1
+                                                                     : 0;
+            m_breakAfterMap = after.first(lineBreak).toByteArray();
+            m_mapEnd += lineBreak;
         }
         return;
     }
@@ -289,9 +320,8 @@ void HtmlMapWriter::writeTracking(const MapInfo& info) {
     // The page's script looks for these lines too.
     if (info.scalesWithPicture)
         trackingLine(Strings::raw(Str::KwResponsive), Strings::raw(Str::KwYes));
-    if (recordsDrawnSize(info))
-        trackingLine(Strings::raw(Str::KwDrawnSize),
-                     ResponsiveScript::sizeText(info.drawnWidth, info.drawnHeight));
+    if (const QByteArray size = ResponsiveScript::writtenSize(info); !size.isEmpty())
+        trackingLine(Strings::raw(Str::KwDrawnSize), size);
     if (info.highlightsAreas)
         trackingLine(Strings::raw(Str::KwHighlight), Strings::raw(Str::KwYes));
 }
@@ -355,11 +385,12 @@ void HtmlMapWriter::editImgTag(const HtmlImg& img) {
         usemapAt = img.srcAttribute.end;
     }
     const QByteArray usemap = '#' + beforeNul(m_mapName).toByteArray();
+    // A tag that shows the map already keeps the look its page gave it.
+    bool border = unquote(img.usemapAttribute.value) == usemap;
     if (img.usemapAttribute.name.isEmpty())
         edits.push_back({usemapAt, usemapAt, added("USEMAP", usemap)});
-    else if (unquote(img.usemapAttribute.value) != usemap)
+    else if (!border)
         edits.push_back(valueEdit(img.usemapAttribute, usemap));
-    bool border = false;
     for (const HtmlAttribute& a : img.carried)
         border = border || HtmlText::equalsNoCase(a.name, "BORDER");
     if (!border) {
@@ -385,28 +416,31 @@ void HtmlMapWriter::editImgTag(const HtmlImg& img) {
 }
 
 void HtmlMapWriter::writeArea(const MapArea& area) {
-    m_new += "<AREA SHAPE=";
+    if (m_source && m_source->defaultIndex == m_areasWritten)
+        writeDefault(m_info);
+    ++m_areasWritten;
+    const SourceTag* source = area.source();
+    if (area.asRead()) {
+        writeGap(source->gap);
+        m_new += source->text;
+        return;
+    }
+    writeGap(source ? QByteArrayView(source->gap) : kLineBreak);
+    m_new += "<AREA";
     const char* quote = m_xmlAreas ? "\"" : "";
-    switch (area.shape()) {
-    case AreaShape::Rectangle: {
-        const PixelRect r = area.imageRect();
-        m_new += quote + QByteArray("RECT") + quote + " COORDS=\"" + number(r.left) + ',' +
-                 number(r.top) + ',' + number(r.right) + ',' + number(r.bottom) + '"';
-        break;
-    }
-    case AreaShape::Circle: {
-        const CircleGeometry c = area.circle();
-        m_new += quote + QByteArray("CIRCLE") + quote + " COORDS=\"" + number(c.x) + ',' +
-                 number(c.y) + ',' + number(c.radius) + '"';
-        break;
-    }
-    case AreaShape::Polygon: {
-        m_new += quote + QByteArray("POLY") + quote + " COORDS=\"";
-        for (int i = 0; i < area.vertexCount(); ++i)
-            m_new += number(area.vertex(i).x()) + ',' + number(area.vertex(i).y()) + ',';
-        m_new += number(area.vertex(0).x()) + ',' + number(area.vertex(0).y()) + '"';
-        break;
-    }
+    if (source && !source->clickable) {
+        // Browsers give it no shape, and it stays so: no geometry of the
+        // editor's stands for what it was written with.
+        if (!source->shape.isEmpty()) {
+            m_new += " SHAPE=";
+            HtmlText::appendQuoted(m_new, source->shape);
+        }
+        if (!source->coords.isEmpty()) {
+            m_new += " COORDS=";
+            HtmlText::appendQuoted(m_new, source->coords);
+        }
+    } else {
+        writeGeometry(area, quote);
     }
     if (DefaultUrl::isSet(area.url())) { // the lead alone is no URL
         m_new += " HREF=";
@@ -423,20 +457,63 @@ void HtmlMapWriter::writeArea(const MapArea& area) {
         appendQuoted(m_new, area.title());
     }
     appendKept(m_new, area.attributes());
-    line(m_xmlAreas ? " />" : ">");
+    m_new += m_xmlAreas ? " />" : ">";
 }
 
+void HtmlMapWriter::writeGeometry(const MapArea& area, const char* quote) {
+    m_new += " SHAPE=";
+    switch (area.shape()) {
+    case AreaShape::Rectangle: {
+        const PixelRect r = area.imageRect();
+        m_new += quote + QByteArray("RECT") + quote + " COORDS=\"" + number(r.left) + ',' +
+                 number(r.top) + ',' + number(r.right) + ',' + number(r.bottom) + '"';
+        break;
+    }
+    case AreaShape::Circle: {
+        const CircleGeometry c = area.circle();
+        m_new += quote + QByteArray("CIRCLE") + quote + " COORDS=\"" + number(c.x) + ',' +
+                 number(c.y) + ',' + number(c.radius) + '"';
+        break;
+    }
+    case AreaShape::Polygon: {
+        m_new += quote + QByteArray("POLY") + quote + " COORDS=\"";
+        QByteArray coords;
+        coords.reserve(qsizetype(area.vertexCount()) * 10 + 10);
+        for (int i = 0; i < area.vertexCount(); ++i)
+            coords += number(area.vertex(i).x()) + ',' + number(area.vertex(i).y()) + ',';
+        coords += number(area.vertex(0).x()) + ',' + number(area.vertex(0).y()) + '"';
+        m_new += coords;
+        break;
+    }
+    }
+}
+
+// The default area, where the page had it (before the area it came
+// before), else after the areas; its own tag while it is unchanged.
 void HtmlMapWriter::writeDefault(const MapInfo& info) {
+    if (m_defaultWritten)
+        return;
+    m_defaultWritten = true;
+    const bool read = m_source && m_source->defaultIndex >= 0;
+    if (read && info.defaultUrl == m_source->defaultUrl &&
+        info.defaultAttributes == m_source->defaultAttributes) {
+        writeGap(m_source->defaultGap);
+        m_new += m_source->defaultText;
+        return;
+    }
     if (!DefaultUrl::isSet(info.defaultUrl))
         return;
+    writeGap(read ? QByteArrayView(m_source->defaultGap) : kLineBreak);
     m_new += m_xmlAreas ? "<AREA SHAPE=\"default\" HREF=" : "<AREA SHAPE=default HREF=";
     appendQuoted(m_new, info.defaultUrl);
     appendKept(m_new, info.defaultAttributes);
-    line(m_xmlAreas ? " />" : ">");
+    m_new += m_xmlAreas ? " />" : ">";
 }
 
 QByteArray HtmlMapWriter::finish() {
-    line("</MAP>");
+    // The block's end as the page wrote it, else the writer's.
+    writeGap(m_source ? QByteArrayView(m_source->tail) : QByteArrayView("\r\n</MAP>"));
+    m_new += m_breakAfterMap;
     line(Strings::raw(Str::MarkerEnd));
     if (m_fresh) {
         line("</BODY>");

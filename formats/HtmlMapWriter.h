@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/HtmlPageScan.h"
+#include "model/MapInfo.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -8,7 +9,7 @@
 #include <vector>
 
 class MapArea;
-struct MapInfo;
+struct MapTagSource;
 
 // Builds the new text of an HTML page that carries a client-side map, from
 // the page's old text. The map of the same name is replaced (with the end
@@ -22,14 +23,25 @@ struct MapInfo;
 //
 // An IMG tag of the page is rewritten in place: its SRC only when it names
 // another picture, its USEMAP set to the map (or added after SRC), BORDER=0
-// added when it has no BORDER; everything else of the tag, its quoting, case
-// and a closing "/>" stay. A map whose AREA tags were written "<area ... />"
-// is written in that form again. No byte 0 is written: texts end there. A
+// added when it has no BORDER and did not show the map already; everything
+// else of the tag, its quoting, case and a closing "/>" stay. A map whose
+// AREA tags were written "<area ... />" is written in that form again. No
+// byte 0 is written from the map's texts (they end there; a kept tag is
+// written as it was). A
 // "-->" in a map-information text is written "-- >", so that its comment
 // ends where the writer ends it.
 // AREA tags carry the area's TITLE and then the attributes it kept from its
 // page, the MAP tag and the default area those of the map, in their order
 // and form.
+//
+// A map read from a page keeps its page text (model/SourceTag.h): an area
+// still as it was read is written as its own tag, with the text before it
+// (indentation, comments, other tags); a changed area takes its old tag's
+// place in the writer's form; a new one follows on a line of its own. The
+// MAP tag and the block's end likewise, and the default area stays where
+// it was. So a map saved unedited differs from its page only by the
+// tracking comments and markers. An area a browser gives no shape keeps its
+// SHAPE and COORDS as written whatever else of it changes.
 //
 // Calling order: begin, writeArea per area, writeDefault, finish.
 class HtmlMapWriter {
@@ -79,6 +91,8 @@ private:
     qsizetype byteOffsetOfCaret(int caret) const;
     void writeFreshHead(const MapInfo& info);
     void writeTracking(const MapInfo& info);
+    void writeGap(QByteArrayView gap);
+    void writeGeometry(const MapArea& area, const char* quote);
     void writeDescription(QByteArrayView description);
     void writeImgTag();
     void writeNewImgTag();
@@ -102,4 +116,10 @@ private:
     bool m_oldest = false;   // the page began in the oldest form
     bool m_xmlAreas = false; // AREA tags end with " />"
     qsizetype m_chosenImgTag = -1;
+    MapInfo m_info;
+    const MapTagSource* m_source = nullptr; // the map's page tags; null for a new map
+    bool m_trackingPending = false;         // the tracking comments are still to come
+    bool m_defaultWritten = false;
+    int m_areasWritten = 0;
+    QByteArray m_breakAfterMap = "\r\n"; // the page's line break after the closing tag
 };

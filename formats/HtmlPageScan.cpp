@@ -216,8 +216,8 @@ void HtmlOtherAttributes::add(const HtmlAttribute& attribute) {
 void HtmlPageScan::addArea(const HtmlTag& tag, HtmlMapBlock& map) const {
     HtmlAreaEntry entry{tag.attribute("SHAPE"), tag.attribute("COORDS"), tag.attribute("HREF"),
                         tag.attribute("ALT"),   tag.attribute("TARGET"), tag.selfClosing};
-    if (entry.coords.isEmpty() && !equalsNoCase(entry.shape, "DEFAULT"))
-        return;
+    entry.start = tag.start;
+    entry.end = tag.end;
     if (int(map.areas.size()) >= kMaxAreasPerMap) {
         ++map.areasBeyond;
         return;
@@ -237,6 +237,7 @@ void HtmlPageScan::addArea(const HtmlTag& tag, HtmlMapBlock& map) const {
 
 void HtmlPageScan::openMap(const HtmlTag& tag, HtmlMapBlock& map) {
     map = HtmlMapBlock{tag.attribute("NAME"), tag.start, -1, {}, 0, {}};
+    map.tagEnd = tag.end;
     for (const HtmlAttribute& a : tag.attributes) {
         if (!TagAttribute::writtenForMap(a.name))
             map.others.add(a);
@@ -263,6 +264,7 @@ HtmlPageScan HtmlPageScan::scan(QByteArrayView text) {
             } else if (inMap && tag.closing) {
                 inMap = false;
                 open.end = tag.end;
+                open.closeAt = tag.start;
                 if (int(page.maps.size()) < kMaxMaps)
                     page.maps.push_back(std::move(open));
             }

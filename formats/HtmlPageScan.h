@@ -80,7 +80,8 @@ struct HtmlOtherAttributes {
     void add(const HtmlAttribute& attribute);
 };
 
-// An AREA tag inside a MAP block, its values as written.
+// An AREA tag inside a MAP block, its values as written. Every AREA tag is
+// one, with COORDS or without.
 struct HtmlAreaEntry {
     QByteArrayView shape; // compare without regard to case
     QByteArrayView coords;
@@ -90,6 +91,8 @@ struct HtmlAreaEntry {
     bool selfClosing = false;
     HtmlAttribute title{}; // the first TITLE; name empty when none
     HtmlOtherAttributes others{};
+    qsizetype start = 0; // the tag's "<"
+    qsizetype end = 0;   // just after its ">"
 };
 
 // A complete MAP block: from the "<" of its MAP tag to just after the ">" of
@@ -104,6 +107,8 @@ struct HtmlMapBlock {
     // Texts of the comments inside the block that begin with "#$" (trimmed).
     std::vector<QByteArrayView> tracking;
     HtmlOtherAttributes others{}; // of the MAP tag, beside NAME
+    qsizetype tagEnd = 0;         // just after the MAP start tag
+    qsizetype closeAt = 0;        // the "<" of the closing tag
 };
 
 // What the map editor needs of an HTML text, read in one pass without

@@ -72,6 +72,12 @@ bool isHighlightLine(QByteArrayView trackingLine) {
     return trackingLine == highlightLine();
 }
 
+QByteArray writtenSize(const MapInfo& info) {
+    const bool recorded = (info.scalesWithPicture || info.highlightsAreas) && info.drawnWidth > 0 &&
+                          info.drawnHeight > 0;
+    return recorded ? sizeText(info.drawnWidth, info.drawnHeight) : QByteArray();
+}
+
 QByteArray sizeText(int width, int height) {
     return QByteArray::number(width) + 'x' + QByteArray::number(height);
 }

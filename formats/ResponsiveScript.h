@@ -37,6 +37,10 @@ inline constexpr QByteArrayView kSizeAttribute = "data-tessary-size";
 inline constexpr int kMaxSide = 1 << 20;
 // "400x300".
 QByteArray sizeText(int width, int height);
+// The size attribute's value a MAP tag of info is written with: the size
+// the areas were drawn on, for maps the page's script serves that know it;
+// empty for none.
+QByteArray writtenSize(const MapInfo& info);
 // Reads "WxH" (whole numbers from 1 to kMaxSide, nothing around them);
 // false leaves width and height as they were.
 bool readSize(QByteArrayView text, int& width, int& height);

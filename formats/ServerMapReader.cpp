@@ -119,8 +119,10 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
     m_sink = &sink;
     m_info = &info;
     m_page = isPage(text, name);
+    // A page is read whole, as browsers read it: a NUL is a character of
+    // its text like any other.
     if (m_page)
-        return readPage(text, nulAt, whole);
+        return readPage(whole.startsWith("\xEF\xBB\xBF") ? whole.sliced(3) : whole);
     qsizetype pos = 0;
     m_pendingComment.clear();
     QByteArray line;
@@ -131,14 +133,8 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
     return true;
 }
 
-// A page that gives no map, read up to a NUL, says so: the map may lie
-// beyond it.
-bool ServerMapReader::readPage(QByteArrayView text, qsizetype nulAt, QByteArrayView whole) {
-    if (HtmlMapReader::read(text, *m_sink, *m_info, m_dialogs, &m_report))
-        return true;
-    if (m_report.failure != 0 && nulAt >= 0)
-        m_report.fail(Str::LoadNulByte, whole, nulAt);
-    return false;
+bool ServerMapReader::readPage(QByteArrayView text) {
+    return HtmlMapReader::read(text, *m_sink, *m_info, m_dialogs, &m_report);
 }
 
 void ServerMapReader::handleLine(QByteArrayView line) {

@@ -63,7 +63,7 @@ private:
         QByteArray rectangle, rect, circle, circ, polygon, poly, defaultLong, defaultShort;
     };
 
-    bool readPage(QByteArrayView text, qsizetype nulAt, QByteArrayView whole);
+    bool readPage(QByteArrayView text);
     void handleLine(QByteArrayView line);
     void readRectangle(QByteArrayView rest);
     void readCircle(QByteArrayView rest);

@@ -1,5 +1,7 @@
 #include "model/AreaCollector.h"
 
+#include "model/SourceTag.h"
+
 AreaCollector::AreaCollector(int capacity) : m_capacity(capacity) {}
 
 bool AreaCollector::acceptsAreas() const {
@@ -7,11 +9,13 @@ bool AreaCollector::acceptsAreas() const {
 }
 
 void AreaCollector::addFramed(AreaShape shape, const AreaTexts& texts, int l, int t, int r, int b) {
+    m_last = nullptr;
     if (!acceptsAreas())
         return;
     auto area = std::make_unique<MapArea>(shape);
     area->setTexts(texts);
     area->setRect(l, t, r, b);
+    m_last = area.get();
     m_areas.push_back(std::move(area));
 }
 
@@ -34,6 +38,7 @@ void AreaCollector::vertex(int x, int y) {
 
 void AreaCollector::endPolygon(const AreaTexts& texts) {
     std::unique_ptr<MapArea> polygon = std::move(m_polygon);
+    m_last = nullptr;
     if (!polygon)
         return;
     // A ring written closed (its first vertex repeated at the end) has that
@@ -44,5 +49,26 @@ void AreaCollector::endPolygon(const AreaTexts& texts) {
     if (polygon->vertexCount() <= 2 || !acceptsAreas())
         return;
     polygon->setTexts(texts);
+    m_last = polygon.get();
     m_areas.push_back(std::move(polygon));
+}
+
+void AreaCollector::unclickable(const PictureArea& picture) {
+    m_last = nullptr;
+    if (!acceptsAreas())
+        return;
+    auto area = std::make_unique<MapArea>(picture.shape);
+    area->setPicture(picture);
+    m_last = area.get();
+    m_areas.push_back(std::move(area));
+}
+
+void AreaCollector::source(const SourceTag& tag) {
+    if (!m_last)
+        return;
+    auto kept = std::make_shared<SourceTag>(tag);
+    kept->read = m_last->picture();
+    kept->read.source = {};
+    m_last->setSource(std::move(kept));
+    m_last = nullptr;
 }

@@ -22,6 +22,8 @@ public:
     void beginPolygon() override;
     void vertex(int x, int y) override;
     void endPolygon(const AreaTexts& texts) override;
+    void unclickable(const PictureArea& area) override;
+    void source(const SourceTag& tag) override;
 
     const std::vector<std::unique_ptr<MapArea>>& areas() const { return m_areas; }
     std::vector<std::unique_ptr<MapArea>> take() { return std::move(m_areas); }
@@ -32,4 +34,7 @@ private:
     int m_capacity;
     std::vector<std::unique_ptr<MapArea>> m_areas;
     std::unique_ptr<MapArea> m_polygon;
+    // The area the last call added, which a source call that follows is
+    // for; null when it added none.
+    MapArea* m_last = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "model/MapArea.h"
 
 #include "model/PolygonScan.h"
+#include "model/SourceTag.h"
 
 #include <algorithm>
 
@@ -38,6 +39,14 @@ void MapArea::setPicture(const PictureArea& p) {
     m_box.reset();
     if (p.shape == AreaShape::Polygon && p.points.size() > kMaxVertices)
         m_picture.points.resize(kMaxVertices);
+}
+
+bool MapArea::clickable() const {
+    return !source() || source()->clickable;
+}
+
+bool MapArea::asRead() const {
+    return source() && m_picture == source()->read;
 }
 
 const char* shapeKeyword(AreaShape shape) {

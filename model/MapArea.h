@@ -107,6 +107,16 @@ public:
     // kMaxVertices vertices.
     void setPicture(const PictureArea& p);
 
+    // --- as read from a page (model/SourceTag.h) -----------------------------
+    const SourceTag* source() const { return m_picture.source.get(); }
+    void setSource(std::shared_ptr<const SourceTag> source) {
+        m_picture.source.kept = std::move(source);
+    }
+    // Whether a browser gives the area a shape; one made here always has one.
+    bool clickable() const;
+    // Whether the area is still exactly as its page tag gave it.
+    bool asRead() const;
+
 private:
     PictureArea m_picture;
     // imageRect() of a polygon, worked out once per change of its vertices:

@@ -2,6 +2,7 @@
 
 #include "model/DefaultUrl.h"
 #include "model/MapText.h"
+#include "model/SourceTag.h"
 #include "model/Strings.h"
 
 #include <QDir>
@@ -129,7 +130,9 @@ private:
         const PixelRect box = area.bounds();
         const double w = box.width() * m_scale.first;
         const double h = box.height() * m_scale.second;
-        if (w < MapFindings::kMinTarget || h < MapFindings::kMinTarget) {
+        if (area.source && !area.source.get()->clickable) {
+            add(number, Code::NotClickable, Strings::text(Str::FindingNotClickable));
+        } else if (w < MapFindings::kMinTarget || h < MapFindings::kMinTarget) {
             const QByteArray across = cssPixels(w).toUtf8(), down = cssPixels(h).toUtf8();
             add(number, Code::SmallTarget,
                 Strings::format(Str::FindingSmallTarget, across.constData(), down.constData()));
@@ -192,6 +195,8 @@ const char* MapFindings::codeName(Code code) {
         return "broken-link";
     case Code::MapNameSpace:
         return "map-name-space";
+    case Code::NotClickable:
+        return "not-clickable";
     }
     return "";
 }

@@ -32,6 +32,8 @@
 //   fragment and percent-decoded, is missing from the folder of the page.
 //   A map without a page path has nothing to resolve against and gets none.
 // - map-name-space: the map name holds an HTML white-space character.
+// - not-clickable: a browser gives the area no shape (model/SourceTag.h);
+//   it is kept as written, and takes no part in small-target.
 //
 // Findings come map first (area 0), then area by area in list order, each
 // area's in the order above.
@@ -44,7 +46,8 @@ public:
         SmallTarget,
         JavascriptUrl,
         BrokenLink,
-        MapNameSpace
+        MapNameSpace,
+        NotClickable
     };
 
     struct Finding {

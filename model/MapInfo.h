@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/KeptSource.h"
 #include "model/TagAttribute.h"
 
 #include <QByteArray>
+
+struct MapTagSource;
 
 // Map-wide information a document holds beside its areas. Texts are bytes
 // exactly as in the map file.
@@ -41,6 +44,10 @@ struct MapInfo {
     int drawnHeight = 0;
     TagAttributes mapAttributes{};     // of the MAP tag beside its NAME (id, class, ...)
     TagAttributes defaultAttributes{}; // of the default AREA beside SHAPE and HREF
+
+    // The page's MAP tag and block end it was read from (model/SourceTag.h);
+    // none for a map made in the editor.
+    KeptSource<MapTagSource> source{};
 
     friend bool operator==(const MapInfo&, const MapInfo&) = default;
 };

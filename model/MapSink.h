@@ -1,6 +1,11 @@
 #pragma once
 
 #include "model/AreaTexts.h"
+#include "model/PictureArea.h"
+
+#include <memory>
+
+struct SourceTag;
 
 // Where map readers hand the areas they read, in file order. Coordinates are
 // image pixels; rectangles are left, top, right, bottom as read (not yet
@@ -22,4 +27,11 @@ public:
     virtual void beginPolygon() = 0;
     virtual void vertex(int x, int y) = 0;
     virtual void endPolygon(const AreaTexts& texts) = 0;
+    // An area a browser gives no shape (model/SourceTag.h): shape and texts
+    // as read, the polygon's points as read (fewer than three), no box.
+    // Sinks that draw shapes have nothing to draw.
+    virtual void unclickable(const PictureArea& area) { (void)area; }
+    // The page tag the area just handed over was read from (its read
+    // member not yet filled); sinks that keep areas keep it with that area.
+    virtual void source(const SourceTag& tag) { (void)tag; }
 };

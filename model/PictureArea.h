@@ -1,10 +1,13 @@
 #pragma once
 
 #include "model/AreaTexts.h"
+#include "model/KeptSource.h"
 #include "model/PixelRect.h"
 
 #include <QByteArrayView>
 #include <QPolygon>
+
+struct SourceTag;
 
 // The kind of an area; the numbers are those of map files and the clipboard.
 enum class AreaShape : qint32 { Rectangle = 0, Circle = 1, Polygon = 2 };
@@ -38,6 +41,10 @@ struct PictureArea {
     PixelRect bounds() const;
     // The same area moved by (dx, dy) picture pixels.
     PictureArea translated(int dx, int dy) const;
+
+    // The page tag it was read from (model/SourceTag.h); none for an area
+    // made in the editor.
+    KeptSource<SourceTag> source{};
 
     friend bool operator==(const PictureArea&, const PictureArea&) = default;
 };

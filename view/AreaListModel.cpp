@@ -5,6 +5,7 @@
 #include "model/Strings.h"
 
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 
 namespace {
@@ -101,6 +102,11 @@ QVariant AreaListModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DecorationRole && index.column() == NumberColumn)
         return kindIcon(area->shape());
+    // An area browsers give no shape is listed greyed, and says why.
+    if (!area->clickable() && role == Qt::ForegroundRole)
+        return QPalette().brush(QPalette::Disabled, QPalette::Text);
+    if (!area->clickable() && role == Qt::ToolTipRole)
+        return Strings::format(Str::AreaNotClickableTip, index.row() + 1);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     switch (index.column()) {

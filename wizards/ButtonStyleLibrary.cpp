@@ -92,7 +92,7 @@ bool ButtonStyleLibrary::load(const QString& path) {
     QList<ButtonStyle> styles;
     StyleSink sink(styles);
     MapInfo info;
-    HtmlMapReader::loadMap(scan, 0, sink, info);
+    HtmlMapReader::loadMap(file.bytes(), scan, 0, sink, info);
     const QString pictureName = QString::fromUtf8(info.imageFile).replace('\\', '/');
     if (pictureName.isEmpty())
         return false;

@@ -37,6 +37,7 @@ QByteArray areaJson(const MapArea& a) {
     }
     out += ", \"title\": " + mapText(a.title());
     out += ", \"attributes\": " + attributesJson(a.attributes());
+    out += a.clickable() ? ", \"clickable\": true" : ", \"clickable\": false";
     return out + "}";
 }
 

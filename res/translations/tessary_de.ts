@@ -226,6 +226,16 @@ Map prüfen</translation>
         <extracomment>checks.def FindingMapNameSpace</extracomment>
         <translation>Der Map-Name „%s“ enthält Leerraum, was HTML nicht erlaubt.</translation>
     </message>
+    <message id="8145">
+        <source>Not clickable: browsers give this area no shape (too few numbers, no radius or no width). It is kept as written.</source>
+        <extracomment>checks.def FindingNotClickable</extracomment>
+        <translation>Nicht anklickbar: Browser geben diesem Bereich keine Form (zu wenige Zahlen, kein Radius oder keine Breite). Er bleibt, wie er geschrieben ist.</translation>
+    </message>
+    <message id="8146">
+        <source>Area %d is not clickable: browsers give it no shape. It is kept as written.</source>
+        <extracomment>checks.def AreaNotClickableTip</extracomment>
+        <translation>Bereich %d ist nicht anklickbar: Browser geben ihm keine Form. Er bleibt, wie er geschrieben ist.</translation>
+    </message>
     <message id="8137">
         <source>Check Map</source>
         <extracomment>checks.def CheckMapTitle</extracomment>

@@ -226,6 +226,16 @@ Comprobar el mapa</translation>
         <extracomment>checks.def FindingMapNameSpace</extracomment>
         <translation>El nombre de mapa «%s» contiene espacios, algo que HTML prohíbe.</translation>
     </message>
+    <message id="8145">
+        <source>Not clickable: browsers give this area no shape (too few numbers, no radius or no width). It is kept as written.</source>
+        <extracomment>checks.def FindingNotClickable</extracomment>
+        <translation>No se puede pulsar: los navegadores no dan forma a esta área (muy pocos números, sin radio o sin anchura). Se conserva tal como está escrita.</translation>
+    </message>
+    <message id="8146">
+        <source>Area %d is not clickable: browsers give it no shape. It is kept as written.</source>
+        <extracomment>checks.def AreaNotClickableTip</extracomment>
+        <translation>El área %d no se puede pulsar: los navegadores no le dan forma. Se conserva tal como está escrita.</translation>
+    </message>
     <message id="8137">
         <source>Check Map</source>
         <extracomment>checks.def CheckMapTitle</extracomment>

@@ -226,6 +226,16 @@ Vérifier la carte</translation>
         <extracomment>checks.def FindingMapNameSpace</extracomment>
         <translation>Le nom de carte « %s » contient des espaces, ce que HTML interdit.</translation>
     </message>
+    <message id="8145">
+        <source>Not clickable: browsers give this area no shape (too few numbers, no radius or no width). It is kept as written.</source>
+        <extracomment>checks.def FindingNotClickable</extracomment>
+        <translation>Non cliquable : les navigateurs ne donnent aucune forme à cette zone (trop peu de nombres, aucun rayon ou aucune largeur). Elle est conservée telle quelle.</translation>
+    </message>
+    <message id="8146">
+        <source>Area %d is not clickable: browsers give it no shape. It is kept as written.</source>
+        <extracomment>checks.def AreaNotClickableTip</extracomment>
+        <translation>La zone %d n’est pas cliquable : les navigateurs ne lui donnent aucune forme. Elle est conservée telle quelle.</translation>
+    </message>
     <message id="8137">
         <source>Check Map</source>
         <extracomment>checks.def CheckMapTitle</extracomment>

@@ -1,4 +1,5 @@
 #include "formats/HtmlMapReader.h"
+#include "AreaParseCases.h"
 #include "formats/HtmlPageScan.h"
 #include "model/AreaCollector.h"
 #include "model/MapInfo.h"
@@ -42,10 +43,15 @@ TEST(HtmlMapReader, ReadsEveryShapeWithItsTexts) {
            "<AREA SHAPE=DEFAULT HREF=\"home.htm\">"
            "</MAP>");
     ASSERT_TRUE(r.ok);
-    // Every spelling browsers accept; too few numbers make no area.
-    ASSERT_EQ(r.count(), 6);
-    EXPECT_EQ(r.at(4).shape(), AreaShape::Rectangle);
-    EXPECT_EQ(r.at(5).shape(), AreaShape::Polygon);
+    // Every spelling browsers accept; too few numbers make an area that is
+    // kept but not clickable.
+    ASSERT_EQ(r.count(), 8);
+    EXPECT_FALSE(r.at(4).clickable());
+    EXPECT_EQ(r.at(4).shape(), AreaShape::Polygon);
+    EXPECT_EQ(r.at(5).shape(), AreaShape::Rectangle);
+    EXPECT_EQ(r.at(6).shape(), AreaShape::Polygon);
+    EXPECT_TRUE(r.at(6).clickable());
+    EXPECT_FALSE(r.at(7).clickable());
     EXPECT_EQ(r.at(0).imageRect(), (PixelRect{10, 20, 30, 40}));
     EXPECT_EQ(r.at(0).texts(), (AreaTexts{"a.htm", "_top", "A"}));
     EXPECT_EQ(r.at(1).shape(), AreaShape::Rectangle); // no SHAPE means a rectangle
@@ -123,8 +129,58 @@ TEST(HtmlMapReader, ConsumerFormReceivesEachShape) {
     const HtmlPageScan scan = HtmlPageScan::scan(text);
     RecordingSink sink;
     MapInfo info;
-    HtmlMapReader::loadMap(scan, 0, sink, info);
+    HtmlMapReader::loadMap(text, scan, 0, sink, info);
     EXPECT_EQ(sink.calls, QStringList({"rect r 1,2,3,4", "circle c 5,5,15,15", "begin",
                                        "vertex 0,0", "vertex 9,0", "vertex 9,9", "end p"}));
     EXPECT_EQ(info.title, "m");
+}
+
+namespace {
+
+// One map of every case of the table, each area's ALT its index.
+QByteArray casesPage() {
+    QByteArray page = "<!DOCTYPE html>\n<meta charset=utf-8>\n<map name=\"m\">\n";
+    int i = 0;
+    for (const AreaParseCase& c : areaParseCases()) {
+        page += "<area";
+        if (c.shape)
+            page += " shape=\"" + QByteArray(c.shape) + '"';
+        page += " coords=\"" + c.coords + "\" href=\"#a" + QByteArray::number(i) + "\" alt=\"" +
+                QByteArray::number(i) + "\">\n";
+        ++i;
+    }
+    return page + "</map>\n";
+}
+
+} // namespace
+
+TEST(HtmlMapReader, ReadsShapeAndCoordsAsBrowsersDo) {
+    const QByteArray page = casesPage();
+    Read r(page);
+    ASSERT_TRUE(r.ok);
+    const std::vector<AreaParseCase>& cases = areaParseCases();
+    ASSERT_EQ(r.count(), int(cases.size()));
+    for (int i = 0; i < r.count(); ++i) {
+        const AreaParseCase& c = cases[i];
+        const MapArea& a = r.at(i);
+        SCOPED_TRACE(::testing::Message() << "case " << i << ": " << (c.shape ? c.shape : "-")
+                                          << " / " << c.coords.toStdString());
+        EXPECT_EQ(a.comment(), QByteArray::number(i));
+        EXPECT_EQ(a.clickable(), c.kind != 'N');
+        if (c.kind == 'R') {
+            EXPECT_EQ(a.shape(), AreaShape::Rectangle);
+            EXPECT_EQ(a.imageRect(), (PixelRect{c.v[0], c.v[1], c.v[2], c.v[3]}));
+        } else if (c.kind == 'C') {
+            EXPECT_EQ(a.shape(), AreaShape::Circle);
+            EXPECT_EQ(a.circle(), (CircleGeometry{c.v[0], c.v[1], c.v[2]}));
+        } else if (c.kind == 'P') {
+            ASSERT_EQ(a.shape(), AreaShape::Polygon);
+            QPolygon expected;
+            for (size_t k = 0; k + 1 < c.v.size(); k += 2)
+                expected << QPoint(c.v[k], c.v[k + 1]);
+            EXPECT_EQ(a.vertices(), expected);
+        } else {
+            EXPECT_FALSE(a.contains(QPoint(20, 20)));
+        }
+    }
 }

@@ -99,14 +99,17 @@ TEST(HtmlPageScan, RecordsCompleteMapsWithAreasAndTrackingLines) {
     EXPECT_EQ(map.end, text.indexOf(" <BODY>"));
     ASSERT_EQ(map.tracking.size(), 1u);
     EXPECT_EQ(map.tracking[0], "#$AUTHOR:me");
-    // An AREA without COORDS is kept only as the default.
-    ASSERT_EQ(map.areas.size(), 2u);
+    // Every AREA is kept, with COORDS or without.
+    ASSERT_EQ(map.areas.size(), 3u);
     EXPECT_EQ(map.areas[0].shape, "rect");
     EXPECT_EQ(map.areas[0].coords, "1,2,3,4");
     EXPECT_EQ(map.areas[0].href, "a.htm");
     EXPECT_EQ(map.areas[0].alt, "A");
     EXPECT_EQ(map.areas[0].target, "t");
-    EXPECT_EQ(map.areas[1].href, "home.htm");
+    EXPECT_EQ(map.areas[1].href, "dropped.htm");
+    EXPECT_EQ(text.sliced(map.areas[1].start, map.areas[1].end - map.areas[1].start),
+              "<area shape=RECT href=dropped.htm>");
+    EXPECT_EQ(map.areas[2].href, "home.htm");
     EXPECT_EQ(scan.bodyEnd, text.indexOf("</BODY>"));
 }
 

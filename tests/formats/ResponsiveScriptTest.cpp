@@ -76,7 +76,7 @@ struct ReadMap {
 ReadMap read(QByteArrayView page, int index) {
     ReadMap out;
     AreaCollector sink(1024);
-    HtmlMapReader::loadMap(HtmlPageScan::scan(page), index, sink, out.info);
+    HtmlMapReader::loadMap(page, HtmlPageScan::scan(page), index, sink, out.info);
     for (const auto& a : sink.areas()) {
         const PixelRect r = a->imageRect();
         QList<int> shape = {int(a->shape()), r.left, r.top, r.right, r.bottom};

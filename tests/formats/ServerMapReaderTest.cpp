@@ -242,7 +242,9 @@ TEST(ServerMapReader, HostileTextsNumbersAndPagesAreBoundedAndExplained) {
     EXPECT_EQ(failure("<html>\n<!--\n<map name=m></map> -->"),
               "The MAP element on line 3 lies inside a comment, script or style, which is not "
               "part of the page.");
+    // A NUL is a character of the page like any other: the map before the
+    // cut is read, and its end is what is missing.
     EXPECT_EQ(failure(QByteArray("<html>\n\n<p>\0<map name=m></map>", 28)),
-              "The page holds a NUL byte on line 3, and it is read only up to there.");
+              "The MAP element that begins on line 3 is never closed.");
     EXPECT_EQ(failure("<html><p>nothing</p></html>"), "The page holds no complete MAP element.");
 }

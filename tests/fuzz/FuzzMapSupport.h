@@ -34,3 +34,7 @@ void checkReadMap(const MapInfo& info, const FuzzAreas& areas);
 // (as a page carries them: "&quot;" is a double quote), and the rest of the
 // old page still there. Nothing is checked when the save would be refused.
 void checkSaveRoundTrip(QByteArrayView oldPage, const MapInfo& info, const FuzzAreas& areas);
+
+// Saves a map read from page back into it unedited: its block (MAP tag to
+// closing tag) is what it was, byte for byte, but for the tracking comments.
+void checkUneditedSave(QByteArrayView page, const MapInfo& info, const FuzzAreas& areas);

@@ -26,5 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (info.title.isEmpty() || report.lossy())
         return 0; // an unnamed map is saved under a new name; a lossy one is not all there
     checkSaveRoundTrip(page, info, areas);
+    checkUneditedSave(page, info, areas);
     return 0;
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArrayView>
+
+#include <vector>
+
+// COORDS as browsers read it (the HTML rules for a list of floating-point
+// numbers, as Chromium applies them): tokens are separated by commas,
+// semicolons and the HTML white space characters (space, tab, line feed,
+// form feed, carriage return; a vertical tab or a NUL is none). In each
+// token whatever comes before its first digit, "-" or "." is skipped, and
+// the longest number that starts there is taken (fraction, exponent; what
+// follows, such as "%", is ignored); a token without one, or one too large
+// for a double, reads as 0.
+namespace CoordsList {
+
+std::vector<double> parse(QByteArrayView text);
+
+// Whether c separates the numbers of a COORDS value.
+constexpr bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ',' || c == ';';
+}
+
+} // namespace CoordsList
