@@ -9,14 +9,14 @@ function(tessary_add_test name)
     # line tables only (enough for a backtrace) build it in about half the
     # time of the libraries' flags, and the suites are half of all code.
     target_compile_options(${name} PRIVATE -O1 -g1)
-    # A suite's files are compiled six at a time as one unit: most of each
+    # A suite's files are compiled eight at a time as one unit: most of each
     # file's time goes to parsing the same Qt and GoogleTest headers, and CI
     # builds every suite twice (plain and sanitized). Two files of one suite
     # therefore never define file-local helpers of one name: a helper two
     # files need has one place in tests/support (docs/ARCHITECTURE.md). The
     # warning about a fixture in an unnamed namespace is meant for headers and
     # fires for every file of a unit after the first.
-    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 6)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${TESSARY_UNITY_BATCH})
     target_compile_options(${name} PRIVATE -Wno-subobject-linkage)
     # Tests find bundled samples and their own data through these paths.
     target_compile_definitions(${name} PRIVATE

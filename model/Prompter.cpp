@@ -11,14 +11,14 @@ public:
 };
 
 SilentPrompter silent;
-Prompter* installed = nullptr;
+Prompter* installedPrompter = nullptr;
 
 } // namespace
 
 Prompter& Prompter::current() {
-    return installed ? *installed : silent;
+    return installedPrompter ? *installedPrompter : silent;
 }
 
 void Prompter::install(Prompter* prompter) {
-    installed = prompter;
+    installedPrompter = prompter;
 }

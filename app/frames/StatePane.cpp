@@ -4,19 +4,19 @@
 
 namespace {
 
-constexpr int kPictureWidth = 16;
-constexpr int kPictureHeight = 15;
+constexpr int kStateWidth = 16;
+constexpr int kStateHeight = 15;
 
 } // namespace
 
 StatePane::StatePane(QWidget* parent) : QLabel(parent) {
-    setFixedSize(kPictureWidth + 6, kPictureHeight + 2);
+    setFixedSize(kStateWidth + 6, kStateHeight + 2);
     setAlignment(Qt::AlignCenter);
 }
 
 QPixmap StatePane::picture(Picture which) {
     static const QPixmap strip(QStringLiteral(":/icons/status.png"));
-    return strip.copy(int(which) * kPictureWidth, 0, kPictureWidth, kPictureHeight);
+    return strip.copy(int(which) * kStateWidth, 0, kStateWidth, kStateHeight);
 }
 
 void StatePane::showState(int state, int areaNumber) {

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
+constexpr int kUsageExit = 2;
 
 void printUsage(FILE* to) {
     std::fputs("usage: tessary-cli --help | --version\n"
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         std::fputs("tessary-cli " TESSARY_VERSION "\n", stdout);
         return 0;
     }
-    int code = kUsageError;
+    int code = kUsageExit;
     if (!args.isEmpty() && args[0] == "read")
         code = runReadCommand(args.mid(1));
     else if (!args.isEmpty() && args[0] == "convert")
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         code = runCheckCommand(args.mid(1));
     else if (!args.isEmpty() && args[0] == "buttons")
         code = runButtonsCommand(args.mid(1));
-    if (code == kUsageError)
+    if (code == kUsageExit)
         printUsage(stderr);
     return code;
 }

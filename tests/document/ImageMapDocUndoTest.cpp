@@ -56,7 +56,7 @@ MapState stateOf(const CImageMapDoc& doc) {
     return s;
 }
 
-std::unique_ptr<MapArea> rect(const PixelRect& r, const QByteArray& url) {
+std::unique_ptr<MapArea> linkedRect(const PixelRect& r, const QByteArray& url) {
     auto a = std::make_unique<MapArea>();
     a->setRect(r);
     a->setUrl(url);
@@ -97,7 +97,7 @@ TEST_F(Undo, EveryChangeIsOneStepThatUndoesAndRedoesExactly) {
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"Draw Area",
          [&] {
-             doc.addArea(rect({1, 2, 30, 40}, "new.htm"));
+             doc.addArea(linkedRect({1, 2, 30, 40}, "new.htm"));
          }},
         {"Paste", [&] { doc.pasteArea(AreaClipRecord::of(*doc.area(2)), position, {}); }},
         {"Delete Area", [&] { doc.deleteArea(1); }},
@@ -218,7 +218,7 @@ TEST_F(Undo, UndoingAndRedoingEveryStepGivesBackTheSavedPages) {
             const QByteArray url = "u" + QByteArray::number(s) + ".htm";
             switch (pick(n ? 9 : 1)) {
             case 0:
-                doc.addArea(rect({pick(300), pick(200), pick(300) + 10, pick(200) + 3}, url));
+                doc.addArea(linkedRect({pick(300), pick(200), pick(300) + 10, pick(200) + 3}, url));
                 break;
             case 1:
                 doc.deleteArea(i);

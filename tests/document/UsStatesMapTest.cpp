@@ -16,7 +16,7 @@
 
 namespace {
 
-const char* const kPage = TESSARY_SOURCE_DIR "/tests/data/us_states/states.html";
+const char* const kStatesPage = TESSARY_SOURCE_DIR "/tests/data/us_states/states.html";
 
 struct MapOfPage {
     QByteArray name;
@@ -28,7 +28,7 @@ struct MapOfPage {
 // The maps as a plain reading of the page gives them: every number of a
 // COORDS in pairs.
 QList<MapOfPage> mapsOfPage() {
-    QFile file(kPage);
+    QFile file(kStatesPage);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QString page = QString::fromLatin1(file.readAll());
@@ -66,7 +66,7 @@ QList<MapOfPage> mapsOfPage() {
 
 TEST(UsStatesMap, EveryMapOpensEditableAndWhole) {
     const QList<MapOfPage> expected = mapsOfPage();
-    ASSERT_EQ(expected.size(), 4) << kPage;
+    ASSERT_EQ(expected.size(), 4) << kStatesPage;
     int longest = 0;
     for (int m = 0; m < 4; ++m) {
         const MapOfPage& page = expected[m];
@@ -78,7 +78,7 @@ TEST(UsStatesMap, EveryMapOpensEditableAndWhole) {
         pictures.width = page.width;
         pictures.height = page.height;
         CImageMapDoc doc(&dialogs, &pictures);
-        ASSERT_TRUE(doc.openDocument(QString::fromLatin1(kPage)));
+        ASSERT_TRUE(doc.openDocument(QString::fromLatin1(kStatesPage)));
         EXPECT_EQ(dialogs.mapChoicesShown.size(), 4);
         EXPECT_EQ(dialogs.mapChoicesShown.value(m).name, page.name);
         EXPECT_FALSE(doc.isReadOnly()) << page.name.constData();

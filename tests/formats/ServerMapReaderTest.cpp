@@ -13,8 +13,8 @@
 namespace {
 
 // Reads text into areas the way the document does.
-struct Read {
-    explicit Read(const QByteArray& text, int capacity = 1024) : areas(capacity) {
+struct ServerRead {
+    explicit ServerRead(const QByteArray& text, int capacity = 1024) : areas(capacity) {
         ok = ServerMapReader().readText(text, areas, info);
     }
     int count() const { return int(areas.areas().size()); }
@@ -28,9 +28,9 @@ struct Read {
 } // namespace
 
 TEST(ServerMapReader, BothLineFormsGiveTheSameRectangle) {
-    Read r("RECT home.htm 10,10 20,30\n"
-           "rect (10,10) (20,30) home.htm trailing words\n"
-           "Rectangle (20,30) (10,10) home.htm\n");
+    ServerRead r("RECT home.htm 10,10 20,30\n"
+                 "rect (10,10) (20,30) home.htm trailing words\n"
+                 "Rectangle (20,30) (10,10) home.htm\n");
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.count(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -42,10 +42,10 @@ TEST(ServerMapReader, BothLineFormsGiveTheSameRectangle) {
 }
 
 TEST(ServerMapReader, CirclesFromCentreAndEdgePointOrRadius) {
-    Read r("circ a.htm 50,50 60,50\n"
-           "circ b.htm 50,50 51,51\n"   // radius below 3: dropped
-           "circle c.htm 50,50 60,55\n" // off the axes: an ellipse
-           "circle (50,50) 10 d.htm\n");
+    ServerRead r("circ a.htm 50,50 60,50\n"
+                 "circ b.htm 50,50 51,51\n"   // radius below 3: dropped
+                 "circle c.htm 50,50 60,55\n" // off the axes: an ellipse
+                 "circle (50,50) 10 d.htm\n");
     ASSERT_EQ(r.count(), 3);
     EXPECT_EQ(r.at(0).shape(), AreaShape::Circle);
     EXPECT_EQ(r.at(0).imageRect(), (PixelRect{40, 40, 60, 60}));
@@ -56,10 +56,10 @@ TEST(ServerMapReader, CirclesFromCentreAndEdgePointOrRadius) {
 }
 
 TEST(ServerMapReader, PolygonsNeedThreeVertices) {
-    Read r("poly a.htm 1,1 10,1 10,10\n"
-           "poly b.htm 1,1 10,1\n"
-           "poly c.htm 1,1 1,1 10,1\n" // a repeated vertex counts once
-           "polygon (1,1) (10,1) (10,10) (1,10) d.htm\n");
+    ServerRead r("poly a.htm 1,1 10,1 10,10\n"
+                 "poly b.htm 1,1 10,1\n"
+                 "poly c.htm 1,1 1,1 10,1\n" // a repeated vertex counts once
+                 "polygon (1,1) (10,1) (10,10) (1,10) d.htm\n");
     ASSERT_EQ(r.count(), 2);
     EXPECT_EQ(r.at(0).vertexCount(), 3);
     EXPECT_EQ(r.at(0).vertex(2), QPoint(10, 10));
@@ -69,8 +69,8 @@ TEST(ServerMapReader, PolygonsNeedThreeVertices) {
 }
 
 TEST(ServerMapReader, PolygonVertexListEndsAtTheFirstPairThatDoesNotScan) {
-    Read r("poly a.htm 1,1 10,1 10,10 x,5 20,20\n"
-           "poly (1,1) (10,1) (10,10) (20 b.htm\n");
+    ServerRead r("poly a.htm 1,1 10,1 10,10 x,5 20,20\n"
+                 "poly (1,1) (10,1) (10,10) (20 b.htm\n");
     ASSERT_EQ(r.count(), 2);
     EXPECT_EQ(r.at(0).vertexCount(), 3);
     EXPECT_EQ(r.at(1).vertexCount(), 3);
@@ -84,21 +84,21 @@ TEST(ServerMapReader, PolygonsBeyondTheLimitAreCut) {
         QByteArray line = "poly a.htm";
         for (int i = 0; i < n; ++i)
             line += " " + QByteArray::number(i) + "," + QByteArray::number(i % 2);
-        Read r(line);
+        ServerRead r(line);
         ASSERT_EQ(r.count(), 1);
         EXPECT_EQ(r.at(0).vertexCount(), std::min(n, MapArea::kMaxVertices));
     }
 }
 
 TEST(ServerMapReader, CommentsGoToTheNextAreaCreated) {
-    Read r("# Home%20page\n"
-           "rect a.htm 1,1 5,5\n"
-           "rect b.htm 1,1 5,5\n"
-           "#first\n"
-           "#: second\n"
-           "circ c.htm 10,10 11,11\n" // dropped: the comment waits
-           "rect d.htm x,1 5,5\n"     // does not scan: the comment waits
-           "rect e.htm 1,1 5,5\n");
+    ServerRead r("# Home%20page\n"
+                 "rect a.htm 1,1 5,5\n"
+                 "rect b.htm 1,1 5,5\n"
+                 "#first\n"
+                 "#: second\n"
+                 "circ c.htm 10,10 11,11\n" // dropped: the comment waits
+                 "rect d.htm x,1 5,5\n"     // does not scan: the comment waits
+                 "rect e.htm 1,1 5,5\n");
     ASSERT_EQ(r.count(), 3);
     EXPECT_EQ(r.at(0).comment(), "Home page");
     EXPECT_TRUE(r.at(1).comment().isEmpty());
@@ -107,14 +107,14 @@ TEST(ServerMapReader, CommentsGoToTheNextAreaCreated) {
 }
 
 TEST(ServerMapReader, MapInformationLines) {
-    Read r("#$TITLE:Site map\n"
-           "#$ AUTHOR: Ann\n"
-           "#$DESCRIPTION:a\n"
-           "#$description:b\n"
-           "#$GIF:pic.gif\n"
-           "#$FORMAT:NCSA\n"
-           "#$VERSION:1.30\n"
-           "default http://example.com/ ignored\n");
+    ServerRead r("#$TITLE:Site map\n"
+                 "#$ AUTHOR: Ann\n"
+                 "#$DESCRIPTION:a\n"
+                 "#$description:b\n"
+                 "#$GIF:pic.gif\n"
+                 "#$FORMAT:NCSA\n"
+                 "#$VERSION:1.30\n"
+                 "default http://example.com/ ignored\n");
     EXPECT_EQ(r.count(), 0);
     EXPECT_EQ(r.info.title, "Site map");
     EXPECT_EQ(r.info.author, "Ann");
@@ -124,45 +124,46 @@ TEST(ServerMapReader, MapInformationLines) {
 }
 
 TEST(ServerMapReader, EncodedLinesCarryMapInformation) {
-    Read r("rect (4096,4096) (4096,4096) jq:#$TITLE:My%20map\n"
-           "RECT (4096,4096) (4096,4096) JQ:  #$GIF:a%20b.gif\n");
+    ServerRead r("rect (4096,4096) (4096,4096) jq:#$TITLE:My%20map\n"
+                 "RECT (4096,4096) (4096,4096) JQ:  #$GIF:a%20b.gif\n");
     EXPECT_EQ(r.count(), 0);
     EXPECT_EQ(r.info.title, "My map");
     EXPECT_EQ(r.info.imageFile, "a b.gif");
 }
 
 TEST(ServerMapReader, LineReadingSkipsBlanksAndShortLinesAndTurnsTabsToSpaces) {
-    Read r("\r\n\t  \n"
-           "rect\ta.htm\t1,1\t5,5\r\n"
-           "x\n"
-           "   circ b.htm 20,20 30,20\r");
+    ServerRead r("\r\n\t  \n"
+                 "rect\ta.htm\t1,1\t5,5\r\n"
+                 "x\n"
+                 "   circ b.htm 20,20 30,20\r");
     ASSERT_EQ(r.count(), 2);
     EXPECT_EQ(r.at(0).url(), "a.htm");
     EXPECT_EQ(r.at(1).url(), "b.htm");
 }
 
 TEST(ServerMapReader, FirstLineIsAnOrdinaryLineUnlessItIsHtml) {
-    Read area("rect a.htm 1,1 5,5\nrect b.htm 1,1 5,5\n");
+    ServerRead area("rect a.htm 1,1 5,5\nrect b.htm 1,1 5,5\n");
     EXPECT_EQ(area.count(), 2); // the first line is not skipped
 
     // A page: the server-side line after the map is not an area.
-    Read page("\n  <HTML><MAP NAME=\"m\"><AREA COORDS=\"1,1,5,5\"></MAP>\nrect a.htm 1,1 9,9\n");
+    ServerRead page(
+        "\n  <HTML><MAP NAME=\"m\"><AREA COORDS=\"1,1,5,5\"></MAP>\nrect a.htm 1,1 9,9\n");
     EXPECT_TRUE(page.ok);
     ASSERT_EQ(page.count(), 1);
     EXPECT_EQ(page.at(0).imageRect(), (PixelRect{1, 1, 5, 5}));
     EXPECT_EQ(page.info.title, "m");
 
     // A byte order mark before the first line does not hide the page.
-    Read marked("\xEF\xBB\xBF<HTML><MAP NAME=\"m\"><AREA COORDS=\"1,1,5,5\"></MAP>\n");
+    ServerRead marked("\xEF\xBB\xBF<HTML><MAP NAME=\"m\"><AREA COORDS=\"1,1,5,5\"></MAP>\n");
     EXPECT_EQ(marked.count(), 1);
-    Read markedMap("\xEF\xBB\xBF#$TITLE:t\n");
+    ServerRead markedMap("\xEF\xBB\xBF#$TITLE:t\n");
     EXPECT_EQ(markedMap.info.title, "t");
 
-    Read later("rect a.htm 1,1 5,5\n# see <b>here</b>\n");
+    ServerRead later("rect a.htm 1,1 5,5\n# see <b>here</b>\n");
     EXPECT_TRUE(later.ok);
     EXPECT_EQ(later.count(), 1);
     // Templates and scripts begin otherwise; their markup makes them pages.
-    Read tpl("{* header *}\n<div><map name=\"m\"><area coords=\"1,1,5,5\"></map></div>\n");
+    ServerRead tpl("{* header *}\n<div><map name=\"m\"><area coords=\"1,1,5,5\"></map></div>\n");
     EXPECT_EQ(tpl.count(), 1);
     EXPECT_EQ(tpl.info.title, "m");
     EXPECT_TRUE(ServerMapReader::isPage("{* x *}\n<p>", QStringLiteral("t.PHP")));
@@ -171,7 +172,7 @@ TEST(ServerMapReader, FirstLineIsAnOrdinaryLineUnlessItIsHtml) {
 }
 
 TEST(ServerMapReader, TextEndsAtTheFirstNul) {
-    Read r(QByteArray("rect a.htm 1,1 5,5\n\0rect b.htm 1,1 5,5\n", 39));
+    ServerRead r(QByteArray("rect a.htm 1,1 5,5\n\0rect b.htm 1,1 5,5\n", 39));
     EXPECT_EQ(r.count(), 1);
 }
 
@@ -180,7 +181,7 @@ TEST(ServerMapReader, StoresNoMoreAreasThanTheSinkHolds) {
     for (int i = 0; i < 1100; ++i)
         text += "rect a" + QByteArray::number(i) + ".htm 1,1 5,5\n";
     text += "#$TITLE:After the areas\n";
-    Read r(text);
+    ServerRead r(text);
     EXPECT_EQ(r.count(), 1024);
     EXPECT_EQ(r.at(1023).url(), "a1023.htm");
     EXPECT_EQ(r.info.title, "After the areas");
@@ -211,20 +212,20 @@ TEST(ServerMapReader, ReadOnlyFollowsTheFilesWriteProtection) {
 
 TEST(ServerMapReader, HostileTextsNumbersAndPagesAreBoundedAndExplained) {
     // A comment that decodes to a NUL ends there, as map texts always have.
-    Read nul("# Save 50% on shoes\nrect a.htm 1,1 5,5\n");
+    ServerRead nul("# Save 50% on shoes\nrect a.htm 1,1 5,5\n");
     ASSERT_EQ(nul.count(), 1);
     EXPECT_EQ(nul.at(0).comment(), "Save 50");
 
     // Numbers beyond the int range saturate, and so do the circles and
     // boxes made of them, in both kinds of file.
     constexpr int kLimit = LineScan::kCoordinateLimit;
-    Read server("circ a.htm 2147483647,0 -2147483648,0\n"
-                "poly p.htm -2147483649,0 10,10 0,10\n");
+    ServerRead server("circ a.htm 2147483647,0 -2147483648,0\n"
+                      "poly p.htm -2147483649,0 10,10 0,10\n");
     ASSERT_EQ(server.count(), 2);
     EXPECT_EQ(server.at(0).imageRect(), (PixelRect{0, -kLimit, kLimit, kLimit}));
     EXPECT_EQ(server.at(1).vertex(0), QPoint(-kLimit, 0));
-    Read page("<map name=m><area shape=circle coords=\"2147483647,2147483647,2147483647\">"
-              "<area shape=poly coords=\"-2147483649,0,10,10,0,10\"></map>");
+    ServerRead page("<map name=m><area shape=circle coords=\"2147483647,2147483647,2147483647\">"
+                    "<area shape=poly coords=\"-2147483649,0,10,10,0,10\"></map>");
     ASSERT_EQ(page.count(), 2);
     EXPECT_EQ(page.at(0).imageRect(), (PixelRect{0, 0, kLimit, kLimit}));
     EXPECT_EQ(page.at(1).vertex(0), QPoint(-kLimit, 0));

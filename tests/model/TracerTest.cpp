@@ -19,7 +19,7 @@ constexpr QRgb kPaper = 0xffe6dcc8;
 // A drawn shape: the picture, the shape as it truly is (clipped to the
 // picture), where to click, and the fewest vertices a polygon within the
 // precision could have.
-struct Shape {
+struct TracedShape {
     QImage picture;
     QPolygonF truth;
     QPoint click;
@@ -42,7 +42,7 @@ TraceResult tracedFrom(const QImage& picture, QList<QPoint> seeds, int tolerance
 // default precision or finer), uses at
 // most twice the fewest vertices (at the default or coarser), every vertex lies within the
 // precision of the true outline, and the traced boundary lies within the precision of the polygon.
-void expectFollows(const Shape& s, double precision = 1.5) {
+void expectFollows(const TracedShape& s, double precision = 1.5) {
     const int w = s.picture.width();
     const int h = s.picture.height();
     const TraceResult r = tracedFrom(s.picture, {s.click}, s.tolerance, precision);
@@ -78,7 +78,7 @@ QImage crisp(const QPolygonF& shape, int w, int h) {
 } // namespace
 
 TEST(Tracer, FollowsAStar) {
-    Shape s;
+    TracedShape s;
     s.truth = star({160, 150}, 130, 55, 5);
     s.picture = crisp(s.truth, 320, 300);
     s.click = {160, 150};
@@ -90,7 +90,7 @@ TEST(Tracer, FollowsAStar) {
 }
 
 TEST(Tracer, FollowsTheOuterEdgeOfARingAndIgnoresItsHole) {
-    Shape s;
+    TracedShape s;
     const QPolygonF outer = circle({150, 140}, 110);
     s.picture = paint(300, 280, [&](int x, int y) {
         const double r = std::hypot(x + 0.5 - 150, y + 0.5 - 140);
@@ -105,7 +105,7 @@ TEST(Tracer, FollowsTheOuterEdgeOfARingAndIgnoresItsHole) {
 }
 
 TEST(Tracer, FollowsThePictureEdgesItTouches) {
-    Shape s;
+    TracedShape s;
     const QPolygonF disc = circle({40, 30}, 130);
     const int w = 320;
     const int h = 240;
@@ -123,7 +123,7 @@ TEST(Tracer, FollowsThePictureEdgesItTouches) {
 }
 
 TEST(Tracer, FollowsANoisyShapeWithABlurredEdge) {
-    Shape s;
+    TracedShape s;
     QRandomGenerator random(33);
     const QPointF c(170, 140);
     const double radius = 115;
