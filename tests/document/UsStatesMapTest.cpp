@@ -7,7 +7,9 @@
 #include "model/MapCheckStatus.h"
 #include "support/FakeDocumentDialogs.h"
 #include "support/FakePictureSource.h"
+#include "support/PageDiff.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempFiles.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -62,6 +64,36 @@ QList<MapOfPage> mapsOfPage() {
     return maps;
 }
 
+QByteArray readPage(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The AREA tags of a page in page order, each as its attributes (names in
+// lower case, values unquoted) and its text.
+struct Tag {
+    QMap<QString, QString> attributes;
+    QByteArray text;
+};
+QList<Tag> areaTags(const QByteArray& page) {
+    static const QRegularExpression tag(R"re((?is)<area\b[^>]*>)re");
+    static const QRegularExpression attribute(
+        R"re((?s)([\w-]+)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re");
+    QList<Tag> tags;
+    const QString text = QString::fromLatin1(page);
+    for (auto t = tag.globalMatch(text); t.hasNext();) {
+        const QString one = t.next().captured(0);
+        Tag read{{}, one.toLatin1()};
+        for (auto a = attribute.globalMatch(one); a.hasNext();) {
+            const auto m = a.next();
+            read.attributes[m.captured(1).toLower()] =
+                m.captured(2) + m.captured(3) + m.captured(4);
+        }
+        tags << read;
+    }
+    return tags;
+}
+
 } // namespace
 
 TEST(UsStatesMap, EveryMapOpensEditableAndWhole) {
@@ -113,4 +145,62 @@ TEST(UsStatesMap, EveryMapOpensEditableAndWhole) {
         EXPECT_EQ(doc.area(0)->vertices(), QPolygon(page.polygons[0]));
     }
     EXPECT_EQ(longest, 284);
+}
+
+// Moving one state and saving the map back into its page changes that
+// state's COORDS and nothing else: every other tag, every other map and
+// the text around them stay byte for byte (the editor's tracking comments
+// apart), and the moved tag keeps every attribute it had.
+TEST(UsStatesMap, MovingOneStateChangesOnlyItsCoords) {
+    const QList<MapOfPage> expected = mapsOfPage();
+    ASSERT_EQ(expected.size(), 4);
+    TempFiles files;
+    const QByteArray original = readPage(QString::fromLatin1(kStatesPage));
+    const QString page = files.write("states.html", original);
+    constexpr int kMap = 2, kState = 17, kDx = 3, kDy = -2;
+
+    ScriptedPrompter prompter;
+    FakeDocumentDialogs dialogs;
+    dialogs.mapChoice = kMap;
+    FakePictureSource pictures;
+    pictures.width = expected[kMap].width;
+    pictures.height = expected[kMap].height;
+    CImageMapDoc doc(&dialogs, &pictures);
+    ASSERT_TRUE(doc.openDocument(page));
+    ASSERT_FALSE(doc.isReadOnly());
+    ASSERT_TRUE(doc.moveAreas({kState}, kDx, kDy));
+    ASSERT_EQ(doc.doSave(page).code(), OperationResult::Code::Done);
+
+    const QByteArray saved = files.read("states.html");
+    const QList<Tag> before = areaTags(original), after = areaTags(saved);
+    ASSERT_EQ(before.size(), 4 * 52);
+    ASSERT_EQ(after.size(), before.size());
+    const int moved = kMap * 52 + kState;
+    for (int i = 0; i < before.size(); ++i) {
+        if (i != moved) {
+            EXPECT_EQ(after[i].text, before[i].text) << i;
+            continue;
+        }
+        QMap<QString, QString> rest = after[i].attributes, was = before[i].attributes;
+        const QString coords = rest.take(QStringLiteral("coords"));
+        was.remove(QStringLiteral("coords"));
+        // The moved tag is written in the editor's form, whose SHAPE is
+        // "POLY" for the page's "polygon": the same shape to a browser.
+        for (auto* tag : {&rest, &was})
+            (*tag)[QStringLiteral("shape")] = (*tag)[QStringLiteral("shape")].left(4).toLower();
+        EXPECT_EQ(rest, was);
+        QStringList want;
+        for (QPoint p : expected[kMap].polygons[kState])
+            want << QString::number(p.x() + kDx) << QString::number(p.y() + kDy);
+        // The editor's form closes a ring on its first point.
+        QStringList numbers = coords.split(QRegularExpression("[,\\s]+"), Qt::SkipEmptyParts);
+        if (numbers.size() == want.size() + 2 && numbers.mid(numbers.size() - 2) == want.mid(0, 2))
+            numbers.resize(want.size());
+        EXPECT_EQ(numbers.join(' ').toStdString(), want.join(' ').toStdString());
+    }
+    // Outside the moved tag, the page is as it was.
+    QByteArray outside = withoutTracking(saved), page0 = withoutTracking(original);
+    outside.replace(after[moved].text, "<moved>");
+    page0.replace(before[moved].text, "<moved>");
+    EXPECT_EQ(outside, page0);
 }
