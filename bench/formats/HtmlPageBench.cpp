@@ -6,6 +6,7 @@
 // readAll, then a QFile write of the same bytes to another file); x_safe
 // divides by a read and a write through QSaveFile (temporary file, sync,
 // rename), the way every save replaces a page.
+#include "bench/support/BenchFiles.h"
 #include "document/ImageMapDoc.h"
 #include "formats/HtmlMapReader.h"
 #include "formats/HtmlMapWriter.h"
@@ -85,18 +86,6 @@ struct Fixture {
     MapInfo info;
     AreaCollector areas{kAreas};
 };
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 void plainReadWrite(const Fixture& f) {
     writeFile(f.copy, readFile(f.page));

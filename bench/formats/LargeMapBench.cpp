@@ -6,6 +6,7 @@
 // plain one. Open reads the file and the map into areas; Save writes the
 // page anew from them into a file, unedited (every area its own tag) and
 // with every area edited (every area in the writer's form).
+#include "bench/support/BenchFiles.h"
 #include "formats/HtmlMapReader.h"
 #include "formats/HtmlMapWriter.h"
 #include "model/AreaCollector.h"
@@ -59,18 +60,6 @@ struct Fixture {
     MapInfo info;
     AreaCollector areas{1 << 20};
 };
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 const Fixture& fixture() {
     static Fixture* f = [] {

@@ -18,6 +18,7 @@
 // Times are processor time of this thread (cpu_ms) beside wall time.
 #include "bench/support/BenchPictures.h"
 #include "bench/support/ThreadTime.h"
+#include "bench/support/TimedSteps.h"
 #include "document/ImageMapDoc.h"
 #include "model/Settings.h"
 #include "raster/PackedDib.h"
@@ -94,20 +95,6 @@ Scene& sceneOf(int count) {
     return *s;
 }
 
-template <class Step>
-void measure(benchmark::State& state, Step step) {
-    double cpuTotal = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        const double cpu = threadSeconds();
-        timer.start();
-        step();
-        state.SetIterationTime(timer.nsecsElapsed() * 1e-9);
-        cpuTotal += threadSeconds() - cpu;
-    }
-    state.counters["cpu_ms"] = 1e3 * cpuTotal / double(state.iterations());
-}
-
 void label(benchmark::State& state, const CImageMapDoc& doc) {
     qint64 points = 0;
     for (int i = 0; i < doc.areaCount(); ++i)
@@ -123,7 +110,7 @@ void BM_Repaint(benchmark::State& state) {
     Settings::app().showHandles = state.range(1) != 0;
     Settings::announceChange();
     QCoreApplication::processEvents();
-    measure(state, [&] { s.view->viewport()->repaint(); });
+    timeSteps(state, [&] { s.view->viewport()->repaint(); });
     label(state, s.doc);
 }
 
@@ -131,7 +118,7 @@ void BM_HitTest(benchmark::State& state) {
     Scene& s = sceneOf(int(state.range(0)));
     QWidget* viewport = s.view->viewport();
     QRandomGenerator random(9);
-    measure(state, [&] {
+    timeSteps(state, [&] {
         const QPoint at(int(random.bounded(viewport->width())),
                         int(random.bounded(viewport->height())));
         QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton,
@@ -160,7 +147,7 @@ void BM_HitTest(benchmark::State& state) {
 void BM_MapCheck(benchmark::State& state) {
     Scene& s = sceneOf(int(state.range(0)));
     double worst = 0;
-    measure(state, [&] {
+    timeSteps(state, [&] {
         bool more = true;
         for (int n = 0; more; ++n) {
             const double start = threadSeconds();
@@ -203,7 +190,7 @@ ListScene& listScene() {
 void BM_AreaListOneChange(benchmark::State& state) {
     ListScene& s = listScene();
     int k = 0;
-    measure(state, [&] {
+    timeSteps(state, [&] {
         const int i = (k++ * 7919) % s.doc.areaCount();
         s.doc.changeArea(i, [k](MapArea& a) { a.setUrl("v" + QByteArray::number(k)); });
         QCoreApplication::processEvents();
@@ -217,7 +204,7 @@ void BM_AreaListSelectAll(benchmark::State& state) {
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = int(i);
     bool every = true;
-    measure(state, [&] {
+    timeSteps(state, [&] {
         s.list->showSelection(every ? all : std::vector<int>{});
         QCoreApplication::processEvents();
         every = !every;

@@ -8,6 +8,7 @@
 #include "bench/support/BenchMaps.h"
 #include "bench/support/BenchPictures.h"
 #include "bench/support/ThreadTime.h"
+#include "bench/support/TimedSteps.h"
 #include "document/ImageMapDoc.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"
@@ -55,20 +56,6 @@ struct Scene {
 
 Scene* g_scene = nullptr;
 
-template <class Step>
-void measure(benchmark::State& state, Step step) {
-    double cpuTotal = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        const double cpu = threadSeconds();
-        timer.start();
-        step();
-        state.SetIterationTime(timer.nsecsElapsed() * 1e-9);
-        cpuTotal += threadSeconds() - cpu;
-    }
-    state.counters["cpu_ms"] = 1e3 * cpuTotal / double(state.iterations());
-}
-
 void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
     QWidget* viewport = g_scene->view->viewport();
     QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
@@ -80,7 +67,7 @@ void BM_FitRepaint_8000x6000(benchmark::State& state) {
     view.setZoom(view.fittingZoom());
     view.viewport()->repaint(); // the level's reduction, made once
     state.SetLabel(view.zoom().text().toStdString());
-    measure(state, [&] { view.viewport()->repaint(); });
+    timeSteps(state, [&] { view.viewport()->repaint(); });
 }
 
 // The bottom-right handle of the rectangle nearest the window's centre,
@@ -97,7 +84,7 @@ void BM_HandleDragMove_1to8(benchmark::State& state) {
     if (!view.interaction())
         state.SkipWithError("no drag started");
     bool out = true;
-    measure(state, [&] {
+    timeSteps(state, [&] {
         mouse(QEvent::MouseMove, out ? press + QPoint(8, 8) : press, Qt::LeftButton);
         QCoreApplication::processEvents();
         out = !out;
