@@ -78,7 +78,9 @@ double numberOf(QByteArrayView token) {
 } // namespace
 
 std::vector<double> parse(QByteArrayView text) {
+    // Each number but the last takes at least one separator after it.
     std::vector<double> out;
+    out.reserve(std::size_t(text.size() / 2 + 1));
     qsizetype pos = 0;
     while (true) {
         while (pos < text.size() && isSeparator(text[pos]))

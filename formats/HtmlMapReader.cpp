@@ -104,6 +104,7 @@ QByteArray graphicOf(const HtmlPageScan& scan, const HtmlMapBlock& map) {
 // Successive repeats are one point.
 QPolygon polygonOf(const std::vector<double>& v) {
     QPolygon points;
+    points.reserve(qsizetype(v.size() / 2));
     for (size_t i = 0; i + 1 < v.size(); i += 2) {
         const QPoint p(pixel(v[i]), pixel(v[i + 1]));
         if (points.isEmpty() || points.back() != p)

@@ -10,6 +10,7 @@
 #include "model/Strings.h"
 
 #include <algorithm>
+#include <charconv>
 
 using HtmlText::unquote;
 using LineScan::beforeNul;
@@ -38,6 +39,30 @@ QByteArray baseNameWithExtension(const QByteArray& path) {
 
 QByteArray number(int v) {
     return QByteArray::number(v);
+}
+
+// Appends a polygon's COORDS value: every vertex, then the first again,
+// which closes the ring for readers that want it closed. Digits go
+// straight into the page (a map may hold a million points).
+void appendRing(QByteArray& out, const QPolygon& ring) {
+    if (ring.isEmpty())
+        return;
+    // Room for two numbers of 11 characters and two commas a vertex.
+    const qsizetype at = out.size();
+    out.resize(at + (ring.size() + 1) * 24);
+    char* const start = out.data() + at;
+    char* to = start;
+    const auto put = [&to](QPoint p, bool comma) {
+        to = std::to_chars(to, to + 11, p.x()).ptr;
+        *to++ = ',';
+        to = std::to_chars(to, to + 11, p.y()).ptr;
+        if (comma)
+            *to++ = ',';
+    };
+    for (const QPoint& p : ring)
+        put(p, true);
+    put(ring.first(), false);
+    out.truncate(at + (to - start));
 }
 
 // Texts of the map are written up to a NUL, which no page may hold.
@@ -477,12 +502,8 @@ void HtmlMapWriter::writeGeometry(const MapArea& area, const char* quote) {
     }
     case AreaShape::Polygon: {
         m_new += quote + QByteArray("POLY") + quote + " COORDS=\"";
-        QByteArray coords;
-        coords.reserve(qsizetype(area.vertexCount()) * 10 + 10);
-        for (int i = 0; i < area.vertexCount(); ++i)
-            coords += number(area.vertex(i).x()) + ',' + number(area.vertex(i).y()) + ',';
-        coords += number(area.vertex(0).x()) + ',' + number(area.vertex(0).y()) + '"';
-        m_new += coords;
+        appendRing(m_new, area.vertices());
+        m_new += '"';
         break;
     }
     }
