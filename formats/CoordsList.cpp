@@ -88,6 +88,18 @@ std::vector<double> parse(QByteArrayView text) {
         if (pos >= text.size())
             break;
         const qsizetype start = pos;
+        // Nearly every token of a real page is a whole number of a few
+        // digits: read as it is scanned, the rest token by token.
+        const bool negative = text[pos] == '-';
+        qsizetype at = pos + negative;
+        qint64 whole = 0;
+        while (at < text.size() && at - pos < 16 && isDigit(text[at]))
+            whole = whole * 10 + (text[at++] - '0');
+        if (at > pos + negative && (at == text.size() || isSeparator(text[at]))) {
+            out.push_back(double(negative ? -whole : whole));
+            pos = at;
+            continue;
+        }
         while (pos < text.size() && !isSeparator(text[pos]))
             ++pos;
         out.push_back(numberOf(text.sliced(start, pos - start)));

@@ -45,7 +45,9 @@ Shape shapeOf(QByteArrayView shape) {
 // A COORDS number as a whole picture pixel within the coordinate limit.
 int pixel(double v) {
     const double limit = LineScan::kCoordinateLimit;
-    return int(std::lround(qBound(-limit, v, limit)));
+    v = qBound(-limit, v, limit);
+    const int whole = int(v); // nearly every number a page writes
+    return whole == v ? whole : int(std::lround(v));
 }
 
 // The first IMG whose map reference is name, exactly; null when none.
@@ -192,10 +194,7 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
         if (none.points.size() >= 3) {
             if (report && int(none.points.size()) > MapArea::kMaxVertices)
                 ++report->polygonsCut;
-            sink.beginPolygon();
-            for (const QPoint& p : std::as_const(none.points))
-                sink.vertex(p.x(), p.y());
-            sink.endPolygon(texts);
+            sink.polygon(texts, none.points);
             return true;
         }
     }

@@ -53,6 +53,32 @@ void AreaCollector::endPolygon(const AreaTexts& texts) {
     m_areas.push_back(std::move(polygon));
 }
 
+void AreaCollector::polygon(const AreaTexts& texts, const QPolygon& points) {
+    // Taken whole (a map may hold a million points) when vertex by vertex
+    // would keep every point: no point repeats the one before it or, at the
+    // end, the first, and the polygon fits; else vertex by vertex.
+    const qsizetype n = points.size();
+    bool plain = n > 2 && n <= MapArea::kMaxVertices && points.back() != points.front();
+    for (qsizetype i = 1; plain && i < n; ++i)
+        plain = points[i] != points[i - 1];
+    if (!plain) {
+        MapSink::polygon(texts, points);
+        return;
+    }
+    m_polygon.reset();
+    m_last = nullptr;
+    if (!acceptsAreas())
+        return;
+    PictureArea picture;
+    picture.shape = AreaShape::Polygon;
+    picture.texts = texts;
+    picture.points = points;
+    auto area = std::make_unique<MapArea>(AreaShape::Polygon);
+    area->setPicture(picture);
+    m_last = area.get();
+    m_areas.push_back(std::move(area));
+}
+
 void AreaCollector::unclickable(const PictureArea& picture) {
     m_last = nullptr;
     if (!acceptsAreas())

@@ -22,6 +22,7 @@ public:
     void beginPolygon() override;
     void vertex(int x, int y) override;
     void endPolygon(const AreaTexts& texts) override;
+    void polygon(const AreaTexts& texts, const QPolygon& points) override;
     void unclickable(const PictureArea& area) override;
     void source(const SourceTag& tag) override;
 

@@ -27,6 +27,14 @@ public:
     virtual void beginPolygon() = 0;
     virtual void vertex(int x, int y) = 0;
     virtual void endPolygon(const AreaTexts& texts) = 0;
+    // A whole polygon at once, its vertices as read, for readers that hold
+    // them together; the same as begin, a vertex call for each, end.
+    virtual void polygon(const AreaTexts& texts, const QPolygon& points) {
+        beginPolygon();
+        for (const QPoint& p : points)
+            vertex(p.x(), p.y());
+        endPolygon(texts);
+    }
     // An area a browser gives no shape (model/SourceTag.h): shape and texts
     // as read, the polygon's points as read (fewer than three), no box.
     // Sinks that draw shapes have nothing to draw.
