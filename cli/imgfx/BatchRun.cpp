@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QTextStream>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <atomic>
 #include <mutex>
@@ -155,6 +157,16 @@ private:
     BatchProgress progress_;
 };
 
+// A batch allocates and frees pictures of one size over and over. Handed
+// back to the system after each picture, their memory is faulted in afresh
+// for the next one: 163,000 page faults for 64 pictures of 1024 x 1024, a
+// third of the run. Kept by the allocator (up to 32 MB a block, 256 MB
+// free before it trims), each thread's pictures reuse the same pages.
+void keepPictureMemory() {
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+}
+
 int jobCount(const CliRequest& request) {
     const int processors = int(std::max(1u, std::thread::hardware_concurrency()));
     return std::clamp(request.jobs ? request.jobs : processors, 1, int(request.inputs.size()));
@@ -163,6 +175,7 @@ int jobCount(const CliRequest& request) {
 } // namespace
 
 int runBatchRequest(const CliRequest& request, QTextStream& out, QTextStream& err) {
+    keepPictureMemory();
     if (!QDir().mkpath(request.outDir)) {
         err << "imgfx-cli: cannot make the folder " << request.outDir << Qt::endl;
         return ExitOutput;
