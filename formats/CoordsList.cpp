@@ -58,17 +58,6 @@ double numberOf(QByteArrayView token) {
     const qsizetype length = numberLength(rest);
     if (length == 0)
         return 0;
-    // Whole numbers of a few digits, nearly every number of a real page,
-    // without a conversion through text.
-    const bool negative = rest[0] == '-';
-    if (length - negative <= 15) {
-        qint64 whole = 0;
-        qsizetype at = negative;
-        while (at < length && isDigit(rest[at]))
-            whole = whole * 10 + (rest[at++] - '0');
-        if (at == length)
-            return double(negative ? -whole : whole);
-    }
     // In the C locale whatever the user's is; beyond a double's range no number.
     bool ok = false;
     const double v = rest.first(length).toByteArray().toDouble(&ok);
