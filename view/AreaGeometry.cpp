@@ -12,6 +12,13 @@ int direction(int dy, int dx) {
     return static_cast<int>(std::atan2(double(dy), double(dx)) * 10000.0);
 }
 
+// Half of v, rounded down: a middle handle stays at the same place on the
+// area whichever side of the window's edge the area lies (division rounds
+// towards zero, which moved it by a pixel where coordinates turn negative).
+int floorHalf(int v) {
+    return v >= 0 ? v / 2 : -((1 - v) / 2);
+}
+
 } // namespace
 
 AreaGeometry::AreaGeometry(const MapArea& area, const ViewMapping& mapping, int handleSize)
@@ -23,6 +30,20 @@ AreaGeometry::AreaGeometry(const MapArea& area, const ViewMapping& mapping, int 
     }
     m_windowRect = mapping.windowPixelsOf(area.imageRect());
     layOutFrame();
+}
+
+void AreaGeometry::translate(QPoint d) {
+    const int dx = d.x(), dy = d.y();
+    m_windowRect = m_windowRect.translated(dx, dy);
+    m_hitRect = m_hitRect.translated(dx, dy);
+    if (m_shape != AreaShape::Polygon) {
+        for (PixelRect& h : m_handles)
+            h = h.translated(dx, dy);
+    }
+    m_ring.translate(d);
+    m_paintRing.translate(d);
+    for (PixelRect& h : m_vertexHandles)
+        h = h.translated(dx, dy);
 }
 
 PixelRect AreaGeometry::extent() const {
@@ -49,10 +70,10 @@ void AreaGeometry::layOutFrame() {
     const int l = m_windowRect.left, t = m_windowRect.top, r = m_windowRect.right,
               b = m_windowRect.bottom;
     const auto square = [a](int x, int y) { return PixelRect{x, y, x + a, y + a}; };
-    m_handles[AreaHit::Top] = square((l + r - a) / 2, t - a);
-    m_handles[AreaHit::Right] = square(r, (t + b - a) / 2);
-    m_handles[AreaHit::Bottom] = square((l + r - a) / 2, b);
-    m_handles[AreaHit::Left] = square(l - a, (t + b - a) / 2);
+    m_handles[AreaHit::Top] = square(floorHalf(l + r - a), t - a);
+    m_handles[AreaHit::Right] = square(r, floorHalf(t + b - a));
+    m_handles[AreaHit::Bottom] = square(floorHalf(l + r - a), b);
+    m_handles[AreaHit::Left] = square(l - a, floorHalf(t + b - a));
     if (m_shape == AreaShape::Circle) {
         // The corners sit on the ellipse's diagonals rather than the box's.
         const int w8 = (r - l) / 8, h8 = (b - t) / 8;

@@ -48,6 +48,12 @@ public:
     AreaGeometry() = default;
     AreaGeometry(const MapArea& area, const ViewMapping& mapping, int handleSize);
 
+    // The same area after the window scrolled by d: window pixels are the
+    // zoomed picture's less the scroll position, so every part moves by d
+    // alike, and laying a polygon out anew (its region's box most of all)
+    // is not needed.
+    void translate(QPoint d);
+
     AreaShape shape() const { return m_shape; }
     // The box in window pixels (a polygon: the box of its region).
     const PixelRect& windowRect() const { return m_windowRect; }

@@ -124,6 +124,8 @@ AreaGeometry CImageMapView::layOut(int index) const {
 }
 
 void CImageMapView::layOutAll() {
+    m_layer.invalidate();
+    m_laidOutAt = scrollPosition();
     const int n = m_doc->areaCount();
     m_geometry.clear();
     m_geometry.reserve(std::size_t(n));
@@ -177,8 +179,20 @@ std::vector<int> CImageMapView::areasNear(QPoint window) const {
 void CImageMapView::scrollContentsBy(int dx, int dy) {
     if (m_relayout)
         return;
-    layOutAll();
-    viewport()->scroll(dx, dy);
+    // The areas move as the scroll position did since they were laid out;
+    // the window's pixels as Qt moves them, which a right-to-left layout
+    // mirrors. Where the two differ nothing kept can be trusted.
+    const QPoint moved = m_laidOutAt - scrollPosition();
+    m_laidOutAt = scrollPosition();
+    for (AreaGeometry& g : m_geometry)
+        g.translate(moved);
+    if (moved == QPoint(dx, dy)) {
+        m_layer.scroll(dx, dy);
+        viewport()->scroll(dx, dy);
+    } else {
+        m_layer.invalidate();
+        viewport()->update();
+    }
 }
 
 void CImageMapView::resizeEvent(QResizeEvent* event) {
@@ -319,8 +333,11 @@ void CImageMapView::repaintArea(int index) {
 // One pixel more than the extent: a polygon's outline runs along the far
 // edges of its region's box.
 void CImageMapView::repaintExtent(const PixelRect& extent) {
-    if (!extent.isEmpty())
-        viewport()->update(extent.grown(1).toQRect());
+    if (extent.isEmpty())
+        return;
+    const QRect rect = extent.grown(1).toQRect();
+    m_layer.invalidate(rect);
+    viewport()->update(rect);
 }
 
 QRect CImageMapView::windowRect() const {
@@ -365,6 +382,9 @@ void CImageMapView::onAreaRemoved(int index) {
     const AreaSelection before = m_selection;
     m_selection.areaRemoved(index);
     selectionRenumbered(before);
+    // The key area gone, the next one takes filled handles for hollow ones.
+    if (before.key() == index)
+        repaintArea(m_selection.key());
     repaintExtent(oldExtent);
 }
 

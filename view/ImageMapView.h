@@ -6,6 +6,7 @@
 #include "model/PastePosition.h"
 #include "model/PixelRect.h"
 #include "view/AreaGeometry.h"
+#include "view/AreaLayer.h"
 #include "view/AreaStyle.h"
 #include "view/PictureStretch.h"
 #include "view/ToolHost.h"
@@ -38,9 +39,11 @@ class ViewInteraction;
 // Painting touches only what is exposed: the part of the stretched picture
 // that shows, the patterned background with its frame outside a small
 // picture, the grid, each area in array order (later ones over earlier
-// ones) and, last, the feedback a tool draws inverted. Scrolling moves what
-// is already painted and paints only the uncovered strip. The document's
-// signals repaint exactly what they name.
+// ones) and, last, the feedback a tool draws inverted. The areas are kept
+// drawn in a layer of their own (AreaLayer), so that a paint draws again
+// only the areas whose pixels changed. Scrolling moves what is already
+// painted and paints only the uncovered strip. The document's signals
+// repaint exactly what they name.
 //
 // Selection and flyby (the area under the mouse) are view state, -1 for
 // none; the tools and the area list set them. The view takes the zoom
@@ -240,6 +243,7 @@ private:
     AreaGeometry layOut(int index) const;
     const AreaGeometry* cached(int index) const;
     PixelRect indexBox(int index) const;
+    // Every area's window geometry anew, and the layer of drawn areas.
     void layOutAll();
     void repaintExtent(const PixelRect& extent);
     QPoint hatchOrigin() const;
@@ -279,8 +283,10 @@ private:
     std::unique_ptr<ToolZoomState> m_ownToolZoom;
     ToolZoomState* m_toolZoom;
     ZoomLevel m_zoom;
-    // The window geometry of every area, by index.
+    // The window geometry of every area, by index, laid out at scroll
+    // position m_laidOutAt.
     std::vector<AreaGeometry> m_geometry;
+    QPoint m_laidOutAt;
     // The areas' boxes in picture pixels, for hit tests: kept up to date as
     // single areas change or are added or removed at the end, built again at
     // the next hit test after anything else (renumbering, a new map).
@@ -295,6 +301,7 @@ private:
     bool m_relayout = false; // scroll position changes while zooming: repainted whole after
     std::function<void(QPainter&)> m_feedback;
     PictureStretch m_stretch;
+    AreaLayer m_layer;
     std::array<std::unique_ptr<MapTool>, 5> m_tools; // by ToolZoomState::Tool
     std::function<void(CommandId)> m_poster;
     std::function<void(int, QPoint)> m_contextMenu;

@@ -211,6 +211,7 @@ void CImageMapView::focusOutEvent(QFocusEvent* event) {
 void CImageMapView::hideEvent(QHideEvent* event) {
     cancelInteraction();
     areaTip(-1, {});
+    m_layer.release();
     QAbstractScrollArea::hideEvent(event);
 }
 

@@ -30,7 +30,8 @@ void CImageMapView::paintEvent(QPaintEvent* event) {
         paintPicture(painter, part & picture);
     GridPainter(Settings::app().grid, zoom(), scrollPosition(), scaledImageSize())
         .draw(painter, AreaStyle::shared(), exposed);
-    paintAreas(painter, event->region());
+    m_layer.paint(painter, event->region(), viewport()->size(), devicePixelRatioF(),
+                  [this](QPainter& layer, const QRegion& region) { paintAreas(layer, region); });
     if (m_feedback) {
         painter.save();
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);

@@ -4,7 +4,14 @@
 // a 4000 x 3000 picture in a 1920 x 1080 window at Zoom to Fit.
 //
 //   Repaint        a full repaint of the window (aim: under 16 ms), with
-//                  hatch fill and handles (/1) and outlines only (/0)
+//                  hatch fill and handles (/1) and outlines only (/0): the
+//                  areas come from the view's kept layer
+//   RepaintAll     the same after a change that draws every area again
+//                  (a setting, the zoom): the layer built anew
+//   SelectOne      a click's change of selection from one area to another,
+//                  and its repaint
+//   SelectAll      Select All and selecting none in turn, with the repaint
+//   Scroll         one scroll step at 1:1, with the uncovered strip's paint
 //   HitTest        one mouse move with the arrow tool: the hit test under
 //                  the mouse, the flyby and the cursor (aim: under 1 ms);
 //                  walk_all_ms is what the hit test cost when it asked
@@ -111,6 +118,71 @@ void BM_Repaint(benchmark::State& state) {
     Settings::announceChange();
     QCoreApplication::processEvents();
     timeSteps(state, [&] { s.view->viewport()->repaint(); });
+    label(state, s.doc);
+}
+
+void BM_RepaintAll(benchmark::State& state) {
+    Scene& s = sceneOf(int(state.range(0)));
+    Settings::app().fillArea = state.range(1) != 0;
+    Settings::app().showHandles = state.range(1) != 0;
+    Settings::announceChange();
+    QCoreApplication::processEvents();
+    timeSteps(state, [&] {
+        s.view->settingsChanged();
+        s.view->viewport()->repaint();
+    });
+    label(state, s.doc);
+}
+
+void BM_LayOut(benchmark::State& state) {
+    Scene& s = sceneOf(int(state.range(0)));
+    timeSteps(state, [&] { s.view->settingsChanged(); });
+    QCoreApplication::processEvents();
+    label(state, s.doc);
+}
+
+void BM_SelectOne(benchmark::State& state) {
+    Scene& s = sceneOf(int(state.range(0)));
+    int k = 0;
+    timeSteps(state, [&] {
+        s.view->setSelected((k++ * 7919) % s.doc.areaCount());
+        QCoreApplication::processEvents();
+    });
+    s.view->setSelected(-1);
+    QCoreApplication::processEvents();
+    label(state, s.doc);
+}
+
+void BM_SelectAll(benchmark::State& state) {
+    Scene& s = sceneOf(int(state.range(0)));
+    bool every = true;
+    timeSteps(state, [&] {
+        if (every)
+            s.view->selectAll();
+        else
+            s.view->setSelected(-1);
+        every = !every;
+        QCoreApplication::processEvents();
+    });
+    s.view->setSelected(-1);
+    QCoreApplication::processEvents();
+    label(state, s.doc);
+}
+
+void BM_Scroll(benchmark::State& state) {
+    Scene& s = sceneOf(int(state.range(0)));
+    const ZoomLevel fit = s.view->zoom();
+    s.view->setZoom(ZoomLevel::in(1));
+    QCoreApplication::processEvents();
+    s.view->viewport()->repaint();
+    int k = 0;
+    timeSteps(state, [&] {
+        const QPoint at = s.view->scrollPosition();
+        s.view->setScrollPosition(at + QPoint(0, (k++ / 20) % 2 ? -32 : 32));
+        s.view->viewport()->repaint();
+    });
+    s.view->setZoom(fit);
+    QCoreApplication::processEvents();
     label(state, s.doc);
 }
 
@@ -221,6 +293,15 @@ BENCHMARK(BM_Repaint)
     ->Args({10000, 0})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintAll)
+    ->Args({1024, 1})
+    ->Args({10000, 1})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayOut)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectOne)->Arg(1024)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectAll)->Arg(1024)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Scroll)->Arg(1024)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HitTest)->Arg(1024)->Arg(10000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MapCheck)->Arg(1024)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AreaListOneChange)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -113,6 +113,29 @@ TEST(AreaGeometry, PolygonFollowsZoomAndScroll) {
     EXPECT_EQ(at(a, {ZoomLevel::out(2), {}}).ring()[2], QPoint(5, 6));
 }
 
+// A scrolled window moves every part of every shape as laying it out at
+// the new scroll position places it, at every zoom.
+TEST(AreaGeometry, TranslatedIsLaidOutAtTheScrolledPosition) {
+    const MapArea areas[] = {rectangle(3, 4, 30, 22), rectangle(5, 5, 40, 31, AreaShape::Circle),
+                             polygon({{1, 2}, {17, 3}, {9, 25}, {9, 25}, {2, 11}})};
+    for (const ZoomLevel zoom : {ZoomLevel::in(1), ZoomLevel::in(3), ZoomLevel::out(4)}) {
+        for (const MapArea& a : areas) {
+            AreaGeometry moved = at(a, {zoom, {7, 2}});
+            moved.translate({-13, 9});
+            const AreaGeometry laid = at(a, {zoom, {20, -7}});
+            EXPECT_EQ(moved.windowRect(), laid.windowRect());
+            EXPECT_EQ(moved.extent(), laid.extent());
+            EXPECT_EQ(moved.ring(), laid.ring());
+            EXPECT_EQ(moved.paintRing(), laid.paintRing());
+            for (int h = 0; h < 8; ++h)
+                EXPECT_EQ(moved.handle(h), laid.handle(h));
+            for (int i = 0; i < laid.vertexCount(); ++i)
+                EXPECT_EQ(moved.vertexHandle(i), laid.vertexHandle(i));
+            EXPECT_EQ(moved.hitTest({12, 20}).code, laid.hitTest({12, 20}).code);
+        }
+    }
+}
+
 TEST(AreaGeometry, FindEdgeFindsTheClosingEdge) {
     const AreaGeometry g = at(polygon({{0, 0}, {40, 0}, {40, 40}, {0, 40}}));
     EXPECT_EQ(g.findEdge({20, 0}), 0);
