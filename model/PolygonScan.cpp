@@ -310,7 +310,7 @@ PixelRect sweptBounds(std::vector<Edge> edges) {
 }
 
 // Polygons of up to this many vertices have the band search, which reads
-// few rows of tall bands; larger ones the row walk.
+// few rows of tall bands, unless they are low; larger ones the row walk.
 constexpr int kBandSearchVertices = 64;
 
 } // namespace
@@ -318,7 +318,23 @@ constexpr int kBandSearchVertices = 64;
 PixelRect bounds(const QPoint* points, int count) {
     if (onOneLine(points, count))
         return {};
-    const std::vector<Edge> edges = withoutFolds(edgesOf(points, count));
+    std::vector<Edge> all = edgesOf(points, count);
+    if (all.empty())
+        return {};
+    int top = INT_MAX, bottom = INT_MIN;
+    for (const Edge& e : all) {
+        top = std::min(top, e.y1);
+        bottom = std::max(bottom, e.y2);
+    }
+    // The walk costs the rows times the edges crossing each, the search
+    // its bands times all edges: large polygons, and those of few rows for
+    // their edges (any outline seen from far out), are walked. Folds need
+    // not go first there: a fold's two crossings meet at one x and end a
+    // span only where the next begins.
+    const int rows = bottom - top;
+    if (rows <= kExactRows && (count > kBandSearchVertices || rows <= 2 * int(all.size())))
+        return sweptBounds(std::move(all));
+    const std::vector<Edge> edges = withoutFolds(std::move(all));
     std::vector<int> ys;
     for (const Edge& e : edges)
         ys.insert(ys.end(), {e.y1, e.y2});
@@ -337,8 +353,6 @@ PixelRect bounds(const QPoint* points, int count) {
         }
         return box;
     }
-    if (count > kBandSearchVertices)
-        return sweptBounds(edges);
 
     PixelRect box{INT_MAX, ys.front(), INT_MIN, ys.back()};
     while (box.top < box.bottom && !rowAt(edges, box.top).any)

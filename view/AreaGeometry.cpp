@@ -2,6 +2,7 @@
 
 #include "model/PolygonScan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -101,19 +102,23 @@ void AreaGeometry::layOutPolygon(const MapArea& area, const ViewMapping& mapping
         m_ring.append(p);
         m_vertexHandles.push_back({p.x() - g, p.y() - g, p.x() + g, p.y() + g});
     }
-    PixelRect box = PolygonScan::bounds(m_ring.constData(), n);
-    if (box.isEmpty() && n > 0) {
-        // Vertices on one line cover no pixel; their box keeps them
-        // reachable by a click.
-        const QRect r = m_ring.boundingRect();
-        box = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-    }
     if (n > 0)
         m_ring.append(m_ring.front());
     m_paintRing.reserve(m_ring.size());
     for (const QPoint& p : m_ring) {
         if (m_paintRing.isEmpty() || m_paintRing.back() != p)
             m_paintRing.append(p);
+    }
+    // The region's box from the ring without its repeated points (an edge
+    // of no length covers no pixel), which far out are most of them; the
+    // ring closes by itself.
+    const int distinct = int(m_paintRing.size() > 1 ? m_paintRing.size() - 1 : m_paintRing.size());
+    PixelRect box = PolygonScan::bounds(m_paintRing.constData(), distinct);
+    if (box.isEmpty() && n > 0) {
+        // Vertices on one line cover no pixel; their box keeps them
+        // reachable by a click.
+        const QRect r = m_ring.boundingRect();
+        box = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
     }
     if (m_paintRing.size() == 1 && n > 0)
         m_paintRing.append(m_paintRing.front()); // a ring that stays on one pixel

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Qt strokes a QRect through the centres of its edge pixels and includes
@@ -95,17 +97,33 @@ void AreaPainter::handles(const AreaGeometry& area, bool hollow) {
 }
 
 // Each handle starts its pattern at its own corner, so all look alike; a
-// hollow one is the pattern's one-pixel frame around the picture.
+// hollow one is the pattern's one-pixel frame around the picture. The
+// squares are copied from one tile of the pattern rather than filled with
+// the brush anchored at each corner: the same pixels, without setting the
+// painter's brush up anew for each of the thousands of vertices a far-out
+// map shows.
 void AreaPainter::handle(const PixelRect& square, bool hollow) {
-    m_painter.setBrushOrigin(square.left, square.top);
-    const QBrush& brush = m_style.handleBrush();
-    if (!hollow || square.width() < 3 || square.height() < 3) {
-        m_painter.fillRect(square.toQRect(), brush);
+    const int w = square.width(), h = square.height();
+    if (w <= 0 || h <= 0)
+        return;
+    const QImage& tile = handleTile(w, h);
+    const QPoint at(square.left, square.top);
+    if (!hollow || w < 3 || h < 3) {
+        m_painter.drawImage(at, tile, QRect(0, 0, w, h));
         return;
     }
-    const int w = square.width(), h = square.height();
-    m_painter.fillRect(QRect(square.left, square.top, w, 1), brush);
-    m_painter.fillRect(QRect(square.left, square.bottom - 1, w, 1), brush);
-    m_painter.fillRect(QRect(square.left, square.top + 1, 1, h - 2), brush);
-    m_painter.fillRect(QRect(square.right - 1, square.top + 1, 1, h - 2), brush);
+    m_painter.drawImage(at, tile, QRect(0, 0, w, 1));
+    m_painter.drawImage(QPoint(square.left, square.bottom - 1), tile, QRect(0, h - 1, w, 1));
+    m_painter.drawImage(QPoint(square.left, square.top + 1), tile, QRect(0, 1, 1, h - 2));
+    m_painter.drawImage(QPoint(square.right - 1, square.top + 1), tile, QRect(w - 1, 1, 1, h - 2));
+}
+
+const QImage& AreaPainter::handleTile(int w, int h) {
+    if (m_handleTile.width() < w || m_handleTile.height() < h) {
+        const int side = std::max({w, h, m_handleTile.width()});
+        m_handleTile = QImage(side, side, QImage::Format_RGB32);
+        QPainter tile(&m_handleTile);
+        tile.fillRect(m_handleTile.rect(), m_style.handleBrush());
+    }
+    return m_handleTile;
 }

@@ -3,6 +3,7 @@
 #include "model/PixelRect.h"
 #include "view/AreaStyle.h"
 
+#include <QImage>
 #include <QPoint>
 
 class AreaGeometry;
@@ -29,8 +30,11 @@ private:
     void dottedFrame(const PixelRect& r, const AreaStyle::StatePens& pens);
     void handles(const AreaGeometry& area, bool hollow);
     void handle(const PixelRect& square, bool hollow);
+    // The handle pattern from its origin, at least w x h.
+    const QImage& handleTile(int w, int h);
 
     QPainter& m_painter;
     const AreaStyle& m_style;
     QPoint m_hatchOrigin;
+    QImage m_handleTile;
 };
