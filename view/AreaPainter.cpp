@@ -106,16 +106,24 @@ void AreaPainter::handle(const PixelRect& square, bool hollow) {
     const int w = square.width(), h = square.height();
     if (w <= 0 || h <= 0)
         return;
-    const QImage& tile = handleTile(w, h);
     const QPoint at(square.left, square.top);
     if (!hollow || w < 3 || h < 3) {
-        m_painter.drawImage(at, tile, QRect(0, 0, w, h));
+        m_painter.drawImage(at, handleTile(w, h), QRect(0, 0, w, h));
         return;
     }
-    m_painter.drawImage(at, tile, QRect(0, 0, w, 1));
-    m_painter.drawImage(QPoint(square.left, square.bottom - 1), tile, QRect(0, h - 1, w, 1));
-    m_painter.drawImage(QPoint(square.left, square.top + 1), tile, QRect(0, 1, 1, h - 2));
-    m_painter.drawImage(QPoint(square.right - 1, square.top + 1), tile, QRect(w - 1, 1, 1, h - 2));
+    // The frame alone, its inside transparent, in one copy.
+    if (m_hollowTile.size() != QSize(w, h)) {
+        m_hollowTile = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+        m_hollowTile.fill(Qt::transparent);
+        QPainter frame(&m_hollowTile);
+        frame.setCompositionMode(QPainter::CompositionMode_Source);
+        const QImage& tile = handleTile(w, h);
+        frame.drawImage(QPoint(0, 0), tile, QRect(0, 0, w, 1));
+        frame.drawImage(QPoint(0, h - 1), tile, QRect(0, h - 1, w, 1));
+        frame.drawImage(QPoint(0, 1), tile, QRect(0, 1, 1, h - 2));
+        frame.drawImage(QPoint(w - 1, 1), tile, QRect(w - 1, 1, 1, h - 2));
+    }
+    m_painter.drawImage(at, m_hollowTile);
 }
 
 const QImage& AreaPainter::handleTile(int w, int h) {

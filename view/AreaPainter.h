@@ -37,4 +37,5 @@ private:
     const AreaStyle& m_style;
     QPoint m_hatchOrigin;
     QImage m_handleTile;
+    QImage m_hollowTile; // the frame of the last hollow handle's size
 };
