@@ -10,6 +10,7 @@
 #include "bench/support/BenchMaps.h"
 #include "bench/support/BenchPictures.h"
 #include "bench/support/ThreadTime.h"
+#include "bench/support/WidgetBenchMain.h"
 #include "document/ImageMapDoc.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"
@@ -264,13 +265,5 @@ BENCHMARK(BM_SelectAll_1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupMove_1to4)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Scene scene;
-    g_scene = &scene;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, g_scene);
 }

@@ -9,6 +9,7 @@
 #include "bench/support/BenchPictures.h"
 #include "bench/support/ThreadTime.h"
 #include "bench/support/TimedSteps.h"
+#include "bench/support/WidgetBenchMain.h"
 #include "document/ImageMapDoc.h"
 #include "model/PictureSource.h"
 #include "model/Settings.h"
@@ -99,13 +100,5 @@ BENCHMARK(BM_FitRepaint_8000x6000)->UseManualTime()->Unit(benchmark::kMillisecon
 BENCHMARK(BM_HandleDragMove_1to8)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Scene scene;
-    g_scene = &scene;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, g_scene);
 }
