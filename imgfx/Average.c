@@ -7,6 +7,8 @@
 #include "imgfx/Window.h"
 #include "imgfx/imgfx_neighbour.h"
 
+#include <emmintrin.h>
+
 /* Up to this dimension window sums stay below 2^24: 32-bit prefix sums
  * (whose wrapping differences are exact) and float quotients do. */
 #define NARROW_DIMENSION 256
@@ -40,11 +42,14 @@ FX_LEVELS(static, slideRows,
            int n),
           (column, in, out, n))
 
-/* Window sums below 2^24 (float) or 2^53 (double) give exact quotients. */
+/* Window sums below 2^24 (float) or 2^53 (double) give exact quotients.
+ * Sums and quotients go through signed conversions, which every level
+ * has (the unsigned ones are longer sequences below AVX-512); both are
+ * far below 2^31. */
 FX_BODY void divideNarrowBody(uint8_t* restrict out, const uint32_t* restrict upper,
                               const uint32_t* restrict lower, int n, float area) {
     for (int k = 0; k < n; ++k)
-        out[k] = (uint8_t)(uint32_t)((float)(upper[k] - lower[k]) / area);
+        out[k] = (uint8_t)(int32_t)((float)(int32_t)(upper[k] - lower[k]) / area);
 }
 
 FX_LEVELS(static, divideNarrow,
@@ -80,8 +85,25 @@ FX_LEVELS(static, divideWide,
         }                                                                                          \
     } while (0)
 
+/* Narrow prefix sums of three channels: one vector add per pixel on the
+ * running sums. Each step reads and writes a fourth value, the next
+ * pixel's first, which the next step overwrites (and which lies past the
+ * last pixel's sums at the row's end): Column holds one value past the
+ * row and Prefix room for it. */
+static void prefixSums3Narrow(uint32_t* restrict prefix, const uint32_t* restrict column,
+                              int width) {
+    __m128i sum = _mm_setzero_si128();
+    prefix[0] = prefix[1] = prefix[2] = 0;
+    for (int x = 0; x < width; ++x) {
+        sum = _mm_add_epi32(sum, _mm_loadu_si128((const __m128i*)(column + 3 * x)));
+        _mm_storeu_si128((__m128i*)(prefix + 3 * x + 3), sum);
+    }
+}
+
 static void prefixSums(const AverageJob* job, int width, int c) {
-    if (job->Narrow) {
+    if (job->Narrow && c == 3) {
+        prefixSums3Narrow(job->Prefix, job->Column, width);
+    } else if (job->Narrow) {
         uint32_t* prefix = job->Prefix;
         PREFIX_SUMS(uint32_t, prefix, job->Column, width, c);
     } else {
@@ -142,10 +164,11 @@ static int averageRow(void* context, const FxWindowRow* row) {
     AverageJob* job = context;
     const int n = row->Width * row->BytesPerPixel;
     if (!job->Column) {
-        job->Column = KAllocRaw((size_t)n * sizeof(uint32_t));
+        job->Column = KAllocRaw(((size_t)n + 1) * sizeof(uint32_t));
         job->Prefix = KAllocRaw(((size_t)n + 3) * sizeof(uint64_t));
         if (!job->Column || !job->Prefix)
             return FX_ERR_NO_MEMORY;
+        job->Column[n] = 0;
     }
     if (row->Leaving) {
         slideRows(job->Column, row->Rows[job->Dimension - 1], row->Leaving, n);

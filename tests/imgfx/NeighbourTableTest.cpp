@@ -383,3 +383,42 @@ TEST(NeighbourWideRows, TheFiveByFiveNetworkFindsEveryZeroOneMedian) {
     for (int w = 0; w < windows; ++w)
         ASSERT_EQ(out[size_t(5 * w + 2)], expected[size_t(w)]) << "window " << w;
 }
+
+// Rows wider than the convolution's stretches of 2048 channel values, and
+// odd, so that every vector loop ends in a partial step: the 16-bit sums of
+// kernels with 5, 25 and 31 nonzero taps (with and without a divisor) and
+// the box average's prefix sums, inside a region starting at an odd column,
+// meet the plain reference.
+TEST(NeighbourWideRows, ConvolutionsAndAveragesOnLongOddRowsMatchThePlainReference) {
+    const std::vector<Case> wide = {
+        spatialCase("Laplace5x5",
+                    {1, 1, 1, 1, 1, 1, 2, 2, 2, 1, 1, 2, -24, 2, 1, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1},
+                    5, 128),
+        spatialCase("Cross5x5",
+                    {0, 0, 1, 0, 0, 0, 0, 2, 0, 0, 1, 2, -7, 2, 1, 0, 0, 2, 0, 0, 0, 0, 1, 0, 0}, 1,
+                    30),
+        spatialCase("Pattern7x7", patternValues(49, -1, 1, 23), -3, 77),
+        {"Average3", [](RasterBitmap* b) { return R_AverageFilterBitmap(b, 3); },
+         [](RasterBitmap* b, const std::vector<uint8_t>& before) {
+             return windowOutcome(b, before, false, 3, average());
+         }},
+        {"Average15", [](RasterBitmap* b) { return R_AverageFilterBitmap(b, 15); },
+         [](RasterBitmap* b, const std::vector<uint8_t>& before) {
+             return windowOutcome(b, before, false, 15, average());
+         }},
+    };
+    for (const Case& c : wide)
+        for (int bits : {8, 24}) {
+            Bitmap bmp(bits == 8 ? 2101 : 703, 9, bits, RB_ORDER_BGR,
+                       bits == 8 ? 0 : RB_ROWS_BOTTOM_UP);
+            fillPattern(bmp.get(), 31 + uint32_t(bits));
+            KRect rect{5, 1, bmp->Width - 2, 8};
+            ASSERT_EQ(KSetRegionRect(bmp.get(), &rect, K_REGION_SET), K_OK);
+            const std::vector<uint8_t> before = storedBytes(bmp.get());
+            const Outcome want = c.expected(bmp.get(), before);
+            ASSERT_EQ(c.run(bmp.get()), want.status) << c.name << " " << bits;
+            const std::vector<uint8_t> got = storedBytes(bmp.get());
+            ASSERT_TRUE(got == want.bytes)
+                << c.name << " " << bits << ": " << firstDifference(bmp.get(), got, want.bytes);
+        }
+}
