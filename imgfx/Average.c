@@ -189,7 +189,7 @@ int R_AverageFilterBitmap(RasterBitmap* bitmap, int dimension) {
         return FX_ERR_BAD_PARAMETER;
     AverageJob job = {dimension, dimension <= NARROW_DIMENSION,
                       (double)dimension * (double)dimension, NULL, NULL};
-    const FxWindowLayout layout = {.Dimension = dimension, .ExtraRows = 1};
+    const FxWindowLayout layout = {.Dimension = dimension, .ExtraRows = 1, .InPlace = 1};
     int status = FxRunWindow(bitmap, &layout, averageRow, &job);
     KFree(job.Column);
     KFree(job.Prefix);

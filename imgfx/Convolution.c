@@ -172,7 +172,7 @@ int FxConvolve(RasterBitmap* bitmap, const FxKernel* kernel) {
     /* The 3 x 3 path takes its rows as stored, the general path in picture
      * order: on a bitmap stored bottom-up the two see "above" differently. */
     const FxWindowLayout layout = {
-        .Dimension = kernel->Dimension, .PictureOrder = !three, .Padded = 1};
+        .Dimension = kernel->Dimension, .PictureOrder = !three, .Padded = 1, .InPlace = 1};
     status = FxRunWindow(bitmap, &layout, three ? convolveRow3 : convolveRow, &job);
     KFree(job.Sums);
     return status;
