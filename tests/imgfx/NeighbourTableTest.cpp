@@ -422,3 +422,30 @@ TEST(NeighbourWideRows, ConvolutionsAndAveragesOnLongOddRowsMatchThePlainReferen
                 << c.name << " " << bits << ": " << firstDifference(bmp.get(), got, want.bytes);
         }
 }
+
+// Noise over long rows in a region, from seeds below the modulus, at its
+// last value and far above it (whose first step wraps 32 bits): every
+// pixel takes the seed the plain one-step-at-a-time sequence gives it,
+// across the filter's blocks of seeds, and the seed carries on from there.
+TEST(NeighbourWideRows, NoiseOnLongRowsFollowsTheSeedSequenceFromAnySeed) {
+    for (uint32_t seed0 : {12345u, 714024u, 4000000000u})
+        for (int bits : {8, 24})
+            for (int channel : {0, 2}) {
+                Bitmap bmp(bits == 8 ? 2101 : 703, 5, bits, RB_ORDER_BGR, 0,
+                           bits == 8 ? greyPalette(8, false) : std::vector<RasterColor>{});
+                fillPattern(bmp.get(), 5 + seed0 % 7);
+                KRect ellipse{3, -1, bmp->Width - 1, 6};
+                ASSERT_EQ(KSetRegionEllipse(bmp.get(), &ellipse, K_REGION_SET), K_OK);
+                const std::vector<uint8_t> before = storedBytes(bmp.get());
+                uint32_t seed = seed0;
+                WorkImage want =
+                    noise(bmp.get(), workOf(bmp.get(), before, channel != 0), 1000, channel, &seed);
+                R_SetBitmapNoiseSeed(seed0);
+                ASSERT_EQ(R_AddBitmapNoise(bmp.get(), 1000, unsigned(channel)), FX_OK);
+                const std::vector<uint8_t> got = storedBytes(bmp.get());
+                const std::vector<uint8_t> expected = writeBack(bmp.get(), before, want);
+                ASSERT_TRUE(got == expected) << seed0 << " " << bits << " " << channel << ": "
+                                             << firstDifference(bmp.get(), got, expected);
+                EXPECT_EQ(R_GetBitmapNoiseSeed(), seed);
+            }
+}
