@@ -7,6 +7,8 @@
 #include "imgfx/Window.h"
 #include "imgfx/imgfx_neighbour.h"
 
+#include <emmintrin.h>
+
 /* Up to this dimension window sums stay below 2^24: 32-bit prefix sums
  * (whose wrapping differences are exact) and float quotients do. */
 #define NARROW_DIMENSION 256
@@ -40,11 +42,14 @@ FX_LEVELS(static, slideRows,
            int n),
           (column, in, out, n))
 
-/* Window sums below 2^24 (float) or 2^53 (double) give exact quotients. */
+/* Window sums below 2^24 (float) or 2^53 (double) give exact quotients.
+ * Sums and quotients go through signed conversions, which every level
+ * has (the unsigned ones are longer sequences below AVX-512); both are
+ * far below 2^31. */
 FX_BODY void divideNarrowBody(uint8_t* restrict out, const uint32_t* restrict upper,
                               const uint32_t* restrict lower, int n, float area) {
     for (int k = 0; k < n; ++k)
-        out[k] = (uint8_t)(uint32_t)((float)(upper[k] - lower[k]) / area);
+        out[k] = (uint8_t)(int32_t)((float)(int32_t)(upper[k] - lower[k]) / area);
 }
 
 FX_LEVELS(static, divideNarrow,
@@ -80,8 +85,52 @@ FX_LEVELS(static, divideWide,
         }                                                                                          \
     } while (0)
 
+/* Narrow prefix sums of three channels, four pixels (three vectors) a
+ * step: within the step, the sums at distance three and then six lanes
+ * are added in (shifts across the three vectors), then the running sums
+ * in the lane pattern of each vector. With prefix + 3 on 16 bytes the
+ * stores never straddle a cache line. The last width % 4 pixels go one at
+ * a time. */
+static void prefixSums3Narrow(uint32_t* restrict prefix, const uint32_t* restrict column,
+                              int width) {
+    prefix[0] = prefix[1] = prefix[2] = 0;
+    __m128i s0 = _mm_setzero_si128(), s1 = s0, s2 = s0; /* b g r b, g r b g, r b g r */
+    int x = 0;
+    for (; x + 4 <= width; x += 4) {
+        const uint32_t* in = column + 3 * x;
+        const __m128i v0 = _mm_loadu_si128((const __m128i*)in);
+        const __m128i v1 = _mm_loadu_si128((const __m128i*)(in + 4));
+        const __m128i v2 = _mm_loadu_si128((const __m128i*)(in + 8));
+        const __m128i a0 = _mm_add_epi32(v0, _mm_slli_si128(v0, 12));
+        const __m128i a1 =
+            _mm_add_epi32(v1, _mm_or_si128(_mm_srli_si128(v0, 4), _mm_slli_si128(v1, 12)));
+        const __m128i a2 =
+            _mm_add_epi32(v2, _mm_or_si128(_mm_srli_si128(v1, 4), _mm_slli_si128(v2, 12)));
+        const __m128i q1 = _mm_add_epi32(a1, _mm_slli_si128(a0, 8));
+        const __m128i q2 = _mm_add_epi32(
+            a2, _mm_castpd_si128(_mm_shuffle_pd(_mm_castsi128_pd(a0), _mm_castsi128_pd(a1), 1)));
+        const __m128i o0 = _mm_add_epi32(a0, s0), o1 = _mm_add_epi32(q1, s1);
+        const __m128i o2 = _mm_add_epi32(q2, s2);
+        uint32_t* out = prefix + 3 * x + 3;
+        _mm_storeu_si128((__m128i*)out, o0);
+        _mm_storeu_si128((__m128i*)(out + 4), o1);
+        _mm_storeu_si128((__m128i*)(out + 8), o2);
+        s0 = _mm_shuffle_epi32(o2, _MM_SHUFFLE(1, 3, 2, 1));
+        s1 = _mm_shuffle_epi32(o2, _MM_SHUFFLE(2, 1, 3, 2));
+        s2 = _mm_shuffle_epi32(o2, _MM_SHUFFLE(3, 2, 1, 3));
+    }
+    uint32_t b = (uint32_t)_mm_cvtsi128_si32(s0), g = (uint32_t)_mm_cvtsi128_si32(s1);
+    uint32_t r = (uint32_t)_mm_cvtsi128_si32(s2);
+    for (; x < width; ++x) {
+        b += column[3 * x], g += column[3 * x + 1], r += column[3 * x + 2];
+        prefix[3 * x + 3] = b, prefix[3 * x + 4] = g, prefix[3 * x + 5] = r;
+    }
+}
+
 static void prefixSums(const AverageJob* job, int width, int c) {
-    if (job->Narrow) {
+    if (job->Narrow && c == 3) {
+        prefixSums3Narrow(job->Prefix, job->Column, width);
+    } else if (job->Narrow) {
         uint32_t* prefix = job->Prefix;
         PREFIX_SUMS(uint32_t, prefix, job->Column, width, c);
     } else {
@@ -142,10 +191,16 @@ static int averageRow(void* context, const FxWindowRow* row) {
     AverageJob* job = context;
     const int n = row->Width * row->BytesPerPixel;
     if (!job->Column) {
-        job->Column = KAllocRaw((size_t)n * sizeof(uint32_t));
-        job->Prefix = KAllocRaw(((size_t)n + 3) * sizeof(uint64_t));
-        if (!job->Column || !job->Prefix)
+        /* One block, the prefix sums half a page on from the column sums:
+         * had both started at the same place within a page, as separate
+         * large blocks do, every prefix step's load would wait on the
+         * store before it to an address that looks the same. */
+        const size_t columnBytes = ((size_t)n * sizeof(uint32_t) + 4095) & ~(size_t)4095;
+        job->Column = KAllocRaw(columnBytes + 2048 + ((size_t)n + 4) * sizeof(uint64_t));
+        if (!job->Column)
             return FX_ERR_NO_MEMORY;
+        /* Narrow sums also put prefix + 3 on 16 bytes (see prefixSums3Narrow). */
+        job->Prefix = (uint8_t*)job->Column + columnBytes + 2048 + (job->Narrow ? 4 : 0);
     }
     if (row->Leaving) {
         slideRows(job->Column, row->Rows[job->Dimension - 1], row->Leaving, n);
@@ -166,9 +221,8 @@ int R_AverageFilterBitmap(RasterBitmap* bitmap, int dimension) {
         return FX_ERR_BAD_PARAMETER;
     AverageJob job = {dimension, dimension <= NARROW_DIMENSION,
                       (double)dimension * (double)dimension, NULL, NULL};
-    const FxWindowLayout layout = {.Dimension = dimension, .ExtraRows = 1};
+    const FxWindowLayout layout = {.Dimension = dimension, .ExtraRows = 1, .InPlace = 1};
     int status = FxRunWindow(bitmap, &layout, averageRow, &job);
     KFree(job.Column);
-    KFree(job.Prefix);
     return status;
 }

@@ -11,10 +11,22 @@
  * accumulators stay in the first-level cache. */
 #define CHUNK 2048
 
+/* Sums that fit 16 bits leave room for at most this many nonzero taps
+ * (each adds at least 255 to the sums' span). */
+#define SHORT_TAPS 128
+
+/* A nonzero tap: window row, column offset from the output pixel. */
+typedef struct ConvolveTap {
+    int Row, Column;
+    int16_t Coefficient;
+} ConvolveTap;
+
 typedef struct ConvolveJob {
     const FxKernel* Kernel;
     FxSumRange Range;
     void* Sums; /* CHUNK accumulators of the range's width */
+    int TapCount;
+    ConvolveTap Taps[SHORT_TAPS]; /* 16-bit sums: the nonzero taps */
 } ConvolveJob;
 
 FxSumRange FxSumRangeOf(const FxKernel* kernel) {
@@ -41,9 +53,53 @@ FxSumRange FxSumRangeOf(const FxKernel* kernel) {
     return range;
 }
 
+/* The nonzero taps of a kernel whose sums fit 16 bits, in kernel order. */
+static void collectTaps(ConvolveJob* job) {
+    const FxKernel* kernel = job->Kernel;
+    const int dim = kernel->Dimension, before = (dim - 1) / 2;
+    job->TapCount = 0;
+    for (int i = 0; i < dim; ++i)
+        for (int j = 0; j < dim; ++j) {
+            int32_t c = kernel->Coefficients[(size_t)i * (size_t)dim + (size_t)j];
+            if (c != 0 && job->TapCount < SHORT_TAPS)
+                job->Taps[job->TapCount++] = (ConvolveTap){i, j - before, (int16_t)c};
+        }
+}
+
+/* The general loop for 16-bit sums: the nonzero taps five at a time, the
+ * last group filled up with zero coefficients. */
+static void convolveStretchShort(const ConvolveJob* job, const FxWindowRow* row, int k0, int n) {
+    const int bpp = row->BytesPerPixel;
+    int16_t* sums = job->Sums;
+    const uint8_t* taps[5];
+    int16_t c[5];
+    int filled = 0, first = 1;
+    for (int t = 0; t < job->TapCount; ++t) {
+        const ConvolveTap* tap = &job->Taps[t];
+        taps[filled] = row->Rows[tap->Row] + k0 + (ptrdiff_t)tap->Column * bpp;
+        c[filled++] = tap->Coefficient;
+        if (filled == 5 || t + 1 == job->TapCount) {
+            for (; filled < 5; ++filled) {
+                taps[filled] = taps[0];
+                c[filled] = 0;
+            }
+            FxAccumulate5Short(sums, taps, c, n, first);
+            filled = 0;
+            first = 0;
+        }
+    }
+    if (first)
+        memset(sums, 0, (size_t)n * sizeof(int16_t));
+    FxFinishShort(row->Out + k0, sums, n, &job->Range, job->Kernel->Divisor);
+}
+
 /* The general loop over one stretch of channel values [k0, k0 + n) of a
  * row, for kernels of any dimension. */
 static void convolveStretch(const ConvolveJob* job, const FxWindowRow* row, int k0, int n) {
+    if (job->Range.Width == FX_SUM_16) {
+        convolveStretchShort(job, row, k0, n);
+        return;
+    }
     const FxKernel* kernel = job->Kernel;
     const int dim = kernel->Dimension, before = (dim - 1) / 2, bpp = row->BytesPerPixel;
     const int wide = job->Range.Width == FX_SUM_64;
@@ -104,8 +160,10 @@ int FxConvolve(RasterBitmap* bitmap, const FxKernel* kernel) {
     int status = FxCheckBitmap(bitmap);
     if (status != FX_OK)
         return status;
-    ConvolveJob job = {kernel, FxSumRangeOf(kernel), NULL};
+    ConvolveJob job = {.Kernel = kernel, .Range = FxSumRangeOf(kernel)};
     const int three = kernel->Dimension == 3;
+    if (job.Range.Width == FX_SUM_16)
+        collectTaps(&job);
     if (!three || job.Range.Width == FX_SUM_64) {
         job.Sums = KAllocRaw(CHUNK * sizeof(int64_t));
         if (!job.Sums)
@@ -114,7 +172,7 @@ int FxConvolve(RasterBitmap* bitmap, const FxKernel* kernel) {
     /* The 3 x 3 path takes its rows as stored, the general path in picture
      * order: on a bitmap stored bottom-up the two see "above" differently. */
     const FxWindowLayout layout = {
-        .Dimension = kernel->Dimension, .PictureOrder = !three, .Padded = 1};
+        .Dimension = kernel->Dimension, .PictureOrder = !three, .Padded = 1, .InPlace = 1};
     status = FxRunWindow(bitmap, &layout, three ? convolveRow3 : convolveRow, &job);
     KFree(job.Sums);
     return status;

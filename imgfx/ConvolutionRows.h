@@ -24,6 +24,14 @@ void FxAccumulateLong(int64_t* acc, const uint8_t* src, int n, int32_t c);
 void FxFinishInt(uint8_t* out, const int32_t* acc, int n, const FxSumRange* range, int32_t divisor);
 void FxFinishLong(uint8_t* out, const int64_t* acc, int n, int32_t bias, int32_t divisor);
 
+/* For kernels whose sums fit 16 bits: acc[k] = (first ? 0 : acc[k]) + the
+ * sum over t < 5 of c[t] * taps[t][k], and the output levels from such
+ * sums. */
+void FxAccumulate5Short(int16_t* acc, const uint8_t* const taps[5], const int16_t c[5], int n,
+                        int first);
+void FxFinishShort(uint8_t* out, const int16_t* acc, int n, const FxSumRange* range,
+                   int32_t divisor);
+
 #ifdef __cplusplus
 }
 #endif

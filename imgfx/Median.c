@@ -26,7 +26,7 @@ static int medianRow3(void* context, const FxWindowRow* row) {
 }
 
 int FxMedian3x3(RasterBitmap* bitmap, int despeckle) {
-    const FxWindowLayout layout = {.Dimension = 3, .Padded = 1};
+    const FxWindowLayout layout = {.Dimension = 3, .Padded = 1, .InPlace = 1};
     return FxRunWindow(bitmap, &layout, medianRow3, despeckle ? (void*)bitmap : NULL);
 }
 
@@ -175,8 +175,8 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
     job->Selects = KIsaLevel() == K_ISA_AVX512 && dimension <= FX_SELECT_MAX_DIMENSION;
     job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
     /* Only the selection reads padding; the histograms clamp columns. */
-    const FxWindowLayout layout = {.Dimension = dimension,
-                                   .Padded = job->Selects || dimension == 5};
+    const FxWindowLayout layout = {
+        .Dimension = dimension, .Padded = job->Selects || dimension == 5, .InPlace = 1};
     status = FxRunWindow(bitmap, &layout, medianRow, job);
     KFree(job);
     return status;

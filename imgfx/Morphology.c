@@ -80,7 +80,7 @@ static int filterRows(RasterBitmap* bitmap, const FxElement* element) {
         job.Plain = job.Plain && element->Elements[i] == 0;
     }
     const FxWindowLayout layout = {
-        .Dimension = element->Dimension, .PictureOrder = !three, .Padded = 1};
+        .Dimension = element->Dimension, .PictureOrder = !three, .Padded = 1, .InPlace = 1};
     return FxRunWindow(bitmap, &layout, three ? morphologyRow3 : morphologyRow, &job);
 }
 

@@ -107,6 +107,7 @@ static int walkRows(Ring* ring, uint8_t* out, int32_t* spans, FxWindowFunction f
                     void* context) {
     FxWindowRow row = {out, ring->Rows, NULL,      spans,       0,
                        0,   -1,         ring->Bpp, ring->Width, ring->Height};
+    const int inPlace = ring->Walker && ring->Walker->InPlace;
     for (int t = 0; t < ring->Height; ++t) {
         int stored = FxStoredRow(ring->Bitmap, t, ring->PictureOrder);
         int status = KRowSpans(ring->Bitmap, stored, spans, &row.SpanCount);
@@ -117,10 +118,13 @@ static int walkRows(Ring* ring, uint8_t* out, int32_t* spans, FxWindowFunction f
             status = loadRows(ring, t);
             const int follows = row.Previous >= 0 && row.Previous == t - 1;
             row.Leaving = follows ? slotOf(ring, clampRow(ring, t - 1 - ring->Before)) : NULL;
+            /* The stored row's input is already in the ring. */
+            row.Out = inPlace ? KRowAddress(ring->Bitmap, stored) : out;
             if (status == FX_OK)
                 status = function(context, &row);
             if (status == FX_OK)
-                status = writeRow(ring, out, stored, spans, row.SpanCount);
+                status = inPlace ? FxProgressStep(ring->Progress)
+                                 : writeRow(ring, out, stored, spans, row.SpanCount);
             row.Previous = t;
         }
         if (status != FX_OK)
@@ -175,7 +179,8 @@ int FxRunWindow(RasterBitmap* bitmap, const FxWindowLayout* layout, FxWindowFunc
     if (layout->RawBits)
         return runBits(bitmap, layout, function, context);
     RowWalker* w;
-    int status = RowWalkerOpen(bitmap, WALK_WHOLE_ROWS, &w);
+    int status =
+        RowWalkerOpen(bitmap, WALK_WHOLE_ROWS | (layout->InPlace ? WALK_IN_PLACE : 0u), &w);
     if (status != FX_OK)
         return status;
     Ring ring = {.Bitmap = bitmap,

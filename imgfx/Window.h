@@ -34,11 +34,16 @@ typedef struct FxWindowLayout {
     int RawBits;      /* nonzero: a 1-bit bitmap read and written as its stored bits, as
                          levels 0 (bit 0) and 255 (bit 1), written back as bit 1 from 128 up;
                          no walker, no palette */
+    int InPlace;      /* nonzero: the function writes nothing outside the spans, so rows
+                         stored in the work format (24-bit blue-green-red, 8-bit grey whose
+                         index is its level) take the output in place, not through a copy;
+                         every input row is in the ring before its output row is written */
 } FxWindowLayout;
 
 /* One output row handed to a window filter. */
 typedef struct FxWindowRow {
-    uint8_t* Out;               /* work format; pixel 0 is column 0; write inside the spans */
+    uint8_t* Out; /* work format; pixel 0 is column 0; write inside the spans (and only
+                     there with InPlace: Out may be the stored row itself) */
     const uint8_t* const* Rows; /* Dimension rows, window top first; pixel 0 is column 0 */
     const uint8_t* Leaving;     /* with ExtraRows: the row that left the window since the
                                    previous output row (Index - 1 - Before, limited) */

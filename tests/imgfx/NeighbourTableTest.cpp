@@ -383,3 +383,69 @@ TEST(NeighbourWideRows, TheFiveByFiveNetworkFindsEveryZeroOneMedian) {
     for (int w = 0; w < windows; ++w)
         ASSERT_EQ(out[size_t(5 * w + 2)], expected[size_t(w)]) << "window " << w;
 }
+
+// Rows wider than the convolution's stretches of 2048 channel values, and
+// odd, so that every vector loop ends in a partial step: the 16-bit sums of
+// kernels with 5, 25 and 31 nonzero taps (with and without a divisor) and
+// the box average's prefix sums, inside a region starting at an odd column,
+// meet the plain reference.
+TEST(NeighbourWideRows, ConvolutionsAndAveragesOnLongOddRowsMatchThePlainReference) {
+    const std::vector<Case> wide = {
+        spatialCase("Laplace5x5",
+                    {1, 1, 1, 1, 1, 1, 2, 2, 2, 1, 1, 2, -24, 2, 1, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1},
+                    5, 128),
+        spatialCase("Cross5x5",
+                    {0, 0, 1, 0, 0, 0, 0, 2, 0, 0, 1, 2, -7, 2, 1, 0, 0, 2, 0, 0, 0, 0, 1, 0, 0}, 1,
+                    30),
+        spatialCase("Pattern7x7", patternValues(49, -1, 1, 23), -3, 77),
+        {"Average3", [](RasterBitmap* b) { return R_AverageFilterBitmap(b, 3); },
+         [](RasterBitmap* b, const std::vector<uint8_t>& before) {
+             return windowOutcome(b, before, false, 3, average());
+         }},
+        {"Average15", [](RasterBitmap* b) { return R_AverageFilterBitmap(b, 15); },
+         [](RasterBitmap* b, const std::vector<uint8_t>& before) {
+             return windowOutcome(b, before, false, 15, average());
+         }},
+    };
+    for (const Case& c : wide)
+        for (int bits : {8, 24}) {
+            Bitmap bmp(bits == 8 ? 2101 : 703, 9, bits, RB_ORDER_BGR,
+                       bits == 8 ? 0 : RB_ROWS_BOTTOM_UP);
+            fillPattern(bmp.get(), 31 + uint32_t(bits));
+            KRect rect{5, 1, bmp->Width - 2, 8};
+            ASSERT_EQ(KSetRegionRect(bmp.get(), &rect, K_REGION_SET), K_OK);
+            const std::vector<uint8_t> before = storedBytes(bmp.get());
+            const Outcome want = c.expected(bmp.get(), before);
+            ASSERT_EQ(c.run(bmp.get()), want.status) << c.name << " " << bits;
+            const std::vector<uint8_t> got = storedBytes(bmp.get());
+            ASSERT_TRUE(got == want.bytes)
+                << c.name << " " << bits << ": " << firstDifference(bmp.get(), got, want.bytes);
+        }
+}
+
+// Noise over long rows in a region, from seeds below the modulus, at its
+// last value and far above it (whose first step wraps 32 bits): every
+// pixel takes the seed the plain one-step-at-a-time sequence gives it,
+// across the filter's blocks of seeds, and the seed carries on from there.
+TEST(NeighbourWideRows, NoiseOnLongRowsFollowsTheSeedSequenceFromAnySeed) {
+    for (uint32_t seed0 : {12345u, 714024u, 4000000000u})
+        for (int bits : {8, 24})
+            for (int channel : {0, 2}) {
+                Bitmap bmp(bits == 8 ? 2101 : 703, 5, bits, RB_ORDER_BGR, 0,
+                           bits == 8 ? greyPalette(8, false) : std::vector<RasterColor>{});
+                fillPattern(bmp.get(), 5 + seed0 % 7);
+                KRect ellipse{3, -1, bmp->Width - 1, 6};
+                ASSERT_EQ(KSetRegionEllipse(bmp.get(), &ellipse, K_REGION_SET), K_OK);
+                const std::vector<uint8_t> before = storedBytes(bmp.get());
+                uint32_t seed = seed0;
+                WorkImage want =
+                    noise(bmp.get(), workOf(bmp.get(), before, channel != 0), 1000, channel, &seed);
+                R_SetBitmapNoiseSeed(seed0);
+                ASSERT_EQ(R_AddBitmapNoise(bmp.get(), 1000, unsigned(channel)), FX_OK);
+                const std::vector<uint8_t> got = storedBytes(bmp.get());
+                const std::vector<uint8_t> expected = writeBack(bmp.get(), before, want);
+                ASSERT_TRUE(got == expected) << seed0 << " " << bits << " " << channel << ": "
+                                             << firstDifference(bmp.get(), got, expected);
+                EXPECT_EQ(R_GetBitmapNoiseSeed(), seed);
+            }
+}
