@@ -2,6 +2,7 @@
 #ifndef RKKERNEL_KINTERNAL_H
 #define RKKERNEL_KINTERNAL_H
 
+#include "rkkernel/KProgress.h"
 #include "rkkernel/rkkernel.h"
 
 /* Region: per stored row in [Top, Bottom) a sorted list of disjoint spans. */
@@ -77,7 +78,6 @@ int KWideTo16(uint8_t* b, int width, int order);
  * other; returns the indices done from the first. */
 int KWideExpand(uint8_t* out, const uint8_t* indices, int n, const uint8_t* planes);
 
-/* Progress stepping over a number of rows, as the filter frame does it. */
 /* One row of a bilinear rotation: the source copy (readable 16 bytes past
  * its end), the source position of the row's first pixel and the step
  * from pixel to pixel (Sx + Cos, Sy - Sin). */
@@ -122,17 +122,5 @@ int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, 
         else                                                                                       \
             name##Baseline args;                                                                   \
     }
-
-typedef struct KProgress {
-    KStatusCallback Callback;
-    int Percent;
-    uint32_t Accumulator;
-    int Step;
-    uint32_t Remainder;
-    uint32_t Divisor;
-} KProgress;
-
-int KProgressStart(KProgress* progress, int from, int to, int rows);
-int KProgressStep(KProgress* progress);
 
 #endif

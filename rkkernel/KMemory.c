@@ -45,32 +45,3 @@ static const uint8_t bitCounts[256] = {
 const uint8_t* KBitCountTable(void) {
     return bitCounts;
 }
-
-int KProgressStart(KProgress* progress, int from, int to, int rows) {
-    progress->Callback = KGetStatusCallback();
-    if (!progress->Callback)
-        return K_OK;
-    progress->Percent = from;
-    progress->Accumulator = 0;
-    /* With no rows there is nothing to step over: the callback sees only the
-     * start value instead of a division by zero. */
-    progress->Step = rows > 0 ? (to - from) / rows : 0;
-    progress->Remainder = rows > 0 ? (uint32_t)((to - from) % rows) : 0;
-    progress->Divisor = rows > 0 ? (uint32_t)rows : 0;
-    return progress->Callback(from);
-}
-
-int KProgressStep(KProgress* progress) {
-    if (!progress->Callback)
-        return K_OK;
-    progress->Percent += progress->Step;
-    progress->Accumulator += progress->Remainder;
-    if (progress->Divisor && progress->Accumulator >= progress->Divisor) {
-        progress->Percent += 1;
-        progress->Accumulator -= progress->Divisor;
-        return progress->Callback(progress->Percent);
-    }
-    if (progress->Step != 0)
-        return progress->Callback(progress->Percent);
-    return K_OK;
-}
