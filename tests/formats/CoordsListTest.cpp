@@ -3,6 +3,7 @@
 #include "formats/CoordsList.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
@@ -16,42 +17,16 @@ namespace {
 // too long for the scan's own reading, signs, fractions, exponents, junk
 // before and after, and every separator beside the characters that are none.
 QByteArray randomCoords(QRandomGenerator& random) {
-    static const QByteArray kTokens[] = {"0",
-                                         "7",
-                                         "-3",
-                                         "42",
-                                         "1999999",
-                                         "-2000000",
-                                         "99999999999999999999",
-                                         "12345678901234567",
-                                         "1234567890123456",
-                                         "-123456789012345",
-                                         "1.5",
-                                         "-1.5",
-                                         "2.5",
-                                         ".4",
-                                         "-.5",
-                                         "1e1",
-                                         "1E+2",
-                                         "3e-1",
-                                         "1e400",
-                                         "10%",
-                                         "='2",
-                                         "x",
-                                         "-",
-                                         ".",
-                                         "--4",
-                                         "4-",
-                                         "0x10",
-                                         "\v5",
-                                         "5\v",
-                                         QByteArray("1\0"
-                                                    "2",
-                                                    3)};
+    static const QList<QByteArray> kTokens =
+        QByteArray("0|7|-3|42|1999999|-2000000|99999999999999999999|12345678901234567|"
+                   "1234567890123456|-123456789012345|12345678|-1234567|0000001|7654321.5|1.5|"
+                   "-1.5|2.5|.4|-.5|1e1|1E+2|3e-1|1e400|10%|='2|x|-|.|--4|4-|0x10|\v5|5\v")
+            .split('|') +
+        QList<QByteArray>{QByteArray("1\0002", 3)}; // a NUL is no separator
     static const char* const kSeparators[] = {",", ", ", ";", " ", "\t", "\n", "\f", "\r", ",,"};
     QByteArray text;
     for (int i = random.bounded(12); i > 0; --i) {
-        text += kTokens[random.bounded(int(std::size(kTokens)))];
+        text += kTokens[random.bounded(int(kTokens.size()))];
         text += kSeparators[random.bounded(int(std::size(kSeparators)))];
     }
     if (random.bounded(2))
