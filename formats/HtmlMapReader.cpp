@@ -16,6 +16,7 @@
 #include <QPoint>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -102,17 +103,32 @@ QByteArray graphicOf(const HtmlPageScan& scan, const HtmlMapBlock& map) {
 // odd last number has no partner and is dropped, as browsers drop it.
 // Successive repeats are one point.
 QPolygon polygonOf(const std::vector<int>& v) {
-    QPolygon points(qsizetype(v.size() / 2));
+    static_assert(sizeof(QPoint) == 2 * sizeof(int));
+    const qsizetype pairs = qsizetype(v.size() / 2);
+    QPolygon points(pairs);
+    if (pairs == 0)
+        return points;
+    // The numbers are the points' own layout, x then y: copied at once.
+    // Nearly no page repeats a point directly: one pass looks for a
+    // repeat, and only a polygon with one is read again point by point.
+    std::memcpy(static_cast<void*>(points.data()), v.data(), std::size_t(pairs) * sizeof(QPoint));
+    const int* const n = v.data();
+    bool repeats = false;
+    for (qsizetype i = 1; i < pairs; ++i)
+        repeats |= (n[2 * i] == n[2 * i - 2]) & (n[2 * i + 1] == n[2 * i - 1]);
     QPoint* const out = points.data();
-    qsizetype n = 0;
-    for (size_t i = 0; i + 1 < v.size(); i += 2) {
-        const QPoint p(v[i], v[i + 1]);
-        if (n == 0 || out[n - 1] != p)
-            out[n++] = p;
+    qsizetype count = pairs;
+    if (repeats) {
+        count = 1;
+        for (qsizetype i = 1; i < pairs; ++i) {
+            const QPoint p(n[2 * i], n[2 * i + 1]);
+            if (out[count - 1] != p)
+                out[count++] = p;
+        }
     }
-    if (n > 1 && out[n - 1] == out[0])
-        --n;
-    points.resize(n);
+    if (count > 1 && out[count - 1] == out[0])
+        --count;
+    points.resize(count);
     return points;
 }
 
