@@ -64,36 +64,65 @@ double numberOf(QByteArrayView token) {
     return ok && std::isfinite(v) ? v : 0;
 }
 
+// Reads the tokens of text in order: one written as a whole number of at
+// most 16 characters (nearly every token of a real page: a few digits)
+// goes to wholeToken as its value, read as it is scanned; any other to
+// otherToken as its text.
+template <class WholeToken, class OtherToken>
+void scanTokens(QByteArrayView text, WholeToken&& wholeToken, OtherToken&& otherToken) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (true) {
+        while (p < end && isSeparator(*p))
+            ++p;
+        if (p == end)
+            return;
+        const char* const start = p;
+        const bool negative = *p == '-';
+        const char* at = p + negative;
+        const char* const stop = end - p > 16 ? p + 16 : end;
+        qint64 value = 0;
+        while (at < stop && isDigit(*at))
+            value = value * 10 + (*at++ - '0');
+        if (at > p + negative && (at == end || isSeparator(*at))) {
+            wholeToken(negative ? -value : value);
+            p = at;
+            continue;
+        }
+        while (p < end && !isSeparator(*p))
+            ++p;
+        otherToken(QByteArrayView(start, p - start));
+    }
+}
+
 } // namespace
 
 std::vector<double> parse(QByteArrayView text) {
     // Each number but the last takes at least one separator after it.
     std::vector<double> out;
     out.reserve(std::size_t(text.size() / 2 + 1));
-    qsizetype pos = 0;
-    while (true) {
-        while (pos < text.size() && isSeparator(text[pos]))
-            ++pos;
-        if (pos >= text.size())
-            break;
-        const qsizetype start = pos;
-        // Nearly every token of a real page is a whole number of a few
-        // digits: read as it is scanned, the rest token by token.
-        const bool negative = text[pos] == '-';
-        qsizetype at = pos + negative;
-        qint64 whole = 0;
-        while (at < text.size() && at - pos < 16 && isDigit(text[at]))
-            whole = whole * 10 + (text[at++] - '0');
-        if (at > pos + negative && (at == text.size() || isSeparator(text[at]))) {
-            out.push_back(double(negative ? -whole : whole));
-            pos = at;
-            continue;
-        }
-        while (pos < text.size() && !isSeparator(text[pos]))
-            ++pos;
-        out.push_back(numberOf(text.sliced(start, pos - start)));
-    }
+    scanTokens(
+        text, [&out](qint64 value) { out.push_back(double(value)); },
+        [&out](QByteArrayView token) { out.push_back(numberOf(token)); });
     return out;
+}
+
+void parseWhole(QByteArrayView text, int limit, std::vector<int>& out) {
+    out.clear();
+    out.reserve(std::size_t(text.size() / 2 + 1));
+    scanTokens(
+        text,
+        [&out, limit](qint64 value) {
+            out.push_back(int(value > limit ? limit : value < -limit ? -limit : value));
+        },
+        [&out, limit](QByteArrayView token) { out.push_back(whole(numberOf(token), limit)); });
+}
+
+int whole(double v, int limit) {
+    const double bound = limit;
+    v = v > bound ? bound : v < -bound ? -bound : v;
+    const int truncated = int(v);
+    return truncated == v ? truncated : int(std::lround(v));
 }
 
 } // namespace CoordsList

@@ -16,6 +16,15 @@ namespace CoordsList {
 
 std::vector<double> parse(QByteArrayView text);
 
+// The numbers of text as parse reads them, each made a whole number
+// (whole), into out (cleared first; its room is kept for the next list).
+// Polygons of a million points are read so, without a double between.
+void parseWhole(QByteArrayView text, int limit, std::vector<int>& out);
+
+// v held within +-limit and rounded to the nearest whole number, halves
+// away from zero.
+int whole(double v, int limit);
+
 // Whether c separates the numbers of a COORDS value.
 constexpr bool isSeparator(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ',' || c == ';';

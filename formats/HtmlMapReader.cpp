@@ -16,6 +16,7 @@
 #include <QPoint>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -44,10 +45,7 @@ Shape shapeOf(QByteArrayView shape) {
 
 // A COORDS number as a whole picture pixel within the coordinate limit.
 int pixel(double v) {
-    const double limit = LineScan::kCoordinateLimit;
-    v = qBound(-limit, v, limit);
-    const int whole = int(v); // nearly every number a page writes
-    return whole == v ? whole : int(std::lround(v));
+    return CoordsList::whole(v, LineScan::kCoordinateLimit);
 }
 
 // The first IMG whose map reference is name, exactly; null when none.
@@ -104,18 +102,62 @@ QByteArray graphicOf(const HtmlPageScan& scan, const HtmlMapBlock& map) {
 // that repeat is not a vertex of its own, or every save would add one. An
 // odd last number has no partner and is dropped, as browsers drop it.
 // Successive repeats are one point.
-QPolygon polygonOf(const std::vector<double>& v) {
-    QPolygon points;
-    points.reserve(qsizetype(v.size() / 2));
-    for (size_t i = 0; i + 1 < v.size(); i += 2) {
-        const QPoint p(pixel(v[i]), pixel(v[i + 1]));
-        if (points.isEmpty() || points.back() != p)
-            points.append(p);
+QPolygon polygonOf(const std::vector<int>& v) {
+    static_assert(sizeof(QPoint) == 2 * sizeof(int));
+    const qsizetype pairs = qsizetype(v.size() / 2);
+    QPolygon points(pairs);
+    if (pairs == 0)
+        return points;
+    // The numbers are the points' own layout, x then y: copied at once.
+    // Nearly no page repeats a point directly: one pass looks for a
+    // repeat, and only a polygon with one is read again point by point.
+    std::memcpy(static_cast<void*>(points.data()), v.data(), std::size_t(pairs) * sizeof(QPoint));
+    const int* const n = v.data();
+    bool repeats = false;
+    for (qsizetype i = 1; i < pairs; ++i)
+        repeats |= (n[2 * i] == n[2 * i - 2]) & (n[2 * i + 1] == n[2 * i - 1]);
+    QPoint* const out = points.data();
+    qsizetype count = pairs;
+    if (repeats) {
+        count = 1;
+        for (qsizetype i = 1; i < pairs; ++i) {
+            const QPoint p(n[2 * i], n[2 * i + 1]);
+            if (out[count - 1] != p)
+                out[count++] = p;
+        }
     }
-    if (points.size() > 1 && points.back() == points.front())
-        points.removeLast();
+    if (count > 1 && out[count - 1] == out[0])
+        --count;
+    points.resize(count);
     return points;
 }
+
+// The map block's bytes, copied once when its areas are read: the kept
+// texts of its tags are slices of them (model/SourceTag.h).
+class BlockText {
+public:
+    BlockText(QByteArrayView page, const HtmlMapBlock& map)
+        : m_begin(page.data() + map.start),
+          m_bytes(page.sliced(map.start, map.end - map.start).toByteArray()) {}
+
+    const QByteArray& bytes() const { return m_bytes; }
+    // A view into the page's block as a text sharing the copy's bytes.
+    QByteArray share(QByteArrayView pageSlice) const {
+        if (pageSlice.isEmpty())
+            return {};
+        return QByteArray::fromRawData(m_bytes.constData() + (pageSlice.data() - m_begin),
+                                       pageSlice.size());
+    }
+    // A value of a tag in the block as the map keeps it: shared, unless
+    // "&quot;" in it makes it a text of its own.
+    QByteArray value(QByteArrayView pageSlice) const {
+        return pageSlice.contains('&') ? unquote(pageSlice) : share(pageSlice);
+    }
+
+private:
+    const char* m_begin;
+    QByteArray m_bytes;
+};
 
 // A value as the map holds it: up to a NUL, as the map's 8-bit texts end
 // there (the page reader stops at one, but the scan is also handed pages
@@ -162,17 +204,33 @@ AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
 
 // Hands the area of entry to sink: with the shape a browser gives it, else
 // as an area that is not clickable. False when the sink took no area.
+// numbers is room for a polygon's COORDS, kept from one area to the next.
 bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, MapSink& sink,
-              MapReadReport* report, bool& clickable) {
+              MapReadReport* report, std::vector<int>& numbers, bool& clickable) {
     if (!sink.acceptsAreas()) {
         if (report)
             ++report->areasBeyond;
         return false;
     }
-    const std::vector<double> v = CoordsList::parse(entry.coords);
-    PictureArea none;
-    none.texts = texts;
     clickable = true;
+    PictureArea none;
+    if (shape == Shape::Polygon) {
+        // Read straight as pixels: a map may hold a million points.
+        CoordsList::parseWhole(entry.coords, LineScan::kCoordinateLimit, numbers);
+        none.shape = AreaShape::Polygon;
+        none.points = polygonOf(numbers);
+        if (none.points.size() >= 3) {
+            if (report && int(none.points.size()) > MapArea::kMaxVertices)
+                ++report->polygonsCut;
+            sink.polygon(texts, none.points);
+            return true;
+        }
+        clickable = false;
+        none.texts = texts;
+        sink.unclickable(none);
+        return true;
+    }
+    const std::vector<double> v = CoordsList::parse(entry.coords);
     if (shape == Shape::Rectangle) {
         if (v.size() >= 4 && v[0] != v[2] && v[1] != v[3]) {
             sink.rectangle(texts, pixel(v[0]), pixel(v[1]), pixel(v[2]), pixel(v[3]));
@@ -188,17 +246,9 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
             return true;
         }
         none.shape = AreaShape::Circle;
-    } else {
-        none.shape = AreaShape::Polygon;
-        none.points = polygonOf(v);
-        if (none.points.size() >= 3) {
-            if (report && int(none.points.size()) > MapArea::kMaxVertices)
-                ++report->polygonsCut;
-            sink.polygon(texts, none.points);
-            return true;
-        }
     }
     clickable = false;
+    none.texts = texts;
     sink.unclickable(none);
     return true;
 }
@@ -209,7 +259,9 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
 // follows a ">" or a line break (or starts the text after a tag that
 // ended with ">", afterTag) goes: one that cut a tag short is kept, as its
 // going would join that tag to the text after it.
-QByteArray keptGap(QByteArrayView text, bool afterTag) {
+QByteArray keptGap(const BlockText& block, QByteArrayView text, bool afterTag) {
+    if (!text.contains("<!--")) // nearly every gap: line breaks and indentation
+        return block.share(text);
     QByteArray out;
     qsizetype from = 0;
     for (qsizetype at; (at = text.indexOf("<!--", from)) >= 0;) {
@@ -241,13 +293,18 @@ QByteArray keptGap(QByteArrayView text, bool afterTag) {
 // The map's areas, each with the page text it was read from.
 void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapInfo& info,
                MapTagSource& mapSource, MapReadReport* report) {
+    const BlockText block(text, map);
+    std::vector<int> numbers;
     QByteArray pending; // text of tags that became no area, kept with the next
     qsizetype from = map.tagEnd;
     int index = 0;
     for (const HtmlAreaEntry& entry : map.areas) {
         QByteArray gap =
-            pending + keptGap(text.sliced(from, entry.start - from), text[from - 1] == '>');
-        pending.clear();
+            keptGap(block, text.sliced(from, entry.start - from), text[from - 1] == '>');
+        if (!pending.isEmpty()) {
+            gap.prepend(pending);
+            pending.clear();
+        }
         const QByteArrayView tagText = text.sliced(entry.start, entry.end - entry.start);
         from = entry.end;
         const Shape shape = shapeOf(unquote(entry.shape));
@@ -258,7 +315,7 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
             }
             info.defaultUrl = mapText(entry.href);
             info.defaultAttributes = attributesOf(entry.others, report);
-            mapSource.defaultGap = gap;
+            mapSource.defaultGap = QByteArray(gap.constData(), gap.size()); // its own bytes
             mapSource.defaultText = tagText.toByteArray();
             mapSource.defaultUrl = info.defaultUrl;
             mapSource.defaultAttributes = info.defaultAttributes;
@@ -267,20 +324,21 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
         }
         const AreaTexts texts = textsOf(entry, report);
         bool clickable = true;
-        if (!readArea(entry, shape, texts, sink, report, clickable)) {
+        if (!readArea(entry, shape, texts, sink, report, numbers, clickable)) {
             pending = gap + tagText.toByteArray();
             continue;
         }
         ++index;
         sink.source({gap,
-                     tagText.toByteArray(),
+                     block.share(tagText),
                      {},
                      clickable,
-                     unquote(entry.shape),
-                     unquote(entry.coords)});
+                     block.value(entry.shape),
+                     block.value(entry.coords),
+                     block.bytes()});
     }
     mapSource.tail = pending +
-                     keptGap(text.sliced(from, map.closeAt - from), text[from - 1] == '>') +
+                     keptGap(block, text.sliced(from, map.closeAt - from), text[from - 1] == '>') +
                      text.sliced(map.closeAt, map.end - map.closeAt).toByteArray();
 }
 

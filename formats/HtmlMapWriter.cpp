@@ -10,7 +10,9 @@
 #include "model/Strings.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstring>
 
 using HtmlText::unquote;
 using LineScan::beforeNul;
@@ -37,33 +39,95 @@ QByteArray baseNameWithExtension(const QByteArray& path) {
     return path.mid(cut + 1);
 }
 
-QByteArray number(int v) {
-    return QByteArray::number(v);
+// The digits of 0 to 9999, four a number with leading zeros, and four
+// bytes of room after the last: nearly every coordinate is written from
+// it, without a branch per digit.
+constexpr auto kDigits4 = [] {
+    std::array<char, 4 * 10000 + 4> table{};
+    for (int v = 0; v < 10000; ++v) {
+        table[std::size_t(4 * v)] = char('0' + v / 1000);
+        table[std::size_t(4 * v + 1)] = char('0' + v / 100 % 10);
+        table[std::size_t(4 * v + 2)] = char('0' + v / 10 % 10);
+        table[std::size_t(4 * v + 3)] = char('0' + v % 10);
+    }
+    return table;
+}();
+
+// Room for one number written by putNumber: a sign and ten digits.
+constexpr qsizetype kNumberRoom = 11;
+
+// Writes v in decimal at to; returns the end. Up to four bytes beyond the
+// number may be written over, within its room.
+inline char* putNumber(char* to, int v) {
+    if (unsigned(v) < 10000u) {
+        const int length = 1 + (v >= 10) + (v >= 100) + (v >= 1000);
+        std::memcpy(to, kDigits4.data() + 4 * v + 4 - length, 4);
+        return to + length;
+    }
+    return std::to_chars(to, to + kNumberRoom, v).ptr;
 }
 
-// Appends a polygon's COORDS value: every vertex, then the first again,
-// which closes the ring for readers that want it closed. Digits go
-// straight into the page (a map may hold a million points).
-void appendRing(QByteArray& out, const QPolygon& ring) {
-    if (ring.isEmpty())
-        return;
-    // Room for two numbers of 11 characters and two commas a vertex.
-    const qsizetype at = out.size();
-    out.resize(at + (ring.size() + 1) * 24);
-    char* const start = out.data() + at;
-    char* to = start;
-    const auto put = [&to](QPoint p, bool comma) {
-        to = std::to_chars(to, to + 11, p.x()).ptr;
-        *to++ = ',';
-        to = std::to_chars(to, to + 11, p.y()).ptr;
-        if (comma)
-            *to++ = ',';
-    };
-    for (const QPoint& p : ring)
-        put(p, true);
-    put(ring.first(), false);
-    out.truncate(at + (to - start));
-}
+// An AREA tag in the writer's form, written straight into the page: room
+// for all of it is made at once and written through a pointer, without a
+// call into the page's text per piece (a map may hold 10,000 areas of a
+// million points). Every piece's room is counted in advance by its caller.
+class TagText {
+public:
+    TagText(QByteArray& out, qsizetype room) : m_out(out), m_start(out.size()) {
+        out.resize(m_start + room);
+        m_to = out.data() + m_start;
+    }
+    TagText(const TagText&) = delete;
+    TagText& operator=(const TagText&) = delete;
+    // Gives the room not written back.
+    ~TagText() { m_out.truncate(m_to - m_out.constData()); }
+
+    // The room quoted(value) takes at most.
+    static qsizetype quotedRoom(QByteArrayView value) { return 6 * value.size() + 2; }
+
+    void put(QByteArrayView text) {
+        std::memcpy(m_to, text.data(), std::size_t(text.size()));
+        m_to += text.size();
+    }
+    void put(char c) { *m_to++ = c; }
+    void number(int v) { m_to = putNumber(m_to, v); }
+    // value in double quotes, with every '"' as "&quot;" (HtmlText::appendQuoted).
+    void quoted(QByteArrayView value) {
+        put('"');
+        for (const void* quote;
+             (quote = std::memchr(value.data(), '"', std::size_t(value.size())));) {
+            const qsizetype at = static_cast<const char*>(quote) - value.data();
+            put(value.first(at));
+            put("&quot;");
+            value = value.sliced(at + 1);
+        }
+        put(value);
+        put('"');
+    }
+    // A polygon's COORDS value: every vertex, then the first again, which
+    // closes the ring for readers that want it closed.
+    static qsizetype ringRoom(const QPolygon& ring) {
+        return (ring.size() + 1) * (2 * kNumberRoom + 2);
+    }
+    void ring(const QPolygon& ring) {
+        if (ring.isEmpty())
+            return;
+        for (const QPoint& p : ring) {
+            number(p.x());
+            put(',');
+            number(p.y());
+            put(',');
+        }
+        number(ring.first().x());
+        put(',');
+        number(ring.first().y());
+    }
+
+private:
+    QByteArray& m_out;
+    qsizetype m_start;
+    char* m_to;
+};
 
 // Texts of the map are written up to a NUL, which no page may hold.
 void appendQuoted(QByteArray& out, QByteArrayView value) {
@@ -141,7 +205,8 @@ TagEdit valueEdit(const HtmlAttribute& a, QByteArrayView value) {
 
 } // namespace
 
-HtmlMapWriter::HtmlMapWriter(QByteArrayView oldText) : m_old(oldText) {}
+HtmlMapWriter::HtmlMapWriter(QByteArrayView oldText)
+    : m_old(oldText), m_defaultLead(DefaultUrl::lead()) {}
 
 void HtmlMapWriter::begin(const MapInfo& info, int insertOffset) {
     m_mapName = info.title;
@@ -440,6 +505,46 @@ void HtmlMapWriter::editImgTag(const HtmlImg& img) {
     copyOld(from, img.end);
 }
 
+namespace {
+
+// The SHAPE and COORDS an area is written with in the writer's form, in
+// whole pixels; in quotes where the map's tags are XHTML.
+qsizetype geometryRoom(const MapArea& area) {
+    return 32 + qMax(4 * (kNumberRoom + 1), TagText::ringRoom(area.vertices()));
+}
+
+void writeGeometry(TagText& tag, const MapArea& area, bool xml) {
+    switch (area.shape()) {
+    case AreaShape::Rectangle: {
+        const PixelRect r = area.imageRect();
+        tag.put(xml ? " SHAPE=\"RECT\" COORDS=\"" : " SHAPE=RECT COORDS=\"");
+        for (int v : {r.left, r.top, r.right}) {
+            tag.number(v);
+            tag.put(',');
+        }
+        tag.number(r.bottom);
+        break;
+    }
+    case AreaShape::Circle: {
+        const CircleGeometry c = area.circle();
+        tag.put(xml ? " SHAPE=\"CIRCLE\" COORDS=\"" : " SHAPE=CIRCLE COORDS=\"");
+        for (int v : {c.x, c.y}) {
+            tag.number(v);
+            tag.put(',');
+        }
+        tag.number(c.radius);
+        break;
+    }
+    case AreaShape::Polygon:
+        tag.put(xml ? " SHAPE=\"POLY\" COORDS=\"" : " SHAPE=POLY COORDS=\"");
+        tag.ring(area.vertices());
+        break;
+    }
+    tag.put('"');
+}
+
+} // namespace
+
 void HtmlMapWriter::writeArea(const MapArea& area) {
     if (m_source && m_source->defaultIndex == m_areasWritten)
         writeDefault(m_info);
@@ -451,61 +556,52 @@ void HtmlMapWriter::writeArea(const MapArea& area) {
         return;
     }
     writeGap(source ? QByteArrayView(source->gap) : kLineBreak);
-    m_new += "<AREA";
-    const char* quote = m_xmlAreas ? "\"" : "";
-    if (source && !source->clickable) {
-        // Browsers give it no shape, and it stays so: no geometry of the
-        // editor's stands for what it was written with.
-        if (!source->shape.isEmpty()) {
-            m_new += " SHAPE=";
-            HtmlText::appendQuoted(m_new, source->shape);
+    // Browsers give an area kept as written no shape, and it stays so: no
+    // geometry of the editor's stands for what it was written with.
+    const bool keptShape = source && !source->clickable;
+    const bool hasUrl = !area.url().isEmpty() && area.url() != m_defaultLead; // the lead is no URL
+    const QByteArrayView url = beforeNul(area.url()), target = beforeNul(area.target()),
+                         comment = beforeNul(area.comment()), title = beforeNul(area.title());
+    const QByteArrayView end = m_xmlAreas ? " />" : ">";
+    qsizetype room = 64 + TagText::quotedRoom(url) + TagText::quotedRoom(target) +
+                     TagText::quotedRoom(comment) + TagText::quotedRoom(title);
+    room += keptShape ? TagText::quotedRoom(source->shape) + TagText::quotedRoom(source->coords)
+                      : geometryRoom(area);
+    {
+        TagText tag(m_new, room);
+        tag.put("<AREA");
+        if (keptShape) {
+            if (!source->shape.isEmpty()) {
+                tag.put(" SHAPE=");
+                tag.quoted(source->shape);
+            }
+            if (!source->coords.isEmpty()) {
+                tag.put(" COORDS=");
+                tag.quoted(source->coords);
+            }
+        } else {
+            writeGeometry(tag, area, m_xmlAreas);
         }
-        if (!source->coords.isEmpty()) {
-            m_new += " COORDS=";
-            HtmlText::appendQuoted(m_new, source->coords);
+        if (hasUrl) {
+            tag.put(" HREF=");
+            tag.quoted(url);
         }
-    } else {
-        writeGeometry(area, quote);
+        if (!area.target().isEmpty()) {
+            tag.put(" TARGET=");
+            tag.quoted(target);
+        }
+        tag.put(" ALT=");
+        tag.quoted(comment);
+        if (!title.isEmpty()) {
+            tag.put(" TITLE=");
+            tag.quoted(title);
+        }
+        if (area.attributes().isEmpty())
+            tag.put(end);
     }
-    if (DefaultUrl::isSet(area.url())) { // the lead alone is no URL
-        m_new += " HREF=";
-        appendQuoted(m_new, area.url());
-    }
-    if (!area.target().isEmpty()) {
-        m_new += " TARGET=";
-        appendQuoted(m_new, area.target());
-    }
-    m_new += " ALT=";
-    appendQuoted(m_new, area.comment());
-    if (!beforeNul(area.title()).isEmpty()) {
-        m_new += " TITLE=";
-        appendQuoted(m_new, area.title());
-    }
-    appendKept(m_new, area.attributes());
-    m_new += m_xmlAreas ? " />" : ">";
-}
-
-void HtmlMapWriter::writeGeometry(const MapArea& area, const char* quote) {
-    m_new += " SHAPE=";
-    switch (area.shape()) {
-    case AreaShape::Rectangle: {
-        const PixelRect r = area.imageRect();
-        m_new += quote + QByteArray("RECT") + quote + " COORDS=\"" + number(r.left) + ',' +
-                 number(r.top) + ',' + number(r.right) + ',' + number(r.bottom) + '"';
-        break;
-    }
-    case AreaShape::Circle: {
-        const CircleGeometry c = area.circle();
-        m_new += quote + QByteArray("CIRCLE") + quote + " COORDS=\"" + number(c.x) + ',' +
-                 number(c.y) + ',' + number(c.radius) + '"';
-        break;
-    }
-    case AreaShape::Polygon: {
-        m_new += quote + QByteArray("POLY") + quote + " COORDS=\"";
-        appendRing(m_new, area.vertices());
-        m_new += '"';
-        break;
-    }
+    if (!area.attributes().isEmpty()) {
+        appendKept(m_new, area.attributes());
+        m_new += end;
     }
 }
 

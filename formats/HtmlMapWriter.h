@@ -92,7 +92,6 @@ private:
     void writeFreshHead(const MapInfo& info);
     void writeTracking(const MapInfo& info);
     void writeGap(QByteArrayView gap);
-    void writeGeometry(const MapArea& area, const char* quote);
     void writeDescription(QByteArrayView description);
     void writeImgTag();
     void writeNewImgTag();
@@ -122,4 +121,5 @@ private:
     bool m_defaultWritten = false;
     int m_areasWritten = 0;
     QByteArray m_breakAfterMap = "\r\n"; // the page's line break after the closing tag
+    QByteArray m_defaultLead;            // an area URL that is only the lead is none (DefaultUrl)
 };

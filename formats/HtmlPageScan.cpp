@@ -213,23 +213,82 @@ void HtmlOtherAttributes::add(const HtmlAttribute& attribute) {
         ++beyond;
 }
 
+namespace {
+
+// The attributes of an AREA tag that the editor writes itself, told apart
+// by length first: a map may hold 10,000 tags of several attributes each.
+enum class AreaName { Shape, Coords, Href, Alt, Target, Title, Other };
+
+AreaName areaName(QByteArrayView name) {
+    switch (name.size()) {
+    case 3:
+        return equalsNoCase(name, "ALT") ? AreaName::Alt : AreaName::Other;
+    case 4:
+        return equalsNoCase(name, "HREF") ? AreaName::Href : AreaName::Other;
+    case 5:
+        return equalsNoCase(name, "SHAPE")   ? AreaName::Shape
+               : equalsNoCase(name, "TITLE") ? AreaName::Title
+                                             : AreaName::Other;
+    case 6:
+        return equalsNoCase(name, "COORDS")   ? AreaName::Coords
+               : equalsNoCase(name, "TARGET") ? AreaName::Target
+                                              : AreaName::Other;
+    default:
+        return AreaName::Other;
+    }
+}
+
+} // namespace
+
 void HtmlPageScan::addArea(const HtmlTag& tag, HtmlMapBlock& map) const {
-    HtmlAreaEntry entry{tag.attribute("SHAPE"), tag.attribute("COORDS"), tag.attribute("HREF"),
-                        tag.attribute("ALT"),   tag.attribute("TARGET"), tag.selfClosing};
-    entry.start = tag.start;
-    entry.end = tag.end;
     if (int(map.areas.size()) >= kMaxAreasPerMap) {
         ++map.areasBeyond;
         return;
     }
-    if (const HtmlAttribute* title = tag.find("TITLE"))
-        entry.title = *title;
     // Later repeats of the attributes the editor writes are ignored by
     // browsers, which take the first, and so are they here.
-    const auto written = equalsNoCase(entry.shape, "DEFAULT") ? TagAttribute::writtenForDefault
-                                                              : TagAttribute::writtenForArea;
+    HtmlAreaEntry entry;
+    bool seen[int(AreaName::Other)] = {};
     for (const HtmlAttribute& a : tag.attributes) {
-        if (!written(a.name))
+        const AreaName name = areaName(a.name);
+        if (name == AreaName::Other || seen[int(name)])
+            continue;
+        seen[int(name)] = true;
+        switch (name) {
+        case AreaName::Shape:
+            entry.shape = a.value;
+            break;
+        case AreaName::Coords:
+            entry.coords = a.value;
+            break;
+        case AreaName::Href:
+            entry.href = a.value;
+            break;
+        case AreaName::Alt:
+            entry.alt = a.value;
+            break;
+        case AreaName::Target:
+            entry.target = a.value;
+            break;
+        case AreaName::Title:
+            entry.title = a;
+            break;
+        case AreaName::Other:
+            break;
+        }
+    }
+    entry.selfClosing = tag.selfClosing;
+    entry.start = tag.start;
+    entry.end = tag.end;
+    // The default area keeps every attribute but its SHAPE and HREF (its
+    // HREF is the map's default URL); any other every one the writer does
+    // not write itself.
+    const bool isDefault = equalsNoCase(entry.shape, "DEFAULT");
+    for (const HtmlAttribute& a : tag.attributes) {
+        const AreaName name = areaName(a.name);
+        const bool written =
+            isDefault ? name == AreaName::Shape || name == AreaName::Href : name != AreaName::Other;
+        if (!written)
             entry.others.add(a);
     }
     map.areas.push_back(std::move(entry));

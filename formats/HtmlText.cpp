@@ -1,5 +1,7 @@
 #include "formats/HtmlText.h"
 
+#include <string_view>
+
 namespace HtmlText {
 
 namespace {
@@ -26,6 +28,13 @@ QByteArray toUpper(QByteArrayView text) {
     for (qsizetype i = 0; i < text.size(); ++i)
         out[i] = upper(text[i]);
     return out;
+}
+
+qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from) {
+    const std::string_view in(text.data(), std::size_t(text.size()));
+    const std::size_t at =
+        in.find(std::string_view(needle.data(), std::size_t(needle.size())), std::size_t(from));
+    return at == std::string_view::npos ? -1 : qsizetype(at);
 }
 
 QByteArray unquote(QByteArrayView value) {

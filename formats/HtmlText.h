@@ -17,6 +17,11 @@ bool equalsNoCase(QByteArrayView a, QByteArrayView b);
 // length of tail.
 bool endsWithNoCase(QByteArrayView text, QByteArrayView tail);
 QByteArray toUpper(QByteArrayView text);
+// The first needle in text at or after from; -1 when none. It skips to
+// each byte that starts the needle at the C library's speed, which the
+// markers and tracking lines searched for in pages (they start with "<" or
+// "#") make far quicker than a general search over pages of megabytes.
+qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from = 0);
 
 // A double quote inside a quoted attribute value would end the value early,
 // so values are written with every '"' as "&quot;" and read back with every

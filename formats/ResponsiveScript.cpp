@@ -36,8 +36,8 @@ int side(QByteArrayView digits) {
 void removeBlocks(QByteArray& page) {
     const QByteArrayView startMarker = Strings::raw(Str::MarkerScaleScriptStart);
     const QByteArrayView endMarker = Strings::raw(Str::MarkerScaleScriptEnd);
-    for (qsizetype from = 0, start; (start = page.indexOf(startMarker, from)) >= 0;) {
-        qsizetype end = page.indexOf(endMarker, start + startMarker.size());
+    for (qsizetype from = 0, start; (start = HtmlText::find(page, startMarker, from)) >= 0;) {
+        qsizetype end = HtmlText::find(page, endMarker, start + startMarker.size());
         if (end < 0)
             return;
         end += endMarker.size();
@@ -135,7 +135,7 @@ QByteArray block() {
 QByteArray settle(QByteArray page) {
     removeBlocks(page);
     // Pages without the flag anywhere are most pages: no scan for them.
-    if (!page.contains(flagLine()) && !page.contains(highlightLine()))
+    if (HtmlText::find(page, flagLine()) < 0 && HtmlText::find(page, highlightLine()) < 0)
         return page;
     const HtmlPageScan scan = HtmlPageScan::scan(page);
     if (anyMapScales(scan))

@@ -2,6 +2,8 @@
 
 #include "model/SourceTag.h"
 
+#include <utility>
+
 AreaCollector::AreaCollector(int capacity) : m_capacity(capacity) {}
 
 bool AreaCollector::acceptsAreas() const {
@@ -74,7 +76,7 @@ void AreaCollector::polygon(const AreaTexts& texts, const QPolygon& points) {
     picture.texts = texts;
     picture.points = points;
     auto area = std::make_unique<MapArea>(AreaShape::Polygon);
-    area->setPicture(picture);
+    area->setPicture(std::move(picture));
     m_last = area.get();
     m_areas.push_back(std::move(area));
 }

@@ -4,6 +4,7 @@
 #include "model/SourceTag.h"
 
 #include <algorithm>
+#include <utility>
 
 MapArea::MapArea(AreaShape shape) {
     m_picture.shape = shape;
@@ -38,6 +39,13 @@ void MapArea::setPicture(const PictureArea& p) {
     m_picture = p;
     m_box.reset();
     if (p.shape == AreaShape::Polygon && p.points.size() > kMaxVertices)
+        m_picture.points.resize(kMaxVertices);
+}
+
+void MapArea::setPicture(PictureArea&& p) {
+    m_picture = std::move(p);
+    m_box.reset();
+    if (m_picture.shape == AreaShape::Polygon && m_picture.points.size() > kMaxVertices)
         m_picture.points.resize(kMaxVertices);
 }
 

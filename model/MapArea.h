@@ -106,6 +106,7 @@ public:
     // Takes shape, texts and geometry; a polygon keeps its first
     // kMaxVertices vertices.
     void setPicture(const PictureArea& p);
+    void setPicture(PictureArea&& p);
 
     // --- as read from a page (model/SourceTag.h) -----------------------------
     const SourceTag* source() const { return m_picture.source.get(); }

@@ -18,6 +18,13 @@
 // is not clickable: the document keeps it as written, and every save writes
 // its SHAPE and COORDS as written (shape and coords), whatever else of it
 // changes.
+//
+// A reader may hand gap, text, shape and coords over as slices of one copy
+// of the page text that all tags of a map share (QByteArray::fromRawData
+// over pageText), instead of a copy of each: a map of 10,000 areas would
+// otherwise hold its page twice over in small pieces. pageText keeps those
+// bytes while the tag lives, so the four are read with the tag, and a text
+// that is to outlive it is copied (QByteArray(data, size)) first.
 struct SourceTag {
     QByteArray gap;
     QByteArray text;
@@ -25,6 +32,7 @@ struct SourceTag {
     bool clickable = true;
     QByteArray shape;  // the SHAPE value as written, quotes removed
     QByteArray coords; // the COORDS value likewise
+    QByteArray pageText{};
 };
 
 // The source of a map's MAP tag and of the end of its block: the tag, the

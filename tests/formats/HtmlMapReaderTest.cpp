@@ -184,3 +184,36 @@ TEST(HtmlMapReader, ReadsShapeAndCoordsAsBrowsersDo) {
         }
     }
 }
+
+TEST(HtmlMapReader, RepeatedPointsAndAttributesReadAsBrowsersReadThem) {
+    Read r("<MAP NAME=m>"
+           "<AREA SHAPE=poly COORDS=\"1,1,1,1,9,1,9,1,9,9,9,9,1,1,1,1\" href=a Href=b "
+           "shape=rect ALTX=x alt=A title=T Title=U data-a=1>"
+           "<area coords=\"3,3,3,3,3,3,8,8,8,8,3,3\" shape=POLY>"
+           "<AREA SHAPE=DEFAULT HREF=home.htm ALT=d TITLE=t SHAPE=x HREF=y>"
+           "</MAP>");
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.count(), 2);
+    // Each run of one point is a vertex, and the ring's closing (itself a
+    // run) is none; the first of each attribute the editor writes counts
+    // (its repeats go, as the writer writes it once), every other
+    // attribute is kept in order.
+    EXPECT_EQ(r.at(0).shape(), AreaShape::Polygon);
+    EXPECT_EQ(r.at(0).vertices(), QPolygon({{1, 1}, {9, 1}, {9, 9}}));
+    EXPECT_EQ(r.at(0).url(), "a");
+    EXPECT_EQ(r.at(0).comment(), "A");
+    EXPECT_EQ(r.at(0).title(), "T");
+    QList<QByteArray> kept;
+    for (const TagAttribute& a : r.at(0).attributes())
+        kept << a.name + '=' + a.value;
+    EXPECT_EQ(kept, (QList<QByteArray>{"ALTX=x", "data-a=1"}));
+    // Two points once the repeats are gone: kept as written, not clickable.
+    EXPECT_FALSE(r.at(1).clickable());
+    EXPECT_EQ(r.at(1).vertices(), QPolygon({{3, 3}, {8, 8}}));
+    // The default area keeps all but its SHAPE and HREF.
+    EXPECT_EQ(r.info.defaultUrl, "home.htm");
+    kept.clear();
+    for (const TagAttribute& a : r.info.defaultAttributes)
+        kept << a.name + '=' + a.value;
+    EXPECT_EQ(kept, (QList<QByteArray>{"ALT=d", "TITLE=t"}));
+}

@@ -6,6 +6,7 @@
 #include "model/MapInfo.h"
 #include "model/Settings.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -302,4 +303,40 @@ TEST(HtmlMapWriter, MapsOfTheDocumentsFullSizeReadBackWhole) {
     ASSERT_TRUE(HtmlMapReader::read(page, back, info, nullptr));
     ASSERT_EQ(back.areas().size(), 1024u);
     EXPECT_EQ(back.areas().back()->imageRect(), areas.back()->imageRect());
+}
+
+TEST(HtmlMapWriter, CoordinatesOfEveryLengthAndSignAreWrittenInDecimal) {
+    // Numbers across every change of length the writer makes, both signs,
+    // up to the coordinate limit.
+    const int values[] = {0,       1,    9,     10,    99,    100,    999,
+                          1000,    9999, 10000, 65535, 99999, 123456, 999999,
+                          1000000, -1,   -9,    -10,   -9999, -10000, -1000000};
+    QRandomGenerator random(7);
+    Areas areas;
+    std::vector<QByteArray> expected;
+    for (int round = 0; round < 40; ++round) {
+        auto area = std::make_unique<MapArea>(AreaShape::Polygon);
+        QByteArray coords;
+        for (int i = 0, count = 3 + random.bounded(40); i < count; ++i) {
+            const QPoint p(values[random.bounded(int(std::size(values)))], i);
+            if (area->addVertex(p.x(), p.y()))
+                coords += QByteArray::number(p.x()) + ',' + QByteArray::number(p.y()) + ',';
+        }
+        coords += QByteArray::number(area->vertex(0).x()) + ",0";
+        area->setTexts({"\"q\".htm", {}, QByteArray("a\0b", 3)});
+        expected.push_back("<AREA SHAPE=POLY COORDS=\"" + coords +
+                           "\" HREF=\"&quot;q&quot;.htm\" ALT=\"a\">");
+        areas.push_back(std::move(area));
+    }
+    areas.push_back(rect(-10000, 9999, 10000, -1000000, {"r", "_top", {}, "t"}));
+    expected.push_back(
+        "<AREA SHAPE=RECT COORDS=\"-10000,-1000000,10000,9999\" HREF=\"r\" TARGET=\"_top\" "
+        "ALT=\"\" TITLE=\"t\">");
+    const QByteArray page = write("", mapInfo(), areas);
+    qsizetype from = 0;
+    for (const QByteArray& tag : expected) {
+        const qsizetype at = page.indexOf(tag, from);
+        ASSERT_GE(at, 0) << tag.constData();
+        from = at + tag.size();
+    }
 }

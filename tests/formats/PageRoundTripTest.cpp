@@ -349,3 +349,35 @@ TEST(PageRoundTrip, WhatCannotBeHeldIsCountedNeverCutSilently) {
     EXPECT_FALSE(few.areas()[3]->clickable());
     EXPECT_TRUE(few.areas()[4]->clickable());
 }
+
+TEST(PageRoundTrip, KeptTagTextsOutliveThePageTheyWereReadFrom) {
+    const QByteArray page = "<body>\n<map name=m>\n  <!-- a note -->\n"
+                            "  <area shape=poly coords=\"1,1, 9,1, 9,9\" href=a.htm>\n"
+                            "  <area shape=poly coords='1,1 &quot;2,2' href=b.htm alt='x'/>\n"
+                            "  <area shape=\"Circle\" coords=\"5,5,3\">\n</map>\n</body>\n";
+    // Read from a text of its own, overwritten and freed once read, by a
+    // collector freed too: only copies of the areas are left to save.
+    Areas copies;
+    MapInfo info;
+    {
+        QByteArray text(page.constData(), page.size());
+        AreaCollector collector(MapArea::kMaxAreas);
+        ASSERT_TRUE(HtmlMapReader::read(text, collector, info, nullptr));
+        text.fill('x');
+        for (const auto& area : collector.areas()) {
+            copies.push_back(std::make_unique<MapArea>());
+            copies.back()->setPicture(area->picture());
+        }
+    }
+    ASSERT_EQ(copies.size(), 3u);
+    EXPECT_FALSE(copies[1]->clickable());
+    info.date = "d";
+    EXPECT_EQ(withoutTracking(save(page, info, copies)), page);
+    // Edited, the area a browser gives no shape keeps its SHAPE and COORDS
+    // as written.
+    copies[1]->setUrl("c.htm");
+    QByteArray expected = page;
+    expected.replace("<area shape=poly coords='1,1 &quot;2,2' href=b.htm alt='x'/>",
+                     "<AREA SHAPE=\"poly\" COORDS=\"1,1 &quot;2,2\" HREF=\"c.htm\" ALT=\"x\">");
+    EXPECT_EQ(withoutTracking(save(page, info, copies)), expected);
+}

@@ -1,0 +1,67 @@
+// The whole-number reading of COORDS that polygons take is the list of
+// numbers browsers read, each rounded to a pixel: whatever the tokens.
+#include "formats/CoordsList.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Tokens of every kind a page writes or breaks: whole numbers short and
+// too long for the scan's own reading, signs, fractions, exponents, junk
+// before and after, and every separator beside the characters that are none.
+QByteArray randomCoords(QRandomGenerator& random) {
+    static const QList<QByteArray> kTokens =
+        QByteArray("0|7|-3|42|1999999|-2000000|99999999999999999999|12345678901234567|"
+                   "1234567890123456|-123456789012345|12345678|-1234567|0000001|00012345|-0054321|"
+                   "0999999|7654321.5|1.5|"
+                   "-1.5|2.5|.4|-.5|1e1|1E+2|3e-1|1e400|10%|='2|x|-|.|--4|4-|0x10|\v5|5\v")
+            .split('|') +
+        QList<QByteArray>{QByteArray("1\0002", 3)}; // a NUL is no separator
+    static const char* const kSeparators[] = {
+        ",", ", ", ";", " ", "\t", "\n", "\f", "\r", ",,", ",                                 "};
+    QByteArray text;
+    // Lists long enough that tokens and runs of separators cross the
+    // 64-byte blocks the scan finds tokens in.
+    for (int i = random.bounded(random.bounded(2) ? 12 : 90); i > 0; --i) {
+        text += kTokens[random.bounded(int(kTokens.size()))];
+        text += kSeparators[random.bounded(int(std::size(kSeparators)))];
+    }
+    if (random.bounded(2))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+TEST(CoordsList, WholeNumbersAreTheNumbersRoundedWithinTheLimit) {
+    QRandomGenerator random(31);
+    std::vector<int> whole{1, 2, 3}; // room from an earlier list is cleared
+    for (int round = 0; round < 4000; ++round) {
+        const QByteArray text = randomCoords(random);
+        const int limit = round % 3 == 0 ? 50 : round % 3 == 1 ? 1000000 : 2147483647;
+        CoordsList::parseWhole(text, limit, whole);
+        std::vector<int> expected;
+        for (double v : CoordsList::parse(text))
+            expected.push_back(CoordsList::whole(v, limit));
+        ASSERT_EQ(whole, expected) << text.toStdString();
+    }
+}
+
+TEST(CoordsList, WholeRoundsHalvesAwayFromZeroAndSaturates) {
+    EXPECT_EQ(CoordsList::whole(2.5, 100), 3);
+    EXPECT_EQ(CoordsList::whole(-2.5, 100), -3);
+    EXPECT_EQ(CoordsList::whole(2.49, 100), 2);
+    EXPECT_EQ(CoordsList::whole(-0.4, 100), 0);
+    EXPECT_EQ(CoordsList::whole(1e300, 100), 100);
+    EXPECT_EQ(CoordsList::whole(-1e300, 100), -100);
+    std::vector<int> whole;
+    CoordsList::parseWhole("99999999999999999999,-7,1.5e1", 1000000, whole);
+    EXPECT_EQ(whole, (std::vector<int>{1000000, -7, 15}));
+}
