@@ -4,7 +4,7 @@
 #include "imgfx/ColorPlanes.h"
 
 #include "imgfx/Clones.h"
-#include "rkkernel/KPlaneRounds.h"
+#include "imgfx/ColorPlanesSse2.h"
 
 #include <immintrin.h>
 
@@ -82,46 +82,19 @@ static inline void putSse2(uint8_t* to, __m128i v, int stream) {
 
 /* The rows are held in locals: byte stores may alias the array of them,
  * which would be read again after every store. */
-static int dealRoundsSse2(const uint8_t* p, int n, uint8_t* const* planeRows, int stream) {
+static int dealSse2(const uint8_t* p, int n, uint8_t* const* planeRows, int stream) {
     uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
-        __m128i a = _mm_loadu_si128((const __m128i*)p),
-                b = _mm_loadu_si128((const __m128i*)(p + 16)),
-                c = _mm_loadu_si128((const __m128i*)(p + 32));
-        for (int r = 0; r < 4; ++r)
-            dealRound(&a, &b, &c);
-        putSse2(rows[0] + x, a, stream);
-        putSse2(rows[1] + x, b, stream);
-        putSse2(rows[2] + x, c, stream);
+        __m128i v[3] = {_mm_loadu_si128((const __m128i*)p),
+                        _mm_loadu_si128((const __m128i*)(p + 16)),
+                        _mm_loadu_si128((const __m128i*)(p + 32))};
+        FxDeal3Sse2(v);
+        putSse2(rows[0] + x, v[0], stream);
+        putSse2(rows[1] + x, v[1], stream);
+        putSse2(rows[2] + x, v[2], stream);
     }
     return x;
-}
-
-/* Sixteen pixels from sixteen bytes of each plane in three SSE2 steps,
- * each interleaving three vectors by threes of ever wider elements: bytes
- * into words (blue and green of even pixels, red of even and blue of odd,
- * green and red of odd), words into double words, double words into the
- * pixel vectors. */
-static inline void interleave3Sse2(__m128i a, __m128i b, __m128i c, __m128i out[3]) {
-    const __m128i lowBytes = _mm_set1_epi16(0x00ff), lowWords = _mm_set1_epi32(0xffff);
-    const __m128i x = _mm_or_si128(_mm_and_si128(a, lowBytes), _mm_slli_epi16(b, 8));
-    const __m128i y = _mm_or_si128(_mm_and_si128(c, lowBytes), _mm_andnot_si128(lowBytes, a));
-    const __m128i z = _mm_or_si128(_mm_srli_epi16(b, 8), _mm_andnot_si128(lowBytes, c));
-    const __m128i p = _mm_or_si128(_mm_and_si128(x, lowWords), _mm_slli_epi32(y, 16));
-    const __m128i q = _mm_or_si128(_mm_and_si128(z, lowWords), _mm_andnot_si128(lowWords, x));
-    const __m128i r = _mm_or_si128(_mm_srli_epi32(y, 16), _mm_andnot_si128(lowWords, z));
-    /* Double words p0 q0 r0 p1 | q1 r1 p2 q2 | r2 p3 q3 r3. */
-    const __m128 pq = _mm_castsi128_ps(_mm_unpacklo_epi32(p, q));
-    const __m128 pqHigh = _mm_castsi128_ps(_mm_unpackhi_epi32(p, q));
-    const __m128 qrHigh = _mm_castsi128_ps(_mm_unpackhi_epi32(q, r));
-    const __m128 fp = _mm_castsi128_ps(p), fq = _mm_castsi128_ps(q), fr = _mm_castsi128_ps(r);
-    const __m128 rp = _mm_shuffle_ps(fr, fp, _MM_SHUFFLE(1, 1, 0, 0));
-    const __m128 qr = _mm_shuffle_ps(fq, fr, _MM_SHUFFLE(1, 1, 1, 1));
-    const __m128 rpHigh = _mm_shuffle_ps(fr, fp, _MM_SHUFFLE(3, 3, 2, 2));
-    out[0] = _mm_castps_si128(_mm_shuffle_ps(pq, rp, _MM_SHUFFLE(2, 0, 1, 0)));
-    out[1] = _mm_castps_si128(_mm_shuffle_ps(qr, pqHigh, _MM_SHUFFLE(1, 0, 2, 0)));
-    out[2] = _mm_castps_si128(_mm_shuffle_ps(rpHigh, qrHigh, _MM_SHUFFLE(3, 2, 2, 0)));
 }
 
 static int gatherSse2(uint8_t* p, int n, const uint8_t* const* planeRows, int stream) {
@@ -129,9 +102,9 @@ static int gatherSse2(uint8_t* p, int n, const uint8_t* const* planeRows, int st
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
         __m128i out[3];
-        interleave3Sse2(_mm_loadu_si128((const __m128i*)(rows[0] + x)),
-                        _mm_loadu_si128((const __m128i*)(rows[1] + x)),
-                        _mm_loadu_si128((const __m128i*)(rows[2] + x)), out);
+        FxInterleave3Sse2(_mm_loadu_si128((const __m128i*)(rows[0] + x)),
+                          _mm_loadu_si128((const __m128i*)(rows[1] + x)),
+                          _mm_loadu_si128((const __m128i*)(rows[2] + x)), out);
         putSse2(p, out[0], stream);
         putSse2(p + 16, out[1], stream);
         putSse2(p + 32, out[2], stream);
@@ -145,7 +118,7 @@ static int dealVector(const uint8_t* p, int n, uint8_t* const* rows, int stream)
         return FxWideDeal3(p, n, rows, stream);
     if (KIsaLevel() >= K_ISA_AVX2)
         return FxAvx2Deal3(p, n, rows, stream);
-    return dealRoundsSse2(p, n, rows, stream);
+    return dealSse2(p, n, rows, stream);
 }
 
 static int gatherVector(uint8_t* p, int n, const uint8_t* const* rows, int stream) {
