@@ -53,11 +53,16 @@ static inline void changeEight(const Change* c, __m128i* red, __m128i* green, __
     const __m128i blueLeast = _mm_cmpeq_epi16(b, mn);
     const __m128i redLeast = _mm_andnot_si128(blueLeast, _mm_cmpeq_epi16(r, mn));
     const __m128i a = pick(blueLeast, pick(redLeast, r, b), g);
-    const __m128i other = pick(blueLeast, pick(redLeast, b, g), r);
+    /* The offsets 61620 / 60 = 1027, 30900 / 60 = 1027 - 512 and 180 / 60
+     * = 1027 - 1024; a and the other channel not the least sum to r + g +
+     * b - mn. */
     const __m128i offset =
-        pick(blueLeast, pick(redLeast, set1(61620 / 60), set1(30900 / 60)), set1(180 / 60));
+        _mm_sub_epi16(_mm_sub_epi16(set1(1027), _mm_and_si128(redLeast, set1(512))),
+                      _mm_and_si128(blueLeast, set1(1024)));
     const __m128i excess = _mm_sub_epi16(a, mn);
-    const __m128i divisor = _mm_max_epi16(_mm_add_epi16(excess, _mm_sub_epi16(other, mn)), set1(1));
+    const __m128i threeLeast = _mm_add_epi16(_mm_add_epi16(mn, mn), mn);
+    const __m128i divisor =
+        _mm_max_epi16(_mm_sub_epi16(_mm_add_epi16(_mm_add_epi16(r, g), b), threeLeast), set1(1));
     const __m128i productLow = _mm_mullo_epi16(offset, divisor);
     const __m128i productHigh = _mm_mulhi_epu16(offset, divisor);
     const __m128i dividendLow = _mm_add_epi32(_mm_slli_epi32(_mm_unpacklo_epi16(excess, zero), 9),
@@ -66,7 +71,11 @@ static inline void changeEight(const Change* c, __m128i* red, __m128i* green, __
                                                _mm_unpackhi_epi16(productLow, productHigh));
     __m128i hue = quotient32(dividendLow, dividendHigh, _mm_mullo_epi16(divisor, set1(6)));
     hue = _mm_and_si128(_mm_add_epi16(hue, c->Shift), set1(255));
+    /* Greys keep saturation 0 whatever is added: with saturation 0, m and
+     * x are V and every channel is V, as for colours whose saturation
+     * fell to 0. */
     s = _mm_min_epi16(_mm_max_epi16(_mm_add_epi16(s, c->Add), zero), set1(255));
+    s = _mm_andnot_si128(_mm_cmpeq_epi16(mn, mx), s);
     /* Back by 60-degree sector: hue * 360 >> 8 is hue * 45 >> 5, and
      * x / 255 is x * 32897 >> 23 for x <= 65025. */
     const __m128i h = _mm_srli_epi16(_mm_mullo_epi16(hue, set1(45)), 5);
@@ -86,14 +95,9 @@ static inline void changeEight(const Change* c, __m128i* red, __m128i* green, __
     __m128i ng = pick(_mm_or_si128(firstFalling, _mm_and_si128(second, rising)), x, mx);
     __m128i nb =
         pick(_mm_or_si128(_mm_and_si128(second, rising), _mm_andnot_si128(rising, third)), mx, x);
-    nr = pick(second, nr, m);
-    ng = pick(third, ng, m);
-    nb = pick(past120, m, nb);
-    /* Colours whose saturation fell to 0 become grey; greys stay. */
-    const __m128i grey = _mm_or_si128(_mm_cmpeq_epi16(s, zero), _mm_cmpeq_epi16(mn, mx));
-    *red = pick(grey, nr, mx);
-    *green = pick(grey, ng, mx);
-    *blue = pick(grey, nb, mx);
+    *red = pick(second, nr, m);
+    *green = pick(third, ng, m);
+    *blue = pick(past120, m, nb);
 }
 
 size_t FxChangePixelsSse2(const FxHsvChange* change, uint8_t* p, size_t n) {
