@@ -4,7 +4,7 @@
 #include "imgfx/ColorPlanes.h"
 
 #include "imgfx/Clones.h"
-#include "rkkernel/KPlaneRounds.h"
+#include "imgfx/ColorPlanesSse2.h"
 
 #include <immintrin.h>
 
@@ -82,34 +82,32 @@ static inline void putSse2(uint8_t* to, __m128i v, int stream) {
 
 /* The rows are held in locals: byte stores may alias the array of them,
  * which would be read again after every store. */
-static int dealRoundsSse2(const uint8_t* p, int n, uint8_t* const* planeRows, int stream) {
+static int dealSse2(const uint8_t* p, int n, uint8_t* const* planeRows, int stream) {
     uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
-        __m128i a = _mm_loadu_si128((const __m128i*)p),
-                b = _mm_loadu_si128((const __m128i*)(p + 16)),
-                c = _mm_loadu_si128((const __m128i*)(p + 32));
-        for (int r = 0; r < 4; ++r)
-            dealRound(&a, &b, &c);
-        putSse2(rows[0] + x, a, stream);
-        putSse2(rows[1] + x, b, stream);
-        putSse2(rows[2] + x, c, stream);
+        __m128i v[3] = {_mm_loadu_si128((const __m128i*)p),
+                        _mm_loadu_si128((const __m128i*)(p + 16)),
+                        _mm_loadu_si128((const __m128i*)(p + 32))};
+        FxDeal3Sse2(v);
+        putSse2(rows[0] + x, v[0], stream);
+        putSse2(rows[1] + x, v[1], stream);
+        putSse2(rows[2] + x, v[2], stream);
     }
     return x;
 }
 
-static int gatherRoundsSse2(uint8_t* p, int n, const uint8_t* const* planeRows, int stream) {
+static int gatherSse2(uint8_t* p, int n, const uint8_t* const* planeRows, int stream) {
     const uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
-        __m128i a = _mm_loadu_si128((const __m128i*)(rows[0] + x)),
-                b = _mm_loadu_si128((const __m128i*)(rows[1] + x)),
-                c = _mm_loadu_si128((const __m128i*)(rows[2] + x));
-        for (int r = 0; r < 4; ++r)
-            gatherRound(&a, &b, &c);
-        putSse2(p, a, stream);
-        putSse2(p + 16, b, stream);
-        putSse2(p + 32, c, stream);
+        __m128i out[3];
+        FxInterleave3Sse2(_mm_loadu_si128((const __m128i*)(rows[0] + x)),
+                          _mm_loadu_si128((const __m128i*)(rows[1] + x)),
+                          _mm_loadu_si128((const __m128i*)(rows[2] + x)), out);
+        putSse2(p, out[0], stream);
+        putSse2(p + 16, out[1], stream);
+        putSse2(p + 32, out[2], stream);
     }
     return x;
 }
@@ -120,7 +118,7 @@ static int dealVector(const uint8_t* p, int n, uint8_t* const* rows, int stream)
         return FxWideDeal3(p, n, rows, stream);
     if (KIsaLevel() >= K_ISA_AVX2)
         return FxAvx2Deal3(p, n, rows, stream);
-    return dealRoundsSse2(p, n, rows, stream);
+    return dealSse2(p, n, rows, stream);
 }
 
 static int gatherVector(uint8_t* p, int n, const uint8_t* const* rows, int stream) {
@@ -128,7 +126,7 @@ static int gatherVector(uint8_t* p, int n, const uint8_t* const* rows, int strea
         return FxWideGather3(p, n, rows, stream);
     if (KIsaLevel() >= K_ISA_AVX2)
         return FxAvx2Gather3(p, n, rows, stream);
-    return gatherRoundsSse2(p, n, rows, stream);
+    return gatherSse2(p, n, rows, stream);
 }
 
 static int aligned(uintptr_t a, uintptr_t b) {

@@ -51,6 +51,10 @@ void FxChangePixels(const FxHsvChange* change, uint8_t* bgr, size_t n);
  * level. */
 void FxChangePixelsChunked(const FxHsvChange* change, uint8_t* bgr, size_t n);
 
+/* The first pixels of FxChangePixels, sixteen at a time with SSE2 alone
+ * (HsvSse2.c), for processors without AVX2; returns the pixels done. */
+size_t FxChangePixelsSse2(const FxHsvChange* change, uint8_t* bgr, size_t n);
+
 #ifdef __cplusplus
 }
 #endif

@@ -177,6 +177,8 @@ __attribute__((constructor)) static void chooseChange(void) {
     if (KIsaVbmi()) {
         buildTables();
         changeFast = changeWide;
+    } else if (KIsaLevel() == K_ISA_BASELINE) {
+        changeFast = FxChangePixelsSse2;
     }
 }
 

@@ -1,4 +1,5 @@
-/* Blue, green, red towards HSV and HLS in AVX2's 16-bit lanes. */
+/* Blue, green, red towards HSV and HLS, and HLS back, in AVX2's 16-bit
+ * lanes. */
 #include "KHuePixels.h"
 
 #include <immintrin.h>
@@ -83,4 +84,80 @@ V3 void KHueFromBgrAvx2(const uint8_t* restrict blue, const uint8_t* restrict gr
     }
     if (i < n)
         fromBgrBody(blue + i, green + i, red + i, hue + i, second + i, third + i, n - i, hls);
+}
+
+/* HLS back to blue, green, red in 16-bit lanes, the integers of
+ * hlsToBgrBody (KHuePixels.h) kept within 16 bits: with P = A S, the
+ * channels m and m + c are L -+ floor((P + 255) / 510), and m + x is L +
+ * floor((B S + 16320) / 32640) for B = A (64 - |3H mod 256 - 128|), which
+ * for B below 0 is L - floor((|B| S + 16320) / 32640) wherever the value
+ * is not a half. |B| S reaches 22 bits: its halves give the quotient by
+ * 128 first, then by 255 through the exact multiply for dividends up to
+ * 65025. The halves (m + x at exactly .5) take the double form. */
+V3 static inline void hlsToBgr16(__m256i h, __m256i l, __m256i s, __m256i* red, __m256i* green,
+                                 __m256i* blue, __m256i* halves) {
+    const __m256i per255 = _mm256_set1_epi16((short)32897);
+    const __m256i a = _mm256_sub_epi16(
+        _mm256_set1_epi16(255),
+        _mm256_abs_epi16(_mm256_sub_epi16(_mm256_add_epi16(l, l), _mm256_set1_epi16(255))));
+    const __m256i p = _mm256_mullo_epi16(a, s);
+    const __m256i q = _mm256_srli_epi16(
+        _mm256_mulhi_epu16(_mm256_srli_epi16(_mm256_add_epi16(p, _mm256_set1_epi16(255)), 1),
+                           per255),
+        7);
+    const __m256i low = _mm256_sub_epi16(l, q), high = _mm256_add_epi16(l, q);
+    const __m256i three =
+        _mm256_and_si256(_mm256_mullo_epi16(h, _mm256_set1_epi16(3)), _mm256_set1_epi16(255));
+    const __m256i slope = _mm256_sub_epi16(
+        _mm256_set1_epi16(64), _mm256_abs_epi16(_mm256_sub_epi16(three, _mm256_set1_epi16(128))));
+    const __m256i b = _mm256_mullo_epi16(a, slope), size = _mm256_abs_epi16(b);
+    const __m256i lo = _mm256_mullo_epi16(size, s), hi = _mm256_mulhi_epu16(size, s);
+    const __m256i rest = _mm256_and_si256(lo, _mm256_set1_epi16(127));
+    const __m256i per128 =
+        _mm256_add_epi16(_mm256_add_epi16(_mm256_slli_epi16(hi, 9), _mm256_srli_epi16(lo, 7)),
+                         _mm256_srli_epi16(_mm256_add_epi16(rest, _mm256_set1_epi16(16320)), 7));
+    const __m256i share = _mm256_srli_epi16(_mm256_mulhi_epu16(per128, per255), 7);
+    const __m256i negative = _mm256_srai_epi16(b, 15);
+    const __m256i x =
+        _mm256_add_epi16(l, _mm256_sub_epi16(_mm256_xor_si256(share, negative), negative));
+    *halves = _mm256_and_si256(
+        _mm256_cmpeq_epi16(rest, _mm256_set1_epi16(64)),
+        _mm256_cmpeq_epi16(_mm256_mullo_epi16(share, _mm256_set1_epi16(255)), per128));
+    /* By sector: red takes m + c in 0 and 5, m + x in 1 and 4; green and
+     * blue two and four sectors on; the rest take m. */
+    const __m256i sector = _mm256_srli_epi16(_mm256_mullo_epi16(h, _mm256_set1_epi16(6)), 8);
+    __m256i in[6];
+    for (int k = 0; k < 6; ++k)
+        in[k] = _mm256_cmpeq_epi16(sector, _mm256_set1_epi16((short)k));
+    *red = _mm256_blendv_epi8(_mm256_blendv_epi8(low, high, _mm256_or_si256(in[0], in[5])), x,
+                              _mm256_or_si256(in[1], in[4]));
+    *green = _mm256_blendv_epi8(_mm256_blendv_epi8(low, high, _mm256_or_si256(in[1], in[2])), x,
+                                _mm256_or_si256(in[0], in[3]));
+    *blue = _mm256_blendv_epi8(_mm256_blendv_epi8(low, high, _mm256_or_si256(in[3], in[4])), x,
+                               _mm256_or_si256(in[2], in[5]));
+}
+
+V3 void KHlsToBgrAvx2(const uint8_t* restrict hue, const uint8_t* restrict lightness,
+                      const uint8_t* restrict saturation, uint8_t* restrict blue,
+                      uint8_t* restrict green, uint8_t* restrict red, int n) {
+    const __m256i zero = _mm256_setzero_si256();
+    int i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i h = _mm256_loadu_si256((const __m256i*)(hue + i)),
+                      l = _mm256_loadu_si256((const __m256i*)(lightness + i)),
+                      s = _mm256_loadu_si256((const __m256i*)(saturation + i));
+        __m256i r0, g0, b0, t0, r1, g1, b1, t1;
+        hlsToBgr16(_mm256_unpacklo_epi8(h, zero), _mm256_unpacklo_epi8(l, zero),
+                   _mm256_unpacklo_epi8(s, zero), &r0, &g0, &b0, &t0);
+        hlsToBgr16(_mm256_unpackhi_epi8(h, zero), _mm256_unpackhi_epi8(l, zero),
+                   _mm256_unpackhi_epi8(s, zero), &r1, &g1, &b1, &t1);
+        _mm256_storeu_si256((__m256i*)(red + i), _mm256_packus_epi16(r0, r1));
+        _mm256_storeu_si256((__m256i*)(green + i), _mm256_packus_epi16(g0, g1));
+        _mm256_storeu_si256((__m256i*)(blue + i), _mm256_packus_epi16(b0, b1));
+        unsigned any = (unsigned)_mm256_movemask_epi8(_mm256_packs_epi16(t0, t1));
+        for (; any; any &= any - 1)
+            toBgrPixel(hue, lightness, saturation, blue, green, red, i + __builtin_ctz(any), 1);
+    }
+    if (i < n)
+        hlsToBgrBody(hue + i, lightness + i, saturation + i, blue + i, green + i, red + i, n - i);
 }

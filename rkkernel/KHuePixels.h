@@ -6,9 +6,9 @@
  * the same. Two of those steps are rewritten exactly: fmod(h, 2) of the
  * hue's sixths (a multiple of 1/128 from 0 to below 6) is h - 2 trunc(h /
  * 2), and a hue quotient q stands as 0 + q, which differs only in the sign
- * of a zero that the rounding ignores. HSV back to blue, green, red is
- * worked in integers that give the same bytes (see hsvToBgrBody). Internal
- * to the kernel. */
+ * of a zero that the rounding ignores. HSV and HLS back to blue, green,
+ * red are worked in integers that give the same bytes (see hsvToBgrBody
+ * and hlsToBgrBody). Internal to the kernel. */
 #ifndef RKKERNEL_KHUEPIXELS_H
 #define RKKERNEL_KHUEPIXELS_H
 
@@ -99,13 +99,6 @@ K_BODY void toBgrPixel(const uint8_t* restrict hue, const uint8_t* restrict seco
     blue[i] = clampRound(b + m);
 }
 
-K_BODY void toBgrBody(const uint8_t* restrict hue, const uint8_t* restrict second,
-                      const uint8_t* restrict third, uint8_t* restrict blue,
-                      uint8_t* restrict green, uint8_t* restrict red, int n, int hls) {
-    for (int i = 0; i < n; ++i)
-        toBgrPixel(hue, second, third, blue, green, red, i, hls);
-}
-
 /* floor(n / 65280) for n below 2^24: n / 256 / 255, the second division
  * by the multiply and shift that is exact for every dividend below 2^16. */
 static inline uint32_t per65280(uint32_t n) {
@@ -167,6 +160,53 @@ K_BODY void hsvToBgrBody(const uint8_t* restrict hue, const uint8_t* restrict sa
     }
 }
 
+/* HLS back to blue, green, red in integers. With lightness L, saturation
+ * S and A = 255 - |2L - 255| (even for every L), the double form's c is
+ * A S / 255 and m = L - c / 2; a channel is m, m + c or m + x with x = c
+ * k / 128 (k = 128 - |3H mod 256 - 128|, exact), that is L + A S j / 65280
+ * for j = -128, 128 or 2k - 128, which lies between 0 and 255, so the
+ * rounding half up is floor((65280 L + A S j + 32640) / 65280) without a
+ * clamp. The double form gives those bytes wherever the exact value is
+ * not a half; m and m + c never are (A S is even), m + x is for a few
+ * pixels, and those take the double form itself. The test of every
+ * triple checks the bytes. */
+K_BODY void hlsToBgrBody(const uint8_t* restrict hue, const uint8_t* restrict lightness,
+                         const uint8_t* restrict saturation, uint8_t* restrict blue,
+                         uint8_t* restrict green, uint8_t* restrict red, int n) {
+    uint8_t halves[CHUNK + 8];
+    for (int i = 0; i < n; ++i) {
+        const int32_t l = lightness[i], twice = 2 * l - 255;
+        const int32_t as = (255 - (twice < 0 ? -twice : twice)) * saturation[i];
+        const int32_t three = (3 * hue[i]) & 255, t = three - 128;
+        const int32_t sector = (6 * hue[i]) >> 8, j = 128 - 2 * (t < 0 ? -t : t);
+        const int32_t base = 65280 * l + 32640;
+        const uint32_t nx = (uint32_t)(base + as * j);
+        const int32_t low = (int32_t)per65280((uint32_t)(base - 128 * as));
+        const int32_t high = (int32_t)per65280((uint32_t)(base + 128 * as));
+        const int32_t x = (int32_t)per65280(nx);
+        halves[i] = (uint8_t)(nx - (uint32_t)x * 65280u == 0u);
+        /* Masks of 0 or all ones as for HSV: red takes c in sectors 0 and
+         * 5 and x in 1 and 4, green and blue two and four sectors on. */
+        const int32_t cr = -(int32_t)((0x21u >> sector) & 1),
+                      xr = -(int32_t)((0x12u >> sector) & 1);
+        const int32_t cg = -(int32_t)((0x06u >> sector) & 1),
+                      xg = -(int32_t)((0x09u >> sector) & 1);
+        const int32_t cb = -(int32_t)((0x18u >> sector) & 1),
+                      xb = -(int32_t)((0x24u >> sector) & 1);
+        red[i] = (uint8_t)(low + ((high - low) & cr) + ((x - low) & xr));
+        green[i] = (uint8_t)(low + ((high - low) & cg) + ((x - low) & xg));
+        blue[i] = (uint8_t)(low + ((high - low) & cb) + ((x - low) & xb));
+    }
+    memset(halves + n, 0, 8);
+    for (int i = 0; i < n; i += 8) {
+        uint64_t any;
+        memcpy(&any, halves + i, 8);
+        for (int j = i; any && j < i + 8 && j < n; ++j)
+            if (halves[j])
+                toBgrPixel(hue, lightness, saturation, blue, green, red, j, 1);
+    }
+}
+
 /* The vector forms of fromBgrBody (SSE2 in KHueSse2.c, AVX2's 16-bit lanes
  * in KHueAvx2.c, only where the processor has AVX2) and of hsvToBgrBody
  * (SSE2), with the same bytes. */
@@ -176,11 +216,14 @@ void KHueFromBgrSse2(const uint8_t* restrict blue, const uint8_t* restrict green
 void KHueFromBgrAvx2(const uint8_t* restrict blue, const uint8_t* restrict green,
                      const uint8_t* restrict red, uint8_t* restrict hue, uint8_t* restrict second,
                      uint8_t* restrict third, int n, int hls);
-/* toBgrBody's HLS back through tables of what each channel alone gives,
- * for the plain x86-64 level (KHueSse2.c). */
-void KHlsToBgrPlain(const uint8_t* restrict hue, const uint8_t* restrict lightness,
-                    const uint8_t* restrict saturation, uint8_t* restrict blue,
-                    uint8_t* restrict green, uint8_t* restrict red, int n);
+/* hlsToBgrBody in AVX2's and SSE2's 16-bit lanes (KHueAvx2.c, KHueSse2.c),
+ * with the same bytes. */
+void KHlsToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict lightness,
+                   const uint8_t* restrict saturation, uint8_t* restrict blue,
+                   uint8_t* restrict green, uint8_t* restrict red, int n);
+void KHlsToBgrAvx2(const uint8_t* restrict hue, const uint8_t* restrict lightness,
+                   const uint8_t* restrict saturation, uint8_t* restrict blue,
+                   uint8_t* restrict green, uint8_t* restrict red, int n);
 void KHsvToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict saturation,
                    const uint8_t* restrict value, uint8_t* restrict blue, uint8_t* restrict green,
                    uint8_t* restrict red, int n);

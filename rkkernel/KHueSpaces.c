@@ -3,8 +3,8 @@
  * bodies of KHuePixels.h (which the compiler vectorises for each level)
  * or their vector forms, and gathered back. At the plain x86-64 level the
  * planes are dealt and gathered, and the conversions run, in SSE2 code of
- * their own (KPlaneRounds.h, KHueSse2.c); towards the spaces the AVX2 and
- * AVX-512 levels use AVX2's 16-bit lanes (KHueAvx2.c). */
+ * their own (KPlaneRounds.h, KHueSse2.c); towards the spaces and HLS back
+ * the AVX2 and AVX-512 levels use AVX2's 16-bit lanes (KHueAvx2.c). */
 #include "KHuePixels.h"
 #include "KPlaneRounds.h"
 
@@ -53,8 +53,8 @@ K_BODY void gatherPlanes(uint8_t* q, int n, const uint8_t* a, const uint8_t* b, 
 
 /* Planes of n pixels (at most CHUNK) from one space to the other. kind
  * and rounds are constants in each copy: rounds 1 converts in SSE2 (the
- * plain x86-64 level), 2 towards the spaces in AVX2's 16-bit lanes, 0
- * leaves all to the compiler. */
+ * plain x86-64 level), 2 towards the spaces and HLS back in AVX2's 16-bit
+ * lanes, 0 leaves all to the compiler. */
 K_BODY void convertPlanesBody(const uint8_t* const* in, uint8_t* const* out, int n, int kind,
                               int rounds) {
     if ((kind == TO_HSV || kind == TO_HLS) && rounds == 2)
@@ -67,10 +67,12 @@ K_BODY void convertPlanesBody(const uint8_t* const* in, uint8_t* const* out, int
         hsvToBgrBody(in[0], in[1], in[2], out[0], out[1], out[2], n, 1);
     else if (kind == FROM_HSV_COMPARED)
         KHsvToBgrSse2(in[0], in[1], in[2], out[0], out[1], out[2], n);
+    else if (rounds == 2)
+        KHlsToBgrAvx2(in[0], in[1], in[2], out[0], out[1], out[2], n);
     else if (rounds)
-        KHlsToBgrPlain(in[0], in[1], in[2], out[0], out[1], out[2], n);
+        KHlsToBgrSse2(in[0], in[1], in[2], out[0], out[1], out[2], n);
     else
-        toBgrBody(in[0], in[1], in[2], out[0], out[1], out[2], n, 1);
+        hlsToBgrBody(in[0], in[1], in[2], out[0], out[1], out[2], n);
 }
 
 /* A run of pixels a chunk at a time, dealt to planes, converted and
@@ -114,23 +116,14 @@ K_BODY void toHlsBody(const uint8_t* in, uint8_t* out, int width) {
 K_BODY void fromHsvBody(const uint8_t* in, uint8_t* out, int width) {
     convertRunBody(in, out, width, FROM_HSV, 0);
 }
-K_BODY void fromHlsBody(const uint8_t* in, uint8_t* out, int width) {
-    convertRunBody(in, out, width, FROM_HLS, 0);
-}
 K_LEVELS(toHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 K_LEVELS(toHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 K_LEVELS(fromHsv, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
-K_LEVELS(fromHls, (const uint8_t* in, uint8_t* out, int width), (in, out, width))
 
 K_BODY void fromHsvPlanesBody(const uint8_t* const* in, uint8_t* const* out, int width) {
     planesRunBody(in, out, width, FROM_HSV, 0);
 }
-K_BODY void fromHlsPlanesBody(const uint8_t* const* in, uint8_t* const* out, int width) {
-    planesRunBody(in, out, width, FROM_HLS, 0);
-}
 K_LEVELS(fromHsvPlanes, (const uint8_t* const* in, uint8_t* const* out, int width),
-         (in, out, width))
-K_LEVELS(fromHlsPlanes, (const uint8_t* const* in, uint8_t* const* out, int width),
          (in, out, width))
 
 /* The plain x86-64 level: SSE2 dealing and gathering, and HSV back to
@@ -183,6 +176,14 @@ V3 static void towardsPlanesAvx2(const uint8_t* const* in, uint8_t* const* out, 
         planesRunBody(in, out, width, TO_HSV, 2);
 }
 
+V3 static void hlsPlanesBackAvx2(const uint8_t* const* in, uint8_t* const* out, int width) {
+    planesRunBody(in, out, width, FROM_HLS, 2);
+}
+
+V3 static void hlsBackAvx2(const uint8_t* in, uint8_t* out, int width) {
+    convertRunBody(in, out, width, FROM_HLS, 2);
+}
+
 int KConvertColorPlanes(const uint8_t* const* in, uint8_t* const* out, int width, int fromSpace,
                         int toSpace) {
     const int hls = fromSpace == K_SPACE_HLS || toSpace == K_SPACE_HLS;
@@ -202,8 +203,10 @@ int KConvertColorPlanes(const uint8_t* const* in, uint8_t* const* out, int width
                                 : FROM_HSV_COMPARED);
     else if (forwards)
         towardsPlanesAvx2(in, out, width, hls);
+    else if (hls)
+        hlsPlanesBackAvx2(in, out, width);
     else
-        (hls ? fromHlsPlanes : fromHsvPlanes)(in, out, width);
+        fromHsvPlanes(in, out, width);
     return K_OK;
 }
 
@@ -228,7 +231,9 @@ int KConvertHueSpace(const uint8_t* in, uint8_t* out, int width, int fromSpace, 
         toHueSpaceAvx2(in, out, width, hls);
     else if (forwards)
         (hls ? toHls : toHsv)(in, out, width);
+    else if (hls)
+        hlsBackAvx2(in, out, width);
     else
-        (hls ? fromHls : fromHsv)(in, out, width);
+        fromHsv(in, out, width);
     return 1;
 }

@@ -1,7 +1,7 @@
 /* The hue spaces' conversions at the plain x86-64 level, where SSE2 lacks
  * the 32-bit multiplies, comparisons and byte shuffles that the compiler's
- * vectors want: towards the spaces and HSV back, in SSE2 code of their own
- * that works the same arithmetic as the bodies of KHuePixels.h. */
+ * vectors want: towards the spaces, HSV back and HLS back, in SSE2 code of
+ * their own that works the same arithmetic as the bodies of KHuePixels.h. */
 #include "KHuePixels.h"
 
 #include <immintrin.h>
@@ -168,47 +168,68 @@ void KHsvToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict saturati
         hsvToBgrBody(hue + i, saturation + i, value + i, blue + i, green + i, red + i, n - i, 0);
 }
 
-/* HLS back at the plain x86-64 level, where SSE2's two doubles a vector
- * and its divisions cost more than looking up what each channel alone
- * gives: l and s (n / 255), 1 - |2l - 1|, l 255, and of the hue
- * 1 - |h mod 2 - 1| and the 0 or 1 each channel takes c and x by, each the
- * very double toBgrPixel works out, so that the rest is toBgrPixel's own
- * operations in its order. clampRound(v) is the truncation of v + 0.5
- * held to 0 .. 255, without branches. */
-static double hlsShare[256], hlsLight[256], hlsLight255[256], hlsSlope[256];
-static double hlsTakes[256][6]; /* c then x for red, green, blue */
-
-__attribute__((constructor)) static void hlsTables(void) {
-    for (int n = 0; n < 256; ++n) {
-        const double l = n / 255.0, h = n * 6.0 / 256.0;
-        const int32_t sector = (int32_t)h;
-        hlsShare[n] = l;
-        hlsLight[n] = 1.0 - fabs(2.0 * l - 1.0);
-        hlsLight255[n] = l * 255.0;
-        hlsSlope[n] = 1.0 - fabs((h - 2.0 * (int32_t)(h * 0.5)) - 1.0);
-        const int takes[6] = {(sector == 0) | (sector == 5), (sector == 1) | (sector == 4),
-                              (sector == 1) | (sector == 2), (sector == 0) | (sector == 3),
-                              (sector == 3) | (sector == 4), (sector == 2) | (sector == 5)};
-        for (int k = 0; k < 6; ++k)
-            hlsTakes[n][k] = takes[k];
-    }
+/* HLS back in SSE2's 16-bit lanes, eight pixels a vector: the steps of
+ * the AVX2 form (KHueAvx2.c), with absolute values as maxima of x and -x
+ * and selections by masks. */
+static inline __m128i abs16(__m128i x) {
+    return _mm_max_epi16(x, _mm_sub_epi16(_mm_setzero_si128(), x));
 }
 
-static inline uint8_t clampRoundPlain(double v) {
-    const int32_t t = (int32_t)(v + 0.5);
-    return (uint8_t)(t < 0 ? 0 : t > 255 ? 255 : t);
+static inline void hlsToBgr8(__m128i h, __m128i l, __m128i s, __m128i* red, __m128i* green,
+                             __m128i* blue, __m128i* halves) {
+    const __m128i per255 = _mm_set1_epi16((short)32897);
+    const __m128i a = _mm_sub_epi16(_mm_set1_epi16(255),
+                                    abs16(_mm_sub_epi16(_mm_add_epi16(l, l), _mm_set1_epi16(255))));
+    const __m128i p = _mm_mullo_epi16(a, s);
+    const __m128i q = _mm_srli_epi16(
+        _mm_mulhi_epu16(_mm_srli_epi16(_mm_add_epi16(p, _mm_set1_epi16(255)), 1), per255), 7);
+    const __m128i low = _mm_sub_epi16(l, q), high = _mm_add_epi16(l, q);
+    const __m128i three = _mm_and_si128(_mm_mullo_epi16(h, _mm_set1_epi16(3)), _mm_set1_epi16(255));
+    const __m128i slope =
+        _mm_sub_epi16(_mm_set1_epi16(64), abs16(_mm_sub_epi16(three, _mm_set1_epi16(128))));
+    const __m128i b = _mm_mullo_epi16(a, slope), size = abs16(b);
+    const __m128i lo = _mm_mullo_epi16(size, s), hi = _mm_mulhi_epu16(size, s);
+    const __m128i rest = _mm_and_si128(lo, _mm_set1_epi16(127));
+    const __m128i per128 =
+        _mm_add_epi16(_mm_add_epi16(_mm_slli_epi16(hi, 9), _mm_srli_epi16(lo, 7)),
+                      _mm_srli_epi16(_mm_add_epi16(rest, _mm_set1_epi16(16320)), 7));
+    const __m128i share = _mm_srli_epi16(_mm_mulhi_epu16(per128, per255), 7);
+    const __m128i negative = _mm_srai_epi16(b, 15);
+    const __m128i x = _mm_add_epi16(l, _mm_sub_epi16(_mm_xor_si128(share, negative), negative));
+    *halves = _mm_and_si128(_mm_cmpeq_epi16(rest, _mm_set1_epi16(64)),
+                            _mm_cmpeq_epi16(_mm_mullo_epi16(share, _mm_set1_epi16(255)), per128));
+    const __m128i sector = _mm_srli_epi16(_mm_mullo_epi16(h, _mm_set1_epi16(6)), 8);
+    __m128i in[6];
+    for (int k = 0; k < 6; ++k)
+        in[k] = _mm_cmpeq_epi16(sector, _mm_set1_epi16((short)k));
+    *red = select16(_mm_or_si128(in[1], in[4]), x, select16(_mm_or_si128(in[0], in[5]), high, low));
+    *green =
+        select16(_mm_or_si128(in[0], in[3]), x, select16(_mm_or_si128(in[1], in[2]), high, low));
+    *blue =
+        select16(_mm_or_si128(in[2], in[5]), x, select16(_mm_or_si128(in[3], in[4]), high, low));
 }
 
-void KHlsToBgrPlain(const uint8_t* restrict hue, const uint8_t* restrict lightness,
-                    const uint8_t* restrict saturation, uint8_t* restrict blue,
-                    uint8_t* restrict green, uint8_t* restrict red, int n) {
-    for (int i = 0; i < n; ++i) {
-        const double c = hlsLight[lightness[i]] * hlsShare[saturation[i]] * 255.0;
-        const double m = hlsLight255[lightness[i]] - c / 2.0;
-        const double x = c * hlsSlope[hue[i]];
-        const double* takes = hlsTakes[hue[i]];
-        red[i] = clampRoundPlain(c * takes[0] + x * takes[1] + m);
-        green[i] = clampRoundPlain(c * takes[2] + x * takes[3] + m);
-        blue[i] = clampRoundPlain(c * takes[4] + x * takes[5] + m);
+void KHlsToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict lightness,
+                   const uint8_t* restrict saturation, uint8_t* restrict blue,
+                   uint8_t* restrict green, uint8_t* restrict red, int n) {
+    const __m128i zero = _mm_setzero_si128();
+    int i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i h = _mm_loadu_si128((const __m128i*)(hue + i)),
+                      l = _mm_loadu_si128((const __m128i*)(lightness + i)),
+                      s = _mm_loadu_si128((const __m128i*)(saturation + i));
+        __m128i r0, g0, b0, t0, r1, g1, b1, t1;
+        hlsToBgr8(_mm_unpacklo_epi8(h, zero), _mm_unpacklo_epi8(l, zero),
+                  _mm_unpacklo_epi8(s, zero), &r0, &g0, &b0, &t0);
+        hlsToBgr8(_mm_unpackhi_epi8(h, zero), _mm_unpackhi_epi8(l, zero),
+                  _mm_unpackhi_epi8(s, zero), &r1, &g1, &b1, &t1);
+        _mm_storeu_si128((__m128i*)(red + i), _mm_packus_epi16(r0, r1));
+        _mm_storeu_si128((__m128i*)(green + i), _mm_packus_epi16(g0, g1));
+        _mm_storeu_si128((__m128i*)(blue + i), _mm_packus_epi16(b0, b1));
+        unsigned any = (unsigned)_mm_movemask_epi8(_mm_packs_epi16(t0, t1));
+        for (; any; any &= any - 1)
+            toBgrPixel(hue, lightness, saturation, blue, green, red, i + __builtin_ctz(any), 1);
     }
+    if (i < n)
+        hlsToBgrBody(hue + i, lightness + i, saturation + i, blue + i, green + i, red + i, n - i);
 }

@@ -144,3 +144,29 @@ TEST(Histogram, EmptyRegionChangesNothingAndSucceeds) {
             EXPECT_EQ(std::accumulate(histogram, histogram + 256, 0u), 0u);
         }
 }
+
+// Direct pixels are weighed in chunks of a thousand or so: rows of every
+// width around a chunk's end, vector-length tails and a region whose
+// spans start and end at odd columns count exactly as pixel by pixel.
+TEST(Histogram, WideRowsOfDirectPixelsCountLikeThePlainReferenceInEveryChannel) {
+    for (int bits : {24, 32})
+        for (int width : {1, 33, 97, 1023, 1024, 1025, 2100})
+            for (bool region : {false, true}) {
+                Bitmap bmp(width, 3, bits, width % 2 ? RB_ORDER_RGB : RB_ORDER_BGR);
+                fillPattern(bmp.get(), uint32_t(width + bits));
+                if (region) {
+                    KRect left{1, 0, width / 2 + 1, 2}, right{width / 2 + 3, 1, width - 1, 3};
+                    ASSERT_EQ(KSetRegionRect(bmp.get(), &left, K_REGION_SET), K_OK);
+                    ASSERT_EQ(KSetRegionRect(bmp.get(), &right, K_REGION_UNION), K_OK);
+                }
+                const auto before = storedBytes(bmp.get());
+                for (unsigned channel : {0u, 1u, 2u, 3u}) {
+                    uint32_t histogram[256];
+                    ASSERT_EQ(R_GetBitmapHistogram(bmp.get(), histogram, channel), FX_OK);
+                    const auto expected = plainHistogram(bmp.get(), before, int(channel));
+                    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), histogram))
+                        << bits << "-bit, width " << width << (region ? " with region" : "")
+                        << ", channel " << channel;
+                }
+            }
+}

@@ -138,3 +138,28 @@ TEST(HueSaturation, RowConversionMatchesThePlainReferenceForEveryColour) {
                              << change.HueShift << " add " << change.SaturationAdd;
     }
 }
+
+// The vector forms take sixteen or sixty-four pixels at a time and leave
+// the rest to the chunked loop: runs of every length around those, from
+// any byte offset, change each pixel as FxChangeColor does and write
+// nothing past the run.
+TEST(HueSaturation, RunsOfEveryLengthAndOffsetChangeAsOneColourAtATime) {
+    uint32_t seed = 5;
+    const FxHsvChange changes[] = {{37, 0}, {0, -90}, {250, 200}};
+    for (const FxHsvChange& change : changes)
+        for (size_t n = 0; n <= 140; ++n)
+            for (size_t offset : {0u, 1u, 7u}) {
+                std::vector<uint8_t> bytes(offset + 3 * n + 3);
+                for (uint8_t& b : bytes)
+                    b = uint8_t((seed = seed * 1103515245u + 12345u) >> 24);
+                std::vector<uint8_t> expected = bytes;
+                for (size_t i = 0; i < n; ++i) {
+                    uint8_t* p = &expected[offset + 3 * i];
+                    FxChangeColor(&change, &p[2], &p[1], &p[0]);
+                }
+                FxChangePixels(&change, bytes.data() + offset, n);
+                ASSERT_EQ(bytes, expected)
+                    << "run of " << n << " from byte " << offset << ", shift " << change.HueShift
+                    << " add " << change.SaturationAdd;
+            }
+}
