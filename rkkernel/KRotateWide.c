@@ -162,6 +162,143 @@ WIDE static INLINE __m256d fourAhead(KStepRun* run, double* at) {
     return lanes;
 }
 
+/* Eight grey pixels at source positions (sx0, sx1), (sy0, sy1), lanes 0-3
+ * and 4-7: the index arithmetic in eight 32-bit lanes at once, and where
+ * every pixel's lower row lies the same distance on (the usual case) the
+ * bytes of both rows picked out of loads at the same byte indices, worked
+ * out once. The doubles are those of fourPixels, four lanes at a time. */
+WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __m256d sy0,
+                                     __m256d sy1, const int edges) {
+    /* Outside pixels (only where the positions reach past the edges) are
+     * computed at position 0 and replaced by the fill. */
+    __m256d out0 = _mm256_setzero_pd(), out1 = out0;
+    __m256d px0 = sx0, py0 = sy0, px1 = sx1, py1 = sy1;
+    if (edges) {
+        const __m256d lowest = _mm256_set1_pd(-0.5);
+        out0 = _mm256_or_pd(_mm256_or_pd(_mm256_cmp_pd(sx0, lowest, _CMP_LT_OQ),
+                                         _mm256_cmp_pd(sy0, lowest, _CMP_LT_OQ)),
+                            _mm256_or_pd(_mm256_cmp_pd(sx0, f->Right, _CMP_GT_OQ),
+                                         _mm256_cmp_pd(sy0, f->Bottom, _CMP_GT_OQ)));
+        out1 = _mm256_or_pd(_mm256_or_pd(_mm256_cmp_pd(sx1, lowest, _CMP_LT_OQ),
+                                         _mm256_cmp_pd(sy1, lowest, _CMP_LT_OQ)),
+                            _mm256_or_pd(_mm256_cmp_pd(sx1, f->Right, _CMP_GT_OQ),
+                                         _mm256_cmp_pd(sy1, f->Bottom, _CMP_GT_OQ)));
+        px0 = _mm256_andnot_pd(out0, sx0), py0 = _mm256_andnot_pd(out0, sy0);
+        px1 = _mm256_andnot_pd(out1, sx1), py1 = _mm256_andnot_pd(out1, sy1);
+    }
+    const __m256d fx00 = _mm256_floor_pd(px0), fy00 = _mm256_floor_pd(py0);
+    const __m256d fx01 = _mm256_floor_pd(px1), fy01 = _mm256_floor_pd(py1);
+    const __m256i x0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fx01), _mm256_cvttpd_epi32(fx00));
+    const __m256i y0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fy01), _mm256_cvttpd_epi32(fy00));
+    const __m256i zero = _mm256_setzero_si256(), next = _mm256_set1_epi32(1);
+    const __m256i lastX = _mm256_set_m128i(f->LastX, f->LastX);
+    const __m256i lastY = _mm256_set_m128i(f->LastY, f->LastY);
+    const __m256i xa = _mm256_max_epi32(x0, zero);
+    const __m256i xb = _mm256_min_epi32(_mm256_add_epi32(x0, next), lastX);
+    __m256i ya = _mm256_max_epi32(y0, zero);
+    __m256i yb = _mm256_min_epi32(_mm256_add_epi32(y0, next), lastY);
+    if (f->BottomUp) {
+        ya = _mm256_sub_epi32(lastY, ya);
+        yb = _mm256_sub_epi32(lastY, yb);
+    }
+    const __m256i stride = _mm256_set_m128i(f->Stride, f->Stride);
+    const __m256i offA = _mm256_add_epi32(_mm256_mullo_epi32(ya, stride), xa);
+    const __m256i offB = _mm256_add_epi32(_mm256_mullo_epi32(yb, stride), xa);
+    /* The right-hand pixel is the next byte, or the left one again at the
+     * picture's edges. */
+    const __m256i same = _mm256_cmpeq_epi32(xa, xb);
+    __m256i a0, a1, b0, b1;
+    const int first = _mm256_cvtsi256_si32(offA);
+    const int apart = _mm256_cvtsi256_si32(offB) - first;
+    int last = _mm256_extract_epi32(offA, 7) - 14;
+    last = last < 0 ? 0 : last;
+    const __m256i span = _mm256_set1_epi32(14);
+    const __m256i fromFirst = _mm256_sub_epi32(offA, _mm256_set1_epi32(first));
+    const __m256i fromLast = _mm256_sub_epi32(offA, _mm256_set1_epi32(last));
+    const __m256i nearFirst = _mm256_cmpeq_epi32(_mm256_min_epu32(fromFirst, span), fromFirst);
+    const __m256i nearLast = _mm256_cmpeq_epi32(_mm256_min_epu32(fromLast, span), fromLast);
+    const __m256i alike =
+        _mm256_cmpeq_epi32(offB, _mm256_add_epi32(offA, _mm256_set1_epi32(apart)));
+    const __m256i ok = _mm256_and_si256(alike, _mm256_or_si256(nearFirst, nearLast));
+    if (_mm256_movemask_ps(_mm256_castsi256_ps(ok)) == 0xFF && last + apart >= 0) {
+        /* Lanes to bytes: indices of at most 14 where they are chosen. */
+        const __m128i indexA =
+            _mm_packus_epi16(_mm_packus_epi32(_mm256_castsi256_si128(fromFirst),
+                                              _mm256_extracti128_si256(fromFirst, 1)),
+                             _mm_setzero_si128());
+        const __m128i indexB =
+            _mm_packus_epi16(_mm_packus_epi32(_mm256_castsi256_si128(fromLast),
+                                              _mm256_extracti128_si256(fromLast, 1)),
+                             _mm_setzero_si128());
+        const __m128i choose =
+            _mm_packs_epi16(_mm_packs_epi32(_mm256_castsi256_si128(nearFirst),
+                                            _mm256_extracti128_si256(nearFirst, 1)),
+                            _mm_setzero_si128());
+        const __m128i one = _mm_set1_epi8(1);
+        const __m128i nextA = _mm_add_epi8(indexA, one), nextB = _mm_add_epi8(indexB, one);
+        const uint8_t* row = f->Source;
+        __m256i* picked[4] = {&a0, &a1, &b0, &b1};
+        for (int k = 0; k < 4; k += 2, row += apart) {
+            const __m128i fromA = _mm_loadu_si128((const __m128i*)(row + first));
+            const __m128i fromB = _mm_loadu_si128((const __m128i*)(row + last));
+            *picked[k] = _mm256_cvtepu8_epi32(_mm_blendv_epi8(
+                _mm_shuffle_epi8(fromB, indexB), _mm_shuffle_epi8(fromA, indexA), choose));
+            *picked[k + 1] = _mm256_cvtepu8_epi32(_mm_blendv_epi8(
+                _mm_shuffle_epi8(fromB, nextB), _mm_shuffle_epi8(fromA, nextA), choose));
+        }
+    } else {
+        const __m256i low = _mm256_set1_epi32(255);
+        const __m256i a = _mm256_i32gather_epi32((const int*)f->Source, offA, 1);
+        const __m256i b = _mm256_i32gather_epi32((const int*)f->Source, offB, 1);
+        a0 = _mm256_and_si256(a, low), b0 = _mm256_and_si256(b, low);
+        a1 = _mm256_and_si256(_mm256_srli_epi32(a, 8), low);
+        b1 = _mm256_and_si256(_mm256_srli_epi32(b, 8), low);
+    }
+    a1 = _mm256_blendv_epi8(a1, a0, same);
+    b1 = _mm256_blendv_epi8(b1, b0, same);
+    const __m256d fx0 = _mm256_sub_pd(px0, fx00), fy0 = _mm256_sub_pd(py0, fy00);
+    const __m256d fx1 = _mm256_sub_pd(px1, fx01), fy1 = _mm256_sub_pd(py1, fy01);
+#define LANES(v, half)                                                                             \
+    _mm256_cvtepi32_pd(half ? _mm256_extracti128_si256(v, 1) : _mm256_castsi256_si128(v))
+    const __m256d top0 = mix(LANES(a0, 0), LANES(a1, 0), fx0);
+    const __m256d under0 = mix(LANES(b0, 0), LANES(b1, 0), fx0);
+    const __m256d top1 = mix(LANES(a0, 1), LANES(a1, 1), fx1);
+    const __m256d under1 = mix(LANES(b0, 1), LANES(b1, 1), fx1);
+    const __m256d half = _mm256_set1_pd(0.5);
+    const __m128i level0 = edges ? levelOf(top0, under0, fy0, out0, f->Fill[0])
+                                 : _mm256_cvttpd_epi32(_mm256_add_pd(mix(top0, under0, fy0), half));
+    const __m128i level1 = edges ? levelOf(top1, under1, fy1, out1, f->Fill[0])
+                                 : _mm256_cvttpd_epi32(_mm256_add_pd(mix(top1, under1, fy1), half));
+#undef LANES
+    return _mm_packus_epi32(level0, level1);
+}
+
+/* The next eight positions as lanes 0-3 and 4-7, at once where they are
+ * exact sums. */
+WIDE static INLINE void eightAheadAvx2(KStepRun* run, double* at, __m256d* low, __m256d* high) {
+    double delta;
+    if (!KStepsAhead(run, *at, 8, &delta)) {
+        *low = fourSteps(at, run->Step);
+        *high = fourSteps(at, run->Step);
+        return;
+    }
+    const __m256d base = _mm256_set1_pd(*at), d = _mm256_set1_pd(delta);
+    *low = _mm256_add_pd(base, _mm256_mul_pd(_mm256_setr_pd(0, 1, 2, 3), d));
+    *high = _mm256_add_pd(base, _mm256_mul_pd(_mm256_setr_pd(4, 5, 6, 7), d));
+    *at += 8 * delta;
+}
+
+/* Pixels taken at once where every position of the stretch is an exact
+ * sum (KStepsAhead): the lanes then step by eight deltas, each sum exact. */
+enum { STRETCH = 64 };
+
+/* Lanes 0-3 and 4-7 of at + k * delta. */
+WIDE static INLINE void stretchLanes(double at, double delta, __m256d* low, __m256d* high) {
+    const __m256d base = _mm256_set1_pd(at), d = _mm256_set1_pd(delta);
+    *low = _mm256_add_pd(base, _mm256_mul_pd(_mm256_setr_pd(0, 1, 2, 3), d));
+    *high = _mm256_add_pd(base, _mm256_mul_pd(_mm256_setr_pd(4, 5, 6, 7), d));
+}
+
 WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int bytes) {
     const int w = row->Width, h = row->Height;
     Four f = {
@@ -178,12 +315,37 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
     const __m128i pack = _mm_loadu_si128((const __m128i*)packThree);
     int x = 0;
     if (bytes == 1) {
-        for (; x + 8 <= w; x += 8) {
-            const __m256d sx0 = fourAhead(&runX, &sx), sy0 = fourAhead(&runY, &sy);
-            const __m256d sx1 = fourAhead(&runX, &sx), sy1 = fourAhead(&runY, &sy);
-            const __m128i words =
-                _mm_packus_epi32(fourPixels(&f, sx0, sy0, 1), fourPixels(&f, sx1, sy1, 1));
+        while (x + 8 <= w) {
+            const int count = w - x >= STRETCH ? STRETCH : (w - x) / 8 * 8;
+            double dx, dy;
+            if (count >= 16 && KStepsAhead(&runX, sx, count, &dx) &&
+                KStepsAhead(&runY, sy, count, &dy)) {
+                /* Exact sums all along: the lanes step by eight deltas, and
+                 * where both ends lie inside the picture (the positions
+                 * are monotonic) no pixel of the stretch is outside. */
+                const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
+                const int inside = (sx < ex ? sx : ex) >= -0.5 && (sx < ex ? ex : sx) <= w - 0.5 &&
+                                   (sy < ey ? sy : ey) >= -0.5 && (sy < ey ? ey : sy) <= h - 0.5;
+                __m256d sx0, sx1, sy0, sy1;
+                stretchLanes(sx, dx, &sx0, &sx1);
+                stretchLanes(sy, dy, &sy0, &sy1);
+                const __m256d stepX = _mm256_set1_pd(8 * dx), stepY = _mm256_set1_pd(8 * dy);
+                for (const int end = x + count; x < end; x += 8) {
+                    const __m128i words = inside ? eightGrey(&f, sx0, sx1, sy0, sy1, 0)
+                                                 : eightGrey(&f, sx0, sx1, sy0, sy1, 1);
+                    _mm_storel_epi64((__m128i*)(out + x), _mm_packus_epi16(words, words));
+                    sx0 = _mm256_add_pd(sx0, stepX), sx1 = _mm256_add_pd(sx1, stepX);
+                    sy0 = _mm256_add_pd(sy0, stepY), sy1 = _mm256_add_pd(sy1, stepY);
+                }
+                sx += count * dx, sy += count * dy;
+                continue;
+            }
+            __m256d sx0, sx1, sy0, sy1;
+            eightAheadAvx2(&runX, &sx, &sx0, &sx1);
+            eightAheadAvx2(&runY, &sy, &sy0, &sy1);
+            const __m128i words = eightGrey(&f, sx0, sx1, sy0, sy1, 1);
             _mm_storel_epi64((__m128i*)(out + x), _mm_packus_epi16(words, words));
+            x += 8;
         }
     } else {
         for (; x + 4 <= w; x += 4) {
