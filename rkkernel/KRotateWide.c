@@ -427,14 +427,19 @@ WIDER static INLINE int nearRows8(const uint8_t* source, __m256i offsets, int ap
 }
 
 /* As fourPixels, eight at once. */
-WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, const int bytes) {
+WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, const int bytes,
+                                        const int edges) {
     const __m512d lowest = _mm512_set1_pd(-0.5);
-    const __mmask8 outside = _mm512_cmp_pd_mask(sx, lowest, _CMP_LT_OQ) |
-                             _mm512_cmp_pd_mask(sy, lowest, _CMP_LT_OQ) |
-                             _mm512_cmp_pd_mask(sx, f->Right, _CMP_GT_OQ) |
-                             _mm512_cmp_pd_mask(sy, f->Bottom, _CMP_GT_OQ);
-    const __m512d px = _mm512_maskz_mov_pd((__mmask8)~outside, sx);
-    const __m512d py = _mm512_maskz_mov_pd((__mmask8)~outside, sy);
+    __mmask8 outside = 0;
+    __m512d px = sx, py = sy;
+    if (edges) {
+        outside = _mm512_cmp_pd_mask(sx, lowest, _CMP_LT_OQ) |
+                  _mm512_cmp_pd_mask(sy, lowest, _CMP_LT_OQ) |
+                  _mm512_cmp_pd_mask(sx, f->Right, _CMP_GT_OQ) |
+                  _mm512_cmp_pd_mask(sy, f->Bottom, _CMP_GT_OQ);
+        px = _mm512_maskz_mov_pd((__mmask8)~outside, sx);
+        py = _mm512_maskz_mov_pd((__mmask8)~outside, sy);
+    }
     const __m512d fx0 = _mm512_roundscale_pd(px, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
     const __m512d fy0 = _mm512_roundscale_pd(py, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
     const __m512d fx = _mm512_sub_pd(px, fx0), fy = _mm512_sub_pd(py, fy0);
@@ -504,6 +509,18 @@ WIDER static INLINE __m512d eightAhead(KStepRun* run, double* at) {
     return lanes;
 }
 
+WIDER static INLINE void storeEight(uint8_t* out, int x, __m256i pixels, const int bytes,
+                                    __m256i pack, __m256i gather) {
+    if (bytes == 1) {
+        _mm_storel_epi64((__m128i*)(out + x), _mm256_cvtepi32_epi8(pixels));
+    } else {
+        const __m256i packed =
+            _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(pixels, pack), gather);
+        _mm_storeu_si128((__m128i*)(out + 3 * x), _mm256_castsi256_si128(packed));
+        _mm_storel_epi64((__m128i*)(out + 3 * x + 16), _mm256_extracti128_si256(packed, 1));
+    }
+}
+
 WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int bytes) {
     const int w = row->Width, h = row->Height;
     Eight f = {
@@ -520,17 +537,31 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int
     const __m256i pack = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)packThree));
     const __m256i gather = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
     int x = 0;
-    for (; x + 8 <= w; x += 8) {
-        const __m512d px = eightAhead(&runX, &sx), py = eightAhead(&runY, &sy);
-        const __m256i pixels = eightPixels(&f, px, py, bytes);
-        if (bytes == 1) {
-            _mm_storel_epi64((__m128i*)(out + x), _mm256_cvtepi32_epi8(pixels));
-        } else {
-            const __m256i packed =
-                _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(pixels, pack), gather);
-            _mm_storeu_si128((__m128i*)(out + 3 * x), _mm256_castsi256_si128(packed));
-            _mm_storel_epi64((__m128i*)(out + 3 * x + 16), _mm256_extracti128_si256(packed, 1));
+    while (x + 8 <= w) {
+        const int count = w - x >= STRETCH ? STRETCH : (w - x) / 8 * 8;
+        double dx, dy;
+        if (count >= 16 && KStepsAhead(&runX, sx, count, &dx) &&
+            KStepsAhead(&runY, sy, count, &dy)) {
+            /* As in bilinearFour. */
+            const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
+            const int inside = (sx < ex ? sx : ex) >= -0.5 && (sx < ex ? ex : sx) <= w - 0.5 &&
+                               (sy < ey ? sy : ey) >= -0.5 && (sy < ey ? ey : sy) <= h - 0.5;
+            const __m512d k = _mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7);
+            __m512d px = _mm512_add_pd(_mm512_set1_pd(sx), _mm512_mul_pd(k, _mm512_set1_pd(dx)));
+            __m512d py = _mm512_add_pd(_mm512_set1_pd(sy), _mm512_mul_pd(k, _mm512_set1_pd(dy)));
+            const __m512d stepX = _mm512_set1_pd(8 * dx), stepY = _mm512_set1_pd(8 * dy);
+            for (const int end = x + count; x < end; x += 8) {
+                const __m256i pixels =
+                    inside ? eightPixels(&f, px, py, bytes, 0) : eightPixels(&f, px, py, bytes, 1);
+                storeEight(out, x, pixels, bytes, pack, gather);
+                px = _mm512_add_pd(px, stepX), py = _mm512_add_pd(py, stepY);
+            }
+            sx += count * dx, sy += count * dy;
+            continue;
         }
+        const __m512d px = eightAhead(&runX, &sx), py = eightAhead(&runY, &sy);
+        storeEight(out, x, eightPixels(&f, px, py, bytes, 1), bytes, pack, gather);
+        x += 8;
     }
     row->Sx = sx, row->Sy = sy;
     return x;
