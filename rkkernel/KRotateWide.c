@@ -191,25 +191,36 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
     const __m256i x0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fx01), _mm256_cvttpd_epi32(fx00));
     const __m256i y0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fy01), _mm256_cvttpd_epi32(fy00));
     const __m256i zero = _mm256_setzero_si256(), next = _mm256_set1_epi32(1);
-    const __m256i lastX = _mm256_set_m128i(f->LastX, f->LastX);
     const __m256i lastY = _mm256_set_m128i(f->LastY, f->LastY);
-    const __m256i xa = _mm256_max_epi32(x0, zero);
-    const __m256i xb = _mm256_min_epi32(_mm256_add_epi32(x0, next), lastX);
-    __m256i ya = _mm256_max_epi32(y0, zero);
-    __m256i yb = _mm256_min_epi32(_mm256_add_epi32(y0, next), lastY);
+    const __m256i stride = _mm256_set_m128i(f->Stride, f->Stride);
+    /* Inside the picture by a pixel's width (no edges) the pixels right of
+     * and below need no clamping, and the lower row lies one row on. */
+    __m256i xa = x0, ya = y0, yb = _mm256_add_epi32(y0, next), same = zero;
+    if (edges) {
+        const __m256i lastX = _mm256_set_m128i(f->LastX, f->LastX);
+        xa = _mm256_max_epi32(x0, zero);
+        const __m256i xb = _mm256_min_epi32(_mm256_add_epi32(x0, next), lastX);
+        ya = _mm256_max_epi32(y0, zero);
+        yb = _mm256_min_epi32(yb, lastY);
+        /* The right-hand pixel is the next byte, or the left one again at
+         * the picture's edges. */
+        same = _mm256_cmpeq_epi32(xa, xb);
+    }
     if (f->BottomUp) {
         ya = _mm256_sub_epi32(lastY, ya);
         yb = _mm256_sub_epi32(lastY, yb);
     }
-    const __m256i stride = _mm256_set_m128i(f->Stride, f->Stride);
     const __m256i offA = _mm256_add_epi32(_mm256_mullo_epi32(ya, stride), xa);
-    const __m256i offB = _mm256_add_epi32(_mm256_mullo_epi32(yb, stride), xa);
-    /* The right-hand pixel is the next byte, or the left one again at the
-     * picture's edges. */
-    const __m256i same = _mm256_cmpeq_epi32(xa, xb);
-    __m256i a0, a1, b0, b1;
     const int first = _mm256_cvtsi256_si32(offA);
-    const int apart = _mm256_cvtsi256_si32(offB) - first;
+    int apart = f->BottomUp ? -_mm_cvtsi128_si32(f->Stride) : _mm_cvtsi128_si32(f->Stride);
+    __m256i offB = _mm256_add_epi32(offA, _mm256_set1_epi32(apart));
+    __m256i alike = _mm256_cmpeq_epi32(zero, zero);
+    if (edges) {
+        offB = _mm256_add_epi32(_mm256_mullo_epi32(yb, stride), xa);
+        apart = _mm256_cvtsi256_si32(offB) - first;
+        alike = _mm256_cmpeq_epi32(offB, _mm256_add_epi32(offA, _mm256_set1_epi32(apart)));
+    }
+    __m256i a0, a1, b0, b1;
     int last = _mm256_extract_epi32(offA, 7) - 14;
     last = last < 0 ? 0 : last;
     const __m256i span = _mm256_set1_epi32(14);
@@ -217,8 +228,6 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
     const __m256i fromLast = _mm256_sub_epi32(offA, _mm256_set1_epi32(last));
     const __m256i nearFirst = _mm256_cmpeq_epi32(_mm256_min_epu32(fromFirst, span), fromFirst);
     const __m256i nearLast = _mm256_cmpeq_epi32(_mm256_min_epu32(fromLast, span), fromLast);
-    const __m256i alike =
-        _mm256_cmpeq_epi32(offB, _mm256_add_epi32(offA, _mm256_set1_epi32(apart)));
     const __m256i ok = _mm256_and_si256(alike, _mm256_or_si256(nearFirst, nearLast));
     if (_mm256_movemask_ps(_mm256_castsi256_ps(ok)) == 0xFF && last + apart >= 0) {
         /* Lanes to bytes: indices of at most 14 where they are chosen. */
@@ -254,8 +263,10 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
         a1 = _mm256_and_si256(_mm256_srli_epi32(a, 8), low);
         b1 = _mm256_and_si256(_mm256_srli_epi32(b, 8), low);
     }
-    a1 = _mm256_blendv_epi8(a1, a0, same);
-    b1 = _mm256_blendv_epi8(b1, b0, same);
+    if (edges) {
+        a1 = _mm256_blendv_epi8(a1, a0, same);
+        b1 = _mm256_blendv_epi8(b1, b0, same);
+    }
     const __m256d fx0 = _mm256_sub_pd(px0, fx00), fy0 = _mm256_sub_pd(py0, fy00);
     const __m256d fx1 = _mm256_sub_pd(px1, fx01), fy1 = _mm256_sub_pd(py1, fy01);
 #define LANES(v, half)                                                                             \
@@ -321,11 +332,12 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
             if (count >= 16 && KStepsAhead(&runX, sx, count, &dx) &&
                 KStepsAhead(&runY, sy, count, &dy)) {
                 /* Exact sums all along: the lanes step by eight deltas, and
-                 * where both ends lie inside the picture (the positions
-                 * are monotonic) no pixel of the stretch is outside. */
+                 * where both ends lie a pixel inside the picture (the
+                 * positions are monotonic) no pixel of the stretch reaches
+                 * an edge. */
                 const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
-                const int inside = (sx < ex ? sx : ex) >= -0.5 && (sx < ex ? ex : sx) <= w - 0.5 &&
-                                   (sy < ey ? sy : ey) >= -0.5 && (sy < ey ? ey : sy) <= h - 0.5;
+                const int inside = (sx < ex ? sx : ex) >= 0 && (sx < ex ? ex : sx) < w - 1 &&
+                                   (sy < ey ? sy : ey) >= 0 && (sy < ey ? ey : sy) < h - 1;
                 __m256d sx0, sx1, sy0, sy1;
                 stretchLanes(sx, dx, &sx0, &sx1);
                 stretchLanes(sy, dy, &sy0, &sy1);
