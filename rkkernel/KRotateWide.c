@@ -11,7 +11,11 @@
  * bytes loaded at the first and at the last of them, and gathered as
  * 32-bit words only where they lie farther apart (a steep angle, the
  * picture's edges). Colour pixels are gathered as words. The source is
- * readable 16 bytes past its end for these loads. */
+ * readable 16 bytes past its end for these loads. Over stretches of exact
+ * sums a pixel inside the picture on every side, the edge tests and the
+ * clamping are left out, and grey levels come from single-precision sums
+ * wherever those cannot truncate otherwise than the doubles
+ * (singleLevels). */
 #include "KInternal.h"
 #include "KRotateSteps.h"
 
@@ -171,12 +175,11 @@ WIDE static INLINE __m256d fourAhead(KStepRun* run, double* at) {
  * lies within 1e-12 of the exact one. Where the single sum plus 0.5 lies
  * at least 2^-10 from every whole number, both sums truncate to the same
  * level; otherwise (about one pixel in 500 of a picture, every pixel
- * exactly halfway) the doubles are worked out. Levels in the low 16 bits
- * of eight 32-bit lanes, packed to 16 bits. */
-WIDE static INLINE int singleLevels(__m256i a0, __m256i a1, __m256i b0, __m256i b1, __m256d fx0,
-                                    __m256d fx1, __m256d fy0, __m256d fy1, __m128i* levels) {
-    const __m256 fx = _mm256_set_m128(_mm256_cvtpd_ps(fx1), _mm256_cvtpd_ps(fx0));
-    const __m256 fy = _mm256_set_m128(_mm256_cvtpd_ps(fy1), _mm256_cvtpd_ps(fy0));
+ * exactly halfway) the doubles are worked out. The weights fx and fy are
+ * the doubles' rounded to singles; the levels come in eight 32-bit
+ * lanes. */
+WIDE static INLINE int singleLevels(__m256i a0, __m256i a1, __m256i b0, __m256i b1, __m256 fx,
+                                    __m256 fy, __m256i* levels) {
     const __m256 one = _mm256_set1_ps(1.0f);
     const __m256 wx = _mm256_sub_ps(one, fx), wy = _mm256_sub_ps(one, fy);
     const __m256 top = _mm256_add_ps(_mm256_mul_ps(_mm256_cvtepi32_ps(a0), wx),
@@ -191,8 +194,7 @@ WIDE static INLINE int singleLevels(__m256i a0, __m256i a1, __m256i b0, __m256i 
                      _mm256_cmp_ps(part, _mm256_set1_ps(1.0f - 0x1p-10f), _CMP_GT_OQ));
     if (!_mm256_testz_ps(close, close))
         return 0;
-    const __m256i level = _mm256_cvttps_epi32(whole);
-    *levels = _mm_packus_epi32(_mm256_castsi256_si128(level), _mm256_extracti128_si256(level, 1));
+    *levels = _mm256_cvttps_epi32(whole);
     return 1;
 }
 
@@ -303,9 +305,12 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
     }
     const __m256d fx0 = _mm256_sub_pd(px0, fx00), fy0 = _mm256_sub_pd(py0, fy00);
     const __m256d fx1 = _mm256_sub_pd(px1, fx01), fy1 = _mm256_sub_pd(py1, fy01);
-    __m128i levels;
-    if (!edges && singleLevels(a0, a1, b0, b1, fx0, fx1, fy0, fy1, &levels))
-        return levels;
+    __m256i levels;
+    if (!edges &&
+        singleLevels(a0, a1, b0, b1, _mm256_set_m128(_mm256_cvtpd_ps(fx1), _mm256_cvtpd_ps(fx0)),
+                     _mm256_set_m128(_mm256_cvtpd_ps(fy1), _mm256_cvtpd_ps(fy0)), &levels))
+        return _mm_packus_epi32(_mm256_castsi256_si128(levels),
+                                _mm256_extracti128_si256(levels, 1));
 #define LANES(v, half)                                                                             \
     _mm256_cvtepi32_pd(half ? _mm256_extracti128_si256(v, 1) : _mm256_castsi256_si128(v))
     const __m256d top0 = mix(LANES(a0, 0), LANES(a1, 0), fx0);
@@ -494,10 +499,15 @@ WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, 
     const __m512d fx = _mm512_sub_pd(px, fx0), fy = _mm512_sub_pd(py, fy0);
     const __m256i x0 = _mm512_cvttpd_epi32(fx0), y0 = _mm512_cvttpd_epi32(fy0);
     const __m256i zero = _mm256_setzero_si256(), next = _mm256_set1_epi32(1);
-    const __m256i xa = _mm256_max_epi32(x0, zero);
-    const __m256i xb = _mm256_min_epi32(_mm256_add_epi32(x0, next), f->LastX);
-    __m256i ya = _mm256_max_epi32(y0, zero);
-    __m256i yb = _mm256_min_epi32(_mm256_add_epi32(y0, next), f->LastY);
+    /* A pixel inside the picture on every side (no edges), the pixels
+     * right of and below need no clamping. */
+    const __m256i xa = edges ? _mm256_max_epi32(x0, zero) : x0;
+    __m256i xb = _mm256_add_epi32(x0, next), ya = y0, yb = _mm256_add_epi32(y0, next);
+    if (edges) {
+        xb = _mm256_min_epi32(xb, f->LastX);
+        ya = _mm256_max_epi32(y0, zero);
+        yb = _mm256_min_epi32(yb, f->LastY);
+    }
     if (f->BottomUp) {
         ya = _mm256_sub_epi32(f->LastY, ya);
         yb = _mm256_sub_epi32(f->LastY, yb);
@@ -505,7 +515,7 @@ WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, 
     const __m256i rowA = _mm256_mullo_epi32(ya, f->Stride);
     const __m256i rowB = _mm256_mullo_epi32(yb, f->Stride);
     if (bytes == 1) {
-        const __mmask8 same = _mm256_cmpeq_epi32_mask(xa, xb);
+        const __mmask8 same = edges ? _mm256_cmpeq_epi32_mask(xa, xb) : 0;
         const __m256i low = _mm256_set1_epi32(255);
         const __m256i offA = _mm256_add_epi32(rowA, xa), offB = _mm256_add_epi32(rowB, xa);
         __m256i a0, a1, b0, b1;
@@ -520,6 +530,10 @@ WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, 
         }
         a1 = _mm256_mask_blend_epi32(same, a1, a0);
         b1 = _mm256_mask_blend_epi32(same, b1, b0);
+        __m256i levels;
+        if (!edges &&
+            singleLevels(a0, a1, b0, b1, _mm512_cvtpd_ps(fx), _mm512_cvtpd_ps(fy), &levels))
+            return levels;
         const __m512d top = mix8(_mm512_cvtepi32_pd(a0), _mm512_cvtepi32_pd(a1), fx);
         const __m512d under = mix8(_mm512_cvtepi32_pd(b0), _mm512_cvtepi32_pd(b1), fx);
         return levelOf8(top, under, fy, outside, f->Fill[0]);
@@ -593,8 +607,8 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int
             KStepsAhead(&runY, sy, count, &dy)) {
             /* As in bilinearFour. */
             const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
-            const int inside = (sx < ex ? sx : ex) >= -0.5 && (sx < ex ? ex : sx) <= w - 0.5 &&
-                               (sy < ey ? sy : ey) >= -0.5 && (sy < ey ? ey : sy) <= h - 0.5;
+            const int inside = (sx < ex ? sx : ex) >= 0 && (sx < ex ? ex : sx) < w - 1 &&
+                               (sy < ey ? sy : ey) >= 0 && (sy < ey ? ey : sy) < h - 1;
             const __m512d k = _mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7);
             __m512d px = _mm512_add_pd(_mm512_set1_pd(sx), _mm512_mul_pd(k, _mm512_set1_pd(dx)));
             __m512d py = _mm512_add_pd(_mm512_set1_pd(sy), _mm512_mul_pd(k, _mm512_set1_pd(dy)));
