@@ -6,8 +6,11 @@
 
 namespace imgfxcli {
 
-BatchCommits::BatchCommits(Done done, int waiting)
-    : done_(std::move(done)), waiting_(size_t(std::max(1, waiting))), thread_([this] { work(); }) {}
+BatchCommits::BatchCommits(Done done, int threads, int waiting)
+    : done_(std::move(done)), waiting_(size_t(std::max(1, waiting))) {
+    for (int t = 0; t < std::max(1, threads); ++t)
+        threads_.emplace_back([this] { work(); });
+}
 
 BatchCommits::~BatchCommits() {
     finish();
@@ -26,8 +29,9 @@ void BatchCommits::finish() {
         closing_ = true;
         changed_.notify_all();
     }
-    if (thread_.joinable())
-        thread_.join();
+    for (std::thread& t : threads_)
+        if (t.joinable())
+            t.join();
 }
 
 void BatchCommits::work() {

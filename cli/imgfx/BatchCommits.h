@@ -8,28 +8,33 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 class QSaveFile;
 
 namespace imgfxcli {
 
-// The last step of a batch's outputs, on a thread of its own: each output
+// The last step of a batch's outputs, on threads of their own: each output
 // is written in full to its temporary file by the thread that filtered it,
 // then handed over here to be made durable and put under its final name
 // (QSaveFile::commit: the data synced to disk, then the rename). The
 // filtering threads go on to their next picture meanwhile instead of
-// waiting for the disk; a crash at any point leaves either the old file or
-// the whole new one under the final name. At most a few outputs wait at
-// once (their temporary files stay open), so a thread that would hand over
-// one more waits its turn.
+// waiting for the disk, and several outputs are synced at once, so that a
+// busy disk's wait for one (which the file system may serve together with
+// the others) does not hold up the rest. A crash at any point leaves
+// either the old file or the whole new one under the final name. At most
+// a few outputs wait at once (their temporary files stay open), so a
+// thread that would hand over one more waits its turn.
 class BatchCommits {
 public:
-    // done(index, error) runs on the committing thread once the output of
+    // done(index, error) runs on a committing thread once the output of
     // input index is in place (error empty) or has failed (with the
     // message).
     using Done = std::function<void(int index, const QString& error)>;
 
-    explicit BatchCommits(Done done, int waiting);
+    // threads committing threads, at most waiting outputs handed over and
+    // not yet taken up by one.
+    BatchCommits(Done done, int threads, int waiting);
     ~BatchCommits(); // finish() unless it ran
     BatchCommits(const BatchCommits&) = delete;
     BatchCommits& operator=(const BatchCommits&) = delete;
@@ -52,7 +57,7 @@ private:
     bool closing_ = false;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::thread thread_;
+    std::vector<std::thread> threads_;
 };
 
 } // namespace imgfxcli

@@ -73,6 +73,9 @@ OutputPlan planOutputs(const CliRequest& request) {
     return plan;
 }
 
+// Outputs synced to disk at once.
+constexpr int commitThreads = 4;
+
 // The batch as its threads share it: the request, the argument file's
 // contents, the plan, the outcomes and the lock over err and the bar.
 class Batch {
@@ -87,7 +90,7 @@ public:
 
     void run(int jobs) {
         commits_ = std::make_unique<BatchCommits>(
-            [this](int i, const QString& error) { committed(i, error); }, jobs + 2);
+            [this](int i, const QString& error) { committed(i, error); }, commitThreads, jobs + 2);
         std::vector<std::thread> threads;
         for (int t = 0; t < jobs; ++t)
             threads.emplace_back([this] { work(); });
