@@ -1,11 +1,15 @@
 #include "BatchRun.h"
 
+#include "BatchCommits.h"
 #include "BatchProgress.h"
 #include "RasterImage.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -69,6 +73,9 @@ OutputPlan planOutputs(const CliRequest& request) {
     return plan;
 }
 
+// Outputs synced to disk at once.
+constexpr int commitThreads = 4;
+
 // The batch as its threads share it: the request, the argument file's
 // contents, the plan, the outcomes and the lock over err and the bar.
 class Batch {
@@ -82,11 +89,14 @@ public:
     }
 
     void run(int jobs) {
+        commits_ = std::make_unique<BatchCommits>(
+            [this](int i, const QString& error) { committed(i, error); }, commitThreads, jobs + 2);
         std::vector<std::thread> threads;
         for (int t = 0; t < jobs; ++t)
             threads.emplace_back([this] { work(); });
         for (std::thread& t : threads)
             t.join();
+        commits_->finish();
         progress_.finish();
     }
 
@@ -98,13 +108,30 @@ private:
         // No picture's own progress is drawn in a batch, only the batch's.
         KSetStatusCallback(nullptr);
         for (int i = next_++; i < int(request_.inputs.size()); i = next_++) {
-            outcomes_[size_t(i)] = runOne(i);
+            std::unique_ptr<QSaveFile> written;
+            outcomes_[size_t(i)] = runOne(i, &written);
+            if (written) {
+                commits_->commit(i, std::move(written));
+                continue;
+            }
             std::lock_guard lock(mutex_);
             progress_.step();
         }
     }
 
-    Outcome runOne(int i) {
+    // On the committing thread: input i's output is in place, or failed.
+    void committed(int i, const QString& error) {
+        if (!error.isEmpty()) {
+            outcomes_[size_t(i)].exit = ExitOutput;
+            report(error);
+        }
+        std::lock_guard lock(mutex_);
+        progress_.step();
+    }
+
+    // Filters input i; where that succeeds, its output complete in a
+    // temporary file in *written, to be committed.
+    Outcome runOne(int i, std::unique_ptr<QSaveFile>* written) {
         const QString& in = request_.inputs[i];
         Outcome outcome;
         if (plan_.paths[i].isEmpty())
@@ -129,9 +156,34 @@ private:
                         QStringLiteral("%1: %2").arg(in, statusName(outcome.status)));
         if (!io.note.empty())
             report(QStringLiteral("%1: %2").arg(in, QString::fromStdString(io.note)));
-        if (!image.save(plan_.paths[i], &error))
+        *written = writeTemporary(image, plan_.paths[i], &error);
+        if (!*written)
             return fail(outcome, ExitOutput, error);
         return outcome;
+    }
+
+    // RasterImage::save up to the commit: the picture in the format its
+    // name's suffix names, written in full to the output's temporary file.
+    static std::unique_ptr<QSaveFile> writeTemporary(const RasterImage& image, const QString& path,
+                                                     QString* error) {
+        const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+        if (!QImageWriter::supportedImageFormats().contains(format)) {
+            *error = QStringLiteral("cannot write %1: no writer for \"%2\" files")
+                         .arg(path, QString::fromLatin1(format));
+            return nullptr;
+        }
+        auto file = std::make_unique<QSaveFile>(path);
+        if (!file->open(QIODevice::WriteOnly)) {
+            *error = QStringLiteral("cannot write %1: %2").arg(path, file->errorString());
+            return nullptr;
+        }
+        QImageWriter writer(file.get(), format);
+        if (!writer.write(image.toImage())) {
+            file->cancelWriting();
+            *error = QStringLiteral("cannot write %1: %2").arg(path, writer.errorString());
+            return nullptr;
+        }
+        return file;
     }
 
     Outcome fail(Outcome outcome, int exit, const QString& message) {
@@ -155,6 +207,7 @@ private:
     std::atomic<int> next_{0};
     std::mutex mutex_;
     BatchProgress progress_;
+    std::unique_ptr<BatchCommits> commits_;
 };
 
 // A batch allocates and frees pictures of one size over and over. Handed

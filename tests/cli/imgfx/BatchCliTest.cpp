@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -72,6 +73,44 @@ TEST_F(ImgfxCliBatch, GivesTheBytesOfSeparateRunsOnEveryThread) {
             ASSERT_EQ(run(filter + QStringList{inputs[i], single}).exitCode, 0);
             EXPECT_EQ(bytesOf(outFile(QStringLiteral("in%1.bmp").arg(i))), bytesOf(single))
                 << filter[0].toStdString() << " " << i;
+        }
+    }
+}
+
+// Outputs are made durable and renamed into place after their thread has
+// moved on: with more pictures than wait for that at once, on one thread
+// and on two, every older output is replaced by the whole new one and no
+// temporary file stays behind.
+TEST_F(ImgfxCliBatch, OutputsReplaceOlderOnesWholeAndLeaveNoTemporaries) {
+    QStringList many = inputs;
+    for (int i = 0; i < 14; ++i) {
+        const QString copy = path(QStringLiteral("more%1.png").arg(i));
+        ASSERT_TRUE(QFile::copy(inputs[i % inputs.size()], copy));
+        many << copy;
+    }
+    QStringList names;
+    for (const QString& in : many)
+        names << QFileInfo(in).completeBaseName() + QStringLiteral(".bmp");
+    names.sort();
+    for (const char* jobs : {"1", "2"}) {
+        QDir(outDir()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(outDir()));
+        for (const QString& name : names)
+            writeFile(outFile(name), "an older output");
+        const Result r =
+            run(QStringList{QStringLiteral("R_InvertBitmap"), QStringLiteral("--batch")} + many +
+                QStringList{QStringLiteral("--out-dir"), outDir(), QStringLiteral("--suffix"),
+                            QStringLiteral("bmp"), QStringLiteral("--jobs"),
+                            QString::fromLatin1(jobs)});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(QDir(outDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name), names) << jobs;
+        for (const QString& in : many) {
+            QImage expected(in);
+            expected.invertPixels();
+            const QString out = outFile(QFileInfo(in).completeBaseName() + QStringLiteral(".bmp"));
+            EXPECT_EQ(QImage(out).convertToFormat(QImage::Format_RGB32),
+                      expected.convertToFormat(QImage::Format_RGB32))
+                << jobs << " " << out.toStdString();
         }
     }
 }
