@@ -2,11 +2,20 @@
 
 #include <QByteArray>
 
+#include <array>
 #include <cmath>
 
 namespace CoordsList {
 
 namespace {
+
+// isSeparator by byte, for the scans over millions of them.
+constexpr auto kSeparators = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[std::size_t(c)] = isSeparator(char(c));
+    return table;
+}();
 
 constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -73,7 +82,7 @@ void scanTokens(QByteArrayView text, WholeToken&& wholeToken, OtherToken&& other
     const char* p = text.data();
     const char* const end = p + text.size();
     while (true) {
-        while (p < end && isSeparator(*p))
+        while (p < end && kSeparators[uchar(*p)])
             ++p;
         if (p == end)
             return;
@@ -82,14 +91,14 @@ void scanTokens(QByteArrayView text, WholeToken&& wholeToken, OtherToken&& other
         const char* at = p + negative;
         const char* const stop = end - p > 16 ? p + 16 : end;
         qint64 value = 0;
-        while (at < stop && isDigit(*at))
-            value = value * 10 + (*at++ - '0');
-        if (at > p + negative && (at == end || isSeparator(*at))) {
+        for (unsigned d; at < stop && (d = unsigned(uchar(*at)) - '0') <= 9; ++at)
+            value = value * 10 + d;
+        if (at > p + negative && (at == end || kSeparators[uchar(*at)])) {
             wholeToken(negative ? -value : value);
             p = at;
             continue;
         }
-        while (p < end && !isSeparator(*p))
+        while (p < end && !kSeparators[uchar(*p)])
             ++p;
         otherToken(QByteArrayView(start, p - start));
     }
@@ -107,15 +116,19 @@ std::vector<double> parse(QByteArrayView text) {
     return out;
 }
 
+// Each number but the last takes at least one separator after it, so the
+// output has room for all of them before the first is read: a polygon's
+// COORDS on a large page are millions of numbers.
 void parseWhole(QByteArrayView text, int limit, std::vector<int>& out) {
-    out.clear();
-    out.reserve(std::size_t(text.size() / 2 + 1));
+    out.resize(std::size_t(text.size() / 2 + 1));
+    int* o = out.data();
     scanTokens(
         text,
-        [&out, limit](qint64 value) {
-            out.push_back(int(value > limit ? limit : value < -limit ? -limit : value));
+        [&o, limit](qint64 value) {
+            *o++ = int(value > limit ? limit : value < -limit ? -limit : value);
         },
-        [&out, limit](QByteArrayView token) { out.push_back(whole(numberOf(token), limit)); });
+        [&o, limit](QByteArrayView token) { *o++ = whole(numberOf(token), limit); });
+    out.resize(std::size_t(o - out.data()));
 }
 
 int whole(double v, int limit) {
