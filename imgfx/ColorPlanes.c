@@ -86,6 +86,7 @@ static int dealSse2(const uint8_t* p, int n, uint8_t* const* planeRows, int stre
     uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
+        _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD, _MM_HINT_T0);
         __m128i v[3] = {_mm_loadu_si128((const __m128i*)p),
                         _mm_loadu_si128((const __m128i*)(p + 16)),
                         _mm_loadu_si128((const __m128i*)(p + 32))};
@@ -102,6 +103,9 @@ static int gatherSse2(uint8_t* p, int n, const uint8_t* const* planeRows, int st
     int x = 0;
     for (; x + 16 <= n; x += 16, p += 48) {
         __m128i out[3];
+        if ((x & 63) == 0)
+            for (int k = 0; k < 3; ++k)
+                _mm_prefetch((const char*)rows[k] + x + FX_PREFETCH_AHEAD, _MM_HINT_T0);
         FxInterleave3Sse2(_mm_loadu_si128((const __m128i*)(rows[0] + x)),
                           _mm_loadu_si128((const __m128i*)(rows[1] + x)),
                           _mm_loadu_si128((const __m128i*)(rows[2] + x)), out);
