@@ -145,8 +145,10 @@ static int mergeRow(Merge* m, int i) {
  * leaves behind are cleared as always (clearRowsLeft), rows of the band
  * past it included, and a failing row is first preceded by the band's
  * rows above it, so results, progress and status are those of a walk row
- * by row from the top. */
-#define MERGE_BAND 32
+ * by row from the top. Bands of a few megabytes of target rows let the
+ * processor's prefetching run on through most of a band instead of
+ * starting over every few rows. */
+#define MERGE_BAND 256
 
 static int mergeRows(Merge* m) {
     FxProgress progress;

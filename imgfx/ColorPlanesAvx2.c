@@ -48,6 +48,9 @@ AVX2 static int deal3(const uint8_t* p, int n, uint8_t* const* rows, int stream)
         from2[k] = load(tables.From2[k]);
     int x = 0;
     for (; x + 32 <= n; x += 32, p += 96) {
+        /* One line in two pixel blocks covers the 96 bytes of this one. */
+        _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD, _MM_HINT_T0);
+        _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 64, _MM_HINT_T0);
         const __m256i v0 = _mm256_loadu_si256((const __m256i*)p),
                       v1 = _mm256_loadu_si256((const __m256i*)(p + 32)),
                       v2 = _mm256_loadu_si256((const __m256i*)(p + 64));
@@ -72,6 +75,8 @@ AVX2 static int gather3(uint8_t* p, int n, const uint8_t* const* rows, int strea
     int x = 0;
     for (; x + 32 <= n; x += 32, p += 96) {
         __m256i s[3], c[3];
+        for (int k = 0; k < 3; ++k)
+            _mm_prefetch((const char*)rows[k] + x + FX_PREFETCH_AHEAD, _MM_HINT_T0);
         for (int k = 0; k < 3; ++k)
             s[k] =
                 _mm256_shuffle_epi8(_mm256_loadu_si256((const __m256i*)(rows[k] + x)), spread[k]);

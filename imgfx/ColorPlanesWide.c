@@ -54,6 +54,8 @@ WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows, int str
         index[k] = _mm512_loadu_si512(tables.Deal[k]);
     int x = 0;
     for (; x + 64 <= n; x += 64, p += 192) {
+        for (int k = 0; k < 3; ++k)
+            _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 64 * k, _MM_HINT_T0);
         const __m512i a = _mm512_loadu_si512(p), b = _mm512_loadu_si512(p + 64),
                       c = _mm512_loadu_si512(p + 128);
         for (int k = 0; k < 3; ++k) {
@@ -71,6 +73,8 @@ WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows, int s
         index[v] = _mm512_loadu_si512(tables.Gather[v]);
     int x = 0;
     for (; x + 64 <= n; x += 64, p += 192) {
+        for (int k = 0; k < 3; ++k)
+            _mm_prefetch((const char*)rows[k] + x + FX_PREFETCH_AHEAD, _MM_HINT_T0);
         const __m512i a = _mm512_loadu_si512(rows[0] + x), b = _mm512_loadu_si512(rows[1] + x),
                       c = _mm512_loadu_si512(rows[2] + x);
         for (int v = 0; v < 3; ++v) {

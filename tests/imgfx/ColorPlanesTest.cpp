@@ -320,36 +320,48 @@ TEST(ColorPlanes, ProgressAndStopsKeepTheRowsWritten) {
 
 // Merge fills the bottom-up target a band of rows at a time; a stop at any
 // row still keeps exactly the picture rows above it, with progress as row
-// by row, in every kind.
+// by row, in every kind. Up to 100 rows the callback hears of every row;
+// past that of every hundredth of them, and a stop at call s keeps the
+// rows up to the one that reached s percent: stops on both sides of the
+// bands' edges.
 TEST(ColorMerge, AStopAtAnyRowOfATallPictureKeepsTheRowsAboveIt) {
-    Bitmap source(5, 70, 24, RB_ORDER_BGR, RB_ROWS_BOTTOM_UP);
-    fillPattern(source.get(), 8);
-    for (unsigned kind = 0; kind <= 4; ++kind) {
-        Planes planes;
-        ASSERT_EQ(R_ColorSeparateBitmap(source.get(), planes.get(), kind), FX_OK);
-        RasterBitmap whole{};
-        std::vector<int> allCalls;
-        {
-            CallbackRecorder recorder;
-            ASSERT_EQ(R_ColorMergeBitmap(&whole, planes.get(), kind), FX_OK);
-            allCalls = CallbackRecorder::calls;
+    const struct {
+        int height;
+        std::vector<int> stops;
+    } cases[] = {{70, {1, 31, 32, 33, 64, 69}}, {600, {1, 5, 6, 42, 43, 85, 86, 100}}};
+    for (const auto& c : cases) {
+        const int height = c.height;
+        Bitmap source(5, height, 24, RB_ORDER_BGR, RB_ROWS_BOTTOM_UP);
+        fillPattern(source.get(), 8);
+        for (unsigned kind = 0; kind <= 4; ++kind) {
+            Planes planes;
+            ASSERT_EQ(R_ColorSeparateBitmap(source.get(), planes.get(), kind), FX_OK);
+            RasterBitmap whole{};
+            std::vector<int> allCalls;
+            {
+                CallbackRecorder recorder;
+                ASSERT_EQ(R_ColorMergeBitmap(&whole, planes.get(), kind), FX_OK);
+                allCalls = CallbackRecorder::calls;
+            }
+            for (int stop : c.stops) {
+                const int kept = height <= 100 ? stop : (stop * height + 99) / 100;
+                RasterBitmap merged{};
+                CallbackRecorder recorder(stop, 5);
+                ASSERT_EQ(R_ColorMergeBitmap(&merged, planes.get(), kind), 5);
+                EXPECT_EQ(CallbackRecorder::calls,
+                          std::vector<int>(allCalls.begin(), allCalls.begin() + stop + 1));
+                for (int y = 0; y < height; ++y)
+                    for (int x = 0; x < 5; ++x) {
+                        const Bgr got = pictureColor(&merged, x, y);
+                        const Bgr want = y < kept ? pictureColor(&whole, x, y) : Bgr{0, 0, 0};
+                        ASSERT_TRUE(got.b == want.b && got.g == want.g && got.r == want.r)
+                            << "kind " << kind << " height " << height << " stop " << stop << " at "
+                            << x << "," << y;
+                    }
+                KFreeBitmap(&merged);
+            }
+            KFreeBitmap(&whole);
         }
-        for (int stop : {1, 31, 32, 33, 64, 69}) {
-            RasterBitmap merged{};
-            CallbackRecorder recorder(stop, 5);
-            ASSERT_EQ(R_ColorMergeBitmap(&merged, planes.get(), kind), 5);
-            EXPECT_EQ(CallbackRecorder::calls,
-                      std::vector<int>(allCalls.begin(), allCalls.begin() + stop + 1));
-            for (int y = 0; y < 70; ++y)
-                for (int x = 0; x < 5; ++x) {
-                    const Bgr got = pictureColor(&merged, x, y);
-                    const Bgr want = y < stop ? pictureColor(&whole, x, y) : Bgr{0, 0, 0};
-                    ASSERT_TRUE(got.b == want.b && got.g == want.g && got.r == want.r)
-                        << "kind " << kind << " stop " << stop << " at " << x << "," << y;
-                }
-            KFreeBitmap(&merged);
-        }
-        KFreeBitmap(&whole);
     }
 }
 
