@@ -162,10 +162,17 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
         px0 = _mm256_andnot_pd(out0, sx0), py0 = _mm256_andnot_pd(out0, sy0);
         px1 = _mm256_andnot_pd(out1, sx1), py1 = _mm256_andnot_pd(out1, sy1);
     }
-    const __m256d fx00 = _mm256_floor_pd(px0), fy00 = _mm256_floor_pd(py0);
-    const __m256d fx01 = _mm256_floor_pd(px1), fy01 = _mm256_floor_pd(py1);
-    const __m256i x0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fx01), _mm256_cvttpd_epi32(fx00));
-    const __m256i y0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fy01), _mm256_cvttpd_epi32(fy00));
+    /* Inside the picture the positions are not negative: truncation is
+     * their floor, and the indices need not wait for the rounding. */
+    const __m128i ix0 = _mm256_cvttpd_epi32(edges ? _mm256_floor_pd(px0) : px0);
+    const __m128i iy0 = _mm256_cvttpd_epi32(edges ? _mm256_floor_pd(py0) : py0);
+    const __m128i ix1 = _mm256_cvttpd_epi32(edges ? _mm256_floor_pd(px1) : px1);
+    const __m128i iy1 = _mm256_cvttpd_epi32(edges ? _mm256_floor_pd(py1) : py1);
+    const __m256d fx00 = edges ? _mm256_floor_pd(px0) : _mm256_cvtepi32_pd(ix0);
+    const __m256d fy00 = edges ? _mm256_floor_pd(py0) : _mm256_cvtepi32_pd(iy0);
+    const __m256d fx01 = edges ? _mm256_floor_pd(px1) : _mm256_cvtepi32_pd(ix1);
+    const __m256d fy01 = edges ? _mm256_floor_pd(py1) : _mm256_cvtepi32_pd(iy1);
+    const __m256i x0 = _mm256_set_m128i(ix1, ix0), y0 = _mm256_set_m128i(iy1, iy0);
     const __m256i zero = _mm256_setzero_si256(), next = _mm256_set1_epi32(1);
     const __m256i lastY = _mm256_set_m128i(f->LastY, f->LastY);
     const __m256i stride = _mm256_set_m128i(f->Stride, f->Stride);
@@ -293,10 +300,13 @@ WIDE static INLINE void stretchLanes(double at, double delta, __m256d* low, __m2
  * eightColour, or else four at a time by fourPixels. */
 WIDE static INLINE void eightColourInside(const Four* f, __m256d sx0, __m256d sx1, __m256d sy0,
                                           __m256d sy1, __m128i pack, uint8_t* out) {
-    const __m256d fx00 = _mm256_floor_pd(sx0), fy00 = _mm256_floor_pd(sy0);
-    const __m256d fx01 = _mm256_floor_pd(sx1), fy01 = _mm256_floor_pd(sy1);
-    const __m256i x0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fx01), _mm256_cvttpd_epi32(fx00));
-    __m256i y0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fy01), _mm256_cvttpd_epi32(fy00));
+    /* Not negative: truncation is the floor (as in eightGrey). */
+    const __m128i ix0 = _mm256_cvttpd_epi32(sx0), iy0 = _mm256_cvttpd_epi32(sy0);
+    const __m128i ix1 = _mm256_cvttpd_epi32(sx1), iy1 = _mm256_cvttpd_epi32(sy1);
+    const __m256d fx00 = _mm256_cvtepi32_pd(ix0), fy00 = _mm256_cvtepi32_pd(iy0);
+    const __m256d fx01 = _mm256_cvtepi32_pd(ix1), fy01 = _mm256_cvtepi32_pd(iy1);
+    const __m256i x0 = _mm256_set_m128i(ix1, ix0);
+    __m256i y0 = _mm256_set_m128i(iy1, iy0);
     const int stride = _mm_cvtsi128_si32(f->Stride);
     if (f->BottomUp)
         y0 = _mm256_sub_epi32(_mm256_set_m128i(f->LastY, f->LastY), y0);
