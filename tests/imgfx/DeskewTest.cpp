@@ -162,6 +162,17 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
         FxDotLevelsFour(x.data(), rows, n, sums);
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(sums[k], expected[k]) << n << " " << k;
+        // The same sums from the rows widened to 16 bits.
+        std::vector<uint16_t> wx(n), wy[4];
+        FxWidenLevels(x.data(), wx.data(), n);
+        for (int k = 0; k < 4; ++k) {
+            wy[k].resize(n);
+            FxWidenLevels(y[k].data(), wy[k].data(), n);
+        }
+        const uint16_t* wide[4] = {wy[0].data(), wy[1].data(), wy[2].data(), wy[3].data()};
+        FxDotWideFour(wx.data(), wide, n, sums);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(sums[k], expected[k]) << n << " " << k << " widened";
     }
 }
 
