@@ -20,6 +20,10 @@ void FxDotLevelsFour(const uint8_t* a, const uint8_t* const* b, size_t n, uint64
 int FxWideDots(void);
 /* The n levels as 16-bit words. */
 void FxWidenLevels(const uint8_t* levels, uint16_t* wide, size_t n);
+/* The intensities (5 * green + 2 * red + blue + 4) >> 3 of n 24-bit
+ * pixels, blue first when order is RB_ORDER_BGR, as 16-bit words: the
+ * kernel's conversion to grey, widened. */
+void FxWidenIntensities(const uint8_t* pixels, int order, uint16_t* wide, size_t n);
 /* FxDotLevelsFour of rows widened by FxWidenLevels: the same sums. */
 void FxDotWideFour(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t* sums);
 

@@ -87,12 +87,16 @@ static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     if (s->Loaded[k] == r)
         return FX_OK;
     s->Loaded[k] = -1;
-    /* Stored levels are widened straight from the bitmap: only the
-     * widened rows are compared. (A row without an address is left to
-     * KReadRow, which reports why.) */
-    const uint8_t* stored = s->Wide[k] && !s->Convert ? KRowAddress(b, r) : NULL;
+    /* Stored levels, and the intensities of 24-bit pixels, are widened
+     * straight from the bitmap: only the widened rows are compared. (A row
+     * without an address is left to KReadRow, which reports why.) */
+    const int direct = !s->Convert || b->BitsPerPixel == 24;
+    const uint8_t* stored = s->Wide[k] && direct ? KRowAddress(b, r) : NULL;
     if (stored) {
-        FxWidenLevels(stored, s->Wide[k], (size_t)b->Width);
+        if (s->Convert)
+            FxWidenIntensities(stored, b->ColorOrder, s->Wide[k], (size_t)b->Width);
+        else
+            FxWidenLevels(stored, s->Wide[k], (size_t)b->Width);
         s->Loaded[k] = r;
         return FX_OK;
     }
