@@ -327,7 +327,21 @@ int FxWideDots(void) {
     return dotWideFour != dotWideFourPlain;
 }
 
+__attribute__((target("avx2"))) static void widenLevelsAvx2(const uint8_t* levels, uint16_t* wide,
+                                                            size_t n) {
+    size_t x = 0;
+    for (; x + 16 <= n; x += 16)
+        _mm256_storeu_si256((__m256i*)(wide + x),
+                            _mm256_cvtepu8_epi16(_mm_loadu_si128((const __m128i*)(levels + x))));
+    for (; x < n; ++x)
+        wide[x] = levels[x];
+}
+
 void FxWidenLevels(const uint8_t* levels, uint16_t* wide, size_t n) {
+    if (widenIntensities == widenIntensitiesAvx2) {
+        widenLevelsAvx2(levels, wide, n);
+        return;
+    }
     for (size_t x = 0; x < n; ++x)
         wide[x] = levels[x];
 }
