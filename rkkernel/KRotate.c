@@ -1,6 +1,5 @@
 /* Rotation of a bitmap in place about its centre, keeping its size. */
 #include "KInternal.h"
-#include "KRotateSteps.h"
 
 #include <math.h>
 #include <stdlib.h>
@@ -75,12 +74,11 @@ static void rotateRowNearest(const Rotation* rot, uint8_t* out, int y) {
  * bytes each (1, 3 or 4, every byte interpolated), pixel from at source
  * position sx, sy. Inlined once for each size, so that the byte loop is
  * unrolled. */
-static inline __attribute__((always_inline)) void bilinearChain(const Rotation* rot, uint8_t* out,
-                                                                int from, int to, double sx,
-                                                                double sy, const int bytes) {
+static inline __attribute__((always_inline)) void
+bilinearBytes(const Rotation* rot, uint8_t* out, int from, double sx, double sy, const int bytes) {
     const RasterBitmap* b = rot->Bitmap;
     const int w = b->Width, h = b->Height;
-    for (int x = from; x < to; ++x, sx += rot->Cos, sy -= rot->Sin) {
+    for (int x = from; x < w; ++x, sx += rot->Cos, sy -= rot->Sin) {
         uint8_t* p = out + (size_t)bytes * x;
         if (sx < -0.5 || sy < -0.5 || sx > w - 0.5 || sy > h - 0.5) {
             memcpy(p, rot->Fill, (size_t)bytes);
@@ -97,60 +95,6 @@ static inline __attribute__((always_inline)) void bilinearChain(const Rotation* 
             double bottom = rb[bytes * xa + k] * (1 - fx) + rb[bytes * xb + k] * fx;
             p[k] = (uint8_t)(unsigned)(top * (1 - fy) + bottom * fy + 0.5);
         }
-    }
-}
-
-/* Pixels from..from+count-1 at positions sx + k * dx, sy + k * dy, every
- * one a pixel inside the picture on every side: no edge tests, no clamps,
- * and no chain of adds from one pixel to the next (KRotateSteps.h). */
-static inline __attribute__((always_inline)) void bilinearInside(const Rotation* rot, uint8_t* out,
-                                                                 int from, int count, double sx,
-                                                                 double sy, double dx, double dy,
-                                                                 const int bytes) {
-    for (int k = 0; k < count; ++k) {
-        const double px = sx + k * dx, py = sy + k * dy;
-        const int x0 = (int)px, y0 = (int)py; /* not negative: the floor */
-        const double fx = px - x0, fy = py - y0;
-        const uint8_t* ra = sourceRow(rot, y0) + bytes * x0;
-        const uint8_t* rb = sourceRow(rot, y0 + 1) + bytes * x0;
-        uint8_t* p = out + (size_t)bytes * (from + k);
-        for (int c = 0; c < bytes; ++c) {
-            double top = ra[c] * (1 - fx) + ra[bytes + c] * fx;
-            double bottom = rb[c] * (1 - fx) + rb[bytes + c] * fx;
-            p[c] = (uint8_t)(unsigned)(top * (1 - fy) + bottom * fy + 0.5);
-        }
-    }
-}
-
-enum { PLAIN_STRETCH = 64 };
-
-/* As bilinearChain over the rest of the row; where the positions of a
- * stretch are exact sums and the whole stretch lies a pixel inside the
- * picture, by bilinearInside. The positions and so the bytes are the
- * chain's. */
-static inline __attribute__((always_inline)) void
-bilinearBytes(const Rotation* rot, uint8_t* out, int from, double sx, double sy, const int bytes) {
-    const RasterBitmap* b = rot->Bitmap;
-    const int w = b->Width, h = b->Height;
-    KStepRun runX = KStepRunOf(rot->Cos), runY = KStepRunOf(-rot->Sin);
-    int x = from;
-    while (x < w) {
-        const int count = w - x >= PLAIN_STRETCH ? PLAIN_STRETCH : w - x;
-        double dx, dy;
-        if (count >= 16 && KStepsAhead(&runX, sx, count, &dx) &&
-            KStepsAhead(&runY, sy, count, &dy)) {
-            const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
-            if ((sx < ex ? sx : ex) >= 0 && (sx < ex ? ex : sx) < w - 1 &&
-                (sy < ey ? sy : ey) >= 0 && (sy < ey ? ey : sy) < h - 1) {
-                bilinearInside(rot, out, x, count, sx, sy, dx, dy, bytes);
-                x += count, sx += count * dx, sy += count * dy;
-                continue;
-            }
-        }
-        bilinearChain(rot, out, x, x + count, sx, sy, bytes);
-        for (int k = 0; k < count; ++k)
-            sx += rot->Cos, sy -= rot->Sin;
-        x += count;
     }
 }
 
