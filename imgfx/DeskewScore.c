@@ -3,7 +3,8 @@
  * (chosen once at load), as byte dot products where it has those too
  * (VNNI), 32 or 16 at a time with AVX2 or SSE2 ones otherwise; except for
  * AVX-512's 16-bit multiply-adds a row against four others at once, so
- * that its bytes are read and split once for the four. */
+ * that its bytes are read and split once for the four; with AVX2 the rows
+ * may also be widened to 16 bits once and summed as they are. */
 #include "imgfx/DeskewScore.h"
 
 #include "rkkernel/rkkernel.h"
@@ -216,6 +217,96 @@ VNNI static uint64_t dotVnni(const uint8_t* a, const uint8_t* b, size_t n) {
     return sums[0];
 }
 
+/* Rows widened once: each pair of products is one multiply-add of two
+ * loads, without splitting the bytes again for every row compared. A lane
+ * gains at most 2 * 255 * 255 an iteration; emptied every 8192 it stays
+ * inside 31 bits. */
+__attribute__((target("avx2"))) static void
+dotWideFourAvx2(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t* sums) {
+    enum { FLUSH = 8192 };
+    size_t x = 0;
+    for (int k = 0; k < 4; ++k)
+        sums[k] = 0;
+    while (x + 16 <= n) {
+        __m256i lanes[4];
+        for (int k = 0; k < 4; ++k)
+            lanes[k] = _mm256_setzero_si256();
+        for (int i = 0; i < FLUSH && x + 16 <= n; ++i, x += 16) {
+            const __m256i va = _mm256_loadu_si256((const __m256i*)(a + x));
+            for (int k = 0; k < 4; ++k)
+                lanes[k] = _mm256_add_epi32(
+                    lanes[k],
+                    _mm256_madd_epi16(va, _mm256_loadu_si256((const __m256i*)(b[k] + x))));
+        }
+        for (int k = 0; k < 4; ++k) {
+            uint32_t part[8];
+            _mm256_storeu_si256((__m256i*)part, lanes[k]);
+            for (int j = 0; j < 8; ++j)
+                sums[k] += part[j];
+        }
+    }
+    for (; x < n; ++x)
+        for (int k = 0; k < 4; ++k)
+            sums[k] += (uint32_t)a[x] * b[k][x];
+}
+
+static void dotWideFourPlain(const uint16_t* a, const uint16_t* const* b, size_t n,
+                             uint64_t* sums) {
+    for (int k = 0; k < 4; ++k) {
+        sums[k] = 0;
+        for (size_t x = 0; x < n; ++x)
+            sums[k] += (uint32_t)a[x] * b[k][x];
+    }
+}
+
+/* Eight pixels a step: blue, green and red picked into 16-bit lanes out
+ * of the 16 bytes at the first pixel and the 16 bytes ending with the
+ * eighth (no byte read past the last pixel). */
+__attribute__((target("avx2"))) static void widenIntensitiesAvx2(const uint8_t* pixels, int order,
+                                                                 uint16_t* wide, size_t n) {
+    const int blue = order == RB_ORDER_BGR ? 0 : 2, red = 2 - blue;
+    /* Pixels 0-4 from the first load, 5-7 from the second (at byte 8). */
+#define PICK(c)                                                                                    \
+    _mm_setr_epi8(c, -1, 3 + c, -1, 6 + c, -1, 9 + c, -1, 12 + c, -1, -1, -1, -1, -1, -1, -1),     \
+        _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 7 + c, -1, 10 + c, -1, 13 + c, -1)
+    const __m128i pick[3][2] = {{PICK(0)}, {PICK(1)}, {PICK(2)}};
+#undef PICK
+    const __m128i four = _mm_set1_epi16(4);
+    size_t x = 0;
+    for (; x + 8 <= n; x += 8) {
+        const uint8_t* p = pixels + 3 * x;
+        const __m128i first = _mm_loadu_si128((const __m128i*)p);
+        const __m128i second = _mm_loadu_si128((const __m128i*)(p + 8));
+        __m128i c[3];
+        for (int k = 0; k < 3; ++k)
+            c[k] = _mm_or_si128(_mm_shuffle_epi8(first, pick[k][0]),
+                                _mm_shuffle_epi8(second, pick[k][1]));
+        const __m128i g = c[1];
+        const __m128i sum = _mm_add_epi16(
+            _mm_add_epi16(_mm_add_epi16(_mm_slli_epi16(g, 2), g), _mm_slli_epi16(c[red], 1)),
+            _mm_add_epi16(c[blue], four));
+        _mm_storeu_si128((__m128i*)(wide + x), _mm_srli_epi16(sum, 3));
+    }
+    for (; x < n; ++x) {
+        const uint8_t* p = pixels + 3 * x;
+        wide[x] = (uint16_t)((5 * p[1] + 2 * p[red] + p[blue] + 4) >> 3);
+    }
+}
+
+static void widenIntensitiesPlain(const uint8_t* pixels, int order, uint16_t* wide, size_t n) {
+    const int blue = order == RB_ORDER_BGR ? 0 : 2, red = 2 - blue;
+    for (size_t x = 0; x < n; ++x) {
+        const uint8_t* p = pixels + 3 * x;
+        wide[x] = (uint16_t)((5 * p[1] + 2 * p[red] + p[blue] + 4) >> 3);
+    }
+}
+
+typedef void (*WidenIntensities)(const uint8_t*, int, uint16_t*, size_t);
+static WidenIntensities widenIntensities = widenIntensitiesPlain;
+
+typedef void (*DotWideFour)(const uint16_t*, const uint16_t* const*, size_t, uint64_t*);
+static DotWideFour dotWideFour = dotWideFourPlain;
+
 typedef uint64_t (*Dot)(const uint8_t*, const uint8_t*, size_t);
 typedef void (*DotFour)(const uint8_t*, const uint8_t* const*, size_t, uint64_t*);
 static Dot dot = dotSse2;
@@ -228,7 +319,39 @@ __attribute__((constructor)) static void chooseDot(void) {
     else if (KIsaLevel() == K_ISA_AVX512)
         dot = dotWide, dotFour = dotFourWide;
     else if (KIsaLevel() == K_ISA_AVX2)
-        dot = dotAvx2, dotFour = dotFourAvx2;
+        dot = dotAvx2, dotFour = dotFourAvx2, dotWideFour = dotWideFourAvx2,
+        widenIntensities = widenIntensitiesAvx2;
+}
+
+int FxWideDots(void) {
+    return dotWideFour != dotWideFourPlain;
+}
+
+__attribute__((target("avx2"))) static void widenLevelsAvx2(const uint8_t* levels, uint16_t* wide,
+                                                            size_t n) {
+    size_t x = 0;
+    for (; x + 16 <= n; x += 16)
+        _mm256_storeu_si256((__m256i*)(wide + x),
+                            _mm256_cvtepu8_epi16(_mm_loadu_si128((const __m128i*)(levels + x))));
+    for (; x < n; ++x)
+        wide[x] = levels[x];
+}
+
+void FxWidenLevels(const uint8_t* levels, uint16_t* wide, size_t n) {
+    if (widenIntensities == widenIntensitiesAvx2) {
+        widenLevelsAvx2(levels, wide, n);
+        return;
+    }
+    for (size_t x = 0; x < n; ++x)
+        wide[x] = levels[x];
+}
+
+void FxWidenIntensities(const uint8_t* pixels, int order, uint16_t* wide, size_t n) {
+    widenIntensities(pixels, order, wide, n);
+}
+
+void FxDotWideFour(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t* sums) {
+    dotWideFour(a, b, n, sums);
 }
 
 uint64_t FxDotLevels(const uint8_t* a, const uint8_t* b, size_t n) {

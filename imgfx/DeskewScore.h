@@ -15,6 +15,18 @@ uint64_t FxDotLevels(const uint8_t* a, const uint8_t* b, size_t n);
 /* FxDotLevels of a with b[0] .. b[3] into sums[0] .. sums[3]. */
 void FxDotLevelsFour(const uint8_t* a, const uint8_t* const* b, size_t n, uint64_t* sums);
 
+/* Whether FxDotWideFour is the faster way to sum at this processor level
+ * (rows widened once on loading, read many times). */
+int FxWideDots(void);
+/* The n levels as 16-bit words. */
+void FxWidenLevels(const uint8_t* levels, uint16_t* wide, size_t n);
+/* The intensities (5 * green + 2 * red + blue + 4) >> 3 of n 24-bit
+ * pixels, blue first when order is RB_ORDER_BGR, as 16-bit words: the
+ * kernel's conversion to grey, widened. */
+void FxWidenIntensities(const uint8_t* pixels, int order, uint16_t* wide, size_t n);
+/* FxDotLevelsFour of rows widened by FxWidenLevels: the same sums. */
+void FxDotWideFour(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t* sums);
+
 /* Positions among the first n bits (most significant bit first) of a and b
  * where both bits equal lighter (0 or 1), counted a byte at a time through
  * the kernel's bit-count table, the last partial byte masked to its

@@ -33,7 +33,8 @@ typedef struct Search {
     int Lighter; /* 1-bit: the lighter palette index */
     RasterColor Colors[256];
     uint8_t* Rows[RING];
-    int Loaded[RING]; /* stored row held by each buffer, -1 for none */
+    uint16_t* Wide[RING]; /* the intensities widened, where FxWideDots */
+    int Loaded[RING];     /* stored row held by each buffer, -1 for none */
     uint64_t Totals[OFFSETS];
     FxProgress Progress;
 } Search;
@@ -69,22 +70,42 @@ static int allocRows(Search* s) {
         if (!(s->Rows[k] =
                   KAllocRaw(size > (size_t)b->BytesPerLine ? size : (size_t)b->BytesPerLine)))
             return FX_ERR_NO_MEMORY;
+        if (s->Levels && FxWideDots() &&
+            !(s->Wide[k] = KAllocRaw((size_t)b->Width * sizeof(uint16_t))))
+            return FX_ERR_NO_MEMORY;
     }
     return FX_OK;
 }
 
-/* Stored row r as compared: its bytes, or its intensities. */
-static int load(Search* s, int r, const uint8_t** row) {
+/* Stored row r as compared: its bytes, or its intensities (and those
+ * widened, or NULL). */
+static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     RasterBitmap* b = s->Bitmap;
     const int k = r % RING;
     *row = s->Rows[k];
+    *wide = s->Wide[k];
     if (s->Loaded[k] == r)
         return FX_OK;
     s->Loaded[k] = -1;
+    /* Stored levels, and the intensities of 24-bit pixels, are widened
+     * straight from the bitmap: only the widened rows are compared. (A row
+     * without an address is left to KReadRow, which reports why.) */
+    const int direct = !s->Convert || b->BitsPerPixel == 24;
+    const uint8_t* stored = s->Wide[k] && direct ? KRowAddress(b, r) : NULL;
+    if (stored) {
+        if (s->Convert)
+            FxWidenIntensities(stored, b->ColorOrder, s->Wide[k], (size_t)b->Width);
+        else
+            FxWidenLevels(stored, s->Wide[k], (size_t)b->Width);
+        s->Loaded[k] = r;
+        return FX_OK;
+    }
     int status = KReadRow(b, s->Rows[k], r, b->BytesPerLine);
     if (status == K_OK && s->Convert)
         status = KConvertRow(s->Rows[k], b->Width, b->BitsPerPixel, K_WORK_GREY, b->ColorOrder,
                              RB_ORDER_BGR, s->Colors, NULL);
+    if (status == K_OK && s->Wide[k])
+        FxWidenLevels(s->Rows[k], s->Wide[k], (size_t)b->Width);
     if (status == K_OK)
         s->Loaded[k] = r;
     return status;
@@ -100,11 +121,26 @@ static uint64_t score(const Search* s, const uint8_t* a, const uint8_t* b) {
 }
 
 /* Adds the scores of row a against rows b[0] .. b[count - 1] to totals,
- * intensities four rows at a time. */
-static void scoreRows(const Search* s, const uint8_t* a, const uint8_t* const* b, int count,
-                      uint64_t* totals) {
+ * intensities four rows at a time, from the widened rows wa, wb where
+ * they are held. */
+static void scoreRows(const Search* s, const uint8_t* a, const uint8_t* const* b,
+                      const uint16_t* wa, const uint16_t* const* wb, int count, uint64_t* totals) {
     const size_t n = (size_t)s->Bitmap->Width - FX_SKEW_SHIFT;
     int k = 0;
+    if (wa) {
+        /* The last group filled up with the last row again, its sums
+         * beyond count left out. */
+        for (; k < count; k += 4) {
+            const uint16_t* shifted[4];
+            uint64_t sums[4];
+            for (int j = 0; j < 4; ++j)
+                shifted[j] = wb[k + j < count ? k + j : count - 1] + FX_SKEW_SHIFT;
+            FxDotWideFour(wa, shifted, n, sums);
+            for (int j = 0; j < 4 && k + j < count; ++j)
+                totals[k + j] += sums[j] / (255 * 255);
+        }
+        return;
+    }
     if (s->Levels)
         for (; k + 4 <= count; k += 4) {
             const uint8_t* shifted[4];
@@ -129,11 +165,13 @@ static int sweep(Search* s, int low, int high, int from, int to) {
     for (int l = first; status == FX_OK && l <= last; ++l) {
         const uint8_t* a;
         const uint8_t* b[OFFSETS];
-        status = load(s, l, &a);
+        const uint16_t* wa;
+        const uint16_t* wb[OFFSETS];
+        status = load(s, l, &a, &wa);
         for (int offset = low; status == FX_OK && offset <= high; ++offset)
-            status = load(s, l + offset, &b[offset - low]);
+            status = load(s, l + offset, &b[offset - low], &wb[offset - low]);
         if (status == FX_OK) {
-            scoreRows(s, a, b, high - low + 1, &s->Totals[low + REACH]);
+            scoreRows(s, a, b, wa, wb, high - low + 1, &s->Totals[low + REACH]);
             status = FxProgressStep(&s->Progress);
         }
     }
@@ -187,7 +225,9 @@ int FxFindSkew(RasterBitmap* bitmap, int from, int to, int* offset) {
         *offset = bestOffset(&s);
     if (token)
         KEndAccess(bitmap, token);
-    for (int k = 0; k < RING; ++k)
+    for (int k = 0; k < RING; ++k) {
         KFree(s.Rows[k]);
+        KFree(s.Wide[k]);
+    }
     return status;
 }

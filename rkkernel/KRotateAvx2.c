@@ -162,10 +162,17 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
         px0 = _mm256_andnot_pd(out0, sx0), py0 = _mm256_andnot_pd(out0, sy0);
         px1 = _mm256_andnot_pd(out1, sx1), py1 = _mm256_andnot_pd(out1, sy1);
     }
-    const __m256d fx00 = _mm256_floor_pd(px0), fy00 = _mm256_floor_pd(py0);
-    const __m256d fx01 = _mm256_floor_pd(px1), fy01 = _mm256_floor_pd(py1);
-    const __m256i x0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fx01), _mm256_cvttpd_epi32(fx00));
-    const __m256i y0 = _mm256_set_m128i(_mm256_cvttpd_epi32(fy01), _mm256_cvttpd_epi32(fy00));
+    /* Inside the picture the positions are not negative: truncation is
+     * their floor, and the indices need not wait for the rounding. */
+    const __m128i ix0 = _mm256_cvttpd_epi32(edges ? _mm256_floor_pd(px0) : px0);
+    const __m128i iy0 = _mm256_cvttpd_epi32(edges ? _mm256_floor_pd(py0) : py0);
+    const __m128i ix1 = _mm256_cvttpd_epi32(edges ? _mm256_floor_pd(px1) : px1);
+    const __m128i iy1 = _mm256_cvttpd_epi32(edges ? _mm256_floor_pd(py1) : py1);
+    const __m256d fx00 = edges ? _mm256_floor_pd(px0) : _mm256_cvtepi32_pd(ix0);
+    const __m256d fy00 = edges ? _mm256_floor_pd(py0) : _mm256_cvtepi32_pd(iy0);
+    const __m256d fx01 = edges ? _mm256_floor_pd(px1) : _mm256_cvtepi32_pd(ix1);
+    const __m256d fy01 = edges ? _mm256_floor_pd(py1) : _mm256_cvtepi32_pd(iy1);
+    const __m256i x0 = _mm256_set_m128i(ix1, ix0), y0 = _mm256_set_m128i(iy1, iy0);
     const __m256i zero = _mm256_setzero_si256(), next = _mm256_set1_epi32(1);
     const __m256i lastY = _mm256_set_m128i(f->LastY, f->LastY);
     const __m256i stride = _mm256_set_m128i(f->Stride, f->Stride);
@@ -288,6 +295,45 @@ WIDE static INLINE void stretchLanes(double at, double delta, __m256d* low, __m2
     *high = _mm256_add_pd(base, _mm256_mul_pd(_mm256_setr_pd(4, 5, 6, 7), d));
 }
 
+/* Eight colour pixels a pixel inside the picture at source positions
+ * (sx0, sx1), (sy0, sy1), lanes 0-3 and 4-7, stored at out: by
+ * eightColour, or else four at a time by fourPixels. */
+WIDE static INLINE void eightColourInside(const Four* f, __m256d sx0, __m256d sx1, __m256d sy0,
+                                          __m256d sy1, __m128i pack, uint8_t* out) {
+    /* Not negative: truncation is the floor (as in eightGrey). */
+    const __m128i ix0 = _mm256_cvttpd_epi32(sx0), iy0 = _mm256_cvttpd_epi32(sy0);
+    const __m128i ix1 = _mm256_cvttpd_epi32(sx1), iy1 = _mm256_cvttpd_epi32(sy1);
+    const __m256d fx00 = _mm256_cvtepi32_pd(ix0), fy00 = _mm256_cvtepi32_pd(iy0);
+    const __m256d fx01 = _mm256_cvtepi32_pd(ix1), fy01 = _mm256_cvtepi32_pd(iy1);
+    const __m256i x0 = _mm256_set_m128i(ix1, ix0);
+    __m256i y0 = _mm256_set_m128i(iy1, iy0);
+    const int stride = _mm_cvtsi128_si32(f->Stride);
+    if (f->BottomUp)
+        y0 = _mm256_sub_epi32(_mm256_set_m128i(f->LastY, f->LastY), y0);
+    const __m256i offsets = _mm256_add_epi32(_mm256_mullo_epi32(y0, _mm256_set1_epi32(stride)),
+                                             _mm256_add_epi32(x0, _mm256_add_epi32(x0, x0)));
+    const __m256d fx[2] = {_mm256_sub_pd(sx0, fx00), _mm256_sub_pd(sx1, fx01)};
+    const __m256d fy[2] = {_mm256_sub_pd(sy0, fy00), _mm256_sub_pd(sy1, fy01)};
+    if (eightColour(f->Source, offsets, f->BottomUp ? -stride : stride, fx, fy, out))
+        return;
+    for (int h = 0; h < 2; ++h) {
+        const __m128i packed =
+            _mm_shuffle_epi8(fourPixels(f, h ? sx1 : sx0, h ? sy1 : sy0, 3), pack);
+        _mm_storel_epi64((__m128i*)(out + 12 * h), packed);
+        const int32_t last = _mm_extract_epi32(packed, 2);
+        memcpy(out + 12 * h + 8, &last, 4);
+    }
+}
+
+/* Four colour pixels at source positions px, py, stored at out. */
+WIDE static INLINE void fourColour(const Four* f, __m256d px, __m256d py, __m128i pack,
+                                   uint8_t* out) {
+    const __m128i packed = _mm_shuffle_epi8(fourPixels(f, px, py, 3), pack);
+    _mm_storel_epi64((__m128i*)out, packed);
+    const int32_t last = _mm_extract_epi32(packed, 2);
+    memcpy(out + 8, &last, 4);
+}
+
 WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int bytes) {
     const int w = row->Width, h = row->Height;
     Four f = {
@@ -338,6 +384,39 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
             x += 8;
         }
     } else {
+        while (x + 8 <= w) {
+            const int count = w - x >= STRETCH ? STRETCH : (w - x) / 8 * 8;
+            double dx, dy;
+            if (count >= 16 && KStepsAhead(&runX, sx, count, &dx) &&
+                KStepsAhead(&runY, sy, count, &dy)) {
+                /* As for grey pixels above. */
+                const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
+                const int inside = (sx < ex ? sx : ex) >= 0 && (sx < ex ? ex : sx) < w - 1 &&
+                                   (sy < ey ? sy : ey) >= 0 && (sy < ey ? ey : sy) < h - 1;
+                __m256d sx0, sx1, sy0, sy1;
+                stretchLanes(sx, dx, &sx0, &sx1);
+                stretchLanes(sy, dy, &sy0, &sy1);
+                const __m256d stepX = _mm256_set1_pd(8 * dx), stepY = _mm256_set1_pd(8 * dy);
+                for (const int end = x + count; x < end; x += 8) {
+                    if (inside) {
+                        eightColourInside(&f, sx0, sx1, sy0, sy1, pack, out + 3 * x);
+                    } else {
+                        fourColour(&f, sx0, sy0, pack, out + 3 * x);
+                        fourColour(&f, sx1, sy1, pack, out + 3 * x + 12);
+                    }
+                    sx0 = _mm256_add_pd(sx0, stepX), sx1 = _mm256_add_pd(sx1, stepX);
+                    sy0 = _mm256_add_pd(sy0, stepY), sy1 = _mm256_add_pd(sy1, stepY);
+                }
+                sx += count * dx, sy += count * dy;
+                continue;
+            }
+            __m256d sx0, sx1, sy0, sy1;
+            eightAheadAvx2(&runX, &sx, &sx0, &sx1);
+            eightAheadAvx2(&runY, &sy, &sy0, &sy1);
+            fourColour(&f, sx0, sy0, pack, out + 3 * x);
+            fourColour(&f, sx1, sy1, pack, out + 3 * x + 12);
+            x += 8;
+        }
         for (; x + 4 <= w; x += 4) {
             const __m256d px = fourAhead(&runX, &sx), py = fourAhead(&runY, &sy);
             const __m128i packed = _mm_shuffle_epi8(fourPixels(&f, px, py, 3), pack);

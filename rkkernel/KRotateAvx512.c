@@ -167,6 +167,26 @@ WIDER static INLINE void storeEight(uint8_t* out, int x, __m256i pixels, const i
     }
 }
 
+/* Eight colour pixels a pixel inside the picture at source positions sx,
+ * sy, stored at out: by eightColour, or else by eightPixels. */
+WIDER static INLINE void eightColourInside(const Eight* f, __m512d sx, __m512d sy, __m256i pack,
+                                           __m256i gather, uint8_t* out) {
+    const __m512d fx0 = _mm512_roundscale_pd(sx, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+    const __m512d fy0 = _mm512_roundscale_pd(sy, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+    const __m256i x0 = _mm512_cvttpd_epi32(fx0);
+    __m256i y0 = _mm512_cvttpd_epi32(fy0);
+    if (f->BottomUp)
+        y0 = _mm256_sub_epi32(f->LastY, y0);
+    const __m256i offsets = _mm256_add_epi32(_mm256_mullo_epi32(y0, f->Stride),
+                                             _mm256_add_epi32(x0, _mm256_add_epi32(x0, x0)));
+    const __m512d wx = _mm512_sub_pd(sx, fx0), wy = _mm512_sub_pd(sy, fy0);
+    const __m256d fx[2] = {_mm512_castpd512_pd256(wx), _mm512_extractf64x4_pd(wx, 1)};
+    const __m256d fy[2] = {_mm512_castpd512_pd256(wy), _mm512_extractf64x4_pd(wy, 1)};
+    const int stride = _mm256_cvtsi256_si32(f->Stride);
+    if (!eightColour(f->Source, offsets, f->BottomUp ? -stride : stride, fx, fy, out))
+        storeEight(out, 0, eightPixels(f, sx, sy, 3, 0), 3, pack, gather);
+}
+
 WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int bytes) {
     const int w = row->Width, h = row->Height;
     Eight f = {
@@ -197,9 +217,13 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int
             __m512d py = _mm512_add_pd(_mm512_set1_pd(sy), _mm512_mul_pd(k, _mm512_set1_pd(dy)));
             const __m512d stepX = _mm512_set1_pd(8 * dx), stepY = _mm512_set1_pd(8 * dy);
             for (const int end = x + count; x < end; x += 8) {
-                const __m256i pixels =
-                    inside ? eightPixels(&f, px, py, bytes, 0) : eightPixels(&f, px, py, bytes, 1);
-                storeEight(out, x, pixels, bytes, pack, gather);
+                if (bytes == 3 && inside) {
+                    eightColourInside(&f, px, py, pack, gather, out + 3 * x);
+                } else {
+                    const __m256i pixels = inside ? eightPixels(&f, px, py, bytes, 0)
+                                                  : eightPixels(&f, px, py, bytes, 1);
+                    storeEight(out, x, pixels, bytes, pack, gather);
+                }
                 px = _mm512_add_pd(px, stepX), py = _mm512_add_pd(py, stepY);
             }
             sx += count * dx, sy += count * dy;

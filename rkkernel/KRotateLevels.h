@@ -52,6 +52,92 @@ WIDE static INLINE int singleLevels(__m256i a0, __m256i a1, __m256i b0, __m256i 
     return 1;
 }
 
+/* Levels of eight pixels from the doubles, as the plain loop works them
+ * out: lanes 0-3 with weights fx0, fy0, lanes 4-7 with fx1, fy1. */
+WIDE static INLINE __m256i doubleLevels(__m256i a0, __m256i a1, __m256i b0, __m256i b1,
+                                        const __m256d fx[2], const __m256d fy[2]) {
+    const __m256d one = _mm256_set1_pd(1.0), half = _mm256_set1_pd(0.5);
+    __m128i level[2];
+    for (int h = 0; h < 2; ++h) {
+#define LANES(v) _mm256_cvtepi32_pd(h ? _mm256_extracti128_si256(v, 1) : _mm256_castsi256_si128(v))
+        const __m256d wx = _mm256_sub_pd(one, fx[h]), wy = _mm256_sub_pd(one, fy[h]);
+        const __m256d top =
+            _mm256_add_pd(_mm256_mul_pd(LANES(a0), wx), _mm256_mul_pd(LANES(a1), fx[h]));
+        const __m256d under =
+            _mm256_add_pd(_mm256_mul_pd(LANES(b0), wx), _mm256_mul_pd(LANES(b1), fx[h]));
+#undef LANES
+        level[h] = _mm256_cvttpd_epi32(_mm256_add_pd(
+            _mm256_add_pd(_mm256_mul_pd(top, wy), _mm256_mul_pd(under, fy[h])), half));
+    }
+    return _mm256_set_m128i(level[1], level[0]);
+}
+
+/* Eight colour pixels (3 bytes each) a pixel inside the picture on every
+ * side, stored at out: the pixels' top-left source bytes at offsets, the
+ * row below apart bytes on, the weights as doubles (lanes 0-3 and 4-7).
+ * Pixels four at a time lie within a few bytes of each other on one or two
+ * source rows (small angles): the six bytes of each pixel and of the pixel
+ * below are picked out of 16 bytes loaded at the first of each four and
+ * up to the last, straight into 32-bit lanes; 0 (nothing stored) where
+ * some pixel lies in neither. Levels come from single-precision sums
+ * where those cannot truncate otherwise than the doubles (singleLevels). */
+WIDE static INLINE int eightColour(const uint8_t* source, __m256i offsets, int apart,
+                                   const __m256d fx[2], const __m256d fy[2], uint8_t* out) {
+    const __m256i span = _mm256_set1_epi32(10);
+    const __m256i firsts = _mm256_shuffle_epi32(offsets, 0x00);
+    const __m256i lasts = _mm256_max_epi32(
+        _mm256_sub_epi32(_mm256_shuffle_epi32(offsets, 0xFF), span), _mm256_setzero_si256());
+    const __m256i fromFirst = _mm256_sub_epi32(offsets, firsts);
+    const __m256i fromLast = _mm256_sub_epi32(offsets, lasts);
+    const __m256i nearFirst = _mm256_cmpeq_epi32(_mm256_min_epu32(fromFirst, span), fromFirst);
+    const __m256i nearLast = _mm256_cmpeq_epi32(_mm256_min_epu32(fromLast, span), fromLast);
+    if (_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_or_si256(nearFirst, nearLast))) != 0xFF)
+        return 0;
+    const int firstLow = _mm256_cvtsi256_si32(firsts), firstHigh = _mm256_extract_epi32(firsts, 4);
+    const int lastLow = _mm256_cvtsi256_si32(lasts), lastHigh = _mm256_extract_epi32(lasts, 4);
+    if (lastLow + apart < 0 || lastHigh + apart < 0)
+        return 0;
+    /* Byte indices in the low byte of each lane, the others cleared. */
+    const __m256i clear = _mm256_set1_epi32((int)0xFFFFFF00u);
+    const __m256i indexF = _mm256_or_si256(fromFirst, clear);
+    const __m256i indexL = _mm256_or_si256(fromLast, clear);
+    const int allFirst = _mm256_movemask_ps(_mm256_castsi256_ps(nearFirst)) == 0xFF;
+    __m256i bytes[2][6]; /* row, byte of the two pixels side by side */
+    for (int r = 0; r < 2; ++r) {
+        const uint8_t* row = source + r * apart;
+        const __m256i fromF = _mm256_loadu2_m128i((const __m128i*)(row + firstHigh),
+                                                  (const __m128i*)(row + firstLow));
+        const __m256i fromL =
+            _mm256_loadu2_m128i((const __m128i*)(row + lastHigh), (const __m128i*)(row + lastLow));
+        for (int c = 0; c < 6; ++c) {
+            const __m256i at = _mm256_set1_epi32(c);
+            const __m256i f = _mm256_shuffle_epi8(fromF, _mm256_add_epi32(indexF, at));
+            bytes[r][c] =
+                allFirst
+                    ? f
+                    : _mm256_blendv_epi8(_mm256_shuffle_epi8(fromL, _mm256_add_epi32(indexL, at)),
+                                         f, nearFirst);
+        }
+    }
+    const __m256 fxs = _mm256_set_m128(_mm256_cvtpd_ps(fx[1]), _mm256_cvtpd_ps(fx[0]));
+    const __m256 fys = _mm256_set_m128(_mm256_cvtpd_ps(fy[1]), _mm256_cvtpd_ps(fy[0]));
+    __m256i pixels = _mm256_setzero_si256();
+    for (int k = 0; k < 3; ++k) {
+        __m256i level;
+        if (!singleLevels(bytes[0][k], bytes[0][k + 3], bytes[1][k], bytes[1][k + 3], fxs, fys,
+                          &level))
+            level =
+                doubleLevels(bytes[0][k], bytes[0][k + 3], bytes[1][k], bytes[1][k + 3], fx, fy);
+        pixels = _mm256_or_si256(pixels, _mm256_slli_epi32(level, 8 * k));
+    }
+    const __m256i pack = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)packThree));
+    const __m256i packed = _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(pixels, pack),
+                                                       _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7));
+    _mm_storeu_si128((__m128i*)out, _mm256_castsi256_si128(packed));
+    _mm_storel_epi64((__m128i*)(out + 16), _mm256_extracti128_si256(packed, 1));
+    return 1;
+}
+
 /* The first pixels of a row, as KWideBilinear. */
 WIDE int KBilinearAvx2(KBilinearRow* row, uint8_t* out);
 WIDER int KBilinearAvx512(KBilinearRow* row, uint8_t* out);

@@ -162,7 +162,41 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
         FxDotLevelsFour(x.data(), rows, n, sums);
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(sums[k], expected[k]) << n << " " << k;
+        // The same sums from the rows widened to 16 bits.
+        std::vector<uint16_t> wx(n), wy[4];
+        FxWidenLevels(x.data(), wx.data(), n);
+        for (int k = 0; k < 4; ++k) {
+            wy[k].resize(n);
+            FxWidenLevels(y[k].data(), wy[k].data(), n);
+        }
+        const uint16_t* wide[4] = {wy[0].data(), wy[1].data(), wy[2].data(), wy[3].data()};
+        FxDotWideFour(wx.data(), wide, n, sums);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(sums[k], expected[k]) << n << " " << k << " widened";
     }
+}
+
+// Intensities widened for the search are the kernel's grey of the same
+// pixels, in either colour order, over lengths with and without a tail.
+TEST(Deskew, WidenedIntensitiesAreTheKernelsGrey) {
+    for (int order : {RB_ORDER_BGR, RB_ORDER_RGB})
+        for (int n : {1, 7, 8, 9, 61, 2480}) {
+            std::vector<uint8_t> pixels(size_t(3 * n)), grey;
+            uint32_t s = uint32_t(n * 7 + order);
+            for (auto& v : pixels) {
+                s = s * 1103515245u + 12345u;
+                v = uint8_t(s >> 16);
+            }
+            pixels[0] = pixels[1] = pixels[2] = 255; // the largest sum
+            grey = pixels;
+            ASSERT_EQ(
+                KConvertRow(grey.data(), n, 24, K_WORK_GREY, order, RB_ORDER_BGR, nullptr, nullptr),
+                K_OK);
+            std::vector<uint16_t> wide(static_cast<size_t>(n));
+            FxWidenIntensities(pixels.data(), order, wide.data(), size_t(n));
+            for (int x = 0; x < n; ++x)
+                ASSERT_EQ(wide[size_t(x)], grey[size_t(x)]) << order << " " << n << " " << x;
+        }
 }
 
 TEST(Deskew, TiesGoToTheEarliestOffsetAndNothingAlikeToZero) {

@@ -106,11 +106,12 @@ TEST(KernelRotate, BilinearBytesFollowThePlainArithmeticExactly) {
                     const int w = size.w, h = size.h, bytes = bits / 8;
                     if (w * h > 10000 && angle % 9000 == 0)
                         continue;
-                    // A page of grey levels at a deskew's angles: stretches
-                    // far inside it, and enough pixels near a halfway level
-                    // that the vector loops' single-precision shortcut must
-                    // give way to the doubles many times.
-                    if (w * h > 100000 && (bits != 8 || std::abs(angle) > 1100))
+                    // A page of grey or colour levels at a deskew's angles:
+                    // stretches far inside it, pixels four at a time on one
+                    // source row or across two, and enough pixels near a
+                    // halfway level that the vector loops' single-precision
+                    // shortcut must give way to the doubles many times.
+                    if (w * h > 100000 && std::abs(angle) > 1100)
                         continue;
                     Bitmap bmp(w, h, bits, RB_ORDER_BGR, order);
                     fillPattern(bmp.get(), uint32_t(angle + bits));
