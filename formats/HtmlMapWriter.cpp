@@ -85,7 +85,11 @@ public:
     // The room quoted(value) takes at most.
     static qsizetype quotedRoom(QByteArrayView value) { return 6 * value.size() + 2; }
 
+    // An empty view may hold no pointer, which memcpy and memchr must not
+    // be given even for no bytes.
     void put(QByteArrayView text) {
+        if (text.isEmpty())
+            return;
         std::memcpy(m_to, text.data(), std::size_t(text.size()));
         m_to += text.size();
     }
@@ -95,6 +99,7 @@ public:
     void quoted(QByteArrayView value) {
         put('"');
         for (const void* quote;
+             !value.isEmpty() &&
              (quote = std::memchr(value.data(), '"', std::size_t(value.size())));) {
             const qsizetype at = static_cast<const char*>(quote) - value.data();
             put(value.first(at));
