@@ -105,6 +105,23 @@ static inline uint32_t per65280(uint32_t n) {
     return ((n >> 8) * 32897u) >> 23;
 }
 
+/* The pixels whose exact value is a half (halves[i] set, the array n + 8
+ * long) taken again in the double form, eight flags read at a time: they
+ * are a few in hundreds. */
+K_BODY void redoHalves(uint8_t* restrict halves, int n, const uint8_t* restrict hue,
+                       const uint8_t* restrict second, const uint8_t* restrict third,
+                       uint8_t* restrict blue, uint8_t* restrict green, uint8_t* restrict red,
+                       int hls) {
+    memset(halves + n, 0, 8);
+    for (int i = 0; i < n; i += 8) {
+        uint64_t any;
+        memcpy(&any, halves + i, 8);
+        for (int j = i; any && j < i + 8 && j < n; ++j)
+            if (halves[j])
+                toBgrPixel(hue, second, third, blue, green, red, j, hls);
+    }
+}
+
 /* HSV back to blue, green, red in integers. With hue h, the double form's
  * channels are v (c + m), v - vs/255 (m) and v - vs k/32640 (x + m), where
  * k = |6h mod 512 - 256| / 2 (exact: x = c (1 - k/128)), rounded half up:
@@ -150,14 +167,7 @@ K_BODY void hsvToBgrBody(const uint8_t* restrict hue, const uint8_t* restrict sa
         green[i] = (uint8_t)(m + ((v - m) & cg) + ((x - m) & xg));
         blue[i] = (uint8_t)(m + ((v - m) & cb) + ((x - m) & xb));
     }
-    memset(halves + n, 0, 8);
-    for (int i = 0; i < n; i += 8) {
-        uint64_t any;
-        memcpy(&any, halves + i, 8);
-        for (int j = i; any && j < i + 8 && j < n; ++j)
-            if (halves[j])
-                toBgrPixel(hue, saturation, value, blue, green, red, j, 0);
-    }
+    redoHalves(halves, n, hue, saturation, value, blue, green, red, 0);
 }
 
 /* HLS back to blue, green, red in integers. With lightness L, saturation
@@ -197,14 +207,7 @@ K_BODY void hlsToBgrBody(const uint8_t* restrict hue, const uint8_t* restrict li
         green[i] = (uint8_t)(low + ((high - low) & cg) + ((x - low) & xg));
         blue[i] = (uint8_t)(low + ((high - low) & cb) + ((x - low) & xb));
     }
-    memset(halves + n, 0, 8);
-    for (int i = 0; i < n; i += 8) {
-        uint64_t any;
-        memcpy(&any, halves + i, 8);
-        for (int j = i; any && j < i + 8 && j < n; ++j)
-            if (halves[j])
-                toBgrPixel(hue, lightness, saturation, blue, green, red, j, 1);
-    }
+    redoHalves(halves, n, hue, lightness, saturation, blue, green, red, 1);
 }
 
 /* The vector forms of fromBgrBody (SSE2 in KHueSse2.c, AVX2's 16-bit lanes

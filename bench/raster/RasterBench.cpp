@@ -5,6 +5,7 @@
 #include "app/loading/ImageLoadProgress.h"
 #include "app/loading/ImageLoadWindow.h"
 #include "app/loading/ImageLoader.h"
+#include "bench/support/WidgetBenchMain.h"
 #include "raster/PackedDib.h"
 #include "raster/PictureCodec.h"
 #include "raster/Rastel.h"
@@ -150,13 +151,5 @@ BENCHMARK(BM_Jpeg6000x4000_Window)->UseManualTime()->Unit(benchmark::kMillisecon
 BENCHMARK(BM_Gif4000x3000_Window)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Pictures pictures;
-    g_pictures = &pictures;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, g_pictures);
 }

@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-// The main of a benchmark over widgets: off screen unless a platform is
+// The main of a benchmark that needs a Qt application: off screen unless a platform is
 // set, with one Scene made after the application and before the runs, and
 // reachable through current while they run.
 template <class Scene>
