@@ -7,8 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QImage>
-#include <QImageWriter>
 #include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
@@ -166,21 +164,15 @@ private:
     // name's suffix names, written in full to the output's temporary file.
     static std::unique_ptr<QSaveFile> writeTemporary(const RasterImage& image, const QString& path,
                                                      QString* error) {
-        const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-        if (!QImageWriter::supportedImageFormats().contains(format)) {
-            *error = QStringLiteral("cannot write %1: no writer for \"%2\" files")
-                         .arg(path, QString::fromLatin1(format));
+        if (!RasterImage::canWrite(path, error))
             return nullptr;
-        }
         auto file = std::make_unique<QSaveFile>(path);
         if (!file->open(QIODevice::WriteOnly)) {
             *error = QStringLiteral("cannot write %1: %2").arg(path, file->errorString());
             return nullptr;
         }
-        QImageWriter writer(file.get(), format);
-        if (!writer.write(image.toImage())) {
+        if (!image.write(file.get(), path, error)) {
             file->cancelWriting();
-            *error = QStringLiteral("cannot write %1: %2").arg(path, writer.errorString());
             return nullptr;
         }
         return file;

@@ -1,5 +1,7 @@
 #include "RasterImage.h"
 
+#include "NetpbmFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -93,6 +95,15 @@ int declaredBits(const QString& path) {
 }
 
 bool RasterImage::load(const QString& path, QString* error, bool bottomUp) {
+    switch (NetpbmFile::read(path, &bitmap_, bottomUp ? RB_ROWS_BOTTOM_UP : 0, error)) {
+    case NetpbmFile::Read::Done:
+        alpha_ = false;
+        return true;
+    case NetpbmFile::Read::Failed:
+        return false;
+    case NetpbmFile::Read::Other:
+        break;
+    }
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -201,22 +212,41 @@ QImage RasterImage::toImage() const {
     return image;
 }
 
-bool RasterImage::save(const QString& path, QString* error) const {
+bool RasterImage::canWrite(const QString& path, QString* error) {
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (!QImageWriter::supportedImageFormats().contains(format)) {
-        *error = QStringLiteral("cannot write %1: no writer for \"%2\" files")
-                     .arg(path, QString::fromLatin1(format));
-        return false;
+    if (QImageWriter::supportedImageFormats().contains(format))
+        return true;
+    *error = QStringLiteral("cannot write %1: no writer for \"%2\" files")
+                 .arg(path, QString::fromLatin1(format));
+    return false;
+}
+
+bool RasterImage::write(QIODevice* device, const QString& path, QString* error) const {
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    QString reason;
+    bool ok;
+    if (NetpbmFile::writes(bitmap_, format)) {
+        ok = NetpbmFile::write(const_cast<RasterBitmap&>(bitmap_), format, device, &reason);
+    } else {
+        QImageWriter writer(device, format);
+        ok = writer.write(toImage());
+        reason = writer.errorString();
     }
+    if (!ok)
+        *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+    return ok;
+}
+
+bool RasterImage::save(const QString& path, QString* error) const {
+    if (!canWrite(path, error))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
-    QImageWriter writer(&file, format);
-    if (!writer.write(toImage())) {
+    if (!write(&file, path, error)) {
         file.cancelWriting();
-        *error = QStringLiteral("cannot write %1: %2").arg(path, writer.errorString());
         return false;
     }
     if (!file.commit()) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QImage;
+class QIODevice;
 
 namespace imgfxcli {
 
@@ -21,7 +22,8 @@ public:
     RasterImage(const RasterImage&) = delete;
     RasterImage& operator=(const RasterImage&) = delete;
 
-    // Reads a picture through Qt's image readers, rows stored top-down or
+    // Reads a picture (binary PGM and PPM straight, others through Qt's
+    // image readers), rows stored top-down or
     // (bottomUp) last picture row first; false with a message in error when
     // it cannot be read.
     bool load(const QString& path, QString* error, bool bottomUp = false);
@@ -29,6 +31,12 @@ public:
     // same kind where that format allows; the old file stays as it was on
     // failure.
     bool save(const QString& path, QString* error) const;
+    // Whether a file named path can be written (its suffix names a format
+    // with a writer); false with a message in error when not.
+    static bool canWrite(const QString& path, QString* error);
+    // Writes the picture to device in the format path's suffix names, as
+    // save does but without the commit; false with a message in error.
+    bool write(QIODevice* device, const QString& path, QString* error) const;
 
     RasterBitmap* bitmap() { return &bitmap_; }
     const RasterBitmap* bitmap() const { return &bitmap_; }
