@@ -17,6 +17,7 @@
  * wherever those cannot truncate otherwise than the doubles
  * (singleLevels). */
 #include "KRotateLevels.h"
+#include "KRotateSse2.h"
 
 static int bilinearNone(KBilinearRow* row, uint8_t* out) {
     (void)row, (void)out;
@@ -30,6 +31,8 @@ __attribute__((constructor)) static void chooseBilinear(void) {
         bilinear = KBilinearAvx512;
     else if (KIsaLevel() == K_ISA_AVX2)
         bilinear = KBilinearAvx2;
+    else
+        bilinear = KBilinearSse2;
 }
 
 int KWideBilinear(KBilinearRow* row, uint8_t* out) {
