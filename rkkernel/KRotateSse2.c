@@ -277,6 +277,26 @@ static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m1
 
 /* ---- The row ---- */
 
+/* What a stretch of count pixels from sx, sy is: positions that are
+ * exact sums dx, dy apart all along and, the positions being monotonic,
+ * a pixel inside the picture at both ends (so every pixel is), or past
+ * one edge at both ends (every pixel takes the fill); or neither. */
+enum { CHAIN, INSIDE, OUTSIDE };
+
+static INLINE int stretchOf(KStepRun* runX, KStepRun* runY, double sx, double sy, int count, int w,
+                            int h, double* dx, double* dy) {
+    if (!KStepsAhead(runX, sx, count, dx) || !KStepsAhead(runY, sy, count, dy))
+        return CHAIN;
+    const double ex = sx + (count - 1) * *dx, ey = sy + (count - 1) * *dy;
+    const double lowX = sx < ex ? sx : ex, highX = sx < ex ? ex : sx;
+    const double lowY = sy < ey ? sy : ey, highY = sy < ey ? ey : sy;
+    if (lowX >= 0 && highX < w - 1 && lowY >= 0 && highY < h - 1)
+        return INSIDE;
+    if (highX < -0.5 || highY < -0.5 || lowX > w - 0.5 || lowY > h - 0.5)
+        return OUTSIDE;
+    return CHAIN;
+}
+
 static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) {
     const int w = row->Width, h = row->Height;
     const int stride = row->BytesPerLine;
@@ -289,40 +309,37 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
     while (x + GROUP <= w) {
         int count = w - x >= STRETCH ? STRETCH : (w - x) / GROUP * GROUP;
         double dx, dy;
-        int exact = KStepsAhead(&runX, sx, count, &dx) && KStepsAhead(&runY, sy, count, &dy);
-        if (!exact && count > GROUP) {
-            /* The stretch crosses a binade: four pixels might not. */
+        int kind = stretchOf(&runX, &runY, sx, sy, count, w, h, &dx, &dy);
+        if (kind == CHAIN && count > GROUP) {
+            /* Across a binade or an edge: four pixels might not be. */
             count = GROUP;
-            exact = KStepsAhead(&runX, sx, count, &dx) && KStepsAhead(&runY, sy, count, &dy);
+            kind = stretchOf(&runX, &runY, sx, sy, count, w, h, &dx, &dy);
         }
-        if (exact) {
-            /* The positions are monotonic: where both ends of the stretch
-             * lie a pixel inside the picture, every pixel of it does. */
-            const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
-            const int inside = (sx < ex ? sx : ex) >= 0 && (sx < ex ? ex : sx) < w - 1 &&
-                               (sy < ey ? sy : ey) >= 0 && (sy < ey ? ey : sy) < h - 1;
-            if (inside) {
-                const __m128d ddx = _mm_set1_pd(dx), ddy = _mm_set1_pd(dy);
-                __m128d sx01 = _mm_add_pd(_mm_set1_pd(sx), _mm_mul_pd(_mm_setr_pd(0, 1), ddx));
-                __m128d sx23 = _mm_add_pd(_mm_set1_pd(sx), _mm_mul_pd(_mm_setr_pd(2, 3), ddx));
-                __m128d sy01 = _mm_add_pd(_mm_set1_pd(sy), _mm_mul_pd(_mm_setr_pd(0, 1), ddy));
-                __m128d sy23 = _mm_add_pd(_mm_set1_pd(sy), _mm_mul_pd(_mm_setr_pd(2, 3), ddy));
-                const __m128d stepX = _mm_set1_pd(GROUP * dx), stepY = _mm_set1_pd(GROUP * dy);
-                for (const int end = x + count; x < end; x += GROUP) {
-                    if (bytes == 1)
-                        fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
-                    else
-                        fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x);
-                    sx01 = _mm_add_pd(sx01, stepX), sx23 = _mm_add_pd(sx23, stepX);
-                    sy01 = _mm_add_pd(sy01, stepY), sy23 = _mm_add_pd(sy23, stepY);
-                }
-                sx += count * dx, sy += count * dy;
-                continue;
+        if (kind == INSIDE) {
+            const __m128d ddx = _mm_set1_pd(dx), ddy = _mm_set1_pd(dy);
+            __m128d sx01 = _mm_add_pd(_mm_set1_pd(sx), _mm_mul_pd(_mm_setr_pd(0, 1), ddx));
+            __m128d sx23 = _mm_add_pd(_mm_set1_pd(sx), _mm_mul_pd(_mm_setr_pd(2, 3), ddx));
+            __m128d sy01 = _mm_add_pd(_mm_set1_pd(sy), _mm_mul_pd(_mm_setr_pd(0, 1), ddy));
+            __m128d sy23 = _mm_add_pd(_mm_set1_pd(sy), _mm_mul_pd(_mm_setr_pd(2, 3), ddy));
+            const __m128d stepX = _mm_set1_pd(GROUP * dx), stepY = _mm_set1_pd(GROUP * dy);
+            for (const int end = x + count; x < end; x += GROUP) {
+                if (bytes == 1)
+                    fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
+                else
+                    fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x);
+                sx01 = _mm_add_pd(sx01, stepX), sx23 = _mm_add_pd(sx23, stepX);
+                sy01 = _mm_add_pd(sy01, stepY), sy23 = _mm_add_pd(sy23, stepY);
             }
+            sx += count * dx, sy += count * dy;
+        } else if (kind == OUTSIDE) {
+            for (const int end = x + count; x < end; ++x)
+                memcpy(out + (size_t)bytes * x, row->Fill, (size_t)bytes);
+            sx += count * dx, sy += count * dy;
+        } else {
+            /* Near the edges, or where the chain is stepped add by add. */
+            for (int k = 0; k < GROUP; ++k, ++x, sx += row->Cos, sy -= row->Sin)
+                plainPixel(row, out + (size_t)bytes * x, sx, sy, bytes);
         }
-        /* Near the edges, or where the chain is stepped add by add. */
-        for (int k = 0; k < GROUP; ++k, ++x, sx += row->Cos, sy -= row->Sin)
-            plainPixel(row, out + (size_t)bytes * x, sx, sy, bytes);
     }
     row->Sx = sx, row->Sy = sy;
     return x;
