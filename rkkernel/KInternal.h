@@ -87,9 +87,9 @@ typedef struct KBilinearRow {
     double Sx, Sy, Cos, Sin;
     const uint8_t* Fill;
 } KBilinearRow;
-/* Resamples the first pixels of the row with AVX-512 or AVX2 (1- and
- * 3-byte pixels, when the processor level has it; the source smaller than
- * 2^31 bytes); returns how many it did, with Sx and Sy moved on to the
+/* Resamples the first pixels of the row with the widest vectors of the
+ * processor level, AVX-512, AVX2 or SSE2 (1- and 3-byte pixels; the source
+ * smaller than 2^31 bytes); returns how many it did, with Sx and Sy moved on to the
  * first pixel not done. */
 int KWideBilinear(KBilinearRow* row, uint8_t* out);
 
