@@ -53,7 +53,10 @@ static void countNibbles(Counting* c, const uint8_t* row, int start, int end) {
  * bound by the instructions it issues besides its one write a byte. */
 static inline void countPair(uint32_t (*counts)[256], uint64_t w) {
     uint64_t low, high;
-    __asm__("movzbl %b2, %k0\n\tmovzbl %h2, %k1" : "=&r"(low), "=&r"(high) : "Q"(w));
+    /* A high-byte register cannot go with the registers that need an
+     * instruction prefix (r8 to r15): both the word and the second index
+     * stay in a, b, c or d. */
+    __asm__("movzbl %b2, %k0\n\tmovzbl %h2, %k1" : "=&r"(low), "=&Q"(high) : "Q"(w));
     ++counts[0][low];
     ++counts[1][high];
 }
