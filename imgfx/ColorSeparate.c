@@ -5,8 +5,11 @@
  * 24-bit source is read in place: in blue, green, red it goes to the
  * colour space (kind 0: straight to the planes) without a copy, and kind 0
  * of a red, green, blue source deals its bytes to the planes reversed.
- * The subtractive kinds deal blue, green, red into rows of their own and
- * make the ink planes from those, with no interleaved row between. */
+ * The subtractive and hue kinds deal blue, green, red into rows of their
+ * own and make the planes from those (the hue spaces by the kernel's
+ * conversion over planes), with no interleaved row between: the hue
+ * spaces thus skip gathering the converted pixels and dealing them out
+ * once more. */
 #include "imgfx/ColorPlanes.h"
 #include "imgfx/PalettePath.h"
 #include "imgfx/imgfx_colour.h"
@@ -19,9 +22,10 @@ typedef struct Separation {
     FxSeparation Kind;
     RasterBitmap* Work; /* a 24-bit record carrying the palette colours */
     uint8_t* Row;       /* a stored row, then the same row as blue, green, red */
-    uint8_t* Converted; /* the row in the kind's space: Row itself, or for the
-                           subtractive kinds the blue, green, red rows */
+    uint8_t* Converted; /* for the subtractive and hue kinds the blue, green,
+                           red rows, else Row itself */
     int Ink;            /* a subtractive kind: CMYK or CMY */
+    int Hue;            /* a hue kind: HSV or HLS */
     int InPlace;        /* 24-bit source whose stored rows are read where they are */
     int Reversed;       /* kind 0 of a red, green, blue source: byte k to plane 2 - k */
     int Stream;         /* planes too large for the caches, written past them */
@@ -74,9 +78,10 @@ static int allocBuffers(Separation* s) {
     const int rowBytes = s->Bitmap->BytesPerLine > s->Work->BytesPerLine ? s->Bitmap->BytesPerLine
                                                                          : s->Work->BytesPerLine;
     s->Row = KAlloc((size_t)rowBytes, 1);
-    /* Hue spaces convert in place; the subtractive ones go by three rows. */
+    /* The subtractive and hue spaces go by three rows. */
     s->Ink = s->Kind.Space == K_SPACE_CMYK || s->Kind.Space == K_SPACE_CMY;
-    s->Converted = s->Ink ? KAlloc(3 * (size_t)width, 1) : s->Row;
+    s->Hue = s->Kind.Space == K_SPACE_HSV || s->Kind.Space == K_SPACE_HLS;
+    s->Converted = s->Ink || s->Hue ? KAlloc(3 * (size_t)width, 1) : s->Row;
     const RasterBitmap* b = s->Bitmap;
     s->InPlace =
         b->BitsPerPixel == 24 && (b->ColorOrder == RB_ORDER_BGR || s->Kind.Space == K_SPACE_BGR);
@@ -132,22 +137,12 @@ static const uint8_t* bgrRow(Separation* s, int row, int* status) {
     return s->Row;
 }
 
-/* The stored row in the kind's space (for the hue spaces converted into
- * the separation's rows). */
-static const uint8_t* spaceRow(Separation* s, int row, int* status) {
-    const uint8_t* bgr = bgrRow(s, row, status);
-    if (*status != K_OK || s->Kind.Space == K_SPACE_BGR || s->Ink)
-        return bgr;
-    *status = KConvertColorSpace(bgr, s->Converted, s->Bitmap->Width, K_SPACE_BGR, s->Kind.Space);
-    return s->Converted;
-}
-
 /* Deals the row's pixels into stored row `row` of every plane, clearing the
  * padding past the plane's width. */
 static int separateRow(Separation* s, int row) {
     const int width = s->Bitmap->Width;
     int status = K_OK;
-    const uint8_t* pixels = spaceRow(s, row, &status);
+    const uint8_t* pixels = bgrRow(s, row, &status);
     if (status != K_OK)
         return status;
     uint8_t* rows[FX_MAX_PLANES];
@@ -160,14 +155,18 @@ static int separateRow(Separation* s, int row) {
         if (plane->BytesPerLine > width)
             memset(rows[k] + width, 0, (size_t)(plane->BytesPerLine - width));
     }
-    if (s->Ink) {
+    if (s->Ink || s->Hue) {
         uint8_t* const bgr[3] = {s->Converted, s->Converted + width, s->Converted + 2 * width};
         FxDealPlanes(pixels, width, 3, bgr, 0);
-        FxInkPlanes((const uint8_t* const*)bgr, width, s->Kind.Planes, rows, s->Stream);
+        if (s->Ink)
+            FxInkPlanes((const uint8_t* const*)bgr, width, s->Kind.Planes, rows, s->Stream);
+        else
+            status = KConvertColorPlanes((const uint8_t* const*)bgr, rows, width, K_SPACE_BGR,
+                                         s->Kind.Space);
     } else {
         FxDealPlanes(pixels, width, s->Kind.Planes, rows, s->Stream);
     }
-    return FX_OK;
+    return status;
 }
 
 static int separateRows(Separation* s) {

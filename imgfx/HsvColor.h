@@ -43,8 +43,9 @@ typedef struct FxHsvChange {
 void FxChangeColor(const FxHsvChange* change, uint8_t* r, uint8_t* g, uint8_t* b);
 
 /* Changes n pixels of blue, green, red bytes in place; the same result as
- * FxChangeColor on each, sixteen pixels at a time where the processor has
- * AVX-512 VBMI, in vectorised chunks elsewhere. */
+ * FxChangeColor on each, sixteen pixels a vector where the processor has
+ * AVX-512 VBMI or AVX2, eight with SSE2 alone, and the rest in vectorised
+ * chunks. */
 void FxChangePixels(const FxHsvChange* change, uint8_t* bgr, size_t n);
 
 /* FxChangePixels in chunks of plain C vectorised for the processor's
@@ -52,8 +53,14 @@ void FxChangePixels(const FxHsvChange* change, uint8_t* bgr, size_t n);
 void FxChangePixelsChunked(const FxHsvChange* change, uint8_t* bgr, size_t n);
 
 /* The first pixels of FxChangePixels, sixteen at a time with SSE2 alone
- * (HsvSse2.c), for processors without AVX2; returns the pixels done. */
+ * (HsvSse2.c), for processors without AVX2 and for what the AVX2 form
+ * leaves; returns the pixels done. */
 size_t FxChangePixelsSse2(const FxHsvChange* change, uint8_t* bgr, size_t n);
+
+/* The same with AVX2 (HsvAvx2.c), thirty-two pixels an iteration and then
+ * sixteen by FxChangePixelsSse2, only where the processor has AVX2;
+ * returns the pixels done. */
+size_t FxChangePixelsAvx2(const FxHsvChange* change, uint8_t* bgr, size_t n);
 
 #ifdef __cplusplus
 }

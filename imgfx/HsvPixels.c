@@ -177,7 +177,9 @@ __attribute__((constructor)) static void chooseChange(void) {
     if (KIsaVbmi()) {
         buildTables();
         changeFast = changeWide;
-    } else if (KIsaLevel() == K_ISA_BASELINE) {
+    } else if (KIsaLevel() >= K_ISA_AVX2) {
+        changeFast = FxChangePixelsAvx2;
+    } else {
         changeFast = FxChangePixelsSse2;
     }
 }

@@ -227,6 +227,10 @@ void KHlsToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict lightnes
 void KHlsToBgrAvx2(const uint8_t* restrict hue, const uint8_t* restrict lightness,
                    const uint8_t* restrict saturation, uint8_t* restrict blue,
                    uint8_t* restrict green, uint8_t* restrict red, int n);
+/* hsvToBgrBody in AVX2's 16-bit lanes (KHueAvx2.c), with the same bytes. */
+void KHsvToBgrAvx2(const uint8_t* restrict hue, const uint8_t* restrict saturation,
+                   const uint8_t* restrict value, uint8_t* restrict blue, uint8_t* restrict green,
+                   uint8_t* restrict red, int n);
 void KHsvToBgrSse2(const uint8_t* restrict hue, const uint8_t* restrict saturation,
                    const uint8_t* restrict value, uint8_t* restrict blue, uint8_t* restrict green,
                    uint8_t* restrict red, int n);

@@ -100,9 +100,10 @@ TEST(ColorSeparate, KindZeroAndBackGivesTheSamePixels) {
 }
 
 // Pictures too large for the caches are written past them, the vector
-// forms starting at a line boundary of each row: the planes of the kinds
-// with exact round trips and the merged pixels stay byte for byte those
-// of small pictures, with an odd width whose rows begin at every offset
+// forms starting at a line boundary of each row: the planes of every kind
+// (the hue kinds converted over plane rows of many chunks) and the merged
+// pixels of the kinds with exact round trips stay byte for byte those of
+// small pictures, with an odd width whose rows begin at every offset
 // within a line.
 TEST(ColorSeparate, LargePicturesSeparateAndMergeExactly) {
     const int width = 2333, height = 2400;
@@ -110,7 +111,7 @@ TEST(ColorSeparate, LargePicturesSeparateAndMergeExactly) {
     fillPattern(source.get(), 5);
     const auto bytes = storedBytes(source.get());
     const size_t sourceLine = size_t(source.get()->BytesPerLine);
-    for (unsigned kind : {0u, 1u, 4u}) {
+    for (unsigned kind : {0u, 1u, 2u, 3u, 4u}) {
         SCOPED_TRACE("kind " + std::to_string(kind));
         Planes planes;
         ASSERT_EQ(R_ColorSeparateBitmap(source.get(), planes.get(), kind), FX_OK);
@@ -129,6 +130,8 @@ TEST(ColorSeparate, LargePicturesSeparateAndMergeExactly) {
                     wrong += planeBytes[k][row * line + x] != expected[k];
             }
         EXPECT_EQ(wrong, 0u);
+        if (kind == 2 || kind == 3)
+            continue; // the hue spaces' round trips are not exact
         RasterBitmap merged{};
         ASSERT_EQ(R_ColorMergeBitmap(&merged, planes.get(), kind), FX_OK);
         EXPECT_TRUE(storedBytes(&merged) == bytes);

@@ -170,3 +170,29 @@ TEST(Histogram, WideRowsOfDirectPixelsCountLikeThePlainReferenceInEveryChannel) 
                 }
             }
 }
+
+// Palette pixels are counted eight bytes a load into eight sub-histograms:
+// rows of every width around those eight, regions that cut spans at odd
+// columns, and 4-bit rows, count as pixel by pixel.
+TEST(Histogram, PaletteRowsOfEveryWidthCountLikeThePlainReference) {
+    for (int bits : {4, 8})
+        for (int width = 1; width <= 40; width += bits == 8 ? 1 : 3)
+            for (bool region : {false, true}) {
+                Bitmap bmp(width, 3, bits, RB_ORDER_BGR, 0, colorPalette(1 << bits));
+                fillPattern(bmp.get(), uint32_t(width * 7 + bits));
+                if (region && width > 3) {
+                    KRect left{1, 0, width / 2 + 1, 2}, right{width / 2 + 2, 1, width - 1, 3};
+                    ASSERT_EQ(KSetRegionRect(bmp.get(), &left, K_REGION_SET), K_OK);
+                    ASSERT_EQ(KSetRegionRect(bmp.get(), &right, K_REGION_UNION), K_OK);
+                }
+                const auto before = storedBytes(bmp.get());
+                for (unsigned channel : {0u, 2u}) {
+                    uint32_t histogram[256];
+                    ASSERT_EQ(R_GetBitmapHistogram(bmp.get(), histogram, channel), FX_OK);
+                    const auto expected = plainHistogram(bmp.get(), before, int(channel));
+                    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), histogram))
+                        << bits << "-bit, width " << width << (region ? " with region" : "")
+                        << ", channel " << channel;
+                }
+            }
+}

@@ -139,8 +139,8 @@ TEST(HueSaturation, RowConversionMatchesThePlainReferenceForEveryColour) {
     }
 }
 
-// The vector forms take sixteen or sixty-four pixels at a time and leave
-// the rest to the chunked loop: runs of every length around those, from
+// The vector forms take sixteen, thirty-two or sixty-four pixels at a time
+// and leave the rest to the chunked loop: runs of every length around those, from
 // any byte offset, change each pixel as FxChangeColor does and write
 // nothing past the run.
 TEST(HueSaturation, RunsOfEveryLengthAndOffsetChangeAsOneColourAtATime) {
@@ -162,4 +162,35 @@ TEST(HueSaturation, RunsOfEveryLengthAndOffsetChangeAsOneColourAtATime) {
                     << "run of " << n << " from byte " << offset << ", shift " << change.HueShift
                     << " add " << change.SaturationAdd;
             }
+}
+
+// The AVX2 form wherever the processor has it, whatever level the library
+// runs at: random pixels under random changes, as one colour at a time,
+// and the pixels it leaves (fewer than sixteen) untouched.
+TEST(HueSaturation, Avx2FormChangesRandomPixelsAsOneColourAtATime) {
+    if (!__builtin_cpu_supports("avx2"))
+        GTEST_SKIP() << "no AVX2";
+    uint32_t seed = 11;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 200; ++round) {
+        const FxHsvChange change{int(next() & 255), int(next() % 511) - 255};
+        const size_t n = next() % 700;
+        std::vector<uint8_t> bytes(3 * n);
+        for (uint8_t& b : bytes)
+            b = uint8_t(next());
+        // Some greys and some colours with two equal channels.
+        for (size_t i = 0; i + 2 < n; i += 7)
+            bytes[3 * i + 1] = bytes[3 * i + (i % 2 ? 0 : 2)];
+        for (size_t i = 0; i < n; i += 11)
+            bytes[3 * i] = bytes[3 * i + 1] = bytes[3 * i + 2];
+        std::vector<uint8_t> expected = bytes;
+        const size_t done = FxChangePixelsAvx2(&change, bytes.data(), n);
+        ASSERT_EQ(done, n / 16 * 16);
+        for (size_t i = 0; i < done; ++i) {
+            uint8_t* p = &expected[3 * i];
+            FxChangeColor(&change, &p[2], &p[1], &p[0]);
+        }
+        ASSERT_EQ(bytes, expected)
+            << "run of " << n << ", shift " << change.HueShift << " add " << change.SaturationAdd;
+    }
 }
