@@ -112,10 +112,16 @@ QPolygon polygonOf(const std::vector<int>& v) {
     // Nearly no page repeats a point directly: one pass looks for a
     // repeat, and only a polygon with one is read again point by point.
     std::memcpy(static_cast<void*>(points.data()), v.data(), std::size_t(pairs) * sizeof(QPoint));
+    // Each point is compared with the one before as one 64-bit word, with
+    // no early stop, so that the loop runs vectorised.
     const int* const n = v.data();
     bool repeats = false;
-    for (qsizetype i = 1; i < pairs; ++i)
-        repeats |= (n[2 * i] == n[2 * i - 2]) & (n[2 * i + 1] == n[2 * i - 1]);
+    for (qsizetype i = 1; i < pairs; ++i) {
+        quint64 point, before;
+        std::memcpy(&point, n + 2 * i, sizeof point);
+        std::memcpy(&before, n + 2 * i - 2, sizeof before);
+        repeats |= point == before;
+    }
     QPoint* const out = points.data();
     qsizetype count = pairs;
     if (repeats) {
@@ -204,9 +210,13 @@ AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
 
 // Hands the area of entry to sink: with the shape a browser gives it, else
 // as an area that is not clickable. False when the sink took no area.
-// numbers is room for a polygon's COORDS, kept from one area to the next.
+// numbers is room for a polygon's COORDS, kept from one area to the next;
+// plainCoords tells whether they held whole numbers and separators alone
+// (and so no "&quot;"), false when unknown.
 bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, MapSink& sink,
-              MapReadReport* report, std::vector<int>& numbers, bool& clickable) {
+              MapReadReport* report, std::vector<int>& numbers, bool& clickable,
+              bool& plainCoords) {
+    plainCoords = false;
     if (!sink.acceptsAreas()) {
         if (report)
             ++report->areasBeyond;
@@ -216,7 +226,7 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
     PictureArea none;
     if (shape == Shape::Polygon) {
         // Read straight as pixels: a map may hold a million points.
-        CoordsList::parseWhole(entry.coords, LineScan::kCoordinateLimit, numbers);
+        plainCoords = CoordsList::parseWhole(entry.coords, LineScan::kCoordinateLimit, numbers);
         none.shape = AreaShape::Polygon;
         none.points = polygonOf(numbers);
         if (none.points.size() >= 3) {
@@ -323,8 +333,8 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
             continue;
         }
         const AreaTexts texts = textsOf(entry, report);
-        bool clickable = true;
-        if (!readArea(entry, shape, texts, sink, report, numbers, clickable)) {
+        bool clickable = true, plainCoords = false;
+        if (!readArea(entry, shape, texts, sink, report, numbers, clickable, plainCoords)) {
             pending = gap + tagText.toByteArray();
             continue;
         }
@@ -334,7 +344,9 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
                      {},
                      clickable,
                      block.value(entry.shape),
-                     block.value(entry.coords),
+                     // Searched for "&quot;" only when the reading did not
+                     // tell: a polygon's COORDS are most of a large page.
+                     plainCoords ? block.share(entry.coords) : block.value(entry.coords),
                      block.bytes()});
     }
     mapSource.tail = pending +
