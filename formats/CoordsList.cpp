@@ -119,16 +119,21 @@ std::vector<double> parse(QByteArrayView text) {
 // Each number but the last takes at least one separator after it, so the
 // output has room for all of them before the first is read: a polygon's
 // COORDS on a large page are millions of numbers.
-void parseWhole(QByteArrayView text, int limit, std::vector<int>& out) {
+bool parseWhole(QByteArrayView text, int limit, std::vector<int>& out) {
     out.resize(std::size_t(text.size() / 2 + 1));
     int* o = out.data();
+    bool allWhole = true;
     scanTokens(
         text,
         [&o, limit](qint64 value) {
             *o++ = int(value > limit ? limit : value < -limit ? -limit : value);
         },
-        [&o, limit](QByteArrayView token) { *o++ = whole(numberOf(token), limit); });
+        [&o, &allWhole, limit](QByteArrayView token) {
+            *o++ = whole(numberOf(token), limit);
+            allWhole = false;
+        });
     out.resize(std::size_t(o - out.data()));
+    return allWhole;
 }
 
 int whole(double v, int limit) {

@@ -19,7 +19,10 @@ std::vector<double> parse(QByteArrayView text);
 // The numbers of text as parse reads them, each made a whole number
 // (whole), into out (cleared first; its room is kept for the next list).
 // Polygons of a million points are read so, without a double between.
-void parseWhole(QByteArrayView text, int limit, std::vector<int>& out);
+// True when every token was written as a whole number (digits, a "-"
+// before them at most): the text then holds nothing but those and
+// separators.
+bool parseWhole(QByteArrayView text, int limit, std::vector<int>& out);
 
 // v held within +-limit and rounded to the nearest whole number, halves
 // away from zero.
