@@ -116,19 +116,30 @@ std::vector<double> parse(QByteArrayView text) {
     return out;
 }
 
-// Each number but the last takes at least one separator after it, so the
-// output has room for all of them before the first is read: a polygon's
-// COORDS on a large page are millions of numbers.
-void parseWhole(QByteArrayView text, int limit, std::vector<int>& out) {
-    out.resize(std::size_t(text.size() / 2 + 1));
-    int* o = out.data();
+// The output has room for every number before the first is read: a
+// polygon's COORDS on a large page are millions of numbers.
+bool parseWhole(QByteArrayView text, int limit, std::vector<int>& out) {
+    out.resize(wholeRoom(text.size()));
+    std::size_t count = 0;
+    const bool allWhole = parseWhole(text, limit, out.data(), count);
+    out.resize(count);
+    return allWhole;
+}
+
+bool parseWhole(QByteArrayView text, int limit, int* out, std::size_t& count) {
+    int* o = out;
+    bool allWhole = true;
     scanTokens(
         text,
         [&o, limit](qint64 value) {
             *o++ = int(value > limit ? limit : value < -limit ? -limit : value);
         },
-        [&o, limit](QByteArrayView token) { *o++ = whole(numberOf(token), limit); });
-    out.resize(std::size_t(o - out.data()));
+        [&o, &allWhole, limit](QByteArrayView token) {
+            *o++ = whole(numberOf(token), limit);
+            allWhole = false;
+        });
+    count = std::size_t(o - out);
+    return allWhole;
 }
 
 int whole(double v, int limit) {

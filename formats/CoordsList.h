@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 
+#include <cstddef>
 #include <vector>
 
 // COORDS as browsers read it (the HTML rules for a list of floating-point
@@ -19,7 +20,20 @@ std::vector<double> parse(QByteArrayView text);
 // The numbers of text as parse reads them, each made a whole number
 // (whole), into out (cleared first; its room is kept for the next list).
 // Polygons of a million points are read so, without a double between.
-void parseWhole(QByteArrayView text, int limit, std::vector<int>& out);
+// True when every token was written as a whole number (digits, a "-"
+// before them at most): the text then holds nothing but those and
+// separators.
+bool parseWhole(QByteArrayView text, int limit, std::vector<int>& out);
+// The same into room for wholeRoom(text.size()) numbers at out, which is
+// not cleared first (a reader's room kept from one list to the next is
+// then not written twice); count is set to the numbers read.
+bool parseWhole(QByteArrayView text, int limit, int* out, std::size_t& count);
+
+// The numbers a text of size bytes holds at most: each but the last takes
+// at least one separator after it.
+constexpr std::size_t wholeRoom(qsizetype size) {
+    return std::size_t(size / 2 + 1);
+}
 
 // v held within +-limit and rounded to the nearest whole number, halves
 // away from zero.

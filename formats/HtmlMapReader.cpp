@@ -15,6 +15,7 @@
 
 #include <QPoint>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -102,20 +103,25 @@ QByteArray graphicOf(const HtmlPageScan& scan, const HtmlMapBlock& map) {
 // that repeat is not a vertex of its own, or every save would add one. An
 // odd last number has no partner and is dropped, as browsers drop it.
 // Successive repeats are one point.
-QPolygon polygonOf(const std::vector<int>& v) {
+QPolygon polygonOf(const int* n, std::size_t numbers) {
     static_assert(sizeof(QPoint) == 2 * sizeof(int));
-    const qsizetype pairs = qsizetype(v.size() / 2);
+    const qsizetype pairs = qsizetype(numbers / 2);
     QPolygon points(pairs);
     if (pairs == 0)
         return points;
     // The numbers are the points' own layout, x then y: copied at once.
     // Nearly no page repeats a point directly: one pass looks for a
     // repeat, and only a polygon with one is read again point by point.
-    std::memcpy(static_cast<void*>(points.data()), v.data(), std::size_t(pairs) * sizeof(QPoint));
-    const int* const n = v.data();
+    std::memcpy(static_cast<void*>(points.data()), n, std::size_t(pairs) * sizeof(QPoint));
+    // Each point is compared with the one before as one 64-bit word, with
+    // no early stop, so that the loop runs vectorised.
     bool repeats = false;
-    for (qsizetype i = 1; i < pairs; ++i)
-        repeats |= (n[2 * i] == n[2 * i - 2]) & (n[2 * i + 1] == n[2 * i - 1]);
+    for (qsizetype i = 1; i < pairs; ++i) {
+        quint64 point, before;
+        std::memcpy(&point, n + 2 * i, sizeof point);
+        std::memcpy(&before, n + 2 * i - 2, sizeof before);
+        repeats |= point == before;
+    }
     QPoint* const out = points.data();
     qsizetype count = pairs;
     if (repeats) {
@@ -131,6 +137,24 @@ QPolygon polygonOf(const std::vector<int>& v) {
     points.resize(count);
     return points;
 }
+
+// Room for the numbers of a polygon's COORDS, kept from one area to the
+// next and never cleared: the room asked for changes from one polygon to
+// the next, and a vector would write zeros into what it gains each time.
+class NumberRoom {
+public:
+    int* reserve(std::size_t size) {
+        if (size > m_size) {
+            m_size = std::max(size, 2 * m_size);
+            m_numbers = std::make_unique_for_overwrite<int[]>(m_size);
+        }
+        return m_numbers.get();
+    }
+
+private:
+    std::unique_ptr<int[]> m_numbers;
+    std::size_t m_size = 0;
+};
 
 // The map block's bytes, copied once when its areas are read: the kept
 // texts of its tags are slices of them (model/SourceTag.h).
@@ -204,9 +228,12 @@ AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
 
 // Hands the area of entry to sink: with the shape a browser gives it, else
 // as an area that is not clickable. False when the sink took no area.
-// numbers is room for a polygon's COORDS, kept from one area to the next.
+// numbers is room for a polygon's COORDS, kept from one area to the next;
+// plainCoords tells whether they held whole numbers and separators alone
+// (and so no "&quot;"), false when unknown.
 bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, MapSink& sink,
-              MapReadReport* report, std::vector<int>& numbers, bool& clickable) {
+              MapReadReport* report, NumberRoom& numbers, bool& clickable, bool& plainCoords) {
+    plainCoords = false;
     if (!sink.acceptsAreas()) {
         if (report)
             ++report->areasBeyond;
@@ -216,9 +243,11 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
     PictureArea none;
     if (shape == Shape::Polygon) {
         // Read straight as pixels: a map may hold a million points.
-        CoordsList::parseWhole(entry.coords, LineScan::kCoordinateLimit, numbers);
+        int* const room = numbers.reserve(CoordsList::wholeRoom(entry.coords.size()));
+        std::size_t count = 0;
+        plainCoords = CoordsList::parseWhole(entry.coords, LineScan::kCoordinateLimit, room, count);
         none.shape = AreaShape::Polygon;
-        none.points = polygonOf(numbers);
+        none.points = polygonOf(room, count);
         if (none.points.size() >= 3) {
             if (report && int(none.points.size()) > MapArea::kMaxVertices)
                 ++report->polygonsCut;
@@ -294,7 +323,7 @@ QByteArray keptGap(const BlockText& block, QByteArrayView text, bool afterTag) {
 void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapInfo& info,
                MapTagSource& mapSource, MapReadReport* report) {
     const BlockText block(text, map);
-    std::vector<int> numbers;
+    NumberRoom numbers;
     QByteArray pending; // text of tags that became no area, kept with the next
     qsizetype from = map.tagEnd;
     int index = 0;
@@ -323,8 +352,8 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
             continue;
         }
         const AreaTexts texts = textsOf(entry, report);
-        bool clickable = true;
-        if (!readArea(entry, shape, texts, sink, report, numbers, clickable)) {
+        bool clickable = true, plainCoords = false;
+        if (!readArea(entry, shape, texts, sink, report, numbers, clickable, plainCoords)) {
             pending = gap + tagText.toByteArray();
             continue;
         }
@@ -334,7 +363,9 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
                      {},
                      clickable,
                      block.value(entry.shape),
-                     block.value(entry.coords),
+                     // Searched for "&quot;" only when the reading did not
+                     // tell: a polygon's COORDS are most of a large page.
+                     plainCoords ? block.share(entry.coords) : block.value(entry.coords),
                      block.bytes()});
     }
     mapSource.tail = pending +

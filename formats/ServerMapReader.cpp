@@ -108,7 +108,20 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
     m_report = {};
     m_mapLines = 0;
     m_page = false;
+    m_sink = &sink;
+    m_info = &info;
     const QByteArrayView whole = text;
+    const QByteArrayView unmarked = whole.startsWith("\xEF\xBB\xBF") ? whole.sliced(3) : whole;
+    // Nearly every page begins with "<" after line space, which makes it a
+    // page whatever follows (isPage): it is read whole at once, without
+    // the search for a NUL, which would read a large page once more.
+    qsizetype lead = 0;
+    while (lead < unmarked.size() && isLineSpace(unmarked[lead]))
+        ++lead;
+    if (lead < unmarked.size() && unmarked[lead] == '<') {
+        m_page = true;
+        return readPage(unmarked);
+    }
     const qsizetype nulAt = text.indexOf('\0');
     if (nulAt >= 0)
         text = text.first(nulAt);
@@ -116,13 +129,11 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
     // of the first line.
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
-    m_sink = &sink;
-    m_info = &info;
     m_page = isPage(text, name);
     // A page is read whole, as browsers read it: a NUL is a character of
     // its text like any other.
     if (m_page)
-        return readPage(whole.startsWith("\xEF\xBB\xBF") ? whole.sliced(3) : whole);
+        return readPage(unmarked);
     qsizetype pos = 0;
     m_pendingComment.clear();
     QByteArray line;

@@ -46,12 +46,30 @@ TEST(CoordsList, WholeNumbersAreTheNumbersRoundedWithinTheLimit) {
     for (int round = 0; round < 4000; ++round) {
         const QByteArray text = randomCoords(random);
         const int limit = round % 3 == 0 ? 50 : round % 3 == 1 ? 1000000 : 2147483647;
-        CoordsList::parseWhole(text, limit, whole);
+        const bool allWhole = CoordsList::parseWhole(text, limit, whole);
         std::vector<int> expected;
         for (double v : CoordsList::parse(text))
             expected.push_back(CoordsList::whole(v, limit));
         ASSERT_EQ(whole, expected) << text.toStdString();
+        // Told so, the text holds nothing but digits, signs and separators.
+        for (const char c : text)
+            ASSERT_TRUE(!allWhole || (c >= '0' && c <= '9') || c == '-' ||
+                        CoordsList::isSeparator(c))
+                << text.toStdString();
     }
+}
+
+TEST(CoordsList, WholeReadingTellsWhetherEveryTokenWasAWholeNumber) {
+    // The reader keeps a COORDS text that it says so of without looking
+    // for "&quot;" in it.
+    std::vector<int> whole;
+    EXPECT_TRUE(CoordsList::parseWhole("1,2, -3;4\t5", 100, whole));
+    EXPECT_TRUE(CoordsList::parseWhole("", 100, whole));
+    EXPECT_FALSE(CoordsList::parseWhole("1,2&quot;,3", 100, whole));
+    EXPECT_FALSE(CoordsList::parseWhole("1,2.5,3", 100, whole));
+    EXPECT_FALSE(CoordsList::parseWhole("1,x2,3", 100, whole));
+    EXPECT_FALSE(CoordsList::parseWhole("1,2%", 100, whole));
+    EXPECT_FALSE(CoordsList::parseWhole("1,-", 100, whole));
 }
 
 TEST(CoordsList, WholeRoundsHalvesAwayFromZeroAndSaturates) {
