@@ -33,8 +33,9 @@ typedef struct Search {
     int Lighter; /* 1-bit: the lighter palette index */
     RasterColor Colors[256];
     uint8_t* Rows[RING];
-    uint16_t* Wide[RING]; /* the intensities widened, where FxWideDots */
-    int Loaded[RING];     /* stored row held by each buffer, -1 for none */
+    const uint8_t* Held[RING]; /* the row as compared: a buffer or the stored row */
+    uint16_t* Wide[RING];      /* the intensities widened, where FxWideDots */
+    int Loaded[RING];          /* stored row held by each buffer, -1 for none */
     uint64_t Totals[OFFSETS];
     FxProgress Progress;
 } Search;
@@ -82,11 +83,21 @@ static int allocRows(Search* s) {
 static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     RasterBitmap* b = s->Bitmap;
     const int k = r % RING;
-    *row = s->Rows[k];
     *wide = s->Wide[k];
-    if (s->Loaded[k] == r)
+    if (s->Loaded[k] == r) {
+        *row = s->Held[k];
         return FX_OK;
+    }
     s->Loaded[k] = -1;
+    *row = s->Held[k] = s->Rows[k];
+    /* Stored rows compared as they are are read where they lie, not
+     * copied. */
+    const uint8_t* lying = !s->Convert && !s->Wide[k] ? KRowAddress(b, r) : NULL;
+    if (lying) {
+        *row = s->Held[k] = lying;
+        s->Loaded[k] = r;
+        return FX_OK;
+    }
     /* Stored levels, and the intensities of 24-bit pixels, are widened
      * straight from the bitmap: only the widened rows are compared. (A row
      * without an address is left to KReadRow, which reports why.) */
