@@ -301,6 +301,11 @@ static void widenIntensitiesPlain(const uint8_t* pixels, int order, uint16_t* wi
     }
 }
 
+static uint32_t countPlain(const uint8_t* a, const uint8_t* b, size_t n, int lighter);
+static uint32_t countPopcnt(const uint8_t* a, const uint8_t* b, size_t n, int lighter);
+typedef uint32_t (*CountBothLighter)(const uint8_t*, const uint8_t*, size_t, int);
+static CountBothLighter countBothLighter = countPlain;
+
 typedef void (*WidenIntensities)(const uint8_t*, int, uint16_t*, size_t);
 static WidenIntensities widenIntensities = widenIntensitiesPlain;
 
@@ -314,6 +319,8 @@ static DotFour dotFour = dotFourSse2;
 
 __attribute__((constructor)) static void chooseDot(void) {
     __builtin_cpu_init();
+    if (KIsaLevel() != K_ISA_BASELINE)
+        countBothLighter = countPopcnt;
     if (KIsaLevel() == K_ISA_AVX512 && __builtin_cpu_supports("avx512vnni"))
         dot = dotVnni, dotFour = dotFourVnni;
     else if (KIsaLevel() == K_ISA_AVX512)
@@ -362,26 +369,49 @@ void FxDotLevelsFour(const uint8_t* a, const uint8_t* const* b, size_t n, uint64
     dotFour(a, b, n, sums);
 }
 
-uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {
-    const uint8_t* bitCount = KBitCountTable();
-    const uint64_t flip = lighter ? 0 : ~(uint64_t)0;
-    const size_t whole = n / 8, rest = n % 8;
-    uint32_t count = 0;
-    size_t j = 0;
-    /* Eight bytes are matched at once, then counted byte by byte. */
-    for (; j + 8 <= whole; j += 8) {
-        uint64_t x, y;
-        memcpy(&x, a + j, 8);
-        memcpy(&y, b + j, 8);
-        x = (x ^ flip) & (y ^ flip);
-        for (int k = 0; k < 8; ++k)
-            count += bitCount[(uint8_t)(x >> (8 * k))];
-    }
-    for (; j < whole; ++j)
-        count += bitCount[(uint8_t)((a[j] ^ flip) & (b[j] ^ flip))];
-    if (rest) {
-        const uint8_t mask = (uint8_t)(0xFFu << (8 - rest));
-        count += bitCount[(uint8_t)((a[whole] ^ flip) & (b[whole] ^ flip)) & mask];
-    }
+/* Ones among the 64 bits of v, by halves, nibbles and bytes summed in
+ * place (no popcount instruction at the plain level). */
+static inline uint32_t onesOf(uint64_t v) {
+    v -= (v >> 1) & 0x5555555555555555u;
+    v = (v & 0x3333333333333333u) + ((v >> 2) & 0x3333333333333333u);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return (uint32_t)((v * 0x0101010101010101u) >> 56);
+}
+
+/* Eight bytes at once, their ones counted as one 64-bit word, with the
+ * popcount instruction where the level has it; the last whole bytes and
+ * the partial one through the kernel's bit-count table. */
+#define COUNT_BOTH_LIGHTER(ones)                                                                   \
+    const uint8_t* bitCount = KBitCountTable();                                                    \
+    const uint64_t flip = lighter ? 0 : ~(uint64_t)0;                                              \
+    const size_t whole = n / 8, rest = n % 8;                                                      \
+    uint32_t count = 0;                                                                            \
+    size_t j = 0;                                                                                  \
+    for (; j + 8 <= whole; j += 8) {                                                               \
+        uint64_t x, y;                                                                             \
+        memcpy(&x, a + j, 8);                                                                      \
+        memcpy(&y, b + j, 8);                                                                      \
+        count += ones((x ^ flip) & (y ^ flip));                                                    \
+    }                                                                                              \
+    for (; j < whole; ++j)                                                                         \
+        count += bitCount[(uint8_t)((a[j] ^ flip) & (b[j] ^ flip))];                               \
+    if (rest) {                                                                                    \
+        const uint8_t mask = (uint8_t)(0xFFu << (8 - rest));                                       \
+        count += bitCount[(uint8_t)((a[whole] ^ flip) & (b[whole] ^ flip)) & mask];                \
+    }                                                                                              \
     return count;
+
+static uint32_t countPlain(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {
+    COUNT_BOTH_LIGHTER(onesOf)
+}
+
+#define ONES_INSTRUCTION(v) (uint32_t) __builtin_popcountll(v)
+__attribute__((target("popcnt"))) static uint32_t countPopcnt(const uint8_t* a, const uint8_t* b,
+                                                              size_t n, int lighter){
+    COUNT_BOTH_LIGHTER(ONES_INSTRUCTION)}
+#undef ONES_INSTRUCTION
+#undef COUNT_BOTH_LIGHTER
+
+uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {
+    return countBothLighter(a, b, n, lighter);
 }

@@ -176,6 +176,32 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
     }
 }
 
+// Both-lighter counts of 1-bit rows, eight bytes at a time, are the
+// counts bit by bit over random rows of every length up to a few words,
+// either colour the lighter.
+TEST(Deskew, BothLighterCountsAreTheCountsBitByBit) {
+    uint32_t s = 99;
+    std::vector<uint8_t> a(80), b(80);
+    for (int trial = 0; trial < 400; ++trial) {
+        for (size_t i = 0; i < a.size(); ++i) {
+            s = s * 1103515245u + 12345u;
+            a[i] = uint8_t(s >> 16), b[i] = uint8_t(s >> 8);
+            if (trial % 3 == 0)
+                a[i] |= b[i]; // many both-set bits
+        }
+        const size_t n = size_t(trial) * 7 % 641;
+        for (int lighter : {0, 1}) {
+            uint32_t expected = 0;
+            for (size_t x = 0; x < n; ++x) {
+                const int pa = (a[x / 8] >> (7 - x % 8)) & 1, pb = (b[x / 8] >> (7 - x % 8)) & 1;
+                expected += pa == lighter && pb == lighter;
+            }
+            ASSERT_EQ(FxCountBothLighter(a.data(), b.data(), n, lighter), expected)
+                << n << " " << lighter;
+        }
+    }
+}
+
 // Intensities widened for the search are the kernel's grey of the same
 // pixels, in either colour order, over lengths with and without a tail.
 TEST(Deskew, WidenedIntensitiesAreTheKernelsGrey) {
