@@ -1,5 +1,5 @@
-/* The skew search. Rows are held in a ring of 24 buffers, row r in buffer
- * r mod 24, each loaded at most once while it stays needed: stored rows for
+/* The skew search. Rows are held in a ring of 27 buffers, row r in buffer
+ * r mod 27, each loaded at most once while it stays needed: stored rows for
  * 1-bit bitmaps, intensities for the others (converted once on loading).
  * The 47 offsets are summed in two sweeps down the page, offsets 0 to 23
  * and then -23 to -1, since either set needs only the 24 rows from a row
@@ -12,7 +12,14 @@
 
 #include <string.h>
 
-enum { REACH = FX_SKEW_REACH, RING = FX_SKEW_REACH + 1, OFFSETS = 2 * FX_SKEW_REACH + 1 };
+/* BLOCK rows compared at once need the REACH + BLOCK rows from the first
+ * to the farthest either is compared with. */
+enum {
+    REACH = FX_SKEW_REACH,
+    BLOCK = 4,
+    RING = FX_SKEW_REACH + BLOCK,
+    OFFSETS = 2 * FX_SKEW_REACH + 1
+};
 
 /* round(100 * atan(s / 128)) in degrees for s = 0 .. 23. */
 static const int16_t angles[REACH + 1] = {0,   45,  90,  134, 179, 224, 268, 313,
@@ -166,14 +173,54 @@ static void scoreRows(const Search* s, const uint8_t* a, const uint8_t* const* b
         totals[k] += score(s, a, b[k]);
 }
 
+/* Adds the scores of offsets low .. high of rows l .. l + BLOCK - 1, where
+ * the dot products are summed four rows against four: every row from
+ * l + low to l + BLOCK - 1 + high is summed with each of the block's rows
+ * and kept where its offset lies in low .. high (the last group of four
+ * filled up with the last row again). */
+static int scoreBlock(Search* s, int l, int low, int high) {
+    const size_t n = (size_t)s->Bitmap->Width - FX_SKEW_SHIFT;
+    const int rows = high - low + BLOCK;
+    const uint8_t* a[BLOCK];
+    const uint8_t* b[OFFSETS + BLOCK];
+    const uint16_t* wide;
+    int status = FX_OK;
+    for (int i = 0; status == FX_OK && i < BLOCK; ++i)
+        status = load(s, l + i, &a[i], &wide);
+    for (int j = 0; status == FX_OK && j < rows; ++j)
+        status = load(s, l + low + j, &b[j], &wide);
+    for (int g = 0; status == FX_OK && g < rows; g += 4) {
+        const uint8_t* shifted[4];
+        uint64_t sums[16];
+        for (int k = 0; k < 4; ++k)
+            shifted[k] = b[g + k < rows ? g + k : rows - 1] + FX_SKEW_SHIFT;
+        FxDotLevelsBlock(a, shifted, n, sums);
+        for (int i = 0; i < BLOCK; ++i)
+            for (int k = 0; k < 4 && g + k < rows; ++k) {
+                const int offset = low + g + k - i;
+                if (offset >= low && offset <= high)
+                    s->Totals[offset + REACH] += sums[4 * i + k] / (255 * 255);
+            }
+    }
+    return status;
+}
+
 /* Adds the scores of offsets low .. high (0 .. 23, or -23 .. -1) of every
  * compared row to their totals, with progress from from to to. The rows
  * compared with row l all stay loaded together: they are 24 rows in a
- * row, one to a buffer of the ring. */
+ * row, one to a buffer of the ring (and with the rows compared with the
+ * block of rows from l, BLOCK - 1 more). */
 static int sweep(Search* s, int low, int high, int from, int to) {
     const int first = REACH, last = s->Bitmap->Height - 1 - REACH;
+    const int blocks = s->Levels && !s->Wide[0] && FxBlockDots();
     int status = FxProgressStart(&s->Progress, from, to, last - first + 1);
-    for (int l = first; status == FX_OK && l <= last; ++l) {
+    int l = first;
+    for (; blocks && status == FX_OK && l + BLOCK - 1 <= last; l += BLOCK) {
+        status = scoreBlock(s, l, low, high);
+        for (int i = 0; status == FX_OK && i < BLOCK; ++i)
+            status = FxProgressStep(&s->Progress);
+    }
+    for (; status == FX_OK && l <= last; ++l) {
         const uint8_t* a;
         const uint8_t* b[OFFSETS];
         const uint16_t* wa;
