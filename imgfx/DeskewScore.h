@@ -32,6 +32,9 @@ void FxWidenLevels(const uint8_t* levels, uint16_t* wide, size_t n);
 void FxWidenIntensities(const uint8_t* pixels, int order, uint16_t* wide, size_t n);
 /* FxDotLevelsFour of rows widened by FxWidenLevels: the same sums. */
 void FxDotWideFour(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t* sums);
+/* The sums of widened rows a[i] and b[k] into sums[3 * i + k], i, k below
+ * 3. */
+void FxDotWideBlock(const uint16_t* const* a, const uint16_t* const* b, size_t n, uint64_t* sums);
 
 /* Positions among the first n bits (most significant bit first) of a and b
  * where both bits equal lighter (0 or 1), counted a byte at a time through

@@ -173,33 +173,41 @@ static void scoreRows(const Search* s, const uint8_t* a, const uint8_t* const* b
         totals[k] += score(s, a, b[k]);
 }
 
-/* Adds the scores of offsets low .. high of rows l .. l + BLOCK - 1, where
- * the dot products are summed four rows against four: every row from
- * l + low to l + BLOCK - 1 + high is summed with each of the block's rows
- * and kept where its offset lies in low .. high (the last group of four
- * filled up with the last row again). */
-static int scoreBlock(Search* s, int l, int low, int high) {
+/* Adds the scores of offsets low .. high of rows l .. l + BLOCK - 1 (four
+ * against four) or l .. l + 2 (widened rows, three against three): every
+ * row from l + low to the block's last row + high is summed with each of
+ * the block's rows and kept where its offset lies in low .. high (the
+ * last group filled up with the last row again). */
+static int scoreBlock(Search* s, int l, int low, int high, int wide) {
     const size_t n = (size_t)s->Bitmap->Width - FX_SKEW_SHIFT;
-    const int rows = high - low + BLOCK;
+    const int group = wide ? 3 : 4, rows = high - low + group;
     const uint8_t* a[BLOCK];
     const uint8_t* b[OFFSETS + BLOCK];
-    const uint16_t* wide;
+    const uint16_t* wa[BLOCK];
+    const uint16_t* wb[OFFSETS + BLOCK];
     int status = FX_OK;
-    for (int i = 0; status == FX_OK && i < BLOCK; ++i)
-        status = load(s, l + i, &a[i], &wide);
+    for (int i = 0; status == FX_OK && i < group; ++i)
+        status = load(s, l + i, &a[i], &wa[i]);
     for (int j = 0; status == FX_OK && j < rows; ++j)
-        status = load(s, l + low + j, &b[j], &wide);
-    for (int g = 0; status == FX_OK && g < rows; g += 4) {
-        const uint8_t* shifted[4];
+        status = load(s, l + low + j, &b[j], &wb[j]);
+    for (int g = 0; status == FX_OK && g < rows; g += group) {
         uint64_t sums[16];
-        for (int k = 0; k < 4; ++k)
-            shifted[k] = b[g + k < rows ? g + k : rows - 1] + FX_SKEW_SHIFT;
-        FxDotLevelsBlock(a, shifted, n, sums);
-        for (int i = 0; i < BLOCK; ++i)
-            for (int k = 0; k < 4 && g + k < rows; ++k) {
+        if (wide) {
+            const uint16_t* shifted[3];
+            for (int k = 0; k < 3; ++k)
+                shifted[k] = wb[g + k < rows ? g + k : rows - 1] + FX_SKEW_SHIFT;
+            FxDotWideBlock(wa, shifted, n, sums);
+        } else {
+            const uint8_t* shifted[4];
+            for (int k = 0; k < 4; ++k)
+                shifted[k] = b[g + k < rows ? g + k : rows - 1] + FX_SKEW_SHIFT;
+            FxDotLevelsBlock(a, shifted, n, sums);
+        }
+        for (int i = 0; i < group; ++i)
+            for (int k = 0; k < group && g + k < rows; ++k) {
                 const int offset = low + g + k - i;
                 if (offset >= low && offset <= high)
-                    s->Totals[offset + REACH] += sums[4 * i + k] / (255 * 255);
+                    s->Totals[offset + REACH] += sums[group * i + k] / (255 * 255);
             }
     }
     return status;
@@ -212,12 +220,14 @@ static int scoreBlock(Search* s, int l, int low, int high) {
  * block of rows from l, BLOCK - 1 more). */
 static int sweep(Search* s, int low, int high, int from, int to) {
     const int first = REACH, last = s->Bitmap->Height - 1 - REACH;
-    const int blocks = s->Levels && !s->Wide[0] && FxBlockDots();
+    const int wide = s->Wide[0] != NULL;
+    const int group = wide ? 3 : BLOCK;
+    const int blocks = s->Levels && (wide || FxBlockDots());
     int status = FxProgressStart(&s->Progress, from, to, last - first + 1);
     int l = first;
-    for (; blocks && status == FX_OK && l + BLOCK - 1 <= last; l += BLOCK) {
-        status = scoreBlock(s, l, low, high);
-        for (int i = 0; status == FX_OK && i < BLOCK; ++i)
+    for (; blocks && status == FX_OK && l + group - 1 <= last; l += group) {
+        status = scoreBlock(s, l, low, high, wide);
+        for (int i = 0; status == FX_OK && i < group; ++i)
             status = FxProgressStep(&s->Progress);
     }
     for (; status == FX_OK && l <= last; ++l) {

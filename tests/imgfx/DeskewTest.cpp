@@ -202,9 +202,9 @@ TEST(Deskew, BothLighterCountsAreTheCountsBitByBit) {
     }
 }
 
-// Four rows against four in one pass give the sixteen sums of one row
-// against one, over lengths with and without a tail of a 64-byte step,
-// levels random or at the extremes.
+// Four rows against four (or three widened rows against three) in one
+// pass give the sums of one row against one, over lengths with and without a tail of a 64-byte
+// step, levels random or at the extremes.
 TEST(Deskew, BlockDotsAreTheSingleDots) {
     uint32_t s = 5;
     for (size_t n :
@@ -227,6 +227,22 @@ TEST(Deskew, BlockDotsAreTheSingleDots) {
                 for (size_t x = 0; x < n; ++x)
                     expected += uint64_t(a[i][x]) * b[k][x];
                 ASSERT_EQ(sums[4 * i + k], expected) << n << " " << i << " " << k;
+            }
+        // Three widened rows against three.
+        std::vector<uint16_t> wide[8];
+        for (int r = 0; r < 8; ++r) {
+            wide[r].resize(n);
+            FxWidenLevels(rows[r].data(), wide[r].data(), n);
+        }
+        const uint16_t* wa[3] = {wide[0].data(), wide[1].data(), wide[2].data()};
+        const uint16_t* wb[3] = {wide[1].data(), wide[6].data(), wide[7].data()};
+        FxDotWideBlock(wa, wb, n, sums);
+        for (int i = 0; i < 3; ++i)
+            for (int k = 0; k < 3; ++k) {
+                uint64_t expected = 0;
+                for (size_t x = 0; x < n; ++x)
+                    expected += uint64_t(wa[i][x]) * wb[k][x];
+                ASSERT_EQ(sums[3 * i + k], expected) << n << " " << i << " " << k << " widened";
             }
     }
 }
