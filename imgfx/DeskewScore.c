@@ -217,6 +217,48 @@ VNNI static uint64_t dotVnni(const uint8_t* a, const uint8_t* b, size_t n) {
     return sums[0];
 }
 
+/* Four rows a against four rows b, the sixteen sums in one pass: each
+ * load of a row serves four of them, where the single rows against four
+ * others read every b row once for every a row (from the second-level
+ * cache: the rows a search holds do not fit the first). The lanes and
+ * the lifting by 128 * (sum of a's bytes) as in dotFourVnni. */
+VNNI static void dotBlockVnni(const uint8_t* const* a, const uint8_t* const* b, size_t n,
+                              uint64_t* sums) {
+    enum { FLUSH = 8192 };
+    const __m512i flip = _mm512_set1_epi8((char)0x80);
+    int64_t total[16] = {0};
+    __m512i bytes[4];
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = _mm512_setzero_si512();
+    size_t x = 0;
+    while (x < n) {
+        __m512i lanes[16];
+        for (int k = 0; k < 16; ++k)
+            lanes[k] = _mm512_setzero_si512();
+        for (int t = 0; t < FLUSH && x < n; ++t, x += 64) {
+            const __mmask64 load = n - x >= 64 ? ~(__mmask64)0 : ((__mmask64)1 << (n - x)) - 1;
+            __m512i va[4];
+            for (int i = 0; i < 4; ++i) {
+                va[i] = _mm512_maskz_loadu_epi8(load, a[i] + x);
+                bytes[i] =
+                    _mm512_add_epi64(bytes[i], _mm512_sad_epu8(va[i], _mm512_setzero_si512()));
+            }
+            for (int k = 0; k < 4; ++k) {
+                const __m512i vb = _mm512_xor_si512(_mm512_maskz_loadu_epi8(load, b[k] + x), flip);
+                for (int i = 0; i < 4; ++i)
+                    lanes[4 * i + k] = _mm512_dpbusd_epi32(lanes[4 * i + k], va[i], vb);
+            }
+        }
+        for (int k = 0; k < 16; ++k)
+            total[k] += lanesSum(lanes[k]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const int64_t lifted = 128 * (int64_t)_mm512_reduce_add_epi64(bytes[i]);
+        for (int k = 0; k < 4; ++k)
+            sums[4 * i + k] = (uint64_t)(total[4 * i + k] + lifted);
+    }
+}
+
 /* Rows widened once: each pair of products is one multiply-add of two
  * loads, without splitting the bytes again for every row compared. A lane
  * gains at most 2 * 255 * 255 an iteration; emptied every 8192 it stays
@@ -248,6 +290,43 @@ dotWideFourAvx2(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t*
     for (; x < n; ++x)
         for (int k = 0; k < 4; ++k)
             sums[k] += (uint32_t)a[x] * b[k][x];
+}
+
+/* Three widened rows a against three rows b in one pass, each load
+ * serving three sums (the nine lanes, the three rows a and one row b fill
+ * the sixteen registers); lanes as in dotWideFourAvx2. */
+__attribute__((target("avx2"))) static void
+dotWideBlockAvx2(const uint16_t* const* a, const uint16_t* const* b, size_t n, uint64_t* sums) {
+    enum { FLUSH = 8192 };
+    size_t x = 0;
+    for (int k = 0; k < 9; ++k)
+        sums[k] = 0;
+    while (x + 16 <= n) {
+        __m256i lanes[9];
+        for (int k = 0; k < 9; ++k)
+            lanes[k] = _mm256_setzero_si256();
+        for (int t = 0; t < FLUSH && x + 16 <= n; ++t, x += 16) {
+            __m256i va[3];
+            for (int i = 0; i < 3; ++i)
+                va[i] = _mm256_loadu_si256((const __m256i*)(a[i] + x));
+            for (int k = 0; k < 3; ++k) {
+                const __m256i vb = _mm256_loadu_si256((const __m256i*)(b[k] + x));
+                for (int i = 0; i < 3; ++i)
+                    lanes[3 * i + k] =
+                        _mm256_add_epi32(lanes[3 * i + k], _mm256_madd_epi16(va[i], vb));
+            }
+        }
+        for (int k = 0; k < 9; ++k) {
+            uint32_t part[8];
+            _mm256_storeu_si256((__m256i*)part, lanes[k]);
+            for (int j = 0; j < 8; ++j)
+                sums[k] += part[j];
+        }
+    }
+    for (; x < n; ++x)
+        for (int i = 0; i < 3; ++i)
+            for (int k = 0; k < 3; ++k)
+                sums[3 * i + k] += (uint32_t)a[i][x] * b[k][x];
 }
 
 static void dotWideFourPlain(const uint16_t* a, const uint16_t* const* b, size_t n,
@@ -301,6 +380,11 @@ static void widenIntensitiesPlain(const uint8_t* pixels, int order, uint16_t* wi
     }
 }
 
+static uint32_t countPlain(const uint8_t* a, const uint8_t* b, size_t n, int lighter);
+static uint32_t countPopcnt(const uint8_t* a, const uint8_t* b, size_t n, int lighter);
+typedef uint32_t (*CountBothLighter)(const uint8_t*, const uint8_t*, size_t, int);
+static CountBothLighter countBothLighter = countPlain;
+
 typedef void (*WidenIntensities)(const uint8_t*, int, uint16_t*, size_t);
 static WidenIntensities widenIntensities = widenIntensitiesPlain;
 
@@ -310,17 +394,47 @@ static DotWideFour dotWideFour = dotWideFourPlain;
 typedef uint64_t (*Dot)(const uint8_t*, const uint8_t*, size_t);
 typedef void (*DotFour)(const uint8_t*, const uint8_t* const*, size_t, uint64_t*);
 static Dot dot = dotSse2;
+static int blockDots = 0;
 static DotFour dotFour = dotFourSse2;
 
 __attribute__((constructor)) static void chooseDot(void) {
     __builtin_cpu_init();
+    if (KIsaLevel() != K_ISA_BASELINE)
+        countBothLighter = countPopcnt;
     if (KIsaLevel() == K_ISA_AVX512 && __builtin_cpu_supports("avx512vnni"))
-        dot = dotVnni, dotFour = dotFourVnni;
+        dot = dotVnni, dotFour = dotFourVnni, blockDots = 1;
     else if (KIsaLevel() == K_ISA_AVX512)
         dot = dotWide, dotFour = dotFourWide;
     else if (KIsaLevel() == K_ISA_AVX2)
         dot = dotAvx2, dotFour = dotFourAvx2, dotWideFour = dotWideFourAvx2,
         widenIntensities = widenIntensitiesAvx2;
+}
+
+int FxBlockDots(void) {
+    return blockDots;
+}
+
+void FxDotLevelsBlock(const uint8_t* const* a, const uint8_t* const* b, size_t n, uint64_t* sums) {
+    if (blockDots) {
+        dotBlockVnni(a, b, n, sums);
+        return;
+    }
+    for (int i = 0; i < 4; ++i)
+        dotFour(a[i], b, n, sums + 4 * i);
+}
+
+void FxDotWideBlock(const uint16_t* const* a, const uint16_t* const* b, size_t n, uint64_t* sums) {
+    if (dotWideFour == dotWideFourAvx2) {
+        dotWideBlockAvx2(a, b, n, sums);
+        return;
+    }
+    for (int i = 0; i < 3; ++i)
+        for (int k = 0; k < 3; ++k) {
+            const uint16_t* const four[4] = {b[k], b[k], b[k], b[k]};
+            uint64_t same[4];
+            dotWideFour(a[i], four, n, same);
+            sums[3 * i + k] = same[0];
+        }
 }
 
 int FxWideDots(void) {
@@ -362,26 +476,49 @@ void FxDotLevelsFour(const uint8_t* a, const uint8_t* const* b, size_t n, uint64
     dotFour(a, b, n, sums);
 }
 
-uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {
-    const uint8_t* bitCount = KBitCountTable();
-    const uint64_t flip = lighter ? 0 : ~(uint64_t)0;
-    const size_t whole = n / 8, rest = n % 8;
-    uint32_t count = 0;
-    size_t j = 0;
-    /* Eight bytes are matched at once, then counted byte by byte. */
-    for (; j + 8 <= whole; j += 8) {
-        uint64_t x, y;
-        memcpy(&x, a + j, 8);
-        memcpy(&y, b + j, 8);
-        x = (x ^ flip) & (y ^ flip);
-        for (int k = 0; k < 8; ++k)
-            count += bitCount[(uint8_t)(x >> (8 * k))];
-    }
-    for (; j < whole; ++j)
-        count += bitCount[(uint8_t)((a[j] ^ flip) & (b[j] ^ flip))];
-    if (rest) {
-        const uint8_t mask = (uint8_t)(0xFFu << (8 - rest));
-        count += bitCount[(uint8_t)((a[whole] ^ flip) & (b[whole] ^ flip)) & mask];
-    }
+/* Ones among the 64 bits of v, by halves, nibbles and bytes summed in
+ * place (no popcount instruction at the plain level). */
+static inline uint32_t onesOf(uint64_t v) {
+    v -= (v >> 1) & 0x5555555555555555u;
+    v = (v & 0x3333333333333333u) + ((v >> 2) & 0x3333333333333333u);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return (uint32_t)((v * 0x0101010101010101u) >> 56);
+}
+
+/* Eight bytes at once, their ones counted as one 64-bit word, with the
+ * popcount instruction where the level has it; the last whole bytes and
+ * the partial one through the kernel's bit-count table. */
+#define COUNT_BOTH_LIGHTER(ones)                                                                   \
+    const uint8_t* bitCount = KBitCountTable();                                                    \
+    const uint64_t flip = lighter ? 0 : ~(uint64_t)0;                                              \
+    const size_t whole = n / 8, rest = n % 8;                                                      \
+    uint32_t count = 0;                                                                            \
+    size_t j = 0;                                                                                  \
+    for (; j + 8 <= whole; j += 8) {                                                               \
+        uint64_t x, y;                                                                             \
+        memcpy(&x, a + j, 8);                                                                      \
+        memcpy(&y, b + j, 8);                                                                      \
+        count += ones((x ^ flip) & (y ^ flip));                                                    \
+    }                                                                                              \
+    for (; j < whole; ++j)                                                                         \
+        count += bitCount[(uint8_t)((a[j] ^ flip) & (b[j] ^ flip))];                               \
+    if (rest) {                                                                                    \
+        const uint8_t mask = (uint8_t)(0xFFu << (8 - rest));                                       \
+        count += bitCount[(uint8_t)((a[whole] ^ flip) & (b[whole] ^ flip)) & mask];                \
+    }                                                                                              \
     return count;
+
+static uint32_t countPlain(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {
+    COUNT_BOTH_LIGHTER(onesOf)
+}
+
+#define ONES_INSTRUCTION(v) (uint32_t) __builtin_popcountll(v)
+__attribute__((target("popcnt"))) static uint32_t countPopcnt(const uint8_t* a, const uint8_t* b,
+                                                              size_t n, int lighter){
+    COUNT_BOTH_LIGHTER(ONES_INSTRUCTION)}
+#undef ONES_INSTRUCTION
+#undef COUNT_BOTH_LIGHTER
+
+uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {
+    return countBothLighter(a, b, n, lighter);
 }

@@ -15,6 +15,12 @@ uint64_t FxDotLevels(const uint8_t* a, const uint8_t* b, size_t n);
 /* FxDotLevels of a with b[0] .. b[3] into sums[0] .. sums[3]. */
 void FxDotLevelsFour(const uint8_t* a, const uint8_t* const* b, size_t n, uint64_t* sums);
 
+/* Whether FxDotLevelsBlock is the faster way to sum at this processor
+ * level (four rows against four others at once). */
+int FxBlockDots(void);
+/* FxDotLevels of a[i] with b[k] into sums[4 * i + k], i, k below 4. */
+void FxDotLevelsBlock(const uint8_t* const* a, const uint8_t* const* b, size_t n, uint64_t* sums);
+
 /* Whether FxDotWideFour is the faster way to sum at this processor level
  * (rows widened once on loading, read many times). */
 int FxWideDots(void);
@@ -26,6 +32,9 @@ void FxWidenLevels(const uint8_t* levels, uint16_t* wide, size_t n);
 void FxWidenIntensities(const uint8_t* pixels, int order, uint16_t* wide, size_t n);
 /* FxDotLevelsFour of rows widened by FxWidenLevels: the same sums. */
 void FxDotWideFour(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t* sums);
+/* The sums of widened rows a[i] and b[k] into sums[3 * i + k], i, k below
+ * 3. */
+void FxDotWideBlock(const uint16_t* const* a, const uint16_t* const* b, size_t n, uint64_t* sums);
 
 /* Positions among the first n bits (most significant bit first) of a and b
  * where both bits equal lighter (0 or 1), counted a byte at a time through

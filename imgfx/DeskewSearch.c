@@ -1,5 +1,5 @@
-/* The skew search. Rows are held in a ring of 24 buffers, row r in buffer
- * r mod 24, each loaded at most once while it stays needed: stored rows for
+/* The skew search. Rows are held in a ring of 27 buffers, row r in buffer
+ * r mod 27, each loaded at most once while it stays needed: stored rows for
  * 1-bit bitmaps, intensities for the others (converted once on loading).
  * The 47 offsets are summed in two sweeps down the page, offsets 0 to 23
  * and then -23 to -1, since either set needs only the 24 rows from a row
@@ -12,7 +12,14 @@
 
 #include <string.h>
 
-enum { REACH = FX_SKEW_REACH, RING = FX_SKEW_REACH + 1, OFFSETS = 2 * FX_SKEW_REACH + 1 };
+/* BLOCK rows compared at once need the REACH + BLOCK rows from the first
+ * to the farthest either is compared with. */
+enum {
+    REACH = FX_SKEW_REACH,
+    BLOCK = 4,
+    RING = FX_SKEW_REACH + BLOCK,
+    OFFSETS = 2 * FX_SKEW_REACH + 1
+};
 
 /* round(100 * atan(s / 128)) in degrees for s = 0 .. 23. */
 static const int16_t angles[REACH + 1] = {0,   45,  90,  134, 179, 224, 268, 313,
@@ -33,8 +40,9 @@ typedef struct Search {
     int Lighter; /* 1-bit: the lighter palette index */
     RasterColor Colors[256];
     uint8_t* Rows[RING];
-    uint16_t* Wide[RING]; /* the intensities widened, where FxWideDots */
-    int Loaded[RING];     /* stored row held by each buffer, -1 for none */
+    const uint8_t* Held[RING]; /* the row as compared: a buffer or the stored row */
+    uint16_t* Wide[RING];      /* the intensities widened, where FxWideDots */
+    int Loaded[RING];          /* stored row held by each buffer, -1 for none */
     uint64_t Totals[OFFSETS];
     FxProgress Progress;
 } Search;
@@ -82,11 +90,21 @@ static int allocRows(Search* s) {
 static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     RasterBitmap* b = s->Bitmap;
     const int k = r % RING;
-    *row = s->Rows[k];
     *wide = s->Wide[k];
-    if (s->Loaded[k] == r)
+    if (s->Loaded[k] == r) {
+        *row = s->Held[k];
         return FX_OK;
+    }
     s->Loaded[k] = -1;
+    *row = s->Held[k] = s->Rows[k];
+    /* Stored rows compared as they are are read where they lie, not
+     * copied. */
+    const uint8_t* lying = !s->Convert && !s->Wide[k] ? KRowAddress(b, r) : NULL;
+    if (lying) {
+        *row = s->Held[k] = lying;
+        s->Loaded[k] = r;
+        return FX_OK;
+    }
     /* Stored levels, and the intensities of 24-bit pixels, are widened
      * straight from the bitmap: only the widened rows are compared. (A row
      * without an address is left to KReadRow, which reports why.) */
@@ -155,14 +173,64 @@ static void scoreRows(const Search* s, const uint8_t* a, const uint8_t* const* b
         totals[k] += score(s, a, b[k]);
 }
 
+/* Adds the scores of offsets low .. high of rows l .. l + BLOCK - 1 (four
+ * against four) or l .. l + 2 (widened rows, three against three): every
+ * row from l + low to the block's last row + high is summed with each of
+ * the block's rows and kept where its offset lies in low .. high (the
+ * last group filled up with the last row again). */
+static int scoreBlock(Search* s, int l, int low, int high, int wide) {
+    const size_t n = (size_t)s->Bitmap->Width - FX_SKEW_SHIFT;
+    const int group = wide ? 3 : 4, rows = high - low + group;
+    const uint8_t* a[BLOCK];
+    const uint8_t* b[OFFSETS + BLOCK];
+    const uint16_t* wa[BLOCK];
+    const uint16_t* wb[OFFSETS + BLOCK];
+    int status = FX_OK;
+    for (int i = 0; status == FX_OK && i < group; ++i)
+        status = load(s, l + i, &a[i], &wa[i]);
+    for (int j = 0; status == FX_OK && j < rows; ++j)
+        status = load(s, l + low + j, &b[j], &wb[j]);
+    for (int g = 0; status == FX_OK && g < rows; g += group) {
+        uint64_t sums[16];
+        if (wide) {
+            const uint16_t* shifted[3];
+            for (int k = 0; k < 3; ++k)
+                shifted[k] = wb[g + k < rows ? g + k : rows - 1] + FX_SKEW_SHIFT;
+            FxDotWideBlock(wa, shifted, n, sums);
+        } else {
+            const uint8_t* shifted[4];
+            for (int k = 0; k < 4; ++k)
+                shifted[k] = b[g + k < rows ? g + k : rows - 1] + FX_SKEW_SHIFT;
+            FxDotLevelsBlock(a, shifted, n, sums);
+        }
+        for (int i = 0; i < group; ++i)
+            for (int k = 0; k < group && g + k < rows; ++k) {
+                const int offset = low + g + k - i;
+                if (offset >= low && offset <= high)
+                    s->Totals[offset + REACH] += sums[group * i + k] / (255 * 255);
+            }
+    }
+    return status;
+}
+
 /* Adds the scores of offsets low .. high (0 .. 23, or -23 .. -1) of every
  * compared row to their totals, with progress from from to to. The rows
  * compared with row l all stay loaded together: they are 24 rows in a
- * row, one to a buffer of the ring. */
+ * row, one to a buffer of the ring (and with the rows compared with the
+ * block of rows from l, BLOCK - 1 more). */
 static int sweep(Search* s, int low, int high, int from, int to) {
     const int first = REACH, last = s->Bitmap->Height - 1 - REACH;
+    const int wide = s->Wide[0] != NULL;
+    const int group = wide ? 3 : BLOCK;
+    const int blocks = s->Levels && (wide || FxBlockDots());
     int status = FxProgressStart(&s->Progress, from, to, last - first + 1);
-    for (int l = first; status == FX_OK && l <= last; ++l) {
+    int l = first;
+    for (; blocks && status == FX_OK && l + group - 1 <= last; l += group) {
+        status = scoreBlock(s, l, low, high, wide);
+        for (int i = 0; status == FX_OK && i < group; ++i)
+            status = FxProgressStep(&s->Progress);
+    }
+    for (; status == FX_OK && l <= last; ++l) {
         const uint8_t* a;
         const uint8_t* b[OFFSETS];
         const uint16_t* wa;

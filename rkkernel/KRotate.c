@@ -1,5 +1,6 @@
 /* Rotation of a bitmap in place about its centre, keeping its size. */
 #include "KInternal.h"
+#include "KRotateSteps.h"
 
 #include <math.h>
 #include <stdlib.h>
@@ -56,18 +57,137 @@ static inline int floorOf(double v) {
     return v < i ? i - 1 : i;
 }
 
+/* Nearest pixels, eight at a time: the indices of eight pixels make one
+ * group of 8 * bits bits, most significant first, stored as bits whole
+ * bytes. Over stretches where the positions ahead are exact sums
+ * (KRotateSteps.h) they are worked out without the chain; there, a
+ * stretch wholly to one side of the picture is fill, and in a stretch
+ * wholly inside it eight pixels on consecutive source columns of one
+ * source row (or of two rows next to each other, the first pixels on the
+ * one) are whole stretches of that row's bits, taken eight bytes at once.
+ * The source is readable 16 bytes past its end for those loads. Other
+ * pixels are taken one by one, as the chain gives them. */
+typedef struct NearestRow {
+    const uint8_t* Top; /* picture row 0 of the source */
+    ptrdiff_t Stride;   /* from one picture row to the next */
+    int Width, Height, Bits;
+    unsigned Fill; /* the fill index, masked to the depth */
+} NearestRow;
+
+static inline unsigned nearestAt(const NearestRow* n, double sx, double sy) {
+    if (sx >= 0 && sx < n->Width && sy >= 0 && sy < n->Height)
+        return getIndex(n->Top + (ptrdiff_t)(int)sy * n->Stride, (int)sx, n->Bits);
+    return n->Fill;
+}
+
+/* The 8 * bits bits of eight pixels from source column x of row. */
+static inline uint64_t nearestRun(const NearestRow* n, const uint8_t* row, int x) {
+    const size_t bit = (size_t)x * (size_t)n->Bits;
+    uint64_t w;
+    memcpy(&w, row + (bit >> 3), 8);
+    w = __builtin_bswap64(w) << (bit & 7);
+    return n->Bits == 8 ? w : w >> (64 - 8 * n->Bits);
+}
+
+static inline void storeGroup(const NearestRow* n, uint8_t* out, int x, uint64_t v) {
+    if (n->Bits == 1) {
+        out[x >> 3] = (uint8_t)v;
+    } else if (n->Bits == 4) {
+        const uint32_t w = __builtin_bswap32((uint32_t)v);
+        memcpy(out + (x >> 1), &w, 4);
+    } else {
+        const uint64_t w = __builtin_bswap64(v);
+        memcpy(out + x, &w, 8);
+    }
+}
+
+/* Pixels k0 .. k0 + 7 of an exact stretch, one by one. */
+static uint64_t groupOneByOne(const NearestRow* n, double sx, double dx, double sy, double dy,
+                              int k0) {
+    uint64_t v = 0;
+    for (int k = k0; k < k0 + 8; ++k)
+        v = (v << n->Bits) | nearestAt(n, sx + k * dx, sy + k * dy);
+    return v;
+}
+
+/* Pixels k0 .. k0 + 7 of an exact stretch wholly inside the picture. */
+static uint64_t groupInside(const NearestRow* n, double sx, double dx, double sy, double dy,
+                            int k0) {
+    const int x0 = (int)(sx + k0 * dx), x7 = (int)(sx + (k0 + 7) * dx);
+    const int y0 = (int)(sy + k0 * dy), y7 = (int)(sy + (k0 + 7) * dy);
+    /* Columns step by at most one a pixel: seven apart over eight pixels,
+     * they are consecutive; rows likewise, and monotonic. */
+    if (x7 - x0 != 7 || (y7 - y0 != 0 && y7 - y0 != 1 && y7 - y0 != -1))
+        return groupOneByOne(n, sx, dx, sy, dy, k0);
+    const uint8_t* first = n->Top + (ptrdiff_t)y0 * n->Stride;
+    const uint64_t v = nearestRun(n, first, x0);
+    if (y7 == y0)
+        return v;
+    int m = 1; /* pixels on row y0 */
+    while ((int)(sy + (k0 + m) * dy) == y0)
+        ++m;
+    const int group = 8 * n->Bits;
+    const uint64_t all = group == 64 ? ~(uint64_t)0 : ((uint64_t)1 << group) - 1;
+    const uint64_t head = all & ~(all >> (m * n->Bits));
+    return (v & head) | (nearestRun(n, first + (y7 - y0) * n->Stride, x0) & ~head & all);
+}
+
+static uint64_t fillGroup(const NearestRow* n) {
+    uint64_t v = 0;
+    for (int k = 0; k < 8; ++k)
+        v = (v << n->Bits) | n->Fill;
+    return v;
+}
+
 static void rotateRowNearest(const Rotation* rot, uint8_t* out, int y) {
     const RasterBitmap* b = rot->Bitmap;
     double dy = y + 0.5 - b->Height / 2.0;
     double sx = -(b->Width / 2.0) * rot->Cos + dy * rot->Sin + b->Width / 2.0;
     double sy = (b->Width / 2.0) * rot->Sin + dy * rot->Cos + b->Height / 2.0;
     sx += 0.5 * rot->Cos, sy -= 0.5 * rot->Sin;
-    for (int x = 0; x < b->Width; ++x, sx += rot->Cos, sy -= rot->Sin) {
-        unsigned v = rot->Fill[0];
-        if (sx >= 0 && sx < b->Width && sy >= 0 && sy < b->Height)
-            v = getIndex(sourceRow(rot, (int)sy), (int)sx, b->BitsPerPixel);
-        setIndex(out, x, b->BitsPerPixel, v);
+    const int bottomUp = b->RowOrder == RB_ROWS_BOTTOM_UP;
+    const int w = b->Width, h = b->Height, bits = b->BitsPerPixel;
+    const NearestRow n = {rot->Source + (bottomUp ? (size_t)(h - 1) * (size_t)b->BytesPerLine : 0),
+                          bottomUp ? -(ptrdiff_t)b->BytesPerLine : (ptrdiff_t)b->BytesPerLine,
+                          w,
+                          h,
+                          bits,
+                          rot->Fill[0] & (bits == 8 ? 255u : (1u << bits) - 1)};
+    const uint64_t fill = fillGroup(&n);
+    KStepRun runX = KStepRunOf(rot->Cos), runY = KStepRunOf(-rot->Sin);
+    int x = 0;
+    while (x + 8 <= w) {
+        const int count = w - x >= 64 ? 64 : (w - x) / 8 * 8;
+        double ddx, ddy;
+        if (count >= 16 && KStepsAhead(&runX, sx, count, &ddx) &&
+            KStepsAhead(&runY, sy, count, &ddy)) {
+            const double ex = sx + (count - 1) * ddx, ey = sy + (count - 1) * ddy;
+            const double loX = sx < ex ? sx : ex, hiX = sx < ex ? ex : sx;
+            const double loY = sy < ey ? sy : ey, hiY = sy < ey ? ey : sy;
+            if (hiX < 0 || loX >= w || hiY < 0 || loY >= h) {
+                for (int k = 0; k < count; k += 8)
+                    storeGroup(&n, out, x + k, fill);
+            } else if (loX >= 0 && hiX < w && loY >= 0 && hiY < h) {
+                for (int k = 0; k < count; k += 8)
+                    storeGroup(&n, out, x + k, groupInside(&n, sx, ddx, sy, ddy, k));
+            } else {
+                for (int k = 0; k < count; k += 8)
+                    storeGroup(&n, out, x + k, groupOneByOne(&n, sx, ddx, sy, ddy, k));
+            }
+            sx += count * ddx, sy += count * ddy;
+            x += count;
+            continue;
+        }
+        uint64_t v = 0;
+        for (int k = 0; k < 8; ++k, sx += rot->Cos, sy -= rot->Sin)
+            v = (v << bits) | nearestAt(&n, sx, sy);
+        storeGroup(&n, out, x, v);
+        x += 8;
     }
+    /* The last pixels share their byte with the row's unused bits, which
+     * stay as they were. */
+    for (; x < w; ++x, sx += rot->Cos, sy -= rot->Sin)
+        setIndex(out, x, bits, nearestAt(&n, sx, sy));
 }
 
 /* Bilinear resampling of pixels from..width-1 of a row of pixels of bytes

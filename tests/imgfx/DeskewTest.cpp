@@ -176,6 +176,136 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
     }
 }
 
+// Both-lighter counts of 1-bit rows, eight bytes at a time, are the
+// counts bit by bit over random rows of every length up to a few words,
+// either colour the lighter.
+TEST(Deskew, BothLighterCountsAreTheCountsBitByBit) {
+    uint32_t s = 99;
+    std::vector<uint8_t> a(80), b(80);
+    for (int trial = 0; trial < 400; ++trial) {
+        for (size_t i = 0; i < a.size(); ++i) {
+            s = s * 1103515245u + 12345u;
+            a[i] = uint8_t(s >> 16), b[i] = uint8_t(s >> 8);
+            if (trial % 3 == 0)
+                a[i] |= b[i]; // many both-set bits
+        }
+        const size_t n = size_t(trial) * 7 % 641;
+        for (int lighter : {0, 1}) {
+            uint32_t expected = 0;
+            for (size_t x = 0; x < n; ++x) {
+                const int pa = (a[x / 8] >> (7 - x % 8)) & 1, pb = (b[x / 8] >> (7 - x % 8)) & 1;
+                expected += pa == lighter && pb == lighter;
+            }
+            ASSERT_EQ(FxCountBothLighter(a.data(), b.data(), n, lighter), expected)
+                << n << " " << lighter;
+        }
+    }
+}
+
+// Four rows against four (or three widened rows against three) in one
+// pass give the sums of one row against one, over lengths with and without a tail of a 64-byte
+// step, levels random or at the extremes.
+TEST(Deskew, BlockDotsAreTheSingleDots) {
+    uint32_t s = 5;
+    for (size_t n :
+         {size_t(0), size_t(1), size_t(63), size_t(64), size_t(65), size_t(2352), size_t(600001)}) {
+        std::vector<uint8_t> rows[8];
+        for (int r = 0; r < 8; ++r) {
+            rows[r].resize(n);
+            for (auto& v : rows[r]) {
+                s = s * 1103515245u + 12345u;
+                v = r == 1 ? 255 : r == 6 ? 0 : uint8_t(s >> 16);
+            }
+        }
+        const uint8_t* a[4] = {rows[0].data(), rows[1].data(), rows[2].data(), rows[3].data()};
+        const uint8_t* b[4] = {rows[4].data(), rows[1].data(), rows[6].data(), rows[7].data()};
+        uint64_t sums[16];
+        FxDotLevelsBlock(a, b, n, sums);
+        for (int i = 0; i < 4; ++i)
+            for (int k = 0; k < 4; ++k) {
+                uint64_t expected = 0;
+                for (size_t x = 0; x < n; ++x)
+                    expected += uint64_t(a[i][x]) * b[k][x];
+                ASSERT_EQ(sums[4 * i + k], expected) << n << " " << i << " " << k;
+            }
+        // Three widened rows against three.
+        std::vector<uint16_t> wide[8];
+        for (int r = 0; r < 8; ++r) {
+            wide[r].resize(n);
+            FxWidenLevels(rows[r].data(), wide[r].data(), n);
+        }
+        const uint16_t* wa[3] = {wide[0].data(), wide[1].data(), wide[2].data()};
+        const uint16_t* wb[3] = {wide[1].data(), wide[6].data(), wide[7].data()};
+        FxDotWideBlock(wa, wb, n, sums);
+        for (int i = 0; i < 3; ++i)
+            for (int k = 0; k < 3; ++k) {
+                uint64_t expected = 0;
+                for (size_t x = 0; x < n; ++x)
+                    expected += uint64_t(wa[i][x]) * wb[k][x];
+                ASSERT_EQ(sums[3 * i + k], expected) << n << " " << i << " " << k << " widened";
+            }
+    }
+}
+
+// The search finds the offset of the plain definition, offset after offset
+// over every stored row pair, on random pages of sloping lines and noise
+// in every format and row order, heights that leave the last block of
+// rows short.
+TEST(Deskew, SearchFindsThePlainDefinitionsOffset) {
+    uint32_t seed = 77;
+    auto next = [&seed](uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    int trial = 0;
+    for (const Format& f : allFormats())
+        for (int repeat = 0; repeat < 2; ++repeat, ++trial) {
+            const int w = 129 + int(next(500)), h = 47 + int(next(90));
+            std::vector<RasterColor> palette;
+            if (f.bits <= 8)
+                palette = trial % 2 ? greyPalette(f.bits) : colorPalette(1 << f.bits);
+            Bitmap bmp(w, h, f, palette);
+            // Lines at every drop in reach, so that each offset wins somewhere.
+            const int drop = trial * 7 % 47 - 23, spacing = 30 + int(next(20));
+            paint(bmp.get(), [&](int x, int y) {
+                const int shifted = y - (x * drop + 64) / 128 + 1000;
+                return shifted % spacing < 4 ? int(next(60)) : 160 + int(next(96));
+            });
+            const auto bytes = storedBytes(bmp.get());
+            // Intensities of the stored rows, or 1-bit pixels of the
+            // lighter colour.
+            std::vector<int> level(size_t(w) * size_t(h));
+            const auto entries = paletteOf(bmp.get());
+            const bool lighterIsOne =
+                f.bits == 1 && intensity({entries[1].Blue, entries[1].Green, entries[1].Red}) >=
+                                   intensity({entries[0].Blue, entries[0].Green, entries[0].Red});
+            for (int r = 0; r < h; ++r)
+                for (int x = 0; x < w; ++x) {
+                    const int v = intensity(colorAt(bytes, bmp.get(), x, r));
+                    int& out = level[size_t(r) * size_t(w) + size_t(x)];
+                    out = v;
+                    if (f.bits == 1)
+                        out = int(rawAt(bytes, bmp.get(), x, r)) == (lighterIsOne ? 1 : 0);
+                }
+            int best = 0;
+            uint64_t bestTotal = 0;
+            for (int offset = -23; offset <= 23; ++offset) {
+                uint64_t total = 0;
+                for (int l = 23; l <= h - 24; ++l) {
+                    uint64_t sum = 0;
+                    for (int x = 0; x + 128 < w; ++x)
+                        sum += uint64_t(level[size_t(l) * size_t(w) + size_t(x)]) *
+                               uint64_t(level[size_t(l + offset) * size_t(w) + size_t(x + 128)]);
+                    total += f.bits == 1 ? sum : sum / (255 * 255);
+                }
+                if (total > bestTotal)
+                    best = offset, bestTotal = total;
+            }
+            ASSERT_EQ(offsetOf(bmp.get()), best)
+                << f.bits << " bits, " << w << " x " << h << ", row order " << f.rowOrder;
+        }
+}
+
 // Intensities widened for the search are the kernel's grey of the same
 // pixels, in either colour order, over lengths with and without a tail.
 TEST(Deskew, WidenedIntensitiesAreTheKernelsGrey) {

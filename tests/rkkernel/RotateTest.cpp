@@ -192,3 +192,75 @@ TEST(KernelRotate, PositionsAheadAreTheChainOfRoundedSums) {
     }
     EXPECT_GT(jumps, 400000); // most groups jump
 }
+
+// Palette pictures of 1, 4 and 8 bits turn by nearest pixels eight at a
+// time over exact stretches: every byte must be that of the plain loop,
+// which steps the positions one add after another and sets pixel by pixel
+// (the bits past the last pixel of a row left as they were). Random
+// angles (a deskew's small ones, near and past quarter turns), sizes with
+// widths off a multiple of 8, fills, both row orders, every stored byte
+// random.
+TEST(KernelRotate, NearestPixelsFollowThePlainLoopExactly) {
+    uint32_t seed = 2024;
+    auto next = [&seed](uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    for (int trial = 0; trial < 240; ++trial) {
+        const int bits = trial % 3 == 0 ? 1 : trial % 3 == 1 ? 4 : 8;
+        const int order = trial / 3 % 2 ? RB_ROWS_BOTTOM_UP : 0;
+        const int w = 1 + int(next(trial % 7 == 0 ? 1300 : 300));
+        const int h = 1 + int(next(trial % 5 == 0 ? 700 : 200));
+        int angle = int(next(2039)) - 1019;
+        if (trial % 4 == 1)
+            angle = int(next(72000)) - 36000;
+        else if (trial % 4 == 2)
+            angle = 9000 * int(next(4)) + int(next(41)) - 20;
+        const uint32_t fill = next(1u << 24);
+        Bitmap bmp(w, h, bits, RB_ORDER_BGR, order, colorPalette(1 << bits));
+        auto before = storedBytes(bmp.get());
+        for (auto& byte : before)
+            byte = uint8_t(next(256));
+        setStoredBytes(bmp.get(), before);
+        ASSERT_EQ(KRotateBitmap(bmp.get(), angle, 0, fill, 0, 100), K_OK);
+        const auto after = storedBytes(bmp.get());
+
+        // The plain loop, with the fill index the kernel chose for the
+        // fill colour: that of the first pixel the plain loop fills.
+        const size_t line = size_t(bmp->BytesPerLine);
+        auto index = [&](const std::vector<uint8_t>& bytes, int x, int row) {
+            const uint8_t byte = bytes[size_t(row) * line + size_t(x * bits / 8)];
+            return bits == 8   ? unsigned(byte)
+                   : bits == 4 ? (x & 1 ? byte & 15u : byte >> 4u)
+                               : (byte >> (7 - x % 8)) & 1u;
+        };
+        auto expected = before;
+        bool haveFill = false;
+        unsigned fillIndex = 0;
+        const double radians = angle % 36000 / 100.0 * 3.14159265358979323846 / 180.0;
+        const double c = std::cos(radians), s = std::sin(radians);
+        for (int y = 0; y < h && angle % 36000 != 0; ++y) {
+            const double dy = y + 0.5 - h / 2.0;
+            double sx = -(w / 2.0) * c + dy * s + w / 2.0 + 0.5 * c;
+            double sy = (w / 2.0) * s + dy * c + h / 2.0 - 0.5 * s;
+            const int out = stored(bmp.get(), y);
+            for (int x = 0; x < w; ++x, sx += c, sy -= s) {
+                unsigned v;
+                if (sx >= 0 && sx < w && sy >= 0 && sy < h) {
+                    v = index(before, int(sx), stored(bmp.get(), int(sy)));
+                } else {
+                    if (!haveFill)
+                        fillIndex = index(after, x, out);
+                    haveFill = true;
+                    v = fillIndex;
+                }
+                uint8_t& byte = expected[size_t(out) * line + size_t(x * bits / 8)];
+                const int shift = bits == 8 ? 0 : bits == 4 ? (x & 1 ? 0 : 4) : 7 - x % 8;
+                const unsigned mask = ((1u << bits) - 1) << shift;
+                byte = uint8_t((byte & ~mask) | (v << shift));
+            }
+        }
+        ASSERT_EQ(after, expected) << bits << " bits, " << w << " x " << h << ", angle " << angle
+                                   << ", row order " << order;
+    }
+}
