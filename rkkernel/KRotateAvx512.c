@@ -199,6 +199,7 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int
         _mm256_set1_epi32(row->BytesPerLine),
         {_mm512_set1_pd(row->Fill[0]), _mm512_set1_pd(row->Fill[1]), _mm512_set1_pd(row->Fill[2])}};
     KStepRun runX = KStepRunOf(row->Cos), runY = KStepRunOf(-row->Sin);
+    const KAhead ahead = KAheadOf(row);
     double sx = row->Sx, sy = row->Sy;
     const __m256i pack = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)packThree));
     const __m256i gather = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
@@ -217,6 +218,7 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int
             __m512d py = _mm512_add_pd(_mm512_set1_pd(sy), _mm512_mul_pd(k, _mm512_set1_pd(dy)));
             const __m512d stepX = _mm512_set1_pd(8 * dx), stepY = _mm512_set1_pd(8 * dy);
             for (const int end = x + count; x < end; x += 8) {
+                KFetchAhead(&ahead, _mm512_cvtsd_f64(px), _mm512_cvtsd_f64(py));
                 if (bytes == 3 && inside) {
                     eightColourInside(&f, px, py, pack, gather, out + 3 * x);
                 } else {
@@ -229,6 +231,7 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int
             sx += count * dx, sy += count * dy;
             continue;
         }
+        KFetchAhead(&ahead, sx, sy);
         const __m512d px = eightAhead(&runX, &sx), py = eightAhead(&runY, &sy);
         storeEight(out, x, eightPixels(&f, px, py, bytes, 1), bytes, pack, gather);
         x += 8;
