@@ -346,6 +346,7 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
         _mm_set1_epi32(row->BytesPerLine),
         {_mm256_set1_pd(row->Fill[0]), _mm256_set1_pd(row->Fill[1]), _mm256_set1_pd(row->Fill[2])}};
     KStepRun runX = KStepRunOf(row->Cos), runY = KStepRunOf(-row->Sin);
+    const KAhead ahead = KAheadOf(row);
     double sx = row->Sx, sy = row->Sy;
     const __m128i pack = _mm_loadu_si128((const __m128i*)packThree);
     int x = 0;
@@ -367,6 +368,7 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                 stretchLanes(sy, dy, &sy0, &sy1);
                 const __m256d stepX = _mm256_set1_pd(8 * dx), stepY = _mm256_set1_pd(8 * dy);
                 for (const int end = x + count; x < end; x += 8) {
+                    KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
                     const __m128i words = inside ? eightGrey(&f, sx0, sx1, sy0, sy1, 0)
                                                  : eightGrey(&f, sx0, sx1, sy0, sy1, 1);
                     _mm_storel_epi64((__m128i*)(out + x), _mm_packus_epi16(words, words));
@@ -377,6 +379,7 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                 continue;
             }
             __m256d sx0, sx1, sy0, sy1;
+            KFetchAhead(&ahead, sx, sy);
             eightAheadAvx2(&runX, &sx, &sx0, &sx1);
             eightAheadAvx2(&runY, &sy, &sy0, &sy1);
             const __m128i words = eightGrey(&f, sx0, sx1, sy0, sy1, 1);
@@ -398,6 +401,7 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                 stretchLanes(sy, dy, &sy0, &sy1);
                 const __m256d stepX = _mm256_set1_pd(8 * dx), stepY = _mm256_set1_pd(8 * dy);
                 for (const int end = x + count; x < end; x += 8) {
+                    KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
                     if (inside) {
                         eightColourInside(&f, sx0, sx1, sy0, sy1, pack, out + 3 * x);
                     } else {
@@ -411,6 +415,7 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                 continue;
             }
             __m256d sx0, sx1, sy0, sy1;
+            KFetchAhead(&ahead, sx, sy);
             eightAheadAvx2(&runX, &sx, &sx0, &sx1);
             eightAheadAvx2(&runY, &sy, &sy0, &sy1);
             fourColour(&f, sx0, sy0, pack, out + 3 * x);

@@ -1,23 +1,18 @@
 /* Bilinear rotation with AVX-512 (see KRotateWide.c). */
 #include "KRotateLevels.h"
 
-/* ---- AVX-512: eight pixels a step ---- */
+/* ---- AVX-512: eight grey pixels a step ---- */
 
 typedef struct Eight {
     const uint8_t* Source;
     int BottomUp;
     __m512d Right, Bottom;
     __m256i LastX, LastY, Stride;
-    __m512d Fill[3];
+    __m512d Fill;
 } Eight;
 
 WIDER static INLINE __m256i wordsAt8(const uint8_t* source, __m256i offsets) {
     return _mm256_i32gather_epi32((const int*)source, offsets, 1);
-}
-
-WIDER static INLINE __m512d byteOf8(__m256i words, int k) {
-    return _mm512_cvtepi32_pd(
-        _mm256_and_si256(_mm256_srli_epi32(words, 8 * k), _mm256_set1_epi32(255)));
 }
 
 WIDER static INLINE __m512d mix8(__m512d a, __m512d b, __m512d f) {
@@ -63,9 +58,8 @@ WIDER static INLINE int nearRows8(const uint8_t* source, __m256i offsets, int ap
     return 1;
 }
 
-/* As fourPixels (KRotateAvx2.c), eight at once. */
-WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, const int bytes,
-                                        const int edges) {
+/* As fourPixels (KRotateAvx2.c) for grey pixels, eight at once. */
+WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, const int edges) {
     const __m512d lowest = _mm512_set1_pd(-0.5);
     __mmask8 outside = 0;
     __m512d px = sx, py = sy;
@@ -97,44 +91,101 @@ WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, 
     }
     const __m256i rowA = _mm256_mullo_epi32(ya, f->Stride);
     const __m256i rowB = _mm256_mullo_epi32(yb, f->Stride);
-    if (bytes == 1) {
-        const __mmask8 same = edges ? _mm256_cmpeq_epi32_mask(xa, xb) : 0;
+    const __mmask8 same = edges ? _mm256_cmpeq_epi32_mask(xa, xb) : 0;
+    const __m256i low = _mm256_set1_epi32(255);
+    const __m256i offA = _mm256_add_epi32(rowA, xa), offB = _mm256_add_epi32(rowB, xa);
+    __m256i a0, a1, b0, b1;
+    const int apart = _mm256_cvtsi256_si32(offB) - _mm256_cvtsi256_si32(offA);
+    const __mmask8 alike =
+        _mm256_cmpeq_epi32_mask(offB, _mm256_add_epi32(offA, _mm256_set1_epi32(apart)));
+    if (alike != 0xFF || !nearRows8(f->Source, offA, apart, &a0, &a1, &b0, &b1)) {
+        const __m256i a = wordsAt8(f->Source, offA), b = wordsAt8(f->Source, offB);
+        a0 = _mm256_and_si256(a, low), b0 = _mm256_and_si256(b, low);
+        a1 = _mm256_and_si256(_mm256_srli_epi32(a, 8), low);
+        b1 = _mm256_and_si256(_mm256_srli_epi32(b, 8), low);
+    }
+    a1 = _mm256_mask_blend_epi32(same, a1, a0);
+    b1 = _mm256_mask_blend_epi32(same, b1, b0);
+    __m256i levels;
+    if (!edges && singleLevels(a0, a1, b0, b1, _mm512_cvtpd_ps(fx), _mm512_cvtpd_ps(fy), &levels))
+        return levels;
+    const __m512d top = mix8(_mm512_cvtepi32_pd(a0), _mm512_cvtepi32_pd(a1), fx);
+    const __m512d under = mix8(_mm512_cvtepi32_pd(b0), _mm512_cvtepi32_pd(b1), fx);
+    return levelOf8(top, under, fy, outside, f->Fill);
+}
+
+/* The bytes of eight grey pixels a pixel inside the picture on every side
+ * (v: the pixel, its right-hand neighbour, the two below them) and their
+ * weights, as eightPixels takes them. */
+WIDER static INLINE void pickEight(const Eight* f, __m512d sx, __m512d sy, __m256i v[4],
+                                   __m512d* fx, __m512d* fy) {
+    const __m512d fx0 = _mm512_roundscale_pd(sx, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+    const __m512d fy0 = _mm512_roundscale_pd(sy, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+    *fx = _mm512_sub_pd(sx, fx0), *fy = _mm512_sub_pd(sy, fy0);
+    const __m256i xa = _mm512_cvttpd_epi32(fx0);
+    __m256i ya = _mm512_cvttpd_epi32(fy0);
+    if (f->BottomUp)
+        ya = _mm256_sub_epi32(f->LastY, ya);
+    const __m256i offA = _mm256_add_epi32(_mm256_mullo_epi32(ya, f->Stride), xa);
+    const int stride = _mm256_cvtsi256_si32(f->Stride);
+    const int apart = f->BottomUp ? -stride : stride;
+    if (!nearRows8(f->Source, offA, apart, &v[0], &v[1], &v[2], &v[3])) {
         const __m256i low = _mm256_set1_epi32(255);
-        const __m256i offA = _mm256_add_epi32(rowA, xa), offB = _mm256_add_epi32(rowB, xa);
-        __m256i a0, a1, b0, b1;
-        const int apart = _mm256_cvtsi256_si32(offB) - _mm256_cvtsi256_si32(offA);
-        const __mmask8 alike =
-            _mm256_cmpeq_epi32_mask(offB, _mm256_add_epi32(offA, _mm256_set1_epi32(apart)));
-        if (alike != 0xFF || !nearRows8(f->Source, offA, apart, &a0, &a1, &b0, &b1)) {
-            const __m256i a = wordsAt8(f->Source, offA), b = wordsAt8(f->Source, offB);
-            a0 = _mm256_and_si256(a, low), b0 = _mm256_and_si256(b, low);
-            a1 = _mm256_and_si256(_mm256_srli_epi32(a, 8), low);
-            b1 = _mm256_and_si256(_mm256_srli_epi32(b, 8), low);
-        }
-        a1 = _mm256_mask_blend_epi32(same, a1, a0);
-        b1 = _mm256_mask_blend_epi32(same, b1, b0);
-        __m256i levels;
-        if (!edges &&
-            singleLevels(a0, a1, b0, b1, _mm512_cvtpd_ps(fx), _mm512_cvtpd_ps(fy), &levels))
-            return levels;
-        const __m512d top = mix8(_mm512_cvtepi32_pd(a0), _mm512_cvtepi32_pd(a1), fx);
-        const __m512d under = mix8(_mm512_cvtepi32_pd(b0), _mm512_cvtepi32_pd(b1), fx);
-        return levelOf8(top, under, fy, outside, f->Fill[0]);
+        const __m256i a = wordsAt8(f->Source, offA);
+        const __m256i b = wordsAt8(f->Source, _mm256_add_epi32(offA, _mm256_set1_epi32(apart)));
+        v[0] = _mm256_and_si256(a, low), v[2] = _mm256_and_si256(b, low);
+        v[1] = _mm256_and_si256(_mm256_srli_epi32(a, 8), low);
+        v[3] = _mm256_and_si256(_mm256_srli_epi32(b, 8), low);
     }
-    const __m256i three = _mm256_set1_epi32(3);
-    const __m256i colA = _mm256_mullo_epi32(xa, three), colB = _mm256_mullo_epi32(xb, three);
-    const __m256i aa = wordsAt8(f->Source, _mm256_add_epi32(rowA, colA));
-    const __m256i ab = wordsAt8(f->Source, _mm256_add_epi32(rowA, colB));
-    const __m256i ba = wordsAt8(f->Source, _mm256_add_epi32(rowB, colA));
-    const __m256i bb = wordsAt8(f->Source, _mm256_add_epi32(rowB, colB));
-    __m256i pixels = _mm256_setzero_si256();
-    for (int k = 0; k < 3; ++k) {
-        const __m512d top = mix8(byteOf8(aa, k), byteOf8(ab, k), fx);
-        const __m512d under = mix8(byteOf8(ba, k), byteOf8(bb, k), fx);
-        const __m256i level = levelOf8(top, under, fy, outside, f->Fill[k]);
-        pixels = _mm256_or_si256(pixels, _mm256_slli_epi32(level, 8 * k));
+}
+
+/* Sixteen lanes of two halves of eight. */
+WIDER static INLINE __m512 singles16(__m512d low, __m512d high) {
+    return _mm512_insertf32x8(_mm512_castps256_ps512(_mm512_cvtpd_ps(low)), _mm512_cvtpd_ps(high),
+                              1);
+}
+
+WIDER static INLINE __m512 levels16(__m256i low, __m256i high) {
+    return _mm512_cvtepi32_ps(_mm512_inserti64x4(_mm512_castsi256_si512(low), high, 1));
+}
+
+/* Sixteen grey pixels a pixel inside the picture on every side at source
+ * positions (sx0, sx1), (sy0, sy1), lanes 0-7 and 8-15, stored at out:
+ * the single-precision sums of singleLevels sixteen lanes at once, with
+ * the same margin, and where some lane lies too near a whole number the
+ * doubles of eightPixels, eight at a time. */
+WIDER static INLINE void sixteenInside(const Eight* f, __m512d sx0, __m512d sx1, __m512d sy0,
+                                       __m512d sy1, uint8_t* out) {
+    __m256i lo[4], hi[4];
+    __m512d fx0, fy0, fx1, fy1;
+    pickEight(f, sx0, sy0, lo, &fx0, &fy0);
+    pickEight(f, sx1, sy1, hi, &fx1, &fy1);
+    const __m512 one = _mm512_set1_ps(1.0f);
+    const __m512 fx = singles16(fx0, fx1), fy = singles16(fy0, fy1);
+    const __m512 wx = _mm512_sub_ps(one, fx), wy = _mm512_sub_ps(one, fy);
+    const __m512 top = _mm512_add_ps(_mm512_mul_ps(levels16(lo[0], hi[0]), wx),
+                                     _mm512_mul_ps(levels16(lo[1], hi[1]), fx));
+    const __m512 under = _mm512_add_ps(_mm512_mul_ps(levels16(lo[2], hi[2]), wx),
+                                       _mm512_mul_ps(levels16(lo[3], hi[3]), fx));
+    const __m512 r = _mm512_add_ps(_mm512_add_ps(_mm512_mul_ps(top, wy), _mm512_mul_ps(under, fy)),
+                                   _mm512_set1_ps(0.5f));
+    const __m512 whole = _mm512_roundscale_ps(r, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+    const __m512 part = _mm512_sub_ps(r, whole);
+    const __mmask16 close = _mm512_cmp_ps_mask(part, _mm512_set1_ps(0x1p-10f), _CMP_LT_OQ) |
+                            _mm512_cmp_ps_mask(part, _mm512_set1_ps(1.0f - 0x1p-10f), _CMP_GT_OQ);
+    if (!close) {
+        _mm_storeu_si128((__m128i*)out, _mm512_cvtepi32_epi8(_mm512_cvttps_epi32(whole)));
+        return;
     }
-    return pixels;
+    const __m512d fxs[2] = {fx0, fx1}, fys[2] = {fy0, fy1};
+    for (int h = 0; h < 2; ++h) {
+        const __m256i* v = h ? hi : lo;
+        const __m512d top8 = mix8(_mm512_cvtepi32_pd(v[0]), _mm512_cvtepi32_pd(v[1]), fxs[h]);
+        const __m512d under8 = mix8(_mm512_cvtepi32_pd(v[2]), _mm512_cvtepi32_pd(v[3]), fxs[h]);
+        const __m256i levels =
+            _mm512_cvttpd_epi32(_mm512_add_pd(mix8(top8, under8, fys[h]), _mm512_set1_pd(0.5)));
+        _mm_storel_epi64((__m128i*)(out + 8 * h), _mm256_cvtepi32_epi8(levels));
+    }
 }
 
 WIDER static INLINE __m512d eightSteps(double* at, double step) {
@@ -155,53 +206,23 @@ WIDER static INLINE __m512d eightAhead(KStepRun* run, double* at) {
     return lanes;
 }
 
-WIDER static INLINE void storeEight(uint8_t* out, int x, __m256i pixels, const int bytes,
-                                    __m256i pack, __m256i gather) {
-    if (bytes == 1) {
-        _mm_storel_epi64((__m128i*)(out + x), _mm256_cvtepi32_epi8(pixels));
-    } else {
-        const __m256i packed =
-            _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(pixels, pack), gather);
-        _mm_storeu_si128((__m128i*)(out + 3 * x), _mm256_castsi256_si128(packed));
-        _mm_storel_epi64((__m128i*)(out + 3 * x + 16), _mm256_extracti128_si256(packed, 1));
-    }
+WIDER static INLINE void storeEight(uint8_t* out, int x, __m256i levels) {
+    _mm_storel_epi64((__m128i*)(out + x), _mm256_cvtepi32_epi8(levels));
 }
 
-/* Eight colour pixels a pixel inside the picture at source positions sx,
- * sy, stored at out: by eightColour, or else by eightPixels. */
-WIDER static INLINE void eightColourInside(const Eight* f, __m512d sx, __m512d sy, __m256i pack,
-                                           __m256i gather, uint8_t* out) {
-    const __m512d fx0 = _mm512_roundscale_pd(sx, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
-    const __m512d fy0 = _mm512_roundscale_pd(sy, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
-    const __m256i x0 = _mm512_cvttpd_epi32(fx0);
-    __m256i y0 = _mm512_cvttpd_epi32(fy0);
-    if (f->BottomUp)
-        y0 = _mm256_sub_epi32(f->LastY, y0);
-    const __m256i offsets = _mm256_add_epi32(_mm256_mullo_epi32(y0, f->Stride),
-                                             _mm256_add_epi32(x0, _mm256_add_epi32(x0, x0)));
-    const __m512d wx = _mm512_sub_pd(sx, fx0), wy = _mm512_sub_pd(sy, fy0);
-    const __m256d fx[2] = {_mm512_castpd512_pd256(wx), _mm512_extractf64x4_pd(wx, 1)};
-    const __m256d fy[2] = {_mm512_castpd512_pd256(wy), _mm512_extractf64x4_pd(wy, 1)};
-    const int stride = _mm256_cvtsi256_si32(f->Stride);
-    if (!eightColour(f->Source, offsets, f->BottomUp ? -stride : stride, fx, fy, out))
-        storeEight(out, 0, eightPixels(f, sx, sy, 3, 0), 3, pack, gather);
-}
-
-WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int bytes) {
+WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out) {
     const int w = row->Width, h = row->Height;
-    Eight f = {
-        row->Source,
-        row->BottomUp,
-        _mm512_set1_pd(w - 0.5),
-        _mm512_set1_pd(h - 0.5),
-        _mm256_set1_epi32(w - 1),
-        _mm256_set1_epi32(h - 1),
-        _mm256_set1_epi32(row->BytesPerLine),
-        {_mm512_set1_pd(row->Fill[0]), _mm512_set1_pd(row->Fill[1]), _mm512_set1_pd(row->Fill[2])}};
+    Eight f = {row->Source,
+               row->BottomUp,
+               _mm512_set1_pd(w - 0.5),
+               _mm512_set1_pd(h - 0.5),
+               _mm256_set1_epi32(w - 1),
+               _mm256_set1_epi32(h - 1),
+               _mm256_set1_epi32(row->BytesPerLine),
+               _mm512_set1_pd(row->Fill[0])};
     KStepRun runX = KStepRunOf(row->Cos), runY = KStepRunOf(-row->Sin);
+    const KAhead ahead = KAheadOf(row);
     double sx = row->Sx, sy = row->Sy;
-    const __m256i pack = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)packThree));
-    const __m256i gather = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
     int x = 0;
     while (x + 8 <= w) {
         const int count = w - x >= STRETCH ? STRETCH : (w - x) / 8 * 8;
@@ -216,27 +237,41 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out, const int
             __m512d px = _mm512_add_pd(_mm512_set1_pd(sx), _mm512_mul_pd(k, _mm512_set1_pd(dx)));
             __m512d py = _mm512_add_pd(_mm512_set1_pd(sy), _mm512_mul_pd(k, _mm512_set1_pd(dy)));
             const __m512d stepX = _mm512_set1_pd(8 * dx), stepY = _mm512_set1_pd(8 * dy);
-            for (const int end = x + count; x < end; x += 8) {
-                if (bytes == 3 && inside) {
-                    eightColourInside(&f, px, py, pack, gather, out + 3 * x);
-                } else {
-                    const __m256i pixels = inside ? eightPixels(&f, px, py, bytes, 0)
-                                                  : eightPixels(&f, px, py, bytes, 1);
-                    storeEight(out, x, pixels, bytes, pack, gather);
+            const int end = x + count;
+            if (inside) {
+                /* Sixteen pixels a step: lanes 8-15 eight deltas on, each
+                 * sum exact as the lanes' own. */
+                __m512d qx = _mm512_add_pd(px, stepX), qy = _mm512_add_pd(py, stepY);
+                const __m512d twiceX = _mm512_set1_pd(16 * dx), twiceY = _mm512_set1_pd(16 * dy);
+                for (; x + 16 <= end; x += 16) {
+                    KFetchAhead(&ahead, _mm512_cvtsd_f64(px), _mm512_cvtsd_f64(py));
+                    sixteenInside(&f, px, qx, py, qy, out + x);
+                    px = _mm512_add_pd(px, twiceX), py = _mm512_add_pd(py, twiceY);
+                    qx = _mm512_add_pd(qx, twiceX), qy = _mm512_add_pd(qy, twiceY);
                 }
+            }
+            for (; x < end; x += 8) {
+                KFetchAhead(&ahead, _mm512_cvtsd_f64(px), _mm512_cvtsd_f64(py));
+                const __m256i pixels =
+                    inside ? eightPixels(&f, px, py, 0) : eightPixels(&f, px, py, 1);
+                storeEight(out, x, pixels);
                 px = _mm512_add_pd(px, stepX), py = _mm512_add_pd(py, stepY);
             }
             sx += count * dx, sy += count * dy;
             continue;
         }
+        KFetchAhead(&ahead, sx, sy);
         const __m512d px = eightAhead(&runX, &sx), py = eightAhead(&runY, &sy);
-        storeEight(out, x, eightPixels(&f, px, py, bytes, 1), bytes, pack, gather);
+        storeEight(out, x, eightPixels(&f, px, py, 1));
         x += 8;
     }
     row->Sx = sx, row->Sy = sy;
     return x;
 }
 
+/* Colour pixels take the AVX2 loop: its byte picking from loads four
+ * pixels at a time and its single-precision levels run a quarter faster
+ * here than eight pixels at a time in doubles with word gathers. */
 WIDER int KBilinearAvx512(KBilinearRow* row, uint8_t* out) {
-    return row->Bytes == 1 ? bilinearEight(row, out, 1) : bilinearEight(row, out, 3);
+    return row->Bytes == 1 ? bilinearEight(row, out) : KBilinearAvx2(row, out);
 }

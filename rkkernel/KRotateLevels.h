@@ -20,6 +20,38 @@ static const int8_t packThree[16] = {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1,
  * sum (KStepsAhead): the lanes then step by eight deltas, each sum exact. */
 enum { STRETCH = 64 };
 
+/* The source lines a later row will read, fetched into the cache while
+ * this row is resampled. A rotated row crosses the source rows on a slant,
+ * a few bytes of each, which the processor's own prefetching does not
+ * foresee: loads then wait on memory. The row AHEAD_ROWS on passes the
+ * same source position moved by AHEAD_ROWS times (sin, cos), and reads the
+ * source row below it as its lower row. */
+enum { AHEAD_ROWS = 2 };
+
+typedef struct KAhead {
+    const uint8_t* Source;
+    int Stride, LastX, LastY, BottomUp, Bytes;
+    double Dx, Dy; /* position moved on by the rows ahead */
+} KAhead;
+
+static inline KAhead KAheadOf(const KBilinearRow* row) {
+    KAhead a = {
+        row->Source,   row->BytesPerLine, row->Width - 1,        row->Height - 1,
+        row->BottomUp, row->Bytes,        AHEAD_ROWS * row->Sin, AHEAD_ROWS * row->Cos + 1.0};
+    return a;
+}
+
+/* Fetches the source line AHEAD_ROWS rows on from position sx, sy. */
+static INLINE void KFetchAhead(const KAhead* a, double sx, double sy) {
+    const double qx = sx + a->Dx, qy = sy + a->Dy;
+    int x = qx > 0 ? (qx < a->LastX ? (int)qx : a->LastX) : 0;
+    int y = qy > 0 ? (qy < a->LastY ? (int)qy : a->LastY) : 0;
+    if (a->BottomUp)
+        y = a->LastY - y;
+    _mm_prefetch((const char*)(a->Source + (size_t)y * (size_t)a->Stride + (size_t)x * a->Bytes),
+                 _MM_HINT_T0);
+}
+
 /* The eight levels of the double arithmetic (levelOf, inside pixels)
  * taken from the same sums in single precision where that cannot differ.
  * With levels up to 255 and weights in [0, 1], the single sum plus 0.5
