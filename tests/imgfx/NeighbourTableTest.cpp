@@ -420,6 +420,18 @@ TEST(NeighbourRandom, ThreeByThreeMediansMatchThePlainReference) {
         202, 30);
 }
 
+// The box average of colour rows slides, sums and divides in steps of
+// pixels: outputs whose windows straddle a step, regions that start or end
+// inside one meet the plain average.
+TEST(NeighbourRandom, BoxAveragesInStepsMatchThePlainReference) {
+    for (int n : {2, 3, 15, 51})
+        matchesOnRandomPictures(windowCase(
+                                    "Average" + std::to_string(n),
+                                    [n](RasterBitmap* b) { return R_AverageFilterBitmap(b, n); }, n,
+                                    average()),
+                                uint32_t(300 + n), n > 20 ? 3 : 12);
+}
+
 // The 5 x 5 network over every window of levels 0 and 255 whose columns
 // are sorted (each column's count of 255s, 6^5 windows): with the column
 // sort in front, this covers every input by the 0-1 principle.
