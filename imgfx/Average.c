@@ -149,8 +149,8 @@ FX_LEVELS(static, divideWide,
  * in the lane pattern of each vector. With prefix + 3 on 16 bytes the
  * stores never straddle a cache line. The last width % 4 pixels go one at
  * a time. */
-static void prefixSums3Narrow(uint32_t* restrict prefix, const uint32_t* restrict column, int from,
-                              int to) {
+FX_BODY void prefixSums3NarrowBody(uint32_t* restrict prefix, const uint32_t* restrict column,
+                                   int from, int to) {
     if (from == 0)
         prefix[0] = prefix[1] = prefix[2] = 0;
     /* The running sums so far, in the lane patterns b g r b, g r b g, r b g r. */
@@ -189,6 +189,12 @@ static void prefixSums3Narrow(uint32_t* restrict prefix, const uint32_t* restric
         prefix[3 * x + 3] = b, prefix[3 * x + 4] = g, prefix[3 * x + 5] = r;
     }
 }
+
+/* Built for each level too: with AVX the same steps take the
+ * three-operand forms, without the register copies. */
+FX_LEVELS(static, prefixSums3Narrow,
+          (uint32_t* restrict prefix, const uint32_t* restrict column, int from, int to),
+          (prefix, column, from, to))
 
 static void prefixSums(const AverageJob* job, int width, int c) {
     if (job->Narrow && c == 3) {
