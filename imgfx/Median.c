@@ -11,16 +11,13 @@
 #include <string.h>
 
 static int medianRow3(void* context, const FxWindowRow* row) {
-    const int despeckle = context != NULL;
+    const int despeckle = context != NULL, bpp = row->BytesPerPixel;
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
-        const int x0 = row->Spans[s], n = (row->Spans[s + 1] - x0) * row->BytesPerPixel;
-        const uint8_t* taps[9];
-        FxWindowTaps3(row, x0, taps);
-        uint8_t* out = row->Out + (size_t)x0 * row->BytesPerPixel;
+        const int x0 = row->Spans[s], n = (row->Spans[s + 1] - x0) * bpp;
         if (despeckle)
-            FxDespeckle3(out, taps, n);
+            FxDespeckle3(row->Out, row->Rows, bpp, x0 * bpp, n);
         else
-            FxMedian3(out, taps, n);
+            FxMedian3(row->Out, row->Rows, bpp, x0 * bpp, n);
     }
     return FX_OK;
 }

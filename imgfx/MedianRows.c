@@ -1,7 +1,9 @@
 /* The 3 x 3 median as a fixed network of minimum and maximum operations:
  * each column of three is sorted, and the median of nine is the median of
  * the largest column minimum, the median of the column medians and the
- * smallest column maximum. Byte operations, written for the vectoriser. */
+ * smallest column maximum. Each column is sorted once, into a pass held in
+ * the first-level cache, for the three windows that share it. Byte
+ * operations, written for the vectoriser. */
 #include "imgfx/MedianRows.h"
 
 #include "imgfx/Clones.h"
@@ -21,45 +23,74 @@ static inline uint8_t median3(uint8_t a, uint8_t b, uint8_t c) {
     return greater(lesser(a, b), lesser(greater(a, b), c));
 }
 
-static inline uint8_t median9(const uint8_t* restrict const* t, int k) {
-    uint8_t low = 0, mid[3], high = 255;
-    for (int j = 0; j < 3; ++j) {
-        uint8_t a = t[j][k], b = t[3 + j][k], c = t[6 + j][k];
-        low = greater(low, lesser(lesser(a, b), c));
-        mid[j] = median3(a, b, c);
-        high = lesser(high, greater(greater(a, b), c));
+/* Output bytes worked per pass, and the columns either side of them. */
+enum { PASS = 2048, PASS_MARGIN = 2 * 4 };
+
+/* s[r][k] = the value of rank r of the three rows' bytes k. */
+FX_BODY void sortColumns3Body(uint8_t (*restrict s)[PASS + PASS_MARGIN], const uint8_t* restrict r0,
+                              const uint8_t* restrict r1, const uint8_t* restrict r2, int n) {
+    for (int k = 0; k < n; ++k) {
+        const uint8_t a = r0[k], b = r1[k], c = r2[k];
+        const uint8_t low = lesser(a, b), high = greater(a, b);
+        s[0][k] = lesser(low, c);
+        s[1][k] = greater(low, lesser(high, c));
+        s[2][k] = greater(high, c);
     }
-    return median3(low, median3(mid[0], mid[1], mid[2]), high);
 }
 
-FX_BODY void median3x3Body(uint8_t* restrict out, const uint8_t* const* taps, int n,
-                           int despeckle) {
-    const uint8_t* restrict t[9];
-    for (int i = 0; i < 9; ++i)
-        t[i] = taps[i];
+FX_LEVELS(static, sortColumns3,
+          (uint8_t(*restrict s)[PASS + PASS_MARGIN], const uint8_t* restrict r0,
+           const uint8_t* restrict r1, const uint8_t* restrict r2, int n),
+          (s, r0, r1, r2, n))
+
+/* out[k] = the median of the sorted columns at bytes k, k + bpp and
+ * k + 2 bpp of s; with despeckle, only where the centre byte (centre[k])
+ * lies more than 128 from it, else the centre byte. */
+FX_BODY void network3Body(uint8_t* restrict out, const uint8_t (*restrict s)[PASS + PASS_MARGIN],
+                          const uint8_t* restrict centre, int bpp, int n, int despeckle) {
+    const uint8_t* restrict lo = s[0], * restrict mid = s[1], * restrict hi = s[2];
     if (!despeckle) {
-        for (int k = 0; k < n; ++k)
-            out[k] = median9(t, k);
+        for (int k = 0; k < n; ++k) {
+            const uint8_t low = greater(greater(lo[k], lo[k + bpp]), lo[k + 2 * bpp]);
+            const uint8_t high = lesser(lesser(hi[k], hi[k + bpp]), hi[k + 2 * bpp]);
+            out[k] = median3(low, median3(mid[k], mid[k + bpp], mid[k + 2 * bpp]), high);
+        }
         return;
     }
     for (int k = 0; k < n; ++k) {
-        uint8_t m = median9(t, k), c = t[4][k];
+        const uint8_t low = greater(greater(lo[k], lo[k + bpp]), lo[k + 2 * bpp]);
+        const uint8_t high = lesser(lesser(hi[k], hi[k + bpp]), hi[k + 2 * bpp]);
+        const uint8_t m = median3(low, median3(mid[k], mid[k + bpp], mid[k + 2 * bpp]), high);
+        const uint8_t c = centre[k];
         /* |c - m| > 128 */
-        uint8_t distance = (uint8_t)(greater(c, m) - lesser(c, m));
+        const uint8_t distance = (uint8_t)(greater(c, m) - lesser(c, m));
         out[k] = distance > 128 ? m : c;
     }
 }
 
-FX_LEVELS(static, median3x3,
-          (uint8_t* restrict out, const uint8_t* const* taps, int n, int despeckle),
-          (out, taps, n, despeckle))
+FX_LEVELS(static, network3,
+          (uint8_t* restrict out, const uint8_t (*restrict s)[PASS + PASS_MARGIN],
+           const uint8_t* restrict centre, int bpp, int n, int despeckle),
+          (out, s, centre, bpp, n, despeckle))
 
-void FxMedian3(uint8_t* out, const uint8_t* const taps[9], int n) {
-    median3x3(out, taps, n, 0);
+static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n,
+                      int despeckle) {
+    uint8_t sorted[3][PASS + PASS_MARGIN];
+    for (int done = 0; done < n; done += PASS) {
+        const int m = n - done < PASS ? n - done : PASS;
+        const ptrdiff_t first = (ptrdiff_t)k0 + done - bpp;
+        sortColumns3(sorted, rows[0] + first, rows[1] + first, rows[2] + first, m + 2 * bpp);
+        network3(out + k0 + done, (const uint8_t(*)[PASS + PASS_MARGIN]) sorted,
+                 rows[1] + k0 + done, bpp, m, despeckle);
+    }
 }
 
-void FxDespeckle3(uint8_t* out, const uint8_t* const taps[9], int n) {
-    median3x3(out, taps, n, 1);
+void FxMedian3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n) {
+    median3x3(out, rows, bpp, k0, n, 0);
+}
+
+void FxDespeckle3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n) {
+    median3x3(out, rows, bpp, k0, n, 1);
 }
 
 typedef uint8_t Bytes64 __attribute__((vector_size(64)));

@@ -1,6 +1,6 @@
-/* The 3 x 3 median network, shared by the median and speck removal. Taps
- * are the nine window rows (top row first, each row left to right) offset
- * to the first output byte; n counts bytes. Internal to the library. */
+/* The median networks and the bitwise selection, shared by the median and
+ * speck removal. Rows are a window's rows, top first, with pixel 0 at
+ * column 0; k0 and n count bytes. Internal to the library. */
 #ifndef IMGFX_MEDIANROWS_H
 #define IMGFX_MEDIANROWS_H
 
@@ -10,11 +10,12 @@
 extern "C" {
 #endif
 
-/* out[k] = the fifth smallest of the nine taps' bytes k. */
-void FxMedian3(uint8_t* out, const uint8_t* const taps[9], int n);
+/* out[k] = the fifth smallest of the 3 x 3 window's bytes around k for
+ * k0 <= k < k0 + n, on three rows padded by one pixel either side. */
+void FxMedian3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n);
 /* out[k] = that median where the centre byte lies more than 128 from it,
  * else the centre byte. */
-void FxDespeckle3(uint8_t* out, const uint8_t* const taps[9], int n);
+void FxDespeckle3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n);
 
 /* The largest dimension FxMedianSelect takes: its counts are bytes. */
 #define FX_SELECT_MAX_DIMENSION 15

@@ -358,6 +358,80 @@ TEST(NeighbourWideRows, MediansAcrossTheNetworksPassesMatchThePlainReference) {
     }
 }
 
+// A filter against its plain reference on random pictures: widths up to
+// several of the row passes, few rows, grey, 24- and 32-bit pixels, in both
+// row orders, over the whole picture or a random rectangle. Values are drawn
+// from a narrow range half of the time, so that windows hold many ties.
+void matchesOnRandomPictures(const Case& c, uint32_t seed, int trials) {
+    uint32_t s = seed;
+    auto next = [&s](uint32_t bound) {
+        s = s * 1664525u + 1013904223u;
+        return (s >> 8) % bound;
+    };
+    for (int trial = 0; trial < trials; ++trial) {
+        const int bits = trial % 3 == 0 ? 8 : trial % 3 == 1 ? 24 : 32;
+        const int width = 1 + int(next(bits == 8 ? 5000 : 1700)), height = 1 + int(next(6));
+        Bitmap bmp(width, height, bits, RB_ORDER_BGR, int(next(2)) ? RB_ROWS_BOTTOM_UP : 0,
+                   bits == 8 ? greyPalette(8, false) : std::vector<RasterColor>{});
+        ASSERT_EQ(bmp.status(), K_OK);
+        fillPattern(bmp.get(), next(1000));
+        if (next(2)) {
+            std::vector<uint8_t> bytes = storedBytes(bmp.get());
+            for (uint8_t& b : bytes)
+                b = uint8_t(100 + b % 3);
+            setStoredBytes(bmp.get(), bytes);
+        }
+        if (next(2)) {
+            const int left = int(next(uint32_t(width))), top = int(next(uint32_t(height)));
+            KRect rect{left, top, left + 1 + int(next(uint32_t(width - left))),
+                       top + 1 + int(next(uint32_t(height - top)))};
+            ASSERT_EQ(KSetRegionRect(bmp.get(), &rect, K_REGION_SET), K_OK);
+        }
+        const std::vector<uint8_t> before = storedBytes(bmp.get());
+        const Outcome want = c.expected(bmp.get(), before);
+        const std::string where = c.name + " trial " + std::to_string(trial) + " " +
+                                  std::to_string(width) + " x " + std::to_string(height) + " " +
+                                  std::to_string(bits);
+        ASSERT_EQ(c.run(bmp.get()), want.status) << where;
+        const std::vector<uint8_t> got = storedBytes(bmp.get());
+        ASSERT_TRUE(got == want.bytes)
+            << where << ": " << firstDifference(bmp.get(), got, want.bytes);
+    }
+}
+
+Case windowCase(const std::string& name, std::function<int(RasterBitmap*)> run, int n,
+                WindowFunction f) {
+    return {name, std::move(run), [n, f](RasterBitmap* b, const std::vector<uint8_t>& before) {
+                return windowOutcome(b, before, false, n, f);
+            }};
+}
+
+// The 3 x 3 median and speck removal sort each column once per pass of
+// row bytes: across pass edges, regions and ties they meet the plain
+// median of nine.
+TEST(NeighbourRandom, ThreeByThreeMediansMatchThePlainReference) {
+    matchesOnRandomPictures(
+        windowCase(
+            "Median3", [](RasterBitmap* b) { return R_MedianFilterBitmap(b, 3); }, 3, median()),
+        101, 30);
+    matchesOnRandomPictures(
+        windowCase(
+            "Despeckle", [](RasterBitmap* b) { return R_DespeckleBitmap(b); }, 3, despeckle()),
+        202, 30);
+}
+
+// The box average of colour rows slides, sums and divides in steps of
+// pixels: outputs whose windows straddle a step, regions that start or end
+// inside one meet the plain average.
+TEST(NeighbourRandom, BoxAveragesInStepsMatchThePlainReference) {
+    for (int n : {2, 3, 15, 51})
+        matchesOnRandomPictures(windowCase(
+                                    "Average" + std::to_string(n),
+                                    [n](RasterBitmap* b) { return R_AverageFilterBitmap(b, n); }, n,
+                                    average()),
+                                uint32_t(300 + n), n > 20 ? 3 : 12);
+}
+
 // The 5 x 5 network over every window of levels 0 and 255 whose columns
 // are sorted (each column's count of 255s, 6^5 windows): with the column
 // sort in front, this covers every input by the 0-1 principle.
