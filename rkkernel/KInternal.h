@@ -87,6 +87,23 @@ typedef struct KBilinearRow {
     double Sx, Sy, Cos, Sin;
     const uint8_t* Fill;
 } KBilinearRow;
+/* floor() of a position known to be at least -1, without a library call. */
+static inline int KFloorOf(double v) {
+    int i = (int)v;
+    return v < i ? i - 1 : i;
+}
+/* The bilinear level of each of bytes channels at fractions fx, fy between
+ * pixels xa and xb of source rows ra and rb, in the doubles every level's
+ * rotation must match, stored at p. */
+static inline __attribute__((always_inline)) void KBilinearMix(const uint8_t* ra, const uint8_t* rb,
+                                                               int xa, int xb, double fx, double fy,
+                                                               const int bytes, uint8_t* p) {
+    for (int k = 0; k < bytes; ++k) {
+        double top = ra[bytes * xa + k] * (1 - fx) + ra[bytes * xb + k] * fx;
+        double bottom = rb[bytes * xa + k] * (1 - fx) + rb[bytes * xb + k] * fx;
+        p[k] = (uint8_t)(unsigned)(top * (1 - fy) + bottom * fy + 0.5);
+    }
+}
 /* Resamples the first pixels of the row with the widest vectors of the
  * processor level, AVX-512, AVX2 or SSE2 (1- and 3-byte pixels; the source
  * smaller than 2^31 bytes); returns how many it did, with Sx and Sy moved on to the

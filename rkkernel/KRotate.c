@@ -51,12 +51,6 @@ static int channel(const Rotation* rot, const uint8_t* row, int x, int k) {
     return row[(size_t)rot->Bytes * x + k];
 }
 
-/* floor() of a position known to be at least -1, without a library call. */
-static inline int floorOf(double v) {
-    int i = (int)v;
-    return v < i ? i - 1 : i;
-}
-
 /* Nearest pixels, eight at a time: the indices of eight pixels make one
  * group of 8 * bits bits, most significant first, stored as bits whole
  * bytes. Over stretches where the positions ahead are exact sums
@@ -204,17 +198,13 @@ bilinearBytes(const Rotation* rot, uint8_t* out, int from, double sx, double sy,
             memcpy(p, rot->Fill, (size_t)bytes);
             continue;
         }
-        int x0 = floorOf(sx), y0 = floorOf(sy);
+        int x0 = KFloorOf(sx), y0 = KFloorOf(sy);
         double fx = sx - x0, fy = sy - y0;
         int xa = x0 < 0 ? 0 : x0, xb = x0 + 1 >= w ? w - 1 : x0 + 1;
         int ya = y0 < 0 ? 0 : y0, yb = y0 + 1 >= h ? h - 1 : y0 + 1;
         const uint8_t* ra = sourceRow(rot, ya);
         const uint8_t* rb = sourceRow(rot, yb);
-        for (int k = 0; k < bytes; ++k) {
-            double top = ra[bytes * xa + k] * (1 - fx) + ra[bytes * xb + k] * fx;
-            double bottom = rb[bytes * xa + k] * (1 - fx) + rb[bytes * xb + k] * fx;
-            p[k] = (uint8_t)(unsigned)(top * (1 - fy) + bottom * fy + 0.5);
-        }
+        KBilinearMix(ra, rb, xa, xb, fx, fy, bytes, p);
     }
 }
 
@@ -227,7 +217,7 @@ static void bilinearWords(const Rotation* rot, uint8_t* out, double sx, double s
             memcpy(p, rot->Fill, 2);
             continue;
         }
-        int x0 = floorOf(sx), y0 = floorOf(sy);
+        int x0 = KFloorOf(sx), y0 = KFloorOf(sy);
         double fx = sx - x0, fy = sy - y0;
         int xa = x0 < 0 ? 0 : x0, xb = x0 + 1 >= b->Width ? b->Width - 1 : x0 + 1;
         int ya = y0 < 0 ? 0 : y0, yb = y0 + 1 >= b->Height ? b->Height - 1 : y0 + 1;

@@ -25,11 +25,6 @@ enum { STRETCH = 64, GROUP = 4 };
 
 /* ---- The plain arithmetic, one pixel ---- */
 
-static INLINE int floorOf(double v) {
-    int i = (int)v;
-    return v < i ? i - 1 : i;
-}
-
 static INLINE const uint8_t* sourceRow(const KBilinearRow* row, int y) {
     const int stored = row->BottomUp ? row->Height - 1 - y : y;
     return row->Source + (size_t)stored * (size_t)row->BytesPerLine;
@@ -44,17 +39,13 @@ static INLINE void plainPixel(const KBilinearRow* row, uint8_t* p, double sx, do
         memcpy(p, row->Fill, (size_t)bytes);
         return;
     }
-    const int x0 = floorOf(sx), y0 = floorOf(sy);
+    const int x0 = KFloorOf(sx), y0 = KFloorOf(sy);
     const double fx = sx - x0, fy = sy - y0;
     const int xa = x0 < 0 ? 0 : x0, xb = x0 + 1 >= w ? w - 1 : x0 + 1;
     const int ya = y0 < 0 ? 0 : y0, yb = y0 + 1 >= h ? h - 1 : y0 + 1;
     const uint8_t* ra = sourceRow(row, ya);
     const uint8_t* rb = sourceRow(row, yb);
-    for (int k = 0; k < bytes; ++k) {
-        double top = ra[bytes * xa + k] * (1 - fx) + ra[bytes * xb + k] * fx;
-        double bottom = rb[bytes * xa + k] * (1 - fx) + rb[bytes * xb + k] * fx;
-        p[k] = (uint8_t)(unsigned)(top * (1 - fy) + bottom * fy + 0.5);
-    }
+    KBilinearMix(ra, rb, xa, xb, fx, fy, bytes, p);
 }
 
 /* ---- Four pixels inside the picture ---- */
