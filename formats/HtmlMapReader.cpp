@@ -10,6 +10,7 @@
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
+#include "model/PointRepeats.h"
 #include "model/SourceTag.h"
 #include "model/Strings.h"
 
@@ -113,15 +114,7 @@ QPolygon polygonOf(const int* n, std::size_t numbers) {
     // Nearly no page repeats a point directly: one pass looks for a
     // repeat, and only a polygon with one is read again point by point.
     std::memcpy(static_cast<void*>(points.data()), n, std::size_t(pairs) * sizeof(QPoint));
-    // Each point is compared with the one before as one 64-bit word, with
-    // no early stop, so that the loop runs vectorised.
-    bool repeats = false;
-    for (qsizetype i = 1; i < pairs; ++i) {
-        quint64 point, before;
-        std::memcpy(&point, n + 2 * i, sizeof point);
-        std::memcpy(&before, n + 2 * i - 2, sizeof before);
-        repeats |= point == before;
-    }
+    const bool repeats = hasRepeatedNeighbour(points.constData(), pairs);
     QPoint* const out = points.data();
     qsizetype count = pairs;
     if (repeats) {

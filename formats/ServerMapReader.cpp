@@ -23,6 +23,15 @@ bool isLineSpace(char c) {
     return c == '\t' || c == '\r' || c == ' ' || c == '\n';
 }
 
+// Whether text, its byte order mark taken off, begins with "<" after line
+// space: a page whatever follows, since a page may be one line.
+bool startsAsPage(QByteArrayView text) {
+    qsizetype pos = 0;
+    while (pos < text.size() && isLineSpace(text[pos]))
+        ++pos;
+    return pos < text.size() && text[pos] == '<';
+}
+
 // Takes the next line from text at pos: leading line space is skipped, the
 // line runs to the next carriage return or line feed, and its tabs become
 // spaces. False at the end.
@@ -72,11 +81,7 @@ bool ServerMapReader::read(const MappedFile& file, MapSink& sink, MapInfo& info)
 bool ServerMapReader::isPage(QByteArrayView text, const QString& name) {
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
-    qsizetype pos = 0;
-    while (pos < text.size() && isLineSpace(text[pos]))
-        ++pos;
-    // A page may be one line, so only the first character is looked at.
-    if (pos < text.size() && text[pos] == '<')
+    if (startsAsPage(text))
         return true;
     static const char* const kPageSuffixes[] = {"htm", "html", "xhtml", "shtml",
                                                 "php", "asp",  "aspx",  "jsp"};
@@ -112,13 +117,9 @@ bool ServerMapReader::readText(QByteArrayView text, MapSink& sink, MapInfo& info
     m_info = &info;
     const QByteArrayView whole = text;
     const QByteArrayView unmarked = whole.startsWith("\xEF\xBB\xBF") ? whole.sliced(3) : whole;
-    // Nearly every page begins with "<" after line space, which makes it a
-    // page whatever follows (isPage): it is read whole at once, without
-    // the search for a NUL, which would read a large page once more.
-    qsizetype lead = 0;
-    while (lead < unmarked.size() && isLineSpace(unmarked[lead]))
-        ++lead;
-    if (lead < unmarked.size() && unmarked[lead] == '<') {
+    // Nearly every page begins so, and is read whole at once, without the
+    // search for a NUL, which would read a large page once more.
+    if (startsAsPage(unmarked)) {
         m_page = true;
         return readPage(unmarked);
     }

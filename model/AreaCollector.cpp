@@ -1,8 +1,8 @@
 #include "model/AreaCollector.h"
 
+#include "model/PointRepeats.h"
 #include "model/SourceTag.h"
 
-#include <cstring>
 #include <utility>
 
 AreaCollector::AreaCollector(int capacity) : m_capacity(capacity) {}
@@ -61,21 +61,8 @@ void AreaCollector::polygon(const AreaTexts& texts, const QPolygon& points) {
     // would keep every point: no point repeats the one before it or, at the
     // end, the first, and the polygon fits; else vertex by vertex.
     const qsizetype n = points.size();
-    bool plain = n > 2 && n <= MapArea::kMaxVertices && points.back() != points.front();
-    if (plain) {
-        // Each point compared with the one before as one 64-bit word, with
-        // no early stop: the loop runs vectorised over a million points.
-        static_assert(sizeof(QPoint) == sizeof(quint64));
-        const QPoint* const p = points.constData();
-        bool repeats = false;
-        for (qsizetype i = 1; i < n; ++i) {
-            quint64 point, before;
-            std::memcpy(&point, p + i, sizeof point);
-            std::memcpy(&before, p + i - 1, sizeof before);
-            repeats |= point == before;
-        }
-        plain = !repeats;
-    }
+    const bool plain = n > 2 && n <= MapArea::kMaxVertices && points.back() != points.front() &&
+                       !hasRepeatedNeighbour(points.constData(), n);
     if (!plain) {
         MapSink::polygon(texts, points);
         return;
