@@ -234,9 +234,14 @@ TEST_F(RasterImageKinds, NetpbmFilesReadAndWriteAsQtReadsAndWritesThem) {
     std::srand(7);
     const char* spacings[] = {"%1\n%2\n255\n", "%1 %2 255 ", "# made by hand\n%1\t%2\r\n255\r",
                               "%1 # width\n %2\n#\n255\n"};
-    for (int round = 0; round < 24; ++round) {
+    for (int round = 0; round < 28; ++round) {
         const bool colour = round % 2;
-        const int w = 1 + std::rand() % 37, h = 1 + std::rand() % 9;
+        int w = 1 + std::rand() % 37, h = 1 + std::rand() % 9;
+        // The last rounds span several blocks of rows: rows that follow one
+        // another in the bitmap as in the file (a width of four pixels' worth)
+        // and padded ones.
+        if (round >= 24)
+            w = round < 26 ? 1024 : 1021, h = 300;
         QByteArray samples(w * h * (colour ? 3 : 1), '\0');
         for (char& c : samples)
             c = char(std::rand());
@@ -287,6 +292,7 @@ TEST_F(RasterImageKinds, NetpbmFilesReadAndWriteAsQtReadsAndWritesThem) {
         {"P5\n4 3\n100\n" + pixels, true},           // another largest sample
         {"P5\n99999 99999\n255\n" + pixels, false},  // a size the file does not hold
         {"P2\n2 1\n255\n1 2\n", true},               // samples written in decimal
+        {"P5\n#" + QByteArray(5000, 'c') + "\n4 3\n255\n" + pixels, true}, // a long comment
     };
     for (const auto& other : others) {
         SCOPED_TRACE(other.bytes.left(20).toStdString());
