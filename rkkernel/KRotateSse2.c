@@ -6,22 +6,21 @@
  * elsewhere (near the edges, and where the chain must be stepped add by
  * add). Inside, the pixels' levels come from single-precision sums four
  * lanes at a time wherever those cannot truncate otherwise than the
- * doubles (singleLevels, with the margin KRotateLevels.h proves), and from
+ * doubles (with the margin singleLevels of KRotateLevels.h proves), and from
  * the doubles, two lanes at a time, where they might. The source bytes
  * are loaded at once where the four pixels lie side by side on one source
  * row (the usual case at a deskew's small angles), else pixel by pixel.
- * The source is readable 16 bytes past its end for these loads. */
+ * The source is readable 16 bytes past its end for these loads, and its
+ * lines are fetched two rows ahead as the wide loops fetch them (KAhead):
+ * the loads had waited on memory. */
 #include "KRotateSse2.h"
-#include "KRotateSteps.h"
+#include "KRotateLevels.h"
 
 #include <emmintrin.h>
 #include <string.h>
 
-#define INLINE inline __attribute__((always_inline))
-
-/* Pixels taken at once where every position of the stretch is an exact
- * sum; where a stretch that long is not, four. */
-enum { STRETCH = 64, GROUP = 4 };
+/* Pixels taken at once where a stretch of STRETCH is not all exact sums. */
+enum { GROUP = 4 };
 
 /* ---- The plain arithmetic, one pixel ---- */
 
@@ -61,8 +60,8 @@ typedef struct Inside {
  * certainly the doubles' (see singleLevels in KRotateLevels.h for the
  * margin): levels up to 255 in 32-bit lanes, weights in [0, 1]. The sum
  * plus 0.5 is positive, so truncation is its floor. */
-static INLINE int singleLevels(__m128i a0, __m128i a1, __m128i b0, __m128i b1, __m128 fx, __m128 fy,
-                               __m128i* levels) {
+static INLINE int singleFour(__m128i a0, __m128i a1, __m128i b0, __m128i b1, __m128 fx, __m128 fy,
+                             __m128i* levels) {
     const __m128 one = _mm_set1_ps(1.0f);
     const __m128 wx = _mm_sub_ps(one, fx), wy = _mm_sub_ps(one, fy);
     const __m128 top =
@@ -83,8 +82,8 @@ static INLINE int singleLevels(__m128i a0, __m128i a1, __m128i b0, __m128i b1, _
 
 /* Levels of four lanes from the doubles, as the plain loop works them
  * out: lanes 0-1 with weights fx[0], fy[0], lanes 2-3 with fx[1], fy[1]. */
-static INLINE __m128i doubleLevels(__m128i a0, __m128i a1, __m128i b0, __m128i b1,
-                                   const __m128d fx[2], const __m128d fy[2]) {
+static INLINE __m128i doubleFour(__m128i a0, __m128i a1, __m128i b0, __m128i b1,
+                                 const __m128d fx[2], const __m128d fy[2]) {
     const __m128d one = _mm_set1_pd(1.0), half = _mm_set1_pd(0.5);
     __m128i level[2];
     for (int h = 0; h < 2; ++h) {
@@ -102,8 +101,8 @@ static INLINE __m128i doubleLevels(__m128i a0, __m128i a1, __m128i b0, __m128i b
 static INLINE __m128i levelsOf(__m128i a0, __m128i a1, __m128i b0, __m128i b1, __m128 fx, __m128 fy,
                                const __m128d fxd[2], const __m128d fyd[2]) {
     __m128i levels;
-    if (!singleLevels(a0, a1, b0, b1, fx, fy, &levels))
-        levels = doubleLevels(a0, a1, b0, b1, fxd, fyd);
+    if (!singleFour(a0, a1, b0, b1, fx, fy, &levels))
+        levels = doubleFour(a0, a1, b0, b1, fxd, fyd);
     return levels;
 }
 
@@ -284,7 +283,7 @@ static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m1
                           _mm_shuffle_ps(fy, fy, _MM_SHUFFLE(3, 3, 3, 2))};
     __m128i levels[3];
     for (int j = 0; j < 3; ++j) {
-        if (singleLevels(a0[j], a1[j], b0[j], b1[j], wx[j], wy[j], &levels[j]))
+        if (singleFour(a0[j], a1[j], b0[j], b1[j], wx[j], wy[j], &levels[j]))
             continue;
         __m128d dx[2], dy[2];
         if (j == 0) {
@@ -297,7 +296,7 @@ static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m1
             dx[0] = fxd[1], dx[1] = _mm_unpackhi_pd(fxd[1], fxd[1]);
             dy[0] = fyd[1], dy[1] = _mm_unpackhi_pd(fyd[1], fyd[1]);
         }
-        levels[j] = doubleLevels(a0[j], a1[j], b0[j], b1[j], dx, dy);
+        levels[j] = doubleFour(a0[j], a1[j], b0[j], b1[j], dx, dy);
     }
     const __m128i packed = _mm_packus_epi16(_mm_packs_epi32(levels[0], levels[1]),
                                             _mm_packs_epi32(levels[2], levels[2]));
@@ -335,6 +334,7 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                        row->BottomUp ? -(double)stride : (double)stride,
                        row->BottomUp ? -stride : stride};
     KStepRun runX = KStepRunOf(row->Cos), runY = KStepRunOf(-row->Sin);
+    const KAhead ahead = KAheadOf(row);
     double sx = row->Sx, sy = row->Sy;
     int x = 0;
     while (x + GROUP <= w) {
@@ -360,6 +360,7 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 __m128d py[4] = {sy01, sy23, _mm_add_pd(sy01, stepY), _mm_add_pd(sy23, stepY)};
                 const __m128d stepX8 = _mm_add_pd(stepX, stepX), stepY8 = _mm_add_pd(stepY, stepY);
                 for (; x + 2 * GROUP <= end; x += 2 * GROUP) {
+                    KFetchAhead(&ahead, _mm_cvtsd_f64(px[0]), _mm_cvtsd_f64(py[0]));
                     eightGrey(&in, px, py, out + x);
                     for (int k = 0; k < 4; ++k)
                         px[k] = _mm_add_pd(px[k], stepX8), py[k] = _mm_add_pd(py[k], stepY8);
@@ -367,6 +368,8 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 sx01 = px[0], sx23 = px[1], sy01 = py[0], sy23 = py[1];
             }
             for (; x < end; x += GROUP) {
+                if (bytes == 3 && (x & GROUP) == 0)
+                    KFetchAhead(&ahead, _mm_cvtsd_f64(sx01), _mm_cvtsd_f64(sy01));
                 if (bytes == 1)
                     fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
                 else
