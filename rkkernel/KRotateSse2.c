@@ -1,18 +1,17 @@
 /* Bilinear rotation of 1- and 3-byte pixels at the plain x86-64 level, in
  * SSE2 alone: four pixels a step where the source positions ahead are
- * exact sums (KStepRun) and every pixel of the stretch lies a pixel inside
- * the picture on every side, so that no edge test and no clamping is
- * needed; the plain double arithmetic of KRotate.c pixel by pixel
- * elsewhere (near the edges, and where the chain must be stepped add by
- * add). Inside, the pixels' levels come from single-precision sums four
- * lanes at a time wherever those cannot truncate otherwise than the
- * doubles (with the margin singleLevels of KRotateLevels.h proves), and from
- * the doubles, two lanes at a time, where they might. The source bytes
- * are loaded at once where the four pixels lie side by side on one source
- * row (the usual case at a deskew's small angles), else pixel by pixel.
- * The source is readable 16 bytes past its end for these loads, and its
- * lines are fetched two rows ahead as the wide loops fetch them (KAhead):
- * the loads had waited on memory. */
+ * exact sums (KStepRun), or where four positions stepped add by add (across
+ * a binade) are, and every pixel of the step lies a pixel inside the
+ * picture on every side, so that no edge test and no clamping is needed;
+ * the plain double arithmetic of KRotate.c pixel by pixel near the edges.
+ * Inside, the pixels' levels come from single-precision sums four lanes at
+ * a time wherever those cannot truncate otherwise than the doubles (the
+ * margin is proved at singleFour), and from the doubles, two lanes at a
+ * time, where they might. The source bytes are loaded at once where the
+ * pixels lie side by side on one source row (the usual case at a deskew's
+ * small angles), else pixel by pixel. The source is readable 16 bytes past
+ * its end for these loads, and its lines are fetched two rows ahead as the
+ * wide loops fetch them (KAhead): the loads had waited on memory. */
 #include "KRotateSse2.h"
 #include "KRotateLevels.h"
 
