@@ -1,27 +1,25 @@
 /* Bilinear rotation of 1- and 3-byte pixels at the plain x86-64 level, in
  * SSE2 alone: four pixels a step where the source positions ahead are
- * exact sums (KStepRun) and every pixel of the stretch lies a pixel inside
- * the picture on every side, so that no edge test and no clamping is
- * needed; the plain double arithmetic of KRotate.c pixel by pixel
- * elsewhere (near the edges, and where the chain must be stepped add by
- * add). Inside, the pixels' levels come from single-precision sums four
- * lanes at a time wherever those cannot truncate otherwise than the
- * doubles (singleLevels, with the margin KRotateLevels.h proves), and from
- * the doubles, two lanes at a time, where they might. The source bytes
- * are loaded at once where the four pixels lie side by side on one source
- * row (the usual case at a deskew's small angles), else pixel by pixel.
- * The source is readable 16 bytes past its end for these loads. */
+ * exact sums (KStepRun), or where four positions stepped add by add (across
+ * a binade) are, and every pixel of the step lies a pixel inside the
+ * picture on every side, so that no edge test and no clamping is needed;
+ * the plain double arithmetic of KRotate.c pixel by pixel near the edges.
+ * Inside, the pixels' levels come from single-precision sums four lanes at
+ * a time wherever those cannot truncate otherwise than the doubles (the
+ * margin is proved at singleFour), and from the doubles, two lanes at a
+ * time, where they might. The source bytes are loaded at once where the
+ * pixels lie side by side on one source row (the usual case at a deskew's
+ * small angles), else pixel by pixel. The source is readable 16 bytes past
+ * its end for these loads, and its lines are fetched two rows ahead as the
+ * wide loops fetch them (KAhead): the loads had waited on memory. */
 #include "KRotateSse2.h"
-#include "KRotateSteps.h"
+#include "KRotateLevels.h"
 
 #include <emmintrin.h>
 #include <string.h>
 
-#define INLINE inline __attribute__((always_inline))
-
-/* Pixels taken at once where every position of the stretch is an exact
- * sum; where a stretch that long is not, four. */
-enum { STRETCH = 64, GROUP = 4 };
+/* Pixels taken at once where a stretch of STRETCH is not all exact sums. */
+enum { GROUP = 4 };
 
 /* ---- The plain arithmetic, one pixel ---- */
 
@@ -57,34 +55,37 @@ typedef struct Inside {
     int Apart;   /* the same as a whole number */
 } Inside;
 
-/* Levels of four lanes from single-precision sums, 1 where they are
- * certainly the doubles' (see singleLevels in KRotateLevels.h for the
- * margin): levels up to 255 in 32-bit lanes, weights in [0, 1]. The sum
- * plus 0.5 is positive, so truncation is its floor. */
-static INLINE int singleLevels(__m128i a0, __m128i a1, __m128i b0, __m128i b1, __m128 fx, __m128 fy,
-                               __m128i* levels) {
-    const __m128 one = _mm_set1_ps(1.0f);
-    const __m128 wx = _mm_sub_ps(one, fx), wy = _mm_sub_ps(one, fy);
-    const __m128 top =
-        _mm_add_ps(_mm_mul_ps(_mm_cvtepi32_ps(a0), wx), _mm_mul_ps(_mm_cvtepi32_ps(a1), fx));
-    const __m128 under =
-        _mm_add_ps(_mm_mul_ps(_mm_cvtepi32_ps(b0), wx), _mm_mul_ps(_mm_cvtepi32_ps(b1), fx));
+/* Levels of four lanes from single-precision sums (levels up to 255 in
+ * 32-bit lanes, weights in [0, 1]) and the lanes where they might not be
+ * the doubles'. The rows are mixed as a0 + (a1 - a0) fx, the difference
+ * a whole number, and then top + (under - top) fy: fewer operations than
+ * the weighted sums, and as close. The weights rounded to singles lie
+ * within 2^-25 of the doubles', which moves each product by at most
+ * 255 * 2^-25; every rounding of a sum or product under 256 is at most
+ * 2^-17, and 2^-16 for adding 0.5. So top and under lie within
+ * E = 255 * 2^-25 + 2 * 2^-17 of the exact sums, and the level's sum
+ * within 3E + 255 * 2^-25 + 3 * 2^-17 + 2^-16, under 1.2e-4; the doubles
+ * lie within 1e-12. Where the single sum plus 0.5 lies at least 2^-10
+ * from every whole number both truncate to the same level (the sum is
+ * positive, so truncation is its floor). */
+static INLINE __m128 singleFour(__m128i a0, __m128i a1, __m128i b0, __m128i b1, __m128 fx,
+                                __m128 fy, __m128i* levels) {
+    const __m128 top0 = _mm_cvtepi32_ps(a0), under0 = _mm_cvtepi32_ps(b0);
+    const __m128 top = _mm_add_ps(top0, _mm_mul_ps(_mm_cvtepi32_ps(_mm_sub_epi32(a1, a0)), fx));
+    const __m128 under = _mm_add_ps(under0, _mm_mul_ps(_mm_cvtepi32_ps(_mm_sub_epi32(b1, b0)), fx));
     const __m128 r =
-        _mm_add_ps(_mm_add_ps(_mm_mul_ps(top, wy), _mm_mul_ps(under, fy)), _mm_set1_ps(0.5f));
+        _mm_add_ps(_mm_add_ps(top, _mm_mul_ps(_mm_sub_ps(under, top), fy)), _mm_set1_ps(0.5f));
     const __m128i whole = _mm_cvttps_epi32(r);
     const __m128 part = _mm_sub_ps(r, _mm_cvtepi32_ps(whole));
-    const __m128 close = _mm_or_ps(_mm_cmplt_ps(part, _mm_set1_ps(0x1p-10f)),
-                                   _mm_cmpgt_ps(part, _mm_set1_ps(1.0f - 0x1p-10f)));
-    if (_mm_movemask_ps(close))
-        return 0;
     *levels = whole;
-    return 1;
+    return _mm_or_ps(_mm_cmplt_ps(part, _mm_set1_ps(0x1p-10f)),
+                     _mm_cmpgt_ps(part, _mm_set1_ps(1.0f - 0x1p-10f)));
 }
 
 /* Levels of four lanes from the doubles, as the plain loop works them
  * out: lanes 0-1 with weights fx[0], fy[0], lanes 2-3 with fx[1], fy[1]. */
-static INLINE __m128i doubleLevels(__m128i a0, __m128i a1, __m128i b0, __m128i b1,
-                                   const __m128d fx[2], const __m128d fy[2]) {
+static INLINE __m128i doubleFour(__m128i a0, __m128i a1, __m128i b0, __m128i b1,
+                                 const __m128d fx[2], const __m128d fy[2]) {
     const __m128d one = _mm_set1_pd(1.0), half = _mm_set1_pd(0.5);
     __m128i level[2];
     for (int h = 0; h < 2; ++h) {
@@ -102,8 +103,8 @@ static INLINE __m128i doubleLevels(__m128i a0, __m128i a1, __m128i b0, __m128i b
 static INLINE __m128i levelsOf(__m128i a0, __m128i a1, __m128i b0, __m128i b1, __m128 fx, __m128 fy,
                                const __m128d fxd[2], const __m128d fyd[2]) {
     __m128i levels;
-    if (!singleLevels(a0, a1, b0, b1, fx, fy, &levels))
-        levels = doubleLevels(a0, a1, b0, b1, fxd, fyd);
+    if (_mm_movemask_ps(singleFour(a0, a1, b0, b1, fx, fy, &levels)))
+        levels = doubleFour(a0, a1, b0, b1, fxd, fyd);
     return levels;
 }
 
@@ -283,21 +284,21 @@ static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m1
                           _mm_shuffle_ps(fy, fy, _MM_SHUFFLE(2, 2, 1, 1)),
                           _mm_shuffle_ps(fy, fy, _MM_SHUFFLE(3, 3, 3, 2))};
     __m128i levels[3];
-    for (int j = 0; j < 3; ++j) {
-        if (singleLevels(a0[j], a1[j], b0[j], b1[j], wx[j], wy[j], &levels[j]))
-            continue;
-        __m128d dx[2], dy[2];
-        if (j == 0) {
-            dx[0] = _mm_unpacklo_pd(fxd[0], fxd[0]), dx[1] = fxd[0];
-            dy[0] = _mm_unpacklo_pd(fyd[0], fyd[0]), dy[1] = fyd[0];
-        } else if (j == 1) {
-            dx[0] = _mm_unpackhi_pd(fxd[0], fxd[0]), dx[1] = _mm_unpacklo_pd(fxd[1], fxd[1]);
-            dy[0] = _mm_unpackhi_pd(fyd[0], fyd[0]), dy[1] = _mm_unpacklo_pd(fyd[1], fyd[1]);
-        } else {
-            dx[0] = fxd[1], dx[1] = _mm_unpackhi_pd(fxd[1], fxd[1]);
-            dy[0] = fyd[1], dy[1] = _mm_unpackhi_pd(fyd[1], fyd[1]);
-        }
-        levels[j] = doubleLevels(a0[j], a1[j], b0[j], b1[j], dx, dy);
+    __m128 close = _mm_setzero_ps();
+    for (int j = 0; j < 3; ++j)
+        close = _mm_or_ps(close, singleFour(a0[j], a1[j], b0[j], b1[j], wx[j], wy[j], &levels[j]));
+    if (_mm_movemask_ps(close)) {
+        /* The pixels of the lanes in doubles, lanes 0-1 and 2-3. */
+        const __m128d dx[3][2] = {
+            {_mm_unpacklo_pd(fxd[0], fxd[0]), fxd[0]},
+            {_mm_unpackhi_pd(fxd[0], fxd[0]), _mm_unpacklo_pd(fxd[1], fxd[1])},
+            {fxd[1], _mm_unpackhi_pd(fxd[1], fxd[1])}};
+        const __m128d dy[3][2] = {
+            {_mm_unpacklo_pd(fyd[0], fyd[0]), fyd[0]},
+            {_mm_unpackhi_pd(fyd[0], fyd[0]), _mm_unpacklo_pd(fyd[1], fyd[1])},
+            {fyd[1], _mm_unpackhi_pd(fyd[1], fyd[1])}};
+        for (int j = 0; j < 3; ++j)
+            levels[j] = doubleFour(a0[j], a1[j], b0[j], b1[j], dx[j], dy[j]);
     }
     const __m128i packed = _mm_packus_epi16(_mm_packs_epi32(levels[0], levels[1]),
                                             _mm_packs_epi32(levels[2], levels[2]));
@@ -335,6 +336,7 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                        row->BottomUp ? -(double)stride : (double)stride,
                        row->BottomUp ? -stride : stride};
     KStepRun runX = KStepRunOf(row->Cos), runY = KStepRunOf(-row->Sin);
+    const KAhead ahead = KAheadOf(row);
     double sx = row->Sx, sy = row->Sy;
     int x = 0;
     while (x + GROUP <= w) {
@@ -360,6 +362,7 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 __m128d py[4] = {sy01, sy23, _mm_add_pd(sy01, stepY), _mm_add_pd(sy23, stepY)};
                 const __m128d stepX8 = _mm_add_pd(stepX, stepX), stepY8 = _mm_add_pd(stepY, stepY);
                 for (; x + 2 * GROUP <= end; x += 2 * GROUP) {
+                    KFetchAhead(&ahead, _mm_cvtsd_f64(px[0]), _mm_cvtsd_f64(py[0]));
                     eightGrey(&in, px, py, out + x);
                     for (int k = 0; k < 4; ++k)
                         px[k] = _mm_add_pd(px[k], stepX8), py[k] = _mm_add_pd(py[k], stepY8);
@@ -367,6 +370,8 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 sx01 = px[0], sx23 = px[1], sy01 = py[0], sy23 = py[1];
             }
             for (; x < end; x += GROUP) {
+                if (bytes == 3 && (x & GROUP) == 0)
+                    KFetchAhead(&ahead, _mm_cvtsd_f64(sx01), _mm_cvtsd_f64(sy01));
                 if (bytes == 1)
                     fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
                 else
@@ -380,7 +385,27 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 memcpy(out + (size_t)bytes * x, row->Fill, (size_t)bytes);
             sx += count * dx, sy += count * dy;
         } else {
-            /* Near the edges, or where the chain is stepped add by add. */
+            /* Where the chain is stepped add by add (across a binade): four
+             * pixels a pixel inside the picture are still resampled at
+             * once; near the edges, one by one. */
+            double px[GROUP], py[GROUP];
+            px[0] = sx, py[0] = sy;
+            for (int k = 1; k < GROUP; ++k)
+                px[k] = px[k - 1] + row->Cos, py[k] = py[k - 1] - row->Sin;
+            const double lowX = px[0] < px[3] ? px[0] : px[3],
+                         highX = px[0] < px[3] ? px[3] : px[0];
+            const double lowY = py[0] < py[3] ? py[0] : py[3],
+                         highY = py[0] < py[3] ? py[3] : py[0];
+            if (lowX >= 0 && highX < w - 1 && lowY >= 0 && highY < h - 1) {
+                const __m128d sx01 = _mm_setr_pd(px[0], px[1]), sx23 = _mm_setr_pd(px[2], px[3]);
+                const __m128d sy01 = _mm_setr_pd(py[0], py[1]), sy23 = _mm_setr_pd(py[2], py[3]);
+                if (bytes == 1)
+                    fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
+                else
+                    fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x);
+                x += GROUP, sx = px[3] + row->Cos, sy = py[3] - row->Sin;
+                continue;
+            }
             for (int k = 0; k < GROUP; ++k, ++x, sx += row->Cos, sy -= row->Sin)
                 plainPixel(row, out + (size_t)bytes * x, sx, sy, bytes);
         }

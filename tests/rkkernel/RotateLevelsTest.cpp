@@ -181,3 +181,41 @@ TEST(KernelRotateLevels, PagesAtADeskewsAnglesGiveThePlainLoopsBytes) {
                                          << ": " << firstDifference(bmp.get(), got, want);
             }
 }
+
+// Strips wider than 2048 pixels and pictures taller than 1024 rows: along
+// a row the positions cross binades (at 2, 4, ... 2048), where the steps
+// are taken add by add and four pixels inside the picture are still
+// resampled at once; steep angles make the source rows alternate within a
+// step. Shallow ramps make the bilinear level a linear function of the
+// position, which passes halfway between two levels again and again along
+// a row. Grey and colour, both row orders, many random angles.
+TEST(KernelRotateLevels, StepsAcrossBinadesGiveThePlainLoopsBytes) {
+    Random random{4099};
+    for (int trial = 0; trial < 24; ++trial) {
+        const int bits = trial % 2 ? 24 : 8;
+        const int order = (trial / 2) % 2 ? RB_ROWS_BOTTOM_UP : 0;
+        const bool wide = trial % 3 != 2;
+        const int w = wide ? 2049 + random.below(200) : 3 + random.below(30);
+        const int h = wide ? 3 + random.below(12) : 1025 + random.below(80);
+        int angle = trial % 4 < 2 ? random.below(1001) - 500 : random.below(72001) - 36000;
+        if (angle % 36000 == 0)
+            angle = 3;
+        Bitmap bmp(w, h, bits, RB_ORDER_BGR, order);
+        ASSERT_EQ(bmp.status(), K_OK);
+        const int bytes = bits / 8, across = 1 + random.below(3), down = 1 + random.below(5);
+        const int base = random.below(256);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w * bytes; ++x)
+                bmp.get()->Bits[size_t(y) * size_t(bmp.get()->BytesPerLine) + size_t(x)] =
+                    uint8_t(base + across * (x / bytes) + down * y + 50 * (x % bytes));
+        const uint8_t fill[3] = {bits == 8 ? uint8_t(0x80) : uint8_t(0x10), 0x20, 0x30};
+        const uint32_t fillColour = bits == 8 ? 0x808080u : 0x102030u;
+        const auto before = storedBytes(bmp.get());
+        const auto want = plainRotation(bmp.get(), before, angle, fill);
+        ASSERT_EQ(KRotateBitmap(bmp.get(), angle, 0, fillColour, 0, 100), K_OK);
+        const auto got = storedBytes(bmp.get());
+        ASSERT_TRUE(got == want) << bits << " bits, " << (order ? "bottom-up" : "top-down") << ", "
+                                 << w << " x " << h << ", angle " << angle << ": "
+                                 << firstDifference(bmp.get(), got, want);
+    }
+}
