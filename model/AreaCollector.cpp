@@ -94,7 +94,7 @@ void AreaCollector::unclickable(const PictureArea& picture) {
 void AreaCollector::source(const SourceTag& tag) {
     if (!m_last)
         return;
-    auto kept = std::make_shared<SourceTag>(tag);
+    std::shared_ptr<SourceTag> kept = m_sources.make(tag);
     kept->read = m_last->picture();
     kept->read.source = {};
     m_last->setSource(std::move(kept));

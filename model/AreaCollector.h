@@ -2,6 +2,7 @@
 
 #include "model/MapArea.h"
 #include "model/MapSink.h"
+#include "model/SourceTagPool.h"
 
 #include <memory>
 #include <vector>
@@ -38,4 +39,5 @@ private:
     // The area the last call added, which a source call that follows is
     // for; null when it added none.
     MapArea* m_last = nullptr;
+    SourceTagPool m_sources;
 };
