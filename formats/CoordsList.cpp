@@ -136,7 +136,7 @@ void scanTokens(QByteArrayView text, WholeToken&& wholeToken, OtherToken&& other
                     return false;
                 const qint64 value = qint64(digitsValue(digits, k));
                 wholeToken(negative ? -value : value);
-                p = at + k;
+                p = at + k + 1; // at[k] is a separator
                 return true;
             };
             bool taken = false;
