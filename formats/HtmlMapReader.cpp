@@ -7,6 +7,7 @@
 #include "formats/MapInfoLine.h"
 #include "formats/MapReadReport.h"
 #include "formats/ResponsiveScript.h"
+#include "formats/TextBlocks.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
@@ -212,9 +213,15 @@ TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* rep
 
 // The area's texts. A TITLE given empty (which keeps browsers from showing
 // an inherited tooltip) is no title to edit, but it stays on the tag.
-AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
-    AreaTexts texts{mapText(entry.href), mapText(entry.target), mapText(entry.alt),
-                    mapText(entry.title.value), attributesOf(entry.others, report)};
+// The texts are copies of their own, kept in blocks shared with those of
+// the other areas.
+AreaTexts textsOf(const HtmlAreaEntry& entry, TextBlocks& blocks, MapReadReport* report) {
+    const auto text = [&blocks](QByteArrayView value) {
+        value = LineScan::beforeNul(value);
+        return value.contains('&') ? unquote(value) : blocks.copy(value);
+    };
+    AreaTexts texts{text(entry.href), text(entry.target), text(entry.alt), text(entry.title.value),
+                    attributesOf(entry.others, report)};
     if (!entry.title.name.isEmpty() && texts.title.isEmpty())
         texts.attributes.prepend(attributeOf(entry.title));
     return texts;
@@ -318,6 +325,7 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
                MapTagSource& mapSource, MapReadReport* report) {
     const BlockText block(text, map);
     PointRoom points;
+    TextBlocks textBlocks;
     QByteArray pending; // text of tags that became no area, kept with the next
     qsizetype from = map.tagEnd;
     int index = 0;
@@ -345,7 +353,7 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
             mapSource.defaultIndex = index;
             continue;
         }
-        const AreaTexts texts = textsOf(entry, report);
+        const AreaTexts texts = textsOf(entry, textBlocks, report);
         bool clickable = true, plainCoords = false;
         if (!readArea(entry, shape, texts, sink, report, points, clickable, plainCoords)) {
             pending = gap + tagText.toByteArray();
