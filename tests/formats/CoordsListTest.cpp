@@ -30,7 +30,7 @@ QByteArray randomCoords(QRandomGenerator& random) {
         ",", ", ", ";", " ", "\t", "\n", "\f", "\r", ",,", ",                                 "};
     QByteArray text;
     // Lists long enough that tokens and runs of separators cross the
-    // 64-byte blocks the scan finds tokens in.
+    // 8-byte words the scan reads numbers from, and end within one.
     for (int i = random.bounded(random.bounded(2) ? 12 : 90); i > 0; --i) {
         text += kTokens[random.bounded(int(kTokens.size()))];
         text += kSeparators[random.bounded(int(std::size(kSeparators)))];
