@@ -1,9 +1,13 @@
 #include "formats/CoordsList.h"
 
 #include <QByteArray>
+#include <QtEndian>
 
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <type_traits>
 
 namespace CoordsList {
 
@@ -73,10 +77,41 @@ double numberOf(QByteArrayView token) {
     return ok && std::isfinite(v) ? v : 0;
 }
 
+// The eight bytes at p, the first in the lowest byte, whatever the
+// processor's byte order.
+inline quint64 eightBytes(const char* p) {
+    quint64 v;
+    std::memcpy(&v, p, sizeof v);
+    return qFromLittleEndian(v);
+}
+
+// The digits that begin the eight bytes at p, each less '0', as the lowest
+// bytes of a word, and how many there are (0 to 8). A byte is a digit when
+// it less '0' is at most 9: the top bit of each byte of the test is set for
+// those above 9, and no byte's sum carries into the next.
+inline unsigned leadingDigits(quint64 bytes, quint64& digits) {
+    constexpr quint64 kOnes = 0x0101010101010101ull;
+    digits = bytes ^ (0x30 * kOnes);
+    const quint64 above9 = (((digits & (0x7F * kOnes)) + (0x76 * kOnes)) | digits) & (0x80 * kOnes);
+    return above9 ? unsigned(std::countr_zero(above9)) / 8 : 8;
+}
+
+// The value of count (1 to 8) digits given as leadingDigits gives them:
+// moved to the top of the word (leading zeros below them), then pairs,
+// fours and eights of digits joined by three multiplications.
+inline quint64 digitsValue(quint64 digits, unsigned count) {
+    quint64 v = digits << (8 * (8 - count));
+    v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFull;
+    v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFull;
+    return (v * 10000 + (v >> 32)) & 0xFFFFFFFFull;
+}
+
 // Reads the tokens of text in order: one written as a whole number of at
 // most 16 characters (nearly every token of a real page: a few digits)
 // goes to wholeToken as its value, read as it is scanned; any other to
-// otherToken as its text.
+// otherToken as its text. Where eight bytes or more are left, a number's
+// digits are found and read a word at a time, without a branch for each
+// digit (their count changes from one number to the next).
 template <class WholeToken, class OtherToken>
 void scanTokens(QByteArrayView text, WholeToken&& wholeToken, OtherToken&& otherToken) {
     const char* p = text.data();
@@ -89,6 +124,50 @@ void scanTokens(QByteArrayView text, WholeToken&& wholeToken, OtherToken&& other
         const char* const start = p;
         const bool negative = *p == '-';
         const char* at = p + negative;
+        if (end - at >= 8) {
+            quint64 digits;
+            const unsigned count = leadingDigits(eightBytes(at), digits);
+            // One branch on the count, which the processor predicts: the
+            // next token's place is then known before this one is read,
+            // where one worked out from the count would wait for it.
+            const auto take = [&](auto n) {
+                constexpr unsigned k = decltype(n)::value;
+                if (!kSeparators[uchar(at[k])])
+                    return false;
+                const qint64 value = qint64(digitsValue(digits, k));
+                wholeToken(negative ? -value : value);
+                p = at + k + 1; // at[k] is a separator
+                return true;
+            };
+            bool taken = false;
+            switch (count) {
+            case 1:
+                taken = take(std::integral_constant<unsigned, 1>{});
+                break;
+            case 2:
+                taken = take(std::integral_constant<unsigned, 2>{});
+                break;
+            case 3:
+                taken = take(std::integral_constant<unsigned, 3>{});
+                break;
+            case 4:
+                taken = take(std::integral_constant<unsigned, 4>{});
+                break;
+            case 5:
+                taken = take(std::integral_constant<unsigned, 5>{});
+                break;
+            case 6:
+                taken = take(std::integral_constant<unsigned, 6>{});
+                break;
+            case 7:
+                taken = take(std::integral_constant<unsigned, 7>{});
+                break;
+            default:
+                break;
+            }
+            if (taken)
+                continue;
+        }
         const char* const stop = end - p > 16 ? p + 16 : end;
         qint64 value = 0;
         for (unsigned d; at < stop && (d = unsigned(uchar(*at)) - '0') <= 9; ++at)

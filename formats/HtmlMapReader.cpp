@@ -7,6 +7,7 @@
 #include "formats/MapInfoLine.h"
 #include "formats/MapReadReport.h"
 #include "formats/ResponsiveScript.h"
+#include "formats/TextBlocks.h"
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
@@ -18,8 +19,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <memory>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -100,54 +101,55 @@ QByteArray graphicOf(const HtmlPageScan& scan, const HtmlMapBlock& map) {
     return Strings::bytes(Str::UnknownGraphic);
 }
 
+// Room for the points of a polygon's COORDS, kept from one area to the
+// next and never cleared: the room asked for changes from one polygon to
+// the next, and a vector would write zeros into what it gains each time.
+// The reader writes the numbers into it as they come, x then y: the
+// points' own layout.
+class PointRoom {
+public:
+    static_assert(sizeof(QPoint) == 2 * sizeof(int) && std::is_standard_layout_v<QPoint>);
+
+    // Room for at least numbers whole numbers.
+    int* reserve(std::size_t numbers) {
+        const std::size_t points = numbers / 2 + 1;
+        if (points > m_size) {
+            m_size = std::max(points, 2 * m_size);
+            m_points = std::make_unique_for_overwrite<QPoint[]>(m_size);
+        }
+        return reinterpret_cast<int*>(m_points.get());
+    }
+    QPoint* points() { return m_points.get(); }
+
+private:
+    std::unique_ptr<QPoint[]> m_points;
+    std::size_t m_size = 0;
+};
+
 // The writer closes every polygon by repeating its first vertex at the end;
 // that repeat is not a vertex of its own, or every save would add one. An
 // odd last number has no partner and is dropped, as browsers drop it.
-// Successive repeats are one point.
-QPolygon polygonOf(const int* n, std::size_t numbers) {
-    static_assert(sizeof(QPoint) == 2 * sizeof(int));
+// Successive repeats are one point. The polygon takes its points from the
+// room in one copy, with no zeros written first.
+QPolygon polygonOf(PointRoom& room, std::size_t numbers) {
     const qsizetype pairs = qsizetype(numbers / 2);
-    QPolygon points(pairs);
+    QPoint* const points = room.points();
     if (pairs == 0)
-        return points;
-    // The numbers are the points' own layout, x then y: copied at once.
+        return {};
     // Nearly no page repeats a point directly: one pass looks for a
-    // repeat, and only a polygon with one is read again point by point.
-    std::memcpy(static_cast<void*>(points.data()), n, std::size_t(pairs) * sizeof(QPoint));
-    const bool repeats = hasRepeatedNeighbour(points.constData(), pairs);
-    QPoint* const out = points.data();
+    // repeat, and only a polygon with one is gone through point by point.
     qsizetype count = pairs;
-    if (repeats) {
+    if (hasRepeatedNeighbour(points, pairs)) {
         count = 1;
         for (qsizetype i = 1; i < pairs; ++i) {
-            const QPoint p(n[2 * i], n[2 * i + 1]);
-            if (out[count - 1] != p)
-                out[count++] = p;
+            if (points[count - 1] != points[i])
+                points[count++] = points[i];
         }
     }
-    if (count > 1 && out[count - 1] == out[0])
+    if (count > 1 && points[count - 1] == points[0])
         --count;
-    points.resize(count);
-    return points;
+    return QPolygon(QList<QPoint>(points, points + count));
 }
-
-// Room for the numbers of a polygon's COORDS, kept from one area to the
-// next and never cleared: the room asked for changes from one polygon to
-// the next, and a vector would write zeros into what it gains each time.
-class NumberRoom {
-public:
-    int* reserve(std::size_t size) {
-        if (size > m_size) {
-            m_size = std::max(size, 2 * m_size);
-            m_numbers = std::make_unique_for_overwrite<int[]>(m_size);
-        }
-        return m_numbers.get();
-    }
-
-private:
-    std::unique_ptr<int[]> m_numbers;
-    std::size_t m_size = 0;
-};
 
 // The map block's bytes, copied once when its areas are read: the kept
 // texts of its tags are slices of them (model/SourceTag.h).
@@ -211,9 +213,15 @@ TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* rep
 
 // The area's texts. A TITLE given empty (which keeps browsers from showing
 // an inherited tooltip) is no title to edit, but it stays on the tag.
-AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
-    AreaTexts texts{mapText(entry.href), mapText(entry.target), mapText(entry.alt),
-                    mapText(entry.title.value), attributesOf(entry.others, report)};
+// The texts are copies of their own, kept in blocks shared with those of
+// the other areas.
+AreaTexts textsOf(const HtmlAreaEntry& entry, TextBlocks& blocks, MapReadReport* report) {
+    const auto text = [&blocks](QByteArrayView value) {
+        value = LineScan::beforeNul(value);
+        return value.contains('&') ? unquote(value) : blocks.copy(value);
+    };
+    AreaTexts texts{text(entry.href), text(entry.target), text(entry.alt), text(entry.title.value),
+                    attributesOf(entry.others, report)};
     if (!entry.title.name.isEmpty() && texts.title.isEmpty())
         texts.attributes.prepend(attributeOf(entry.title));
     return texts;
@@ -221,11 +229,11 @@ AreaTexts textsOf(const HtmlAreaEntry& entry, MapReadReport* report) {
 
 // Hands the area of entry to sink: with the shape a browser gives it, else
 // as an area that is not clickable. False when the sink took no area.
-// numbers is room for a polygon's COORDS, kept from one area to the next;
+// points is room for a polygon's COORDS, kept from one area to the next;
 // plainCoords tells whether they held whole numbers and separators alone
 // (and so no "&quot;"), false when unknown.
 bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, MapSink& sink,
-              MapReadReport* report, NumberRoom& numbers, bool& clickable, bool& plainCoords) {
+              MapReadReport* report, PointRoom& points, bool& clickable, bool& plainCoords) {
     plainCoords = false;
     if (!sink.acceptsAreas()) {
         if (report)
@@ -236,15 +244,15 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
     PictureArea none;
     if (shape == Shape::Polygon) {
         // Read straight as pixels: a map may hold a million points.
-        int* const room = numbers.reserve(CoordsList::wholeRoom(entry.coords.size()));
+        int* const room = points.reserve(CoordsList::wholeRoom(entry.coords.size()));
         std::size_t count = 0;
         plainCoords = CoordsList::parseWhole(entry.coords, LineScan::kCoordinateLimit, room, count);
         none.shape = AreaShape::Polygon;
-        none.points = polygonOf(room, count);
+        none.points = polygonOf(points, count);
         if (none.points.size() >= 3) {
             if (report && int(none.points.size()) > MapArea::kMaxVertices)
                 ++report->polygonsCut;
-            sink.polygon(texts, none.points);
+            sink.distinctPolygon(texts, none.points);
             return true;
         }
         clickable = false;
@@ -316,7 +324,8 @@ QByteArray keptGap(const BlockText& block, QByteArrayView text, bool afterTag) {
 void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapInfo& info,
                MapTagSource& mapSource, MapReadReport* report) {
     const BlockText block(text, map);
-    NumberRoom numbers;
+    PointRoom points;
+    TextBlocks textBlocks;
     QByteArray pending; // text of tags that became no area, kept with the next
     qsizetype from = map.tagEnd;
     int index = 0;
@@ -344,9 +353,9 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
             mapSource.defaultIndex = index;
             continue;
         }
-        const AreaTexts texts = textsOf(entry, report);
+        const AreaTexts texts = textsOf(entry, textBlocks, report);
         bool clickable = true, plainCoords = false;
-        if (!readArea(entry, shape, texts, sink, report, numbers, clickable, plainCoords)) {
+        if (!readArea(entry, shape, texts, sink, report, points, clickable, plainCoords)) {
             pending = gap + tagText.toByteArray();
             continue;
         }

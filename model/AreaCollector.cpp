@@ -67,6 +67,17 @@ void AreaCollector::polygon(const AreaTexts& texts, const QPolygon& points) {
         MapSink::polygon(texts, points);
         return;
     }
+    addWhole(texts, points);
+}
+
+void AreaCollector::distinctPolygon(const AreaTexts& texts, const QPolygon& points) {
+    if (points.size() > 2 && points.size() <= MapArea::kMaxVertices)
+        addWhole(texts, points);
+    else
+        MapSink::polygon(texts, points);
+}
+
+void AreaCollector::addWhole(const AreaTexts& texts, const QPolygon& points) {
     m_polygon.reset();
     m_last = nullptr;
     if (!acceptsAreas())
@@ -94,7 +105,7 @@ void AreaCollector::unclickable(const PictureArea& picture) {
 void AreaCollector::source(const SourceTag& tag) {
     if (!m_last)
         return;
-    auto kept = std::make_shared<SourceTag>(tag);
+    std::shared_ptr<SourceTag> kept = m_sources.make(tag);
     kept->read = m_last->picture();
     kept->read.source = {};
     m_last->setSource(std::move(kept));

@@ -2,6 +2,7 @@
 
 #include "model/MapArea.h"
 #include "model/MapSink.h"
+#include "model/SourceTagPool.h"
 
 #include <memory>
 #include <vector>
@@ -23,6 +24,7 @@ public:
     void vertex(int x, int y) override;
     void endPolygon(const AreaTexts& texts) override;
     void polygon(const AreaTexts& texts, const QPolygon& points) override;
+    void distinctPolygon(const AreaTexts& texts, const QPolygon& points) override;
     void unclickable(const PictureArea& area) override;
     void source(const SourceTag& tag) override;
 
@@ -31,6 +33,8 @@ public:
 
 private:
     void addFramed(AreaShape shape, const AreaTexts& texts, int l, int t, int r, int b);
+    // Takes a polygon whose every point is to be kept, whole.
+    void addWhole(const AreaTexts& texts, const QPolygon& points);
 
     int m_capacity;
     std::vector<std::unique_ptr<MapArea>> m_areas;
@@ -38,4 +42,5 @@ private:
     // The area the last call added, which a source call that follows is
     // for; null when it added none.
     MapArea* m_last = nullptr;
+    SourceTagPool m_sources;
 };

@@ -35,6 +35,12 @@ public:
             vertex(p.x(), p.y());
         endPolygon(texts);
     }
+    // The same of points in which no point repeats the one before it and
+    // the last is not the first (as a reader that has made them so hands
+    // them over), which a sink need not look through again.
+    virtual void distinctPolygon(const AreaTexts& texts, const QPolygon& points) {
+        polygon(texts, points);
+    }
     // An area a browser gives no shape (model/SourceTag.h): shape and texts
     // as read, the polygon's points as read (fewer than three), no box.
     // Sinks that draw shapes have nothing to draw.

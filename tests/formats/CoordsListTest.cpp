@@ -21,14 +21,16 @@ QByteArray randomCoords(QRandomGenerator& random) {
         QByteArray("0|7|-3|42|1999999|-2000000|99999999999999999999|12345678901234567|"
                    "1234567890123456|-123456789012345|12345678|-1234567|0000001|00012345|-0054321|"
                    "0999999|7654321.5|1.5|"
-                   "-1.5|2.5|.4|-.5|1e1|1E+2|3e-1|1e400|10%|='2|x|-|.|--4|4-|0x10|\v5|5\v")
+                   "-1.5|2.5|.4|-.5|1e1|1E+2|3e-1|1e400|10%|='2|x|-|.|--4|4-|0x10|\v5|5\v|"
+                   // Bytes beside the digits, and digits with the top bit set.
+                   "12:3|4/5|/6|9:|7\xB1|\xB2|123\xB9|1234567\xBA|-12\xC0")
             .split('|') +
         QList<QByteArray>{QByteArray("1\0002", 3)}; // a NUL is no separator
     static const char* const kSeparators[] = {
         ",", ", ", ";", " ", "\t", "\n", "\f", "\r", ",,", ",                                 "};
     QByteArray text;
     // Lists long enough that tokens and runs of separators cross the
-    // 64-byte blocks the scan finds tokens in.
+    // 8-byte words the scan reads numbers from, and end within one.
     for (int i = random.bounded(random.bounded(2) ? 12 : 90); i > 0; --i) {
         text += kTokens[random.bounded(int(kTokens.size()))];
         text += kSeparators[random.bounded(int(std::size(kSeparators)))];
@@ -56,6 +58,29 @@ TEST(CoordsList, WholeNumbersAreTheNumbersRoundedWithinTheLimit) {
             ASSERT_TRUE(!allWhole || (c >= '0' && c <= '9') || c == '-' ||
                         CoordsList::isSeparator(c))
                 << text.toStdString();
+    }
+}
+
+TEST(CoordsList, ListsReadAsTheirTokensOneByOne) {
+    // A token read alone is read byte by byte; in a list the scan reads a
+    // word of bytes at a time wherever eight are left. Both must agree on
+    // every token, whatever follows it.
+    QRandomGenerator random(57);
+    for (int round = 0; round < 3000; ++round) {
+        const QByteArray text = randomCoords(random);
+        std::vector<double> expected;
+        qsizetype from = 0;
+        for (qsizetype at = 0; at <= text.size(); ++at) {
+            if (at < text.size() && !CoordsList::isSeparator(text[at]))
+                continue;
+            if (at > from) {
+                const std::vector<double> one = CoordsList::parse(text.sliced(from, at - from));
+                ASSERT_EQ(one.size(), 1u);
+                expected.push_back(one[0]);
+            }
+            from = at + 1;
+        }
+        ASSERT_EQ(CoordsList::parse(text), expected) << text.toStdString();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "formats/HtmlMapReader.h"
 #include "AreaParseCases.h"
 #include "formats/HtmlPageScan.h"
+#include "formats/MapReadReport.h"
 #include "model/AreaCollector.h"
 #include "model/MapInfo.h"
 #include "support/FakeDocumentDialogs.h"
@@ -216,4 +217,26 @@ TEST(HtmlMapReader, RepeatedPointsAndAttributesReadAsBrowsersReadThem) {
     for (const TagAttribute& a : r.info.defaultAttributes)
         kept << a.name + '=' + a.value;
     EXPECT_EQ(kept, (QList<QByteArray>{"ALT=d", "TITLE=t"}));
+}
+
+TEST(HtmlMapReader, APolygonPastTheVerticesOneHoldsIsCutAndCounted) {
+    // Read whole up to the limit; past it the area keeps the first
+    // vertices, as drawing them one by one would, and the report says so.
+    QByteArray coords;
+    const int n = MapArea::kMaxVertices + 3;
+    for (int i = 0; i < n; ++i)
+        coords += QByteArray::number(i % 1000) + ',' + QByteArray::number(i / 1000) + ',';
+    AreaCollector areas(16);
+    MapInfo info;
+    MapReadReport report;
+    ASSERT_TRUE(HtmlMapReader::read("<map name=m><area shape=poly coords=\"" + coords +
+                                        "\"><area shape=poly coords=\"1,1,5,1,5,5\"></map>",
+                                    areas, info, nullptr, &report));
+    ASSERT_EQ(areas.areas().size(), 2u);
+    const MapArea& cut = *areas.areas()[0];
+    ASSERT_EQ(cut.vertexCount(), MapArea::kMaxVertices);
+    EXPECT_EQ(cut.vertex(MapArea::kMaxVertices - 1),
+              QPoint((MapArea::kMaxVertices - 1) % 1000, (MapArea::kMaxVertices - 1) / 1000));
+    EXPECT_EQ(report.polygonsCut, 1);
+    EXPECT_EQ(areas.areas()[1]->vertices(), QPolygon({{1, 1}, {5, 1}, {5, 5}}));
 }
