@@ -80,22 +80,42 @@ static inline void putSse2(uint8_t* to, __m128i v, int stream) {
         _mm_storeu_si128((__m128i*)to, v);
 }
 
+static inline __attribute__((always_inline)) void deal16Sse2(const uint8_t* p, __m128i v[3]) {
+    v[0] = _mm_loadu_si128((const __m128i*)p);
+    v[1] = _mm_loadu_si128((const __m128i*)(p + 16));
+    v[2] = _mm_loadu_si128((const __m128i*)(p + 32));
+    FxDeal3Sse2(v);
+}
+
 /* The rows are held in locals: byte stores may alias the array of them,
- * which would be read again after every store. */
-static int dealSse2(const uint8_t* p, int n, uint8_t* const* planeRows, int stream) {
+ * which would be read again after every store. Blocks of 64 pixels store
+ * each plane's line whole before the next plane's: streamed parts of three
+ * lines left open at once make the processor write lines out in parts. */
+static inline __attribute__((always_inline)) int
+dealSse2Loop(const uint8_t* p, int n, uint8_t* const* planeRows, const int stream) {
     uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     int x = 0;
+    for (; x + 64 <= n; x += 64, p += 192) {
+        __m128i v[4][3];
+        for (int j = 0; j < 4; ++j) {
+            _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 48 * j, _MM_HINT_T0);
+            deal16Sse2(p + 48 * j, v[j]);
+        }
+        for (int k = 0; k < 3; ++k)
+            for (int j = 0; j < 4; ++j)
+                putSse2(rows[k] + x + 16 * j, v[j][k], stream);
+    }
     for (; x + 16 <= n; x += 16, p += 48) {
-        _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD, _MM_HINT_T0);
-        __m128i v[3] = {_mm_loadu_si128((const __m128i*)p),
-                        _mm_loadu_si128((const __m128i*)(p + 16)),
-                        _mm_loadu_si128((const __m128i*)(p + 32))};
-        FxDeal3Sse2(v);
-        putSse2(rows[0] + x, v[0], stream);
-        putSse2(rows[1] + x, v[1], stream);
-        putSse2(rows[2] + x, v[2], stream);
+        __m128i v[3];
+        deal16Sse2(p, v);
+        for (int k = 0; k < 3; ++k)
+            putSse2(rows[k] + x, v[k], stream);
     }
     return x;
+}
+
+static int dealSse2(const uint8_t* p, int n, uint8_t* const* rows, int stream) {
+    return stream ? dealSse2Loop(p, n, rows, 1) : dealSse2Loop(p, n, rows, 0);
 }
 
 static inline __attribute__((always_inline)) void

@@ -1,4 +1,4 @@
-/* Three-plane dealing and gathering of 32 pixels at a time with AVX2 byte
+/* Three-plane dealing (64 pixels a step) and gathering (32) with AVX2 byte
  * shuffles, for processors without AVX-512 VBMI. Each 128-bit lane holds
  * 48 pixel bytes, three 16-byte chunks. Byte i of chunk j belongs to plane
  * (i + j) mod 3 (16 is 1 mod 3), so two blends take from the chunks one
@@ -41,28 +41,47 @@ AVX2 static inline void put(uint8_t* to, __m256i v, int stream) {
         _mm256_storeu_si256((__m256i*)to, v);
 }
 
-AVX2 static int deal3(const uint8_t* p, int n, uint8_t* const* rows, int stream) {
+/* The 32 pixels at p as plane vectors out[0..2]. */
+AVX2 static inline void deal32(const uint8_t* p, const __m256i* order, const __m256i* from1,
+                               const __m256i* from2, __m256i* out) {
+    const __m256i v0 = _mm256_loadu_si256((const __m256i*)p),
+                  v1 = _mm256_loadu_si256((const __m256i*)(p + 32)),
+                  v2 = _mm256_loadu_si256((const __m256i*)(p + 64));
+    /* Chunks 0, 1, 2 of pixels 0-15 in the low lanes, of 16-31 in the high. */
+    const __m256i c0 = _mm256_blend_epi32(v0, v1, 0xf0),
+                  c1 = _mm256_permute2x128_si256(v0, v2, 0x21),
+                  c2 = _mm256_blend_epi32(v1, v2, 0xf0);
+    for (int k = 0; k < 3; ++k)
+        out[k] = _mm256_shuffle_epi8(
+            _mm256_blendv_epi8(_mm256_blendv_epi8(c0, c1, from1[k]), c2, from2[k]), order[k]);
+}
+
+/* 64 pixels a step, so that both halves of a plane's line are stored one
+ * after the other: streamed halves of three lines left open at once make
+ * the processor write lines out in parts. */
+AVX2 static int deal3(const uint8_t* p, int n, uint8_t* const* planeRows, int stream) {
+    uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     __m256i order[3], from1[3], from2[3];
     for (int k = 0; k < 3; ++k)
         order[k] = load(tables.Order[k]), from1[k] = load(tables.From1[k]),
         from2[k] = load(tables.From2[k]);
     int x = 0;
-    for (; x + 32 <= n; x += 32, p += 96) {
-        /* One line in two pixel blocks covers the 96 bytes of this one. */
-        _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD, _MM_HINT_T0);
-        _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 64, _MM_HINT_T0);
-        const __m256i v0 = _mm256_loadu_si256((const __m256i*)p),
-                      v1 = _mm256_loadu_si256((const __m256i*)(p + 32)),
-                      v2 = _mm256_loadu_si256((const __m256i*)(p + 64));
-        /* Chunks 0, 1, 2 of pixels 0-15 in the low lanes, of 16-31 in the high. */
-        const __m256i c0 = _mm256_blend_epi32(v0, v1, 0xf0),
-                      c1 = _mm256_permute2x128_si256(v0, v2, 0x21),
-                      c2 = _mm256_blend_epi32(v1, v2, 0xf0);
+    for (; x + 64 <= n; x += 64, p += 192) {
+        for (int k = 0; k < 3; ++k)
+            _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 64 * k, _MM_HINT_T0);
+        __m256i low[3], high[3];
+        deal32(p, order, from1, from2, low);
+        deal32(p + 96, order, from1, from2, high);
         for (int k = 0; k < 3; ++k) {
-            const __m256i mixed =
-                _mm256_blendv_epi8(_mm256_blendv_epi8(c0, c1, from1[k]), c2, from2[k]);
-            put(rows[k] + x, _mm256_shuffle_epi8(mixed, order[k]), stream);
+            put(rows[k] + x, low[k], stream);
+            put(rows[k] + x + 32, high[k], stream);
         }
+    }
+    for (; x + 32 <= n; x += 32, p += 96) {
+        __m256i v[3];
+        deal32(p, order, from1, from2, v);
+        for (int k = 0; k < 3; ++k)
+            put(rows[k] + x, v[k], stream);
     }
     return x;
 }

@@ -30,31 +30,56 @@ static void inkPixels(const uint8_t* const* bgr, int from, int to, int planes,
     }
 }
 
+static inline __attribute__((always_inline)) void inkBlock(const uint8_t* const* bgr, int x,
+                                                           int planes, __m128i* out) {
+    const __m128i ones = _mm_set1_epi8(-1);
+    const __m128i b = _mm_loadu_si128((const __m128i*)(bgr[0] + x)),
+                  g = _mm_loadu_si128((const __m128i*)(bgr[1] + x)),
+                  r = _mm_loadu_si128((const __m128i*)(bgr[2] + x));
+    if (planes == 3) {
+        out[0] = _mm_xor_si128(r, ones), out[1] = _mm_xor_si128(g, ones),
+        out[2] = _mm_xor_si128(b, ones);
+        return;
+    }
+    const __m128i mx = _mm_max_epu8(_mm_max_epu8(r, g), b);
+    out[0] = _mm_sub_epi8(mx, r), out[1] = _mm_sub_epi8(mx, g), out[2] = _mm_sub_epi8(mx, b);
+    out[3] = _mm_xor_si128(mx, ones);
+}
+
+/* Blocks of 64 pixels store each plane's line whole before the next
+ * plane's: streamed quarters of three or four lines left open at once make
+ * the processor write lines out in parts. Streaming starts where the first
+ * plane's row starts a line. */
+static inline __attribute__((always_inline)) int inkLoop(const uint8_t* const* bgr, int x,
+                                                         int width, const int planes,
+                                                         uint8_t* const* rows, int stream) {
+    for (; x + 64 <= width; x += 64) {
+        __m128i v[4][4];
+        for (int j = 0; j < 4; ++j)
+            inkBlock(bgr, x + 16 * j, planes, v[j]);
+        for (int k = 0; k < planes; ++k)
+            for (int j = 0; j < 4; ++j)
+                putInk(rows[k] + x + 16 * j, v[j][k], stream);
+    }
+    for (; x + 16 <= width; x += 16) {
+        __m128i v[4];
+        inkBlock(bgr, x, planes, v);
+        for (int k = 0; k < planes; ++k)
+            putInk(rows[k] + x, v[k], stream);
+    }
+    return x;
+}
+
 void FxInkPlanes(const uint8_t* const* bgr, int width, int planes, uint8_t* const* rows,
                  int stream) {
     const uintptr_t first = (uintptr_t)rows[0];
     for (int k = 1; k < planes; ++k)
         stream = stream && (((uintptr_t)rows[k] ^ first) & 15) == 0;
-    int x = stream ? (int)(-first & 15) : 0;
+    int x = stream ? (int)(-first & 63) : 0;
     x = x < width ? x : width;
     inkPixels(bgr, 0, x, planes, rows);
-    const __m128i ones = _mm_set1_epi8(-1);
-    for (; x + 16 <= width; x += 16) {
-        const __m128i b = _mm_loadu_si128((const __m128i*)(bgr[0] + x)),
-                      g = _mm_loadu_si128((const __m128i*)(bgr[1] + x)),
-                      r = _mm_loadu_si128((const __m128i*)(bgr[2] + x));
-        if (planes == 3) {
-            putInk(rows[0] + x, _mm_xor_si128(r, ones), stream);
-            putInk(rows[1] + x, _mm_xor_si128(g, ones), stream);
-            putInk(rows[2] + x, _mm_xor_si128(b, ones), stream);
-            continue;
-        }
-        const __m128i mx = _mm_max_epu8(_mm_max_epu8(r, g), b);
-        putInk(rows[0] + x, _mm_sub_epi8(mx, r), stream);
-        putInk(rows[1] + x, _mm_sub_epi8(mx, g), stream);
-        putInk(rows[2] + x, _mm_sub_epi8(mx, b), stream);
-        putInk(rows[3] + x, _mm_xor_si128(mx, ones), stream);
-    }
+    x = planes == 3 ? inkLoop(bgr, x, width, 3, rows, stream)
+                    : inkLoop(bgr, x, width, 4, rows, stream);
     inkPixels(bgr, x, width, planes, rows);
 }
 
