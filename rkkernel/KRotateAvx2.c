@@ -334,7 +334,8 @@ WIDE static INLINE void fourColour(const Four* f, __m256d px, __m256d py, __m128
     memcpy(out + 8, &last, 4);
 }
 
-WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int bytes) {
+WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int bytes,
+                                    KInsideColour wide) {
     const int w = row->Width, h = row->Height;
     Four f = {
         row->Source,
@@ -396,11 +397,17 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                 const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
                 const int inside = (sx < ex ? sx : ex) >= 0 && (sx < ex ? ex : sx) < w - 1 &&
                                    (sy < ey ? sy : ey) >= 0 && (sy < ey ? ey : sy) < h - 1;
+                /* A wider level's loop takes what it can of a stretch
+                 * inside the picture; its positions there are exact sums
+                 * too, and so are those from where it stops. */
+                const int done =
+                    inside && wide ? wide(row, &ahead, sx, dx, sy, dy, count, out + 3 * x) : 0;
                 __m256d sx0, sx1, sy0, sy1;
-                stretchLanes(sx, dx, &sx0, &sx1);
-                stretchLanes(sy, dy, &sy0, &sy1);
+                stretchLanes(sx + done * dx, dx, &sx0, &sx1);
+                stretchLanes(sy + done * dy, dy, &sy0, &sy1);
                 const __m256d stepX = _mm256_set1_pd(8 * dx), stepY = _mm256_set1_pd(8 * dy);
-                for (const int end = x + count; x < end; x += 8) {
+                const int end = x + count;
+                for (x += done; x < end; x += 8) {
                     KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
                     if (inside) {
                         eightColourInside(&f, sx0, sx1, sy0, sy1, pack, out + 3 * x);
@@ -435,5 +442,9 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
 }
 
 WIDE int KBilinearAvx2(KBilinearRow* row, uint8_t* out) {
-    return row->Bytes == 1 ? bilinearFour(row, out, 1) : bilinearFour(row, out, 3);
+    return row->Bytes == 1 ? bilinearFour(row, out, 1, 0) : bilinearFour(row, out, 3, 0);
+}
+
+WIDE int KColourAvx2(KBilinearRow* row, uint8_t* out, KInsideColour wide) {
+    return bilinearFour(row, out, 3, wide);
 }

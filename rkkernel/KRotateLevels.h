@@ -179,7 +179,17 @@ WIDE static INLINE int eightColour(const uint8_t* source, __m256i offsets, int a
     return 1;
 }
 
-/* The first pixels of a row, as KWideBilinear. */
+/* Colour pixels of a stretch wholly a pixel inside the picture, from
+ * source position sx, sy on by dx, dy a pixel (exact sums), count of them
+ * at most, stored at out, by a wider level's loop; returns how many, a
+ * multiple of 8. */
+typedef int (*KInsideColour)(const KBilinearRow* row, const KAhead* ahead, double sx, double dx,
+                             double sy, double dy, int count, uint8_t* out);
+
+/* The first pixels of a row, as KWideBilinear; KColourAvx2 for colour
+ * pixels, its stretches inside the picture taken by wide where that is not
+ * null. */
+WIDE int KColourAvx2(KBilinearRow* row, uint8_t* out, KInsideColour wide);
 WIDE int KBilinearAvx2(KBilinearRow* row, uint8_t* out);
 WIDER int KBilinearAvx512(KBilinearRow* row, uint8_t* out);
 

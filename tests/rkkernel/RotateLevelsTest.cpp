@@ -181,3 +181,31 @@ TEST(KernelRotateLevels, PagesAtADeskewsAnglesGiveThePlainLoopsBytes) {
                                          << ": " << firstDifference(bmp.get(), got, want);
             }
 }
+
+// Colour and grey pictures wide and tall enough for long stretches inside
+// the picture, at angles of every size: at steep angles the pixels of one
+// step lie on different source rows, too far apart to be picked out of
+// loads, and the loops gather them; near a quarter turn one coordinate
+// hardly moves along a row.
+TEST(KernelRotateLevels, SteepAnglesInsideLargePicturesGiveThePlainLoopsBytes) {
+    Random random{5150};
+    for (int trial = 0; trial < 24; ++trial) {
+        const int bits = trial % 2 ? 24 : 8;
+        const int order = (trial / 2) % 2 ? RB_ROWS_BOTTOM_UP : 0;
+        const int angle = trial % 3 == 0 ? 9000 * random.below(4) + random.below(301) - 150
+                                         : random.below(36000 - 1) + 1;
+        Bitmap bmp(200 + random.below(200), 150 + random.below(150), bits, RB_ORDER_BGR, order);
+        ASSERT_EQ(bmp.status(), K_OK);
+        fillPicture(bmp.get(), trial / 4 % 3, random);
+        const uint8_t fill[3] = {0x10, 0x20, 0x30};
+        const uint32_t fillColour = bits == 8 ? 0x101010u : 0x102030u;
+        const uint8_t greyFill[3] = {0x10, 0, 0};
+        const auto before = storedBytes(bmp.get());
+        const auto want = plainRotation(bmp.get(), before, angle, bits == 8 ? greyFill : fill);
+        ASSERT_EQ(KRotateBitmap(bmp.get(), angle, 0, fillColour, 0, 100), K_OK);
+        const auto got = storedBytes(bmp.get());
+        ASSERT_TRUE(got == want) << bits << " bits, " << (order ? "bottom-up" : "top-down") << ", "
+                                 << bmp.get()->Width << " x " << bmp.get()->Height << ", angle "
+                                 << angle << ": " << firstDifference(bmp.get(), got, want);
+    }
+}
