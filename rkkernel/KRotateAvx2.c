@@ -63,16 +63,29 @@ WIDE static INLINE int nearBytes(const uint8_t* source, __m128i offsets, __m128i
     return 1;
 }
 
+/* The coordinates v, those of outside lanes moved to the nearest of 0 and
+ * last - 0.5 (the picture's last row or column), where the pixels are
+ * computed and then replaced by the fill: the rows read there are rows the
+ * pixels inside read too, or would (the source may hold only the rows a
+ * rotated row reads; KRotate.c). */
+WIDE static INLINE __m256d nearestInside(__m256d v, __m256d outside, __m256d last) {
+    const __m256d half = _mm256_set1_pd(0.5);
+    const __m256d near =
+        _mm256_min_pd(_mm256_max_pd(v, _mm256_setzero_pd()), _mm256_sub_pd(last, half));
+    return _mm256_blendv_pd(v, near, outside);
+}
+
 /* Four pixels at source positions sx, sy: grey levels, or blue, green and
- * red in bytes 0-2 of each lane. Outside pixels are computed at position 0
- * and replaced by the fill. */
+ * red in bytes 0-2 of each lane. Outside pixels are computed at the
+ * nearest position inside (nearestInside) and replaced by the fill. */
 WIDE static INLINE __m128i fourPixels(const Four* f, __m256d sx, __m256d sy, const int bytes) {
     const __m256d lowest = _mm256_set1_pd(-0.5);
     const __m256d outside = _mm256_or_pd(
         _mm256_or_pd(_mm256_cmp_pd(sx, lowest, _CMP_LT_OQ), _mm256_cmp_pd(sy, lowest, _CMP_LT_OQ)),
         _mm256_or_pd(_mm256_cmp_pd(sx, f->Right, _CMP_GT_OQ),
                      _mm256_cmp_pd(sy, f->Bottom, _CMP_GT_OQ)));
-    const __m256d px = _mm256_andnot_pd(outside, sx), py = _mm256_andnot_pd(outside, sy);
+    const __m256d px = nearestInside(sx, outside, f->Right),
+                  py = nearestInside(sy, outside, f->Bottom);
     const __m256d fx0 = _mm256_floor_pd(px), fy0 = _mm256_floor_pd(py);
     const __m256d fx = _mm256_sub_pd(px, fx0), fy = _mm256_sub_pd(py, fy0);
     const __m128i x0 = _mm256_cvttpd_epi32(fx0), y0 = _mm256_cvttpd_epi32(fy0);
@@ -146,7 +159,7 @@ WIDE static INLINE __m256d fourAhead(KStepRun* run, double* at) {
 WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __m256d sy0,
                                      __m256d sy1, const int edges) {
     /* Outside pixels (only where the positions reach past the edges) are
-     * computed at position 0 and replaced by the fill. */
+     * computed at the nearest position inside and replaced by the fill. */
     __m256d out0 = _mm256_setzero_pd(), out1 = out0;
     __m256d px0 = sx0, py0 = sy0, px1 = sx1, py1 = sy1;
     if (edges) {
@@ -159,8 +172,8 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
                                          _mm256_cmp_pd(sy1, lowest, _CMP_LT_OQ)),
                             _mm256_or_pd(_mm256_cmp_pd(sx1, f->Right, _CMP_GT_OQ),
                                          _mm256_cmp_pd(sy1, f->Bottom, _CMP_GT_OQ)));
-        px0 = _mm256_andnot_pd(out0, sx0), py0 = _mm256_andnot_pd(out0, sy0);
-        px1 = _mm256_andnot_pd(out1, sx1), py1 = _mm256_andnot_pd(out1, sy1);
+        px0 = nearestInside(sx0, out0, f->Right), py0 = nearestInside(sy0, out0, f->Bottom);
+        px1 = nearestInside(sx1, out1, f->Right), py1 = nearestInside(sy1, out1, f->Bottom);
     }
     /* Inside the picture the positions are not negative: truncation is
      * their floor, and the indices need not wait for the rounding. */

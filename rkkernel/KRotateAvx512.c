@@ -68,8 +68,13 @@ WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, 
                   _mm512_cmp_pd_mask(sy, lowest, _CMP_LT_OQ) |
                   _mm512_cmp_pd_mask(sx, f->Right, _CMP_GT_OQ) |
                   _mm512_cmp_pd_mask(sy, f->Bottom, _CMP_GT_OQ);
-        px = _mm512_maskz_mov_pd((__mmask8)~outside, sx);
-        py = _mm512_maskz_mov_pd((__mmask8)~outside, sy);
+        /* Outside lanes at the nearest position inside (nearestInside in
+         * KRotateAvx2.c). */
+        const __m512d zero = _mm512_setzero_pd(), half = _mm512_set1_pd(0.5);
+        px = _mm512_mask_mov_pd(
+            sx, outside, _mm512_min_pd(_mm512_max_pd(sx, zero), _mm512_sub_pd(f->Right, half)));
+        py = _mm512_mask_mov_pd(
+            sy, outside, _mm512_min_pd(_mm512_max_pd(sy, zero), _mm512_sub_pd(f->Bottom, half)));
     }
     const __m512d fx0 = _mm512_roundscale_pd(px, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
     const __m512d fy0 = _mm512_roundscale_pd(py, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
