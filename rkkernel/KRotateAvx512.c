@@ -119,11 +119,10 @@ WIDER static INLINE __m256i eightPixels(const Eight* f, __m512d sx, __m512d sy, 
     return levelOf8(top, under, fy, outside, f->Fill);
 }
 
-/* The bytes of eight grey pixels a pixel inside the picture on every side
- * (v: the pixel, its right-hand neighbour, the two below them) and their
- * weights, as eightPixels takes them. */
-WIDER static INLINE void pickEight(const Eight* f, __m512d sx, __m512d sy, __m256i v[4],
-                                   __m512d* fx, __m512d* fy) {
+/* The offsets of eight grey pixels a pixel inside the picture on every
+ * side and their weights, as eightPixels takes them. */
+WIDER static INLINE __m256i offsetsEight(const Eight* f, __m512d sx, __m512d sy, __m512d* fx,
+                                         __m512d* fy) {
     const __m512d fx0 = _mm512_roundscale_pd(sx, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
     const __m512d fy0 = _mm512_roundscale_pd(sy, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
     *fx = _mm512_sub_pd(sx, fx0), *fy = _mm512_sub_pd(sy, fy0);
@@ -131,9 +130,12 @@ WIDER static INLINE void pickEight(const Eight* f, __m512d sx, __m512d sy, __m25
     __m256i ya = _mm512_cvttpd_epi32(fy0);
     if (f->BottomUp)
         ya = _mm256_sub_epi32(f->LastY, ya);
-    const __m256i offA = _mm256_add_epi32(_mm256_mullo_epi32(ya, f->Stride), xa);
-    const int stride = _mm256_cvtsi256_si32(f->Stride);
-    const int apart = f->BottomUp ? -stride : stride;
+    return _mm256_add_epi32(_mm256_mullo_epi32(ya, f->Stride), xa);
+}
+
+/* The bytes of eight grey pixels at offsets (v: the pixel, its right-hand
+ * neighbour, the two below them, apart bytes on). */
+WIDER static INLINE void pickEight(const Eight* f, __m256i offA, int apart, __m256i v[4]) {
     if (!nearRows8(f->Source, offA, apart, &v[0], &v[1], &v[2], &v[3])) {
         const __m256i low = _mm256_set1_epi32(255);
         const __m256i a = wordsAt8(f->Source, offA);
@@ -144,34 +146,86 @@ WIDER static INLINE void pickEight(const Eight* f, __m512d sx, __m512d sy, __m25
     }
 }
 
+/* As nearRows8 for sixteen pixels at once: the bytes of both rows picked
+ * out of 16 bytes loaded at the first pixel and 16 up to the last one's
+ * neighbour, with one set of indices; 0 where some pixel lies near
+ * neither. */
+WIDER static INLINE int nearRows16(const uint8_t* source, __m512i offsets, int apart,
+                                   __m512i v[4]) {
+    const int first = _mm512_cvtsi512_si32(offsets);
+    int last = _mm_extract_epi32(_mm512_extracti32x4_epi32(offsets, 3), 3) - 14;
+    last = last < 0 ? 0 : last;
+    const __m512i span = _mm512_set1_epi32(14);
+    const __m512i fromFirst = _mm512_sub_epi32(offsets, _mm512_set1_epi32(first));
+    const __m512i fromLast = _mm512_sub_epi32(offsets, _mm512_set1_epi32(last));
+    const __mmask16 nearFirst = _mm512_cmple_epu32_mask(fromFirst, span);
+    const __mmask16 nearLast = _mm512_cmple_epu32_mask(fromLast, span);
+    if ((__mmask16)(nearFirst | nearLast) != 0xFFFF || last + apart < 0)
+        return 0;
+    const __m128i one = _mm_set1_epi8(1);
+    const __m128i indexA = _mm512_cvtepi32_epi8(fromFirst);
+    const __m128i indexB = _mm512_cvtepi32_epi8(fromLast);
+    const __m128i nextA = _mm_add_epi8(indexA, one), nextB = _mm_add_epi8(indexB, one);
+    const uint8_t* row = source;
+    for (int k = 0; k < 4; k += 2, row += apart) {
+        const __m128i fromA = _mm_loadu_si128((const __m128i*)(row + first));
+        const __m128i fromB = _mm_loadu_si128((const __m128i*)(row + last));
+        v[k] = _mm512_cvtepu8_epi32(_mm_mask_blend_epi8(nearFirst, _mm_shuffle_epi8(fromB, indexB),
+                                                        _mm_shuffle_epi8(fromA, indexA)));
+        v[k + 1] = _mm512_cvtepu8_epi32(_mm_mask_blend_epi8(
+            nearFirst, _mm_shuffle_epi8(fromB, nextB), _mm_shuffle_epi8(fromA, nextA)));
+    }
+    return 1;
+}
+
+/* Levels of sixteen pixels in the doubles of the plain loop (lanes 0-7
+ * with weights fx[0], fy[0], lanes 8-15 with fx[1], fy[1]). */
+WIDER static INLINE __m512i doubleLevels16(__m512i a0, __m512i a1, __m512i b0, __m512i b1,
+                                           const __m512d fx[2], const __m512d fy[2]) {
+    __m256i level[2];
+    for (int h = 0; h < 2; ++h) {
+#define LANES(v) _mm512_cvtepi32_pd(h ? _mm512_extracti64x4_epi64(v, 1) : _mm512_castsi512_si256(v))
+        const __m512d top = mix8(LANES(a0), LANES(a1), fx[h]);
+        const __m512d under = mix8(LANES(b0), LANES(b1), fx[h]);
+#undef LANES
+        level[h] = _mm512_cvttpd_epi32(_mm512_add_pd(mix8(top, under, fy[h]), _mm512_set1_pd(0.5)));
+    }
+    return _mm512_inserti64x4(_mm512_castsi256_si512(level[0]), level[1], 1);
+}
+
 /* Sixteen lanes of two halves of eight. */
 WIDER static INLINE __m512 singles16(__m512d low, __m512d high) {
     return _mm512_insertf32x8(_mm512_castps256_ps512(_mm512_cvtpd_ps(low)), _mm512_cvtpd_ps(high),
                               1);
 }
 
-WIDER static INLINE __m512 levels16(__m256i low, __m256i high) {
-    return _mm512_cvtepi32_ps(_mm512_inserti64x4(_mm512_castsi256_si512(low), high, 1));
-}
-
 /* Sixteen grey pixels a pixel inside the picture on every side at source
  * positions (sx0, sx1), (sy0, sy1), lanes 0-7 and 8-15, stored at out:
  * the single-precision sums of singleLevels sixteen lanes at once, with
  * the same margin, and where some lane lies too near a whole number and a
- * half the doubles of eightPixels, eight at a time. */
+ * half the doubles. The bytes of both rows come from two loads a row for
+ * all sixteen (nearRows16), or else eight at a time (nearRows8, gathers). */
 WIDER static INLINE void sixteenInside(const Eight* f, __m512d sx0, __m512d sx1, __m512d sy0,
                                        __m512d sy1, uint8_t* out) {
-    __m256i lo[4], hi[4];
     __m512d fx0, fy0, fx1, fy1;
-    pickEight(f, sx0, sy0, lo, &fx0, &fy0);
-    pickEight(f, sx1, sy1, hi, &fx1, &fy1);
+    const __m256i off0 = offsetsEight(f, sx0, sy0, &fx0, &fy0);
+    const __m256i off1 = offsetsEight(f, sx1, sy1, &fx1, &fy1);
+    const int stride = _mm256_cvtsi256_si32(f->Stride);
+    const int apart = f->BottomUp ? -stride : stride;
+    __m512i v[4]; /* the pixel, right of it, below, below right */
+    if (!nearRows16(f->Source, _mm512_inserti64x4(_mm512_castsi256_si512(off0), off1, 1), apart,
+                    v)) {
+        __m256i lo[4], hi[4];
+        pickEight(f, off0, apart, lo);
+        pickEight(f, off1, apart, hi);
+        for (int k = 0; k < 4; ++k)
+            v[k] = _mm512_inserti64x4(_mm512_castsi256_si512(lo[k]), hi[k], 1);
+    }
     const __m512 fx = singles16(fx0, fx1), fy = singles16(fy0, fy1);
-    const __m512 top =
-        _mm512_fmadd_ps(levels16(_mm256_sub_epi32(lo[1], lo[0]), _mm256_sub_epi32(hi[1], hi[0])),
-                        fx, levels16(lo[0], hi[0]));
-    const __m512 under =
-        _mm512_fmadd_ps(levels16(_mm256_sub_epi32(lo[3], lo[2]), _mm256_sub_epi32(hi[3], hi[2])),
-                        fx, levels16(lo[2], hi[2]));
+    const __m512 top = _mm512_fmadd_ps(_mm512_cvtepi32_ps(_mm512_sub_epi32(v[1], v[0])), fx,
+                                       _mm512_cvtepi32_ps(v[0]));
+    const __m512 under = _mm512_fmadd_ps(_mm512_cvtepi32_ps(_mm512_sub_epi32(v[3], v[2])), fx,
+                                         _mm512_cvtepi32_ps(v[2]));
     const __m512 r = _mm512_fmadd_ps(_mm512_sub_ps(under, top), fy, top);
     const __m512 whole = _mm512_roundscale_ps(r, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
     const __mmask16 close = _mm512_cmp_ps_mask(_mm512_abs_ps(_mm512_sub_ps(r, whole)),
@@ -181,14 +235,8 @@ WIDER static INLINE void sixteenInside(const Eight* f, __m512d sx0, __m512d sx1,
         return;
     }
     const __m512d fxs[2] = {fx0, fx1}, fys[2] = {fy0, fy1};
-    for (int h = 0; h < 2; ++h) {
-        const __m256i* v = h ? hi : lo;
-        const __m512d top8 = mix8(_mm512_cvtepi32_pd(v[0]), _mm512_cvtepi32_pd(v[1]), fxs[h]);
-        const __m512d under8 = mix8(_mm512_cvtepi32_pd(v[2]), _mm512_cvtepi32_pd(v[3]), fxs[h]);
-        const __m256i levels =
-            _mm512_cvttpd_epi32(_mm512_add_pd(mix8(top8, under8, fys[h]), _mm512_set1_pd(0.5)));
-        _mm_storel_epi64((__m128i*)(out + 8 * h), _mm256_cvtepi32_epi8(levels));
-    }
+    _mm_storeu_si128((__m128i*)out,
+                     _mm512_cvtepi32_epi8(doubleLevels16(v[0], v[1], v[2], v[3], fxs, fys)));
 }
 
 WIDER static INLINE __m512d eightSteps(double* at, double step) {
@@ -273,21 +321,6 @@ WIDER static INLINE int bilinearEight(KBilinearRow* row, uint8_t* out) {
 }
 
 /* ---- AVX-512: sixteen colour pixels a step inside the picture ---- */
-
-/* Levels of sixteen pixels in the doubles of the plain loop (lanes 0-7
- * with weights fx[0], fy[0], lanes 8-15 with fx[1], fy[1]). */
-WIDER static INLINE __m512i doubleLevels16(__m512i a0, __m512i a1, __m512i b0, __m512i b1,
-                                           const __m512d fx[2], const __m512d fy[2]) {
-    __m256i level[2];
-    for (int h = 0; h < 2; ++h) {
-#define LANES(v) _mm512_cvtepi32_pd(h ? _mm512_extracti64x4_epi64(v, 1) : _mm512_castsi512_si256(v))
-        const __m512d top = mix8(LANES(a0), LANES(a1), fx[h]);
-        const __m512d under = mix8(LANES(b0), LANES(b1), fx[h]);
-#undef LANES
-        level[h] = _mm512_cvttpd_epi32(_mm512_add_pd(mix8(top, under, fy[h]), _mm512_set1_pd(0.5)));
-    }
-    return _mm512_inserti64x4(_mm512_castsi256_si512(level[0]), level[1], 1);
-}
 
 /* The six bytes of each of sixteen pixels at offsets into source and of
  * the pixels apart bytes on (bytes[row][byte], in 32-bit lanes), as
