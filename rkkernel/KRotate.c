@@ -288,6 +288,107 @@ static void storedFill(Rotation* rot, uint32_t color) {
     }
 }
 
+/* Where the rotated rows are made and where they read from. Rotated rows
+ * go to a ring of a few rows and are written back once no later row reads
+ * the source row they replace: with the angle under a quarter turn either
+ * way the rows each rotated row reads move on with it, a band as deep as
+ * the picture's width times the angle's sine. The rows then read the
+ * bitmap itself, except those reading its last stored row: the vector
+ * loops read up to 16 bytes past the pixels they need, past the bitmap's
+ * end there (its memory may be the caller's), so those rows read a copy of
+ * the last stored rows, with 16 bytes to spare either side. Larger angles
+ * (the band as deep as much of the picture) rotate from a copy of the
+ * whole picture. */
+typedef struct RowPlan {
+    uint8_t* Ring;         /* NULL: every row reads Copy */
+    int Rows;              /* of the ring */
+    int* Lowest;           /* lowest picture row read by this row or any after it */
+    int* Tail;             /* whether the row reads the last stored row */
+    uint8_t* Copy;         /* the whole picture, or the last stored rows */
+    const uint8_t* Source; /* Copy as if it held the whole picture */
+} RowPlan;
+
+/* The picture rows output row y reads, with a margin for the positions'
+ * rounding and the nearest pixel's half; *lo > *hi when it reads none. */
+static void rowsRead(const Rotation* rot, int y, int* lo, int* hi) {
+    const RasterBitmap* b = rot->Bitmap;
+    const double dy = y + 0.5 - b->Height / 2.0;
+    const double first = (b->Width / 2.0) * rot->Sin + dy * rot->Cos + b->Height / 2.0 - 0.5;
+    const double last = first - (b->Width - 1) * rot->Sin - 0.5 * rot->Sin;
+    const double top = first < last ? first : last, bottom = first < last ? last : first;
+    *lo = b->Height, *hi = -1;
+    if (bottom < -2 || top > b->Height + 1)
+        return;
+    *lo = top < 2 ? 0 : (int)top - 2;
+    *hi = bottom > b->Height - 4 ? b->Height - 1 : (int)bottom + 3;
+}
+
+static void freePlan(RowPlan* plan) {
+    KFree(plan->Ring), KFree(plan->Lowest), KFree(plan->Copy);
+}
+
+/* Copies stored rows from .. Height - 1 with 16 bytes to spare either side;
+ * 0 when out of memory. */
+static int copyRows(RowPlan* plan, const RasterBitmap* b, int from) {
+    const size_t line = (size_t)b->BytesPerLine;
+    const size_t size = line * (size_t)(b->Height - from);
+    plan->Copy = KAllocRaw(size + 32);
+    if (!plan->Copy)
+        return 0;
+    memcpy(plan->Copy + 16, b->Bits + line * (size_t)from, size);
+    memset(plan->Copy, 0, 16), memset(plan->Copy + 16 + size, 0, 16);
+    plan->Source = plan->Copy + 16 - line * (size_t)from;
+    return 1;
+}
+
+/* The ring where the angle allows it, else the copy; 0 when out of
+ * memory. */
+static int planRows(RowPlan* plan, const Rotation* rot) {
+    const RasterBitmap* b = rot->Bitmap;
+    const int h = b->Height;
+    memset(plan, 0, sizeof *plan);
+    if (rot->Cos > 0 && h >= 64) {
+        plan->Lowest = malloc(2 * (size_t)h * sizeof(int));
+        if (!plan->Lowest)
+            return 0;
+        plan->Tail = plan->Lowest + h;
+        const int lastRow = b->RowOrder == RB_ROWS_BOTTOM_UP ? 0 : h - 1;
+        int span = 0, lowest = h;
+        for (int y = h - 1; y >= 0; --y) {
+            int lo, hi;
+            rowsRead(rot, y, &lo, &hi);
+            span = hi - lo + 1 > span ? hi - lo + 1 : span;
+            lowest = lo < lowest ? lo : lowest;
+            plan->Lowest[y] = lowest;
+            plan->Tail[y] = lo <= lastRow && lastRow <= hi;
+        }
+        /* Rows waiting in the ring after each row, written back in order. */
+        int rows = 1;
+        for (int y = 0, done = 0; y < h; ++y) {
+            rows = y - done + 1 > rows ? y - done + 1 : rows;
+            const int free = y + 1 < h ? plan->Lowest[y + 1] : h;
+            done = free > y + 1 ? y + 1 : free > done ? free : done;
+        }
+        if (rows + span + 2 <= h / 2) {
+            plan->Rows = rows;
+            plan->Ring = KAllocRaw((size_t)rows * (size_t)b->BytesPerLine);
+            if (!plan->Ring || !copyRows(plan, b, h - span - 2)) {
+                freePlan(plan);
+                return 0;
+            }
+            return 1;
+        }
+        KFree(plan->Lowest);
+        plan->Lowest = plan->Tail = NULL;
+    }
+    return copyRows(plan, b, 0);
+}
+
+static uint8_t* storedRow(const RasterBitmap* b, int y) {
+    const int stored = b->RowOrder == RB_ROWS_BOTTOM_UP ? b->Height - 1 - y : y;
+    return b->Bits + (size_t)stored * (size_t)b->BytesPerLine;
+}
+
 int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillColor,
                   int progressFrom, int progressTo) {
     (void)reserved;
@@ -302,15 +403,11 @@ int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillCo
             status = KProgressStep(&progress);
         return status;
     }
-    size_t size = (size_t)bitmap->BytesPerLine * (size_t)bitmap->Height;
-    /* 16 bytes to spare for the vector loops' word gathers and loads. */
-    uint8_t* copy = KAllocRaw(size + 16);
-    if (!copy)
-        return K_ERR_NO_MEMORY;
-    memcpy(copy, bitmap->Bits, size);
+    const size_t line = (size_t)bitmap->BytesPerLine;
+    const size_t size = line * (size_t)bitmap->Height;
     double radians = angle / 100.0 * 3.14159265358979323846 / 180.0;
     Rotation rot = {bitmap,
-                    copy,
+                    NULL,
                     cos(radians),
                     sin(radians),
                     bitmap->BitsPerPixel / 8,
@@ -319,17 +416,44 @@ int KRotateBitmap(RasterBitmap* bitmap, int angle, int reserved, uint32_t fillCo
                     size < ((size_t)1 << 31) - 16};
     rot.Nearest = bitmap->BitsPerPixel < 8 || (bitmap->BitsPerPixel == 8 && KGreyKind(bitmap) != 1);
     storedFill(&rot, fillColor);
-    for (int y = 0; y < bitmap->Height; ++y) {
-        int stored = bitmap->RowOrder == RB_ROWS_BOTTOM_UP ? bitmap->Height - 1 - y : y;
-        uint8_t* out = bitmap->Bits + (size_t)stored * (size_t)bitmap->BytesPerLine;
+    RowPlan plan;
+    if (!planRows(&plan, &rot))
+        return K_ERR_NO_MEMORY;
+    /* The rotated rows write every byte of their pixels but for the last
+     * byte of a row of small indices, whose unused bits stay as they were:
+     * a ring row starts as the row it replaces there, and only the pixels'
+     * bytes go back (the padding after them stays). */
+    const size_t pixelBytes = ((size_t)bitmap->Width * (size_t)bitmap->BitsPerPixel + 7) / 8;
+    const int partial = bitmap->Width * bitmap->BitsPerPixel % 8 != 0;
+    int y = 0, done = 0;
+    for (; y < bitmap->Height; ++y) {
+        uint8_t* out = storedRow(bitmap, y);
+        rot.Source = plan.Source;
+        if (plan.Ring) {
+            uint8_t* ring = plan.Ring + (size_t)(y % plan.Rows) * line;
+            if (partial)
+                memcpy(ring, out, pixelBytes);
+            out = ring;
+            if (!plan.Tail[y])
+                rot.Source = bitmap->Bits;
+        }
         if (rot.Nearest)
             rotateRowNearest(&rot, out, y);
         else
             rotateRowBilinear(&rot, out, y);
+        if (plan.Ring) {
+            const int free = y + 1 < bitmap->Height ? plan.Lowest[y + 1] : bitmap->Height;
+            for (; done < free && done <= y; ++done)
+                memcpy(storedRow(bitmap, done), plan.Ring + (size_t)(done % plan.Rows) * line,
+                       pixelBytes);
+        }
         status = KProgressStep(&progress);
         if (status != K_OK)
             break;
     }
-    KFree(copy);
+    /* A stop leaves the rows rotated so far rotated, the others as they were. */
+    for (; plan.Ring && done <= y && done < bitmap->Height; ++done)
+        memcpy(storedRow(bitmap, done), plan.Ring + (size_t)(done % plan.Rows) * line, pixelBytes);
+    freePlan(&plan);
     return status;
 }

@@ -63,16 +63,29 @@ WIDE static INLINE int nearBytes(const uint8_t* source, __m128i offsets, __m128i
     return 1;
 }
 
+/* The coordinates v, those of outside lanes moved to the nearest of 0 and
+ * last - 0.5 (the picture's last row or column), where the pixels are
+ * computed and then replaced by the fill: the rows read there are rows the
+ * pixels inside read too, or would (the source may hold only the rows a
+ * rotated row reads; KRotate.c). */
+WIDE static INLINE __m256d nearestInside(__m256d v, __m256d outside, __m256d last) {
+    const __m256d half = _mm256_set1_pd(0.5);
+    const __m256d near =
+        _mm256_min_pd(_mm256_max_pd(v, _mm256_setzero_pd()), _mm256_sub_pd(last, half));
+    return _mm256_blendv_pd(v, near, outside);
+}
+
 /* Four pixels at source positions sx, sy: grey levels, or blue, green and
- * red in bytes 0-2 of each lane. Outside pixels are computed at position 0
- * and replaced by the fill. */
+ * red in bytes 0-2 of each lane. Outside pixels are computed at the
+ * nearest position inside (nearestInside) and replaced by the fill. */
 WIDE static INLINE __m128i fourPixels(const Four* f, __m256d sx, __m256d sy, const int bytes) {
     const __m256d lowest = _mm256_set1_pd(-0.5);
     const __m256d outside = _mm256_or_pd(
         _mm256_or_pd(_mm256_cmp_pd(sx, lowest, _CMP_LT_OQ), _mm256_cmp_pd(sy, lowest, _CMP_LT_OQ)),
         _mm256_or_pd(_mm256_cmp_pd(sx, f->Right, _CMP_GT_OQ),
                      _mm256_cmp_pd(sy, f->Bottom, _CMP_GT_OQ)));
-    const __m256d px = _mm256_andnot_pd(outside, sx), py = _mm256_andnot_pd(outside, sy);
+    const __m256d px = nearestInside(sx, outside, f->Right),
+                  py = nearestInside(sy, outside, f->Bottom);
     const __m256d fx0 = _mm256_floor_pd(px), fy0 = _mm256_floor_pd(py);
     const __m256d fx = _mm256_sub_pd(px, fx0), fy = _mm256_sub_pd(py, fy0);
     const __m128i x0 = _mm256_cvttpd_epi32(fx0), y0 = _mm256_cvttpd_epi32(fy0);
@@ -146,7 +159,7 @@ WIDE static INLINE __m256d fourAhead(KStepRun* run, double* at) {
 WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __m256d sy0,
                                      __m256d sy1, const int edges) {
     /* Outside pixels (only where the positions reach past the edges) are
-     * computed at position 0 and replaced by the fill. */
+     * computed at the nearest position inside and replaced by the fill. */
     __m256d out0 = _mm256_setzero_pd(), out1 = out0;
     __m256d px0 = sx0, py0 = sy0, px1 = sx1, py1 = sy1;
     if (edges) {
@@ -159,8 +172,8 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
                                          _mm256_cmp_pd(sy1, lowest, _CMP_LT_OQ)),
                             _mm256_or_pd(_mm256_cmp_pd(sx1, f->Right, _CMP_GT_OQ),
                                          _mm256_cmp_pd(sy1, f->Bottom, _CMP_GT_OQ)));
-        px0 = _mm256_andnot_pd(out0, sx0), py0 = _mm256_andnot_pd(out0, sy0);
-        px1 = _mm256_andnot_pd(out1, sx1), py1 = _mm256_andnot_pd(out1, sy1);
+        px0 = nearestInside(sx0, out0, f->Right), py0 = nearestInside(sy0, out0, f->Bottom);
+        px1 = nearestInside(sx1, out1, f->Right), py1 = nearestInside(sy1, out1, f->Bottom);
     }
     /* Inside the picture the positions are not negative: truncation is
      * their floor, and the indices need not wait for the rounding. */
@@ -273,6 +286,96 @@ WIDE static INLINE __m128i eightGrey(const Four* f, __m256d sx0, __m256d sx1, __
     return _mm_packus_epi32(level0, level1);
 }
 
+/* Whole pixels (truncated, the floor of positions not negative) of the
+ * eight positions lanes 0-3 and 4-7, and the fractions left as singles. */
+WIDE static INLINE __m256i wholeAndPart(__m256d p0, __m256d p1, __m256* part) {
+    const __m128i i0 = _mm256_cvttpd_epi32(p0), i1 = _mm256_cvttpd_epi32(p1);
+    *part = _mm256_set_m128(_mm256_cvtpd_ps(_mm256_sub_pd(p1, _mm256_cvtepi32_pd(i1))),
+                            _mm256_cvtpd_ps(_mm256_sub_pd(p0, _mm256_cvtepi32_pd(i0))));
+    return _mm256_set_m128i(i1, i0);
+}
+
+/* Sixteen 32-bit lanes (lanes 0-7 of low, then of high) as bytes. */
+WIDE static INLINE __m128i bytesOf16(__m256i low, __m256i high) {
+    return _mm_packus_epi16(
+        _mm_packus_epi32(_mm256_castsi256_si128(low), _mm256_extracti128_si256(low, 1)),
+        _mm_packus_epi32(_mm256_castsi256_si128(high), _mm256_extracti128_si256(high, 1)));
+}
+
+/* Sixteen grey pixels a pixel inside the picture on every side, at source
+ * positions sx[k], sy[k] (lanes 4k to 4k + 3), stored at out: as eightGrey
+ * twice, the bytes of both rows picked out of loads at the first pixel and
+ * up to the last one's neighbour, their indices worked out once for all
+ * sixteen; where some pixel lies near neither, eightGrey. */
+WIDE static INLINE void sixteenGrey(const Four* f, const __m256d sx[4], const __m256d sy[4],
+                                    uint8_t* out) {
+    __m256 fx[2], fy[2];
+    const __m256i x0 = wholeAndPart(sx[0], sx[1], &fx[0]), x1 = wholeAndPart(sx[2], sx[3], &fx[1]);
+    __m256i y0 = wholeAndPart(sy[0], sy[1], &fy[0]), y1 = wholeAndPart(sy[2], sy[3], &fy[1]);
+    const __m256i stride = _mm256_set_m128i(f->Stride, f->Stride);
+    int apart = _mm_cvtsi128_si32(f->Stride);
+    if (f->BottomUp) {
+        const __m256i lastY = _mm256_set_m128i(f->LastY, f->LastY);
+        y0 = _mm256_sub_epi32(lastY, y0), y1 = _mm256_sub_epi32(lastY, y1);
+        apart = -apart;
+    }
+    const __m256i off0 = _mm256_add_epi32(_mm256_mullo_epi32(y0, stride), x0);
+    const __m256i off1 = _mm256_add_epi32(_mm256_mullo_epi32(y1, stride), x1);
+    const int first = _mm256_cvtsi256_si32(off0);
+    int last = _mm256_extract_epi32(off1, 7) - 14;
+    last = last < 0 ? 0 : last;
+    const __m256i span = _mm256_set1_epi32(14), atFirst = _mm256_set1_epi32(first);
+    const __m256i atLast = _mm256_set1_epi32(last);
+    const __m256i first0 = _mm256_sub_epi32(off0, atFirst),
+                  first1 = _mm256_sub_epi32(off1, atFirst);
+    const __m256i last0 = _mm256_sub_epi32(off0, atLast), last1 = _mm256_sub_epi32(off1, atLast);
+    const __m256i near0 = _mm256_cmpeq_epi32(_mm256_min_epu32(first0, span), first0);
+    const __m256i near1 = _mm256_cmpeq_epi32(_mm256_min_epu32(first1, span), first1);
+    const __m256i ok0 =
+        _mm256_or_si256(near0, _mm256_cmpeq_epi32(_mm256_min_epu32(last0, span), last0));
+    const __m256i ok1 =
+        _mm256_or_si256(near1, _mm256_cmpeq_epi32(_mm256_min_epu32(last1, span), last1));
+    if (_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_and_si256(ok0, ok1))) != 0xFF ||
+        last + apart < 0) {
+        for (int h = 0; h < 2; ++h) {
+            const __m128i words =
+                eightGrey(f, sx[2 * h], sx[2 * h + 1], sy[2 * h], sy[2 * h + 1], 0);
+            _mm_storel_epi64((__m128i*)(out + 8 * h), _mm_packus_epi16(words, words));
+        }
+        return;
+    }
+    /* Indices of at most 14 where they are chosen. */
+    const __m128i indexA = bytesOf16(first0, first1), indexB = bytesOf16(last0, last1);
+    const __m128i choose = _mm_packs_epi16(
+        _mm_packs_epi32(_mm256_castsi256_si128(near0), _mm256_extracti128_si256(near0, 1)),
+        _mm_packs_epi32(_mm256_castsi256_si128(near1), _mm256_extracti128_si256(near1, 1)));
+    const __m128i one = _mm_set1_epi8(1);
+    const __m128i nextA = _mm_add_epi8(indexA, one), nextB = _mm_add_epi8(indexB, one);
+    __m256i v[4][2]; /* the pixel, right of it, below, below right; lanes 0-7, 8-15 */
+    const uint8_t* row = f->Source;
+    for (int k = 0; k < 4; k += 2, row += apart) {
+        const __m128i fromA = _mm_loadu_si128((const __m128i*)(row + first));
+        const __m128i fromB = _mm_loadu_si128((const __m128i*)(row + last));
+        const __m128i at = _mm_blendv_epi8(_mm_shuffle_epi8(fromB, indexB),
+                                           _mm_shuffle_epi8(fromA, indexA), choose);
+        const __m128i next =
+            _mm_blendv_epi8(_mm_shuffle_epi8(fromB, nextB), _mm_shuffle_epi8(fromA, nextA), choose);
+        v[k][0] = _mm256_cvtepu8_epi32(at), v[k][1] = _mm256_cvtepu8_epi32(_mm_srli_si128(at, 8));
+        v[k + 1][0] = _mm256_cvtepu8_epi32(next);
+        v[k + 1][1] = _mm256_cvtepu8_epi32(_mm_srli_si128(next, 8));
+    }
+    __m256i levels[2];
+    for (int h = 0; h < 2; ++h)
+        if (!singleLevels(v[0][h], v[1][h], v[2][h], v[3][h], fx[h], fy[h], &levels[h])) {
+            const __m256d fxd[2] = {_mm256_sub_pd(sx[2 * h], _mm256_floor_pd(sx[2 * h])),
+                                    _mm256_sub_pd(sx[2 * h + 1], _mm256_floor_pd(sx[2 * h + 1]))};
+            const __m256d fyd[2] = {_mm256_sub_pd(sy[2 * h], _mm256_floor_pd(sy[2 * h])),
+                                    _mm256_sub_pd(sy[2 * h + 1], _mm256_floor_pd(sy[2 * h + 1]))};
+            levels[h] = doubleLevels(v[0][h], v[1][h], v[2][h], v[3][h], fxd, fyd);
+        }
+    _mm_storeu_si128((__m128i*)out, bytesOf16(levels[0], levels[1]));
+}
+
 /* The next eight positions as lanes 0-3 and 4-7, at once where they are
  * exact sums. */
 WIDE static INLINE void eightAheadAvx2(KStepRun* run, double* at, __m256d* low, __m256d* high) {
@@ -334,7 +437,8 @@ WIDE static INLINE void fourColour(const Four* f, __m256d px, __m256d py, __m128
     memcpy(out + 8, &last, 4);
 }
 
-WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int bytes) {
+WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int bytes,
+                                    KInsideColour wide) {
     const int w = row->Width, h = row->Height;
     Four f = {
         row->Source,
@@ -367,7 +471,26 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                 stretchLanes(sx, dx, &sx0, &sx1);
                 stretchLanes(sy, dy, &sy0, &sy1);
                 const __m256d stepX = _mm256_set1_pd(8 * dx), stepY = _mm256_set1_pd(8 * dy);
-                for (const int end = x + count; x < end; x += 8) {
+                const int end = x + count;
+                if (inside) {
+                    /* Sixteen pixels a step: lanes 8-15 eight deltas on,
+                     * each sum exact as the lanes' own. */
+                    __m256d px[4] = {sx0, sx1, _mm256_add_pd(sx0, stepX),
+                                     _mm256_add_pd(sx1, stepX)};
+                    __m256d py[4] = {sy0, sy1, _mm256_add_pd(sy0, stepY),
+                                     _mm256_add_pd(sy1, stepY)};
+                    const __m256d twiceX = _mm256_set1_pd(16 * dx);
+                    const __m256d twiceY = _mm256_set1_pd(16 * dy);
+                    for (; x + 16 <= end; x += 16) {
+                        KFetchAhead(&ahead, _mm256_cvtsd_f64(px[0]), _mm256_cvtsd_f64(py[0]));
+                        sixteenGrey(&f, px, py, out + x);
+                        for (int k = 0; k < 4; ++k)
+                            px[k] = _mm256_add_pd(px[k], twiceX),
+                            py[k] = _mm256_add_pd(py[k], twiceY);
+                    }
+                    sx0 = px[0], sx1 = px[1], sy0 = py[0], sy1 = py[1];
+                }
+                for (; x < end; x += 8) {
                     KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
                     const __m128i words = inside ? eightGrey(&f, sx0, sx1, sy0, sy1, 0)
                                                  : eightGrey(&f, sx0, sx1, sy0, sy1, 1);
@@ -396,11 +519,17 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                 const double ex = sx + (count - 1) * dx, ey = sy + (count - 1) * dy;
                 const int inside = (sx < ex ? sx : ex) >= 0 && (sx < ex ? ex : sx) < w - 1 &&
                                    (sy < ey ? sy : ey) >= 0 && (sy < ey ? ey : sy) < h - 1;
+                /* A wider level's loop takes what it can of a stretch
+                 * inside the picture; its positions there are exact sums
+                 * too, and so are those from where it stops. */
+                const int done =
+                    inside && wide ? wide(row, &ahead, sx, dx, sy, dy, count, out + 3 * x) : 0;
                 __m256d sx0, sx1, sy0, sy1;
-                stretchLanes(sx, dx, &sx0, &sx1);
-                stretchLanes(sy, dy, &sy0, &sy1);
+                stretchLanes(sx + done * dx, dx, &sx0, &sx1);
+                stretchLanes(sy + done * dy, dy, &sy0, &sy1);
                 const __m256d stepX = _mm256_set1_pd(8 * dx), stepY = _mm256_set1_pd(8 * dy);
-                for (const int end = x + count; x < end; x += 8) {
+                const int end = x + count;
+                for (x += done; x < end; x += 8) {
                     KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
                     if (inside) {
                         eightColourInside(&f, sx0, sx1, sy0, sy1, pack, out + 3 * x);
@@ -435,5 +564,9 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
 }
 
 WIDE int KBilinearAvx2(KBilinearRow* row, uint8_t* out) {
-    return row->Bytes == 1 ? bilinearFour(row, out, 1) : bilinearFour(row, out, 3);
+    return row->Bytes == 1 ? bilinearFour(row, out, 1, 0) : bilinearFour(row, out, 3, 0);
+}
+
+WIDE int KColourAvx2(KBilinearRow* row, uint8_t* out, KInsideColour wide) {
+    return bilinearFour(row, out, 3, wide);
 }

@@ -9,8 +9,8 @@
 #include <immintrin.h>
 #include <string.h>
 
-#define WIDE __attribute__((target("avx2")))
-#define WIDER __attribute__((target("avx2,avx512f,avx512bw,avx512vl,avx512dq")))
+#define WIDE __attribute__((target("avx2,fma")))
+#define WIDER __attribute__((target("avx2,fma,avx512f,avx512bw,avx512vl,avx512dq")))
 #define INLINE inline __attribute__((always_inline))
 
 /* Bytes 0-2, 4-6, 8-10 and 12-14 of four 32-bit pixel words, packed. */
@@ -53,34 +53,43 @@ static INLINE void KFetchAhead(const KAhead* a, double sx, double sy) {
 }
 
 /* The eight levels of the double arithmetic (levelOf, inside pixels)
- * taken from the same sums in single precision where that cannot differ.
- * With levels up to 255 and weights in [0, 1], the single sum plus 0.5
- * lies within 1.1e-4 of the exact one: the weights rounded to singles
- * (2^-24 each), three roundings of at most 2^-17 for each of the two rows
- * and three more and one for 0.5 for the mix of the rows. The double sum
- * lies within 1e-12 of the exact one. Where the single sum plus 0.5 lies
- * at least 2^-10 from every whole number, both sums truncate to the same
- * level; otherwise (about one pixel in 500 of a picture, every pixel
+ * taken from single-precision sums where that cannot differ. With levels
+ * a up to 255 and weights in [0, 1] rounded to singles (2^-25 at most
+ * each), each row's level a0 + (a1 - a0) fx is one fused product and sum,
+ * within 255 * 2^-25 + 2^-17 (its rounding) of the exact one, so 1.6e-5;
+ * their difference u - t rounds once more (3.9e-5 all told), and the mix
+ * t + (u - t) fy, fused again, lies within 1.6e-5 + 3.9e-5 + 255 * 2^-25 +
+ * 2^-17 < 7e-5 of the exact one. The double sum plus 0.5 lies within 1e-12
+ * of the exact one. Where the single mix lies at least 2^-10 from every
+ * whole number and a half, its nearest whole number is the level both sums
+ * truncate to; otherwise (about one pixel in 500 of a picture, every pixel
  * exactly halfway) the doubles are worked out. The weights fx and fy are
  * the doubles' rounded to singles; the levels come in eight 32-bit
  * lanes. */
+WIDE static INLINE __m256 singleMix(__m256i a0, __m256i a1, __m256i b0, __m256i b1, __m256 fx,
+                                    __m256 fy) {
+    const __m256 top =
+        _mm256_fmadd_ps(_mm256_cvtepi32_ps(_mm256_sub_epi32(a1, a0)), fx, _mm256_cvtepi32_ps(a0));
+    const __m256 under =
+        _mm256_fmadd_ps(_mm256_cvtepi32_ps(_mm256_sub_epi32(b1, b0)), fx, _mm256_cvtepi32_ps(b0));
+    return _mm256_fmadd_ps(_mm256_sub_ps(under, top), fy, top);
+}
+
+/* Whether some lane of the single mix r lies too near a whole number and
+ * a half (singleLevels); *nearest the whole numbers nearest r. */
+WIDE static INLINE int singlesClose(__m256 r, __m256* nearest) {
+    *nearest = _mm256_round_ps(r, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+    const __m256 off = _mm256_andnot_ps(_mm256_set1_ps(-0.0f), _mm256_sub_ps(r, *nearest));
+    const __m256 close = _mm256_cmp_ps(off, _mm256_set1_ps(0.5f - 0x1p-10f), _CMP_GT_OQ);
+    return !_mm256_testz_ps(close, close);
+}
+
 WIDE static INLINE int singleLevels(__m256i a0, __m256i a1, __m256i b0, __m256i b1, __m256 fx,
                                     __m256 fy, __m256i* levels) {
-    const __m256 one = _mm256_set1_ps(1.0f);
-    const __m256 wx = _mm256_sub_ps(one, fx), wy = _mm256_sub_ps(one, fy);
-    const __m256 top = _mm256_add_ps(_mm256_mul_ps(_mm256_cvtepi32_ps(a0), wx),
-                                     _mm256_mul_ps(_mm256_cvtepi32_ps(a1), fx));
-    const __m256 under = _mm256_add_ps(_mm256_mul_ps(_mm256_cvtepi32_ps(b0), wx),
-                                       _mm256_mul_ps(_mm256_cvtepi32_ps(b1), fx));
-    const __m256 r = _mm256_add_ps(_mm256_add_ps(_mm256_mul_ps(top, wy), _mm256_mul_ps(under, fy)),
-                                   _mm256_set1_ps(0.5f));
-    const __m256 whole = _mm256_floor_ps(r), part = _mm256_sub_ps(r, whole);
-    const __m256 close =
-        _mm256_or_ps(_mm256_cmp_ps(part, _mm256_set1_ps(0x1p-10f), _CMP_LT_OQ),
-                     _mm256_cmp_ps(part, _mm256_set1_ps(1.0f - 0x1p-10f), _CMP_GT_OQ));
-    if (!_mm256_testz_ps(close, close))
+    __m256 nearest;
+    if (singlesClose(singleMix(a0, a1, b0, b1, fx, fy), &nearest))
         return 0;
-    *levels = _mm256_cvttps_epi32(whole);
+    *levels = _mm256_cvttps_epi32(nearest);
     return 1;
 }
 
@@ -170,7 +179,17 @@ WIDE static INLINE int eightColour(const uint8_t* source, __m256i offsets, int a
     return 1;
 }
 
-/* The first pixels of a row, as KWideBilinear. */
+/* Colour pixels of a stretch wholly a pixel inside the picture, from
+ * source position sx, sy on by dx, dy a pixel (exact sums), count of them
+ * at most, stored at out, by a wider level's loop; returns how many, a
+ * multiple of 8. */
+typedef int (*KInsideColour)(const KBilinearRow* row, const KAhead* ahead, double sx, double dx,
+                             double sy, double dy, int count, uint8_t* out);
+
+/* The first pixels of a row, as KWideBilinear; KColourAvx2 for colour
+ * pixels, its stretches inside the picture taken by wide where that is not
+ * null. */
+WIDE int KColourAvx2(KBilinearRow* row, uint8_t* out, KInsideColour wide);
 WIDE int KBilinearAvx2(KBilinearRow* row, uint8_t* out);
 WIDER int KBilinearAvx512(KBilinearRow* row, uint8_t* out);
 

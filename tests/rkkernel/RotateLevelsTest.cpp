@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -218,4 +219,100 @@ TEST(KernelRotateLevels, StepsAcrossBinadesGiveThePlainLoopsBytes) {
                                  << w << " x " << h << ", angle " << angle << ": "
                                  << firstDifference(bmp.get(), got, want);
     }
+}
+
+// Colour and grey pictures wide and tall enough for long stretches inside
+// the picture, at angles of every size: at steep angles the pixels of one
+// step lie on different source rows, too far apart to be picked out of
+// loads, and the loops gather them; near a quarter turn one coordinate
+// hardly moves along a row.
+TEST(KernelRotateLevels, SteepAnglesInsideLargePicturesGiveThePlainLoopsBytes) {
+    Random random{5150};
+    for (int trial = 0; trial < 24; ++trial) {
+        const int bits = trial % 2 ? 24 : 8;
+        const int order = (trial / 2) % 2 ? RB_ROWS_BOTTOM_UP : 0;
+        const int angle = trial % 3 == 0 ? 9000 * random.below(4) + random.below(301) - 150
+                                         : random.below(36000 - 1) + 1;
+        Bitmap bmp(200 + random.below(200), 150 + random.below(150), bits, RB_ORDER_BGR, order);
+        ASSERT_EQ(bmp.status(), K_OK);
+        fillPicture(bmp.get(), trial / 4 % 3, random);
+        const uint8_t fill[3] = {0x10, 0x20, 0x30};
+        const uint32_t fillColour = bits == 8 ? 0x101010u : 0x102030u;
+        const uint8_t greyFill[3] = {0x10, 0, 0};
+        const auto before = storedBytes(bmp.get());
+        const auto want = plainRotation(bmp.get(), before, angle, bits == 8 ? greyFill : fill);
+        ASSERT_EQ(KRotateBitmap(bmp.get(), angle, 0, fillColour, 0, 100), K_OK);
+        const auto got = storedBytes(bmp.get());
+        ASSERT_TRUE(got == want) << bits << " bits, " << (order ? "bottom-up" : "top-down") << ", "
+                                 << bmp.get()->Width << " x " << bmp.get()->Height << ", angle "
+                                 << angle << ": " << firstDifference(bmp.get(), got, want);
+    }
+}
+
+// Pictures over the caller's memory of exactly their size, rows without
+// padding: the rotation reads the picture itself where it turns by a small
+// angle, and must read nothing past its last stored row (the sanitized
+// build checks) while every byte is the plain loop's. The larger angles
+// rotate from a copy of the whole picture.
+TEST(KernelRotateLevels, CallersMemoryOfExactlyThePicturesSizeIsReadInBounds) {
+    Random random{4242};
+    for (int trial = 0; trial < 16; ++trial) {
+        const int bits = trial % 2 ? 24 : 8;
+        const int order = (trial / 2) % 2 ? RB_ROWS_BOTTOM_UP : 0;
+        const int w = 64 * (1 + random.below(6)), h = 64 + random.below(300);
+        const int angle = trial < 12 ? random.below(1001) - 500 : random.below(9000) - 4500;
+        const size_t size = size_t(w) * size_t(bits / 8) * size_t(h);
+        uint8_t* pixels = static_cast<uint8_t*>(::operator new[](size, std::align_val_t(16)));
+        RasterBitmap bmp{};
+        ASSERT_EQ(KAttachBitmap(&bmp, w, h, bits, RB_ORDER_BGR, pixels, order), K_OK);
+        ASSERT_EQ(size_t(bmp.BytesPerLine) * size_t(h), size);
+        fillPicture(&bmp, trial % 3, random);
+        const uint8_t fill[3] = {0xEB, 0xEB, 0xEB};
+        const auto before = storedBytes(&bmp);
+        const auto want = plainRotation(&bmp, before, angle == 0 ? 1 : angle, fill);
+        ASSERT_EQ(KRotateBitmap(&bmp, angle == 0 ? 1 : angle, 0, 0xEBEBEB, 0, 100), K_OK);
+        const auto got = storedBytes(&bmp);
+        EXPECT_TRUE(got == want) << bits << " bits, order " << order << ", " << w << " x " << h
+                                 << ", angle " << angle << ": " << firstDifference(&bmp, got, want);
+        KFreeBitmap(&bmp);
+        ::operator delete[](pixels, std::align_val_t(16));
+    }
+}
+
+// A rotation stopped by its progress callback leaves a run of rows from
+// the top rotated and the others as they were, whichever way up the rows
+// are stored (rotated rows wait a while before they replace the source
+// rows later rows still read).
+TEST(KernelRotateLevels, AStoppedRotationLeavesTheTopRowsRotatedAndTheRestAsTheyWere) {
+    Random random{99};
+    for (int bits : {8, 24})
+        for (int order : {0, RB_ROWS_BOTTOM_UP})
+            for (int stopAt : {1, 30}) {
+                Bitmap bmp(300, 400, bits, RB_ORDER_BGR, order);
+                fillPicture(bmp.get(), 0, random);
+                const uint8_t fill[3] = {0xEB, 0xEB, 0xEB};
+                const auto before = storedBytes(bmp.get());
+                const auto want = plainRotation(bmp.get(), before, -224, fill);
+                {
+                    CallbackRecorder recorder(stopAt, 42);
+                    ASSERT_EQ(KRotateBitmap(bmp.get(), -224, 0, 0xEBEBEB, 0, 100), 42);
+                }
+                const auto got = storedBytes(bmp.get());
+                const size_t line = size_t(bmp->BytesPerLine);
+                int rotated = 0;
+                for (int y = 0; y < 400; ++y) {
+                    const size_t at = size_t(storedRow(bmp.get(), y)) * line;
+                    const auto row = [&](const std::vector<uint8_t>& v) {
+                        return std::vector<uint8_t>(v.begin() + ptrdiff_t(at),
+                                                    v.begin() + ptrdiff_t(at + line));
+                    };
+                    if (row(got) == row(want) && rotated == y)
+                        ++rotated;
+                    else
+                        ASSERT_EQ(row(got), row(before))
+                            << "picture row " << y << ", " << bits << " bits, order " << order;
+                }
+                EXPECT_GT(rotated, 0);
+                EXPECT_LT(rotated, 400);
+            }
 }
