@@ -6,10 +6,10 @@
  * of three to the farthest row any of them is compared with held in a ring
  * of 49: every row is widened once. The 49 rows are summed with the three
  * three at a time, the last alone with the only row of the three it is
- * compared with. Otherwise the offsets are summed in two
- * sweeps, 0 to 23 and then -23 to -1, either needing only a ring of 27, so
- * that the rows compared stay in the second-level cache; every row is then
- * loaded twice. The totals are the same as offset after offset. */
+ * compared with. Where four rows are summed against four (FxBlockDots) the
+ * sweep is one too, over a ring of 50. Otherwise the offsets are summed in
+ * two sweeps, 0 to 23 and then -23 to -1, either needing only a ring of
+ * 27; every row is then loaded twice. The totals are the same as offset after offset. */
 #include "imgfx/DeskewSearch.h"
 
 #include "imgfx/DeskewScore.h"
@@ -25,7 +25,8 @@ enum {
     RING = FX_SKEW_REACH + BLOCK,
     OFFSETS = 2 * FX_SKEW_REACH + 1,
     WIDE_BLOCK = 3,
-    WIDE_RING = OFFSETS + WIDE_BLOCK - 1
+    WIDE_RING = OFFSETS + WIDE_BLOCK - 1,
+    BLOCK_RING = OFFSETS + BLOCK - 1
 };
 
 /* round(100 * atan(s / 128)) in degrees for s = 0 .. 23. */
@@ -46,11 +47,11 @@ typedef struct Search {
     int Convert; /* loaded rows are converted to intensities */
     int Lighter; /* 1-bit: the lighter palette index */
     RasterColor Colors[256];
-    int Ring; /* buffers in use: RING, or WIDE_RING for one sweep */
-    uint8_t* Rows[WIDE_RING];
-    const uint8_t* Held[WIDE_RING]; /* the row as compared: a buffer or the stored row */
-    uint16_t* Wide[WIDE_RING];      /* the intensities widened, where FxWideDots */
-    int Loaded[WIDE_RING];          /* stored row held by each buffer, -1 for none */
+    int Ring; /* buffers in use: RING, or WIDE_RING or BLOCK_RING for one sweep */
+    uint8_t* Rows[BLOCK_RING];
+    const uint8_t* Held[BLOCK_RING]; /* the row as compared: a buffer or the stored row */
+    uint16_t* Wide[BLOCK_RING];      /* the intensities widened, where FxWideDots */
+    int Loaded[BLOCK_RING];          /* stored row held by each buffer, -1 for none */
     uint64_t Totals[OFFSETS];
     FxProgress Progress;
     /* Steps reported a row compared: 1, or 2 in the one sweep, which
@@ -96,7 +97,7 @@ static int prepare(Search* s) {
 static int allocRows(Search* s) {
     const RasterBitmap* b = s->Bitmap;
     const size_t size = KRowBufferSize(b->Width, b->BitsPerPixel, b->Width, K_WORK_GREY);
-    s->Ring = s->Levels && FxWideDots() ? WIDE_RING : RING;
+    s->Ring = !s->Levels ? RING : FxWideDots() ? WIDE_RING : FxBlockDots() ? BLOCK_RING : RING;
     for (int k = 0; k < s->Ring; ++k) {
         s->Loaded[k] = -1;
         if (!(s->Rows[k] =
@@ -317,7 +318,7 @@ static int searchRows(Search* s, int from, int to) {
     const int middle = from + (to - from) * RING / OFFSETS;
     s->Steps = 1;
     s->Next = -1;
-    if (s->Ring == WIDE_RING) {
+    if (s->Ring != RING) {
         s->Steps = 2;
         s->Next = middle + 1;
         s->To = to;
@@ -387,7 +388,7 @@ int FxFindSkewCounting(RasterBitmap* bitmap, int from, int to, int* offset, uint
     }
     if (token)
         KEndAccess(bitmap, token);
-    for (int k = 0; k < WIDE_RING; ++k) {
+    for (int k = 0; k < BLOCK_RING; ++k) {
         KFree(s.Rows[k]);
         KFree(s.Wide[k]);
     }
