@@ -122,10 +122,10 @@ static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     }
     s->Loaded[k] = -1;
     *row = s->Held[k] = s->Rows[k];
-    if (s->Pairs && !s->Counted[r]) {
-        const uint8_t* levels = KRowAddress(b, r);
-        if (!levels)
-            return FX_ERR_BAD_BITMAP;
+    /* A row without an address is left uncounted: the deskew then counts
+     * the bitmap itself. */
+    const uint8_t* levels = s->Pairs && !s->Counted[r] ? KRowAddress(b, r) : NULL;
+    if (levels) {
         FxCountLevelPairs(s->Pairs, s->Single, levels, (size_t)b->Width);
         s->Counted[r] = 1;
         ++s->CountedRows;
