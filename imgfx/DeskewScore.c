@@ -292,6 +292,27 @@ dotWideFourAvx2(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t*
             sums[k] += (uint32_t)a[x] * b[k][x];
 }
 
+__attribute__((target("avx2"))) static uint64_t dotWideAvx2(const uint16_t* a, const uint16_t* b,
+                                                            size_t n) {
+    enum { FLUSH = 8192 };
+    uint64_t sum = 0;
+    size_t x = 0;
+    while (x + 16 <= n) {
+        __m256i lanes = _mm256_setzero_si256();
+        for (int i = 0; i < FLUSH && x + 16 <= n; ++i, x += 16)
+            lanes = _mm256_add_epi32(
+                lanes, _mm256_madd_epi16(_mm256_loadu_si256((const __m256i*)(a + x)),
+                                         _mm256_loadu_si256((const __m256i*)(b + x))));
+        uint32_t part[8];
+        _mm256_storeu_si256((__m256i*)part, lanes);
+        for (int j = 0; j < 8; ++j)
+            sum += part[j];
+    }
+    for (; x < n; ++x)
+        sum += (uint32_t)a[x] * b[x];
+    return sum;
+}
+
 /* Three widened rows a against three rows b in one pass, each load
  * serving three sums (the nine lanes, the three rows a and one row b fill
  * the sixteen registers); lanes as in dotWideFourAvx2. */
@@ -464,6 +485,15 @@ void FxWidenIntensities(const uint8_t* pixels, int order, uint16_t* wide, size_t
     widenIntensities(pixels, order, wide, n);
 }
 
+uint64_t FxDotWide(const uint16_t* a, const uint16_t* b, size_t n) {
+    if (dotWideFour == dotWideFourAvx2)
+        return dotWideAvx2(a, b, n);
+    uint64_t sum = 0;
+    for (size_t x = 0; x < n; ++x)
+        sum += (uint32_t)a[x] * b[x];
+    return sum;
+}
+
 void FxDotWideFour(const uint16_t* a, const uint16_t* const* b, size_t n, uint64_t* sums) {
     dotWideFour(a, b, n, sums);
 }
@@ -521,4 +551,39 @@ __attribute__((target("popcnt"))) static uint32_t countPopcnt(const uint8_t* a, 
 
 uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter) {
     return countBothLighter(a, b, n, lighter);
+}
+
+/* Two neighbouring levels make one 16-bit index: half the counter
+ * updates of a byte at a time, whose writes bound the count. The pairs a
+ * page holds are few and their counters stay cached. */
+void FxCountLevelPairs(uint32_t (*pairs)[65536], uint32_t* single, const uint8_t* levels,
+                       size_t n) {
+    size_t x = 0;
+    for (; x + 8 <= n; x += 8) {
+        uint64_t w;
+        memcpy(&w, levels + x, 8);
+        ++pairs[0][w & 0xFFFF];
+        ++pairs[1][(w >> 16) & 0xFFFF];
+        ++pairs[2][(w >> 32) & 0xFFFF];
+        ++pairs[3][w >> 48];
+    }
+    for (; x < n; ++x)
+        ++single[levels[x]];
+}
+
+void FxFoldLevelPairs(const uint32_t (*pairs)[65536], const uint32_t* single,
+                      uint32_t counts[256]) {
+    uint32_t first[256] = {0}, second[256] = {0};
+    for (int high = 0; high < 256; ++high) {
+        uint32_t row = 0;
+        for (int low = 0; low < 256; ++low) {
+            const int v = high << 8 | low;
+            const uint32_t n = pairs[0][v] + pairs[1][v] + pairs[2][v] + pairs[3][v];
+            first[low] += n;
+            row += n;
+        }
+        second[high] = row;
+    }
+    for (int v = 0; v < 256; ++v)
+        counts[v] = first[v] + second[v] + single[v];
 }

@@ -1,10 +1,15 @@
-/* The skew search. Rows are held in a ring of 27 buffers, row r in buffer
- * r mod 27, each loaded at most once while it stays needed: stored rows for
- * 1-bit bitmaps, intensities for the others (converted once on loading).
- * The 47 offsets are summed in two sweeps down the page, offsets 0 to 23
- * and then -23 to -1, since either set needs only the 24 rows from a row
- * to the farthest row it is compared with; so every row is loaded twice in
- * all, and the totals are the same as offset after offset. */
+/* The skew search. Rows are held in a ring of buffers, row r in buffer
+ * r mod the ring's size, each loaded at most once while it stays needed:
+ * stored rows for 1-bit bitmaps, intensities for the others (converted
+ * once on loading). Where rows are widened to 16 bits (FxWideDots) all 47
+ * offsets are summed in one sweep down the page, the 49 rows from a block
+ * of three to the farthest row any of them is compared with held in a ring
+ * of 49: every row is widened once. The 49 rows are summed with the three
+ * three at a time, the last alone with the only row of the three it is
+ * compared with. Where four rows are summed against four (FxBlockDots) the
+ * sweep is one too, over a ring of 50. Otherwise the offsets are summed in
+ * two sweeps, 0 to 23 and then -23 to -1, either needing only a ring of
+ * 27; every row is then loaded twice. The totals are the same as offset after offset. */
 #include "imgfx/DeskewSearch.h"
 
 #include "imgfx/DeskewScore.h"
@@ -18,7 +23,10 @@ enum {
     REACH = FX_SKEW_REACH,
     BLOCK = 4,
     RING = FX_SKEW_REACH + BLOCK,
-    OFFSETS = 2 * FX_SKEW_REACH + 1
+    OFFSETS = 2 * FX_SKEW_REACH + 1,
+    WIDE_BLOCK = 3,
+    WIDE_RING = OFFSETS + WIDE_BLOCK - 1,
+    BLOCK_RING = OFFSETS + BLOCK - 1
 };
 
 /* round(100 * atan(s / 128)) in degrees for s = 0 .. 23. */
@@ -39,12 +47,28 @@ typedef struct Search {
     int Convert; /* loaded rows are converted to intensities */
     int Lighter; /* 1-bit: the lighter palette index */
     RasterColor Colors[256];
-    uint8_t* Rows[RING];
-    const uint8_t* Held[RING]; /* the row as compared: a buffer or the stored row */
-    uint16_t* Wide[RING];      /* the intensities widened, where FxWideDots */
-    int Loaded[RING];          /* stored row held by each buffer, -1 for none */
+    int Ring; /* buffers in use: RING, or WIDE_RING or BLOCK_RING for one sweep */
+    uint8_t* Rows[BLOCK_RING];
+    const uint8_t* Held[BLOCK_RING]; /* the row as compared: a buffer or the stored row */
+    uint16_t* Wide[BLOCK_RING];      /* the intensities widened, where FxWideDots */
+    int Loaded[BLOCK_RING];          /* stored row held by each buffer, -1 for none */
     uint64_t Totals[OFFSETS];
     FxProgress Progress;
+    /* Steps reported a row compared: 1, or 2 in the one sweep, which
+     * reports the first sweep's steps, then (from Next .. To) the
+     * second's, as two sweeps would. Left: steps of the range started
+     * left; Next is -1 once no range follows. */
+    int Steps, Left, Next, To;
+    /* Where the stored rows are levels (8-bit grey) and the caller wants
+     * them counted: eight interleaved sub-histograms of the stored bytes,
+     * each row counted the first time it is loaded (Counted), so that the
+     * count of the whole bitmap comes with the search's own reading of it
+     * instead of a second pass over the page: neighbouring levels in
+     * pairs, the last few of a row singly (FxCountLevelPairs). */
+    uint32_t (*Pairs)[65536];
+    uint32_t Single[256];
+    uint8_t* Counted;
+    int CountedRows;
 } Search;
 
 static int isDepth(int bits) {
@@ -73,7 +97,8 @@ static int prepare(Search* s) {
 static int allocRows(Search* s) {
     const RasterBitmap* b = s->Bitmap;
     const size_t size = KRowBufferSize(b->Width, b->BitsPerPixel, b->Width, K_WORK_GREY);
-    for (int k = 0; k < RING; ++k) {
+    s->Ring = !s->Levels ? RING : FxWideDots() ? WIDE_RING : FxBlockDots() ? BLOCK_RING : RING;
+    for (int k = 0; k < s->Ring; ++k) {
         s->Loaded[k] = -1;
         if (!(s->Rows[k] =
                   KAllocRaw(size > (size_t)b->BytesPerLine ? size : (size_t)b->BytesPerLine)))
@@ -89,7 +114,7 @@ static int allocRows(Search* s) {
  * widened, or NULL). */
 static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     RasterBitmap* b = s->Bitmap;
-    const int k = r % RING;
+    const int k = r % s->Ring;
     *wide = s->Wide[k];
     if (s->Loaded[k] == r) {
         *row = s->Held[k];
@@ -97,6 +122,14 @@ static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     }
     s->Loaded[k] = -1;
     *row = s->Held[k] = s->Rows[k];
+    /* A row without an address is left uncounted: the deskew then counts
+     * the bitmap itself. */
+    const uint8_t* levels = s->Pairs && !s->Counted[r] ? KRowAddress(b, r) : NULL;
+    if (levels) {
+        FxCountLevelPairs(s->Pairs, s->Single, levels, (size_t)b->Width);
+        s->Counted[r] = 1;
+        ++s->CountedRows;
+    }
     /* Stored rows compared as they are are read where they lie, not
      * copied. */
     const uint8_t* lying = !s->Convert && !s->Wide[k] ? KRowAddress(b, r) : NULL;
@@ -192,6 +225,17 @@ static int scoreBlock(Search* s, int l, int low, int high, int wide) {
         status = load(s, l + low + j, &b[j], &wb[j]);
     for (int g = 0; status == FX_OK && g < rows; g += group) {
         uint64_t sums[16];
+        if (wide && rows - g < group) {
+            /* A last group short of three rows: only its pairs in reach. */
+            for (int j = g; j < rows; ++j)
+                for (int i = 0; i < group; ++i) {
+                    const int offset = low + j - i;
+                    if (offset >= low && offset <= high)
+                        s->Totals[offset + REACH] +=
+                            FxDotWide(wa[i], wb[j] + FX_SKEW_SHIFT, n) / (255 * 255);
+                }
+            break;
+        }
         if (wide) {
             const uint16_t* shifted[3];
             for (int k = 0; k < 3; ++k)
@@ -213,22 +257,40 @@ static int scoreBlock(Search* s, int l, int low, int high, int wide) {
     return status;
 }
 
-/* Adds the scores of offsets low .. high (0 .. 23, or -23 .. -1) of every
- * compared row to their totals, with progress from from to to. The rows
- * compared with row l all stay loaded together: they are 24 rows in a
- * row, one to a buffer of the ring (and with the rows compared with the
- * block of rows from l, BLOCK - 1 more). */
+/* Reports the progress of one row compared. */
+static int step(Search* s) {
+    int status = FX_OK;
+    for (int k = 0; status == FX_OK && k < s->Steps; ++k) {
+        if (s->Left == 0 && s->Next >= 0) {
+            s->Left = s->Bitmap->Height - 2 * REACH;
+            status = FxProgressStart(&s->Progress, s->Next, s->To, s->Left);
+            s->Next = -1;
+        }
+        if (status == FX_OK) {
+            status = FxProgressStep(&s->Progress);
+            --s->Left;
+        }
+    }
+    return status;
+}
+
+/* Adds the scores of offsets low .. high (0 .. 23, -23 .. -1, or all) of
+ * every compared row to their totals, with progress from from to to. The
+ * rows compared with row l all stay loaded together: they are 24 (or 47)
+ * rows in a row, one to a buffer of the ring (and with the rows compared
+ * with the block of rows from l, the block's size less one more). */
 static int sweep(Search* s, int low, int high, int from, int to) {
     const int first = REACH, last = s->Bitmap->Height - 1 - REACH;
     const int wide = s->Wide[0] != NULL;
-    const int group = wide ? 3 : BLOCK;
+    const int group = wide ? WIDE_BLOCK : BLOCK;
     const int blocks = s->Levels && (wide || FxBlockDots());
-    int status = FxProgressStart(&s->Progress, from, to, last - first + 1);
+    s->Left = last - first + 1;
+    int status = FxProgressStart(&s->Progress, from, to, s->Left);
     int l = first;
     for (; blocks && status == FX_OK && l + group - 1 <= last; l += group) {
         status = scoreBlock(s, l, low, high, wide);
         for (int i = 0; status == FX_OK && i < group; ++i)
-            status = FxProgressStep(&s->Progress);
+            status = step(s);
     }
     for (; status == FX_OK && l <= last; ++l) {
         const uint8_t* a;
@@ -240,20 +302,28 @@ static int sweep(Search* s, int low, int high, int from, int to) {
             status = load(s, l + offset, &b[offset - low], &wb[offset - low]);
         if (status == FX_OK) {
             scoreRows(s, a, b, wa, wb, high - low + 1, &s->Totals[low + REACH]);
-            status = FxProgressStep(&s->Progress);
+            status = step(s);
         }
     }
     return status;
 }
 
 /* Progress rises through the first sweep's share of from .. to (24 of the
- * 47 offsets), then through the rest. A page too small to compare reports
- * only from. */
+ * 47 offsets), then through the rest; the one sweep reports the same. A
+ * page too small to compare reports only from. */
 static int searchRows(Search* s, int from, int to) {
     const RasterBitmap* b = s->Bitmap;
     if (b->Width <= FX_SKEW_SHIFT || b->Height < OFFSETS)
         return FxProgressStart(&s->Progress, from, to, 0);
     const int middle = from + (to - from) * RING / OFFSETS;
+    s->Steps = 1;
+    s->Next = -1;
+    if (s->Ring != RING) {
+        s->Steps = 2;
+        s->Next = middle + 1;
+        s->To = to;
+        return sweep(s, -REACH, REACH, from, middle);
+    }
     int status = sweep(s, 0, REACH, from, middle);
     if (status == FX_OK)
         status = sweep(s, -REACH, -1, middle + 1, to);
@@ -273,8 +343,21 @@ static int bestOffset(const Search* s) {
     return kept;
 }
 
-int FxFindSkew(RasterBitmap* bitmap, int from, int to, int* offset) {
+/* The histogram of the counted levels through the palette's intensities,
+ * as the library's histogram of the bitmap would give it. */
+static void foldCounts(const Search* s, uint32_t histogram[256]) {
+    uint32_t counts[256];
+    FxFoldLevelPairs((const uint32_t(*)[65536])s->Pairs, s->Single, counts);
+    memset(histogram, 0, 256 * sizeof(uint32_t));
+    for (int v = 0; v < 256; ++v)
+        histogram[intensityOf(s->Colors[v])] += counts[v];
+}
+
+int FxFindSkewCounting(RasterBitmap* bitmap, int from, int to, int* offset, uint32_t histogram[256],
+                       int* counted) {
     *offset = 0;
+    if (counted)
+        *counted = 0;
     int status = FxCheckBitmap(bitmap);
     if (status != FX_OK)
         return status;
@@ -287,15 +370,33 @@ int FxFindSkew(RasterBitmap* bitmap, int from, int to, int* offset) {
         status = FX_ERR_BAD_BITMAP;
     if (status == FX_OK)
         status = allocRows(&s);
+    const int counting = status == FX_OK && histogram && counted && bitmap->BitsPerPixel == 8 &&
+                         !s.Convert && bitmap->Width > FX_SKEW_SHIFT && bitmap->Height >= OFFSETS;
+    if (counting) {
+        s.Pairs = KAlloc(4 * sizeof *s.Pairs, 1);
+        s.Counted = KAlloc((size_t)bitmap->Height, 1);
+        if (!s.Pairs || !s.Counted)
+            status = FX_ERR_NO_MEMORY;
+    }
     if (status == FX_OK)
         status = searchRows(&s, from, to);
     if (status == FX_OK)
         *offset = bestOffset(&s);
+    if (status == FX_OK && counting && s.CountedRows == bitmap->Height) {
+        foldCounts(&s, histogram);
+        *counted = 1;
+    }
     if (token)
         KEndAccess(bitmap, token);
-    for (int k = 0; k < RING; ++k) {
+    for (int k = 0; k < BLOCK_RING; ++k) {
         KFree(s.Rows[k]);
         KFree(s.Wide[k]);
     }
+    KFree(s.Pairs);
+    KFree(s.Counted);
     return status;
+}
+
+int FxFindSkew(RasterBitmap* bitmap, int from, int to, int* offset) {
+    return FxFindSkewCounting(bitmap, from, to, offset, NULL, NULL);
 }

@@ -26,6 +26,14 @@ int FxSkewAngle(int offset, int rowOrder);
  * callback's stop value. */
 int FxFindSkew(RasterBitmap* bitmap, int from, int to, int* offset);
 
+/* FxFindSkew that, for 8-bit grey bitmaps large enough to compare, counts
+ * the stored levels of the whole bitmap as it reads them (ignoring any
+ * region): *counted is then 1 and histogram holds what FxCollectHistogram
+ * would give for the bitmap without its region; otherwise *counted is 0
+ * and histogram is left as it was. */
+int FxFindSkewCounting(RasterBitmap* bitmap, int from, int to, int* offset, uint32_t histogram[256],
+                       int* counted);
+
 #ifdef __cplusplus
 }
 #endif
