@@ -3,6 +3,8 @@
 // suite runs at each): every width around the vector blocks and their
 // parts, plane rows placed anywhere in their lines, streamed or not, give
 // the bytes of a plain loop and write nothing past the pixels.
+#include "FxTestSupport.h"
+
 #include "imgfx/ColorPlanes.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +13,12 @@
 #include <cstdint>
 #include <vector>
 
+using fxtest::nextRandom;
+
 namespace {
 
 constexpr size_t guard = 64;
 constexpr uint8_t guardByte = 0xA5;
-
-uint32_t nextRandom(uint32_t& seed) {
-    seed = seed * 1664525u + 1013904223u;
-    return seed >> 8;
-}
 
 std::vector<uint8_t> randomBytes(size_t n, uint32_t& seed) {
     std::vector<uint8_t> v(n);

@@ -19,11 +19,6 @@ using namespace fxtest;
 
 namespace {
 
-uint32_t nextRandom(uint32_t& seed) {
-    seed = seed * 1103515245u + 12345u;
-    return seed >> 8;
-}
-
 // Sloping dark lines on a noisy light ground, or (noise) levels of every
 // value, written as stored bytes (8-bit pictures take the level as index).
 void paintLevels(RasterBitmap* bmp, uint32_t& seed, int drop, bool noise) {

@@ -14,6 +14,13 @@
 
 namespace fxtest {
 
+// A small linear congruential generator for the suites' random pictures:
+// the same seed gives the same pictures on every machine.
+inline uint32_t nextRandom(uint32_t& seed) {
+    seed = seed * 1664525u + 1013904223u;
+    return seed >> 8;
+}
+
 // One colour as the filters see it.
 struct Bgr {
     uint8_t b = 0, g = 0, r = 0;
