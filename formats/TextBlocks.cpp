@@ -16,7 +16,11 @@ QByteArray TextBlocks::copy(QByteArrayView text) {
     std::memcpy(at, text.data(), std::size_t(size));
     at[size] = '\0';
     m_used += size + 1;
-    // A text that holds the block with the others, over its own bytes.
+    // A text that holds the block with the others, over its own bytes. A
+    // QByteArray may start anywhere inside its allocation (as one whose
+    // front was removed does); while the block is shared, a change detaches
+    // the text first, and once it is the last holder, growth in place only
+    // overwrites bytes of texts already gone.
     QByteArray::DataPointer shared = m_block.data_ptr();
     shared.ptr = at;
     shared.size = size;
