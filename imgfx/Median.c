@@ -1,10 +1,13 @@
-/* R_MedianFilterBitmap, on a ring of stored rows: the 3 x 3 network,
- * bitwise selection in byte lanes up to dimension 15, and beyond that a
- * sliding 256-level histogram per channel, which costs work in proportion
- * to the dimension rather than its square. All give the smallest level
- * whose cumulative count reaches (N x N + 1) / 2. */
+/* R_MedianFilterBitmap, on a ring of stored rows: the 3 x 3 and 5 x 5
+ * networks; with AVX-512, bitwise selection in byte lanes up to dimension
+ * 15; from 7 up to 181 otherwise, histograms kept for every column
+ * (MedianColumns.c), whose work per pixel does not grow with the
+ * dimension; and for the rest a sliding 256-level histogram per channel,
+ * which costs work in proportion to the dimension. All give the smallest
+ * level whose cumulative count reaches (N x N + 1) / 2. */
 #include "imgfx/Median.h"
 
+#include "imgfx/MedianColumns.h"
 #include "imgfx/MedianRows.h"
 #include "imgfx/Window.h"
 
@@ -37,9 +40,11 @@ typedef struct Histogram {
 
 typedef struct MedianJob {
     int Dimension;
-    int Selects;           /* bitwise selection rather than the histograms */
-    uint32_t Rank;         /* (N x N + 1) / 2 */
-    Histogram Channels[3]; /* slid side by side, so that their updates overlap */
+    int Selects;              /* bitwise selection rather than the histograms */
+    int WantsColumns;         /* column histograms rather than sliding ones */
+    FxMedianColumns* Columns; /* made on the first row, which gives the row's shape */
+    uint32_t Rank;            /* (N x N + 1) / 2 */
+    Histogram Channels[3];    /* slid side by side, so that their updates overlap */
 } MedianJob;
 
 /* Moves the median to the smallest level whose cumulative count reaches
@@ -139,9 +144,19 @@ static void medianSpan(MedianJob* job, const FxWindowRow* row, int x0, int x1) {
     }
 }
 
+enum { COLUMNS_FROM = 7 };
+
 static int medianRow(void* context, const FxWindowRow* row) {
     MedianJob* job = context;
     const int bpp = row->BytesPerPixel;
+    if (job->WantsColumns && !job->Columns) {
+        job->Columns = FxMedianColumnsNew(job->Dimension, row->Width, bpp);
+        job->WantsColumns = job->Columns != NULL;
+    }
+    if (job->Columns) {
+        FxMedianColumnsRow(job->Columns, row);
+        return FX_OK;
+    }
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], x1 = row->Spans[s + 1];
         if (job->Dimension == 5)
@@ -171,10 +186,19 @@ int R_MedianFilterBitmap(RasterBitmap* bitmap, int dimension) {
      * but 3 and 5, which have their networks. */
     job->Selects = KIsaLevel() == K_ISA_AVX512 && dimension <= FX_SELECT_MAX_DIMENSION;
     job->Rank = (uint32_t)(((uint64_t)dimension * (uint64_t)dimension + 1) / 2);
+    /* The column histograms cost the same work for every dimension, the
+     * sliding one work in proportion to it: they take over from
+     * COLUMNS_FROM up, where they measure faster. Without the memory for
+     * them the sliding histogram still works. */
+    job->WantsColumns =
+        !job->Selects && dimension >= COLUMNS_FROM && dimension <= FX_COLUMNS_MAX_DIMENSION;
     /* Only the selection reads padding; the histograms clamp columns. */
-    const FxWindowLayout layout = {
-        .Dimension = dimension, .Padded = job->Selects || dimension == 5, .InPlace = 1};
+    const FxWindowLayout layout = {.Dimension = dimension,
+                                   .Padded = job->Selects || dimension == 5,
+                                   .ExtraRows = job->WantsColumns,
+                                   .InPlace = 1};
     status = FxRunWindow(bitmap, &layout, medianRow, job);
+    FxMedianColumnsFree(job->Columns);
     KFree(job);
     return status;
 }

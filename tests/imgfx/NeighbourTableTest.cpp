@@ -432,6 +432,78 @@ TEST(NeighbourRandom, BoxAveragesInStepsMatchThePlainReference) {
                                 uint32_t(300 + n), n > 20 ? 3 : 12);
 }
 
+// The column histograms of larger windows move down a row at a time and
+// count columns afresh where a row does not follow the one before or needs
+// columns not held: tall pictures, pictures narrower or shorter than the
+// window, regions that skip rows, change width from row to row or hold two
+// spans a row, and narrow ranges of values (ties, one coarse group) all
+// meet the plain median.
+TEST(NeighbourRandom, ColumnHistogramMediansMatchThePlainReference) {
+    uint32_t s = 4242;
+    auto next = [&s](uint32_t bound) {
+        s = s * 1664525u + 1013904223u;
+        return (s >> 8) % bound;
+    };
+    const int dims[] = {6, 7, 8, 9, 15, 16, 17, 24, 31, 40};
+    for (int trial = 0; trial < 60; ++trial) {
+        const int n = dims[trial % 10];
+        const int bits = trial % 3 == 0 ? 8 : trial % 3 == 1 ? 24 : 32;
+        const int width = 1 + int(next(trial % 4 == 0 ? 20 : 260));
+        const int height = 1 + int(next(trial % 5 == 0 ? 12 : 70));
+        Bitmap bmp(width, height, bits, RB_ORDER_BGR, int(next(2)) ? RB_ROWS_BOTTOM_UP : 0,
+                   bits == 8 ? greyPalette(8, false) : std::vector<RasterColor>{});
+        ASSERT_EQ(bmp.status(), K_OK);
+        fillPattern(bmp.get(), next(1000));
+        const uint32_t range = next(3) == 0 ? 3 : next(2) ? 16 : 256;
+        if (range < 256) {
+            std::vector<uint8_t> bytes = storedBytes(bmp.get());
+            const uint32_t base = next(240);
+            for (uint8_t& b : bytes)
+                b = uint8_t(base + b % range);
+            setStoredBytes(bmp.get(), bytes);
+        }
+        const int shape = int(next(4));
+        if (shape == 1) {
+            const int left = int(next(uint32_t(width))), top = int(next(uint32_t(height)));
+            KRect rect{left, top, left + 1 + int(next(uint32_t(width - left))),
+                       top + 1 + int(next(uint32_t(height - top)))};
+            ASSERT_EQ(KSetRegionRect(bmp.get(), &rect, K_REGION_SET), K_OK);
+        } else if (shape == 2) {
+            KRect ellipse{-3, 1, width + 2, height - 1};
+            KRect stripe{width / 3, 0, width / 3 + 1 + int(next(3)), height};
+            ASSERT_EQ(KSetRegionEllipse(bmp.get(), &ellipse, K_REGION_SET), K_OK);
+            ASSERT_EQ(KSetRegionRect(bmp.get(), &stripe, K_REGION_UNION), K_OK);
+        } else if (shape == 3) {
+            KRect upper{0, 0, width / 2 + 1, height / 3 + 1};
+            KRect lower{width / 2, height / 2, width, height};
+            ASSERT_EQ(KSetRegionRect(bmp.get(), &upper, K_REGION_SET), K_OK);
+            ASSERT_EQ(KSetRegionRect(bmp.get(), &lower, K_REGION_UNION), K_OK);
+        }
+        const std::vector<uint8_t> before = storedBytes(bmp.get());
+        const Outcome want = windowOutcome(bmp.get(), before, false, n, median());
+        const std::string where = "trial " + std::to_string(trial) + ": " + std::to_string(n) +
+                                  " on " + std::to_string(width) + " x " + std::to_string(height) +
+                                  " " + std::to_string(bits) + " shape " + std::to_string(shape);
+        ASSERT_EQ(R_MedianFilterBitmap(bmp.get(), n), want.status) << where;
+        const std::vector<uint8_t> got = storedBytes(bmp.get());
+        ASSERT_TRUE(got == want.bytes)
+            << where << ": " << firstDifference(bmp.get(), got, want.bytes);
+    }
+}
+
+// The largest window the column histograms take, whose counts fill their
+// 16-bit lanes furthest, and the first beyond it, on the sliding histogram.
+TEST(NeighbourRandom, TheLargestColumnHistogramWindowsMatchThePlainReference) {
+    for (int n : {181, 182}) {
+        Bitmap bmp(13, 6, 24);
+        fillPattern(bmp.get(), uint32_t(n));
+        const std::vector<uint8_t> before = storedBytes(bmp.get());
+        const Outcome want = windowOutcome(bmp.get(), before, false, n, median());
+        ASSERT_EQ(R_MedianFilterBitmap(bmp.get(), n), want.status);
+        ASSERT_TRUE(storedBytes(bmp.get()) == want.bytes) << n;
+    }
+}
+
 // The 5 x 5 network over every window of levels 0 and 255 whose columns
 // are sorted (each column's count of 255s, 6^5 windows): with the column
 // sort in front, this covers every input by the 0-1 principle.
