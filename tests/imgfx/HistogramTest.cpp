@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <numeric>
 
 using namespace fxtest;
@@ -145,6 +147,25 @@ TEST(Histogram, EmptyRegionChangesNothingAndSucceeds) {
         }
 }
 
+namespace {
+
+// Every channel asked for counts as the plain reference counts the bitmap's
+// stored pixels.
+void expectPlainCounts(RasterBitmap* bmp, std::initializer_list<unsigned> channels, int bits,
+                       int width, bool region) {
+    const auto before = storedBytes(bmp);
+    for (unsigned channel : channels) {
+        uint32_t histogram[256];
+        ASSERT_EQ(R_GetBitmapHistogram(bmp, histogram, channel), FX_OK);
+        const auto expected = plainHistogram(bmp, before, int(channel));
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), histogram))
+            << bits << "-bit, width " << width << (region ? " with region" : "") << ", channel "
+            << channel;
+    }
+}
+
+} // namespace
+
 // Direct pixels are weighed in chunks of a thousand or so: rows of every
 // width around a chunk's end, vector-length tails and a region whose
 // spans start and end at odd columns count exactly as pixel by pixel.
@@ -159,15 +180,7 @@ TEST(Histogram, WideRowsOfDirectPixelsCountLikeThePlainReferenceInEveryChannel) 
                     ASSERT_EQ(KSetRegionRect(bmp.get(), &left, K_REGION_SET), K_OK);
                     ASSERT_EQ(KSetRegionRect(bmp.get(), &right, K_REGION_UNION), K_OK);
                 }
-                const auto before = storedBytes(bmp.get());
-                for (unsigned channel : {0u, 1u, 2u, 3u}) {
-                    uint32_t histogram[256];
-                    ASSERT_EQ(R_GetBitmapHistogram(bmp.get(), histogram, channel), FX_OK);
-                    const auto expected = plainHistogram(bmp.get(), before, int(channel));
-                    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), histogram))
-                        << bits << "-bit, width " << width << (region ? " with region" : "")
-                        << ", channel " << channel;
-                }
+                expectPlainCounts(bmp.get(), {0u, 1u, 2u, 3u}, bits, width, region);
             }
 }
 
@@ -185,14 +198,6 @@ TEST(Histogram, PaletteRowsOfEveryWidthCountLikeThePlainReference) {
                     ASSERT_EQ(KSetRegionRect(bmp.get(), &left, K_REGION_SET), K_OK);
                     ASSERT_EQ(KSetRegionRect(bmp.get(), &right, K_REGION_UNION), K_OK);
                 }
-                const auto before = storedBytes(bmp.get());
-                for (unsigned channel : {0u, 2u}) {
-                    uint32_t histogram[256];
-                    ASSERT_EQ(R_GetBitmapHistogram(bmp.get(), histogram, channel), FX_OK);
-                    const auto expected = plainHistogram(bmp.get(), before, int(channel));
-                    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), histogram))
-                        << bits << "-bit, width " << width << (region ? " with region" : "")
-                        << ", channel " << channel;
-                }
+                expectPlainCounts(bmp.get(), {0u, 2u}, bits, width, region);
             }
 }
