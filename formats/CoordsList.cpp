@@ -3,11 +3,16 @@
 #include <QByteArray>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <type_traits>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace CoordsList {
 
@@ -85,20 +90,16 @@ inline quint64 eightBytes(const char* p) {
     return qFromLittleEndian(v);
 }
 
-// The digits that begin the eight bytes at p, each less '0', as the lowest
-// bytes of a word, and how many there are (0 to 8). A byte is a digit when
-// it less '0' is at most 9: the top bit of each byte of the test is set for
-// those above 9, and no byte's sum carries into the next.
-inline unsigned leadingDigits(quint64 bytes, quint64& digits) {
-    constexpr quint64 kOnes = 0x0101010101010101ull;
-    digits = bytes ^ (0x30 * kOnes);
-    const quint64 above9 = (((digits & (0x7F * kOnes)) + (0x76 * kOnes)) | digits) & (0x80 * kOnes);
-    return above9 ? unsigned(std::countr_zero(above9)) / 8 : 8;
+inline quint32 fourBytes(const char* p) {
+    quint32 v;
+    std::memcpy(&v, p, sizeof v);
+    return qFromLittleEndian(v);
 }
 
-// The value of count (1 to 8) digits given as leadingDigits gives them:
-// moved to the top of the word (leading zeros below them), then pairs,
-// fours and eights of digits joined by three multiplications.
+// The value of count (1 to 8) digits, each less '0', in the lowest bytes
+// of a word, the first lowest: moved to the top of the word (leading zeros
+// below them), then pairs, fours and eights of digits joined by three
+// multiplications.
 inline quint64 digitsValue(quint64 digits, unsigned count) {
     quint64 v = digits << (8 * (8 - count));
     v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFull;
@@ -106,97 +107,361 @@ inline quint64 digitsValue(quint64 digits, unsigned count) {
     return (v * 10000 + (v >> 32)) & 0xFFFFFFFFull;
 }
 
-// Reads the tokens of text in order: one written as a whole number of at
-// most 16 characters (nearly every token of a real page: a few digits)
-// goes to wholeToken as its value, read as it is scanned; any other to
-// otherToken as its text. Where eight bytes or more are left, a number's
-// digits are found and read a word at a time, without a branch for each
-// digit (their count changes from one number to the next).
-template <class WholeToken, class OtherToken>
-void scanTokens(QByteArrayView text, WholeToken&& wholeToken, OtherToken&& otherToken) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (true) {
-        while (p < end && kSeparators[uchar(*p)])
-            ++p;
-        if (p == end)
+// One token at p (not a separator), read byte by byte: a whole number of
+// at most 16 characters ("-"? digits), or some other text. A sink is told
+// each token in turn, as whole(value) or other(text).
+struct Token {
+    const char* end;
+    bool isWhole;
+    qint64 value;
+};
+
+inline Token readToken(const char* p, const char* end) {
+    const bool negative = *p == '-';
+    const char* at = p + negative;
+    const char* const stop = end - p > 16 ? p + 16 : end;
+    qint64 value = 0;
+    for (unsigned d; at < stop && (d = unsigned(uchar(*at)) - '0') <= 9; ++at)
+        value = value * 10 + d;
+    if (at > p + negative && (at == end || kSeparators[uchar(*at)]))
+        return {at, true, negative ? -value : value};
+    while (at < end && !kSeparators[uchar(*at)])
+        ++at;
+    return {at, false, 0};
+}
+
+template <class Sink>
+inline void tellToken(Sink& sink, const char* p, const char* end) {
+    const Token t = readToken(p, end);
+    if (t.isWhole)
+        sink.whole(t.value);
+    else
+        sink.other(QByteArrayView(p, t.end - p));
+}
+
+// The scan reads the text in blocks of 64 bytes, each described by masks
+// of its bytes (bit i for byte i): which separate tokens, which are
+// digits, which are minus signs.
+constexpr qsizetype kBlock = 64;
+
+struct BlockMasks {
+    quint64 separators = 0;
+    quint64 digits = 0;
+    quint64 minus = 0;
+};
+
+#if defined(__SSE2__)
+inline unsigned separatorBits(__m128i v) {
+    const auto is = [v](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+    // Tab, line feed, form feed and carriage return are 9, 10, 12 and 13:
+    // the bytes of 9 to 13 but the vertical tab, 11.
+    const __m128i fromTab = _mm_sub_epi8(v, _mm_set1_epi8(9));
+    const __m128i controls = _mm_andnot_si128(
+        is('\v'), _mm_cmpeq_epi8(_mm_min_epu8(fromTab, _mm_set1_epi8(4)), fromTab));
+    return unsigned(_mm_movemask_epi8(
+        _mm_or_si128(_mm_or_si128(is(' '), is(',')), _mm_or_si128(is(';'), controls))));
+}
+
+inline unsigned digitBits(__m128i v) {
+    const __m128i fromZero = _mm_sub_epi8(v, _mm_set1_epi8('0'));
+    return unsigned(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero)));
+}
+
+inline BlockMasks blockMasks(const char* b) {
+    BlockMasks m;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 16 * i));
+        m.separators |= quint64(separatorBits(v)) << (16 * i);
+        m.digits |= quint64(digitBits(v)) << (16 * i);
+        m.minus |= quint64(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('-')))))
+                   << (16 * i);
+    }
+    return m;
+}
+
+// Whether the block holds nothing but digits, spaces and commas, as nearly
+// every block of a page's COORDS does; separators is then set to its
+// spaces and commas. Fewer tests than blockMasks makes.
+inline bool plainBlock(const char* b, quint64& separators) {
+    quint64 plain = 0, spaces = 0;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 16 * i));
+        const __m128i fromZero = _mm_sub_epi8(v, _mm_set1_epi8('0'));
+        const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
+        const __m128i space = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
+                                           _mm_cmpeq_epi8(v, _mm_set1_epi8(',')));
+        plain |= quint64(unsigned(_mm_movemask_epi8(_mm_or_si128(digit, space)))) << (16 * i);
+        spaces |= quint64(unsigned(_mm_movemask_epi8(space))) << (16 * i);
+    }
+    separators = spaces;
+    return plain == ~0ull;
+}
+#else
+inline bool plainBlock(const char*, quint64&) {
+    return false;
+}
+
+inline BlockMasks blockMasks(const char* b) {
+    BlockMasks m;
+    for (int i = 0; i < kBlock; ++i) {
+        const uchar c = uchar(b[i]);
+        m.separators |= quint64(kSeparators[c]) << i;
+        m.digits |= quint64(isDigit(char(c))) << i;
+        m.minus |= quint64(c == '-') << i;
+    }
+    return m;
+}
+#endif
+
+// A block's masks: the bytes that start tokens, those that end them, and
+// those that keep its tokens from being read from the masks alone (any but
+// separators, digits and a minus that starts a token). afterToken tells
+// whether the byte before the block is in a token, and is left telling it
+// of the block's last byte; b[kBlock] is the byte after the block.
+struct Block {
+    quint64 starts;
+    quint64 ends;
+    quint64 other;
+    quint64 minus;
+
+    Q_ALWAYS_INLINE Block(const char* b, bool& afterToken) {
+        quint64 separators;
+        const bool plain = plainBlock(b, separators);
+        BlockMasks m;
+        if (!plain) {
+            m = blockMasks(b);
+            separators = m.separators;
+        }
+        const quint64 inToken = ~separators;
+        const quint64 nextInToken = !kSeparators[uchar(b[kBlock])];
+        starts = inToken & ~((inToken << 1) | quint64(afterToken));
+        ends = inToken & ~((inToken >> 1) | (nextInToken << 63));
+        afterToken = inToken >> 63;
+        other = plain ? 0 : inToken & ~m.digits & ~(m.minus & starts);
+        minus = m.minus;
+    }
+};
+
+// The numbers of four digits at most of one block, gathered to be worked
+// out four at a time: the four bytes from each one's first digit, and the
+// weights of those bytes: 1000, 100, 10, 1 for four digits, 100, 10, 1, 0
+// for three (the byte after the last digit weighs nothing), and so on,
+// negated for a number with a minus.
+struct SmallNumbers {
+    static constexpr unsigned kRoom = kBlock / 2 + 4; // tokens of a block, and a last four
+    alignas(16) quint32 bytes[kRoom];
+    alignas(16) qint16 weights[kRoom][4];
+    unsigned count = 0;
+
+    // The weights by digit count (1 to 4) and sign: [negative][count].
+    static constexpr qint16 kWeights[2][5][4] = {
+        {{0, 0, 0, 0}, {1, 0, 0, 0}, {10, 1, 0, 0}, {100, 10, 1, 0}, {1000, 100, 10, 1}},
+        {{0, 0, 0, 0}, {-1, 0, 0, 0}, {-10, -1, 0, 0}, {-100, -10, -1, 0}, {-1000, -100, -10, -1}}};
+
+    void add(const char* firstDigit, unsigned digitCount, unsigned negative) {
+        bytes[count] = fourBytes(firstDigit);
+        std::memcpy(weights[count], kWeights[negative][digitCount], sizeof weights[count]);
+        ++count;
+    }
+
+    template <class Sink>
+    void tell(Sink& sink) {
+        if (count == 0)
             return;
-        const char* const start = p;
-        const bool negative = *p == '-';
-        const char* at = p + negative;
-        if (end - at >= 8) {
-            quint64 digits;
-            const unsigned count = leadingDigits(eightBytes(at), digits);
-            // One branch on the count, which the processor predicts: the
-            // next token's place is then known before this one is read,
-            // where one worked out from the count would wait for it.
-            const auto take = [&](auto n) {
-                constexpr unsigned k = decltype(n)::value;
-                if (!kSeparators[uchar(at[k])])
-                    return false;
-                const qint64 value = qint64(digitsValue(digits, k));
-                wholeToken(negative ? -value : value);
-                p = at + k + 1; // at[k] is a separator
-                return true;
-            };
-            bool taken = false;
-            switch (count) {
-            case 1:
-                taken = take(std::integral_constant<unsigned, 1>{});
-                break;
-            case 2:
-                taken = take(std::integral_constant<unsigned, 2>{});
-                break;
-            case 3:
-                taken = take(std::integral_constant<unsigned, 3>{});
-                break;
-            case 4:
-                taken = take(std::integral_constant<unsigned, 4>{});
-                break;
-            case 5:
-                taken = take(std::integral_constant<unsigned, 5>{});
-                break;
-            case 6:
-                taken = take(std::integral_constant<unsigned, 6>{});
-                break;
-            case 7:
-                taken = take(std::integral_constant<unsigned, 7>{});
-                break;
-            default:
-                break;
-            }
-            if (taken)
-                continue;
+        alignas(16) qint32 values[kRoom];
+#if defined(__SSE2__)
+        for (unsigned i = count; i % 4; ++i) {
+            bytes[i] = 0;
+            std::memset(weights[i], 0, sizeof weights[i]);
         }
-        const char* const stop = end - p > 16 ? p + 16 : end;
-        qint64 value = 0;
-        for (unsigned d; at < stop && (d = unsigned(uchar(*at)) - '0') <= 9; ++at)
-            value = value * 10 + d;
-        if (at > p + negative && (at == end || kSeparators[uchar(*at)])) {
-            wholeToken(negative ? -value : value);
-            p = at;
-            continue;
+        const __m128i zero = _mm_setzero_si128();
+        for (unsigned i = 0; i < count; i += 4) {
+            const __m128i d = _mm_sub_epi8(
+                _mm_load_si128(reinterpret_cast<const __m128i*>(bytes + i)), _mm_set1_epi8('0'));
+            const __m128i* const w = reinterpret_cast<const __m128i*>(weights + i);
+            // Each number's two pairs of digits weighed, then the pairs summed.
+            const __m128i low = _mm_madd_epi16(_mm_unpacklo_epi8(d, zero), _mm_load_si128(w));
+            const __m128i high = _mm_madd_epi16(_mm_unpackhi_epi8(d, zero), _mm_load_si128(w + 1));
+            _mm_store_si128(reinterpret_cast<__m128i*>(values + i),
+                            _mm_madd_epi16(_mm_packs_epi32(low, high), _mm_set1_epi16(1)));
         }
-        while (p < end && !kSeparators[uchar(*p)])
-            ++p;
-        otherToken(QByteArrayView(start, p - start));
+#else
+        for (unsigned i = 0; i < count; ++i) {
+            qint32 v = 0;
+            for (int k = 0; k < 4; ++k)
+                v += qint32(uchar(bytes[i] >> (8 * k)) - '0') * weights[i][k];
+            values[i] = v;
+        }
+#endif
+        sink.small(values, count);
+        count = 0;
+    }
+};
+
+// Tells sink the token of length bytes at t, all of them digits but a
+// minus sign in front: one of eight digits at most read a word at a time.
+template <class Sink>
+void tellDigits(Sink& sink, const char* t, unsigned length, const char* end) {
+    const unsigned negative = *t == '-';
+    const unsigned count = length - negative;
+    if (count - 1 < 8) {
+        const quint64 digits = eightBytes(t + negative) ^ 0x3030303030303030ull;
+        const qint64 value = qint64(digitsValue(digits, count));
+        sink.whole(negative ? -value : value);
+    } else {
+        tellToken(sink, t, end);
     }
 }
+
+// Tells sink the tokens that start in blocks [0, blocks) of base, in order,
+// and returns where the text is still to be read: the end of the last
+// block, or past a token that goes on beyond it. end is where the text
+// ends; base holds readable bytes up to eight past the last block
+// (separators past end). afterToken tells whether the byte before the
+// first block is in a token.
+//
+// The tokens' starts and ends are taken from the masks in step, without a
+// branch that depends on the text: a processor cannot predict branches on
+// the lengths of numbers, which change from one to the next. Where a token
+// lies in blocks of separators, digits and leading minus signs alone
+// (nearly every block of a real page), its digits are read a word at a
+// time. The sink is held here by value, so that its place of output stays
+// in a register rather than being stored and loaded again for every number.
+template <class Sink>
+const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool afterToken,
+                       Sink& outerSink) {
+    Sink sink = outerSink;
+    const char* pending = nullptr; // a token that goes on into the next block
+    bool pendingClean = false;     // whether it lies in clean blocks so far
+    for (qsizetype k = 0; k < blocks; ++k) {
+        const char* const b = base + k * kBlock;
+        const Block block(b, afterToken);
+        quint64 starts = block.starts, ends = block.ends;
+        const bool clean = block.other == 0;
+        if (pending) {
+            if (ends == 0) { // the whole block is in the token
+                pendingClean = pendingClean && clean;
+                continue;
+            }
+            const unsigned e = unsigned(std::countr_zero(ends));
+            ends &= ends - 1;
+            if (pendingClean && clean)
+                tellDigits(sink, pending, unsigned(b + e + 1 - pending), end);
+            else
+                tellToken(sink, pending, end);
+            pending = nullptr;
+        }
+        if (clean) {
+            SmallNumbers small;
+            while (starts) {
+                const unsigned s = unsigned(std::countr_zero(starts));
+                starts &= starts - 1;
+                if (ends == 0) {
+                    pending = b + s;
+                    pendingClean = true;
+                    break;
+                }
+                const unsigned e = unsigned(std::countr_zero(ends));
+                ends &= ends - 1;
+                const unsigned negative = unsigned(block.minus >> s) & 1;
+                const unsigned count = e - s + 1 - negative;
+                if (count - 1 < 4) {
+                    small.add(b + s + negative, count, negative);
+                } else {
+                    small.tell(sink);
+                    tellDigits(sink, b + s, e - s + 1, end);
+                }
+            }
+            small.tell(sink);
+        } else {
+            while (starts) {
+                const unsigned s = unsigned(std::countr_zero(starts));
+                starts &= starts - 1;
+                if (ends == 0) {
+                    pending = b + s;
+                    pendingClean = false;
+                    break;
+                }
+                ends &= ends - 1;
+                tellToken(sink, b + s, end);
+            }
+        }
+    }
+    const char* resume = base + blocks * kBlock;
+    if (pending) {
+        resume = readToken(pending, end).end;
+        tellToken(sink, pending, end);
+    }
+    outerSink = sink;
+    return resume;
+}
+
+// Tells sink the tokens of text in order.
+template <class Sink>
+void scanTokens(QByteArrayView text, Sink& sink) {
+    const char* const data = text.data();
+    const qsizetype size = text.size();
+    // Blocks read in place: each with the eight bytes after it within the text.
+    const qsizetype inPlace = size >= kBlock + 8 ? (size - 8) / kBlock : 0;
+    const char* const resume = scanBlocks(data, inPlace, data + size, false, sink);
+    // The rest (under a block and eight bytes) from a copy ended by
+    // separators; resume is at a separator or the end of the text.
+    alignas(16) char rest[3 * kBlock];
+    const qsizetype left = data + size - resume;
+    std::memset(rest, ' ', sizeof rest);
+    if (left > 0)
+        std::memcpy(rest, resume, std::size_t(left));
+    scanBlocks(rest, (left + kBlock - 1) / kBlock, rest + left, false, sink);
+}
+
+// Each number but the last takes at least one separator after it, so out
+// has room for every number before the first is read.
+template <class Value>
+struct Output {
+    Value* out;
+    int limit;
+    bool allWhole = true;
+};
+
+struct DoubleSink : Output<double> {
+    void whole(qint64 value) { *out++ = double(value); }
+    void small(const qint32* values, unsigned count) {
+        for (unsigned i = 0; i < count; ++i)
+            *out++ = double(values[i]);
+    }
+    void other(QByteArrayView token) { *out++ = numberOf(token); }
+};
+
+struct WholeSink : Output<int> {
+    void whole(qint64 value) { *out++ = int(std::clamp<qint64>(value, -limit, limit)); }
+    // Numbers of four digits at most: within the limits readers set.
+    void small(const qint32* values, unsigned count) {
+        if (limit > 9999) {
+            std::memcpy(out, values, count * sizeof *values);
+            out += count;
+            return;
+        }
+        for (unsigned i = 0; i < count; ++i)
+            *out++ = std::clamp(values[i], -limit, limit);
+    }
+    void other(QByteArrayView token) {
+        *out++ = CoordsList::whole(numberOf(token), limit);
+        allWhole = false;
+    }
+};
 
 } // namespace
 
 std::vector<double> parse(QByteArrayView text) {
-    // Each number but the last takes at least one separator after it.
-    std::vector<double> out;
-    out.reserve(std::size_t(text.size() / 2 + 1));
-    scanTokens(
-        text, [&out](qint64 value) { out.push_back(double(value)); },
-        [&out](QByteArrayView token) { out.push_back(numberOf(token)); });
+    std::vector<double> out(wholeRoom(text.size()));
+    DoubleSink sink{{out.data(), 0}};
+    scanTokens(text, sink);
+    out.resize(std::size_t(sink.out - out.data()));
     return out;
 }
 
-// The output has room for every number before the first is read: a
-// polygon's COORDS on a large page are millions of numbers.
+// A polygon's COORDS on a large page are millions of numbers.
 bool parseWhole(QByteArrayView text, int limit, std::vector<int>& out) {
     out.resize(wholeRoom(text.size()));
     std::size_t count = 0;
@@ -206,19 +471,10 @@ bool parseWhole(QByteArrayView text, int limit, std::vector<int>& out) {
 }
 
 bool parseWhole(QByteArrayView text, int limit, int* out, std::size_t& count) {
-    int* o = out;
-    bool allWhole = true;
-    scanTokens(
-        text,
-        [&o, limit](qint64 value) {
-            *o++ = int(value > limit ? limit : value < -limit ? -limit : value);
-        },
-        [&o, &allWhole, limit](QByteArrayView token) {
-            *o++ = whole(numberOf(token), limit);
-            allWhole = false;
-        });
-    count = std::size_t(o - out);
-    return allWhole;
+    WholeSink sink{{out, limit}};
+    scanTokens(text, sink);
+    count = std::size_t(sink.out - out);
+    return sink.allWhole;
 }
 
 int whole(double v, int limit) {

@@ -7,6 +7,9 @@
 #include "model/MapInfo.h"
 #include "model/Strings.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace ResponsiveScript {
 
 namespace {
@@ -46,6 +49,27 @@ void removeBlocks(QByteArray& page) {
         page.remove(start, end - start);
         from = start;
     }
+}
+
+// Whether any of needles is in page. The page is gone through in pieces
+// that stay in the processor's cache while every needle is looked for in
+// them: a pass for each needle would read a page of megabytes from memory
+// once a needle.
+bool holdsAny(QByteArrayView page, std::initializer_list<QByteArrayView> needles) {
+    constexpr qsizetype kPiece = 64 * 1024;
+    qsizetype longest = 0;
+    for (QByteArrayView needle : needles)
+        longest = std::max(longest, needle.size());
+    for (qsizetype at = 0; at < page.size(); at += kPiece) {
+        // Each piece reaches into the next far enough for a needle that starts in it.
+        const QByteArrayView piece =
+            page.sliced(at, std::min(page.size() - at, kPiece + longest - 1));
+        for (QByteArrayView needle : needles) {
+            if (HtmlText::find(piece, needle) >= 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 bool anyMapScales(const HtmlPageScan& scan) {
@@ -133,9 +157,12 @@ QByteArray block() {
 }
 
 QByteArray settle(QByteArray page) {
+    const QByteArray flag = flagLine(), highlight = highlightLine();
+    // Pages without a script or a flag are most pages: one pass, no scan.
+    if (!holdsAny(page, {Strings::raw(Str::MarkerScaleScriptStart), flag, highlight}))
+        return page;
     removeBlocks(page);
-    // Pages without the flag anywhere are most pages: no scan for them.
-    if (HtmlText::find(page, flagLine()) < 0 && HtmlText::find(page, highlightLine()) < 0)
+    if (HtmlText::find(page, flag) < 0 && HtmlText::find(page, highlight) < 0)
         return page;
     const HtmlPageScan scan = HtmlPageScan::scan(page);
     if (anyMapScales(scan))

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -107,4 +109,122 @@ TEST(CoordsList, WholeRoundsHalvesAwayFromZeroAndSaturates) {
     std::vector<int> whole;
     CoordsList::parseWhole("99999999999999999999,-7,1.5e1", 1000000, whole);
     EXPECT_EQ(whole, (std::vector<int>{1000000, -7, 15}));
+}
+
+namespace {
+
+// A token's number read the plain way: from the first digit, "-" or ".",
+// the longest number of the list grammar, then strtod; 0 when none starts
+// there or it is beyond a double's range.
+double plainNumber(const std::string& token) {
+    std::size_t at = token.find_first_of("0123456789-.");
+    if (at == std::string::npos)
+        return 0;
+    const std::size_t start = at;
+    const auto digits = [&] {
+        const std::size_t from = at;
+        while (at < token.size() && token[at] >= '0' && token[at] <= '9')
+            ++at;
+        return at > from;
+    };
+    if (token[at] == '-')
+        ++at;
+    bool any = digits();
+    if (at < token.size() && token[at] == '.') {
+        ++at;
+        any = digits() || any;
+    }
+    if (!any)
+        return 0;
+    if (at < token.size() && (token[at] == 'e' || token[at] == 'E')) {
+        const std::size_t mantissaEnd = at++;
+        if (at < token.size() && (token[at] == '+' || token[at] == '-'))
+            ++at;
+        if (!digits())
+            at = mantissaEnd;
+    }
+    const double v = std::strtod(token.substr(start, at - start).c_str(), nullptr);
+    return std::isfinite(v) ? v : 0;
+}
+
+std::vector<double> plainList(const QByteArray& text) {
+    std::vector<double> out;
+    std::string token;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !CoordsList::isSeparator(text[i])) {
+            token += text[i];
+        } else if (!token.empty()) {
+            out.push_back(plainNumber(token));
+            token.clear();
+        }
+    }
+    return out;
+}
+
+// Lists as large maps write them, long enough to fill many 64-byte
+// blocks: mostly numbers of one to four digits after a comma or a comma
+// and a space, with now and then a sign, a longer number, a fraction, one
+// of the other separators, a token longer than a block, or junk.
+QByteArray pageLikeCoords(QRandomGenerator& random) {
+    QByteArray text;
+    const int tokens = random.bounded(400);
+    const int oddness = random.bounded(4) == 0 ? 0 : 1 + random.bounded(60); // 0: all plain
+    for (int i = 0; i < tokens; ++i) {
+        const bool odd = oddness && random.bounded(oddness) == 0;
+        if (!odd) {
+            text += QByteArray::number(random.bounded(random.bounded(2) ? 10000 : 100));
+        } else {
+            switch (random.bounded(7)) {
+            case 0:
+                text += QByteArray::number(-random.bounded(10000));
+                break;
+            case 1:
+                text += QByteArray::number(random.bounded(100000000));
+                break;
+            case 2:
+                text += QByteArray::number(random.bounded(1000)) + ".5";
+                break;
+            case 3:
+                text += QByteArray(65 + random.bounded(70), char('0' + random.bounded(10)));
+                break;
+            case 4:
+                text += "-";
+                break;
+            case 5:
+                text += "x" + QByteArray::number(random.bounded(100));
+                break;
+            default:
+                text += QByteArray::number(random.bounded(100)) + '\t';
+                break;
+            }
+        }
+        text += random.bounded(3) ? ", " : ",";
+    }
+    if (random.bounded(2) && !text.isEmpty())
+        text.chop(random.bounded(2) + 1);
+    return text;
+}
+
+} // namespace
+
+TEST(CoordsList, ListsReadAsAPlainReadingOfEachTokenReadsThem) {
+    // The scan reads blocks of bytes at once, and most numbers in groups
+    // from them; a plain reading of each token in turn must agree with it
+    // on every list, wherever its tokens fall against the blocks.
+    QRandomGenerator random(83);
+    std::vector<int> whole;
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray text = round % 2 ? pageLikeCoords(random) : randomCoords(random);
+        // Every start against the blocks, the text held in a page around it.
+        const int lead = random.bounded(64);
+        const QByteArray page = QByteArray(lead, ',') + text + QByteArray(random.bounded(8), '7');
+        const QByteArrayView view = QByteArrayView(page).sliced(lead, text.size());
+        const std::vector<double> expected = plainList(text);
+        ASSERT_EQ(CoordsList::parse(view), expected) << text.toStdString();
+        const int limit = round % 3 == 0 ? 50 : 1000000;
+        CoordsList::parseWhole(view, limit, whole);
+        ASSERT_EQ(whole.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(whole[i], CoordsList::whole(expected[i], limit)) << text.toStdString();
+    }
 }

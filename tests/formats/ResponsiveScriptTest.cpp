@@ -139,6 +139,32 @@ TEST(ResponsiveScript, OneScriptComesAndGoesWithTheMapsThatAskForIt) {
     EXPECT_EQ(count(save(orphan, "Other", false), Str::MarkerScaleScriptStart), 0);
 }
 
+TEST(ResponsiveScript, IsFoundWhereverItFallsInALargePage) {
+    // A save looks for the script and the flags in pieces of the page; the
+    // start marker and the flag line are placed across every boundary of
+    // one piece and the next (pieces of 64 KiB) by text before them.
+    const QByteArray head = "<html><body>\n<p>",
+                     tail = "</p>\n<img src=\"pic.png\" alt=\"\">\n</body>\n</html>\n";
+    const auto padded = [&](qsizetype fill) { return head + QByteArray(fill, 'x') + tail; };
+    const QByteArray scaled = save(padded(0), "Shop", true);
+    const qsizetype marker = scaled.indexOf(Strings::raw(Str::MarkerScaleScriptStart));
+    const qsizetype flag = scaled.indexOf(ResponsiveScript::flagLine());
+    ASSERT_GT(marker, 0);
+    ASSERT_GT(flag, 0);
+    constexpr qsizetype kPiece = 64 * 1024;
+    for (const qsizetype across : {qsizetype(1), qsizetype(7), qsizetype(20), qsizetype(43)}) {
+        // The old script goes when the map no longer asks for it...
+        const QByteArray withScript = save(padded(kPiece - marker - across), "Shop", true);
+        ASSERT_EQ(withScript.indexOf(Strings::raw(Str::MarkerScaleScriptStart)), kPiece - across);
+        EXPECT_EQ(count(save(withScript, "Shop", false), Str::MarkerScaleScriptStart), 0) << across;
+        // ...and a flag of a map the save does not write keeps one.
+        QByteArray flagged = save(padded(kPiece - flag - across % 15), "Shop", true);
+        flagged.replace(ResponsiveScript::block(), ""); // the flag alone asks for it
+        ASSERT_EQ(flagged.indexOf(ResponsiveScript::flagLine()), kPiece - across % 15);
+        EXPECT_EQ(count(save(flagged, "Other", false), Str::MarkerScaleScriptStart), 1) << across;
+    }
+}
+
 // Renders a saved page in headless Chromium with CSS showing the picture
 // at half its size, then at a quarter of its width and half its height,
 // and reads the areas' coordinates the script left in the DOM.
