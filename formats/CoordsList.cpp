@@ -352,18 +352,25 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                 tellToken(sink, pending, end);
             pending = nullptr;
         }
-        if (clean) {
-            SmallNumbers small;
+        // The tokens that start in the block, each with its end; the last
+        // may go on into the next block. Written once, run in two forms.
+        const auto eachToken = [&](auto&& take) {
             while (starts) {
                 const unsigned s = unsigned(std::countr_zero(starts));
                 starts &= starts - 1;
                 if (ends == 0) {
                     pending = b + s;
-                    pendingClean = true;
-                    break;
+                    pendingClean = clean;
+                    return;
                 }
                 const unsigned e = unsigned(std::countr_zero(ends));
                 ends &= ends - 1;
+                take(s, e);
+            }
+        };
+        if (clean) {
+            SmallNumbers small;
+            eachToken([&](unsigned s, unsigned e) {
                 const unsigned negative = unsigned(block.minus >> s) & 1;
                 const unsigned count = e - s + 1 - negative;
                 if (count - 1 < 4) {
@@ -372,20 +379,10 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                     small.tell(sink);
                     tellDigits(sink, b + s, e - s + 1, end);
                 }
-            }
+            });
             small.tell(sink);
         } else {
-            while (starts) {
-                const unsigned s = unsigned(std::countr_zero(starts));
-                starts &= starts - 1;
-                if (ends == 0) {
-                    pending = b + s;
-                    pendingClean = false;
-                    break;
-                }
-                ends &= ends - 1;
-                tellToken(sink, b + s, end);
-            }
+            eachToken([&](unsigned s, unsigned) { tellToken(sink, b + s, end); });
         }
     }
     const char* resume = base + blocks * kBlock;
