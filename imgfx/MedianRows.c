@@ -26,22 +26,25 @@ static inline uint8_t median3(uint8_t a, uint8_t b, uint8_t c) {
 /* Output bytes worked per pass, and the columns either side of them. */
 enum { PASS = 2048, PASS_MARGIN = 2 * 4 };
 
-/* s[r][k] = the value of rank r of the three rows' bytes k. */
-FX_BODY void sortColumns3Body(uint8_t (*restrict s)[PASS + PASS_MARGIN], const uint8_t* restrict r0,
-                              const uint8_t* restrict r1, const uint8_t* restrict r2, int n) {
+/* lo, mid and hi[k] = the values of rank 0, 1 and 2 of the three rows'
+ * bytes k. */
+FX_BODY void sortColumns3Body(uint8_t* restrict lo, uint8_t* restrict mid, uint8_t* restrict hi,
+                              const uint8_t* restrict r0, const uint8_t* restrict r1,
+                              const uint8_t* restrict r2, int n) {
     for (int k = 0; k < n; ++k) {
         const uint8_t a = r0[k], b = r1[k], c = r2[k];
         const uint8_t low = lesser(a, b), high = greater(a, b);
-        s[0][k] = lesser(low, c);
-        s[1][k] = greater(low, lesser(high, c));
-        s[2][k] = greater(high, c);
+        lo[k] = lesser(low, c);
+        mid[k] = greater(low, lesser(high, c));
+        hi[k] = greater(high, c);
     }
 }
 
 FX_LEVELS(static, sortColumns3,
-          (uint8_t(*restrict s)[PASS + PASS_MARGIN], const uint8_t* restrict r0,
-           const uint8_t* restrict r1, const uint8_t* restrict r2, int n),
-          (s, r0, r1, r2, n))
+          (uint8_t* restrict lo, uint8_t* restrict mid, uint8_t* restrict hi,
+           const uint8_t* restrict r0, const uint8_t* restrict r1, const uint8_t* restrict r2,
+           int n),
+          (lo, mid, hi, r0, r1, r2, n))
 
 /* out[k] = the median of the sorted columns at bytes k, k + bpp and
  * k + 2 bpp of s; with despeckle, only where the centre byte (centre[k])
@@ -73,24 +76,40 @@ FX_LEVELS(static, network3,
            const uint8_t* restrict centre, int bpp, int n, int despeckle),
           (out, s, centre, bpp, n, despeckle))
 
-static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n,
-                      int despeckle) {
+/* The pass's sorted columns of bytes first .. first + count - 1 of rows
+ * that hold rowBytes bytes: the columns of the pixels either side of the row
+ * are those of its edge pixels, whose levels an edge window repeats. */
+static void sortPass(uint8_t (*s)[PASS + PASS_MARGIN], const uint8_t* const* rows, int bpp,
+                     int rowBytes, ptrdiff_t first, int count) {
+    const int lead = first < 0 ? bpp : 0;
+    const int tail = first + count > rowBytes ? bpp : 0;
+    sortColumns3(s[0] + lead, s[1] + lead, s[2] + lead, rows[0] + first + lead,
+                 rows[1] + first + lead, rows[2] + first + lead, count - lead - tail);
+    for (int r = 0; r < 3; ++r) {
+        if (lead)
+            memcpy(s[r], s[r] + bpp, (size_t)bpp);
+        if (tail)
+            memcpy(s[r] + count - bpp, s[r] + count - 2 * bpp, (size_t)bpp);
+    }
+}
+
+static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
+                      int n, int despeckle) {
     uint8_t sorted[3][PASS + PASS_MARGIN];
     for (int done = 0; done < n; done += PASS) {
         const int m = n - done < PASS ? n - done : PASS;
-        const ptrdiff_t first = (ptrdiff_t)k0 + done - bpp;
-        sortColumns3(sorted, rows[0] + first, rows[1] + first, rows[2] + first, m + 2 * bpp);
+        sortPass(sorted, rows, bpp, rowBytes, (ptrdiff_t)k0 + done - bpp, m + 2 * bpp);
         network3(out + k0 + done, (const uint8_t(*)[PASS + PASS_MARGIN]) sorted,
                  rows[1] + k0 + done, bpp, m, despeckle);
     }
 }
 
-void FxMedian3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n) {
-    median3x3(out, rows, bpp, k0, n, 0);
+void FxMedian3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n) {
+    median3x3(out, rows, bpp, rowBytes, k0, n, 0);
 }
 
-void FxDespeckle3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n) {
-    median3x3(out, rows, bpp, k0, n, 1);
+void FxDespeckle3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n) {
+    median3x3(out, rows, bpp, rowBytes, k0, n, 1);
 }
 
 typedef uint8_t Bytes64 __attribute__((vector_size(64)));
