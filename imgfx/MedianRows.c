@@ -23,8 +23,10 @@ static inline uint8_t median3(uint8_t a, uint8_t b, uint8_t c) {
     return greater(lesser(a, b), lesser(greater(a, b), c));
 }
 
-/* Output bytes worked per pass, and the columns either side of them. */
-enum { PASS = 2048, PASS_MARGIN = 2 * 4 };
+/* Output bytes worked per pass, and room for the columns either side of
+ * them that keeps each rank's row on whole cache lines: a vector stored or
+ * loaded across a line costs a second access. */
+enum { PASS = 2048, PASS_MARGIN = 64 };
 
 /* lo, mid and hi[k] = the values of rank 0, 1 and 2 of the three rows'
  * bytes k. */
@@ -95,7 +97,7 @@ static void sortPass(uint8_t (*s)[PASS + PASS_MARGIN], const uint8_t* const* row
 
 static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
                       int n, int despeckle) {
-    uint8_t sorted[3][PASS + PASS_MARGIN];
+    _Alignas(64) uint8_t sorted[3][PASS + PASS_MARGIN];
     for (int done = 0; done < n; done += PASS) {
         const int m = n - done < PASS ? n - done : PASS;
         sortPass(sorted, rows, bpp, rowBytes, (ptrdiff_t)k0 + done - bpp, m + 2 * bpp);

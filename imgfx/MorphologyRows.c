@@ -65,7 +65,7 @@ FX_LEVELS(static, rowExtremes,
  * pixels either side of the row are those of its edge pixels. */
 void FxExtreme3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n,
                 int maximum) {
-    uint8_t column[PASS + PASS_MARGIN];
+    _Alignas(64) uint8_t column[PASS + PASS_MARGIN];
     for (int done = 0; done < n; done += PASS) {
         const int m = n - done < PASS ? n - done : PASS, count = m + 2 * bpp;
         const ptrdiff_t first = (ptrdiff_t)k0 + done - bpp;
