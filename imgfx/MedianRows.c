@@ -8,6 +8,7 @@
 
 #include "imgfx/Clones.h"
 
+#include <immintrin.h>
 #include <stddef.h>
 #include <string.h>
 
@@ -95,8 +96,70 @@ static void sortPass(uint8_t (*s)[PASS + PASS_MARGIN], const uint8_t* const* row
     }
 }
 
-static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
-                      int n, int despeckle) {
+#define SORT3(a, b, c, lo, mid, hi)                                                                \
+    do {                                                                                           \
+        const __m128i low_ = _mm_min_epu8(a, b), high_ = _mm_max_epu8(a, b);                       \
+        lo = _mm_min_epu8(low_, c);                                                                \
+        mid = _mm_max_epu8(low_, _mm_min_epu8(high_, c));                                          \
+        hi = _mm_max_epu8(high_, c);                                                               \
+    } while (0)
+
+FX_AVX2 static inline __m128i median3v(__m128i a, __m128i b, __m128i c) {
+    return _mm_max_epu8(_mm_min_epu8(a, b), _mm_min_epu8(_mm_max_epu8(a, b), c));
+}
+
+/* The network on 16 output bytes at a time with the sorted columns kept in
+ * registers: each step sorts the next 16 columns and takes the shifted
+ * columns from the two steps' vectors by byte alignment, which a 128-bit
+ * lane does in one operation, instead of storing the sorted columns and
+ * loading them back at three offsets. Outputs k0 .. last + 15 (k0 >= bpp),
+ * reading bytes k0 - bpp .. last + 31 - bpp. */
+#define FUSED3(B)                                                                                  \
+    FX_AVX2 static void fused3x##B(uint8_t* out, const uint8_t* r0, const uint8_t* r1,             \
+                                   const uint8_t* r2, ptrdiff_t k, ptrdiff_t last) {               \
+        __m128i lo0, mid0, hi0;                                                                    \
+        SORT3(_mm_loadu_si128((const __m128i*)(r0 + k - B)),                                       \
+              _mm_loadu_si128((const __m128i*)(r1 + k - B)),                                       \
+              _mm_loadu_si128((const __m128i*)(r2 + k - B)), lo0, mid0, hi0);                      \
+        for (; k <= last; k += 16) {                                                               \
+            __m128i lo1, mid1, hi1;                                                                \
+            SORT3(_mm_loadu_si128((const __m128i*)(r0 + k - B + 16)),                              \
+                  _mm_loadu_si128((const __m128i*)(r1 + k - B + 16)),                              \
+                  _mm_loadu_si128((const __m128i*)(r2 + k - B + 16)), lo1, mid1, hi1);             \
+            const __m128i low = _mm_max_epu8(_mm_max_epu8(lo0, _mm_alignr_epi8(lo1, lo0, B)),      \
+                                             _mm_alignr_epi8(lo1, lo0, 2 * B));                    \
+            const __m128i high = _mm_min_epu8(_mm_min_epu8(hi0, _mm_alignr_epi8(hi1, hi0, B)),     \
+                                              _mm_alignr_epi8(hi1, hi0, 2 * B));                   \
+            const __m128i middle = median3v(mid0, _mm_alignr_epi8(mid1, mid0, B),                  \
+                                            _mm_alignr_epi8(mid1, mid0, 2 * B));                   \
+            _mm_storeu_si128((__m128i*)(out + k), median3v(low, middle, high));                    \
+            lo0 = lo1, mid0 = mid1, hi0 = hi1;                                                     \
+        }                                                                                          \
+    }
+
+FUSED3(1)
+FUSED3(3)
+
+/* Where the fused network can start and how far it reaches in the bytes
+ * k0 .. k0 + n - 1 of rows of rowBytes bytes: its first output is one
+ * pixel in, and its last load ends inside the row. Returns the first byte
+ * after its outputs (start when it does not run). */
+static ptrdiff_t fusedMedians(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes,
+                              ptrdiff_t start, ptrdiff_t end) {
+    ptrdiff_t last = end - 16;
+    if (last > (ptrdiff_t)rowBytes - 32 + bpp)
+        last = (ptrdiff_t)rowBytes - 32 + bpp;
+    if (last < start)
+        return start;
+    if (bpp == 3)
+        fused3x3(out, rows[0], rows[1], rows[2], start, last);
+    else
+        fused3x1(out, rows[0], rows[1], rows[2], start, last);
+    return start + ((last - start) / 16 + 1) * 16;
+}
+
+static void median3x3Passes(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
+                            int n, int despeckle) {
     _Alignas(64) uint8_t sorted[3][PASS + PASS_MARGIN];
     for (int done = 0; done < n; done += PASS) {
         const int m = n - done < PASS ? n - done : PASS;
@@ -104,6 +167,25 @@ static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int row
         network3(out + k0 + done, (const uint8_t(*)[PASS + PASS_MARGIN]) sorted,
                  rows[1] + k0 + done, bpp, m, despeckle);
     }
+}
+
+static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
+                      int n, int despeckle) {
+    if (!despeckle && KIsaLevel() == K_ISA_AVX2) {
+        /* The first pixel's windows reach past the row's start and the last
+         * bytes' fused loads past its end: those stay on the passes. */
+        const ptrdiff_t end = (ptrdiff_t)k0 + n;
+        const ptrdiff_t start = k0 < bpp ? (bpp < end ? bpp : end) : k0;
+        const ptrdiff_t done = fusedMedians(out, rows, bpp, rowBytes, start, end);
+        if (done > start) {
+            if (start > k0)
+                median3x3Passes(out, rows, bpp, rowBytes, k0, (int)(start - k0), 0);
+            if (end > done)
+                median3x3Passes(out, rows, bpp, rowBytes, (int)done, (int)(end - done), 0);
+            return;
+        }
+    }
+    median3x3Passes(out, rows, bpp, rowBytes, k0, n, despeckle);
 }
 
 void FxMedian3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n) {
