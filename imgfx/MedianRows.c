@@ -9,6 +9,7 @@
 #include "imgfx/Clones.h"
 
 #include <immintrin.h>
+#include <stdatomic.h>
 #include <stddef.h>
 #include <string.h>
 
@@ -112,8 +113,8 @@ FX_AVX2 static inline __m128i median3v(__m128i a, __m128i b, __m128i c) {
  * registers: each step sorts the next 16 columns and takes the shifted
  * columns from the two steps' vectors by byte alignment, which a 128-bit
  * lane does in one operation, instead of storing the sorted columns and
- * loading them back at three offsets. Outputs k0 .. last + 15 (k0 >= bpp),
- * reading bytes k0 - bpp .. last + 31 - bpp. */
+ * loading them back at three offsets. Outputs bytes k .. last + 15
+ * (k >= bpp), reading bytes k - bpp .. last + 31 - bpp. */
 #define FUSED3(B)                                                                                  \
     FX_AVX2 static void fused3x##B(uint8_t* out, const uint8_t* r0, const uint8_t* r1,             \
                                    const uint8_t* r2, ptrdiff_t k, ptrdiff_t last) {               \
@@ -140,10 +141,9 @@ FX_AVX2 static inline __m128i median3v(__m128i a, __m128i b, __m128i c) {
 FUSED3(1)
 FUSED3(3)
 
-/* Where the fused network can start and how far it reaches in the bytes
- * k0 .. k0 + n - 1 of rows of rowBytes bytes: its first output is one
- * pixel in, and its last load ends inside the row. Returns the first byte
- * after its outputs (start when it does not run). */
+/* The fused network over as many whole steps of the bytes start .. end - 1
+ * (start >= bpp) as keep its last load inside rows of rowBytes bytes.
+ * Returns the first byte after its outputs (start when it does not run). */
 static ptrdiff_t fusedMedians(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes,
                               ptrdiff_t start, ptrdiff_t end) {
     ptrdiff_t last = end - 16;
@@ -169,9 +169,31 @@ static void median3x3Passes(uint8_t* out, const uint8_t* const* rows, int bpp, i
     }
 }
 
+/* Whether the fused network runs at AVX2: 1 or 0, or -1 until first asked. It
+ * measured faster only where the processor splits a 256-bit operation in
+ * two 128-bit halves (AMD's first Zen cores: 0.8 of the passes' time);
+ * where whole 256-bit operations are cheap, the passes, on twice as many
+ * bytes an operation, do fewer operations a byte. */
+static atomic_int fusedChoice = -1;
+
+void FxMedian3ChooseFused(int choice) {
+    atomic_store(&fusedChoice, choice < 0 ? -1 : choice != 0);
+}
+
+static int fusedChosen(void) {
+    int choice = atomic_load_explicit(&fusedChoice, memory_order_relaxed);
+    if (choice < 0) {
+        __builtin_cpu_init();
+        choice = __builtin_cpu_is("znver1") != 0;
+        int unset = -1;
+        atomic_compare_exchange_strong(&fusedChoice, &unset, choice);
+    }
+    return choice;
+}
+
 static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
                       int n, int despeckle) {
-    if (!despeckle && KIsaLevel() == K_ISA_AVX2) {
+    if (!despeckle && KIsaLevel() == K_ISA_AVX2 && fusedChosen()) {
         /* The first pixel's windows reach past the row's start and the last
          * bytes' fused loads past its end: those stay on the passes. */
         const ptrdiff_t end = (ptrdiff_t)k0 + n;
