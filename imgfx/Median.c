@@ -18,15 +18,15 @@ static int medianRow3(void* context, const FxWindowRow* row) {
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], n = (row->Spans[s + 1] - x0) * bpp;
         if (despeckle)
-            FxDespeckle3(row->Out, row->Rows, bpp, x0 * bpp, n);
+            FxDespeckle3(row->Out, row->Rows, bpp, row->Width * bpp, x0 * bpp, n);
         else
-            FxMedian3(row->Out, row->Rows, bpp, x0 * bpp, n);
+            FxMedian3(row->Out, row->Rows, bpp, row->Width * bpp, x0 * bpp, n);
     }
     return FX_OK;
 }
 
 int FxMedian3x3(RasterBitmap* bitmap, int despeckle) {
-    const FxWindowLayout layout = {.Dimension = 3, .Padded = 1, .InPlace = 1};
+    const FxWindowLayout layout = {.Dimension = 3, .InPlace = 1, .Direct = 1};
     return FxRunWindow(bitmap, &layout, medianRow3, despeckle ? (void*)bitmap : NULL);
 }
 

@@ -11,11 +11,17 @@ extern "C" {
 #endif
 
 /* out[k] = the fifth smallest of the 3 x 3 window's bytes around k for
- * k0 <= k < k0 + n, on three rows padded by one pixel either side. */
-void FxMedian3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n);
+ * k0 <= k < k0 + n, on three unpadded rows of rowBytes bytes, read only
+ * inside them: windows at the row's ends repeat its edge pixels. */
+void FxMedian3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n);
+/* The 3 x 3 median at AVX2 keeps its sorted columns in registers
+ * (choice 1) or in passes through the first-level cache (0), the same
+ * bytes either way; -1 goes back to the choice for the processor. For the
+ * tests, which run both. */
+void FxMedian3ChooseFused(int choice);
 /* out[k] = that median where the centre byte lies more than 128 from it,
  * else the centre byte. */
-void FxDespeckle3(uint8_t* out, const uint8_t* const* rows, int bpp, int k0, int n);
+void FxDespeckle3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n);
 
 /* The largest dimension FxMedianSelect takes: its counts are bytes. */
 #define FX_SELECT_MAX_DIMENSION 15

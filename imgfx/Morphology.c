@@ -38,13 +38,13 @@ static int morphologyRow3(void* context, const FxWindowRow* row) {
     const int bpp = row->BytesPerPixel, maximum = job->Element->Maximum != 0;
     for (int s = 0; s + 1 < row->SpanCount; s += 2) {
         const int x0 = row->Spans[s], n = (row->Spans[s + 1] - x0) * bpp;
+        if (job->Plain) {
+            FxExtreme3(row->Out, row->Rows, bpp, row->Width * bpp, x0 * bpp, n, maximum);
+            continue;
+        }
         const uint8_t* taps[9];
         FxWindowTaps3(row, x0, taps);
-        uint8_t* out = row->Out + (size_t)x0 * bpp;
-        if (job->Plain)
-            FxExtreme3(out, taps, n, maximum);
-        else
-            FxExtreme3Offsets(out, taps, n, job->Add, job->Sub, maximum);
+        FxExtreme3Offsets(row->Out + (size_t)x0 * bpp, taps, n, job->Add, job->Sub, maximum);
     }
     return FX_OK;
 }
@@ -79,8 +79,14 @@ static int filterRows(RasterBitmap* bitmap, const FxElement* element) {
         FxElementOffsets(element->Elements[i], element->Maximum != 0, &job.Add[i], &job.Sub[i]);
         job.Plain = job.Plain && element->Elements[i] == 0;
     }
-    const FxWindowLayout layout = {
-        .Dimension = element->Dimension, .PictureOrder = !three, .Padded = 1, .InPlace = 1};
+    /* The plain 3 x 3 extremes take direct rows and repeat the edges
+     * themselves; the offsets and the general path read padding. */
+    const int direct = three && job.Plain;
+    const FxWindowLayout layout = {.Dimension = element->Dimension,
+                                   .PictureOrder = !three,
+                                   .Padded = !direct,
+                                   .InPlace = 1,
+                                   .Direct = direct};
     return FxRunWindow(bitmap, &layout, three ? morphologyRow3 : morphologyRow, &job);
 }
 

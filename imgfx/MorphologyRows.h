@@ -12,8 +12,11 @@
 extern "C" {
 #endif
 
-/* Nine positions that all take part with their levels. */
-void FxExtreme3(uint8_t* out, const uint8_t* const taps[9], int n, int maximum);
+/* Nine positions that all take part with their levels: out[k] for
+ * k0 <= k < k0 + n on three unpadded rows of rowBytes bytes, read only
+ * inside them (windows at the row's ends repeat its edge pixels). */
+void FxExtreme3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n,
+                int maximum);
 /* Nine positions with offsets; an ignored position carries the offsets that
  * make its candidate 0 (maximum) or 255 (minimum). */
 void FxExtreme3Offsets(uint8_t* out, const uint8_t* const taps[9], int n, const uint8_t add[9],

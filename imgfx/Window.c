@@ -11,12 +11,14 @@ typedef struct Ring {
     uint8_t* Packed; /* raw bits: one stored row */
     int Before, After, Dimension;
     int PictureOrder, Padded;
+    int Direct; /* direct rows: the ring holds copies of the rows at and above the output */
     int Bpp, Width, Height;
     int Slots;
     size_t Lead;   /* bytes in front of pixel 0 */
     size_t Stride; /* bytes from one slot to the next */
     uint8_t* Memory;
-    int Loaded; /* rows below this index have been read (or skipped) */
+    int Loaded;    /* rows below this index have been read (or skipped) */
+    int* SlotRows; /* direct rows: the row each slot holds a copy of, or -1 */
     const uint8_t** Rows;
 } Ring;
 
@@ -47,8 +49,13 @@ static int allocateRing(Ring* ring, const FxWindowLayout* layout, size_t rowByte
     ring->Stride = (ring->Lead + body + 64 + 63) & ~(size_t)63;
     ring->Memory = KAllocRaw((size_t)ring->Slots * ring->Stride);
     ring->Rows = KAllocRaw((size_t)layout->Dimension * sizeof(*ring->Rows));
+    ring->SlotRows = KAllocRaw((size_t)ring->Slots * sizeof(*ring->SlotRows));
     ring->Loaded = 0;
-    return ring->Memory && ring->Rows ? FX_OK : FX_ERR_NO_MEMORY;
+    if (!ring->Memory || !ring->Rows || !ring->SlotRows)
+        return FX_ERR_NO_MEMORY;
+    for (int i = 0; i < ring->Slots; ++i)
+        ring->SlotRows[i] = -1;
+    return FX_OK;
 }
 
 /* Copies the edge pixels of a read row into its padding. */
@@ -103,6 +110,23 @@ static int loadRows(Ring* ring, int t) {
     return FX_OK;
 }
 
+/* Direct rows for output row t of an in-place walk. A row above t that has
+ * no copy in the ring had no spans, so its stored levels are still the
+ * input; the rows below t have not been written yet. */
+static void pointRows(Ring* ring, int t) {
+    uint8_t* slot = slotOf(ring, t);
+    memcpy(slot, KRowAddress(ring->Bitmap, FxStoredRow(ring->Bitmap, t, ring->PictureOrder)),
+           (size_t)ring->Width * (size_t)ring->Bpp);
+    ring->SlotRows[t % ring->Slots] = t;
+    for (int j = 0; j < ring->Dimension; ++j) {
+        const int index = clampRow(ring, t - ring->Before + j);
+        ring->Rows[j] =
+            index <= t && ring->SlotRows[index % ring->Slots] == index
+                ? slotOf(ring, index)
+                : KRowAddress(ring->Bitmap, FxStoredRow(ring->Bitmap, index, ring->PictureOrder));
+    }
+}
+
 static int walkRows(Ring* ring, uint8_t* out, int32_t* spans, FxWindowFunction function,
                     void* context) {
     FxWindowRow row = {out, ring->Rows, NULL,      spans,       0,
@@ -115,7 +139,10 @@ static int walkRows(Ring* ring, uint8_t* out, int32_t* spans, FxWindowFunction f
             status = FxProgressStep(ring->Progress);
         } else if (status == K_OK) {
             row.Index = t;
-            status = loadRows(ring, t);
+            if (ring->Direct)
+                pointRows(ring, t);
+            else
+                status = loadRows(ring, t);
             const int follows = row.Previous >= 0 && row.Previous == t - 1;
             row.Leaving = follows ? slotOf(ring, clampRow(ring, t - 1 - ring->Before)) : NULL;
             /* The stored row's input is already in the ring. */
@@ -150,6 +177,7 @@ static int runRing(Ring* ring, const FxWindowLayout* layout, size_t rowBytes, in
         status = walkRows(ring, out, spans, function, context);
     KFree(ring->Memory);
     KFree(ring->Rows);
+    KFree(ring->SlotRows);
     KFree(out);
     KFree(spans);
     return status;
@@ -188,7 +216,8 @@ int FxRunWindow(RasterBitmap* bitmap, const FxWindowLayout* layout, FxWindowFunc
                  .Progress = &w->Progress,
                  .Bpp = RowWalkerBytesPerPixel(w),
                  .Width = w->Width,
-                 .Height = w->Rows};
+                 .Height = w->Rows,
+                 .Direct = layout->Direct && w->InPlace};
     status = runRing(&ring, layout, RowWalkerRowBufferSize(w), w->MaxSpanCount, function, context);
     RowWalkerClose(w);
     return status;

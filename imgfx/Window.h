@@ -12,6 +12,14 @@
  * After copies of their last pixel behind, so that column offsets need no
  * edge tests. Every row may be read for 64 bytes past its padding.
  *
+ * Direct rows (unpadded) spare an in-place walk the copy of every row from
+ * the stored picture, which is the largest cost of the cheapest filters: the
+ * rows below the output row are read where they are stored, the output row
+ * and those above it from copies in the ring, each taken just before that
+ * row's output is written (from the cache, where reading it for the window
+ * above has left it). A direct row may be read only from pixel 0 to its last
+ * pixel.
+ *
  * Rows normally come through a row walker over whole rows (work format,
  * matched back to the palette on writing). The 1-bit paths of speck
  * removal and morphology instead read and write the stored bits directly
@@ -38,6 +46,8 @@ typedef struct FxWindowLayout {
                          stored in the work format (24-bit blue-green-red, 8-bit grey whose
                          index is its level) take the output in place, not through a copy;
                          every input row is in the ring before its output row is written */
+    int Direct;       /* nonzero, with InPlace, Padded 0 and ExtraRows 0: where the walk is
+                         in place, rows are direct (above); elsewhere ring rows as usual */
 } FxWindowLayout;
 
 /* One output row handed to a window filter. */

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <sstream>
@@ -410,14 +411,72 @@ Case windowCase(const std::string& name, std::function<int(RasterBitmap*)> run, 
 // row bytes: across pass edges, regions and ties they meet the plain
 // median of nine.
 TEST(NeighbourRandom, ThreeByThreeMediansMatchThePlainReference) {
-    matchesOnRandomPictures(
-        windowCase(
-            "Median3", [](RasterBitmap* b) { return R_MedianFilterBitmap(b, 3); }, 3, median()),
-        101, 30);
+    // At AVX2 the median keeps its sorted columns in registers or in passes,
+    // by processor: both run here.
+    for (int fused : {0, 1}) {
+        FxMedian3ChooseFused(fused);
+        matchesOnRandomPictures(
+            windowCase(
+                "Median3", [](RasterBitmap* b) { return R_MedianFilterBitmap(b, 3); }, 3, median()),
+            101, 30);
+    }
+    FxMedian3ChooseFused(-1);
     matchesOnRandomPictures(
         windowCase(
             "Despeckle", [](RasterBitmap* b) { return R_DespeckleBitmap(b); }, 3, despeckle()),
         202, 30);
+}
+
+// The plain 3 x 3 minimum and maximum take each column's extreme once and
+// repeat the edge columns themselves, on rows read where they are stored.
+TEST(NeighbourRandom, ThreeByThreeExtremesMatchThePlainReference) {
+    matchesOnRandomPictures(binaryCase("Minimum3", std::vector<int32_t>(9, 0), false), 303, 30);
+    matchesOnRandomPictures(binaryCase("Maximum3", std::vector<int32_t>(9, 0), true), 404, 30);
+}
+
+// The 3 x 3 median of one span of rows that hold exactly their pixels (so
+// that a read past either end is a fault the sanitizers see), grey and
+// colour, from spans of one pixel to several of the fused network's steps
+// and the passes, each edge pixel's window repeating it.
+TEST(NeighbourRandom, ThreeByThreeMedianSpansStayInsideTheirRows) {
+    uint32_t s = 505;
+    auto next = [&s](uint32_t bound) {
+        s = s * 1664525u + 1013904223u;
+        return (s >> 8) % bound;
+    };
+    for (int trial = 0; trial < 400; ++trial) {
+        const int bpp = trial % 2 ? 3 : 1;
+        const int width = 1 + int(next(trial < 200 ? 40 : 1500));
+        const int x0 = int(next(uint32_t(width))), x1 = x0 + 1 + int(next(uint32_t(width - x0)));
+        const int rowBytes = width * bpp;
+        std::vector<std::vector<uint8_t>> rows(3);
+        const uint32_t spread = next(2) ? 3 : 256;
+        for (auto& row : rows) {
+            row.resize(size_t(rowBytes));
+            for (uint8_t& b : row)
+                b = uint8_t(next(spread));
+        }
+        const uint8_t* window[3] = {rows[0].data(), rows[1].data(), rows[2].data()};
+        std::vector<uint8_t> want(size_t(rowBytes), 7);
+        for (int x = x0; x < x1; ++x)
+            for (int c = 0; c < bpp; ++c) {
+                uint8_t v[9];
+                for (int i = 0; i < 9; ++i) {
+                    const int u = std::clamp(x + i % 3 - 1, 0, width - 1);
+                    v[i] = rows[size_t(i / 3)][size_t(u * bpp + c)];
+                }
+                std::nth_element(v, v + 4, v + 9);
+                want[size_t(x * bpp + c)] = v[4];
+            }
+        for (int fused : {0, 1}) {
+            FxMedian3ChooseFused(fused);
+            std::vector<uint8_t> got(size_t(rowBytes), 7);
+            FxMedian3(got.data(), window, bpp, rowBytes, x0 * bpp, (x1 - x0) * bpp);
+            ASSERT_TRUE(got == want) << "trial " << trial << " width " << width << " bpp " << bpp
+                                     << " span " << x0 << ".." << x1 << " fused " << fused;
+        }
+    }
+    FxMedian3ChooseFused(-1);
 }
 
 // The box average of colour rows slides, sums and divides in steps of
