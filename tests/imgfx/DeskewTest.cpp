@@ -162,17 +162,16 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
         FxDotLevelsFour(x.data(), rows, n, sums);
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(sums[k], expected[k]) << n << " " << k;
-        // The same sums from the rows widened to 16 bits.
-        std::vector<uint16_t> wx(n), wy[4];
-        FxWidenLevels(x.data(), wx.data(), n);
+        // The same sums from the rows in pairs.
+        std::vector<uint16_t> wx(FxPairedWords(n)), wy(FxPairedWords(n));
+        FxPairLevels(x.data(), wx.data(), n);
         for (int k = 0; k < 4; ++k) {
-            wy[k].resize(n);
-            FxWidenLevels(y[k].data(), wy[k].data(), n);
+            FxPairLevels(y[k].data(), wy.data(), n);
+            EXPECT_EQ(FxDotPaired(wx.data(), FxPairedSelf(wx.data(), n), wy.data(),
+                                  FxPairedSelf(wy.data(), n), n),
+                      expected[k])
+                << n << " " << k << " in pairs";
         }
-        const uint16_t* wide[4] = {wy[0].data(), wy[1].data(), wy[2].data(), wy[3].data()};
-        FxDotWideFour(wx.data(), wide, n, sums);
-        for (int k = 0; k < 4; ++k)
-            EXPECT_EQ(sums[k], expected[k]) << n << " " << k << " widened";
     }
 }
 
@@ -202,13 +201,14 @@ TEST(Deskew, BothLighterCountsAreTheCountsBitByBit) {
     }
 }
 
-// Four rows against four (or three widened rows against three) in one
-// pass give the sums of one row against one, over lengths with and without a tail of a 64-byte
-// step, levels random or at the extremes.
+// Four rows against four (or three rows in pairs against three) in one
+// pass give the sums of one row against one, over lengths with and without
+// a tail of a 64-byte step or a block of pairs, levels random or at the
+// extremes.
 TEST(Deskew, BlockDotsAreTheSingleDots) {
     uint32_t s = 5;
-    for (size_t n :
-         {size_t(0), size_t(1), size_t(63), size_t(64), size_t(65), size_t(2352), size_t(600001)}) {
+    for (size_t n : {size_t(0), size_t(1), size_t(31), size_t(63), size_t(64), size_t(65),
+                     size_t(2352), size_t(600001)}) {
         std::vector<uint8_t> rows[8];
         for (int r = 0; r < 8; ++r) {
             rows[r].resize(n);
@@ -228,21 +228,27 @@ TEST(Deskew, BlockDotsAreTheSingleDots) {
                     expected += uint64_t(a[i][x]) * b[k][x];
                 ASSERT_EQ(sums[4 * i + k], expected) << n << " " << i << " " << k;
             }
-        // Three widened rows against three.
-        std::vector<uint16_t> wide[8];
+        // Three rows in pairs against three (the rows of nearly all 255 and
+        // all 0 among them).
+        std::vector<uint16_t> paired[8];
+        uint64_t self[8];
         for (int r = 0; r < 8; ++r) {
-            wide[r].resize(n);
-            FxWidenLevels(rows[r].data(), wide[r].data(), n);
+            paired[r].resize(FxPairedWords(n));
+            FxPairLevels(rows[r].data(), paired[r].data(), n);
+            self[r] = FxPairedSelf(paired[r].data(), n);
         }
-        const uint16_t* wa[3] = {wide[0].data(), wide[1].data(), wide[2].data()};
-        const uint16_t* wb[3] = {wide[1].data(), wide[6].data(), wide[7].data()};
-        FxDotWideBlock(wa, wb, n, sums);
+        const int ra[3] = {0, 1, 2}, rb[3] = {1, 6, 7};
+        const uint16_t* pa[3] = {paired[0].data(), paired[1].data(), paired[2].data()};
+        const uint16_t* pb[3] = {paired[1].data(), paired[6].data(), paired[7].data()};
+        const uint64_t selfA[3] = {self[0], self[1], self[2]},
+                       selfB[3] = {self[1], self[6], self[7]};
+        FxDotPairedBlock(pa, selfA, pb, selfB, n, sums);
         for (int i = 0; i < 3; ++i)
             for (int k = 0; k < 3; ++k) {
                 uint64_t expected = 0;
                 for (size_t x = 0; x < n; ++x)
-                    expected += uint64_t(wa[i][x]) * wb[k][x];
-                ASSERT_EQ(sums[3 * i + k], expected) << n << " " << i << " " << k << " widened";
+                    expected += uint64_t(rows[ra[i]][x]) * rows[rb[k]][x];
+                ASSERT_EQ(sums[3 * i + k], expected) << n << " " << i << " " << k << " in pairs";
             }
     }
 }
@@ -306,8 +312,8 @@ TEST(Deskew, SearchFindsThePlainDefinitionsOffset) {
         }
 }
 
-// Intensities widened for the search are the kernel's grey of the same
-// pixels, in either colour order, over lengths with and without a tail.
+// Intensities for the search are the kernel's grey of the same pixels, in
+// either colour order, over lengths with and without a tail.
 TEST(Deskew, WidenedIntensitiesAreTheKernelsGrey) {
     for (int order : {RB_ORDER_BGR, RB_ORDER_RGB})
         for (int n : {1, 7, 8, 9, 61, 2480}) {
@@ -322,10 +328,10 @@ TEST(Deskew, WidenedIntensitiesAreTheKernelsGrey) {
             ASSERT_EQ(
                 KConvertRow(grey.data(), n, 24, K_WORK_GREY, order, RB_ORDER_BGR, nullptr, nullptr),
                 K_OK);
-            std::vector<uint16_t> wide(static_cast<size_t>(n));
-            FxWidenIntensities(pixels.data(), order, wide.data(), size_t(n));
+            std::vector<uint8_t> levels(static_cast<size_t>(n));
+            FxIntensityLevels(pixels.data(), order, levels.data(), size_t(n));
             for (int x = 0; x < n; ++x)
-                ASSERT_EQ(wide[size_t(x)], grey[size_t(x)]) << order << " " << n << " " << x;
+                ASSERT_EQ(levels[size_t(x)], grey[size_t(x)]) << order << " " << n << " " << x;
         }
 }
 
