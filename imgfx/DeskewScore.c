@@ -608,7 +608,7 @@ uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int li
 /* Two neighbouring levels make one 16-bit index: half the counter
  * updates of a byte at a time, whose writes bound the count. The pairs a
  * page holds are few and their counters stay cached. */
-void FxCountLevelPairs(uint32_t (*pairs)[65536], uint32_t* single, const uint8_t* levels,
+void FxCountLevelPairs(uint32_t (*pairs)[FX_PAIR_TABLE], uint32_t* single, const uint8_t* levels,
                        size_t n) {
     size_t x = 0;
     for (; x + 8 <= n; x += 8) {
@@ -623,7 +623,7 @@ void FxCountLevelPairs(uint32_t (*pairs)[65536], uint32_t* single, const uint8_t
         ++single[levels[x]];
 }
 
-void FxFoldLevelPairs(const uint32_t (*pairs)[65536], const uint32_t* single,
+void FxFoldLevelPairs(const uint32_t (*pairs)[FX_PAIR_TABLE], const uint32_t* single,
                       uint32_t counts[256]) {
     uint32_t first[256] = {0}, second[256] = {0};
     for (int high = 0; high < 256; ++high) {

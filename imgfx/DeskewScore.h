@@ -56,13 +56,21 @@ void FxIntensityLevels(const uint8_t* pixels, int order, uint8_t* levels, size_t
  * high-order bits. */
 uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter);
 
+/* A table of the counts of pairs of levels, padded past its 65536 counters
+ * so that the same pair's counters in the four tables are not a multiple
+ * of 4 KiB apart: the processor took each one's increment for one
+ * depending on the store before it to the other's address. */
+#define FX_PAIR_TABLE (65536 + 40)
+
 /* Counts the n levels: each two at an even position (the first the low
  * byte of its index) into pairs[x / 2 % 4] at the pair's index (x the
  * position of its first), the levels past the last whole 8 one by one into
  * single. */
-void FxCountLevelPairs(uint32_t (*pairs)[65536], uint32_t* single, const uint8_t* levels, size_t n);
+void FxCountLevelPairs(uint32_t (*pairs)[FX_PAIR_TABLE], uint32_t* single, const uint8_t* levels,
+                       size_t n);
 /* The counts of every level from the pairs and singles counted. */
-void FxFoldLevelPairs(const uint32_t (*pairs)[65536], const uint32_t* single, uint32_t counts[256]);
+void FxFoldLevelPairs(const uint32_t (*pairs)[FX_PAIR_TABLE], const uint32_t* single,
+                      uint32_t counts[256]);
 
 #ifdef __cplusplus
 }

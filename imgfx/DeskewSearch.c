@@ -72,7 +72,7 @@ typedef struct Search {
      * count of the whole bitmap comes with the search's own reading of it
      * instead of a second pass over the page: neighbouring levels in
      * pairs, the last few of a row singly (FxCountLevelPairs). */
-    uint32_t (*Pairs)[65536];
+    uint32_t (*Pairs)[FX_PAIR_TABLE];
     uint32_t Single[256];
     uint8_t* Counted;
     int CountedRows;
@@ -371,7 +371,7 @@ static int bestOffset(const Search* s) {
  * as the library's histogram of the bitmap would give it. */
 static void foldCounts(const Search* s, uint32_t histogram[256]) {
     uint32_t counts[256];
-    FxFoldLevelPairs((const uint32_t(*)[65536])s->Pairs, s->Single, counts);
+    FxFoldLevelPairs((const uint32_t(*)[FX_PAIR_TABLE])s->Pairs, s->Single, counts);
     memset(histogram, 0, 256 * sizeof(uint32_t));
     for (int v = 0; v < 256; ++v)
         histogram[intensityOf(s->Colors[v])] += counts[v];

@@ -40,7 +40,7 @@ void paintLevels(RasterBitmap* bmp, uint32_t& seed, int drop, bool noise) {
 // level and levels of every value.
 TEST(DeskewCount, PairedCountsAreTheLevelByLevelCounts) {
     uint32_t seed = 3;
-    auto pairs = std::make_unique<uint32_t[][65536]>(4);
+    auto pairs = std::make_unique<uint32_t[][FX_PAIR_TABLE]>(4);
     for (size_t n : {size_t(0), size_t(1), size_t(7), size_t(8), size_t(9), size_t(15), size_t(16),
                      size_t(17), size_t(2479), size_t(2480)})
         for (int kind = 0; kind < 3; ++kind) {
