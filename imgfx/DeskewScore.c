@@ -317,20 +317,31 @@ __attribute__((target("avx2"))) static uint64_t pairedAvx2(const uint16_t* a, co
  * out with its registers: the nine lanes, the evens of the three rows a,
  * one row b's evens and odds and the two sums of levels take all sixteen,
  * where the compiler kept three lanes in memory (a load and a store each a
- * block). The odds of the rows a are read where they lie. */
+ * block). The odds of the rows a are read where they lie.
+ *
+ * While it sums, the loop counts up to one word of eight levels a block
+ * (from *count to end) into the four tables of pairs as
+ * FxCountLevelPairs: the sums keep the vector ports busy and leave the
+ * scalar ones and the loads to spare, so that the page's count comes
+ * nearly free beside them instead of after them. */
 __attribute__((target("avx2"))) static void
-pairedBlockAvx2(const uint16_t* const* a, const uint16_t* const* b, size_t blocks, uint64_t* sums) {
+pairedBlockAvx2(const uint16_t* const* a, const uint16_t* const* b, size_t blocks, uint64_t* sums,
+                uint32_t (*pairs)[FX_PAIR_TABLE], const uint8_t** count, const uint8_t* end) {
+    enum { TABLE = FX_PAIR_TABLE * sizeof(uint32_t) };
     for (int k = 0; k < 9; ++k)
         sums[k] = 0;
+    const uint8_t* levels = *count;
     for (size_t c = 0; c < blocks; c += PAIRED_FLUSH) {
         const size_t offset = FX_PAIRED_BLOCK * c;
         const size_t bytes =
             2 * FX_PAIRED_BLOCK * (blocks - c > PAIRED_FLUSH ? PAIRED_FLUSH : blocks - c);
         uint32_t lanes[9][8];
         size_t x = 0;
+        uint64_t word, index;
         /* The sum of pair (i, k): row a[i]'s evens (ymm9 + i) and odds (at
          * a[i] + 32 bytes) with row b[k]'s odds (ymm13) and evens (ymm12)
          * into lane 3 i + k. */
+        // clang-format off
 #define PAIR(row, evens, lane)                                                                     \
     "vpaddw %%ymm13, %%ymm" evens ", %%ymm14\n\t"                                                  \
     "vpaddw 32(%[" row "],%[x]), %%ymm12, %%ymm15\n\t"                                             \
@@ -338,8 +349,8 @@ pairedBlockAvx2(const uint16_t* const* a, const uint16_t* const* b, size_t block
     "vpaddd %%ymm14, %%ymm" lane ", %%ymm" lane "\n\t"
 #define ROW_B(row, lane0, lane1, lane2)                                                            \
     "vmovdqu (%[" row "],%[x]), %%ymm12\n\t"                                                       \
-    "vmovdqu 32(%[" row "],%[x]), %%ymm13\n\t" PAIR("a0", "9", lane0) PAIR("a1", "10", lane1)      \
-        PAIR("a2", "11", lane2)
+    "vmovdqu 32(%[" row "],%[x]), %%ymm13\n\t"                                                     \
+    PAIR("a0", "9", lane0) PAIR("a1", "10", lane1) PAIR("a2", "11", lane2)
         __asm__ volatile(
             "vpxor %%xmm0, %%xmm0, %%xmm0\n\t"
             "vpxor %%xmm1, %%xmm1, %%xmm1\n\t"
@@ -353,32 +364,54 @@ pairedBlockAvx2(const uint16_t* const* a, const uint16_t* const* b, size_t block
             "1:\n\t"
             "vmovdqu (%[a0],%[x]), %%ymm9\n\t"
             "vmovdqu (%[a1],%[x]), %%ymm10\n\t"
-            "vmovdqu (%[a2],%[x]), %%ymm11\n\t" ROW_B("b0", "0", "3", "6")
-                ROW_B("b1", "1", "4", "7")
-                    ROW_B("b2", "2", "5", "8") "add $64, %[x]\n\t"
-                                               "cmp %[end], %[x]\n\t"
-                                               "jb 1b\n\t"
-                                               "vmovdqu %%ymm0, 0(%[out])\n\t"
-                                               "vmovdqu %%ymm1, 32(%[out])\n\t"
-                                               "vmovdqu %%ymm2, 64(%[out])\n\t"
-                                               "vmovdqu %%ymm3, 96(%[out])\n\t"
-                                               "vmovdqu %%ymm4, 128(%[out])\n\t"
-                                               "vmovdqu %%ymm5, 160(%[out])\n\t"
-                                               "vmovdqu %%ymm6, 192(%[out])\n\t"
-                                               "vmovdqu %%ymm7, 224(%[out])\n\t"
-                                               "vmovdqu %%ymm8, 256(%[out])\n\t"
-            : [x] "+r"(x)
+            "vmovdqu (%[a2],%[x]), %%ymm11\n\t"
+            ROW_B("b0", "0", "3", "6")
+            "cmp %[end], %[levels]\n\t"
+            "jae 2f\n\t"
+            "mov (%[levels]), %[word]\n\t"
+            "add $8, %[levels]\n\t"
+            "movzwl %w[word], %k[index]\n\t"
+            "addl $1, (%[pairs],%[index],4)\n\t"
+            "mov %[word], %[index]\n\t"
+            "shr $16, %[index]\n\t"
+            "movzwl %w[index], %k[index]\n\t"
+            "addl $1, %c[table](%[pairs],%[index],4)\n\t"
+            "mov %[word], %[index]\n\t"
+            "shr $32, %[index]\n\t"
+            "movzwl %w[index], %k[index]\n\t"
+            "addl $1, 2*%c[table](%[pairs],%[index],4)\n\t"
+            "shr $48, %[word]\n\t"
+            "addl $1, 3*%c[table](%[pairs],%[word],4)\n\t"
+            "2:\n\t"
+            ROW_B("b1", "1", "4", "7")
+            ROW_B("b2", "2", "5", "8")
+            "add $64, %[x]\n\t"
+            "cmp %[bytes], %[x]\n\t"
+            "jb 1b\n\t"
+            "vmovdqu %%ymm0, 0(%[out])\n\t"
+            "vmovdqu %%ymm1, 32(%[out])\n\t"
+            "vmovdqu %%ymm2, 64(%[out])\n\t"
+            "vmovdqu %%ymm3, 96(%[out])\n\t"
+            "vmovdqu %%ymm4, 128(%[out])\n\t"
+            "vmovdqu %%ymm5, 160(%[out])\n\t"
+            "vmovdqu %%ymm6, 192(%[out])\n\t"
+            "vmovdqu %%ymm7, 224(%[out])\n\t"
+            "vmovdqu %%ymm8, 256(%[out])\n\t"
+            : [x] "+r"(x), [levels] "+r"(levels), [word] "=&r"(word), [index] "=&r"(index)
             : [a0] "r"(a[0] + offset), [a1] "r"(a[1] + offset), [a2] "r"(a[2] + offset),
               [b0] "r"(b[0] + offset), [b1] "r"(b[1] + offset), [b2] "r"(b[2] + offset),
-              [end] "r"(bytes), [out] "r"(&lanes[0][0])
+              [bytes] "m"(bytes), [end] "m"(end), [pairs] "r"((uint32_t*)(void*)pairs), [table] "i"(TABLE),
+              [out] "r"(&lanes[0][0])
             : "memory", "cc", "xmm0", "xmm1", "xmm2", "xmm3", "xmm4", "xmm5", "xmm6", "xmm7",
               "xmm8", "xmm9", "xmm10", "xmm11", "xmm12", "xmm13", "xmm14", "xmm15");
 #undef ROW_B
 #undef PAIR
+        // clang-format on
         for (int k = 0; k < 9; ++k)
             for (int j = 0; j < 8; ++j)
                 sums[k] += lanes[k][j];
     }
+    *count = levels;
 }
 
 /* Eight pixels a step: blue, green and red picked into 16-bit lanes out
@@ -533,10 +566,15 @@ uint64_t FxDotPaired(const uint16_t* a, uint64_t selfA, const uint16_t* b, uint6
 }
 
 void FxDotPairedBlock(const uint16_t* const* a, const uint64_t* selfA, const uint16_t* const* b,
-                      const uint64_t* selfB, size_t n, uint64_t* sums) {
+                      const uint64_t* selfB, size_t n, uint64_t* sums,
+                      uint32_t (*pairs)[FX_PAIR_TABLE], const uint8_t* levels, size_t words) {
     const size_t blocks = FxPairedWords(n) / FX_PAIRED_BLOCK;
-    if (pairedDots)
-        pairedBlockAvx2(a, b, blocks, sums);
+    const uint8_t* count = levels;
+    const uint8_t* const end = words ? levels + 8 * words : levels;
+    if (pairedDots && words)
+        pairedBlockAvx2(a, b, blocks, sums, pairs, &count, end);
+    else if (pairedDots)
+        pairedBlockAvx2(a, b, blocks, sums, NULL, &count, count);
     else
         for (int i = 0; i < 3; ++i)
             for (int k = 0; k < 3; ++k)
@@ -544,6 +582,10 @@ void FxDotPairedBlock(const uint16_t* const* a, const uint64_t* selfA, const uin
     for (int i = 0; i < 3; ++i)
         for (int k = 0; k < 3; ++k)
             sums[3 * i + k] -= selfA[i] + selfB[k];
+    if (count < end) {
+        uint32_t unused[256];
+        FxCountLevelPairs(pairs, unused, count, (size_t)(end - count));
+    }
 }
 
 void FxIntensityLevels(const uint8_t* pixels, int order, uint8_t* levels, size_t n) {

@@ -21,6 +21,12 @@ int FxBlockDots(void);
 /* FxDotLevels of a[i] with b[k] into sums[4 * i + k], i, k below 4. */
 void FxDotLevelsBlock(const uint8_t* const* a, const uint8_t* const* b, size_t n, uint64_t* sums);
 
+/* A table of the counts of pairs of levels, padded past its 65536 counters
+ * so that the same pair's counters in the four tables are not a multiple
+ * of 4 KiB apart: the processor took each one's increment for one
+ * depending on the store before it to the other's address. */
+#define FX_PAIR_TABLE (65536 + 40)
+
 /* Whether rows in pairs (FxDotPairedBlock) are the faster way to sum at
  * this processor level: rows are then paired once on loading and read many
  * times. */
@@ -42,9 +48,12 @@ uint64_t FxPairedSelf(const uint16_t* paired, size_t n);
  * row or the other holds zeros (a row's filled end). */
 uint64_t FxDotPaired(const uint16_t* a, uint64_t selfA, const uint16_t* b, uint64_t selfB,
                      size_t n);
-/* FxDotPaired of rows a[i] and b[k] into sums[3 * i + k], i, k below 3. */
+/* FxDotPaired of rows a[i] and b[k] into sums[3 * i + k], i, k below 3;
+ * and, alongside, FxCountLevelPairs of the 8 * words levels (whole words
+ * of eight, none left single) into pairs. */
 void FxDotPairedBlock(const uint16_t* const* a, const uint64_t* selfA, const uint16_t* const* b,
-                      const uint64_t* selfB, size_t n, uint64_t* sums);
+                      const uint64_t* selfB, size_t n, uint64_t* sums,
+                      uint32_t (*pairs)[FX_PAIR_TABLE], const uint8_t* levels, size_t words);
 /* The intensities (5 * green + 2 * red + blue + 4) >> 3 of n 24-bit
  * pixels, blue first when order is RB_ORDER_BGR: the kernel's conversion
  * to grey. */
@@ -55,12 +64,6 @@ void FxIntensityLevels(const uint8_t* pixels, int order, uint8_t* levels, size_t
  * the kernel's bit-count table, the last partial byte masked to its
  * high-order bits. */
 uint32_t FxCountBothLighter(const uint8_t* a, const uint8_t* b, size_t n, int lighter);
-
-/* A table of the counts of pairs of levels, padded past its 65536 counters
- * so that the same pair's counters in the four tables are not a multiple
- * of 4 KiB apart: the processor took each one's increment for one
- * depending on the store before it to the other's address. */
-#define FX_PAIR_TABLE (65536 + 40)
 
 /* Counts the n levels: each two at an even position (the first the low
  * byte of its index) into pairs[x / 2 % 4] at the pair's index (x the

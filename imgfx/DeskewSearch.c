@@ -76,6 +76,13 @@ typedef struct Search {
     uint32_t Single[256];
     uint8_t* Counted;
     int CountedRows;
+    /* With rows in pairs the levels are counted alongside their sums
+     * instead (FxDotPairedBlock), the stored rows in order up to the
+     * highest loaded (Highest, so that they are read from the cache): row
+     * CountRow from word CountWord of eight levels on; the rows left at
+     * the end of the search after it. */
+    int CountRow, Highest;
+    size_t CountWord;
 } Search;
 
 static int isDepth(int bits) {
@@ -139,9 +146,11 @@ static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     }
     s->Loaded[k] = -1;
     *row = s->Held[k] = s->Rows[k];
+    if (r > s->Highest)
+        s->Highest = r;
     /* A row without an address is left uncounted: the deskew then counts
      * the bitmap itself. */
-    const uint8_t* levels = s->Pairs && !s->Counted[r] ? KRowAddress(b, r) : NULL;
+    const uint8_t* levels = s->Pairs && !s->Wide[k] && !s->Counted[r] ? KRowAddress(b, r) : NULL;
     if (levels) {
         FxCountLevelPairs(s->Pairs, s->Single, levels, (size_t)b->Width);
         s->Counted[r] = 1;
@@ -178,6 +187,54 @@ static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     if (status == K_OK)
         s->Loaded[k] = r;
     return status;
+}
+
+/* Takes the words of eight levels counted alongside the sums: the row's
+ * last levels past its last whole word are counted singly once its words
+ * are. */
+static void countedWords(Search* s, size_t words) {
+    RasterBitmap* b = s->Bitmap;
+    const size_t whole = (size_t)b->Width / 8;
+    s->CountWord += words;
+    if (s->CountWord < whole)
+        return;
+    FxCountLevelPairs(s->Pairs, s->Single, KRowAddress(b, s->CountRow) + 8 * whole,
+                      (size_t)b->Width - 8 * whole);
+    ++s->CountedRows;
+    ++s->CountRow;
+    s->CountWord = 0;
+}
+
+/* The next words (at most max) to count alongside the sums, *words of
+ * them, or NULL for none. A row without an address is left uncounted: the
+ * deskew then counts the bitmap itself. */
+static const uint8_t* countNext(Search* s, size_t max, size_t* words) {
+    *words = 0;
+    while (s->Pairs && s->Wide[0] && s->CountRow <= s->Highest) {
+        const uint8_t* row = KRowAddress(s->Bitmap, s->CountRow);
+        const size_t left = (size_t)s->Bitmap->Width / 8 - s->CountWord;
+        if (!row) {
+            ++s->CountRow;
+            s->CountWord = 0;
+        } else if (left == 0) {
+            countedWords(s, 0);
+        } else {
+            *words = left < max ? left : max;
+            return row + 8 * s->CountWord;
+        }
+    }
+    return NULL;
+}
+
+/* Counts the rows not counted alongside the sums. */
+static void countRest(Search* s) {
+    s->Highest = s->Bitmap->Height - 1;
+    size_t words;
+    const uint8_t* levels;
+    while ((levels = countNext(s, (size_t)-1, &words)) != NULL) {
+        FxCountLevelPairs(s->Pairs, s->Single, levels, 8 * words);
+        countedWords(s, words);
+    }
 }
 
 /* How alike pixel x of row a and pixel x + 128 of row b are over the
@@ -264,7 +321,11 @@ static int scoreBlock(Search* s, int l, int low, int high, int wide) {
                 selfA[k] = s->SelfFirst[(l + k) % s->Ring];
                 selfB[k] = s->SelfShifted[(l + low + j) % s->Ring];
             }
-            FxDotPairedBlock(wa, selfA, shifted, selfB, n, sums);
+            size_t words;
+            const uint8_t* levels = countNext(s, FxPairedWords(n) / FX_PAIRED_BLOCK, &words);
+            FxDotPairedBlock(wa, selfA, shifted, selfB, n, sums, s->Pairs, levels, words);
+            if (words)
+                countedWords(s, words);
         } else {
             const uint8_t* shifted[4];
             for (int k = 0; k < 4; ++k)
@@ -402,8 +463,11 @@ int FxFindSkewCounting(RasterBitmap* bitmap, int from, int to, int* offset, uint
         if (!s.Pairs || !s.Counted)
             status = FX_ERR_NO_MEMORY;
     }
+    s.Highest = -1;
     if (status == FX_OK)
         status = searchRows(&s, from, to);
+    if (status == FX_OK && counting)
+        countRest(&s);
     if (status == FX_OK)
         *offset = bestOffset(&s);
     if (status == FX_OK && counting && s.CountedRows == bitmap->Height) {

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 using namespace fxtest;
 
@@ -242,14 +243,27 @@ TEST(Deskew, BlockDotsAreTheSingleDots) {
         const uint16_t* pb[3] = {paired[1].data(), paired[6].data(), paired[7].data()};
         const uint64_t selfA[3] = {self[0], self[1], self[2]},
                        selfB[3] = {self[1], self[6], self[7]};
-        FxDotPairedBlock(pa, selfA, pb, selfB, n, sums);
-        for (int i = 0; i < 3; ++i)
-            for (int k = 0; k < 3; ++k) {
-                uint64_t expected = 0;
-                for (size_t x = 0; x < n; ++x)
-                    expected += uint64_t(rows[ra[i]][x]) * rows[rb[k]][x];
-                ASSERT_EQ(sums[3 * i + k], expected) << n << " " << i << " " << k << " in pairs";
-            }
+        // Alongside, the whole words of eight of a row counted into
+        // pairs, twice (more words than the sums have blocks where n is
+        // under 8 blocks): the counts of its levels.
+        auto pairs = std::make_unique<uint32_t[][FX_PAIR_TABLE]>(4);
+        uint32_t single[256] = {}, counts[256], expectedCounts[256] = {};
+        for (int twice = 0; twice < 2; ++twice) {
+            FxDotPairedBlock(pa, selfA, pb, selfB, n, sums, pairs.get(), rows[3].data(), n / 8);
+            for (int i = 0; i < 3; ++i)
+                for (int k = 0; k < 3; ++k) {
+                    uint64_t expected = 0;
+                    for (size_t x = 0; x < n; ++x)
+                        expected += uint64_t(rows[ra[i]][x]) * rows[rb[k]][x];
+                    ASSERT_EQ(sums[3 * i + k], expected)
+                        << n << " " << i << " " << k << " in pairs";
+                }
+            for (size_t x = 0; x < n / 8 * 8; ++x)
+                ++expectedCounts[rows[3][x]];
+        }
+        FxFoldLevelPairs(pairs.get(), single, counts);
+        for (int v = 0; v < 256; ++v)
+            ASSERT_EQ(counts[v], expectedCounts[v]) << n << " level " << v;
     }
 }
 
