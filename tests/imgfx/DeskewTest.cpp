@@ -267,6 +267,44 @@ TEST(Deskew, BlockDotsAreTheSingleDots) {
     }
 }
 
+// The offset of the plain definition, offset after offset over every
+// stored row pair: intensities of the stored rows (1-bit pixels: of the
+// lighter colour) multiplied, divided row by row, the earliest largest.
+int plainOffset(RasterBitmap* bmp) {
+    const int w = bmp->Width, h = bmp->Height, bits = bmp->BitsPerPixel;
+    const auto bytes = storedBytes(bmp);
+    // Intensities of the stored rows, or 1-bit pixels of the
+    // lighter colour.
+    std::vector<int> level(size_t(w) * size_t(h));
+    const auto entries = paletteOf(bmp);
+    const bool lighterIsOne =
+        bits == 1 && intensity({entries[1].Blue, entries[1].Green, entries[1].Red}) >=
+                         intensity({entries[0].Blue, entries[0].Green, entries[0].Red});
+    for (int r = 0; r < h; ++r)
+        for (int x = 0; x < w; ++x) {
+            const int v = intensity(colorAt(bytes, bmp, x, r));
+            int& out = level[size_t(r) * size_t(w) + size_t(x)];
+            out = v;
+            if (bits == 1)
+                out = int(rawAt(bytes, bmp, x, r)) == (lighterIsOne ? 1 : 0);
+        }
+    int best = 0;
+    uint64_t bestTotal = 0;
+    for (int offset = -23; offset <= 23; ++offset) {
+        uint64_t total = 0;
+        for (int l = 23; l <= h - 24; ++l) {
+            uint64_t sum = 0;
+            for (int x = 0; x + 128 < w; ++x)
+                sum += uint64_t(level[size_t(l) * size_t(w) + size_t(x)]) *
+                       uint64_t(level[size_t(l + offset) * size_t(w) + size_t(x + 128)]);
+            total += bits == 1 ? sum : sum / (255 * 255);
+        }
+        if (total > bestTotal)
+            best = offset, bestTotal = total;
+    }
+    return best;
+}
+
 // The search finds the offset of the plain definition, offset after offset
 // over every stored row pair, on random pages of sloping lines and noise
 // in every format and row order, heights that leave the last block of
@@ -291,39 +329,29 @@ TEST(Deskew, SearchFindsThePlainDefinitionsOffset) {
                 const int shifted = y - (x * drop + 64) / 128 + 1000;
                 return shifted % spacing < 4 ? int(next(60)) : 160 + int(next(96));
             });
-            const auto bytes = storedBytes(bmp.get());
-            // Intensities of the stored rows, or 1-bit pixels of the
-            // lighter colour.
-            std::vector<int> level(size_t(w) * size_t(h));
-            const auto entries = paletteOf(bmp.get());
-            const bool lighterIsOne =
-                f.bits == 1 && intensity({entries[1].Blue, entries[1].Green, entries[1].Red}) >=
-                                   intensity({entries[0].Blue, entries[0].Green, entries[0].Red});
-            for (int r = 0; r < h; ++r)
-                for (int x = 0; x < w; ++x) {
-                    const int v = intensity(colorAt(bytes, bmp.get(), x, r));
-                    int& out = level[size_t(r) * size_t(w) + size_t(x)];
-                    out = v;
-                    if (f.bits == 1)
-                        out = int(rawAt(bytes, bmp.get(), x, r)) == (lighterIsOne ? 1 : 0);
-                }
-            int best = 0;
-            uint64_t bestTotal = 0;
-            for (int offset = -23; offset <= 23; ++offset) {
-                uint64_t total = 0;
-                for (int l = 23; l <= h - 24; ++l) {
-                    uint64_t sum = 0;
-                    for (int x = 0; x + 128 < w; ++x)
-                        sum += uint64_t(level[size_t(l) * size_t(w) + size_t(x)]) *
-                               uint64_t(level[size_t(l + offset) * size_t(w) + size_t(x + 128)]);
-                    total += f.bits == 1 ? sum : sum / (255 * 255);
-                }
-                if (total > bestTotal)
-                    best = offset, bestTotal = total;
-            }
-            ASSERT_EQ(offsetOf(bmp.get()), best)
+            ASSERT_EQ(offsetOf(bmp.get()), plainOffset(bmp.get()))
                 << f.bits << " bits, " << w << " x " << h << ", row order " << f.rowOrder;
         }
+}
+
+// On pages of text drawn at angles between and beside the offsets' own
+// (where neighbouring offsets' totals lie close together), of widths
+// that leave every length of a last block of pairs, in 8-bit grey and
+// 24-bit, the search finds the plain definition's offset.
+TEST(Deskew, SearchOfDrawnPagesIsThePlainDefinitions) {
+    struct Case {
+        int bits, width, height;
+        double degrees;
+    };
+    for (const Case& c :
+         {Case{8, 613, 260, -9.7}, Case{8, 1000, 240, -0.2}, Case{8, 1283, 230, 2.24},
+          Case{8, 901, 250, 5.6}, Case{24, 700, 240, 0.9}, Case{24, 1119, 230, -4.4}}) {
+        Bitmap page(c.width, c.height, c.bits, RB_ORDER_BGR, 0,
+                    c.bits == 8 ? greyPalette(8) : std::vector<RasterColor>{});
+        drawPage(page.get(), c.degrees);
+        ASSERT_EQ(offsetOf(page.get()), plainOffset(page.get()))
+            << c.bits << " bits, " << c.width << " x " << c.height << ", " << c.degrees;
+    }
 }
 
 // Intensities for the search are the kernel's grey of the same pixels, in
