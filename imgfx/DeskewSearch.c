@@ -2,15 +2,15 @@
  * r mod the ring's size, each loaded at most once while it stays needed:
  * stored rows for 1-bit bitmaps, intensities for the others (converted
  * once on loading). Where rows are widened to 16 bits in pairs
- * (FxPairedDots) all 47
- * offsets are summed in one sweep down the page, the 49 rows from a block
- * of three to the farthest row any of them is compared with held in a ring
- * of 49: every row is widened once. The 49 rows are summed with the three
- * three at a time, the last alone with the only row of the three it is
- * compared with. Where four rows are summed against four (FxBlockDots) the
- * sweep is one too, over a ring of 50. Otherwise the offsets are summed in
- * two sweeps, 0 to 23 and then -23 to -1, either needing only a ring of
- * 27; every row is then loaded twice. The totals are the same as offset after offset. */
+ * (FxPairedDots) all 47 offsets are summed in one sweep down the page, the
+ * 49 rows from a block of three to the farthest row any of them is
+ * compared with held in a ring of 49: every row is widened once. The 49
+ * rows are summed with the three three at a time, the last alone with the
+ * only row of the three it is compared with. Where four rows are summed
+ * against four (FxBlockDots) the sweep is one too, over a ring of 50.
+ * Otherwise the offsets are summed in two sweeps, 0 to 23 and then -23 to
+ * -1, either needing only a ring of 27; every row is then loaded twice.
+ * The totals are the same as offset after offset. */
 #include "imgfx/DeskewSearch.h"
 
 #include "imgfx/DeskewScore.h"
