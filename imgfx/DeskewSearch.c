@@ -1,15 +1,16 @@
 /* The skew search. Rows are held in a ring of buffers, row r in buffer
  * r mod the ring's size, each loaded at most once while it stays needed:
  * stored rows for 1-bit bitmaps, intensities for the others (converted
- * once on loading). Where rows are widened to 16 bits (FxWideDots) all 47
- * offsets are summed in one sweep down the page, the 49 rows from a block
- * of three to the farthest row any of them is compared with held in a ring
- * of 49: every row is widened once. The 49 rows are summed with the three
- * three at a time, the last alone with the only row of the three it is
- * compared with. Where four rows are summed against four (FxBlockDots) the
- * sweep is one too, over a ring of 50. Otherwise the offsets are summed in
- * two sweeps, 0 to 23 and then -23 to -1, either needing only a ring of
- * 27; every row is then loaded twice. The totals are the same as offset after offset. */
+ * once on loading). Where rows are widened to 16 bits in pairs
+ * (FxPairedDots) all 47 offsets are summed in one sweep down the page, the
+ * 49 rows from a block of three to the farthest row any of them is
+ * compared with held in a ring of 49: every row is widened once. The 49
+ * rows are summed with the three three at a time, the last alone with the
+ * only row of the three it is compared with. Where four rows are summed
+ * against four (FxBlockDots) the sweep is one too, over a ring of 50.
+ * Otherwise the offsets are summed in two sweeps, 0 to 23 and then -23 to
+ * -1, either needing only a ring of 27; every row is then loaded twice.
+ * The totals are the same as offset after offset. */
 #include "imgfx/DeskewSearch.h"
 
 #include "imgfx/DeskewScore.h"
@@ -28,6 +29,9 @@ enum {
     WIDE_RING = OFFSETS + WIDE_BLOCK - 1,
     BLOCK_RING = OFFSETS + BLOCK - 1
 };
+
+/* A row in pairs compared from pixel FX_SKEW_SHIFT on starts at a block. */
+_Static_assert(FX_SKEW_SHIFT % FX_PAIRED_BLOCK == 0, "the shift is whole blocks of pairs");
 
 /* round(100 * atan(s / 128)) in degrees for s = 0 .. 23. */
 static const int16_t angles[REACH + 1] = {0,   45,  90,  134, 179, 224, 268, 313,
@@ -50,8 +54,11 @@ typedef struct Search {
     int Ring; /* buffers in use: RING, or WIDE_RING or BLOCK_RING for one sweep */
     uint8_t* Rows[BLOCK_RING];
     const uint8_t* Held[BLOCK_RING]; /* the row as compared: a buffer or the stored row */
-    uint16_t* Wide[BLOCK_RING];      /* the intensities widened, where FxWideDots */
-    int Loaded[BLOCK_RING];          /* stored row held by each buffer, -1 for none */
+    uint16_t* Wide[BLOCK_RING];      /* the intensities in pairs, where FxPairedDots */
+    /* FxPairedSelf of the widened row from its first pixel and from pixel
+     * FX_SKEW_SHIFT: the row's own terms as compared and as compared with. */
+    uint64_t SelfFirst[BLOCK_RING], SelfShifted[BLOCK_RING];
+    int Loaded[BLOCK_RING]; /* stored row held by each buffer, -1 for none */
     uint64_t Totals[OFFSETS];
     FxProgress Progress;
     /* Steps reported a row compared: 1, or 2 in the one sweep, which
@@ -65,10 +72,17 @@ typedef struct Search {
      * count of the whole bitmap comes with the search's own reading of it
      * instead of a second pass over the page: neighbouring levels in
      * pairs, the last few of a row singly (FxCountLevelPairs). */
-    uint32_t (*Pairs)[65536];
+    uint32_t (*Pairs)[FX_PAIR_TABLE];
     uint32_t Single[256];
     uint8_t* Counted;
     int CountedRows;
+    /* With rows in pairs the levels are counted alongside their sums
+     * instead (FxDotPairedBlock), the stored rows in order up to the
+     * highest loaded (Highest, so that they are read from the cache): row
+     * CountRow from word CountWord of eight levels on; the rows left at
+     * the end of the search after it. */
+    int CountRow, Highest;
+    size_t CountWord;
 } Search;
 
 static int isDepth(int bits) {
@@ -97,21 +111,31 @@ static int prepare(Search* s) {
 static int allocRows(Search* s) {
     const RasterBitmap* b = s->Bitmap;
     const size_t size = KRowBufferSize(b->Width, b->BitsPerPixel, b->Width, K_WORK_GREY);
-    s->Ring = !s->Levels ? RING : FxWideDots() ? WIDE_RING : FxBlockDots() ? BLOCK_RING : RING;
+    s->Ring = !s->Levels ? RING : FxPairedDots() ? WIDE_RING : FxBlockDots() ? BLOCK_RING : RING;
     for (int k = 0; k < s->Ring; ++k) {
         s->Loaded[k] = -1;
         if (!(s->Rows[k] =
                   KAllocRaw(size > (size_t)b->BytesPerLine ? size : (size_t)b->BytesPerLine)))
             return FX_ERR_NO_MEMORY;
-        if (s->Levels && FxWideDots() &&
-            !(s->Wide[k] = KAllocRaw((size_t)b->Width * sizeof(uint16_t))))
+        if (s->Levels && FxPairedDots() &&
+            !(s->Wide[k] = KAllocRaw(FxPairedWords((size_t)b->Width) * sizeof(uint16_t))))
             return FX_ERR_NO_MEMORY;
     }
     return FX_OK;
 }
 
+/* Widens the row's levels in pairs into buffer k, with the row's own
+ * terms of the sums in pairs as compared from its first pixel and from
+ * pixel FX_SKEW_SHIFT. */
+static void pair(Search* s, int k, const uint8_t* levels) {
+    const size_t width = (size_t)s->Bitmap->Width, n = width - FX_SKEW_SHIFT;
+    FxPairLevels(levels, s->Wide[k], width);
+    s->SelfFirst[k] = FxPairedSelf(s->Wide[k], n);
+    s->SelfShifted[k] = FxPairedSelf(s->Wide[k] + FX_SKEW_SHIFT, n);
+}
+
 /* Stored row r as compared: its bytes, or its intensities (and those
- * widened, or NULL). */
+ * widened in pairs, or NULL). */
 static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     RasterBitmap* b = s->Bitmap;
     const int k = r % s->Ring;
@@ -122,9 +146,11 @@ static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     }
     s->Loaded[k] = -1;
     *row = s->Held[k] = s->Rows[k];
+    if (r > s->Highest)
+        s->Highest = r;
     /* A row without an address is left uncounted: the deskew then counts
      * the bitmap itself. */
-    const uint8_t* levels = s->Pairs && !s->Counted[r] ? KRowAddress(b, r) : NULL;
+    const uint8_t* levels = s->Pairs && !s->Wide[k] && !s->Counted[r] ? KRowAddress(b, r) : NULL;
     if (levels) {
         FxCountLevelPairs(s->Pairs, s->Single, levels, (size_t)b->Width);
         s->Counted[r] = 1;
@@ -144,10 +170,11 @@ static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
     const int direct = !s->Convert || b->BitsPerPixel == 24;
     const uint8_t* stored = s->Wide[k] && direct ? KRowAddress(b, r) : NULL;
     if (stored) {
-        if (s->Convert)
-            FxWidenIntensities(stored, b->ColorOrder, s->Wide[k], (size_t)b->Width);
-        else
-            FxWidenLevels(stored, s->Wide[k], (size_t)b->Width);
+        if (s->Convert) {
+            FxIntensityLevels(stored, b->ColorOrder, s->Rows[k], (size_t)b->Width);
+            stored = s->Rows[k];
+        }
+        pair(s, k, stored);
         s->Loaded[k] = r;
         return FX_OK;
     }
@@ -156,10 +183,58 @@ static int load(Search* s, int r, const uint8_t** row, const uint16_t** wide) {
         status = KConvertRow(s->Rows[k], b->Width, b->BitsPerPixel, K_WORK_GREY, b->ColorOrder,
                              RB_ORDER_BGR, s->Colors, NULL);
     if (status == K_OK && s->Wide[k])
-        FxWidenLevels(s->Rows[k], s->Wide[k], (size_t)b->Width);
+        pair(s, k, s->Rows[k]);
     if (status == K_OK)
         s->Loaded[k] = r;
     return status;
+}
+
+/* Takes the words of eight levels counted alongside the sums: the row's
+ * last levels past its last whole word are counted singly once its words
+ * are. */
+static void countedWords(Search* s, size_t words) {
+    RasterBitmap* b = s->Bitmap;
+    const size_t whole = (size_t)b->Width / 8;
+    s->CountWord += words;
+    if (s->CountWord < whole)
+        return;
+    FxCountLevelPairs(s->Pairs, s->Single, KRowAddress(b, s->CountRow) + 8 * whole,
+                      (size_t)b->Width - 8 * whole);
+    ++s->CountedRows;
+    ++s->CountRow;
+    s->CountWord = 0;
+}
+
+/* The next words (at most max) to count alongside the sums, *words of
+ * them, or NULL for none. A row without an address is left uncounted: the
+ * deskew then counts the bitmap itself. */
+static const uint8_t* countNext(Search* s, size_t max, size_t* words) {
+    *words = 0;
+    while (s->Pairs && s->Wide[0] && s->CountRow <= s->Highest) {
+        const uint8_t* row = KRowAddress(s->Bitmap, s->CountRow);
+        const size_t left = (size_t)s->Bitmap->Width / 8 - s->CountWord;
+        if (!row) {
+            ++s->CountRow;
+            s->CountWord = 0;
+        } else if (left == 0) {
+            countedWords(s, 0);
+        } else {
+            *words = left < max ? left : max;
+            return row + 8 * s->CountWord;
+        }
+    }
+    return NULL;
+}
+
+/* Counts the rows not counted alongside the sums. */
+static void countRest(Search* s) {
+    s->Highest = s->Bitmap->Height - 1;
+    size_t words;
+    const uint8_t* levels;
+    while ((levels = countNext(s, (size_t)-1, &words)) != NULL) {
+        FxCountLevelPairs(s->Pairs, s->Single, levels, 8 * words);
+        countedWords(s, words);
+    }
 }
 
 /* How alike pixel x of row a and pixel x + 128 of row b are over the
@@ -171,25 +246,26 @@ static uint64_t score(const Search* s, const uint8_t* a, const uint8_t* b) {
     return FxDotLevels(a, b + FX_SKEW_SHIFT, n) / (255 * 255);
 }
 
-/* Adds the scores of row a against rows b[0] .. b[count - 1] to totals,
- * intensities four rows at a time, from the widened rows wa, wb where
- * they are held. */
-static void scoreRows(const Search* s, const uint8_t* a, const uint8_t* const* b,
+/* The score of stored rows ra and rb (pixel x against pixel x + 128) from
+ * their rows in pairs wa, wb. */
+static uint64_t scorePaired(const Search* s, int ra, const uint16_t* wa, int rb,
+                            const uint16_t* wb) {
+    const size_t n = (size_t)s->Bitmap->Width - FX_SKEW_SHIFT;
+    return FxDotPaired(wa, s->SelfFirst[ra % s->Ring], wb + FX_SKEW_SHIFT,
+                       s->SelfShifted[rb % s->Ring], n) /
+           (255 * 255);
+}
+
+/* Adds the scores of row a (stored row l) against rows b[0] ..
+ * b[count - 1] (stored rows from first on) to totals, intensities four
+ * rows at a time, from the rows in pairs wa, wb where they are held. */
+static void scoreRows(const Search* s, int l, const uint8_t* a, int first, const uint8_t* const* b,
                       const uint16_t* wa, const uint16_t* const* wb, int count, uint64_t* totals) {
     const size_t n = (size_t)s->Bitmap->Width - FX_SKEW_SHIFT;
     int k = 0;
     if (wa) {
-        /* The last group filled up with the last row again, its sums
-         * beyond count left out. */
-        for (; k < count; k += 4) {
-            const uint16_t* shifted[4];
-            uint64_t sums[4];
-            for (int j = 0; j < 4; ++j)
-                shifted[j] = wb[k + j < count ? k + j : count - 1] + FX_SKEW_SHIFT;
-            FxDotWideFour(wa, shifted, n, sums);
-            for (int j = 0; j < 4 && k + j < count; ++j)
-                totals[k + j] += sums[j] / (255 * 255);
-        }
+        for (; k < count; ++k)
+            totals[k] += scorePaired(s, l, wa, first + k, wb[k]);
         return;
     }
     if (s->Levels)
@@ -232,15 +308,24 @@ static int scoreBlock(Search* s, int l, int low, int high, int wide) {
                     const int offset = low + j - i;
                     if (offset >= low && offset <= high)
                         s->Totals[offset + REACH] +=
-                            FxDotWide(wa[i], wb[j] + FX_SKEW_SHIFT, n) / (255 * 255);
+                            scorePaired(s, l + i, wa[i], l + low + j, wb[j]);
                 }
             break;
         }
         if (wide) {
             const uint16_t* shifted[3];
-            for (int k = 0; k < 3; ++k)
-                shifted[k] = wb[g + k < rows ? g + k : rows - 1] + FX_SKEW_SHIFT;
-            FxDotWideBlock(wa, shifted, n, sums);
+            uint64_t selfA[3], selfB[3];
+            for (int k = 0; k < 3; ++k) {
+                const int j = g + k < rows ? g + k : rows - 1;
+                shifted[k] = wb[j] + FX_SKEW_SHIFT;
+                selfA[k] = s->SelfFirst[(l + k) % s->Ring];
+                selfB[k] = s->SelfShifted[(l + low + j) % s->Ring];
+            }
+            size_t words;
+            const uint8_t* levels = countNext(s, FxPairedWords(n) / FX_PAIRED_BLOCK, &words);
+            FxDotPairedBlock(wa, selfA, shifted, selfB, n, sums, s->Pairs, levels, words);
+            if (words)
+                countedWords(s, words);
         } else {
             const uint8_t* shifted[4];
             for (int k = 0; k < 4; ++k)
@@ -301,7 +386,7 @@ static int sweep(Search* s, int low, int high, int from, int to) {
         for (int offset = low; status == FX_OK && offset <= high; ++offset)
             status = load(s, l + offset, &b[offset - low], &wb[offset - low]);
         if (status == FX_OK) {
-            scoreRows(s, a, b, wa, wb, high - low + 1, &s->Totals[low + REACH]);
+            scoreRows(s, l, a, l + low, b, wa, wb, high - low + 1, &s->Totals[low + REACH]);
             status = step(s);
         }
     }
@@ -347,7 +432,7 @@ static int bestOffset(const Search* s) {
  * as the library's histogram of the bitmap would give it. */
 static void foldCounts(const Search* s, uint32_t histogram[256]) {
     uint32_t counts[256];
-    FxFoldLevelPairs((const uint32_t(*)[65536])s->Pairs, s->Single, counts);
+    FxFoldLevelPairs((const uint32_t(*)[FX_PAIR_TABLE])s->Pairs, s->Single, counts);
     memset(histogram, 0, 256 * sizeof(uint32_t));
     for (int v = 0; v < 256; ++v)
         histogram[intensityOf(s->Colors[v])] += counts[v];
@@ -378,8 +463,11 @@ int FxFindSkewCounting(RasterBitmap* bitmap, int from, int to, int* offset, uint
         if (!s.Pairs || !s.Counted)
             status = FX_ERR_NO_MEMORY;
     }
+    s.Highest = -1;
     if (status == FX_OK)
         status = searchRows(&s, from, to);
+    if (status == FX_OK && counting)
+        countRest(&s);
     if (status == FX_OK)
         *offset = bestOffset(&s);
     if (status == FX_OK && counting && s.CountedRows == bitmap->Height) {

@@ -1,6 +1,6 @@
 // Deskew's own shortcuts beside the plain paths they stand for: the level
 // count taken during the search against the library's histogram, the
-// paired count against counting level by level, the widened single dot,
+// paired count against counting level by level, the single dot in pairs,
 // and the progress of the search and the whole deskew against the steps
 // taken one after another.
 #include "FxTestSupport.h"
@@ -40,7 +40,7 @@ void paintLevels(RasterBitmap* bmp, uint32_t& seed, int drop, bool noise) {
 // level and levels of every value.
 TEST(DeskewCount, PairedCountsAreTheLevelByLevelCounts) {
     uint32_t seed = 3;
-    auto pairs = std::make_unique<uint32_t[][65536]>(4);
+    auto pairs = std::make_unique<uint32_t[][FX_PAIR_TABLE]>(4);
     for (size_t n : {size_t(0), size_t(1), size_t(7), size_t(8), size_t(9), size_t(15), size_t(16),
                      size_t(17), size_t(2479), size_t(2480)})
         for (int kind = 0; kind < 3; ++kind) {
@@ -62,17 +62,29 @@ TEST(DeskewCount, PairedCountsAreTheLevelByLevelCounts) {
         }
 }
 
-TEST(DeskewCount, WidenedSingleDotIsTheSum) {
+// A row in pairs against another compared from a later block, as the
+// search compares them, is the sum of the products of the levels: the
+// first row's levels past the length meet the second's filled end.
+TEST(DeskewCount, PairedSingleDotIsTheSum) {
     uint32_t seed = 11;
-    for (size_t n : {size_t(0), size_t(1), size_t(15), size_t(16), size_t(17), size_t(2352)}) {
-        std::vector<uint16_t> a(n), b(n);
+    for (size_t n : {size_t(1), size_t(15), size_t(16), size_t(17), size_t(31), size_t(32),
+                     size_t(33), size_t(2352)}) {
+        const size_t width = n + 128;
+        std::vector<uint8_t> a(width), b(width);
         uint64_t expected = 0;
-        for (size_t x = 0; x < n; ++x) {
-            a[x] = x % 7 ? uint16_t(nextRandom(seed) % 256) : 255;
-            b[x] = x % 5 ? uint16_t(nextRandom(seed) % 256) : 255;
-            expected += uint64_t(a[x]) * b[x];
+        for (size_t x = 0; x < width; ++x) {
+            a[x] = x % 7 ? uint8_t(nextRandom(seed) % 256) : 255;
+            b[x] = x % 5 ? uint8_t(nextRandom(seed) % 256) : 255;
         }
-        EXPECT_EQ(FxDotWide(a.data(), b.data(), n), expected) << n;
+        for (size_t x = 0; x < n; ++x)
+            expected += uint64_t(a[x]) * b[x + 128];
+        std::vector<uint16_t> pa(FxPairedWords(width)), pb(FxPairedWords(width));
+        FxPairLevels(a.data(), pa.data(), width);
+        FxPairLevels(b.data(), pb.data(), width);
+        EXPECT_EQ(FxDotPaired(pa.data(), FxPairedSelf(pa.data(), n), pb.data() + 128,
+                              FxPairedSelf(pb.data() + 128, n), n),
+                  expected)
+            << n;
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 using namespace fxtest;
 
@@ -162,17 +163,16 @@ TEST(Deskew, RowScoresCountOnlyTheComparedPixels) {
         FxDotLevelsFour(x.data(), rows, n, sums);
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(sums[k], expected[k]) << n << " " << k;
-        // The same sums from the rows widened to 16 bits.
-        std::vector<uint16_t> wx(n), wy[4];
-        FxWidenLevels(x.data(), wx.data(), n);
+        // The same sums from the rows in pairs.
+        std::vector<uint16_t> wx(FxPairedWords(n)), wy(FxPairedWords(n));
+        FxPairLevels(x.data(), wx.data(), n);
         for (int k = 0; k < 4; ++k) {
-            wy[k].resize(n);
-            FxWidenLevels(y[k].data(), wy[k].data(), n);
+            FxPairLevels(y[k].data(), wy.data(), n);
+            EXPECT_EQ(FxDotPaired(wx.data(), FxPairedSelf(wx.data(), n), wy.data(),
+                                  FxPairedSelf(wy.data(), n), n),
+                      expected[k])
+                << n << " " << k << " in pairs";
         }
-        const uint16_t* wide[4] = {wy[0].data(), wy[1].data(), wy[2].data(), wy[3].data()};
-        FxDotWideFour(wx.data(), wide, n, sums);
-        for (int k = 0; k < 4; ++k)
-            EXPECT_EQ(sums[k], expected[k]) << n << " " << k << " widened";
     }
 }
 
@@ -202,13 +202,14 @@ TEST(Deskew, BothLighterCountsAreTheCountsBitByBit) {
     }
 }
 
-// Four rows against four (or three widened rows against three) in one
-// pass give the sums of one row against one, over lengths with and without a tail of a 64-byte
-// step, levels random or at the extremes.
+// Four rows against four (or three rows in pairs against three) in one
+// pass give the sums of one row against one, over lengths with and without
+// a tail of a 64-byte step or a block of pairs, levels random or at the
+// extremes.
 TEST(Deskew, BlockDotsAreTheSingleDots) {
     uint32_t s = 5;
-    for (size_t n :
-         {size_t(0), size_t(1), size_t(63), size_t(64), size_t(65), size_t(2352), size_t(600001)}) {
+    for (size_t n : {size_t(0), size_t(1), size_t(31), size_t(63), size_t(64), size_t(65),
+                     size_t(2352), size_t(600001)}) {
         std::vector<uint8_t> rows[8];
         for (int r = 0; r < 8; ++r) {
             rows[r].resize(n);
@@ -228,23 +229,80 @@ TEST(Deskew, BlockDotsAreTheSingleDots) {
                     expected += uint64_t(a[i][x]) * b[k][x];
                 ASSERT_EQ(sums[4 * i + k], expected) << n << " " << i << " " << k;
             }
-        // Three widened rows against three.
-        std::vector<uint16_t> wide[8];
+        // Three rows in pairs against three (the rows of nearly all 255 and
+        // all 0 among them).
+        std::vector<uint16_t> paired[8];
+        uint64_t self[8];
         for (int r = 0; r < 8; ++r) {
-            wide[r].resize(n);
-            FxWidenLevels(rows[r].data(), wide[r].data(), n);
+            paired[r].resize(FxPairedWords(n));
+            FxPairLevels(rows[r].data(), paired[r].data(), n);
+            self[r] = FxPairedSelf(paired[r].data(), n);
         }
-        const uint16_t* wa[3] = {wide[0].data(), wide[1].data(), wide[2].data()};
-        const uint16_t* wb[3] = {wide[1].data(), wide[6].data(), wide[7].data()};
-        FxDotWideBlock(wa, wb, n, sums);
-        for (int i = 0; i < 3; ++i)
-            for (int k = 0; k < 3; ++k) {
-                uint64_t expected = 0;
-                for (size_t x = 0; x < n; ++x)
-                    expected += uint64_t(wa[i][x]) * wb[k][x];
-                ASSERT_EQ(sums[3 * i + k], expected) << n << " " << i << " " << k << " widened";
-            }
+        const int ra[3] = {0, 1, 2}, rb[3] = {1, 6, 7};
+        const uint16_t* pa[3] = {paired[0].data(), paired[1].data(), paired[2].data()};
+        const uint16_t* pb[3] = {paired[1].data(), paired[6].data(), paired[7].data()};
+        const uint64_t selfA[3] = {self[0], self[1], self[2]},
+                       selfB[3] = {self[1], self[6], self[7]};
+        // Alongside, the whole words of eight of a row counted into
+        // pairs, twice (more words than the sums have blocks where n is
+        // under 8 blocks): the counts of its levels.
+        auto pairs = std::make_unique<uint32_t[][FX_PAIR_TABLE]>(4);
+        uint32_t single[256] = {}, counts[256], expectedCounts[256] = {};
+        for (int twice = 0; twice < 2; ++twice) {
+            FxDotPairedBlock(pa, selfA, pb, selfB, n, sums, pairs.get(), rows[3].data(), n / 8);
+            for (int i = 0; i < 3; ++i)
+                for (int k = 0; k < 3; ++k) {
+                    uint64_t expected = 0;
+                    for (size_t x = 0; x < n; ++x)
+                        expected += uint64_t(rows[ra[i]][x]) * rows[rb[k]][x];
+                    ASSERT_EQ(sums[3 * i + k], expected)
+                        << n << " " << i << " " << k << " in pairs";
+                }
+            for (size_t x = 0; x < n / 8 * 8; ++x)
+                ++expectedCounts[rows[3][x]];
+        }
+        FxFoldLevelPairs(pairs.get(), single, counts);
+        for (int v = 0; v < 256; ++v)
+            ASSERT_EQ(counts[v], expectedCounts[v]) << n << " level " << v;
     }
+}
+
+// The offset of the plain definition, offset after offset over every
+// stored row pair: intensities of the stored rows (1-bit pixels: of the
+// lighter colour) multiplied, divided row by row, the earliest largest.
+int plainOffset(RasterBitmap* bmp) {
+    const int w = bmp->Width, h = bmp->Height, bits = bmp->BitsPerPixel;
+    const auto bytes = storedBytes(bmp);
+    // Intensities of the stored rows, or 1-bit pixels of the
+    // lighter colour.
+    std::vector<int> level(size_t(w) * size_t(h));
+    const auto entries = paletteOf(bmp);
+    const bool lighterIsOne =
+        bits == 1 && intensity({entries[1].Blue, entries[1].Green, entries[1].Red}) >=
+                         intensity({entries[0].Blue, entries[0].Green, entries[0].Red});
+    for (int r = 0; r < h; ++r)
+        for (int x = 0; x < w; ++x) {
+            const int v = intensity(colorAt(bytes, bmp, x, r));
+            int& out = level[size_t(r) * size_t(w) + size_t(x)];
+            out = v;
+            if (bits == 1)
+                out = int(rawAt(bytes, bmp, x, r)) == (lighterIsOne ? 1 : 0);
+        }
+    int best = 0;
+    uint64_t bestTotal = 0;
+    for (int offset = -23; offset <= 23; ++offset) {
+        uint64_t total = 0;
+        for (int l = 23; l <= h - 24; ++l) {
+            uint64_t sum = 0;
+            for (int x = 0; x + 128 < w; ++x)
+                sum += uint64_t(level[size_t(l) * size_t(w) + size_t(x)]) *
+                       uint64_t(level[size_t(l + offset) * size_t(w) + size_t(x + 128)]);
+            total += bits == 1 ? sum : sum / (255 * 255);
+        }
+        if (total > bestTotal)
+            best = offset, bestTotal = total;
+    }
+    return best;
 }
 
 // The search finds the offset of the plain definition, offset after offset
@@ -271,43 +329,33 @@ TEST(Deskew, SearchFindsThePlainDefinitionsOffset) {
                 const int shifted = y - (x * drop + 64) / 128 + 1000;
                 return shifted % spacing < 4 ? int(next(60)) : 160 + int(next(96));
             });
-            const auto bytes = storedBytes(bmp.get());
-            // Intensities of the stored rows, or 1-bit pixels of the
-            // lighter colour.
-            std::vector<int> level(size_t(w) * size_t(h));
-            const auto entries = paletteOf(bmp.get());
-            const bool lighterIsOne =
-                f.bits == 1 && intensity({entries[1].Blue, entries[1].Green, entries[1].Red}) >=
-                                   intensity({entries[0].Blue, entries[0].Green, entries[0].Red});
-            for (int r = 0; r < h; ++r)
-                for (int x = 0; x < w; ++x) {
-                    const int v = intensity(colorAt(bytes, bmp.get(), x, r));
-                    int& out = level[size_t(r) * size_t(w) + size_t(x)];
-                    out = v;
-                    if (f.bits == 1)
-                        out = int(rawAt(bytes, bmp.get(), x, r)) == (lighterIsOne ? 1 : 0);
-                }
-            int best = 0;
-            uint64_t bestTotal = 0;
-            for (int offset = -23; offset <= 23; ++offset) {
-                uint64_t total = 0;
-                for (int l = 23; l <= h - 24; ++l) {
-                    uint64_t sum = 0;
-                    for (int x = 0; x + 128 < w; ++x)
-                        sum += uint64_t(level[size_t(l) * size_t(w) + size_t(x)]) *
-                               uint64_t(level[size_t(l + offset) * size_t(w) + size_t(x + 128)]);
-                    total += f.bits == 1 ? sum : sum / (255 * 255);
-                }
-                if (total > bestTotal)
-                    best = offset, bestTotal = total;
-            }
-            ASSERT_EQ(offsetOf(bmp.get()), best)
+            ASSERT_EQ(offsetOf(bmp.get()), plainOffset(bmp.get()))
                 << f.bits << " bits, " << w << " x " << h << ", row order " << f.rowOrder;
         }
 }
 
-// Intensities widened for the search are the kernel's grey of the same
-// pixels, in either colour order, over lengths with and without a tail.
+// On pages of text drawn at angles between and beside the offsets' own
+// (where neighbouring offsets' totals lie close together), of widths
+// that leave every length of a last block of pairs, in 8-bit grey and
+// 24-bit, the search finds the plain definition's offset.
+TEST(Deskew, SearchOfDrawnPagesIsThePlainDefinitions) {
+    struct Case {
+        int bits, width, height;
+        double degrees;
+    };
+    for (const Case& c :
+         {Case{8, 613, 260, -9.7}, Case{8, 1000, 240, -0.2}, Case{8, 1283, 230, 2.24},
+          Case{8, 901, 250, 5.6}, Case{24, 700, 240, 0.9}, Case{24, 1119, 230, -4.4}}) {
+        Bitmap page(c.width, c.height, c.bits, RB_ORDER_BGR, 0,
+                    c.bits == 8 ? greyPalette(8) : std::vector<RasterColor>{});
+        drawPage(page.get(), c.degrees);
+        ASSERT_EQ(offsetOf(page.get()), plainOffset(page.get()))
+            << c.bits << " bits, " << c.width << " x " << c.height << ", " << c.degrees;
+    }
+}
+
+// Intensities for the search are the kernel's grey of the same pixels, in
+// either colour order, over lengths with and without a tail.
 TEST(Deskew, WidenedIntensitiesAreTheKernelsGrey) {
     for (int order : {RB_ORDER_BGR, RB_ORDER_RGB})
         for (int n : {1, 7, 8, 9, 61, 2480}) {
@@ -322,10 +370,10 @@ TEST(Deskew, WidenedIntensitiesAreTheKernelsGrey) {
             ASSERT_EQ(
                 KConvertRow(grey.data(), n, 24, K_WORK_GREY, order, RB_ORDER_BGR, nullptr, nullptr),
                 K_OK);
-            std::vector<uint16_t> wide(static_cast<size_t>(n));
-            FxWidenIntensities(pixels.data(), order, wide.data(), size_t(n));
+            std::vector<uint8_t> levels(static_cast<size_t>(n));
+            FxIntensityLevels(pixels.data(), order, levels.data(), size_t(n));
             for (int x = 0; x < n; ++x)
-                ASSERT_EQ(wide[size_t(x)], grey[size_t(x)]) << order << " " << n << " " << x;
+                ASSERT_EQ(levels[size_t(x)], grey[size_t(x)]) << order << " " << n << " " << x;
         }
 }
 
