@@ -302,6 +302,35 @@ WIDE static INLINE __m128i bytesOf16(__m256i low, __m256i high) {
         _mm_packus_epi32(_mm256_castsi256_si128(high), _mm256_extracti128_si256(high, 1)));
 }
 
+/* The ways out of sixteenGrey, rare at a deskew's angles, kept out of its
+ * loop: inlined there, they held the positions and the whole pixels in
+ * memory through every step (the loop ran out of vector registers), and
+ * the stores of those spills were a large part of its time on a processor
+ * that stores one vector half a cycle. */
+
+/* Sixteen grey pixels inside the picture as eightGrey twice. */
+WIDE static __attribute__((noinline)) void sixteenApart(const Four* f, __m256d sx0, __m256d sx1,
+                                                        __m256d sx2, __m256d sx3, __m256d sy0,
+                                                        __m256d sy1, __m256d sy2, __m256d sy3,
+                                                        uint8_t* out) {
+    const __m128i low = eightGrey(f, sx0, sx1, sy0, sy1, 0);
+    const __m128i high = eightGrey(f, sx2, sx3, sy2, sy3, 0);
+    _mm_storel_epi64((__m128i*)out, _mm_packus_epi16(low, low));
+    _mm_storel_epi64((__m128i*)(out + 8), _mm_packus_epi16(high, high));
+}
+
+/* Levels of eight pixels inside the picture from the doubles, with the
+ * weights of positions sx0, sx1, sy0, sy1 (lanes 0-3, 4-7). */
+WIDE static __attribute__((noinline)) __m256i greyDoubles(__m256i a0, __m256i a1, __m256i b0,
+                                                          __m256i b1, __m256d sx0, __m256d sx1,
+                                                          __m256d sy0, __m256d sy1) {
+    const __m256d fxd[2] = {_mm256_sub_pd(sx0, _mm256_floor_pd(sx0)),
+                            _mm256_sub_pd(sx1, _mm256_floor_pd(sx1))};
+    const __m256d fyd[2] = {_mm256_sub_pd(sy0, _mm256_floor_pd(sy0)),
+                            _mm256_sub_pd(sy1, _mm256_floor_pd(sy1))};
+    return doubleLevels(a0, a1, b0, b1, fxd, fyd);
+}
+
 /* Sixteen grey pixels a pixel inside the picture on every side, at source
  * positions sx[k], sy[k] (lanes 4k to 4k + 3), stored at out: as eightGrey
  * twice, the bytes of both rows picked out of loads at the first pixel and
@@ -337,11 +366,7 @@ WIDE static INLINE void sixteenGrey(const Four* f, const __m256d sx[4], const __
         _mm256_or_si256(near1, _mm256_cmpeq_epi32(_mm256_min_epu32(last1, span), last1));
     if (_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_and_si256(ok0, ok1))) != 0xFF ||
         last + apart < 0) {
-        for (int h = 0; h < 2; ++h) {
-            const __m128i words =
-                eightGrey(f, sx[2 * h], sx[2 * h + 1], sy[2 * h], sy[2 * h + 1], 0);
-            _mm_storel_epi64((__m128i*)(out + 8 * h), _mm_packus_epi16(words, words));
-        }
+        sixteenApart(f, sx[0], sx[1], sx[2], sx[3], sy[0], sy[1], sy[2], sy[3], out);
         return;
     }
     /* Indices of at most 14 where they are chosen. */
@@ -366,13 +391,9 @@ WIDE static INLINE void sixteenGrey(const Four* f, const __m256d sx[4], const __
     }
     __m256i levels[2];
     for (int h = 0; h < 2; ++h)
-        if (!singleLevels(v[0][h], v[1][h], v[2][h], v[3][h], fx[h], fy[h], &levels[h])) {
-            const __m256d fxd[2] = {_mm256_sub_pd(sx[2 * h], _mm256_floor_pd(sx[2 * h])),
-                                    _mm256_sub_pd(sx[2 * h + 1], _mm256_floor_pd(sx[2 * h + 1]))};
-            const __m256d fyd[2] = {_mm256_sub_pd(sy[2 * h], _mm256_floor_pd(sy[2 * h])),
-                                    _mm256_sub_pd(sy[2 * h + 1], _mm256_floor_pd(sy[2 * h + 1]))};
-            levels[h] = doubleLevels(v[0][h], v[1][h], v[2][h], v[3][h], fxd, fyd);
-        }
+        if (!singleLevels(v[0][h], v[1][h], v[2][h], v[3][h], fx[h], fy[h], &levels[h]))
+            levels[h] = greyDoubles(v[0][h], v[1][h], v[2][h], v[3][h], sx[2 * h], sx[2 * h + 1],
+                                    sy[2 * h], sy[2 * h + 1]);
     _mm_storeu_si128((__m128i*)out, bytesOf16(levels[0], levels[1]));
 }
 
