@@ -136,9 +136,14 @@ WIDE static INLINE __m256i doubleLevels(__m256i a0, __m256i a1, __m256i b0, __m2
  * below are picked out of 16 bytes loaded at the first of each four and
  * up to the last, straight into 32-bit lanes; 0 (nothing stored) where
  * some pixel lies in neither. Levels come from single-precision sums
- * where those cannot truncate otherwise than the doubles (singleLevels). */
+ * where those cannot truncate otherwise than the doubles (singleLevels),
+ * else from the doubles where doubles is set; where it is not, -1
+ * (nothing stored): the loops take those rare pixels again after the
+ * rest of a stretch, which keeps the doubles' arithmetic and its
+ * registers out of their loop. */
 WIDE static INLINE int eightColour(const uint8_t* source, __m256i offsets, int apart,
-                                   const __m256d fx[2], const __m256d fy[2], uint8_t* out) {
+                                   const __m256d fx[2], const __m256d fy[2], uint8_t* out,
+                                   const int doubles) {
     const __m256i span = _mm256_set1_epi32(10);
     const __m256i firsts = _mm256_shuffle_epi32(offsets, 0x00);
     const __m256i lasts = _mm256_max_epi32(
@@ -181,9 +186,12 @@ WIDE static INLINE int eightColour(const uint8_t* source, __m256i offsets, int a
     for (int k = 0; k < 3; ++k) {
         __m256i level;
         if (!singleLevels(bytes[0][k], bytes[0][k + 3], bytes[1][k], bytes[1][k + 3], fxs, fys,
-                          &level))
+                          &level)) {
+            if (!doubles)
+                return -1;
             level =
                 doubleLevels(bytes[0][k], bytes[0][k + 3], bytes[1][k], bytes[1][k + 3], fx, fy);
+        }
         pixels = _mm256_or_si256(pixels, _mm256_slli_epi32(level, 8 * k));
     }
     const __m256i pack = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)packThree));
