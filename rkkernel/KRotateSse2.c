@@ -264,9 +264,13 @@ static INLINE void lanesOf(__m128i v, __m128i lanes[3]) {
 
 /* Four colour pixels, stored at out (12 bytes). Their twelve bytes are
  * worked out in the order they are stored, three lanes of four, each with
- * the weights of its pixel. */
-static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m128d sy01,
-                              __m128d sy23, uint8_t* out) {
+ * the weights of its pixel. Where some single sum lies too near a half,
+ * the doubles are worked out if doubles is set; else 0 is returned and
+ * nothing stored (the loop over a stretch takes those few pixels after
+ * the rest: the doubles' arithmetic inside it had made it keep its values
+ * in memory). */
+static INLINE int fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m128d sy01,
+                             __m128d sy23, uint8_t* out, const int doubles) {
     __m128d fxd[2], fyd[2];
     __m128 fx, fy;
     const __m128i offsets = fourIndices(in, sx01, sx23, sy01, sy23, 3, fxd, fyd, &fx, &fy);
@@ -299,6 +303,8 @@ static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m1
     for (int j = 0; j < 3; ++j)
         close = _mm_or_ps(close, singleFour(a0[j], a1[j], b0[j], b1[j], wx[j], wy[j], &levels[j]));
     if (_mm_movemask_ps(close)) {
+        if (!doubles)
+            return 0;
         /* The pixels of the lanes in doubles, lanes 0-1 and 2-3. */
         const __m128d dx[3][2] = {
             {_mm_unpacklo_pd(fxd[0], fxd[0]), fxd[0]},
@@ -317,6 +323,7 @@ static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m1
     _mm_storel_epi64((__m128i*)out, packed);
     const int last = _mm_cvtsi128_si32(_mm_srli_si128(packed, 8));
     memcpy(out + 8, &last, 4);
+    return 1;
 }
 
 /* ---- The row ---- */
@@ -367,7 +374,7 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
             __m128d sy01 = _mm_add_pd(_mm_set1_pd(sy), _mm_mul_pd(_mm_setr_pd(0, 1), ddy));
             __m128d sy23 = _mm_add_pd(_mm_set1_pd(sy), _mm_mul_pd(_mm_setr_pd(2, 3), ddy));
             const __m128d stepX = _mm_set1_pd(GROUP * dx), stepY = _mm_set1_pd(GROUP * dy);
-            const int end = x + count;
+            const int start = x, end = x + count;
             if (bytes == 1) {
                 /* Grey pixels eight at a time, the lanes four apart. */
                 __m128d px[4] = {sx01, sx23, _mm_add_pd(sx01, stepX), _mm_add_pd(sx23, stepX)};
@@ -381,15 +388,32 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 }
                 sx01 = px[0], sx23 = px[1], sy01 = py[0], sy23 = py[1];
             }
+            /* Colour fours left by fourColour, taken after the rest. */
+            int redo[STRETCH / GROUP], redone = 0;
             for (; x < end; x += GROUP) {
                 if (bytes == 3 && (x & GROUP) == 0)
                     KFetchAhead(&ahead, _mm_cvtsd_f64(sx01), _mm_cvtsd_f64(sy01));
-                if (bytes == 1)
+                if (bytes == 1) {
                     fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
-                else
-                    fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x);
+                } else {
+                    redo[redone] = x;
+                    redone += !fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x, 0);
+                }
                 sx01 = _mm_add_pd(sx01, stepX), sx23 = _mm_add_pd(sx23, stepX);
                 sy01 = _mm_add_pd(sy01, stepY), sy23 = _mm_add_pd(sy23, stepY);
+            }
+            /* Their positions are exact sums too, the lanes' values. */
+            for (int k = 0; k < redone; ++k) {
+                const double qx = sx + (redo[k] - start) * dx, qy = sy + (redo[k] - start) * dy;
+                const __m128d qx01 =
+                    _mm_add_pd(_mm_set1_pd(qx), _mm_mul_pd(_mm_setr_pd(0, 1), ddx));
+                const __m128d qx23 =
+                    _mm_add_pd(_mm_set1_pd(qx), _mm_mul_pd(_mm_setr_pd(2, 3), ddx));
+                const __m128d qy01 =
+                    _mm_add_pd(_mm_set1_pd(qy), _mm_mul_pd(_mm_setr_pd(0, 1), ddy));
+                const __m128d qy23 =
+                    _mm_add_pd(_mm_set1_pd(qy), _mm_mul_pd(_mm_setr_pd(2, 3), ddy));
+                fourColour(&in, qx01, qx23, qy01, qy23, out + 3 * redo[k], 1);
             }
             sx += count * dx, sy += count * dy;
         } else if (kind == OUTSIDE) {
@@ -414,7 +438,7 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 if (bytes == 1)
                     fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
                 else
-                    fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x);
+                    fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x, 1);
                 x += GROUP, sx = px[3] + row->Cos, sy = py[3] - row->Sin;
                 continue;
             }
