@@ -306,9 +306,14 @@ WIDE static INLINE __m128i bytesOf16(__m256i low, __m256i high) {
  * positions sx[k], sy[k] (lanes 4k to 4k + 3), stored at out: as eightGrey
  * twice, the bytes of both rows picked out of loads at the first pixel and
  * up to the last one's neighbour, their indices worked out once for all
- * sixteen; where some pixel lies near neither, eightGrey. */
-WIDE static INLINE void sixteenGrey(const Four* f, const __m256d sx[4], const __m256d sy[4],
-                                    uint8_t* out) {
+ * sixteen. Returns which eights (bit 0 the first, bit 1 the second) are
+ * left for eightGrey to redo: all where some pixel lies near neither, an
+ * eight whose single sums lie too near a half. Those ways out are rare at
+ * a deskew's angles and are taken after the loop over the stretch: inside
+ * it, as calls or inlined, they had the loop keep its positions and whole
+ * pixels in memory and store its vector registers every step. */
+WIDE static INLINE int sixteenGrey(const Four* f, const __m256d sx[4], const __m256d sy[4],
+                                   uint8_t* out) {
     __m256 fx[2], fy[2];
     const __m256i x0 = wholeAndPart(sx[0], sx[1], &fx[0]), x1 = wholeAndPart(sx[2], sx[3], &fx[1]);
     __m256i y0 = wholeAndPart(sy[0], sy[1], &fy[0]), y1 = wholeAndPart(sy[2], sy[3], &fy[1]);
@@ -337,12 +342,7 @@ WIDE static INLINE void sixteenGrey(const Four* f, const __m256d sx[4], const __
         _mm256_or_si256(near1, _mm256_cmpeq_epi32(_mm256_min_epu32(last1, span), last1));
     if (_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_and_si256(ok0, ok1))) != 0xFF ||
         last + apart < 0) {
-        for (int h = 0; h < 2; ++h) {
-            const __m128i words =
-                eightGrey(f, sx[2 * h], sx[2 * h + 1], sy[2 * h], sy[2 * h + 1], 0);
-            _mm_storel_epi64((__m128i*)(out + 8 * h), _mm_packus_epi16(words, words));
-        }
-        return;
+        return 3;
     }
     /* Indices of at most 14 where they are chosen. */
     const __m128i indexA = bytesOf16(first0, first1), indexB = bytesOf16(last0, last1);
@@ -365,15 +365,12 @@ WIDE static INLINE void sixteenGrey(const Four* f, const __m256d sx[4], const __
         v[k + 1][1] = _mm256_cvtepu8_epi32(_mm_srli_si128(next, 8));
     }
     __m256i levels[2];
+    int redo = 0;
     for (int h = 0; h < 2; ++h)
-        if (!singleLevels(v[0][h], v[1][h], v[2][h], v[3][h], fx[h], fy[h], &levels[h])) {
-            const __m256d fxd[2] = {_mm256_sub_pd(sx[2 * h], _mm256_floor_pd(sx[2 * h])),
-                                    _mm256_sub_pd(sx[2 * h + 1], _mm256_floor_pd(sx[2 * h + 1]))};
-            const __m256d fyd[2] = {_mm256_sub_pd(sy[2 * h], _mm256_floor_pd(sy[2 * h])),
-                                    _mm256_sub_pd(sy[2 * h + 1], _mm256_floor_pd(sy[2 * h + 1]))};
-            levels[h] = doubleLevels(v[0][h], v[1][h], v[2][h], v[3][h], fxd, fyd);
-        }
+        if (!singleLevels(v[0][h], v[1][h], v[2][h], v[3][h], fx[h], fy[h], &levels[h]))
+            redo |= 1 << h;
     _mm_storeu_si128((__m128i*)out, bytesOf16(levels[0], levels[1]));
+    return redo;
 }
 
 /* The next eight positions as lanes 0-3 and 4-7, at once where they are
@@ -398,11 +395,25 @@ WIDE static INLINE void stretchLanes(double at, double delta, __m256d* low, __m2
     *high = _mm256_add_pd(base, _mm256_mul_pd(_mm256_setr_pd(4, 5, 6, 7), d));
 }
 
+/* Eight colour pixels at source positions (sx0, sx1), (sy0, sy1) four at a
+ * time by fourPixels, where eightColourInside cannot take them. */
+WIDE static INLINE void eightColourApart(const Four* f, __m256d sx0, __m256d sx1, __m256d sy0,
+                                         __m256d sy1, uint8_t* out) {
+    const __m128i pack = _mm_loadu_si128((const __m128i*)packThree);
+    for (int h = 0; h < 2; ++h) {
+        const __m128i packed =
+            _mm_shuffle_epi8(fourPixels(f, h ? sx1 : sx0, h ? sy1 : sy0, 3), pack);
+        _mm_storel_epi64((__m128i*)(out + 12 * h), packed);
+        const int32_t last = _mm_extract_epi32(packed, 2);
+        memcpy(out + 12 * h + 8, &last, 4);
+    }
+}
+
 /* Eight colour pixels a pixel inside the picture at source positions
- * (sx0, sx1), (sy0, sy1), lanes 0-3 and 4-7, stored at out: by
- * eightColour, or else four at a time by fourPixels. */
-WIDE static INLINE void eightColourInside(const Four* f, __m256d sx0, __m256d sx1, __m256d sy0,
-                                          __m256d sy1, __m128i pack, uint8_t* out) {
+ * (sx0, sx1), (sy0, sy1), lanes 0-3 and 4-7, stored at out by
+ * eightColour, whose answer it returns. */
+WIDE static INLINE int eightColourInside(const Four* f, __m256d sx0, __m256d sx1, __m256d sy0,
+                                         __m256d sy1, uint8_t* out, const int doubles) {
     /* Not negative: truncation is the floor (as in eightGrey). */
     const __m128i ix0 = _mm256_cvttpd_epi32(sx0), iy0 = _mm256_cvttpd_epi32(sy0);
     const __m128i ix1 = _mm256_cvttpd_epi32(sx1), iy1 = _mm256_cvttpd_epi32(sy1);
@@ -417,15 +428,7 @@ WIDE static INLINE void eightColourInside(const Four* f, __m256d sx0, __m256d sx
                                              _mm256_add_epi32(x0, _mm256_add_epi32(x0, x0)));
     const __m256d fx[2] = {_mm256_sub_pd(sx0, fx00), _mm256_sub_pd(sx1, fx01)};
     const __m256d fy[2] = {_mm256_sub_pd(sy0, fy00), _mm256_sub_pd(sy1, fy01)};
-    if (eightColour(f->Source, offsets, f->BottomUp ? -stride : stride, fx, fy, out))
-        return;
-    for (int h = 0; h < 2; ++h) {
-        const __m128i packed =
-            _mm_shuffle_epi8(fourPixels(f, h ? sx1 : sx0, h ? sy1 : sy0, 3), pack);
-        _mm_storel_epi64((__m128i*)(out + 12 * h), packed);
-        const int32_t last = _mm_extract_epi32(packed, 2);
-        memcpy(out + 12 * h + 8, &last, 4);
-    }
+    return eightColour(f->Source, offsets, f->BottomUp ? -stride : stride, fx, fy, out, doubles);
 }
 
 /* Four colour pixels at source positions px, py, stored at out. */
@@ -481,14 +484,32 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                                      _mm256_add_pd(sy1, stepY)};
                     const __m256d twiceX = _mm256_set1_pd(16 * dx);
                     const __m256d twiceY = _mm256_set1_pd(16 * dy);
+                    const int start = x;
+                    unsigned redo[STRETCH / 16];
+                    int redone = 0;
                     for (; x + 16 <= end; x += 16) {
                         KFetchAhead(&ahead, _mm256_cvtsd_f64(px[0]), _mm256_cvtsd_f64(py[0]));
-                        sixteenGrey(&f, px, py, out + x);
+                        const int eights = sixteenGrey(&f, px, py, out + x);
+                        redo[redone] = (unsigned)x | (unsigned)eights << 30;
+                        redone += eights != 0;
                         for (int k = 0; k < 4; ++k)
                             px[k] = _mm256_add_pd(px[k], twiceX),
                             py[k] = _mm256_add_pd(py[k], twiceY);
                     }
                     sx0 = px[0], sx1 = px[1], sy0 = py[0], sy1 = py[1];
+                    /* The eights left, from their positions: exact sums
+                     * too, the same as the lanes stepped to. */
+                    for (int k = 0; k < redone; ++k)
+                        for (int e = 0; e < 2; ++e) {
+                            const int at = (int)(redo[k] & 0x3FFFFFFFu) + 8 * e;
+                            if (!(redo[k] >> (30 + e) & 1))
+                                continue;
+                            __m256d qx0, qx1, qy0, qy1;
+                            stretchLanes(sx + (at - start) * dx, dx, &qx0, &qx1);
+                            stretchLanes(sy + (at - start) * dy, dy, &qy0, &qy1);
+                            const __m128i words = eightGrey(&f, qx0, qx1, qy0, qy1, 0);
+                            _mm_storel_epi64((__m128i*)(out + at), _mm_packus_epi16(words, words));
+                        }
                 }
                 for (; x < end; x += 8) {
                     KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
@@ -529,16 +550,37 @@ WIDE static INLINE int bilinearFour(KBilinearRow* row, uint8_t* out, const int b
                 stretchLanes(sy + done * dy, dy, &sy0, &sy1);
                 const __m256d stepX = _mm256_set1_pd(8 * dx), stepY = _mm256_set1_pd(8 * dy);
                 const int end = x + count;
-                for (x += done; x < end; x += 8) {
-                    KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
-                    if (inside) {
-                        eightColourInside(&f, sx0, sx1, sy0, sy1, pack, out + 3 * x);
-                    } else {
+                const int start = x;
+                if (inside) {
+                    /* The eights eightColour leaves are taken after the
+                     * loop (as sixteenGrey's), from their positions. */
+                    unsigned redo[STRETCH / 8];
+                    int redone = 0;
+                    for (x += done; x < end; x += 8) {
+                        KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
+                        const int way = eightColourInside(&f, sx0, sx1, sy0, sy1, out + 3 * x, 0);
+                        redo[redone] = (unsigned)x | (unsigned)(way < 0) << 31;
+                        redone += way != 1;
+                        sx0 = _mm256_add_pd(sx0, stepX), sx1 = _mm256_add_pd(sx1, stepX);
+                        sy0 = _mm256_add_pd(sy0, stepY), sy1 = _mm256_add_pd(sy1, stepY);
+                    }
+                    for (int k = 0; k < redone; ++k) {
+                        const int at = (int)(redo[k] & 0x7FFFFFFFu);
+                        __m256d qx0, qx1, qy0, qy1;
+                        stretchLanes(sx + (at - start) * dx, dx, &qx0, &qx1);
+                        stretchLanes(sy + (at - start) * dy, dy, &qy0, &qy1);
+                        if (!(redo[k] >> 31) ||
+                            !eightColourInside(&f, qx0, qx1, qy0, qy1, out + 3 * at, 1))
+                            eightColourApart(&f, qx0, qx1, qy0, qy1, out + 3 * at);
+                    }
+                } else {
+                    for (x += done; x < end; x += 8) {
+                        KFetchAhead(&ahead, _mm256_cvtsd_f64(sx0), _mm256_cvtsd_f64(sy0));
                         fourColour(&f, sx0, sy0, pack, out + 3 * x);
                         fourColour(&f, sx1, sy1, pack, out + 3 * x + 12);
+                        sx0 = _mm256_add_pd(sx0, stepX), sx1 = _mm256_add_pd(sx1, stepX);
+                        sy0 = _mm256_add_pd(sy0, stepY), sy1 = _mm256_add_pd(sy1, stepY);
                     }
-                    sx0 = _mm256_add_pd(sx0, stepX), sx1 = _mm256_add_pd(sx1, stepX);
-                    sy0 = _mm256_add_pd(sy0, stepY), sy1 = _mm256_add_pd(sy1, stepY);
                 }
                 sx += count * dx, sy += count * dy;
                 continue;

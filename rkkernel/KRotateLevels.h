@@ -52,6 +52,19 @@ static INLINE void KFetchAhead(const KAhead* a, double sx, double sy) {
                  _MM_HINT_T0);
 }
 
+/* Levels of 0 to 255 in 32-bit lanes read as singles once their bits are
+ * those of 2^23 + level (the level in the low bits of the significand):
+ * the difference of two such and the single less 2^23 are exact, and an
+ * integer or and a subtraction take the place of a conversion. On
+ * processors whose conversions all run on one unit (AMD's first Zen)
+ * these loops were bound by the conversions. */
+#define K_PLUS23 0x4B000000
+#define K_ROUND23 0x1.8p23f
+
+WIDE static INLINE __m256 plus23(__m256i level) {
+    return _mm256_castsi256_ps(_mm256_or_si256(level, _mm256_set1_epi32(K_PLUS23)));
+}
+
 /* The eight levels of the double arithmetic (levelOf, inside pixels)
  * taken from single-precision sums where that cannot differ. With levels
  * a up to 255 and weights in [0, 1] rounded to singles (2^-25 at most
@@ -68,29 +81,31 @@ static INLINE void KFetchAhead(const KAhead* a, double sx, double sy) {
  * lanes. */
 WIDE static INLINE __m256 singleMix(__m256i a0, __m256i a1, __m256i b0, __m256i b1, __m256 fx,
                                     __m256 fy) {
-    const __m256 top =
-        _mm256_fmadd_ps(_mm256_cvtepi32_ps(_mm256_sub_epi32(a1, a0)), fx, _mm256_cvtepi32_ps(a0));
-    const __m256 under =
-        _mm256_fmadd_ps(_mm256_cvtepi32_ps(_mm256_sub_epi32(b1, b0)), fx, _mm256_cvtepi32_ps(b0));
+    const __m256 big = _mm256_set1_ps(0x1p23f);
+    const __m256 ta0 = plus23(a0), ta1 = plus23(a1), tb0 = plus23(b0), tb1 = plus23(b1);
+    const __m256 top = _mm256_fmadd_ps(_mm256_sub_ps(ta1, ta0), fx, _mm256_sub_ps(ta0, big));
+    const __m256 under = _mm256_fmadd_ps(_mm256_sub_ps(tb1, tb0), fx, _mm256_sub_ps(tb0, big));
     return _mm256_fmadd_ps(_mm256_sub_ps(under, top), fy, top);
 }
 
 /* Whether some lane of the single mix r lies too near a whole number and
- * a half (singleLevels); *nearest the whole numbers nearest r. */
-WIDE static INLINE int singlesClose(__m256 r, __m256* nearest) {
-    *nearest = _mm256_round_ps(r, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
-    const __m256 off = _mm256_andnot_ps(_mm256_set1_ps(-0.0f), _mm256_sub_ps(r, *nearest));
+ * a half (singleLevels); *levels the whole numbers nearest r. Adding
+ * 1.5 * 2^23 rounds r (well inside (-2^22, 2^22)) to its nearest whole
+ * number, ties to even as the rounding instruction would, and leaves that
+ * number in the low bits of the sum, without a conversion. */
+WIDE static INLINE int singlesClose(__m256 r, __m256i* levels) {
+    const __m256 round = _mm256_set1_ps(K_ROUND23);
+    const __m256 sum = _mm256_add_ps(r, round);
+    const __m256 nearest = _mm256_sub_ps(sum, round);
+    const __m256 off = _mm256_andnot_ps(_mm256_set1_ps(-0.0f), _mm256_sub_ps(r, nearest));
     const __m256 close = _mm256_cmp_ps(off, _mm256_set1_ps(0.5f - 0x1p-10f), _CMP_GT_OQ);
+    *levels = _mm256_sub_epi32(_mm256_castps_si256(sum), _mm256_castps_si256(round));
     return !_mm256_testz_ps(close, close);
 }
 
 WIDE static INLINE int singleLevels(__m256i a0, __m256i a1, __m256i b0, __m256i b1, __m256 fx,
                                     __m256 fy, __m256i* levels) {
-    __m256 nearest;
-    if (singlesClose(singleMix(a0, a1, b0, b1, fx, fy), &nearest))
-        return 0;
-    *levels = _mm256_cvttps_epi32(nearest);
-    return 1;
+    return !singlesClose(singleMix(a0, a1, b0, b1, fx, fy), levels);
 }
 
 /* Levels of eight pixels from the doubles, as the plain loop works them
@@ -121,9 +136,14 @@ WIDE static INLINE __m256i doubleLevels(__m256i a0, __m256i a1, __m256i b0, __m2
  * below are picked out of 16 bytes loaded at the first of each four and
  * up to the last, straight into 32-bit lanes; 0 (nothing stored) where
  * some pixel lies in neither. Levels come from single-precision sums
- * where those cannot truncate otherwise than the doubles (singleLevels). */
+ * where those cannot truncate otherwise than the doubles (singleLevels),
+ * else from the doubles where doubles is set; where it is not, -1
+ * (nothing stored): the loops take those rare pixels again after the
+ * rest of a stretch, which keeps the doubles' arithmetic and its
+ * registers out of their loop. */
 WIDE static INLINE int eightColour(const uint8_t* source, __m256i offsets, int apart,
-                                   const __m256d fx[2], const __m256d fy[2], uint8_t* out) {
+                                   const __m256d fx[2], const __m256d fy[2], uint8_t* out,
+                                   const int doubles) {
     const __m256i span = _mm256_set1_epi32(10);
     const __m256i firsts = _mm256_shuffle_epi32(offsets, 0x00);
     const __m256i lasts = _mm256_max_epi32(
@@ -166,9 +186,12 @@ WIDE static INLINE int eightColour(const uint8_t* source, __m256i offsets, int a
     for (int k = 0; k < 3; ++k) {
         __m256i level;
         if (!singleLevels(bytes[0][k], bytes[0][k + 3], bytes[1][k], bytes[1][k + 3], fxs, fys,
-                          &level))
+                          &level)) {
+            if (!doubles)
+                return -1;
             level =
                 doubleLevels(bytes[0][k], bytes[0][k + 3], bytes[1][k], bytes[1][k + 3], fx, fy);
+        }
         pixels = _mm256_or_si256(pixels, _mm256_slli_epi32(level, 8 * k));
     }
     const __m256i pack = _mm256_broadcastsi128_si256(_mm_loadu_si128((const __m128i*)packThree));

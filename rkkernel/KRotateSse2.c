@@ -62,24 +62,35 @@ typedef struct Inside {
  * the weighted sums, and as close. The weights rounded to singles lie
  * within 2^-25 of the doubles', which moves each product by at most
  * 255 * 2^-25; every rounding of a sum or product under 256 is at most
- * 2^-17, and 2^-16 for adding 0.5. So top and under lie within
- * E = 255 * 2^-25 + 2 * 2^-17 of the exact sums, and the level's sum
- * within 3E + 255 * 2^-25 + 3 * 2^-17 + 2^-16, under 1.2e-4; the doubles
- * lie within 1e-12. Where the single sum plus 0.5 lies at least 2^-10
- * from every whole number both truncate to the same level (the sum is
- * positive, so truncation is its floor). */
+ * 2^-17. So top and under lie within E = 255 * 2^-25 + 2 * 2^-17 of the
+ * exact sums, and the mix within 3E + 255 * 2^-25 + 3 * 2^-17, under
+ * 1.2e-4; the doubles lie within 1e-12. Where the single mix lies at
+ * least 2^-10 from every whole number and a half, its nearest whole
+ * number is the level the doubles truncate to once a half is added. The
+ * levels become singles and the mix its nearest whole number without a
+ * conversion (as plus23 and K_ROUND23 of KRotateLevels.h: the same
+ * values): the lanes a0 to b1 come with the bits of 2^23 (BIAS), unpacked
+ * so from bytes at no cost. */
 static INLINE __m128 singleFour(__m128i a0, __m128i a1, __m128i b0, __m128i b1, __m128 fx,
                                 __m128 fy, __m128i* levels) {
-    const __m128 top0 = _mm_cvtepi32_ps(a0), under0 = _mm_cvtepi32_ps(b0);
-    const __m128 top = _mm_add_ps(top0, _mm_mul_ps(_mm_cvtepi32_ps(_mm_sub_epi32(a1, a0)), fx));
-    const __m128 under = _mm_add_ps(under0, _mm_mul_ps(_mm_cvtepi32_ps(_mm_sub_epi32(b1, b0)), fx));
-    const __m128 r =
-        _mm_add_ps(_mm_add_ps(top, _mm_mul_ps(_mm_sub_ps(under, top), fy)), _mm_set1_ps(0.5f));
-    const __m128i whole = _mm_cvttps_epi32(r);
-    const __m128 part = _mm_sub_ps(r, _mm_cvtepi32_ps(whole));
-    *levels = whole;
-    return _mm_or_ps(_mm_cmplt_ps(part, _mm_set1_ps(0x1p-10f)),
-                     _mm_cmpgt_ps(part, _mm_set1_ps(1.0f - 0x1p-10f)));
+    const __m128 big = _mm_set1_ps(0x1p23f), round = _mm_set1_ps(K_ROUND23);
+    const __m128 ta0 = _mm_castsi128_ps(a0), ta1 = _mm_castsi128_ps(a1);
+    const __m128 tb0 = _mm_castsi128_ps(b0), tb1 = _mm_castsi128_ps(b1);
+    const __m128 top = _mm_add_ps(_mm_sub_ps(ta0, big), _mm_mul_ps(_mm_sub_ps(ta1, ta0), fx));
+    const __m128 under = _mm_add_ps(_mm_sub_ps(tb0, big), _mm_mul_ps(_mm_sub_ps(tb1, tb0), fx));
+    const __m128 r = _mm_add_ps(top, _mm_mul_ps(_mm_sub_ps(under, top), fy));
+    const __m128 sum = _mm_add_ps(r, round);
+    const __m128 off = _mm_sub_ps(r, _mm_sub_ps(sum, round));
+    *levels = _mm_sub_epi32(_mm_castps_si128(sum), _mm_castps_si128(round));
+    return _mm_cmpgt_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), off), _mm_set1_ps(0.5f - 0x1p-10f));
+}
+
+/* Levels in 32-bit lanes with the bits of 2^23 as singles (K_PLUS23), or
+ * the levels alone: 16-bit levels unpacked with BIAS, or with zero. */
+#define BIAS _mm_set1_epi16(K_PLUS23 >> 16)
+
+static INLINE __m128i unbiased(__m128i lanes) {
+    return _mm_and_si128(lanes, _mm_set1_epi32(255));
 }
 
 /* Levels of four lanes from the doubles, as the plain loop works them
@@ -104,7 +115,7 @@ static INLINE __m128i levelsOf(__m128i a0, __m128i a1, __m128i b0, __m128i b1, _
                                const __m128d fxd[2], const __m128d fyd[2]) {
     __m128i levels;
     if (_mm_movemask_ps(singleFour(a0, a1, b0, b1, fx, fy, &levels)))
-        levels = doubleFour(a0, a1, b0, b1, fxd, fyd);
+        levels = doubleFour(unbiased(a0), unbiased(a1), unbiased(b0), unbiased(b1), fxd, fyd);
     return levels;
 }
 
@@ -155,9 +166,9 @@ static INLINE void fourGrey(const Inside* in, __m128d sx01, __m128d sx23, __m128
         const __m128i top = _mm_unpacklo_epi8(_mm_loadl_epi64((const __m128i*)at), zero);
         const __m128i under =
             _mm_unpacklo_epi8(_mm_loadl_epi64((const __m128i*)(at + in->Apart)), zero);
-        a0 = _mm_unpacklo_epi16(top, zero), a1 = _mm_unpacklo_epi16(_mm_srli_si128(top, 2), zero);
-        b0 = _mm_unpacklo_epi16(under, zero);
-        b1 = _mm_unpacklo_epi16(_mm_srli_si128(under, 2), zero);
+        a0 = _mm_unpacklo_epi16(top, BIAS), a1 = _mm_unpacklo_epi16(_mm_srli_si128(top, 2), BIAS);
+        b0 = _mm_unpacklo_epi16(under, BIAS);
+        b1 = _mm_unpacklo_epi16(_mm_srli_si128(under, 2), BIAS);
     } else {
         /* Each pixel and its right-hand neighbour as one 16-bit word. */
         int at[4];
@@ -174,8 +185,8 @@ static INLINE void fourGrey(const Inside* in, __m128d sx01, __m128d sx23, __m128
         words = _mm_insert_epi16(words, wordAt(s + at[3] + d), 7);
         const __m128i left = _mm_and_si128(words, _mm_set1_epi16(255));
         const __m128i right = _mm_srli_epi16(words, 8);
-        a0 = _mm_unpacklo_epi16(left, zero), b0 = _mm_unpackhi_epi16(left, zero);
-        a1 = _mm_unpacklo_epi16(right, zero), b1 = _mm_unpackhi_epi16(right, zero);
+        a0 = _mm_unpacklo_epi16(left, BIAS), b0 = _mm_unpackhi_epi16(left, BIAS);
+        a1 = _mm_unpacklo_epi16(right, BIAS), b1 = _mm_unpackhi_epi16(right, BIAS);
     }
     const __m128i levels = levelsOf(a0, a1, b0, b1, fx, fy, fxd, fyd);
     const __m128i words = _mm_packs_epi32(levels, levels);
@@ -214,7 +225,7 @@ static INLINE void eightGrey(const Inside* in, const __m128d sx[4], const __m128
     const __m128i underNext = _mm_unpacklo_epi8(_mm_srli_si128(under, 1), zero);
     __m128i levels[2];
     for (int h = 0; h < 2; ++h) {
-#define HALF(v) (h ? _mm_unpackhi_epi16(v, zero) : _mm_unpacklo_epi16(v, zero))
+#define HALF(v) (h ? _mm_unpackhi_epi16(v, BIAS) : _mm_unpacklo_epi16(v, BIAS))
         levels[h] = levelsOf(HALF(topWords), HALF(topNext), HALF(underWords), HALF(underNext),
                              fx[h], fy[h], fxd[h], fyd[h]);
 #undef HALF
@@ -242,20 +253,24 @@ static INLINE void gatherColour(const uint8_t* s, const int at[4], __m128i* byte
 }
 #undef PLACE
 
-/* Bytes 0-3, 4-7 and 8-11 of v as 32-bit lanes. */
+/* Bytes 0-3, 4-7 and 8-11 of v as 32-bit lanes with BIAS. */
 static INLINE void lanesOf(__m128i v, __m128i lanes[3]) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i low = _mm_unpacklo_epi8(v, zero), high = _mm_unpackhi_epi8(v, zero);
-    lanes[0] = _mm_unpacklo_epi16(low, zero);
-    lanes[1] = _mm_unpackhi_epi16(low, zero);
-    lanes[2] = _mm_unpacklo_epi16(high, zero);
+    lanes[0] = _mm_unpacklo_epi16(low, BIAS);
+    lanes[1] = _mm_unpackhi_epi16(low, BIAS);
+    lanes[2] = _mm_unpacklo_epi16(high, BIAS);
 }
 
 /* Four colour pixels, stored at out (12 bytes). Their twelve bytes are
  * worked out in the order they are stored, three lanes of four, each with
- * the weights of its pixel. */
-static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m128d sy01,
-                              __m128d sy23, uint8_t* out) {
+ * the weights of its pixel. Where some single sum lies too near a half,
+ * the doubles are worked out if doubles is set; else 0 is returned and
+ * nothing stored (the loop over a stretch takes those few pixels after
+ * the rest: the doubles' arithmetic inside it had made it keep its values
+ * in memory). */
+static INLINE int fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m128d sy01,
+                             __m128d sy23, uint8_t* out, const int doubles) {
     __m128d fxd[2], fyd[2];
     __m128 fx, fy;
     const __m128i offsets = fourIndices(in, sx01, sx23, sy01, sy23, 3, fxd, fyd, &fx, &fy);
@@ -288,6 +303,8 @@ static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m1
     for (int j = 0; j < 3; ++j)
         close = _mm_or_ps(close, singleFour(a0[j], a1[j], b0[j], b1[j], wx[j], wy[j], &levels[j]));
     if (_mm_movemask_ps(close)) {
+        if (!doubles)
+            return 0;
         /* The pixels of the lanes in doubles, lanes 0-1 and 2-3. */
         const __m128d dx[3][2] = {
             {_mm_unpacklo_pd(fxd[0], fxd[0]), fxd[0]},
@@ -298,13 +315,15 @@ static INLINE void fourColour(const Inside* in, __m128d sx01, __m128d sx23, __m1
             {_mm_unpackhi_pd(fyd[0], fyd[0]), _mm_unpacklo_pd(fyd[1], fyd[1])},
             {fyd[1], _mm_unpackhi_pd(fyd[1], fyd[1])}};
         for (int j = 0; j < 3; ++j)
-            levels[j] = doubleFour(a0[j], a1[j], b0[j], b1[j], dx[j], dy[j]);
+            levels[j] = doubleFour(unbiased(a0[j]), unbiased(a1[j]), unbiased(b0[j]),
+                                   unbiased(b1[j]), dx[j], dy[j]);
     }
     const __m128i packed = _mm_packus_epi16(_mm_packs_epi32(levels[0], levels[1]),
                                             _mm_packs_epi32(levels[2], levels[2]));
     _mm_storel_epi64((__m128i*)out, packed);
     const int last = _mm_cvtsi128_si32(_mm_srli_si128(packed, 8));
     memcpy(out + 8, &last, 4);
+    return 1;
 }
 
 /* ---- The row ---- */
@@ -355,7 +374,7 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
             __m128d sy01 = _mm_add_pd(_mm_set1_pd(sy), _mm_mul_pd(_mm_setr_pd(0, 1), ddy));
             __m128d sy23 = _mm_add_pd(_mm_set1_pd(sy), _mm_mul_pd(_mm_setr_pd(2, 3), ddy));
             const __m128d stepX = _mm_set1_pd(GROUP * dx), stepY = _mm_set1_pd(GROUP * dy);
-            const int end = x + count;
+            const int start = x, end = x + count;
             if (bytes == 1) {
                 /* Grey pixels eight at a time, the lanes four apart. */
                 __m128d px[4] = {sx01, sx23, _mm_add_pd(sx01, stepX), _mm_add_pd(sx23, stepX)};
@@ -369,15 +388,32 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 }
                 sx01 = px[0], sx23 = px[1], sy01 = py[0], sy23 = py[1];
             }
+            /* Colour fours left by fourColour, taken after the rest. */
+            int redo[STRETCH / GROUP], redone = 0;
             for (; x < end; x += GROUP) {
                 if (bytes == 3 && (x & GROUP) == 0)
                     KFetchAhead(&ahead, _mm_cvtsd_f64(sx01), _mm_cvtsd_f64(sy01));
-                if (bytes == 1)
+                if (bytes == 1) {
                     fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
-                else
-                    fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x);
+                } else {
+                    redo[redone] = x;
+                    redone += !fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x, 0);
+                }
                 sx01 = _mm_add_pd(sx01, stepX), sx23 = _mm_add_pd(sx23, stepX);
                 sy01 = _mm_add_pd(sy01, stepY), sy23 = _mm_add_pd(sy23, stepY);
+            }
+            /* Their positions are exact sums too, the lanes' values. */
+            for (int k = 0; k < redone; ++k) {
+                const double qx = sx + (redo[k] - start) * dx, qy = sy + (redo[k] - start) * dy;
+                const __m128d qx01 =
+                    _mm_add_pd(_mm_set1_pd(qx), _mm_mul_pd(_mm_setr_pd(0, 1), ddx));
+                const __m128d qx23 =
+                    _mm_add_pd(_mm_set1_pd(qx), _mm_mul_pd(_mm_setr_pd(2, 3), ddx));
+                const __m128d qy01 =
+                    _mm_add_pd(_mm_set1_pd(qy), _mm_mul_pd(_mm_setr_pd(0, 1), ddy));
+                const __m128d qy23 =
+                    _mm_add_pd(_mm_set1_pd(qy), _mm_mul_pd(_mm_setr_pd(2, 3), ddy));
+                fourColour(&in, qx01, qx23, qy01, qy23, out + 3 * redo[k], 1);
             }
             sx += count * dx, sy += count * dy;
         } else if (kind == OUTSIDE) {
@@ -402,7 +438,7 @@ static INLINE int bilinearRow(KBilinearRow* row, uint8_t* out, const int bytes) 
                 if (bytes == 1)
                     fourGrey(&in, sx01, sx23, sy01, sy23, out + x);
                 else
-                    fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x);
+                    fourColour(&in, sx01, sx23, sy01, sy23, out + 3 * x, 1);
                 x += GROUP, sx = px[3] + row->Cos, sy = py[3] - row->Sin;
                 continue;
             }

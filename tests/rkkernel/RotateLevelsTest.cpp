@@ -183,6 +183,34 @@ TEST(KernelRotateLevels, PagesAtADeskewsAnglesGiveThePlainLoopsBytes) {
             }
 }
 
+// Pixels whose single-precision sums lie too near a half are taken after
+// the rest of their stretch, from positions worked out again. On a ramp of
+// one level a pixel along the rows (and a level every three rows down) the
+// bilinear level is the position itself, so it comes near a half at a few
+// isolated pixels of every row, and a pixel redone at any other position
+// than its own takes another level. Grey and colour (the channels a ramp
+// each), both row orders, a deskew's angles both ways.
+TEST(KernelRotateLevels, PixelsNearAHalfAlongRampsGiveThePlainLoopsBytes) {
+    for (int bits : {8, 24})
+        for (int order : {0, RB_ROWS_BOTTOM_UP})
+            for (int angle : {-224, 37, 480}) {
+                Bitmap bmp(1100, 240, bits, RB_ORDER_BGR, order);
+                ASSERT_EQ(bmp.status(), K_OK);
+                const int bytes = bits / 8;
+                for (int y = 0; y < 240; ++y)
+                    for (int x = 0; x < 1100 * bytes; ++x)
+                        bmp.get()->Bits[size_t(y) * size_t(bmp.get()->BytesPerLine) + size_t(x)] =
+                            uint8_t(x / bytes + y / 3 + 85 * (x % bytes));
+                const uint8_t fill[3] = {0x40, 0x40, 0x40};
+                const auto before = storedBytes(bmp.get());
+                const auto want = plainRotation(bmp.get(), before, angle, fill);
+                ASSERT_EQ(KRotateBitmap(bmp.get(), angle, 0, 0x404040, 0, 100), K_OK);
+                const auto got = storedBytes(bmp.get());
+                ASSERT_TRUE(got == want) << bits << " bits, order " << order << ", angle " << angle
+                                         << ": " << firstDifference(bmp.get(), got, want);
+            }
+}
+
 // Strips wider than 2048 pixels and pictures taller than 1024 rows: along
 // a row the positions cross binades (at 2, 4, ... 2048), where the steps
 // are taken add by add and four pixels inside the picture are still
