@@ -2,7 +2,10 @@
  * passed through the first-level cache: each step sorts the next vector of
  * columns and takes the columns one and two pixels on from this step's
  * vector and the next one's, instead of storing the sorted columns and
- * loading them back at three offsets. Internal to the library. */
+ * loading them back at three offsets. With SSE2 alone, which cannot align
+ * bytes across two registers in one operation, each step sorts the
+ * columns at all three offsets from rows loaded there. Internal to the
+ * library. */
 #ifndef IMGFX_MEDIANFUSED_H
 #define IMGFX_MEDIANFUSED_H
 
@@ -17,7 +20,8 @@ extern "C" {
 enum {
     FX_FUSED_LANES = 1, /* 128-bit, byte alignment in one operation (AVX2) */
     FX_FUSED_WHOLE = 2  /* the level's whole registers: 512 bits with AVX-512, 256 with
-                           AVX2, 128 with SSE2 alone */
+                           AVX2 (each stepping down to narrower ones near the row's end),
+                           128 with SSE2 alone (where either kind runs this) */
 };
 
 /* Writes the medians of as many whole steps of the bytes start .. end - 1

@@ -113,12 +113,12 @@ static void median3x3Passes(uint8_t* out, const uint8_t* const* rows, int bpp, i
 /* The path the median takes: 0 (the passes) or an FX_FUSED kind, or -1
  * until first asked. The 128-bit lanes measured fastest at AVX2 on AMD's
  * first Zen cores, which split every 256-bit operation in two (0.8 of the
- * passes' time); on later Zen cores (Zen 4: 0.75 of the passes' time at
- * AVX2 and AVX-512, 0.9 with SSE2 alone) whole registers, whose moves
- * between lanes and byte shifts two of their vector units take. Elsewhere
- * the passes run: Intel's cores have one unit for those moves, where a
- * step's nine of them would likely cost more than the passes' loads (not
- * measured). */
+ * passes' time); on later Zen cores whole registers (Zen 4: 0.6 of the
+ * passes' time at AVX2 and AVX-512, 0.7 with SSE2 alone), whose moves
+ * between lanes and byte alignments two of their vector units take.
+ * Elsewhere the passes run: Intel's cores have one unit for those moves,
+ * where a step's nine of them would likely cost more than the passes'
+ * loads (not measured). */
 static atomic_int chosenPath = -1;
 
 void FxMedian3Choose(int path) {
