@@ -141,8 +141,8 @@ static int pathChosen(void) {
 
 static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
                       int n, int despeckle) {
-    /* Without AVX2 only whole registers are fused (their shifts work with
-     * SSE2). */
+    /* Without AVX2 the lanes' byte alignment is missing: only the whole
+     * kind is fused there (by its loop for SSE2). */
     const int path = despeckle ? 0 : pathChosen();
     if (path == FX_FUSED_WHOLE || (path == FX_FUSED_LANES && KIsaLevel() != K_ISA_BASELINE)) {
         /* The first pixel's windows reach past the row's start and the last
