@@ -3,12 +3,14 @@
  * the largest column minimum, the median of the column medians and the
  * smallest column maximum. Each column is sorted once, into a pass held in
  * the first-level cache, for the three windows that share it. Byte
- * operations, written for the vectoriser. */
+ * operations, written for the vectoriser. The processor's model chooses
+ * whether the median keeps the sorted columns in registers instead
+ * (MedianFused.c). */
 #include "imgfx/MedianRows.h"
 
 #include "imgfx/Clones.h"
+#include "imgfx/MedianFused.h"
 
-#include <immintrin.h>
 #include <stdatomic.h>
 #include <stddef.h>
 #include <string.h>
@@ -97,67 +99,6 @@ static void sortPass(uint8_t (*s)[PASS + PASS_MARGIN], const uint8_t* const* row
     }
 }
 
-#define SORT3(a, b, c, lo, mid, hi)                                                                \
-    do {                                                                                           \
-        const __m128i low_ = _mm_min_epu8(a, b), high_ = _mm_max_epu8(a, b);                       \
-        lo = _mm_min_epu8(low_, c);                                                                \
-        mid = _mm_max_epu8(low_, _mm_min_epu8(high_, c));                                          \
-        hi = _mm_max_epu8(high_, c);                                                               \
-    } while (0)
-
-FX_AVX2 static inline __m128i median3v(__m128i a, __m128i b, __m128i c) {
-    return _mm_max_epu8(_mm_min_epu8(a, b), _mm_min_epu8(_mm_max_epu8(a, b), c));
-}
-
-/* The network on 16 output bytes at a time with the sorted columns kept in
- * registers: each step sorts the next 16 columns and takes the shifted
- * columns from the two steps' vectors by byte alignment, which a 128-bit
- * lane does in one operation, instead of storing the sorted columns and
- * loading them back at three offsets. Outputs bytes k .. last + 15
- * (k >= bpp), reading bytes k - bpp .. last + 31 - bpp. */
-#define FUSED3(B)                                                                                  \
-    FX_AVX2 static void fused3x##B(uint8_t* out, const uint8_t* r0, const uint8_t* r1,             \
-                                   const uint8_t* r2, ptrdiff_t k, ptrdiff_t last) {               \
-        __m128i lo0, mid0, hi0;                                                                    \
-        SORT3(_mm_loadu_si128((const __m128i*)(r0 + k - B)),                                       \
-              _mm_loadu_si128((const __m128i*)(r1 + k - B)),                                       \
-              _mm_loadu_si128((const __m128i*)(r2 + k - B)), lo0, mid0, hi0);                      \
-        for (; k <= last; k += 16) {                                                               \
-            __m128i lo1, mid1, hi1;                                                                \
-            SORT3(_mm_loadu_si128((const __m128i*)(r0 + k - B + 16)),                              \
-                  _mm_loadu_si128((const __m128i*)(r1 + k - B + 16)),                              \
-                  _mm_loadu_si128((const __m128i*)(r2 + k - B + 16)), lo1, mid1, hi1);             \
-            const __m128i low = _mm_max_epu8(_mm_max_epu8(lo0, _mm_alignr_epi8(lo1, lo0, B)),      \
-                                             _mm_alignr_epi8(lo1, lo0, 2 * B));                    \
-            const __m128i high = _mm_min_epu8(_mm_min_epu8(hi0, _mm_alignr_epi8(hi1, hi0, B)),     \
-                                              _mm_alignr_epi8(hi1, hi0, 2 * B));                   \
-            const __m128i middle = median3v(mid0, _mm_alignr_epi8(mid1, mid0, B),                  \
-                                            _mm_alignr_epi8(mid1, mid0, 2 * B));                   \
-            _mm_storeu_si128((__m128i*)(out + k), median3v(low, middle, high));                    \
-            lo0 = lo1, mid0 = mid1, hi0 = hi1;                                                     \
-        }                                                                                          \
-    }
-
-FUSED3(1)
-FUSED3(3)
-
-/* The fused network over as many whole steps of the bytes start .. end - 1
- * (start >= bpp) as keep its last load inside rows of rowBytes bytes.
- * Returns the first byte after its outputs (start when it does not run). */
-static ptrdiff_t fusedMedians(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes,
-                              ptrdiff_t start, ptrdiff_t end) {
-    ptrdiff_t last = end - 16;
-    if (last > (ptrdiff_t)rowBytes - 32 + bpp)
-        last = (ptrdiff_t)rowBytes - 32 + bpp;
-    if (last < start)
-        return start;
-    if (bpp == 3)
-        fused3x3(out, rows[0], rows[1], rows[2], start, last);
-    else
-        fused3x1(out, rows[0], rows[1], rows[2], start, last);
-    return start + ((last - start) / 16 + 1) * 16;
-}
-
 static void median3x3Passes(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
                             int n, int despeckle) {
     _Alignas(64) uint8_t sorted[3][PASS + PASS_MARGIN];
@@ -169,36 +110,46 @@ static void median3x3Passes(uint8_t* out, const uint8_t* const* rows, int bpp, i
     }
 }
 
-/* Whether the fused network runs at AVX2: 1 or 0, or -1 until first asked. It
- * measured faster only where the processor splits a 256-bit operation in
- * two 128-bit halves (AMD's first Zen cores: 0.8 of the passes' time);
- * where whole 256-bit operations are cheap, the passes, on twice as many
- * bytes an operation, do fewer operations a byte. */
-static atomic_int fusedChoice = -1;
+/* The path the median takes: 0 (the passes) or an FX_FUSED kind, or -1
+ * until first asked. The 128-bit lanes measured fastest at AVX2 on AMD's
+ * first Zen cores, which split every 256-bit operation in two (0.8 of the
+ * passes' time); on later Zen cores whole registers (Zen 4: 0.6 of the
+ * passes' time at AVX2 and AVX-512, 0.7 with SSE2 alone), whose moves
+ * between lanes and byte alignments two of their vector units take.
+ * Elsewhere the passes run: Intel's cores have one unit for those moves,
+ * where a step's nine of them would likely cost more than the passes'
+ * loads (not measured). */
+static atomic_int chosenPath = -1;
 
-void FxMedian3ChooseFused(int choice) {
-    atomic_store(&fusedChoice, choice < 0 ? -1 : choice != 0);
+void FxMedian3Choose(int path) {
+    atomic_store(&chosenPath,
+                 path == FX_FUSED_LANES || path == FX_FUSED_WHOLE || path == 0 ? path : -1);
 }
 
-static int fusedChosen(void) {
-    int choice = atomic_load_explicit(&fusedChoice, memory_order_relaxed);
-    if (choice < 0) {
+static int pathChosen(void) {
+    int path = atomic_load_explicit(&chosenPath, memory_order_relaxed);
+    if (path < 0) {
         __builtin_cpu_init();
-        choice = __builtin_cpu_is("znver1") != 0;
+        path = __builtin_cpu_is("znver1") ? FX_FUSED_LANES
+               : __builtin_cpu_is("amd")  ? FX_FUSED_WHOLE
+                                          : 0;
         int unset = -1;
-        atomic_compare_exchange_strong(&fusedChoice, &unset, choice);
+        atomic_compare_exchange_strong(&chosenPath, &unset, path);
     }
-    return choice;
+    return path;
 }
 
 static void median3x3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0,
                       int n, int despeckle) {
-    if (!despeckle && KIsaLevel() == K_ISA_AVX2 && fusedChosen()) {
+    /* Without AVX2 the lanes' byte alignment is missing: only the whole
+     * kind is fused there (by its loop for SSE2). */
+    const int path = despeckle ? 0 : pathChosen();
+    if (path == FX_FUSED_WHOLE || (path == FX_FUSED_LANES && KIsaLevel() != K_ISA_BASELINE)) {
         /* The first pixel's windows reach past the row's start and the last
          * bytes' fused loads past its end: those stay on the passes. */
         const ptrdiff_t end = (ptrdiff_t)k0 + n;
         const ptrdiff_t start = k0 < bpp ? (bpp < end ? bpp : end) : k0;
-        const ptrdiff_t done = fusedMedians(out, rows, bpp, rowBytes, start, end);
+        const ptrdiff_t done = FxMedian3Fused(path, out, rows, bpp, rowBytes, start, end);
         if (done > start) {
             if (start > k0)
                 median3x3Passes(out, rows, bpp, rowBytes, k0, (int)(start - k0), 0);

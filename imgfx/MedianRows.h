@@ -14,11 +14,14 @@ extern "C" {
  * k0 <= k < k0 + n, on three unpadded rows of rowBytes bytes, read only
  * inside them: windows at the row's ends repeat its edge pixels. */
 void FxMedian3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n);
-/* The 3 x 3 median at AVX2 keeps its sorted columns in registers
- * (choice 1) or in passes through the first-level cache (0), the same
- * bytes either way; -1 goes back to the choice for the processor. For the
- * tests, which run both. */
-void FxMedian3ChooseFused(int choice);
+/* The path of the 3 x 3 median: 0 sorts the columns into passes through
+ * the first-level cache; FX_FUSED_LANES (1) keeps them in 128-bit
+ * registers with AVX2 or AVX-512 (passes without), FX_FUSED_WHOLE (2) in
+ * the level's whole registers (512, 256 or, with SSE2 alone, 128 bits); -1
+ * goes back to the choice for the processor. The same bytes on every
+ * path; speck removal always takes the passes. For the tests, which run
+ * each. */
+void FxMedian3Choose(int path);
 /* out[k] = that median where the centre byte lies more than 128 from it,
  * else the centre byte. */
 void FxDespeckle3(uint8_t* out, const uint8_t* const* rows, int bpp, int rowBytes, int k0, int n);

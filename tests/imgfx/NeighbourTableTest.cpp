@@ -413,14 +413,14 @@ Case windowCase(const std::string& name, std::function<int(RasterBitmap*)> run, 
 TEST(NeighbourRandom, ThreeByThreeMediansMatchThePlainReference) {
     // At AVX2 the median keeps its sorted columns in registers or in passes,
     // by processor: both run here.
-    for (int fused : {0, 1}) {
-        FxMedian3ChooseFused(fused);
+    for (int fused : {0, 1, 2}) {
+        FxMedian3Choose(fused);
         matchesOnRandomPictures(
             windowCase(
                 "Median3", [](RasterBitmap* b) { return R_MedianFilterBitmap(b, 3); }, 3, median()),
             101, 30);
     }
-    FxMedian3ChooseFused(-1);
+    FxMedian3Choose(-1);
     matchesOnRandomPictures(
         windowCase(
             "Despeckle", [](RasterBitmap* b) { return R_DespeckleBitmap(b); }, 3, despeckle()),
@@ -434,10 +434,45 @@ TEST(NeighbourRandom, ThreeByThreeExtremesMatchThePlainReference) {
     matchesOnRandomPictures(binaryCase("Maximum3", std::vector<int32_t>(9, 0), true), 404, 30);
 }
 
-// The 3 x 3 median of one span of rows that hold exactly their pixels (so
-// that a read past either end is a fault the sanitizers see), grey and
-// colour, from spans of one pixel to several of the fused network's steps
-// and the passes, each edge pixel's window repeating it.
+// The plain 3 x 3 median of bytes x0 * bpp .. x1 * bpp - 1 of three rows,
+// each edge pixel's window repeating it; other bytes stay 7.
+std::vector<uint8_t> plainMedian3(const std::vector<std::vector<uint8_t>>& rows, int bpp, int x0,
+                                  int x1) {
+    const int width = int(rows[0].size()) / bpp;
+    std::vector<uint8_t> want(rows[0].size(), 7);
+    for (int x = x0; x < x1; ++x)
+        for (int c = 0; c < bpp; ++c) {
+            uint8_t v[9];
+            for (int i = 0; i < 9; ++i) {
+                const int u = std::clamp(x + i % 3 - 1, 0, width - 1);
+                v[i] = rows[size_t(i / 3)][size_t(u * bpp + c)];
+            }
+            std::nth_element(v, v + 4, v + 9);
+            want[size_t(x * bpp + c)] = v[4];
+        }
+    return want;
+}
+
+// FxMedian3 on every path (passes, 128-bit lanes, whole registers of the
+// level) against the plain median; rows hold exactly their pixels, so that
+// a read past either end is a fault the sanitizers see.
+void expectMedian3Paths(const std::vector<std::vector<uint8_t>>& rows, int bpp, int x0, int x1,
+                        const std::string& where) {
+    const std::vector<uint8_t> want = plainMedian3(rows, bpp, x0, x1);
+    const uint8_t* window[3] = {rows[0].data(), rows[1].data(), rows[2].data()};
+    const int rowBytes = int(rows[0].size());
+    for (int path : {0, 1, 2}) {
+        FxMedian3Choose(path);
+        std::vector<uint8_t> got(size_t(rowBytes), 7);
+        FxMedian3(got.data(), window, bpp, rowBytes, x0 * bpp, (x1 - x0) * bpp);
+        EXPECT_TRUE(got == want) << where << " bpp " << bpp << " span " << x0 << ".." << x1
+                                 << " path " << path;
+    }
+    FxMedian3Choose(-1);
+}
+
+// The 3 x 3 median of one span, grey and colour, from spans of one pixel
+// to several of the fused steps and the passes.
 TEST(NeighbourRandom, ThreeByThreeMedianSpansStayInsideTheirRows) {
     uint32_t s = 505;
     auto next = [&s](uint32_t bound) {
@@ -448,35 +483,41 @@ TEST(NeighbourRandom, ThreeByThreeMedianSpansStayInsideTheirRows) {
         const int bpp = trial % 2 ? 3 : 1;
         const int width = 1 + int(next(trial < 200 ? 40 : 1500));
         const int x0 = int(next(uint32_t(width))), x1 = x0 + 1 + int(next(uint32_t(width - x0)));
-        const int rowBytes = width * bpp;
         std::vector<std::vector<uint8_t>> rows(3);
         const uint32_t spread = next(2) ? 3 : 256;
         for (auto& row : rows) {
-            row.resize(size_t(rowBytes));
+            row.resize(size_t(width * bpp));
             for (uint8_t& b : row)
                 b = uint8_t(next(spread));
         }
-        const uint8_t* window[3] = {rows[0].data(), rows[1].data(), rows[2].data()};
-        std::vector<uint8_t> want(size_t(rowBytes), 7);
-        for (int x = x0; x < x1; ++x)
-            for (int c = 0; c < bpp; ++c) {
-                uint8_t v[9];
-                for (int i = 0; i < 9; ++i) {
-                    const int u = std::clamp(x + i % 3 - 1, 0, width - 1);
-                    v[i] = rows[size_t(i / 3)][size_t(u * bpp + c)];
-                }
-                std::nth_element(v, v + 4, v + 9);
-                want[size_t(x * bpp + c)] = v[4];
-            }
-        for (int fused : {0, 1}) {
-            FxMedian3ChooseFused(fused);
-            std::vector<uint8_t> got(size_t(rowBytes), 7);
-            FxMedian3(got.data(), window, bpp, rowBytes, x0 * bpp, (x1 - x0) * bpp);
-            ASSERT_TRUE(got == want) << "trial " << trial << " width " << width << " bpp " << bpp
-                                     << " span " << x0 << ".." << x1 << " fused " << fused;
-        }
+        expectMedian3Paths(rows, bpp, x0, x1, "trial " + std::to_string(trial));
+        if (HasFailure())
+            return;
     }
-    FxMedian3ChooseFused(-1);
+}
+
+// Every width up to past two 512-bit steps and a few more, with spans that
+// start or end at the row's edge pixels or inside it: where the fused
+// steps stop and the passes take the edges and the remainder.
+TEST(NeighbourRandom, ThreeByThreeMedianStepEdgesMatchThePlainReference) {
+    uint32_t s = 606;
+    for (int bpp : {1, 3})
+        for (int width = 1; width <= 2 * 128 / bpp + 20; ++width) {
+            std::vector<std::vector<uint8_t>> rows(3, std::vector<uint8_t>(size_t(width * bpp)));
+            for (auto& row : rows)
+                for (uint8_t& b : row) {
+                    s = s * 1664525u + 1013904223u;
+                    b = uint8_t(s >> 24);
+                }
+            const int spans[][2] = {{0, width},
+                                    {width > 1 ? 1 : 0, width},
+                                    {0, width > 1 ? width - 1 : 1},
+                                    {width / 3, width - width / 4}};
+            for (const auto& span : spans)
+                expectMedian3Paths(rows, bpp, span[0], span[1], "width " + std::to_string(width));
+            if (HasFailure())
+                return;
+        }
 }
 
 // The box average of colour rows slides, sums and divides in steps of
