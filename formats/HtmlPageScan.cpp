@@ -103,7 +103,10 @@ qsizetype HtmlPageScan::findClosingTag(QByteArrayView t, qsizetype pos, QByteArr
 QByteArrayView HtmlPageScan::rawTextElement(const HtmlTag& tag) {
     if (tag.closing || tag.selfClosing)
         return {};
-    for (QByteArrayView name : {"SCRIPT", "STYLE", "TITLE", "TEXTAREA"}) {
+    static constexpr QByteArrayView kNames[] = {
+        QByteArrayView("SCRIPT", 6), QByteArrayView("STYLE", 5), QByteArrayView("TITLE", 5),
+        QByteArrayView("TEXTAREA", 8)};
+    for (QByteArrayView name : kNames) {
         if (tag.is(name))
             return name;
     }
@@ -111,7 +114,7 @@ QByteArrayView HtmlPageScan::rawTextElement(const HtmlTag& tag) {
 }
 
 bool HtmlTag::is(QByteArrayView upperName) const {
-    return equalsNoCase(name, upperName);
+    return name.size() == upperName.size() && equalsNoCase(name, upperName);
 }
 
 const HtmlAttribute* HtmlTag::find(QByteArrayView wanted) const {
@@ -140,12 +143,12 @@ void HtmlPageScan::readTag(QByteArrayView t, qsizetype pos, HtmlTag& tag) {
     tag.attributes.clear(); // keeps its storage for the next tag
     tag.comment = {};
     tag.selfClosing = false;
-    tag.isComment = t.sliced(pos).startsWith("!--");
+    tag.isComment = t.sliced(pos).startsWith(QByteArrayView("!--", 3));
     if (tag.isComment) {
         tag.closing = false;
         tag.name = t.sliced(pos, 3);
         pos += 3;
-        const qsizetype close = t.indexOf("-->", pos);
+        const qsizetype close = t.indexOf(QByteArrayView("-->", 3), pos);
         const qsizetype textEnd = close < 0 ? t.size() : close;
         tag.comment = trimmed(t.sliced(pos, textEnd - pos));
         tag.nameEnd = tag.attributesEnd = pos;
