@@ -224,6 +224,7 @@ struct Block {
     quint64 ends;
     quint64 other;
     quint64 minus;
+    bool plain; // digits, spaces and commas alone: no minus
 
     Q_ALWAYS_INLINE Block(const char* b, bool& afterToken) {
         quint64 separators;
@@ -240,58 +241,60 @@ struct Block {
         afterToken = inToken >> 63;
         other = plain ? 0 : inToken & ~m.digits & ~(m.minus & starts);
         minus = m.minus;
+        this->plain = plain;
     }
 };
 
 // The numbers of four digits at most of one block, gathered to be worked
-// out four at a time: the four bytes from each one's first digit, and the
-// weights of those bytes: 1000, 100, 10, 1 for four digits, 100, 10, 1, 0
-// for three (the byte after the last digit weighs nothing), and so on,
-// negated for a number with a minus.
+// out four at a time: each one's digits less '0' in a word of four bytes,
+// moved up so that its last digit is the top byte (zeros below its first),
+// which weighs every word alike: 1000, 100, 10, 1 from the lowest byte up.
+// A number with a minus is negated after (its sign a mask of all ones).
+// Blocks without a minus (nearly all) keep no signs.
 struct SmallNumbers {
     static constexpr unsigned kRoom = kBlock / 2 + 4; // tokens of a block, and a last four
-    alignas(16) quint32 bytes[kRoom];
-    alignas(16) qint16 weights[kRoom][4];
+    alignas(16) quint32 digits[kRoom];
+    alignas(16) qint32 signs[kRoom];
     unsigned count = 0;
 
-    // The weights by digit count (1 to 4) and sign: [negative][count].
-    static constexpr qint16 kWeights[2][5][4] = {
-        {{0, 0, 0, 0}, {1, 0, 0, 0}, {10, 1, 0, 0}, {100, 10, 1, 0}, {1000, 100, 10, 1}},
-        {{0, 0, 0, 0}, {-1, 0, 0, 0}, {-10, -1, 0, 0}, {-100, -10, -1, 0}, {-1000, -100, -10, -1}}};
-
+    // digitCount is 1 to 4; the bytes after the last digit are shifted out.
+    void add(const char* firstDigit, unsigned digitCount) {
+        digits[count++] = (fourBytes(firstDigit) - 0x30303030u) << (32 - 8 * digitCount);
+    }
     void add(const char* firstDigit, unsigned digitCount, unsigned negative) {
-        bytes[count] = fourBytes(firstDigit);
-        std::memcpy(weights[count], kWeights[negative][digitCount], sizeof weights[count]);
-        ++count;
+        signs[count] = -qint32(negative);
+        add(firstDigit, digitCount);
     }
 
-    template <class Sink>
+    template <bool Signed, class Sink>
     void tell(Sink& sink) {
         if (count == 0)
             return;
         alignas(16) qint32 values[kRoom];
 #if defined(__SSE2__)
-        for (unsigned i = count; i % 4; ++i) {
-            bytes[i] = 0;
-            std::memset(weights[i], 0, sizeof weights[i]);
-        }
+        for (unsigned i = count; i % 4; ++i)
+            digits[i] = signs[i] = 0;
         const __m128i zero = _mm_setzero_si128();
+        const __m128i weights = _mm_setr_epi16(1000, 100, 10, 1, 1000, 100, 10, 1);
         for (unsigned i = 0; i < count; i += 4) {
-            const __m128i d = _mm_sub_epi8(
-                _mm_load_si128(reinterpret_cast<const __m128i*>(bytes + i)), _mm_set1_epi8('0'));
-            const __m128i* const w = reinterpret_cast<const __m128i*>(weights + i);
+            const __m128i d = _mm_load_si128(reinterpret_cast<const __m128i*>(digits + i));
             // Each number's two pairs of digits weighed, then the pairs summed.
-            const __m128i low = _mm_madd_epi16(_mm_unpacklo_epi8(d, zero), _mm_load_si128(w));
-            const __m128i high = _mm_madd_epi16(_mm_unpackhi_epi8(d, zero), _mm_load_si128(w + 1));
-            _mm_store_si128(reinterpret_cast<__m128i*>(values + i),
-                            _mm_madd_epi16(_mm_packs_epi32(low, high), _mm_set1_epi16(1)));
+            const __m128i low = _mm_madd_epi16(_mm_unpacklo_epi8(d, zero), weights);
+            const __m128i high = _mm_madd_epi16(_mm_unpackhi_epi8(d, zero), weights);
+            __m128i v = _mm_madd_epi16(_mm_packs_epi32(low, high), _mm_set1_epi16(1));
+            if constexpr (Signed) {
+                const __m128i sign = _mm_load_si128(reinterpret_cast<const __m128i*>(signs + i));
+                v = _mm_sub_epi32(_mm_xor_si128(v, sign), sign);
+            }
+            _mm_store_si128(reinterpret_cast<__m128i*>(values + i), v);
         }
 #else
+        static constexpr qint32 kWeights[4] = {1000, 100, 10, 1};
         for (unsigned i = 0; i < count; ++i) {
             qint32 v = 0;
             for (int k = 0; k < 4; ++k)
-                v += qint32(uchar(bytes[i] >> (8 * k)) - '0') * weights[i][k];
-            values[i] = v;
+                v += qint32(uchar(digits[i] >> (8 * k))) * kWeights[k];
+            values[i] = Signed ? (v ^ signs[i]) - signs[i] : v;
         }
 #endif
         sink.small(values, count);
@@ -368,7 +371,20 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                 take(s, e);
             }
         };
-        if (clean) {
+        if (clean && block.plain) {
+            // No minus: each token is digits alone.
+            SmallNumbers small;
+            eachToken([&](unsigned s, unsigned e) {
+                const unsigned count = e - s + 1;
+                if (count <= 4) {
+                    small.add(b + s, count);
+                } else {
+                    small.tell<false>(sink);
+                    tellDigits(sink, b + s, count, end);
+                }
+            });
+            small.tell<false>(sink);
+        } else if (clean) {
             SmallNumbers small;
             eachToken([&](unsigned s, unsigned e) {
                 const unsigned negative = unsigned(block.minus >> s) & 1;
@@ -376,11 +392,11 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                 if (count - 1 < 4) {
                     small.add(b + s + negative, count, negative);
                 } else {
-                    small.tell(sink);
+                    small.tell<true>(sink);
                     tellDigits(sink, b + s, e - s + 1, end);
                 }
             });
-            small.tell(sink);
+            small.tell<true>(sink);
         } else {
             eachToken([&](unsigned s, unsigned) { tellToken(sink, b + s, end); });
         }
@@ -435,7 +451,8 @@ struct WholeSink : Output<int> {
     // Numbers of four digits at most: within the limits readers set.
     void small(const qint32* values, unsigned count) {
         if (limit > 9999) {
-            std::memcpy(out, values, count * sizeof *values);
+            for (unsigned i = 0; i < count; ++i) // a few: no call to the C library
+                out[i] = values[i];
             out += count;
             return;
         }
