@@ -270,7 +270,6 @@ struct SmallNumbers {
     void tell(Sink& sink) {
         if (count == 0)
             return;
-        alignas(16) qint32 values[kRoom];
 #if defined(__SSE2__)
         for (unsigned i = count; i % 4; ++i)
             digits[i] = signs[i] = 0;
@@ -286,9 +285,10 @@ struct SmallNumbers {
                 const __m128i sign = _mm_load_si128(reinterpret_cast<const __m128i*>(signs + i));
                 v = _mm_sub_epi32(_mm_xor_si128(v, sign), sign);
             }
-            _mm_store_si128(reinterpret_cast<__m128i*>(values + i), v);
+            sink.small(v, std::min(4u, count - i));
         }
 #else
+        alignas(16) qint32 values[kRoom];
         static constexpr qint32 kWeights[4] = {1000, 100, 10, 1};
         for (unsigned i = 0; i < count; ++i) {
             qint32 v = 0;
@@ -296,8 +296,8 @@ struct SmallNumbers {
                 v += qint32(uchar(digits[i] >> (8 * k))) * kWeights[k];
             values[i] = Signed ? (v ^ signs[i]) - signs[i] : v;
         }
-#endif
         sink.small(values, count);
+#endif
         count = 0;
     }
 };
@@ -439,26 +439,47 @@ struct Output {
 
 struct DoubleSink : Output<double> {
     void whole(qint64 value) { *out++ = double(value); }
+#if defined(__SSE2__)
+    void small(__m128i values, unsigned count) {
+        alignas(16) qint32 v[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(v), values);
+        for (unsigned i = 0; i < count; ++i)
+            *out++ = double(v[i]);
+    }
+#else
     void small(const qint32* values, unsigned count) {
         for (unsigned i = 0; i < count; ++i)
             *out++ = double(values[i]);
     }
-    void other(QByteArrayView token) { *out++ = numberOf(token); }
+#endif
+    void other(QByteArrayView token) {
+        *out++ = numberOf(token);
+    }
 };
 
 struct WholeSink : Output<int> {
     void whole(qint64 value) { *out++ = int(std::clamp<qint64>(value, -limit, limit)); }
     // Numbers of four digits at most: within the limits readers set.
-    void small(const qint32* values, unsigned count) {
+#if defined(__SSE2__)
+    // Four written at once, count of them numbers (wholeRoom leaves room
+    // for the rest of the last four).
+    void small(__m128i values, unsigned count) {
         if (limit > 9999) {
-            for (unsigned i = 0; i < count; ++i) // a few: no call to the C library
-                out[i] = values[i];
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), values);
             out += count;
             return;
         }
+        alignas(16) qint32 v[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(v), values);
+        for (unsigned i = 0; i < count; ++i)
+            *out++ = std::clamp(v[i], -limit, limit);
+    }
+#else
+    void small(const qint32* values, unsigned count) {
         for (unsigned i = 0; i < count; ++i)
             *out++ = std::clamp(values[i], -limit, limit);
     }
+#endif
     void other(QByteArrayView token) {
         *out++ = CoordsList::whole(numberOf(token), limit);
         allWhole = false;
