@@ -3,6 +3,11 @@
 #include "formats/HtmlText.h"
 #include "formats/LineScan.h"
 
+#include <QtEndian>
+
+#include <cstddef>
+#include <cstring>
+
 using HtmlText::equalsNoCase;
 using LineScan::isSpace;
 
@@ -222,20 +227,45 @@ namespace {
 // by length first: a map may hold 10,000 tags of several attributes each.
 enum class AreaName { Shape, Coords, Href, Alt, Target, Title, Other };
 
+// The first N bytes of p (N up to 8) as one word, the first lowest, with
+// 0x20 set in each: for a name of letters alone, the word equals that of
+// the name in lower case exactly when the bytes are its letters in either
+// case (no byte but 'A' and 'a' gives 'a' so).
+template <int N>
+quint64 foldedWord(const char* p) {
+    quint64 w = 0;
+    std::memcpy(&w, p, N);
+    return qFromLittleEndian(w) | (0x2020202020202020ull >> (8 * (8 - N)));
+}
+
+// The word of a lower-case name as foldedWord gives it.
+template <std::size_t N>
+constexpr quint64 nameWord(const char (&lower)[N]) {
+    quint64 w = 0;
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        w |= quint64(uchar(lower[i])) << (8 * i);
+    return w;
+}
+
 AreaName areaName(QByteArrayView name) {
+    const char* const p = name.data();
     switch (name.size()) {
     case 3:
-        return equalsNoCase(name, "ALT") ? AreaName::Alt : AreaName::Other;
+        return foldedWord<3>(p) == nameWord("alt") ? AreaName::Alt : AreaName::Other;
     case 4:
-        return equalsNoCase(name, "HREF") ? AreaName::Href : AreaName::Other;
-    case 5:
-        return equalsNoCase(name, "SHAPE")   ? AreaName::Shape
-               : equalsNoCase(name, "TITLE") ? AreaName::Title
-                                             : AreaName::Other;
-    case 6:
-        return equalsNoCase(name, "COORDS")   ? AreaName::Coords
-               : equalsNoCase(name, "TARGET") ? AreaName::Target
-                                              : AreaName::Other;
+        return foldedWord<4>(p) == nameWord("href") ? AreaName::Href : AreaName::Other;
+    case 5: {
+        const quint64 w = foldedWord<5>(p);
+        return w == nameWord("shape")   ? AreaName::Shape
+               : w == nameWord("title") ? AreaName::Title
+                                        : AreaName::Other;
+    }
+    case 6: {
+        const quint64 w = foldedWord<6>(p);
+        return w == nameWord("coords")   ? AreaName::Coords
+               : w == nameWord("target") ? AreaName::Target
+                                         : AreaName::Other;
+    }
     default:
         return AreaName::Other;
     }
