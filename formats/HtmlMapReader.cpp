@@ -392,7 +392,7 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
             continue;
         }
         ++index;
-        sink.source({gap,
+        sink.source({std::move(gap),
                      block.share(tagText),
                      {},
                      clickable,
