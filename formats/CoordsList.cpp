@@ -224,7 +224,8 @@ struct Block {
     quint64 ends;
     quint64 other;
     quint64 minus;
-    bool plain; // digits, spaces and commas alone: no minus
+    bool plain;   // digits, spaces and commas alone: no minus
+    bool longRun; // five bytes of tokens or more in a row
 
     Q_ALWAYS_INLINE Block(const char* b, bool& afterToken) {
         quint64 separators;
@@ -242,6 +243,7 @@ struct Block {
         other = plain ? 0 : inToken & ~m.digits & ~(m.minus & starts);
         minus = m.minus;
         this->plain = plain;
+        longRun = (inToken & inToken >> 1 & inToken >> 2 & inToken >> 3 & inToken >> 4) != 0;
     }
 };
 
@@ -355,23 +357,29 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                 tellToken(sink, pending, end);
             pending = nullptr;
         }
-        // The tokens that start in the block, each with its end; the last
-        // may go on into the next block. Written once, run in two forms.
+        // The tokens that start in the block, each with its end: every end
+        // left is one of a token that starts here, and a start left over
+        // is of one that goes on into the next block. Written once, run in
+        // several forms.
         const auto eachToken = [&](auto&& take) {
-            while (starts) {
+            while (ends) {
                 const unsigned s = unsigned(std::countr_zero(starts));
                 starts &= starts - 1;
-                if (ends == 0) {
-                    pending = b + s;
-                    pendingClean = clean;
-                    return;
-                }
                 const unsigned e = unsigned(std::countr_zero(ends));
                 ends &= ends - 1;
                 take(s, e);
             }
+            if (starts) {
+                pending = b + std::countr_zero(starts);
+                pendingClean = clean;
+            }
         };
-        if (clean && block.plain) {
+        if (clean && block.plain && !block.longRun) {
+            // Numbers of four digits at most alone.
+            SmallNumbers small;
+            eachToken([&](unsigned s, unsigned e) { small.add(b + s, e - s + 1); });
+            small.tell<false>(sink);
+        } else if (clean && block.plain) {
             // No minus: each token is digits alone.
             SmallNumbers small;
             eachToken([&](unsigned s, unsigned e) {
