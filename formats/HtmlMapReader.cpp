@@ -164,21 +164,38 @@ QPolygon polygonOf(PointRoom& room, std::size_t numbers) {
     return QPolygon(QList<QPoint>(std::move(polygon)));
 }
 
-// The map block's bytes, copied once when its areas are read: the kept
-// texts of its tags are slices of them (model/SourceTag.h).
+// The map block's bytes, copied once as its areas are read: the kept texts
+// of its tags are slices of them (model/SourceTag.h). The copy is made tag
+// by tag, just before each is read, so that a polygon's COORDS are read
+// from the copy while its bytes are still in the processor's cache, rather
+// than from the page once more after the whole block went through it. The
+// copy is written through the pointer taken while it was its own, as the
+// kept texts share it from the first tag on.
 class BlockText {
 public:
     BlockText(QByteArrayView page, const HtmlMapBlock& map)
-        : m_begin(page.data() + map.start),
-          m_bytes(page.sliced(map.start, map.end - map.start).toByteArray()) {}
+        : m_page(page.sliced(map.start, map.end - map.start)), m_start(map.start),
+          m_bytes(m_page.size(), Qt::Uninitialized), m_copy(m_bytes.data()) {}
 
+    // Copies the block's bytes before the page's offset end (within the block).
+    void copyBefore(qsizetype end) {
+        const qsizetype to = end - m_start;
+        if (to > m_copied) {
+            std::memcpy(m_copy + m_copied, m_page.data() + m_copied, std::size_t(to - m_copied));
+            m_copied = to;
+        }
+    }
     const QByteArray& bytes() const { return m_bytes; }
-    // A view into the page's block as a text sharing the copy's bytes.
-    QByteArray share(QByteArrayView pageSlice) const {
+    // The copy's bytes of a slice of the page's block (copied already).
+    QByteArrayView copied(QByteArrayView pageSlice) const {
         if (pageSlice.isEmpty())
             return {};
-        return QByteArray::fromRawData(m_bytes.constData() + (pageSlice.data() - m_begin),
-                                       pageSlice.size());
+        return {m_copy + (pageSlice.data() - m_page.data()), pageSlice.size()};
+    }
+    // A view into the page's block as a text sharing the copy's bytes.
+    QByteArray share(QByteArrayView pageSlice) const {
+        const QByteArrayView bytes = copied(pageSlice);
+        return bytes.isEmpty() ? QByteArray() : QByteArray::fromRawData(bytes.data(), bytes.size());
     }
     // A value of a tag in the block as the map keeps it: shared, unless
     // "&quot;" in it makes it a text of its own.
@@ -187,8 +204,11 @@ public:
     }
 
 private:
-    const char* m_begin;
+    QByteArrayView m_page; // the block in the page
+    qsizetype m_start;     // its offset in the page
     QByteArray m_bytes;
+    char* m_copy;
+    qsizetype m_copied = 0;
 };
 
 // A value as the map holds it: up to a NUL, as the map's 8-bit texts end
@@ -258,12 +278,13 @@ AreaTexts textsOf(const HtmlAreaEntry& entry, TextBlocks& blocks, MapReadReport*
     return texts;
 }
 
-// Hands the area of entry to sink: with the shape a browser gives it, else
-// as an area that is not clickable. False when the sink took no area.
+// Hands the area of COORDS coords (its bytes in the block's copy) to sink:
+// with the shape a browser gives it, else as an area that is not
+// clickable. False when the sink took no area.
 // points is room for a polygon's COORDS, kept from one area to the next;
 // plainCoords tells whether they held whole numbers and separators alone
 // (and so no "&quot;"), false when unknown.
-bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, MapSink& sink,
+bool readArea(QByteArrayView coords, Shape shape, const AreaTexts& texts, MapSink& sink,
               MapReadReport* report, PointRoom& points, bool& clickable, bool& plainCoords) {
     plainCoords = false;
     if (!sink.acceptsAreas()) {
@@ -275,9 +296,9 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
     PictureArea none;
     if (shape == Shape::Polygon) {
         // Read straight as pixels: a map may hold a million points.
-        int* const room = points.reserve(CoordsList::wholeRoom(entry.coords.size()));
+        int* const room = points.reserve(CoordsList::wholeRoom(coords.size()));
         std::size_t count = 0;
-        plainCoords = CoordsList::parseWhole(entry.coords, LineScan::kCoordinateLimit, room, count);
+        plainCoords = CoordsList::parseWhole(coords, LineScan::kCoordinateLimit, room, count);
         none.shape = AreaShape::Polygon;
         none.points = polygonOf(points, count);
         if (none.points.size() >= 3) {
@@ -291,7 +312,7 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
         sink.unclickable(none);
         return true;
     }
-    const std::vector<double> v = CoordsList::parse(entry.coords);
+    const std::vector<double> v = CoordsList::parse(coords);
     if (shape == Shape::Rectangle) {
         if (v.size() >= 4 && v[0] != v[2] && v[1] != v[3]) {
             sink.rectangle(texts, pixel(v[0]), pixel(v[1]), pixel(v[2]), pixel(v[3]));
@@ -354,13 +375,14 @@ QByteArray keptGap(const BlockText& block, QByteArrayView text, bool afterTag) {
 // The map's areas, each with the page text it was read from.
 void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapInfo& info,
                MapTagSource& mapSource, MapReadReport* report) {
-    const BlockText block(text, map);
+    BlockText block(text, map);
     PointRoom points;
     TextBlocks textBlocks;
     QByteArray pending; // text of tags that became no area, kept with the next
     qsizetype from = map.tagEnd;
     int index = 0;
     for (const HtmlAreaEntry& entry : map.areas) {
+        block.copyBefore(entry.end);
         QByteArray gap =
             keptGap(block, text.sliced(from, entry.start - from), text[from - 1] == '>');
         if (!pending.isEmpty()) {
@@ -387,7 +409,8 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
         }
         const AreaTexts texts = textsOf(entry, textBlocks, report);
         bool clickable = true, plainCoords = false;
-        if (!readArea(entry, shape, texts, sink, report, points, clickable, plainCoords)) {
+        if (!readArea(block.copied(entry.coords), shape, texts, sink, report, points, clickable,
+                      plainCoords)) {
             pending = gap + tagText.toByteArray();
             continue;
         }
@@ -402,6 +425,7 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
                      plainCoords ? block.share(entry.coords) : block.value(entry.coords),
                      block.bytes()});
     }
+    block.copyBefore(map.end);
     mapSource.tail = pending +
                      keptGap(block, text.sliced(from, map.closeAt - from), text[from - 1] == '>') +
                      text.sliced(map.closeAt, map.end - map.closeAt).toByteArray();
