@@ -139,6 +139,17 @@ inline void tellToken(Sink& sink, const char* p, const char* end) {
         sink.other(QByteArrayView(p, t.end - p));
 }
 
+// The place of the lowest bit set in x, which is not 0: with no test for
+// 0 of its own, which std::countr_zero makes where the processor level the
+// build is for has no instruction that counts to 64 on its own.
+inline unsigned lowestBit(quint64 x) {
+#if defined(__GNUC__)
+    return unsigned(__builtin_ctzll(x));
+#else
+    return unsigned(std::countr_zero(x));
+#endif
+}
+
 // The scan reads the text in blocks of 64 bytes, each described by masks
 // of its bytes (bit i for byte i): which separate tokens, which are
 // digits, which are minus signs.
@@ -349,7 +360,7 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                 pendingClean = pendingClean && clean;
                 continue;
             }
-            const unsigned e = unsigned(std::countr_zero(ends));
+            const unsigned e = lowestBit(ends);
             ends &= ends - 1;
             if (pendingClean && clean)
                 tellDigits(sink, pending, unsigned(b + e + 1 - pending), end);
@@ -363,14 +374,16 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
         // several forms.
         const auto eachToken = [&](auto&& take) {
             while (ends) {
-                const unsigned s = unsigned(std::countr_zero(starts));
+                // Every end has its start; the top bit only spares the
+                // count a test for no bit at all.
+                const unsigned s = lowestBit(starts | quint64(1) << 63);
                 starts &= starts - 1;
-                const unsigned e = unsigned(std::countr_zero(ends));
+                const unsigned e = lowestBit(ends);
                 ends &= ends - 1;
                 take(s, e);
             }
             if (starts) {
-                pending = b + std::countr_zero(starts);
+                pending = b + lowestBit(starts);
                 pendingClean = clean;
             }
         };
