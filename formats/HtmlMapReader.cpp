@@ -11,6 +11,7 @@
 #include "model/MapArea.h"
 #include "model/MapInfo.h"
 #include "model/MapSink.h"
+#include "model/PointRepeats.h"
 #include "model/SourceTag.h"
 #include "model/Strings.h"
 
@@ -130,9 +131,9 @@ private:
 // that repeat is not a vertex of its own, or every save would add one. An
 // odd last number has no partner and is dropped, as browsers drop it.
 // Successive repeats are one point. The points go from the room into the
-// polygon's own storage in one pass that also looks for a repeat, with no
-// zeros written first; nearly no page repeats a point directly, and only a
-// polygon with one is gone through again point by point.
+// polygon's own storage in one copy, with no zeros written first; nearly no
+// page repeats a point directly, and only a polygon with one is gone
+// through again point by point.
 QPolygon polygonOf(PointRoom& room, std::size_t numbers) {
     const qsizetype pairs = qsizetype(numbers / 2);
     const QPoint* const points = room.points();
@@ -141,15 +142,10 @@ QPolygon polygonOf(PointRoom& room, std::size_t numbers) {
     QArrayDataPointer<QPoint> polygon(QTypedArrayData<QPoint>::allocate(pairs));
     Q_CHECK_PTR(polygon.data());
     QPoint* const to = polygon.data();
-    to[0] = points[0];
-    bool repeats = false;
-    for (qsizetype i = 1; i < pairs; ++i) { // compared as words, with no early stop: vectorised
-        quint64 point, before;
-        std::memcpy(&point, points + i, sizeof point);
-        std::memcpy(&before, points + i - 1, sizeof before);
-        std::memcpy(static_cast<void*>(to + i), &point, sizeof point);
-        repeats |= point == before;
-    }
+    // The room is a polygon's worth, in the cache: a look for a repeat
+    // (vectorised) and a copy cost less than one loop that does both.
+    std::memcpy(static_cast<void*>(to), points, std::size_t(pairs) * sizeof(QPoint));
+    const bool repeats = hasRepeatedNeighbour(points, pairs);
     qsizetype count = pairs;
     if (repeats) {
         count = 1;
