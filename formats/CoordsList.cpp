@@ -139,6 +139,17 @@ inline void tellToken(Sink& sink, const char* p, const char* end) {
         sink.other(QByteArrayView(p, t.end - p));
 }
 
+// The place of the lowest bit set in x, which is not 0: with no test for
+// 0 of its own, which std::countr_zero makes where the processor level the
+// build is for has no instruction that counts to 64 on its own.
+inline unsigned lowestBit(quint64 x) {
+#if defined(__GNUC__)
+    return unsigned(__builtin_ctzll(x));
+#else
+    return unsigned(std::countr_zero(x));
+#endif
+}
+
 // The scan reads the text in blocks of 64 bytes, each described by masks
 // of its bytes (bit i for byte i): which separate tokens, which are
 // digits, which are minus signs.
@@ -224,6 +235,8 @@ struct Block {
     quint64 ends;
     quint64 other;
     quint64 minus;
+    bool plain;   // digits, spaces and commas alone: no minus
+    bool longRun; // five bytes of tokens or more in a row
 
     Q_ALWAYS_INLINE Block(const char* b, bool& afterToken) {
         quint64 separators;
@@ -240,61 +253,64 @@ struct Block {
         afterToken = inToken >> 63;
         other = plain ? 0 : inToken & ~m.digits & ~(m.minus & starts);
         minus = m.minus;
+        this->plain = plain;
+        longRun = (inToken & inToken >> 1 & inToken >> 2 & inToken >> 3 & inToken >> 4) != 0;
     }
 };
 
 // The numbers of four digits at most of one block, gathered to be worked
-// out four at a time: the four bytes from each one's first digit, and the
-// weights of those bytes: 1000, 100, 10, 1 for four digits, 100, 10, 1, 0
-// for three (the byte after the last digit weighs nothing), and so on,
-// negated for a number with a minus.
+// out four at a time: each one's digits less '0' in a word of four bytes,
+// moved up so that its last digit is the top byte (zeros below its first),
+// which weighs every word alike: 1000, 100, 10, 1 from the lowest byte up.
+// A number with a minus is negated after (its sign a mask of all ones).
+// Blocks without a minus (nearly all) keep no signs.
 struct SmallNumbers {
     static constexpr unsigned kRoom = kBlock / 2 + 4; // tokens of a block, and a last four
-    alignas(16) quint32 bytes[kRoom];
-    alignas(16) qint16 weights[kRoom][4];
+    alignas(16) quint32 digits[kRoom];
+    alignas(16) qint32 signs[kRoom];
     unsigned count = 0;
 
-    // The weights by digit count (1 to 4) and sign: [negative][count].
-    static constexpr qint16 kWeights[2][5][4] = {
-        {{0, 0, 0, 0}, {1, 0, 0, 0}, {10, 1, 0, 0}, {100, 10, 1, 0}, {1000, 100, 10, 1}},
-        {{0, 0, 0, 0}, {-1, 0, 0, 0}, {-10, -1, 0, 0}, {-100, -10, -1, 0}, {-1000, -100, -10, -1}}};
-
+    // digitCount is 1 to 4; the bytes after the last digit are shifted out.
+    void add(const char* firstDigit, unsigned digitCount) {
+        digits[count++] = (fourBytes(firstDigit) - 0x30303030u) << (32 - 8 * digitCount);
+    }
     void add(const char* firstDigit, unsigned digitCount, unsigned negative) {
-        bytes[count] = fourBytes(firstDigit);
-        std::memcpy(weights[count], kWeights[negative][digitCount], sizeof weights[count]);
-        ++count;
+        signs[count] = -qint32(negative);
+        add(firstDigit, digitCount);
     }
 
-    template <class Sink>
+    template <bool Signed, class Sink>
     void tell(Sink& sink) {
         if (count == 0)
             return;
-        alignas(16) qint32 values[kRoom];
 #if defined(__SSE2__)
-        for (unsigned i = count; i % 4; ++i) {
-            bytes[i] = 0;
-            std::memset(weights[i], 0, sizeof weights[i]);
-        }
+        for (unsigned i = count; i % 4; ++i)
+            digits[i] = signs[i] = 0;
         const __m128i zero = _mm_setzero_si128();
+        const __m128i weights = _mm_setr_epi16(1000, 100, 10, 1, 1000, 100, 10, 1);
         for (unsigned i = 0; i < count; i += 4) {
-            const __m128i d = _mm_sub_epi8(
-                _mm_load_si128(reinterpret_cast<const __m128i*>(bytes + i)), _mm_set1_epi8('0'));
-            const __m128i* const w = reinterpret_cast<const __m128i*>(weights + i);
+            const __m128i d = _mm_load_si128(reinterpret_cast<const __m128i*>(digits + i));
             // Each number's two pairs of digits weighed, then the pairs summed.
-            const __m128i low = _mm_madd_epi16(_mm_unpacklo_epi8(d, zero), _mm_load_si128(w));
-            const __m128i high = _mm_madd_epi16(_mm_unpackhi_epi8(d, zero), _mm_load_si128(w + 1));
-            _mm_store_si128(reinterpret_cast<__m128i*>(values + i),
-                            _mm_madd_epi16(_mm_packs_epi32(low, high), _mm_set1_epi16(1)));
+            const __m128i low = _mm_madd_epi16(_mm_unpacklo_epi8(d, zero), weights);
+            const __m128i high = _mm_madd_epi16(_mm_unpackhi_epi8(d, zero), weights);
+            __m128i v = _mm_madd_epi16(_mm_packs_epi32(low, high), _mm_set1_epi16(1));
+            if constexpr (Signed) {
+                const __m128i sign = _mm_load_si128(reinterpret_cast<const __m128i*>(signs + i));
+                v = _mm_sub_epi32(_mm_xor_si128(v, sign), sign);
+            }
+            sink.small(v, std::min(4u, count - i));
         }
 #else
+        alignas(16) qint32 values[kRoom];
+        static constexpr qint32 kWeights[4] = {1000, 100, 10, 1};
         for (unsigned i = 0; i < count; ++i) {
             qint32 v = 0;
             for (int k = 0; k < 4; ++k)
-                v += qint32(uchar(bytes[i] >> (8 * k)) - '0') * weights[i][k];
-            values[i] = v;
+                v += qint32(uchar(digits[i] >> (8 * k))) * kWeights[k];
+            values[i] = Signed ? (v ^ signs[i]) - signs[i] : v;
         }
-#endif
         sink.small(values, count);
+#endif
         count = 0;
     }
 };
@@ -344,7 +360,7 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                 pendingClean = pendingClean && clean;
                 continue;
             }
-            const unsigned e = unsigned(std::countr_zero(ends));
+            const unsigned e = lowestBit(ends);
             ends &= ends - 1;
             if (pendingClean && clean)
                 tellDigits(sink, pending, unsigned(b + e + 1 - pending), end);
@@ -352,23 +368,44 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                 tellToken(sink, pending, end);
             pending = nullptr;
         }
-        // The tokens that start in the block, each with its end; the last
-        // may go on into the next block. Written once, run in two forms.
+        // The tokens that start in the block, each with its end: every end
+        // left is one of a token that starts here, and a start left over
+        // is of one that goes on into the next block. Written once, run in
+        // several forms.
         const auto eachToken = [&](auto&& take) {
-            while (starts) {
-                const unsigned s = unsigned(std::countr_zero(starts));
+            while (ends) {
+                // Every end has its start; the top bit only spares the
+                // count a test for no bit at all.
+                const unsigned s = lowestBit(starts | quint64(1) << 63);
                 starts &= starts - 1;
-                if (ends == 0) {
-                    pending = b + s;
-                    pendingClean = clean;
-                    return;
-                }
-                const unsigned e = unsigned(std::countr_zero(ends));
+                const unsigned e = lowestBit(ends);
                 ends &= ends - 1;
                 take(s, e);
             }
+            if (starts) {
+                pending = b + lowestBit(starts);
+                pendingClean = clean;
+            }
         };
-        if (clean) {
+        if (clean && block.plain && !block.longRun) {
+            // Numbers of four digits at most alone.
+            SmallNumbers small;
+            eachToken([&](unsigned s, unsigned e) { small.add(b + s, e - s + 1); });
+            small.tell<false>(sink);
+        } else if (clean && block.plain) {
+            // No minus: each token is digits alone.
+            SmallNumbers small;
+            eachToken([&](unsigned s, unsigned e) {
+                const unsigned count = e - s + 1;
+                if (count <= 4) {
+                    small.add(b + s, count);
+                } else {
+                    small.tell<false>(sink);
+                    tellDigits(sink, b + s, count, end);
+                }
+            });
+            small.tell<false>(sink);
+        } else if (clean) {
             SmallNumbers small;
             eachToken([&](unsigned s, unsigned e) {
                 const unsigned negative = unsigned(block.minus >> s) & 1;
@@ -376,11 +413,11 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
                 if (count - 1 < 4) {
                     small.add(b + s + negative, count, negative);
                 } else {
-                    small.tell(sink);
+                    small.tell<true>(sink);
                     tellDigits(sink, b + s, e - s + 1, end);
                 }
             });
-            small.tell(sink);
+            small.tell<true>(sink);
         } else {
             eachToken([&](unsigned s, unsigned) { tellToken(sink, b + s, end); });
         }
@@ -423,25 +460,47 @@ struct Output {
 
 struct DoubleSink : Output<double> {
     void whole(qint64 value) { *out++ = double(value); }
+#if defined(__SSE2__)
+    void small(__m128i values, unsigned count) {
+        alignas(16) qint32 v[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(v), values);
+        for (unsigned i = 0; i < count; ++i)
+            *out++ = double(v[i]);
+    }
+#else
     void small(const qint32* values, unsigned count) {
         for (unsigned i = 0; i < count; ++i)
             *out++ = double(values[i]);
     }
-    void other(QByteArrayView token) { *out++ = numberOf(token); }
+#endif
+    void other(QByteArrayView token) {
+        *out++ = numberOf(token);
+    }
 };
 
 struct WholeSink : Output<int> {
     void whole(qint64 value) { *out++ = int(std::clamp<qint64>(value, -limit, limit)); }
     // Numbers of four digits at most: within the limits readers set.
-    void small(const qint32* values, unsigned count) {
+#if defined(__SSE2__)
+    // Four written at once, count of them numbers (wholeRoom leaves room
+    // for the rest of the last four).
+    void small(__m128i values, unsigned count) {
         if (limit > 9999) {
-            std::memcpy(out, values, count * sizeof *values);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), values);
             out += count;
             return;
         }
+        alignas(16) qint32 v[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(v), values);
+        for (unsigned i = 0; i < count; ++i)
+            *out++ = std::clamp(v[i], -limit, limit);
+    }
+#else
+    void small(const qint32* values, unsigned count) {
         for (unsigned i = 0; i < count; ++i)
             *out++ = std::clamp(values[i], -limit, limit);
     }
+#endif
     void other(QByteArrayView token) {
         *out++ = CoordsList::whole(numberOf(token), limit);
         allWhole = false;

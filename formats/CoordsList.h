@@ -29,10 +29,11 @@ bool parseWhole(QByteArrayView text, int limit, std::vector<int>& out);
 // then not written twice); count is set to the numbers read.
 bool parseWhole(QByteArrayView text, int limit, int* out, std::size_t& count);
 
-// The numbers a text of size bytes holds at most: each but the last takes
-// at least one separator after it.
+// The room for the numbers of a text of size bytes: those it holds at most
+// (each but the last takes at least one separator after it), and three
+// more, as the scan writes numbers in fours.
 constexpr std::size_t wholeRoom(qsizetype size) {
-    return std::size_t(size / 2 + 1);
+    return std::size_t(size / 2 + 4);
 }
 
 // v held within +-limit and rounded to the nearest whole number, halves

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <utility>
@@ -129,43 +130,68 @@ private:
 // The writer closes every polygon by repeating its first vertex at the end;
 // that repeat is not a vertex of its own, or every save would add one. An
 // odd last number has no partner and is dropped, as browsers drop it.
-// Successive repeats are one point. The polygon takes its points from the
-// room in one copy, with no zeros written first.
+// Successive repeats are one point. The points go from the room into the
+// polygon's own storage in one copy, with no zeros written first; nearly no
+// page repeats a point directly, and only a polygon with one is gone
+// through again point by point.
 QPolygon polygonOf(PointRoom& room, std::size_t numbers) {
     const qsizetype pairs = qsizetype(numbers / 2);
-    QPoint* const points = room.points();
+    const QPoint* const points = room.points();
     if (pairs == 0)
         return {};
-    // Nearly no page repeats a point directly: one pass looks for a
-    // repeat, and only a polygon with one is gone through point by point.
+    QArrayDataPointer<QPoint> polygon(QTypedArrayData<QPoint>::allocate(pairs));
+    Q_CHECK_PTR(polygon.data());
+    QPoint* const to = polygon.data();
+    // The room is a polygon's worth, in the cache: a look for a repeat
+    // (vectorised) and a copy cost less than one loop that does both.
+    std::memcpy(static_cast<void*>(to), points, std::size_t(pairs) * sizeof(QPoint));
+    const bool repeats = hasRepeatedNeighbour(points, pairs);
     qsizetype count = pairs;
-    if (hasRepeatedNeighbour(points, pairs)) {
+    if (repeats) {
         count = 1;
         for (qsizetype i = 1; i < pairs; ++i) {
-            if (points[count - 1] != points[i])
-                points[count++] = points[i];
+            if (to[count - 1] != points[i])
+                to[count++] = points[i];
         }
     }
-    if (count > 1 && points[count - 1] == points[0])
+    if (count > 1 && to[count - 1] == to[0])
         --count;
-    return QPolygon(QList<QPoint>(points, points + count));
+    polygon.size = count;
+    return QPolygon(QList<QPoint>(std::move(polygon)));
 }
 
-// The map block's bytes, copied once when its areas are read: the kept
-// texts of its tags are slices of them (model/SourceTag.h).
+// The map block's bytes, copied once as its areas are read: the kept texts
+// of its tags are slices of them (model/SourceTag.h). The copy is made tag
+// by tag, just before each is read, so that a polygon's COORDS are read
+// from the copy while its bytes are still in the processor's cache, rather
+// than from the page once more after the whole block went through it. The
+// copy is written through the pointer taken while it was its own, as the
+// kept texts share it from the first tag on.
 class BlockText {
 public:
     BlockText(QByteArrayView page, const HtmlMapBlock& map)
-        : m_begin(page.data() + map.start),
-          m_bytes(page.sliced(map.start, map.end - map.start).toByteArray()) {}
+        : m_page(page.sliced(map.start, map.end - map.start)), m_start(map.start),
+          m_bytes(m_page.size(), Qt::Uninitialized), m_copy(m_bytes.data()) {}
 
+    // Copies the block's bytes before the page's offset end (within the block).
+    void copyBefore(qsizetype end) {
+        const qsizetype to = end - m_start;
+        if (to > m_copied) {
+            std::memcpy(m_copy + m_copied, m_page.data() + m_copied, std::size_t(to - m_copied));
+            m_copied = to;
+        }
+    }
     const QByteArray& bytes() const { return m_bytes; }
-    // A view into the page's block as a text sharing the copy's bytes.
-    QByteArray share(QByteArrayView pageSlice) const {
+    // The copy's bytes of a slice of the page's block (copied already).
+    QByteArrayView copied(QByteArrayView pageSlice) const {
         if (pageSlice.isEmpty())
             return {};
-        return QByteArray::fromRawData(m_bytes.constData() + (pageSlice.data() - m_begin),
-                                       pageSlice.size());
+        return {m_copy + (pageSlice.data() - m_page.data()), pageSlice.size()};
+    }
+    // A view into the page's block as a text sharing the copy's bytes.
+    QByteArray share(QByteArrayView pageSlice) const {
+        const QByteArrayView bytes = copied(pageSlice);
+        return bytes.isEmpty() ? QByteArray() : QByteArray::fromRawData(bytes.data(), bytes.size());
     }
     // A value of a tag in the block as the map keeps it: shared, unless
     // "&quot;" in it makes it a text of its own.
@@ -174,8 +200,11 @@ public:
     }
 
 private:
-    const char* m_begin;
+    QByteArrayView m_page; // the block in the page
+    qsizetype m_start;     // its offset in the page
     QByteArray m_bytes;
+    char* m_copy;
+    qsizetype m_copied = 0;
 };
 
 // A value as the map holds it: up to a NUL, as the map's 8-bit texts end
@@ -211,14 +240,32 @@ TagAttributes attributesOf(const HtmlOtherAttributes& others, MapReadReport* rep
     return out;
 }
 
+// A value up to a NUL (LineScan::beforeNul), and whether a "&" is in what
+// is kept (so that it may hold "&quot;"): one look at each byte of the
+// short texts of 10,000 areas, where two searches would each cost a call.
+QByteArrayView beforeNul(QByteArrayView value, bool& ampersand) {
+    if (value.size() > 64) {
+        value = LineScan::beforeNul(value);
+        ampersand = value.contains('&');
+        return value;
+    }
+    bool found = false;
+    qsizetype n = 0;
+    for (; n < value.size() && value[n] != '\0'; ++n)
+        found |= value[n] == '&';
+    ampersand = found;
+    return value.first(n);
+}
+
 // The area's texts. A TITLE given empty (which keeps browsers from showing
 // an inherited tooltip) is no title to edit, but it stays on the tag.
 // The texts are copies of their own, kept in blocks shared with those of
 // the other areas.
 AreaTexts textsOf(const HtmlAreaEntry& entry, TextBlocks& blocks, MapReadReport* report) {
     const auto text = [&blocks](QByteArrayView value) {
-        value = LineScan::beforeNul(value);
-        return value.contains('&') ? unquote(value) : blocks.copy(value);
+        bool entity = false;
+        value = beforeNul(value, entity);
+        return entity ? unquote(value) : blocks.copy(value);
     };
     AreaTexts texts{text(entry.href), text(entry.target), text(entry.alt), text(entry.title.value),
                     attributesOf(entry.others, report)};
@@ -227,12 +274,13 @@ AreaTexts textsOf(const HtmlAreaEntry& entry, TextBlocks& blocks, MapReadReport*
     return texts;
 }
 
-// Hands the area of entry to sink: with the shape a browser gives it, else
-// as an area that is not clickable. False when the sink took no area.
+// Hands the area of COORDS coords (its bytes in the block's copy) to sink:
+// with the shape a browser gives it, else as an area that is not
+// clickable. False when the sink took no area.
 // points is room for a polygon's COORDS, kept from one area to the next;
 // plainCoords tells whether they held whole numbers and separators alone
 // (and so no "&quot;"), false when unknown.
-bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, MapSink& sink,
+bool readArea(QByteArrayView coords, Shape shape, const AreaTexts& texts, MapSink& sink,
               MapReadReport* report, PointRoom& points, bool& clickable, bool& plainCoords) {
     plainCoords = false;
     if (!sink.acceptsAreas()) {
@@ -244,9 +292,9 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
     PictureArea none;
     if (shape == Shape::Polygon) {
         // Read straight as pixels: a map may hold a million points.
-        int* const room = points.reserve(CoordsList::wholeRoom(entry.coords.size()));
+        int* const room = points.reserve(CoordsList::wholeRoom(coords.size()));
         std::size_t count = 0;
-        plainCoords = CoordsList::parseWhole(entry.coords, LineScan::kCoordinateLimit, room, count);
+        plainCoords = CoordsList::parseWhole(coords, LineScan::kCoordinateLimit, room, count);
         none.shape = AreaShape::Polygon;
         none.points = polygonOf(points, count);
         if (none.points.size() >= 3) {
@@ -260,7 +308,7 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
         sink.unclickable(none);
         return true;
     }
-    const std::vector<double> v = CoordsList::parse(entry.coords);
+    const std::vector<double> v = CoordsList::parse(coords);
     if (shape == Shape::Rectangle) {
         if (v.size() >= 4 && v[0] != v[2] && v[1] != v[3]) {
             sink.rectangle(texts, pixel(v[0]), pixel(v[1]), pixel(v[2]), pixel(v[3]));
@@ -290,7 +338,7 @@ bool readArea(const HtmlAreaEntry& entry, Shape shape, const AreaTexts& texts, M
 // ended with ">", afterTag) goes: one that cut a tag short is kept, as its
 // going would join that tag to the text after it.
 QByteArray keptGap(const BlockText& block, QByteArrayView text, bool afterTag) {
-    if (!text.contains("<!--")) // nearly every gap: line breaks and indentation
+    if (!text.contains(QByteArrayView("<!--", 4))) // nearly every gap: line breaks and indentation
         return block.share(text);
     QByteArray out;
     qsizetype from = 0;
@@ -323,13 +371,14 @@ QByteArray keptGap(const BlockText& block, QByteArrayView text, bool afterTag) {
 // The map's areas, each with the page text it was read from.
 void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapInfo& info,
                MapTagSource& mapSource, MapReadReport* report) {
-    const BlockText block(text, map);
+    BlockText block(text, map);
     PointRoom points;
     TextBlocks textBlocks;
     QByteArray pending; // text of tags that became no area, kept with the next
     qsizetype from = map.tagEnd;
     int index = 0;
     for (const HtmlAreaEntry& entry : map.areas) {
+        block.copyBefore(entry.end);
         QByteArray gap =
             keptGap(block, text.sliced(from, entry.start - from), text[from - 1] == '>');
         if (!pending.isEmpty()) {
@@ -338,7 +387,8 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
         }
         const QByteArrayView tagText = text.sliced(entry.start, entry.end - entry.start);
         from = entry.end;
-        const Shape shape = shapeOf(unquote(entry.shape));
+        const Shape shape =
+            shapeOf(entry.shape.contains('&') ? QByteArrayView(unquote(entry.shape)) : entry.shape);
         if (shape == Shape::Default) {
             if (mapSource.defaultIndex >= 0) { // browsers never reach a second one
                 pending = gap + tagText.toByteArray();
@@ -355,12 +405,13 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
         }
         const AreaTexts texts = textsOf(entry, textBlocks, report);
         bool clickable = true, plainCoords = false;
-        if (!readArea(entry, shape, texts, sink, report, points, clickable, plainCoords)) {
+        if (!readArea(block.copied(entry.coords), shape, texts, sink, report, points, clickable,
+                      plainCoords)) {
             pending = gap + tagText.toByteArray();
             continue;
         }
         ++index;
-        sink.source({gap,
+        sink.source({std::move(gap),
                      block.share(tagText),
                      {},
                      clickable,
@@ -370,6 +421,7 @@ void readAreas(QByteArrayView text, const HtmlMapBlock& map, MapSink& sink, MapI
                      plainCoords ? block.share(entry.coords) : block.value(entry.coords),
                      block.bytes()});
     }
+    block.copyBefore(map.end);
     mapSource.tail = pending +
                      keptGap(block, text.sliced(from, map.closeAt - from), text[from - 1] == '>') +
                      text.sliced(map.closeAt, map.end - map.closeAt).toByteArray();

@@ -3,6 +3,11 @@
 #include "formats/HtmlText.h"
 #include "formats/LineScan.h"
 
+#include <QtEndian>
+
+#include <cstddef>
+#include <cstring>
+
 using HtmlText::equalsNoCase;
 using LineScan::isSpace;
 
@@ -103,7 +108,10 @@ qsizetype HtmlPageScan::findClosingTag(QByteArrayView t, qsizetype pos, QByteArr
 QByteArrayView HtmlPageScan::rawTextElement(const HtmlTag& tag) {
     if (tag.closing || tag.selfClosing)
         return {};
-    for (QByteArrayView name : {"SCRIPT", "STYLE", "TITLE", "TEXTAREA"}) {
+    static constexpr QByteArrayView kNames[] = {
+        QByteArrayView("SCRIPT", 6), QByteArrayView("STYLE", 5), QByteArrayView("TITLE", 5),
+        QByteArrayView("TEXTAREA", 8)};
+    for (QByteArrayView name : kNames) {
         if (tag.is(name))
             return name;
     }
@@ -111,7 +119,7 @@ QByteArrayView HtmlPageScan::rawTextElement(const HtmlTag& tag) {
 }
 
 bool HtmlTag::is(QByteArrayView upperName) const {
-    return equalsNoCase(name, upperName);
+    return name.size() == upperName.size() && equalsNoCase(name, upperName);
 }
 
 const HtmlAttribute* HtmlTag::find(QByteArrayView wanted) const {
@@ -140,12 +148,12 @@ void HtmlPageScan::readTag(QByteArrayView t, qsizetype pos, HtmlTag& tag) {
     tag.attributes.clear(); // keeps its storage for the next tag
     tag.comment = {};
     tag.selfClosing = false;
-    tag.isComment = t.sliced(pos).startsWith("!--");
+    tag.isComment = t.sliced(pos).startsWith(QByteArrayView("!--", 3));
     if (tag.isComment) {
         tag.closing = false;
         tag.name = t.sliced(pos, 3);
         pos += 3;
-        const qsizetype close = t.indexOf("-->", pos);
+        const qsizetype close = t.indexOf(QByteArrayView("-->", 3), pos);
         const qsizetype textEnd = close < 0 ? t.size() : close;
         tag.comment = trimmed(t.sliced(pos, textEnd - pos));
         tag.nameEnd = tag.attributesEnd = pos;
@@ -219,20 +227,45 @@ namespace {
 // by length first: a map may hold 10,000 tags of several attributes each.
 enum class AreaName { Shape, Coords, Href, Alt, Target, Title, Other };
 
+// The first N bytes of p (N up to 8) as one word, the first lowest, with
+// 0x20 set in each: for a name of letters alone, the word equals that of
+// the name in lower case exactly when the bytes are its letters in either
+// case (no byte but 'A' and 'a' gives 'a' so).
+template <int N>
+quint64 foldedWord(const char* p) {
+    quint64 w = 0;
+    std::memcpy(&w, p, N);
+    return qFromLittleEndian(w) | (0x2020202020202020ull >> (8 * (8 - N)));
+}
+
+// The word of a lower-case name as foldedWord gives it.
+template <std::size_t N>
+constexpr quint64 nameWord(const char (&lower)[N]) {
+    quint64 w = 0;
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        w |= quint64(uchar(lower[i])) << (8 * i);
+    return w;
+}
+
 AreaName areaName(QByteArrayView name) {
+    const char* const p = name.data();
     switch (name.size()) {
     case 3:
-        return equalsNoCase(name, "ALT") ? AreaName::Alt : AreaName::Other;
+        return foldedWord<3>(p) == nameWord("alt") ? AreaName::Alt : AreaName::Other;
     case 4:
-        return equalsNoCase(name, "HREF") ? AreaName::Href : AreaName::Other;
-    case 5:
-        return equalsNoCase(name, "SHAPE")   ? AreaName::Shape
-               : equalsNoCase(name, "TITLE") ? AreaName::Title
-                                             : AreaName::Other;
-    case 6:
-        return equalsNoCase(name, "COORDS")   ? AreaName::Coords
-               : equalsNoCase(name, "TARGET") ? AreaName::Target
-                                              : AreaName::Other;
+        return foldedWord<4>(p) == nameWord("href") ? AreaName::Href : AreaName::Other;
+    case 5: {
+        const quint64 w = foldedWord<5>(p);
+        return w == nameWord("shape")   ? AreaName::Shape
+               : w == nameWord("title") ? AreaName::Title
+                                        : AreaName::Other;
+    }
+    case 6: {
+        const quint64 w = foldedWord<6>(p);
+        return w == nameWord("coords")   ? AreaName::Coords
+               : w == nameWord("target") ? AreaName::Target
+                                         : AreaName::Other;
+    }
     default:
         return AreaName::Other;
     }

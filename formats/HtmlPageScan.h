@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <cstddef>
 #include <vector>
 
 // One attribute of a tag. Name and value are views into the scanned text:
@@ -42,6 +43,10 @@ struct HtmlTag {
 
     // Whether the tag's name is upperName (given in upper case).
     bool is(QByteArrayView upperName) const;
+    template <std::size_t N>
+    bool is(const char (&upperName)[N]) const {
+        return name.size() == qsizetype(N - 1) && is(QByteArrayView(upperName, qsizetype(N - 1)));
+    }
     // The first attribute called name (without regard to case); null when none.
     const HtmlAttribute* find(QByteArrayView name) const;
     // Its value; false when there is none.

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <cstddef>
+
 // Small text operations of HTML pages. Tag and attribute names and SHAPE
 // values compare without regard to case (ASCII letters only); map names
 // compare exactly.
@@ -13,6 +15,14 @@ constexpr char upper(char c) {
 }
 
 bool equalsNoCase(QByteArrayView a, QByteArrayView b);
+// The same against a name written as a literal: its length is known where
+// it is written, so most names are told apart by length alone, with no
+// search for the literal's end (the scans of a large page compare every
+// tag and attribute name with several).
+template <std::size_t N>
+inline bool equalsNoCase(QByteArrayView a, const char (&b)[N]) {
+    return a.size() == qsizetype(N - 1) && equalsNoCase(a, QByteArrayView(b, qsizetype(N - 1)));
+}
 // Whether text ends with tail, compared without regard to case over the
 // length of tail.
 bool endsWithNoCase(QByteArrayView text, QByteArrayView tail);

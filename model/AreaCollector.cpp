@@ -102,10 +102,10 @@ void AreaCollector::unclickable(const PictureArea& picture) {
     m_areas.push_back(std::move(area));
 }
 
-void AreaCollector::source(const SourceTag& tag) {
+void AreaCollector::source(SourceTag&& tag) {
     if (!m_last)
         return;
-    std::shared_ptr<SourceTag> kept = m_sources.make(tag);
+    std::shared_ptr<SourceTag> kept = m_sources.make(std::move(tag));
     kept->read = m_last->picture();
     kept->read.source = {};
     m_last->setSource(std::move(kept));

@@ -26,7 +26,7 @@ public:
     void polygon(const AreaTexts& texts, const QPolygon& points) override;
     void distinctPolygon(const AreaTexts& texts, const QPolygon& points) override;
     void unclickable(const PictureArea& area) override;
-    void source(const SourceTag& tag) override;
+    void source(SourceTag&& tag) override;
 
     const std::vector<std::unique_ptr<MapArea>>& areas() const { return m_areas; }
     std::vector<std::unique_ptr<MapArea>> take() { return std::move(m_areas); }

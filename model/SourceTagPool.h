@@ -14,6 +14,8 @@
 class SourceTagPool {
 public:
     std::shared_ptr<SourceTag> make(const SourceTag& tag);
+    // The same, taking tag's texts over.
+    std::shared_ptr<SourceTag> make(SourceTag&& tag);
 
 private:
     // Blocks grow from a few tags to kMaxBlock, so that a small map holds

@@ -228,3 +228,27 @@ TEST(CoordsList, ListsReadAsAPlainReadingOfEachTokenReadsThem) {
             ASSERT_EQ(whole[i], CoordsList::whole(expected[i], limit)) << text.toStdString();
     }
 }
+
+TEST(CoordsList, WholeReadingWritesWithinTheRoomItAsksFor) {
+    // Numbers are written in fours: the last four may reach past the
+    // numbers read, never past wholeRoom, whatever the list's length and
+    // how its numbers fall against the blocks.
+    QRandomGenerator random(29);
+    constexpr int kGuard = 0x5A5A5A5A;
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray text;
+        const int tokens = random.bounded(1, 80);
+        for (int i = 0; i < tokens; ++i) {
+            text += QByteArray::number(random.bounded(random.bounded(2) ? 10 : 10000));
+            if (i + 1 < tokens)
+                text += random.bounded(2) ? "," : ", ";
+        }
+        const std::size_t room = CoordsList::wholeRoom(text.size());
+        std::vector<int> out(room + 8, kGuard);
+        std::size_t count = 0;
+        ASSERT_TRUE(CoordsList::parseWhole(text, 1000000, out.data(), count));
+        ASSERT_EQ(count, std::size_t(tokens)) << text.toStdString();
+        for (std::size_t i = room; i < out.size(); ++i)
+            ASSERT_EQ(out[i], kGuard) << text.toStdString();
+    }
+}

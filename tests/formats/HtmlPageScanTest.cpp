@@ -146,3 +146,34 @@ TEST(HtmlPageScan, WhatGoesBeyondTheCapacitiesIsIgnored) {
     EXPECT_EQ(int(scan.maps[0].tracking.size()), HtmlPageScan::kMaxTrackingLines);
     EXPECT_EQ(scan.maps.back().name, "m" + QByteArray::number(HtmlPageScan::kMaxMaps - 2));
 }
+
+TEST(HtmlPageScan, AreaAttributesAreToldApartInAnyCaseAndByEveryByte) {
+    // The names the editor writes itself, in every mix of case, fill their
+    // fields; a name that differs from one in any byte (a non-letter that
+    // a case fold would bring near it, one byte more or less) is another
+    // attribute, kept as written.
+    const QByteArrayView text = "<map name=m>"
+                                "<AREA sHaPe=poly CoOrDs=\"1,2\" HrEf=h aLT=a TaRgEt=t TITLE=n>"
+                                "<area @lt=x hre=y hrefs=z coord[=w shap=v title_=u tArget=t2>"
+                                "</map>";
+    const HtmlPageScan scan = HtmlPageScan::scan(text);
+    ASSERT_EQ(scan.maps.size(), 1u);
+    ASSERT_EQ(scan.maps[0].areas.size(), 2u);
+    const HtmlAreaEntry& written = scan.maps[0].areas[0];
+    EXPECT_EQ(written.shape, "poly");
+    EXPECT_EQ(written.coords, "1,2");
+    EXPECT_EQ(written.href, "h");
+    EXPECT_EQ(written.alt, "a");
+    EXPECT_EQ(written.target, "t");
+    EXPECT_EQ(written.title.value, "n");
+    EXPECT_TRUE(written.others.kept.empty());
+    const HtmlAreaEntry& others = scan.maps[0].areas[1];
+    EXPECT_TRUE(others.alt.isEmpty() && others.href.isEmpty() && others.coords.isEmpty());
+    EXPECT_TRUE(others.shape.isEmpty() && others.title.name.isEmpty());
+    EXPECT_EQ(others.target, "t2");
+    std::vector<QByteArrayView> names;
+    for (const HtmlAttribute& a : others.others.kept)
+        names.push_back(a.name);
+    EXPECT_EQ(names,
+              (std::vector<QByteArrayView>{"@lt", "hre", "hrefs", "coord[", "shap", "title_"}));
+}
