@@ -39,6 +39,11 @@ FxSeparation FxSeparationOf(unsigned kind);
 void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows, int stream);
 /* The inverse: byte x of rows[k] into byte k of pixel x. */
 void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows, int stream);
+/* Both for three planes with every byte complemented (255 minus it) on
+ * the way, as CMY's planes are red, green and blue's: one pass over the
+ * pixels instead of dealing them and complementing the planes after. */
+void FxDealComplement3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
+void FxGatherComplement3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
 /* The ink planes of CMYK (planes 4) or CMY (planes 3), as the kernel's
  * spaces give them, from width pixels held as blue, green and red rows
  * bgr[0..2]; stream as for FxDealPlanes (ColorPlanesInk.c). */
@@ -53,12 +58,13 @@ void FxStreamDone(void);
 /* Vector forms for three planes, working from the first pixel and each
  * returning the pixels done, the plain loop doing the rest: with AVX-512
  * VBMI (ColorPlanesWide.c; nothing done elsewhere), and with AVX2
- * (ColorPlanesAvx2.c; only where the processor has it). Streaming needs
+ * (ColorPlanesAvx2.c; only where the processor has it). Every byte
+ * written is XORed with flip (0, or 255 to complement). Streaming needs
  * the written rows 64-byte aligned. */
-int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
-int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
-int FxAvx2Deal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
-int FxAvx2Gather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
+int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream, uint8_t flip);
+int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream, uint8_t flip);
+int FxAvx2Deal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream, uint8_t flip);
+int FxAvx2Gather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream, uint8_t flip);
 
 #ifdef __cplusplus
 }

@@ -48,7 +48,8 @@ WIDE static inline void put(uint8_t* to, __m512i v, int stream) {
         _mm512_storeu_si512(to, v);
 }
 
-WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows, int stream) {
+WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows, int stream, uint8_t flip) {
+    const __m512i flips = _mm512_set1_epi8((char)flip);
     __m512i index[3];
     for (int k = 0; k < 3; ++k)
         index[k] = _mm512_loadu_si512(tables.Deal[k]);
@@ -60,14 +61,17 @@ WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows, int str
                       c = _mm512_loadu_si512(p + 128);
         for (int k = 0; k < 3; ++k) {
             const __m512i low = _mm512_permutex2var_epi8(a, index[k], b);
-            put(rows[k] + x, _mm512_mask_permutexvar_epi8(low, tables.DealHigh[k], index[k], c),
-                stream);
+            const __m512i plane =
+                _mm512_mask_permutexvar_epi8(low, tables.DealHigh[k], index[k], c);
+            put(rows[k] + x, _mm512_xor_si512(plane, flips), stream);
         }
     }
     return x;
 }
 
-WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows, int stream) {
+WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows, int stream,
+                            uint8_t flip) {
+    const __m512i flips = _mm512_set1_epi8((char)flip);
     __m512i index[3];
     for (int v = 0; v < 3; ++v)
         index[v] = _mm512_loadu_si512(tables.Gather[v]);
@@ -79,17 +83,19 @@ WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows, int s
                       c = _mm512_loadu_si512(rows[2] + x);
         for (int v = 0; v < 3; ++v) {
             const __m512i low = _mm512_permutex2var_epi8(a, index[v], b);
-            put(p + 64 * v, _mm512_mask_permutexvar_epi8(low, tables.GatherHigh[v], index[v], c),
-                stream);
+            const __m512i out =
+                _mm512_mask_permutexvar_epi8(low, tables.GatherHigh[v], index[v], c);
+            put(p + 64 * v, _mm512_xor_si512(out, flips), stream);
         }
     }
     return x;
 }
 
-int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream) {
-    return wide ? deal3Wide(pixels, width, rows, stream) : 0;
+int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream, uint8_t flip) {
+    return wide ? deal3Wide(pixels, width, rows, stream, flip) : 0;
 }
 
-int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream) {
-    return wide ? gather3Wide(pixels, width, rows, stream) : 0;
+int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream,
+                  uint8_t flip) {
+    return wide ? gather3Wide(pixels, width, rows, stream, flip) : 0;
 }
