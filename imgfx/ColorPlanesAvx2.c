@@ -70,8 +70,6 @@ AVX2 static int deal3(const uint8_t* p, int n, uint8_t* const* planeRows, int st
         from2[k] = load(tables.From2[k]);
     int x = 0;
     for (; x + 64 <= n; x += 64, p += 192) {
-        for (int k = 0; k < 3; ++k)
-            _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 64 * k, _MM_HINT_T0);
         __m256i low[3], high[3];
         deal32(p, order, from1, from2, low);
         deal32(p + 96, order, from1, from2, high);
@@ -98,8 +96,6 @@ AVX2 static int gather3(uint8_t* p, int n, const uint8_t* const* rows, int strea
     int x = 0;
     for (; x + 32 <= n; x += 32, p += 96) {
         __m256i s[3], c[3];
-        for (int k = 0; k < 3; ++k)
-            _mm_prefetch((const char*)rows[k] + x + FX_PREFETCH_AHEAD, _MM_HINT_T0);
         for (int k = 0; k < 3; ++k)
             s[k] =
                 _mm256_shuffle_epi8(_mm256_loadu_si256((const __m256i*)(rows[k] + x)), spread[k]);

@@ -17,12 +17,14 @@ static struct {
     uint64_t DealHigh[3];   /* the lanes of plane k whose byte is past the first 128 */
     uint8_t Gather[3][64];  /* pixel vector v: byte x of plane k as byte 64 k + x, mod 128 */
     uint64_t GatherHigh[3]; /* the lanes of pixel vector v taken from plane 2 */
+    uint8_t Ramp[64];       /* byte j: j */
 } tables;
 
 static int wide;
 
 static void buildTables(void) {
-    for (int j = 0; j < 64; ++j)
+    for (int j = 0; j < 64; ++j) {
+        tables.Ramp[j] = (uint8_t)j;
         for (int v = 0; v < 3; ++v) {
             const int dealt = 3 * j + v;
             tables.Deal[v][j] = (uint8_t)(dealt & 127);
@@ -33,6 +35,7 @@ static void buildTables(void) {
             if (plane == 2)
                 tables.GatherHigh[v] |= 1ull << j;
         }
+    }
 }
 
 __attribute__((constructor)) static void chooseWide(void) {
@@ -48,23 +51,49 @@ WIDE static inline void put(uint8_t* to, __m512i v, int stream) {
         _mm512_storeu_si512(to, v);
 }
 
+/* The 64 pixels of a, b, c (192 pixel bytes) to their planes' rows. */
+WIDE static inline __attribute__((always_inline)) void deal64(__m512i a, __m512i b, __m512i c,
+                                                              const __m512i* index,
+                                                              uint8_t* const* rows, int x,
+                                                              int stream, __m512i flips) {
+    for (int k = 0; k < 3; ++k) {
+        const __m512i low = _mm512_permutex2var_epi8(a, index[k], b);
+        const __m512i plane = _mm512_mask_permutexvar_epi8(low, tables.DealHigh[k], index[k], c);
+        put(rows[k] + x, _mm512_xor_si512(plane, flips), stream);
+    }
+}
+
+/* Pixels that start inside a 64-byte line are read a line at a time, each
+ * vector of pixel bytes put together from two lines by one permute: this
+ * core pays a load across lines as two, and the three of every block held
+ * dealing a fifth slower than pixels that start a line. A block's last
+ * line is the next block's first, and only lines that hold the block's
+ * bytes are read. */
 WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows, int stream, uint8_t flip) {
     const __m512i flips = _mm512_set1_epi8((char)flip);
     __m512i index[3];
     for (int k = 0; k < 3; ++k)
         index[k] = _mm512_loadu_si512(tables.Deal[k]);
+    const int offset = (int)((uintptr_t)p & 63);
     int x = 0;
-    for (; x + 64 <= n; x += 64, p += 192) {
-        for (int k = 0; k < 3; ++k)
-            _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 64 * k, _MM_HINT_T0);
-        const __m512i a = _mm512_loadu_si512(p), b = _mm512_loadu_si512(p + 64),
-                      c = _mm512_loadu_si512(p + 128);
-        for (int k = 0; k < 3; ++k) {
-            const __m512i low = _mm512_permutex2var_epi8(a, index[k], b);
-            const __m512i plane =
-                _mm512_mask_permutexvar_epi8(low, tables.DealHigh[k], index[k], c);
-            put(rows[k] + x, _mm512_xor_si512(plane, flips), stream);
+    if (offset == 0) {
+        for (; x + 64 <= n; x += 64, p += 192) {
+            deal64(_mm512_load_si512(p), _mm512_load_si512(p + 64), _mm512_load_si512(p + 128),
+                   index, rows, x, stream, flips);
         }
+        return x;
+    }
+    /* Byte j of a pixel vector is byte offset + j of two lines. */
+    const __m512i shift =
+        _mm512_add_epi8(_mm512_loadu_si512(tables.Ramp), _mm512_set1_epi8((char)offset));
+    const uint8_t* line = p - offset;
+    __m512i first = n >= 64 ? _mm512_load_si512(line) : _mm512_setzero_si512();
+    for (; x + 64 <= n; x += 64, line += 192) {
+        const __m512i l1 = _mm512_load_si512(line + 64), l2 = _mm512_load_si512(line + 128),
+                      l3 = _mm512_load_si512(line + 192);
+        deal64(_mm512_permutex2var_epi8(first, shift, l1), _mm512_permutex2var_epi8(l1, shift, l2),
+               _mm512_permutex2var_epi8(l2, shift, l3), index, rows, x, stream, flips);
+        first = l3;
     }
     return x;
 }
@@ -77,8 +106,6 @@ WIDE static int gather3Wide(uint8_t* p, int n, const uint8_t* const* rows, int s
         index[v] = _mm512_loadu_si512(tables.Gather[v]);
     int x = 0;
     for (; x + 64 <= n; x += 64, p += 192) {
-        for (int k = 0; k < 3; ++k)
-            _mm_prefetch((const char*)rows[k] + x + FX_PREFETCH_AHEAD, _MM_HINT_T0);
         const __m512i a = _mm512_loadu_si512(rows[0] + x), b = _mm512_loadu_si512(rows[1] + x),
                       c = _mm512_loadu_si512(rows[2] + x);
         for (int v = 0; v < 3; ++v) {

@@ -58,14 +58,19 @@ TEST(ColorPlanesLoops, DealingGivesEachPlaneItsBytesAndNothingMore) {
         for (int stream : {0, 1})
             for (size_t offset : {0u, 1u, 17u, 32u, 63u}) {
                 // Alike placed planes stream from their first line; the
-                // third placed apart keeps everything in the cache.
+                // third placed apart keeps everything in the cache. Pixels
+                // that start inside a line are read a line at a time.
                 for (bool apart : {false, true})
                     for (uint8_t flip : {0, 255}) {
+                        const size_t from = (offset * 7 + size_t(flip) + (apart ? 29 : 0)) % 64;
                         SCOPED_TRACE("width " + std::to_string(width) + " stream " +
                                      std::to_string(stream) + " offset " + std::to_string(offset) +
-                                     (apart ? " apart" : "") + (flip ? " complemented" : ""));
+                                     (apart ? " apart" : "") + (flip ? " complemented" : "") +
+                                     " pixels at " + std::to_string(from));
                         const size_t n = size_t(width);
-                        const auto pixels = randomBytes(3 * n, seed);
+                        Placed pixels(3 * n, from);
+                        const auto bytes = randomBytes(3 * n, seed);
+                        std::copy(bytes.begin(), bytes.end(), pixels.data());
                         Placed a(n, offset), b(n, offset), c(n, apart ? (offset + 5) % 64 : offset);
                         uint8_t* rows[3] = {a.data(), b.data(), c.data()};
                         if (flip)
@@ -77,9 +82,10 @@ TEST(ColorPlanesLoops, DealingGivesEachPlaneItsBytesAndNothingMore) {
                         size_t wrong = 0;
                         for (size_t x = 0; x < n; ++x)
                             for (size_t k = 0; k < 3; ++k)
-                                wrong += rows[k][x] != uint8_t(pixels[3 * x + k] ^ flip);
+                                wrong += rows[k][x] != uint8_t(bytes[3 * x + k] ^ flip);
                         EXPECT_EQ(wrong, 0u);
-                        EXPECT_TRUE(a.guardsIntact() && b.guardsIntact() && c.guardsIntact());
+                        EXPECT_TRUE(a.guardsIntact() && b.guardsIntact() && c.guardsIntact() &&
+                                    pixels.guardsIntact());
                     }
             }
 }
