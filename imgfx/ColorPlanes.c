@@ -166,8 +166,6 @@ static int dealVector(const uint8_t* p, int n, uint8_t* const* rows, int stream,
 }
 
 static int gatherVector(uint8_t* p, int n, const uint8_t* const* rows, int stream, uint8_t flip) {
-    if (KIsaVbmi())
-        return FxWideGather3(p, n, rows, stream, flip);
     if (KIsaLevel() >= K_ISA_AVX2)
         return FxAvx2Gather3(p, n, rows, stream, flip);
     return gatherSse2(p, n, rows, stream, flip);

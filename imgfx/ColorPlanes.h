@@ -58,13 +58,12 @@ void FxBgrOfInk(const uint8_t* const* ink, int width, int planes, uint8_t* const
 void FxStreamDone(void);
 
 /* Vector forms for three planes, working from the first pixel and each
- * returning the pixels done, the plain loop doing the rest: with AVX-512
- * VBMI (ColorPlanesWide.c; nothing done elsewhere), and with AVX2
- * (ColorPlanesAvx2.c; only where the processor has it). Every byte
+ * returning the pixels done, the plain loop doing the rest: dealing with
+ * AVX-512 VBMI (ColorPlanesWide.c; nothing done elsewhere), both with
+ * AVX2 (ColorPlanesAvx2.c; only where the processor has it). Every byte
  * written is XORed with flip (0, or 255 to complement). Streaming needs
  * the written rows 64-byte aligned. */
 int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream, uint8_t flip);
-int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream, uint8_t flip);
 int FxAvx2Deal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream, uint8_t flip);
 int FxAvx2Gather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream, uint8_t flip);
 
