@@ -1,10 +1,11 @@
 /* Colour merge: for every picture row each plane's row is taken as grey
  * levels (8-bit grey planes in place, others read and converted), the
  * planes of the kind's space are worked out into blue, green and red rows
- * (the subtractive kinds here, HSV and HLS by the kernel, with the bytes
+ * (CMYK here, HSV and HLS by the kernel, with the bytes
  * of converting the pixels), and those are gathered into the row of the
  * target, which the merge allocates bottom-up and uncleared and fills
- * whole. Kind 0 gathers the levels straight into the target. */
+ * whole. Kind 0 gathers the levels straight into the target, CMY them
+ * complemented. */
 #include "imgfx/ColorPlanes.h"
 #include "imgfx/imgfx_colour.h"
 
@@ -126,9 +127,14 @@ static int mergeRow(Merge* m, int i) {
         FxGatherPlanes(row, m->Width, 3, levels, m->Stream);
         return FX_OK;
     }
+    if (m->Kind.Space == K_SPACE_CMY) { /* blue, green, red: 255 less yellow, magenta, cyan */
+        const uint8_t* const yellowFirst[3] = {levels[2], levels[1], levels[0]};
+        FxGatherComplement3(row, m->Width, yellowFirst, m->Stream);
+        return FX_OK;
+    }
     const size_t w = (size_t)m->Width;
     uint8_t* const bgr[3] = {m->Pixels, m->Pixels + w, m->Pixels + 2 * w};
-    if (m->Kind.Space == K_SPACE_CMYK || m->Kind.Space == K_SPACE_CMY)
+    if (m->Kind.Space == K_SPACE_CMYK)
         FxBgrOfInk(levels, m->Width, m->Kind.Planes, bgr);
     else if ((status = KConvertColorPlanes(levels, bgr, m->Width, m->Kind.Space, K_SPACE_BGR)) !=
              K_OK)

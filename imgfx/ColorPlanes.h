@@ -27,10 +27,12 @@ FxSeparation FxSeparationOf(unsigned kind);
  * processor then need not read every line before writing it. */
 #define FX_STREAM_BYTES (16u << 20)
 
-/* How far ahead of the bytes being read the dealing and gathering loops
- * ask for them: the processor's own prefetching falls behind where three
- * planes are read, or written past the caches, beside one pixel stream
- * (about a tenth of the time of a large picture). */
+/* How far ahead of the bytes being read the SSE2 dealing and gathering
+ * loops ask for them: the processor's own prefetching falls behind where
+ * three planes are read, or written past the caches, beside one pixel
+ * stream (about a tenth of the time of a large picture). The AVX2 and
+ * AVX-512 loops, with fewer instructions a byte, leave it to the
+ * processor: on Zen 4 asking as well made them 5-15 % slower. */
 #define FX_PREFETCH_AHEAD 4096
 
 /* Byte k of each of width pixels of planes bytes at pixels into rows[k];
@@ -39,6 +41,11 @@ FxSeparation FxSeparationOf(unsigned kind);
 void FxDealPlanes(const uint8_t* pixels, int width, int planes, uint8_t* const* rows, int stream);
 /* The inverse: byte x of rows[k] into byte k of pixel x. */
 void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const* rows, int stream);
+/* Both for three planes with every byte complemented (255 minus it) on
+ * the way, as CMY's planes are red, green and blue's: one pass over the
+ * pixels instead of dealing them and complementing the planes after. */
+void FxDealComplement3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
+void FxGatherComplement3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
 /* The ink planes of CMYK (planes 4) or CMY (planes 3), as the kernel's
  * spaces give them, from width pixels held as blue, green and red rows
  * bgr[0..2]; stream as for FxDealPlanes (ColorPlanesInk.c). */
@@ -51,14 +58,14 @@ void FxBgrOfInk(const uint8_t* const* ink, int width, int planes, uint8_t* const
 void FxStreamDone(void);
 
 /* Vector forms for three planes, working from the first pixel and each
- * returning the pixels done, the plain loop doing the rest: with AVX-512
- * VBMI (ColorPlanesWide.c; nothing done elsewhere), and with AVX2
- * (ColorPlanesAvx2.c; only where the processor has it). Streaming needs
+ * returning the pixels done, the plain loop doing the rest: dealing with
+ * AVX-512 VBMI (ColorPlanesWide.c; nothing done elsewhere), both with
+ * AVX2 (ColorPlanesAvx2.c; only where the processor has it). Every byte
+ * written is XORed with flip (0, or 255 to complement). Streaming needs
  * the written rows 64-byte aligned. */
-int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
-int FxWideGather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
-int FxAvx2Deal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
-int FxAvx2Gather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
+int FxWideDeal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream, uint8_t flip);
+int FxAvx2Deal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream, uint8_t flip);
+int FxAvx2Gather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream, uint8_t flip);
 
 #ifdef __cplusplus
 }

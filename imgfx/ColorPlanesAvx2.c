@@ -34,7 +34,8 @@ AVX2 static inline __m256i load(const uint8_t* table) {
     return _mm256_loadu_si256((const __m256i*)table);
 }
 
-AVX2 static inline void put(uint8_t* to, __m256i v, int stream) {
+AVX2 static inline void put(uint8_t* to, __m256i v, int stream, __m256i flips) {
+    v = _mm256_xor_si256(v, flips);
     if (stream)
         _mm256_stream_si256((__m256i*)to, v);
     else
@@ -59,7 +60,9 @@ AVX2 static inline void deal32(const uint8_t* p, const __m256i* order, const __m
 /* 64 pixels a step, so that both halves of a plane's line are stored one
  * after the other: streamed halves of three lines left open at once make
  * the processor write lines out in parts. */
-AVX2 static int deal3(const uint8_t* p, int n, uint8_t* const* planeRows, int stream) {
+AVX2 static int deal3(const uint8_t* p, int n, uint8_t* const* planeRows, int stream,
+                      uint8_t flip) {
+    const __m256i flips = _mm256_set1_epi8((char)flip);
     uint8_t* const rows[3] = {planeRows[0], planeRows[1], planeRows[2]};
     __m256i order[3], from1[3], from2[3];
     for (int k = 0; k < 3; ++k)
@@ -67,26 +70,25 @@ AVX2 static int deal3(const uint8_t* p, int n, uint8_t* const* planeRows, int st
         from2[k] = load(tables.From2[k]);
     int x = 0;
     for (; x + 64 <= n; x += 64, p += 192) {
-        for (int k = 0; k < 3; ++k)
-            _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 64 * k, _MM_HINT_T0);
         __m256i low[3], high[3];
         deal32(p, order, from1, from2, low);
         deal32(p + 96, order, from1, from2, high);
         for (int k = 0; k < 3; ++k) {
-            put(rows[k] + x, low[k], stream);
-            put(rows[k] + x + 32, high[k], stream);
+            put(rows[k] + x, low[k], stream, flips);
+            put(rows[k] + x + 32, high[k], stream, flips);
         }
     }
     for (; x + 32 <= n; x += 32, p += 96) {
         __m256i v[3];
         deal32(p, order, from1, from2, v);
         for (int k = 0; k < 3; ++k)
-            put(rows[k] + x, v[k], stream);
+            put(rows[k] + x, v[k], stream, flips);
     }
     return x;
 }
 
-AVX2 static int gather3(uint8_t* p, int n, const uint8_t* const* rows, int stream) {
+AVX2 static int gather3(uint8_t* p, int n, const uint8_t* const* rows, int stream, uint8_t flip) {
+    const __m256i flips = _mm256_set1_epi8((char)flip);
     const __m256i one = load(tables.From1[2]), two = load(tables.From2[1]);
     __m256i spread[3];
     for (int k = 0; k < 3; ++k)
@@ -95,8 +97,6 @@ AVX2 static int gather3(uint8_t* p, int n, const uint8_t* const* rows, int strea
     for (; x + 32 <= n; x += 32, p += 96) {
         __m256i s[3], c[3];
         for (int k = 0; k < 3; ++k)
-            _mm_prefetch((const char*)rows[k] + x + FX_PREFETCH_AHEAD, _MM_HINT_T0);
-        for (int k = 0; k < 3; ++k)
             s[k] =
                 _mm256_shuffle_epi8(_mm256_loadu_si256((const __m256i*)(rows[k] + x)), spread[k]);
         /* Byte i of chunk j is plane (i + j) mod 3: where i is 1 mod 3 the
@@ -104,17 +104,18 @@ AVX2 static int gather3(uint8_t* p, int n, const uint8_t* const* rows, int strea
         c[0] = _mm256_blendv_epi8(_mm256_blendv_epi8(s[0], s[1], one), s[2], two);
         c[1] = _mm256_blendv_epi8(_mm256_blendv_epi8(s[1], s[2], one), s[0], two);
         c[2] = _mm256_blendv_epi8(_mm256_blendv_epi8(s[2], s[0], one), s[1], two);
-        put(p, _mm256_permute2x128_si256(c[0], c[1], 0x20), stream);
-        put(p + 32, _mm256_blend_epi32(c[2], c[0], 0xf0), stream);
-        put(p + 64, _mm256_permute2x128_si256(c[1], c[2], 0x31), stream);
+        put(p, _mm256_permute2x128_si256(c[0], c[1], 0x20), stream, flips);
+        put(p + 32, _mm256_blend_epi32(c[2], c[0], 0xf0), stream, flips);
+        put(p + 64, _mm256_permute2x128_si256(c[1], c[2], 0x31), stream, flips);
     }
     return x;
 }
 
-int FxAvx2Deal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream) {
-    return deal3(pixels, width, rows, stream);
+int FxAvx2Deal3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream, uint8_t flip) {
+    return deal3(pixels, width, rows, stream, flip);
 }
 
-int FxAvx2Gather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream) {
-    return gather3(pixels, width, rows, stream);
+int FxAvx2Gather3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream,
+                  uint8_t flip) {
+    return gather3(pixels, width, rows, stream, flip);
 }

@@ -5,7 +5,8 @@
  * 24-bit source is read in place: in blue, green, red it goes to the
  * colour space (kind 0: straight to the planes) without a copy, and kind 0
  * of a red, green, blue source deals its bytes to the planes reversed.
- * The subtractive and hue kinds deal blue, green, red into rows of their
+ * CMY's planes are those bytes complemented, dealt in the one pass of
+ * kind 0. CMYK and the hue kinds deal blue, green, red into rows of their
  * own and make the planes from those (the hue spaces by the kernel's
  * conversion over planes), with no interleaved row between: the hue
  * spaces thus skip gathering the converted pixels and dealing them out
@@ -22,9 +23,10 @@ typedef struct Separation {
     FxSeparation Kind;
     RasterBitmap* Work; /* a 24-bit record carrying the palette colours */
     uint8_t* Row;       /* a stored row, then the same row as blue, green, red */
-    uint8_t* Converted; /* for the subtractive and hue kinds the blue, green,
-                           red rows, else Row itself */
-    int Ink;            /* a subtractive kind: CMYK or CMY */
+    uint8_t* Converted; /* for CMYK and the hue kinds the blue, green, red
+                           rows, else Row itself */
+    int Ink;            /* CMYK, made from blue, green, red rows */
+    int Complement;     /* CMY: the bytes dealt complemented, red first */
     int Hue;            /* a hue kind: HSV or HLS */
     int InPlace;        /* 24-bit source whose stored rows are read where they are */
     int Reversed;       /* kind 0 of a red, green, blue source: byte k to plane 2 - k */
@@ -78,8 +80,9 @@ static int allocBuffers(Separation* s) {
     const int rowBytes = s->Bitmap->BytesPerLine > s->Work->BytesPerLine ? s->Bitmap->BytesPerLine
                                                                          : s->Work->BytesPerLine;
     s->Row = KAlloc((size_t)rowBytes, 1);
-    /* The subtractive and hue spaces go by three rows. */
-    s->Ink = s->Kind.Space == K_SPACE_CMYK || s->Kind.Space == K_SPACE_CMY;
+    /* CMYK and the hue spaces go by three rows. */
+    s->Ink = s->Kind.Space == K_SPACE_CMYK;
+    s->Complement = s->Kind.Space == K_SPACE_CMY;
     s->Hue = s->Kind.Space == K_SPACE_HSV || s->Kind.Space == K_SPACE_HLS;
     s->Converted = s->Ink || s->Hue ? KAlloc(3 * (size_t)width, 1) : s->Row;
     const RasterBitmap* b = s->Bitmap;
@@ -163,6 +166,9 @@ static int separateRow(Separation* s, int row) {
         else
             status = KConvertColorPlanes((const uint8_t* const*)bgr, rows, width, K_SPACE_BGR,
                                          s->Kind.Space);
+    } else if (s->Complement) {
+        uint8_t* const yellowFirst[3] = {rows[2], rows[1], rows[0]};
+        FxDealComplement3(pixels, width, yellowFirst, s->Stream);
     } else {
         FxDealPlanes(pixels, width, s->Kind.Planes, rows, s->Stream);
     }

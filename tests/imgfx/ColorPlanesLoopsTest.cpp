@@ -1,8 +1,9 @@
-// The loops that deal three-byte pixels to planes, gather them back and
-// make ink planes of blue, green and red, at the processor's level (the
-// suite runs at each): every width around the vector blocks and their
-// parts, plane rows placed anywhere in their lines, streamed or not, give
-// the bytes of a plain loop and write nothing past the pixels.
+// The loops that deal three-byte pixels to planes, gather them back (both
+// also complementing every byte, as for CMY) and make ink planes of blue,
+// green and red, at the processor's level (the suite runs at each): every
+// width around the vector blocks and their parts, plane rows placed
+// anywhere in their lines, streamed or not, give the bytes of a plain loop
+// and write nothing past the pixels.
 #include "FxTestSupport.h"
 
 #include "imgfx/ColorPlanes.h"
@@ -57,25 +58,35 @@ TEST(ColorPlanesLoops, DealingGivesEachPlaneItsBytesAndNothingMore) {
         for (int stream : {0, 1})
             for (size_t offset : {0u, 1u, 17u, 32u, 63u}) {
                 // Alike placed planes stream from their first line; the
-                // third placed apart keeps everything in the cache.
-                for (bool apart : {false, true}) {
-                    SCOPED_TRACE("width " + std::to_string(width) + " stream " +
-                                 std::to_string(stream) + " offset " + std::to_string(offset) +
-                                 (apart ? " apart" : ""));
-                    const size_t n = size_t(width);
-                    const auto pixels = randomBytes(3 * n, seed);
-                    Placed a(n, offset), b(n, offset), c(n, apart ? (offset + 5) % 64 : offset);
-                    uint8_t* rows[3] = {a.data(), b.data(), c.data()};
-                    FxDealPlanes(pixels.data(), width, 3, rows, stream);
-                    if (stream)
-                        FxStreamDone();
-                    size_t wrong = 0;
-                    for (size_t x = 0; x < n; ++x)
-                        for (size_t k = 0; k < 3; ++k)
-                            wrong += rows[k][x] != pixels[3 * x + k];
-                    EXPECT_EQ(wrong, 0u);
-                    EXPECT_TRUE(a.guardsIntact() && b.guardsIntact() && c.guardsIntact());
-                }
+                // third placed apart keeps everything in the cache. Pixels
+                // that start inside a line are read a line at a time.
+                for (bool apart : {false, true})
+                    for (uint8_t flip : {0, 255}) {
+                        const size_t from = (offset * 7 + size_t(flip) + (apart ? 29 : 0)) % 64;
+                        SCOPED_TRACE("width " + std::to_string(width) + " stream " +
+                                     std::to_string(stream) + " offset " + std::to_string(offset) +
+                                     (apart ? " apart" : "") + (flip ? " complemented" : "") +
+                                     " pixels at " + std::to_string(from));
+                        const size_t n = size_t(width);
+                        Placed pixels(3 * n, from);
+                        const auto bytes = randomBytes(3 * n, seed);
+                        std::copy(bytes.begin(), bytes.end(), pixels.data());
+                        Placed a(n, offset), b(n, offset), c(n, apart ? (offset + 5) % 64 : offset);
+                        uint8_t* rows[3] = {a.data(), b.data(), c.data()};
+                        if (flip)
+                            FxDealComplement3(pixels.data(), width, rows, stream);
+                        else
+                            FxDealPlanes(pixels.data(), width, 3, rows, stream);
+                        if (stream)
+                            FxStreamDone();
+                        size_t wrong = 0;
+                        for (size_t x = 0; x < n; ++x)
+                            for (size_t k = 0; k < 3; ++k)
+                                wrong += rows[k][x] != uint8_t(bytes[3 * x + k] ^ flip);
+                        EXPECT_EQ(wrong, 0u);
+                        EXPECT_TRUE(a.guardsIntact() && b.guardsIntact() && c.guardsIntact() &&
+                                    pixels.guardsIntact());
+                    }
             }
 }
 
@@ -83,24 +94,29 @@ TEST(ColorPlanesLoops, GatheringInterleavesThePlanesAndNothingMore) {
     uint32_t seed = 11;
     for (int width : widths)
         for (int stream : {0, 1})
-            for (size_t offset : {0u, 1u, 2u, 21u, 32u, 48u, 63u}) {
-                SCOPED_TRACE("width " + std::to_string(width) + " stream " +
-                             std::to_string(stream) + " offset " + std::to_string(offset));
-                const size_t n = size_t(width);
-                const auto a = randomBytes(n, seed), b = randomBytes(n, seed),
-                           c = randomBytes(n, seed);
-                const uint8_t* rows[3] = {a.data(), b.data(), c.data()};
-                Placed pixels(3 * n, offset);
-                FxGatherPlanes(pixels.data(), width, 3, rows, stream);
-                if (stream)
-                    FxStreamDone();
-                size_t wrong = 0;
-                for (size_t x = 0; x < n; ++x)
-                    for (size_t k = 0; k < 3; ++k)
-                        wrong += pixels.data()[3 * x + k] != rows[k][x];
-                EXPECT_EQ(wrong, 0u);
-                EXPECT_TRUE(pixels.guardsIntact());
-            }
+            for (size_t offset : {0u, 1u, 2u, 21u, 32u, 48u, 63u})
+                for (uint8_t flip : {0, 255}) {
+                    SCOPED_TRACE("width " + std::to_string(width) + " stream " +
+                                 std::to_string(stream) + " offset " + std::to_string(offset) +
+                                 (flip ? " complemented" : ""));
+                    const size_t n = size_t(width);
+                    const auto a = randomBytes(n, seed), b = randomBytes(n, seed),
+                               c = randomBytes(n, seed);
+                    const uint8_t* rows[3] = {a.data(), b.data(), c.data()};
+                    Placed pixels(3 * n, offset);
+                    if (flip)
+                        FxGatherComplement3(pixels.data(), width, rows, stream);
+                    else
+                        FxGatherPlanes(pixels.data(), width, 3, rows, stream);
+                    if (stream)
+                        FxStreamDone();
+                    size_t wrong = 0;
+                    for (size_t x = 0; x < n; ++x)
+                        for (size_t k = 0; k < 3; ++k)
+                            wrong += pixels.data()[3 * x + k] != uint8_t(rows[k][x] ^ flip);
+                    EXPECT_EQ(wrong, 0u);
+                    EXPECT_TRUE(pixels.guardsIntact());
+                }
 }
 
 TEST(ColorPlanesLoops, InkPlanesAreThoseOfEachPixel) {
