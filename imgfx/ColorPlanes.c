@@ -101,7 +101,6 @@ dealSse2Loop(const uint8_t* p, int n, uint8_t* const* planeRows, const int strea
     for (; x + 64 <= n; x += 64, p += 192) {
         __m128i v[4][3];
         for (int j = 0; j < 4; ++j) {
-            _mm_prefetch((const char*)p + FX_PREFETCH_AHEAD + 48 * j, _MM_HINT_T0);
             deal16Sse2(p + 48 * j, v[j]);
         }
         for (int k = 0; k < 3; ++k)
@@ -142,8 +141,6 @@ gatherSse2Loop(uint8_t* p, int n, const uint8_t* const* planeRows, const int str
     const __m128i flips = _mm_set1_epi8((char)flip);
     int x = 0;
     for (; x + 64 <= n; x += 64, p += 192) {
-        for (int k = 0; k < 3; ++k)
-            _mm_prefetch((const char*)rows[k] + x + FX_PREFETCH_AHEAD, _MM_HINT_T0);
         for (int j = 0; j < 4; ++j)
             gather16Sse2(p + 48 * j, rows, x + 16 * j, stream, flips);
     }

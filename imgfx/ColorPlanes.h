@@ -27,13 +27,9 @@ FxSeparation FxSeparationOf(unsigned kind);
  * processor then need not read every line before writing it. */
 #define FX_STREAM_BYTES (16u << 20)
 
-/* How far ahead of the bytes being read the SSE2 dealing and gathering
- * loops ask for them: the processor's own prefetching falls behind where
- * three planes are read, or written past the caches, beside one pixel
- * stream (about a tenth of the time of a large picture). The AVX2 and
- * AVX-512 loops, with fewer instructions a byte, leave it to the
- * processor: on Zen 4 asking as well made them 5-15 % slower. */
-#define FX_PREFETCH_AHEAD 4096
+/* No dealing or gathering loop asks for its bytes ahead of the processor's
+ * own fetching: on Zen 4 that made every level's loops 5 to 25 % slower,
+ * though an earlier machine of the same family measured a gain. */
 
 /* Byte k of each of width pixels of planes bytes at pixels into rows[k];
  * stream (nonzero) asks for writes past the caches, which FxStreamDone
