@@ -40,23 +40,37 @@ inline void writeStoredRows(RasterBitmap* bmp, const uint8_t* bytes) {
 // the run's unit) to print the ratios at the end: on a machine shared with
 // other work the processor time of this single thread is what each side
 // costs, where the wall time also counts the waits for the processor. With
-// repetitions the last one counts.
+// repetitions the median of them counts: random interleaving
+// (scripts/bench) then spreads the drift of a shared machine's memory
+// over both sides, where a single run of each can land one side in a slow
+// spell.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime() * toMilliseconds(run);
+        for (const Run& run : runs) {
+            const std::string name = run.run_name.str();
+            const double ms = run.GetAdjustedCPUTime() * toMilliseconds(run);
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[name] = ms;
+            else if (run.run_type == Run::RT_Iteration)
+                times[name] = ms;
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     void ratio(const std::string& ours, const std::string& reference) const {
-        auto a = times.find(ours), b = times.find(reference);
-        if (a != times.end() && b != times.end() && b->second > 0)
-            std::printf("ratio %-22s / %-14s = %6.2f\n", ours.c_str(), reference.c_str(),
-                        a->second / b->second);
+        const double a = time(ours), b = time(reference);
+        if (a > 0 && b > 0)
+            std::printf("ratio %-22s / %-14s = %6.2f\n", ours.c_str(), reference.c_str(), a / b);
     }
 
 private:
+    double time(const std::string& name) const {
+        auto median = medians.find(name);
+        if (median != medians.end())
+            return median->second;
+        auto last = times.find(name);
+        return last != times.end() ? last->second : 0;
+    }
     static double toMilliseconds(const Run& run) {
         switch (run.time_unit) {
         case benchmark::kNanosecond:
@@ -69,7 +83,7 @@ private:
             return 1;
         }
     }
-    std::map<std::string, double> times;
+    std::map<std::string, double> times, medians;
 };
 
 // Runs the benchmarks registered so far (OpenCV on one thread, as ours
