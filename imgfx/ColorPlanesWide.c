@@ -63,8 +63,10 @@ WIDE static inline __attribute__((always_inline)) void deal64(__m512i a, __m512i
  * vector of pixel bytes put together from two lines by one permute: this
  * core pays a load across lines as two, and the three of every block held
  * dealing a fifth slower than pixels that start a line. A block's last
- * line is the next block's first, and only lines that hold the block's
- * bytes are read. */
+ * line is the next block's first. The first line's bytes before the
+ * pixels and the last block's bytes past them may lie outside the
+ * bitmap's memory (its first and last stored rows), so those two lines
+ * are read by masks that leave such bytes untouched. */
 WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows, int stream, uint8_t flip) {
     const __m512i flips = _mm512_set1_epi8((char)flip);
     __m512i index[3];
@@ -83,10 +85,12 @@ WIDE static int deal3Wide(const uint8_t* p, int n, uint8_t* const* rows, int str
     const __m512i shift =
         _mm512_add_epi8(_mm512_loadu_si512(tables.Ramp), _mm512_set1_epi8((char)offset));
     const uint8_t* line = p - offset;
-    __m512i first = n >= 64 ? _mm512_load_si512(line) : _mm512_setzero_si512();
+    const __mmask64 after = ~0ull << offset, before = ~after;
+    __m512i first = n >= 64 ? _mm512_maskz_loadu_epi8(after, line) : _mm512_setzero_si512();
     for (; x + 64 <= n; x += 64, line += 192) {
-        const __m512i l1 = _mm512_load_si512(line + 64), l2 = _mm512_load_si512(line + 128),
-                      l3 = _mm512_load_si512(line + 192);
+        const __m512i l1 = _mm512_load_si512(line + 64), l2 = _mm512_load_si512(line + 128);
+        const __m512i l3 = x + 128 <= n ? _mm512_load_si512(line + 192)
+                                        : _mm512_maskz_loadu_epi8(before, line + 192);
         deal64(_mm512_permutex2var_epi8(first, shift, l1), _mm512_permutex2var_epi8(l1, shift, l2),
                _mm512_permutex2var_epi8(l2, shift, l3), index, rows, x, stream, flips);
         first = l3;
