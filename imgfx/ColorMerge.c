@@ -135,7 +135,7 @@ static int mergeRow(Merge* m, int i) {
     const size_t w = (size_t)m->Width;
     uint8_t* const bgr[3] = {m->Pixels, m->Pixels + w, m->Pixels + 2 * w};
     if (m->Kind.Space == K_SPACE_CMYK)
-        FxBgrOfInk(levels, m->Width, m->Kind.Planes, bgr);
+        FxBgrOfInk(levels, m->Width, bgr);
     else if ((status = KConvertColorPlanes(levels, bgr, m->Width, m->Kind.Space, K_SPACE_BGR)) !=
              K_OK)
         return status;

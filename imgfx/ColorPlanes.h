@@ -42,14 +42,13 @@ void FxGatherPlanes(uint8_t* pixels, int width, int planes, const uint8_t* const
  * pixels instead of dealing them and complementing the planes after. */
 void FxDealComplement3(const uint8_t* pixels, int width, uint8_t* const* rows, int stream);
 void FxGatherComplement3(uint8_t* pixels, int width, const uint8_t* const* rows, int stream);
-/* The ink planes of CMYK (planes 4) or CMY (planes 3), as the kernel's
- * spaces give them, from width pixels held as blue, green and red rows
- * bgr[0..2]; stream as for FxDealPlanes (ColorPlanesInk.c). */
-void FxInkPlanes(const uint8_t* const* bgr, int width, int planes, uint8_t* const* rows,
-                 int stream);
+/* CMYK's four ink planes, as the kernel's space gives them, from width
+ * pixels held as blue, green and red rows bgr[0..2]; stream as for
+ * FxDealPlanes (ColorPlanesInk.c). */
+void FxInkPlanes(const uint8_t* const* bgr, int width, uint8_t* const* rows, int stream);
 /* The inverse: blue, green and red plane rows bgr[0..2] of width pixels
- * from the ink plane rows of CMYK (planes 4) or CMY (planes 3). */
-void FxBgrOfInk(const uint8_t* const* ink, int width, int planes, uint8_t* const* bgr);
+ * from CMYK's ink plane rows. */
+void FxBgrOfInk(const uint8_t* const* ink, int width, uint8_t* const* bgr);
 /* Orders the streamed writes before every later access. */
 void FxStreamDone(void);
 

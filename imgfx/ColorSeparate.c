@@ -162,7 +162,7 @@ static int separateRow(Separation* s, int row) {
         uint8_t* const bgr[3] = {s->Converted, s->Converted + width, s->Converted + 2 * width};
         FxDealPlanes(pixels, width, 3, bgr, 0);
         if (s->Ink)
-            FxInkPlanes((const uint8_t* const*)bgr, width, s->Kind.Planes, rows, s->Stream);
+            FxInkPlanes((const uint8_t* const*)bgr, width, rows, s->Stream);
         else
             status = KConvertColorPlanes((const uint8_t* const*)bgr, rows, width, K_SPACE_BGR,
                                          s->Kind.Space);
