@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -392,32 +393,30 @@ const char* scanBlocks(const char* base, qsizetype blocks, const char* end, bool
             SmallNumbers small;
             eachToken([&](unsigned s, unsigned e) { small.add(b + s, e - s + 1); });
             small.tell<false>(sink);
-        } else if (clean && block.plain) {
-            // No minus: each token is digits alone.
-            SmallNumbers small;
-            eachToken([&](unsigned s, unsigned e) {
-                const unsigned count = e - s + 1;
-                if (count <= 4) {
-                    small.add(b + s, count);
-                } else {
-                    small.tell<false>(sink);
-                    tellDigits(sink, b + s, count, end);
-                }
-            });
-            small.tell<false>(sink);
         } else if (clean) {
-            SmallNumbers small;
-            eachToken([&](unsigned s, unsigned e) {
-                const unsigned negative = unsigned(block.minus >> s) & 1;
-                const unsigned count = e - s + 1 - negative;
-                if (count - 1 < 4) {
-                    small.add(b + s + negative, count, negative);
-                } else {
-                    small.tell<true>(sink);
-                    tellDigits(sink, b + s, e - s + 1, end);
-                }
-            });
-            small.tell<true>(sink);
+            // Numbers of any length; in a block without a minus (nearly
+            // every one) with no signs kept.
+            const auto readNumbers = [&](auto withSigns) {
+                constexpr bool Signed = decltype(withSigns)::value;
+                SmallNumbers small;
+                eachToken([&](unsigned s, unsigned e) {
+                    const unsigned negative = Signed ? unsigned(block.minus >> s) & 1 : 0;
+                    const unsigned count = e - s + 1 - negative;
+                    if (count - 1 >= 4) {
+                        small.tell<Signed>(sink);
+                        tellDigits(sink, b + s, e - s + 1, end);
+                    } else if constexpr (Signed) {
+                        small.add(b + s + negative, count, negative);
+                    } else {
+                        small.add(b + s, count);
+                    }
+                });
+                small.tell<Signed>(sink);
+            };
+            if (block.plain)
+                readNumbers(std::false_type{});
+            else
+                readNumbers(std::true_type{});
         } else {
             eachToken([&](unsigned s, unsigned) { tellToken(sink, b + s, end); });
         }
