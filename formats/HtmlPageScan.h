@@ -41,11 +41,12 @@ struct HtmlTag {
     // Every attribute in order: a tag has as many as it is written with.
     std::vector<HtmlAttribute> attributes;
 
-    // Whether the tag's name is upperName (given in upper case).
+    // Whether the tag's name is upperName (given in upper case); a literal
+    // is told by its length, known where it is written.
     bool is(QByteArrayView upperName) const;
     template <std::size_t N>
     bool is(const char (&upperName)[N]) const {
-        return name.size() == qsizetype(N - 1) && is(QByteArrayView(upperName, qsizetype(N - 1)));
+        return is(QByteArrayView(upperName, qsizetype(N - 1)));
     }
     // The first attribute called name (without regard to case); null when none.
     const HtmlAttribute* find(QByteArrayView name) const;
