@@ -60,10 +60,10 @@ struct Planes {
 };
 
 void separate(benchmark::State& state, unsigned kind) {
+    RasterBitmap* picture = &::picture().bmp;
     Planes planes;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            R_ColorSeparateBitmap(&picture().bmp, planes.pointers.data(), kind));
+        benchmark::DoNotOptimize(R_ColorSeparateBitmap(picture, planes.pointers.data(), kind));
         state.PauseTiming();
         planes.free();
         state.ResumeTiming();
@@ -99,9 +99,10 @@ cv::Mat& colourMat() {
 }
 
 void CvSplit(benchmark::State& state) {
+    const cv::Mat& bgr = colourMat();
     for (auto _ : state) {
         std::vector<cv::Mat> planes;
-        cv::split(colourMat(), planes);
+        cv::split(bgr, planes);
         benchmark::DoNotOptimize(planes.data());
         state.PauseTiming();
         planes.clear();
@@ -178,9 +179,10 @@ void cvMergeKind(const std::vector<cv::Mat>& planes, unsigned kind, cv::Mat& bgr
 }
 
 void CvSeparateKind(benchmark::State& state, unsigned kind) {
+    const cv::Mat& bgr = colourMat();
     for (auto _ : state) {
         std::vector<cv::Mat> planes;
-        cvSeparateKind(colourMat(), kind, planes);
+        cvSeparateKind(bgr, kind, planes);
         benchmark::DoNotOptimize(planes.data());
         state.PauseTiming();
         planes.clear();

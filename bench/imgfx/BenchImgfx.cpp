@@ -64,36 +64,41 @@ int noChange(void*, const FxRow*) {
 }
 
 void Invert24(benchmark::State& state) {
+    Picture& p = colour();
     for (auto _ : state)
-        benchmark::DoNotOptimize(R_InvertBitmap(&colour().bmp));
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(colour().bytes()));
+        benchmark::DoNotOptimize(R_InvertBitmap(&p.bmp));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.bytes()));
 }
 
 void Walk24(benchmark::State& state) {
+    Picture& p = colour();
     for (auto _ : state)
-        benchmark::DoNotOptimize(RowWalkerRun(&colour().bmp, 0, 0, 100, noChange, nullptr));
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(colour().bytes()));
+        benchmark::DoNotOptimize(RowWalkerRun(&p.bmp, 0, 0, 100, noChange, nullptr));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.bytes()));
 }
 
 void Table24(benchmark::State& state) {
+    Picture& p = colour();
     uint8_t table[256];
     for (int i = 0; i < 256; ++i)
         table[i] = uint8_t(i * i / 255);
     for (auto _ : state)
-        benchmark::DoNotOptimize(FxApplyLookupTable(&colour().bmp, table, 0, 0, 100));
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(colour().bytes()));
+        benchmark::DoNotOptimize(FxApplyLookupTable(&p.bmp, table, 0, 0, 100));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.bytes()));
 }
 
 void Invert8Region(benchmark::State& state) {
+    Picture& p = palette();
     for (auto _ : state)
-        benchmark::DoNotOptimize(R_InvertBitmap(&palette().bmp));
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(palette().bytes()));
+        benchmark::DoNotOptimize(R_InvertBitmap(&p.bmp));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.bytes()));
 }
 
 void Walk8Region(benchmark::State& state) {
+    Picture& p = palette();
     for (auto _ : state)
-        benchmark::DoNotOptimize(RowWalkerRun(&palette().bmp, 0, 0, 100, noChange, nullptr));
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(palette().bytes()));
+        benchmark::DoNotOptimize(RowWalkerRun(&p.bmp, 0, 0, 100, noChange, nullptr));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.bytes()));
 }
 
 void memcpyOf(benchmark::State& state, size_t bytes) {
