@@ -6,6 +6,36 @@
 #include <stdlib.h>
 #include <string.h>
 
+/* A bitmap's pixels start on a 64-byte line: the filters that fill a
+ * bitmap whole write it a line at a time, past the caches for large
+ * bitmaps, and the widest loads and stores cost twice across two lines.
+ * The block is asked of the allocator 64 bytes larger and aligned within,
+ * the block's own address kept just in front of the pixels, rather than
+ * from the allocator's aligned allocation: that one hands back exactly the
+ * size asked for, cut out of a larger block, so a bitmap freed and made
+ * again of the same size could not take the freed block wherever a small
+ * allocation had come to lie behind it, and the heap grew by a whole
+ * picture, first touch of its pages and all, each time (a merge of a
+ * 4096 x 4096 picture, called again and again, faulted in 48 MB a call). */
+#define PIXEL_SLACK (64 + sizeof(void*))
+
+static uint8_t* allocPixels(size_t size, int cleared) {
+    uint8_t* block = KAlloc(size + PIXEL_SLACK, cleared);
+    if (!block)
+        return NULL;
+    uint8_t* pixels = (uint8_t*)(((uintptr_t)block + sizeof(void*) + 63) & ~(uintptr_t)63);
+    memcpy(pixels - sizeof(void*), &block, sizeof block);
+    return pixels;
+}
+
+static void freePixels(uint8_t* pixels) {
+    if (!pixels)
+        return;
+    void* block;
+    memcpy(&block, pixels - sizeof(void*), sizeof block);
+    KFree(block);
+}
+
 static void fillGreyRamp(RasterColor* colors, int count) {
     for (int i = 0; i < count; ++i) {
         uint8_t level = (uint8_t)(count > 1 ? i * 255 / (count - 1) : 0);
@@ -47,11 +77,9 @@ int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits
     record->ColorOrder = colorOrder;
     record->RowOrder = rowOrder;
     size_t size = (size_t)record->BytesPerLine * (size_t)height;
-    if (size / (size_t)height != (size_t)record->BytesPerLine || size > SIZE_MAX - 63)
+    if (size / (size_t)height != (size_t)record->BytesPerLine || size > SIZE_MAX - PIXEL_SLACK)
         return K_ERR_NO_MEMORY;
-    /* Uncleared memory starts on a 64-byte line: the filters that fill it
-     * whole write it a line at a time, past the caches for large bitmaps. */
-    record->Bits = cleared ? KAlloc(size, 1) : aligned_alloc(64, (size + 63) & ~(size_t)63);
+    record->Bits = allocPixels(size, cleared);
     if (!record->Bits)
         return K_ERR_NO_MEMORY;
     if (record->BitsPerPixel <= 8) {
@@ -64,7 +92,7 @@ int KAllocBitmap(RasterBitmap* record, int kind, int width, int height, int bits
             own = KGreyPalette(record->BitsPerPixel);
         }
         if (!own) {
-            KFree(record->Bits);
+            freePixels(record->Bits);
             record->Bits = NULL;
             return K_ERR_NO_MEMORY;
         }
@@ -105,7 +133,7 @@ void KFreeBitmap(RasterBitmap* record) {
     if (!record)
         return;
     if (!(record->Flags & RB_FLAG_CALLER_PIXELS))
-        KFree(record->Bits);
+        freePixels(record->Bits);
     record->Flags &= ~RB_FLAG_CALLER_PIXELS;
     record->Bits = NULL;
     KClearRegion(record);

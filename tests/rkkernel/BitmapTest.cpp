@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -53,6 +54,43 @@ TEST(KernelBitmap, AllocationGivesPaletteBitmapsAPaletteOfTheirOwn) {
     EXPECT_EQ(KGreyKind(&b), 1);
     KFreeBitmap(&b);
     EXPECT_EQ(KAllocBitmap(&b, 1, 0, 4, 8, 0, nullptr, 0), K_ERR_BAD_PARAMETER);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TESSARY_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TESSARY_ASAN 1
+#endif
+#endif
+
+// Pixels start on a 64-byte line, cleared or not, and a bitmap freed and
+// made again of the same size takes the same memory even where another
+// allocation has come to lie behind it (the heap grew by a picture a time,
+// every page of it touched afresh). Not under the address sanitizer, whose
+// allocator keeps freed memory out of use on purpose.
+TEST(KernelBitmap, PixelsStartOnALineAndABitmapMadeAgainTakesTheFreedMemory) {
+    for (unsigned kind : {1u, 1u | K_ALLOC_UNCLEARED})
+        for (int width : {1, 3, 100, 1000}) {
+            RasterBitmap b;
+            ASSERT_EQ(KAllocBitmap(&b, int(kind), width, 7, 24, 0, nullptr, 0), K_OK);
+            EXPECT_EQ(reinterpret_cast<uintptr_t>(b.Bits) % 64, 0u) << kind << " " << width;
+            if (kind == 1) {
+                EXPECT_TRUE(std::all_of(b.Bits, b.Bits + size_t(b.BytesPerLine) * 7,
+                                        [](uint8_t v) { return v == 0; }));
+            }
+            KFreeBitmap(&b);
+        }
+#ifndef TESSARY_ASAN
+    RasterBitmap b;
+    ASSERT_EQ(KAllocBitmap(&b, 1 | K_ALLOC_UNCLEARED, 100, 100, 24, 0, nullptr, 0), K_OK);
+    const uint8_t* first = b.Bits;
+    auto behind = std::make_unique<char[]>(64);
+    KFreeBitmap(&b);
+    ASSERT_EQ(KAllocBitmap(&b, 1 | K_ALLOC_UNCLEARED, 100, 100, 24, 0, nullptr, 0), K_OK);
+    EXPECT_EQ(b.Bits, first);
+    KFreeBitmap(&b);
+#endif
 }
 
 TEST(KernelBitmap, AttachedPixelsAreTheCallersAndOutliveTheRecord) {
