@@ -58,15 +58,15 @@ static inline void FxInterleave3Sse2(__m128i a, __m128i b, __m128i c, __m128i ou
     const __m128i q = _mm_or_si128(_mm_and_si128(z, lowWords), _mm_and_si128(x, highWords));
     const __m128i r = _mm_or_si128(_mm_srli_epi32(y, 16), _mm_and_si128(z, highWords));
     /* Double words p0 q0 r0 p1 | q1 r1 p2 q2 | r2 p3 q3 r3: each pixel
-     * vector's halves from two of pq (p0 q0 p1 q1), pqHigh (p2 q2 p3 q3),
-     * rp (r0 r2 p1 p3) and qr (q1 q3 r1 r3), seven shuffles in all. */
-    const __m128 pq = _mm_castsi128_ps(_mm_unpacklo_epi32(p, q));
-    const __m128 pqHigh = _mm_castsi128_ps(_mm_unpackhi_epi32(p, q));
+     * vector's halves from two of pq (p0 p2 q0 q2), rp (r0 r2 p1 p3) and
+     * qr (q1 q3 r1 r3), each of which holds two of the six pairs, six
+     * shuffles in all. */
     const __m128 fp = _mm_castsi128_ps(p), fq = _mm_castsi128_ps(q), fr = _mm_castsi128_ps(r);
+    const __m128 pq = _mm_shuffle_ps(fp, fq, _MM_SHUFFLE(2, 0, 2, 0));
     const __m128 rp = _mm_shuffle_ps(fr, fp, _MM_SHUFFLE(3, 1, 2, 0));
     const __m128 qr = _mm_shuffle_ps(fq, fr, _MM_SHUFFLE(3, 1, 3, 1));
-    out[0] = _mm_castps_si128(_mm_shuffle_ps(pq, rp, _MM_SHUFFLE(2, 0, 1, 0)));
-    out[1] = _mm_castps_si128(_mm_shuffle_ps(qr, pqHigh, _MM_SHUFFLE(1, 0, 2, 0)));
+    out[0] = _mm_castps_si128(_mm_shuffle_ps(pq, rp, _MM_SHUFFLE(2, 0, 2, 0)));
+    out[1] = _mm_castps_si128(_mm_shuffle_ps(qr, pq, _MM_SHUFFLE(3, 1, 2, 0)));
     out[2] = _mm_castps_si128(_mm_shuffle_ps(rp, qr, _MM_SHUFFLE(3, 1, 3, 1)));
 }
 
