@@ -4,7 +4,7 @@
 
 tessary_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev
                   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
-                  desktop-file-utils ccache python3-dev pybind11-dev python3-numpy
+                  desktop-file-utils ccache mold python3-dev pybind11-dev python3-numpy
                   python3-pytest qt6-l10n-tools qt6-svg-dev)
 # scripts/test only, and optional: the browser the test of the page script
 # of maps that scale with their picture runs in (the test is skipped, and
