@@ -2,7 +2,9 @@
 lie or copied once, round trips of each picture kind, statuses raised as
 exceptions, progress callbacks that stop, and the interpreter's lock
 released while a filter runs."""
+import sys
 import threading
+import time
 
 import numpy as np
 import pytest
@@ -103,23 +105,38 @@ def test_progress_goes_on_or_stops_with_the_callbacks_value():
 
 
 def test_filters_run_without_the_interpreters_lock():
-    # While one thread is inside a long filter, another runs Python code.
+    # While one thread is inside a long filter, another runs Python code:
+    # the main thread counts while the worker filters. With the switch
+    # interval out of reach the worker hands the lock over only where it
+    # waits or where the filter lets it go, so the count moves across the
+    # filter call only if the filter runs without the lock. A busy machine
+    # may not run the main thread within one filter, so a few tries.
     big = picture((700, 700, 3))
-    started, finished = threading.Event(), threading.Event()
-    results = {}
+    expected = imgfx.R_MedianFilterBitmap(big.copy(), 11)
+    interval = sys.getswitchinterval()
+    sys.setswitchinterval(1000)
+    try:
+        for _ in range(5):
+            count, seen, finished = [0], {}, threading.Event()
 
-    def work():
-        started.set()
-        results["a"] = imgfx.R_MedianFilterBitmap(big.copy(), 11)
-        finished.set()
-    worker = threading.Thread(target=work)
-    worker.start()
-    started.wait()
-    ran_meanwhile = not finished.is_set()
-    other = imgfx.R_MedianFilterBitmap(big.copy(), 11)
-    worker.join()
-    assert ran_meanwhile
-    np.testing.assert_array_equal(results["a"], other)
+            def work():
+                data = big.copy()  # NumPy lets the lock go while it copies
+                before = count[0]
+                seen["result"] = imgfx.R_MedianFilterBitmap(data, 11)
+                seen["moved"] = count[0] - before
+                finished.set()
+            worker = threading.Thread(target=work)
+            worker.start()
+            while not finished.is_set():
+                count[0] += 1
+                time.sleep(0)
+            worker.join()
+            np.testing.assert_array_equal(seen["result"], expected)
+            if seen["moved"]:
+                break
+    finally:
+        sys.setswitchinterval(interval)
+    assert seen["moved"] > 0
 
 
 def test_the_noise_seed_belongs_to_each_thread():
