@@ -19,12 +19,32 @@
  * 4096 x 4096 picture, called again and again, faulted in 48 MB a call). */
 #define PIXEL_SLACK (64 + sizeof(void*))
 
+/* Under the address sanitizer the block's bytes before the pixels (the
+ * kept address among them, but while it is read back) and past them are
+ * marked unusable, so that a loop reading outside a bitmap's memory is
+ * still caught (the sanitizer's allocator makes the whole block usable
+ * again when it hands it out anew). */
+#if defined(__SANITIZE_ADDRESS__)
+#define KBITMAP_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KBITMAP_ASAN 1
+#endif
+#endif
+#ifdef KBITMAP_ASAN
+#include <sanitizer/asan_interface.h>
+#endif
+
 static uint8_t* allocPixels(size_t size, int cleared) {
     uint8_t* block = KAlloc(size + PIXEL_SLACK, cleared);
     if (!block)
         return NULL;
     uint8_t* pixels = (uint8_t*)(((uintptr_t)block + sizeof(void*) + 63) & ~(uintptr_t)63);
     memcpy(pixels - sizeof(void*), &block, sizeof block);
+#ifdef KBITMAP_ASAN
+    __asan_poison_memory_region(block, (size_t)(pixels - block));
+    __asan_poison_memory_region(pixels + size, (size_t)(block + PIXEL_SLACK - pixels));
+#endif
     return pixels;
 }
 
@@ -32,6 +52,9 @@ static void freePixels(uint8_t* pixels) {
     if (!pixels)
         return;
     void* block;
+#ifdef KBITMAP_ASAN
+    __asan_unpoison_memory_region(pixels - sizeof(void*), sizeof(void*));
+#endif
     memcpy(&block, pixels - sizeof(void*), sizeof block);
     KFree(block);
 }

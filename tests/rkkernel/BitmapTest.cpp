@@ -67,8 +67,9 @@ TEST(KernelBitmap, AllocationGivesPaletteBitmapsAPaletteOfTheirOwn) {
 // Pixels start on a 64-byte line, cleared or not, and a bitmap freed and
 // made again of the same size takes the same memory even where another
 // allocation has come to lie behind it (the heap grew by a picture a time,
-// every page of it touched afresh). Not under the address sanitizer, whose
-// allocator keeps freed memory out of use on purpose.
+// every page of it touched afresh); under the address sanitizer, whose
+// allocator keeps freed memory out of use on purpose, that reading past
+// the pixels is still caught.
 TEST(KernelBitmap, PixelsStartOnALineAndABitmapMadeAgainTakesTheFreedMemory) {
     for (unsigned kind : {1u, 1u | K_ALLOC_UNCLEARED})
         for (int width : {1, 3, 100, 1000}) {
@@ -89,6 +90,15 @@ TEST(KernelBitmap, PixelsStartOnALineAndABitmapMadeAgainTakesTheFreedMemory) {
     KFreeBitmap(&b);
     ASSERT_EQ(KAllocBitmap(&b, 1 | K_ALLOC_UNCLEARED, 100, 100, 24, 0, nullptr, 0), K_OK);
     EXPECT_EQ(b.Bits, first);
+    KFreeBitmap(&b);
+#else
+    // The memory around the pixels is the allocator's: reading past the
+    // last row is caught as before.
+    RasterBitmap b;
+    ASSERT_EQ(KAllocBitmap(&b, 1 | K_ALLOC_UNCLEARED, 5, 3, 24, 0, nullptr, 0), K_OK);
+    const volatile uint8_t* pixels = b.Bits;
+    EXPECT_DEATH((void)pixels[3 * b.BytesPerLine], "use-after-poison");
+    EXPECT_DEATH((void)pixels[-1], "use-after-poison");
     KFreeBitmap(&b);
 #endif
 }
