@@ -84,9 +84,10 @@ static inline __attribute__((always_inline)) void putSse2(uint8_t* to, __m128i v
         _mm_storeu_si128((__m128i*)to, v);
 }
 
-/* Sixteen pixels a step, each plane's sixteen bytes stored as soon as they
- * are dealt: SSE2 has too few registers to hold a whole line of each plane
- * (four steps) without spilling, and on AMD's Zen 5 the spills cost a
+/* The rows are held in locals: byte stores may alias the array of them,
+ * which would be read again after every store. Sixteen pixels a step, each
+ * plane's sixteen bytes stored as soon as they are dealt: SSE2 has too few registers to hold a
+ * whole line of each plane (four steps) without spilling, and on AMD's Zen 5 the spills cost a
  * third of the time while the three lines streamed in parts cost nothing.
  * The store kind and the complement are fixed for the whole loop. */
 static inline __attribute__((always_inline)) int

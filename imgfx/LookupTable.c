@@ -137,6 +137,14 @@ void FxMapEntries(RasterColor* entries, int count, const uint8_t table[256], int
     }
 }
 
+/* The first count bytes at p (up to 64) complemented. */
+__attribute__((target("avx512f,avx512bw"))) static inline void complementPart(uint8_t* p,
+                                                                              size_t count) {
+    const __mmask64 m = _cvtu64_mask64(count >= 64 ? ~0ull : (1ull << count) - 1);
+    _mm512_mask_storeu_epi8(p, m,
+                            _mm512_xor_si512(_mm512_maskz_loadu_epi8(m, p), _mm512_set1_epi32(-1)));
+}
+
 /* Inversion's table, 255 - v, is one instruction on a whole vector: one
  * copy for each level, written with the level's widest registers and kept
  * out of line, since the compiler leaves a plain byte loop unvectorised
@@ -154,22 +162,16 @@ __attribute__((target("avx512f,avx512bw"), noinline)) static void complementAvx5
     size_t head = (64 - ((uintptr_t)p & 63)) & 63;
     if (head > n)
         head = n;
-    if (head) {
-        const __mmask64 m = _cvtu64_mask64((1ull << head) - 1);
-        _mm512_mask_storeu_epi8(p, m, _mm512_xor_si512(_mm512_maskz_loadu_epi8(m, p), ones));
-    }
+    if (head)
+        complementPart(p, head);
     size_t i = head;
     for (; i + 128 <= n; i += 128) {
         __m512i a = _mm512_load_si512(p + i), b = _mm512_load_si512(p + i + 64);
         _mm512_store_si512(p + i, _mm512_xor_si512(a, ones));
         _mm512_store_si512(p + i + 64, _mm512_xor_si512(b, ones));
     }
-    for (; i < n; i += 64) {
-        const size_t left = n - i;
-        const __mmask64 m = _cvtu64_mask64(left >= 64 ? ~0ull : (1ull << left) - 1);
-        _mm512_mask_storeu_epi8(p + i, m,
-                                _mm512_xor_si512(_mm512_maskz_loadu_epi8(m, p + i), ones));
-    }
+    for (; i < n; i += 64)
+        complementPart(p + i, n - i);
 }
 
 __attribute__((target("avx2"), noinline)) static void complementAvx2(uint8_t* p, size_t n) {

@@ -24,14 +24,7 @@
  * marked unusable, so that a loop reading outside a bitmap's memory is
  * still caught (the sanitizer's allocator makes the whole block usable
  * again when it hands it out anew). */
-#if defined(__SANITIZE_ADDRESS__)
-#define KBITMAP_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KBITMAP_ASAN 1
-#endif
-#endif
-#ifdef KBITMAP_ASAN
+#ifdef TESSARY_ASAN
 #include <sanitizer/asan_interface.h>
 #endif
 
@@ -41,7 +34,7 @@ static uint8_t* allocPixels(size_t size, int cleared) {
         return NULL;
     uint8_t* pixels = (uint8_t*)(((uintptr_t)block + sizeof(void*) + 63) & ~(uintptr_t)63);
     memcpy(pixels - sizeof(void*), &block, sizeof block);
-#ifdef KBITMAP_ASAN
+#ifdef TESSARY_ASAN
     __asan_poison_memory_region(block, (size_t)(pixels - block));
     __asan_poison_memory_region(pixels + size, (size_t)(block + PIXEL_SLACK - pixels));
 #endif
@@ -52,7 +45,7 @@ static void freePixels(uint8_t* pixels) {
     if (!pixels)
         return;
     void* block;
-#ifdef KBITMAP_ASAN
+#ifdef TESSARY_ASAN
     __asan_unpoison_memory_region(pixels - sizeof(void*), sizeof(void*));
 #endif
     memcpy(&block, pixels - sizeof(void*), sizeof block);

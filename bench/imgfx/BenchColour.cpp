@@ -60,10 +60,10 @@ struct Planes {
 };
 
 void separate(benchmark::State& state, unsigned kind) {
-    RasterBitmap* picture = &::picture().bmp;
+    RasterBitmap* source = &picture().bmp;
     Planes planes;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(R_ColorSeparateBitmap(picture, planes.pointers.data(), kind));
+        benchmark::DoNotOptimize(R_ColorSeparateBitmap(source, planes.pointers.data(), kind));
         state.PauseTiming();
         planes.free();
         state.ResumeTiming();

@@ -56,14 +56,6 @@ TEST(KernelBitmap, AllocationGivesPaletteBitmapsAPaletteOfTheirOwn) {
     EXPECT_EQ(KAllocBitmap(&b, 1, 0, 4, 8, 0, nullptr, 0), K_ERR_BAD_PARAMETER);
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-#define TESSARY_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TESSARY_ASAN 1
-#endif
-#endif
-
 // Pixels start on a 64-byte line, cleared or not, and a bitmap freed and
 // made again of the same size takes the same memory even where another
 // allocation has come to lie behind it (the heap grew by a picture a time,
